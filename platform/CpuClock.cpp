@@ -1,0 +1,25 @@
+#include "platform/CpuClock.hpp"
+
+#include <ctime>
+
+namespace Platform {
+
+namespace {
+timespec ThreadCpuTime() {
+    timespec ts{};
+    if (clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts) != 0) clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts;
+}
+} // namespace
+
+ClockTicks Clock() {
+    const timespec ts = ThreadCpuTime();
+    return static_cast<ClockTicks>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
+double ThreadCpuSeconds() {
+    const timespec ts = ThreadCpuTime();
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
+
+} // namespace Platform

@@ -1,0 +1,32 @@
+#include "platform/FatalError.hpp"
+#include "platform/MessageSink.hpp"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+using namespace Platform;
+
+TEST(MessageSink, CaptureCollectsMessagesFromAnyThreadAndRestoresThePreviousHandler) {
+    std::vector<std::string> outer;
+    SetMessageHandler([&](const std::string& t) { outer.push_back(t); });
+    {
+        MessageCapture capture;
+        ShowMessage("No Solution Found");
+        std::thread worker([] { AfxMessageBox("Solution Unbounded"); });
+        worker.join();
+        EXPECT_EQ(capture.Messages(), (std::vector<std::string>{"No Solution Found", "Solution Unbounded"}));
+    }
+    ShowMessage("after");
+    EXPECT_EQ(outer, std::vector<std::string>{"after"});
+    SetMessageHandler(nullptr);
+}
+
+TEST(FatalError, CarriesTheExactTextAndItsKind) {
+    try {
+        throw ParameterError("Invalid Parameter\n");
+    } catch (const FatalError& e) {
+        EXPECT_STREQ(e.what(), "Invalid Parameter\n");
+        EXPECT_NE(dynamic_cast<const ParameterError*>(&e), nullptr);
+    }
+}
