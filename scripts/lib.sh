@@ -1,7 +1,7 @@
 # Shared by scripts/test and scripts/run.
 
 # Debian packages the build and the tests need.
-TAV_PACKAGES=(cmake ninja-build g++ flex bison libgtest-dev libgmock-dev)
+TAV_PACKAGES=(cmake ninja-build g++ flex bison libgtest-dev libgmock-dev libbenchmark-dev)
 
 ensure_packages() {
     local missing=()
