@@ -1,0 +1,9 @@
+#pragma once
+// Shows a text to the user (the platform's message sink); its constructor does all its work.
+
+#include <string>
+
+class CPOutput {
+public:
+    explicit CPOutput(const std::string& text);
+};

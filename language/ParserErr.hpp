@@ -1,0 +1,56 @@
+#pragma once
+// One error of the modelling language: a message code, the operator in whose arguments it was
+// found, up to two identifiers and the source line. Thrown by value by the scanner, the parser
+// and the syntax tree; the parse driver returns the first one of a parse to its caller.
+
+#include <iosfwd>
+#include <string>
+
+class ParserErr {
+public:
+    // Code 0 (no error), no operator, no texts, line 0.
+    ParserErr();
+    // Errors at the current line of this thread's parse.
+    explicit ParserErr(int code);
+    ParserErr(int code, const std::string& text1);
+    virtual ~ParserErr();
+
+    ParserErr(const ParserErr&) = default;
+    ParserErr& operator=(const ParserErr&) = default;
+
+    // True when the code is 0.
+    bool IsOk() const { return m_code == 0; }
+    int GetCode() const { return m_code; }
+    int GetOperator() const { return m_operator; }
+    const std::string& GetText1() const { return m_text1; }
+    const std::string& GetText2() const { return m_text2; }
+    int GetLine() const { return m_line; }
+
+    // Code 0, operator -1, line 0; the texts are kept.
+    void Reset();
+    void SetLineIfUnset(int line);
+    // Records an error only while none is recorded; the line becomes the parse's current line.
+    // A null text leaves that text unchanged.
+    void Set(int code, int op, const char* text1, const char* text2);
+    void Set(int code, const char* text1);
+    void Set(int code);
+    // Sets the operator token (used where an error is re-raised inside an operator's arguments).
+    void SetOperator(int op) { m_operator = op; }
+
+    // Writes the message text of the code, with its "In <operator> : " prefix and identifier line.
+    std::ostream& Print(std::ostream& out) const;
+    // The message as one string.
+    std::string Message() const;
+
+private:
+    int m_code = 0;
+    int m_operator = -1;
+    std::string m_text1;
+    std::string m_text2;
+    int m_line = 0;
+};
+
+std::ostream& operator<<(std::ostream& out, const ParserErr& err);
+
+// Writes the name of an operator token ("In " name " : ").
+std::ostream& PrintToken(std::ostream& out, int token);

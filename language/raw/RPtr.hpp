@@ -1,0 +1,159 @@
+#pragma once
+// Reference-counted pointer of the language layer: an object pointer plus a shared counter block.
+// Counts are atomic, so copies may be made and dropped on several threads at once. Converting
+// between pointer types shares the block: an up-cast always keeps the object, a down-cast keeps it
+// only when the object is of the target class (checked), otherwise the result is empty.
+
+#include <atomic>
+#include <cstddef>
+#include <type_traits>
+#include <utility>
+
+// Counter block of an RPtr. Invariant: the count starts at 1 and the object is deleted, through
+// the one virtual operation, exactly when the count returns to 0.
+class ReferenceCounter {
+public:
+    ReferenceCounter() = default;
+    ReferenceCounter(const ReferenceCounter&) = delete;
+    ReferenceCounter& operator=(const ReferenceCounter&) = delete;
+    virtual ~ReferenceCounter() = default;
+
+    // Deletes the counted object (not the block).
+    virtual void DeleteObject() = 0;
+
+    void AddReference() { m_count.fetch_add(1, std::memory_order_relaxed); }
+    // Removes one reference; true when it was the last one.
+    bool RemoveReference() { return m_count.fetch_sub(1, std::memory_order_acq_rel) == 1; }
+    long GetCount() const { return m_count.load(std::memory_order_acquire); }
+
+private:
+    std::atomic<long> m_count{1};
+};
+
+template <class T> class ObjectCounter final : public ReferenceCounter {
+public:
+    explicit ObjectCounter(T* object) : m_object(object) {}
+    void DeleteObject() override { delete m_object; }
+
+private:
+    T* m_object;
+};
+
+template <class T> class RPtr {
+public:
+    RPtr() noexcept = default;
+    RPtr(std::nullptr_t) noexcept {}
+
+    // Takes ownership of a freshly created object (null gives an empty pointer).
+    explicit RPtr(T* object) : m_object(object) {
+        if (object != nullptr) {
+            try {
+                m_counter = new ObjectCounter<T>(object);
+            } catch (...) {
+                delete object;
+                throw;
+            }
+        }
+    }
+
+    RPtr(const RPtr& other) noexcept : m_object(other.m_object), m_counter(other.m_counter) { Acquire(); }
+    RPtr(RPtr&& other) noexcept : m_object(other.m_object), m_counter(other.m_counter) {
+        other.m_object = nullptr;
+        other.m_counter = nullptr;
+    }
+
+    // Up-casts keep the object; down-casts keep it only when the object is a T.
+    template <class U> RPtr(const RPtr<U>& other) noexcept {
+        T* object = Convert(other.m_object);
+        if (object != nullptr) {
+            m_object = object;
+            m_counter = other.m_counter;
+            Acquire();
+        }
+    }
+    template <class U> RPtr(RPtr<U>&& other) noexcept {
+        T* object = Convert(other.m_object);
+        if (object != nullptr) {
+            m_object = object;
+            m_counter = other.m_counter;
+            other.m_object = nullptr;
+            other.m_counter = nullptr;
+        }
+    }
+
+    ~RPtr() { Release(); }
+
+    RPtr& operator=(const RPtr& other) noexcept {
+        RPtr copy(other);
+        Swap(copy);
+        return *this;
+    }
+    RPtr& operator=(RPtr&& other) noexcept {
+        RPtr moved(std::move(other));
+        Swap(moved);
+        return *this;
+    }
+    template <class U> RPtr& operator=(const RPtr<U>& other) noexcept {
+        RPtr converted(other);
+        Swap(converted);
+        return *this;
+    }
+    RPtr& operator=(std::nullptr_t) noexcept {
+        Reset();
+        return *this;
+    }
+
+    // Drops this reference; the pointer is empty afterwards.
+    void Reset() noexcept {
+        RPtr empty;
+        Swap(empty);
+    }
+    void Swap(RPtr& other) noexcept {
+        std::swap(m_object, other.m_object);
+        std::swap(m_counter, other.m_counter);
+    }
+
+    T* Get() const noexcept { return m_object; }
+    T* operator->() const noexcept { return m_object; }
+    T& operator*() const noexcept { return *m_object; }
+    explicit operator bool() const noexcept { return m_object != nullptr; }
+    bool IsNull() const noexcept { return m_object == nullptr; }
+    // Number of RPtr sharing the object (0 when empty).
+    long GetCount() const noexcept { return m_counter != nullptr ? m_counter->GetCount() : 0; }
+
+    template <class U> bool operator==(const RPtr<U>& other) const noexcept {
+        return static_cast<const void*>(m_object) == static_cast<const void*>(other.Get());
+    }
+    bool operator==(std::nullptr_t) const noexcept { return m_object == nullptr; }
+
+private:
+    template <class U> friend class RPtr;
+
+    template <class U> static T* Convert(U* object) noexcept {
+        if (object == nullptr) return nullptr;
+        if constexpr (std::is_convertible_v<U*, T*>) {
+            return object;
+        } else {
+            return dynamic_cast<T*>(object);
+        }
+    }
+    void Acquire() noexcept {
+        if (m_counter != nullptr) m_counter->AddReference();
+    }
+    void Release() noexcept {
+        if (m_counter != nullptr && m_counter->RemoveReference()) {
+            m_counter->DeleteObject();
+            delete m_counter;
+        }
+        m_object = nullptr;
+        m_counter = nullptr;
+    }
+
+    T* m_object = nullptr;
+    ReferenceCounter* m_counter = nullptr;
+};
+
+// Creates an object and its first reference in one step.
+template <class T, class... Args> RPtr<T> MakeR(Args&&... args) {
+    return RPtr<T>(new T(std::forward<Args>(args)...));
+}

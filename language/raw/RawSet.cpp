@@ -1,0 +1,7 @@
+#include "language/raw/RawSet.hpp"
+
+RawSet::RawSet(const RawArr& elements) : RawCol(RawType::SetVal) {
+    Reserve(elements.GetElements().size());
+    for (const auto& element : elements.GetElements())
+        Append(element);
+}
