@@ -29,8 +29,7 @@ void IntObj::ForwardChange() {
         return;
     }
     // The value cannot change while the dependents above are told, so it is read once.
-    for (std::size_t i = 0; i < m_dependents.size(); ++i)
-        m_dependents[i].node->Update(m_dependents[i].position, value);
+    ForwardValue(value);
 }
 
 void IntObj::GetExtremeCandidates(std::vector<int>& out) const {

@@ -28,6 +28,11 @@ public:
 protected:
     // Tells every dependent the node's current value, or that it has none.
     void ForwardChange();
+    // Tells every dependent that the node's value is now value.
+    void ForwardValue(int value) {
+        for (std::size_t i = 0; i < m_dependents.size(); ++i)
+            m_dependents[i].node->Update(m_dependents[i].position, value);
+    }
 };
 
 } // namespace GLSLib

@@ -53,7 +53,7 @@ void IntVar::SetValueIndex(int index) {
 
 void IntVar::Assign(int index) {
     SetValueIndex(index);
-    ForwardChange();
+    ForwardValue(IntVar::GetValue());
 }
 
 void IntVar::ResetCount() {
