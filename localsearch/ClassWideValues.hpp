@@ -25,6 +25,7 @@ struct ClassWideValues {
     int variableCount = 0;
     int constraintCount = 0;
     int featureCount = 0;
+    // Engine-wide settings that every engine of one kind shares belong here as well.
 };
 
 // The single instance.

@@ -239,3 +239,29 @@ TEST_F(ExpressionTest, AScalarProductRefusesTooFewCoefficientsAndLeavesItsArgume
     EXPECT_THROW(new ScalProd({x, x}, {1}), ModelError);
     EXPECT_EQ(x->NumDependents(), 0u);
 }
+
+TEST_F(ExpressionTest, ExtremeCandidatesAndArithmeticKinds) {
+    struct Case {
+        int lo, hi;
+        std::vector<int> expected;
+    } const cases[] = {
+        {-5, 3, {-5, -1, 0, 1, 3}}, {-1, 1, {-1, 0, 1}}, {2, 7, {2, 7}}, {0, 0, {0, 0}}, {-3, 0, {-3, -1, 0}},
+    };
+    for (const Case& c : cases) {
+        std::vector<int> out{42};
+        Var(c.lo, c.hi, c.lo)->GetExtremeCandidates(out);
+        std::vector<int> expected{42};
+        expected.insert(expected.end(), c.expected.begin(), c.expected.end());
+        EXPECT_EQ(out, expected) << c.lo << ".." << c.hi;
+    }
+    IntVar* x = Var(0, 9, 1);
+    auto* s = new SetVar("s", {1});
+    EXPECT_FALSE(x->IsArithmetic());
+    EXPECT_TRUE((new PlusOp(x, x))->IsArithmetic());
+    EXPECT_TRUE((new AbsOp(x))->IsArithmetic());
+    EXPECT_FALSE((new IndexOp(new PlusOp(x, x), {1}))->IsArithmetic());
+    EXPECT_FALSE((new CountOp({new PlusOp(x, x)}, {1}))->IsArithmetic());
+    EXPECT_FALSE((new Cardinality(s))->IsArithmetic());
+    EXPECT_FALSE((new Minimum({x, x}))->IsArithmetic());
+    EXPECT_TRUE((new Maximum({x, new Sum({x})}))->IsArithmetic());
+}
