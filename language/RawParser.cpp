@@ -56,6 +56,8 @@ bool RawParser::ParseText(const std::string& text, RawCSP* problem) {
     }
     m_info.Clear();
     m_err = ParserErr();
+    // Variables of a fresh problem are numbered from 0 whatever this thread built before.
+    if (problem->GetVariables().empty() && problem->GetRealVariables().empty()) RawVar::ResetIdCounter();
     ParseContext ctx(*problem, m_info);
     ParseLineScope lineScope(ctx.LinePointer());
     try {
@@ -104,4 +106,31 @@ ParserErr ParseCSPText(const std::string& text, ParserInfo* info, RawCSP* proble
     parser.ParseText(text, problem);
     if (info != nullptr) *info = parser.GetInfo();
     return parser.GetError();
+}
+
+tavyy::CspParser::symbol_type CspLex(yyscan_t yyscanner);
+
+std::vector<std::pair<std::string, std::string>> ScanText(const std::string& text) {
+    RawCSP problem;
+    ParserInfo info;
+    ParseContext ctx(problem, info);
+    ParseLineScope lineScope(ctx.LinePointer());
+    const std::string lowered = CreateCaseInsensitiveCopy(text);
+    Scanner scanner(ctx, lowered);
+    std::vector<std::pair<std::string, std::string>> tokens;
+    using Kind = tavyy::CspParser::symbol_kind;
+    while (true) {
+        tavyy::CspParser::symbol_type token = CspLex(scanner.Get());
+        const auto kind = token.kind();
+        if (kind == Kind::S_YYEOF) break;
+        std::string value;
+        if (kind == Kind::S_IDENT || kind == Kind::S_STR_VAL)
+            value = token.value.as<std::string>();
+        else if (kind == Kind::S_INT_VAL)
+            value = std::to_string(token.value.as<int>());
+        else if (kind == Kind::S_REAL_VAL)
+            value = std::to_string(token.value.as<double>());
+        tokens.emplace_back(tavyy::CspParser::symbol_name(kind), value);
+    }
+    return tokens;
 }

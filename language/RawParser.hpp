@@ -9,6 +9,8 @@
 
 #include <iosfwd>
 #include <string>
+#include <utility>
+#include <vector>
 
 class RawParser {
 public:
@@ -41,3 +43,8 @@ ParserErr ParseCSPText(const std::string& text, ParserInfo* info, RawCSP* proble
 // The case-insensitive copy of a problem text: ASCII letters lower-cased, bytes 0xFF dropped,
 // every other byte kept as it is.
 std::string CreateCaseInsensitiveCopy(const std::string& text);
+
+// The tokens of a text as the parser sees them (after lower-casing): the grammar's name of each
+// token ("IDENT", "INT_VAL", ...) and, for identifiers, strings and numbers, their text. For
+// diagnostics of the scanner; throws ParserErr (code 2) at a character no token accepts.
+std::vector<std::pair<std::string, std::string>> ScanText(const std::string& text);

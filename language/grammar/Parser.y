@@ -10,6 +10,7 @@
 %define api.token.constructor
 %define api.location.type {SourceLine}
 %locations
+%define parse.error verbose
 %expect 0
 
 %lex-param {yyscan_t scanner}

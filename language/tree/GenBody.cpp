@@ -12,6 +12,7 @@ void GenBody::UnbindDeclarations(ParseContext& ctx, std::size_t count) {
 }
 
 bool GenBody::CheckStatements(ParseContext& ctx) {
+    NestingGuard guard(ctx, *this);
     for (std::size_t i = 0; i < m_statements.size(); ++i) {
         if (!m_statements[i]->CheckStatement(ctx)) {
             UnbindDeclarations(ctx, i + 1);
@@ -24,6 +25,7 @@ bool GenBody::CheckStatements(ParseContext& ctx) {
 }
 
 void GenBody::EmitStatements(ParseContext& ctx, ConstraintSink& sink) {
+    NestingGuard guard(ctx, *this);
     for (auto& statement : m_statements)
         statement->Emit(ctx, sink);
     UnbindDeclarations(ctx, m_statements.size());

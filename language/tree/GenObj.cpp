@@ -37,8 +37,12 @@ bool GenObj::CheckStatement(ParseContext& ctx) {
     const GenType& t = GetThisType();
     if (t.IsSoftConstraint()) return true;
     const int k = t.GetKind();
-    if (k == GenKind::Constraint || k == GenKind::BoolVar || k == GenKind::BoolVal || k == GenKind::IntVal)
+    if (k == GenKind::Constraint) return true;
+    if (k == GenKind::BoolVar || k == GenKind::BoolVal || k == GenKind::IntVal) {
+        // A linear program holds comparisons only.
+        if (ctx.IsRealProblem()) throw ParserErr(*this, 31, GetToken(), "", "");
         return true;
+    }
     throw ParserErr(*this, 21, GetToken(), "", "");
 }
 
@@ -63,23 +67,12 @@ RPtr<RawExpr> GenObj::GenRest(ParseContext&, RPtr<RawExpr> operand) {
     return operand;
 }
 
-namespace {
-class NestingGuard {
-public:
-    NestingGuard(ParseContext& ctx, const GenObj& node) : m_nesting(ctx.Nesting()) {
-        if (++m_nesting > ParseContext::kMaxNesting) {
-            --m_nesting;
-            throw ParserErr(node, 2);
-        }
+NestingGuard::NestingGuard(ParseContext& ctx, const GenObj& node) : m_nesting(ctx.Nesting()) {
+    if (++m_nesting > ParseContext::kMaxNesting) {
+        --m_nesting;
+        throw ParserErr(node, 2);
     }
-    ~NestingGuard() { --m_nesting; }
-    NestingGuard(const NestingGuard&) = delete;
-    NestingGuard& operator=(const NestingGuard&) = delete;
-
-private:
-    int& m_nesting;
-};
-} // namespace
+}
 
 bool CheckNode(GenObj& node, ParseContext& ctx) {
     NestingGuard guard(ctx, node);

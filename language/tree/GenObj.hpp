@@ -79,6 +79,19 @@ protected:
     int m_line;
 };
 
+// Bounds the nesting depth of checking and generation (ParseContext::kMaxNesting): deeper
+// nesting is refused with a syntax error at the node's line instead of overflowing the stack.
+class NestingGuard {
+public:
+    NestingGuard(ParseContext& ctx, const GenObj& node);
+    ~NestingGuard() { --m_nesting; }
+    NestingGuard(const NestingGuard&) = delete;
+    NestingGuard& operator=(const NestingGuard&) = delete;
+
+private:
+    int& m_nesting;
+};
+
 // Checks a child node: loops over operator chains and bounds the nesting depth.
 bool CheckNode(GenObj& node, ParseContext& ctx);
 // Generates a child node likewise.

@@ -2,8 +2,8 @@
 
 GenSymbol& GenSymbolTable::Add(const std::string& name, GenSymbol symbol) {
     auto& bindings = m_symbols[name];
-    bindings.push_back(std::move(symbol));
-    return bindings.back();
+    bindings.push_back(std::make_unique<GenSymbol>(std::move(symbol)));
+    return *bindings.back();
 }
 
 void GenSymbolTable::Remove(const std::string& name) {
@@ -15,5 +15,5 @@ void GenSymbolTable::Remove(const std::string& name) {
 
 GenSymbol* GenSymbolTable::Find(const std::string& name) {
     auto it = m_symbols.find(name);
-    return it == m_symbols.end() ? nullptr : &it->second.back();
+    return it == m_symbols.end() ? nullptr : it->second.back().get();
 }

@@ -7,9 +7,10 @@
 #include "language/raw/RawExpr.hpp"
 #include "language/tree/GenType.hpp"
 
-#include <deque>
+#include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 class GenObj;
 
@@ -34,5 +35,5 @@ public:
     bool Contains(const std::string& name) const { return m_symbols.count(name) != 0; }
 
 private:
-    std::unordered_map<std::string, std::deque<GenSymbol>> m_symbols;
+    std::unordered_map<std::string, std::vector<std::unique_ptr<GenSymbol>>> m_symbols;
 };

@@ -320,6 +320,8 @@ TEST(Expressions, RealProblemsFillTheRealListsAndMustBeLinear) {
          "In <= : Linear constraint expected: only <=, >=, = allowed, and if constraint contains "
          "one real variable, all variables must be real (line 8)\n"},
         {"\nr / 2 >= 1;", "In >= : Linear expression expected (line 8)\n"},
+        {"\ntrue;", "Linear constraint expected: only <=, >=, = allowed, and if constraint contains one real "
+                    "variable, all variables must be real (line 8)\n"},
         {"\nr >= 1 and u >= 1;",
          "In And : Linear constraint expected: only <=, >=, = allowed, and if constraint "
          "contains one real variable, all variables must be real (line 8)\n"},

@@ -248,3 +248,28 @@ TEST(GenType, CompatibilityEqualityAndRefinement) {
     EXPECT_TRUE(GenType(GenKind::StrVar).IsIntOrStrVariable());
     EXPECT_TRUE(GenType(GenKind::SetVar).IsSetVariable());
 }
+
+TEST(Scanner, TokensOfTheEdgeCases) {
+    using Tokens = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(ScanText("Problem:Test"), (Tokens{{"START_PROBLEM", ""}, {"IDENT", "test"}}));
+    EXPECT_EQ(ScanText("a:=b"), (Tokens{{"IDENT", "a"}, {"IS", ""}, {"IDENT", "b"}}));
+    EXPECT_EQ(ScanText("1..5"), (Tokens{{"INT_VAL", "1"}, {"TO", ""}, {"INT_VAL", "5"}}));
+    EXPECT_EQ(ScanText("TRUE false"), (Tokens{{"INT_VAL", "1"}, {"INT_VAL", "0"}}));
+    EXPECT_EQ(ScanText("intvar intvars"), (Tokens{{"INTVAR_DECL", ""}, {"IDENT", "intvars"}}));
+    EXPECT_EQ(ScanText("x::d ++ <> <= # \"Ab\""), (Tokens{{"IDENT", "x"},
+                                                          {"AS", ""},
+                                                          {"IDENT", "d"},
+                                                          {"CONCAT_OP", ""},
+                                                          {"NEQ", ""},
+                                                          {"LTEQ", ""},
+                                                          {"CARDINALITY", ""},
+                                                          {"STR_VAL", "ab"}}));
+    EXPECT_EQ(ScanText("2.5e1 // comment\n/* a\nb */ 7"),
+              (Tokens{{"REAL_VAL", "25.000000"}, {"INT_VAL", "7"}}));
+    try {
+        ScanText("a\n\n$");
+        FAIL();
+    } catch (const ParserErr& err) {
+        EXPECT_EQ(err.Message(), "Syntax error (line 3)\n");
+    }
+}
