@@ -264,6 +264,9 @@ TEST(Scanner, TokensOfTheEdgeCases) {
                                                           {"LTEQ", ""},
                                                           {"CARDINALITY", ""},
                                                           {"STR_VAL", "ab"}}));
+    EXPECT_EQ(ScanText("00000000000042 2147483647"), (Tokens{{"INT_VAL", "42"}, {"INT_VAL", "2147483647"}}));
+    EXPECT_THROW(ScanText("99999999999999999999999"), ParserErr);
+    EXPECT_THROW(ScanText("1.0e999"), ParserErr);
     EXPECT_EQ(ScanText("2.5e1 // comment\n/* a\nb */ 7"),
               (Tokens{{"REAL_VAL", "25.000000"}, {"INT_VAL", "7"}}));
     try {
