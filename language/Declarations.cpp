@@ -21,8 +21,8 @@ public:
     RPtr<RawExpr> Gen(ParseContext&) override { return nullptr; }
 };
 
-void DeclareName(ParseContext& ctx, int line, const std::string& name) {
-    if (!ctx.Declare(name)) throw ParserErr(LineNode(line), 3, name);
+void DeclareDomainName(ParseContext& ctx, int line, const std::string& name) {
+    if (!ctx.DeclareDomain(name)) throw ParserErr(LineNode(line), 3, name);
 }
 
 constexpr std::int64_t kMaxArrayElements = 10'000'000;
@@ -56,7 +56,7 @@ int ConstantInt(ParseContext& ctx, GenObj& expr) {
 void AddIntDomainRange(ParseContext& ctx, int line, const std::string& name, GenPtr low, GenPtr high) {
     const int lo = ConstantInt(ctx, *low);
     const int hi = ConstantInt(ctx, *high);
-    DeclareName(ctx, line, name);
+    DeclareDomainName(ctx, line, name);
     ctx.Problem().AddDomain(
         RPtr<RawDom>(new RawDom(RawType::IntDom, name, RPtr<RawExpr>(new RawRange(lo, hi)))));
 }
@@ -65,7 +65,7 @@ void AddIntDomainList(ParseContext& ctx, int line, const std::string& name, GenL
     RPtr<RawArr> arr(new RawArr);
     for (auto& v : values)
         arr->AddElement(GenRaw::Int(ConstantInt(ctx, *v)));
-    DeclareName(ctx, line, name);
+    DeclareDomainName(ctx, line, name);
     ctx.Problem().AddDomain(
         RPtr<RawDom>(new RawDom(setDomain ? RawType::SetDom : RawType::IntDom, name, arr)));
 }
@@ -75,7 +75,7 @@ void AddEnumDomain(ParseContext& ctx, int line, const std::string& name,
     RPtr<RawArr> arr(new RawArr);
     for (const auto& v : values)
         arr->AddElement(RPtr<RawExpr>(new RawStr(v)));
-    DeclareName(ctx, line, name);
+    DeclareDomainName(ctx, line, name);
     ctx.Problem().AddDomain(RPtr<RawDom>(new RawDom(RawType::StrDom, name, arr)));
 }
 
@@ -121,7 +121,7 @@ void AddVariables(ParseContext& ctx, int token, std::vector<IdentDecl>& names, c
             if (size < 0 || total > kMaxArrayElements) throw ParserErr(LineNode(decl.line), 62, decl.name);
             dims.push_back(size);
         }
-        DeclareName(ctx, decl.line, decl.name);
+        if (ctx.IsNameUsed(decl.name)) throw ParserErr(LineNode(decl.line), 3, decl.name);
         RPtr<RawExpr> value = MakeArray(ctx, kind, decl.name, dims, 0, domain);
         GenType type(ToCode(kind));
         if (kind == RawType::SetVar && domain && domain->GetValues()->GetSize() > 0) {

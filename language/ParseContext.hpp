@@ -33,8 +33,15 @@ public:
     // True once the problem has real variables: constraints must then be linear.
     bool IsRealProblem() const { return !m_problem.GetRealVariables().empty(); }
 
-    // Reserves a top-level name (domain, variable, data, definition); false when already used.
-    bool Declare(const std::string& name) { return m_declared.insert(name).second; }
+    // True when a top-level name (domain, variable, data, definition) is taken. Names other
+    // than domains are taken by their binding in the symbol table.
+    bool IsNameUsed(const std::string& name) const {
+        return m_symbols.Contains(name) || m_domainNames.count(name) != 0;
+    }
+    // Takes a domain name; false when the name is already used.
+    bool DeclareDomain(const std::string& name) {
+        return !IsNameUsed(name) && m_domainNames.insert(name).second;
+    }
 
     // Identifiers of the statement being read, for the side information.
     void NoteIdentifier(std::string text) { m_pendingIdentifiers.push_back(std::move(text)); }
@@ -65,7 +72,7 @@ private:
     GenProblem m_tree;
     int m_line = 1;
     int m_nesting = 0;
-    std::unordered_set<std::string> m_declared;
+    std::unordered_set<std::string> m_domainNames;
     std::vector<std::string> m_pendingIdentifiers;
     ConstraintSink* m_sideSink = nullptr;
     std::string m_scannerMessage;

@@ -22,7 +22,7 @@ void GenDataDecl::Emit(ParseContext& ctx, ConstraintSink&) {
 }
 
 void GenDataDecl::Declare(ParseContext& ctx) {
-    if (!ctx.Declare(m_name)) throw ParserErr(*this, 3, m_name);
+    if (ctx.IsNameUsed(m_name)) throw ParserErr(*this, 3, m_name);
     if (!CheckNode(*m_expression, ctx)) throw ParserErr(*this, 2);
     GenSymbol symbol;
     symbol.kind = GenSymbol::Kind::Data;

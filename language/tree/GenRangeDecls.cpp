@@ -20,7 +20,7 @@ bool GenRangeDecls::CheckAndBind(ParseContext& ctx) {
         GenSymbol symbol;
         symbol.kind = GenSymbol::Kind::Index;
         symbol.type = range->GetThisType();
-        m_symbols.push_back(&ctx.Symbols().Add(range->GetName(), std::move(symbol)));
+        ctx.Symbols().Add(range->GetName(), std::move(symbol));
         m_bound.push_back(range->GetName());
     }
     for (auto& condition : m_conditions) {
@@ -34,7 +34,6 @@ void GenRangeDecls::Unbind(ParseContext& ctx) {
     for (std::size_t i = m_bound.size(); i-- > 0;)
         ctx.Symbols().Remove(m_bound[i]);
     m_bound.clear();
-    m_symbols.clear();
 }
 
 bool GenRangeDecls::ConditionsHold(ParseContext& ctx) {

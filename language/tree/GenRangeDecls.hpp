@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-struct GenSymbol;
-
 class GenRangeDecls {
 public:
     GenRangeDecls() = default;
@@ -41,5 +39,4 @@ private:
     GenList m_ranges;
     GenList m_conditions;
     std::vector<std::string> m_bound;
-    std::vector<GenSymbol*> m_symbols;
 };

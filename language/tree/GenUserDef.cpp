@@ -30,7 +30,7 @@ void GenUserDef::Emit(ParseContext& ctx, ConstraintSink&) {
 }
 
 void GenUserDef::Declare(ParseContext& ctx) {
-    if (!ctx.Declare(m_name)) throw ParserErr(*this, 3, m_name);
+    if (ctx.IsNameUsed(m_name)) throw ParserErr(*this, 3, m_name);
     Bind(ctx);
 }
 
