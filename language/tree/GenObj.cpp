@@ -91,18 +91,27 @@ bool CheckNode(GenObj& node, ParseContext& ctx) {
     return true;
 }
 
+namespace {
+// Truth values that stand as operands become the integers 0 and 1: solvers read no boolean
+// constants inside expressions. Statements and logic treat integer constants as truth values.
+RPtr<RawExpr> AsOperand(RPtr<RawExpr> value) {
+    if (value && value->GetType() == RawType::BoolVal) return GenRaw::Int(value->GetInt());
+    return value;
+}
+} // namespace
+
 RPtr<RawExpr> GenNode(GenObj& node, ParseContext& ctx) {
     NestingGuard guard(ctx, node);
-    if (node.SpineOperand() == nullptr) return node.Gen(ctx);
+    if (node.SpineOperand() == nullptr) return AsOperand(node.Gen(ctx));
     std::vector<GenObj*> spine;
     GenObj* bottom = &node;
     while (GenObj* operand = bottom->SpineOperand()) {
         spine.push_back(bottom);
         bottom = operand;
     }
-    RPtr<RawExpr> value = bottom->Gen(ctx);
+    RPtr<RawExpr> value = AsOperand(bottom->Gen(ctx));
     for (std::size_t i = spine.size(); i-- > 0;)
-        value = spine[i]->GenRest(ctx, std::move(value));
+        value = AsOperand(spine[i]->GenRest(ctx, std::move(value)));
     return value;
 }
 

@@ -52,6 +52,8 @@ TEST(Expressions, ConstantFolding) {
         {"abs(-5)", "5"},
         {"power(2, 10)", "1024"},
         {"true + true", "2"},
+        {"(3 < 5) + (2 = 1)", "1"},
+        {"(3 < 5)", "1"},
         {"x - x", "0"},
         {"x + x", "(2 * x)"},
         {"x / x", "(x / x)"},
@@ -179,6 +181,8 @@ TEST(Expressions, PrecedenceFromTheWorkbenchTexts) {
     EXPECT_EQ(One("not x = 1 and y = 2;"), "(Not (x = 1)) And (y = 2)");
     EXPECT_EQ(One("count(q ++ [x], [1]) = 1;"), "Count([q[0], q[1], q[2], q[3], x], [1]) = 1");
     EXPECT_EQ(One("- x * 2 = y;"), "(-x * 2) = y");
+    // Folded truth values inside expressions are the integers 0 and 1, never boolean constants.
+    EXPECT_EQ(One("sum([x > 1, 2 < 3, alldifferent([1, 1])]) >= 1;"), "Sum([x > 1, 1, 0]) >= 1");
 }
 
 TEST(Expressions, ForallOverOneTwoAndThreeRangesWithConditions) {
