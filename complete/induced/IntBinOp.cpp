@@ -1,0 +1,104 @@
+#include "complete/induced/IntBinOp.hpp"
+
+#include <algorithm>
+#include <ostream>
+
+namespace GFCLib {
+
+void IntBinOp::ComputeDomain(CPObject* a, CPObject* b) {
+    m_aVar = CheckIntOperand(a);
+    m_bVar = CheckIntOperand(b);
+    m_a = a;
+    m_b = b;
+    long long countA = 0;
+    long long countB = 0;
+    ForEachInt(a, [&](long long) { ++countA; });
+    ForEachInt(b, [&](long long) { ++countB; });
+    if (countA * countB <= (1LL << 22)) {
+        std::vector<int> results;
+        ForEachInt(a, [&](long long x) {
+            ForEachInt(b, [&](long long y) {
+                long long r = 0;
+                if (Apply(x, y, r)) results.push_back(static_cast<int>(r));
+            });
+        });
+        SetComputedDomain(std::move(results));
+    } else {
+        long long lo = 0;
+        long long hi = 0;
+        Bounds(MinOf(a), MaxOf(a), MinOf(b), MaxOf(b), lo, hi);
+        SetComputedRange(lo, hi);
+    }
+    Define(this, {a, b});
+}
+
+void IntBinOp::Bounds(long long loA, long long hiA, long long loB, long long hiB, long long& lo,
+                      long long& hi) const {
+    lo = kMaxInt;
+    hi = kMinInt;
+    for (long long x : {loA, hiA})
+        for (long long y : {loB, hiB}) {
+            long long r = 0;
+            if (!Apply(x, y, r)) continue;
+            lo = std::min(lo, r);
+            hi = std::max(hi, r);
+        }
+}
+
+void IntBinOp::PrintExpr(std::ostream& os) const {
+    os << "(";
+    m_a->PrintName(os);
+    os << Symbol();
+    m_b->PrintName(os);
+    os << ")";
+}
+
+bool IntBinOp::Holds() const {
+    long long r = 0;
+    return Apply(ValueOf(m_a), ValueOf(m_b), r) && r == GetInt();
+}
+
+bool IntBinOp::WantsPropagation() const {
+    return m_a->IsBound() || m_b->IsBound();
+}
+
+bool IntBinOp::Propagate() {
+    const bool aFixed = m_a->IsBound();
+    const bool bFixed = m_b->IsBound();
+    if (aFixed && bFixed) {
+        long long r = 0;
+        if (!Apply(ValueOf(m_a), ValueOf(m_b), r)) return false;
+        if (IsInstantiated()) return r == GetInt();
+        return KeepInt(static_cast<int>(r));
+    }
+    if (!aFixed && !bFixed) return true;
+    IntVar* x = aFixed ? m_bVar : m_aVar;
+    const long long fixed = aFixed ? ValueOf(m_a) : ValueOf(m_b);
+    const auto apply = [&](long long v, long long& r) {
+        return aFixed ? Apply(fixed, v, r) : Apply(v, fixed, r);
+    };
+    FiniteDomain& dx = x->GetDomain();
+    const IntDomainSpec* sx = x->GetIntSpec();
+    if (IsInstantiated()) {
+        const long long z = GetInt();
+        for (int p = dx.MinIndex(); p >= 0; p = dx.NextIndex(p + 1)) {
+            long long r = 0;
+            if (!apply(sx->IntAt(p), r) || r != z) (void)dx.Remove(p);
+        }
+        return !dx.IsEmpty();
+    }
+    BitVector& mark = Scratch();
+    for (int p = dx.MinIndex(); p >= 0; p = dx.NextIndex(p + 1)) {
+        long long r = 0;
+        int k = -1;
+        if (apply(sx->IntAt(p), r)) k = m_intSpec->IndexOfInt(static_cast<int>(r));
+        if (k >= 0 && m_domain.Contains(k))
+            mark.Set(k, true);
+        else
+            (void)dx.Remove(p);
+    }
+    if (dx.IsEmpty()) return false;
+    return m_domain.IntersectBits(mark);
+}
+
+} // namespace GFCLib

@@ -1,0 +1,14 @@
+#pragma once
+// The induced variable a - b (and -a as 0 - a).
+
+#include "complete/induced/IntBinOp.hpp"
+
+namespace GFCLib {
+
+class MinusOp : public IntBinOp {
+public:
+    bool Apply(long long a, long long b, long long& r) const override;
+    const char* Symbol() const override { return "-"; }
+};
+
+} // namespace GFCLib

@@ -1,0 +1,379 @@
+#include "complete/CSP.hpp"
+#include "complete/GFC.hpp"
+#include "complete/GFCStats.hpp"
+#include "complete/IntDomainSpec.hpp"
+#include "complete/IntVar.hpp"
+#include "complete/ReleaseGlobals.hpp"
+#include "complete/VariableOrdering.hpp"
+#include "complete/constraints/AllDifferent.hpp"
+#include "complete/constraints/Equal.hpp"
+#include "complete/constraints/LessThanEq.hpp"
+#include "complete/constraints/Minimise.hpp"
+#include "complete/constraints/NotEqual.hpp"
+#include "complete/induced/MinusOp.hpp"
+#include "complete/induced/PlusOp.hpp"
+#include "complete/induced/ScalProdOp.hpp"
+#include "complete/induced/SumOp.hpp"
+#include "platform/FatalError.hpp"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <map>
+#include <set>
+#include <thread>
+#include <vector>
+
+using namespace GFCLib;
+
+namespace {
+
+// The workbench's queens model: rows differ, and the difference of two rows avoids +-(i - j).
+CSP* BuildQueens(int n, std::vector<IntVar*>& rows) {
+    auto* csp = new CSP();
+    IntDomainSpec::CreateRange("Column", 0, n - 1);
+    for (int i = 0; i < n; ++i) {
+        auto* v = new IntVar(("Row" + std::to_string(i)).c_str(), "Column");
+        csp->AddVariable(v);
+        rows.push_back(v);
+    }
+    for (int i = 0; i < n; ++i)
+        for (int j = i + 1; j < n; ++j) {
+            auto* ne = new NotEqual(rows[i], rows[j]);
+            csp->GetConstraints().push_back(ne);
+            ne->Attach();
+            auto* diff = new MinusOp();
+            diff->ComputeDomain(rows[i], rows[j]);
+            csp->AddVariable(diff);
+            for (int d : {i - j, j - i}) {
+                auto* c = new Value(d);
+                csp->GetValues().push_back(c);
+                auto* ne2 = new NotEqual(diff, c);
+                csp->GetConstraints().push_back(ne2);
+                ne2->Attach();
+            }
+        }
+    return csp;
+}
+
+} // namespace
+
+TEST(SearchTest, EightQueensAllOrderings) {
+    for (int mode = 0; mode < 4; ++mode) {
+        ReleaseGlobals();
+        std::vector<IntVar*> rows;
+        CSP* csp = BuildQueens(8, rows);
+        GFCStats stats;
+        GFC search(csp, &stats, false);
+        search.SetParameter(1, mode < 3 ? mode : 2);
+        search.SetParameter(2, 0);
+        search.SetParameter(3, mode == 3 ? 1 : 0);
+        std::set<std::vector<int>> found;
+        int count = 0;
+        while (search.FindNextSolution()) {
+            std::vector<int> s;
+            for (auto* r : rows)
+                s.push_back(r->GetInt());
+            for (int i = 0; i < 8; ++i)
+                for (int j = i + 1; j < 8; ++j) {
+                    ASSERT_NE(s[i], s[j]);
+                    ASSERT_NE(std::abs(s[i] - s[j]), j - i);
+                }
+            found.insert(s);
+            ++count;
+        }
+        EXPECT_EQ(count, 92) << "mode " << mode;
+        EXPECT_EQ(found.size(), 92u) << "mode " << mode;
+        EXPECT_FALSE(search.FindNextSolution());
+        delete csp;
+    }
+    ReleaseGlobals();
+}
+
+namespace {
+
+void Post(CSP* csp, Constraint* c) {
+    csp->GetConstraints().push_back(c);
+    c->Attach();
+}
+
+std::set<std::vector<int>> AllSolutions(CSP* csp, const std::vector<IntVar*>& vars, int ordering = 0) {
+    GFC search(csp, nullptr, false);
+    search.SetParameter(1, ordering);
+    std::set<std::vector<int>> found;
+    while (search.FindNextSolution()) {
+        std::vector<int> s;
+        for (auto* v : vars)
+            s.push_back(v->GetInt());
+        found.insert(s);
+    }
+    return found;
+}
+
+class SearchFixture : public ::testing::Test {
+protected:
+    void SetUp() override { ReleaseGlobals(); }
+    void TearDown() override { ReleaseGlobals(); }
+};
+
+} // namespace
+
+TEST_F(SearchFixture, CliqueOfFourHasNoThreeColouring) {
+    for (int mode = 0; mode < 3; ++mode) {
+        ReleaseGlobals();
+        auto* csp = new CSP();
+        IntDomainSpec::CreateRange("Colour", 1, 3);
+        std::vector<IntVar*> nodes;
+        for (int i = 0; i < 4; ++i) {
+            nodes.push_back(new IntVar(("n" + std::to_string(i)).c_str(), "Colour"));
+            csp->AddVariable(nodes.back());
+        }
+        for (int i = 0; i < 4; ++i)
+            for (int j = i + 1; j < 4; ++j)
+                Post(csp, new NotEqual(nodes[i], nodes[j]));
+        GFC search(csp, nullptr, false);
+        search.SetParameter(3, mode == 2 ? 1 : 0);
+        if (mode == 1) search.SetParameter(1, 2);
+        EXPECT_FALSE(search.FindNextSolution());
+        EXPECT_FALSE(search.IsSolved());
+        EXPECT_FALSE(search.FindNextSolution());
+        delete csp;
+    }
+}
+
+TEST_F(SearchFixture, SendMoreMoney) {
+    auto* csp = new CSP();
+    IntDomainSpec::CreateRange("Digit", 0, 9);
+    const char* names[] = {"S", "E", "N", "D", "M", "O", "R", "Y"};
+    std::map<char, IntVar*> letter;
+    std::vector<IntVar*> vars;
+    for (const char* n : names) {
+        auto* v = new IntVar(n, "Digit");
+        csp->AddVariable(v);
+        letter[n[0]] = v;
+        vars.push_back(v);
+    }
+    auto* all = new AllDifferent();
+    all->Init(vars);
+    Post(csp, all);
+    // SEND + MORE - MONEY = 0 as one scalar product.
+    std::map<char, int> weight;
+    const auto add = [&](const std::string& word, int sign) {
+        int w = 1;
+        for (auto it = word.rbegin(); it != word.rend(); ++it, w *= 10)
+            weight[*it] += sign * w;
+    };
+    add("SEND", 1);
+    add("MORE", 1);
+    add("MONEY", -1);
+    std::vector<IntVar*> terms;
+    std::vector<Value> coefficients;
+    for (auto& [c, w] : weight) {
+        terms.push_back(letter[c]);
+        coefficients.emplace_back(w);
+    }
+    auto* sum = new ScalProdOp();
+    sum->Init(terms, coefficients);
+    csp->AddVariable(sum);
+    auto* zero = new Value(0);
+    csp->GetValues().push_back(zero);
+    Post(csp, new Equal(sum, zero));
+    Post(csp, new NotEqual(letter['S'], zero));
+    Post(csp, new NotEqual(letter['M'], zero));
+    {
+        const auto found = AllSolutions(csp, vars, 2);
+        ASSERT_EQ(found.size(), 1u);
+        const auto& s = *found.begin();
+        const auto num = [&](const std::string& word) {
+            int n = 0;
+            for (char c : word)
+                n = 10 * n + s[static_cast<std::size_t>(
+                                 std::find(std::begin(names), std::end(names), std::string(1, c)) -
+                                 std::begin(names))];
+            return n;
+        };
+        EXPECT_EQ(num("SEND") + num("MORE"), num("MONEY"));
+        EXPECT_EQ(num("MONEY"), 10652);
+    }
+    delete csp;
+}
+
+TEST_F(SearchFixture, MinimisationGivesTheOptimumInOneCall) {
+    // Minimise x + 2y with x + y >= 5, x != y, over 0..6 (optimum 5 at x = 5, y = 0).
+    auto* csp = new CSP();
+    IntDomainSpec::CreateRange("D", 0, 6);
+    auto* x = new IntVar("x", "D");
+    auto* y = new IntVar("y", "D");
+    csp->AddVariable(x);
+    csp->AddVariable(y);
+    Post(csp, new NotEqual(x, y));
+    auto* s = new SumOp();
+    s->Init(std::vector<IntVar*>{x, y});
+    csp->AddVariable(s);
+    auto* five = new Value(5);
+    csp->GetValues().push_back(five);
+    Post(csp, new LessThanEq(five, s));
+    auto* cost = new ScalProdOp();
+    cost->Init(std::vector<IntVar*>{x, y}, {Value(1), Value(2)});
+    csp->AddVariable(cost);
+    auto* objective = new Minimise(cost, csp);
+    csp->SetObjective(objective);
+    objective->Attach();
+    int best = 1000;
+    for (int a = 0; a <= 6; ++a)
+        for (int b = 0; b <= 6; ++b)
+            if (a != b && a + b >= 5) best = std::min(best, a + 2 * b);
+    GFCStats stats;
+    GFC search(csp, &stats, false);
+    ASSERT_TRUE(search.FindNextSolution());
+    EXPECT_TRUE(search.IsSolved());
+    EXPECT_EQ(search.GetObjectiveBound().GetInt(), best);
+    EXPECT_EQ(x->GetInt() + 2 * y->GetInt(), best);
+    EXPECT_NE(x->GetInt(), y->GetInt());
+    EXPECT_GE(x->GetInt() + y->GetInt(), 5);
+    EXPECT_FALSE(search.FindNextSolution());
+    EXPECT_EQ(stats.GetSolutions(), 1);
+    delete csp;
+}
+
+TEST_F(SearchFixture, ObjectiveBoundWithoutObjectiveIsAnError) {
+    CSP csp;
+    GFC search(&csp, nullptr, false);
+    EXPECT_THROW(search.GetObjectiveBound(), Platform::InternalError);
+}
+
+TEST_F(SearchFixture, SecondProblemAfterReleaseGlobalsGivesTheSameAnswers) {
+    std::set<std::vector<int>> first;
+    for (int round = 0; round < 2; ++round) {
+        std::vector<IntVar*> rows;
+        CSP* csp = BuildQueens(6, rows);
+        const auto found = AllSolutions(csp, rows);
+        EXPECT_EQ(found.size(), 4u);
+        if (round == 0)
+            first = found;
+        else
+            EXPECT_EQ(found, first);
+        delete csp;
+        ReleaseGlobals();
+        EXPECT_NE(IntDomainSpec::Find("BoolDomain"), nullptr);
+    }
+}
+
+TEST_F(SearchFixture, ProblemsWithoutVariablesOrWithFalseConstants) {
+    {
+        CSP csp;
+        GFC search(&csp, nullptr, false);
+        EXPECT_FALSE(search.FindNextSolution());
+        EXPECT_FALSE(search.IsSolved());
+    }
+    {
+        auto* csp = new CSP();
+        IntDomainSpec::CreateRange("D", 0, 3);
+        auto* x = new IntVar("x", "D");
+        csp->AddVariable(x);
+        auto* one = new Value(1);
+        auto* two = new Value(2);
+        csp->GetValues().push_back(one);
+        csp->GetValues().push_back(two);
+        Post(csp, new Equal(one, two));
+        GFC search(csp, nullptr, false);
+        EXPECT_FALSE(search.FindNextSolution());
+        EXPECT_FALSE(search.IsSolved());
+        delete csp;
+    }
+}
+
+TEST_F(SearchFixture, ParameterErrorsCarryTheMessageText) {
+    CSP csp;
+    GFCStats stats;
+    GFC search(&csp, &stats, false);
+    const auto message = [&](int id, int value) -> std::string {
+        try {
+            search.SetParameter(id, value);
+        } catch (const Platform::ParameterError& e) {
+            return e.what();
+        }
+        return "accepted";
+    };
+    EXPECT_EQ(message(1, 3), "Invalid Variable Ordering Heuristic Parameter\n");
+    EXPECT_EQ(message(3, 2), "Invalid backtrack type!");
+    EXPECT_EQ(message(16, 0), "Invalid Parameter\n");
+    EXPECT_EQ(message(0, 0), "Invalid Parameter\n");
+    EXPECT_EQ(message(-1, 0), "Invalid Parameter\n");
+    for (int id = 4; id <= 15; ++id)
+        EXPECT_EQ(message(id, -77), "accepted");
+    EXPECT_EQ(message(2, -5), "accepted");
+    EXPECT_EQ(message(1, 2), "accepted");
+    EXPECT_STREQ(stats.GetOrderingName(), "Smallest Domain");
+    EXPECT_EQ(message(1, 9), "Invalid Variable Ordering Heuristic Parameter\n");
+    EXPECT_STREQ(stats.GetOrderingName(), "Smallest Domain"); // left as it was
+}
+
+TEST_F(SearchFixture, BackjumpingForcesNaturalOrdering) {
+    std::vector<IntVar*> rows;
+    CSP* csp = BuildQueens(5, rows);
+    GFCStats stats;
+    GFC search(csp, &stats, false);
+    search.SetParameter(1, 1);
+    search.SetParameter(3, 1);
+    ASSERT_TRUE(search.FindNextSolution());
+    EXPECT_STREQ(stats.GetOrderingName(), "Natural Ordering");
+    // Natural ordering finds the lexicographically first placement first.
+    EXPECT_EQ(rows[0]->GetInt(), 0);
+    EXPECT_EQ(rows[1]->GetInt(), 2);
+    delete csp;
+}
+
+TEST_F(SearchFixture, StopRequestFromAnotherThreadEndsTheSearch) {
+    // Thirteen pigeons in twelve holes with pairwise disequalities only: forward checking
+    // alone takes very long to exhaust this.
+    auto* csp = new CSP();
+    IntDomainSpec::CreateRange("Hole", 0, 11);
+    std::vector<IntVar*> pigeons;
+    for (int i = 0; i < 13; ++i) {
+        pigeons.push_back(new IntVar(("p" + std::to_string(i)).c_str(), "Hole"));
+        csp->AddVariable(pigeons.back());
+    }
+    for (int i = 0; i < 13; ++i)
+        for (int j = i + 1; j < 13; ++j)
+            Post(csp, new NotEqual(pigeons[i], pigeons[j]));
+    GFC search(csp, nullptr, false);
+    bool result = true;
+    std::thread worker([&] { result = search.FindNextSolution(); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    search.RequestStop();
+    worker.join();
+    EXPECT_FALSE(result);
+    EXPECT_FALSE(search.IsSolved());
+    EXPECT_FALSE(search.FindNextSolution());
+    delete csp;
+}
+
+TEST_F(SearchFixture, ChoosersOnBoundAndTiedVariables) {
+    CSP csp;
+    IntDomainSpec::CreateRange("D", 0, 3);
+    IntDomainSpec::CreateRange("E", 0, 1);
+    auto* a = new IntVar("a", "D");
+    auto* b = new IntVar("b", "E");
+    auto* c = new IntVar("c", "E");
+    csp.AddVariable(a);
+    csp.AddVariable(b);
+    csp.AddVariable(c);
+    auto* p = new PlusOp();
+    p->ComputeDomain(a, b);
+    csp.AddVariable(p);
+    EXPECT_EQ(NaturalOrdering(&csp, 0, false), 0);
+    EXPECT_EQ(SmallestDomainOrdering(&csp, 0, false), 1); // tie between b and c: the earlier
+    a->SetValue(Value(0));
+    b->SetValue(Value(0));
+    c->SetValue(Value(0));
+    EXPECT_EQ(NaturalOrdering(&csp, 3, true), 3);
+    EXPECT_EQ(SmallestDomainOrdering(&csp, 3, true), -1);
+    EXPECT_EQ(NaturalOrdering(&csp, 3, false), 3);
+    EXPECT_EQ(SmallestDomainOrdering(&csp, 3, false), 3);
+    EXPECT_EQ(RandomOrdering(&csp, 3, false), 3);
+    EXPECT_EQ(RandomOrdering(&csp, 3, true), -1);
+    p->SetValue(Value(0));
+    EXPECT_EQ(NaturalOrdering(&csp, 4, false), 4);
+    EXPECT_EQ(RandomOrdering(&csp, 4, false), -1);
+}
