@@ -70,7 +70,12 @@ inline RPtr<RawCon> Con(RawType type, std::vector<E> args) {
 
 // A problem under construction: domains and variables are added to it as they are made.
 struct Problem {
-    RawCSP csp;
+    RawCSP own;
+    RawCSP& csp;
+
+    Problem() : csp(own) {}
+    // Builds into another problem (a reader's target) instead of its own.
+    explicit Problem(RawCSP& target) : csp(target) {}
 
     RPtr<RawDom> IntRange(const std::string& name, int lo, int hi) {
         auto d = MakeR<RawDom>(RawType::IntDom, name, E(new RawRange(lo, hi)));

@@ -1,0 +1,57 @@
+#include "tools/tav-solve/SolverFactory.hpp"
+
+namespace TavSolve {
+
+SolverChoice ResolveSolver(SolverChoice choice, const RawCSP& problem) {
+    if (choice != SolverChoice::Auto) return choice;
+    return problem.GetRealVariables().empty() ? SolverChoice::Gfc : SolverChoice::Lp;
+}
+
+AlgParams ParamsFor(SolverChoice resolved, const std::map<int, int>& overrides) {
+    AlgParams params;
+    switch (resolved) {
+    case SolverChoice::Auto:
+    case SolverChoice::Gfc:
+        params = AlgParams::Defaults(AlgParams::Family::CompleteSearch);
+        break;
+    case SolverChoice::Gls:
+    case SolverChoice::Gls2: // the second guided local search shares the first one's block
+        params = AlgParams::Defaults(AlgParams::Family::GuidedLocalSearch);
+        break;
+    case SolverChoice::Ga:
+        params = AlgParams::Defaults(AlgParams::Family::GeneticAlgorithm);
+        break;
+    case SolverChoice::Tabu:
+        params = AlgParams::Defaults(AlgParams::Family::TabuSearch);
+        break;
+    case SolverChoice::Lp:
+        break;
+    }
+    for (const auto& [id, value] : overrides)
+        params.SetParameter(id, value);
+    return params;
+}
+
+std::unique_ptr<RawSolver> MakeSolver(SolverChoice resolved, RawCSP& problem, const AlgParams& params) {
+    (void)problem;
+    (void)params;
+    switch (resolved) {
+    case SolverChoice::Auto:
+    case SolverChoice::Gfc:
+        throw SolverUnavailable("solver 'gfc' (complete search) is not available in this build");
+    case SolverChoice::Gls:
+        throw SolverUnavailable("solver 'gls' (guided local search) is not available in this build");
+    case SolverChoice::Ga:
+        throw SolverUnavailable("solver 'ga' (genetic algorithm) is not available in this build");
+    case SolverChoice::Tabu:
+        throw SolverUnavailable("solver 'tabu' (tabu search) is not available in this build");
+    case SolverChoice::Gls2:
+        throw SolverUnavailable(
+            "solver 'gls2' (guided local search, second version) is not available in this build");
+    case SolverChoice::Lp:
+        throw SolverUnavailable("solver 'lp' (linear programming) is not available in this build");
+    }
+    throw SolverUnavailable("unknown solver");
+}
+
+} // namespace TavSolve
