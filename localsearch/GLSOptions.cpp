@@ -1,0 +1,11 @@
+#include "localsearch/GLSOptions.hpp"
+
+#include "localsearch/features/Feature.hpp"
+
+namespace GLSLib {
+
+void GLSOptions::SetLambda(int lambda) {
+    Feature::SetLambda(lambda);
+}
+
+} // namespace GLSLib

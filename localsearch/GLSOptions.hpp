@@ -1,0 +1,28 @@
+#pragma once
+// The switches and the random seed that a guided-local-search engine's parameters set.
+
+namespace GLSLib {
+
+class GLSOptions {
+public:
+    virtual ~GLSOptions() = default;
+    bool GetApproxEvaluation() const { return m_approxEvaluation; }
+    bool GetDeltaUpdate() const { return m_deltaUpdate; }
+    bool GetLearning() const { return m_learning; }
+    int GetSeed() const { return m_seed; }
+    void SetApproxEvaluation(bool on) { m_approxEvaluation = on; }
+    void SetDeltaUpdate(bool on) { m_deltaUpdate = on; }
+    void SetLearning(bool on) { m_learning = on; }
+    void SetSeed(int seed) { m_seed = seed; }
+    // Sets the class-wide lambda of the penalty features (nothing is stored here).
+    void SetLambda(int lambda);
+
+private:
+    bool m_approxEvaluation = true;
+    bool m_deltaUpdate = true;
+    bool m_learning = true;
+    // 0 until the engine's seed parameter sets it, so that an unset seed still repeats a run.
+    int m_seed = 0;
+};
+
+} // namespace GLSLib

@@ -1,0 +1,12 @@
+#include "localsearch/IntBinOp.hpp"
+
+namespace GLSLib {
+
+std::ostream& IntBinOp::Print(std::ostream& os) const {
+    if (IsInfix()) return os << "(" << *m_left << GetName() << *m_right << ")";
+    if (IsPostfix()) return os << "(" << *m_left << "," << *m_right << ")" << GetName();
+    if (IsPrefix()) return os << GetName() << "(" << *m_left << "," << *m_right << ")";
+    return os;
+}
+
+} // namespace GLSLib

@@ -1,0 +1,25 @@
+#include "localsearch/IntListDom.hpp"
+
+#include "localsearch/ModelError.hpp"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace GLSLib {
+
+IntListDom::IntListDom(const char* name, const std::vector<int>& values) : IntDom(name), m_values(values) {
+    if (m_values.empty()) throw ModelError("Empty domain " + GetName());
+    std::sort(m_values.begin(), m_values.end());
+}
+
+bool IntListDom::IsInterval() const {
+    return static_cast<std::int64_t>(Size()) == static_cast<std::int64_t>(Max()) - Min() + 1;
+}
+
+int IntListDom::IndexOf(int value) const {
+    auto it = std::upper_bound(m_values.begin(), m_values.end(), value);
+    if (it == m_values.begin() || *(it - 1) != value) return -1;
+    return static_cast<int>(it - m_values.begin()) - 1;
+}
+
+} // namespace GLSLib

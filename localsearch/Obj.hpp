@@ -1,0 +1,44 @@
+#pragma once
+// Root of every object of the local-search problem model. Objects are created on the heap
+// through Obj's allocation operator, which records them in a process-wide registry of live
+// objects; Obj::DeleteAll frees the whole model at once. Nobody else owns model objects.
+
+#include <cstddef>
+#include <ostream>
+
+namespace GLSLib {
+
+class GGLS;
+
+class Obj {
+public:
+    // Raised by an integer expression whose value is undefined (division by zero, index out of
+    // range, an unassigned variable). Constraints turn it into their maximum violation.
+    class Undef {};
+
+    virtual ~Obj() = default;
+    // Writes the object in its printed form; returns the stream.
+    virtual std::ostream& Print(std::ostream& os) const = 0;
+
+    // Allocates a block and records it in the registry.
+    static void* operator new(std::size_t size);
+    // Removes p from the registry (when recorded) and frees it; null does nothing.
+    static void operator delete(void* p) noexcept;
+
+    // Deletes every live object through its virtual destructor; the registry ends empty.
+    static void DeleteAll();
+    // Number of live objects in the registry.
+    static std::size_t RegistrySize();
+
+    // Stores the engine that numeric features created from now on refer to.
+    static void SetNumericFeatureParam(GGLS* engine);
+    // The engine stored by SetNumericFeatureParam; null when none.
+    static GGLS* GetNumericFeatureParam();
+};
+
+// Writes o through its Print.
+inline std::ostream& operator<<(std::ostream& os, const Obj& o) {
+    return o.Print(os);
+}
+
+} // namespace GLSLib

@@ -1,0 +1,20 @@
+#pragma once
+// a > b; distance 0 when it holds, else b - a + 1 (64-bit).
+
+#include "localsearch/BinArithIntCon.hpp"
+
+#include <cstdint>
+
+namespace GLSLib {
+
+class GreaterThan : public BinArithIntCon {
+public:
+    GreaterThan(IntObj* a, IntObj* b) : BinArithIntCon(a, b) {}
+    std::string GetName() const override { return ">"; }
+    double GetDistance() const override {
+        const std::int64_t a = m_left->GetValue(), b = m_right->GetValue();
+        return a > b ? 0.0 : static_cast<double>(b - a + 1);
+    }
+};
+
+} // namespace GLSLib

@@ -1,0 +1,30 @@
+#pragma once
+// a / b, quotient truncated toward zero; b = 0 is undefined. Bounds fixed at construction
+// from the operands' extreme candidates (divisor candidates 0 skipped).
+
+#include "localsearch/Arithmetic.hpp"
+#include "localsearch/IntBinOp.hpp"
+
+namespace GLSLib {
+
+class DivOp : public IntBinOp {
+public:
+    DivOp(IntObj* a, IntObj* b);
+    std::string GetName() const override { return "/"; }
+    bool IsArithmetic() override { return true; }
+    // Throws Obj::Undef when b is 0.
+    int GetValue() const override {
+        const int b = m_right->GetValue();
+        const int a = m_left->GetValue();
+        if (b == 0) throw Undef();
+        return WrapDiv(a, b);
+    }
+    int GetMin() const override { return m_lower; }
+    int GetMax() const override { return m_upper; }
+
+private:
+    int m_upper;
+    int m_lower;
+};
+
+} // namespace GLSLib

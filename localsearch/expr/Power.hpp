@@ -1,0 +1,30 @@
+#pragma once
+// base to the power of exponent, computed in doubles and converted to int (low 32 bits of the
+// value truncated to 64 bits; 0 when infinite, NaN or beyond 64 bits). The exponent is not an
+// argument of the graph (it is a constant in every model the builders make); bounds use its
+// value at construction.
+
+#include "localsearch/IntUnaryOp.hpp"
+
+namespace GLSLib {
+
+class Power : public IntUnaryOp {
+public:
+    Power(IntObj* base, IntObj* exponent);
+    std::string GetName() const override { return "Power"; }
+    bool IsArithmetic() override { return true; }
+    int GetValue() const override { return Apply(m_arg->GetValue(), m_exponent->GetValue()); }
+    int GetMin() const override { return m_lower; }
+    int GetMax() const override { return m_upper; }
+    IntObj* GetExponent() const { return m_exponent; }
+
+    // The converted value of base to the power of exponent.
+    static int Apply(int base, int exponent);
+
+private:
+    int m_upper;
+    int m_lower;
+    IntObj* m_exponent;
+};
+
+} // namespace GLSLib

@@ -1,0 +1,38 @@
+#pragma once
+// The sum of the arguments, cached and updated by difference when one argument changes.
+// Undefined while any argument is undefined.
+
+#include "localsearch/IntNaryOp.hpp"
+#include "localsearch/expr/ArgumentCache.hpp"
+
+namespace GLSLib {
+
+class Sum : public IntNaryOp {
+public:
+    explicit Sum(const std::vector<IntObj*>& args);
+    std::string GetName() const override { return "Sum"; }
+    bool IsArithmetic() override { return true; }
+    // Initialises the arguments, then rebuilds the cache and the bounds.
+    void Initialise() override;
+    // Argument position now has value: updates the sum, then tells the dependents if the
+    // sum changed.
+    void Update(int position, int value) override;
+    void UpdateUndefined(int position) override;
+    // Throws Obj::Undef while an argument is undefined.
+    int GetValue() const override {
+        if (m_cache.AnyUndefined()) throw Undef();
+        return m_sum;
+    }
+    int GetMin() const override { return m_lower; }
+    int GetMax() const override { return m_upper; }
+
+private:
+    void Rebuild();
+
+    int m_upper = 0;
+    int m_lower = 0;
+    int m_sum = 0;
+    ArgumentCache m_cache;
+};
+
+} // namespace GLSLib
