@@ -1,5 +1,7 @@
 #include "tools/tav-solve/SolverFactory.hpp"
 
+#include "bridges/RawGenericSolver.hpp"
+
 namespace TavSolve {
 
 SolverChoice ResolveSolver(SolverChoice choice, const RawCSP& problem) {
@@ -33,21 +35,24 @@ AlgParams ParamsFor(SolverChoice resolved, const std::map<int, int>& overrides) 
 }
 
 std::unique_ptr<RawSolver> MakeSolver(SolverChoice resolved, RawCSP& problem, const AlgParams& params) {
-    (void)problem;
-    (void)params;
+    auto localSearch = [&](int type, const char* what) -> std::unique_ptr<RawSolver> {
+        if (!RawGenericSolver::IsEngineAvailable(type))
+            throw SolverUnavailable("solver '" + SolverName(resolved) + "' (" + what +
+                                    ") is not available in this build");
+        return std::make_unique<RawGenericSolver>(&problem, &params, type);
+    };
     switch (resolved) {
     case SolverChoice::Auto:
     case SolverChoice::Gfc:
         throw SolverUnavailable("solver 'gfc' (complete search) is not available in this build");
     case SolverChoice::Gls:
-        throw SolverUnavailable("solver 'gls' (guided local search) is not available in this build");
+        return localSearch(1, "guided local search");
     case SolverChoice::Ga:
-        throw SolverUnavailable("solver 'ga' (genetic algorithm) is not available in this build");
+        return localSearch(2, "genetic algorithm");
     case SolverChoice::Tabu:
-        throw SolverUnavailable("solver 'tabu' (tabu search) is not available in this build");
+        return localSearch(3, "tabu search");
     case SolverChoice::Gls2:
-        throw SolverUnavailable(
-            "solver 'gls2' (guided local search, second version) is not available in this build");
+        return localSearch(4, "graph-based guided local search");
     case SolverChoice::Lp:
         throw SolverUnavailable("solver 'lp' (linear programming) is not available in this build");
     }
