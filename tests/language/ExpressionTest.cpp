@@ -264,6 +264,11 @@ TEST(Expressions, UserDefinedConstraintsAndFunctions) {
     EXPECT_EQ(Constraints("\nx(1);").err.GetCode(), 24);
     // A definition that calls itself is refused, not followed until the stack runs out.
     EXPECT_EQ(Constraints("constraint loop(v) { loop(v); }\nloop(x);").err.GetCode(), 2);
+    // A function's own constraints are posted with the statement using it; its result may use its data.
+    ParseResult scaled =
+        Constraints("function scaled(v) { k := 3; v >= 1; return v * k; }\nscaled(y) <= 6;\n");
+    ASSERT_TRUE(scaled.Ok()) << scaled.Message();
+    EXPECT_EQ(scaled.Constraints(), "y >= 1\n(y * 3) <= 6\n");
     // A body's data declarations and definitions end with it.
     ParseResult local = Constraints("forall (i in [1..2]) { k := i * 3; x <> k; }\nk := 7;\nx <> k;");
     ASSERT_TRUE(local.Ok()) << local.Message();
