@@ -54,8 +54,10 @@ void BM_ParseDeclarations(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_ParseDeclarations)
-    ->RangeMultiplier(2)
-    ->Range(12500, 100000)
+    ->Arg(25000)
+    ->Arg(50000)
+    ->Arg(100000)
+    ->Arg(200000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 

@@ -11,7 +11,7 @@ void GenBody::UnbindDeclarations(ParseContext& ctx, std::size_t count) {
     }
 }
 
-bool GenBody::CheckStatements(ParseContext& ctx) {
+bool GenBody::CheckStatements(ParseContext& ctx, bool keepBindings) {
     NestingGuard guard(ctx, *this);
     for (std::size_t i = 0; i < m_statements.size(); ++i) {
         if (!m_statements[i]->CheckStatement(ctx)) {
@@ -19,16 +19,16 @@ bool GenBody::CheckStatements(ParseContext& ctx) {
             return false;
         }
     }
-    UnbindDeclarations(ctx, m_statements.size());
+    if (!keepBindings) UnbindDeclarations(ctx, m_statements.size());
     m_type = GenType(GenKind::Constraint);
     return true;
 }
 
-void GenBody::EmitStatements(ParseContext& ctx, ConstraintSink& sink) {
+void GenBody::EmitStatements(ParseContext& ctx, ConstraintSink& sink, bool keepBindings) {
     NestingGuard guard(ctx, *this);
     for (auto& statement : m_statements)
         statement->Emit(ctx, sink);
-    UnbindDeclarations(ctx, m_statements.size());
+    if (!keepBindings) UnbindDeclarations(ctx, m_statements.size());
 }
 
 RPtr<RawExpr> GenBody::Gen(ParseContext& ctx) {

@@ -12,9 +12,13 @@ public:
     bool Check(ParseContext& ctx) override { return CheckStatements(ctx); }
     // The conjunction of the body's constraints.
     RPtr<RawExpr> Gen(ParseContext& ctx) override;
-    bool CheckStatements(ParseContext& ctx);
+    // With keepBindings the names the body declares stay bound until UnbindDeclarations
+    // (a function's result expression may use them).
+    bool CheckStatements(ParseContext& ctx, bool keepBindings = false);
     // Generates every statement into the sink, in order.
-    void EmitStatements(ParseContext& ctx, ConstraintSink& sink);
+    void EmitStatements(ParseContext& ctx, ConstraintSink& sink, bool keepBindings = false);
+    // Removes the names bound by the body's declarations.
+    void UnbindDeclarations(ParseContext& ctx) { UnbindDeclarations(ctx, m_statements.size()); }
     std::string GetName() const override { return "Body"; }
     void Print(std::ostream& out) const override;
     void ReleaseChildren(std::vector<GenObj*>& out) override { Release(m_statements, out); }

@@ -44,8 +44,12 @@ bool GenUserCall::Check(ParseContext& ctx) {
         symbol.type = m_args[i]->GetThisType();
         ctx.Symbols().Add(params[i], std::move(symbol));
     }
-    bool ok = def->GetBody().CheckStatements(ctx);
-    if (ok && def->IsFunction()) ok = CheckNode(*def->GetResult(), ctx);
+    const bool function = def->IsFunction();
+    bool ok = def->GetBody().CheckStatements(ctx, function);
+    if (ok && function) {
+        ok = CheckNode(*def->GetResult(), ctx);
+        def->GetBody().UnbindDeclarations(ctx);
+    }
     for (std::size_t i = params.size(); i-- > 0;)
         ctx.Symbols().Remove(params[i]);
     if (!ok) return false;
@@ -86,13 +90,16 @@ RPtr<RawExpr> GenUserCall::Gen(ParseContext& ctx) {
     return Expand(ctx, *def, [&]() -> RPtr<RawExpr> {
         if (!def->IsFunction()) return def->GetBody().Gen(ctx);
         // A function's own constraints go where the statement that uses it posts.
+        // The result may use the body's own data, so those names stay bound until it is generated.
         if (ConstraintSink* side = ctx.SideSink()) {
-            def->GetBody().EmitStatements(ctx, *side);
+            def->GetBody().EmitStatements(ctx, *side, true);
         } else {
             ProblemSink problem(ctx.Problem());
-            def->GetBody().EmitStatements(ctx, problem);
+            def->GetBody().EmitStatements(ctx, problem, true);
         }
-        return GenNode(*def->GetResult(), ctx);
+        RPtr<RawExpr> result = GenNode(*def->GetResult(), ctx);
+        def->GetBody().UnbindDeclarations(ctx);
+        return result;
     });
 }
 

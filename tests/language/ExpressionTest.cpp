@@ -264,6 +264,11 @@ TEST(Expressions, UserDefinedConstraintsAndFunctions) {
     EXPECT_EQ(Constraints("\nx(1);").err.GetCode(), 24);
     // A definition that calls itself is refused, not followed until the stack runs out.
     EXPECT_EQ(Constraints("constraint loop(v) { loop(v); }\nloop(x);").err.GetCode(), 2);
+    // A function's own constraints are posted with the statement using it; its result may use its data.
+    ParseResult scaled =
+        Constraints("function scaled(v) { k := 3; v >= 1; return v * k; }\nscaled(y) <= 6;\n");
+    ASSERT_TRUE(scaled.Ok()) << scaled.Message();
+    EXPECT_EQ(scaled.Constraints(), "y >= 1\n(y * 3) <= 6\n");
     // A body's data declarations and definitions end with it.
     ParseResult local = Constraints("forall (i in [1..2]) { k := i * 3; x <> k; }\nk := 7;\nx <> k;");
     ASSERT_TRUE(local.Ok()) << local.Message();
@@ -381,5 +386,78 @@ TEST(Expressions, QueensGivesEightyFourConstraintsInOrder) {
             EXPECT_EQ(cons[k++]->ToString(), "(" + a + " - " + b + ") <> " + std::to_string(i - j));
             EXPECT_EQ(cons[k++]->ToString(), "(" + a + " - " + b + ") <> " + std::to_string(j - i));
         }
+    }
+}
+
+namespace {
+
+// Random constant expressions and their value computed independently of the parser:
+// 32-bit wrap-around, division truncating toward zero, remainder with the dividend's sign.
+struct RandomExpression {
+    std::uint32_t seed;
+    bool divisionByZero = false;
+
+    std::uint32_t Next() {
+        seed = seed * 1664525u + 1013904223u;
+        return seed >> 8;
+    }
+    static std::int32_t Wrap(std::int64_t v) {
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(v));
+    }
+
+    // Builds the text of an expression of the given depth and returns its value.
+    std::int32_t Build(int depth, std::string& text) {
+        if (depth == 0 || Next() % 4 == 0) {
+            const std::int32_t v = static_cast<std::int32_t>(Next() % 2000) - 1000;
+            text += v < 0 ? "(" + std::to_string(v) + ")" : std::to_string(v);
+            return v;
+        }
+        if (Next() % 6 == 0) {
+            text += "-(";
+            const std::int32_t v = Build(depth - 1, text);
+            text += ")";
+            return Wrap(-static_cast<std::int64_t>(v));
+        }
+        static const char* const ops[] = {"+", "-", "*", "/", "%"};
+        const int op = static_cast<int>(Next() % 5);
+        text += "(";
+        const std::int64_t a = Build(depth - 1, text);
+        text += std::string(" ") + ops[op] + " ";
+        const std::int64_t b = Build(depth - 1, text);
+        text += ")";
+        switch (op) {
+        case 0:
+            return Wrap(a + b);
+        case 1:
+            return Wrap(a - b);
+        case 2:
+            return Wrap(a * b);
+        default:
+            if (b == 0) {
+                divisionByZero = true;
+                return 0;
+            }
+            return op == 3 ? Wrap(a / b) : Wrap(a % b);
+        }
+    }
+};
+
+} // namespace
+
+TEST(Expressions, FoldingAgreesWithAnIndependentEvaluation) {
+    for (std::uint32_t seed = 1; seed <= 400; ++seed) {
+        RandomExpression gen{seed};
+        std::string text;
+        const std::int32_t expected = gen.Build(5, text);
+        ParseResult r = Constraints("w = " + text + ";");
+        if (gen.divisionByZero) {
+            EXPECT_EQ(r.err.GetCode(), 64) << "seed " << seed << ": " << text;
+            continue;
+        }
+        ASSERT_TRUE(r.Ok()) << "seed " << seed << ": " << text << " " << r.Message();
+        ASSERT_EQ(r.problem->GetConstraints().size(), 1u);
+        RPtr<RawExpr> folded = r.problem->GetConstraints()[0]->GetArg(1);
+        ASSERT_EQ(folded->GetType(), RawType::IntVal) << text;
+        EXPECT_EQ(folded->GetInt(), expected) << "seed " << seed << ": " << text;
     }
 }

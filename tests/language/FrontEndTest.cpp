@@ -276,3 +276,49 @@ TEST(Scanner, TokensOfTheEdgeCases) {
         EXPECT_EQ(err.Message(), "Syntax error (line 3)\n");
     }
 }
+
+TEST(FrontEnd, MutatedProblemsAlwaysComeBackAsAResultNeverACrash) {
+    const std::string base = R"(problem:m { data { n := 4; l := [1, 2, 3]; }
+      domains { intdom d = [0, n - 1]; setdom s = {1, 2}; }
+      variables { intvar x[n] :: d; setvar t :: s; boolvar b; }
+      constraints {
+        constraint c(v, k) { forall (i in [0 .. k]) { v[i] <> i; } }
+        function f(v) { return v + 1; }
+        forall (i in [0 .. n - 1], j = [i + 1 .. n - 1], i < j) { x[i] <> x[j]; x[i] - x[j] <> i - j; }
+        if (n > 2) { c(x, 2); } else if (n = 1) { b; } else { not b; }
+        soft(f(x[0]) = 2 or b, 3); #t = 1 implies member(x[0], t);
+        count(x ++ [x[0]], l) <= sum([x[i] | i in [0..1]]);
+      }
+      optimisation { maximise(scalprod(x, [1, 2, 3, 4])); } })";
+    ASSERT_TRUE(ParseText(base).Ok()) << ParseText(base).Message();
+    const std::string alphabet = "(){}[],;:=<>+-*/%#|.\"xnibvtl0123456789 \n";
+    std::uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) & 0xFFFFFF;
+    };
+    int failures = 0;
+    for (int round = 0; round < 1500; ++round) {
+        std::string text = base;
+        const int edits = 1 + static_cast<int>(next() % 4);
+        for (int e = 0; e < edits; ++e) {
+            const std::size_t at = next() % text.size();
+            switch (next() % 3) {
+            case 0:
+                text.erase(at, 1 + next() % 3);
+                break;
+            case 1:
+                text.insert(at, 1, alphabet[next() % alphabet.size()]);
+                break;
+            default:
+                text[at] = alphabet[next() % alphabet.size()];
+                break;
+            }
+        }
+        ParseResult r = ParseText(text);
+        EXPECT_GE(r.err.GetCode(), 0) << "seed round " << round;
+        EXPECT_LE(r.err.GetCode(), 66) << "seed round " << round;
+        failures += r.Ok() ? 0 : 1;
+    }
+    EXPECT_GT(failures, 0);
+}
