@@ -231,7 +231,7 @@ bool GFC::Step() {
             labelled = true;
             break;
         }
-        record.UndoForwardCheck();
+        record.UndoForwardCheck(m_backjumping);
         v->Unassign();
     }
     if (!labelled) return false;
@@ -319,7 +319,7 @@ void GFC::LeaveLevel(bool jump) {
             if (m_stats != nullptr) m_stats->CountBacktrack();
             GFCVar& skipped = RecordAt(m_depth);
             Variable* y = skipped.GetVariable();
-            skipped.UndoForwardCheck();
+            skipped.UndoForwardCheck(m_backjumping);
             y->Unassign();
             NotifyUninstantiate(y);
             for (Variable* n : skipped.GetNeighbours()) {
@@ -348,7 +348,7 @@ bool GFC::Backtrack() {
     }
     GFCVar& record = RecordAt(m_depth);
     Variable* v = record.GetVariable();
-    record.UndoForwardCheck();
+    record.UndoForwardCheck(m_backjumping);
     v->Unassign();
     NotifyUninstantiate(v);
     if (v->HasNextValue()) return true;

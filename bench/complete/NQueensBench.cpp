@@ -64,7 +64,8 @@ void CountQueens(benchmark::State& state, int ordering) {
         search->SetParameter(1, ordering);
         state.ResumeTiming();
         solutions = 0;
-        while (search->FindNextSolution()) ++solutions;
+        while (search->FindNextSolution())
+            ++solutions;
         state.PauseTiming();
         nodes += static_cast<double>(stats.GetNodes()) + stats.GetInducedNodes();
         delete search;
@@ -77,8 +78,12 @@ void CountQueens(benchmark::State& state, int ordering) {
     state.counters["nodes/s"] = benchmark::Counter(nodes, benchmark::Counter::kIsRate);
 }
 
-void BM_QueensNatural(benchmark::State& state) { CountQueens(state, 0); }
-void BM_QueensSmallestDomain(benchmark::State& state) { CountQueens(state, 2); }
+void BM_QueensNatural(benchmark::State& state) {
+    CountQueens(state, 0);
+}
+void BM_QueensSmallestDomain(benchmark::State& state) {
+    CountQueens(state, 2);
+}
 
 } // namespace
 

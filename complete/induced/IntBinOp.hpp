@@ -3,6 +3,7 @@
 // Forward checking: once one operand is bound, the other operand keeps the values whose result
 // is still in z's domain and z keeps the results the other operand can still produce.
 
+#include "complete/IntVar.hpp"
 #include "complete/induced/InducedIntVar.hpp"
 
 namespace GFCLib {
@@ -24,6 +25,47 @@ public:
     bool Propagate() override;
 
 protected:
+    // The forward-checking filter over a non-virtual compute(a, b, r) (the subclasses pass
+    // their own operator, so the inner loop makes no virtual calls).
+    template <typename F> bool PropagateUsing(F compute) {
+        const bool aFixed = m_a->IsBound();
+        const bool bFixed = m_b->IsBound();
+        if (aFixed && bFixed) {
+            long long r = 0;
+            if (!compute(ValueOf(m_a), ValueOf(m_b), r)) return false;
+            if (IsInstantiated()) return r == GetInt();
+            return KeepInt(static_cast<int>(r));
+        }
+        if (!aFixed && !bFixed) return true;
+        IntVar* x = aFixed ? m_bVar : m_aVar;
+        const long long fixed = aFixed ? ValueOf(m_a) : ValueOf(m_b);
+        const auto apply = [&](long long v, long long& r) {
+            return aFixed ? compute(fixed, v, r) : compute(v, fixed, r);
+        };
+        FiniteDomain& dx = x->GetDomain();
+        const IntDomainSpec* sx = x->GetIntSpec();
+        if (IsInstantiated()) {
+            const long long z = GetInt();
+            for (int p = dx.MinIndex(); p >= 0; p = dx.NextIndex(p + 1)) {
+                long long r = 0;
+                if (!apply(sx->IntAt(p), r) || r != z) (void)dx.Remove(p);
+            }
+            return !dx.IsEmpty();
+        }
+        BitVector& mark = Scratch();
+        for (int p = dx.MinIndex(); p >= 0; p = dx.NextIndex(p + 1)) {
+            long long r = 0;
+            int k = -1;
+            if (apply(sx->IntAt(p), r)) k = m_intSpec->IndexOfInt(static_cast<int>(r));
+            if (k >= 0 && m_domain.Contains(k))
+                mark.Set(k, true);
+            else
+                (void)dx.Remove(p);
+        }
+        if (dx.IsEmpty()) return false;
+        return m_domain.IntersectBits(mark);
+    }
+
     // Result bounds when there are too many pairs to enumerate: the corners by default
     // (exact for operators monotone in each argument).
     virtual void Bounds(long long loA, long long hiA, long long loB, long long hiB, long long& lo,

@@ -10,6 +10,7 @@
 #include "complete/constraints/LessThanEq.hpp"
 #include "complete/constraints/Minimise.hpp"
 #include "complete/constraints/NotEqual.hpp"
+#include "complete/constraints/Or.hpp"
 #include "complete/induced/MinusOp.hpp"
 #include "complete/induced/PlusOp.hpp"
 #include "complete/induced/ScalProdOp.hpp"
@@ -21,6 +22,7 @@
 #include <chrono>
 #include <map>
 #include <set>
+#include <sstream>
 #include <thread>
 #include <vector>
 
@@ -376,4 +378,63 @@ TEST_F(SearchFixture, ChoosersOnBoundAndTiedVariables) {
     p->SetValue(Value(0));
     EXPECT_EQ(NaturalOrdering(&csp, 4, false), 4);
     EXPECT_EQ(RandomOrdering(&csp, 4, false), -1);
+}
+
+TEST_F(SearchFixture, ThrashingCheckStopsOnlyWithAFactor) {
+    for (int factor : {0, 1}) {
+        ReleaseGlobals();
+        // Every value of x0 leads to the same dead end: x1 = 0 passes, x2 then fails on every
+        // value, and the other values of x1 fail at once, so level 0 fails again and again.
+        auto* csp = new CSP();
+        IntDomainSpec::CreateRange("D", 0, 4);
+        std::vector<IntVar*> x;
+        for (int i = 0; i < 4; ++i) {
+            x.push_back(new IntVar(("x" + std::to_string(i)).c_str(), "D"));
+            csp->AddVariable(x.back());
+        }
+        auto* zero = new Value(0);
+        auto* never = new Value(99);
+        csp->GetValues().push_back(zero);
+        csp->GetValues().push_back(never);
+        Post(csp, new Or(new Equal(x[1], zero), new Equal(x[2], never)));
+        Post(csp, new Or(new Equal(x[2], never), new Equal(x[3], never)));
+        GFCStats stats;
+        GFC search(csp, &stats, false);
+        search.SetParameter(2, factor);
+        EXPECT_FALSE(search.FindNextSolution());
+        EXPECT_EQ(stats.IsThrashingDetected(), factor > 0) << "factor " << factor;
+        EXPECT_EQ(search.IsStopRequested(), factor > 0);
+        if (factor > 0) {
+            EXPECT_EQ(stats.GetLevel(), 0);
+            EXPECT_EQ(stats.GetLevelCount(), 5);
+            EXPECT_EQ(static_cast<int>(stats.GetThreshold()), 5);
+        }
+        delete csp;
+    }
+}
+
+TEST_F(SearchFixture, InducedVariablesPrintTheirExpression) {
+    CSP csp;
+    IntDomainSpec::CreateRange("D", 0, 3);
+    auto* x = new IntVar("x", "D");
+    auto* y = new IntVar("y", "D");
+    csp.AddVariable(x);
+    csp.AddVariable(y);
+    auto* p = new PlusOp();
+    p->ComputeDomain(x, y);
+    csp.AddVariable(p);
+    EXPECT_TRUE(p->IsInduced());
+    EXPECT_EQ(csp.GetInducedVariables().size(), 1u);
+    EXPECT_EQ(PrintedName(*p), "(x+y)");
+    EXPECT_EQ(csp.FindVariable("(x+y)"), p);
+    auto* again = new MinusOp();
+    again->ComputeDomain(x, y);
+    EXPECT_EQ(csp.FindVariable(again), nullptr);
+    delete again; // never added, so never attached
+    EXPECT_EQ(csp.FindVariable("y"), y);
+    EXPECT_EQ(csp.FindVariable("nope"), nullptr);
+    EXPECT_EQ(p->GetDomainSize(), 7);
+    std::ostringstream os;
+    x->Print(os);
+    EXPECT_EQ(os.str().rfind(" var id = 0 x", 0), 0u) << os.str();
 }
