@@ -3,6 +3,7 @@
 // Invariant: bits at positions >= BitCount() inside the last word are always zero, so whole-word
 // operations (counting, comparing, complementing) never see stale bits.
 
+#include <bit>
 #include <cstdint>
 
 namespace GFCLib {
@@ -83,6 +84,18 @@ public:
         for (int w = 0; w < m_wordCount; ++w)
             if (m_words[w] != 0) return true;
         return false;
+    }
+    // Calls f(i) for every set position in increasing order; f may clear bit i itself (the
+    // walk reads each word once, before visiting its bits).
+    template <typename F> void ForEachSet(F&& f) const {
+        for (int w = 0; w < m_wordCount; ++w) {
+            std::uint32_t word = m_words[w];
+            while (word != 0) {
+                const int bit = std::countr_zero(word);
+                word &= word - 1;
+                f(w * kBitsPerWord + bit);
+            }
+        }
     }
     bool operator==(const BitVector& other) const;
     // True when every set bit of this vector is set in other.

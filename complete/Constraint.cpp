@@ -128,8 +128,9 @@ bool Constraint::FilterByTrying(int i, bool negated, bool exact) {
     };
     if (exact) {
         // Walk positions, not ranks, so removing a value never skips the next one.
-        for (int p = d->MinIndex(); p >= 0; p = d->NextIndex(p + 1))
+        d->GetState().Bits().ForEachSet([&](int p) {
             if (!keeps(p)) (void)d->Remove(p);
+        });
     } else {
         for (int p = d->MinIndex(); p >= 0; p = d->NextIndex(p + 1)) {
             if (keeps(p)) break;

@@ -16,6 +16,9 @@ public:
     void Attach() override;
     // The unbound side loses the bound side's value.
     bool FilterArg(int i) override;
+    // Same filtering; two variables over one spec take a direct path (the common case of
+    // pairwise disequalities).
+    bool ForwardCheck() override;
 };
 
 } // namespace GFCLib

@@ -46,14 +46,14 @@ protected:
         const IntDomainSpec* sx = x->GetIntSpec();
         if (IsInstantiated()) {
             const long long z = GetInt();
-            for (int p = dx.MinIndex(); p >= 0; p = dx.NextIndex(p + 1)) {
+            dx.GetState().Bits().ForEachSet([&](int p) {
                 long long r = 0;
                 if (!apply(sx->IntAt(p), r) || r != z) (void)dx.Remove(p);
-            }
+            });
             return !dx.IsEmpty();
         }
         BitVector& mark = Scratch();
-        for (int p = dx.MinIndex(); p >= 0; p = dx.NextIndex(p + 1)) {
+        dx.GetState().Bits().ForEachSet([&](int p) {
             long long r = 0;
             int k = -1;
             if (apply(sx->IntAt(p), r)) k = m_intSpec->IndexOfInt(static_cast<int>(r));
@@ -61,7 +61,7 @@ protected:
                 mark.Set(k, true);
             else
                 (void)dx.Remove(p);
-        }
+        });
         if (dx.IsEmpty()) return false;
         return m_domain.IntersectBits(mark);
     }
