@@ -91,10 +91,11 @@ int GFC::Choose(int level) {
     // Natural ordering labels the lists in order, so the first free variable is the one at the
     // level's own position; smallest domain does so too once every decision variable is bound.
     // Answer those in O(1) instead of rescanning the lists at every level.
-    const bool inOrder = m_chooser == NaturalOrdering ||
-                         (m_chooser == SmallestDomainOrdering &&
-                          level >= static_cast<int>(m_problem->GetVariables().size()));
-    if (inOrder && level >= 0 && level < n && !m_records[static_cast<std::size_t>(level)]->GetVariable()->IsInstantiated() &&
+    const bool inOrder =
+        m_chooser == NaturalOrdering ||
+        (m_chooser == SmallestDomainOrdering && level >= static_cast<int>(m_problem->GetVariables().size()));
+    if (inOrder && level >= 0 && level < n &&
+        !m_records[static_cast<std::size_t>(level)]->GetVariable()->IsInstantiated() &&
         (level == 0 || m_order[static_cast<std::size_t>(level) - 1] == level - 1))
         return level;
     int position = m_chooser(m_problem, level, false);

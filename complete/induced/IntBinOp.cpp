@@ -23,11 +23,13 @@ void IntBinOp::ComputeDomain(CPObject* a, CPObject* b) {
             });
         });
         SetComputedDomain(std::move(results));
+        m_complete = true;
     } else {
         long long lo = 0;
         long long hi = 0;
         Bounds(MinOf(a), MaxOf(a), MinOf(b), MaxOf(b), lo, hi);
         SetComputedRange(lo, hi);
+        m_complete = false;
     }
     Define(this, {a, b});
 }

@@ -9,7 +9,12 @@ class MinusOp : public IntBinOp {
 public:
     bool Apply(long long a, long long b, long long& r) const override { return Compute(a, b, r); }
     static bool Compute(long long a, long long b, long long& r);
-    bool Propagate() override { return PropagateUsing(&Compute); }
+    // The other operand giving result d: fixed - d when a is fixed, d + fixed when b is.
+    static bool Invert(bool fixedIsA, long long fixed, long long d, long long& x) {
+        x = fixedIsA ? fixed - d : d + fixed;
+        return true;
+    }
+    bool Propagate() override { return PropagateUsing(&Compute, &Invert); }
     const char* Symbol() const override { return "-"; }
 };
 
