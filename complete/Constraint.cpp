@@ -97,7 +97,7 @@ bool Constraint::Preprocess() {
     if (single && !only->IsInstantiated() && only->GetFiniteDomain() != nullptr) {
         // Its effect on the one domain is final, so filter every value, not just the bounds,
         // before the constraint leaves the search.
-        if (!FilterByTrying(0, false, true)) return false;
+        if (!FilterExact(0)) return false;
         Detach();
         return true;
     }
