@@ -533,3 +533,45 @@ TEST_F(SearchFixture, RandomOrderingRepeatsWithTheSeed) {
     }
     EXPECT_EQ(runs[0], runs[1]);
 }
+
+TEST_F(SearchFixture, StopDuringMinimisationReturnsTheBestSoFar) {
+    // Permutations of 12 values under a weighted cost: the first solution comes at once,
+    // proving the optimum takes far longer than the test waits.
+    auto* csp = new CSP();
+    IntDomainSpec::CreateRange("D", 0, 11);
+    std::vector<IntVar*> xs;
+    for (int i = 0; i < 12; ++i) {
+        xs.push_back(new IntVar(("x" + std::to_string(i)).c_str(), "D"));
+        csp->AddVariable(xs.back());
+    }
+    for (int i = 0; i < 12; ++i)
+        for (int j = i + 1; j < 12; ++j)
+            Post(csp, new NotEqual(xs[i], xs[j]));
+    std::vector<Value> weights;
+    for (int i = 0; i < 12; ++i)
+        weights.emplace_back((i * 7) % 12 + 1);
+    auto* cost = new ScalProdOp();
+    cost->Init(xs, weights);
+    csp->AddVariable(cost);
+    auto* objective = new Minimise(cost, csp);
+    csp->SetObjective(objective);
+    objective->Attach();
+    GFC search(csp, nullptr, false);
+    bool result = false;
+    std::thread worker([&] { result = search.FindNextSolution(); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    search.RequestStop();
+    worker.join();
+    ASSERT_TRUE(result);
+    EXPECT_TRUE(search.IsSolved());
+    std::set<int> values;
+    int total = 0;
+    for (int i = 0; i < 12; ++i) {
+        values.insert(xs[i]->GetInt());
+        total += weights[static_cast<std::size_t>(i)].GetInt() * xs[i]->GetInt();
+    }
+    EXPECT_EQ(values.size(), 12u);
+    EXPECT_EQ(total, search.GetObjectiveBound().GetInt());
+    EXPECT_FALSE(search.FindNextSolution());
+    delete csp;
+}
