@@ -286,6 +286,8 @@ TEST(RawLPSolver, FailuresAppendNoSolutionAndShowNothing) {
         EXPECT_EQ(solver.GetSolutions().GetCount(), 0) << f.name;
         EXPECT_EQ(solver.GetMessage(), f.message) << f.name;
         EXPECT_TRUE(shown.Messages().empty()) << f.name;
+        solver.ReportMessage();
+        EXPECT_EQ(shown.Messages(), std::vector<std::string>{f.message}) << f.name;
     }
 }
 
@@ -311,6 +313,9 @@ TEST(RawLPSolver, StopBeforeSolveEndsWithoutASolution) {
     EXPECT_FALSE(solver.IsSolved());
     EXPECT_EQ(solver.GetSolutions().GetCount(), 0);
     EXPECT_EQ(solver.GetMessage(), "");
+    Platform::MessageCapture shown;
+    solver.ReportMessage();
+    EXPECT_TRUE(shown.Messages().empty());
 }
 
 TEST(RawLPSolver, StatisticsText) {
