@@ -154,7 +154,7 @@ void expectAgreement(const Problem& p, Status status, double value, const std::s
     LPSolver solver;
     LPTest::setUp(solver, p);
     const bool solved = solver.Solve();
-    ASSERT_EQ(solver.GetStatus(), status) << context << "\n" << describe(p);
+    ASSERT_EQ(solver.status(), status) << context << "\n" << describe(p);
     ASSERT_EQ(solved, status == Status::Optimal);
     if (!solved) return;
     EXPECT_EQ(LPTest::violation(p, solver.GetSolution()), "") << context << "\n" << describe(p);
@@ -286,8 +286,8 @@ TEST(LPSolverOracle, UnbalancedTransportationIsInfeasible) {
     LPSolver solver;
     LPTest::setUp(solver, transportation({3, 4}, {2, 2}, {{1, 2}, {3, 4}}));
     EXPECT_FALSE(solver.Solve());
-    EXPECT_EQ(solver.GetStatus(), Status::Infeasible);
-    EXPECT_EQ(solver.GetMessage(), "No Solution Found");
+    EXPECT_EQ(solver.status(), Status::Infeasible);
+    EXPECT_EQ(solver.message(), "No Solution Found");
 }
 
 } // namespace
