@@ -175,7 +175,7 @@ bool LPSolver::Solve() {
 }
 
 bool LPSolver::runPhaseOne() {
-    int phaseRow = m_basic.GetSize();
+    const int phaseRow = m_basic.GetSize();
     int artificials = m_m2;
     Rule rule = Rule::Largest;
     while (artificials > 0) {
@@ -196,8 +196,8 @@ bool LPSolver::runPhaseOne() {
         return fail(Status::Infeasible, kNoSolutionText);
 
     // Artificial variables still basic sit at (about) zero: exchange each for any variable
-    // with a usable entry in its row. A row without one is a combination of the other rows
-    // (a redundant equality, as in every balanced transportation problem) and is dropped.
+    // with a usable entry in its row. The slack and surplus columns give the rows full rank,
+    // so such an entry exists unless rounding ate it.
     while (artificials > 0) {
         int p = -1;
         int q = -1;
@@ -212,14 +212,7 @@ bool LPSolver::runPhaseOne() {
                 }
             }
         }
-        if (p < 0) {
-            for (int i = m_basic.GetSize() - 1; i >= 0; --i) {
-                if (!isArtificial(m_basic[i])) continue;
-                m_tableau.removeRow(i);
-                m_basic.RemoveAt(i);
-            }
-            break;
-        }
+        if (p < 0) return fail(Status::Numerical, kNumericalText);
         m_tableau(p, rhsColumn()) = 0.0; // keeps the entering variable at zero, not at -noise
         Rule unused = Rule::Largest;
         if (!step(p, q, unused)) return false;
@@ -227,7 +220,6 @@ bool LPSolver::runPhaseOne() {
         m_nonBasic.RemoveAt(q);
         --artificials;
     }
-    phaseRow = m_basic.GetSize();
     m_tableau.removeRow(phaseRow);
     return true;
 }
