@@ -11,6 +11,7 @@
 #include "localsearch/search/NoGood.hpp"
 
 #include <algorithm>
+#include <cstdint>
 #include <set>
 #include <sstream>
 
@@ -442,6 +443,31 @@ bool SearchTables::HardFeasible() {
         if (c->IsViolated()) return false;
     }
     return true;
+}
+
+std::vector<int> SearchTables::FeaturesOfMaximalUtility() {
+    std::uint32_t best = 0;
+    std::vector<int> chosen;
+    auto consider = [&](Con* c, bool testConsidered) {
+        for (int k = 0; k < c->NumConjuncts(); ++k) {
+            Con* part = c->GetConjunct(k);
+            if (part == nullptr) continue;
+            const int id = part->GetId();
+            if (testConsidered && !m_consider.Get(id)) continue;
+            const Feature* f = m_features.Get(id);
+            const auto utility = static_cast<std::uint32_t>(f != nullptr ? f->GetUtility() : 0);
+            if (utility > best) {
+                best = utility;
+                chosen.assign(1, id);
+            } else if (utility == best) {
+                chosen.push_back(id);
+            }
+        }
+    };
+    for (Con* c : m_violated.Cons())
+        consider(c, true);
+    if (m_problem->HasObjective()) consider(m_problem->GetObjective(), false);
+    return chosen;
 }
 
 void SearchTables::RefreshMoveLists() {

@@ -76,6 +76,10 @@ public:
     // Posts c, adds it to the problem and brings it into the search (marks, links, feature,
     // tables, violated list); its variables become affected.
     void EnterLearnedConstraint(Con* c, bool tabulate);
+    // The penalty step's choice: the ids of the features of largest utility (compared as
+    // unsigned numbers from 0, ties all kept) among the considered conjuncts of the violated
+    // constraints, in list order, and then every conjunct of the objective when there is one.
+    std::vector<int> FeaturesOfMaximalUtility();
     // Rebuilds the move lists of the affected variables (in id order) when the lists are kept,
     // then empties the affected set.
     void RefreshMoveLists();
