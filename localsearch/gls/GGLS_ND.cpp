@@ -112,7 +112,7 @@ bool GGLS_ND::Solve() {
     } else if (m_builtApprox != m_options.GetApproxEvaluation() ||
                m_builtDelta != m_options.GetDeltaUpdate()) {
         InitialiseSearch();
-    } else if (m_tablesStale) {
+    } else if (m_tablesStale || m_tables.NeedsResync()) {
         m_tables.Resync(ListMode());
         m_tablesStale = false;
     }

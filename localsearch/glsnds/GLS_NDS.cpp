@@ -94,6 +94,8 @@ bool GLS_NDS::Solve() {
         m_search.ForgetStored();
         if (m_builtApprox != m_options.GetApproxEvaluation() || m_builtDelta != m_options.GetDeltaUpdate())
             InitialiseSearch();
+        else if (m_search.NeedsResync())
+            m_search.Resync(ListMode());
     }
     CheckInvariants("the start of a run");
     m_foundThisRun = false;
