@@ -117,6 +117,13 @@ bool GGLS_ND::Solve() {
         m_tablesStale = false;
     }
     CheckInvariants("the start of a run");
+    if (m_csp.GetVariables().empty()) {
+        // Nothing can move: the one assignment is a solution once at most.
+        if (!NothingViolated() || m_stats.GetSolutionsFound() > 0 || !VerifySolution()) return false;
+        m_stats.IncSolutionsFound();
+        ForbidSolution();
+        return true;
+    }
     const bool hasObjective = m_csp.HasObjective();
     for (;;) {
         for (;;) {

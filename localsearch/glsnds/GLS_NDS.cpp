@@ -100,6 +100,13 @@ bool GLS_NDS::Solve() {
     CheckInvariants("the start of a run");
     m_foundThisRun = false;
     ConsiderStoring();
+    if (m_problem.GetVariables().empty()) {
+        // Nothing can move: the one assignment is a solution once at most.
+        m_stats.IncSolutionsFound();
+        if (!m_foundThisRun || !Verify()) return false;
+        LearnNoGood();
+        return true;
+    }
     const bool hasObjective = m_problem.HasObjective();
     for (;;) {
         for (;;) {

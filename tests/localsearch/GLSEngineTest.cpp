@@ -23,10 +23,12 @@
 #include "platform/FatalError.hpp"
 #include "platform/MessageSink.hpp"
 
+#include <chrono>
 #include <climits>
 #include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace GLSLib;
@@ -372,6 +374,39 @@ TYPED_TEST(GLSEngineTest, AStopBeforeSolveIsNotLost) {
     EXPECT_TRUE(engine.Solve()); // not stopped by the old request: reaches 0
     EXPECT_EQ(engine.GetCost(), 0);
     EXPECT_GT(calls, 0);
+}
+
+// An optimisation run goes on until another thread stops it.
+TYPED_TEST(GLSEngineTest, StopFromAnotherThreadEndsAnOptimisationRun) {
+    TypeParam engine;
+    Configure(engine, {false, true}, 5);
+    GLSCSP& p = *engine.GetCSP();
+    std::vector<IntVar*> x;
+    for (int i = 0; i < 6; ++i)
+        x.push_back(NewVar(p, "x" + std::to_string(i), 0, 9));
+    Post(p, new AllDifferent({x.begin(), x.end()}));
+    auto* objective = new Minimise(new Sum({x.begin(), x.end()}));
+    objective->Post();
+    p.SetObjective(objective);
+    bool result = false;
+    std::thread worker([&] { result = engine.Solve(); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    engine.Stop();
+    worker.join();
+    EXPECT_TRUE(result);
+    const std::vector<int> v = Values(x);
+    EXPECT_EQ(std::set<int>(v.begin(), v.end()).size(), 6u) << "the reported assignment is feasible";
+    int sum = 0;
+    for (int value : v)
+        sum += value;
+    EXPECT_EQ(engine.GetCost(), sum) << "the cost is that of the reported assignment";
+}
+
+TYPED_TEST(GLSEngineTest, AProblemWithoutVariablesIsSolvedOnce) {
+    TypeParam engine;
+    Configure(engine, {true, true}, 1);
+    EXPECT_TRUE(engine.Solve());
+    EXPECT_FALSE(engine.Solve());
 }
 
 TYPED_TEST(GLSEngineTest, StatisticsReportHasTheLabelledLinesInOrder) {
