@@ -404,6 +404,48 @@ TYPED_TEST(GLSEngineTest, StopFromAnotherThreadEndsAnOptimisationRun) {
     EXPECT_EQ(engine.GetCost(), sum) << "the cost is that of the reported assignment";
 }
 
+// The counters of the one-line record: solutions, downwards, sideways, moves, attempts,
+// restarts, local minima, penalty changes (after the time field).
+std::vector<double> RecordCounters(const GLSStats& stats) {
+    std::ostringstream os;
+    stats.WriteRecord(os);
+    std::istringstream in(os.str());
+    std::vector<double> fields;
+    for (double f; in >> f;)
+        fields.push_back(f);
+    return std::vector<double>(fields.begin() + 1, fields.begin() + 9);
+}
+
+// x and y have one value each and must differ: nothing can move, and each local minimum
+// penalises both constraints, whose features tie.
+TYPED_TEST(GLSEngineTest, TiedFeaturesAreAllPenalisedAndOneValueDomainsNeverMove) {
+    for (const Switches& s : kAllSwitches) {
+        SCOPED_TRACE(Name(s));
+        Obj::DeleteAll();
+        ResetAllClassWideValues();
+        TypeParam engine;
+        engine.SetInvariantChecks(true);
+        Configure(engine, s, 3);
+        GLSCSP& p = *engine.GetCSP();
+        IntVar* x = NewVar(p, "x", 4, 4);
+        IntVar* y = NewVar(p, "y", 4, 4);
+        Post(p, new NotEquals(x, y));
+        Post(p, new NotEquals(y, x));
+        std::thread stopper([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            engine.Stop();
+        });
+        EXPECT_FALSE(engine.Solve());
+        stopper.join();
+        const std::vector<double> c = RecordCounters(engine.GetStats());
+        EXPECT_EQ(c[1], 0) << "no downward move";
+        EXPECT_GT(c[6], 0) << "local minima";
+        EXPECT_EQ(c[7], 2 * c[6]) << "both tied features are penalised at every local minimum";
+        EXPECT_EQ(x->GetValue(), 4);
+        EXPECT_EQ(y->GetValue(), 4);
+    }
+}
+
 TYPED_TEST(GLSEngineTest, AProblemWithoutVariablesIsSolvedOnce) {
     TypeParam engine;
     Configure(engine, {true, true}, 1);

@@ -262,6 +262,24 @@ TEST_F(SearchStructuresTest, FeasibilityLooksAtUnconsideredHardConstraints) {
     EXPECT_EQ(tables.CheckInvariants(), "");
 }
 
+TEST_F(SearchStructuresTest, WeightedCostGrowsWithPenaltyAndLambda) {
+    GLSCSP p;
+    std::vector<IntVar*> x = Vars(p, 2);
+    auto* c = new NotEquals(x[0], x[1]);
+    c->Initialise();
+    Feature* f = c->CreateFeature();
+    for (int i = 0; i < 3; ++i)
+        f->IncreasePenalty();
+    EXPECT_EQ(FeatureWrapper::WeightedCost(2.5, f), 10); // trunc(2.5 x (1 x 3 + 1))
+    f->IncreasePenalty();
+    EXPECT_EQ(FeatureWrapper::WeightedCost(2.5, f), 12);
+    EXPECT_EQ(FeatureWrapper::WeightedCost(2.5, f, -1), 10);
+    Feature::SetLambda(2);
+    EXPECT_EQ(FeatureWrapper::WeightedCost(2.5, f), 22);
+    EXPECT_EQ(FeatureWrapper::WeightedCost(0.0, f), 0);
+    EXPECT_EQ(FeatureWrapper::WeightedCost(2.5, nullptr), 2);
+}
+
 TEST_F(SearchStructuresTest, NoGoodIsViolatedExactlyAtItsForbiddenAssignment) {
     GLSCSP p;
     std::vector<IntVar*> x = Vars(p, 3);
