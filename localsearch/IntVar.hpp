@@ -53,6 +53,9 @@ public:
     // Stores index without telling any dependent. Throws Platform::InternalError for an index
     // outside 0..DomainSize()-1.
     void SetValueIndex(int index);
+    // Stores index without any test: for the engines' inner loops, which move only within
+    // 0..DomainSize()-1.
+    void SetValueIndexUnchecked(int index) { m_valueIndex = index; }
     // Stores index and passes the new value to every dependent. Throws as SetValueIndex.
     void Assign(int index);
     IntDom* GetDomain() const { return m_domain; }

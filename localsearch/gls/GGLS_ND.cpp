@@ -101,7 +101,8 @@ bool GGLS_ND::Solve() {
     // Numeric features made from now on ask this engine whether they can still improve.
     Obj::SetNumericFeatureParam(this);
     if (m_firstRun) {
-        m_stats.StartTimer();
+        if (!m_timerStarted) m_stats.StartTimer();
+        m_timerStarted = true;
         for (IntVar* v : m_csp.GetVariables())
             v->SetValueIndex(Platform::Rand() % v->DomainSize());
         InitialiseSearch();
@@ -111,11 +112,18 @@ bool GGLS_ND::Solve() {
     } else if (m_builtApprox != m_options.GetApproxEvaluation() ||
                m_builtDelta != m_options.GetDeltaUpdate()) {
         InitialiseSearch();
-    } else if (m_tablesStale) {
+    } else if (m_tablesStale || m_tables.NeedsResync()) {
         m_tables.Resync(ListMode());
         m_tablesStale = false;
     }
     CheckInvariants("the start of a run");
+    if (m_csp.GetVariables().empty()) {
+        // Nothing can move: the one assignment is a solution once at most.
+        if (!NothingViolated() || m_stats.GetSolutionsFound() > 0 || !VerifySolution()) return false;
+        m_stats.IncSolutionsFound();
+        ForbidSolution();
+        return true;
+    }
     const bool hasObjective = m_csp.HasObjective();
     for (;;) {
         for (;;) {
@@ -301,29 +309,7 @@ void GGLS_ND::ApplyMove(Move m) {
 
 void GGLS_ND::PenaliseLocalMinimum() {
     m_stats.IncLocalMinima();
-    std::uint32_t best = 0;
-    std::vector<int> chosen;
-    const FeatureWrapper& features = m_tables.Features();
-    auto consider = [&](Con* c, bool testConsidered) {
-        for (int k = 0; k < c->NumConjuncts(); ++k) {
-            Con* part = c->GetConjunct(k);
-            if (part == nullptr) continue;
-            const int id = part->GetId();
-            if (testConsidered && !m_tables.Considered().Get(id)) continue;
-            const Feature* f = features.Get(id);
-            const auto utility = static_cast<std::uint32_t>(f != nullptr ? f->GetUtility() : 0);
-            if (utility > best) {
-                best = utility;
-                chosen.assign(1, id);
-            } else if (utility == best) {
-                chosen.push_back(id);
-            }
-        }
-    };
-    for (Con* c : m_tables.Violated().Cons())
-        consider(c, true);
-    if (m_csp.HasObjective()) consider(m_csp.GetObjective(), false);
-    for (int id : chosen) {
+    for (int id : m_tables.FeaturesOfMaximalUtility()) {
         m_tables.RaisePenalty(id);
         m_stats.IncPenaltyChanges();
     }

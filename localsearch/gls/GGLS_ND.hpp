@@ -86,6 +86,7 @@ private:
     bool m_builtDelta = false;
     bool m_tablesStale = false;
     bool m_checkInvariants = false;
+    bool m_timerStarted = false;
 };
 
 } // namespace GLSLib

@@ -6,11 +6,13 @@
 #include "localsearch/Minimise.hpp"
 #include "localsearch/ModelError.hpp"
 #include "localsearch/SetVar.hpp"
+#include "localsearch/features/Feature.hpp"
 #include "localsearch/features/NoGoodFeature.hpp"
 #include "localsearch/features/NumericFeature.hpp"
 #include "localsearch/search/NoGood.hpp"
 
 #include <algorithm>
+#include <cstdint>
 #include <set>
 #include <sstream>
 
@@ -109,6 +111,9 @@ void SearchTables::WatchMemoryFeatures(Con* c) {
 }
 
 void SearchTables::ComputeTables() {
+    m_cells.assign(static_cast<unsigned>(Con::GetCount()), {});
+    m_builtLambda = Feature::GetLambda();
+    m_builtObjectiveWeight = Minimise::GetObjectiveWeight();
     for (IntVar* x : m_problem->GetVariables()) {
         const int id = x->GetId();
         std::vector<int>& row = m_pinputs.Row(id);
@@ -121,13 +126,12 @@ void SearchTables::ComputeTables() {
             const int wc = WeightedCost(l.con);
             score += wc;
             if (!m_updateCons.Get(cid)) continue;
+            std::vector<std::pair<int, int>>& cells = Cells(cid, l.index);
             for (int k = 0; k < static_cast<int>(row.size()); ++k) {
-                if (k == cur) {
-                    row[static_cast<unsigned>(k)] += wc;
-                    continue;
-                }
-                PassLink(cid, l.index, x, k);
-                row[static_cast<unsigned>(k)] += WeightedCost(l.con);
+                const int cost = k == cur ? wc : (PassLink(cid, l.index, x, k), WeightedCost(l.con));
+                if (cost == 0) continue;
+                row[static_cast<unsigned>(k)] += cost;
+                cells.push_back({k, cost});
             }
             PassLink(cid, l.index, x, cur);
         }
@@ -170,8 +174,9 @@ int SearchTables::VariableScore(const IntVar* x) const {
 }
 
 void SearchTables::PassLink(int conId, int i, IntVar* x, int k) {
-    x->SetValueIndex(k);
-    const int value = x->GetValue();
+    // k is always a value index of x here (a loop over its domain or its current index).
+    x->SetValueIndexUnchecked(k);
+    const int value = x->IntVar::GetValue();
     const _ConIdxInVar::LinkSpan span = m_index.Link(conId, i);
     for (const ExprObj::Dependent* d = span.begin; d != span.end; ++d)
         d->node->Update(d->position, value);
@@ -196,36 +201,82 @@ bool SearchTables::ContributesNothing(const Con* c) const {
     return ng != nullptr && ng == c && ng->GetMismatches() >= 2;
 }
 
-void SearchTables::Contribute(Con* c, int sign, const IntVar* skip) {
+std::vector<std::pair<int, int>>& SearchTables::Cells(int conId, int i) {
+    const auto id = static_cast<unsigned>(conId);
+    if (m_cells.size() <= id) m_cells.resize(id + 1);
+    std::vector<std::vector<std::pair<int, int>>>& rows = m_cells[id];
+    if (rows.size() <= static_cast<unsigned>(i)) rows.resize(static_cast<unsigned>(i) + 1);
+    return rows[static_cast<unsigned>(i)];
+}
+
+void SearchTables::AddToCell(int conId, int i, int k, int delta) {
+    if (delta == 0) return;
+    std::vector<std::pair<int, int>>& cells = Cells(conId, i);
+    for (std::pair<int, int>& cell : cells)
+        if (cell.first == k) {
+            cell.second += delta;
+            return;
+        }
+    cells.push_back({k, delta});
+}
+
+int SearchTables::Contribute(Con* c, int sign, const IntVar* skip) {
     const int cid = c->GetId();
     const std::vector<IntVar*>& vars = m_index.VariablesOf(cid);
+    const bool tab = m_updateCons.Get(cid);
+    if (sign < 0) {
+        // The cells added last are still exact (nothing of c has changed since): take them
+        // back without evaluating anything.
+        const int wcCur = WeightedCost(c);
+        for (std::size_t i = 0; i < vars.size(); ++i) {
+            IntVar* w = vars[i];
+            if (w == skip) continue;
+            const int wid = w->GetId();
+            if (tab) {
+                std::vector<std::pair<int, int>>& cells = Cells(cid, static_cast<int>(i));
+                std::vector<int>& row = m_pinputs.Row(wid);
+                for (const std::pair<int, int>& cell : cells)
+                    row[static_cast<unsigned>(cell.first)] -= cell.second;
+                cells.clear();
+            }
+            m_varsInputs.Add(wid, -wcCur);
+        }
+        return wcCur;
+    }
     if (ContributesNothing(c)) {
-        if (sign > 0)
-            for (IntVar* w : vars)
-                AddAffected(w);
-        return;
+        for (IntVar* w : vars)
+            AddAffected(w);
+        return 0;
     }
     const int wcCur = WeightedCost(c);
-    const bool tab = m_updateCons.Get(cid);
     for (std::size_t i = 0; i < vars.size(); ++i) {
         IntVar* w = vars[i];
         if (w == skip) continue;
         const int wid = w->GetId();
         if (tab) {
+            std::vector<std::pair<int, int>>& cells = Cells(cid, static_cast<int>(i));
+            cells.clear();
             std::vector<int>& row = m_pinputs.Row(wid);
             const int cur = w->GetValueIndex();
             const int size = static_cast<int>(row.size());
             for (int k = 0; k < size; ++k) {
                 if (k == cur) continue;
                 PassLink(cid, static_cast<int>(i), w, k);
-                row[static_cast<unsigned>(k)] += sign * WeightedCost(c);
+                const int wc = WeightedCost(c);
+                if (wc == 0) continue;
+                row[static_cast<unsigned>(k)] += wc;
+                cells.push_back({k, wc});
             }
             PassLink(cid, static_cast<int>(i), w, cur);
-            row[static_cast<unsigned>(cur)] += sign * wcCur;
+            if (wcCur != 0) {
+                row[static_cast<unsigned>(cur)] += wcCur;
+                cells.push_back({cur, wcCur});
+            }
         }
-        m_varsInputs.Add(wid, sign * wcCur);
-        if (sign > 0) AddAffected(w);
+        m_varsInputs.Add(wid, wcCur);
+        AddAffected(w);
     }
+    return wcCur;
 }
 
 int SearchTables::CandidateCost(IntVar* x, int k) {
@@ -259,8 +310,7 @@ void SearchTables::MakeMove(IntVar* x, int k) {
     int score = 0;
     for (const _ConIdxInVar::VarLink& l : cons) {
         if (!m_consider.Get(l.con->GetId())) continue;
-        Contribute(l.con, +1, x);
-        score += WeightedCost(l.con);
+        score += Contribute(l.con, +1, x);
         if (l.con->IsViolated()) m_violated.Add(l.con);
     }
     AddAffected(x);
@@ -333,11 +383,16 @@ void SearchTables::RaisePenalty(int conId) {
             for (int k = 0; k < w->DomainSize(); ++k) {
                 if (k == cur) continue;
                 PassLink(conId, static_cast<int>(i), w, k);
-                m_pinputs.Add(wid, k, PenaltyDifference(c, f));
+                const int diff = PenaltyDifference(c, f);
+                m_pinputs.Add(wid, k, diff);
+                AddToCell(conId, static_cast<int>(i), k, diff);
             }
             PassLink(conId, static_cast<int>(i), w, cur);
         }
-        if (tab) m_pinputs.Add(wid, cur, diffCur);
+        if (tab) {
+            m_pinputs.Add(wid, cur, diffCur);
+            AddToCell(conId, static_cast<int>(i), cur, diffCur);
+        }
         m_varsInputs.Add(wid, diffCur);
         AddAffected(w);
     }
@@ -434,6 +489,10 @@ void SearchTables::EnterLearnedConstraint(Con* c, bool tabulate) {
         AddAffected(w);
 }
 
+bool SearchTables::NeedsResync() const {
+    return Feature::GetLambda() != m_builtLambda || Minimise::GetObjectiveWeight() != m_builtObjectiveWeight;
+}
+
 bool SearchTables::HardFeasible() {
     if (m_violated.HardCount() > 0) return false;
     for (Con* c : m_unconsidered.Cons()) {
@@ -442,6 +501,31 @@ bool SearchTables::HardFeasible() {
         if (c->IsViolated()) return false;
     }
     return true;
+}
+
+std::vector<int> SearchTables::FeaturesOfMaximalUtility() {
+    std::uint32_t best = 0;
+    std::vector<int> chosen;
+    auto consider = [&](Con* c, bool testConsidered) {
+        for (int k = 0; k < c->NumConjuncts(); ++k) {
+            Con* part = c->GetConjunct(k);
+            if (part == nullptr) continue;
+            const int id = part->GetId();
+            if (testConsidered && !m_consider.Get(id)) continue;
+            const Feature* f = m_features.Get(id);
+            const auto utility = static_cast<std::uint32_t>(f != nullptr ? f->GetUtility() : 0);
+            if (utility > best) {
+                best = utility;
+                chosen.assign(1, id);
+            } else if (utility == best) {
+                chosen.push_back(id);
+            }
+        }
+    };
+    for (Con* c : m_violated.Cons())
+        consider(c, true);
+    if (m_problem->HasObjective()) consider(m_problem->GetObjective(), false);
+    return chosen;
 }
 
 void SearchTables::RefreshMoveLists() {
@@ -524,6 +608,23 @@ std::string SearchTables::CheckInvariants() {
                 << expectedScore;
     }
     if (out.tellp() != 0) return out.str();
+    // Each row is the sum of the cells its constraints hold in it and the objective's term.
+    for (IntVar* x : m_problem->GetVariables()) {
+        const int id = x->GetId();
+        std::vector<int> sum(static_cast<unsigned>(x->DomainSize()), 0);
+        for (const _ConIdxInVar::VarLink& l : m_index.ConstraintsOf(id)) {
+            const int cid = l.con->GetId();
+            if (!m_consider.Get(cid) || !m_updateCons.Get(cid)) continue;
+            for (const std::pair<int, int>& cell : Cells(cid, l.index))
+                sum[static_cast<unsigned>(cell.first)] += cell.second;
+        }
+        if (m_index.ObjectiveIndex(id) >= 0)
+            for (int k = 0; k < x->DomainSize(); ++k)
+                sum[static_cast<unsigned>(k)] +=
+                    m_objectiveTerm[static_cast<unsigned>(id)][static_cast<unsigned>(k)];
+        if (sum != m_pinputs.Row(id))
+            return std::string("cells of ") + x->GetName() + " do not add up to its row";
+    }
     std::set<const Con*> expectedViolated;
     int soft = 0;
     int hard = 0;

@@ -76,9 +76,16 @@ public:
     // Posts c, adds it to the problem and brings it into the search (marks, links, feature,
     // tables, violated list); its variables become affected.
     void EnterLearnedConstraint(Con* c, bool tabulate);
+    // The penalty step's choice: the ids of the features of largest utility (compared as
+    // unsigned numbers from 0, ties all kept) among the considered conjuncts of the violated
+    // constraints, in list order, and then every conjunct of the objective when there is one.
+    std::vector<int> FeaturesOfMaximalUtility();
     // Rebuilds the move lists of the affected variables (in id order) when the lists are kept,
     // then empties the affected set.
     void RefreshMoveLists();
+    // True when lambda or the objective weight changed since the tables were computed, so
+    // that Resync is needed before searching on.
+    bool NeedsResync() const;
     // Every hard constraint holds: none is in the violated list and no unconsidered one is
     // violated (those are evaluated afresh).
     bool HardFeasible();
@@ -114,8 +121,11 @@ protected:
     void Commit(IntVar* x, int k);
     void AddAffected(IntVar* x);
     // Adds (sign +1) or removes (sign -1) the contribution of c, at the current assignment,
-    // to the rows of its variables other than skip.
-    void Contribute(Con* c, int sign, const IntVar* skip);
+    // to the rows of its variables other than skip; returns c's weighted cost now.
+    int Contribute(Con* c, int sign, const IntVar* skip);
+    // The nonzero cells that constraint conId has added to the row of its variable i.
+    std::vector<std::pair<int, int>>& Cells(int conId, int i);
+    void AddToCell(int conId, int i, int k, int delta);
     // Recomputes the objective's part of the rows of its variables (all of them, or all but
     // skip while the best objective value stays put).
     void RefreshObjectiveRows(const IntVar* skip);
@@ -155,6 +165,14 @@ protected:
     std::vector<NoGood*> m_noGoods;
     std::vector<IntVar*> m_affected;
     std::vector<char> m_affectedMark;
+    // Per constraint id and variable index: the nonzero (value index, weighted cost) cells the
+    // constraint holds in that variable's value-table row, so that a move takes them back
+    // without evaluating anything. Invariant: the row is the sum of its cells (plus the
+    // objective's term).
+    std::vector<std::vector<std::vector<std::pair<int, int>>>> m_cells;
+    // The lambda and objective weight the tables were computed with.
+    int m_builtLambda = 1;
+    int m_builtObjectiveWeight = 1;
 };
 
 } // namespace GLSLib

@@ -119,7 +119,9 @@ void _ConIdxInVar::BuildLinks(const GLSCSP& problem) {
     std::vector<Con*> tracked;
     for (Con* c : problem.GetConstraints())
         if (targets.emplace(c, c->GetId()).second) tracked.push_back(c);
-    if (problem.HasObjective() && targets.emplace(problem.GetObjective(), m_objectiveId).second)
+    // The objective takes part once its variables were collected (CollectObjectiveVariables).
+    if (problem.HasObjective() && m_objectiveId >= 0 &&
+        targets.emplace(problem.GetObjective(), m_objectiveId).second)
         tracked.push_back(problem.GetObjective());
     std::vector<std::vector<std::vector<ExprObj::Dependent>>> pending(count);
     std::vector<IntVar*> vars;

@@ -8,19 +8,27 @@
 #include "localsearch/Minimise.hpp"
 #include "localsearch/SoftCon.hpp"
 #include "localsearch/cons/AllDifferent.hpp"
+#include "localsearch/cons/Equals.hpp"
+#include "localsearch/cons/GreaterThan.hpp"
+#include "localsearch/cons/GreaterThanEquals.hpp"
 #include "localsearch/cons/NotEquals.hpp"
 #include "localsearch/expr/IntVal.hpp"
 #include "localsearch/expr/MinusOp.hpp"
 #include "localsearch/expr/PlusOp.hpp"
 #include "localsearch/expr/Sum.hpp"
 #include "localsearch/gls/GGLS_ND.hpp"
+#include "localsearch/glsnds/GLS_NDS.hpp"
+#include "localsearch/logic/And.hpp"
+#include "localsearch/logic/Or.hpp"
 #include "platform/FatalError.hpp"
 #include "platform/MessageSink.hpp"
 
+#include <chrono>
 #include <climits>
 #include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace GLSLib;
@@ -106,9 +114,9 @@ std::vector<std::pair<int, int>> PetersenEdges() {
     return edges;
 }
 
-class GLSEngineTest : public ModelTest {
+template <class Engine> class GLSEngineTest : public ModelTest {
 protected:
-    template <class Engine> void SolveQueensSeveralTimes(const Switches& s, int n, int runs, int seed) {
+    void SolveQueensSeveralTimes(const Switches& s, int n, int runs, int seed) {
         SCOPED_TRACE(Name(s) + ", n = " + std::to_string(n) + ", seed " + std::to_string(seed));
         Obj::DeleteAll();
         Engine engine;
@@ -126,24 +134,32 @@ protected:
     }
 };
 
-TEST_F(GLSEngineTest, FourQueensGivesItsTwoSolutionsOnTwoCalls) {
+using Engines = ::testing::Types<GGLS_ND, GLS_NDS>;
+TYPED_TEST_SUITE(GLSEngineTest, Engines);
+
+TYPED_TEST(GLSEngineTest, FourQueensGivesItsTwoSolutionsOnTwoCalls) {
     for (const Switches& s : kAllSwitches)
         for (int seed : {1, 7, 12345})
-            SolveQueensSeveralTimes<GGLS_ND>(s, 4, 2, seed);
+            this->SolveQueensSeveralTimes(s, 4, 2, seed);
 }
 
-TEST_F(GLSEngineTest, EightAndTwentyQueensGiveDistinctVerifiedSolutions) {
-    for (const Switches& s : kAllSwitches) {
-        SolveQueensSeveralTimes<GGLS_ND>(s, 8, 4, 3);
-        SolveQueensSeveralTimes<GGLS_ND>(s, 20, 3, 5);
-    }
+TYPED_TEST(GLSEngineTest, EightQueensGiveDistinctVerifiedSolutions) {
+    for (const Switches& s : kAllSwitches)
+        this->SolveQueensSeveralTimes(s, 8, 3, 3);
 }
 
-TEST_F(GLSEngineTest, PetersenGraphIsThreeColoured) {
+// Approximate evaluation takes many more moves on this model (see the benchmark): the larger
+// board runs with every constraint considered, to keep the test short.
+TYPED_TEST(GLSEngineTest, TwentyQueensGiveDistinctVerifiedSolutions) {
+    for (const Switches& s : kAllSwitches)
+        if (!s.approx) this->SolveQueensSeveralTimes(s, 20, 3, 5);
+}
+
+TYPED_TEST(GLSEngineTest, PetersenGraphIsThreeColoured) {
     for (const Switches& s : kAllSwitches) {
         SCOPED_TRACE(Name(s));
         Obj::DeleteAll();
-        GGLS_ND engine;
+        TypeParam engine;
         engine.SetInvariantChecks(true);
         Configure(engine, s, 11);
         GLSCSP& p = *engine.GetCSP();
@@ -165,12 +181,12 @@ TEST_F(GLSEngineTest, PetersenGraphIsThreeColoured) {
 
 // Minimise the sum of five pairwise different values in 0..9 (optimum 0+1+2+3+4 = 10), with a
 // soft constraint of weight 3 that the optimum must break (x0 + x1 = 17 cannot hold there).
-TEST_F(GLSEngineTest, MinimisationReachesItsOptimumAndStopsFromTheCallback) {
+TYPED_TEST(GLSEngineTest, MinimisationReachesItsOptimumAndStopsFromTheCallback) {
     for (const Switches& s : kAllSwitches) {
         SCOPED_TRACE(Name(s));
         Obj::DeleteAll();
         ResetAllClassWideValues();
-        GGLS_ND engine;
+        TypeParam engine;
         engine.SetInvariantChecks(true);
         Configure(engine, s, 21);
         GLSCSP& p = *engine.GetCSP();
@@ -199,24 +215,25 @@ TEST_F(GLSEngineTest, MinimisationReachesItsOptimumAndStopsFromTheCallback) {
     }
 }
 
-TEST_F(GLSEngineTest, SoftConstraintsAreRankedWithTheObjective) {
+TYPED_TEST(GLSEngineTest, SoftConstraintsAreRankedWithTheObjective) {
     for (const Switches& s : kAllSwitches) {
         SCOPED_TRACE(Name(s));
         Obj::DeleteAll();
         ResetAllClassWideValues();
-        GGLS_ND engine;
+        TypeParam engine;
         engine.SetInvariantChecks(true);
         Configure(engine, s, 4);
         GLSCSP& p = *engine.GetCSP();
         IntVar* a = NewVar(p, "a", 0, 3);
         IntVar* b = NewVar(p, "b", 0, 3);
+        // The objective is built before the constraints, as the bridge builds it.
+        auto* objective = new Minimise(new PlusOp(a, b));
         Post(p, new NotEquals(a, b));
         // Soft: a <> 0 (weight 1). Objective: a + b. Best total 1: a = 1, b = 0 (a = 0, b = 1
         // breaks the soft constraint and totals 2).
         auto* soft = new SoftCon(new NotEquals(a, new IntVal(0)), 1);
         soft->Post();
         p.AddSoftConstraint(soft);
-        auto* objective = new Minimise(new PlusOp(a, b));
         objective->Post();
         p.SetObjective(objective);
         engine.SetNewBestCallback([&](int total) {
@@ -230,7 +247,7 @@ TEST_F(GLSEngineTest, SoftConstraintsAreRankedWithTheObjective) {
     }
 }
 
-TEST_F(GLSEngineTest, TheSameSeedGivesTheSameRunCountersIncluded) {
+TYPED_TEST(GLSEngineTest, TheSameSeedGivesTheSameRunCountersIncluded) {
     for (const Switches& s : kAllSwitches) {
         SCOPED_TRACE(Name(s));
         std::vector<std::vector<int>> solutions[2];
@@ -238,7 +255,7 @@ TEST_F(GLSEngineTest, TheSameSeedGivesTheSameRunCountersIncluded) {
         for (int round = 0; round < 2; ++round) {
             Obj::DeleteAll();
             ResetAllClassWideValues();
-            GGLS_ND engine;
+            TypeParam engine;
             Configure(engine, s, 99);
             std::vector<IntVar*> q = BuildQueens(*engine.GetCSP(), 12);
             for (int run = 0; run < 3; ++run) {
@@ -255,8 +272,78 @@ TEST_F(GLSEngineTest, TheSameSeedGivesTheSameRunCountersIncluded) {
     }
 }
 
-TEST_F(GLSEngineTest, ParametersOutsideTheAcceptedSetThrow) {
-    GGLS_ND engine;
+// Conjunctions, disjunctions, arithmetic comparisons (numeric features), a sum and a soft
+// constraint, against a brute-force oracle over all 256 assignments.
+TYPED_TEST(GLSEngineTest, MixedModelSolutionsAreThoseOfTheOracle) {
+    auto holds = [](const std::vector<int>& x, bool withSoft) {
+        const bool hard =
+            x[0] != x[1] && x[2] > x[3] && (x[0] + x[1] == 4 || x[3] == 0) && x[0] + x[1] + x[2] + x[3] >= 5;
+        return hard && (!withSoft || x[1] == 2);
+    };
+    std::set<std::vector<int>> oracle;
+    for (int code = 0; code < 256; ++code) {
+        const std::vector<int> x = {code & 3, (code >> 2) & 3, (code >> 4) & 3, (code >> 6) & 3};
+        if (holds(x, true)) oracle.insert(x);
+    }
+    ASSERT_GE(oracle.size(), 3u);
+    for (const Switches& s : kAllSwitches)
+        for (int seed : {1, 2, 3}) {
+            SCOPED_TRACE(Name(s) + ", seed " + std::to_string(seed));
+            Obj::DeleteAll();
+            ResetAllClassWideValues();
+            TypeParam engine;
+            engine.SetInvariantChecks(true);
+            Configure(engine, s, seed);
+            GLSCSP& p = *engine.GetCSP();
+            std::vector<IntVar*> x;
+            for (int i = 0; i < 4; ++i)
+                x.push_back(NewVar(p, "x" + std::to_string(i), 0, 3));
+            Post(p, new And(new NotEquals(x[0], x[1]), new GreaterThan(x[2], x[3])));
+            Post(p,
+                 new Or(new Equals(new PlusOp(x[0], x[1]), new IntVal(4)), new Equals(x[3], new IntVal(0))));
+            Post(p, new GreaterThanEquals(new Sum({x.begin(), x.end()}), new IntVal(5)));
+            auto* soft = new SoftCon(new Equals(x[1], new IntVal(2)), 3);
+            soft->Post();
+            p.AddSoftConstraint(soft);
+            std::set<std::vector<int>> seen;
+            for (int run = 0; run < 3; ++run) {
+                ASSERT_TRUE(engine.Solve());
+                const std::vector<int> v = Values(x);
+                EXPECT_TRUE(oracle.count(v)) << "run " << run << " returned a non-solution";
+                EXPECT_TRUE(seen.insert(v).second) << "run " << run << " repeats a solution";
+            }
+        }
+}
+
+TYPED_TEST(GLSEngineTest, PrepareRunsStartsANewSeries) {
+    TypeParam engine;
+    Configure(engine, {true, true}, 8);
+    GLSCSP& p = *engine.GetCSP();
+    std::vector<IntVar*> x;
+    for (int i = 0; i < 4; ++i)
+        x.push_back(NewVar(p, "x" + std::to_string(i), 0, 6));
+    Post(p, new AllDifferent({x.begin(), x.end()}));
+    auto* objective = new Minimise(new Sum({x.begin(), x.end()}));
+    objective->Post();
+    p.SetObjective(objective);
+    int calls = 0;
+    engine.SetNewBestCallback([&](int total) {
+        ++calls;
+        if (total == 6) engine.Stop();
+    });
+    ASSERT_TRUE(engine.Solve());
+    EXPECT_EQ(engine.GetBestTotal(), 6);
+    const int firstSeries = calls;
+    engine.Stop(); // dropped by PrepareRuns
+    engine.PrepareRuns();
+    EXPECT_EQ(engine.GetBestTotal(), INT_MAX);
+    ASSERT_TRUE(engine.Solve());
+    EXPECT_EQ(engine.GetBestTotal(), 6);
+    EXPECT_GT(calls, firstSeries);
+}
+
+TYPED_TEST(GLSEngineTest, ParametersOutsideTheAcceptedSetThrow) {
+    TypeParam engine;
     for (int id : {0, 16, -1}) {
         try {
             engine.SetParameter(id, 1);
@@ -272,8 +359,8 @@ TEST_F(GLSEngineTest, ParametersOutsideTheAcceptedSetThrow) {
 }
 
 // A stop request made just before Solve starts is honoured; Solve clears it on return.
-TEST_F(GLSEngineTest, AStopBeforeSolveIsNotLost) {
-    GGLS_ND engine;
+TYPED_TEST(GLSEngineTest, AStopBeforeSolveIsNotLost) {
+    TypeParam engine;
     Configure(engine, {true, true}, 1);
     GLSCSP& p = *engine.GetCSP();
     std::vector<IntVar*> x;
@@ -294,8 +381,83 @@ TEST_F(GLSEngineTest, AStopBeforeSolveIsNotLost) {
     EXPECT_GT(calls, 0);
 }
 
-TEST_F(GLSEngineTest, StatisticsReportHasTheLabelledLinesInOrder) {
-    GGLS_ND engine;
+// An optimisation run goes on until another thread stops it.
+TYPED_TEST(GLSEngineTest, StopFromAnotherThreadEndsAnOptimisationRun) {
+    TypeParam engine;
+    Configure(engine, {false, true}, 5);
+    GLSCSP& p = *engine.GetCSP();
+    std::vector<IntVar*> x;
+    for (int i = 0; i < 6; ++i)
+        x.push_back(NewVar(p, "x" + std::to_string(i), 0, 9));
+    Post(p, new AllDifferent({x.begin(), x.end()}));
+    auto* objective = new Minimise(new Sum({x.begin(), x.end()}));
+    objective->Post();
+    p.SetObjective(objective);
+    bool result = false;
+    std::thread worker([&] { result = engine.Solve(); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    engine.Stop();
+    worker.join();
+    EXPECT_TRUE(result);
+    const std::vector<int> v = Values(x);
+    EXPECT_EQ(std::set<int>(v.begin(), v.end()).size(), 6u) << "the reported assignment is feasible";
+    int sum = 0;
+    for (int value : v)
+        sum += value;
+    EXPECT_EQ(engine.GetCost(), sum) << "the cost is that of the reported assignment";
+}
+
+// The counters of the one-line record: solutions, downwards, sideways, moves, attempts,
+// restarts, local minima, penalty changes (after the time field).
+std::vector<double> RecordCounters(const GLSStats& stats) {
+    std::ostringstream os;
+    stats.WriteRecord(os);
+    std::istringstream in(os.str());
+    std::vector<double> fields;
+    for (double f; in >> f;)
+        fields.push_back(f);
+    return std::vector<double>(fields.begin() + 1, fields.begin() + 9);
+}
+
+// x and y have one value each and must differ: nothing can move, and each local minimum
+// penalises both constraints, whose features tie.
+TYPED_TEST(GLSEngineTest, TiedFeaturesAreAllPenalisedAndOneValueDomainsNeverMove) {
+    for (const Switches& s : kAllSwitches) {
+        SCOPED_TRACE(Name(s));
+        Obj::DeleteAll();
+        ResetAllClassWideValues();
+        TypeParam engine;
+        engine.SetInvariantChecks(true);
+        Configure(engine, s, 3);
+        GLSCSP& p = *engine.GetCSP();
+        IntVar* x = NewVar(p, "x", 4, 4);
+        IntVar* y = NewVar(p, "y", 4, 4);
+        Post(p, new NotEquals(x, y));
+        Post(p, new NotEquals(y, x));
+        std::thread stopper([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            engine.Stop();
+        });
+        EXPECT_FALSE(engine.Solve());
+        stopper.join();
+        const std::vector<double> c = RecordCounters(engine.GetStats());
+        EXPECT_EQ(c[1], 0) << "no downward move";
+        EXPECT_GT(c[6], 0) << "local minima";
+        EXPECT_EQ(c[7], 2 * c[6]) << "both tied features are penalised at every local minimum";
+        EXPECT_EQ(x->GetValue(), 4);
+        EXPECT_EQ(y->GetValue(), 4);
+    }
+}
+
+TYPED_TEST(GLSEngineTest, AProblemWithoutVariablesIsSolvedOnce) {
+    TypeParam engine;
+    Configure(engine, {true, true}, 1);
+    EXPECT_TRUE(engine.Solve());
+    EXPECT_FALSE(engine.Solve());
+}
+
+TYPED_TEST(GLSEngineTest, StatisticsReportHasTheLabelledLinesInOrder) {
+    TypeParam engine;
     Configure(engine, {true, true}, 2);
     BuildQueens(*engine.GetCSP(), 6);
     ASSERT_TRUE(engine.Solve());

@@ -19,6 +19,7 @@
 #include "localsearch/search/DownwardsList.hpp"
 #include "localsearch/search/FeatureWrapper.hpp"
 #include "localsearch/search/NoGood.hpp"
+#include "localsearch/search/SearchTables.hpp"
 #include "localsearch/search/UnconsideredCons.hpp"
 #include "localsearch/search/UpdateCons.hpp"
 #include "localsearch/search/VarsLabels.hpp"
@@ -235,6 +236,48 @@ TEST_F(SearchStructuresTest, LinksDoNotDependOnTheOrderOfBuilding) {
     index.LinkOne(late);
     EXPECT_EQ(index.ConstraintsOf(x[0]->GetId()).back().con, late);
     ExpectLinksReachOnlyTheirConstraint(p, index, features, late);
+}
+
+// Under approximate evaluation a constraint satisfied at the start is not considered: a move
+// may break it without the violated list knowing, so feasibility looks at it afresh.
+TEST_F(SearchStructuresTest, FeasibilityLooksAtUnconsideredHardConstraints) {
+    GLSCSP p;
+    std::vector<IntVar*> x = Vars(p, 3);
+    x[1]->SetValueIndex(1);
+    x[2]->SetValueIndex(2);
+    auto* a = new NotEquals(x[0], x[1]);
+    auto* b = new NotEquals(x[0], x[2]);
+    Post(p, a);
+    Post(p, b);
+    SearchTables tables;
+    tables.Setup(p, true, true, false);
+    EXPECT_TRUE(tables.HardFeasible());
+    EXPECT_EQ(tables.Unconsidered().Size(), 2);
+    tables.MakeMove(x[0], 1);
+    EXPECT_TRUE(tables.Violated().Empty());
+    EXPECT_FALSE(tables.HardFeasible());
+    tables.AdmitViolatedUnconsidered();
+    EXPECT_EQ(tables.Violated().Count(), 1);
+    EXPECT_EQ(tables.Violated().Element(0), a);
+    EXPECT_EQ(tables.CheckInvariants(), "");
+}
+
+TEST_F(SearchStructuresTest, WeightedCostGrowsWithPenaltyAndLambda) {
+    GLSCSP p;
+    std::vector<IntVar*> x = Vars(p, 2);
+    auto* c = new NotEquals(x[0], x[1]);
+    c->Initialise();
+    Feature* f = c->CreateFeature();
+    for (int i = 0; i < 3; ++i)
+        f->IncreasePenalty();
+    EXPECT_EQ(FeatureWrapper::WeightedCost(2.5, f), 10); // trunc(2.5 x (1 x 3 + 1))
+    f->IncreasePenalty();
+    EXPECT_EQ(FeatureWrapper::WeightedCost(2.5, f), 12);
+    EXPECT_EQ(FeatureWrapper::WeightedCost(2.5, f, -1), 10);
+    Feature::SetLambda(2);
+    EXPECT_EQ(FeatureWrapper::WeightedCost(2.5, f), 22);
+    EXPECT_EQ(FeatureWrapper::WeightedCost(0.0, f), 0);
+    EXPECT_EQ(FeatureWrapper::WeightedCost(2.5, nullptr), 2);
 }
 
 TEST_F(SearchStructuresTest, NoGoodIsViolatedExactlyAtItsForbiddenAssignment) {
