@@ -6,6 +6,8 @@
 #include <iosfwd>
 #include <string>
 
+class GenObj;
+
 class ParserErr {
 public:
     // Code 0 (no error), no operator, no texts, line 0.
@@ -13,6 +15,11 @@ public:
     // Errors at the current line of this thread's parse.
     explicit ParserErr(int code);
     ParserErr(int code, const std::string& text1);
+    // Errors at a syntax-tree node's line; `op` is the token of the operator in whose
+    // arguments the error was found (-1 for none).
+    ParserErr(const GenObj& node, int code);
+    ParserErr(const GenObj& node, int code, int op, const std::string& text1, const std::string& text2);
+    ParserErr(const GenObj& node, int code, const std::string& text1);
     virtual ~ParserErr();
 
     ParserErr(const ParserErr&) = default;

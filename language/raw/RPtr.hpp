@@ -3,6 +3,8 @@
 // Counts are atomic, so copies may be made and dropped on several threads at once. Converting
 // between pointer types shares the block: an up-cast always keeps the object, a down-cast keeps it
 // only when the object is of the target class (checked), otherwise the result is empty.
+// As with shared pointers, distinct RPtr objects may share an object across threads, but one
+// RPtr object must not be assigned on one thread while another thread reads it.
 
 #include <atomic>
 #include <cstddef>

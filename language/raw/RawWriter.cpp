@@ -165,7 +165,10 @@ void RawWriter::Write(const RawExpr& root) {
             continue;
         }
         if ((t == RawType::Minus || t == RawType::Cardinality || t == RawType::Not) && args.size() == 1) {
+            const bool wrap = t == RawType::Not && piece.nested; // "Not a And b" would read ambiguously
+            if (wrap) stack.push_back({nullptr, ")", false});
             stack.push_back({args[0].Get(), nullptr, true});
+            if (wrap) m_out << "(";
             m_out << (t == RawType::Minus ? "-" : t == RawType::Cardinality ? "#" : "Not ");
             continue;
         }

@@ -36,6 +36,7 @@
 #include "localsearch/logic/Not.hpp"
 #include "localsearch/logic/Or.hpp"
 #include "localsearch/logic/Xor.hpp"
+#include "localsearch/search/NoGood.hpp"
 #include "localsearch/sets/AllDisjoint.hpp"
 #include "localsearch/sets/Intersection.hpp"
 #include "localsearch/sets/SetVal.hpp"
@@ -87,6 +88,7 @@ enum class Kind {
     Iff,
     Xor,
     Soft,
+    NoGood,
     // set expressions
     Union,
     Intersection,
@@ -341,6 +343,15 @@ private:
         }
         case Kind::Soft:
             return Add(new SoftCon(Cons(d), 1 + R(5)));
+        case Kind::NoGood: {
+            // Forbidden values near the variables' domains, so that the forbidden assignment
+            // is met now and then.
+            std::vector<IntObj*> args = Ints(d, 0, 3);
+            std::vector<int> forbidden(args.size());
+            for (int& v : forbidden)
+                v = R(5) - 2;
+            return Add(new GLSLib::NoGood(args, forbidden));
+        }
         default: {
             IntObj* a = Int(d);
             IntObj* b = Int(d);
@@ -422,6 +433,10 @@ const Family kFamilies[] = {
      {Kind::And, Kind::Or, Kind::Not, Kind::Implies, Kind::Iff, Kind::Xor, Kind::Soft, Kind::NotEq,
       Kind::Equals, Kind::Sequence},
      {}},
+    {"nogood",
+     {Kind::Plus, Kind::ConAsInt, Kind::Abs},
+     {Kind::NoGood, Kind::Not, Kind::And, Kind::NotEq},
+     {}},
     {"alldifferent",
      {Kind::Plus, Kind::Div, Kind::ConAsInt, Kind::Sum},
      {Kind::AllDiff, Kind::Not, Kind::And},
@@ -431,7 +446,7 @@ const Family kFamilies[] = {
       Kind::Sum, Kind::ScalProd, Kind::Min, Kind::Max, Kind::Count, Kind::Card, Kind::ConAsInt},
      {Kind::Equals, Kind::Greater, Kind::GreaterEq, Kind::NotEq, Kind::Element, Kind::Member, Kind::Sequence,
       Kind::AllDiff, Kind::Subset, Kind::AllDisjoint, Kind::And, Kind::Or, Kind::Not, Kind::Implies,
-      Kind::Iff, Kind::Xor, Kind::Soft},
+      Kind::Iff, Kind::Xor, Kind::Soft, Kind::NoGood},
      {Kind::Union, Kind::Intersection}},
 };
 

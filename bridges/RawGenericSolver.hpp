@@ -1,0 +1,80 @@
+#pragma once
+// Local-search bridge: translates a raw problem into the local search library's model (integer
+// and set variables over their domains, integer and set expressions, constraints with violation
+// measures, soft constraints and the objective) inside one engine's problem, and answers the
+// solver interface with that engine: one complete engine run per Solve.
+// Solver types: 1 guided local search, 2 genetic algorithm, 3 tabu search, 4 the graph-based
+// guided local search. The model's objects live in the library's process-wide registry, which
+// the destructor empties: one bridge at a time.
+
+#include "bridges/AlgParams.hpp"
+#include "language/raw/RawSolver.hpp"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace GLSLib {
+class Con;
+class GGLS;
+class IntObj;
+class IntVar;
+class SetObj;
+class SetVar;
+} // namespace GLSLib
+
+class RawGenericSolver : public RawSolver {
+public:
+    // Builds the engine of `solverType`, passes it parameters 1 to 14 and translates the whole
+    // problem. Throws Platform::ParameterError ("Invalid Solver Type\n") for a type outside 1..4,
+    // TranslationError when the type's engine is not built in or the problem uses what the
+    // library cannot express, Bug for malformed raw nodes, and what the engine's SetParameter
+    // throws.
+    RawGenericSolver(RawCSP* problem, const AlgParams* params, int solverType);
+    // The same over an engine made by the caller (any GGLS), which the bridge then owns.
+    RawGenericSolver(RawCSP* problem, const AlgParams* params, std::unique_ptr<GLSLib::GGLS> engine);
+    ~RawGenericSolver() override;
+
+    // True when the last Solve appended a solution.
+    bool IsSolved() const override { return RawSolver::IsSolved(); }
+    // Forwards a stop request to the engine; callable from another thread.
+    void Stop() override;
+    // One engine run; appends its solution when it has one.
+    bool Solve() override;
+    // The engine's statistics report.
+    std::ostream& PrintStatistics(std::ostream& out) override;
+    // Passes parameters 1 to 14 of `params` to the engine again.
+    void SetParameters(const AlgParams* params);
+
+    // Whether the engine of a solver type is part of this build.
+    static bool IsEngineAvailable(int solverType);
+
+    GLSLib::GGLS& GetEngine() { return *m_engine; }
+    // Integer and boolean variables in raw order, then set variables in raw order.
+    const std::vector<GLSLib::IntVar*>& GetIntVariables() const { return m_intVars; }
+    const std::vector<GLSLib::SetVar*>& GetSetVariables() const { return m_setVars; }
+
+private:
+    static std::unique_ptr<GLSLib::GGLS> CreateEngine(int solverType);
+    void Build(const AlgParams* params);
+
+    void TranslateDomain(const RPtr<RawDom>& domain);
+    void TranslateVariable(const RPtr<RawVar>& variable);
+    void TranslateObjective(RPtr<RawOpt> objective);
+    void PostConstraints();
+    GLSLib::Con* TranslateSoftConstraint(const RPtr<RawSoftCon>& soft);
+
+    GLSLib::Con* TranslateConstraint(const RPtr<RawExpr>& expr);
+    GLSLib::Con* TranslateCondition(const RPtr<RawExpr>& expr);
+    GLSLib::IntObj* TranslateIntExpr(const RPtr<RawExpr>& expr);
+    GLSLib::SetObj* TranslateSetExpr(const RPtr<RawExpr>& expr);
+    std::vector<GLSLib::IntObj*> TranslateIntExprList(const RPtr<RawExpr>& list);
+    std::vector<int> GetIntConstants(const RPtr<RawExpr>& list);
+    std::vector<GLSLib::SetObj*> TranslateSetExprList(const RPtr<RawExpr>& list);
+    std::vector<GLSLib::Con*> TranslateConstraintList(const RPtr<RawExpr>& expr);
+    GLSLib::IntVar* FindIntVar(const std::string& name);
+
+    std::unique_ptr<GLSLib::GGLS> m_engine;
+    std::vector<GLSLib::IntVar*> m_intVars;
+    std::vector<GLSLib::SetVar*> m_setVars;
+};

@@ -1,0 +1,222 @@
+#include "bridges/RawLPSolver.hpp"
+
+#include "language/raw/RawFlt.hpp"
+#include "platform/MessageSink.hpp"
+
+#include <cmath>
+#include <ostream>
+#include <utility>
+
+namespace {
+
+const std::string kNotLinear = "Not a linear problem: ";
+
+[[noreturn]] void refuse(const std::string& why) {
+    throw RawLPSolver::ModelError(kNotLinear + why);
+}
+
+bool isDecisionVariableKind(RawType type) {
+    return type == RawType::BoolVar || type == RawType::IntVar || type == RawType::SetVar ||
+           type == RawType::StrVar;
+}
+
+} // namespace
+
+void RawLPSolver::LinearForm::addScaled(const LinearForm& other, double factor) {
+    for (const auto& [index, coefficient] : other.terms)
+        terms.emplace_back(index, factor * coefficient);
+    constant += factor * other.constant;
+    hasVariables = hasVariables || other.hasVariables;
+}
+
+RawLPSolver::RawLPSolver(RawCSP* problem) : RawSolver(problem) {
+    if (problem == nullptr) throw ModelError("No problem to solve");
+    const auto& variables = problem->GetRealVariables();
+    m_variableCount = static_cast<int>(variables.size());
+    for (int i = 0; i < m_variableCount; ++i)
+        m_position.emplace(variables[static_cast<std::size_t>(i)]->GetId(), i);
+    if (!problem->GetConstraints().empty()) refuse("constraints posted before the real variables");
+    if (problem->HasSoftConstraints()) refuse("soft constraints cannot be solved by the linear solver");
+    AddConstraintRows();
+    SetObjectiveFromProblem();
+}
+
+RawLPSolver::~RawLPSolver() = default;
+
+void RawLPSolver::AddConstraintRows() {
+    for (const RPtr<RawCon>& constraint : m_problem->GetRealConstraints())
+        m_rows.push_back(BuildRow(constraint));
+}
+
+void RawLPSolver::SetObjectiveFromProblem() {
+    const RPtr<RawOpt>& objective = m_problem->GetRealObjective();
+    if (!objective) refuse("there is no objective to minimise or maximise");
+    const LinearForm form = formOf(objective->GetExpression());
+    m_objectiveConstant = form.constant;
+    if (!std::isfinite(m_objectiveConstant)) refuse("a number out of range in " + objective->ToString());
+    m_objective =
+        std::make_unique<LPLib::LPObjective>(coefficientsOf(form, *objective), objective->IsMinimise());
+}
+
+char RawLPSolver::SenseOf(const RPtr<RawExpr>& constraint) {
+    switch (constraint->GetType()) {
+    case RawType::Equal:
+        return LPLib::LPConstraint::kEqual;
+    case RawType::GreaterEqual:
+        return LPLib::LPConstraint::kAtLeast;
+    case RawType::LessEqual:
+        return LPLib::LPConstraint::kAtMost;
+    default:
+        refuse("the constraint " + constraint->ToString() + " is not an =, <= or >= comparison");
+    }
+}
+
+std::unique_ptr<LPLib::LPConstraint> RawLPSolver::BuildRow(const RPtr<RawExpr>& constraint) const {
+    const char sense = SenseOf(constraint);
+    if (constraint->GetArgCount() != 2)
+        refuse("the constraint " + constraint->ToString() + " has no two sides");
+    LinearForm form = formOf(constraint->GetArg(0));
+    form.addScaled(formOf(constraint->GetArg(1)), -1.0);
+    const double rightHandSide = -form.constant + 0.0;
+    if (!std::isfinite(rightHandSide)) refuse("a number out of range in " + constraint->ToString());
+    return std::make_unique<LPLib::LPConstraint>(coefficientsOf(form, *constraint), sense, rightHandSide);
+}
+
+RawLPSolver::LinearForm RawLPSolver::formOf(const RPtr<RawExpr>& node) const {
+    LinearForm form;
+    CollectTerms(1.0, node, form);
+    return form;
+}
+
+// Sums and differences are walked with a work list rather than recursion, so that the long
+// chains of "+" that generated problems contain cannot exhaust the stack.
+void RawLPSolver::CollectTerms(double factor, const RPtr<RawExpr>& root, LinearForm& form) const {
+    std::vector<std::pair<RPtr<RawExpr>, double>> work{{root, factor}};
+    while (!work.empty()) {
+        const RPtr<RawExpr> node = std::move(work.back().first);
+        const double f = work.back().second;
+        work.pop_back();
+        if (!node) throw ModelError(kNotLinear + "missing expression");
+        const int args = node->GetArgCount();
+        switch (node->GetType()) {
+        case RawType::FltVar:
+            form.terms.emplace_back(positionOf(*node), f);
+            form.hasVariables = true;
+            break;
+        case RawType::IntVal:
+        case RawType::FltVal:
+            form.constant += f * node->GetFlt();
+            break;
+        case RawType::Plus:
+            for (int i = args - 1; i >= 0; --i)
+                work.emplace_back(node->GetArg(i), f);
+            break;
+        case RawType::Minus:
+            if (args == 1) {
+                work.emplace_back(node->GetArg(0), -f);
+            } else if (args == 2) {
+                work.emplace_back(node->GetArg(1), -f);
+                work.emplace_back(node->GetArg(0), f);
+            } else {
+                refuse("malformed subtraction " + node->ToString());
+            }
+            break;
+        case RawType::Sum: {
+            if (args != 1 || !node->GetArg(0)->IsArray()) refuse("cannot use " + node->ToString());
+            const RPtr<RawExpr> list = node->GetArg(0);
+            for (int i = list->GetSize() - 1; i >= 0; --i)
+                work.emplace_back(list->GetElement(i), f);
+            break;
+        }
+        case RawType::Times: {
+            if (args != 2) refuse("malformed product " + node->ToString());
+            const LinearForm a = formOf(node->GetArg(0));
+            const LinearForm b = formOf(node->GetArg(1));
+            if (!a.hasVariables)
+                form.addScaled(b, f * a.constant);
+            else if (!b.hasVariables)
+                form.addScaled(a, f * b.constant);
+            else
+                refuse("product of variables in " + node->ToString());
+            break;
+        }
+        case RawType::Divide: {
+            if (args != 2) refuse("malformed division " + node->ToString());
+            const LinearForm a = formOf(node->GetArg(0));
+            const LinearForm b = formOf(node->GetArg(1));
+            if (b.hasVariables) refuse("division by a variable in " + node->ToString());
+            if (b.constant == 0.0) throw ModelError("Division by zero in " + node->ToString());
+            form.addScaled(a, f / b.constant);
+            break;
+        }
+        default:
+            if (isDecisionVariableKind(node->GetType()))
+                refuse("the variable " + node->GetName() + " is not a real variable");
+            refuse("cannot use " + RawTypeName(node->GetType()) + " in " + node->ToString());
+        }
+    }
+}
+
+int RawLPSolver::positionOf(const RawExpr& variable) const {
+    const auto it = m_position.find(variable.GetId());
+    const auto& variables = m_problem->GetRealVariables();
+    if (it == m_position.end() || variables[static_cast<std::size_t>(it->second)].Get() != &variable)
+        refuse("the variable " + variable.GetName() + " is not declared in the problem");
+    return it->second;
+}
+
+LPLib::CVector RawLPSolver::coefficientsOf(const LinearForm& form, const RawExpr& context) const {
+    LPLib::CVector coefficients(m_variableCount);
+    double* entries = coefficients.GetData();
+    for (const auto& [index, coefficient] : form.terms)
+        entries[index] += coefficient;
+    for (double& c : coefficients) {
+        if (!std::isfinite(c)) refuse("a number out of range in " + context.ToString());
+        c += 0.0;
+    }
+    return coefficients;
+}
+
+void RawLPSolver::Stop() {
+    m_solver.Stop();
+}
+
+bool RawLPSolver::Solve() {
+    // One linear programme has one answer: a second call finds nothing new.
+    if (m_solveStarted) return false;
+    m_solveStarted = true;
+    SetFinished(false);
+    SetSolved(false);
+
+    std::vector<const LPLib::LPConstraint*> rows;
+    rows.reserve(m_rows.size());
+    for (const auto& row : m_rows)
+        rows.push_back(row.get());
+    m_solver.Setup(rows, m_variableCount, *m_objective);
+    if (!m_solver.Solve()) {
+        m_message = m_solver.message();
+        SetFinished(true);
+        return false;
+    }
+
+    RawSolution& solution = m_solutions.AddSolution();
+    const auto& values = m_solver.GetSolution();
+    const auto& variables = m_problem->GetRealVariables();
+    for (int i = 0; i < m_variableCount; ++i) {
+        const std::size_t k = static_cast<std::size_t>(i);
+        solution.AddLabel(RawLabel(variables[k]->GetName(), MakeR<RawFlt>(values[k] + 0.0)));
+    }
+    solution.SetCost(MakeR<RawFlt>(m_solver.GetObjectiveValue() + m_objectiveConstant + 0.0));
+    SetSolved(true);
+    SetFinished(true);
+    return true;
+}
+
+void RawLPSolver::reportMessage() const {
+    if (!m_message.empty()) Platform::ShowMessage(m_message);
+}
+
+std::ostream& RawLPSolver::PrintStatistics(std::ostream& out) {
+    out << "No statistics available for LPSolver\n";
+    return out;
+}

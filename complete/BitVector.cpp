@@ -1,0 +1,208 @@
+#include "complete/BitVector.hpp"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <utility>
+
+namespace GFCLib {
+
+BitVector::BitVector(int n, bool fill) {
+    Resize(n, fill);
+}
+
+BitVector::BitVector(const BitVector& other) : m_bitCount(other.m_bitCount), m_wordCount(other.m_wordCount) {
+    if (m_wordCount > 0) {
+        m_words = new std::uint32_t[m_wordCount];
+        std::memcpy(m_words, other.m_words, sizeof(std::uint32_t) * m_wordCount);
+    }
+}
+
+BitVector::BitVector(BitVector&& other) noexcept
+    : m_words(std::exchange(other.m_words, nullptr)), m_bitCount(std::exchange(other.m_bitCount, 0)),
+      m_wordCount(std::exchange(other.m_wordCount, 0)) {}
+
+BitVector& BitVector::AssignResized(const BitVector& other) {
+    if (this == &other) return *this;
+    if (m_wordCount != other.m_wordCount) {
+        delete[] m_words;
+        m_words = other.m_wordCount > 0 ? new std::uint32_t[other.m_wordCount] : nullptr;
+        m_wordCount = other.m_wordCount;
+    }
+    m_bitCount = other.m_bitCount;
+    if (m_wordCount > 0) std::memcpy(m_words, other.m_words, sizeof(std::uint32_t) * m_wordCount);
+    return *this;
+}
+
+BitVector& BitVector::operator=(BitVector&& other) noexcept {
+    if (this == &other) return *this;
+    delete[] m_words;
+    m_words = std::exchange(other.m_words, nullptr);
+    m_bitCount = std::exchange(other.m_bitCount, 0);
+    m_wordCount = std::exchange(other.m_wordCount, 0);
+    return *this;
+}
+
+BitVector::~BitVector() {
+    delete[] m_words;
+}
+
+int BitVector::Resize(int n, bool fill) {
+    if (n < 0) n = 0;
+    const int words = WordsFor(n);
+    if (words != m_wordCount) {
+        delete[] m_words;
+        m_words = words > 0 ? new std::uint32_t[words] : nullptr;
+        m_wordCount = words;
+    }
+    m_bitCount = n;
+    if (m_wordCount > 0) std::memset(m_words, fill ? 0xff : 0, sizeof(std::uint32_t) * m_wordCount);
+    MaskTail();
+    return m_wordCount;
+}
+
+void BitVector::PushBack(bool bit) {
+    if (m_bitCount == m_wordCount * kBitsPerWord) {
+        auto* grown = new std::uint32_t[m_wordCount + 1];
+        if (m_wordCount > 0) std::memcpy(grown, m_words, sizeof(std::uint32_t) * m_wordCount);
+        grown[m_wordCount] = 0;
+        delete[] m_words;
+        m_words = grown;
+        ++m_wordCount;
+    }
+    ++m_bitCount;
+    Set(m_bitCount - 1, bit);
+}
+
+BitVector& BitVector::operator|=(const BitVector& other) {
+    const int common = std::min(m_wordCount, other.m_wordCount);
+    for (int w = 0; w < common; ++w)
+        m_words[w] |= other.m_words[w];
+    MaskTail();
+    return *this;
+}
+
+BitVector& BitVector::operator&=(const BitVector& other) {
+    const int common = std::min(m_wordCount, other.m_wordCount);
+    for (int w = 0; w < common; ++w)
+        m_words[w] &= other.m_words[w];
+    for (int w = common; w < m_wordCount; ++w)
+        m_words[w] = 0;
+    return *this;
+}
+
+BitVector& BitVector::AndNot(const BitVector& other) {
+    const int common = std::min(m_wordCount, other.m_wordCount);
+    for (int w = 0; w < common; ++w)
+        m_words[w] &= ~other.m_words[w];
+    return *this;
+}
+
+BitVector BitVector::Complement() const {
+    BitVector result(*this);
+    for (int w = 0; w < result.m_wordCount; ++w)
+        result.m_words[w] = ~result.m_words[w];
+    result.MaskTail();
+    return result;
+}
+
+void BitVector::ClearAbove(int i) {
+    if (i < 0) {
+        ClearAll();
+        return;
+    }
+    if (i >= m_bitCount - 1) return;
+    const int word = i / kBitsPerWord;
+    const int bit = i % kBitsPerWord;
+    if (bit < kBitsPerWord - 1) m_words[word] &= (2u << bit) - 1u;
+    for (int w = word + 1; w < m_wordCount; ++w)
+        m_words[w] = 0;
+}
+
+void BitVector::ClearBelow(int i) {
+    if (i <= 0) return;
+    if (i >= m_bitCount) {
+        ClearAll();
+        return;
+    }
+    const int word = i / kBitsPerWord;
+    for (int w = 0; w < word; ++w)
+        m_words[w] = 0;
+    m_words[word] &= ~((1u << (i % kBitsPerWord)) - 1u);
+}
+
+void BitVector::SetAll() {
+    if (m_wordCount > 0) std::memset(m_words, 0xff, sizeof(std::uint32_t) * m_wordCount);
+    MaskTail();
+}
+
+int BitVector::Count() const {
+    int n = 0;
+    for (int w = 0; w < m_wordCount; ++w)
+        n += std::popcount(m_words[w]);
+    return n;
+}
+
+int BitVector::CountRange(int a, int b) const {
+    a = std::max(a, 0);
+    b = std::min(b, m_bitCount - 1);
+    int n = 0;
+    for (int i = a; i <= b; ++i)
+        n += Test(i) ? 1 : 0;
+    return n;
+}
+
+int BitVector::NextSet(int from) const {
+    if (from < 0) from = 0;
+    if (from >= m_bitCount) return -1;
+    int w = from / kBitsPerWord;
+    std::uint32_t word = m_words[w] & (~0u << (from % kBitsPerWord));
+    while (true) {
+        if (word != 0) return w * kBitsPerWord + std::countr_zero(word);
+        if (++w >= m_wordCount) return -1;
+        word = m_words[w];
+    }
+}
+
+int BitVector::PrevSet(int from) const {
+    if (from >= m_bitCount) from = m_bitCount - 1;
+    if (from < 0) return -1;
+    int w = from / kBitsPerWord;
+    const int bit = from % kBitsPerWord;
+    std::uint32_t word = m_words[w] & (bit == kBitsPerWord - 1 ? ~0u : ((2u << bit) - 1u));
+    while (true) {
+        if (word != 0) return w * kBitsPerWord + (kBitsPerWord - 1 - std::countl_zero(word));
+        if (--w < 0) return -1;
+        word = m_words[w];
+    }
+}
+
+bool BitVector::operator==(const BitVector& other) const {
+    if (m_bitCount != other.m_bitCount) return false;
+    return m_wordCount == 0 || std::memcmp(m_words, other.m_words, sizeof(std::uint32_t) * m_wordCount) == 0;
+}
+
+bool BitVector::IsSubsetOf(const BitVector& other) const {
+    for (int w = 0; w < m_wordCount; ++w) {
+        const std::uint32_t theirs = w < other.m_wordCount ? other.m_words[w] : 0u;
+        if ((m_words[w] & ~theirs) != 0) return false;
+    }
+    return true;
+}
+
+bool BitVector::Intersects(const BitVector& other) const {
+    const int common = std::min(m_wordCount, other.m_wordCount);
+    for (int w = 0; w < common; ++w)
+        if ((m_words[w] & other.m_words[w]) != 0) return true;
+    return false;
+}
+
+void BitVector::MaskTail() {
+    const int used = m_bitCount % kBitsPerWord;
+    if (m_wordCount > 0 && used != 0) m_words[m_wordCount - 1] &= (1u << used) - 1u;
+    // Words wholly past the bit count (after a shrinking resize cannot happen, but be safe).
+    for (int w = WordsFor(m_bitCount); w < m_wordCount; ++w)
+        m_words[w] = 0;
+}
+
+} // namespace GFCLib

@@ -1,0 +1,71 @@
+#include "complete/CSP.hpp"
+
+#include "complete/Constraint.hpp"
+#include "complete/Variable.hpp"
+#include "complete/constraints/Minimise.hpp"
+#include "complete/induced/InducedVar.hpp"
+
+#include <algorithm>
+#include <cstring>
+#include <unordered_set>
+
+namespace GFCLib {
+
+CSP::~CSP() {
+    // Constraints never touch their variables when deleted, so the order only has to avoid
+    // deleting one object twice.
+    std::unordered_set<const void*> deleted;
+    for (Constraint* c : m_constraints)
+        if (c != nullptr && deleted.insert(c).second) delete c;
+    for (Minimise* m : m_objectives)
+        if (m != nullptr && deleted.insert(m).second) delete m;
+    for (Variable* v : m_inducedVariables)
+        if (v != nullptr && deleted.insert(v).second) delete v;
+    for (Variable* v : m_variables)
+        if (v != nullptr && deleted.insert(v).second) delete v;
+    for (Value* v : m_values)
+        if (v != nullptr && deleted.insert(v).second) delete v;
+    for (std::vector<Value>* list : m_valueLists)
+        if (list != nullptr && deleted.insert(list).second) delete list;
+}
+
+void CSP::AddVariable(Variable* var) {
+    if (var == nullptr) return;
+    if (var->IsInduced()) {
+        m_inducedVariables.push_back(var);
+        if (auto* induced = dynamic_cast<InducedVar*>(var)) induced->AttachDefinition();
+    } else {
+        m_variables.push_back(var);
+    }
+}
+
+Variable* CSP::Lookup(const std::vector<Variable*>& list, NameIndex& index, const std::string& name) {
+    if (index.indexed > list.size()) {
+        // The list was cut back: index it again.
+        index.byName.clear();
+        index.indexed = 0;
+    }
+    for (; index.indexed < list.size(); ++index.indexed)
+        if (Variable* v = list[index.indexed]; v != nullptr) index.byName.emplace(PrintedName(*v), v);
+    auto it = index.byName.find(name);
+    return it != index.byName.end() ? it->second : nullptr;
+}
+
+Variable* CSP::FindVariable(const char* name) const {
+    if (name == nullptr) return nullptr;
+    const std::string key(name);
+    if (Variable* v = Lookup(m_variables, m_decisionNames, key)) return v;
+    return Lookup(m_inducedVariables, m_inducedNames, key);
+}
+
+Variable* CSP::FindVariable(const CPObject* object) const {
+    if (object == nullptr) return nullptr;
+    return FindVariable(PrintedName(*object).c_str());
+}
+
+void CSP::SetObjective(Minimise* objective) {
+    m_objectives.push_back(objective);
+    m_objective = objective;
+}
+
+} // namespace GFCLib

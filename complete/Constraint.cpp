@@ -1,0 +1,190 @@
+#include "complete/Constraint.hpp"
+
+#include "complete/FiniteDomain.hpp"
+#include "complete/Value.hpp"
+#include "complete/Variable.hpp"
+#include "platform/FatalError.hpp"
+
+#include <algorithm>
+#include <ostream>
+
+namespace GFCLib {
+
+namespace {
+int g_constraintCounter = 0;
+} // namespace
+
+Constraint::Constraint() : m_id(g_constraintCounter++) {}
+
+Constraint::Constraint(const std::vector<CPObject*>& args) : m_id(g_constraintCounter++) {
+    AddArgs(args);
+}
+
+void Constraint::ResetIdCounter() {
+    g_constraintCounter = 0;
+}
+
+void Constraint::Print(std::ostream& os) const {
+    os << GetName();
+    if (m_args.empty()) return;
+    os << "(";
+    for (std::size_t i = 0; i < m_args.size(); ++i) {
+        if (i > 0) os << ",";
+        const CPObject* a = m_args[i];
+        if (a->IsVariable())
+            a->PrintName(os);
+        else
+            a->Print(os);
+    }
+    os << ")";
+}
+
+void Constraint::PrintName(std::ostream& os) const {
+    os << GetName();
+}
+
+void Constraint::AppendArg(CPObject* arg) {
+    // A missing argument would be read at every check; refuse it where it is given.
+    if (arg == nullptr) throw Platform::InternalError(std::string("Missing argument of ") + GetName());
+    if (arg->IsVariable()) m_vars.push_back(static_cast<Variable*>(arg));
+    m_args.push_back(arg);
+}
+
+void Constraint::AddArgs(const std::vector<CPObject*>& args) {
+    for (CPObject* a : args)
+        AppendArg(a);
+    IndexVars();
+}
+
+void Constraint::AddArg(CPObject* arg) {
+    AppendArg(arg);
+    IndexVars();
+}
+
+void Constraint::AddResultAndArgs(CPObject* result, const std::vector<CPObject*>& args) {
+    AppendArg(result);
+    AddArgs(args);
+}
+
+void Constraint::IndexVars() {
+    m_argIndex.assign(m_vars.size(), -1);
+    for (std::size_t v = 0; v < m_vars.size(); ++v) {
+        auto it = std::find(m_args.begin(), m_args.end(), static_cast<CPObject*>(m_vars[v]));
+        if (it != m_args.end()) m_argIndex[v] = static_cast<int>(it - m_args.begin());
+    }
+    m_boundCount = static_cast<int>(m_args.size()) - static_cast<int>(m_vars.size());
+}
+
+bool Constraint::IsAllButOneBound(int n) const {
+    (void)n;
+    return m_boundCount == static_cast<int>(m_args.size()) - 1;
+}
+
+void Constraint::Attach() {
+    for (Variable* v : m_vars)
+        v->AddConstraint(this);
+}
+
+void Constraint::Detach() {
+    for (Variable* v : m_vars)
+        v->RemoveConstraint(this);
+}
+
+bool Constraint::Preprocess() {
+    if (m_vars.empty()) return IsSatisfied();
+    Variable* only = m_vars.front();
+    const bool single =
+        std::all_of(m_vars.begin(), m_vars.end(), [only](const Variable* v) { return v == only; });
+    if (single && !only->IsInstantiated() && only->GetFiniteDomain() != nullptr) {
+        // Its effect on the one domain is final, so filter every value, not just the bounds,
+        // before the constraint leaves the search.
+        if (!FilterExact(0)) return false;
+        Detach();
+        return true;
+    }
+    if (IsAllButOneBound(1) && !ForwardCheck()) return false;
+    return true;
+}
+
+bool Constraint::FilterArg(int i) {
+    FiniteDomain* d = m_vars[static_cast<std::size_t>(i)]->GetFiniteDomain();
+    if (d == nullptr) return true;
+    return FilterByTrying(i, false, d->IsEnumerated());
+}
+
+bool Constraint::FilterArgNegated(int i) {
+    FiniteDomain* d = m_vars[static_cast<std::size_t>(i)]->GetFiniteDomain();
+    if (d == nullptr) return true;
+    return FilterByTrying(i, true, d->IsEnumerated());
+}
+
+bool Constraint::FilterByTrying(int i, bool negated, bool exact) {
+    Variable* x = m_vars[static_cast<std::size_t>(i)];
+    FiniteDomain* d = x->GetFiniteDomain();
+    if (d == nullptr) return true;
+    const int savedIndex = x->GetIndex();
+    const auto keeps = [&](int position) {
+        x->SetToIndex(position);
+        return IsSatisfied() != negated;
+    };
+    if (exact) {
+        // Walk positions, not ranks, so removing a value never skips the next one.
+        d->GetState().Bits().ForEachSet([&](int p) {
+            if (!keeps(p)) (void)d->Remove(p);
+        });
+    } else {
+        for (int p = d->MinIndex(); p >= 0; p = d->NextIndex(p + 1)) {
+            if (keeps(p)) break;
+            (void)d->Remove(p);
+        }
+        for (int p = d->MaxIndex(); p >= 0; p = d->GetState().Bits().PrevSet(p - 1)) {
+            if (keeps(p)) break;
+            (void)d->Remove(p);
+        }
+    }
+    x->RestoreIndex(savedIndex);
+    return !d->IsEmpty();
+}
+
+bool Constraint::ForwardCheck() {
+    for (std::size_t i = 0; i < m_vars.size(); ++i)
+        if (!m_vars[i]->IsInstantiated() && !FilterArg(static_cast<int>(i))) return false;
+    return true;
+}
+
+void Constraint::ExpandDomains(int from) {
+    for (std::size_t i = static_cast<std::size_t>(std::max(from, 0)); i < m_vars.size(); ++i)
+        m_vars[i]->ExpandDomain();
+}
+
+int Constraint::CountUnbound(int from) const {
+    int n = 0;
+    for (std::size_t i = static_cast<std::size_t>(std::max(from, 0)); i < m_vars.size(); ++i)
+        n += m_vars[i]->IsInstantiated() ? 0 : 1;
+    return n;
+}
+
+void Constraint::RecordConflict(int id) {
+    Variable* y = nullptr;
+    for (Variable* v : m_vars)
+        if (v->GetId() == id) y = v;
+    if (y == nullptr) return;
+    for (Variable* z : m_vars) {
+        if (z->GetId() == id) continue;
+        z->PastSet().ForEach([&](int past) {
+            if (past != id) y->ConflictSet().Insert(past);
+        });
+    }
+}
+
+void Constraint::RecordPast(int id) {
+    for (Variable* v : m_vars)
+        if (v->GetId() != id) v->PastSet().Insert(id);
+}
+
+std::ostream& operator<<(std::ostream& os, const Constraint& c) {
+    c.Print(os);
+    return os;
+}
+
+} // namespace GFCLib

@@ -1,0 +1,121 @@
+#pragma once
+// Abstract base of every constraint kind. Holds the arguments (variables and constant values),
+// the variables among them, and the count of bound arguments that the search keeps current
+// through OnInstantiate/OnUninstantiate. A kind must say when it is satisfied; the base then
+// filters an argument by trying its values and asking that question.
+// Invariant kept by the search: m_boundCount = constant arguments + instantiated entries of
+// m_vars (a variable occurring twice is in m_vars twice and notified twice).
+
+#include "complete/CPObject.hpp"
+
+#include <iosfwd>
+#include <vector>
+
+namespace GFCLib {
+
+class Variable;
+
+class Constraint : public CPObject {
+public:
+    // Takes the next id of the library-wide constraint counter.
+    Constraint();
+    explicit Constraint(const std::vector<CPObject*>& args);
+    ~Constraint() override = default;
+    Constraint(const Constraint&) = delete;
+    Constraint& operator=(const Constraint&) = delete;
+
+    // Sets the constraint counter to 0.
+    static void ResetIdCounter();
+    int GetId() const { return m_id; }
+
+    std::string ToString() const override { return std::string(); }
+    int GetType() const override { return static_cast<int>(TypeCode::Constraint); }
+    bool IsConstraint() const override { return true; }
+    // True when every argument is bound.
+    bool IsBound() const override { return m_boundCount == static_cast<int>(m_args.size()); }
+    // The name, then "(" arguments ")" when there are arguments.
+    void Print(std::ostream& os) const override;
+    void PrintName(std::ostream& os) const override;
+
+    virtual void OnInstantiate(Variable* var) {
+        (void)var;
+        ++m_boundCount;
+    }
+    virtual void OnUninstantiate(Variable* var) {
+        (void)var;
+        --m_boundCount;
+    }
+    // Preparation before search: a constraint over constants only must hold; a constraint over
+    // one variable filters that variable exactly once and detaches; otherwise a constraint with
+    // one unbound variable filters it. False when the problem is infeasible.
+    virtual bool Preprocess();
+    // Registers with (or removes from) the constraint list of every entry of m_vars.
+    virtual void Attach();
+    virtual void Detach();
+    // Truth over the arguments' current values; meaningful when they are all bound.
+    virtual bool IsSatisfied() const = 0;
+    bool IsViolated() const { return !IsSatisfied(); }
+    virtual bool IsReadyToCheck() const { return IsBound(); }
+    bool NeedsFullCheck() const { return IsBound(); }
+    bool IsAllButOneBound() const { return IsAllButOneBound(1); }
+    // True when the search should run ForwardCheck after a labelling (default: exactly one
+    // argument unbound).
+    virtual bool IsAllButOneBound(int n) const;
+    // Removes from the domain of m_vars[i] the values that cannot satisfy the constraint;
+    // false when the domain became empty.
+    [[nodiscard]] virtual bool FilterArg(int i);
+    // Removes the values under which the constraint holds; false when the domain became empty.
+    [[nodiscard]] bool FilterArgNegated(int i);
+    // Removes every value of m_vars[i] (a finite variable) that cannot satisfy the constraint,
+    // interior values included: what preparation runs before a one-variable constraint leaves
+    // the search. Default: try every value.
+    [[nodiscard]] virtual bool FilterExact(int i) { return FilterByTrying(i, false, true); }
+    // Filters every unbound variable in order; false at the first emptied domain.
+    [[nodiscard]] virtual bool ForwardCheck();
+    virtual void Prepare() {}
+    virtual const char* GetName() const { return "Constraint"; }
+
+    // Appends the arguments (variables also to the variable list); a null argument throws
+    // Platform::InternalError.
+    void AddArgs(const std::vector<CPObject*>& args);
+    void AddArg(CPObject* arg);
+    // A leading result argument, then the list.
+    void AddResultAndArgs(CPObject* result, const std::vector<CPObject*>& args);
+    template <typename T> void AddArgs(const std::vector<T*>& args) {
+        for (T* a : args)
+            AppendArg(a);
+        IndexVars();
+    }
+    template <typename T> void AddResultAndArgs(CPObject* result, const std::vector<T*>& args) {
+        AppendArg(result);
+        AddArgs(args);
+    }
+    // Rebuilds the argument index and sets the bound count to the constants' count.
+    void IndexVars();
+    const std::vector<CPObject*>& GetArgs() const { return m_args; }
+    const std::vector<Variable*>& GetVars() const { return m_vars; }
+    // Makes the domains of m_vars[from..] enumerated.
+    void ExpandDomains(int from);
+    int CountUnbound(int from) const;
+    // Blames the failure of the variable with this id on what forward-checked the others.
+    void RecordConflict(int id);
+    // Records that the variable with this id was forward-checked against the others.
+    void RecordPast(int id);
+    int GetBoundCount() const { return m_boundCount; }
+
+protected:
+    // Appends without reindexing; constraints nested in logical ones add their variables.
+    void AppendArg(CPObject* arg);
+    // The default value-trying filter over all positions (exact) or the bounds (interval).
+    bool FilterByTrying(int i, bool negated, bool exact);
+
+    int m_id;
+    std::vector<Variable*> m_vars; // not owned
+    std::vector<CPObject*> m_args; // not owned
+    std::vector<int> m_argIndex;   // position in m_args of each entry of m_vars
+    int m_boundCount = 0;
+};
+
+std::ostream& operator<<(std::ostream& os, const Constraint& c);
+
+} // namespace GFCLib

@@ -1,0 +1,406 @@
+#include "complete/GFC.hpp"
+
+#include "complete/CSP.hpp"
+#include "complete/Constraint.hpp"
+#include "complete/GFCStats.hpp"
+#include "complete/GFCVar.hpp"
+#include "complete/IntVar.hpp"
+#include "complete/Variable.hpp"
+#include "complete/constraints/Minimise.hpp"
+#include "complete/induced/InducedVar.hpp"
+#include "platform/FatalError.hpp"
+
+namespace GFCLib {
+
+GFC::GFC(CSP* problem, GFCStats* stats, bool flag) : m_stats(stats), m_problem(problem), m_flag(flag) {
+    for (Variable* v : problem->GetInducedVariables())
+        if (auto* induced = dynamic_cast<InducedVar*>(v)) induced->AttachDefinition();
+    m_indexById.assign(static_cast<std::size_t>(Variable::GetIdCounter()), -1);
+    const auto addRecord = [this](Variable* v) {
+        if (v == nullptr) return;
+        const int position = static_cast<int>(m_records.size());
+        m_records.push_back(std::make_unique<GFCVar>(v));
+        if (v->GetId() >= 0 && v->GetId() < static_cast<int>(m_indexById.size()))
+            m_indexById[static_cast<std::size_t>(v->GetId())] = position;
+    };
+    for (Variable* v : problem->GetVariables())
+        addRecord(v);
+    for (Variable* v : problem->GetInducedVariables())
+        addRecord(v);
+    const std::size_t n = m_records.size();
+    m_order.assign(n, -1);
+    m_levelMark.assign(n + 1, 0);
+    m_levelCount.assign(n + 1, 0);
+    if (m_stats != nullptr) {
+        m_stats->StopClock();
+        for (const auto& record : m_records)
+            m_stats->AppendInitialDomainSize(record->GetInitialDomainSize());
+    }
+}
+
+GFC::~GFC() = default;
+
+void GFC::SetParameter(int id, int value) {
+    switch (id) {
+    case 1: {
+        const char* name = nullptr;
+        switch (value) {
+        case 0:
+            m_chooser = NaturalOrdering;
+            name = "Natural Ordering";
+            break;
+        case 1:
+            m_chooser = RandomOrdering;
+            name = "Random Ordering";
+            break;
+        case 2:
+            m_chooser = SmallestDomainOrdering;
+            name = "Smallest Domain";
+            break;
+        default:
+            throw Platform::ParameterError("Invalid Variable Ordering Heuristic Parameter\n");
+        }
+        if (m_stats != nullptr) m_stats->SetOrderingName(name);
+        break;
+    }
+    case 2:
+        m_thrashingFactor = value;
+        break;
+    case 3:
+        if (value != 0 && value != 1) throw Platform::ParameterError("Invalid backtrack type!");
+        m_backjumping = value == 1;
+        break;
+    default:
+        if (id < 4 || id > 15) throw Platform::ParameterError("Invalid Parameter\n");
+        break;
+    }
+}
+
+const Value& GFC::GetObjectiveBound() const {
+    Minimise* objective = m_problem->GetObjective();
+    if (objective == nullptr) throw Platform::InternalError("The problem has no objective");
+    return objective->GetBound();
+}
+
+GFCVar& GFC::RecordAt(int level) {
+    return *m_records[static_cast<std::size_t>(m_order[static_cast<std::size_t>(level)])];
+}
+
+int GFC::Choose(int level) {
+    const int n = static_cast<int>(m_records.size());
+    // Natural ordering labels the lists in order, so the first free variable is the one at the
+    // level's own position; smallest domain does so too once every decision variable is bound.
+    // Answer those in O(1) instead of rescanning the lists at every level.
+    const bool inOrder =
+        m_chooser == NaturalOrdering ||
+        (m_chooser == SmallestDomainOrdering && level >= static_cast<int>(m_problem->GetVariables().size()));
+    if (inOrder && level >= 0 && level < n &&
+        !m_records[static_cast<std::size_t>(level)]->GetVariable()->IsInstantiated() &&
+        (level == 0 || m_order[static_cast<std::size_t>(level) - 1] == level - 1))
+        return level;
+    int position = m_chooser(m_problem, level, false);
+    if (position >= 0 && position < n &&
+        !m_records[static_cast<std::size_t>(position)]->GetVariable()->IsInstantiated())
+        return position;
+    // A chooser that found nothing usable: take the first free record.
+    for (int p = 0; p < n; ++p)
+        if (!m_records[static_cast<std::size_t>(p)]->GetVariable()->IsInstantiated()) return p;
+    return -1;
+}
+
+bool GFC::Prepare() {
+    for (Constraint* c : m_problem->GetConstraints())
+        if (c != nullptr && !c->Preprocess()) return false;
+    for (Variable* v : m_problem->GetInducedVariables()) {
+        auto* induced = dynamic_cast<InducedVar*>(v);
+        if (induced != nullptr && induced->GetDefinition() != nullptr &&
+            !induced->GetDefinition()->Preprocess())
+            return false;
+    }
+    if (Minimise* objective = m_problem->GetObjective(); objective != nullptr && !objective->Preprocess())
+        return false;
+    for (const auto& record : m_records)
+        if (!record->GetVariable()->HasValues()) return false;
+    return true;
+}
+
+bool GFC::FindNextSolution() {
+    if (m_backjumping) {
+        m_chooser = NaturalOrdering;
+        if (m_stats != nullptr) m_stats->SetOrderingName("Natural Ordering");
+    }
+    if (m_exhausted) return false;
+    const int n = static_cast<int>(m_records.size());
+    Minimise* objective = m_problem->GetObjective();
+    bool forward = true;
+    if (m_firstCall) {
+        m_firstCall = false;
+        if (m_stats != nullptr) m_stats->StartClock();
+        if (!Prepare()) {
+            m_exhausted = true;
+            if (m_stats != nullptr) m_stats->StopClock();
+            return false;
+        }
+        if (n > 0) {
+            m_depth = 0;
+            m_order[0] = Choose(0);
+        }
+        for (int i = 0; i <= n; ++i) {
+            m_levelMark[static_cast<std::size_t>(i)] = i;
+            m_levelCount[static_cast<std::size_t>(i)] = 0;
+        }
+        m_started = true;
+    } else {
+        if (objective != nullptr) return false;
+        // Every level above a solution took part in it, so none may be jumped over later.
+        MarkSolutionConflicts();
+        forward = false;
+        m_depth -= 1;
+    }
+    m_conflictUnion.Clear();
+    m_scratch.Clear();
+    m_jumpTarget = m_depth >= 0 && m_depth < n ? m_depth - 1 : -1;
+
+    while (!m_stop && m_depth >= 0 && m_depth < n) {
+        if (m_stopRequest.load(std::memory_order_relaxed)) m_stop = true;
+        if (forward) {
+            if (!Step()) {
+                HandleFailedLevel();
+                forward = false;
+            }
+        } else {
+            forward = Backtrack();
+        }
+        if (m_depth == n) {
+            m_solved = true;
+            if (objective == nullptr) {
+                if (m_stats != nullptr) {
+                    m_stats->CountSolution();
+                    m_stats->StopClock();
+                }
+                return true;
+            }
+            RecordBest();
+            forward = false;
+            m_depth -= 1;
+        }
+    }
+    if (m_stats != nullptr) m_stats->StopClock();
+    if (!m_stop) m_exhausted = true;
+    if (objective != nullptr && m_hasBest) {
+        m_solved = true;
+        m_exhausted = true;
+        for (std::size_t i = 0; i < m_records.size(); ++i)
+            m_records[i]->GetVariable()->SetValue(m_best[i]);
+        if (m_stats != nullptr) m_stats->CountSolution();
+        return true;
+    }
+    return false;
+}
+
+void GFC::RecordBest() {
+    Minimise* objective = m_problem->GetObjective();
+    Variable* target = objective->GetObjectiveVar();
+    if (!objective->Improve()) return;
+    m_hasBest = true;
+    m_best.resize(m_records.size());
+    for (std::size_t i = 0; i < m_records.size(); ++i)
+        m_best[i] = m_records[i]->GetVariable()->GetCurrentValue();
+    // Later solutions must beat this one: cut the objective in every saved copy of its domain
+    // too, so that undoing levels never brings worse values back.
+    for (const auto& record : m_records)
+        record->ForEachSavedDomainOf(target, [objective](DomainState& state) { objective->Cut(state); });
+}
+
+void GFC::MarkSolutionConflicts() {
+    if (!m_backjumping) return;
+    m_scratch.Clear();
+    for (int level = 0; level < static_cast<int>(m_records.size()) && level <= m_depth; ++level) {
+        Variable* v = RecordAt(level).GetVariable();
+        v->ConflictSet().InsertAll(m_scratch);
+        m_scratch.Insert(v->GetId());
+    }
+    m_scratch.Clear();
+}
+
+bool GFC::Step() {
+    const int position = m_order[static_cast<std::size_t>(m_depth)];
+    if (position < 0) return false;
+    GFCVar& record = *m_records[static_cast<std::size_t>(position)];
+    Variable* v = record.GetVariable();
+    if (record.NeedsSave()) {
+        record.Save();
+        v->ConflictSet().Clear();
+    }
+    for (Constraint* c : v->GetConstraints())
+        c->OnInstantiate(v);
+    bool labelled = false;
+    while (v->NextValue()) {
+        v->SetLevel(m_depth);
+        if (ForwardCheck(v)) {
+            labelled = true;
+            break;
+        }
+        record.UndoForwardCheck(m_backjumping);
+        v->Unassign();
+    }
+    if (!labelled) return false;
+    m_started = false;
+    m_lastLabelled = v->GetId();
+    ++m_depth;
+    if (m_depth < static_cast<int>(m_records.size()))
+        m_order[static_cast<std::size_t>(m_depth)] = Choose(m_depth);
+    if (m_stats != nullptr) {
+        if (v->IsInduced())
+            m_stats->CountInducedNode();
+        else
+            m_stats->CountNode();
+    }
+    return true;
+}
+
+bool GFC::ForwardCheck(Variable* v) {
+    const int id = v->GetId();
+    const auto& constraints = v->GetConstraints();
+    for (std::size_t k = 0; k < constraints.size(); ++k) {
+        Constraint* c = constraints[k];
+        if (c->IsAllButOneBound() && !c->ForwardCheck()) {
+            if (m_backjumping) c->RecordConflict(id);
+            return false;
+        }
+        if (c->NeedsFullCheck() && c->IsReadyToCheck() && !c->IsSatisfied()) return false;
+        if (m_backjumping) c->RecordPast(id);
+    }
+    return true;
+}
+
+void GFC::NotifyUninstantiate(Variable* v) {
+    for (Constraint* c : v->GetConstraints())
+        c->OnUninstantiate(v);
+}
+
+int GFC::LevelOfId(int id) const {
+    if (id < 0 || id >= static_cast<int>(m_indexById.size())) return -1;
+    const int position = m_indexById[static_cast<std::size_t>(id)];
+    if (position < 0) return -1;
+    return m_records[static_cast<std::size_t>(position)]->GetVariable()->GetLevel();
+}
+
+void GFC::HandleFailedLevel() {
+    if (m_order[static_cast<std::size_t>(m_depth)] < 0) {
+        // No variable could be chosen for this level (cannot happen while one is free).
+        m_depth -= 1;
+        return;
+    }
+    // The step already undid its own forward checking; the variable is unbound again.
+    NotifyUninstantiate(RecordAt(m_depth).GetVariable());
+    LeaveLevel(m_backjumping);
+    ThrashingCheck();
+}
+
+void GFC::LeaveLevel(bool jump) {
+    GFCVar& record = RecordAt(m_depth);
+    Variable* v = record.GetVariable();
+    const int id = v->GetId();
+    m_conflictUnion.Clear();
+    m_scratch.Clear();
+    if (m_backjumping) {
+        m_conflictUnion.InsertAll(v->ConflictSet());
+        m_scratch.InsertAll(v->PastSet());
+        for (Variable* n : record.GetNeighbours()) {
+            n->PastSet().Erase(id);
+            n->ConflictSet().Erase(id);
+        }
+        m_conflictUnion.InsertAll(m_scratch);
+    }
+    // The deepest level among the blamed variables (by their recorded levels, not their ids).
+    m_jumpTarget = -1;
+    bool any = false;
+    m_conflictUnion.ForEach([&](int blamed) {
+        const int level = LevelOfId(blamed);
+        if (level >= 0 && level < m_depth) {
+            any = true;
+            if (level > m_jumpTarget) m_jumpTarget = level;
+        }
+    });
+    if (!any) m_jumpTarget = m_depth - 1;
+    record.RestoreVariable();
+    record.MarkNeedsSave();
+    v->SetLevel(-1);
+    m_depth -= 1;
+    if (!m_backjumping) return;
+    if (jump) {
+        while (m_depth > m_jumpTarget) {
+            if (m_stats != nullptr) m_stats->CountBacktrack();
+            GFCVar& skipped = RecordAt(m_depth);
+            Variable* y = skipped.GetVariable();
+            skipped.UndoForwardCheck(m_backjumping);
+            y->Unassign();
+            NotifyUninstantiate(y);
+            for (Variable* n : skipped.GetNeighbours()) {
+                n->PastSet().Erase(y->GetId());
+                n->ConflictSet().Erase(y->GetId());
+            }
+            skipped.RestoreVariable();
+            skipped.MarkNeedsSave();
+            y->SetLevel(-1);
+            m_depth -= 1;
+        }
+    }
+    if (m_depth >= 0) {
+        // The level resumed inherits the blame, so its own failure later jumps far enough.
+        Variable* h = RecordAt(m_depth).GetVariable();
+        h->ConflictSet().InsertAll(m_conflictUnion);
+        h->ConflictSet().Erase(h->GetId());
+    }
+}
+
+bool GFC::Backtrack() {
+    if (m_stats != nullptr) m_stats->CountBacktrack();
+    if (m_depth < 0 || m_order[static_cast<std::size_t>(m_depth)] < 0) {
+        m_depth -= 1;
+        return false;
+    }
+    GFCVar& record = RecordAt(m_depth);
+    Variable* v = record.GetVariable();
+    record.UndoForwardCheck(m_backjumping);
+    v->Unassign();
+    NotifyUninstantiate(v);
+    if (v->HasNextValue()) return true;
+    if (m_stats != nullptr) m_stats->CountBacktrack();
+    LeaveLevel(false);
+    return false;
+}
+
+void GFC::ThrashingCheck() {
+    m_lastReached = m_depth;
+    const int n = static_cast<int>(m_records.size());
+    if (m_depth < 0 || m_depth >= n) return;
+    GFCVar& record = RecordAt(m_depth);
+    if (record.GetVariable()->GetId() == m_lastLabelled) {
+        if (m_stats != nullptr) m_stats->SetDeepest(m_depth);
+        return;
+    }
+    const std::size_t d = static_cast<std::size_t>(m_depth);
+    const int mark = m_levelMark[d];
+    if (mark > m_depth)
+        m_levelCount[d] = 0;
+    else if (mark < m_depth)
+        m_levelCount[d] = 1;
+    else
+        m_levelCount[d] += 1;
+    m_levelMark[d] = m_depth;
+    const float threshold = (static_cast<float>(n - (mark - m_depth)) / static_cast<float>(n)) *
+                            static_cast<float>(record.GetInitialDomainSize() * m_thrashingFactor);
+    if (m_stats != nullptr) {
+        m_stats->SetThreshold(threshold);
+        m_stats->SetLevel(m_depth);
+        m_stats->SetLevelCount(m_levelCount[d]);
+    }
+    if (threshold > 0.0f && threshold <= static_cast<float>(m_levelCount[d])) {
+        if (m_stats != nullptr) m_stats->SetThrashingDetected();
+        m_stopRequest.store(true, std::memory_order_relaxed);
+    }
+}
+
+} // namespace GFCLib

@@ -1,0 +1,89 @@
+#pragma once
+// The complete solver: depth-first search labelling one variable per level, forward checking
+// every constraint of the labelled variable against the unbound ones, undoing a level by
+// copying back saved states, and optionally jumping back over levels by conflict bookkeeping
+// (forward checking with conflict-directed backjumping, Prosser 1993). Resumable: each
+// FindNextSolution continues where the previous one stopped. With an objective one call runs
+// the whole minimisation (branch and bound) and returns the best solution.
+
+#include "complete/IdSet.hpp"
+#include "complete/Value.hpp"
+#include "complete/VariableOrdering.hpp"
+
+#include <atomic>
+#include <memory>
+#include <vector>
+
+namespace GFCLib {
+
+class CSP;
+class GFCStats;
+class GFCVar;
+class Variable;
+
+class GFC {
+public:
+    // The search over problem (not owned); stats may be null; flag is kept and not used.
+    GFC(CSP* problem, GFCStats* stats, bool flag);
+    virtual bool IsSolved() const { return m_solved; }
+    virtual ~GFC();
+    GFC(const GFC&) = delete;
+    GFC& operator=(const GFC&) = delete;
+
+    // 1 ordering (0 natural, 1 random, 2 smallest domain), 2 thrashing factor (0 disables),
+    // 3 backtrack type (0 chronological, 1 backjumping), 4..15 ignored. Throws
+    // Platform::ParameterError with the message text for any other id or value.
+    void SetParameter(int id, int value);
+    // True when a further solution (with an objective: the best one) stands in the variables.
+    bool FindNextSolution();
+    // The current objective's bound; throws Platform::InternalError without an objective.
+    const Value& GetObjectiveBound() const;
+    // Asks a running search to end at its next node; safe from any thread.
+    void RequestStop() { m_stopRequest.store(true, std::memory_order_relaxed); }
+    bool IsStopRequested() const { return m_stopRequest.load(std::memory_order_relaxed); }
+    int GetDepth() const { return m_depth; }
+
+private:
+    bool Prepare();
+    int Choose(int level);
+    GFCVar& RecordAt(int level);
+    bool Step();
+    bool ForwardCheck(Variable* v);
+    void HandleFailedLevel();
+    bool Backtrack();
+    // Releases the exhausted level at m_depth and moves above it, jumping when backjumping.
+    void LeaveLevel(bool jump);
+    void ThrashingCheck();
+    void NotifyUninstantiate(Variable* v);
+    int LevelOfId(int id) const;
+    void RecordBest();
+    void MarkSolutionConflicts();
+
+    bool m_stop = false;
+    bool m_solved = false;
+    bool m_firstCall = true;
+    bool m_exhausted = false;
+    GFCStats* m_stats;
+    CSP* m_problem;
+    int m_depth = 0;
+    int m_thrashingFactor = 0;
+    int m_lastReached = 0;
+    int m_lastLabelled = -1;
+    std::vector<int> m_levelMark;
+    std::vector<int> m_levelCount;
+    bool m_started = false;
+    std::atomic<bool> m_stopRequest{false};
+    bool m_backjumping = false;
+    bool m_flag;
+    std::vector<std::unique_ptr<GFCVar>> m_records; // decision variables, then induced ones
+    std::vector<int> m_indexById;                   // variable id -> record position, -1 if none
+    std::vector<int> m_order;                       // level -> record position
+    VariableChooser m_chooser = NaturalOrdering;
+    int m_jumpTarget = -1;
+    IdSet m_conflictUnion;
+    IdSet m_scratch;
+    bool m_hasBest = false;
+    std::vector<Value> m_best; // per record, values of the best solution so far
+};
+
+} // namespace GFCLib

@@ -1,0 +1,75 @@
+#include "complete/Variable.hpp"
+
+#include "complete/Constraint.hpp"
+
+#include <algorithm>
+#include <ostream>
+
+namespace GFCLib {
+
+namespace {
+int g_variableCounter = 0;
+} // namespace
+
+Variable::Variable(const char* name) : m_id(g_variableCounter++), m_name(name != nullptr ? name : "") {}
+
+void Variable::ResetIdCounter() {
+    g_variableCounter = 0;
+}
+int Variable::GetIdCounter() {
+    return g_variableCounter;
+}
+
+const Value& Variable::GetValue() const {
+    return IsInstantiated() ? GetState().m_value : UndefinedValue();
+}
+
+void Variable::Print(std::ostream& os) const {
+    os << " var id = " << m_id << " ";
+    PrintName(os);
+    if (IsInstantiated()) {
+        os << " = ";
+        PrintValue(os);
+    } else {
+        os << " in ";
+        PrintDomain(os);
+    }
+    os << " past vars ";
+    m_pastSet.ForEach([&](int id) { os << id << " "; });
+    os << " conflict set ";
+    m_conflictSet.ForEach([&](int id) { os << id << " "; });
+}
+
+void Variable::PrintName(std::ostream& os) const {
+    if (m_name.empty())
+        os << "_V" << m_id;
+    else
+        os << m_name;
+}
+
+void Variable::PrintValue(std::ostream& os) const {
+    os << GetState().m_value;
+}
+
+void Variable::RemoveConstraint(Constraint* c) {
+    auto it = std::find(m_constraints.begin(), m_constraints.end(), c);
+    if (it != m_constraints.end()) m_constraints.erase(it);
+}
+
+bool Variable::AllReadyConstraintsSatisfied() const {
+    for (const Constraint* c : m_constraints)
+        if (c->IsReadyToCheck() && !c->IsSatisfied()) return false;
+    return true;
+}
+
+void Variable::RestoreIndex(int index) {
+    (void)index;
+    GetState().m_instantiated = false;
+}
+
+void Variable::Unassign() {
+    GetState().m_instantiated = false;
+    m_level = -1;
+}
+
+} // namespace GFCLib

@@ -1,0 +1,132 @@
+#pragma once
+// A variable of the complete search: name, id, the constraints that mention it, the search's
+// conflict bookkeeping (past and conflict sets of variable ids, and the level at which it was
+// labelled), and a current state (bound or not, value) over a domain held by the subclasses.
+// Domain-narrowing operations answer true when the domain is not empty afterwards.
+
+#include "complete/CPObject.hpp"
+#include "complete/DomainState.hpp"
+#include "complete/IdSet.hpp"
+#include "complete/VarState.hpp"
+
+#include <string>
+#include <vector>
+
+namespace GFCLib {
+
+class Constraint;
+class FiniteDomain;
+
+class Variable : public CPObject {
+public:
+    // Takes the next id of the library-wide counter; name null or empty for none.
+    explicit Variable(const char* name = nullptr);
+    ~Variable() override = default;
+    Variable(const Variable&) = delete;
+    Variable& operator=(const Variable&) = delete;
+
+    // Sets the id counter to 0.
+    static void ResetIdCounter();
+    // Number of ids given out since the last reset.
+    static int GetIdCounter();
+
+    int GetId() const { return m_id; }
+    int GetLevel() const { return m_level; }
+    void SetLevel(int level) { m_level = level; }
+
+    // The current value when instantiated, else the undefined value.
+    const Value& GetValue() const override;
+    // When instantiated the current value, else the domain's minimum or maximum.
+    Value GetMin() const override = 0;
+    Value GetMax() const override = 0;
+    bool IsVariable() const override { return true; }
+    bool IsBound() const override { return IsInstantiated(); }
+    // " var id = <id> <name>", the value or the domain, then the past and conflict sets.
+    void Print(std::ostream& os) const override;
+    // The name, or "_V" and the id when unnamed.
+    void PrintName(std::ostream& os) const override;
+
+    const char* GetName() const { return m_name.c_str(); }
+    // Replaces the name; null leaves it unchanged.
+    void SetName(const char* name) {
+        if (name != nullptr) m_name = name;
+    }
+    // The state's value (meaningful while instantiated).
+    const Value& GetCurrentValue() const { return m_varState->m_value; }
+    std::vector<Constraint*>& GetConstraints() { return m_constraints; }
+    const std::vector<Constraint*>& GetConstraints() const { return m_constraints; }
+    void AddConstraint(Constraint* c) { m_constraints.push_back(c); }
+    // Removes one registration of c.
+    void RemoveConstraint(Constraint* c);
+    // True unless a constraint of the list is ready to check and not satisfied.
+    bool AllReadyConstraintsSatisfied() const;
+
+    bool IsInstantiated() const { return m_varState->m_instantiated; }
+    // Binds the variable to value (which should be in the domain).
+    virtual void SetValue(const Value& value) = 0;
+    // index := index, unbound.
+    virtual void RestoreIndex(int index);
+    // Binds the variable to the next value of its domain after the current index; false when
+    // there is none (nothing changes then).
+    virtual bool NextValue() = 0;
+    // True when NextValue would succeed.
+    virtual bool HasNextValue() const = 0;
+    // Removes the current value from the domain and unbinds.
+    virtual void RemoveCurrentValue() = 0;
+    // Unbinds, keeping the index so NextValue continues after it; level := -1.
+    virtual void Unassign();
+    // Makes the domain enumerated (every value filtered by the default filter).
+    virtual void ExpandDomain() {}
+    virtual bool IsInduced() const { return false; }
+    virtual bool IsNumeric() const { return false; }
+
+    virtual VarState& GetState() = 0;
+    virtual const VarState& GetState() const = 0;
+    virtual DomainState& GetDomainState() = 0;
+    // Copies the live state and domain state from the given ones (of this variable's classes).
+    void RestoreState(const VarState& state, const DomainState& domain) {
+        GetState().Assign(state);
+        GetDomainState().Assign(domain);
+    }
+    // Binds to the k-th position of the universe (finite variables).
+    virtual void SetToIndex(int k) = 0;
+    virtual int GetIndex() const { return -1; }
+    // Number of values left (set variables: free members plus one).
+    virtual int GetDomainSize() const = 0;
+    // Narrowing by another object: keep only what it can be / remove its bound value.
+    [[nodiscard]] virtual bool KeepValuesOf(const CPObject& other) = 0;
+    [[nodiscard]] virtual bool RemoveValueOf(const CPObject& other) = 0;
+    // True when other is a finite variable over the same spec.
+    virtual bool SameSpec(const CPObject& other) const {
+        (void)other;
+        return false;
+    }
+    // False when the domain has no value left.
+    virtual bool HasValues() const = 0;
+    // The finite domain of finite variables, null for set variables.
+    virtual FiniteDomain* GetFiniteDomain() { return nullptr; }
+    virtual const FiniteDomain* GetFiniteDomain() const { return nullptr; }
+
+    IdSet& PastSet() { return m_pastSet; }
+    IdSet& ConflictSet() { return m_conflictSet; }
+    const IdSet& PastSet() const { return m_pastSet; }
+    const IdSet& ConflictSet() const { return m_conflictSet; }
+
+protected:
+    // Subclasses point this at their live state in their constructors (a non-virtual path for
+    // the search's most frequent question, "is it bound?").
+    void BindState(VarState* state) { m_varState = state; }
+    virtual void PrintDomain(std::ostream& os) const = 0;
+    virtual void PrintValue(std::ostream& os) const;
+
+private:
+    VarState* m_varState = nullptr;
+    int m_id;
+    std::string m_name;
+    int m_level = -1;
+    IdSet m_pastSet;
+    IdSet m_conflictSet;
+    std::vector<Constraint*> m_constraints; // not owned, in attachment order
+};
+
+} // namespace GFCLib

@@ -1,0 +1,22 @@
+#pragma once
+// The arguments x_0..x_{n-1} are successors (0-based) forming one circuit through all n nodes.
+// Forward checking keeps successors different and closes no circuit shorter than n.
+
+#include "complete/GeneralConstraint.hpp"
+
+namespace GFCLib {
+
+class Circuit : public GeneralConstraint {
+public:
+    Circuit() = default;
+    template <typename T> explicit Circuit(const std::vector<T*>& list) { AddArgs(list); }
+    const char* GetName() const override { return "Circuit"; }
+    bool IsSatisfied() const override;
+    void Attach() override;
+    // Successors keep 0 .. n-1 without themselves.
+    bool Preprocess() override;
+    bool IsAllButOneBound(int n) const override;
+    bool ForwardCheck() override;
+};
+
+} // namespace GFCLib

@@ -1,0 +1,47 @@
+#include "complete/constraints/Minimise.hpp"
+
+#include "complete/FiniteDomainState.hpp"
+#include "complete/IntVar.hpp"
+
+namespace GFCLib {
+
+Minimise::Minimise(IntVar* objective, CSP* problem) : m_objective(objective), m_problem(problem) {
+    AddArg(objective);
+    if (objective != nullptr && objective->HasValues()) m_bound = Value(objective->MaxInt());
+}
+
+bool Minimise::IsSatisfied() const {
+    if (m_objective == nullptr || !m_bound.IsInt()) return true;
+    const int v = m_objective->GetInt();
+    return m_hasSolution ? v < m_bound.GetInt() : v <= m_bound.GetInt();
+}
+
+bool Minimise::Preprocess() {
+    if (m_objective == nullptr || m_objective->IsInstantiated()) return true;
+    return FilterArg(0);
+}
+
+bool Minimise::FilterArg(int i) {
+    (void)i;
+    if (m_objective == nullptr || !m_bound.IsInt()) return true;
+    const long long bound = m_bound.GetInt();
+    return m_hasSolution ? m_objective->KeepBelow(bound) : m_objective->KeepAtMost(bound);
+}
+
+bool Minimise::Improve() {
+    if (m_objective == nullptr) return false;
+    const int v = m_objective->GetInt();
+    if (m_hasSolution && v >= m_bound.GetInt()) return false;
+    m_bound = Value(v);
+    m_hasSolution = true;
+    return true;
+}
+
+void Minimise::Cut(DomainState& state) const {
+    if (m_objective == nullptr || !m_bound.IsInt()) return;
+    auto& bits = static_cast<FiniteDomainState&>(state).Bits();
+    const int first = m_objective->GetIntSpec()->LowerBound(m_bound.GetInt());
+    bits.ClearAbove(first - 1);
+}
+
+} // namespace GFCLib

@@ -1,0 +1,19 @@
+#include "complete/constraints/Not.hpp"
+
+namespace GFCLib {
+
+void Not::SetConstraint(Constraint* c) {
+    if (c == m_operand) return;
+    delete m_operand;
+    m_operand = c;
+    m_args.clear();
+    m_vars.clear();
+    if (c != nullptr) {
+        m_args.push_back(c);
+        for (Variable* v : c->GetVars())
+            m_vars.push_back(v);
+    }
+    IndexVars();
+}
+
+} // namespace GFCLib

@@ -1,0 +1,28 @@
+#pragma once
+// The induced variable "how many of x_1..x_n take one of the counted values". Forward checking
+// keeps the count between the sure and the possible occurrences and, when the count is
+// reached (or must be reached), removes (or forces) the counted values in the unbound operands.
+
+#include "complete/induced/InducedIntVar.hpp"
+
+namespace GFCLib {
+
+class CountOp : public InducedIntVar {
+public:
+    template <typename T> CountOp(const std::vector<T*>& list, const std::vector<Value>& values) {
+        InitCount(std::vector<CPObject*>(list.begin(), list.end()), values);
+    }
+    void PrintExpr(std::ostream& os) const override;
+    bool Holds() const override;
+    bool WantsPropagation() const override { return true; }
+    bool Propagate() override;
+
+private:
+    void InitCount(const std::vector<CPObject*>& list, const std::vector<Value>& values);
+    bool Counted(const Value& v) const;
+
+    std::vector<CPObject*> m_operands;
+    std::vector<Value> m_values;
+};
+
+} // namespace GFCLib

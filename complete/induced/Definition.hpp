@@ -1,0 +1,24 @@
+#pragma once
+// The constraint "induced variable = its expression", owned by the induced variable and
+// delegating to it.
+
+#include "complete/GeneralConstraint.hpp"
+
+namespace GFCLib {
+
+class InducedVar;
+
+class Definition : public GeneralConstraint {
+public:
+    Definition(InducedVar* owner, const std::vector<CPObject*>& args)
+        : GeneralConstraint(args), m_owner(owner) {}
+    const char* GetName() const override { return "Definition"; }
+    bool IsSatisfied() const override;
+    bool IsAllButOneBound(int n) const override;
+    bool ForwardCheck() override;
+
+private:
+    InducedVar* m_owner;
+};
+
+} // namespace GFCLib

@@ -1,0 +1,67 @@
+#include "complete/induced/IndexOp.hpp"
+
+#include "platform/FatalError.hpp"
+
+#include <ostream>
+
+namespace GFCLib {
+
+IndexOp::IndexOp(IntVar* index, const std::vector<Value>& values) : m_index(index) {
+    if (index == nullptr || index->GetIntSpec() == nullptr)
+        throw Platform::InternalError("Index needs an integer index variable");
+    for (const Value& v : values)
+        m_values.push_back(v.GetInt());
+    std::vector<int> reachable;
+    ForEachInt(index, [&](long long i) {
+        int v = 0;
+        if (At(i, v)) reachable.push_back(v);
+    });
+    SetComputedDomain(std::move(reachable));
+    Define(this, {index});
+}
+
+bool IndexOp::At(long long i, int& v) const {
+    if (i < 0 || i >= static_cast<long long>(m_values.size())) return false;
+    v = m_values[static_cast<std::size_t>(i)];
+    return true;
+}
+
+void IndexOp::PrintExpr(std::ostream& os) const {
+    os << "Index(";
+    m_index->PrintName(os);
+    os << ";";
+    for (std::size_t i = 0; i < m_values.size(); ++i)
+        os << (i > 0 ? "," : "") << m_values[i];
+    os << ")";
+}
+
+bool IndexOp::Holds() const {
+    int v = 0;
+    return At(m_index->GetInt(), v) && v == GetInt();
+}
+
+bool IndexOp::Propagate() {
+    if (m_index->IsInstantiated()) {
+        int v = 0;
+        if (!At(m_index->GetInt(), v)) return false;
+        if (IsInstantiated()) return v == GetInt();
+        return KeepInt(v);
+    }
+    FiniteDomain& d = m_index->GetDomain();
+    const bool fixed = IsInstantiated();
+    BitVector& mark = Scratch();
+    for (int p = d.MinIndex(); p >= 0; p = d.NextIndex(p + 1)) {
+        int v = 0;
+        int k = -1;
+        if (At(m_index->GetIntSpec()->IntAt(p), v)) k = m_intSpec->IndexOfInt(v);
+        const bool supported = k >= 0 && (fixed ? v == GetInt() : m_domain.Contains(k));
+        if (supported)
+            mark.Set(k, true);
+        else
+            (void)d.Remove(p);
+    }
+    if (d.IsEmpty()) return false;
+    return fixed || m_domain.IntersectBits(mark);
+}
+
+} // namespace GFCLib

@@ -1,0 +1,77 @@
+#include "complete/induced/InducedIntVar.hpp"
+
+#include "platform/FatalError.hpp"
+
+#include <algorithm>
+#include <ostream>
+
+namespace GFCLib {
+
+void InducedIntVar::SetComputedDomain(std::vector<int> values) {
+    m_ownSpec = IntDomainSpec::MakeAnonymous(std::move(values));
+    SetDomainSpec(m_ownSpec.get());
+}
+
+void InducedIntVar::SetComputedRange(long long lo, long long hi) {
+    lo = std::max(lo, kMinInt);
+    hi = std::min(hi, kMaxInt);
+    if (hi - lo + 1 > kMaxDomainSize) throw Platform::ResourceError("Expression domain too large");
+    std::vector<int> values;
+    if (lo <= hi) values.reserve(static_cast<std::size_t>(hi - lo + 1));
+    for (long long v = lo; v <= hi; ++v)
+        values.push_back(static_cast<int>(v));
+    m_ownSpec = IntDomainSpec::MakeAnonymous(std::move(values));
+    SetDomainSpec(m_ownSpec.get());
+}
+
+IntVar* InducedIntVar::CheckIntOperand(CPObject* operand) {
+    if (operand == nullptr) throw Platform::InternalError("Missing operand of an integer expression");
+    if (operand->IsValue()) {
+        const Value& v = operand->GetValue();
+        if (v.GetTag() != Value::kInt && v.GetTag() != Value::kBool && v.GetTag() != Value::kDouble)
+            throw Platform::InternalError("Operand of an integer expression is not a number");
+        return nullptr;
+    }
+    auto* var = dynamic_cast<IntVar*>(operand);
+    if (var == nullptr || var->GetIntSpec() == nullptr)
+        throw Platform::InternalError("Operand of an integer expression is not an integer variable");
+    return var;
+}
+
+void InducedIntVar::ForEachInt(const CPObject* operand, const std::function<void(long long)>& f) {
+    if (operand->IsBound()) {
+        f(operand->GetValue().GetInt());
+        return;
+    }
+    const auto* var = static_cast<const IntVar*>(operand);
+    const FiniteDomain& d = var->GetDomain();
+    for (int p = d.MinIndex(); p >= 0; p = d.NextIndex(p + 1))
+        f(var->GetIntSpec()->IntAt(p));
+}
+
+long long InducedIntVar::MinOf(const CPObject* operand) {
+    if (operand->IsBound()) return operand->GetValue().GetInt();
+    return static_cast<const IntVar*>(operand)->MinInt();
+}
+
+long long InducedIntVar::MaxOf(const CPObject* operand) {
+    if (operand->IsBound()) return operand->GetValue().GetInt();
+    return static_cast<const IntVar*>(operand)->MaxInt();
+}
+
+BitVector& InducedIntVar::Scratch() {
+    if (m_scratch.BitCount() != m_domain.UniverseSize())
+        m_scratch.Resize(m_domain.UniverseSize(), false);
+    else
+        m_scratch.ClearAll();
+    return m_scratch;
+}
+
+void InducedIntVar::PrintList(std::ostream& os, const std::vector<CPObject*>& list) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (i > 0) os << ",";
+        list[i]->PrintName(os);
+    }
+}
+
+} // namespace GFCLib

@@ -1,0 +1,21 @@
+#pragma once
+// The induced variable a - b (and -a as 0 - a).
+
+#include "complete/induced/IntBinOp.hpp"
+
+namespace GFCLib {
+
+class MinusOp : public IntBinOp {
+public:
+    bool Apply(long long a, long long b, long long& r) const override { return Compute(a, b, r); }
+    static bool Compute(long long a, long long b, long long& r);
+    // The other operand giving result d: fixed - d when a is fixed, d + fixed when b is.
+    static bool Invert(bool fixedIsA, long long fixed, long long d, long long& x) {
+        x = fixedIsA ? fixed - d : d + fixed;
+        return true;
+    }
+    bool Propagate() override { return PropagateUsing(&Compute, &Invert); }
+    const char* Symbol() const override { return "-"; }
+};
+
+} // namespace GFCLib

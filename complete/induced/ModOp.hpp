@@ -1,0 +1,20 @@
+#pragma once
+// The induced variable a % b (remainder with the sign of a); b = 0 has no result.
+
+#include "complete/induced/IntBinOp.hpp"
+
+namespace GFCLib {
+
+class ModOp : public IntBinOp {
+public:
+    bool Apply(long long a, long long b, long long& r) const override { return Compute(a, b, r); }
+    static bool Compute(long long a, long long b, long long& r);
+    bool Propagate() override { return PropagateUsing(&Compute); }
+    const char* Symbol() const override { return "%"; }
+
+protected:
+    void Bounds(long long loA, long long hiA, long long loB, long long hiB, long long& lo,
+                long long& hi) const override;
+};
+
+} // namespace GFCLib

@@ -1,0 +1,79 @@
+#pragma once
+// All state of one parse: the scanner's line, the raw problem being filled, the side information,
+// the symbol table, the collected statements and the first error. One object per parse, so
+// parses on different threads never share anything.
+
+#include "language/ParserErr.hpp"
+#include "language/ParserInfo.hpp"
+#include "language/raw/RawCSP.hpp"
+#include "language/tree/GenProblem.hpp"
+#include "language/tree/GenSymbolTable.hpp"
+
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+class ConstraintSink;
+
+class ParseContext {
+public:
+    ParseContext(RawCSP& problem, ParserInfo& info) : m_problem(problem), m_info(info) {}
+    ParseContext(const ParseContext&) = delete;
+    ParseContext& operator=(const ParseContext&) = delete;
+
+    RawCSP& Problem() { return m_problem; }
+    ParserInfo& Info() { return m_info; }
+    GenSymbolTable& Symbols() { return m_symbols; }
+    GenProblem& Tree() { return m_tree; }
+
+    // The scanner's current line (starts at 1).
+    int& Line() { return m_line; }
+    const int* LinePointer() const { return &m_line; }
+
+    // True once the problem has real variables: constraints must then be linear.
+    bool IsRealProblem() const { return !m_problem.GetRealVariables().empty(); }
+
+    // True when a top-level name (domain, variable, data, definition) is taken. Names other
+    // than domains are taken by their binding in the symbol table.
+    bool IsNameUsed(const std::string& name) const {
+        return m_symbols.Contains(name) || m_domainNames.count(name) != 0;
+    }
+    // Takes a domain name; false when the name is already used.
+    bool DeclareDomain(const std::string& name) {
+        return !IsNameUsed(name) && m_domainNames.insert(name).second;
+    }
+
+    // Identifiers of the statement being read, for the side information.
+    void NoteIdentifier(std::string text) { m_pendingIdentifiers.push_back(std::move(text)); }
+    // Hands the noted identifiers to the side information as one list named after the token.
+    void FlushIdentifiers(int token);
+    void DropIdentifiers() { m_pendingIdentifiers.clear(); }
+
+    // Nesting bound of checking and generation: deeper nesting is refused instead of
+    // overflowing the stack.
+    static constexpr int kMaxNesting = 2000;
+    int& Nesting() { return m_nesting; }
+
+    // Where constraints met inside expressions (function bodies) go; the problem when null.
+    ConstraintSink* SideSink() const { return m_sideSink; }
+    ConstraintSink* SetSideSink(ConstraintSink* sink) {
+        ConstraintSink* previous = m_sideSink;
+        m_sideSink = sink;
+        return previous;
+    }
+
+    // The text of the last scanner error ("Syntax error on line 3 for [$]").
+    std::string& ScannerMessage() { return m_scannerMessage; }
+
+private:
+    RawCSP& m_problem;
+    ParserInfo& m_info;
+    GenSymbolTable m_symbols;
+    GenProblem m_tree;
+    int m_line = 1;
+    int m_nesting = 0;
+    std::unordered_set<std::string> m_domainNames;
+    std::vector<std::string> m_pendingIdentifiers;
+    ConstraintSink* m_sideSink = nullptr;
+    std::string m_scannerMessage;
+};

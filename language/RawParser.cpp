@@ -1,0 +1,136 @@
+#include "language/RawParser.hpp"
+
+#include "Parser.hpp"
+#include "Scanner.hpp"
+#include "language/ParseContext.hpp"
+#include "language/ParseLine.hpp"
+
+#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+
+std::string CreateCaseInsensitiveCopy(const std::string& text) {
+    std::string copy;
+    copy.reserve(text.size());
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == 0xFF) continue;
+        copy.push_back(byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : c);
+    }
+    return copy;
+}
+
+namespace {
+
+// Owns a reentrant scanner reading from a buffer.
+class Scanner {
+public:
+    Scanner(ParseContext& ctx, const std::string& text) {
+        if (text.size() > static_cast<std::size_t>(INT_MAX)) throw ParserErr(1);
+        if (yylex_init_extra(&ctx, &m_scanner) != 0) throw ParserErr(1);
+        m_buffer = yy_scan_bytes(text.data(), static_cast<int>(text.size()), m_scanner);
+    }
+    ~Scanner() {
+        yy_delete_buffer(m_buffer, m_scanner);
+        yylex_destroy(m_scanner);
+    }
+    Scanner(const Scanner&) = delete;
+    Scanner& operator=(const Scanner&) = delete;
+    yyscan_t Get() const { return m_scanner; }
+
+private:
+    yyscan_t m_scanner = nullptr;
+    YY_BUFFER_STATE m_buffer = nullptr;
+};
+
+} // namespace
+
+bool RawParser::ParseText(const std::string& text, RawCSP* problem) {
+    std::unique_ptr<RawCSP> own;
+    if (problem == nullptr) {
+        own = std::make_unique<RawCSP>();
+        problem = own.get();
+    }
+    m_info.Clear();
+    m_err = ParserErr();
+    // Variables of a fresh problem are numbered from 0 whatever this thread built before.
+    if (problem->GetVariables().empty() && problem->GetRealVariables().empty()) RawVar::ResetIdCounter();
+    ParseContext ctx(*problem, m_info);
+    ParseLineScope lineScope(ctx.LinePointer());
+    try {
+        const std::string lowered = CreateCaseInsensitiveCopy(text);
+        Scanner scanner(ctx, lowered);
+        tavyy::CspParser parser(scanner.Get(), ctx);
+        // A parse that fails without naming its error is still a failure: code 2 at the current line.
+        if (parser.parse() != 0) throw ParserErr(2);
+    } catch (const ParserErr& err) {
+        if (m_err.IsOk()) m_err = err;
+        if (m_err.IsOk()) m_err = ParserErr(2);
+        return false;
+    }
+    return true;
+}
+
+bool RawParser::Parse(RawCSP* problem) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(m_fileName, ec)) {
+        m_err = ParserErr(1);
+        return false;
+    }
+    std::ifstream in(m_fileName, std::ios::binary);
+    if (!in) {
+        m_err = ParserErr(1);
+        return false;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad()) {
+        m_err = ParserErr(1);
+        return false;
+    }
+    return ParseText(text.str(), problem);
+}
+
+ParserErr ParseCSPFile(const std::string& fileName, ParserInfo* info, RawCSP* problem) {
+    RawParser parser(fileName);
+    parser.Parse(problem);
+    if (info != nullptr) *info = parser.GetInfo();
+    return parser.GetError();
+}
+
+ParserErr ParseCSPText(const std::string& text, ParserInfo* info, RawCSP* problem) {
+    RawParser parser;
+    parser.ParseText(text, problem);
+    if (info != nullptr) *info = parser.GetInfo();
+    return parser.GetError();
+}
+
+tavyy::CspParser::symbol_type CspLex(yyscan_t yyscanner);
+
+std::vector<std::pair<std::string, std::string>> ScanText(const std::string& text) {
+    RawCSP problem;
+    ParserInfo info;
+    ParseContext ctx(problem, info);
+    ParseLineScope lineScope(ctx.LinePointer());
+    const std::string lowered = CreateCaseInsensitiveCopy(text);
+    Scanner scanner(ctx, lowered);
+    std::vector<std::pair<std::string, std::string>> tokens;
+    using Kind = tavyy::CspParser::symbol_kind;
+    while (true) {
+        tavyy::CspParser::symbol_type token = CspLex(scanner.Get());
+        const auto kind = token.kind();
+        if (kind == Kind::S_YYEOF) break;
+        std::string value;
+        if (kind == Kind::S_IDENT || kind == Kind::S_STR_VAL)
+            value = token.value.as<std::string>();
+        else if (kind == Kind::S_INT_VAL)
+            value = std::to_string(token.value.as<int>());
+        else if (kind == Kind::S_REAL_VAL)
+            value = std::to_string(token.value.as<double>());
+        tokens.emplace_back(tavyy::CspParser::symbol_name(kind), value);
+    }
+    return tokens;
+}

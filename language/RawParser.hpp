@@ -1,0 +1,50 @@
+#pragma once
+// The parse driver: reads a problem file, lower-cases it in memory (ASCII letters only; a byte
+// 0xFF is dropped), scans and parses it into a raw problem, and keeps the first error.
+// Every parse has its own scanner, parser and ParseContext: parses may run on several threads.
+
+#include "language/ParserErr.hpp"
+#include "language/ParserInfo.hpp"
+#include "language/raw/RawCSP.hpp"
+
+#include <iosfwd>
+#include <string>
+#include <utility>
+#include <vector>
+
+class RawParser {
+public:
+    RawParser() = default;
+    explicit RawParser(std::string fileName) : m_fileName(std::move(fileName)) {}
+    virtual ~RawParser() = default;
+
+    // Parses the file into `problem` (a problem of its own when null). False when the file
+    // cannot be read (GetError is then code 1) or the text has an error (GetError holds the first).
+    bool Parse(RawCSP* problem);
+    // Parses a text already in memory.
+    bool ParseText(const std::string& text, RawCSP* problem);
+
+    const ParserErr& GetError() const { return m_err; }
+    const ParserInfo& GetInfo() const { return m_info; }
+
+private:
+    std::string m_fileName;
+    ParserInfo m_info;
+    ParserErr m_err;
+};
+
+// Parses a problem file. Returns code 0 ("Parsed CSP file successfully") or the first error;
+// code 1 ("Can't open CSP File") when the file cannot be read. Fills `info` and `problem` when given;
+// the caller's problem keeps what was generated before an error.
+ParserErr ParseCSPFile(const std::string& fileName, ParserInfo* info, RawCSP* problem);
+// The same for a problem text held in memory.
+ParserErr ParseCSPText(const std::string& text, ParserInfo* info, RawCSP* problem);
+
+// The case-insensitive copy of a problem text: ASCII letters lower-cased, bytes 0xFF dropped,
+// every other byte kept as it is.
+std::string CreateCaseInsensitiveCopy(const std::string& text);
+
+// The tokens of a text as the parser sees them (after lower-casing): the grammar's name of each
+// token ("IDENT", "INT_VAL", ...) and, for identifiers, strings and numbers, their text. For
+// diagnostics of the scanner; throws ParserErr (code 2) at a character no token accepts.
+std::vector<std::pair<std::string, std::string>> ScanText(const std::string& text);

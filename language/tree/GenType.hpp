@@ -1,0 +1,94 @@
+#pragma once
+// Static type of a syntax-tree node: a kind code and an ordered list of sub-types (the element
+// type of a list or set, the component types of a tuple). Kinds 44 to 59 are the raw model's
+// codes with the same names; 60 to 65 exist only in the syntax tree; 66 is untyped.
+// Copies are deep; nothing of a type reaches the raw model.
+
+#include "language/raw/RawExpr.hpp"
+
+#include <vector>
+
+namespace GenKind {
+enum : int {
+    Constraint = 44,
+    SoftConstraint = 45,
+    Array = 46,
+    Set = 47,
+    Range = 48,
+    Tuple = 49,
+    BoolVar = 50,
+    BoolVal = 51,
+    IntVar = 52,
+    IntVal = 53,
+    FltVar = 54,
+    FltVal = 55,
+    SetVar = 56,
+    SetVal = 57,
+    StrVar = 58,
+    StrVal = 59,
+    BoolExpr = 60,
+    IntExpr = 61,
+    FltExpr = 62,
+    StrExpr = 63,
+    Minimise = 64,
+    Maximise = 65,
+    Untyped = 66,
+};
+} // namespace GenKind
+
+class GenType {
+public:
+    GenType() = default;
+    explicit GenType(int kind) : m_kind(kind) {}
+    GenType(int kind, const std::vector<GenType>& subTypes) : m_subTypes(subTypes), m_kind(kind) {}
+    // The type of a raw value (kinds 46..59); throws Platform::InternalError for other kinds.
+    explicit GenType(const RPtr<RawExpr>& expr);
+    virtual ~GenType() = default;
+    GenType(const GenType&) = default;
+    GenType& operator=(const GenType&) = default;
+
+    int GetKind() const { return m_kind; }
+    bool HasSubTypes() const { return !m_subTypes.empty(); }
+    // The first sub-type; throws std::out_of_range when there is none.
+    const GenType& GetSubType() const { return m_subTypes.at(0); }
+    const std::vector<GenType>& GetSubTypes() const { return m_subTypes; }
+    void SetSubType(const GenType& type);
+    void AddSubType(const GenType& type) { m_subTypes.push_back(type); }
+    // Merges an element type into the first sub-type (or makes it the first).
+    void AddElementType(const GenType& type);
+
+    // Types this type from a raw value: kind from the node, element types from its elements.
+    void AddArraySubTypes(const RPtr<RawExpr>& expr);
+    // Refines this type with another (a list of values meeting a variable becomes a list of variables).
+    void AddArraySubTypes(const GenType& other);
+
+    bool operator==(const GenType& other) const;
+    bool operator!=(const GenType& other) const { return !(*this == other); }
+    bool IsCompatible(const GenType& other) const;
+
+    bool IsArray() const { return m_kind == GenKind::Array; }
+    bool IsSet() const;
+    bool IsCollection() const;
+    bool IsIntegral() const;
+    bool IsFloat() const;
+    bool IsString() const;
+    bool IsVariable() const;
+    bool IsValue() const;
+    bool IsIntValue() const { return m_kind == GenKind::IntVal || m_kind == GenKind::BoolVal; }
+    bool IsNumericValue() const { return m_kind == GenKind::IntVal || m_kind == GenKind::FltVal; }
+    bool IsFltVar() const { return m_kind == GenKind::FltVar; }
+    bool IsIntVariable() const { return IsVariable() && IsIntegral(); }
+    bool IsIntOrStrVariable() const { return IsVariable() && (IsIntegral() || IsString()); }
+    bool IsSetVariable() const { return IsVariable() && IsSet(); }
+    bool IsConstraint() const { return m_kind == GenKind::Constraint || m_kind == GenKind::SoftConstraint; }
+    bool IsSoftConstraint() const { return m_kind == GenKind::SoftConstraint; }
+    bool IsArrayOfVariables() const { return IsArray() && HasSubTypes() && GetSubType().IsVariable(); }
+    bool IsArrayOfValues() const { return IsArray() && HasSubTypes() && GetSubType().IsValue(); }
+
+    // Readable name ("Array of IntVar"), for diagnostics.
+    std::string ToString() const;
+
+private:
+    std::vector<GenType> m_subTypes;
+    int m_kind = GenKind::Untyped;
+};

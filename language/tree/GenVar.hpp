@@ -1,0 +1,28 @@
+#pragma once
+// A subscripted name, name[i][j]...: an element of an array of variables or values, indexed
+// from 0. A constant index picks the element; a variable index over a list of integer
+// constants becomes the Index operator.
+
+#include "language/tree/GenObj.hpp"
+
+#include <string>
+
+class GenVar : public GenObj {
+public:
+    GenVar(int line, std::string name, GenList indices)
+        : GenObj(line), m_name(std::move(name)), m_indices(std::move(indices)) {}
+    // Codes 54 (unknown name), 60 (not an array), 7 (index not integral), 18 (variable index
+    // over anything but a list of integer values).
+    bool Check(ParseContext& ctx) override;
+    // Code 63 for an index out of range.
+    RPtr<RawExpr> Gen(ParseContext& ctx) override;
+    std::string GetName() const override { return m_name; }
+    void Print(std::ostream& out) const override;
+    void ReleaseChildren(std::vector<GenObj*>& out) override { Release(m_indices, out); }
+    // The reference as written for the side information ("row[i]").
+    std::string Text() const;
+
+private:
+    std::string m_name;
+    GenList m_indices;
+};

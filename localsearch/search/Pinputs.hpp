@@ -1,0 +1,36 @@
+#pragma once
+// The value table: for every variable (by id) and every value index, the score the variable
+// would have with that value and every other variable as it is, counting the considered
+// constraints flagged in UpdateCons and the objective.
+
+#include <vector>
+
+namespace GLSLib {
+
+class GLSCSP;
+
+class Pinputs {
+public:
+    virtual ~Pinputs() = default;
+
+    // One row per variable (by id), each the variable's domain size; new entries 0.
+    void Initialise(const GLSCSP& problem);
+    int Get(int varId, int valueIndex) const {
+        return m_table[static_cast<unsigned>(varId)][static_cast<unsigned>(valueIndex)];
+    }
+    void Set(int varId, int valueIndex, int value) {
+        m_table[static_cast<unsigned>(varId)][static_cast<unsigned>(valueIndex)] = value;
+    }
+    void Add(int varId, int valueIndex, int delta) {
+        m_table[static_cast<unsigned>(varId)][static_cast<unsigned>(valueIndex)] += delta;
+    }
+    std::vector<int>& Row(int varId) { return m_table[static_cast<unsigned>(varId)]; }
+    const std::vector<int>& Row(int varId) const { return m_table[static_cast<unsigned>(varId)]; }
+    // The longest row (the largest domain size).
+    int Width() const;
+
+private:
+    std::vector<std::vector<int>> m_table;
+};
+
+} // namespace GLSLib

@@ -1,0 +1,113 @@
+#pragma once
+// Brute-force oracle for small raw problems: enumerates every assignment of the decision
+// variables over their domains and keeps those the evaluator accepts. Also gives a canonical
+// key per solution so that solver output can be compared with the oracle as a set.
+
+#include "bridges/RawEvaluator.hpp"
+#include "language/raw/RawCSP.hpp"
+#include "language/raw/RawInt.hpp"
+#include "language/raw/RawSet.hpp"
+#include "language/raw/RawStr.hpp"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace BruteForce {
+
+// Canonical text of a label value (sets with sorted elements).
+inline std::string ValueKey(const RawExpr& value) {
+    std::ostringstream out;
+    if (value.GetType() == RawType::SetVal) {
+        std::vector<int> elements;
+        for (int i = 0; i < value.GetSize(); ++i)
+            elements.push_back(value.GetElement(i)->GetInt());
+        std::sort(elements.begin(), elements.end());
+        out << "{";
+        for (std::size_t i = 0; i < elements.size(); ++i)
+            out << (i ? "," : "") << elements[i];
+        out << "}";
+    } else if (value.IsStr()) {
+        out << '"' << value.GetStr() << '"';
+    } else {
+        out << value.GetInt();
+    }
+    return out.str();
+}
+
+// "name=value;" for every decision variable, in the problem's variable order.
+inline std::string SolutionKey(const RawCSP& problem, const RawSolution& solution) {
+    std::string key;
+    for (const auto& var : problem.GetVariables()) {
+        const RawLabel* label = solution.FindLabel(var->GetName());
+        key += var->GetName() + "=" +
+               (label != nullptr && label->GetValue() ? ValueKey(*label->GetValue()) : "?") + ";";
+    }
+    return key;
+}
+
+// The candidate values of one variable.
+inline std::vector<RPtr<RawExpr>> Candidates(const RawCSP& problem, const RawVar& var) {
+    std::vector<RPtr<RawExpr>> result;
+    if (var.GetType() == RawType::BoolVar) {
+        result.push_back(RPtr<RawExpr>(new RawInt(0)));
+        result.push_back(RPtr<RawExpr>(new RawInt(1)));
+        return result;
+    }
+    RPtr<RawDom> domain = var.GetDomain() ? var.GetDomain() : problem.FindDomain(var.GetDomainName());
+    const RPtr<RawCol>& values = domain->GetValues();
+    if (var.GetType() == RawType::SetVar) {
+        const int n = values->GetSize();
+        for (int mask = 0; mask < (1 << n); ++mask) {
+            auto set = MakeR<RawSet>();
+            for (int i = 0; i < n; ++i)
+                if (mask & (1 << i)) set->AddElement(values->GetElement(i));
+            result.push_back(set);
+        }
+        return result;
+    }
+    for (int i = 0; i < values->GetSize(); ++i)
+        result.push_back(values->GetElement(i));
+    return result;
+}
+
+struct Oracle {
+    // Keys of every feasible assignment.
+    std::set<std::string> solutions;
+    // Per feasible assignment: its evaluation (objective, soft cost), by key.
+    std::map<std::string, TavBridges::RawEvaluation> evaluations;
+};
+
+// Every feasible assignment of a small problem.
+inline Oracle Solve(const RawCSP& problem) {
+    TavBridges::RawEvaluator evaluator(problem);
+    const auto& vars = problem.GetVariables();
+    std::vector<std::vector<RPtr<RawExpr>>> candidates;
+    for (const auto& var : vars)
+        candidates.push_back(Candidates(problem, *var));
+    Oracle oracle;
+    for (const auto& c : candidates)
+        if (c.empty()) return oracle;
+    std::vector<std::size_t> at(vars.size(), 0);
+    while (true) {
+        RawSolution solution(1);
+        for (std::size_t i = 0; i < vars.size(); ++i)
+            solution.AddLabel(RawLabel(vars[i]->GetName(), candidates[i][at[i]]));
+        TavBridges::RawEvaluation e = evaluator.Evaluate(solution);
+        if (e.feasible) {
+            const std::string key = SolutionKey(problem, solution);
+            oracle.solutions.insert(key);
+            oracle.evaluations[key] = e;
+        }
+        std::size_t k = 0;
+        while (k < vars.size() && ++at[k] == candidates[k].size())
+            at[k++] = 0;
+        if (k == vars.size()) break;
+    }
+    return oracle;
+}
+
+} // namespace BruteForce

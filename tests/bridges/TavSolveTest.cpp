@@ -1,0 +1,210 @@
+#include "bridges/RawGenericSolver.hpp"
+#include "tools/tav-solve/SolutionWriter.hpp"
+#include "tools/tav-solve/SolveOptions.hpp"
+#include "tools/tav-solve/SolveRun.hpp"
+#include "tools/tav-solve/SolverFactory.hpp"
+#include "tools/tav-solve/TavSolveApp.hpp"
+
+#include "RawBuild.hpp"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <sstream>
+#include <thread>
+
+using namespace TavSolve;
+using namespace RawBuild;
+
+TEST(TavSolveOptions, DefaultsAndEveryOption) {
+    SolveOptions o = ParseOptions({"p.csp"});
+    EXPECT_EQ(o.file, "p.csp");
+    EXPECT_EQ(o.solver, SolverChoice::Auto);
+    EXPECT_EQ(o.solutions, 1);
+    EXPECT_EQ(o.timeLimitSeconds, 300.0);
+    EXPECT_TRUE(o.params.empty());
+    EXPECT_FALSE(o.stats);
+
+    o = ParseOptions({"--solver", "gls2", "--solutions=all", "p.csp", "--time-limit", "2.5", "--param",
+                      "5=42", "--param=1=0", "--stats"});
+    EXPECT_EQ(o.solver, SolverChoice::Gls2);
+    EXPECT_EQ(o.solutions, -1);
+    EXPECT_EQ(o.timeLimitSeconds, 2.5);
+    EXPECT_EQ(o.params, (std::map<int, int>{{1, 0}, {5, 42}}));
+    EXPECT_TRUE(o.stats);
+    EXPECT_EQ(ParseOptions({"--solutions", "92", "q.csp"}).solutions, 92);
+    EXPECT_TRUE(ParseOptions({"--help"}).help);
+}
+
+TEST(TavSolveOptions, BadCommandLinesAreUsageErrors) {
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"a.csp", "b.csp"},
+        {"a.csp", "--solver", "cplex"},
+        {"a.csp", "--solver"},
+        {"a.csp", "--solutions", "0"},
+        {"a.csp", "--solutions", "3x"},
+        {"a.csp", "--solutions", "99999999999"},
+        {"a.csp", "--time-limit", "-1"},
+        {"a.csp", "--time-limit", "nan"},
+        {"a.csp", "--time-limit", ""},
+        {"a.csp", "--param", "3"},
+        {"a.csp", "--param", "0=1"},
+        {"a.csp", "--param", "15=1"},
+        {"a.csp", "--param", "x=1"},
+        {"a.csp", "--stats=yes"},
+        {"a.csp", "--verbose"},
+    };
+    for (const auto& args : bad) {
+        std::string line;
+        for (const auto& a : args)
+            line += a + " ";
+        EXPECT_THROW(ParseOptions(args), UsageError) << line;
+    }
+}
+
+TEST(TavSolveOutput, SolutionLinesShowEveryValueKindCostAndSoftCost) {
+    RawSolution s(1);
+    s.AddLabel(RawLabel("x", Int(-3)));
+    s.AddLabel(RawLabel("b", E(new RawBool(true))));
+    s.AddLabel(RawLabel("r", Flt(2.0 / 3.0)));
+    s.AddLabel(RawLabel("c", Str("red")));
+    s.AddLabel(RawLabel("s", SetOf({1, 2, 3})));
+    s.AddLabel(RawLabel("e", SetOf({})));
+    EXPECT_EQ(FormatSolution(s, 4), "solution 4: x=-3 b=1 r=0.6666666667 c=red s={1,2,3} e={}");
+    s.SetCost(Int(17));
+    s.SetSoftCost(Int(0));
+    EXPECT_EQ(FormatSolution(s, 1),
+              "solution 1: x=-3 b=1 r=0.6666666667 c=red s={1,2,3} e={} cost=17 soft=0");
+    EXPECT_EQ(FormatValue(*Flt(1e20)), "1e+20");
+    EXPECT_EQ(FormatValue(*Flt(1234567.25)), "1234567.25");
+}
+
+TEST(TavSolveParams, DefaultBlockOfTheChosenSolverWithOverrides) {
+    EXPECT_EQ(ParamsFor(SolverChoice::Gfc, {}), AlgParams::Defaults(AlgParams::Family::CompleteSearch));
+    EXPECT_EQ(ParamsFor(SolverChoice::Gls2, {}), AlgParams::Defaults(AlgParams::Family::GuidedLocalSearch));
+    EXPECT_EQ(ParamsFor(SolverChoice::Ga, {}), AlgParams::Defaults(AlgParams::Family::GeneticAlgorithm));
+    AlgParams tabu = ParamsFor(SolverChoice::Tabu, {{2, 9}, {14, -1}});
+    EXPECT_EQ(tabu.GetParameter(1), 5);
+    EXPECT_EQ(tabu.GetParameter(2), 9);
+    EXPECT_EQ(tabu.GetParameter(14), -1);
+
+    Problem p;
+    p.IntVar("x", p.IntRange("d", 0, 1));
+    EXPECT_EQ(ResolveSolver(SolverChoice::Auto, p.csp), SolverChoice::Gfc);
+    EXPECT_EQ(ResolveSolver(SolverChoice::Tabu, p.csp), SolverChoice::Tabu);
+    p.csp.AddVariable(MakeR<RawVar>(RawType::FltVar, "r", nullptr));
+    EXPECT_EQ(ResolveSolver(SolverChoice::Auto, p.csp), SolverChoice::Lp);
+}
+
+namespace {
+
+// A solver that yields `available` solutions x = 1, 2, ... and then none; with `hang` its
+// Solve after the last solution runs until it is stopped.
+class ScriptedSolver : public RawSolver {
+public:
+    ScriptedSolver(RawCSP* problem, int available, bool hang)
+        : RawSolver(problem), m_available(available), m_hang(hang) {}
+    void Stop() override { m_stop = true; }
+    bool Solve() override {
+        m_stop = false; // like the engines, a new run forgets an earlier stop request
+        if (m_next > m_available) {
+            while (m_hang && !m_stop)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            return false;
+        }
+        RawSolution& s = m_solutions.AddSolution();
+        s.AddLabel(RawLabel("x", Int(m_next++)));
+        return true;
+    }
+    std::ostream& PrintStatistics(std::ostream& out) override { return out << "Algorithm: scripted\n"; }
+
+private:
+    int m_available;
+    bool m_hang;
+    int m_next = 1;
+    std::atomic<bool> m_stop{false};
+};
+
+} // namespace
+
+TEST(TavSolveRun, StopsAtTheCountAtExhaustionAndAtTheTimeLimit) {
+    RawCSP problem;
+    {
+        ScriptedSolver solver(&problem, 5, false);
+        std::vector<int> seen;
+        RunResult r = RunSolver(solver, 3, 60.0, [&](const RawSolution&, int k) { seen.push_back(k); });
+        EXPECT_EQ(r.found, 3);
+        EXPECT_FALSE(r.timedOut);
+        EXPECT_EQ(seen, (std::vector<int>{1, 2, 3}));
+    }
+    {
+        ScriptedSolver solver(&problem, 5, false);
+        RunResult r = RunSolver(solver, -1, 60.0, [](const RawSolution&, int) {});
+        EXPECT_EQ(r.found, 5);
+        EXPECT_FALSE(r.timedOut);
+    }
+    {
+        ScriptedSolver solver(&problem, 2, true);
+        const auto start = std::chrono::steady_clock::now();
+        RunResult r = RunSolver(solver, -1, 0.2, [](const RawSolution&, int) {});
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        EXPECT_EQ(r.found, 2);
+        EXPECT_TRUE(r.timedOut);
+        EXPECT_GE(seconds, 0.2);
+        EXPECT_EQ(solver.GetSolutions().GetCount(), 2);
+    }
+}
+
+namespace {
+
+struct AppRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+AppRun Tav(const std::vector<std::string>& args, const ProblemReader& reader) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = RunTavSolve(args, reader, out, err);
+    return {code, out.str(), err.str()};
+}
+
+} // namespace
+
+TEST(TavSolveApp, ExitCodesForUsageParseErrorsAndUnavailableSolvers) {
+    const ProblemReader ok = [](const std::string&, RawCSP&) { return ParserErr(); };
+    AppRun usage = Tav({"--solver", "x", "f.csp"}, ok);
+    EXPECT_EQ(usage.code, 2);
+    EXPECT_NE(usage.err.find("usage: tav-solve FILE"), std::string::npos) << usage.err;
+    EXPECT_EQ(usage.out, "");
+
+    AppRun help = Tav({"--help"}, ok);
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("usage:"), std::string::npos);
+
+    const ProblemReader fails = [](const std::string&, RawCSP&) {
+        ParserErr e;
+        e.Set(1);
+        return e;
+    };
+    AppRun parse = Tav({"missing.csp"}, fails);
+    EXPECT_EQ(parse.code, 1);
+    EXPECT_EQ(parse.err, "missing.csp: Can't open CSP File\n");
+    EXPECT_EQ(parse.out, "");
+}
+
+TEST(TavSolveApp, ASolverThatIsNotBuiltInIsRefusedByName) {
+    const ProblemReader ok = [](const std::string&, RawCSP&) { return ParserErr(); };
+    for (int type = 1; type <= 4; ++type) {
+        if (RawGenericSolver::IsEngineAvailable(type)) continue;
+        const char* names[] = {"", "gls", "ga", "tabu", "gls2"};
+        AppRun run = Tav({"f.csp", "--solver", names[type]}, ok);
+        EXPECT_EQ(run.code, 2);
+        EXPECT_NE(run.err.find(std::string("solver '") + names[type] + "'"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("not available"), std::string::npos) << run.err;
+    }
+}

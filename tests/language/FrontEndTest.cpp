@@ -1,0 +1,324 @@
+#include "ParseHelpers.hpp"
+
+#include "language/raw/RawInt.hpp"
+#include "language/raw/RawRange.hpp"
+#include "language/raw/RawStr.hpp"
+#include "language/tree/GenType.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace {
+
+const char* const kDeclarations = R"(PROBLEM:Decl {
+  DATA { N := 3; L := [4, 5, 6]; Q := {3, 1, 2}; }
+  DOMAINS {
+    INTDOM Range = [1, N + 2];
+    INTDOM Listed = {2, 4, 8};
+    ENUMDOM Colour = {"Red", "green"};
+    SETDOM Pool = {1, 2, 3};
+  }
+  VARIABLES {
+    INTVAR a, Grid[2][N] :: Range;
+    ENUMVAR c :: Colour;
+    SETVAR s[2] :: Pool;
+    BOOLVAR b, flags[2];
+    INTVAR e :: Listed;
+  }
+  CONSTRAINTS { }
+})";
+
+std::string WithCrLf(const std::string& text) {
+    std::string out;
+    for (char ch : text) {
+        if (ch == '\n') out += '\r';
+        out += ch;
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(FrontEnd, EveryDeclarationFormReachesTheRawProblemInAnyCaseAndLineEnd) {
+    for (const std::string& text : {std::string(kDeclarations), WithCrLf(kDeclarations)}) {
+        ParseResult r = ParseText(text);
+        ASSERT_TRUE(r.Ok()) << r.Message();
+        const auto& domains = r.problem->GetDomains();
+        ASSERT_EQ(domains.size(), 4u);
+        EXPECT_EQ(domains[0]->GetType(), RawType::IntDom);
+        EXPECT_EQ(domains[0]->GetName(), "range");
+        ASSERT_EQ(domains[0]->GetValues()->GetType(), RawType::Range);
+        EXPECT_EQ(RPtr<RawRange>(domains[0]->GetValues())->GetHigh(), 5);
+        EXPECT_EQ(domains[1]->GetValues()->ToString(), "[2, 4, 8]");
+        EXPECT_EQ(domains[2]->GetType(), RawType::StrDom);
+        EXPECT_EQ(domains[2]->GetValues()->ToString(), "[\"red\", \"green\"]");
+        EXPECT_EQ(domains[3]->GetType(), RawType::SetDom);
+
+        std::vector<std::string> names;
+        std::vector<RawType> kinds;
+        for (const auto& v : r.problem->GetVariables()) {
+            names.push_back(v->GetName());
+            kinds.push_back(v->GetType());
+        }
+        const std::vector<std::string> expected = {
+            "a", "grid[0][0]", "grid[0][1]", "grid[0][2]", "grid[1][0]", "grid[1][1]", "grid[1][2]",
+            "c", "s[0]",       "s[1]",       "b",          "flags[0]",   "flags[1]",   "e"};
+        EXPECT_EQ(names, expected);
+        EXPECT_EQ(kinds[0], RawType::IntVar);
+        EXPECT_EQ(kinds[7], RawType::StrVar);
+        EXPECT_EQ(kinds[8], RawType::SetVar);
+        EXPECT_EQ(kinds[10], RawType::BoolVar);
+        for (std::size_t i = 0; i < r.problem->GetVariables().size(); ++i) {
+            EXPECT_EQ(r.problem->GetVariables()[i]->GetId(), static_cast<int>(i));
+        }
+        EXPECT_EQ(r.problem->GetVariables()[4]->GetDomainName(), "range");
+        EXPECT_EQ(r.problem->GetVariables()[13]->GetDomainName(), "listed");
+        EXPECT_EQ(r.problem->GetVariables()[10]->GetDomainName(), "");
+    }
+}
+
+TEST(FrontEnd, SmallestProblemAndOptionalBlocks) {
+    EXPECT_TRUE(ParseText("problem:p { variables { } constraints { } }").Ok());
+    EXPECT_TRUE(ParseText("problem : p { variables { } constraints { } }").Ok());
+    EXPECT_TRUE(ParseText("problem:p { variables { intvar x :: d; } constraints { } }").err.GetCode() == 47);
+}
+
+TEST(FrontEnd, ErrorsCarryTheirTextAndLine) {
+    struct Row {
+        std::string text;
+        std::string message;
+    };
+    const std::vector<Row> rows = {
+        {"problem:p {\nvariables { }\n$ constraints { } }", "Syntax error (line 3)\n"},
+        {"problem:p {\n\nconstraints { } }", "Syntax error (line 3)\n"}, // missing variables block
+        {"problem:p {\nvariables {\nintvar x :: nowhere;\n}\nconstraints { } }",
+         "Integer Domain type nowhere unknown (line 3)\n"},
+        {"problem:p {\nvariables {\nsetvar x :: d;\n}\nconstraints { } }",
+         "Set Domain type d unknown (line 3)\n"},
+        {"problem:p {\nvariables {\nenumvar x :: d;\n}\nconstraints { } }",
+         "String Domain type d unknown (line 3)\n"},
+        {"problem:p {\ndomains { intdom d = [1, 2]; }\nvariables {\nintvar x, x :: d;\n}\nconstraints { } }",
+         "Identifier x already used\nBad identifier possibly x\n"},
+        {"problem:p {\ndomains {\nintdom d = [1, \"a\"]; }\nvariables { }\nconstraints { } }",
+         "Expected integer value (line 3)\n"},
+        {"problem:p {\nvariables { }\nconstraints {\nx = 2147483648; } }", "Syntax error (line 4)\n"},
+        {"problem:p {\nvariables { } constraints { }\noptimisation { minimise(1); maximise(2); } }",
+         "Syntax error (line 3)\n"},
+        {"problem:p {\n/* a\ncomment */ variables { } // note\n\n constraints { } } extra",
+         "Syntax error (line 5)\n"},
+        {"problem:p {\ndata { n := 1 / 0; }\nvariables { } constraints { } }",
+         "In / : Cannot divide by zero\n"},
+        {"problem:p {\ndata { n := m; }\nvariables { } constraints { } }",
+         "Variable or Index m not found (line 2)\n"},
+    };
+    for (const auto& row : rows) {
+        ParseResult r = ParseText(row.text);
+        EXPECT_EQ(r.Message(), row.message) << row.text;
+    }
+}
+
+TEST(FrontEnd, FilesThatCannotBeReadAndFilesWithCarriageReturns) {
+    RawCSP problem;
+    ParserInfo info;
+    const ParserErr missing = ParseCSPFile("/nonexistent/none.csp", &info, &problem);
+    EXPECT_EQ(missing.GetCode(), 1);
+    EXPECT_EQ(missing.Message(), "Can't open CSP File\n");
+    EXPECT_TRUE(problem.GetVariables().empty());
+    EXPECT_EQ(ParseCSPFile("/tmp", nullptr, nullptr).GetCode(), 1);
+
+    const std::string path = ::testing::TempDir() + "crlf.csp";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << WithCrLf(kDeclarations);
+    }
+    EXPECT_TRUE(ParseCSPFile(path, nullptr, nullptr).IsOk());
+    EXPECT_TRUE(ParseCSPFile(path, nullptr, &problem).IsOk());
+    EXPECT_EQ(problem.GetVariables().size(), 14u);
+    std::remove(path.c_str());
+}
+
+TEST(FrontEnd, CaseInsensitiveCopyLowersAsciiOnlyAndDropsByte255) {
+    const std::string in = std::string("AbC\xC4\xFFZ_9", 8);
+    EXPECT_EQ(CreateCaseInsensitiveCopy(in), std::string("abc\xC4z_9", 7));
+}
+
+TEST(FrontEnd, TwoParsesOnTwoThreadsAtOnceAreBothRight) {
+    auto queens = [](int n) {
+        return "problem:q { data { n := " + std::to_string(n) +
+               "; } domains { intdom c = [0, n - 1]; } variables { intvar r[n] :: c; } constraints {\n"
+               "forall (i in [0 .. n - 1], j in [0 .. n - 1], i < j) { r[i] <> r[j]; r[i] - r[j] <> i - j; "
+               "r[i] - r[j] <> j - i; } } }";
+    };
+    const std::string a = queens(9), b = queens(14);
+    const std::string expectA = ParseText(a).Constraints(), expectB = ParseText(b).Constraints();
+    std::string gotA, gotB;
+    std::size_t varsA = 0, varsB = 0;
+    std::thread t1([&] {
+        for (int k = 0; k < 20; ++k) {
+            ParseResult r = ParseText(a);
+            if (!r.Ok() || r.Constraints() != expectA) gotA = "mismatch";
+            varsA = r.problem->GetVariables().back()->GetId();
+        }
+    });
+    std::thread t2([&] {
+        for (int k = 0; k < 20; ++k) {
+            ParseResult r = ParseText(b);
+            if (!r.Ok() || r.Constraints() != expectB) gotB = "mismatch";
+            varsB = r.problem->GetVariables().back()->GetId();
+        }
+    });
+    t1.join();
+    t2.join();
+    EXPECT_EQ(gotA, "");
+    EXPECT_EQ(gotB, "");
+    EXPECT_EQ(varsA, 8u);
+    EXPECT_EQ(varsB, 13u);
+}
+
+TEST(FrontEnd, ProblemsWithAHundredThousandStatementsParse) {
+    std::ostringstream vars, cons;
+    const int n = 100000;
+    for (int i = 0; i < n; ++i)
+        vars << "intvar v" << i << " :: d;\n";
+    for (int i = 0; i + 1 < n; ++i)
+        cons << "v" << i << " <> v" << i + 1 << ";\n";
+    ParseResult r = ParseText(Problem(vars.str(), cons.str(), "domains { intdom d = [0, 1]; }\n"));
+    ASSERT_TRUE(r.Ok()) << r.Message();
+    EXPECT_EQ(r.problem->GetVariables().size(), static_cast<std::size_t>(n));
+    EXPECT_EQ(r.problem->GetConstraints().size(), static_cast<std::size_t>(n - 1));
+}
+
+TEST(FrontEnd, SideInformationListsTheIdentifiersOfEachConstraint) {
+    ParseResult r =
+        ParseText(Problem("intvar x[3] :: d; intvar y :: d;\n",
+                          "k := 2;\nx[0] = y;\nforall (i in [1..k]) { x[i] > y; }\nalldifferent(x);\n",
+                          "domains { intdom d = [0, 5]; }\n"));
+    ASSERT_TRUE(r.Ok()) << r.Message();
+    ASSERT_EQ(r.info.GetNames().size(), 3u);
+    EXPECT_EQ(r.info.GetNames()[0], "=");
+    EXPECT_EQ(r.info.GetNames()[2], "AllDifferent");
+    EXPECT_EQ(r.info.GetLists()[0], (std::vector<std::string>{"x[0]", "y"}));
+    EXPECT_EQ(r.info.GetLists()[1], (std::vector<std::string>{"k", "i", "x[i]", "y"}));
+    EXPECT_EQ(r.info.GetLists()[2], (std::vector<std::string>{"x"}));
+    std::ostringstream out;
+    out << r.info;
+    EXPECT_EQ(out.str().substr(0, 14), "=: {x[0],y}\n33");
+}
+
+TEST(GenType, CompatibilityEqualityAndRefinement) {
+    const GenType intVal(GenKind::IntVal), intVar(GenKind::IntVar), strVal(GenKind::StrVal);
+    const GenType arrNone(GenKind::Array), arrInt(GenKind::Array, {intVal}), arrVar(GenKind::Array, {intVar});
+    const GenType setInt(GenKind::Set, {intVal}), setStr(GenKind::Set, {strVal});
+    EXPECT_TRUE(arrNone == arrInt);
+    EXPECT_TRUE(arrNone.IsCompatible(arrInt));
+    EXPECT_FALSE(setInt == setStr);
+    EXPECT_FALSE(setInt.IsCompatible(setStr));
+    EXPECT_TRUE(arrInt.IsCompatible(intVal));
+    const GenType tupA(GenKind::Tuple, {intVal, intVar}), tupB(GenKind::Tuple, {intVal, intVal}),
+        tupC(GenKind::Tuple, {intVal, intVal, intVal});
+    EXPECT_FALSE(tupA.IsCompatible(tupB));
+    EXPECT_FALSE(tupB.IsCompatible(tupC));
+    EXPECT_TRUE(tupB.IsCompatible(tupB));
+    EXPECT_TRUE(GenType(GenKind::BoolVal).IsCompatible(intVar));
+    EXPECT_TRUE(GenType(GenKind::Constraint).IsCompatible(intVar));
+    EXPECT_FALSE(GenType(GenKind::FltVal).IsCompatible(intVal));
+    EXPECT_FALSE(GenType(GenKind::Range).IsCompatible(GenType(GenKind::Range)));
+
+    RPtr<RawArr> mixed(new RawArr);
+    mixed->AddElement(RPtr<RawExpr>(new RawInt(1)));
+    mixed->AddElement(RPtr<RawExpr>(new RawStr("a")));
+    const GenType typed{RPtr<RawExpr>(mixed)};
+    EXPECT_EQ(typed.GetKind(), GenKind::Array);
+    EXPECT_EQ(typed.GetSubType().GetKind(), GenKind::StrVal);
+
+    GenType refined = arrInt;
+    refined.AddArraySubTypes(arrVar);
+    EXPECT_EQ(refined.GetSubType().GetKind(), GenKind::IntVar);
+    GenType filled = arrNone;
+    filled.AddArraySubTypes(GenType(GenKind::Array, {GenType(GenKind::SetVal)}));
+    EXPECT_EQ(filled.GetSubType().GetKind(), GenKind::SetVal);
+
+    EXPECT_TRUE(arrVar.IsArrayOfVariables());
+    EXPECT_TRUE(arrInt.IsArrayOfValues());
+    EXPECT_TRUE(GenType(GenKind::BoolVar).IsIntVariable());
+    EXPECT_TRUE(GenType(GenKind::StrVar).IsIntOrStrVariable());
+    EXPECT_TRUE(GenType(GenKind::SetVar).IsSetVariable());
+}
+
+TEST(Scanner, TokensOfTheEdgeCases) {
+    using Tokens = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(ScanText("Problem:Test"), (Tokens{{"START_PROBLEM", ""}, {"IDENT", "test"}}));
+    EXPECT_EQ(ScanText("a:=b"), (Tokens{{"IDENT", "a"}, {"IS", ""}, {"IDENT", "b"}}));
+    EXPECT_EQ(ScanText("1..5"), (Tokens{{"INT_VAL", "1"}, {"TO", ""}, {"INT_VAL", "5"}}));
+    EXPECT_EQ(ScanText("TRUE false"), (Tokens{{"INT_VAL", "1"}, {"INT_VAL", "0"}}));
+    EXPECT_EQ(ScanText("intvar intvars"), (Tokens{{"INTVAR_DECL", ""}, {"IDENT", "intvars"}}));
+    EXPECT_EQ(ScanText("x::d ++ <> <= # \"Ab\""), (Tokens{{"IDENT", "x"},
+                                                          {"AS", ""},
+                                                          {"IDENT", "d"},
+                                                          {"CONCAT_OP", ""},
+                                                          {"NEQ", ""},
+                                                          {"LTEQ", ""},
+                                                          {"CARDINALITY", ""},
+                                                          {"STR_VAL", "ab"}}));
+    EXPECT_EQ(ScanText("00000000000042 2147483647"), (Tokens{{"INT_VAL", "42"}, {"INT_VAL", "2147483647"}}));
+    EXPECT_THROW(ScanText("99999999999999999999999"), ParserErr);
+    EXPECT_THROW(ScanText("1.0e999"), ParserErr);
+    EXPECT_EQ(ScanText("2.5e1 // comment\n/* a\nb */ 7"),
+              (Tokens{{"REAL_VAL", "25.000000"}, {"INT_VAL", "7"}}));
+    try {
+        ScanText("a\n\n$");
+        FAIL();
+    } catch (const ParserErr& err) {
+        EXPECT_EQ(err.Message(), "Syntax error (line 3)\n");
+    }
+}
+
+TEST(FrontEnd, MutatedProblemsAlwaysComeBackAsAResultNeverACrash) {
+    const std::string base = R"(problem:m { data { n := 4; l := [1, 2, 3]; }
+      domains { intdom d = [0, n - 1]; setdom s = {1, 2}; }
+      variables { intvar x[n] :: d; setvar t :: s; boolvar b; }
+      constraints {
+        constraint c(v, k) { forall (i in [0 .. k]) { v[i] <> i; } }
+        function f(v) { return v + 1; }
+        forall (i in [0 .. n - 1], j = [i + 1 .. n - 1], i < j) { x[i] <> x[j]; x[i] - x[j] <> i - j; }
+        if (n > 2) { c(x, 2); } else if (n = 1) { b; } else { not b; }
+        soft(f(x[0]) = 2 or b, 3); #t = 1 implies member(x[0], t);
+        count(x ++ [x[0]], l) <= sum([x[i] | i in [0..1]]);
+      }
+      optimisation { maximise(scalprod(x, [1, 2, 3, 4])); } })";
+    ASSERT_TRUE(ParseText(base).Ok()) << ParseText(base).Message();
+    const std::string alphabet = "(){}[],;:=<>+-*/%#|.\"xnibvtl0123456789 \n";
+    std::uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) & 0xFFFFFF;
+    };
+    int failures = 0;
+    for (int round = 0; round < 1500; ++round) {
+        std::string text = base;
+        const int edits = 1 + static_cast<int>(next() % 4);
+        for (int e = 0; e < edits; ++e) {
+            const std::size_t at = next() % text.size();
+            switch (next() % 3) {
+            case 0:
+                text.erase(at, 1 + next() % 3);
+                break;
+            case 1:
+                text.insert(at, 1, alphabet[next() % alphabet.size()]);
+                break;
+            default:
+                text[at] = alphabet[next() % alphabet.size()];
+                break;
+            }
+        }
+        ParseResult r = ParseText(text);
+        EXPECT_GE(r.err.GetCode(), 0) << "seed round " << round;
+        EXPECT_LE(r.err.GetCode(), 66) << "seed round " << round;
+        failures += r.Ok() ? 0 : 1;
+    }
+    EXPECT_GT(failures, 0);
+}

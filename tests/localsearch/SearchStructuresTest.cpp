@@ -1,0 +1,263 @@
+// The search structures shared by the graph-based guided local search and tabu search: move
+// lists, violated and unconsidered sets, marks, hard weight, structure tables and NoGood.
+
+#include "ModelFixture.hpp"
+
+#include "localsearch/GLSCSP.hpp"
+#include "localsearch/Minimise.hpp"
+#include "localsearch/ModelError.hpp"
+#include "localsearch/SoftCon.hpp"
+#include "localsearch/cons/AllDifferent.hpp"
+#include "localsearch/cons/NotEquals.hpp"
+#include "localsearch/expr/IntVal.hpp"
+#include "localsearch/expr/PlusOp.hpp"
+#include "localsearch/expr/Sum.hpp"
+#include "localsearch/features/Feature.hpp"
+#include "localsearch/features/NoGoodFeature.hpp"
+#include "localsearch/logic/And.hpp"
+#include "localsearch/search/ConsiderCons.hpp"
+#include "localsearch/search/DownwardsList.hpp"
+#include "localsearch/search/FeatureWrapper.hpp"
+#include "localsearch/search/NoGood.hpp"
+#include "localsearch/search/UnconsideredCons.hpp"
+#include "localsearch/search/UpdateCons.hpp"
+#include "localsearch/search/VarsLabels.hpp"
+#include "localsearch/search/ViolatedCons.hpp"
+#include "localsearch/search/_ConIdxInVar.hpp"
+#include "localsearch/search/_ConsWrapper.hpp"
+
+#include <set>
+
+using namespace GLSLib;
+using GLSLibTest::ModelTest;
+
+namespace {
+
+class SearchStructuresTest : public ModelTest {
+protected:
+    // A problem over n variables 0..size-1, each at value index 0.
+    std::vector<IntVar*> Vars(GLSCSP& p, int n, int size = 3) {
+        std::vector<IntVar*> vars;
+        for (int i = 0; i < n; ++i) {
+            auto* v = new IntVar(("x" + std::to_string(i)).c_str(), new IntRangeDom("d", 0, size - 1));
+            v->SetValueIndex(0);
+            p.AddVariable(v);
+            vars.push_back(v);
+        }
+        return vars;
+    }
+    static void Post(GLSCSP& p, Con* c) {
+        c->Post();
+        p.AddConstraint(c);
+    }
+};
+
+// Checks the position invariant of a move list against its sequence.
+void ExpectConsistent(const MoveList& list, const std::vector<IntVar*>& vars) {
+    std::set<std::pair<int, int>> listed;
+    for (int k = 0; k < list.Size(); ++k) {
+        const Move& m = list.Element(k);
+        EXPECT_EQ(list.Position(m.var->GetId(), m.value), k);
+        EXPECT_TRUE(listed.insert({m.var->GetId(), m.value}).second) << "listed twice";
+    }
+    for (IntVar* v : vars)
+        for (int j = 0; j < v->DomainSize(); ++j)
+            if (!listed.count({v->GetId(), j})) EXPECT_EQ(list.Position(v->GetId(), j), -1);
+}
+
+TEST_F(SearchStructuresTest, MoveListKeepsPositionsThroughAddAndRemove) {
+    GLSCSP p;
+    std::vector<IntVar*> x = Vars(p, 3, 4);
+    DownwardsList list;
+    list.Initialise(p);
+    for (IntVar* v : x)
+        for (int j = 0; j < 4; ++j)
+            list.Add({v, j});
+    list.Add({x[1], 2}); // listed already: nothing changes
+    EXPECT_EQ(list.Size(), 12);
+    list.Remove({x[0], 0});
+    list.Remove({x[0], 0}); // absent: nothing changes
+    list.Remove({x[2], 3});
+    list.RemoveVariable(x[1]->GetId());
+    EXPECT_EQ(list.Size(), 6);
+    ExpectConsistent(list, x);
+    EXPECT_FALSE(list.Contains(x[1]->GetId(), 1));
+    EXPECT_TRUE(list.Contains(x[2]->GetId(), 0));
+}
+
+TEST_F(SearchStructuresTest, ViolatedConsCountsEachConstraintOnceWithItsWeight) {
+    GLSCSP p;
+    std::vector<IntVar*> x = Vars(p, 2);
+    auto* hard = new NotEquals(x[0], x[1]);
+    auto* soft = new SoftCon(new NotEquals(x[1], x[0]), 7);
+    Post(p, hard);
+    soft->Post();
+    p.AddSoftConstraint(soft);
+    ViolatedCons violated;
+    violated.Build(p);
+    EXPECT_EQ(violated.Count(), 2);
+    violated.Add(hard);
+    violated.Add(soft);
+    EXPECT_EQ(violated.Count(), 2);
+    EXPECT_EQ(violated.HardCount(), 1);
+    EXPECT_EQ(violated.SoftWeight(), 7);
+    violated.Remove(hard);
+    violated.Remove(hard);
+    EXPECT_EQ(violated.HardCount(), 0);
+    EXPECT_EQ(violated.Element(0), soft);
+    violated.Remove(soft);
+    EXPECT_EQ(violated.SoftWeight(), 0);
+    EXPECT_TRUE(violated.Empty());
+}
+
+TEST_F(SearchStructuresTest, ConsiderationFollowsTheStartUnderApproximateEvaluation) {
+    GLSCSP p;
+    std::vector<IntVar*> x = Vars(p, 3);
+    x[2]->SetValueIndex(1);
+    auto* broken = new NotEquals(x[0], x[1]);
+    auto* holds = new NotEquals(x[0], x[2]);
+    Post(p, broken);
+    Post(p, holds);
+    ConsiderCons approx;
+    approx.Initialise(p, true);
+    EXPECT_TRUE(approx.Get(broken->GetId()));
+    EXPECT_FALSE(approx.Get(holds->GetId()));
+    EXPECT_TRUE(approx.Get(Con::GetCount() + 5)); // beyond the table: true
+    ConsiderCons all;
+    all.Initialise(p, false);
+    EXPECT_TRUE(all.Get(holds->GetId()));
+    UnconsideredCons unconsidered;
+    unconsidered.Initialise(p, true);
+    ASSERT_EQ(unconsidered.Size(), 1);
+    EXPECT_EQ(unconsidered.Element(0), holds);
+    unconsidered.Remove(holds);
+    EXPECT_EQ(unconsidered.Size(), 0);
+}
+
+TEST_F(SearchStructuresTest, SmallMeansFewerThanFiveVariables) {
+    GLSCSP p;
+    std::vector<IntVar*> x = Vars(p, 5);
+    auto* four = new AllDifferent({x[0], x[1], x[2], x[3]});
+    auto* five = new AllDifferent({x[0], x[1], x[2], x[3], x[4]});
+    Post(p, four);
+    Post(p, five);
+    UpdateCons marks;
+    marks.Initialise(p);
+    EXPECT_TRUE(marks.Get(four->GetId()));
+    EXPECT_FALSE(marks.Get(five->GetId()));
+    marks.Initialise(p, true);
+    EXPECT_TRUE(marks.Get(five->GetId()));
+}
+
+TEST_F(SearchStructuresTest, HardWeightIsTenTimesTheHeaviestSoftWeight) {
+    struct Case {
+        std::vector<int> softWeights;
+        int weight;
+    };
+    for (const Case& c : {Case{{}, 1}, Case{{3, 40}, 40}, Case{{0}, 1}}) {
+        GLSCSP p;
+        std::vector<IntVar*> x = Vars(p, 2);
+        auto* hard = new NotEquals(x[0], x[1]);
+        Post(p, hard);
+        for (int w : c.softWeights) {
+            auto* s = new SoftCon(new NotEquals(x[0], x[1]), w);
+            s->Post();
+            p.AddSoftConstraint(s);
+        }
+        int weight = -1;
+        _ConsWrapper::ComputeHardWeight(p, weight);
+        EXPECT_EQ(weight, c.weight);
+        EXPECT_EQ(hard->GetWeight(), 10 * c.weight);
+    }
+}
+
+// Sums the weighted costs of the constraint after passing every value of every one of its
+// variables through its links, and compares each with a full evaluation at that assignment.
+void ExpectLinksReachOnlyTheirConstraint(const GLSCSP& p, const _ConIdxInVar& index, FeatureWrapper& features,
+                                         Con* c) {
+    const std::vector<IntVar*>& vars = index.VariablesOf(c->GetId());
+    for (std::size_t i = 0; i < vars.size(); ++i) {
+        IntVar* x = vars[i];
+        const int cur = x->GetValueIndex();
+        for (int k = 0; k < x->DomainSize(); ++k) {
+            VarsLabels::PassThroughLink(index, features, c->GetId(), static_cast<int>(i), x, k);
+            const double linked = c->GetViolation();
+            c->Initialise();
+            EXPECT_EQ(linked, c->GetViolation()) << "variable " << x->GetName() << " value index " << k;
+            x->SetValueIndex(cur);
+            c->Initialise();
+            x->SetValueIndex(k);
+            c->Initialise();
+        }
+        VarsLabels::PassThroughLink(index, features, c->GetId(), static_cast<int>(i), x, cur);
+        c->Initialise();
+    }
+    (void)p;
+}
+
+TEST_F(SearchStructuresTest, LinksDoNotDependOnTheOrderOfBuilding) {
+    GLSCSP p;
+    std::vector<IntVar*> x = Vars(p, 4, 4);
+    // The objective is built first, as the bridge does, and one sum is shared by two
+    // constraints.
+    auto* objective = new Minimise(new Sum({x[0], x[1], x[2]}));
+    auto* shared = new PlusOp(x[1], x[2]);
+    auto* c0 = new NotEquals(shared, x[3]);
+    auto* c1 = new AllDifferent({x[0], shared, new PlusOp(x[3], new IntVal(1))});
+    auto* c2 = new And(new NotEquals(x[0], x[1]), new NotEquals(x[2], x[3]));
+    for (Con* c : {static_cast<Con*>(c0), static_cast<Con*>(c1), static_cast<Con*>(c2)})
+        Post(p, c);
+    objective->Post();
+    p.SetObjective(objective);
+    VarsLabels labels;
+    labels.InitialiseConstraints(p);
+    _ConIdxInVar index;
+    index.CollectConstraintVariables(p);
+    index.CollectObjectiveVariables(p);
+    index.BuildLinks(p);
+    FeatureWrapper features;
+    features.Build(p);
+    EXPECT_EQ(index.ObjectiveVariables().size(), 3u);
+    EXPECT_EQ(index.ObjectiveIndex(x[3]->GetId()), -1);
+    EXPECT_EQ(index.ObjectiveIndex(x[2]->GetId()), 2);
+    ASSERT_EQ(index.ConstraintsOf(x[1]->GetId()).size(), 3u);
+    EXPECT_EQ(index.ConstraintsOf(x[1]->GetId())[1].con, c1);
+    EXPECT_EQ(index.IndexOf(c1->GetId(), x[3]->GetId()), 3);
+    // Parts of a conjunction have rows of their own.
+    EXPECT_EQ(index.VariablesOf(c2->GetConjunct(2)->GetId()).size(), 2u);
+    for (Con* c :
+         {static_cast<Con*>(c0), static_cast<Con*>(c1), static_cast<Con*>(c2), static_cast<Con*>(objective)})
+        ExpectLinksReachOnlyTheirConstraint(p, index, features, c);
+    // A constraint added later gets its links too.
+    auto* late = NoGood::ForbidCurrent(p.GetVariables());
+    Post(p, late);
+    late->Initialise();
+    index.LinkOne(late);
+    EXPECT_EQ(index.ConstraintsOf(x[0]->GetId()).back().con, late);
+    ExpectLinksReachOnlyTheirConstraint(p, index, features, late);
+}
+
+TEST_F(SearchStructuresTest, NoGoodIsViolatedExactlyAtItsForbiddenAssignment) {
+    GLSCSP p;
+    std::vector<IntVar*> x = Vars(p, 3);
+    x[1]->SetValueIndex(2);
+    NoGood* ng = NoGood::ForbidCurrent(x);
+    EXPECT_EQ(ng->GetForbiddenValues(), (std::vector<int>{0, 2, 0}));
+    EXPECT_EQ(ng->GetMaxViolation(), 2000.0);
+    EXPECT_EQ(ng->GetName(), "NoGood");
+    ng->Initialise();
+    EXPECT_EQ(ng->GetViolation(), 1000.0);
+    x[0]->Assign(1);
+    EXPECT_EQ(ng->GetMismatches(), 1);
+    x[2]->Assign(2);
+    x[0]->Assign(2);
+    EXPECT_EQ(ng->GetMismatches(), 2);
+    EXPECT_FALSE(ng->IsViolated());
+    x[0]->Assign(0);
+    x[2]->Assign(0);
+    EXPECT_TRUE(ng->IsViolated());
+    EXPECT_NE(dynamic_cast<NoGoodFeature*>(ng->CreateFeature()), nullptr);
+    EXPECT_THROW(NoGood({x[0]}, {1, 2}), ModelError);
+}
+
+} // namespace

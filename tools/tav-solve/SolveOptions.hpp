@@ -1,0 +1,44 @@
+#pragma once
+// Command line of tav-solve: which solver, how many solutions, the time limit, parameter
+// overrides and whether to print statistics.
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace TavSolve {
+
+// The solver a run uses; Auto picks linear programming for problems with real variables and
+// complete search otherwise.
+enum class SolverChoice { Auto, Gfc, Gls, Ga, Tabu, Gls2, Lp };
+
+struct SolveOptions {
+    std::string file;
+    SolverChoice solver = SolverChoice::Auto;
+    // Number of solutions wanted; -1 asks for all.
+    int solutions = 1;
+    // Wall-clock limit of the whole run, in seconds.
+    double timeLimitSeconds = 300.0;
+    // Parameter overrides by id, applied over the chosen solver's default block.
+    std::map<int, int> params;
+    bool stats = false;
+    bool help = false;
+};
+
+// A command line that cannot be understood; what() says why.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The one-line synopsis printed with every usage error.
+const char* UsageLine();
+
+// Reads the arguments after the program name. Throws UsageError.
+SolveOptions ParseOptions(const std::vector<std::string>& args);
+
+// The name of a solver choice as written on the command line ("gfc", "gls", ...).
+std::string SolverName(SolverChoice choice);
+
+} // namespace TavSolve

@@ -1,0 +1,31 @@
+#pragma once
+// Builds the solver bridge that a tav-solve run asked for, with its parameter block.
+
+#include "bridges/AlgParams.hpp"
+#include "language/raw/RawSolver.hpp"
+#include "tools/tav-solve/SolveOptions.hpp"
+
+#include <map>
+#include <memory>
+#include <stdexcept>
+
+namespace TavSolve {
+
+// The chosen solver is not part of this build; what() names it.
+class SolverUnavailable : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The concrete solver for a choice: Auto becomes Lp when the problem has real variables and Gfc
+// otherwise, as the workbench chooses.
+SolverChoice ResolveSolver(SolverChoice choice, const RawCSP& problem);
+
+// The default block of the solver's family with the overrides applied (Lp takes none: empty).
+AlgParams ParamsFor(SolverChoice resolved, const std::map<int, int>& overrides);
+
+// A new bridge over the problem. Throws SolverUnavailable, and whatever the bridge's
+// construction throws (Platform::FatalError, Bug).
+std::unique_ptr<RawSolver> MakeSolver(SolverChoice resolved, RawCSP& problem, const AlgParams& params);
+
+} // namespace TavSolve

@@ -1,0 +1,96 @@
+#include "tools/tav-solve/TavSolveApp.hpp"
+
+#include "platform/FatalError.hpp"
+#include "tools/tav-solve/SolutionWriter.hpp"
+#include "tools/tav-solve/SolveOptions.hpp"
+#include "tools/tav-solve/SolveRun.hpp"
+#include "tools/tav-solve/SolverFactory.hpp"
+
+#include <memory>
+#include <ostream>
+
+namespace TavSolve {
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitProblem = 1;
+constexpr int kExitUsage = 2;
+
+// The parser's message without the trailing line break, so each error is one line.
+std::string OneLine(const std::string& text) {
+    std::string line = text;
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+        line.pop_back();
+    return line;
+}
+
+} // namespace
+
+int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reader, std::ostream& out,
+                std::ostream& err) {
+    SolveOptions options;
+    try {
+        options = ParseOptions(args);
+    } catch (const UsageError& e) {
+        err << "tav-solve: " << e.what() << "\n" << UsageLine() << "\n";
+        return kExitUsage;
+    }
+    if (options.help) {
+        out << UsageLine() << "\n";
+        return kExitOk;
+    }
+
+    RawCSP problem;
+    try {
+        const ParserErr parsed = reader(options.file, problem);
+        if (!parsed.IsOk()) {
+            err << options.file << ": " << OneLine(parsed.Message()) << "\n";
+            return kExitProblem;
+        }
+    } catch (const ParserErr& e) {
+        err << options.file << ": " << OneLine(e.Message()) << "\n";
+        return kExitProblem;
+    }
+
+    const SolverChoice solver = ResolveSolver(options.solver, problem);
+    std::unique_ptr<RawSolver> bridge;
+    try {
+        bridge = MakeSolver(solver, problem, ParamsFor(solver, options.params));
+    } catch (const SolverUnavailable& e) {
+        err << "tav-solve: " << e.what() << "\n";
+        return kExitUsage;
+    } catch (const Platform::ParameterError& e) {
+        err << "tav-solve: solver '" << SolverName(solver)
+            << "' rejects its parameters: " << OneLine(e.what()) << "\n";
+        return kExitUsage;
+    } catch (const Platform::FatalError& e) {
+        err << "tav-solve: solver '" << SolverName(solver)
+            << "' cannot take this problem: " << OneLine(e.what()) << "\n";
+        return kExitProblem;
+    } catch (const ParserErr& e) {
+        err << "tav-solve: solver '" << SolverName(solver)
+            << "' cannot take this problem: " << OneLine(e.Message()) << "\n";
+        return kExitProblem;
+    }
+
+    RunResult result;
+    try {
+        result = RunSolver(*bridge, options.solutions, options.timeLimitSeconds,
+                           [&](const RawSolution& solution, int k) {
+                               out << FormatSolution(solution, k) << "\n" << std::flush;
+                           });
+    } catch (const Platform::FatalError& e) {
+        err << "tav-solve: solver '" << SolverName(solver) << "' failed: " << OneLine(e.what()) << "\n";
+        return kExitProblem;
+    } catch (const ParserErr& e) {
+        err << "tav-solve: solver '" << SolverName(solver) << "' failed: " << OneLine(e.Message()) << "\n";
+        return kExitProblem;
+    }
+    out << "solutions: " << result.found << "\n" << std::flush;
+    if (result.timedOut) err << "Timed out - increase search time if desired\n";
+    if (options.stats) bridge->PrintStatistics(err) << std::flush;
+    return kExitOk;
+}
+
+} // namespace TavSolve

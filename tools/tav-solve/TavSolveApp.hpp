@@ -1,0 +1,24 @@
+#pragma once
+// The whole tav-solve program behind its main: options, reading the problem, choosing and
+// running the solver, printing solutions, statistics and exit codes.
+// Exit codes: 0 ran (also when no solution exists), 1 the problem could not be read or the
+// solver could not take it, 2 bad options or an unavailable solver.
+
+#include "language/ParserErr.hpp"
+#include "language/raw/RawCSP.hpp"
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace TavSolve {
+
+// Reads a problem file into an empty raw problem; returns the first error (code 0: success).
+using ProblemReader = std::function<ParserErr(const std::string& file, RawCSP& problem)>;
+
+// Runs tav-solve with the arguments after the program name; returns the exit code.
+int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reader, std::ostream& out,
+                std::ostream& err);
+
+} // namespace TavSolve
