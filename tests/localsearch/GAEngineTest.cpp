@@ -422,3 +422,23 @@ TEST_F(GATest, DestroyedEngineClearsTheClassWideProblem) {
     EXPECT_EQ(GAPop::GetProblem(), nullptr);
     EXPECT_EQ(GASolution::GetProblem(), nullptr);
 }
+
+TEST_F(GATest, PenaltyStepComesAtTheGenerationAfterTheStallLimit) {
+    // Generation 1 improves on nothing; 2, 3 and 4 stall (3 = the limit); 5 penalises.
+    for (const auto& [evaluations, penalised] : {std::pair{40L, false}, std::pair{50L, true}}) {
+        SCOPED_TRACE(evaluations);
+        Obj::DeleteAll();
+        GGA_ND engine;
+        engine.SetParameter(1, 10);
+        engine.SetParameter(4, 30);
+        GLSCSP& p = *engine.GetCSP();
+        IntVar* x = AddVar(p, "x", new IntRangeDom("d", 0, 3));
+        Post(p, new NotEquals(x, x));
+        auto* stop = new StopAfter(x, evaluations); // one evaluation per individual
+        stop->SetEngine(&engine);
+        Post(p, stop);
+        EXPECT_FALSE(engine.Solve());
+        EXPECT_EQ(engine.GetPopulation().PenalisedFeatures().empty(), !penalised);
+        EXPECT_EQ(engine.GetStats().GetGeneration(), penalised ? 4u : 3u);
+    }
+}
