@@ -1,0 +1,78 @@
+#pragma once
+// Writes a raw problem as the problem description text that external solver programs read
+// back into their local-search model (Melvane::RebuildConsTree): whitespace-separated tokens in
+// the sections "<D>" (domains), "<Z>" (variables), "<C>" (constraint records), "<Opt>" (the
+// objective) and "<END>".
+//
+// The forms, which the reader takes exactly as written here:
+//   domains    "IntDom" name "ListDom" k v1..vk | "IntDom" name "RangeDom" lo hi
+//              | "SetDom" name k v1..vk
+//   variables  "INTVAR" name domain | "INTVAR" name "__BoolDomain" | "SetVar" name setdomain
+//   "<C>" N    N top-level records; a record is its number, its keyword and its operands, and
+//              the numbers run on in pre-order through nested records and the objective.
+//   conditions a constraint is its nested record; any other expression e is the record
+//              "<>" e "INTVAL" 0 (true when not zero)
+//   sets       "SetVar" name | "SetVal" k v1..vk | "Union" k sets | "Intersection" k sets
+//   set = set  "AND" 2 (Subset A B) (Subset B A);  set <> set: "NOT" over that record;
+//   A strictly in B: "AND" 2 (Subset A B) (">" CARD B CARD A)
+//   #s         "CARD" set;   Power  "Power" base "INTVAL" exponent;   AllDisjoint  k sets
+//   AllDifferent: one "<>" record per pair; nested in another record, "AND" over those pairs.
+// Whatever the text cannot state (string or real variables, Circuit, a node of a shape the
+// reader does not take) makes the writer throw rather than send a weaker problem.
+
+#include "language/raw/RawCSP.hpp"
+#include "platform/FatalError.hpp"
+
+#include <iosfwd>
+#include <sstream>
+#include <string>
+#include <vector>
+
+class GenExtDesc {
+public:
+    // The problem cannot be stated in the description text; what() says what and where.
+    class Unexpressible : public Platform::FatalError {
+    public:
+        using Platform::FatalError::FatalError;
+    };
+
+    // Deepest nesting of records and expressions written; the reader takes the same.
+    static constexpr int kMaxDepth = 500;
+
+    // Writes the whole text of `problem` to `out`. Throws Unexpressible (and writes nothing to
+    // `out`) when the problem cannot be stated; Platform::InternalError for null arguments.
+    GenExtDesc(RawCSP* problem, std::ostream* out);
+    GenExtDesc(const GenExtDesc&) = delete;
+    GenExtDesc& operator=(const GenExtDesc&) = delete;
+    virtual ~GenExtDesc() = default;
+
+    // The description text of a problem (same throws as the constructor).
+    static std::string Describe(RawCSP& problem);
+
+private:
+    void WriteDomainSection(std::ostream& out);
+    bool WriteDomain(const RPtr<RawDom>& domain, std::ostream& out);
+    void WriteVariableSection(std::ostream& out);
+    void WriteVariable(const RPtr<RawVar>& variable, std::ostream& out);
+    void WriteConstraints(std::ostream& out, int& counter);
+    // Records of one hard constraint at the top level; returns how many top-level records.
+    int WriteTopLevelConstraint(const RPtr<RawExpr>& con, std::ostream& out, int& counter);
+    void WriteConstraint(const RPtr<RawExpr>& con, std::ostream& out, int& counter, int depth);
+    void WriteCondition(const RPtr<RawExpr>& expr, std::ostream& out, int& counter, int depth);
+    void WriteExpression(const RPtr<RawExpr>& expr, std::ostream& out, int& counter, int depth);
+    void WriteSetArgument(const RPtr<RawExpr>& expr, std::ostream& out, int& counter, int depth);
+    void WriteObjectiveSection(std::ostream& out, int& counter);
+    void WriteArrayExpressions(const RPtr<RawExpr>& array, std::ostream& out, int& counter, int depth);
+    void WriteSetCollection(const RPtr<RawExpr>& array, std::ostream& out, int& counter, int depth);
+    void WriteAllDifferentPairs(const RPtr<RawExpr>& con, std::ostream& out, int& counter, int depth);
+    void WriteSubsetRecord(const RPtr<RawExpr>& a, const RPtr<RawExpr>& b, std::ostream& out, int& counter,
+                           int depth);
+    void WriteSetEquality(const RPtr<RawExpr>& con, std::ostream& out, int& counter, int depth);
+    static std::vector<int> IntegerValues(const RPtr<RawExpr>& collection);
+    static void WriteIntegerList(const std::vector<int>& values, std::ostream& out);
+    static int ArraySize(const RPtr<RawExpr>& array);
+    static std::string CheckedName(std::string name);
+    static void StartRecord(const char* keyword, std::ostream& out, int& counter);
+
+    RawCSP* m_problem;
+};

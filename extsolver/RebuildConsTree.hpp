@@ -1,0 +1,126 @@
+#pragma once
+// Rebuilds a local-search problem (GLSLib::GLSCSP) from the problem description text that the
+// workbench sends (written by GenExtDesc): integer and set domains, integer and set variables,
+// hard and soft constraints and the objective. The text arrives over the network and is read
+// as untrusted: every token is checked, every count is bounded by what is left of the text,
+// every keyword and name must be known, and a text that is not read to its "<END>" whole is
+// refused with a DescriptionError that names the position. Nothing is added to the problem
+// until the whole text has been read, and on a refusal every object made on the way is
+// removed from the library's registry again.
+//
+// Sections: "<D>" N domains ("IntDom" name "ListDom" k ints | "IntDom" name "RangeDom" lo hi |
+// "SetDom" name k ints | "SetDom" ignored name k ints), "<Ds>" N (ignored name k ints),
+// "<Z>" N variables ("INTVAR" name domain, "__BoolDomain" made on first use | "SetVar" name
+// setdomain | "SetVar" name k, then k-2 element values), "<C>" N records (number, keyword,
+// operands; "SOFTCON" weight record for a soft constraint), "<Opt>" one "Minimise" record,
+// "<END>". Sections come in any order and may repeat; names must be declared before use.
+
+#include <iosfwd>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace GLSLib {
+class Con;
+class GLSCSP;
+class IntDom;
+class IntObj;
+class IntVar;
+class Minimise;
+class Obj;
+class SetDom;
+class SetObj;
+class SetVar;
+} // namespace GLSLib
+
+namespace Melvane {
+
+class DescriptionTokens;
+
+class RebuildConsTree {
+public:
+    // Deepest nesting of terms taken (the writer stays well inside it).
+    static constexpr int kMaxDepth = 1000;
+
+    RebuildConsTree() = default;
+    RebuildConsTree(const RebuildConsTree&) = delete;
+    RebuildConsTree& operator=(const RebuildConsTree&) = delete;
+    virtual ~RebuildConsTree();
+
+    // Reads the whole text into csp: domains and variables are added, hard and soft
+    // constraints are posted and added, the objective is posted and set. Throws
+    // DescriptionError for a text it cannot read (csp and the registry are then as before),
+    // Platform::InternalError for a null csp.
+    void Parse(std::istream& in, GLSLib::GLSCSP* csp);
+    void Parse(const std::string& text, GLSLib::GLSCSP* csp);
+
+private:
+    struct NewVariable {
+        GLSLib::IntVar* intVar;
+        GLSLib::SetVar* setVar;
+    };
+    struct NewConstraint {
+        GLSLib::Con* con;
+        bool soft;
+    };
+
+    void ReadSections();
+    void ReadDomains();
+    void ReadSetDomains();
+    void ReadVariables();
+    void ReadConstraints();
+    void ReadObjective();
+    void Commit();
+    void Discard() noexcept;
+
+    // A constraint in operand position: its number, then its keyword and operands.
+    GLSLib::Con* ReadConstraintOperand(int depth);
+    GLSLib::Con* BuildConstraint(std::string_view keyword, int depth);
+    GLSLib::IntObj* ReadIntExpression(int depth);
+    GLSLib::IntObj* BuildIntExpression(std::string_view keyword, int depth);
+    GLSLib::SetObj* ReadSetExpression(int depth);
+    GLSLib::SetObj* BuildSetExpression(std::string_view keyword, int depth);
+    GLSLib::Con* BuildGlobalConstraint(std::string_view keyword, int depth);
+    GLSLib::Con* BuildLogical(std::string_view keyword, int depth);
+    GLSLib::Con* BuildComparison(std::string_view keyword, int depth);
+    GLSLib::Con* BuildSpecialConstraint(std::string_view keyword, int depth);
+    GLSLib::IntObj* BuildFunction(std::string_view keyword, int depth);
+    GLSLib::IntObj* BuildAggregate(std::string_view keyword, int depth);
+    GLSLib::IntObj* BuildArithmetic(std::string_view keyword, int depth);
+    std::vector<GLSLib::IntObj*> ReadIntExpressions(const char* what, int depth);
+    std::vector<GLSLib::SetObj*> ReadSetExpressions(const char* what, int depth);
+    std::vector<int> ReadInts(const char* what);
+    void CheckDepth(int depth);
+
+    template <class T, class... Args> T* Make(Args&&... args);
+    void Track(GLSLib::Obj* object);
+
+    // Keyword classes of constraint terms, tried in this order.
+    static bool IsGlobalConstraint(std::string_view keyword);
+    static bool IsLogicalConstraint(std::string_view keyword);
+    static bool IsComparison(std::string_view keyword);
+    static bool IsSpecialConstraint(std::string_view keyword);
+    static bool IsConstraintKeyword(std::string_view keyword);
+    // Keyword classes of integer terms.
+    static bool IsFunction(std::string_view keyword);
+    static bool IsAggregate(std::string_view keyword);
+    static bool IsArithmeticOperator(std::string_view keyword);
+
+    GLSLib::GLSCSP* m_csp = nullptr;
+    DescriptionTokens* m_tokens = nullptr;
+    // What this parse made, in the order made; removed again when the parse fails.
+    std::vector<GLSLib::Obj*> m_created;
+    std::vector<GLSLib::IntDom*> m_newIntDomains;
+    std::vector<GLSLib::SetDom*> m_newSetDomains;
+    std::vector<NewVariable> m_newVariables;
+    std::vector<NewConstraint> m_newConstraints;
+    GLSLib::Minimise* m_newObjective = nullptr;
+    // Names known so far: the problem's and this text's (first declaration of a name wins).
+    std::map<std::string, GLSLib::IntDom*, std::less<>> m_intDomains;
+    std::map<std::string, GLSLib::SetDom*, std::less<>> m_setDomains;
+    std::map<std::string, GLSLib::IntVar*, std::less<>> m_intVars;
+    std::map<std::string, GLSLib::SetVar*, std::less<>> m_setVars;
+};
+
+} // namespace Melvane
