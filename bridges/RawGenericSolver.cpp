@@ -169,6 +169,11 @@ RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, std
 }
 
 void RawGenericSolver::Build(const AlgParams* params) {
+    // Real variables and the constraints over them live in lists of their own that only linear
+    // programming reads: solving without them would report assignments that ignore them.
+    if (!m_problem->GetRealVariables().empty())
+        throw TranslationError(
+            "Local search cannot handle real variables: use the linear-programming solver");
     try {
         SetParameters(params);
         for (const auto& domain : m_problem->GetDomains())

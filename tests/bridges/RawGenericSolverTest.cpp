@@ -147,6 +147,8 @@ TEST(RawGenericSolver, UntranslatableProblemsAreErrorsAndFreeTheModel) {
              p.IntVar("x", MakeR<RawDom>(RawType::IntDom, "stray", Ints({1, 2})));
          }},
         {"string variable", [](Problem& p) { p.Var(RawType::StrVar, "c", p.StrDom("colours", {"red"})); }},
+        {"real variable",
+         [](Problem& p) { p.csp.AddVariable(MakeR<RawVar>(RawType::FltVar, "r", nullptr)); }},
         {"circuit",
          [](Problem& p) {
              auto d = p.IntRange("d", 0, 2);
