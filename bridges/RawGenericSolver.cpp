@@ -76,11 +76,15 @@
 #define TAV_ENGINE_GLS_NDS 1
 #endif
 
+#include <atomic>
 #include <ostream>
 
 using namespace GLSLib;
 
 namespace {
+
+// The model's objects and the class-wide values are process-wide: one bridge at a time.
+std::atomic<bool> g_bridgeAlive{false};
 
 constexpr const char* kSource = "RawGenericSolver";
 constexpr const char* kBoolDomain = "__BoolDomain";
@@ -155,17 +159,33 @@ RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, int
     if (problem == nullptr || params == nullptr)
         throw Platform::InternalError("RawGenericSolver: no problem");
     if (solverType < 1 || solverType > 4) throw Platform::ParameterError("Invalid Solver Type\n");
-    // A solve must not depend on what an earlier one left in the library's class-wide values.
-    ResetAllClassWideValues();
-    m_engine = CreateEngine(solverType);
-    Build(params);
+    if (g_bridgeAlive.exchange(true))
+        throw Platform::InternalError("Only one local-search solver can exist at a time");
+    try {
+        // A solve must not depend on what an earlier one left in the library's class-wide values.
+        ResetAllClassWideValues();
+        m_engine = CreateEngine(solverType);
+        Build(params);
+    } catch (...) {
+        m_engine.reset();
+        g_bridgeAlive = false;
+        throw;
+    }
 }
 
 RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, std::unique_ptr<GGLS> engine)
     : RawSolver(problem), m_engine(std::move(engine)) {
     if (problem == nullptr || params == nullptr || !m_engine)
         throw Platform::InternalError("RawGenericSolver: no problem or engine");
-    Build(params);
+    if (g_bridgeAlive.exchange(true))
+        throw Platform::InternalError("Only one local-search solver can exist at a time");
+    try {
+        Build(params);
+    } catch (...) {
+        m_engine.reset();
+        g_bridgeAlive = false;
+        throw;
+    }
 }
 
 void RawGenericSolver::Build(const AlgParams* params) {
@@ -196,6 +216,7 @@ void RawGenericSolver::Build(const AlgParams* params) {
 RawGenericSolver::~RawGenericSolver() {
     Obj::DeleteAll();
     m_engine.reset();
+    g_bridgeAlive = false;
 }
 
 void RawGenericSolver::SetParameters(const AlgParams* params) {

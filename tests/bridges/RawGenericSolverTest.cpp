@@ -171,6 +171,10 @@ TEST(RawGenericSolver, UntranslatableProblemsAreErrorsAndFreeTheModel) {
     Declare(p);
     for (int type : {0, 5})
         EXPECT_THROW(RawGenericSolver(&p.csp, &kParams, type), Platform::ParameterError) << type;
+    // The failures left nothing behind: a bridge can be built, and a second one beside it cannot.
+    RawGenericSolver first(&p.csp, &kParams, Exhaustive());
+    EXPECT_THROW(RawGenericSolver(&p.csp, &kParams, Exhaustive()), Platform::InternalError);
+    EXPECT_TRUE(first.Solve());
 }
 
 TEST(RawGenericSolver, DestroyingTheBridgeEmptiesTheRegistryAndAFreshOneStartsFromScratch) {

@@ -1,5 +1,6 @@
 #include "tools/tav-solve/TavSolveApp.hpp"
 
+#include "bridges/RawLPSolver.hpp"
 #include "platform/FatalError.hpp"
 #include "tools/tav-solve/SolutionWriter.hpp"
 #include "tools/tav-solve/SolveOptions.hpp"
@@ -86,9 +87,16 @@ int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reade
     } catch (const ParserErr& e) {
         err << "tav-solve: solver '" << SolverName(solver) << "' failed: " << OneLine(e.Message()) << "\n";
         return kExitProblem;
+    } catch (const std::exception& e) {
+        err << "tav-solve: solver '" << SolverName(solver) << "' failed: " << OneLine(e.what()) << "\n";
+        return kExitProblem;
     }
     out << "solutions: " << result.found << "\n" << std::flush;
     if (result.timedOut) err << "Timed out - increase search time if desired\n";
+    // Linear programming says why it has no solution (infeasible, unbounded, ...).
+    if (const auto* lp = dynamic_cast<const RawLPSolver*>(bridge.get());
+        lp != nullptr && result.found == 0 && !lp->GetMessage().empty())
+        err << OneLine(lp->GetMessage()) << "\n";
     if (options.stats) bridge->PrintStatistics(err) << std::flush;
     return kExitOk;
 }
