@@ -95,8 +95,8 @@ int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reade
     if (result.timedOut) err << "Timed out - increase search time if desired\n";
     // Linear programming says why it has no solution (infeasible, unbounded, ...).
     if (const auto* lp = dynamic_cast<const RawLPSolver*>(bridge.get());
-        lp != nullptr && result.found == 0 && !lp->GetMessage().empty())
-        err << OneLine(lp->GetMessage()) << "\n";
+        lp != nullptr && result.found == 0 && !lp->message().empty())
+        err << OneLine(lp->message()) << "\n";
     if (options.stats) bridge->PrintStatistics(err) << std::flush;
     return kExitOk;
 }
