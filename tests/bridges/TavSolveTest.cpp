@@ -208,3 +208,28 @@ TEST(TavSolveApp, ASolverThatIsNotBuiltInIsRefusedByName) {
         EXPECT_NE(run.err.find("not available"), std::string::npos) << run.err;
     }
 }
+
+TEST(TavSolveApp, AProblemTheSolverCannotTakeExitsWithOneAndSaysWhy) {
+    // Real variables belong to linear programming; complete search refuses them by name.
+    const ProblemReader reals = [](const std::string&, RawCSP& csp) {
+        Problem p(csp);
+        p.IntVar("x", p.IntRange("d", 0, 3));
+        csp.AddVariable(MakeR<RawVar>(RawType::FltVar, "r", nullptr));
+        return ParserErr();
+    };
+    AppRun run = Tav({"f.csp", "--solver", "gfc"}, reals);
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("solver 'gfc' cannot take this problem"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+
+    // The same problem in code, solved: every line as documented, then the count.
+    const ProblemReader small = [](const std::string&, RawCSP& csp) {
+        Problem p(csp);
+        E x = p.IntVar("x", p.IntRange("d", 0, 3));
+        p.Post(Con(RawType::Greater, x, Int(1)));
+        return ParserErr();
+    };
+    AppRun all = Tav({"f.csp", "--solutions", "all"}, small);
+    EXPECT_EQ(all.code, 0);
+    EXPECT_EQ(all.out, "solution 1: x=2\nsolution 2: x=3\nsolutions: 2\n");
+}

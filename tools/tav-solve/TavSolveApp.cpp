@@ -7,6 +7,7 @@
 #include "tools/tav-solve/SolveRun.hpp"
 #include "tools/tav-solve/SolverFactory.hpp"
 
+#include <exception>
 #include <memory>
 #include <ostream>
 
@@ -52,6 +53,9 @@ int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reade
     } catch (const ParserErr& e) {
         err << options.file << ": " << OneLine(e.Message()) << "\n";
         return kExitProblem;
+    } catch (const std::exception& e) {
+        err << options.file << ": " << OneLine(e.what()) << "\n";
+        return kExitProblem;
     }
 
     const SolverChoice solver = ResolveSolver(options.solver, problem);
@@ -72,6 +76,10 @@ int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reade
     } catch (const ParserErr& e) {
         err << "tav-solve: solver '" << SolverName(solver)
             << "' cannot take this problem: " << OneLine(e.Message()) << "\n";
+        return kExitProblem;
+    } catch (const std::exception& e) {
+        err << "tav-solve: solver '" << SolverName(solver)
+            << "' cannot take this problem: " << OneLine(e.what()) << "\n";
         return kExitProblem;
     }
 
