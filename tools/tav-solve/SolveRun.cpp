@@ -1,5 +1,6 @@
 #include "tools/tav-solve/SolveRun.hpp"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
