@@ -104,8 +104,8 @@ namespace {
 // Solve after the last solution runs until it is stopped.
 class ScriptedSolver : public RawSolver {
 public:
-    ScriptedSolver(RawCSP* problem, int available, bool hang)
-        : RawSolver(problem), m_available(available), m_hang(hang) {}
+    ScriptedSolver(RawCSP* problem, int available, bool hang, int delayMs = 0)
+        : RawSolver(problem), m_available(available), m_hang(hang), m_delayMs(delayMs) {}
     void Stop() override { m_stop = true; }
     bool Solve() override {
         m_stop = false; // like the engines, a new run forgets an earlier stop request
@@ -114,6 +114,7 @@ public:
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
             return false;
         }
+        std::this_thread::sleep_for(std::chrono::milliseconds(m_delayMs));
         RawSolution& s = m_solutions.AddSolution();
         s.AddLabel(RawLabel("x", Int(m_next++)));
         return true;
@@ -123,6 +124,7 @@ public:
 private:
     int m_available;
     bool m_hang;
+    int m_delayMs;
     int m_next = 1;
     std::atomic<bool> m_stop{false};
 };
@@ -141,7 +143,7 @@ TEST(TavSolveRun, StopsAtTheCountAtExhaustionAndAtTheTimeLimit) {
     }
     {
         // A limit too large for the clock is no limit, not an immediate time-out.
-        ScriptedSolver solver(&problem, 5, false);
+        ScriptedSolver solver(&problem, 5, false, 20);
         RunResult r = RunSolver(solver, -1, 1e308, [](const RawSolution&, int) {});
         EXPECT_EQ(r.found, 5);
         EXPECT_FALSE(r.timedOut);
