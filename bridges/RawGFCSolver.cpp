@@ -116,6 +116,11 @@ RPtr<RawExpr> RawFromValue(const GFCLib::Value& value) {
 
 RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params) : RawSolver(problem) {
     if (problem == nullptr || params == nullptr) throw Platform::InternalError("RawGFCSolver: no problem");
+    // Real variables and the constraints over them live in lists of their own that only linear
+    // programming reads: solving without them would report assignments that ignore them.
+    if (!problem->GetRealVariables().empty())
+        throw TranslationError(
+            "Complete search cannot handle real variables: use the linear-programming solver");
     if (g_bridgeAlive.exchange(true))
         throw Platform::InternalError("Only one complete-search solver can exist at a time");
     try {

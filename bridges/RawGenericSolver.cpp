@@ -55,11 +55,36 @@
 #include "localsearch/sets/Subset.hpp"
 #include "localsearch/sets/Union.hpp"
 
+// The engines are built into the local search library as each becomes available.
+#if __has_include("localsearch/gls/GGLS_ND.hpp")
+#include "localsearch/gls/GGLS_ND.hpp"
+#define TAV_ENGINE_GGLS_ND 1
+#endif
+#if __has_include("localsearch/ga/GGA_ND.hpp")
+#include "localsearch/ga/GGA_ND.hpp"
+#define TAV_ENGINE_GGA_ND 1
+#endif
+#if __has_include("localsearch/tabu/TABU.hpp")
+#include "localsearch/tabu/TABU.hpp"
+#define TAV_ENGINE_TABU 1
+#endif
+#if __has_include("localsearch/gls/GLS_NDS.hpp")
+#include "localsearch/gls/GLS_NDS.hpp"
+#define TAV_ENGINE_GLS_NDS 1
+#elif __has_include("localsearch/glsnds/GLS_NDS.hpp")
+#include "localsearch/glsnds/GLS_NDS.hpp"
+#define TAV_ENGINE_GLS_NDS 1
+#endif
+
+#include <atomic>
 #include <ostream>
 
 using namespace GLSLib;
 
 namespace {
+
+// The model's objects and the class-wide values are process-wide: one bridge at a time.
+std::atomic<bool> g_bridgeAlive{false};
 
 constexpr const char* kSource = "RawGenericSolver";
 constexpr const char* kBoolDomain = "__BoolDomain";
@@ -78,13 +103,51 @@ std::string Text(const RawExpr& expr) {
 // ---- engines ----
 
 bool RawGenericSolver::IsEngineAvailable(int solverType) {
-    (void)solverType;
-    return false;
+    switch (solverType) {
+#ifdef TAV_ENGINE_GGLS_ND
+    case 1:
+        return true;
+#endif
+#ifdef TAV_ENGINE_GGA_ND
+    case 2:
+        return true;
+#endif
+#ifdef TAV_ENGINE_TABU
+    case 3:
+        return true;
+#endif
+#ifdef TAV_ENGINE_GLS_NDS
+    case 4:
+        return true;
+#endif
+    default:
+        return false;
+    }
 }
 
 std::unique_ptr<GGLS> RawGenericSolver::CreateEngine(int solverType) {
     static const char* const kNames[] = {"", "guided local search (GGLS_ND)", "genetic algorithm (GGA_ND)",
                                          "tabu search (TABU)", "graph-based guided local search (GLS_NDS)"};
+    switch (solverType) {
+#ifdef TAV_ENGINE_GGLS_ND
+    case 1:
+        return std::make_unique<GGLS_ND>();
+#endif
+#ifdef TAV_ENGINE_GGA_ND
+    case 2:
+        return std::make_unique<GGA_ND>();
+#endif
+#ifdef TAV_ENGINE_TABU
+    case 3:
+        return std::make_unique<TABU>();
+#endif
+#ifdef TAV_ENGINE_GLS_NDS
+    case 4:
+        return std::make_unique<GLS_NDS>();
+#endif
+    default:
+        break;
+    }
     if (solverType < 1 || solverType > 4) throw Platform::ParameterError("Invalid Solver Type\n");
     throw TranslationError(std::string("The ") + kNames[solverType] + " engine is not part of this build");
 }
@@ -96,20 +159,41 @@ RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, int
     if (problem == nullptr || params == nullptr)
         throw Platform::InternalError("RawGenericSolver: no problem");
     if (solverType < 1 || solverType > 4) throw Platform::ParameterError("Invalid Solver Type\n");
-    // A solve must not depend on what an earlier one left in the library's class-wide values.
-    ResetAllClassWideValues();
-    m_engine = CreateEngine(solverType);
-    Build(params);
+    if (g_bridgeAlive.exchange(true))
+        throw Platform::InternalError("Only one local-search solver can exist at a time");
+    try {
+        // A solve must not depend on what an earlier one left in the library's class-wide values.
+        ResetAllClassWideValues();
+        m_engine = CreateEngine(solverType);
+        Build(params);
+    } catch (...) {
+        m_engine.reset();
+        g_bridgeAlive = false;
+        throw;
+    }
 }
 
 RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, std::unique_ptr<GGLS> engine)
     : RawSolver(problem), m_engine(std::move(engine)) {
     if (problem == nullptr || params == nullptr || !m_engine)
         throw Platform::InternalError("RawGenericSolver: no problem or engine");
-    Build(params);
+    if (g_bridgeAlive.exchange(true))
+        throw Platform::InternalError("Only one local-search solver can exist at a time");
+    try {
+        Build(params);
+    } catch (...) {
+        m_engine.reset();
+        g_bridgeAlive = false;
+        throw;
+    }
 }
 
 void RawGenericSolver::Build(const AlgParams* params) {
+    // Real variables and the constraints over them live in lists of their own that only linear
+    // programming reads: solving without them would report assignments that ignore them.
+    if (!m_problem->GetRealVariables().empty())
+        throw TranslationError(
+            "Local search cannot handle real variables: use the linear-programming solver");
     try {
         SetParameters(params);
         for (const auto& domain : m_problem->GetDomains())
@@ -132,6 +216,7 @@ void RawGenericSolver::Build(const AlgParams* params) {
 RawGenericSolver::~RawGenericSolver() {
     Obj::DeleteAll();
     m_engine.reset();
+    g_bridgeAlive = false;
 }
 
 void RawGenericSolver::SetParameters(const AlgParams* params) {

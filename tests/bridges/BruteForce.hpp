@@ -81,31 +81,71 @@ struct Oracle {
     std::map<std::string, TavBridges::RawEvaluation> evaluations;
 };
 
-// Every feasible assignment of a small problem.
+// An evaluator value for a candidate raw value.
+inline TavBridges::RawEvaluator::Value ToValue(const RawExpr& raw) {
+    TavBridges::RawEvaluator::Value value;
+    if (raw.GetType() == RawType::SetVal) {
+        value.kind = TavBridges::RawEvaluator::Value::Kind::Set;
+        for (int i = 0; i < raw.GetSize(); ++i)
+            value.setValue.insert(raw.GetElement(i)->GetInt());
+    } else if (raw.IsStr()) {
+        value.kind = TavBridges::RawEvaluator::Value::Kind::Str;
+        value.strValue = raw.GetStr();
+    } else {
+        value.intValue = raw.GetInt();
+    }
+    return value;
+}
+
+// Every feasible assignment of a small problem. Hard constraints are checked on an assignment
+// map kept up to date in place; only the assignments that pass are built into solutions and
+// evaluated whole (domains, objective, soft cost).
 inline Oracle Solve(const RawCSP& problem) {
     TavBridges::RawEvaluator evaluator(problem);
     const auto& vars = problem.GetVariables();
     std::vector<std::vector<RPtr<RawExpr>>> candidates;
-    for (const auto& var : vars)
+    std::vector<std::vector<TavBridges::RawEvaluator::Value>> values;
+    for (const auto& var : vars) {
         candidates.push_back(Candidates(problem, *var));
+        values.emplace_back();
+        for (const auto& c : candidates.back())
+            values.back().push_back(ToValue(*c));
+    }
     Oracle oracle;
     for (const auto& c : candidates)
         if (c.empty()) return oracle;
     std::vector<std::size_t> at(vars.size(), 0);
+    TavBridges::RawEvaluator::Assignment assignment;
+    std::vector<TavBridges::RawEvaluator::Value*> slots;
+    for (std::size_t i = 0; i < vars.size(); ++i)
+        slots.push_back(&(assignment[vars[i]->GetName()] = values[i][0]));
     while (true) {
-        RawSolution solution(1);
-        for (std::size_t i = 0; i < vars.size(); ++i)
-            solution.AddLabel(RawLabel(vars[i]->GetName(), candidates[i][at[i]]));
-        TavBridges::RawEvaluation e = evaluator.Evaluate(solution);
-        if (e.feasible) {
-            const std::string key = SolutionKey(problem, solution);
-            oracle.solutions.insert(key);
-            oracle.evaluations[key] = e;
+        bool holds = true;
+        for (const auto& constraint : problem.GetConstraints()) {
+            if (!evaluator.Holds(*constraint, assignment)) {
+                holds = false;
+                break;
+            }
+        }
+        if (holds) {
+            RawSolution solution(1);
+            for (std::size_t i = 0; i < vars.size(); ++i)
+                solution.AddLabel(RawLabel(vars[i]->GetName(), candidates[i][at[i]]));
+            TavBridges::RawEvaluation e = evaluator.Evaluate(solution);
+            if (e.feasible) {
+                const std::string key = SolutionKey(problem, solution);
+                oracle.solutions.insert(key);
+                oracle.evaluations[key] = e;
+            }
         }
         std::size_t k = 0;
-        while (k < vars.size() && ++at[k] == candidates[k].size())
-            at[k++] = 0;
+        while (k < vars.size() && ++at[k] == candidates[k].size()) {
+            at[k] = 0;
+            *slots[k] = values[k][0];
+            ++k;
+        }
         if (k == vars.size()) break;
+        *slots[k] = values[k][at[k]];
     }
     return oracle;
 }

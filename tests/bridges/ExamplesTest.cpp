@@ -184,3 +184,39 @@ TEST(Examples, EveryExampleSolvedByTheAutomaticChoiceIsVerified) {
         }
     }
 }
+
+TEST(Examples, EachLocalSearchEngineGivesVerifiedSolutions) {
+    // Satisfaction problems end at the first solution; optimisation runs until stopped and
+    // report their best, so they get a short time limit.
+    const char* const engines[] = {"", "gls", "ga", "tabu", "gls2"};
+    const TavSolve::SolverChoice choices[] = {TavSolve::SolverChoice::Auto, TavSolve::SolverChoice::Gls,
+                                              TavSolve::SolverChoice::Ga, TavSolve::SolverChoice::Tabu,
+                                              TavSolve::SolverChoice::Gls2};
+    int engineCount = 0;
+    for (int type = 1; type <= 4; ++type) {
+        if (!RawGenericSolver::IsEngineAvailable(type)) continue;
+        ++engineCount;
+        for (const char* name :
+             {"queens8.csp", "teams-sets.csp", "logic.csp", "knapsack.csp", "meetings-soft.csp"}) {
+            SCOPED_TRACE(std::string(engines[type]) + " " + name);
+            auto problem = Read(name);
+            const AlgParams params = TavSolve::ParamsFor(choices[type], {});
+            std::unique_ptr<RawSolver> solver = TavSolve::MakeSolver(choices[type], *problem, params);
+            const double limit = problem->GetObjective() ? 0.5 : 20.0;
+            const TavSolve::RunResult run =
+                TavSolve::RunSolver(*solver, 1, limit, [](const RawSolution&, int) {});
+            ASSERT_EQ(run.found, 1);
+            const RawSolution& s = solver->GetSolutions().Last();
+            const TavBridges::RawEvaluation e = TavBridges::RawEvaluator(*problem).Evaluate(s);
+            EXPECT_TRUE(e.feasible) << (e.faults.empty() ? "" : e.faults[0]);
+            if (e.hasObjective) {
+                const bool maximise = problem->GetObjective()->GetType() == RawType::Maximise;
+                const double soft = static_cast<double>(e.softCost);
+                EXPECT_EQ(s.GetCost().GetValue()->GetInt(),
+                          static_cast<int>(e.objective + (maximise ? -soft : soft)));
+            }
+            if (e.hasSoftConstraints) EXPECT_EQ(s.GetSoftCost().GetValue()->GetInt(), e.softCost);
+        }
+    }
+    if (engineCount == 0) GTEST_SKIP() << "no local-search engine is built in";
+}

@@ -199,6 +199,13 @@ TEST(RawGFCSolver, UntranslatableProblemsAreErrorsAndLeaveNoBridgeBehind) {
         EXPECT_THROW(RawGFCSolver(&p.csp, &params), Bug);
     }
     {
+        // Real variables are linear programming's.
+        Problem p;
+        Declare(p);
+        p.csp.AddVariable(MakeR<RawVar>(RawType::FltVar, "r", nullptr));
+        EXPECT_THROW(RawGFCSolver(&p.csp, &params), TranslationError);
+    }
+    {
         AlgParams bad = Natural();
         bad.SetParameter(1, 3);
         Problem p;

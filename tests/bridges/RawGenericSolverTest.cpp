@@ -18,8 +18,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <climits>
 #include <sstream>
+#include <thread>
 
 using namespace RawBuild;
 using namespace BridgeCases;
@@ -145,6 +147,8 @@ TEST(RawGenericSolver, UntranslatableProblemsAreErrorsAndFreeTheModel) {
              p.IntVar("x", MakeR<RawDom>(RawType::IntDom, "stray", Ints({1, 2})));
          }},
         {"string variable", [](Problem& p) { p.Var(RawType::StrVar, "c", p.StrDom("colours", {"red"})); }},
+        {"real variable",
+         [](Problem& p) { p.csp.AddVariable(MakeR<RawVar>(RawType::FltVar, "r", nullptr)); }},
         {"circuit",
          [](Problem& p) {
              auto d = p.IntRange("d", 0, 2);
@@ -167,6 +171,10 @@ TEST(RawGenericSolver, UntranslatableProblemsAreErrorsAndFreeTheModel) {
     Declare(p);
     for (int type : {0, 5})
         EXPECT_THROW(RawGenericSolver(&p.csp, &kParams, type), Platform::ParameterError) << type;
+    // The failures left nothing behind: a bridge can be built, and a second one beside it cannot.
+    RawGenericSolver first(&p.csp, &kParams, Exhaustive());
+    EXPECT_THROW(RawGenericSolver(&p.csp, &kParams, Exhaustive()), Platform::InternalError);
+    EXPECT_TRUE(first.Solve());
 }
 
 TEST(RawGenericSolver, DestroyingTheBridgeEmptiesTheRegistryAndAFreshOneStartsFromScratch) {
@@ -182,4 +190,36 @@ TEST(RawGenericSolver, DestroyingTheBridgeEmptiesTheRegistryAndAFreshOneStartsFr
         }
         EXPECT_EQ(GLSLib::Obj::RegistrySize(), 0u);
     }
+}
+
+TEST(RawGenericSolver, ASecondSolveInTheProcessBehavesLikeTheFirst) {
+    // The library keeps class-wide values (ids, best objective, weights) between problems; each
+    // bridge starts from their initial state, so one seed gives one run however many came before.
+    if (!RawGenericSolver::IsEngineAvailable(1)) GTEST_SKIP() << "guided local search is not built in";
+    std::vector<std::string> runs;
+    for (int round = 0; round < 3; ++round) {
+        Problem p;
+        auto d = p.IntRange("d", 0, 9);
+        std::vector<E> vars;
+        for (int i = 0; i < 6; ++i)
+            vars.push_back(p.IntVar("v" + std::to_string(i), d));
+        p.Post(Con(RawType::AllDifferent, Arr(vars)));
+        p.Minimise(Op(RawType::Sum, Arr(vars)));
+        if (round == 1) GLSLib::ClassWide().bestObjective = -1000; // left behind by someone else
+        AlgParams params = AlgParams::Defaults(AlgParams::Family::GuidedLocalSearch);
+        RawGenericSolver solver(&p.csp, &params, 1);
+        std::thread stopper([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            solver.Stop();
+        });
+        const bool found = solver.Solve();
+        stopper.join();
+        ASSERT_TRUE(found);
+        const RawSolution& s = solver.GetSolutions().Last();
+        EXPECT_TRUE(TavBridges::RawEvaluator(p.csp).Evaluate(s).feasible);
+        EXPECT_EQ(s.GetCost().GetValue()->GetInt(), 0 + 1 + 2 + 3 + 4 + 5);
+        runs.push_back(BruteForce::SolutionKey(p.csp, s));
+    }
+    EXPECT_EQ(runs[0], runs[1]);
+    EXPECT_EQ(runs[0], runs[2]);
 }

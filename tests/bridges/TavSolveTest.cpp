@@ -104,8 +104,8 @@ namespace {
 // Solve after the last solution runs until it is stopped.
 class ScriptedSolver : public RawSolver {
 public:
-    ScriptedSolver(RawCSP* problem, int available, bool hang)
-        : RawSolver(problem), m_available(available), m_hang(hang) {}
+    ScriptedSolver(RawCSP* problem, int available, bool hang, int delayMs = 0)
+        : RawSolver(problem), m_available(available), m_hang(hang), m_delayMs(delayMs) {}
     void Stop() override { m_stop = true; }
     bool Solve() override {
         m_stop = false; // like the engines, a new run forgets an earlier stop request
@@ -114,6 +114,7 @@ public:
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
             return false;
         }
+        std::this_thread::sleep_for(std::chrono::milliseconds(m_delayMs));
         RawSolution& s = m_solutions.AddSolution();
         s.AddLabel(RawLabel("x", Int(m_next++)));
         return true;
@@ -123,6 +124,7 @@ public:
 private:
     int m_available;
     bool m_hang;
+    int m_delayMs;
     int m_next = 1;
     std::atomic<bool> m_stop{false};
 };
@@ -140,8 +142,9 @@ TEST(TavSolveRun, StopsAtTheCountAtExhaustionAndAtTheTimeLimit) {
         EXPECT_EQ(seen, (std::vector<int>{1, 2, 3}));
     }
     {
-        ScriptedSolver solver(&problem, 5, false);
-        RunResult r = RunSolver(solver, -1, 60.0, [](const RawSolution&, int) {});
+        // A limit too large for the clock is no limit, not an immediate time-out.
+        ScriptedSolver solver(&problem, 5, false, 20);
+        RunResult r = RunSolver(solver, -1, 1e308, [](const RawSolution&, int) {});
         EXPECT_EQ(r.found, 5);
         EXPECT_FALSE(r.timedOut);
     }
@@ -207,4 +210,29 @@ TEST(TavSolveApp, ASolverThatIsNotBuiltInIsRefusedByName) {
         EXPECT_NE(run.err.find(std::string("solver '") + names[type] + "'"), std::string::npos) << run.err;
         EXPECT_NE(run.err.find("not available"), std::string::npos) << run.err;
     }
+}
+
+TEST(TavSolveApp, AProblemTheSolverCannotTakeExitsWithOneAndSaysWhy) {
+    // Real variables belong to linear programming; complete search refuses them by name.
+    const ProblemReader reals = [](const std::string&, RawCSP& csp) {
+        Problem p(csp);
+        p.IntVar("x", p.IntRange("d", 0, 3));
+        csp.AddVariable(MakeR<RawVar>(RawType::FltVar, "r", nullptr));
+        return ParserErr();
+    };
+    AppRun run = Tav({"f.csp", "--solver", "gfc"}, reals);
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("solver 'gfc' cannot take this problem"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+
+    // The same problem in code, solved: every line as documented, then the count.
+    const ProblemReader small = [](const std::string&, RawCSP& csp) {
+        Problem p(csp);
+        E x = p.IntVar("x", p.IntRange("d", 0, 3));
+        p.Post(Con(RawType::Greater, x, Int(1)));
+        return ParserErr();
+    };
+    AppRun all = Tav({"f.csp", "--solutions", "all"}, small);
+    EXPECT_EQ(all.code, 0);
+    EXPECT_EQ(all.out, "solution 1: x=2\nsolution 2: x=3\nsolutions: 2\n");
 }

@@ -1,5 +1,6 @@
 #include "tools/tav-solve/SolveRun.hpp"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -16,9 +17,11 @@ RunResult RunSolver(RawSolver& solver, int wanted, double timeLimitSeconds,
     std::condition_variable wake;
     bool done = false;
 
+    // Capped so that the clock's count cannot overflow: a billion seconds is no limit at all.
+    const double seconds = std::min(std::max(timeLimitSeconds, 0.0), 1e9);
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                               std::chrono::duration<double>(timeLimitSeconds));
+                                               std::chrono::duration<double>(seconds));
     std::thread watchdog([&] {
         std::unique_lock<std::mutex> lock(mutex);
         if (wake.wait_until(lock, deadline, [&] { return done; })) return;

@@ -1,11 +1,13 @@
 #include "tools/tav-solve/TavSolveApp.hpp"
 
+#include "bridges/RawLPSolver.hpp"
 #include "platform/FatalError.hpp"
 #include "tools/tav-solve/SolutionWriter.hpp"
 #include "tools/tav-solve/SolveOptions.hpp"
 #include "tools/tav-solve/SolveRun.hpp"
 #include "tools/tav-solve/SolverFactory.hpp"
 
+#include <exception>
 #include <memory>
 #include <ostream>
 
@@ -51,6 +53,9 @@ int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reade
     } catch (const ParserErr& e) {
         err << options.file << ": " << OneLine(e.Message()) << "\n";
         return kExitProblem;
+    } catch (const std::exception& e) {
+        err << options.file << ": " << OneLine(e.what()) << "\n";
+        return kExitProblem;
     }
 
     const SolverChoice solver = ResolveSolver(options.solver, problem);
@@ -72,6 +77,10 @@ int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reade
         err << "tav-solve: solver '" << SolverName(solver)
             << "' cannot take this problem: " << OneLine(e.Message()) << "\n";
         return kExitProblem;
+    } catch (const std::exception& e) {
+        err << "tav-solve: solver '" << SolverName(solver)
+            << "' cannot take this problem: " << OneLine(e.what()) << "\n";
+        return kExitProblem;
     }
 
     RunResult result;
@@ -86,9 +95,16 @@ int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reade
     } catch (const ParserErr& e) {
         err << "tav-solve: solver '" << SolverName(solver) << "' failed: " << OneLine(e.Message()) << "\n";
         return kExitProblem;
+    } catch (const std::exception& e) {
+        err << "tav-solve: solver '" << SolverName(solver) << "' failed: " << OneLine(e.what()) << "\n";
+        return kExitProblem;
     }
     out << "solutions: " << result.found << "\n" << std::flush;
     if (result.timedOut) err << "Timed out - increase search time if desired\n";
+    // Linear programming says why it has no solution (infeasible, unbounded, ...).
+    if (const auto* lp = dynamic_cast<const RawLPSolver*>(bridge.get());
+        lp != nullptr && result.found == 0 && !lp->message().empty())
+        err << OneLine(lp->message()) << "\n";
     if (options.stats) bridge->PrintStatistics(err) << std::flush;
     return kExitOk;
 }
