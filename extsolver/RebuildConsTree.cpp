@@ -86,6 +86,7 @@ void RebuildConsTree::Parse(std::istream& in, GLSCSP* csp) {
 void RebuildConsTree::Parse(const std::string& text, GLSCSP* csp) {
     if (csp == nullptr) throw Platform::InternalError("RebuildConsTree::Parse: no problem");
     DescriptionTokens tokens(text);
+    const std::size_t liveBefore = Obj::RegistrySize();
     m_csp = csp;
     m_tokens = &tokens;
     m_created.clear();
@@ -120,6 +121,9 @@ void RebuildConsTree::Parse(const std::string& text, GLSCSP* csp) {
         Commit();
     } catch (...) {
         Discard();
+        // A set variable without elements makes an element domain that nothing reaches; when
+        // the registry was empty before, whatever is left in it is this parse's.
+        if (liveBefore == 0) Obj::DeleteAll();
         m_tokens = nullptr;
         throw;
     }
