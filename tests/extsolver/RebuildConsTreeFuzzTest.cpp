@@ -159,7 +159,7 @@ TEST(RebuildConsTreeFuzz, MutantsAreReadOrRefusedCleanly) {
     const std::size_t baseline = Obj::RegistrySize();
     int read = 0, refused = 0;
 
-    for (int round = 0; round < 10000; ++round) {
+    for (int round = 0; round < 4000; ++round) {
         std::vector<std::string> tokens = seeds[random() % seeds.size()];
         const int mutations = random() % 2 == 0 ? 1 : 1 + static_cast<int>(random() % 4);
         for (int m = 0; m < mutations && !tokens.empty(); ++m) {
@@ -228,6 +228,6 @@ TEST(RebuildConsTreeFuzz, MutantsAreReadOrRefusedCleanly) {
     RecordProperty("read", read);
     RecordProperty("refused", refused);
     // Both roads are taken many times.
-    EXPECT_GT(read, 500);
-    EXPECT_GT(refused, 2000);
+    EXPECT_GT(read, 200);
+    EXPECT_GT(refused, 1000);
 }
