@@ -62,7 +62,7 @@ bool Equal(const Value& a, const Value& b) {
     if (IsNumeric(a) && IsNumeric(b)) return RealsEqual(AsReal(a), AsReal(b));
     if (a.kind == Kind::Str && b.kind == Kind::Str) return a.strValue == b.strValue;
     if (a.kind == Kind::Set && b.kind == Kind::Set) return a.setValue == b.setValue;
-    Fail("comparison of values of different kinds");
+    return false; // values of different kinds (a set and a number, ...) are unequal
 }
 
 // a < b (orEqual: a <= b); numbers, or strings in lexicographic order.

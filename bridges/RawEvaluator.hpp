@@ -6,7 +6,8 @@
 // Semantics: integers are 64-bit; / truncates toward zero and % keeps the dividend's sign; a
 // zero divisor or an Index/Element position outside its list leaves the expression undefined,
 // and a hard or soft constraint whose evaluation meets an undefined expression does not hold.
-// Lists are indexed from 0. Reals compare with a small relative tolerance.
+// Lists are indexed from 0. Reals compare with a small relative tolerance; values of different
+// kinds (a set and a number) are unequal.
 
 #include "language/raw/RawCSP.hpp"
 #include "language/raw/RawSolution.hpp"

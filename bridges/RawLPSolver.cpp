@@ -1,6 +1,7 @@
 #include "bridges/RawLPSolver.hpp"
 
 #include "language/raw/RawFlt.hpp"
+#include "platform/MessageSink.hpp"
 
 #include <cmath>
 #include <ostream>
@@ -209,6 +210,10 @@ bool RawLPSolver::Solve() {
     SetSolved(true);
     SetFinished(true);
     return true;
+}
+
+void RawLPSolver::ReportMessage() const {
+    if (!m_message.empty()) Platform::ShowMessage(m_message);
 }
 
 std::ostream& RawLPSolver::PrintStatistics(std::ostream& out) {

@@ -41,6 +41,9 @@ public:
     // Text for the user after a failed Solve ("No Solution Found", "Solution Unbounded", ...);
     // empty after success and after Stop.
     const std::string& GetMessage() const { return m_message; }
+    // Shows that text through the platform's message sink (nothing when it is empty); for the
+    // thread that owns the user interface, once the run has ended.
+    void ReportMessage() const;
 
     // The translated programme, for inspection.
     int GetVariableCount() const { return m_variableCount; }

@@ -22,7 +22,7 @@ BitVector::BitVector(BitVector&& other) noexcept
     : m_words(std::exchange(other.m_words, nullptr)), m_bitCount(std::exchange(other.m_bitCount, 0)),
       m_wordCount(std::exchange(other.m_wordCount, 0)) {}
 
-BitVector& BitVector::operator=(const BitVector& other) {
+BitVector& BitVector::AssignResized(const BitVector& other) {
     if (this == &other) return *this;
     if (m_wordCount != other.m_wordCount) {
         delete[] m_words;
@@ -131,16 +131,6 @@ void BitVector::ClearBelow(int i) {
     m_words[word] &= ~((1u << (i % kBitsPerWord)) - 1u);
 }
 
-void BitVector::KeepOnly(int i) {
-    const bool was = Test(i);
-    ClearAll();
-    if (was) Set(i, true);
-}
-
-void BitVector::ClearAll() {
-    if (m_wordCount > 0) std::memset(m_words, 0, sizeof(std::uint32_t) * m_wordCount);
-}
-
 void BitVector::SetAll() {
     if (m_wordCount > 0) std::memset(m_words, 0xff, sizeof(std::uint32_t) * m_wordCount);
     MaskTail();
@@ -185,12 +175,6 @@ int BitVector::PrevSet(int from) const {
         if (--w < 0) return -1;
         word = m_words[w];
     }
-}
-
-bool BitVector::Any() const {
-    for (int w = 0; w < m_wordCount; ++w)
-        if (m_words[w] != 0) return true;
-    return false;
 }
 
 bool BitVector::operator==(const BitVector& other) const {

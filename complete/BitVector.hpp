@@ -3,6 +3,7 @@
 // Invariant: bits at positions >= BitCount() inside the last word are always zero, so whole-word
 // operations (counting, comparing, complementing) never see stale bits.
 
+#include <bit>
 #include <cstdint>
 
 namespace GFCLib {
@@ -16,7 +17,16 @@ public:
     BitVector(int n, bool fill);
     BitVector(const BitVector& other);
     BitVector(BitVector&& other) noexcept;
-    BitVector& operator=(const BitVector& other);
+    BitVector& operator=(const BitVector& other) {
+        if (this != &other && m_wordCount == other.m_wordCount) {
+            // The search copies saved domains back and forth: same sizes, no allocation.
+            m_bitCount = other.m_bitCount;
+            for (int w = 0; w < m_wordCount; ++w)
+                m_words[w] = other.m_words[w];
+            return *this;
+        }
+        return AssignResized(other);
+    }
     BitVector& operator=(BitVector&& other) noexcept;
     virtual ~BitVector();
 
@@ -50,8 +60,15 @@ public:
             m_words[i / kBitsPerWord] &= ~mask;
     }
     // Keeps bit i only (if it was set); all others cleared.
-    void KeepOnly(int i);
-    void ClearAll();
+    void KeepOnly(int i) {
+        const bool was = Test(i);
+        ClearAll();
+        if (was) m_words[i / kBitsPerWord] = 1u << (i % kBitsPerWord);
+    }
+    void ClearAll() {
+        for (int w = 0; w < m_wordCount; ++w)
+            m_words[w] = 0;
+    }
     void SetAll();
     // Number of set bits.
     int Count() const;
@@ -63,7 +80,23 @@ public:
     int PrevSet(int from) const;
     int First() const { return NextSet(0); }
     int Last() const { return PrevSet(m_bitCount - 1); }
-    bool Any() const;
+    bool Any() const {
+        for (int w = 0; w < m_wordCount; ++w)
+            if (m_words[w] != 0) return true;
+        return false;
+    }
+    // Calls f(i) for every set position in increasing order; f may clear bit i itself (the
+    // walk reads each word once, before visiting its bits).
+    template <typename F> void ForEachSet(F&& f) const {
+        for (int w = 0; w < m_wordCount; ++w) {
+            std::uint32_t word = m_words[w];
+            while (word != 0) {
+                const int bit = std::countr_zero(word);
+                word &= word - 1;
+                f(w * kBitsPerWord + bit);
+            }
+        }
+    }
     bool operator==(const BitVector& other) const;
     // True when every set bit of this vector is set in other.
     bool IsSubsetOf(const BitVector& other) const;
@@ -75,6 +108,7 @@ public:
     const std::uint32_t* Words() const { return m_words; }
 
 private:
+    BitVector& AssignResized(const BitVector& other);
     static int WordsFor(int n) { return (n + kBitsPerWord - 1) / kBitsPerWord; }
     void MaskTail();
 

@@ -5,6 +5,7 @@
 #include "complete/constraints/Minimise.hpp"
 #include "complete/induced/InducedVar.hpp"
 
+#include <algorithm>
 #include <cstring>
 #include <unordered_set>
 
@@ -38,13 +39,23 @@ void CSP::AddVariable(Variable* var) {
     }
 }
 
+Variable* CSP::Lookup(const std::vector<Variable*>& list, NameIndex& index, const std::string& name) {
+    if (index.indexed > list.size()) {
+        // The list was cut back: index it again.
+        index.byName.clear();
+        index.indexed = 0;
+    }
+    for (; index.indexed < list.size(); ++index.indexed)
+        if (Variable* v = list[index.indexed]; v != nullptr) index.byName.emplace(PrintedName(*v), v);
+    auto it = index.byName.find(name);
+    return it != index.byName.end() ? it->second : nullptr;
+}
+
 Variable* CSP::FindVariable(const char* name) const {
     if (name == nullptr) return nullptr;
-    for (Variable* v : m_variables)
-        if (v != nullptr && PrintedName(*v) == name) return v;
-    for (Variable* v : m_inducedVariables)
-        if (v != nullptr && PrintedName(*v) == name) return v;
-    return nullptr;
+    const std::string key(name);
+    if (Variable* v = Lookup(m_variables, m_decisionNames, key)) return v;
+    return Lookup(m_inducedVariables, m_inducedNames, key);
 }
 
 Variable* CSP::FindVariable(const CPObject* object) const {

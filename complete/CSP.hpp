@@ -5,6 +5,8 @@
 
 #include "complete/Value.hpp"
 
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace GFCLib {
@@ -23,7 +25,9 @@ public:
     // Appends to the induced list when the variable is induced (attaching its definition), else
     // to the decision list.
     void AddVariable(Variable* var);
-    // The variable of that printed name, decision list first; null when none.
+    // The variable of that printed name, decision list first; null when none. Names are indexed
+    // as the lists grow (amortised O(1) a lookup): name a variable before it joins a list, and
+    // only append to the lists.
     Variable* FindVariable(const char* name) const;
     Variable* FindVariable(const CPObject* object) const;
     // Appends the objective and makes it current.
@@ -41,6 +45,12 @@ public:
     const std::vector<Constraint*>& GetConstraints() const { return m_constraints; }
 
 private:
+    struct NameIndex {
+        std::unordered_map<std::string, Variable*> byName; // first variable of each name
+        std::size_t indexed = 0;                           // list entries indexed so far
+    };
+    static Variable* Lookup(const std::vector<Variable*>& list, NameIndex& index, const std::string& name);
+
     std::vector<Variable*> m_variables;
     std::vector<Variable*> m_inducedVariables;
     std::vector<Constraint*> m_constraints;
@@ -48,6 +58,8 @@ private:
     std::vector<std::vector<Value>*> m_valueLists;
     std::vector<Minimise*> m_objectives;
     Minimise* m_objective = nullptr;
+    mutable NameIndex m_decisionNames;
+    mutable NameIndex m_inducedNames;
 };
 
 } // namespace GFCLib

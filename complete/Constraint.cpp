@@ -97,7 +97,7 @@ bool Constraint::Preprocess() {
     if (single && !only->IsInstantiated() && only->GetFiniteDomain() != nullptr) {
         // Its effect on the one domain is final, so filter every value, not just the bounds,
         // before the constraint leaves the search.
-        if (!FilterByTrying(0, false, true)) return false;
+        if (!FilterExact(0)) return false;
         Detach();
         return true;
     }
@@ -128,8 +128,9 @@ bool Constraint::FilterByTrying(int i, bool negated, bool exact) {
     };
     if (exact) {
         // Walk positions, not ranks, so removing a value never skips the next one.
-        for (int p = d->MinIndex(); p >= 0; p = d->NextIndex(p + 1))
+        d->GetState().Bits().ForEachSet([&](int p) {
             if (!keeps(p)) (void)d->Remove(p);
+        });
     } else {
         for (int p = d->MinIndex(); p >= 0; p = d->NextIndex(p + 1)) {
             if (keeps(p)) break;

@@ -66,6 +66,10 @@ public:
     [[nodiscard]] virtual bool FilterArg(int i);
     // Removes the values under which the constraint holds; false when the domain became empty.
     [[nodiscard]] bool FilterArgNegated(int i);
+    // Removes every value of m_vars[i] (a finite variable) that cannot satisfy the constraint,
+    // interior values included: what preparation runs before a one-variable constraint leaves
+    // the search. Default: try every value.
+    [[nodiscard]] virtual bool FilterExact(int i) { return FilterByTrying(i, false, true); }
     // Filters every unbound variable in order; false at the first emptied domain.
     [[nodiscard]] virtual bool ForwardCheck();
     virtual void Prepare() {}

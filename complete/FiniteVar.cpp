@@ -3,7 +3,9 @@
 namespace GFCLib {
 
 FiniteVar::FiniteVar(const char* name, std::unique_ptr<FiniteVarState> state)
-    : Variable(name), m_state(std::move(state)) {}
+    : Variable(name), m_state(std::move(state)) {
+    BindState(m_state.get());
+}
 
 Value FiniteVar::GetMin() const {
     if (IsInstantiated()) return m_state->m_value;

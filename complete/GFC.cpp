@@ -88,6 +88,16 @@ GFCVar& GFC::RecordAt(int level) {
 
 int GFC::Choose(int level) {
     const int n = static_cast<int>(m_records.size());
+    // Natural ordering labels the lists in order, so the first free variable is the one at the
+    // level's own position; smallest domain does so too once every decision variable is bound.
+    // Answer those in O(1) instead of rescanning the lists at every level.
+    const bool inOrder =
+        m_chooser == NaturalOrdering ||
+        (m_chooser == SmallestDomainOrdering && level >= static_cast<int>(m_problem->GetVariables().size()));
+    if (inOrder && level >= 0 && level < n &&
+        !m_records[static_cast<std::size_t>(level)]->GetVariable()->IsInstantiated() &&
+        (level == 0 || m_order[static_cast<std::size_t>(level) - 1] == level - 1))
+        return level;
     int position = m_chooser(m_problem, level, false);
     if (position >= 0 && position < n &&
         !m_records[static_cast<std::size_t>(position)]->GetVariable()->IsInstantiated())
@@ -231,7 +241,7 @@ bool GFC::Step() {
             labelled = true;
             break;
         }
-        record.UndoForwardCheck();
+        record.UndoForwardCheck(m_backjumping);
         v->Unassign();
     }
     if (!labelled) return false;
@@ -319,7 +329,7 @@ void GFC::LeaveLevel(bool jump) {
             if (m_stats != nullptr) m_stats->CountBacktrack();
             GFCVar& skipped = RecordAt(m_depth);
             Variable* y = skipped.GetVariable();
-            skipped.UndoForwardCheck();
+            skipped.UndoForwardCheck(m_backjumping);
             y->Unassign();
             NotifyUninstantiate(y);
             for (Variable* n : skipped.GetNeighbours()) {
@@ -348,7 +358,7 @@ bool GFC::Backtrack() {
     }
     GFCVar& record = RecordAt(m_depth);
     Variable* v = record.GetVariable();
-    record.UndoForwardCheck();
+    record.UndoForwardCheck(m_backjumping);
     v->Unassign();
     NotifyUninstantiate(v);
     if (v->HasNextValue()) return true;

@@ -1,6 +1,7 @@
 #include "complete/GFCVar.hpp"
 
 #include "complete/Constraint.hpp"
+#include "complete/FiniteDomainState.hpp"
 #include "complete/Variable.hpp"
 
 #include <algorithm>
@@ -18,8 +19,9 @@ GFCVar::GFCVar(Variable* var) : m_var(var), m_initialDomainSize(var->GetDomainSi
     m_savedState.reset(var->GetState().Clone());
     m_savedDomain.reset(var->GetDomainState().Clone());
     for (Variable* n : m_neighbours) {
-        m_neighbourStates.emplace_back(n->GetState().Clone());
         m_neighbourDomains.emplace_back(n->GetDomainState().Clone());
+        m_liveDomains.push_back(&n->GetDomainState());
+        m_finite.push_back(dynamic_cast<FiniteDomainState*>(m_liveDomains.back()) != nullptr ? 1 : 0);
     }
     m_savedNeighbour.assign(m_neighbours.size(), 0);
 }
@@ -31,18 +33,26 @@ void GFCVar::Save() {
         Variable* n = m_neighbours[i];
         m_savedNeighbour[i] = n->IsInstantiated() ? 0 : 1;
         if (!m_savedNeighbour[i]) continue;
-        m_neighbourStates[i]->Assign(n->GetState());
-        m_neighbourDomains[i]->Assign(n->GetDomainState());
+        if (m_finite[i])
+            static_cast<FiniteDomainState&>(*m_neighbourDomains[i]).Bits() =
+                static_cast<const FiniteDomainState*>(m_liveDomains[i])->Bits();
+        else
+            m_neighbourDomains[i]->Assign(*m_liveDomains[i]);
     }
     m_needsSave = false;
 }
 
-void GFCVar::UndoForwardCheck() {
+void GFCVar::UndoForwardCheck(bool bookkeeping) {
     const int id = m_var->GetId();
     for (std::size_t i = 0; i < m_neighbours.size(); ++i) {
         Variable* n = m_neighbours[i];
         if (n->IsInstantiated() || !m_savedNeighbour[i]) continue;
-        n->RestoreState(*m_neighbourStates[i], *m_neighbourDomains[i]);
+        if (m_finite[i])
+            static_cast<FiniteDomainState*>(m_liveDomains[i])->Bits() =
+                static_cast<const FiniteDomainState&>(*m_neighbourDomains[i]).Bits();
+        else
+            m_liveDomains[i]->Assign(*m_neighbourDomains[i]);
+        if (!bookkeeping) continue;
         n->PastSet().Erase(id);
         n->ConflictSet().Erase(id);
     }

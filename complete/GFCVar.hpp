@@ -1,7 +1,9 @@
 #pragma once
 // The search's record of one variable: its neighbours (variables sharing a constraint) and the
-// saved states of the variable and of its unbound neighbours, taken at the start of the
+// saved states of the variable and of its unbound neighbours' domains, taken at the start of the
 // variable's level so that the level's forward checking can be undone by copying them back.
+// A neighbour unbound at the save is unbound again when the level is undone, with the state it
+// had (deeper levels restore their own variables first), so only its domain needs saving.
 
 #include "complete/DomainState.hpp"
 #include "complete/VarState.hpp"
@@ -24,9 +26,9 @@ public:
     void MarkNeedsSave() { m_needsSave = true; }
     // Saves the variable and every unbound neighbour.
     void Save();
-    // Restores every unbound neighbour and removes this variable's id from its neighbours'
-    // past and conflict sets.
-    void UndoForwardCheck();
+    // Restores every unbound neighbour and, with bookkeeping, removes this variable's id from
+    // its neighbours' past and conflict sets.
+    void UndoForwardCheck(bool bookkeeping = true);
     // Restores the variable's own state and domain.
     void RestoreVariable();
     // Calls f(DomainState&) on every saved domain state of var held here.
@@ -43,9 +45,10 @@ private:
     bool m_needsSave = true;
     std::unique_ptr<VarState> m_savedState;
     std::unique_ptr<DomainState> m_savedDomain;
-    std::vector<std::unique_ptr<VarState>> m_neighbourStates;
     std::vector<std::unique_ptr<DomainState>> m_neighbourDomains;
-    std::vector<char> m_savedNeighbour; // 1 where the neighbour was unbound at the save
+    std::vector<DomainState*> m_liveDomains; // each neighbour's live domain state
+    std::vector<char> m_finite;              // 1 where both are FiniteDomainStates (copied directly)
+    std::vector<char> m_savedNeighbour;      // 1 where the neighbour was unbound at the save
     int m_initialDomainSize;
 };
 

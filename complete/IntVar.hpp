@@ -24,8 +24,17 @@ public:
 
     IntDomainSpec* GetIntSpec() const { return m_intSpec; }
     int GetInt() const { return m_state->m_value.GetInt(); }
-    int MinInt() const { return IsInstantiated() ? GetInt() : m_intSpec->IntAt(m_domain.MinIndex()); }
-    int MaxInt() const { return IsInstantiated() ? GetInt() : m_intSpec->IntAt(m_domain.MaxIndex()); }
+    // Smallest and largest value left (the value when bound; 0 for an empty domain).
+    int MinInt() const {
+        if (IsInstantiated()) return GetInt();
+        const int i = m_domain.MinIndex();
+        return i >= 0 ? m_intSpec->IntAt(i) : 0;
+    }
+    int MaxInt() const {
+        if (IsInstantiated()) return GetInt();
+        const int i = m_domain.MaxIndex();
+        return i >= 0 ? m_intSpec->IntAt(i) : 0;
+    }
     bool ContainsInt(int v) const { return m_domain.Contains(m_intSpec->IndexOfInt(v)); }
     [[nodiscard]] bool RemoveInt(int v) {
         const int index = m_intSpec->IndexOfInt(v);

@@ -6,9 +6,12 @@
 
 namespace GFCLib {
 
-SetVar::SetVar() : Variable(nullptr) {}
+SetVar::SetVar() : Variable(nullptr) {
+    BindState(&m_state);
+}
 
 SetVar::SetVar(const char* name, const char* specName) : Variable(name) {
+    BindState(&m_state);
     SetDomSpec* spec = SetDomSpec::Find(specName);
     if (spec == nullptr)
         throw Platform::InternalError(std::string("Unknown set domain ") +

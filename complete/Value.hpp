@@ -25,6 +25,7 @@ public:
     // A set over the universe (shared, not owned: it must outlive the value); every element is a
     // member when fill is non-zero, none otherwise.
     Value(std::vector<Value>* universe, int fill);
+    Value(std::vector<Value>& universe, int fill) : Value(&universe, fill) {}
     explicit Value(const ValueSet& set);
     static Value MakeBool(bool b);
     Value(const Value& other);

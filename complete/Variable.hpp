@@ -52,7 +52,7 @@ public:
         if (name != nullptr) m_name = name;
     }
     // The state's value (meaningful while instantiated).
-    const Value& GetCurrentValue() const { return GetState().m_value; }
+    const Value& GetCurrentValue() const { return m_varState->m_value; }
     std::vector<Constraint*>& GetConstraints() { return m_constraints; }
     const std::vector<Constraint*>& GetConstraints() const { return m_constraints; }
     void AddConstraint(Constraint* c) { m_constraints.push_back(c); }
@@ -61,7 +61,7 @@ public:
     // True unless a constraint of the list is ready to check and not satisfied.
     bool AllReadyConstraintsSatisfied() const;
 
-    bool IsInstantiated() const { return GetState().m_instantiated; }
+    bool IsInstantiated() const { return m_varState->m_instantiated; }
     // Binds the variable to value (which should be in the domain).
     virtual void SetValue(const Value& value) = 0;
     // index := index, unbound.
@@ -113,10 +113,14 @@ public:
     const IdSet& ConflictSet() const { return m_conflictSet; }
 
 protected:
+    // Subclasses point this at their live state in their constructors (a non-virtual path for
+    // the search's most frequent question, "is it bound?").
+    void BindState(VarState* state) { m_varState = state; }
     virtual void PrintDomain(std::ostream& os) const = 0;
     virtual void PrintValue(std::ostream& os) const;
 
 private:
+    VarState* m_varState = nullptr;
     int m_id;
     std::string m_name;
     int m_level = -1;

@@ -2,6 +2,8 @@
 // The abstract local-search engine through which the bridges drive every engine of the
 // library: one run per Solve, results read afterwards, Stop from another thread.
 
+#include <climits>
+#include <functional>
 #include <ostream>
 
 namespace GLSLib {
@@ -31,6 +33,19 @@ public:
     // The engine's own problem, filled by the caller before the first Solve.
     virtual GLSCSP* GetCSP() = 0;
     virtual ~GGLS() = default;
+
+    // Series of runs (used by the external solver program). The defaults do nothing, for
+    // engines that keep no series.
+    // Tells of each new best assignment: the argument is the new best total (objective value
+    // plus soft cost).
+    using NewBestCallback = std::function<void(int bestTotal)>;
+    // Resets the engine for a new series: the next run starts from a random assignment, the
+    // best total is none (2147483647) and a pending stop request is dropped.
+    virtual void PrepareRuns() {}
+    // Stores the function told of each new best cost (empty: nobody is told).
+    virtual void SetNewBestCallback(NewBestCallback callback) { (void)callback; }
+    // The best total of the series; 2147483647 when none.
+    virtual int GetBestTotal() const { return INT_MAX; }
 
     // The scale of utilities and of the objective's violation.
     static int UtilityScale() { return 1000; }

@@ -9,6 +9,7 @@
 #include "complete/IntDomainSpec.hpp"
 #include "complete/IntVar.hpp"
 #include "complete/ReleaseGlobals.hpp"
+#include "complete/constraints/AllDifferent.hpp"
 #include "complete/constraints/NotEqual.hpp"
 #include "complete/induced/MinusOp.hpp"
 
@@ -28,7 +29,8 @@ void Post(CSP* csp, Constraint* c) {
     c->Attach();
 }
 
-CSP* BuildQueens(int n) {
+// globalRows: the rows differ by one AllDifferent instead of pairwise disequalities.
+CSP* BuildQueens(int n, bool globalRows) {
     auto* csp = new CSP();
     IntDomainSpec::CreateRange("Column", 0, n - 1);
     std::vector<IntVar*> rows;
@@ -36,9 +38,14 @@ CSP* BuildQueens(int n) {
         rows.push_back(new IntVar(("Row" + std::to_string(i)).c_str(), "Column"));
         csp->AddVariable(rows.back());
     }
+    if (globalRows) {
+        auto* all = new AllDifferent();
+        all->Init(rows);
+        Post(csp, all);
+    }
     for (int i = 0; i < n; ++i)
         for (int j = i + 1; j < n; ++j) {
-            Post(csp, new NotEqual(rows[i], rows[j]));
+            if (!globalRows) Post(csp, new NotEqual(rows[i], rows[j]));
             auto* diff = new MinusOp();
             diff->ComputeDomain(rows[i], rows[j]);
             csp->AddVariable(diff);
@@ -51,20 +58,21 @@ CSP* BuildQueens(int n) {
     return csp;
 }
 
-void CountQueens(benchmark::State& state, int ordering) {
+void CountQueens(benchmark::State& state, int ordering, bool globalRows) {
     const int n = static_cast<int>(state.range(0));
     double nodes = 0;
     long long solutions = 0;
     for (auto _ : state) {
         state.PauseTiming();
         ReleaseGlobals();
-        CSP* csp = BuildQueens(n);
+        CSP* csp = BuildQueens(n, globalRows);
         GFCStats stats;
         auto* search = new GFC(csp, &stats, false);
         search->SetParameter(1, ordering);
         state.ResumeTiming();
         solutions = 0;
-        while (search->FindNextSolution()) ++solutions;
+        while (search->FindNextSolution())
+            ++solutions;
         state.PauseTiming();
         nodes += static_cast<double>(stats.GetNodes()) + stats.GetInducedNodes();
         delete search;
@@ -77,12 +85,14 @@ void CountQueens(benchmark::State& state, int ordering) {
     state.counters["nodes/s"] = benchmark::Counter(nodes, benchmark::Counter::kIsRate);
 }
 
-void BM_QueensNatural(benchmark::State& state) { CountQueens(state, 0); }
-void BM_QueensSmallestDomain(benchmark::State& state) { CountQueens(state, 2); }
+void BM_QueensNatural(benchmark::State& state) { CountQueens(state, 0, false); }
+void BM_QueensSmallestDomain(benchmark::State& state) { CountQueens(state, 2, false); }
+void BM_QueensAllDifferentRows(benchmark::State& state) { CountQueens(state, 2, true); }
 
 } // namespace
 
 BENCHMARK(BM_QueensNatural)->DenseRange(8, 12)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QueensSmallestDomain)->DenseRange(8, 12)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QueensAllDifferentRows)->DenseRange(8, 12)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -14,6 +14,10 @@ public:
     bool IsSatisfied() const override { return A()->GetValue() == B()->GetValue(); }
     // The unbound side keeps only the bound side's value.
     bool FilterArg(int i) override;
+    // Against a bound other side the filter is already exact.
+    bool FilterExact(int i) override {
+        return Other(i)->IsBound() ? FilterArg(i) : Constraint::FilterExact(i);
+    }
 };
 
 } // namespace GFCLib

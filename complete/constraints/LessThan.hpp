@@ -13,6 +13,10 @@ public:
     const char* GetName() const override { return "LessThan"; }
     bool IsSatisfied() const override { return A()->GetValue() < B()->GetValue(); }
     bool FilterArg(int i) override;
+    // Against a bound other side the filter is already exact.
+    bool FilterExact(int i) override {
+        return Other(i)->IsBound() ? FilterArg(i) : Constraint::FilterExact(i);
+    }
 };
 
 } // namespace GFCLib

@@ -16,6 +16,13 @@ public:
     void Attach() override;
     // The unbound side loses the bound side's value.
     bool FilterArg(int i) override;
+    // Against a bound other side the filter is already exact.
+    bool FilterExact(int i) override {
+        return Other(i)->IsBound() ? FilterArg(i) : Constraint::FilterExact(i);
+    }
+    // Same filtering; two variables over one spec take a direct path (the common case of
+    // pairwise disequalities).
+    bool ForwardCheck() override;
 };
 
 } // namespace GFCLib

@@ -10,7 +10,7 @@ bool Definition::IsSatisfied() const {
 
 bool Definition::IsAllButOneBound(int n) const {
     (void)n;
-    return !IsBound() && m_owner->WantsPropagation();
+    return m_boundCount != static_cast<int>(m_args.size()) && m_owner->WantsPropagation();
 }
 
 bool Definition::ForwardCheck() {

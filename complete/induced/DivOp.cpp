@@ -5,7 +5,7 @@
 
 namespace GFCLib {
 
-bool DivOp::Apply(long long a, long long b, long long& r) const {
+bool DivOp::Compute(long long a, long long b, long long& r) {
     if (b == 0) return false;
     r = a / b;
     return InIntRange(r);

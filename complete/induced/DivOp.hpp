@@ -7,7 +7,9 @@ namespace GFCLib {
 
 class DivOp : public IntBinOp {
 public:
-    bool Apply(long long a, long long b, long long& r) const override;
+    bool Apply(long long a, long long b, long long& r) const override { return Compute(a, b, r); }
+    static bool Compute(long long a, long long b, long long& r);
+    bool Propagate() override { return PropagateUsing(&Compute); }
     const char* Symbol() const override { return "/"; }
 
 protected:

@@ -1,5 +1,5 @@
 #pragma once
-// The part every induced variable shares: a variable whose value is a function of other
+// What every induced variable shares: a variable whose value is a function of other
 // arguments (an expression), defined by a constraint it owns. The definition joins the search
 // when the variable is added to a problem; the search labels induced variables after the
 // decision variables, when their definitions have usually fixed them already.

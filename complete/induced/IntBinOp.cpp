@@ -23,11 +23,13 @@ void IntBinOp::ComputeDomain(CPObject* a, CPObject* b) {
             });
         });
         SetComputedDomain(std::move(results));
+        m_complete = true;
     } else {
         long long lo = 0;
         long long hi = 0;
         Bounds(MinOf(a), MaxOf(a), MinOf(b), MaxOf(b), lo, hi);
         SetComputedRange(lo, hi);
+        m_complete = false;
     }
     Define(this, {a, b});
 }
@@ -63,42 +65,7 @@ bool IntBinOp::WantsPropagation() const {
 }
 
 bool IntBinOp::Propagate() {
-    const bool aFixed = m_a->IsBound();
-    const bool bFixed = m_b->IsBound();
-    if (aFixed && bFixed) {
-        long long r = 0;
-        if (!Apply(ValueOf(m_a), ValueOf(m_b), r)) return false;
-        if (IsInstantiated()) return r == GetInt();
-        return KeepInt(static_cast<int>(r));
-    }
-    if (!aFixed && !bFixed) return true;
-    IntVar* x = aFixed ? m_bVar : m_aVar;
-    const long long fixed = aFixed ? ValueOf(m_a) : ValueOf(m_b);
-    const auto apply = [&](long long v, long long& r) {
-        return aFixed ? Apply(fixed, v, r) : Apply(v, fixed, r);
-    };
-    FiniteDomain& dx = x->GetDomain();
-    const IntDomainSpec* sx = x->GetIntSpec();
-    if (IsInstantiated()) {
-        const long long z = GetInt();
-        for (int p = dx.MinIndex(); p >= 0; p = dx.NextIndex(p + 1)) {
-            long long r = 0;
-            if (!apply(sx->IntAt(p), r) || r != z) (void)dx.Remove(p);
-        }
-        return !dx.IsEmpty();
-    }
-    BitVector& mark = Scratch();
-    for (int p = dx.MinIndex(); p >= 0; p = dx.NextIndex(p + 1)) {
-        long long r = 0;
-        int k = -1;
-        if (apply(sx->IntAt(p), r)) k = m_intSpec->IndexOfInt(static_cast<int>(r));
-        if (k >= 0 && m_domain.Contains(k))
-            mark.Set(k, true);
-        else
-            (void)dx.Remove(p);
-    }
-    if (dx.IsEmpty()) return false;
-    return m_domain.IntersectBits(mark);
+    return PropagateUsing([this](long long a, long long b, long long& r) { return Apply(a, b, r); });
 }
 
 } // namespace GFCLib

@@ -5,7 +5,7 @@
 
 namespace GFCLib {
 
-bool MinusOp::Apply(long long a, long long b, long long& r) const {
+bool MinusOp::Compute(long long a, long long b, long long& r) {
     r = a - b;
     return InIntRange(r);
 }

@@ -7,7 +7,14 @@ namespace GFCLib {
 
 class MinusOp : public IntBinOp {
 public:
-    bool Apply(long long a, long long b, long long& r) const override;
+    bool Apply(long long a, long long b, long long& r) const override { return Compute(a, b, r); }
+    static bool Compute(long long a, long long b, long long& r);
+    // The other operand giving result d: fixed - d when a is fixed, d + fixed when b is.
+    static bool Invert(bool fixedIsA, long long fixed, long long d, long long& x) {
+        x = fixedIsA ? fixed - d : d + fixed;
+        return true;
+    }
+    bool Propagate() override { return PropagateUsing(&Compute, &Invert); }
     const char* Symbol() const override { return "-"; }
 };
 

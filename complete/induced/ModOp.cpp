@@ -5,7 +5,7 @@
 
 namespace GFCLib {
 
-bool ModOp::Apply(long long a, long long b, long long& r) const {
+bool ModOp::Compute(long long a, long long b, long long& r) {
     if (b == 0) return false;
     r = a % b;
     return true;

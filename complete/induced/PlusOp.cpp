@@ -5,7 +5,7 @@
 
 namespace GFCLib {
 
-bool PlusOp::Apply(long long a, long long b, long long& r) const {
+bool PlusOp::Compute(long long a, long long b, long long& r) {
     r = a + b;
     return InIntRange(r);
 }

@@ -7,7 +7,15 @@ namespace GFCLib {
 
 class PlusOp : public IntBinOp {
 public:
-    bool Apply(long long a, long long b, long long& r) const override;
+    bool Apply(long long a, long long b, long long& r) const override { return Compute(a, b, r); }
+    static bool Compute(long long a, long long b, long long& r);
+    // The other operand giving result d: d - fixed either way.
+    static bool Invert(bool fixedIsA, long long fixed, long long d, long long& x) {
+        (void)fixedIsA;
+        x = d - fixed;
+        return true;
+    }
+    bool Propagate() override { return PropagateUsing(&Compute, &Invert); }
     const char* Symbol() const override { return "+"; }
 };
 

@@ -5,7 +5,7 @@
 
 namespace GFCLib {
 
-bool PowerOp::Apply(long long a, long long b, long long& r) const {
+bool PowerOp::Compute(long long a, long long b, long long& r) {
     if (b < 0) return false;
     long long result = 1;
     for (long long i = 0; i < b; ++i) {

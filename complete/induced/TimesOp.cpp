@@ -5,7 +5,7 @@
 
 namespace GFCLib {
 
-bool TimesOp::Apply(long long a, long long b, long long& r) const {
+bool TimesOp::Compute(long long a, long long b, long long& r) {
     r = a * b;
     return InIntRange(r);
 }

@@ -11,14 +11,14 @@ namespace BridgeCases {
 
 using namespace RawBuild;
 
-// Small variables shared by the cases: x, y, z over 0..3, b boolean, s and t sets over {1,2,3}.
+// Small variables shared by the cases: x, y, z over 0..3, b boolean, s and t sets over {1,2}.
 struct Vars {
     E x, y, z, b, s, t;
 };
 
 inline Vars Declare(Problem& p) {
     auto d = p.IntRange("d", 0, 3);
-    auto sd = p.SetDom("sd", {1, 2, 3});
+    auto sd = p.SetDom("sd", {1, 2});
     Vars v;
     v.x = p.IntVar("x", d);
     v.y = p.IntVar("y", d);
@@ -77,7 +77,7 @@ inline const std::vector<Case>& Cases() {
          [](Problem& p, const Vars& v) {
              p.Post(Con(RawType::AllDisjoint, Arr({v.s, v.t})));
              p.Post(
-                 Con(RawType::Equal, Op(RawType::Cardinality, Op(RawType::Union, Arr({v.s, v.t}))), Int(3)));
+                 Con(RawType::Equal, Op(RawType::Cardinality, Op(RawType::Union, Arr({v.s, v.t}))), Int(2)));
          }},
         {"intersection",
          [](Problem& p, const Vars& v) {

@@ -1,3 +1,5 @@
+#include "RawLPCheck.hpp"
+
 #include "bridges/RawLPSolver.hpp"
 
 #include "language/raw/RawFlt.hpp"
@@ -13,6 +15,8 @@
 #include <sstream>
 
 namespace {
+
+using RawLPCheck::verifySolution;
 
 using E = RPtr<RawExpr>;
 
@@ -71,59 +75,6 @@ struct Problem {
     void minimise(E e) { csp.SetRealObjective(MakeR<RawOpt>(RawType::Minimise, std::move(e))); }
     void maximise(E e) { csp.SetRealObjective(MakeR<RawOpt>(RawType::Maximise, std::move(e))); }
 };
-
-// Evaluates a raw arithmetic expression under the given values, independently of the bridge.
-double evaluate(const RawExpr& e, const std::map<std::string, double>& values) {
-    switch (e.GetType()) {
-    case RawType::FltVar:
-        return values.at(e.GetName());
-    case RawType::IntVal:
-    case RawType::FltVal:
-        return e.GetFlt();
-    case RawType::Plus:
-        return evaluate(*e.GetArg(0), values) + evaluate(*e.GetArg(1), values);
-    case RawType::Minus:
-        return e.GetArgCount() == 1 ? -evaluate(*e.GetArg(0), values)
-                                    : evaluate(*e.GetArg(0), values) - evaluate(*e.GetArg(1), values);
-    case RawType::Times:
-        return evaluate(*e.GetArg(0), values) * evaluate(*e.GetArg(1), values);
-    case RawType::Divide:
-        return evaluate(*e.GetArg(0), values) / evaluate(*e.GetArg(1), values);
-    default:
-        ADD_FAILURE() << "cannot evaluate " << e.ToString();
-        return 0.0;
-    }
-}
-
-// Checks the bridge's one solution against every raw constraint and the raw objective.
-void verifySolution(const RawLPSolver& solver, const RawCSP& csp) {
-    ASSERT_EQ(solver.GetSolutions().GetCount(), 1);
-    const RawSolution& s = solver.GetSolutions().GetSolution(0);
-    ASSERT_EQ(s.GetSize(), static_cast<int>(csp.GetRealVariables().size()));
-    std::map<std::string, double> values;
-    for (int i = 0; i < s.GetSize(); ++i) {
-        const RawLabel& label = s.GetLabel(i);
-        EXPECT_EQ(label.GetName(), csp.GetRealVariables()[static_cast<std::size_t>(i)]->GetName());
-        EXPECT_EQ(label.GetValue()->GetType(), RawType::FltVal);
-        values[label.GetName()] = label.GetValue()->GetFlt();
-        EXPECT_GE(values[label.GetName()], -1e-9);
-    }
-    for (const auto& c : csp.GetRealConstraints()) {
-        const double l = evaluate(*c->GetArg(0), values), r = evaluate(*c->GetArg(1), values);
-        const double tol = 1e-7 * (1 + std::abs(r));
-        if (c->GetType() == RawType::LessEqual) {
-            EXPECT_LE(l, r + tol) << c->ToString();
-        } else if (c->GetType() == RawType::GreaterEqual) {
-            EXPECT_GE(l, r - tol) << c->ToString();
-        } else {
-            EXPECT_EQ(c->GetType(), RawType::Equal);
-            EXPECT_NEAR(l, r, tol) << c->ToString();
-        }
-    }
-    EXPECT_EQ(s.GetCost().GetName(), "cost");
-    EXPECT_NEAR(s.GetCost().GetValue()->GetFlt(), evaluate(*csp.GetRealObjective()->GetExpression(), values),
-                1e-7);
-}
 
 double valueOf(const RawLPSolver& solver, const std::string& name) {
     const RawLabel* label = solver.GetSolutions().GetSolution(0).FindLabel(name);
@@ -335,6 +286,8 @@ TEST(RawLPSolver, FailuresAppendNoSolutionAndShowNothing) {
         EXPECT_EQ(solver.GetSolutions().GetCount(), 0) << f.name;
         EXPECT_EQ(solver.GetMessage(), f.message) << f.name;
         EXPECT_TRUE(shown.Messages().empty()) << f.name;
+        solver.ReportMessage();
+        EXPECT_EQ(shown.Messages(), std::vector<std::string>{f.message}) << f.name;
     }
 }
 
@@ -360,6 +313,9 @@ TEST(RawLPSolver, StopBeforeSolveEndsWithoutASolution) {
     EXPECT_FALSE(solver.IsSolved());
     EXPECT_EQ(solver.GetSolutions().GetCount(), 0);
     EXPECT_EQ(solver.GetMessage(), "");
+    Platform::MessageCapture shown;
+    solver.ReportMessage();
+    EXPECT_TRUE(shown.Messages().empty());
 }
 
 TEST(RawLPSolver, StatisticsText) {

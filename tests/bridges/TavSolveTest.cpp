@@ -193,7 +193,7 @@ TEST(TavSolveApp, ExitCodesForUsageParseErrorsAndUnavailableSolvers) {
     };
     AppRun parse = Tav({"missing.csp"}, fails);
     EXPECT_EQ(parse.code, 1);
-    EXPECT_EQ(parse.err, "Can't open CSP File\n");
+    EXPECT_EQ(parse.err, "missing.csp: Can't open CSP File\n");
     EXPECT_EQ(parse.out, "");
 }
 

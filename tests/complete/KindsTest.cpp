@@ -54,6 +54,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -524,4 +525,84 @@ TEST(KindsTest, Arithmetic) {
 }
 TEST(KindsTest, Sets) {
     RunAll(SetCases());
+}
+
+// Random small problems of mixed binary and ternary constraints: catches search faults
+// (conflict bookkeeping, undoing levels) that hand-made cases miss.
+TEST(KindsTest, RandomProblemsAgainstTheOracle) {
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        const Case build = [seed](Builder& b) -> Check {
+            std::mt19937 rng(seed);
+            const int n = 4 + static_cast<int>(rng() % 3);
+            std::vector<IntVar*> xs;
+            for (int i = 0; i < n; ++i)
+                xs.push_back(b.Int(0, 2 + static_cast<int>(rng() % 3)));
+            struct Rule {
+                int kind, i, j, k;
+            };
+            std::vector<Rule> rules;
+            const int m = n + static_cast<int>(rng() % 4);
+            for (int c = 0; c < m; ++c) {
+                Rule r{static_cast<int>(rng() % 5), static_cast<int>(rng() % n), static_cast<int>(rng() % n),
+                       static_cast<int>(rng() % n)};
+                if (r.i == r.j) r.j = (r.i + 1) % n;
+                rules.push_back(r);
+                switch (r.kind) {
+                case 0:
+                    b.Post(new NotEqual(xs[r.i], xs[r.j]));
+                    break;
+                case 1:
+                    b.Post(new LessThanEq(xs[r.i], xs[r.j]));
+                    break;
+                case 2: {
+                    auto* sum = b.Induced(new PlusOp());
+                    sum->ComputeDomain(xs[r.i], xs[r.j]);
+                    b.Post(new NotEqual(sum, xs[r.k]));
+                    break;
+                }
+                case 3:
+                    b.Post(new Or(new Equal(xs[r.i], xs[r.j]), new LessThan(xs[r.k], b.Const(1))));
+                    break;
+                default: {
+                    auto* all = new AllDifferent();
+                    all->Init(std::vector<Variable*>{xs[r.i], xs[r.j], xs[r.k]});
+                    b.Post(all);
+                    break;
+                }
+                }
+            }
+            return [rules](const Assignment& a) {
+                for (const Rule& r : rules) {
+                    const int x = a[r.i], y = a[r.j], z = a[r.k];
+                    bool ok = true;
+                    switch (r.kind) {
+                    case 0:
+                        ok = x != y;
+                        break;
+                    case 1:
+                        ok = x <= y;
+                        break;
+                    case 2:
+                        ok = x + y != z;
+                        break;
+                    case 3:
+                        ok = x == y || z < 1;
+                        break;
+                    default:
+                        ok = x != y && x != z && y != z;
+                        break;
+                    }
+                    if (!ok) return false;
+                }
+                return true;
+            };
+        };
+        for (int mode = 0; mode < 4; ++mode) {
+            std::set<Assignment> oracle;
+            const auto found = Solve(build, mode < 3 ? mode : 0, mode == 3 ? 1 : 0, &oracle);
+            EXPECT_EQ(found, oracle) << "mode " << mode << ": solver " << found.size() << " oracle "
+                                     << oracle.size();
+        }
+    }
 }

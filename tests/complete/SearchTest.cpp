@@ -1,3 +1,4 @@
+#include "complete/BoolVar.hpp"
 #include "complete/CSP.hpp"
 #include "complete/GFC.hpp"
 #include "complete/GFCStats.hpp"
@@ -7,20 +8,24 @@
 #include "complete/VariableOrdering.hpp"
 #include "complete/constraints/AllDifferent.hpp"
 #include "complete/constraints/Equal.hpp"
+#include "complete/constraints/Iff.hpp"
 #include "complete/constraints/LessThanEq.hpp"
 #include "complete/constraints/Minimise.hpp"
 #include "complete/constraints/NotEqual.hpp"
+#include "complete/constraints/Or.hpp"
 #include "complete/induced/MinusOp.hpp"
 #include "complete/induced/PlusOp.hpp"
 #include "complete/induced/ScalProdOp.hpp"
 #include "complete/induced/SumOp.hpp"
 #include "platform/FatalError.hpp"
+#include "platform/Random.hpp"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <map>
 #include <set>
+#include <sstream>
 #include <thread>
 #include <vector>
 
@@ -142,60 +147,68 @@ TEST_F(SearchFixture, CliqueOfFourHasNoThreeColouring) {
 }
 
 TEST_F(SearchFixture, SendMoreMoney) {
-    auto* csp = new CSP();
-    IntDomainSpec::CreateRange("Digit", 0, 9);
-    const char* names[] = {"S", "E", "N", "D", "M", "O", "R", "Y"};
-    std::map<char, IntVar*> letter;
-    std::vector<IntVar*> vars;
-    for (const char* n : names) {
-        auto* v = new IntVar(n, "Digit");
-        csp->AddVariable(v);
-        letter[n[0]] = v;
-        vars.push_back(v);
-    }
-    auto* all = new AllDifferent();
-    all->Init(vars);
-    Post(csp, all);
-    // SEND + MORE - MONEY = 0 as one scalar product.
-    std::map<char, int> weight;
-    const auto add = [&](const std::string& word, int sign) {
-        int w = 1;
-        for (auto it = word.rbegin(); it != word.rend(); ++it, w *= 10)
-            weight[*it] += sign * w;
-    };
-    add("SEND", 1);
-    add("MORE", 1);
-    add("MONEY", -1);
-    std::vector<IntVar*> terms;
-    std::vector<Value> coefficients;
-    for (auto& [c, w] : weight) {
-        terms.push_back(letter[c]);
-        coefficients.emplace_back(w);
-    }
-    auto* sum = new ScalProdOp();
-    sum->Init(terms, coefficients);
-    csp->AddVariable(sum);
-    auto* zero = new Value(0);
-    csp->GetValues().push_back(zero);
-    Post(csp, new Equal(sum, zero));
-    Post(csp, new NotEqual(letter['S'], zero));
-    Post(csp, new NotEqual(letter['M'], zero));
-    {
-        const auto found = AllSolutions(csp, vars, 2);
-        ASSERT_EQ(found.size(), 1u);
-        const auto& s = *found.begin();
-        const auto num = [&](const std::string& word) {
-            int n = 0;
-            for (char c : word)
-                n = 10 * n + s[static_cast<std::size_t>(
-                                 std::find(std::begin(names), std::end(names), std::string(1, c)) -
-                                 std::begin(names))];
-            return n;
+    for (int mode = 0; mode < 4; ++mode) {
+        ReleaseGlobals();
+        auto* csp = new CSP();
+        IntDomainSpec::CreateRange("Digit", 0, 9);
+        const std::string names = "SENDMORY";
+        std::map<char, IntVar*> letter;
+        std::vector<IntVar*> vars;
+        for (char n : names) {
+            auto* v = new IntVar(std::string(1, n).c_str(), "Digit");
+            csp->AddVariable(v);
+            letter[n] = v;
+            vars.push_back(v);
+        }
+        auto* all = new AllDifferent();
+        all->Init(vars);
+        Post(csp, all);
+        // SEND + MORE - MONEY = 0 as one scalar product.
+        std::map<char, int> weight;
+        const auto add = [&](const std::string& word, int sign) {
+            int w = 1;
+            for (auto it = word.rbegin(); it != word.rend(); ++it, w *= 10)
+                weight[*it] += sign * w;
         };
-        EXPECT_EQ(num("SEND") + num("MORE"), num("MONEY"));
-        EXPECT_EQ(num("MONEY"), 10652);
+        add("SEND", 1);
+        add("MORE", 1);
+        add("MONEY", -1);
+        std::vector<IntVar*> terms;
+        std::vector<Value> coefficients;
+        for (auto& [c, w] : weight) {
+            terms.push_back(letter[c]);
+            coefficients.emplace_back(w);
+        }
+        auto* sum = new ScalProdOp();
+        sum->Init(terms, coefficients);
+        csp->AddVariable(sum);
+        auto* zero = new Value(0);
+        csp->GetValues().push_back(zero);
+        Post(csp, new Equal(sum, zero));
+        Post(csp, new NotEqual(letter['S'], zero));
+        Post(csp, new NotEqual(letter['M'], zero));
+        GFC search(csp, nullptr, false);
+        search.SetParameter(1, mode < 3 ? mode : 0);
+        search.SetParameter(3, mode == 3 ? 1 : 0);
+        int count = 0;
+        while (search.FindNextSolution()) {
+            ++count;
+            const auto num = [&](const std::string& word) {
+                int n = 0;
+                for (char c : word)
+                    n = 10 * n + letter[c]->GetInt();
+                return n;
+            };
+            EXPECT_EQ(num("SEND") + num("MORE"), num("MONEY"));
+            EXPECT_EQ(num("MONEY"), 10652);
+            std::set<int> digits;
+            for (auto* v : vars)
+                digits.insert(v->GetInt());
+            EXPECT_EQ(digits.size(), 8u);
+        }
+        EXPECT_EQ(count, 1) << "mode " << mode;
+        delete csp;
     }
-    delete csp;
 }
 
 TEST_F(SearchFixture, MinimisationGivesTheOptimumInOneCall) {
@@ -376,4 +389,189 @@ TEST_F(SearchFixture, ChoosersOnBoundAndTiedVariables) {
     p->SetValue(Value(0));
     EXPECT_EQ(NaturalOrdering(&csp, 4, false), 4);
     EXPECT_EQ(RandomOrdering(&csp, 4, false), -1);
+}
+
+TEST_F(SearchFixture, ThrashingCheckStopsOnlyWithAFactor) {
+    for (int factor : {0, 1}) {
+        ReleaseGlobals();
+        // Every value of x0 leads to the same dead end: x1 = 0 passes, x2 then fails on every
+        // value, and the other values of x1 fail at once, so level 0 fails again and again.
+        auto* csp = new CSP();
+        IntDomainSpec::CreateRange("D", 0, 4);
+        std::vector<IntVar*> x;
+        for (int i = 0; i < 4; ++i) {
+            x.push_back(new IntVar(("x" + std::to_string(i)).c_str(), "D"));
+            csp->AddVariable(x.back());
+        }
+        auto* zero = new Value(0);
+        auto* never = new Value(99);
+        csp->GetValues().push_back(zero);
+        csp->GetValues().push_back(never);
+        Post(csp, new Or(new Equal(x[1], zero), new Equal(x[2], never)));
+        Post(csp, new Or(new Equal(x[2], never), new Equal(x[3], never)));
+        GFCStats stats;
+        GFC search(csp, &stats, false);
+        search.SetParameter(2, factor);
+        EXPECT_FALSE(search.FindNextSolution());
+        EXPECT_EQ(stats.IsThrashingDetected(), factor > 0) << "factor " << factor;
+        EXPECT_EQ(search.IsStopRequested(), factor > 0);
+        if (factor > 0) {
+            EXPECT_EQ(stats.GetLevel(), 0);
+            EXPECT_EQ(stats.GetLevelCount(), 5);
+            EXPECT_EQ(static_cast<int>(stats.GetThreshold()), 5);
+        }
+        delete csp;
+    }
+}
+
+TEST_F(SearchFixture, InducedVariablesPrintTheirExpression) {
+    CSP csp;
+    IntDomainSpec::CreateRange("D", 0, 3);
+    auto* x = new IntVar("x", "D");
+    auto* y = new IntVar("y", "D");
+    csp.AddVariable(x);
+    csp.AddVariable(y);
+    auto* p = new PlusOp();
+    p->ComputeDomain(x, y);
+    csp.AddVariable(p);
+    EXPECT_TRUE(p->IsInduced());
+    EXPECT_EQ(csp.GetInducedVariables().size(), 1u);
+    EXPECT_EQ(PrintedName(*p), "(x+y)");
+    EXPECT_EQ(csp.FindVariable("(x+y)"), p);
+    auto* again = new MinusOp();
+    again->ComputeDomain(x, y);
+    EXPECT_EQ(csp.FindVariable(again), nullptr);
+    delete again; // never added, so never attached
+    EXPECT_EQ(csp.FindVariable("y"), y);
+    EXPECT_EQ(csp.FindVariable("nope"), nullptr);
+    EXPECT_EQ(p->GetDomainSize(), 7);
+    std::ostringstream os;
+    x->Print(os);
+    EXPECT_EQ(os.str().rfind(" var id = 0 x", 0), 0u) << os.str();
+}
+
+TEST_F(SearchFixture, SoftConstraintsAndMaximisationAsTheBridgeBuildsThem) {
+    // Maximise x with soft constraints x = y (weight 3) and x + y = 5 (weight 5): minimise
+    // (0 - x) + (8 - 3 b1 - 5 b2), where b_i is 1 exactly when soft constraint i holds.
+    auto* csp = new CSP();
+    IntDomainSpec::CreateRange("D", 0, 4);
+    auto* x = new IntVar("x", "D");
+    auto* y = new IntVar("y", "D");
+    csp->AddVariable(x);
+    csp->AddVariable(y);
+    const auto constant = [csp](int v) {
+        auto* c = new Value(v);
+        csp->GetValues().push_back(c);
+        return c;
+    };
+    Value* one = constant(1);
+    const auto reify = [&](Constraint* c) {
+        std::ostringstream name;
+        name << *c;
+        auto* b = new BoolVar(name.str().c_str());
+        csp->GetInducedVariables().push_back(b);
+        Post(csp, new Iff(c, new Equal(b, one)));
+        return b;
+    };
+    auto* b1 = reify(new Equal(x, y));
+    auto* xy = new PlusOp();
+    xy->ComputeDomain(x, y);
+    csp->AddVariable(xy);
+    auto* b2 = reify(new Equal(xy, constant(5)));
+    auto* weighted = new ScalProdOp();
+    weighted->Init(std::vector<IntVar*>{b1, b2}, {Value(3), Value(5)});
+    csp->AddVariable(weighted);
+    auto* soft = new MinusOp();
+    soft->ComputeDomain(constant(8), weighted);
+    csp->AddVariable(soft);
+    auto* negated = new MinusOp();
+    negated->ComputeDomain(constant(0), x);
+    csp->AddVariable(negated);
+    auto* total = new PlusOp();
+    total->ComputeDomain(negated, soft);
+    csp->AddVariable(total);
+    auto* objective = new Minimise(total, csp);
+    csp->SetObjective(objective);
+    objective->Attach();
+    int best = 1000;
+    for (int a = 0; a <= 4; ++a)
+        for (int b = 0; b <= 4; ++b)
+            best = std::min(best, -a + (a == b ? 0 : 3) + (a + b == 5 ? 0 : 5));
+    GFC search(csp, nullptr, false);
+    search.SetParameter(1, 2);
+    ASSERT_TRUE(search.FindNextSolution());
+    EXPECT_EQ(search.GetObjectiveBound().GetInt(), best);
+    const int a = x->GetInt(), b = y->GetInt();
+    EXPECT_EQ(-a + (a == b ? 0 : 3) + (a + b == 5 ? 0 : 5), best);
+    EXPECT_EQ(b1->GetInt(), a == b ? 1 : 0);
+    EXPECT_EQ(b2->GetInt(), a + b == 5 ? 1 : 0);
+    EXPECT_EQ(soft->GetInt(), (a == b ? 0 : 3) + (a + b == 5 ? 0 : 5));
+    EXPECT_FALSE(search.FindNextSolution());
+    delete csp;
+}
+
+TEST_F(SearchFixture, RandomOrderingRepeatsWithTheSeed) {
+    std::vector<std::vector<std::vector<int>>> runs;
+    for (int run = 0; run < 2; ++run) {
+        ReleaseGlobals();
+        Platform::SRand(4242);
+        std::vector<IntVar*> rows;
+        CSP* csp = BuildQueens(6, rows);
+        GFCStats stats;
+        GFC search(csp, &stats, false);
+        search.SetParameter(1, 1);
+        std::vector<std::vector<int>> order;
+        while (search.FindNextSolution()) {
+            std::vector<int> s;
+            for (auto* r : rows)
+                s.push_back(r->GetInt());
+            order.push_back(s);
+        }
+        EXPECT_EQ(order.size(), 4u);
+        runs.push_back(order);
+        delete csp;
+    }
+    EXPECT_EQ(runs[0], runs[1]);
+}
+
+TEST_F(SearchFixture, StopDuringMinimisationReturnsTheBestSoFar) {
+    // Permutations of 12 values under a weighted cost: the first solution comes at once,
+    // proving the optimum takes far longer than the test waits.
+    auto* csp = new CSP();
+    IntDomainSpec::CreateRange("D", 0, 11);
+    std::vector<IntVar*> xs;
+    for (int i = 0; i < 12; ++i) {
+        xs.push_back(new IntVar(("x" + std::to_string(i)).c_str(), "D"));
+        csp->AddVariable(xs.back());
+    }
+    for (int i = 0; i < 12; ++i)
+        for (int j = i + 1; j < 12; ++j)
+            Post(csp, new NotEqual(xs[i], xs[j]));
+    std::vector<Value> weights;
+    for (int i = 0; i < 12; ++i)
+        weights.emplace_back((i * 7) % 12 + 1);
+    auto* cost = new ScalProdOp();
+    cost->Init(xs, weights);
+    csp->AddVariable(cost);
+    auto* objective = new Minimise(cost, csp);
+    csp->SetObjective(objective);
+    objective->Attach();
+    GFC search(csp, nullptr, false);
+    bool result = false;
+    std::thread worker([&] { result = search.FindNextSolution(); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    search.RequestStop();
+    worker.join();
+    ASSERT_TRUE(result);
+    EXPECT_TRUE(search.IsSolved());
+    std::set<int> values;
+    int total = 0;
+    for (int i = 0; i < 12; ++i) {
+        values.insert(xs[i]->GetInt());
+        total += weights[static_cast<std::size_t>(i)].GetInt() * xs[i]->GetInt();
+    }
+    EXPECT_EQ(values.size(), 12u);
+    EXPECT_EQ(total, search.GetObjectiveBound().GetInt());
+    EXPECT_FALSE(search.FindNextSolution());
+    delete csp;
 }

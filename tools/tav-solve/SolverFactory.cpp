@@ -1,6 +1,8 @@
 #include "tools/tav-solve/SolverFactory.hpp"
 
+#include "bridges/RawGFCSolver.hpp"
 #include "bridges/RawGenericSolver.hpp"
+#include "bridges/RawLPSolver.hpp"
 
 namespace TavSolve {
 
@@ -44,7 +46,7 @@ std::unique_ptr<RawSolver> MakeSolver(SolverChoice resolved, RawCSP& problem, co
     switch (resolved) {
     case SolverChoice::Auto:
     case SolverChoice::Gfc:
-        throw SolverUnavailable("solver 'gfc' (complete search) is not available in this build");
+        return std::make_unique<RawGFCSolver>(&problem, &params);
     case SolverChoice::Gls:
         return localSearch(1, "guided local search");
     case SolverChoice::Ga:
@@ -54,7 +56,7 @@ std::unique_ptr<RawSolver> MakeSolver(SolverChoice resolved, RawCSP& problem, co
     case SolverChoice::Gls2:
         return localSearch(4, "graph-based guided local search");
     case SolverChoice::Lp:
-        throw SolverUnavailable("solver 'lp' (linear programming) is not available in this build");
+        return std::make_unique<RawLPSolver>(&problem);
     }
     throw SolverUnavailable("unknown solver");
 }

@@ -45,11 +45,11 @@ int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reade
     try {
         const ParserErr parsed = reader(options.file, problem);
         if (!parsed.IsOk()) {
-            err << OneLine(parsed.Message()) << "\n";
+            err << options.file << ": " << OneLine(parsed.Message()) << "\n";
             return kExitProblem;
         }
     } catch (const ParserErr& e) {
-        err << OneLine(e.Message()) << "\n";
+        err << options.file << ": " << OneLine(e.Message()) << "\n";
         return kExitProblem;
     }
 

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <optional>
+#include <thread>
 
 using LPLib::LPSolver;
 using LPTest::Problem;
@@ -143,6 +144,38 @@ TEST(LPSolver, StopRequestEndsTheSolveWithoutASolution) {
     EXPECT_TRUE(solver.GetSolution().empty());
     EXPECT_EQ(solver.GetMessage(), "");
     EXPECT_EQ(solver.GetPivotCount(), 0);
+}
+
+// Stop from another thread while the simplex runs: the solve ends either stopped, with no
+// solution, or (when it won the race) with its optimum.
+TEST(LPSolver, StopFromAnotherThread) {
+    constexpr int k = 30;
+    Problem p{k * k, {}, {}, true};
+    for (int i = 0; i < k; ++i) {
+        LPTest::Row source{std::vector<double>(k * k, 0.0), '=', 10.0};
+        LPTest::Row sink{std::vector<double>(k * k, 0.0), '=', 10.0};
+        for (int j = 0; j < k; ++j) {
+            source.coefficients[static_cast<std::size_t>(i * k + j)] = 1;
+            sink.coefficients[static_cast<std::size_t>(j * k + i)] = 1;
+        }
+        p.rows.push_back(source);
+        p.rows.push_back(sink);
+    }
+    for (int v = 0; v < k * k; ++v)
+        p.objective.push_back((v * 7919) % 37 + 1);
+    LPSolver solver;
+    LPTest::setUp(solver, p);
+    bool solved = false;
+    std::thread worker([&] { solved = solver.Solve(); });
+    solver.Stop();
+    worker.join();
+    if (solved) {
+        EXPECT_EQ(solver.GetStatus(), Status::Optimal);
+        EXPECT_EQ(LPTest::violation(p, solver.GetSolution()), "");
+    } else {
+        EXPECT_EQ(solver.GetStatus(), Status::Stopped);
+        EXPECT_TRUE(solver.GetSolution().empty());
+    }
 }
 
 TEST(LPSolver, PivotLimitEndsTheSolve) {

@@ -1,0 +1,156 @@
+#include "localsearch/ga/GAPop.hpp"
+
+#include "localsearch/ClassWideValues.hpp"
+#include "localsearch/GLSCSP.hpp"
+#include "localsearch/IntVar.hpp"
+#include "platform/FatalError.hpp"
+#include "platform/Random.hpp"
+
+#include <algorithm>
+#include <cfloat>
+
+namespace GLSLib {
+
+namespace {
+
+GLSCSP& RequireProblem() {
+    GLSCSP* problem = ClassWide().gaPopProblem;
+    if (!problem) throw Platform::InternalError("GAPop used without a problem");
+    return *problem;
+}
+
+} // namespace
+
+GAPop::GAPop() {
+    Platform::SRand(ClassWide().gaSeed);
+}
+
+void GAPop::SetProblem(GLSCSP* problem) {
+    ClassWide().gaPopProblem = problem;
+}
+
+GLSCSP* GAPop::GetProblem() {
+    return ClassWide().gaPopProblem;
+}
+
+void GAPop::Init() {
+    const std::vector<IntVar*>& vars = RequireProblem().GetVariables();
+    if (m_allocated) {
+        if (m_penalties.size() != vars.size())
+            throw Platform::InternalError("The problem's variables changed after the population was created");
+        return;
+    }
+    const ClassWideValues& settings = ClassWide();
+    const int size = settings.gaPopulationSize;
+    const int pool = settings.gaPoolSize;
+    // Breeding draws two different parents from the first pool - 1 members.
+    if (size < 1 || size > kGaReservedIndividuals || pool < 3 || pool > size)
+        throw Platform::ParameterError("Invalid Parameter\n");
+    m_individuals.reserve(static_cast<std::size_t>(size));
+    for (int i = 0; i < size; ++i)
+        m_individuals.push_back(std::make_unique<GASolution>());
+    m_pool.reserve(static_cast<std::size_t>(pool));
+    for (int i = 0; i < pool; ++i)
+        m_pool.push_back(std::make_unique<GASolution>());
+    m_generationBest = std::make_unique<GASolution>();
+    m_penalisedFeatures.reserve(2000);
+    m_penalties.clear();
+    m_penalisedFlags.clear();
+    m_featureCosts.clear();
+    for (IntVar* v : vars) {
+        const auto width = static_cast<std::size_t>(v->DomainSize());
+        m_penalties.emplace_back(width, 1);
+        m_penalisedFlags.emplace_back(width, false);
+        m_featureCosts.emplace_back(width, settings.gaFeatureCost);
+    }
+    m_allocated = true;
+}
+
+void GAPop::Start() {
+    Init();
+    for (auto& individual : m_individuals)
+        individual->Randomise();
+    m_generation = 0;
+}
+
+void GAPop::EvaluateAll() {
+    for (auto& individual : m_individuals)
+        individual->Evaluate(m_featureCosts, m_penalties, m_penalisedFeatures);
+}
+
+void GAPop::Sort() {
+    // A stable sort: individuals of equal fitness keep their order, so a seed repeats a run.
+    std::stable_sort(m_individuals.begin(), m_individuals.end(),
+                     [](const std::unique_ptr<GASolution>& a, const std::unique_ptr<GASolution>& b) {
+                         return a->GetFitness() < b->GetFitness();
+                     });
+    m_generationBest->Assign(*m_individuals[0]);
+}
+
+void GAPop::SelectPool() {
+    for (std::size_t i = 0; i < m_pool.size(); ++i)
+        m_pool[i]->Assign(*m_individuals[i]);
+}
+
+void GAPop::Breed() {
+    const float crossoverRate = ClassWide().gaCrossoverRate;
+    const auto parents = static_cast<unsigned>(m_pool.size() - 1);
+    m_individuals[0]->Assign(*m_pool[0]);
+    for (std::size_t i = 1; i < m_individuals.size(); ++i) {
+        const auto r =
+            static_cast<float>(static_cast<double>(static_cast<unsigned>(Platform::Rand()) % 100u) / 100.0);
+        unsigned a = 0;
+        unsigned b = 0;
+        do {
+            a = static_cast<unsigned>(Platform::Rand()) % parents;
+            b = static_cast<unsigned>(Platform::Rand()) % parents;
+        } while (a == b);
+        GASolution& child = *m_individuals[i];
+        if (r < crossoverRate) {
+            child.Crossover(*m_pool[a], *m_pool[b], m_penalties);
+        } else {
+            child.Assign(*m_pool[a]);
+            child.Mutate(m_penalties);
+        }
+    }
+}
+
+bool GAPop::NextGeneration() {
+    ++m_generation;
+    if (m_generation <= ClassWide().gaMaxGenerations) return false;
+    for (auto& individual : m_individuals)
+        individual->Randomise();
+    m_generation = 0;
+    return true;
+}
+
+void GAPop::PenaltyStep(const GASolution& best) {
+    best.Store();
+    const std::vector<IntVar*>& vars = RequireProblem().GetVariables();
+    // Guided local search's utility rule: penalise the held features of greatest
+    // cost / (penalty + 1); a feature of utility 0 is never chosen.
+    double most = FLT_MIN;
+    std::vector<GASolution::FeatureKey> chosen;
+    for (std::size_t i = 0; i < vars.size(); ++i) {
+        const int k = vars[i]->GetValueIndex();
+        const auto ku = static_cast<std::size_t>(k);
+        const double utility = static_cast<double>(static_cast<float>(m_featureCosts[i][ku])) /
+                               (static_cast<double>(static_cast<float>(m_penalties[i][ku])) + 1.0);
+        if (utility > most) {
+            most = utility;
+            chosen.clear();
+        }
+        if (utility == most) chosen.emplace_back(static_cast<int>(i), k);
+    }
+    for (const GASolution::FeatureKey& f : chosen) {
+        const auto v = static_cast<std::size_t>(f.first);
+        const auto k = static_cast<std::size_t>(f.second);
+        ++m_penalties[v][k];
+        if (!m_penalisedFlags[v][k]) {
+            m_penalisedFlags[v][k] = true;
+            m_penalisedFeatures.push_back(f);
+        }
+    }
+}
+
+} // namespace GLSLib

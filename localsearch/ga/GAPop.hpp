@@ -1,0 +1,80 @@
+#pragma once
+// The population of the genetic algorithm: fixed-size generations of individuals bred by
+// truncation selection, penalty-weighted uniform crossover and penalty-guided mutation, and
+// the guided-local-search style penalties of (variable, value) features that steer them.
+// Owns its individuals. Feature tables are indexed by variable position and value index.
+
+#include "localsearch/ga/GASolution.hpp"
+
+#include <memory>
+#include <vector>
+
+namespace GLSLib {
+
+class GLSCSP;
+
+class GAPop {
+public:
+    // Restarts the process-wide generator with the module's seed, so that a new population
+    // repeats its runs.
+    GAPop();
+    virtual ~GAPop() = default;
+    GAPop(const GAPop&) = delete;
+    GAPop& operator=(const GAPop&) = delete;
+
+    // Creates the individuals (first call only), then gives every one random values;
+    // generation := 0. Throws Platform::ParameterError ("Invalid Parameter\n") when the
+    // population or pool size is out of range, Platform::InternalError when no problem is set
+    // or its variables changed since the individuals were created.
+    void Start();
+    // Evaluates every individual with the current penalties.
+    void EvaluateAll();
+    // Sorts the individuals by ascending fitness (best first).
+    void Sort();
+    // The pool := copies of the best pool-size individuals.
+    void SelectPool();
+    // Next generation from the pool: the best survives, the rest are children by crossover
+    // or mutated copies of parents drawn from all but the last pool member.
+    void Breed();
+    // Counts a generation; at the end of a run (more than the maximum number of generations)
+    // gives every individual new random values, restarts the count and returns true.
+    bool NextGeneration();
+    // Penalises the features of greatest utility that best holds (best is written into the
+    // variables first).
+    void PenaltyStep(const GASolution& best);
+
+    bool IsAllocated() const { return m_allocated; }
+    int GetGeneration() const { return m_generation; }
+    int Size() const { return static_cast<int>(m_individuals.size()); }
+    int PoolSize() const { return static_cast<int>(m_pool.size()); }
+    // Individual i (0 is the best after Sort); no range test.
+    GASolution& Individual(int i) { return *m_individuals[static_cast<std::size_t>(i)]; }
+    GASolution& PoolMember(int i) { return *m_pool[static_cast<std::size_t>(i)]; }
+    // Copy of the best individual of the latest sorted generation.
+    GASolution& GenerationBest() { return *m_generationBest; }
+    const GASolution::Table& Penalties() const { return m_penalties; }
+    const GASolution::Table& FeatureCosts() const { return m_featureCosts; }
+    const std::vector<GASolution::FeatureKey>& PenalisedFeatures() const { return m_penalisedFeatures; }
+
+    // The problem the population works on (class-wide); null when none.
+    static void SetProblem(GLSCSP* problem);
+    static GLSCSP* GetProblem();
+
+private:
+    // Creates individuals, pool and feature tables once; they survive later runs.
+    void Init();
+
+    bool m_allocated = false;
+    int m_generation = 0;
+    std::vector<std::unique_ptr<GASolution>> m_individuals;
+    std::vector<std::unique_ptr<GASolution>> m_pool;
+    std::unique_ptr<GASolution> m_generationBest;
+    // Features penalised so far, in order; each once (see m_penalisedFlags).
+    std::vector<GASolution::FeatureKey> m_penalisedFeatures;
+    std::vector<std::vector<bool>> m_penalisedFlags;
+    // Penalty counts start at 1 and only grow, so crossover and mutation weights stay >= 1.
+    GASolution::Table m_penalties;
+    GASolution::Table m_featureCosts;
+};
+
+} // namespace GLSLib

@@ -1,0 +1,154 @@
+#include "localsearch/ga/GGA_ND.hpp"
+
+#include "localsearch/Arithmetic.hpp"
+#include "localsearch/ClassWideValues.hpp"
+#include "localsearch/Minimise.hpp"
+#include "platform/FatalError.hpp"
+
+namespace GLSLib {
+
+GGA_ND::GGA_ND() {
+    GAPop::SetProblem(&m_problem);
+    GASolution::SetProblem(&m_problem);
+}
+
+GGA_ND::~GGA_ND() {
+    if (GAPop::GetProblem() == &m_problem) GAPop::SetProblem(nullptr);
+    if (GASolution::GetProblem() == &m_problem) GASolution::SetProblem(nullptr);
+}
+
+int GGA_ND::GetCost() {
+    if (!IsSolved()) return INT_MAX;
+    return SaturateToInt(static_cast<std::int64_t>(m_solution.GetSoft()) + m_solution.GetObjective());
+}
+
+int GGA_ND::GetSoftCost() {
+    return IsSolved() ? m_solution.GetSoft() : INT_MAX;
+}
+
+void GGA_ND::SetParameter(int id, int value) {
+    ClassWideValues& settings = ClassWide();
+    switch (id) {
+    case 1:
+        if (value < 1 || value > kGaReservedIndividuals)
+            throw Platform::ParameterError("Invalid Parameter\n");
+        settings.gaPopulationSize = value;
+        break;
+    case 3:
+        settings.gaMutationRate = static_cast<float>(static_cast<double>(static_cast<float>(value)) / 100.0);
+        break;
+    case 4: {
+        // A percentage of the population in force now, so the population must be set first.
+        const float product = static_cast<float>(settings.gaPopulationSize) * static_cast<float>(value);
+        const int pool = TruncateToInt(static_cast<double>(product) / 100.0);
+        if (pool < 3 || pool > settings.gaPopulationSize)
+            throw Platform::ParameterError("Invalid Parameter\n");
+        settings.gaPoolSize = pool;
+        break;
+    }
+    case 5:
+        settings.gaMaxGenerations = value;
+        break;
+    case 6:
+        settings.gaStallLimit = value;
+        break;
+    case 7:
+        settings.gaFeatureCost = value;
+        break;
+    case 8:
+        settings.gaLambda = value;
+        break;
+    case 9:
+        Minimise::SetObjectiveWeight(value);
+        break;
+    case 2:
+    case 10:
+    case 11:
+    case 12:
+    case 13:
+    case 14:
+    case 15:
+        break;
+    default:
+        throw Platform::ParameterError("Invalid Parameter\n");
+    }
+}
+
+bool GGA_ND::Solve() {
+    struct ClearStop {
+        std::atomic<bool>& flag;
+        ~ClearStop() { flag.store(false); }
+    } clearStop{m_stopRequested};
+    return Run();
+}
+
+bool GGA_ND::Finish() {
+    m_solution.Store();
+    m_stats.IncSolutions();
+    return true;
+}
+
+bool GGA_ND::Run() {
+    m_stats.SetBestCost(INT_MAX);
+    m_stats.SetBestViolations(INT_MAX);
+    bool found = false;
+    int stall = 0;
+    int runViolations = INT_MAX;
+    int runCost = INT_MAX;
+    m_stats.StartTimer();
+    m_population.Start();
+    if (m_stopRequested.load()) return false;
+    const bool hasObjective = m_problem.HasObjective();
+    const int stallLimit = ClassWide().gaStallLimit;
+    for (;;) {
+        m_population.EvaluateAll();
+        m_population.Sort();
+        m_best.Assign(m_population.GenerationBest());
+        m_stats.SetBestViolations(static_cast<std::uint32_t>(m_best.GetHard()));
+
+        const bool improved =
+            m_best.GetHard() < runViolations ||
+            (m_best.GetHard() == 0 && runViolations == 0 && m_best.GetObjective() < runCost);
+        if (!improved) {
+            ++stall;
+        } else {
+            runViolations = m_best.GetHard();
+            stall = 0;
+            if (m_best.GetHard() == 0) {
+                runCost = m_best.GetObjective();
+                // A generation's best may later be outranked by an infeasible individual of
+                // smaller fitness, so the best feasible one is kept apart and returned.
+                if (!found || runCost < m_solution.GetObjective()) {
+                    m_solution.Assign(m_best);
+                    m_bestCost = runCost;
+                    m_stats.SetBestCost(runCost);
+                }
+                found = true;
+                if (!hasObjective) return Finish();
+            }
+        }
+        if (stall > stallLimit) {
+            m_population.PenaltyStep(m_best);
+            m_population.EvaluateAll();
+            stall = 0;
+            runViolations = m_best.GetHard();
+            runCost = m_best.GetObjective();
+        }
+        m_stats.SetBestViolations(static_cast<std::uint32_t>(m_best.GetHard()));
+        m_stats.SetGeneration(m_population.GetGeneration());
+
+        if (m_population.NextGeneration()) {
+            if (found) return Finish();
+            m_stats.RecordRun(static_cast<std::uint32_t>(runViolations), runCost);
+            m_stats.IncRestarts();
+        } else {
+            m_population.SelectPool();
+            m_population.Breed();
+        }
+        if (m_stopRequested.load()) {
+            return found ? Finish() : false;
+        }
+    }
+}
+
+} // namespace GLSLib

@@ -1,0 +1,574 @@
+#include "localsearch/search/SearchTables.hpp"
+
+#include "localsearch/Con.hpp"
+#include "localsearch/GLSCSP.hpp"
+#include "localsearch/IntVar.hpp"
+#include "localsearch/Minimise.hpp"
+#include "localsearch/ModelError.hpp"
+#include "localsearch/SetVar.hpp"
+#include "localsearch/features/NoGoodFeature.hpp"
+#include "localsearch/features/NumericFeature.hpp"
+#include "localsearch/search/NoGood.hpp"
+
+#include <algorithm>
+#include <set>
+#include <sstream>
+
+namespace GLSLib {
+
+namespace {
+// The change of a constraint's weighted cost that the latest penalty increase made.
+int PenaltyDifference(const Con* c, const Feature* f) {
+    const double violation = c->GetViolation();
+    if (violation == 0.0 || f == nullptr || !f->IsPresent()) return 0;
+    return FeatureWrapper::WeightedCost(violation, f, 0) - FeatureWrapper::WeightedCost(violation, f, -1);
+}
+} // namespace
+
+void SearchTables::Setup(GLSCSP& problem, bool approximate, bool tabulateAll, bool keepMoveLists) {
+    m_problem = &problem;
+    m_approximate = approximate;
+    m_tabulateAll = tabulateAll;
+    m_keepMoveLists = keepMoveLists;
+    for (SetVar* s : problem.GetSetVariables())
+        s->Initialise();
+    m_labels.InitialiseConstraints(problem);
+    _ConsWrapper::ComputeHardWeight(problem, m_hardWeightBase);
+    m_consWrapper.Build(problem);
+    m_updateCons.Initialise(problem, tabulateAll);
+    m_consider = ConsiderCons();
+    m_consider.Initialise(problem, approximate);
+    m_index = _ConIdxInVar();
+    m_index.CollectConstraintVariables(problem);
+    m_index.CollectObjectiveVariables(problem);
+    m_index.BuildLinks(problem);
+    // Every variable that a constraint reads must be one the search moves and keeps rows for.
+    std::vector<char> inProblem(static_cast<unsigned>(m_index.NumVariableRows()), 0);
+    for (IntVar* v : problem.GetVariables())
+        inProblem[static_cast<unsigned>(v->GetId())] = 1;
+    auto requireKnown = [&](const std::vector<IntVar*>& vars) {
+        for (IntVar* v : vars)
+            if (!inProblem[static_cast<unsigned>(v->GetId())])
+                throw ModelError(std::string("Variable ") + v->GetName() +
+                                 " is used by a constraint but is not a variable of the problem");
+    };
+    for (Con* c : problem.GetConstraints())
+        requireKnown(m_index.VariablesOf(c->GetId()));
+    requireKnown(m_index.ObjectiveVariables());
+    if (problem.HasObjective()) m_updateCons.Set(problem.GetObjective()->GetId());
+    m_unconsidered = UnconsideredCons();
+    m_unconsidered.Initialise(problem, false);
+    for (Con* c : problem.GetConstraints())
+        if (!m_consider.Get(c->GetId())) m_unconsidered.Add(c);
+    m_features = FeatureWrapper();
+    m_features.Build(problem);
+    const auto count = static_cast<unsigned>(Con::GetCount());
+    m_watchers.assign(static_cast<unsigned>(m_index.NumVariableRows()), {});
+    m_memoryFeature.assign(count, nullptr);
+    m_noGoods.assign(count, nullptr);
+    for (Con* c : problem.GetConstraints()) {
+        WatchMemoryFeatures(c);
+        if (auto* ng = dynamic_cast<NoGood*>(c)) m_noGoods[static_cast<unsigned>(c->GetId())] = ng;
+    }
+    if (problem.HasObjective()) WatchMemoryFeatures(problem.GetObjective());
+    m_pinputs = Pinputs();
+    m_pinputs.Initialise(problem);
+    m_varsInputs = VarsInputs();
+    m_varsInputs.Initialise(problem);
+    m_downwards = DownwardsList();
+    m_sideways = SidewaysList();
+    m_upwards = UpwardsList();
+    m_downwards.Initialise(problem);
+    m_sideways.Initialise(problem);
+    m_upwards.Initialise(problem);
+    m_violated = ViolatedCons();
+    m_violated.Resize();
+    m_affectedMark.assign(static_cast<unsigned>(m_index.NumVariableRows()), 0);
+    m_affected.clear();
+    ComputeTables();
+}
+
+void SearchTables::WatchMemoryFeatures(Con* c) {
+    for (int k = 0; k < c->NumConjuncts(); ++k) {
+        Con* part = c->GetConjunct(k);
+        if (part == nullptr) continue;
+        Feature* f = m_features.Get(part->GetId());
+        if (f == nullptr ||
+            (dynamic_cast<NumericFeature*>(f) == nullptr && dynamic_cast<NoGoodFeature*>(f) == nullptr))
+            continue;
+        const auto id = static_cast<unsigned>(part->GetId());
+        if (m_memoryFeature.size() <= id) m_memoryFeature.resize(id + 1, nullptr);
+        m_memoryFeature[id] = f;
+        const std::vector<IntVar*>& vars = m_index.VariablesOf(part->GetId());
+        for (std::size_t i = 0; i < vars.size(); ++i) {
+            const auto vid = static_cast<unsigned>(vars[i]->GetId());
+            if (m_watchers.size() <= vid) m_watchers.resize(vid + 1);
+            m_watchers[vid].push_back({f, static_cast<int>(i)});
+        }
+    }
+}
+
+void SearchTables::ComputeTables() {
+    for (IntVar* x : m_problem->GetVariables()) {
+        const int id = x->GetId();
+        std::vector<int>& row = m_pinputs.Row(id);
+        std::fill(row.begin(), row.end(), 0);
+        const int cur = x->GetValueIndex();
+        int score = 0;
+        for (const _ConIdxInVar::VarLink& l : m_index.ConstraintsOf(id)) {
+            const int cid = l.con->GetId();
+            if (!m_consider.Get(cid)) continue;
+            const int wc = WeightedCost(l.con);
+            score += wc;
+            if (!m_updateCons.Get(cid)) continue;
+            for (int k = 0; k < static_cast<int>(row.size()); ++k) {
+                if (k == cur) {
+                    row[static_cast<unsigned>(k)] += wc;
+                    continue;
+                }
+                PassLink(cid, l.index, x, k);
+                row[static_cast<unsigned>(k)] += WeightedCost(l.con);
+            }
+            PassLink(cid, l.index, x, cur);
+        }
+        m_varsInputs.Set(id, score);
+    }
+    m_objectiveTerm.assign(static_cast<unsigned>(m_index.NumVariableRows()), {});
+    for (IntVar* w : m_index.ObjectiveVariables())
+        m_objectiveTerm[static_cast<unsigned>(w->GetId())].assign(static_cast<unsigned>(w->DomainSize()), 0);
+    RefreshObjectiveRows(nullptr);
+    m_violated.Clear();
+    m_violated.Resize();
+    for (Con* c : m_problem->GetConstraints())
+        if (m_consider.Get(c->GetId()) && c->IsViolated()) m_violated.Add(c);
+    if (m_keepMoveLists) RebuildAllMoveLists();
+    for (IntVar* x : m_affected)
+        m_affectedMark[static_cast<unsigned>(x->GetId())] = 0;
+    m_affected.clear();
+}
+
+void SearchTables::Resync(bool keepMoveLists) {
+    m_keepMoveLists = keepMoveLists;
+    ComputeTables();
+}
+
+void SearchTables::RestoreAssignment(const std::vector<int>& valueIndexes, bool keepMoveLists) {
+    const std::vector<IntVar*>& vars = m_problem->GetVariables();
+    for (std::size_t i = 0; i < vars.size() && i < valueIndexes.size(); ++i)
+        vars[i]->SetValueIndex(valueIndexes[i]);
+    for (SetVar* s : m_problem->GetSetVariables())
+        s->Initialise();
+    m_labels.InitialiseConstraints(*m_problem);
+    for (IntVar* x : vars)
+        for (const auto& [f, i] : m_watchers[static_cast<unsigned>(x->GetId())])
+            f->UpdateVariable(i, x->GetValueIndex());
+    Resync(keepMoveLists);
+}
+
+int SearchTables::VariableScore(const IntVar* x) const {
+    return m_varsInputs.Get(x->GetId());
+}
+
+void SearchTables::PassLink(int conId, int i, IntVar* x, int k) {
+    x->SetValueIndex(k);
+    const int value = x->GetValue();
+    const _ConIdxInVar::LinkSpan span = m_index.Link(conId, i);
+    for (const ExprObj::Dependent* d = span.begin; d != span.end; ++d)
+        d->node->Update(d->position, value);
+    if (Feature* f = m_memoryFeature[static_cast<unsigned>(conId)]) f->UpdateVariable(i, k);
+}
+
+void SearchTables::Commit(IntVar* x, int k) {
+    m_labels.AssignConsidered({x, k}, m_consider, m_index);
+    for (const auto& [f, i] : m_watchers[static_cast<unsigned>(x->GetId())])
+        f->UpdateVariable(i, k);
+}
+
+void SearchTables::AddAffected(IntVar* x) {
+    char& mark = m_affectedMark[static_cast<unsigned>(x->GetId())];
+    if (mark) return;
+    mark = 1;
+    m_affected.push_back(x);
+}
+
+bool SearchTables::ContributesNothing(const Con* c) const {
+    const NoGood* ng = m_noGoods[static_cast<unsigned>(c->GetId())];
+    return ng != nullptr && ng == c && ng->GetMismatches() >= 2;
+}
+
+void SearchTables::Contribute(Con* c, int sign, const IntVar* skip) {
+    const int cid = c->GetId();
+    const std::vector<IntVar*>& vars = m_index.VariablesOf(cid);
+    if (ContributesNothing(c)) {
+        if (sign > 0)
+            for (IntVar* w : vars)
+                AddAffected(w);
+        return;
+    }
+    const int wcCur = WeightedCost(c);
+    const bool tab = m_updateCons.Get(cid);
+    for (std::size_t i = 0; i < vars.size(); ++i) {
+        IntVar* w = vars[i];
+        if (w == skip) continue;
+        const int wid = w->GetId();
+        if (tab) {
+            std::vector<int>& row = m_pinputs.Row(wid);
+            const int cur = w->GetValueIndex();
+            const int size = static_cast<int>(row.size());
+            for (int k = 0; k < size; ++k) {
+                if (k == cur) continue;
+                PassLink(cid, static_cast<int>(i), w, k);
+                row[static_cast<unsigned>(k)] += sign * WeightedCost(c);
+            }
+            PassLink(cid, static_cast<int>(i), w, cur);
+            row[static_cast<unsigned>(cur)] += sign * wcCur;
+        }
+        m_varsInputs.Add(wid, sign * wcCur);
+        if (sign > 0) AddAffected(w);
+    }
+}
+
+int SearchTables::CandidateCost(IntVar* x, int k) {
+    const int id = x->GetId();
+    const int cur = x->GetValueIndex();
+    if (k == cur) return m_varsInputs.Get(id);
+    int cost = m_pinputs.Get(id, k);
+    // Under delta update every constraint is in the table: a lookup is the whole cost.
+    if (m_tabulateAll) return cost;
+    for (const _ConIdxInVar::VarLink& l : m_index.ConstraintsOf(id)) {
+        const int cid = l.con->GetId();
+        if (!m_consider.Get(cid) || m_updateCons.Get(cid)) continue;
+        PassLink(cid, l.index, x, k);
+        cost += WeightedCost(l.con);
+        PassLink(cid, l.index, x, cur);
+    }
+    return cost;
+}
+
+void SearchTables::MakeMove(IntVar* x, int k) {
+    const int cur = x->GetValueIndex();
+    if (k == cur) return;
+    const int id = x->GetId();
+    const std::vector<_ConIdxInVar::VarLink>& cons = m_index.ConstraintsOf(id);
+    for (const _ConIdxInVar::VarLink& l : cons) {
+        if (!m_consider.Get(l.con->GetId())) continue;
+        m_violated.Remove(l.con);
+        Contribute(l.con, -1, x);
+    }
+    Commit(x, k);
+    int score = 0;
+    for (const _ConIdxInVar::VarLink& l : cons) {
+        if (!m_consider.Get(l.con->GetId())) continue;
+        Contribute(l.con, +1, x);
+        score += WeightedCost(l.con);
+        if (l.con->IsViolated()) m_violated.Add(l.con);
+    }
+    AddAffected(x);
+    if (m_index.ObjectiveIndex(id) >= 0) {
+        m_varsInputs.Set(id, score + m_objectiveTerm[static_cast<unsigned>(id)][static_cast<unsigned>(k)]);
+        RefreshObjectiveRows(x);
+    } else {
+        m_varsInputs.Set(id, score);
+    }
+}
+
+void SearchTables::RefreshObjectiveRows(const IntVar* skip) {
+    const int objId = m_index.ObjectiveId();
+    if (objId < 0) return;
+    const Minimise* objective = m_problem->GetObjective();
+    const std::vector<IntVar*>& vars = m_index.ObjectiveVariables();
+    for (;;) {
+        const int bestBefore = Minimise::GetBestValue();
+        for (std::size_t i = 0; i < vars.size(); ++i) {
+            IntVar* w = vars[i];
+            if (w == skip) continue;
+            const int wid = w->GetId();
+            std::vector<int>& term = m_objectiveTerm[static_cast<unsigned>(wid)];
+            const int cur = w->GetValueIndex();
+            for (int k = 0; k < static_cast<int>(term.size()); ++k) {
+                if (k == cur) continue;
+                PassLink(objId, static_cast<int>(i), w, k);
+                const int t = WeightedCost(objective);
+                if (t != term[static_cast<unsigned>(k)]) {
+                    m_pinputs.Add(wid, k, t - term[static_cast<unsigned>(k)]);
+                    term[static_cast<unsigned>(k)] = t;
+                }
+            }
+            PassLink(objId, static_cast<int>(i), w, cur);
+            const int t = WeightedCost(objective);
+            if (t != term[static_cast<unsigned>(cur)]) {
+                m_pinputs.Add(wid, cur, t - term[static_cast<unsigned>(cur)]);
+                m_varsInputs.Add(wid, t - term[static_cast<unsigned>(cur)]);
+                term[static_cast<unsigned>(cur)] = t;
+            }
+            AddAffected(w);
+        }
+        // A lower best value changes the objective's violation everywhere: go round again
+        // until an evaluation pass finds nothing lower.
+        if (Minimise::GetBestValue() == bestBefore) break;
+        skip = nullptr;
+    }
+}
+
+void SearchTables::RaisePenalty(int conId) {
+    Feature* f = m_features.Get(conId);
+    if (f == nullptr) return;
+    const bool whole = f->IncreasePenalty();
+    if (conId == m_index.ObjectiveId()) {
+        RefreshObjectiveRows(nullptr);
+        return;
+    }
+    Con* c = m_consWrapper.Get(conId);
+    // A part of a conjunction: no table reads its feature (the conjunction's own does).
+    if (c == nullptr || !m_index.HasLinks(conId) || f->GetConstraint() != c) return;
+    if (!m_consider.Get(conId)) return;
+    const bool tab = m_updateCons.Get(conId);
+    const int diffCur = PenaltyDifference(c, f);
+    const std::vector<IntVar*>& vars = m_index.VariablesOf(conId);
+    for (std::size_t i = 0; i < vars.size(); ++i) {
+        IntVar* w = vars[i];
+        const int wid = w->GetId();
+        const int cur = w->GetValueIndex();
+        if (tab && whole) {
+            for (int k = 0; k < w->DomainSize(); ++k) {
+                if (k == cur) continue;
+                PassLink(conId, static_cast<int>(i), w, k);
+                m_pinputs.Add(wid, k, PenaltyDifference(c, f));
+            }
+            PassLink(conId, static_cast<int>(i), w, cur);
+        }
+        if (tab) m_pinputs.Add(wid, cur, diffCur);
+        m_varsInputs.Add(wid, diffCur);
+        AddAffected(w);
+    }
+}
+
+bool SearchTables::CanImprove(Con* c) {
+    const int cid = c->GetId();
+    const bool linked =
+        m_index.HasLinks(cid) && (cid == m_index.ObjectiveId() || m_consWrapper.Get(cid) == c);
+    const std::vector<IntVar*>& vars = m_index.VariablesOf(cid);
+    const Feature* f = m_features.Get(cid);
+    auto cost = [&]() {
+        const double violation = c->GetViolation();
+        return violation == 0.0 ? 0 : FeatureWrapper::WeightedCost(violation, f);
+    };
+    Feature* memory = static_cast<unsigned>(cid) < m_memoryFeature.size()
+                          ? m_memoryFeature[static_cast<unsigned>(cid)]
+                          : nullptr;
+    // A part of a conjunction has no links: it is evaluated afresh at each value.
+    auto set = [&](int i, IntVar* w, int k) {
+        if (linked) {
+            PassLink(cid, i, w, k);
+            return;
+        }
+        w->SetValueIndex(k);
+        c->Initialise();
+        if (memory != nullptr) memory->UpdateVariable(i, k);
+    };
+    const int base = cost();
+    for (std::size_t i = 0; i < vars.size(); ++i) {
+        IntVar* w = vars[i];
+        const int cur = w->GetValueIndex();
+        bool lower = false;
+        for (int k = 0; k < w->DomainSize() && !lower; ++k) {
+            set(static_cast<int>(i), w, k);
+            lower = cost() < base;
+        }
+        set(static_cast<int>(i), w, cur);
+        if (lower) return true;
+    }
+    return false;
+}
+
+void SearchTables::AdmitViolatedUnconsidered() {
+    std::vector<Con*> admitted;
+    for (int i = 0; i < m_unconsidered.Size();) {
+        Con* c = m_unconsidered.Element(i);
+        c->Initialise();
+        if (c->IsViolated()) {
+            m_consider.SetFlag(c->GetId(), true);
+            // The last entry takes this place and is looked at next.
+            m_unconsidered.Remove(c);
+            admitted.push_back(c);
+        } else {
+            ++i;
+        }
+    }
+    for (Con* c : admitted) {
+        Contribute(c, +1, nullptr);
+        if (c->IsViolated()) m_violated.Add(c);
+    }
+}
+
+void SearchTables::EnterLearnedConstraint(Con* c, bool tabulate) {
+    c->Post();
+    m_problem->AddConstraint(c);
+    c->Initialise();
+    m_consWrapper.Build(*m_problem);
+    m_consider.Grow();
+    m_updateCons.Grow();
+    m_features.Grow();
+    m_violated.Resize();
+    const auto count = static_cast<unsigned>(Con::GetCount());
+    if (m_memoryFeature.size() < count) m_memoryFeature.resize(count, nullptr);
+    if (m_noGoods.size() < count) m_noGoods.resize(count, nullptr);
+    const int cid = c->GetId();
+    if (tabulate || m_tabulateAll)
+        m_updateCons.Set(cid);
+    else
+        m_updateCons.Clear(cid);
+    const bool considered = !(m_approximate && !c->IsViolated());
+    m_consider.SetFlag(cid, considered);
+    if (!considered) m_unconsidered.Add(c);
+    m_index.CollectVariablesOfOne(c);
+    m_index.LinkOne(c);
+    m_features.AddConstraint(c);
+    WatchMemoryFeatures(c);
+    if (auto* ng = dynamic_cast<NoGood*>(c)) m_noGoods[static_cast<unsigned>(cid)] = ng;
+    if (considered) {
+        Contribute(c, +1, nullptr);
+        if (c->IsViolated()) m_violated.Add(c);
+    }
+    for (IntVar* w : m_index.VariablesOf(cid))
+        AddAffected(w);
+}
+
+bool SearchTables::HardFeasible() {
+    if (m_violated.HardCount() > 0) return false;
+    for (Con* c : m_unconsidered.Cons()) {
+        if (!c->IsHard()) continue;
+        c->Initialise();
+        if (c->IsViolated()) return false;
+    }
+    return true;
+}
+
+void SearchTables::RefreshMoveLists() {
+    if (m_keepMoveLists) {
+        std::sort(m_affected.begin(), m_affected.end(),
+                  [](const IntVar* a, const IntVar* b) { return a->GetId() < b->GetId(); });
+        for (IntVar* w : m_affected) {
+            const int wid = w->GetId();
+            const int cur = w->GetValueIndex();
+            const std::vector<int>& row = m_pinputs.Row(wid);
+            const int base = row[static_cast<unsigned>(cur)];
+            for (int k = 0; k < static_cast<int>(row.size()); ++k) {
+                m_downwards.Remove({w, k});
+                m_sideways.Remove({w, k});
+                if (k == cur) continue;
+                if (row[static_cast<unsigned>(k)] < base)
+                    m_downwards.Add({w, k});
+                else if (row[static_cast<unsigned>(k)] == base)
+                    m_sideways.Add({w, k});
+            }
+        }
+    }
+    for (IntVar* x : m_affected)
+        m_affectedMark[static_cast<unsigned>(x->GetId())] = 0;
+    m_affected.clear();
+}
+
+void SearchTables::RebuildAllMoveLists() {
+    for (IntVar* x : m_problem->GetVariables()) {
+        m_downwards.RemoveVariable(x->GetId());
+        m_sideways.RemoveVariable(x->GetId());
+    }
+    for (IntVar* x : m_problem->GetVariables())
+        AddAffected(x);
+    RefreshMoveLists();
+}
+
+std::string SearchTables::CheckInvariants() {
+    std::ostringstream out;
+    const int objId = m_index.ObjectiveId();
+    Minimise* objective = objId >= 0 ? m_problem->GetObjective() : nullptr;
+    auto notify = [&](IntVar* x, int k) {
+        for (const auto& [f, i] : m_watchers[static_cast<unsigned>(x->GetId())])
+            f->UpdateVariable(i, k);
+    };
+    for (IntVar* x : m_problem->GetVariables()) {
+        const int id = x->GetId();
+        const int cur = x->GetValueIndex();
+        const std::vector<_ConIdxInVar::VarLink>& cons = m_index.ConstraintsOf(id);
+        int expectedScore = 0;
+        for (int k = 0; k < x->DomainSize(); ++k) {
+            x->SetValueIndex(k);
+            notify(x, k);
+            int expected = 0;
+            for (const _ConIdxInVar::VarLink& l : cons) {
+                const int cid = l.con->GetId();
+                if (!m_consider.Get(cid)) continue;
+                l.con->Initialise();
+                const int wc = WeightedCost(l.con);
+                if (m_updateCons.Get(cid)) expected += wc;
+                if (k == cur) expectedScore += wc;
+            }
+            if (objective != nullptr && m_index.ObjectiveIndex(id) >= 0) {
+                objective->Initialise();
+                const int t = WeightedCost(objective);
+                expected += t;
+                if (k == cur) expectedScore += t;
+            }
+            if (m_pinputs.Get(id, k) != expected && out.tellp() == 0)
+                out << "value table of " << x->GetName() << " at value index " << k << ": kept "
+                    << m_pinputs.Get(id, k) << ", recomputed " << expected;
+        }
+        x->SetValueIndex(cur);
+        notify(x, cur);
+        for (const _ConIdxInVar::VarLink& l : cons)
+            if (m_consider.Get(l.con->GetId())) l.con->Initialise();
+        if (objective != nullptr && m_index.ObjectiveIndex(id) >= 0) objective->Initialise();
+        if (m_varsInputs.Get(id) != expectedScore && out.tellp() == 0)
+            out << "score of " << x->GetName() << ": kept " << m_varsInputs.Get(id) << ", recomputed "
+                << expectedScore;
+    }
+    if (out.tellp() != 0) return out.str();
+    std::set<const Con*> expectedViolated;
+    int soft = 0;
+    int hard = 0;
+    for (Con* c : m_problem->GetConstraints()) {
+        const bool considered = m_consider.Get(c->GetId());
+        if (considered == m_unconsidered.Contains(c)) {
+            out << "constraint " << c->GetId()
+                << (considered ? " considered but listed as unconsidered" : " unconsidered but not listed");
+            return out.str();
+        }
+        if (considered && c->IsViolated() && expectedViolated.insert(c).second) {
+            if (c->IsHard())
+                ++hard;
+            else
+                soft += c->GetWeight();
+        }
+    }
+    const std::set<const Con*> kept(m_violated.Cons().begin(), m_violated.Cons().end());
+    if (kept != expectedViolated || static_cast<int>(kept.size()) != m_violated.Count())
+        return "violated list differs from the violated considered constraints";
+    if (m_violated.HardCount() != hard || m_violated.SoftWeight() != soft)
+        return "violated counts differ: hard " + std::to_string(m_violated.HardCount()) + " for " +
+               std::to_string(hard) + ", soft " + std::to_string(m_violated.SoftWeight()) + " for " +
+               std::to_string(soft);
+    if (!m_keepMoveLists) return "";
+    for (IntVar* x : m_problem->GetVariables()) {
+        const int id = x->GetId();
+        const int cur = x->GetValueIndex();
+        const int base = m_pinputs.Get(id, cur);
+        for (int k = 0; k < x->DomainSize(); ++k) {
+            const int v = m_pinputs.Get(id, k);
+            const bool down = k != cur && v < base;
+            const bool side = k != cur && v == base;
+            if (m_downwards.Contains(id, k) != down || m_sideways.Contains(id, k) != side) {
+                out << "move lists disagree for " << x->GetName() << " at value index " << k;
+                return out.str();
+            }
+        }
+    }
+    for (const MoveList* list :
+         {static_cast<const MoveList*>(&m_downwards), static_cast<const MoveList*>(&m_sideways)})
+        for (int k = 0; k < list->Size(); ++k)
+            if (list->Position(list->Element(k).var->GetId(), list->Element(k).value) != k)
+                return "move list positions are out of step";
+    return "";
+}
+
+} // namespace GLSLib

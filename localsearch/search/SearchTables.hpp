@@ -1,0 +1,160 @@
+#pragma once
+// The penalised-cost bookkeeping of guided local search over the search structures, shared by
+// GGLS_ND, GLS_NDS and tabu search. For every variable x (by id) and value index k:
+//   value table  Pinputs[x][k] = sum of the weighted costs, with x at k and every other
+//                variable as it is, of the considered constraints on x flagged in UpdateCons
+//                (all of them under delta update, the small ones otherwise), plus the
+//                objective's weighted cost when x is in the objective;
+//   score        VarsInputs[x] = sum of the weighted costs of all considered constraints on x
+//                at the current assignment, plus the objective's when x is in it;
+//   violated     ViolatedCons = the considered problem constraints that are violated;
+//   move lists   (when kept) every (x, k), k not current, is in DownwardsList when
+//                Pinputs[x][k] < Pinputs[x][current], in SidewaysList when equal.
+// Every operation below keeps these exact; CheckInvariants recomputes them from scratch.
+// The objective's part of the tables is recomputed whenever it can change (a move of one of
+// its variables, a penalty on it), because its violation is measured from the best value seen
+// so far, which any evaluation may lower.
+// Guided local search (Voudouris and Tsang) with incremental move evaluation.
+
+#include "localsearch/search/ConsiderCons.hpp"
+#include "localsearch/search/DownwardsList.hpp"
+#include "localsearch/search/FeatureWrapper.hpp"
+#include "localsearch/search/Pinputs.hpp"
+#include "localsearch/search/SidewaysList.hpp"
+#include "localsearch/search/UnconsideredCons.hpp"
+#include "localsearch/search/UpdateCons.hpp"
+#include "localsearch/search/UpwardsList.hpp"
+#include "localsearch/search/VarsInputs.hpp"
+#include "localsearch/search/VarsLabels.hpp"
+#include "localsearch/search/ViolatedCons.hpp"
+#include "localsearch/search/_ConIdxInVar.hpp"
+#include "localsearch/search/_ConsWrapper.hpp"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace GLSLib {
+
+class Con;
+class Feature;
+class GLSCSP;
+class IntVar;
+class NoGood;
+
+class SearchTables {
+public:
+    virtual ~SearchTables() = default;
+
+    // Builds every structure for the problem at its current assignment (value indexes set,
+    // nothing evaluated yet): set variables and constraints initialised, the hard weight set,
+    // marks, structure tables, features and tables computed. approximate: only constraints
+    // violated now are considered; tabulateAll: every constraint is in the value table (delta
+    // update), else only the small ones; keepMoveLists: the move lists are maintained.
+    void Setup(GLSCSP& problem, bool approximate, bool tabulateAll, bool keepMoveLists);
+    // Recomputes the tables, the violated list and the move lists from the current assignment
+    // (after value indexes were set without propagation). Marks and penalties stay.
+    void Resync(bool keepMoveLists);
+
+    // The weighted cost of c at the current state of its graph.
+    int WeightedCost(const Con* c) const { return m_features.WeightedCost(c); }
+    // The cost of giving x the value index k: its value-table entry plus the weighted costs,
+    // evaluated with x at k, of its considered constraints that are not in the value table.
+    // Leaves everything as it was.
+    int CandidateCost(IntVar* x, int k);
+    // Moves x to value index k and updates every table; the variables whose table rows changed
+    // are collected in the affected set. A move to the current value changes nothing.
+    void MakeMove(IntVar* x, int k);
+    // Raises the penalty of the feature of constraint (or conjunct or objective) conId and
+    // shifts exactly the table entries that depend on it; collects its variables as affected.
+    void RaisePenalty(int conId);
+    // Whether a change of one variable of c would lower c's weighted cost (nothing changed).
+    bool CanImprove(Con* c);
+    // Every unconsidered constraint is evaluated; the violated ones become considered, their
+    // costs enter the tables, they join the violated list; their variables become affected.
+    void AdmitViolatedUnconsidered();
+    // Posts c, adds it to the problem and brings it into the search (marks, links, feature,
+    // tables, violated list); its variables become affected.
+    void EnterLearnedConstraint(Con* c, bool tabulate);
+    // Rebuilds the move lists of the affected variables (in id order) when the lists are kept,
+    // then empties the affected set.
+    void RefreshMoveLists();
+    // Every hard constraint holds: none is in the violated list and no unconsidered one is
+    // violated (those are evaluated afresh).
+    bool HardFeasible();
+    // Sets the assignment to the given value indexes (problem order) without propagation and
+    // resynchronises everything with it.
+    void RestoreAssignment(const std::vector<int>& valueIndexes, bool keepMoveLists);
+
+    // An empty string when every table, list and move list equals its recomputation from the
+    // definitions above; otherwise the first difference found. Evaluates every constraint
+    // afresh at every single-variable change: for tests.
+    std::string CheckInvariants();
+
+    const ViolatedCons& Violated() const { return m_violated; }
+    const Pinputs& ValueTable() const { return m_pinputs; }
+    const VarsInputs& Scores() const { return m_varsInputs; }
+    const DownwardsList& Downwards() const { return m_downwards; }
+    const SidewaysList& Sideways() const { return m_sideways; }
+    const UnconsideredCons& Unconsidered() const { return m_unconsidered; }
+    const ConsiderCons& Considered() const { return m_consider; }
+    const UpdateCons& Tabulated() const { return m_updateCons; }
+    const FeatureWrapper& Features() const { return m_features; }
+    const _ConIdxInVar& Index() const { return m_index; }
+    bool KeepsMoveLists() const { return m_keepMoveLists; }
+    int HardWeightBase() const { return m_hardWeightBase; }
+    int VariableScore(const IntVar* x) const;
+
+protected:
+    // Passes x at value index k through the link of constraint conId (index i) and tells its
+    // feature.
+    void PassLink(int conId, int i, IntVar* x, int k);
+    // Gives x the value index k through every considered constraint's link and the objective's,
+    // and tells every feature that remembers assignments.
+    void Commit(IntVar* x, int k);
+    void AddAffected(IntVar* x);
+    // Adds (sign +1) or removes (sign -1) the contribution of c, at the current assignment,
+    // to the rows of its variables other than skip.
+    void Contribute(Con* c, int sign, const IntVar* skip);
+    // Recomputes the objective's part of the rows of its variables (all of them, or all but
+    // skip while the best objective value stays put).
+    void RefreshObjectiveRows(const IntVar* skip);
+    void WatchMemoryFeatures(Con* c);
+    // True when c's weighted cost is 0 at x's every single change (a no-good that differs
+    // from its forbidden assignment in two or more places).
+    bool ContributesNothing(const Con* c) const;
+    void ComputeTables();
+    void RebuildAllMoveLists();
+
+    _ConsWrapper m_consWrapper;
+    VarsInputs m_varsInputs;
+    VarsLabels m_labels;
+    FeatureWrapper m_features;
+    UpdateCons m_updateCons;
+    Pinputs m_pinputs;
+    DownwardsList m_downwards;
+    SidewaysList m_sideways;
+    UpwardsList m_upwards;
+    ViolatedCons m_violated;
+    UnconsideredCons m_unconsidered;
+    ConsiderCons m_consider;
+    int m_hardWeightBase = 1;
+    _ConIdxInVar m_index;
+
+    GLSCSP* m_problem = nullptr;
+    bool m_keepMoveLists = false;
+    bool m_approximate = false;
+    bool m_tabulateAll = true;
+    // The objective's weighted cost per objective variable (by id) and value index.
+    std::vector<std::vector<int>> m_objectiveTerm;
+    // Per variable id: the features that remember assignments, with the variable's index.
+    std::vector<std::vector<std::pair<Feature*, int>>> m_watchers;
+    // Per constraint id: its feature when that feature remembers assignments, else null.
+    std::vector<Feature*> m_memoryFeature;
+    // Per constraint id: the no-good of that id, else null.
+    std::vector<NoGood*> m_noGoods;
+    std::vector<IntVar*> m_affected;
+    std::vector<char> m_affectedMark;
+};
+
+} // namespace GLSLib

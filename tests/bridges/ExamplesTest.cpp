@@ -1,0 +1,186 @@
+// The example problems of examples/, read by the parser and solved by the bridges; every
+// solution is checked by the evaluator and, where the problem is small, against the brute-force
+// oracle.
+#include "bridges/AlgParams.hpp"
+#include "bridges/RawEvaluator.hpp"
+#include "bridges/RawGFCSolver.hpp"
+#include "bridges/RawGenericSolver.hpp"
+#include "language/RawParser.hpp"
+#include "tools/tav-solve/SolveRun.hpp"
+#include "tools/tav-solve/SolverFactory.hpp"
+
+#include "BruteForce.hpp"
+#include "ExhaustiveEngine.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <memory>
+#include <set>
+
+namespace {
+
+std::unique_ptr<RawCSP> Read(const std::string& name) {
+    auto problem = std::make_unique<RawCSP>();
+    const ParserErr err = ParseCSPFile(std::string(TAV_EXAMPLES_DIR) + "/" + name, nullptr, problem.get());
+    EXPECT_TRUE(err.IsOk()) << name << ": " << err.Message();
+    return problem;
+}
+
+AlgParams CompleteSearch() {
+    AlgParams params = AlgParams::Defaults(AlgParams::Family::CompleteSearch);
+    params.SetParameter(2, 0); // no thrashing stop: every solution is wanted
+    return params;
+}
+
+// Every solution complete search gives (at most `cap`), each verified by the evaluator.
+std::vector<RawSolution> SolveAll(RawCSP& problem, std::size_t cap) {
+    const AlgParams params = CompleteSearch();
+    RawGFCSolver solver(&problem, &params);
+    TavBridges::RawEvaluator evaluator(problem);
+    std::vector<RawSolution> solutions;
+    while (solutions.size() < cap && solver.Solve()) {
+        solutions.push_back(solver.GetSolutions().Last());
+        TavBridges::RawEvaluation e = evaluator.Evaluate(solutions.back());
+        EXPECT_TRUE(e.feasible) << (e.faults.empty() ? "" : e.faults[0]);
+    }
+    return solutions;
+}
+
+std::set<std::string> Keys(const RawCSP& problem, const std::vector<RawSolution>& solutions) {
+    std::set<std::string> keys;
+    for (const auto& s : solutions)
+        keys.insert(BruteForce::SolutionKey(problem, s));
+    return keys;
+}
+
+int Label(const RawSolution& s, const std::string& name) {
+    const RawLabel* label = s.FindLabel(name);
+    return label != nullptr && label->GetValue() ? label->GetValue()->GetInt() : -1;
+}
+
+} // namespace
+
+TEST(Examples, EightQueensHasNinetyTwoSolutions) {
+    auto problem = Read("queens8.csp");
+    const auto solutions = SolveAll(*problem, 200);
+    EXPECT_EQ(solutions.size(), 92u);
+    EXPECT_EQ(Keys(*problem, solutions).size(), 92u);
+}
+
+TEST(Examples, SendMoreMoneyHasOneSolution) {
+    auto problem = Read("sendmore.csp");
+    const auto solutions = SolveAll(*problem, 10);
+    ASSERT_EQ(solutions.size(), 1u);
+    const RawSolution& s = solutions[0];
+    const int send = 1000 * Label(s, "s") + 100 * Label(s, "e") + 10 * Label(s, "n") + Label(s, "d");
+    const int more = 1000 * Label(s, "m") + 100 * Label(s, "o") + 10 * Label(s, "r") + Label(s, "e");
+    const int money = 10000 * Label(s, "m") + 1000 * Label(s, "o") + 100 * Label(s, "n") +
+                      10 * Label(s, "e") + Label(s, "y");
+    EXPECT_EQ(send + more, money);
+    EXPECT_EQ(send, 9567);
+}
+
+TEST(Examples, ColouringWithoutSolution) {
+    auto problem = Read("colouring-none.csp");
+    EXPECT_TRUE(SolveAll(*problem, 10).empty());
+}
+
+TEST(Examples, KnapsackOptimum) {
+    auto problem = Read("knapsack.csp");
+    const auto solutions = SolveAll(*problem, 10);
+    ASSERT_EQ(solutions.size(), 1u);
+    EXPECT_EQ(solutions[0].GetCost().GetValue()->GetInt(), 51);
+    EXPECT_EQ(TavBridges::RawEvaluator(*problem).Evaluate(solutions[0]).objective, 51.0);
+}
+
+TEST(Examples, SoftConstraintsCostTheBestOfObjectivePlusBrokenWeights) {
+    auto problem = Read("meetings-soft.csp");
+    const BruteForce::Oracle oracle = BruteForce::Solve(*problem);
+    double best = 1e18;
+    for (const auto& [key, e] : oracle.evaluations)
+        best = std::min(best, e.objective + static_cast<double>(e.softCost));
+    const auto solutions = SolveAll(*problem, 10);
+    ASSERT_EQ(solutions.size(), 1u);
+    const TavBridges::RawEvaluation e = TavBridges::RawEvaluator(*problem).Evaluate(solutions[0]);
+    EXPECT_EQ(solutions[0].GetCost().GetValue()->GetInt(), static_cast<int>(best));
+    EXPECT_EQ(solutions[0].GetSoftCost().GetValue()->GetInt(), e.softCost);
+    EXPECT_EQ(e.objective + static_cast<double>(e.softCost), best);
+}
+
+TEST(Examples, SetsAndLogicGiveExactlyTheOracleSolutions) {
+    for (const char* name : {"teams-sets.csp", "logic.csp"}) {
+        SCOPED_TRACE(name);
+        auto problem = Read(name);
+        const BruteForce::Oracle oracle = BruteForce::Solve(*problem);
+        EXPECT_FALSE(oracle.solutions.empty());
+        EXPECT_EQ(Keys(*problem, SolveAll(*problem, oracle.solutions.size() + 3)), oracle.solutions);
+    }
+}
+
+TEST(Examples, LocalSearchTranslationAcceptsExactlyTheOracleSolutions) {
+    const AlgParams params = AlgParams::Defaults(AlgParams::Family::GuidedLocalSearch);
+    for (const char* name :
+         {"teams-sets.csp", "logic.csp", "meetings-soft.csp", "knapsack.csp", "colouring-none.csp"}) {
+        SCOPED_TRACE(name);
+        auto problem = Read(name);
+        const BruteForce::Oracle oracle = BruteForce::Solve(*problem);
+        RawGenericSolver solver(problem.get(), &params, Exhaustive());
+        TavBridges::RawEvaluator evaluator(*problem);
+        std::set<std::string> found;
+        while (found.size() <= oracle.solutions.size() && solver.Solve()) {
+            const RawSolution& s = solver.GetSolutions().Last();
+            EXPECT_TRUE(evaluator.Evaluate(s).feasible);
+            found.insert(BruteForce::SolutionKey(*problem, s));
+        }
+        EXPECT_EQ(found, oracle.solutions);
+    }
+}
+
+TEST(Examples, EveryExampleSolvedByTheAutomaticChoiceIsVerified) {
+    // Every problem in examples/, solved as `tav-solve FILE` would: the solution (when one is
+    // found within a few seconds) must satisfy the problem, and its cost must be what the
+    // bridge's definition says.
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(TAV_EXAMPLES_DIR))
+        if (entry.path().extension() == ".csp") files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    ASSERT_GE(files.size(), 7u);
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.filename().string());
+        auto problem = Read(file.filename().string());
+        const TavSolve::SolverChoice choice = TavSolve::ResolveSolver(TavSolve::SolverChoice::Auto, *problem);
+        const AlgParams params = TavSolve::ParamsFor(choice, {});
+        std::unique_ptr<RawSolver> solver = TavSolve::MakeSolver(choice, *problem, params);
+        const TavSolve::RunResult run = TavSolve::RunSolver(*solver, 1, 10.0, [](const RawSolution&, int) {});
+        if (run.found == 0) continue;
+        const RawSolution& s = solver->GetSolutions().Last();
+        TavBridges::RawEvaluation e;
+        try {
+            e = TavBridges::RawEvaluator(*problem).Evaluate(s);
+        } catch (const std::exception& error) {
+            ADD_FAILURE() << "the evaluator cannot judge the solution: " << error.what();
+            continue;
+        }
+        EXPECT_TRUE(e.feasible) << (e.faults.empty() ? "" : e.faults[0]);
+        if (e.hasSoftConstraints) {
+            ASSERT_TRUE(s.GetSoftCost().GetValue());
+            EXPECT_EQ(s.GetSoftCost().GetValue()->GetInt(), e.softCost);
+        }
+        if (e.hasObjective) {
+            ASSERT_TRUE(s.GetCost().GetValue());
+            const bool maximise =
+                (problem->GetObjective() ? problem->GetObjective() : problem->GetRealObjective())
+                    ->GetType() == RawType::Maximise;
+            const double soft = static_cast<double>(e.softCost);
+            // Complete search reports objective plus soft cost (minus it when maximising).
+            const double expected = e.objective + (maximise ? -soft : soft);
+            if (choice == TavSolve::SolverChoice::Lp)
+                EXPECT_NEAR(s.GetCost().GetValue()->GetFlt(), expected, 1e-6 * (1 + std::fabs(expected)));
+            else
+                EXPECT_EQ(s.GetCost().GetValue()->GetInt(), static_cast<int>(expected));
+        }
+    }
+}

@@ -1,0 +1,240 @@
+#include "bridges/RawGFCSolver.hpp"
+#include "bridges/RawEvaluator.hpp"
+#include "bridges/TranslationError.hpp"
+
+#include "BridgeCases.hpp"
+#include "BruteForce.hpp"
+#include "RawBuild.hpp"
+#include "language/Bug.hpp"
+#include "platform/FatalError.hpp"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <sstream>
+#include <thread>
+
+using namespace RawBuild;
+using namespace BridgeCases;
+
+namespace {
+
+AlgParams Natural() {
+    AlgParams params = AlgParams::Defaults(AlgParams::Family::CompleteSearch);
+    params.SetParameter(1, 0);
+    params.SetParameter(2, 0); // no thrashing stop: the search must be complete
+    params.SetParameter(3, 0);
+    return params;
+}
+
+// Every solution the bridge gives, checked one by one against the evaluator.
+std::set<std::string> AllSolutions(RawCSP& problem, const AlgParams& params, std::size_t cap) {
+    RawGFCSolver solver(&problem, &params);
+    TavBridges::RawEvaluator evaluator(problem);
+    std::set<std::string> keys;
+    while (keys.size() <= cap && solver.Solve()) {
+        EXPECT_TRUE(solver.IsSolved());
+        const RawSolution& s = solver.GetSolutions().Last();
+        TavBridges::RawEvaluation e = evaluator.Evaluate(s);
+        EXPECT_TRUE(e.feasible) << (e.faults.empty() ? "" : e.faults[0]);
+        EXPECT_TRUE(keys.insert(BruteForce::SolutionKey(problem, s)).second) << "repeated solution";
+    }
+    EXPECT_TRUE(solver.IsFinished());
+    return keys;
+}
+
+} // namespace
+
+TEST(RawGFCSolver, FindsExactlyTheSolutionsOfTheBruteForceOracle) {
+    int index = 0;
+    for (const Case& c : Cases()) {
+        SCOPED_TRACE(c.name);
+        // Natural and smallest-domain ordering take turns over the cases.
+        const int ordering = (index++ % 2 == 0) ? 0 : 2;
+        Problem p;
+        Vars v = Declare(p);
+        c.build(p, v);
+        const BruteForce::Oracle oracle = BruteForce::Solve(p.csp);
+        AlgParams params = Natural();
+        params.SetParameter(1, ordering);
+        const std::set<std::string> found = AllSolutions(p.csp, params, oracle.solutions.size() + 3);
+        EXPECT_EQ(found, oracle.solutions) << "ordering " << ordering;
+    }
+}
+
+TEST(RawGFCSolver, BackjumpingFindsTheSameSolutions) {
+    Problem p;
+    Vars v = Declare(p);
+    Cases()[1].build(p, v);
+    AlgParams params = Natural();
+    params.SetParameter(3, 1);
+    const BruteForce::Oracle oracle = BruteForce::Solve(p.csp);
+    EXPECT_EQ(AllSolutions(p.csp, params, oracle.solutions.size() + 3), oracle.solutions);
+}
+
+TEST(RawGFCSolver, OptimisesWithObjectiveAndSoftCostAsTheOracle) {
+    struct Opt {
+        const char* name;
+        bool maximise;
+        bool objective;
+        bool soft;
+    };
+    for (const Opt& o : {Opt{"min", false, true, false}, Opt{"max", true, true, false},
+                         Opt{"min with soft", false, true, true}, Opt{"max with soft", true, true, true},
+                         Opt{"soft only", false, false, true}}) {
+        SCOPED_TRACE(o.name);
+        Problem p;
+        Vars v = Declare(p);
+        p.Post(Con(RawType::NotEqual, v.x, v.y));
+        E f = Op(RawType::Minus, Op(RawType::Times, Int(2), v.x), v.y);
+        if (o.objective) {
+            if (o.maximise)
+                p.Maximise(f);
+            else
+                p.Minimise(f);
+        }
+        if (o.soft) {
+            p.Soft(Con(RawType::Equal, v.x, Int(0)), 3);
+            p.Soft(Con(RawType::Greater, v.y, v.x), 2);
+        }
+        // The oracle's best of what complete search minimises: objective plus soft cost, or soft
+        // cost minus objective for a maximisation.
+        const BruteForce::Oracle oracle = BruteForce::Solve(p.csp);
+        double best = 1e18;
+        for (const auto& [key, e] : oracle.evaluations) {
+            const double inner = (o.maximise ? -e.objective : e.objective) + static_cast<double>(e.softCost);
+            best = std::min(best, o.objective ? inner : static_cast<double>(e.softCost));
+        }
+
+        const AlgParams params = Natural();
+        RawGFCSolver solver(&p.csp, &params);
+        ASSERT_TRUE(solver.Solve());
+        const RawSolution& s = solver.GetSolutions().Last();
+        TavBridges::RawEvaluation e = TavBridges::RawEvaluator(p.csp).Evaluate(s);
+        ASSERT_TRUE(e.feasible);
+        const double inner = (o.maximise ? -e.objective : e.objective) + static_cast<double>(e.softCost);
+        EXPECT_EQ(o.objective ? inner : static_cast<double>(e.softCost), best);
+        if (o.objective) {
+            ASSERT_TRUE(s.GetCost().GetValue());
+            EXPECT_EQ(s.GetCost().GetName(), "cost");
+            // Reported with the objective's sign: objective plus (minus, when maximising) soft cost.
+            EXPECT_EQ(s.GetCost().GetValue()->GetInt(),
+                      o.maximise ? -static_cast<int>(best) : static_cast<int>(best));
+        } else {
+            EXPECT_EQ(s.GetCost().GetName(), "nocost");
+        }
+        if (o.soft) {
+            ASSERT_TRUE(s.GetSoftCost().GetValue());
+            EXPECT_EQ(s.GetSoftCost().GetValue()->GetInt(), e.softCost);
+        } else {
+            EXPECT_EQ(s.GetSoftCost().GetName(), "nosoftcost");
+        }
+        EXPECT_FALSE(solver.Solve()) << "the best solution comes in one call";
+        EXPECT_FALSE(solver.IsSolved());
+        EXPECT_EQ(solver.GetSolutions().GetCount(), 1);
+    }
+}
+
+TEST(RawGFCSolver, LabelsFollowTheRawVariableOrderWithBooleansAsIntegers) {
+    Problem p;
+    auto d = p.IntRange("d", 1, 5);
+    auto colours = p.StrDom("colours", {"red", "green"});
+    auto sd = p.SetDom("sd", {4, 2});
+    p.IntVar("x", d);
+    p.BoolVar("b");
+    p.SetVar("s", sd);
+    p.Var(RawType::StrVar, "c", colours);
+    p.Post(Con(RawType::Equal, p.csp.FindVariable("x"), Int(3)));
+    p.Post(Con(RawType::Equal, p.csp.FindVariable("b"), Int(1)));
+    p.Post(Con(RawType::Equal, Op(RawType::Cardinality, p.csp.FindVariable("s")), Int(2)));
+    p.Post(Con(RawType::Equal, p.csp.FindVariable("c"), Str("green")));
+    const AlgParams params = Natural();
+    RawGFCSolver solver(&p.csp, &params);
+    ASSERT_TRUE(solver.Solve());
+    const RawSolution& s = solver.GetSolutions().Last();
+    ASSERT_EQ(s.GetSize(), 4);
+    EXPECT_EQ(s.GetLabel(0).GetName(), "x");
+    EXPECT_EQ(s.GetLabel(0).GetValue()->GetInt(), 3);
+    EXPECT_EQ(s.GetLabel(1).GetName(), "b");
+    EXPECT_EQ(s.GetLabel(1).GetValue()->GetInt(), 1);
+    EXPECT_EQ(s.GetLabel(2).GetName(), "s");
+    EXPECT_EQ(BruteForce::ValueKey(*s.GetLabel(2).GetValue()), "{2,4}");
+    EXPECT_EQ(s.GetLabel(3).GetName(), "c");
+    EXPECT_EQ(s.GetLabel(3).GetValue()->GetStr(), "green");
+    std::ostringstream stats;
+    solver.PrintStatistics(stats);
+    EXPECT_EQ(stats.str().rfind("Algorithm: GFC", 0), 0u) << stats.str();
+}
+
+TEST(RawGFCSolver, AConstantWhereAVariableIsNeededBecomesATemporaryOverItsOwnDomain) {
+    Problem p;
+    Vars v = Declare(p);
+    const std::size_t domains = p.csp.GetDomains().size();
+    p.Post(Con(RawType::Element, {v.x, Ints({1, 2, 3}), Int(2)}));
+    const AlgParams params = Natural();
+    RawGFCSolver solver(&p.csp, &params);
+    ASSERT_EQ(p.csp.GetDomains().size(), domains + 1);
+    EXPECT_EQ(p.csp.GetDomains().back()->GetName(), "__tmpDom__0");
+    ASSERT_TRUE(solver.Solve());
+    EXPECT_EQ(solver.GetSolutions().Last().FindLabel("x")->GetValue()->GetInt(), 1);
+    EXPECT_EQ(solver.GetSolutions().Last().FindLabel("__tmpVar__0"), nullptr);
+}
+
+TEST(RawGFCSolver, UntranslatableProblemsAreErrorsAndLeaveNoBridgeBehind) {
+    const AlgParams params = Natural();
+    {
+        // An integer variable whose domain the problem does not hold.
+        Problem p;
+        auto stray = MakeR<RawDom>(RawType::IntDom, "stray", Ints({1, 2}));
+        p.IntVar("x", stray);
+        EXPECT_THROW(RawGFCSolver(&p.csp, &params), TranslationError);
+    }
+    {
+        // A real constant where a variable is needed.
+        Problem p;
+        Vars v = Declare(p);
+        p.Post(Con(RawType::Element, {v.x, Ints({1, 2}), Flt(2.5)}));
+        EXPECT_THROW(RawGFCSolver(&p.csp, &params), Bug);
+    }
+    {
+        AlgParams bad = Natural();
+        bad.SetParameter(1, 3);
+        Problem p;
+        Declare(p);
+        EXPECT_THROW(RawGFCSolver(&p.csp, &bad), Platform::ParameterError);
+    }
+    // After the failures a bridge can still be built; a second one at the same time cannot.
+    Problem p;
+    Declare(p);
+    RawGFCSolver first(&p.csp, &params);
+    EXPECT_THROW(RawGFCSolver(&p.csp, &params), Platform::InternalError);
+    EXPECT_TRUE(first.Solve());
+}
+
+TEST(RawGFCSolver, StopFromAnotherThreadEndsALongSearch) {
+    // Thirteen pairwise different variables over twelve values: no solution, and forward checking
+    // alone needs far longer than the test waits to find that out.
+    Problem p;
+    auto d = p.IntRange("d", 0, 11);
+    std::vector<E> vars;
+    for (int i = 0; i < 13; ++i)
+        vars.push_back(p.IntVar("v" + std::to_string(i), d));
+    for (std::size_t i = 0; i < vars.size(); ++i)
+        for (std::size_t j = i + 1; j < vars.size(); ++j)
+            p.Post(Con(RawType::NotEqual, vars[i], vars[j]));
+    const AlgParams params = Natural();
+    RawGFCSolver solver(&p.csp, &params);
+    std::atomic<bool> stopped{false};
+    std::thread stopper([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        stopped = true;
+        solver.Stop();
+    });
+    EXPECT_FALSE(solver.Solve());
+    EXPECT_TRUE(stopped) << "the search ended before it was stopped";
+    stopper.join();
+    EXPECT_TRUE(solver.IsFinished());
+    EXPECT_FALSE(solver.IsSolved());
+}

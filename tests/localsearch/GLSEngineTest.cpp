@@ -1,0 +1,320 @@
+// The guided local search engines against problems built in code: every returned assignment is
+// checked by code of the test, tables are recomputed after every step by the invariant checker,
+// and every switch combination is run.
+
+#include "ModelFixture.hpp"
+
+#include "localsearch/GLSCSP.hpp"
+#include "localsearch/Minimise.hpp"
+#include "localsearch/SoftCon.hpp"
+#include "localsearch/cons/AllDifferent.hpp"
+#include "localsearch/cons/NotEquals.hpp"
+#include "localsearch/expr/IntVal.hpp"
+#include "localsearch/expr/MinusOp.hpp"
+#include "localsearch/expr/PlusOp.hpp"
+#include "localsearch/expr/Sum.hpp"
+#include "localsearch/gls/GGLS_ND.hpp"
+#include "platform/FatalError.hpp"
+#include "platform/MessageSink.hpp"
+
+#include <climits>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace GLSLib;
+using GLSLibTest::ModelTest;
+
+namespace {
+
+// The four switch combinations (approximate evaluation, delta update), learning on.
+struct Switches {
+    bool approx;
+    bool delta;
+};
+const Switches kAllSwitches[] = {{true, true}, {true, false}, {false, true}, {false, false}};
+
+std::string Name(const Switches& s) {
+    return std::string("approx ") + (s.approx ? "on" : "off") + ", delta " + (s.delta ? "on" : "off");
+}
+
+template <class Engine> void Configure(Engine& e, const Switches& s, int seed) {
+    e.SetParameter(1, 1);
+    e.SetParameter(2, s.approx ? 1 : 0);
+    e.SetParameter(3, 1);
+    e.SetParameter(4, s.delta ? 1 : 0);
+    e.SetParameter(5, seed);
+    e.SetParameter(6, 1);
+    for (int id = 7; id <= 14; ++id)
+        e.SetParameter(id, 0);
+}
+
+IntVar* NewVar(GLSCSP& p, const std::string& name, int lo, int hi) {
+    auto* v = new IntVar(name.c_str(), new IntRangeDom("d", lo, hi));
+    p.AddVariable(v);
+    return v;
+}
+
+void Post(GLSCSP& p, Con* c) {
+    c->Post();
+    p.AddConstraint(c);
+}
+
+// n queens, one per column: rows differ, and both diagonals differ.
+std::vector<IntVar*> BuildQueens(GLSCSP& p, int n) {
+    std::vector<IntVar*> q;
+    for (int i = 0; i < n; ++i)
+        q.push_back(NewVar(p, "q" + std::to_string(i), 0, n - 1));
+    for (int i = 0; i < n; ++i)
+        for (int j = i + 1; j < n; ++j) {
+            Post(p, new NotEquals(q[static_cast<unsigned>(i)], q[static_cast<unsigned>(j)]));
+            Post(p, new NotEquals(new PlusOp(q[static_cast<unsigned>(i)], new IntVal(i)),
+                                  new PlusOp(q[static_cast<unsigned>(j)], new IntVal(j))));
+            Post(p, new NotEquals(new MinusOp(q[static_cast<unsigned>(i)], new IntVal(i)),
+                                  new MinusOp(q[static_cast<unsigned>(j)], new IntVal(j))));
+        }
+    return q;
+}
+
+std::vector<int> Values(const std::vector<IntVar*>& vars) {
+    std::vector<int> values;
+    for (IntVar* v : vars)
+        values.push_back(v->GetValue());
+    return values;
+}
+
+bool QueensHold(const std::vector<int>& rows) {
+    const int n = static_cast<int>(rows.size());
+    for (int i = 0; i < n; ++i)
+        for (int j = i + 1; j < n; ++j) {
+            const int a = rows[static_cast<unsigned>(i)];
+            const int b = rows[static_cast<unsigned>(j)];
+            if (a == b || a - b == i - j || a - b == j - i) return false;
+        }
+    return true;
+}
+
+// The Petersen graph: outer cycle 0..4, spokes i - i+5, inner pentagram.
+std::vector<std::pair<int, int>> PetersenEdges() {
+    std::vector<std::pair<int, int>> edges;
+    for (int i = 0; i < 5; ++i) {
+        edges.push_back({i, (i + 1) % 5});
+        edges.push_back({i, i + 5});
+        edges.push_back({i + 5, (i + 2) % 5 + 5});
+    }
+    return edges;
+}
+
+class GLSEngineTest : public ModelTest {
+protected:
+    template <class Engine> void SolveQueensSeveralTimes(const Switches& s, int n, int runs, int seed) {
+        SCOPED_TRACE(Name(s) + ", n = " + std::to_string(n) + ", seed " + std::to_string(seed));
+        Obj::DeleteAll();
+        Engine engine;
+        engine.SetInvariantChecks(n <= 8);
+        Configure(engine, s, seed);
+        std::vector<IntVar*> q = BuildQueens(*engine.GetCSP(), n);
+        std::set<std::vector<int>> seen;
+        for (int run = 0; run < runs; ++run) {
+            ASSERT_TRUE(engine.Solve()) << "run " << run;
+            const std::vector<int> rows = Values(q);
+            EXPECT_TRUE(QueensHold(rows)) << "run " << run;
+            EXPECT_TRUE(seen.insert(rows).second) << "run " << run << " repeats a solution";
+        }
+        EXPECT_EQ(engine.GetStats().GetSolutionsFound(), static_cast<std::uint32_t>(runs));
+    }
+};
+
+TEST_F(GLSEngineTest, FourQueensGivesItsTwoSolutionsOnTwoCalls) {
+    for (const Switches& s : kAllSwitches)
+        for (int seed : {1, 7, 12345})
+            SolveQueensSeveralTimes<GGLS_ND>(s, 4, 2, seed);
+}
+
+TEST_F(GLSEngineTest, EightAndTwentyQueensGiveDistinctVerifiedSolutions) {
+    for (const Switches& s : kAllSwitches) {
+        SolveQueensSeveralTimes<GGLS_ND>(s, 8, 4, 3);
+        SolveQueensSeveralTimes<GGLS_ND>(s, 20, 3, 5);
+    }
+}
+
+TEST_F(GLSEngineTest, PetersenGraphIsThreeColoured) {
+    for (const Switches& s : kAllSwitches) {
+        SCOPED_TRACE(Name(s));
+        Obj::DeleteAll();
+        GGLS_ND engine;
+        engine.SetInvariantChecks(true);
+        Configure(engine, s, 11);
+        GLSCSP& p = *engine.GetCSP();
+        std::vector<IntVar*> colour;
+        for (int i = 0; i < 10; ++i)
+            colour.push_back(NewVar(p, "c" + std::to_string(i), 0, 2));
+        for (auto [a, b] : PetersenEdges())
+            Post(p, new NotEquals(colour[static_cast<unsigned>(a)], colour[static_cast<unsigned>(b)]));
+        std::set<std::vector<int>> seen;
+        for (int run = 0; run < 3; ++run) {
+            ASSERT_TRUE(engine.Solve());
+            const std::vector<int> c = Values(colour);
+            for (auto [a, b] : PetersenEdges())
+                EXPECT_NE(c[static_cast<unsigned>(a)], c[static_cast<unsigned>(b)]) << a << "-" << b;
+            EXPECT_TRUE(seen.insert(c).second);
+        }
+    }
+}
+
+// Minimise the sum of five pairwise different values in 0..9 (optimum 0+1+2+3+4 = 10), with a
+// soft constraint of weight 3 that the optimum must break (x0 + x1 = 17 cannot hold there).
+TEST_F(GLSEngineTest, MinimisationReachesItsOptimumAndStopsFromTheCallback) {
+    for (const Switches& s : kAllSwitches) {
+        SCOPED_TRACE(Name(s));
+        Obj::DeleteAll();
+        ResetAllClassWideValues();
+        GGLS_ND engine;
+        engine.SetInvariantChecks(true);
+        Configure(engine, s, 21);
+        GLSCSP& p = *engine.GetCSP();
+        std::vector<IntVar*> x;
+        for (int i = 0; i < 5; ++i)
+            x.push_back(NewVar(p, "x" + std::to_string(i), 0, 9));
+        Post(p, new AllDifferent({x.begin(), x.end()}));
+        auto* objective = new Minimise(new Sum({x.begin(), x.end()}));
+        objective->Post();
+        p.SetObjective(objective);
+        std::vector<int> totals;
+        engine.SetNewBestCallback([&](int total) {
+            totals.push_back(total);
+            if (total == 10) engine.Stop();
+        });
+        ASSERT_TRUE(engine.Solve());
+        ASSERT_FALSE(totals.empty());
+        EXPECT_EQ(totals.back(), 10);
+        for (std::size_t i = 1; i < totals.size(); ++i)
+            EXPECT_LT(totals[i], totals[i - 1]) << "each new best is better";
+        std::vector<int> v = Values(x);
+        EXPECT_EQ(std::set<int>(v.begin(), v.end()), (std::set<int>{0, 1, 2, 3, 4}));
+        EXPECT_EQ(engine.GetCost(), 10);
+        EXPECT_EQ(engine.GetBestTotal(), 10);
+        EXPECT_TRUE(engine.IsSolved());
+    }
+}
+
+TEST_F(GLSEngineTest, SoftConstraintsAreRankedWithTheObjective) {
+    for (const Switches& s : kAllSwitches) {
+        SCOPED_TRACE(Name(s));
+        Obj::DeleteAll();
+        ResetAllClassWideValues();
+        GGLS_ND engine;
+        engine.SetInvariantChecks(true);
+        Configure(engine, s, 4);
+        GLSCSP& p = *engine.GetCSP();
+        IntVar* a = NewVar(p, "a", 0, 3);
+        IntVar* b = NewVar(p, "b", 0, 3);
+        Post(p, new NotEquals(a, b));
+        // Soft: a <> 0 (weight 1). Objective: a + b. Best total 1: a = 1, b = 0 (a = 0, b = 1
+        // breaks the soft constraint and totals 2).
+        auto* soft = new SoftCon(new NotEquals(a, new IntVal(0)), 1);
+        soft->Post();
+        p.AddSoftConstraint(soft);
+        auto* objective = new Minimise(new PlusOp(a, b));
+        objective->Post();
+        p.SetObjective(objective);
+        engine.SetNewBestCallback([&](int total) {
+            if (total == 1) engine.Stop();
+        });
+        ASSERT_TRUE(engine.Solve());
+        EXPECT_EQ(engine.GetCost(), 1);
+        EXPECT_EQ(engine.GetSoftCost(), 0);
+        EXPECT_EQ(a->GetValue(), 1);
+        EXPECT_EQ(b->GetValue(), 0);
+    }
+}
+
+TEST_F(GLSEngineTest, TheSameSeedGivesTheSameRunCountersIncluded) {
+    for (const Switches& s : kAllSwitches) {
+        SCOPED_TRACE(Name(s));
+        std::vector<std::vector<int>> solutions[2];
+        std::string records[2];
+        for (int round = 0; round < 2; ++round) {
+            Obj::DeleteAll();
+            ResetAllClassWideValues();
+            GGLS_ND engine;
+            Configure(engine, s, 99);
+            std::vector<IntVar*> q = BuildQueens(*engine.GetCSP(), 12);
+            for (int run = 0; run < 3; ++run) {
+                ASSERT_TRUE(engine.Solve());
+                solutions[round].push_back(Values(q));
+            }
+            std::ostringstream os;
+            engine.GetStats().WriteRecord(os);
+            // The record starts with the time; the counters follow the first tab.
+            records[round] = os.str().substr(os.str().find('\t'));
+        }
+        EXPECT_EQ(solutions[0], solutions[1]);
+        EXPECT_EQ(records[0], records[1]);
+    }
+}
+
+TEST_F(GLSEngineTest, ParametersOutsideTheAcceptedSetThrow) {
+    GGLS_ND engine;
+    for (int id : {0, 16, -1}) {
+        try {
+            engine.SetParameter(id, 1);
+            ADD_FAILURE() << "id " << id << " accepted";
+        } catch (const Platform::ParameterError& e) {
+            EXPECT_STREQ(e.what(), "Invalid Parameter\n");
+        }
+    }
+    EXPECT_NO_THROW(engine.SetParameter(15, 3));
+    EXPECT_EQ(engine.GetCost(), INT_MAX);
+    EXPECT_FALSE(engine.IsSolved());
+    EXPECT_EQ(engine.GetBestTotal(), INT_MAX);
+}
+
+// A stop request made just before Solve starts is honoured; Solve clears it on return.
+TEST_F(GLSEngineTest, AStopBeforeSolveIsNotLost) {
+    GGLS_ND engine;
+    Configure(engine, {true, true}, 1);
+    GLSCSP& p = *engine.GetCSP();
+    std::vector<IntVar*> x;
+    for (int i = 0; i < 3; ++i)
+        x.push_back(NewVar(p, "x" + std::to_string(i), 0, 5));
+    auto* objective = new Minimise(new Sum({x.begin(), x.end()}));
+    objective->Post();
+    p.SetObjective(objective);
+    engine.Stop();
+    EXPECT_TRUE(engine.Solve()); // stopped at once, reports its best (the start)
+    int calls = 0;
+    engine.SetNewBestCallback([&](int total) {
+        ++calls;
+        if (total == 0) engine.Stop();
+    });
+    EXPECT_TRUE(engine.Solve()); // not stopped by the old request: reaches 0
+    EXPECT_EQ(engine.GetCost(), 0);
+    EXPECT_GT(calls, 0);
+}
+
+TEST_F(GLSEngineTest, StatisticsReportHasTheLabelledLinesInOrder) {
+    GGLS_ND engine;
+    Configure(engine, {true, true}, 2);
+    BuildQueens(*engine.GetCSP(), 6);
+    ASSERT_TRUE(engine.Solve());
+    std::ostringstream os;
+    engine.PrintStatistics(os);
+    std::istringstream in(os.str());
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    const std::vector<std::string> labels = {
+        "Algorithm: GLS             ",   "Time taken (CPU seconds):  ",  "No. solutions found:       1",
+        "Best violation count so far:0", "Repairs:                   ",  "\tMoves:                    ",
+        "\tDownwards:                ",  "\tSideways:                 ", "\tAttempts:                 ",
+        "Restarts:                  0",  "Local minima:              ",  "\tNumber:                   ",
+        "\tPenalty changes:          "};
+    ASSERT_EQ(lines.size(), labels.size()) << os.str();
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        EXPECT_EQ(lines[i].substr(0, labels[i].size()), labels[i]) << "line " << i;
+    EXPECT_EQ(lines[0], "Algorithm: GLS             ");
+}
+
+} // namespace

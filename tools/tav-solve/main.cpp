@@ -1,0 +1,15 @@
+// tav-solve: solves a problem file in the modelling language from the command line.
+#include "language/RawParser.hpp"
+#include "tools/tav-solve/TavSolveApp.hpp"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const TavSolve::ProblemReader reader = [](const std::string& file, RawCSP& problem) {
+        return ParseCSPFile(file, nullptr, &problem);
+    };
+    return TavSolve::RunTavSolve(args, reader, std::cout, std::cerr);
+}
