@@ -1,5 +1,6 @@
 #include "tools/tav-solve/TavSolveApp.hpp"
 
+#include "bridges/GenExtDesc.hpp"
 #include "platform/FatalError.hpp"
 #include "tools/tav-solve/SolutionWriter.hpp"
 #include "tools/tav-solve/SolveOptions.hpp"
@@ -51,6 +52,16 @@ int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reade
     } catch (const ParserErr& e) {
         err << options.file << ": " << OneLine(e.Message()) << "\n";
         return kExitProblem;
+    }
+
+    if (options.describe) {
+        try {
+            out << GenExtDesc::Describe(problem) << std::flush;
+        } catch (const GenExtDesc::Unexpressible& e) {
+            err << options.file << ": " << OneLine(e.what()) << "\n";
+            return kExitProblem;
+        }
+        return kExitOk;
     }
 
     const SolverChoice solver = ResolveSolver(options.solver, problem);
