@@ -61,10 +61,15 @@ std::string GenExtDesc::Describe(RawCSP& problem) {
 // ---- lexical helpers ----
 
 std::string GenExtDesc::CheckedName(std::string name) {
-    // A name must stay one token.
+    // A name must stay one token, and not one the reader could take for a number.
     bool ok = !name.empty();
-    for (char ch : name)
+    bool numeric = true;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char ch = name[i];
         if (static_cast<unsigned char>(ch) <= ' ' || ch == '\x7f') ok = false;
+        if (!(ch >= '0' && ch <= '9') && !(i == 0 && (ch == '-' || ch == '+'))) numeric = false;
+    }
+    if (numeric) ok = false;
     if (!ok) throw Unexpressible("The problem description cannot state the name \"" + name + "\"");
     return name;
 }
