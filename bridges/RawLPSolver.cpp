@@ -22,7 +22,7 @@ bool isDecisionVariableKind(RawType type) {
 
 } // namespace
 
-void RawLPSolver::LinearForm::AddScaled(const LinearForm& other, double factor) {
+void RawLPSolver::LinearForm::addScaled(const LinearForm& other, double factor) {
     for (const auto& [index, coefficient] : other.terms)
         terms.emplace_back(index, factor * coefficient);
     constant += factor * other.constant;
@@ -51,11 +51,11 @@ void RawLPSolver::AddConstraintRows() {
 void RawLPSolver::SetObjectiveFromProblem() {
     const RPtr<RawOpt>& objective = m_problem->GetRealObjective();
     if (!objective) refuse("there is no objective to minimise or maximise");
-    const LinearForm form = FormOf(objective->GetExpression());
+    const LinearForm form = formOf(objective->GetExpression());
     m_objectiveConstant = form.constant;
     if (!std::isfinite(m_objectiveConstant)) refuse("a number out of range in " + objective->ToString());
     m_objective =
-        std::make_unique<LPLib::LPObjective>(Coefficients(form, *objective), objective->IsMinimise());
+        std::make_unique<LPLib::LPObjective>(coefficientsOf(form, *objective), objective->IsMinimise());
 }
 
 char RawLPSolver::SenseOf(const RPtr<RawExpr>& constraint) {
@@ -75,14 +75,14 @@ std::unique_ptr<LPLib::LPConstraint> RawLPSolver::BuildRow(const RPtr<RawExpr>& 
     const char sense = SenseOf(constraint);
     if (constraint->GetArgCount() != 2)
         refuse("the constraint " + constraint->ToString() + " has no two sides");
-    LinearForm form = FormOf(constraint->GetArg(0));
-    form.AddScaled(FormOf(constraint->GetArg(1)), -1.0);
+    LinearForm form = formOf(constraint->GetArg(0));
+    form.addScaled(formOf(constraint->GetArg(1)), -1.0);
     const double rightHandSide = -form.constant + 0.0;
     if (!std::isfinite(rightHandSide)) refuse("a number out of range in " + constraint->ToString());
-    return std::make_unique<LPLib::LPConstraint>(Coefficients(form, *constraint), sense, rightHandSide);
+    return std::make_unique<LPLib::LPConstraint>(coefficientsOf(form, *constraint), sense, rightHandSide);
 }
 
-RawLPSolver::LinearForm RawLPSolver::FormOf(const RPtr<RawExpr>& node) const {
+RawLPSolver::LinearForm RawLPSolver::formOf(const RPtr<RawExpr>& node) const {
     LinearForm form;
     CollectTerms(1.0, node, form);
     return form;
@@ -100,7 +100,7 @@ void RawLPSolver::CollectTerms(double factor, const RPtr<RawExpr>& root, LinearF
         const int args = node->GetArgCount();
         switch (node->GetType()) {
         case RawType::FltVar:
-            form.terms.emplace_back(PositionOf(*node), f);
+            form.terms.emplace_back(positionOf(*node), f);
             form.hasVariables = true;
             break;
         case RawType::IntVal:
@@ -130,23 +130,23 @@ void RawLPSolver::CollectTerms(double factor, const RPtr<RawExpr>& root, LinearF
         }
         case RawType::Times: {
             if (args != 2) refuse("malformed product " + node->ToString());
-            const LinearForm a = FormOf(node->GetArg(0));
-            const LinearForm b = FormOf(node->GetArg(1));
+            const LinearForm a = formOf(node->GetArg(0));
+            const LinearForm b = formOf(node->GetArg(1));
             if (!a.hasVariables)
-                form.AddScaled(b, f * a.constant);
+                form.addScaled(b, f * a.constant);
             else if (!b.hasVariables)
-                form.AddScaled(a, f * b.constant);
+                form.addScaled(a, f * b.constant);
             else
                 refuse("product of variables in " + node->ToString());
             break;
         }
         case RawType::Divide: {
             if (args != 2) refuse("malformed division " + node->ToString());
-            const LinearForm a = FormOf(node->GetArg(0));
-            const LinearForm b = FormOf(node->GetArg(1));
+            const LinearForm a = formOf(node->GetArg(0));
+            const LinearForm b = formOf(node->GetArg(1));
             if (b.hasVariables) refuse("division by a variable in " + node->ToString());
             if (b.constant == 0.0) throw ModelError("Division by zero in " + node->ToString());
-            form.AddScaled(a, f / b.constant);
+            form.addScaled(a, f / b.constant);
             break;
         }
         default:
@@ -157,7 +157,7 @@ void RawLPSolver::CollectTerms(double factor, const RPtr<RawExpr>& root, LinearF
     }
 }
 
-int RawLPSolver::PositionOf(const RawExpr& variable) const {
+int RawLPSolver::positionOf(const RawExpr& variable) const {
     const auto it = m_position.find(variable.GetId());
     const auto& variables = m_problem->GetRealVariables();
     if (it == m_position.end() || variables[static_cast<std::size_t>(it->second)].Get() != &variable)
@@ -165,7 +165,7 @@ int RawLPSolver::PositionOf(const RawExpr& variable) const {
     return it->second;
 }
 
-LPLib::CVector RawLPSolver::Coefficients(const LinearForm& form, const RawExpr& context) const {
+LPLib::CVector RawLPSolver::coefficientsOf(const LinearForm& form, const RawExpr& context) const {
     LPLib::CVector coefficients(m_variableCount);
     double* entries = coefficients.GetData();
     for (const auto& [index, coefficient] : form.terms)
@@ -194,7 +194,7 @@ bool RawLPSolver::Solve() {
         rows.push_back(row.get());
     m_solver.Setup(rows, m_variableCount, *m_objective);
     if (!m_solver.Solve()) {
-        m_message = m_solver.GetMessage();
+        m_message = m_solver.message();
         SetFinished(true);
         return false;
     }
@@ -212,7 +212,7 @@ bool RawLPSolver::Solve() {
     return true;
 }
 
-void RawLPSolver::ReportMessage() const {
+void RawLPSolver::reportMessage() const {
     if (!m_message.empty()) Platform::ShowMessage(m_message);
 }
 

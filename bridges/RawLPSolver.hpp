@@ -33,24 +33,24 @@ public:
     // Runs the simplex once: true with one solution appended (each real variable's value as a
     // RawFlt, in declaration order, and the cost); false with no solution when the programme is
     // infeasible or unbounded or Stop was called, and when Solve already ran. Shows nothing:
-    // GetMessage() has the text to show.
+    // message() has the text to show.
     bool Solve() override;
     // Writes "No statistics available for LPSolver\n".
     std::ostream& PrintStatistics(std::ostream& out) override;
 
     // Text for the user after a failed Solve ("No Solution Found", "Solution Unbounded", ...);
     // empty after success and after Stop.
-    const std::string& GetMessage() const { return m_message; }
+    const std::string& message() const { return m_message; }
     // Shows that text through the platform's message sink (nothing when it is empty); for the
     // thread that owns the user interface, once the run has ended.
-    void ReportMessage() const;
+    void reportMessage() const;
 
     // The translated programme, for inspection.
-    int GetVariableCount() const { return m_variableCount; }
-    const std::vector<std::unique_ptr<LPLib::LPConstraint>>& GetRows() const { return m_rows; }
-    const LPLib::LPObjective& GetLPObjective() const { return *m_objective; }
+    int variableCount() const { return m_variableCount; }
+    const std::vector<std::unique_ptr<LPLib::LPConstraint>>& rows() const { return m_rows; }
+    const LPLib::LPObjective& lpObjective() const { return *m_objective; }
     // Constant part of the objective, added to the reported cost.
-    double GetObjectiveConstant() const { return m_objectiveConstant; }
+    double objectiveConstant() const { return m_objectiveConstant; }
 
 private:
     // sum of coefficient * x[index] over the terms + constant; an index may repeat.
@@ -58,7 +58,7 @@ private:
         std::vector<std::pair<int, double>> terms;
         double constant = 0.0;
         bool hasVariables = false;
-        void AddScaled(const LinearForm& other, double factor);
+        void addScaled(const LinearForm& other, double factor);
     };
 
     void AddConstraintRows();
@@ -68,10 +68,10 @@ private:
     // Adds factor times the linear form of node to form; throws ModelError when the node is not
     // linear in the real variables.
     void CollectTerms(double factor, const RPtr<RawExpr>& node, LinearForm& form) const;
-    LinearForm FormOf(const RPtr<RawExpr>& node) const;
+    LinearForm formOf(const RPtr<RawExpr>& node) const;
     // The dense coefficients of a form over the real variables; throws ModelError unless finite.
-    LPLib::CVector Coefficients(const LinearForm& form, const RawExpr& context) const;
-    int PositionOf(const RawExpr& variable) const;
+    LPLib::CVector coefficientsOf(const LinearForm& form, const RawExpr& context) const;
+    int positionOf(const RawExpr& variable) const;
     // '<', '>' or '=' for the raw codes of <=, >= and =; throws ModelError for any other.
     static char SenseOf(const RPtr<RawExpr>& constraint);
 

@@ -3,6 +3,7 @@
 #include "complete/FiniteDomain.hpp"
 #include "complete/Value.hpp"
 #include "complete/Variable.hpp"
+#include "platform/FatalError.hpp"
 
 #include <algorithm>
 #include <ostream>
@@ -30,9 +31,7 @@ void Constraint::Print(std::ostream& os) const {
     for (std::size_t i = 0; i < m_args.size(); ++i) {
         if (i > 0) os << ",";
         const CPObject* a = m_args[i];
-        if (a == nullptr)
-            os << "null";
-        else if (a->IsVariable())
+        if (a->IsVariable())
             a->PrintName(os);
         else
             a->Print(os);
@@ -45,7 +44,9 @@ void Constraint::PrintName(std::ostream& os) const {
 }
 
 void Constraint::AppendArg(CPObject* arg) {
-    if (arg != nullptr && arg->IsVariable()) m_vars.push_back(static_cast<Variable*>(arg));
+    // A missing argument would be read at every check; refuse it where it is given.
+    if (arg == nullptr) throw Platform::InternalError(std::string("Missing argument of ") + GetName());
+    if (arg->IsVariable()) m_vars.push_back(static_cast<Variable*>(arg));
     m_args.push_back(arg);
 }
 

@@ -75,6 +75,8 @@ public:
     virtual void Prepare() {}
     virtual const char* GetName() const { return "Constraint"; }
 
+    // Appends the arguments (variables also to the variable list); a null argument throws
+    // Platform::InternalError.
     void AddArgs(const std::vector<CPObject*>& args);
     void AddArg(CPObject* arg);
     // A leading result argument, then the list.

@@ -287,6 +287,11 @@ int GFC::LevelOfId(int id) const {
 }
 
 void GFC::HandleFailedLevel() {
+    if (m_order[static_cast<std::size_t>(m_depth)] < 0) {
+        // No variable could be chosen for this level (cannot happen while one is free).
+        m_depth -= 1;
+        return;
+    }
     // The step already undid its own forward checking; the variable is unbound again.
     NotifyUninstantiate(RecordAt(m_depth).GetVariable());
     LeaveLevel(m_backjumping);
@@ -352,7 +357,7 @@ void GFC::LeaveLevel(bool jump) {
 
 bool GFC::Backtrack() {
     if (m_stats != nullptr) m_stats->CountBacktrack();
-    if (m_depth < 0) {
+    if (m_depth < 0 || m_order[static_cast<std::size_t>(m_depth)] < 0) {
         m_depth -= 1;
         return false;
     }

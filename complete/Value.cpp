@@ -59,13 +59,8 @@ Value::Value(Value&& other) noexcept
     other.m_tag = kUndefined;
 }
 
-Value& Value::operator=(const Value& other) {
+Value& Value::AssignSlow(const Value& other) {
     if (this == &other) return *this;
-    if (m_heap == nullptr && other.m_heap == nullptr) {
-        m_tag = other.m_tag;
-        m_scalar = other.m_scalar;
-        return *this;
-    }
     Value copy(other);
     return *this = std::move(copy);
 }
@@ -104,7 +99,7 @@ void Value::CopyFrom(const Value& other) {
         m_heap = new ValueSet(*static_cast<const ValueSet*>(other.m_heap));
 }
 
-int Value::GetInt() const {
+int Value::GetIntSlow() const {
     switch (m_tag) {
     case kBool:
         return m_scalar.b ? 1 : 0;
@@ -155,8 +150,7 @@ bool IsNumber(int tag) {
 }
 } // namespace
 
-bool Value::operator==(const Value& other) const {
-    if (m_tag == kInt && other.m_tag == kInt) return m_scalar.i == other.m_scalar.i;
+bool Value::EqualsSlow(const Value& other) const {
     if (IsNumber(m_tag) && IsNumber(other.m_tag)) {
         if (m_tag == kDouble || other.m_tag == kDouble) return GetDouble() == other.GetDouble();
         return GetInt() == other.GetInt();

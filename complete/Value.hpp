@@ -30,7 +30,15 @@ public:
     static Value MakeBool(bool b);
     Value(const Value& other);
     Value(Value&& other) noexcept;
-    Value& operator=(const Value& other);
+    Value& operator=(const Value& other) {
+        if (m_heap == nullptr && other.m_heap == nullptr) {
+            // Scalars (the search's common case) copy without a call.
+            m_tag = other.m_tag;
+            m_scalar = other.m_scalar;
+            return *this;
+        }
+        return AssignSlow(other);
+    }
     Value& operator=(Value&& other) noexcept;
     ~Value() override;
 
@@ -39,7 +47,7 @@ public:
     bool IsInt() const { return m_tag == kInt; }
     bool IsSet() const { return m_tag == kSet; }
     // Numeric view: bool and int as int, a double truncated toward zero, anything else 0.
-    int GetInt() const;
+    int GetInt() const { return m_tag == kInt ? m_scalar.i : GetIntSlow(); }
     double GetDouble() const;
     bool GetBool() const;
     // The string of a string value; empty for any other tag.
@@ -55,7 +63,10 @@ public:
 
     // Equality: numbers by numeric value, strings by text, sets by membership; different kinds
     // are unequal.
-    bool operator==(const Value& other) const;
+    bool operator==(const Value& other) const {
+        if (m_tag == kInt && other.m_tag == kInt) return m_scalar.i == other.m_scalar.i;
+        return EqualsSlow(other);
+    }
     bool operator!=(const Value& other) const { return !(*this == other); }
     // Ordering: numbers numerically, strings by text, sets by size then membership; kinds that
     // cannot be compared order by tag.
@@ -76,6 +87,9 @@ public:
     void Print(std::ostream& os) const override;
 
 private:
+    Value& AssignSlow(const Value& other);
+    int GetIntSlow() const;
+    bool EqualsSlow(const Value& other) const;
     void Release();
     void CopyFrom(const Value& other);
 

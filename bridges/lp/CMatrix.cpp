@@ -13,10 +13,10 @@ void checkSize(int rows, int columns) {
 } // namespace
 
 CMatrix::CMatrix(int rows, int columns) {
-    Resize(rows, columns);
+    resize(rows, columns);
 }
 
-void CMatrix::Resize(int rows, int columns) {
+void CMatrix::resize(int rows, int columns) {
     checkSize(rows, columns);
     m_rows.resize(static_cast<std::size_t>(rows));
     for (CVector& row : m_rows)
@@ -24,35 +24,35 @@ void CMatrix::Resize(int rows, int columns) {
     m_columns = columns;
 }
 
-void CMatrix::AppendRow() {
+void CMatrix::appendRow() {
     m_rows.emplace_back(m_columns);
 }
 
-void CMatrix::AppendRow(const CVector& row) {
+void CMatrix::appendRow(const CVector& row) {
     if (row.GetSize() != m_columns)
         throw Platform::InternalError("Matrix row of " + std::to_string(row.GetSize()) +
                                       " entries, expected " + std::to_string(m_columns));
     m_rows.push_back(row);
 }
 
-void CMatrix::DropLastColumn() {
+void CMatrix::dropLastColumn() {
     if (m_columns == 0) throw Platform::InternalError("Matrix has no column to drop");
-    RemoveColumn(m_columns - 1);
+    removeColumn(m_columns - 1);
 }
 
-void CMatrix::DropLastRow() {
+void CMatrix::dropLastRow() {
     if (m_rows.empty()) throw Platform::InternalError("Matrix has no row to drop");
     m_rows.pop_back();
 }
 
-void CMatrix::RemoveColumn(int column) {
+void CMatrix::removeColumn(int column) {
     checkColumn(column);
     for (CVector& row : m_rows)
         row.RemoveAt(column);
     --m_columns;
 }
 
-void CMatrix::RemoveRow(int row) {
+void CMatrix::removeRow(int row) {
     m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(checkRow(row)));
 }
 
@@ -67,9 +67,9 @@ double CMatrix::operator()(int row, int column) const {
 }
 
 std::size_t CMatrix::checkRow(int row) const {
-    if (row < 0 || row >= GetRows())
+    if (row < 0 || row >= rows())
         throw Platform::InternalError("Matrix row " + std::to_string(row) + " out of range (rows " +
-                                      std::to_string(GetRows()) + ")");
+                                      std::to_string(rows()) + ")");
     return static_cast<std::size_t>(row);
 }
 

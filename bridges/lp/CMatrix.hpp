@@ -8,7 +8,7 @@
 
 namespace LPLib {
 
-// Invariant: every row holds exactly GetColumns() entries.
+// Invariant: every row holds exactly columns() entries.
 class CMatrix {
 public:
     CMatrix() = default;
@@ -16,32 +16,32 @@ public:
     CMatrix(int rows, int columns);
     virtual ~CMatrix() = default;
 
-    int GetRows() const { return static_cast<int>(m_rows.size()); }
-    int GetColumns() const { return m_columns; }
+    int rows() const { return static_cast<int>(m_rows.size()); }
+    int columns() const { return m_columns; }
 
     // Resizes to rows x columns, keeping the entries that still fit; new entries are 0.
     // Throws Platform::InternalError on a negative size.
-    void Resize(int rows, int columns);
+    void resize(int rows, int columns);
     // Appends a row of zeros.
-    void AppendRow();
-    // Appends a copy of row; throws Platform::InternalError unless it has GetColumns() entries.
-    void AppendRow(const CVector& row);
+    void appendRow();
+    // Appends a copy of row; throws Platform::InternalError unless it has columns() entries.
+    void appendRow(const CVector& row);
     // Drops the last column / row; throws Platform::InternalError when there is none.
-    void DropLastColumn();
-    void DropLastRow();
+    void dropLastColumn();
+    void dropLastRow();
     // Removes column / row index, moving the later ones one place towards the front;
     // throws Platform::InternalError when index is out of range.
-    void RemoveColumn(int column);
-    void RemoveRow(int row);
+    void removeColumn(int column);
+    void removeRow(int row);
 
     // Entry (row, column); throws Platform::InternalError when out of range.
     double& operator()(int row, int column);
     double operator()(int row, int column) const;
 
-    // Unchecked storage of row index (GetColumns() entries), for inner loops; the pointer
+    // Unchecked storage of row index (columns() entries), for inner loops; the pointer
     // is valid until the matrix changes shape.
-    double* RowData(int row) { return m_rows[checkRow(row)].GetData(); }
-    const double* RowData(int row) const { return m_rows[checkRow(row)].GetData(); }
+    double* rowData(int row) { return m_rows[checkRow(row)].GetData(); }
+    const double* rowData(int row) const { return m_rows[checkRow(row)].GetData(); }
 
 private:
     std::size_t checkRow(int row) const;

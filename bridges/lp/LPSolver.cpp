@@ -55,8 +55,8 @@ void LPSolver::Setup(const std::vector<const LPConstraint*>& constraints, int n,
     const int constraintRows = m_m1 + m_m2;
     const int rows = constraintRows + (m_m2 > 0 ? 2 : 1);
     const int columns = n + m_m2 + 1;
-    m_tableau.Resize(0, 0);
-    m_tableau.Resize(rows, columns);
+    m_tableau.resize(0, 0);
+    m_tableau.resize(rows, columns);
     const int rhs = columns - 1;
 
     for (int k = 0; k < m_m1; ++k) {
@@ -155,10 +155,9 @@ bool LPSolver::Solve() {
     if (!m_ready) throw Platform::InternalError("LPSolver::Solve needs a Setup first");
     m_ready = false;
     m_pivots = 0;
-    m_activeLimit =
-        m_iterationLimit > 0
-            ? m_iterationLimit
-            : std::max(1000L, 50L * (m_tableau.GetRows() + static_cast<long>(m_tableau.GetColumns())));
+    m_activeLimit = m_iterationLimit > 0
+                        ? m_iterationLimit
+                        : std::max(1000L, 50L * (m_tableau.rows() + static_cast<long>(m_tableau.columns())));
     if (m_stopRequested.load(std::memory_order_relaxed)) return fail(Status::Stopped, "");
     if (m_m2 > 0 && !runPhaseOne()) return false;
     if (!runPhaseTwo()) return false;
@@ -169,14 +168,14 @@ bool LPSolver::Solve() {
         const int variable = m_basic[i];
         if (variable < m_n) m_solution[static_cast<std::size_t>(variable)] = std::max(0.0, m_tableau(i, rhs));
     }
-    const double value = m_tableau(m_tableau.GetRows() - 1, rhs);
+    const double value = m_tableau(m_tableau.rows() - 1, rhs);
     m_objectiveValue = (m_minimise ? value : -value) + 0.0; // + 0.0 turns -0 into 0
     m_status = Status::Optimal;
     return true;
 }
 
 bool LPSolver::runPhaseOne() {
-    int phaseRow = m_basic.GetSize();
+    const int phaseRow = m_basic.GetSize();
     int artificials = m_m2;
     Rule rule = Rule::Largest;
     while (artificials > 0) {
@@ -188,7 +187,7 @@ bool LPSolver::runPhaseOne() {
         if (p < 0) return fail(Status::Numerical, kNumericalText);
         if (!step(p, q, rule)) return false;
         if (isArtificial(m_nonBasic[q])) {
-            m_tableau.RemoveColumn(q);
+            m_tableau.removeColumn(q);
             m_nonBasic.RemoveAt(q);
             --artificials;
         }
@@ -197,14 +196,14 @@ bool LPSolver::runPhaseOne() {
         return fail(Status::Infeasible, kNoSolutionText);
 
     // Artificial variables still basic sit at (about) zero: exchange each for any variable
-    // with a usable entry in its row. A row without one is a combination of the other rows
-    // (a redundant equality, as in every balanced transportation problem) and is dropped.
+    // with a usable entry in its row. The slack and surplus columns give the rows full rank,
+    // so such an entry exists unless rounding ate it.
     while (artificials > 0) {
         int p = -1;
         int q = -1;
         for (int i = 0; i < m_basic.GetSize() && p < 0; ++i) {
             if (!isArtificial(m_basic[i])) continue;
-            const double* row = m_tableau.RowData(i);
+            const double* row = m_tableau.rowData(i);
             for (int j = 0; j < rhsColumn(); ++j) {
                 if (std::fabs(row[j]) > kFeasibilityTolerance) {
                     p = i;
@@ -213,28 +212,20 @@ bool LPSolver::runPhaseOne() {
                 }
             }
         }
-        if (p < 0) {
-            for (int i = m_basic.GetSize() - 1; i >= 0; --i) {
-                if (!isArtificial(m_basic[i])) continue;
-                m_tableau.RemoveRow(i);
-                m_basic.RemoveAt(i);
-            }
-            break;
-        }
+        if (p < 0) return fail(Status::Numerical, kNumericalText);
         m_tableau(p, rhsColumn()) = 0.0; // keeps the entering variable at zero, not at -noise
         Rule unused = Rule::Largest;
         if (!step(p, q, unused)) return false;
-        m_tableau.RemoveColumn(q);
+        m_tableau.removeColumn(q);
         m_nonBasic.RemoveAt(q);
         --artificials;
     }
-    phaseRow = m_basic.GetSize();
-    m_tableau.RemoveRow(phaseRow);
+    m_tableau.removeRow(phaseRow);
     return true;
 }
 
 bool LPSolver::runPhaseTwo() {
-    const int objectiveRow = m_tableau.GetRows() - 1;
+    const int objectiveRow = m_tableau.rows() - 1;
     Rule rule = Rule::Largest;
     for (;;) {
         const int q = chooseColumn(objectiveRow, rhsColumn(), rule);
@@ -248,7 +239,7 @@ bool LPSolver::runPhaseTwo() {
 // Largest rule: the largest positive entry, ties to the lowest column. Smallest-index rule
 // (Bland): the positive entry whose variable has the smallest number.
 int LPSolver::chooseColumn(int row, int columnCount, Rule rule) const {
-    const double* entries = m_tableau.RowData(row);
+    const double* entries = m_tableau.rowData(row);
     int best = -1;
     if (rule == Rule::Largest) {
         double bestValue = kPivotTolerance;
@@ -275,7 +266,7 @@ int LPSolver::chooseRow(int rowCount, int column, Rule rule) const {
     int best = -1;
     double bestRatio = std::numeric_limits<double>::max();
     for (int i = 0; i < rowCount; ++i) {
-        const double* row = m_tableau.RowData(i);
+        const double* row = m_tableau.rowData(i);
         const double entry = row[column];
         if (entry <= kPivotTolerance) continue;
         const double ratio = std::max(0.0, row[rhs]) / entry;
@@ -302,11 +293,11 @@ bool LPSolver::step(int p, int q, Rule& rule) {
 }
 
 void LPSolver::pivot(int p, int q) {
-    const int rows = m_tableau.GetRows();
-    const int columns = m_tableau.GetColumns();
+    const int rows = m_tableau.rows();
+    const int columns = m_tableau.columns();
     const int rhs = columns - 1;
     const int constraintRows = m_basic.GetSize();
-    double* pivotRow = m_tableau.RowData(p);
+    double* pivotRow = m_tableau.rowData(p);
     const double a = pivotRow[q];
     // Tableaus of structured problems are mostly zeros: only the pivot row's non-zero
     // columns change the other rows.
@@ -315,7 +306,7 @@ void LPSolver::pivot(int p, int q) {
         if (pivotRow[j] != 0.0 && j != q) m_pivotColumns.push_back(j);
     for (int i = 0; i < rows; ++i) {
         if (i == p) continue;
-        double* row = m_tableau.RowData(i);
+        double* row = m_tableau.rowData(i);
         const double factor = row[q] / a;
         if (factor != 0.0) {
             for (int j : m_pivotColumns)

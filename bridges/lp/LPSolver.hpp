@@ -44,7 +44,7 @@ public:
     void Setup(const std::vector<const LPConstraint*>& constraints, int n, const LPObjective& objective);
 
     // Runs the simplex once after Setup: true with the solution and objective value filled;
-    // false with GetStatus()/GetMessage() telling why. Shows nothing: the caller reports the
+    // false with status()/message() telling why. Shows nothing: the caller reports the
     // message. Throws Platform::InternalError when there was no Setup since the last Solve.
     [[nodiscard]] bool Solve();
 
@@ -56,14 +56,14 @@ public:
     const std::vector<double>& GetSolution() const { return m_solution; }
     // Objective value of the solution (0 unless Solve succeeded).
     double GetObjectiveValue() const { return m_objectiveValue; }
-    Status GetStatus() const { return m_status; }
+    Status status() const { return m_status; }
     // Text to show for the last failure ("No Solution Found", "Solution Unbounded", ...);
     // empty after success and after Stop.
-    const std::string& GetMessage() const { return m_message; }
+    const std::string& message() const { return m_message; }
     // Pivots done by the last Solve.
-    long GetPivotCount() const { return m_pivots; }
+    long pivotCount() const { return m_pivots; }
     // Pivot limit for later Solves; 0 (the default) derives it from the tableau size.
-    void SetIterationLimit(long limit) { m_iterationLimit = limit; }
+    void setIterationLimit(long limit) { m_iterationLimit = limit; }
 
 private:
     enum class Rule { Largest, SmallestIndex };
@@ -73,7 +73,7 @@ private:
     int chooseColumn(int row, int columnCount, Rule rule) const;
     int chooseRow(int rowCount, int column, Rule rule) const;
     void pivot(int p, int q);
-    int rhsColumn() const { return m_tableau.GetColumns() - 1; }
+    int rhsColumn() const { return m_tableau.columns() - 1; }
     bool isArtificial(int variable) const { return variable >= m_n + m_m1 + m_m2; }
     // Pivots on (p, q), exchanges the index entries and updates the rule: true when it ran,
     // false when the stop request or the pivot limit ended the solve (status set).

@@ -50,6 +50,7 @@ bool AllDifferent::Preprocess() {
         if (v->IsInstantiated())
             for (Variable* w : m_vars)
                 if (w != v && !w->IsInstantiated() && !w->RemoveValueOf(*v)) return false;
+    if (!RemoveSingletons()) return false;
     return Pigeonhole();
 }
 
@@ -63,7 +64,37 @@ bool AllDifferent::ForwardCheck() {
         for (Variable* v : m_vars)
             if (v != m_last && !v->IsInstantiated() && !v->RemoveValueOf(*m_last)) return false;
     }
+    if (!RemoveSingletons()) return false;
     return Pigeonhole();
+}
+
+bool AllDifferent::RemoveSingletons() {
+    if (!m_sameSpec) return true;
+    // An unbound variable left with one value takes it from the others, which may leave
+    // further variables with one value.
+    m_done.assign(m_vars.size(), 0);
+    bool changed = true;
+    while (changed) {
+        changed = false;
+        for (std::size_t i = 0; i < m_vars.size(); ++i) {
+            Variable* v = m_vars[i];
+            if (m_done[i] || v->IsInstantiated()) continue;
+            const FiniteDomain* d = v->GetFiniteDomain();
+            const int only = d->MinIndex();
+            if (only < 0) return false;
+            if (only != d->MaxIndex()) continue;
+            m_done[i] = 1;
+            for (std::size_t j = 0; j < m_vars.size(); ++j) {
+                Variable* w = m_vars[j];
+                if (j == i || w == v || w->IsInstantiated()) continue;
+                FiniteDomain* e = w->GetFiniteDomain();
+                if (!e->Contains(only)) continue;
+                if (!e->Remove(only)) return false;
+                changed = true;
+            }
+        }
+    }
+    return true;
 }
 
 bool AllDifferent::Pigeonhole() const {

@@ -1,8 +1,9 @@
 #pragma once
 // All arguments take pairwise different values. Forward checking removes a newly labelled
-// variable's value from every unbound argument, then checks that the unbound arguments still
-// have enough values between them (pigeonhole), which settles e.g. colouring a clique with too
-// few colours at the first labelling.
+// variable's value from every unbound argument, removes the value of every argument left with
+// one value from the others (repeatedly), then checks that the unbound arguments still have
+// enough values between them (pigeonhole), which settles e.g. colouring a clique with too few
+// colours at the first labelling.
 
 #include "complete/BitVector.hpp"
 #include "complete/GeneralConstraint.hpp"
@@ -28,9 +29,11 @@ public:
 
 private:
     bool Pigeonhole() const;
+    bool RemoveSingletons();
 
     Variable* m_last = nullptr;
     mutable BitVector m_scratch;
+    std::vector<char> m_done;
     bool m_sameSpec = false; // every variable over one finite spec: domains compare bit by bit
 };
 

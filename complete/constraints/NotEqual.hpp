@@ -3,6 +3,7 @@
 
 #include "complete/BinaryConstraint.hpp"
 #include "complete/Value.hpp"
+#include "complete/Variable.hpp"
 
 namespace GFCLib {
 
@@ -11,7 +12,10 @@ public:
     NotEqual() = default;
     NotEqual(CPObject* a, CPObject* b) : BinaryConstraint(a, b) {}
     const char* GetName() const override { return "NotEqual"; }
-    bool IsSatisfied() const override { return A()->GetValue() != B()->GetValue(); }
+    bool IsSatisfied() const override {
+        if (m_vars.size() == 2) return m_vars[0]->GetCurrentValue() != m_vars[1]->GetCurrentValue();
+        return A()->GetValue() != B()->GetValue();
+    }
     // Expands the variables' domains so single values can be removed, then attaches.
     void Attach() override;
     // The unbound side loses the bound side's value.

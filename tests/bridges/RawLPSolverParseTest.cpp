@@ -79,7 +79,7 @@ TEST_P(RawLPSolverParsed, SolvesToTheKnownOptimum) {
     EXPECT_EQ(solver.Solve(), e.solved);
     EXPECT_TRUE(solver.IsFinished());
     EXPECT_EQ(solver.IsSolved(), e.solved);
-    EXPECT_EQ(solver.GetMessage(), e.message);
+    EXPECT_EQ(solver.message(), e.message);
     if (!e.solved) {
         EXPECT_EQ(solver.GetSolutions().GetCount(), 0);
         return;

@@ -107,9 +107,9 @@ TEST_P(RawLPSolverRows, LinearFormOfBothSides) {
     c.post(p, x, y);
     p.minimise(x);
     RawLPSolver solver(&p.csp);
-    ASSERT_EQ(solver.GetVariableCount(), 2);
-    ASSERT_EQ(solver.GetRows().size(), 1u);
-    const LPLib::LPConstraint& row = *solver.GetRows()[0];
+    ASSERT_EQ(solver.variableCount(), 2);
+    ASSERT_EQ(solver.rows().size(), 1u);
+    const LPLib::LPConstraint& row = *solver.rows()[0];
     EXPECT_EQ(row.coefficients(), LPLib::CVector({c.coefficients[0], c.coefficients[1]}));
     EXPECT_EQ(row.sense(), c.sense);
     EXPECT_DOUBLE_EQ(row.rightHandSide(), c.rhs);
@@ -211,7 +211,7 @@ TEST(RawLPSolver, MaximiseGivesValuesAndCost) {
     EXPECT_NEAR(valueOf(solver, "x"), 2, 1e-9);
     EXPECT_NEAR(valueOf(solver, "y"), 6, 1e-9);
     EXPECT_NEAR(costOf(solver), 36, 1e-9);
-    EXPECT_EQ(solver.GetMessage(), "");
+    EXPECT_EQ(solver.message(), "");
 
     // One programme, one answer: a second call appends nothing.
     EXPECT_FALSE(solver.Solve());
@@ -284,9 +284,9 @@ TEST(RawLPSolver, FailuresAppendNoSolutionAndShowNothing) {
         EXPECT_TRUE(solver.IsFinished()) << f.name;
         EXPECT_FALSE(solver.IsSolved()) << f.name;
         EXPECT_EQ(solver.GetSolutions().GetCount(), 0) << f.name;
-        EXPECT_EQ(solver.GetMessage(), f.message) << f.name;
+        EXPECT_EQ(solver.message(), f.message) << f.name;
         EXPECT_TRUE(shown.Messages().empty()) << f.name;
-        solver.ReportMessage();
+        solver.reportMessage();
         EXPECT_EQ(shown.Messages(), std::vector<std::string>{f.message}) << f.name;
     }
 }
@@ -312,9 +312,9 @@ TEST(RawLPSolver, StopBeforeSolveEndsWithoutASolution) {
     EXPECT_TRUE(solver.IsFinished());
     EXPECT_FALSE(solver.IsSolved());
     EXPECT_EQ(solver.GetSolutions().GetCount(), 0);
-    EXPECT_EQ(solver.GetMessage(), "");
+    EXPECT_EQ(solver.message(), "");
     Platform::MessageCapture shown;
-    solver.ReportMessage();
+    solver.reportMessage();
     EXPECT_TRUE(shown.Messages().empty());
 }
 
@@ -357,9 +357,9 @@ TEST(RawLPSolver, LongSumsAreCollected) {
     p.eq(sum, num(10));
     p.minimise(objective);
     RawLPSolver solver(&p.csp);
-    ASSERT_EQ(solver.GetRows().size(), 1u);
+    ASSERT_EQ(solver.rows().size(), 1u);
     double total = 0;
-    for (double c : solver.GetRows()[0]->coefficients())
+    for (double c : solver.rows()[0]->coefficients())
         total += c;
     EXPECT_EQ(total, kTerms);
 }

@@ -205,3 +205,29 @@ TEST(ValueTest, EqualityOrderAndCopies) {
     EXPECT_EQ(Value("x").GetType(), 4);
     EXPECT_EQ(s.GetType(), 6);
 }
+
+TEST(ValueSetTest, EnumerationRestartsASizeWhenTheDomainNarrowed) {
+    auto universe = Ints({0, 1, 2, 3});
+    ValueSet required(&universe, false);
+    ValueSet possible(&universe, true);
+    ValueSet s(&universe, false);
+    s.AddIndex(0);
+    s.AddIndex(3); // {0,3}
+    possible.RemoveIndex(0);
+    // {0,3} holds an impossible member: the first set of size 2 comes next.
+    ASSERT_TRUE(s.NextSet(required, possible, 0, 4));
+    EXPECT_EQ(Printed(s), "{1,2}");
+    ASSERT_TRUE(s.NextSet(required, possible, 0, 4));
+    EXPECT_EQ(Printed(s), "{1,3}");
+    ASSERT_TRUE(s.NextSet(required, possible, 0, 4));
+    EXPECT_EQ(Printed(s), "{2,3}");
+    ASSERT_TRUE(s.NextSet(required, possible, 0, 4));
+    EXPECT_EQ(Printed(s), "{1,2,3}");
+    EXPECT_FALSE(s.NextSet(required, possible, 0, 4));
+    // Nothing follows the full set, and a required member outside the possible ones leaves none.
+    ValueSet full(&universe, true);
+    EXPECT_FALSE(full.NextSet(required, ValueSet(&universe, true), 0, 4));
+    required.AddIndex(0);
+    ValueSet t(&universe, false);
+    EXPECT_FALSE(t.FirstSet(required, possible, 1));
+}

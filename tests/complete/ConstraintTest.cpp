@@ -4,6 +4,7 @@
 #include "complete/ReleaseGlobals.hpp"
 #include "complete/constraints/Equal.hpp"
 #include "complete/constraints/NotEqual.hpp"
+#include "platform/FatalError.hpp"
 
 #include <gtest/gtest.h>
 
@@ -162,4 +163,13 @@ TEST_F(ConstraintTest, NamesAndPrinting) {
     os2 << ne;
     EXPECT_EQ(os2.str(), "NotEqual(x,3)");
     EXPECT_EQ(ne.ToString(), "");
+}
+
+TEST_F(ConstraintTest, MissingArgumentsAreRefused) {
+    IntDomainSpec::CreateRange("D", 1, 3);
+    IntVar x("x", "D");
+    NotEqual c;
+    EXPECT_THROW(c.SetArgs(&x, nullptr), Platform::InternalError);
+    Predicate p({&x}, [](const std::vector<int>&) { return true; });
+    EXPECT_THROW(p.AddArgs(std::vector<CPObject*>{nullptr}), Platform::InternalError);
 }

@@ -575,3 +575,44 @@ TEST_F(SearchFixture, StopDuringMinimisationReturnsTheBestSoFar) {
     EXPECT_FALSE(search.FindNextSolution());
     delete csp;
 }
+
+TEST_F(SearchFixture, MagicSquareOfThreeHasEightSolutions) {
+    for (int mode = 0; mode < 4; ++mode) {
+        ReleaseGlobals();
+        auto* csp = new CSP();
+        IntDomainSpec::CreateRange("Cell", 1, 9);
+        std::vector<IntVar*> cells;
+        for (int i = 0; i < 9; ++i) {
+            cells.push_back(new IntVar(("c" + std::to_string(i)).c_str(), "Cell"));
+            csp->AddVariable(cells.back());
+        }
+        auto* all = new AllDifferent();
+        all->Init(cells);
+        Post(csp, all);
+        auto* fifteen = new Value(15);
+        csp->GetValues().push_back(fifteen);
+        const int lines[8][3] = {{0, 1, 2}, {3, 4, 5}, {6, 7, 8}, {0, 3, 6},
+                                 {1, 4, 7}, {2, 5, 8}, {0, 4, 8}, {2, 4, 6}};
+        for (const auto& line : lines) {
+            auto* sum = new SumOp();
+            sum->Init(std::vector<IntVar*>{cells[line[0]], cells[line[1]], cells[line[2]]});
+            csp->AddVariable(sum);
+            Post(csp, new Equal(sum, fifteen));
+        }
+        GFC search(csp, nullptr, false);
+        search.SetParameter(1, mode < 3 ? mode : 0);
+        search.SetParameter(3, mode == 3 ? 1 : 0);
+        int count = 0;
+        while (search.FindNextSolution()) {
+            ++count;
+            std::set<int> values;
+            for (auto* c : cells)
+                values.insert(c->GetInt());
+            EXPECT_EQ(values.size(), 9u);
+            for (const auto& line : lines)
+                EXPECT_EQ(cells[line[0]]->GetInt() + cells[line[1]]->GetInt() + cells[line[2]]->GetInt(), 15);
+        }
+        EXPECT_EQ(count, 8) << "mode " << mode;
+        delete csp;
+    }
+}

@@ -58,8 +58,8 @@ void BM_TransportationSimplex(benchmark::State& state) {
     for (auto _ : state) {
         LPLib::LPSolver solver;
         solver.Setup(rows, t.n, t.objective);
-        if (!solver.Solve()) state.SkipWithError(solver.GetMessage().c_str());
-        pivots = solver.GetPivotCount();
+        if (!solver.Solve()) state.SkipWithError(solver.message().c_str());
+        pivots = solver.pivotCount();
         benchmark::DoNotOptimize(solver.GetObjectiveValue());
     }
     state.counters["pivots"] = static_cast<double>(pivots);

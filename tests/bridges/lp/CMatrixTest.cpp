@@ -43,33 +43,33 @@ TEST(CMatrix, ShapeOperationsKeepEveryRowAtTheColumnCount) {
             EXPECT_EQ(m(r, c), 0.0);
             m(r, c) = 10 * r + c;
         }
-    m.AppendRow();
-    EXPECT_EQ(m.GetRows(), 3);
+    m.appendRow();
+    EXPECT_EQ(m.rows(), 3);
     EXPECT_EQ(m(2, 2), 0.0);
-    m.AppendRow(CVector{7, 8, 9});
+    m.appendRow(CVector{7, 8, 9});
     EXPECT_EQ(m(3, 1), 8.0);
-    EXPECT_THROW(m.AppendRow(CVector{1, 2}), InternalError);
+    EXPECT_THROW(m.appendRow(CVector{1, 2}), InternalError);
 
-    m.RemoveColumn(1);
-    EXPECT_EQ(m.GetColumns(), 2);
+    m.removeColumn(1);
+    EXPECT_EQ(m.columns(), 2);
     EXPECT_EQ(m(0, 1), 2.0);
     EXPECT_EQ(m(1, 1), 12.0);
-    m.RemoveRow(0);
+    m.removeRow(0);
     EXPECT_EQ(m(0, 0), 10.0);
-    m.DropLastColumn();
-    m.DropLastRow();
-    EXPECT_EQ(m.GetRows(), 2);
-    EXPECT_EQ(m.GetColumns(), 1);
+    m.dropLastColumn();
+    m.dropLastRow();
+    EXPECT_EQ(m.rows(), 2);
+    EXPECT_EQ(m.columns(), 1);
 
-    m.Resize(3, 2);
+    m.resize(3, 2);
     EXPECT_EQ(m(0, 0), 10.0);
     EXPECT_EQ(m(2, 1), 0.0);
     EXPECT_THROW(m(3, 0), InternalError);
     EXPECT_THROW(m(0, 2), InternalError);
-    EXPECT_THROW(m.RemoveColumn(2), InternalError);
+    EXPECT_THROW(m.removeColumn(2), InternalError);
     EXPECT_THROW(CMatrix(-1, 2), InternalError);
 
     CMatrix empty;
-    EXPECT_THROW(empty.DropLastRow(), InternalError);
-    EXPECT_THROW(empty.DropLastColumn(), InternalError);
+    EXPECT_THROW(empty.dropLastRow(), InternalError);
+    EXPECT_THROW(empty.dropLastColumn(), InternalError);
 }

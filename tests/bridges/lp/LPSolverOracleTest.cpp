@@ -154,7 +154,7 @@ void expectAgreement(const Problem& p, Status status, double value, const std::s
     LPSolver solver;
     LPTest::setUp(solver, p);
     const bool solved = solver.Solve();
-    ASSERT_EQ(solver.GetStatus(), status) << context << "\n" << describe(p);
+    ASSERT_EQ(solver.status(), status) << context << "\n" << describe(p);
     ASSERT_EQ(solved, status == Status::Optimal);
     if (!solved) return;
     EXPECT_EQ(LPTest::violation(p, solver.GetSolution()), "") << context << "\n" << describe(p);
@@ -282,12 +282,75 @@ TEST(LPSolverOracle, AssignmentMatchesTheCheapestPermutation) {
     }
 }
 
+// Larger programmes, where enumeration is out of reach, are judged by duality: for
+//   max c.x, A x <= b, x >= 0   and its dual   min b.y, A'y >= c, y >= 0
+// feasible x and y with c.x = b.y prove both optimal; the statuses must also pair up
+// (unbounded against infeasible). Both solutions are checked without the solver.
+TEST(LPSolverOracle, PrimalAndDualAgreeOnMediumRandomProblems) {
+    constexpr std::uint32_t kSeed = 31337;
+    Platform::SRand(kSeed);
+    int optimal = 0, unbounded = 0, infeasible = 0;
+    for (int trial = 0; trial < 150; ++trial) {
+        const int m = randomIn(4, 20), n = randomIn(4, 20);
+        const bool sparse = Platform::RandBelow(2) == 0;
+        std::vector<std::vector<double>> a(static_cast<std::size_t>(m), std::vector<double>(n, 0.0));
+        for (auto& row : a)
+            for (double& v : row)
+                v = sparse && Platform::RandBelow(3) != 0 ? 0 : randomIn(-9, 9);
+        std::vector<double> b(static_cast<std::size_t>(m)), c(static_cast<std::size_t>(n));
+        for (double& v : b)
+            v = Platform::RandBelow(4) == 0 ? 0 : randomIn(-10, 40);
+        for (double& v : c)
+            v = randomIn(-10, 10);
+
+        Problem primal{n, {}, c, false};
+        for (int i = 0; i < m; ++i)
+            primal.rows.push_back({a[static_cast<std::size_t>(i)], '<', b[static_cast<std::size_t>(i)]});
+        Problem dual{m, {}, b, true};
+        for (int j = 0; j < n; ++j) {
+            LPTest::Row row{std::vector<double>(static_cast<std::size_t>(m)), '>',
+                            c[static_cast<std::size_t>(j)]};
+            for (int i = 0; i < m; ++i)
+                row.coefficients[static_cast<std::size_t>(i)] =
+                    a[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)];
+            dual.rows.push_back(row);
+        }
+
+        LPSolver p, d;
+        LPTest::setUp(p, primal);
+        LPTest::setUp(d, dual);
+        const bool pSolved = p.Solve(), dSolved = d.Solve();
+        const std::string context = "seed " + std::to_string(kSeed) + " trial " + std::to_string(trial);
+        if (pSolved || dSolved) {
+            ASSERT_TRUE(pSolved && dSolved)
+                << context << ": primal " << int(p.status()) << ", dual " << int(d.status());
+            ASSERT_EQ(LPTest::violation(primal, p.GetSolution()), "") << context;
+            ASSERT_EQ(LPTest::violation(dual, d.GetSolution()), "") << context;
+            const double primalValue = LPTest::dot(c, p.GetSolution()),
+                         dualValue = LPTest::dot(b, d.GetSolution());
+            ASSERT_NEAR(primalValue, dualValue, 1e-6 * (1 + std::abs(dualValue))) << context;
+            ASSERT_NEAR(p.GetObjectiveValue(), primalValue, 1e-6 * (1 + std::abs(primalValue))) << context;
+            ++optimal;
+        } else if (p.status() == Status::Unbounded) {
+            ASSERT_EQ(d.status(), Status::Infeasible) << context;
+            ++unbounded;
+        } else {
+            ASSERT_EQ(p.status(), Status::Infeasible) << context;
+            ASSERT_TRUE(d.status() == Status::Infeasible || d.status() == Status::Unbounded) << context;
+            ++infeasible;
+        }
+    }
+    EXPECT_GT(optimal, 30);
+    EXPECT_GT(unbounded, 10);
+    EXPECT_GT(infeasible, 10);
+}
+
 TEST(LPSolverOracle, UnbalancedTransportationIsInfeasible) {
     LPSolver solver;
     LPTest::setUp(solver, transportation({3, 4}, {2, 2}, {{1, 2}, {3, 4}}));
     EXPECT_FALSE(solver.Solve());
-    EXPECT_EQ(solver.GetStatus(), Status::Infeasible);
-    EXPECT_EQ(solver.GetMessage(), "No Solution Found");
+    EXPECT_EQ(solver.status(), Status::Infeasible);
+    EXPECT_EQ(solver.message(), "No Solution Found");
 }
 
 } // namespace

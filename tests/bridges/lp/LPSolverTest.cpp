@@ -94,15 +94,15 @@ TEST_P(LPSolverCases, StatusOptimumAndAVerifiedSolution) {
     LPSolver solver;
     LPTest::setUp(solver, c.problem);
     const bool solved = solver.Solve();
-    EXPECT_EQ(solver.GetStatus(), c.status);
+    EXPECT_EQ(solver.status(), c.status);
     EXPECT_EQ(solved, c.status == Status::Optimal);
     if (c.status != Status::Optimal) {
         EXPECT_TRUE(solver.GetSolution().empty());
-        EXPECT_EQ(solver.GetMessage(),
+        EXPECT_EQ(solver.message(),
                   c.status == Status::Infeasible ? "No Solution Found" : "Solution Unbounded");
         return;
     }
-    EXPECT_EQ(solver.GetMessage(), "");
+    EXPECT_EQ(solver.message(), "");
     const auto& x = solver.GetSolution();
     EXPECT_EQ(LPTest::violation(c.problem, x), "");
     EXPECT_NEAR(solver.GetObjectiveValue(), c.value, 1e-9);
@@ -124,7 +124,7 @@ TEST(LPSolver, CyclingExampleEndsAfterFewPivots) {
     LPTest::setUp(solver, bealeCycling());
     ASSERT_TRUE(solver.Solve());
     EXPECT_NEAR(solver.GetObjectiveValue(), -1.25, 1e-12);
-    EXPECT_LT(solver.GetPivotCount(), 20);
+    EXPECT_LT(solver.pivotCount(), 20);
 }
 
 TEST(LPSolver, ZeroObjectiveIsNotNegativeZero) {
@@ -140,10 +140,10 @@ TEST(LPSolver, StopRequestEndsTheSolveWithoutASolution) {
     LPTest::setUp(solver, {1, {{{1}, '<', 4}}, {1}, false});
     solver.Stop();
     EXPECT_FALSE(solver.Solve());
-    EXPECT_EQ(solver.GetStatus(), Status::Stopped);
+    EXPECT_EQ(solver.status(), Status::Stopped);
     EXPECT_TRUE(solver.GetSolution().empty());
-    EXPECT_EQ(solver.GetMessage(), "");
-    EXPECT_EQ(solver.GetPivotCount(), 0);
+    EXPECT_EQ(solver.message(), "");
+    EXPECT_EQ(solver.pivotCount(), 0);
 }
 
 // Stop from another thread while the simplex runs: the solve ends either stopped, with no
@@ -170,21 +170,21 @@ TEST(LPSolver, StopFromAnotherThread) {
     solver.Stop();
     worker.join();
     if (solved) {
-        EXPECT_EQ(solver.GetStatus(), Status::Optimal);
+        EXPECT_EQ(solver.status(), Status::Optimal);
         EXPECT_EQ(LPTest::violation(p, solver.GetSolution()), "");
     } else {
-        EXPECT_EQ(solver.GetStatus(), Status::Stopped);
+        EXPECT_EQ(solver.status(), Status::Stopped);
         EXPECT_TRUE(solver.GetSolution().empty());
     }
 }
 
 TEST(LPSolver, PivotLimitEndsTheSolve) {
     LPSolver solver;
-    solver.SetIterationLimit(1);
+    solver.setIterationLimit(1);
     LPTest::setUp(solver, {2, {{{1, 0}, '<', 4}, {{0, 2}, '<', 12}, {{3, 2}, '<', 18}}, {3, 5}, false});
     EXPECT_FALSE(solver.Solve());
-    EXPECT_EQ(solver.GetStatus(), Status::IterationLimit);
-    EXPECT_EQ(solver.GetMessage(), "Simplex iteration limit reached");
+    EXPECT_EQ(solver.status(), Status::IterationLimit);
+    EXPECT_EQ(solver.message(), "Simplex iteration limit reached");
     EXPECT_TRUE(solver.GetSolution().empty());
 }
 
