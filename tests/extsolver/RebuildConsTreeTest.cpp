@@ -223,6 +223,14 @@ TEST_F(ReaderTest, MalformedAndHostileTextsAreRefusedCleanly) {
         {"huge list count", vars + "<C> 1 0 ELEMENT INTVAR x INTVAR y 2000000000 1 2 <END>", "2000000000"},
         {"huge term count", vars + "<C> 1 0 = Sum 1073741824 INTVAR x INTVAL 0 <END>", "1073741824"},
         {"huge set element count", "<Z> 1 SetVar s 2147483647 1 2 <END>", "2147483647"},
+        {"set variables with more possible elements than the reader makes",
+         [] {
+             std::string text = "<D> 1 SetDom big 1000001";
+             for (int v = 0; v <= 1000000; ++v)
+                 text += " " + std::to_string(v);
+             return text + " <Z> 1 SetVar a big <END>";
+         }(),
+         "big"},
         {"not a number", vars + "<C> 1 0 = INTVAL 1.5 INTVAL 1 <END>", "1.5"},
         {"trailing letters on a number", vars + "<C> 1x 0 = INTVAL 1 INTVAL 1 <END>", "1x"},
         {"record number missing", vars + "<C> 1 = INTVAL 1 INTVAL 1 <END>", "="},
