@@ -2,6 +2,8 @@
 
 #include "language/raw/RawRange.hpp"
 
+#include <climits>
+#include <cstdint>
 #include <ostream>
 #include <sstream>
 
@@ -26,6 +28,13 @@ void CheckArgCount(const RPtr<RawExpr>& expr, int count) {
 
 bool BothSets(const RPtr<RawExpr>& con) {
     return con->GetArgCount() == 2 && Arg(con, 0)->IsSetValued() && Arg(con, 1)->IsSetValued();
+}
+
+// Number of "<>" records of an all-different over m terms; refused beyond what a count holds.
+int PairCount(int m, const RawExpr& node) {
+    const std::int64_t pairs = m < 2 ? 0 : static_cast<std::int64_t>(m) * (m - 1) / 2;
+    if (pairs > INT_MAX) Refuse("an all-different over this many terms", node);
+    return static_cast<int>(pairs);
 }
 
 void CheckDepth(int depth, const RawExpr& node) {
@@ -61,15 +70,21 @@ std::string GenExtDesc::Describe(RawCSP& problem) {
 // ---- lexical helpers ----
 
 std::string GenExtDesc::CheckedName(std::string name) {
-    // A name must stay one token.
+    // A name must stay one token, and not one the reader could take for a number.
     bool ok = !name.empty();
-    for (char ch : name)
+    bool numeric = true;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char ch = name[i];
         if (static_cast<unsigned char>(ch) <= ' ' || ch == '\x7f') ok = false;
+        if (!(ch >= '0' && ch <= '9') && !(i == 0 && (ch == '-' || ch == '+'))) numeric = false;
+    }
+    if (numeric) ok = false;
     if (!ok) throw Unexpressible("The problem description cannot state the name \"" + name + "\"");
     return name;
 }
 
 void GenExtDesc::StartRecord(const char* keyword, std::ostream& out, int& counter) {
+    if (counter == INT_MAX) throw Unexpressible("The problem description cannot number this many records");
     out << counter << '\n' << keyword << '\n';
     ++counter;
 }
@@ -145,6 +160,13 @@ bool GenExtDesc::WriteDomain(const RPtr<RawDom>& domain, std::ostream& out) {
 
 void GenExtDesc::WriteVariableSection(std::ostream& out) {
     const auto& variables = m_problem->GetVariables();
+    long long setElements = 0;
+    for (const auto& variable : variables)
+        if (variable->GetType() == RawType::SetVar && variable->GetDomain()) {
+            setElements += variable->GetDomain()->GetValues()->GetSize();
+            if (setElements > kMaxSetElements)
+                Refuse("set variables with this many possible elements in all", *variable);
+        }
     out << "<Z>\n" << variables.size() << '\n';
     for (const auto& variable : variables)
         WriteVariable(variable, out);
@@ -176,7 +198,7 @@ void GenExtDesc::WriteVariable(const RPtr<RawVar>& variable, std::ostream& out) 
 
 void GenExtDesc::WriteConstraints(std::ostream& out, int& counter) {
     std::ostringstream records;
-    int topLevel = 0;
+    std::int64_t topLevel = 0;
     for (const auto& con : m_problem->GetConstraints())
         topLevel += WriteTopLevelConstraint(con, records, counter);
     for (const auto& soft : m_problem->GetSoftConstraints()) {
@@ -188,6 +210,7 @@ void GenExtDesc::WriteConstraints(std::ostream& out, int& counter) {
         WriteCondition(Arg(soft, 0), records, counter, 1);
         ++topLevel;
     }
+    if (topLevel > INT_MAX) throw Unexpressible("The problem description cannot state this many constraints");
     out << "<C>\n" << topLevel << '\n' << records.str();
 }
 
@@ -200,7 +223,7 @@ int GenExtDesc::WriteTopLevelConstraint(const RPtr<RawExpr>& con, std::ostream& 
     CheckArgCount(con, 1);
     const int m = ArraySize(Arg(con, 0));
     WriteAllDifferentPairs(con, out, counter, 0);
-    return m < 2 ? 0 : m * (m - 1) / 2;
+    return PairCount(m, *con);
 }
 
 void GenExtDesc::WriteAllDifferentPairs(const RPtr<RawExpr>& con, std::ostream& out, int& counter,
@@ -263,7 +286,7 @@ void GenExtDesc::WriteConstraint(const RPtr<RawExpr>& con, std::ostream& out, in
         CheckArgCount(con, 1);
         StartRecord("AND", out, counter);
         const int m = ArraySize(Arg(con, 0));
-        out << (m < 2 ? 0 : m * (m - 1) / 2) << '\n';
+        out << PairCount(m, *con) << '\n';
         WriteAllDifferentPairs(con, out, counter, next);
         return;
     }

@@ -86,6 +86,7 @@ void RebuildConsTree::Parse(std::istream& in, GLSCSP* csp) {
 void RebuildConsTree::Parse(const std::string& text, GLSCSP* csp) {
     if (csp == nullptr) throw Platform::InternalError("RebuildConsTree::Parse: no problem");
     DescriptionTokens tokens(text);
+    const std::size_t liveBefore = Obj::RegistrySize();
     m_csp = csp;
     m_tokens = &tokens;
     m_created.clear();
@@ -98,6 +99,7 @@ void RebuildConsTree::Parse(const std::string& text, GLSCSP* csp) {
     m_setDomains.clear();
     m_intVars.clear();
     m_setVars.clear();
+    m_setElements = 0;
     try {
         for (IntDom* d : csp->GetIntDomains())
             m_intDomains.emplace(d->GetName(), d);
@@ -120,6 +122,9 @@ void RebuildConsTree::Parse(const std::string& text, GLSCSP* csp) {
         Commit();
     } catch (...) {
         Discard();
+        // A set variable without elements makes an element domain that nothing reaches; when
+        // the registry was empty before, whatever is left in it is this parse's.
+        if (liveBefore == 0) Obj::DeleteAll();
         m_tokens = nullptr;
         throw;
     }
@@ -299,6 +304,9 @@ void RebuildConsTree::ReadVariables() {
                 if (found == m_setDomains.end()) m_tokens->Fail("undeclared set domain");
                 universe = found->second->GetValues();
             }
+            // Each possible element is a variable of its own: a short text must not make millions.
+            m_setElements += universe.size();
+            if (m_setElements > kMaxSetElements) m_tokens->Fail("too many possible set elements in all");
             m_created.reserve(m_created.size() + universe.size() + 2);
             SetVar* variable = Make<SetVar>(name.c_str(), universe);
             // The element variables and their domain are the set variable's own making.

@@ -15,6 +15,7 @@
 // operands; "SOFTCON" weight record for a soft constraint), "<Opt>" one "Minimise" record,
 // "<END>". Sections come in any order and may repeat; names must be declared before use.
 
+#include <cstddef>
 #include <iosfwd>
 #include <map>
 #include <string>
@@ -42,6 +43,8 @@ class RebuildConsTree {
 public:
     // Deepest nesting of terms taken (the writer stays well inside it).
     static constexpr int kMaxDepth = 1000;
+    // Most possible elements of all set variables of one text together.
+    static constexpr std::size_t kMaxSetElements = 1000000;
 
     RebuildConsTree() = default;
     RebuildConsTree(const RebuildConsTree&) = delete;
@@ -121,6 +124,7 @@ private:
     std::map<std::string, GLSLib::SetDom*, std::less<>> m_setDomains;
     std::map<std::string, GLSLib::IntVar*, std::less<>> m_intVars;
     std::map<std::string, GLSLib::SetVar*, std::less<>> m_setVars;
+    std::size_t m_setElements = 0;
 };
 
 } // namespace Melvane

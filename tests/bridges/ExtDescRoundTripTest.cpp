@@ -219,3 +219,19 @@ TEST(ExtDescRoundTrip, BridgeCasesMeanTheSameInBothModels) {
         }
     }
 }
+
+TEST(ExtDescRoundTrip, DeepestNestingTheWriterStatesIsRead) {
+    // Constraints used as values nest two reader levels for each writer level: the worst case.
+    using namespace RawBuild;
+    Problem p;
+    E x = p.IntVar("x", p.IntRange("d", 0, 3));
+    E e = x;
+    for (int i = 0; i < GenExtDesc::kMaxDepth - 2; ++i)
+        e = E(RawBuild::Con(RawType::Equal, e, Int(i % 2)));
+    p.Post(RawBuild::Con(RawType::Equal, e, Int(1)));
+    const std::string text = GenExtDesc::Describe(p.csp);
+    GLSCSP rebuilt;
+    Melvane::RebuildConsTree reader;
+    EXPECT_NO_THROW(reader.Parse(text, &rebuilt));
+    Obj::DeleteAll();
+}

@@ -230,6 +230,8 @@ TEST(GenExtDesc, RefusesWhatTheTextCannotStateAndWritesNothing) {
              p.Post(Con(RawType::Element, {x, Arr({x}), x}));
          }},
         {"a name that is not one token", [](Problem& p) { p.IntVar("two words", p.IntRange("d", 0, 1)); }},
+        {"a name the reader would take for a number",
+         [](Problem& p) { p.IntVar("x", p.IntRange("-12", 0, 1)); }},
         {"a variable whose domain is not in the problem",
          [](Problem& p) {
              auto d = MakeR<RawDom>(RawType::IntDom, "elsewhere", E(new RawRange(0, 1)));

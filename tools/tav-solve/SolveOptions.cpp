@@ -19,7 +19,7 @@ struct NamedSolver {
 constexpr NamedSolver kSolvers[] = {
     {"auto", SolverChoice::Auto}, {"gfc", SolverChoice::Gfc},   {"gls", SolverChoice::Gls},
     {"ga", SolverChoice::Ga},     {"tabu", SolverChoice::Tabu}, {"gls2", SolverChoice::Gls2},
-    {"lp", SolverChoice::Lp},
+    {"lp", SolverChoice::Lp},     {"ext", SolverChoice::Ext},
 };
 
 // A whole decimal integer in int range, or false.
@@ -36,8 +36,8 @@ bool ToInt(const std::string& text, int& value) {
 } // namespace
 
 const char* UsageLine() {
-    return "usage: tav-solve FILE [--solver gfc|gls|ga|tabu|gls2|lp|auto] [--solutions N|all] "
-           "[--time-limit SECONDS] [--param ID=VALUE]... [--stats]";
+    return "usage: tav-solve FILE [--solver gfc|gls|ga|tabu|gls2|lp|ext|auto] [--solutions N|all] "
+           "[--time-limit SECONDS] [--param ID=VALUE]... [--stats] [--describe]";
 }
 
 std::string SolverName(SolverChoice choice) {
@@ -76,6 +76,9 @@ SolveOptions ParseOptions(const std::vector<std::string>& args) {
         } else if (arg == "--stats") {
             noValue();
             options.stats = true;
+        } else if (arg == "--describe") {
+            noValue();
+            options.describe = true;
         } else if (arg == "--solver") {
             const std::string name = takeValue();
             bool known = false;

