@@ -474,6 +474,20 @@ void SearchTables::RaisePenalty(int conId) {
         IntVar* w = vars[i];
         const int wid = w->GetId();
         const int cur = w->GetValueIndex();
+        if (tab && IsDisequality(conId)) {
+            // Its cost changes only where it is violated: its one cell.
+            int cost = 0;
+            const int k = DisequalityCell(conId, static_cast<int>(i), cost);
+            if (k >= 0) {
+                const int diff =
+                    cost - PenalisedCost(1000.0, Feature::GetLambda(), true, f->GetPenalty() - 1);
+                m_pinputs.Add(wid, k, diff);
+                AddToCell(conId, static_cast<int>(i), k, diff);
+            }
+            m_varsInputs.Add(wid, diffCur);
+            AddAffected(w);
+            continue;
+        }
         if (tab && whole) {
             for (int k = 0; k < w->DomainSize(); ++k) {
                 if (k == cur) continue;
