@@ -1,12 +1,18 @@
 #include "localsearch/search/SearchTables.hpp"
 
+#include "localsearch/Arithmetic.hpp"
 #include "localsearch/Con.hpp"
 #include "localsearch/GLSCSP.hpp"
 #include "localsearch/IntVar.hpp"
 #include "localsearch/Minimise.hpp"
 #include "localsearch/ModelError.hpp"
 #include "localsearch/SetVar.hpp"
+#include "localsearch/cons/NotEquals.hpp"
+#include "localsearch/expr/IntVal.hpp"
+#include "localsearch/expr/MinusOp.hpp"
+#include "localsearch/expr/PlusOp.hpp"
 #include "localsearch/features/Feature.hpp"
+#include "localsearch/features/FeatureCon.hpp"
 #include "localsearch/features/NoGoodFeature.hpp"
 #include "localsearch/features/NumericFeature.hpp"
 #include "localsearch/search/NoGood.hpp"
@@ -73,6 +79,13 @@ void SearchTables::Setup(GLSCSP& problem, bool approximate, bool tabulateAll, bo
         if (auto* ng = dynamic_cast<NoGood*>(c)) m_noGoods[static_cast<unsigned>(c->GetId())] = ng;
     }
     if (problem.HasObjective()) WatchMemoryFeatures(problem.GetObjective());
+    m_disequality.assign(count, Disequality{});
+    m_isDisequality.assign(count, 0);
+    for (Con* c : problem.GetConstraints())
+        DetectDisequality(c);
+    m_explicit.assign(static_cast<unsigned>(m_index.NumVariableRows()), {});
+    for (Con* c : problem.GetConstraints())
+        NoteExplicit(c);
     m_pinputs = Pinputs();
     m_pinputs.Initialise(problem);
     m_varsInputs = VarsInputs();
@@ -127,6 +140,15 @@ void SearchTables::ComputeTables() {
             score += wc;
             if (!m_updateCons.Get(cid)) continue;
             std::vector<std::pair<int, int>>& cells = Cells(cid, l.index);
+            if (IsDisequality(cid)) {
+                int cost = 0;
+                const int k = DisequalityCell(cid, l.index, cost);
+                if (k >= 0 && cost != 0) {
+                    row[static_cast<unsigned>(k)] += cost;
+                    cells.push_back({k, cost});
+                }
+                continue;
+            }
             for (int k = 0; k < static_cast<int>(row.size()); ++k) {
                 const int cost = k == cur ? wc : (PassLink(cid, l.index, x, k), WeightedCost(l.con));
                 if (cost == 0) continue;
@@ -196,6 +218,60 @@ void SearchTables::AddAffected(IntVar* x) {
     m_affected.push_back(x);
 }
 
+namespace {
+// e as variable + offset: a variable, or a variable plus or minus a constant (either order for
+// plus). False for anything else.
+bool AsShiftedVariable(ExprObj* e, IntVar*& var, int& offset) {
+    if (e->IsVariable()) {
+        var = static_cast<IntVar*>(e);
+        offset = 0;
+        return true;
+    }
+    const bool plus = dynamic_cast<PlusOp*>(e) != nullptr;
+    const bool minus = !plus && dynamic_cast<MinusOp*>(e) != nullptr;
+    if (!plus && !minus) return false;
+    ExprObj* a = e->GetArg(0);
+    ExprObj* b = e->GetArg(1);
+    if (plus && !a->IsVariable()) std::swap(a, b);
+    auto* constant = dynamic_cast<IntVal*>(b);
+    if (!a->IsVariable() || constant == nullptr) return false;
+    var = static_cast<IntVar*>(a);
+    offset = minus ? WrapNeg(constant->GetValue()) : constant->GetValue();
+    return true;
+}
+} // namespace
+
+void SearchTables::DetectDisequality(Con* c) {
+    const int cid = c->GetId();
+    if (dynamic_cast<NotEquals*>(c) == nullptr || dynamic_cast<FeatureCon*>(m_features.Get(cid)) == nullptr)
+        return;
+    Disequality d{};
+    if (!AsShiftedVariable(c->GetArg(0), d.var[0], d.offset[0]) ||
+        !AsShiftedVariable(c->GetArg(1), d.var[1], d.offset[1]) || d.var[0] == d.var[1])
+        return;
+    const std::vector<IntVar*>& row = m_index.VariablesOf(cid);
+    if (row.size() != 2) return;
+    if (row[0] != d.var[0]) {
+        std::swap(d.var[0], d.var[1]);
+        std::swap(d.offset[0], d.offset[1]);
+    }
+    if (row[0] != d.var[0] || row[1] != d.var[1]) return;
+    m_disequality[static_cast<unsigned>(cid)] = d;
+    m_isDisequality[static_cast<unsigned>(cid)] = 1;
+}
+
+int SearchTables::DisequalityCell(int conId, int i, int& cost) const {
+    const Disequality& d = m_disequality[static_cast<unsigned>(conId)];
+    const IntVar* other = d.var[1 - i];
+    // var[i] + offset[i] == other + offset[other] (in wrapping arithmetic, as the operators).
+    const int target = WrapSub(WrapAdd(other->IntVar::GetValue(), d.offset[1 - i]), d.offset[i]);
+    const int k = d.var[i]->GetDomain()->IndexOf(target);
+    if (k < 0) return -1;
+    const Feature* f = m_features.Get(conId);
+    cost = PenalisedCost(1000.0, Feature::GetLambda(), true, f->GetPenalty());
+    return k;
+}
+
 bool SearchTables::ContributesNothing(const Con* c) const {
     const NoGood* ng = m_noGoods[static_cast<unsigned>(c->GetId())];
     return ng != nullptr && ng == c && ng->GetMismatches() >= 2;
@@ -253,7 +329,17 @@ int SearchTables::Contribute(Con* c, int sign, const IntVar* skip) {
         IntVar* w = vars[i];
         if (w == skip) continue;
         const int wid = w->GetId();
-        if (tab) {
+        if (tab && IsDisequality(cid)) {
+            // Violated at one value of w at most: that cell alone, without evaluating.
+            std::vector<std::pair<int, int>>& cells = Cells(cid, static_cast<int>(i));
+            cells.clear();
+            int cost = 0;
+            const int k = DisequalityCell(cid, static_cast<int>(i), cost);
+            if (k >= 0 && cost != 0) {
+                m_pinputs.Add(wid, k, cost);
+                cells.push_back({k, cost});
+            }
+        } else if (tab) {
             std::vector<std::pair<int, int>>& cells = Cells(cid, static_cast<int>(i));
             cells.clear();
             std::vector<int>& row = m_pinputs.Row(wid);
@@ -285,15 +371,24 @@ int SearchTables::CandidateCost(IntVar* x, int k) {
     if (k == cur) return m_varsInputs.Get(id);
     int cost = m_pinputs.Get(id, k);
     // Under delta update every constraint is in the table: a lookup is the whole cost.
-    if (m_tabulateAll) return cost;
-    for (const _ConIdxInVar::VarLink& l : m_index.ConstraintsOf(id)) {
+    for (const _ConIdxInVar::VarLink& l : m_explicit[static_cast<unsigned>(id)]) {
         const int cid = l.con->GetId();
-        if (!m_consider.Get(cid) || m_updateCons.Get(cid)) continue;
         PassLink(cid, l.index, x, k);
         cost += WeightedCost(l.con);
         PassLink(cid, l.index, x, cur);
     }
     return cost;
+}
+
+void SearchTables::NoteExplicit(Con* c) {
+    const int cid = c->GetId();
+    if (!m_consider.Get(cid) || m_updateCons.Get(cid)) return;
+    const std::vector<IntVar*>& vars = m_index.VariablesOf(cid);
+    for (std::size_t i = 0; i < vars.size(); ++i) {
+        const auto vid = static_cast<unsigned>(vars[i]->GetId());
+        if (m_explicit.size() <= vid) m_explicit.resize(vid + 1);
+        m_explicit[vid].push_back({c, static_cast<int>(i)});
+    }
 }
 
 void SearchTables::MakeMove(IntVar* x, int k) {
@@ -379,6 +474,20 @@ void SearchTables::RaisePenalty(int conId) {
         IntVar* w = vars[i];
         const int wid = w->GetId();
         const int cur = w->GetValueIndex();
+        if (tab && IsDisequality(conId)) {
+            // Its cost changes only where it is violated: its one cell.
+            int cost = 0;
+            const int k = DisequalityCell(conId, static_cast<int>(i), cost);
+            if (k >= 0) {
+                const int diff =
+                    cost - PenalisedCost(1000.0, Feature::GetLambda(), true, f->GetPenalty() - 1);
+                m_pinputs.Add(wid, k, diff);
+                AddToCell(conId, static_cast<int>(i), k, diff);
+            }
+            m_varsInputs.Add(wid, diffCur);
+            AddAffected(w);
+            continue;
+        }
         if (tab && whole) {
             for (int k = 0; k < w->DomainSize(); ++k) {
                 if (k == cur) continue;
@@ -451,6 +560,7 @@ void SearchTables::AdmitViolatedUnconsidered() {
         }
     }
     for (Con* c : admitted) {
+        NoteExplicit(c);
         Contribute(c, +1, nullptr);
         if (c->IsViolated()) m_violated.Add(c);
     }
@@ -468,6 +578,10 @@ void SearchTables::EnterLearnedConstraint(Con* c, bool tabulate) {
     const auto count = static_cast<unsigned>(Con::GetCount());
     if (m_memoryFeature.size() < count) m_memoryFeature.resize(count, nullptr);
     if (m_noGoods.size() < count) m_noGoods.resize(count, nullptr);
+    if (m_isDisequality.size() < count) {
+        m_isDisequality.resize(count, 0);
+        m_disequality.resize(count, Disequality{});
+    }
     const int cid = c->GetId();
     if (tabulate || m_tabulateAll)
         m_updateCons.Set(cid);
@@ -481,6 +595,7 @@ void SearchTables::EnterLearnedConstraint(Con* c, bool tabulate) {
     m_features.AddConstraint(c);
     WatchMemoryFeatures(c);
     if (auto* ng = dynamic_cast<NoGood*>(c)) m_noGoods[static_cast<unsigned>(cid)] = ng;
+    NoteExplicit(c);
     if (considered) {
         Contribute(c, +1, nullptr);
         if (c->IsViolated()) m_violated.Add(c);
@@ -576,6 +691,7 @@ std::string SearchTables::CheckInvariants() {
         const int cur = x->GetValueIndex();
         const std::vector<_ConIdxInVar::VarLink>& cons = m_index.ConstraintsOf(id);
         int expectedScore = 0;
+        std::vector<int> expectedCandidate(static_cast<unsigned>(x->DomainSize()), 0);
         for (int k = 0; k < x->DomainSize(); ++k) {
             x->SetValueIndex(k);
             notify(x, k);
@@ -586,12 +702,14 @@ std::string SearchTables::CheckInvariants() {
                 l.con->Initialise();
                 const int wc = WeightedCost(l.con);
                 if (m_updateCons.Get(cid)) expected += wc;
+                expectedCandidate[static_cast<unsigned>(k)] += wc;
                 if (k == cur) expectedScore += wc;
             }
             if (objective != nullptr && m_index.ObjectiveIndex(id) >= 0) {
                 objective->Initialise();
                 const int t = WeightedCost(objective);
                 expected += t;
+                expectedCandidate[static_cast<unsigned>(k)] += t;
                 if (k == cur) expectedScore += t;
             }
             if (m_pinputs.Get(id, k) != expected && out.tellp() == 0)
@@ -603,6 +721,10 @@ std::string SearchTables::CheckInvariants() {
         for (const _ConIdxInVar::VarLink& l : cons)
             if (m_consider.Get(l.con->GetId())) l.con->Initialise();
         if (objective != nullptr && m_index.ObjectiveIndex(id) >= 0) objective->Initialise();
+        for (int k = 0; k < x->DomainSize() && out.tellp() == 0; ++k)
+            if (CandidateCost(x, k) != expectedCandidate[static_cast<unsigned>(k)])
+                out << "candidate cost of " << x->GetName() << " at value index " << k << ": "
+                    << CandidateCost(x, k) << ", recomputed " << expectedCandidate[static_cast<unsigned>(k)];
         if (m_varsInputs.Get(id) != expectedScore && out.tellp() == 0)
             out << "score of " << x->GetName() << ": kept " << m_varsInputs.Get(id) << ", recomputed "
                 << expectedScore;

@@ -135,6 +135,16 @@ protected:
     bool ContributesNothing(const Con* c) const;
     void ComputeTables();
     void RebuildAllMoveLists();
+    // Recognises c as a disequality of two distinct variables, each plus or minus a constant
+    // (the commonest constraint of all), whose feature penalises the whole constraint.
+    void DetectDisequality(Con* c);
+    // For such a disequality: the one value index of its variable i at which it is violated
+    // with the other variable as it is (-1 when none), and the weighted cost there.
+    int DisequalityCell(int conId, int i, int& cost) const;
+    bool IsDisequality(int conId) const {
+        return static_cast<unsigned>(conId) < m_isDisequality.size() &&
+               m_isDisequality[static_cast<unsigned>(conId)];
+    }
 
     _ConsWrapper m_consWrapper;
     VarsInputs m_varsInputs;
@@ -170,6 +180,19 @@ protected:
     // without evaluating anything. Invariant: the row is the sum of its cells (plus the
     // objective's term).
     std::vector<std::vector<std::vector<std::pair<int, int>>>> m_cells;
+    // Per constraint id: variables and constant offsets of a recognised disequality
+    // var[0] + offset[0] <> var[1] + offset[1], in the order of the constraint's row.
+    struct Disequality {
+        IntVar* var[2];
+        int offset[2];
+    };
+    std::vector<Disequality> m_disequality;
+    // Per variable id: its considered constraints that are not in the value table (evaluated
+    // for each candidate value).
+    std::vector<std::vector<_ConIdxInVar::VarLink>> m_explicit;
+    // Adds c to the explicit lists of its variables when it is considered and not tabulated.
+    void NoteExplicit(Con* c);
+    std::vector<char> m_isDisequality;
     // The lambda and objective weight the tables were computed with.
     int m_builtLambda = 1;
     int m_builtObjectiveWeight = 1;

@@ -35,8 +35,9 @@ void _ConIdxInVar::CollectVariablesOfOne(Con* c) {
         std::vector<IntVar*>& row = m_conVars[static_cast<unsigned>(id)];
         row.clear();
         part->GetVariables(row);
-        for (std::size_t i = 0; i < row.size(); ++i)
-            m_index[Key(id, row[i]->GetId())] = static_cast<int>(i);
+        if (row.size() > 8)
+            for (std::size_t i = 0; i < row.size(); ++i)
+                m_index[Key(id, row[i]->GetId())] = static_cast<int>(i);
         EnsureVariableRows(row);
     }
 }
@@ -63,7 +64,8 @@ void _ConIdxInVar::CollectObjectiveVariables(const GLSCSP& problem) {
     EnsureVariableRows(m_objectiveVars);
     for (std::size_t i = 0; i < m_objectiveVars.size(); ++i) {
         m_objectiveIndex[static_cast<unsigned>(m_objectiveVars[i]->GetId())] = static_cast<int>(i);
-        m_index[Key(m_objectiveId, m_objectiveVars[i]->GetId())] = static_cast<int>(i);
+        if (m_objectiveVars.size() > 8)
+            m_index[Key(m_objectiveId, m_objectiveVars[i]->GetId())] = static_cast<int>(i);
     }
 }
 
@@ -167,6 +169,15 @@ void _ConIdxInVar::LinkOne(Con* c) {
 }
 
 int _ConIdxInVar::IndexOf(int conId, int varId) const {
+    // Short rows (most constraints) are searched directly; long ones through the map.
+    if (static_cast<unsigned>(conId) < m_conVars.size()) {
+        const std::vector<IntVar*>& row = m_conVars[static_cast<unsigned>(conId)];
+        if (row.size() <= 8) {
+            for (std::size_t i = 0; i < row.size(); ++i)
+                if (row[i]->GetId() == varId) return static_cast<int>(i);
+            return -1;
+        }
+    }
     auto it = m_index.find(Key(conId, varId));
     return it == m_index.end() ? -1 : it->second;
 }
