@@ -1,0 +1,98 @@
+#include "localsearch/tabu/TABU.hpp"
+
+#include "localsearch/Arithmetic.hpp"
+#include "localsearch/ClassWideValues.hpp"
+#include "localsearch/Minimise.hpp"
+#include "localsearch/Obj.hpp"
+#include "platform/FatalError.hpp"
+
+namespace GLSLib {
+
+TABU::~TABU() {
+    if (Obj::GetNumericFeatureParam() == this) Obj::SetNumericFeatureParam(nullptr);
+}
+
+int TABU::GetCost() {
+    if (!IsSolved()) return INT_MAX;
+    return SaturateToInt(static_cast<std::int64_t>(m_search.GetBestObjective()) + m_search.GetBestSoftCost());
+}
+
+void TABU::SetParameter(int id, int value) {
+    ClassWideValues& settings = ClassWide();
+    switch (id) {
+    case 1:
+        // The random part of a tenure is a draw modulo the range.
+        if (value < 1) throw Platform::ParameterError("Invalid Parameter\n");
+        settings.tabuTenureRange = value;
+        break;
+    case 2:
+        settings.tabuTenureBase = value;
+        break;
+    case 3:
+        m_approximate = value != 0;
+        break;
+    case 4:
+        Minimise::SetObjectiveWeight(value);
+        break;
+    default:
+        if (id < 5 || id > 14) throw Platform::ParameterError("Invalid Parameter\n");
+        break;
+    }
+}
+
+bool TABU::Solve() {
+    struct ClearStop {
+        std::atomic<bool>& flag;
+        ~ClearStop() { flag.store(false); }
+    } clearStop{m_stopRequested};
+    return Run();
+}
+
+bool TABU::Run() {
+    m_search.ClearBest();
+    if (m_firstRun) {
+        m_stats.StartTimer();
+        // The objective's features ask this engine whether a change can still lower it.
+        Obj::SetNumericFeatureParam(this);
+        m_search.Initialise(m_problem, m_approximate);
+        m_firstRun = false;
+    } else if (m_search.NeedsResync()) {
+        // The objective weight or lambda changed between runs: every weighted cost moved.
+        m_search.Resync(true);
+    }
+    m_search.BuildTabuTable();
+    m_search.RebuildCandidates();
+    const bool hasObjective = m_problem.HasObjective();
+    bool found = false;
+    // Stores the current assignment when it is feasible and better than the stored one.
+    auto consider = [&]() {
+        if (!m_search.Feasible()) return false;
+        const long long total = static_cast<long long>(m_search.ObjectiveValue()) + m_search.SoftCost();
+        if (!found || total < m_bestTotal) {
+            m_search.StoreBest();
+            m_bestTotal = total;
+            if (hasObjective) m_stats.SetCost(m_search.GetBestObjective());
+        }
+        found = true;
+        return true;
+    };
+    consider();
+    for (std::uint64_t t = 1;; ++t) {
+        m_stats.IncIterations();
+        const bool moved = m_search.Step(t);
+        m_stats.SetViolations(static_cast<std::uint32_t>(m_search.Violated().Count()));
+        const bool feasible = consider();
+        // Nothing can lower the cost of an assignment that violates nothing and has no
+        // objective; and when no variable can change, nothing further can happen.
+        if (!hasObjective && feasible && m_search.SoftCost() == 0) break;
+        if (!moved) break;
+        if (m_stopRequested.load()) break;
+    }
+    m_stats.IncSolutions();
+    if (!found) return false;
+    m_search.RestoreBest();
+    m_search.ForbidCurrent();
+    return true;
+}
+
+} // namespace GLSLib
