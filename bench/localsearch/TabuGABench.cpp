@@ -1,5 +1,6 @@
-// Tabu search and the genetic algorithm on n-queens and on graph colouring: time to the first
-// solution (the model built outside the timing), and tabu iterations per second.
+// Tabu search and the genetic algorithm on n-queens and on graph colouring, in the local
+// search benchmark program: time to the first solution (the model built outside the timing),
+// and tabu iterations per second.
 
 #include "localsearch/ClassWideValues.hpp"
 #include "localsearch/GLSCSP.hpp"
@@ -148,4 +149,3 @@ BENCHMARK_CAPTURE(GAFirstSolution, colouring, Problem::Colouring)
     ->RangeMultiplier(2)
     ->Range(10, 40)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();
