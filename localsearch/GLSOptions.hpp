@@ -16,6 +16,11 @@ public:
     void SetSeed(int seed) { m_seed = seed; }
     // Sets the class-wide lambda of the penalty features (nothing is stored here).
     void SetLambda(int lambda);
+    // Applies solver parameter id of the guided local search engines: 1 lambda, 2 approximate
+    // evaluation, 3 learning, 4 delta update (switches: nonzero is on), 5 seed, 6 objective weight
+    // (class-wide); 7 to 15 are accepted and ignored. Throws Platform::ParameterError
+    // ("Invalid Parameter\n") for any other id.
+    void SetSolverParameter(int id, int value);
 
 private:
     bool m_approxEvaluation = true;

@@ -37,31 +37,7 @@ GGLS_ND::GGLS_ND() {
     Obj::SetNumericFeatureParam(this);
 }
 
-void GGLS_ND::SetParameter(int id, int value) {
-    switch (id) {
-    case 1:
-        m_options.SetLambda(value);
-        break;
-    case 2:
-        m_options.SetApproxEvaluation(value != 0);
-        break;
-    case 3:
-        m_options.SetLearning(value != 0);
-        break;
-    case 4:
-        m_options.SetDeltaUpdate(value != 0);
-        break;
-    case 5:
-        m_options.SetSeed(value);
-        break;
-    case 6:
-        Minimise::SetObjectiveWeight(value);
-        break;
-    default:
-        if (id < 7 || id > 15) throw Platform::ParameterError("Invalid Parameter\n");
-        break;
-    }
-}
+void GGLS_ND::SetParameter(int id, int value) { m_options.SetSolverParameter(id, value); }
 
 void GGLS_ND::PrepareRuns() {
     m_firstRun = true;

@@ -26,31 +26,7 @@ GLS_NDS::GLS_NDS() {
     Obj::SetNumericFeatureParam(this);
 }
 
-void GLS_NDS::SetParameter(int id, int value) {
-    switch (id) {
-    case 1:
-        m_options.SetLambda(value);
-        break;
-    case 2:
-        m_options.SetApproxEvaluation(value != 0);
-        break;
-    case 3:
-        m_options.SetLearning(value != 0);
-        break;
-    case 4:
-        m_options.SetDeltaUpdate(value != 0);
-        break;
-    case 5:
-        m_options.SetSeed(value);
-        break;
-    case 6:
-        Minimise::SetObjectiveWeight(value);
-        break;
-    default:
-        if (id < 7 || id > 15) throw Platform::ParameterError("Invalid Parameter\n");
-        break;
-    }
-}
+void GLS_NDS::SetParameter(int id, int value) { m_options.SetSolverParameter(id, value); }
 
 void GLS_NDS::PrepareRuns() {
     m_firstRun = true;
