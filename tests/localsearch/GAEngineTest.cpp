@@ -273,6 +273,20 @@ TEST_F(GATest, SolvesSatisfactionProblemsChecked) {
     }
 }
 
+// The larger board needs a gentler mutation and longer runs than the defaults give.
+TEST_F(GATest, SolvesTwentyQueensWithLowMutationAndLongRuns) {
+    GGA_ND engine;
+    engine.SetParameter(1, 100);
+    engine.SetParameter(3, 5);
+    engine.SetParameter(4, 20);
+    engine.SetParameter(5, 500);
+    GLSCSP& p = *engine.GetCSP();
+    BuildQueens(p, 20);
+    ASSERT_TRUE(engine.Solve());
+    EXPECT_TRUE(IsQueensSolution(Values(p)));
+    EXPECT_EQ(engine.GetCost(), 0);
+}
+
 TEST_F(GATest, OptimisationReturnsFeasibleSolutionWithItsCost) {
     GGA_ND engine;
     engine.SetParameter(1, 60);
