@@ -55,26 +55,10 @@
 #include "localsearch/sets/Subset.hpp"
 #include "localsearch/sets/Union.hpp"
 
-// The engines are built into the local search library as each becomes available.
-#if __has_include("localsearch/gls/GGLS_ND.hpp")
-#include "localsearch/gls/GGLS_ND.hpp"
-#define TAV_ENGINE_GGLS_ND 1
-#endif
-#if __has_include("localsearch/ga/GGA_ND.hpp")
 #include "localsearch/ga/GGA_ND.hpp"
-#define TAV_ENGINE_GGA_ND 1
-#endif
-#if __has_include("localsearch/tabu/TABU.hpp")
-#include "localsearch/tabu/TABU.hpp"
-#define TAV_ENGINE_TABU 1
-#endif
-#if __has_include("localsearch/gls/GLS_NDS.hpp")
-#include "localsearch/gls/GLS_NDS.hpp"
-#define TAV_ENGINE_GLS_NDS 1
-#elif __has_include("localsearch/glsnds/GLS_NDS.hpp")
+#include "localsearch/gls/GGLS_ND.hpp"
 #include "localsearch/glsnds/GLS_NDS.hpp"
-#define TAV_ENGINE_GLS_NDS 1
-#endif
+#include "localsearch/tabu/TABU.hpp"
 
 #include <atomic>
 #include <ostream>
@@ -103,53 +87,22 @@ std::string Text(const RawExpr& expr) {
 // ---- engines ----
 
 bool RawGenericSolver::IsEngineAvailable(int solverType) {
-    switch (solverType) {
-#ifdef TAV_ENGINE_GGLS_ND
-    case 1:
-        return true;
-#endif
-#ifdef TAV_ENGINE_GGA_ND
-    case 2:
-        return true;
-#endif
-#ifdef TAV_ENGINE_TABU
-    case 3:
-        return true;
-#endif
-#ifdef TAV_ENGINE_GLS_NDS
-    case 4:
-        return true;
-#endif
-    default:
-        return false;
-    }
+    return solverType >= 1 && solverType <= 4;
 }
 
 std::unique_ptr<GGLS> RawGenericSolver::CreateEngine(int solverType) {
-    static const char* const kNames[] = {"", "guided local search (GGLS_ND)", "genetic algorithm (GGA_ND)",
-                                         "tabu search (TABU)", "graph-based guided local search (GLS_NDS)"};
     switch (solverType) {
-#ifdef TAV_ENGINE_GGLS_ND
     case 1:
         return std::make_unique<GGLS_ND>();
-#endif
-#ifdef TAV_ENGINE_GGA_ND
     case 2:
         return std::make_unique<GGA_ND>();
-#endif
-#ifdef TAV_ENGINE_TABU
     case 3:
         return std::make_unique<TABU>();
-#endif
-#ifdef TAV_ENGINE_GLS_NDS
     case 4:
         return std::make_unique<GLS_NDS>();
-#endif
     default:
-        break;
+        throw Platform::ParameterError("Invalid Solver Type\n");
     }
-    if (solverType < 1 || solverType > 4) throw Platform::ParameterError("Invalid Solver Type\n");
-    throw TranslationError(std::string("The ") + kNames[solverType] + " engine is not part of this build");
 }
 
 // ---- construction, solving, statistics ----

@@ -27,9 +27,8 @@ class RawGenericSolver : public RawSolver {
 public:
     // Builds the engine of `solverType`, passes it parameters 1 to 14 and translates the whole
     // problem. Throws Platform::ParameterError ("Invalid Solver Type\n") for a type outside 1..4,
-    // TranslationError when the type's engine is not built in or the problem uses what the
-    // library cannot express, Bug for malformed raw nodes, and what the engine's SetParameter
-    // throws.
+    // TranslationError when the problem uses what the library cannot express, Bug for malformed
+    // raw nodes, and what the engine's SetParameter throws.
     RawGenericSolver(RawCSP* problem, const AlgParams* params, int solverType);
     // The same over an engine made by the caller (any GGLS), which the bridge then owns.
     RawGenericSolver(RawCSP* problem, const AlgParams* params, std::unique_ptr<GLSLib::GGLS> engine);
@@ -46,7 +45,7 @@ public:
     // Passes parameters 1 to 14 of `params` to the engine again.
     void SetParameters(const AlgParams* params);
 
-    // Whether the engine of a solver type is part of this build.
+    // Whether a solver type names an engine (1 to 4).
     static bool IsEngineAvailable(int solverType);
 
     GLSLib::GGLS& GetEngine() { return *m_engine; }

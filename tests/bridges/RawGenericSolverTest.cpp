@@ -195,7 +195,6 @@ TEST(RawGenericSolver, DestroyingTheBridgeEmptiesTheRegistryAndAFreshOneStartsFr
 TEST(RawGenericSolver, ASecondSolveInTheProcessBehavesLikeTheFirst) {
     // The library keeps class-wide values (ids, best objective, weights) between problems; each
     // bridge starts from their initial state, so one seed gives one run however many came before.
-    if (!RawGenericSolver::IsEngineAvailable(1)) GTEST_SKIP() << "guided local search is not built in";
     std::vector<std::string> runs;
     for (int round = 0; round < 3; ++round) {
         Problem p;

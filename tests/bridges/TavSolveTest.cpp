@@ -1,4 +1,3 @@
-#include "bridges/RawGenericSolver.hpp"
 #include "tools/tav-solve/SolutionWriter.hpp"
 #include "tools/tav-solve/SolveOptions.hpp"
 #include "tools/tav-solve/SolveRun.hpp"
@@ -198,18 +197,6 @@ TEST(TavSolveApp, ExitCodesForUsageParseErrorsAndUnavailableSolvers) {
     EXPECT_EQ(parse.code, 1);
     EXPECT_EQ(parse.err, "missing.csp: Can't open CSP File\n");
     EXPECT_EQ(parse.out, "");
-}
-
-TEST(TavSolveApp, ASolverThatIsNotBuiltInIsRefusedByName) {
-    const ProblemReader ok = [](const std::string&, RawCSP&) { return ParserErr(); };
-    for (int type = 1; type <= 4; ++type) {
-        if (RawGenericSolver::IsEngineAvailable(type)) continue;
-        const char* names[] = {"", "gls", "ga", "tabu", "gls2"};
-        AppRun run = Tav({"f.csp", "--solver", names[type]}, ok);
-        EXPECT_EQ(run.code, 2);
-        EXPECT_NE(run.err.find(std::string("solver '") + names[type] + "'"), std::string::npos) << run.err;
-        EXPECT_NE(run.err.find("not available"), std::string::npos) << run.err;
-    }
 }
 
 TEST(TavSolveApp, AProblemTheSolverCannotTakeExitsWithOneAndSaysWhy) {
