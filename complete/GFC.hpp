@@ -55,7 +55,6 @@ private:
     void LeaveLevel(bool jump);
     void ThrashingCheck();
     void NotifyUninstantiate(Variable* v);
-    int LevelOfId(int id) const;
     void RecordBest();
     void MarkSolutionConflicts();
 
@@ -76,7 +75,6 @@ private:
     bool m_backjumping = false;
     bool m_flag;
     std::vector<std::unique_ptr<GFCVar>> m_records; // decision variables, then induced ones
-    std::vector<int> m_indexById;                   // variable id -> record position, -1 if none
     std::vector<int> m_order;                       // level -> record position
     VariableChooser m_chooser = NaturalOrdering;
     int m_jumpTarget = -1;

@@ -1,6 +1,7 @@
 #include "complete/IntDomainSpec.hpp"
 
 #include <algorithm>
+#include <functional>
 #include <unordered_map>
 
 namespace GFCLib {
@@ -58,8 +59,11 @@ IntDomainSpec* IntDomainSpec::CreateFromValues(const char* name, const std::vect
 }
 
 std::unique_ptr<IntDomainSpec> IntDomainSpec::MakeAnonymous(std::vector<int> ints) {
-    std::sort(ints.begin(), ints.end());
-    ints.erase(std::unique(ints.begin(), ints.end()), ints.end());
+    // Induced domains mostly arrive strictly increasing already: checking is linear.
+    if (std::adjacent_find(ints.begin(), ints.end(), std::greater_equal<int>()) != ints.end()) {
+        std::sort(ints.begin(), ints.end());
+        ints.erase(std::unique(ints.begin(), ints.end()), ints.end());
+    }
     return std::make_unique<IntDomainSpec>("", std::move(ints), false);
 }
 

@@ -8,6 +8,21 @@
 namespace GFCLib {
 
 void InducedIntVar::SetComputedDomain(std::vector<int> values) {
+    // Results usually repeat a lot within a narrow span (n^2 pairs, about 2n distinct values):
+    // marking them over the span is linear where sorting them all is not.
+    if (!values.empty()) {
+        const auto [minIt, maxIt] = std::minmax_element(values.begin(), values.end());
+        const long long lo = *minIt;
+        const long long span = static_cast<long long>(*maxIt) - lo + 1;
+        if (span <= 4 * static_cast<long long>(values.size()) + 64) {
+            std::vector<bool> seen(static_cast<std::size_t>(span), false);
+            for (int v : values)
+                seen[static_cast<std::size_t>(v - lo)] = true;
+            values.clear();
+            for (long long k = 0; k < span; ++k)
+                if (seen[static_cast<std::size_t>(k)]) values.push_back(static_cast<int>(lo + k));
+        }
+    }
     m_ownSpec = IntDomainSpec::MakeAnonymous(std::move(values));
     SetDomainSpec(m_ownSpec.get());
 }

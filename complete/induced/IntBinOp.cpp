@@ -5,24 +5,54 @@
 
 namespace GFCLib {
 
+namespace {
+// The operand's values in increasing order (a bound operand has one).
+std::vector<long long> ValuesOf(const CPObject* operand) {
+    std::vector<long long> values;
+    if (operand->IsBound()) {
+        values.push_back(operand->GetValue().GetInt());
+        return values;
+    }
+    const auto* var = static_cast<const IntVar*>(operand);
+    const FiniteDomain& d = var->GetDomain();
+    const IntDomainSpec* spec = var->GetIntSpec();
+    values.reserve(static_cast<std::size_t>(d.Size()));
+    for (int p = d.MinIndex(); p >= 0; p = d.NextIndex(p + 1))
+        values.push_back(spec->IntAt(p));
+    return values;
+}
+
+bool IsInterval(const std::vector<long long>& sorted) {
+    return !sorted.empty() && sorted.back() - sorted.front() + 1 == static_cast<long long>(sorted.size());
+}
+} // namespace
+
 void IntBinOp::ComputeDomain(CPObject* a, CPObject* b) {
     m_aVar = CheckIntOperand(a);
     m_bVar = CheckIntOperand(b);
     m_a = a;
     m_b = b;
-    long long countA = 0;
-    long long countB = 0;
-    ForEachInt(a, [&](long long) { ++countA; });
-    ForEachInt(b, [&](long long) { ++countB; });
+    const std::vector<long long> valuesA = ValuesOf(a);
+    const std::vector<long long> valuesB = ValuesOf(b);
+    const long long countA = static_cast<long long>(valuesA.size());
+    const long long countB = static_cast<long long>(valuesB.size());
     if (countA * countB <= (1LL << 22)) {
-        std::vector<int> results;
-        ForEachInt(a, [&](long long x) {
-            ForEachInt(b, [&](long long y) {
-                long long r = 0;
-                if (Apply(x, y, r)) results.push_back(static_cast<int>(r));
-            });
-        });
-        SetComputedDomain(std::move(results));
+        long long lo = 0;
+        long long hi = 0;
+        if (IsInterval(valuesA) && IsInterval(valuesB) &&
+            RangeOfIntervals(valuesA.front(), valuesA.back(), valuesB.front(), valuesB.back(), lo, hi)) {
+            // Results outside the int range are dropped by both ways, so clipping keeps it exact.
+            SetComputedRange(lo, hi);
+        } else {
+            std::vector<int> results;
+            results.reserve(static_cast<std::size_t>(countA * countB));
+            for (long long x : valuesA)
+                for (long long y : valuesB) {
+                    long long r = 0;
+                    if (Apply(x, y, r)) results.push_back(static_cast<int>(r));
+                }
+            SetComputedDomain(std::move(results));
+        }
         m_complete = true;
     } else {
         long long lo = 0;

@@ -23,6 +23,14 @@ public:
     // r := a op b; false when the operator rejects the pair or the result leaves the int range.
     virtual bool Apply(long long a, long long b, long long& r) const = 0;
     virtual const char* Symbol() const = 0;
+    // When the results over the operand ranges loA .. hiA and loB .. hiB (both contiguous) are
+    // exactly the integers lo .. hi before clipping to the int range, sets them and returns
+    // true, so no pairs need enumerating; false (the default) when that does not hold.
+    virtual bool RangeOfIntervals(long long loA, long long hiA, long long loB, long long hiB, long long& lo,
+                                  long long& hi) const {
+        (void)loA, (void)hiA, (void)loB, (void)hiB, (void)lo, (void)hi;
+        return false;
+    }
 
     void PrintExpr(std::ostream& os) const override;
     bool Holds() const override;

@@ -15,6 +15,12 @@ public:
         return true;
     }
     bool Propagate() override { return PropagateUsing(&Compute, &Invert); }
+    bool RangeOfIntervals(long long loA, long long hiA, long long loB, long long hiB, long long& lo,
+                          long long& hi) const override {
+        lo = loA - hiB;
+        hi = hiA - loB;
+        return true;
+    }
     const char* Symbol() const override { return "-"; }
 };
 

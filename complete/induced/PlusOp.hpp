@@ -16,6 +16,12 @@ public:
         return true;
     }
     bool Propagate() override { return PropagateUsing(&Compute, &Invert); }
+    bool RangeOfIntervals(long long loA, long long hiA, long long loB, long long hiB, long long& lo,
+                          long long& hi) const override {
+        lo = loA + loB;
+        hi = hiA + hiB;
+        return true;
+    }
     const char* Symbol() const override { return "+"; }
 };
 
