@@ -112,6 +112,19 @@ RPtr<RawExpr> RawFromValue(const GFCLib::Value& value) {
     }
 }
 
+// The library's integer aggregates take set variables without complaint and then count, add or
+// compare nothing, so a set in their list would give plainly wrong solutions: it is refused.
+void RefuseSets(const RPtr<RawExpr>& expr, int listIndex) {
+    const RPtr<RawExpr> list = Arg(expr, listIndex);
+    if (!list->IsArray()) return; // GetVariableList and GetValueList say what is wrong
+    for (int i = 0; i < list->GetSize(); ++i) {
+        const RPtr<RawExpr> element = list->GetElement(i);
+        if (element->IsSetValued())
+            throw TranslationError("Complete search cannot handle the expression " + Name(*element) +
+                                   ": a set where an integer is expected in " + Name(*expr));
+    }
+}
+
 } // namespace
 
 RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params) : RawSolver(problem) {
@@ -173,6 +186,12 @@ bool RawGFCSolver::NextSolution() {
     if (!m_search->FindNextSolution()) return false;
     StoreSolution();
     return true;
+}
+
+bool RawGFCSolver::StoppedByThrashing() const {
+    // The check raises the search's stop request, which stays set: the flag means the search
+    // ended there and will not go on.
+    return m_stats->IsThrashingDetected();
 }
 
 std::ostream& RawGFCSolver::PrintStatistics(std::ostream& out) {
@@ -610,6 +629,19 @@ Variable* RawGFCSolver::TranslateExpr(const RPtr<RawExpr>& expr) {
         }
         return ShareOrAdd(op);
     };
+
+    switch (type) {
+    case RawType::Minimum:
+    case RawType::Maximum:
+    case RawType::Count:
+    case RawType::Sum:
+    case RawType::ScalProd:
+        RefuseSets(expr, 0);
+        if (type == RawType::Count || type == RawType::ScalProd) RefuseSets(expr, 1);
+        break;
+    default:
+        break;
+    }
 
     switch (type) {
     case RawType::Minimum:

@@ -43,6 +43,10 @@ public:
     // Writes the search statistics.
     std::ostream& PrintStatistics(std::ostream& out) override;
 
+    // True once the thrashing check (parameter 2) has stopped the search: a Solve that then found
+    // nothing did not exhaust the search space, and a best solution is not proven optimal.
+    bool StoppedByThrashing() const;
+
     // Passes parameters 1 to 14 of `params` to the search again.
     void SetParameters(const AlgParams* params);
     // Solve without touching the finished and solved flags.

@@ -5,6 +5,7 @@
 #include "bridges/RawEvaluator.hpp"
 #include "bridges/RawGFCSolver.hpp"
 #include "bridges/RawGenericSolver.hpp"
+#include "bridges/TranslationError.hpp"
 #include "language/RawParser.hpp"
 #include "tools/tav-solve/SolveRun.hpp"
 #include "tools/tav-solve/SolverFactory.hpp"
@@ -153,6 +154,11 @@ TEST(Examples, EveryExampleSolvedByTheAutomaticChoiceIsVerified) {
         auto problem = Read(file.filename().string());
         const TavSolve::SolverChoice choice = TavSolve::ResolveSolver(TavSolve::SolverChoice::Auto, *problem);
         const AlgParams params = TavSolve::ParamsFor(choice, {});
+        // Counts over set variables are outside what complete search can count.
+        if (file.filename() == "nurses-sets.csp") {
+            EXPECT_THROW(TavSolve::MakeSolver(choice, *problem, params), TranslationError);
+            continue;
+        }
         std::unique_ptr<RawSolver> solver = TavSolve::MakeSolver(choice, *problem, params);
         const TavSolve::RunResult run = TavSolve::RunSolver(*solver, 1, 10.0, [](const RawSolution&, int) {});
         if (run.found == 0) continue;

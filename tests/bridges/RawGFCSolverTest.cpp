@@ -220,6 +220,83 @@ TEST(RawGFCSolver, UntranslatableProblemsAreErrorsAndLeaveNoBridgeBehind) {
     EXPECT_TRUE(first.Solve());
 }
 
+TEST(RawGFCSolver, IntegerAggregatesOverSetsAreRefused) {
+    // The library would take the sets and count or add nothing, so the solutions would be wrong.
+    const AlgParams params = Natural();
+    struct Aggregate {
+        const char* name;
+        std::function<E(E list)> make;
+    };
+    const std::vector<Aggregate> aggregates = {
+        {"Count", [](E list) { return Op(RawType::Count, list, Ints({1})); }},
+        {"Sum", [](E list) { return E(new RawOp(RawType::Sum, list)); }},
+        {"ScalProd",
+         [](E list) {
+             return Op(RawType::ScalProd, list, Ints({1, 2}));
+         }},
+        {"Minimum", [](E list) { return E(new RawOp(RawType::Minimum, list)); }},
+        {"Maximum", [](E list) { return E(new RawOp(RawType::Maximum, list)); }},
+    };
+    for (const auto& aggregate : aggregates) {
+        SCOPED_TRACE(aggregate.name);
+        Problem p;
+        E x = p.IntVar("x", p.IntRange("d", 0, 3));
+        E s = p.SetVar("s", p.SetDom("sd", {1, 2, 3}));
+        p.Post(Con(RawType::LessEqual, aggregate.make(Arr({x, s})), Int(1)));
+        try {
+            RawGFCSolver solver(&p.csp, &params);
+            ADD_FAILURE() << "a set in the list was accepted";
+        } catch (const TranslationError& e) {
+            EXPECT_NE(std::string(e.what()).find("Complete search cannot handle the expression s"),
+                      std::string::npos)
+                << e.what();
+        }
+        // A set constant is refused alike; a list of integers is taken.
+        Problem constant;
+        E y = constant.IntVar("y", constant.IntRange("d", 0, 3));
+        constant.Post(Con(RawType::LessEqual, aggregate.make(Arr({y, SetOf({1})})), Int(1)));
+        EXPECT_THROW(RawGFCSolver(&constant.csp, &params), TranslationError);
+        Problem integers;
+        E a = integers.IntVar("a", integers.IntRange("d", 0, 3));
+        E b = integers.IntVar("b", integers.IntRange("d2", 0, 3));
+        integers.Post(Con(RawType::LessEqual, aggregate.make(Arr({a, b})), Int(1)));
+        RawGFCSolver solver(&integers.csp, &params);
+        EXPECT_TRUE(solver.Solve());
+    }
+}
+
+TEST(RawGFCSolver, ThrashingStopIsReported) {
+    // Eight queens with the default thrashing factor stops after a few of the 92 solutions.
+    auto queens = [](Problem& p) {
+        auto d = p.IntRange("d", 1, 8);
+        std::vector<E> q;
+        for (int i = 0; i < 8; ++i)
+            q.push_back(p.IntVar("q" + std::to_string(i), d));
+        for (int i = 0; i < 8; ++i)
+            for (int j = i + 1; j < 8; ++j) {
+                p.Post(Con(RawType::NotEqual, q[i], q[j]));
+                p.Post(Con(RawType::NotEqual, Op(RawType::Minus, q[i], q[j]), Int(j - i)));
+                p.Post(Con(RawType::NotEqual, Op(RawType::Minus, q[j], q[i]), Int(j - i)));
+            }
+    };
+    for (int factor : {0, 1}) {
+        SCOPED_TRACE(factor);
+        Problem p;
+        queens(p);
+        AlgParams params = AlgParams::Defaults(AlgParams::Family::CompleteSearch);
+        params.SetParameter(2, factor);
+        RawGFCSolver solver(&p.csp, &params);
+        int found = 0;
+        while (solver.Solve())
+            ++found;
+        EXPECT_EQ(solver.StoppedByThrashing(), factor != 0);
+        if (factor == 0)
+            EXPECT_EQ(found, 92);
+        else
+            EXPECT_LT(found, 92);
+    }
+}
+
 TEST(RawGFCSolver, StopFromAnotherThreadEndsALongSearch) {
     // Thirteen pairwise different variables over twelve values: no solution, and forward checking
     // alone needs far longer than the test waits to find that out.

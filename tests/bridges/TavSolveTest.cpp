@@ -5,6 +5,7 @@
 #include "tools/tav-solve/TavSolveApp.hpp"
 
 #include "RawBuild.hpp"
+#include "language/RawParser.hpp"
 
 #include <gtest/gtest.h>
 
@@ -222,4 +223,42 @@ TEST(TavSolveApp, AProblemTheSolverCannotTakeExitsWithOneAndSaysWhy) {
     AppRun all = Tav({"f.csp", "--solutions", "all"}, small);
     EXPECT_EQ(all.code, 0);
     EXPECT_EQ(all.out, "solution 1: x=2\nsolution 2: x=3\nsolutions: 2\n");
+}
+
+TEST(TavSolveApp, ExamplesEndToEndThrashingNoteAndSetsInACount) {
+    const ProblemReader parse = [](const std::string& file, RawCSP& csp) {
+        return ParseCSPFile(std::string(TAV_EXAMPLES_DIR) + "/" + file, nullptr, &csp);
+    };
+    auto lines = [](const std::string& text, const std::string& start) {
+        int n = 0;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);)
+            n += line.rfind(start, 0) == 0 ? 1 : 0;
+        return n;
+    };
+    // The default thrashing factor ends eight queens early: the count is not all there is.
+    AppRun early = Tav({"queens.csp", "--solver", "gfc", "--solutions", "all"}, parse);
+    EXPECT_EQ(early.code, 0);
+    EXPECT_EQ(lines(early.out, "solution "), 6);
+    EXPECT_NE(early.out.find("\nsolutions: 6\n"), std::string::npos) << early.out;
+    EXPECT_EQ(early.err, "Search stopped by the thrashing check; set --param 2=0 for a complete search\n");
+
+    AppRun complete = Tav({"queens.csp", "--solver", "gfc", "--solutions", "all", "--param", "2=0"}, parse);
+    EXPECT_EQ(complete.code, 0);
+    EXPECT_EQ(lines(complete.out, "solution "), 92);
+    EXPECT_EQ(complete.err, "");
+
+    // One solution asked for and found: the check did not cut anything short.
+    AppRun first = Tav({"queens.csp", "--solver", "gfc"}, parse);
+    EXPECT_EQ(first.err, "");
+
+    // A count over set variables: refused by both kinds of search, never answered wrongly.
+    for (const char* solver : {"gfc", "gls"}) {
+        SCOPED_TRACE(solver);
+        AppRun sets = Tav({"nurses-sets.csp", "--solver", solver}, parse);
+        EXPECT_EQ(sets.code, 1);
+        EXPECT_EQ(sets.out, "");
+        EXPECT_NE(sets.err.find("search cannot handle the expression shift1[0]"), std::string::npos)
+            << sets.err;
+    }
 }

@@ -1,6 +1,7 @@
 #include "tools/tav-solve/TavSolveApp.hpp"
 
 #include "bridges/GenExtDesc.hpp"
+#include "bridges/RawGFCSolver.hpp"
 #include "bridges/RawLPSolver.hpp"
 #include "platform/FatalError.hpp"
 #include "tools/tav-solve/SolutionWriter.hpp"
@@ -112,6 +113,10 @@ int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reade
     }
     out << "solutions: " << result.found << "\n" << std::flush;
     if (result.timedOut) err << "Timed out - increase search time if desired\n";
+    // The count above would otherwise read as the whole search space.
+    if (const auto* gfc = dynamic_cast<const RawGFCSolver*>(bridge.get());
+        gfc != nullptr && gfc->StoppedByThrashing())
+        err << "Search stopped by the thrashing check; set --param 2=0 for a complete search\n";
     // Linear programming says why it has no solution (infeasible, unbounded, ...).
     if (const auto* lp = dynamic_cast<const RawLPSolver*>(bridge.get());
         lp != nullptr && result.found == 0 && !lp->message().empty())
