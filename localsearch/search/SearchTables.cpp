@@ -619,7 +619,14 @@ bool SearchTables::HardFeasible() {
 }
 
 std::vector<int> SearchTables::FeaturesOfMaximalUtility() {
+    // Integer utilities order the features; where they are equal, the exact utilities
+    // cost / (penalty + 1) decide (compared by cross-multiplication). The integer division
+    // sends every feature penalised more than cost x 1000 times to 0, the utility of an absent
+    // feature, and tying them there penalises everything at once, so the penalties grow
+    // together and the search can no longer leave the trap. Only ties made by rounding break.
     std::uint32_t best = 0;
+    std::int64_t bestCost = 0; // the exact best utility is bestCost / bestDivisor
+    std::int64_t bestDivisor = 1;
     std::vector<int> chosen;
     auto consider = [&](Con* c, bool testConsidered) {
         for (int k = 0; k < c->NumConjuncts(); ++k) {
@@ -629,10 +636,21 @@ std::vector<int> SearchTables::FeaturesOfMaximalUtility() {
             if (testConsidered && !m_consider.Get(id)) continue;
             const Feature* f = m_features.Get(id);
             const auto utility = static_cast<std::uint32_t>(f != nullptr ? f->GetUtility() : 0);
-            if (utility > best) {
+            std::int64_t cost = 0;
+            std::int64_t divisor = 1;
+            if (f != nullptr && f->IsPresent()) {
+                cost = f->GetCost();
+                divisor = static_cast<std::int64_t>(f->GetPenalty()) + 1;
+            }
+            // Both products stay below 2^62: costs and penalties are 32-bit, penalties >= 0.
+            const std::int64_t ours = cost * bestDivisor;
+            const std::int64_t theirs = bestCost * divisor;
+            if (utility > best || (utility == best && ours > theirs)) {
                 best = utility;
+                bestCost = cost;
+                bestDivisor = divisor;
                 chosen.assign(1, id);
-            } else if (utility == best) {
+            } else if (utility == best && ours == theirs) {
                 chosen.push_back(id);
             }
         }

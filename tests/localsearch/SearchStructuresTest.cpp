@@ -262,6 +262,30 @@ TEST_F(SearchStructuresTest, FeasibilityLooksAtUnconsideredHardConstraints) {
     EXPECT_EQ(tables.CheckInvariants(), "");
 }
 
+// A violated constraint penalised more than cost x 1000 times has an integer utility of 0,
+// the same as the objective at its best (absent); its exact utility is still above 0, so it
+// alone is chosen, and the absent objective is not penalised beside it.
+TEST_F(SearchStructuresTest, HeavilyPenalisedFeatureStillOutranksAnAbsentOne) {
+    GLSCSP p;
+    std::vector<IntVar*> x = Vars(p, 2);
+    auto* objective = new Minimise(new Sum({x[0], x[1]}));
+    objective->Post();
+    p.SetObjective(objective);
+    auto* c = new NotEquals(x[0], x[1]);
+    Post(p, c);
+    SearchTables tables;
+    tables.Setup(p, false, true, true);
+    const Feature* f = tables.Features().Get(c->GetId());
+    ASSERT_NE(f, nullptr);
+    const int cost = f->GetCost();
+    while (f->GetUtility() > 0)
+        tables.RaisePenalty(c->GetId());
+    EXPECT_EQ(f->GetPenalty(), cost * 1000);
+    EXPECT_FALSE(tables.Features().Get(objective->GetId())->IsPresent());
+    EXPECT_EQ(tables.FeaturesOfMaximalUtility(), std::vector<int>{c->GetId()});
+    EXPECT_EQ(tables.CheckInvariants(), "");
+}
+
 TEST_F(SearchStructuresTest, WeightedCostGrowsWithPenaltyAndLambda) {
     GLSCSP p;
     std::vector<IntVar*> x = Vars(p, 2);
