@@ -1,6 +1,6 @@
 #pragma once
 // State of a set domain: the sets between required and possible whose size lies in
-// [minSize, maxSize]. Both sets share the spec's universe.
+// [minSize, maxSize]. Both sets share the universe of the domain's SetDomSpec.
 
 #include "complete/DomainState.hpp"
 #include "complete/ValueSet.hpp"
