@@ -83,8 +83,9 @@ bool GGLS_ND::Solve() {
             v->SetValueIndex(Platform::Rand() % v->DomainSize());
         InitialiseSearch();
         m_firstRun = false;
-        const int hard = m_tables.Violated().HardCount();
-        if (static_cast<std::uint32_t>(hard) < m_stats.GetBestViolation()) m_stats.SetBestViolation(hard);
+        // The starting assignment may already be the best one: a run that never finds a move
+        // must still report it, not an empty cost.
+        RecordBest();
     } else if (m_builtApprox != m_options.GetApproxEvaluation() ||
                m_builtDelta != m_options.GetDeltaUpdate()) {
         InitialiseSearch();

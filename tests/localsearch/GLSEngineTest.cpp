@@ -371,6 +371,8 @@ TYPED_TEST(GLSEngineTest, AStopBeforeSolveIsNotLost) {
     p.SetObjective(objective);
     engine.Stop();
     EXPECT_TRUE(engine.Solve()); // stopped at once, reports its best (the start)
+    const std::vector<int> start = Values(x);
+    EXPECT_EQ(engine.GetCost(), start[0] + start[1] + start[2]) << "the start is a feasible best";
     int calls = 0;
     engine.SetNewBestCallback([&](int total) {
         ++calls;
