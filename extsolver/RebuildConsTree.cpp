@@ -86,7 +86,6 @@ void RebuildConsTree::Parse(std::istream& in, GLSCSP* csp) {
 void RebuildConsTree::Parse(const std::string& text, GLSCSP* csp) {
     if (csp == nullptr) throw Platform::InternalError("RebuildConsTree::Parse: no problem");
     DescriptionTokens tokens(text);
-    const std::size_t liveBefore = Obj::RegistrySize();
     m_csp = csp;
     m_tokens = &tokens;
     m_created.clear();
@@ -122,9 +121,6 @@ void RebuildConsTree::Parse(const std::string& text, GLSCSP* csp) {
         Commit();
     } catch (...) {
         Discard();
-        // A set variable without elements makes an element domain that nothing reaches; when
-        // the registry was empty before, whatever is left in it is this parse's.
-        if (liveBefore == 0) Obj::DeleteAll();
         m_tokens = nullptr;
         throw;
     }
@@ -312,7 +308,7 @@ void RebuildConsTree::ReadVariables() {
             // The element variables and their domain are the set variable's own making.
             for (unsigned e = 0; e < variable->NumArgs(); ++e)
                 Track(variable->GetArg(static_cast<int>(e)));
-            if (variable->NumArgs() > 0) Track(static_cast<IntVar*>(variable->GetArg(0))->GetDomain());
+            Track(variable->GetElementDomain());
             m_newVariables.push_back({nullptr, variable});
             m_setVars.emplace(name, variable);
             for (unsigned e = 0; e < variable->NumArgs(); ++e) {

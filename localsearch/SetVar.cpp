@@ -9,6 +9,7 @@ namespace GLSLib {
 SetVar::SetVar(const char* name, const std::vector<int>& universe)
     : m_name(name ? name : ""), m_universe(universe), m_memberFlags(universe.size(), 0) {
     auto* boolDomain = new IntRangeDom("__BoolDom", 0, 1);
+    m_elementDomain = boolDomain;
     m_elements.reserve(universe.size());
     for (std::size_t i = 0; i < universe.size(); ++i) {
         const std::string elementName = "__" + m_name + "[" + std::to_string(i) + "]";

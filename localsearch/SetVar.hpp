@@ -14,7 +14,8 @@ namespace GLSLib {
 
 class SetVar : public SetObj {
 public:
-    // Creates the element variables "__<name>[i]", each over its own 0..1 domain "__BoolDom".
+    // Creates the element variables "__<name>[i]" over one 0..1 domain "__BoolDom" of this
+    // variable's own (made even when the universe is empty).
     SetVar(const char* name, const std::vector<int>& universe);
 
     // Writes the name.
@@ -40,6 +41,8 @@ public:
 
     // The name ("" when empty).
     const char* GetName() const { return m_name.c_str(); }
+    // The 0..1 domain of the element variables.
+    IntDom* GetElementDomain() const { return m_elementDomain; }
 
 private:
     static bool ElementIsMember(const IntVar& element) {
@@ -51,6 +54,7 @@ private:
     std::vector<int> m_universe;
     std::vector<unsigned char> m_memberFlags;
     std::vector<IntVar*> m_elements;
+    IntDom* m_elementDomain = nullptr;
     // (value, element index) sorted, for membership by value.
     std::vector<std::pair<int, int>> m_byValue;
 };
