@@ -10,36 +10,49 @@ void AssignmentMemory::Reset(Con* c) {
     m_variables.clear();
     c->GetVariables(m_variables);
     m_remembered.clear();
-    m_mismatches.clear();
     m_penalties.clear();
+    m_byHash.clear();
     m_matching = -1;
     m_current.resize(m_variables.size());
-    for (std::size_t i = 0; i < m_variables.size(); ++i)
+    m_hash = 0;
+    for (std::size_t i = 0; i < m_variables.size(); ++i) {
         m_current[i] = m_variables[i]->GetValueIndex();
+        m_hash ^= PositionHash(static_cast<int>(i), m_current[i]);
+    }
+}
+
+std::uint64_t AssignmentMemory::PositionHash(int i, int v) {
+    // splitmix64 of the pair: well spread, so that distinct assignments rarely share a hash
+    // (and a shared one only costs a comparison).
+    std::uint64_t z = (static_cast<std::uint64_t>(static_cast<std::uint32_t>(i)) << 32) ^
+                      static_cast<std::uint32_t>(v);
+    z += 0x9e3779b97f4a7c15ULL;
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
 }
 
 void AssignmentMemory::UpdateVariable(int i, int v) {
     int& current = m_current.at(static_cast<unsigned>(i));
     if (current == v) return;
-    // Only real transitions count, so that a return to a remembered assignment through a
-    // third value is recognised.
-    for (std::size_t k = 0; k < m_remembered.size(); ++k) {
-        const int entry = m_remembered[k][static_cast<unsigned>(i)];
-        if (entry == current) {
-            if (++m_mismatches[k] == 1 && m_matching == static_cast<int>(k)) m_matching = -1;
-        } else if (entry == v) {
-            if (--m_mismatches[k] == 0) m_matching = static_cast<int>(k);
-        }
-    }
+    m_hash ^= PositionHash(i, current) ^ PositionHash(i, v);
     current = v;
+    m_matching = -1;
+    if (m_remembered.empty()) return;
+    const auto [first, last] = m_byHash.equal_range(m_hash);
+    for (auto it = first; it != last; ++it)
+        if (m_remembered[static_cast<unsigned>(it->second)] == m_current) {
+            m_matching = it->second;
+            return;
+        }
 }
 
 void AssignmentMemory::PenaliseCurrent() {
     if (m_matching < 0) {
         m_remembered.push_back(m_current);
-        m_mismatches.push_back(0);
         m_penalties.push_back(1);
         m_matching = static_cast<int>(m_remembered.size()) - 1;
+        m_byHash.emplace(m_hash, m_matching);
         m_lastAdded = m_matching;
         return;
     }

@@ -1,9 +1,13 @@
 #pragma once
 // The assignments of a constraint's variables on which an assignment feature was penalised,
 // each with its own penalty, and which of them (if any) equals the current assignment.
-// Invariant: mismatches[k] is the number of positions where remembered assignment k differs
-// from current, and matching is the one k with mismatches[k] == 0, or -1.
+// Invariant: matching is the one k with remembered[k] == current, or -1; hash is the XOR of
+// the position hashes of current, and byHash lists every k under the hash of remembered[k].
+// A change of one variable is then a hash update and a lookup, however many assignments
+// are remembered.
 
+#include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 namespace GLSLib {
@@ -34,11 +38,15 @@ public:
 private:
     int m_lastAdded = -1;
     std::vector<IntVar*> m_variables;
+    // The hash of variable i at value index v.
+    static std::uint64_t PositionHash(int i, int v);
+
     std::vector<std::vector<int>> m_remembered;
-    std::vector<int> m_mismatches;
     std::vector<int> m_penalties;
     int m_matching = -1;
     std::vector<int> m_current;
+    std::uint64_t m_hash = 0;
+    std::unordered_multimap<std::uint64_t, int> m_byHash;
 };
 
 } // namespace GLSLib

@@ -24,7 +24,8 @@ public:
     // One run; true when a verified solution is in the variables: the first one found for a
     // satisfaction problem, the best one found before Stop for an optimisation problem.
     bool Solve() override;
-    bool CanImprove(Con*) override { return true; }
+    // Whether a change of one of c's variables that the search could make lowers c's cost.
+    bool CanImprove(Con* c) override { return m_firstRun || m_search.CanImprove(c); }
     // The best cost: objective value plus soft cost (-1 for a pure satisfaction problem);
     // 2147483647 when none.
     int GetCost() override { return m_bestCost; }

@@ -531,17 +531,22 @@ bool SearchTables::CanImprove(Con* c) {
         if (memory != nullptr) memory->UpdateVariable(i, k);
     };
     const int base = cost();
+    std::vector<std::pair<IntVar*, int>> lowering;
     for (std::size_t i = 0; i < vars.size(); ++i) {
         IntVar* w = vars[i];
         const int cur = w->GetValueIndex();
-        bool lower = false;
-        for (int k = 0; k < w->DomainSize() && !lower; ++k) {
+        for (int k = 0; k < w->DomainSize(); ++k) {
             set(static_cast<int>(i), w, k);
-            lower = cost() < base;
+            if (cost() < base) lowering.emplace_back(w, k);
         }
         set(static_cast<int>(i), w, cur);
-        if (lower) return true;
     }
+    // A change that helps c but costs the rest of the problem more is no way out: raising c's
+    // penalty everywhere would then scale c's cost at this assignment and at its neighbours
+    // alike, and the search would stay where it is for good. Only a change the search itself
+    // could make counts.
+    for (const auto& [w, k] : lowering)
+        if (CandidateCost(w, k) <= VariableScore(w)) return true;
     return false;
 }
 

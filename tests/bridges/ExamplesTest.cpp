@@ -222,3 +222,23 @@ TEST(Examples, EachLocalSearchEngineGivesVerifiedSolutions) {
         }
     }
 }
+
+// The engine reports each new best total (the negated value when maximising); the run stops at
+// the known optimum, so the outcome does not depend on the machine's speed. The time limit
+// only keeps a failing run from going on for good.
+TEST(Examples, GuidedLocalSearchReachesTheKnapsackOptimumAtItsDefaultSettings) {
+    for (const TavSolve::SolverChoice choice : {TavSolve::SolverChoice::Gls, TavSolve::SolverChoice::Gls2}) {
+        SCOPED_TRACE(choice == TavSolve::SolverChoice::Gls ? "gls" : "gls2");
+        auto problem = Read("knapsack.csp");
+        const AlgParams params = TavSolve::ParamsFor(choice, {});
+        std::unique_ptr<RawSolver> solver = TavSolve::MakeSolver(choice, *problem, params);
+        auto& bridge = dynamic_cast<RawGenericSolver&>(*solver);
+        bridge.GetEngine().SetNewBestCallback([&bridge](int total) {
+            if (total == -51) bridge.GetEngine().Stop();
+        });
+        const TavSolve::RunResult run = TavSolve::RunSolver(*solver, 1, 60.0, [](const RawSolution&, int) {});
+        ASSERT_EQ(run.found, 1);
+        EXPECT_FALSE(run.timedOut);
+        EXPECT_EQ(solver->GetSolutions().Last().GetCost().GetValue()->GetInt(), 51);
+    }
+}

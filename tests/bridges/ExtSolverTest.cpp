@@ -67,17 +67,21 @@ TEST(ExtSolver, SolvesEveryStateableExampleAndTheEvaluatorAcceptsItsSolutions) {
         } catch (const GenExtDesc::Unexpressible&) {
             continue;
         }
+        // Guided local search with the external program's seed needs longer than a test may
+        // take on these two packing problems (and on problems without solutions it searches
+        // until stopped); what it finds is still checked.
+        static const std::set<std::string> kSlow = {"bins.csp", "bins-sets.csp"};
+        const bool expectNone = file.filename().string().find("-none") != std::string::npos;
+        const bool slow = expectNone || kSlow.count(file.filename().string()) > 0;
         ExtSolver solver(&problem, ExtSolver::DefaultParams());
         // Optimisation runs go on until stopped: the time limit ends them with their best.
-        const RunResult result = RunSolver(solver, 2, 0.5, [](const RawSolution&, int) {});
-        const bool expectNone = file.filename().string().find("-none") != std::string::npos;
+        // Satisfaction runs end at their solution; the limit only bounds a failing one.
+        const double limit = problem.GetObjective() || slow ? 0.5 : 30.0;
+        const RunResult result = RunSolver(solver, 1, limit, [](const RawSolution&, int) {});
         if (expectNone) {
             EXPECT_EQ(result.found, 0);
             continue;
         }
-        // With the external program's settings (lambda 10 above all) guided local search needs
-        // far longer than a test may take on these; what it finds is still checked.
-        static const std::set<std::string> kSlow = {"bins.csp", "nurses.csp", "salesman.csp", "sendmore.csp"};
         if (!kSlow.count(file.filename().string())) EXPECT_GE(result.found, 1);
         if (result.found > 0) ++solved;
         const TavBridges::RawEvaluator evaluator(problem);

@@ -8,6 +8,7 @@
 #include "localsearch/ModelError.hpp"
 #include "localsearch/SoftCon.hpp"
 #include "localsearch/cons/AllDifferent.hpp"
+#include "localsearch/cons/Equals.hpp"
 #include "localsearch/cons/NotEquals.hpp"
 #include "localsearch/expr/IntVal.hpp"
 #include "localsearch/expr/PlusOp.hpp"
@@ -284,6 +285,30 @@ TEST_F(SearchStructuresTest, HeavilyPenalisedFeatureStillOutranksAnAbsentOne) {
     EXPECT_FALSE(tables.Features().Get(objective->GetId())->IsPresent());
     EXPECT_EQ(tables.FeaturesOfMaximalUtility(), std::vector<int>{c->GetId()});
     EXPECT_EQ(tables.CheckInvariants(), "");
+}
+
+// x + y = 15 over x, y in 0..9 at x = 3, y = 4. Raising x lowers the sum's violation; with
+// x = 3 also required, that change breaks a hard constraint and costs more than it gains, so
+// the sum cannot improve by any change the search would make. Without that requirement it can.
+TEST_F(SearchStructuresTest, CanImproveCountsOnlyChangesTheSearchWouldMake) {
+    for (const bool pinned : {true, false}) {
+        SCOPED_TRACE(pinned ? "x = 3 required" : "x free");
+        Obj::DeleteAll();
+        GLSCSP p;
+        std::vector<IntVar*> v = Vars(p, 2, 10);
+        v[0]->SetValueIndex(3);
+        v[1]->SetValueIndex(4);
+        auto* sum = new Equals(new PlusOp(v[0], v[1]), new IntVal(15));
+        Post(p, sum);
+        Post(p, new Equals(v[1], new IntVal(4)));
+        if (pinned) Post(p, new Equals(v[0], new IntVal(3)));
+        SearchTables tables;
+        tables.Setup(p, false, true, true);
+        EXPECT_EQ(tables.CanImprove(sum), !pinned);
+        EXPECT_EQ(v[0]->GetValueIndex(), 3) << "nothing is left changed";
+        EXPECT_EQ(v[1]->GetValueIndex(), 4);
+        EXPECT_EQ(tables.CheckInvariants(), "");
+    }
 }
 
 TEST_F(SearchStructuresTest, WeightedCostGrowsWithPenaltyAndLambda) {
