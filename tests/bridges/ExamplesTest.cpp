@@ -161,7 +161,16 @@ TEST(Examples, EveryExampleSolvedByTheAutomaticChoiceIsVerified) {
         }
         std::unique_ptr<RawSolver> solver = TavSolve::MakeSolver(choice, *problem, params);
         const TavSolve::RunResult run = TavSolve::RunSolver(*solver, 1, 10.0, [](const RawSolution&, int) {});
-        if (run.found == 0) continue;
+        if (run.found == 0) {
+            // No solution exists (or the linear programme is unbounded), or the default block's
+            // thrashing check gives the set packing template up, as it is meant to on a search
+            // that makes no headway.
+            const std::string name = file.filename().string();
+            const bool none = name.find("-none") != std::string::npos || name == "lp-infeasible.csp" ||
+                              name == "lp-unbounded.csp";
+            EXPECT_TRUE(none || name == "bins-sets.csp") << "not solved";
+            continue;
+        }
         const RawSolution& s = solver->GetSolutions().Last();
         TavBridges::RawEvaluation e;
         try {
