@@ -296,19 +296,24 @@ void RawGenericSolver::PostConstraints() {
             csp->AddConstraint(c);
             continue;
         }
-        // Each conjunct is posted on its own; the conjunctions themselves go once the walk,
-        // which passes through the nested ones, has ended.
-        std::vector<Con*> conjunctions{c};
-        const int count = c->NumConjuncts();
-        for (int k = 1; k < count; ++k) {
-            Con* conjunct = c->GetConjunct(k);
-            if (conjunct == nullptr) continue;
-            if (conjunct->IsConjunction()) {
-                conjunctions.push_back(conjunct);
-            } else {
-                conjunct->Post();
-                csp->AddConstraint(conjunct);
+        // Each conjunct is posted on its own, in conjunct order; the conjunctions themselves
+        // go once the walk has ended. The walk follows the arguments, not conjunct numbers:
+        // finding conjunct k of a conjunction walks it, and a forall can make one of tens of
+        // thousands of conjuncts.
+        std::vector<Con*> conjunctions;
+        std::vector<Con*> pending{c};
+        while (!pending.empty()) {
+            Con* node = pending.back();
+            pending.pop_back();
+            if (node == nullptr) continue;
+            if (!node->IsConjunction()) {
+                node->Post();
+                csp->AddConstraint(node);
+                continue;
             }
+            conjunctions.push_back(node);
+            for (unsigned i = node->NumArgs(); i-- > 0;)
+                pending.push_back(static_cast<Con*>(node->GetArg(static_cast<int>(i))));
         }
         for (Con* conjunction : conjunctions) {
             conjunction->DetachFromArguments();

@@ -37,14 +37,19 @@ void AssignmentMemory::UpdateVariable(int i, int v) {
     if (current == v) return;
     m_hash ^= PositionHash(i, current) ^ PositionHash(i, v);
     current = v;
-    m_matching = -1;
-    if (m_remembered.empty()) return;
-    const auto [first, last] = m_byHash.equal_range(m_hash);
-    for (auto it = first; it != last; ++it)
-        if (m_remembered[static_cast<unsigned>(it->second)] == m_current) {
-            m_matching = it->second;
-            return;
-        }
+    m_matching = m_remembered.empty() ? -1 : Find(m_hash, i, v);
+}
+
+int AssignmentMemory::Find(std::uint64_t hash, int i, int v) const {
+    const auto [first, last] = m_byHash.equal_range(hash);
+    for (auto it = first; it != last; ++it) {
+        const std::vector<int>& entry = m_remembered[static_cast<unsigned>(it->second)];
+        bool equal = true;
+        for (std::size_t j = 0; j < entry.size() && equal; ++j)
+            equal = entry[j] == (static_cast<int>(j) == i ? v : m_current[j]);
+        if (equal) return it->second;
+    }
+    return -1;
 }
 
 void AssignmentMemory::PenaliseCurrent() {

@@ -40,6 +40,8 @@ private:
     std::vector<IntVar*> m_variables;
     // The hash of variable i at value index v.
     static std::uint64_t PositionHash(int i, int v);
+    // The remembered assignment equal to current except that variable i is at v; -1 if none.
+    int Find(std::uint64_t hash, int i, int v) const;
 
     std::vector<std::vector<int>> m_remembered;
     std::vector<int> m_penalties;

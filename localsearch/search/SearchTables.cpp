@@ -239,6 +239,27 @@ bool AsShiftedVariable(ExprObj* e, IntVar*& var, int& offset) {
     offset = minus ? WrapNeg(constant->GetValue()) : constant->GetValue();
     return true;
 }
+
+// e as the difference of two shifted variables, (x + a) - (y + b): var and offset hold x, a
+// and y, b. False for anything else.
+bool AsShiftedDifference(ExprObj* e, IntVar* (&var)[2], int (&offset)[2]) {
+    return dynamic_cast<MinusOp*>(e) != nullptr && AsShiftedVariable(e->GetArg(0), var[0], offset[0]) &&
+           AsShiftedVariable(e->GetArg(1), var[1], offset[1]);
+}
+
+// c as var[0] + offset[0] <> var[1] + offset[1]: either side a shifted variable, or one side a
+// difference of shifted variables and the other a constant ((x + a) - (y + b) <> k is
+// x + a <> y + b + k, also in wrapping arithmetic).
+bool AsDisequality(Con* c, IntVar* (&var)[2], int (&offset)[2]) {
+    ExprObj* left = c->GetArg(0);
+    ExprObj* right = c->GetArg(1);
+    if (AsShiftedVariable(left, var[0], offset[0]) && AsShiftedVariable(right, var[1], offset[1])) return true;
+    if (dynamic_cast<IntVal*>(left) != nullptr) std::swap(left, right);
+    auto* constant = dynamic_cast<IntVal*>(right);
+    if (constant == nullptr || !AsShiftedDifference(left, var, offset)) return false;
+    offset[1] = WrapAdd(offset[1], constant->GetValue());
+    return true;
+}
 } // namespace
 
 void SearchTables::DetectDisequality(Con* c) {
@@ -246,9 +267,7 @@ void SearchTables::DetectDisequality(Con* c) {
     if (dynamic_cast<NotEquals*>(c) == nullptr || dynamic_cast<FeatureCon*>(m_features.Get(cid)) == nullptr)
         return;
     Disequality d{};
-    if (!AsShiftedVariable(c->GetArg(0), d.var[0], d.offset[0]) ||
-        !AsShiftedVariable(c->GetArg(1), d.var[1], d.offset[1]) || d.var[0] == d.var[1])
-        return;
+    if (!AsDisequality(c, d.var, d.offset) || d.var[0] == d.var[1]) return;
     const std::vector<IntVar*>& row = m_index.VariablesOf(cid);
     if (row.size() != 2) return;
     if (row[0] != d.var[0]) {

@@ -11,6 +11,7 @@
 #include "localsearch/cons/Equals.hpp"
 #include "localsearch/cons/NotEquals.hpp"
 #include "localsearch/expr/IntVal.hpp"
+#include "localsearch/expr/MinusOp.hpp"
 #include "localsearch/expr/PlusOp.hpp"
 #include "localsearch/expr/Sum.hpp"
 #include "localsearch/features/Feature.hpp"
@@ -308,6 +309,47 @@ TEST_F(SearchStructuresTest, CanImproveCountsOnlyChangesTheSearchWouldMake) {
         EXPECT_EQ(v[0]->GetValueIndex(), 3) << "nothing is left changed";
         EXPECT_EQ(v[1]->GetValueIndex(), 4);
         EXPECT_EQ(tables.CheckInvariants(), "");
+    }
+}
+
+// Disequalities of two variables, each side shifted or one side a difference against a
+// constant (the diagonals of n-queens written as q[i] - q[j] <> j - i), take the one-cell
+// short cut; the tables stay exact through moves and penalties of every kind of them.
+TEST_F(SearchStructuresTest, DisequalityShortCutKeepsTheTablesExact) {
+    struct Probe : SearchTables {
+        bool Short(const Con* c) const { return IsDisequality(c->GetId()); }
+    };
+    GLSCSP p;
+    std::vector<IntVar*> x = Vars(p, 4, 7);
+    auto shifted = [](IntVar* v, int k) { return new MinusOp(v, new IntVal(k)); };
+    std::vector<Con*> diseq = {
+        new NotEquals(new MinusOp(x[0], x[1]), new IntVal(1)),
+        new NotEquals(new IntVal(-2), new MinusOp(x[1], x[2])),
+        new NotEquals(new MinusOp(shifted(x[2], 3), new PlusOp(x[3], new IntVal(1))), new IntVal(0)),
+        new NotEquals(shifted(x[3], 2), new PlusOp(new IntVal(1), x[0])),
+    };
+    for (Con* c : diseq)
+        Post(p, c);
+    // Not of the form: a sum of two variables, and a difference of a variable with itself.
+    auto* sum = new NotEquals(new PlusOp(x[0], x[2]), new IntVal(5));
+    auto* self = new NotEquals(new MinusOp(x[1], x[1]), new IntVal(0));
+    Post(p, sum);
+    Post(p, self);
+    Probe tables;
+    tables.Setup(p, false, true, true);
+    for (Con* c : diseq)
+        EXPECT_TRUE(tables.Short(c)) << *c;
+    EXPECT_FALSE(tables.Short(sum));
+    EXPECT_FALSE(tables.Short(self));
+    EXPECT_EQ(tables.CheckInvariants(), "");
+    for (int step = 0; step < 60; ++step) {
+        IntVar* v = x[static_cast<unsigned>(step % 4)];
+        tables.MakeMove(v, (step * 5 + 3) % 7);
+        if (step % 3 == 0)
+            for (int id : tables.FeaturesOfMaximalUtility())
+                tables.RaisePenalty(id);
+        tables.RefreshMoveLists();
+        ASSERT_EQ(tables.CheckInvariants(), "") << "step " << step;
     }
 }
 
