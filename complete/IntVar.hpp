@@ -63,7 +63,8 @@ public:
 
 protected:
     IntDomainSpec* m_intSpec = nullptr;
-    std::unique_ptr<IntDomainSpec> m_ownSpec; // for SetRange and induced variables
+    // For SetRange and induced variables; induced variables over one range share theirs.
+    std::shared_ptr<IntDomainSpec> m_ownSpec;
 };
 
 } // namespace GFCLib

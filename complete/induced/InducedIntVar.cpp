@@ -3,9 +3,33 @@
 #include "platform/FatalError.hpp"
 
 #include <algorithm>
+#include <map>
 #include <ostream>
+#include <utility>
 
 namespace GFCLib {
+
+namespace {
+// The description of lo .. hi, shared by every induced variable over that range while one
+// holds it: the n(n - 1) differences of n queens all range over -(n - 1) .. n - 1, and a copy
+// each made that the largest part of the memory a board took. Descriptions never change once
+// made, so sharing one is safe.
+std::shared_ptr<IntDomainSpec> SharedRangeSpec(long long lo, long long hi) {
+    thread_local std::map<std::pair<long long, long long>, std::weak_ptr<IntDomainSpec>> cache;
+    std::weak_ptr<IntDomainSpec>& slot = cache[{lo, hi}];
+    if (std::shared_ptr<IntDomainSpec> spec = slot.lock()) return spec;
+    std::vector<int> values;
+    if (lo <= hi) values.reserve(static_cast<std::size_t>(hi - lo + 1));
+    for (long long v = lo; v <= hi; ++v)
+        values.push_back(static_cast<int>(v));
+    std::shared_ptr<IntDomainSpec> spec = IntDomainSpec::MakeAnonymous(std::move(values));
+    slot = spec;
+    // Ranges of problems solved before leave expired entries behind: drop them now and then.
+    if (cache.size() > 4096)
+        std::erase_if(cache, [](const auto& entry) { return entry.second.expired(); });
+    return spec;
+}
+} // namespace
 
 void InducedIntVar::SetComputedDomain(std::vector<int> values) {
     // Results usually repeat a lot within a narrow span (n^2 pairs, about 2n distinct values):
@@ -31,11 +55,7 @@ void InducedIntVar::SetComputedRange(long long lo, long long hi) {
     lo = std::max(lo, kMinInt);
     hi = std::min(hi, kMaxInt);
     if (hi - lo + 1 > kMaxDomainSize) throw Platform::ResourceError("Expression domain too large");
-    std::vector<int> values;
-    if (lo <= hi) values.reserve(static_cast<std::size_t>(hi - lo + 1));
-    for (long long v = lo; v <= hi; ++v)
-        values.push_back(static_cast<int>(v));
-    m_ownSpec = IntDomainSpec::MakeAnonymous(std::move(values));
+    m_ownSpec = SharedRangeSpec(lo, hi);
     SetDomainSpec(m_ownSpec.get());
 }
 
