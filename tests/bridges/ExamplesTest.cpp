@@ -227,7 +227,9 @@ TEST(Examples, EachLocalSearchEngineGivesVerifiedSolutions) {
                 EXPECT_EQ(s.GetCost().GetValue()->GetInt(),
                           static_cast<int>(e.objective + (maximise ? -soft : soft)));
             }
-            if (e.hasSoftConstraints) EXPECT_EQ(s.GetSoftCost().GetValue()->GetInt(), e.softCost);
+            if (e.hasSoftConstraints) {
+                EXPECT_EQ(s.GetSoftCost().GetValue()->GetInt(), e.softCost);
+            }
         }
     }
 }

@@ -91,16 +91,21 @@ TEST(ExtSolver, SolvesEveryStateableExampleAndTheEvaluatorAcceptsItsSolutions) {
             EXPECT_EQ(result.found, 0);
             continue;
         }
-        if (!slow) EXPECT_GE(result.found, 1);
+        if (!slow) {
+            EXPECT_GE(result.found, 1);
+        }
         if (result.found > 0) ++solved;
         const TavBridges::RawEvaluator evaluator(problem);
         for (int k = 0; k < solver.GetSolutions().GetCount(); ++k) {
             const TavBridges::RawEvaluation check = evaluator.Evaluate(solver.GetSolutions().GetSolution(k));
             EXPECT_TRUE(check.feasible) << (check.faults.empty() ? "" : check.faults.front());
             const RawSolution& s = solver.GetSolutions().GetSolution(k);
-            if (check.hasObjective)
+            if (check.hasObjective) {
                 EXPECT_EQ(s.GetCost().GetValue()->GetInt(), static_cast<int>(check.objective));
-            if (check.hasSoftConstraints) EXPECT_EQ(s.GetSoftCost().GetValue()->GetInt(), check.softCost);
+            }
+            if (check.hasSoftConstraints) {
+                EXPECT_EQ(s.GetSoftCost().GetValue()->GetInt(), check.softCost);
+            }
         }
     }
     EXPECT_GE(solved, 8);

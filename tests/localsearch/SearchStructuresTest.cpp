@@ -65,7 +65,9 @@ void ExpectConsistent(const MoveList& list, const std::vector<IntVar*>& vars) {
     }
     for (IntVar* v : vars)
         for (int j = 0; j < v->DomainSize(); ++j)
-            if (!listed.count({v->GetId(), j})) EXPECT_EQ(list.Position(v->GetId(), j), -1);
+            if (!listed.count({v->GetId(), j})) {
+                EXPECT_EQ(list.Position(v->GetId(), j), -1);
+            }
 }
 
 TEST_F(SearchStructuresTest, MoveListKeepsPositionsThroughAddAndRemove) {
