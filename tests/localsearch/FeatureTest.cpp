@@ -10,11 +10,15 @@
 #include "localsearch/cons/Equals.hpp"
 #include "localsearch/cons/NotEquals.hpp"
 #include "localsearch/expr/PlusOp.hpp"
+#include "localsearch/expr/IntVal.hpp"
+#include "localsearch/expr/Sum.hpp"
+#include "localsearch/features/AssignmentMemory.hpp"
 #include "localsearch/features/FeatureCon.hpp"
 #include "localsearch/features/NoGoodFeature.hpp"
 #include "localsearch/features/NumericFeature.hpp"
 
 #include <climits>
+#include <map>
 #include <sstream>
 
 using namespace GLSLib;
@@ -111,6 +115,37 @@ TEST_F(FeatureTest, NumericFeatureRemembersAssignmentsWhenTheEngineCannotImprove
     EXPECT_EQ(f->GetPenalty(), 0);
     EXPECT_EQ(f->NumVariables(), 2);
     EXPECT_EQ(f->NumRemembered(), 0);
+}
+
+// The memory against a plain map from assignments to penalties, over a long walk of single
+// changes with penalties here and there: the one it reports matching is always the one equal
+// to the current assignment.
+TEST_F(FeatureTest, AssignmentMemoryMatchesWhatAPlainMapRemembers) {
+    std::vector<IntVar*> vars = {Var(0, 3, 0, "a"), Var(0, 3, 0, "b"), Var(0, 3, 0, "c")};
+    auto* c = new Equals(new Sum({vars.begin(), vars.end()}), new IntVal(5));
+    AssignmentMemory memory;
+    memory.Reset(c);
+    ASSERT_EQ(memory.NumVariables(), 3);
+    std::vector<int> current(3, 0);
+    std::map<std::vector<int>, int> remembered;
+    std::uint32_t state = 12345;
+    auto next = [&state](std::uint32_t n) {
+        state = state * 1664525u + 1013904223u;
+        return static_cast<int>((state >> 8) % n);
+    };
+    for (int step = 0; step < 5000; ++step) {
+        const int i = next(3);
+        const int v = next(4);
+        memory.UpdateVariable(i, v);
+        current[static_cast<unsigned>(i)] = v;
+        if (next(3) == 0) {
+            memory.PenaliseCurrent();
+            ++remembered[current];
+        }
+        const auto it = remembered.find(current);
+        ASSERT_EQ(memory.MatchingPenalty(), it == remembered.end() ? 0 : it->second) << "step " << step;
+    }
+    EXPECT_EQ(memory.NumRemembered(), static_cast<int>(remembered.size()));
 }
 
 TEST_F(FeatureTest, NumericFeatureWithoutEngineTakesWholeFeaturePenalties) {
