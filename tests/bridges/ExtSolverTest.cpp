@@ -122,8 +122,17 @@ TEST(ExtSolver, TavSolveDescribesAndSolvesTheExternalWay) {
     EXPECT_EQ(RunTool({"--describe", Example("diet.csp")}, out, err), 1);
     EXPECT_NE(err.find("real variables"), std::string::npos) << err;
 
-    ASSERT_EQ(RunTool({"--solver", "ext", "--time-limit", "20", Example("queens8.csp")}, out, err), 0) << err;
-    EXPECT_NE(out.find("solutions: 1"), std::string::npos) << out;
+    // Each further solution is a new one: the found ones are forbidden in the rebuilt model.
+    ASSERT_EQ(RunTool({"--solver", "ext", "--solutions", "3", "--time-limit", "20", Example("queens8.csp")}, out,
+                      err),
+              0)
+        << err;
+    EXPECT_NE(out.find("solutions: 3"), std::string::npos) << out;
+    std::set<std::string> assignments;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("solution ", 0) == 0) assignments.insert(line.substr(line.find(':')));
+    EXPECT_EQ(assignments.size(), 3u) << out;
 
     // What the text cannot state is refused before any search.
     EXPECT_EQ(RunTool({"--solver", "ext", Example("transport.csp")}, out, err), 1);
