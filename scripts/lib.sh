@@ -1,7 +1,8 @@
 # Shared by scripts/test and scripts/run.
 
 # Debian packages the build and the tests need.
-TAV_PACKAGES=(cmake ninja-build g++ flex bison libgtest-dev libgmock-dev libbenchmark-dev)
+TAV_PACKAGES=(cmake ninja-build g++ flex bison libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev libgl-dev xvfb xauth dbus poppler-utils desktop-file-utils shared-mime-info)
 
 ensure_packages() {
     local missing=()
