@@ -17,14 +17,14 @@ class Variable;
 
 class Constraint : public CPObject {
 public:
-    // Takes the next id of the library-wide constraint counter.
+    // Takes the next constraint id of the current registry.
     Constraint();
     explicit Constraint(const std::vector<CPObject*>& args);
     ~Constraint() override = default;
     Constraint(const Constraint&) = delete;
     Constraint& operator=(const Constraint&) = delete;
 
-    // Sets the constraint counter to 0.
+    // Sets the current registry's constraint id counter to 0.
     static void ResetIdCounter();
     int GetId() const { return m_id; }
 
