@@ -48,7 +48,7 @@ public:
     // Preparation before search: a constraint over constants only must hold; a constraint over
     // one variable filters that variable exactly once and detaches; otherwise a constraint with
     // one unbound variable filters it. False when the problem is infeasible.
-    virtual bool Preprocess();
+    [[nodiscard]] virtual bool Preprocess();
     // Registers with (or removes from) the constraint list of every entry of m_vars.
     virtual void Attach();
     virtual void Detach();

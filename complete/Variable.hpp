@@ -68,7 +68,7 @@ public:
     virtual void RestoreIndex(int index);
     // Binds the variable to the next value of its domain after the current index; false when
     // there is none (nothing changes then).
-    virtual bool NextValue() = 0;
+    [[nodiscard]] virtual bool NextValue() = 0;
     // True when NextValue would succeed.
     virtual bool HasNextValue() const = 0;
     // Removes the current value from the domain and unbinds.

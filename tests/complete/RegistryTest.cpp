@@ -81,12 +81,11 @@ Solutions SolveAll(Built& b, int ordering) {
 TEST(RegistryTest, EachRegistryHasItsOwnSpecsAndIds) {
     Registry first;
     Registry second;
-    IntVar* a = nullptr;
-    IntVar* b = nullptr;
+    std::unique_ptr<IntVar> a;
     {
         Registry::Scope scope(first);
         IntDomainSpec::CreateRange("D", 0, 3);
-        a = new IntVar("a", "D");
+        a = std::make_unique<IntVar>("a", "D");
         SetDomSpec::Create("S", {Value(1)});
     }
     {
@@ -94,10 +93,9 @@ TEST(RegistryTest, EachRegistryHasItsOwnSpecsAndIds) {
         EXPECT_EQ(IntDomainSpec::Find("D"), nullptr);
         EXPECT_EQ(SetDomSpec::Find("S"), nullptr);
         IntDomainSpec::CreateRange("D", 5, 6);
-        b = new IntVar("b", "D");
+        EXPECT_EQ(IntVar("b", "D").GetDomainSize(), 2);
         EXPECT_NE(IntDomainSpec::BoolSpec(), first.BoolSpec());
         // A fresh start here leaves the other registry alone.
-        delete b;
         ReleaseGlobals();
         EXPECT_EQ(IntDomainSpec::Find("D"), nullptr);
         EXPECT_EQ(Variable::GetIdCounter(), 0);
@@ -115,7 +113,8 @@ TEST(RegistryTest, EachRegistryHasItsOwnSpecsAndIds) {
         EXPECT_EQ(&Registry::Current(), &first);
         EXPECT_EQ(IntVar().GetId(), 1);
     }
-    delete a;
+    // The variable goes before its registry.
+    a.reset();
 }
 
 TEST(RegistryTest, ProblemsSolvedOnTwoThreadsAtOnceGiveTheAnswersTheyGiveAlone) {
