@@ -4,6 +4,12 @@
 // soft cost and the objective) and answers the solver interface with forward-checking search,
 // one solution per Solve. The library keeps global domain registries and id counters, so only
 // one bridge may be alive at a time; a second one is refused.
+//
+// Names: the complete search library's MemberCon, SubsetCon, Equal, NotEqual, CardOp,
+// IntersectOp and the *Op expressions are the local search library's Member, Subset, Equals,
+// NotEquals, Cardinality, Intersection and the expressions without the suffix (Sum, Minimum,
+// ...); its LessThan and LessThanEq are the other's GreaterThan and GreaterThanEquals with the
+// operands exchanged.
 
 #include "bridges/AlgParams.hpp"
 #include "bridges/BridgeContext.hpp"

@@ -6,6 +6,12 @@
 // Solver types: 1 guided local search, 2 genetic algorithm, 3 tabu search, 4 the graph-based
 // guided local search. The model's objects live in the library's process-wide registry, which
 // the destructor empties: one bridge at a time.
+//
+// Names: the local search library's Member, Subset, Equals, NotEquals, Cardinality,
+// Intersection and its expressions Sum, Minimum, Maximum, ScalProd, Power are the complete
+// search library's MemberCon, SubsetCon, Equal, NotEqual, CardOp, IntersectOp and SumOp,
+// MinimumOp, MaximumOp, ScalProdOp, PowerOp; it states < and <= as GreaterThan and
+// GreaterThanEquals with the operands exchanged, where the other has LessThan and LessThanEq.
 
 #include "bridges/AlgParams.hpp"
 #include "bridges/BridgeContext.hpp"

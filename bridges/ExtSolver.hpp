@@ -1,5 +1,5 @@
 #pragma once
-// The external solver program's road inside tav-solve: the problem is written as the problem
+// The external solver program's road as a bridge: the problem is written as the problem
 // description text, read back into a fresh local-search model as the external program reads
 // it, and solved by guided local search (GGLS_ND) with that program's settings, one run per
 // Solve. Solutions are labelled by the raw problem's variables, as every bridge labels them.
@@ -16,8 +16,6 @@
 namespace GLSLib {
 class GGLS_ND;
 }
-
-namespace TavSolve {
 
 class ExtSolver : public RawSolver {
 public:
@@ -43,5 +41,3 @@ private:
     std::string m_description;
     std::unique_ptr<GLSLib::GGLS_ND> m_engine;
 };
-
-} // namespace TavSolve

@@ -1,4 +1,4 @@
-#include "tools/tav-solve/ExtSolver.hpp"
+#include "bridges/ExtSolver.hpp"
 
 #include "bridges/GenExtDesc.hpp"
 #include "extsolver/RebuildConsTree.hpp"
@@ -14,8 +14,6 @@
 #include "platform/FatalError.hpp"
 
 #include <ostream>
-
-namespace TavSolve {
 
 AlgParams ExtSolver::DefaultParams() {
     AlgParams params;
@@ -101,5 +99,3 @@ bool ExtSolver::Solve() {
 std::ostream& ExtSolver::PrintStatistics(std::ostream& out) {
     return m_engine->PrintStatistics(out);
 }
-
-} // namespace TavSolve
