@@ -13,8 +13,8 @@
 
 #include "bridges/AlgParams.hpp"
 #include "bridges/BridgeContext.hpp"
+#include "bridges/RawBridge.hpp"
 #include "bridges/RawKindVisitor.hpp"
-#include "language/raw/RawSolver.hpp"
 
 #include <memory>
 #include <string>
@@ -35,7 +35,7 @@ class IntBinOp;
 class Value;
 } // namespace GFCLib
 
-class RawGFCSolver : public RawSolver {
+class RawGFCSolver : public RawBridge {
 public:
     // Builds the whole model and the search with parameters 1 to 14 of `params`. Throws
     // TranslationError for what the library cannot express, Bug for malformed raw nodes,
@@ -49,8 +49,6 @@ public:
     bool IsSolved() const override { return RawSolver::IsSolved(); }
     // Asks a running Solve to return soon; callable from another thread.
     void Stop() override;
-    // Finds the next solution (with an objective: the best one) and appends it.
-    [[nodiscard]] bool Solve() override;
     // Writes the search statistics.
     std::ostream& PrintStatistics(std::ostream& out) override;
 
@@ -60,8 +58,6 @@ public:
 
     // Passes parameters 1 to 14 of `params` to the search again.
     void SetParameters(const AlgParams* params);
-    // Solve without touching the finished and solved flags.
-    [[nodiscard]] bool NextSolution();
 
 private:
     // Domains and variables.
@@ -102,9 +98,11 @@ private:
     GFCLib::Value ToValue(const RPtr<RawExpr>& expr);
     std::vector<GFCLib::CPObject*> GetVariableList(const RPtr<RawExpr>& list);
     std::vector<GFCLib::Value> GetValueList(const RPtr<RawExpr>& list);
-    void StoreSolution();
+    // The next solution of the search (with an objective: a better one than the last).
+    [[nodiscard]] bool FindCandidate(RawSolution& candidate) override;
+    // The search goes on from an assignment the checks drop.
+    bool ContinuesAfterRejection() const override { return true; }
 
-    BridgeContext m_context;
     std::unique_ptr<GFCLib::GFCStats> m_stats;
     unsigned m_tempCounter = 0;
     GFCLib::IntVar* m_softCost = nullptr;

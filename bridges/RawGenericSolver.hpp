@@ -15,8 +15,8 @@
 
 #include "bridges/AlgParams.hpp"
 #include "bridges/BridgeContext.hpp"
+#include "bridges/RawBridge.hpp"
 #include "bridges/RawKindVisitor.hpp"
-#include "language/raw/RawSolver.hpp"
 
 #include <memory>
 #include <string>
@@ -32,7 +32,7 @@ class SetObj;
 class SetVar;
 } // namespace GLSLib
 
-class RawGenericSolver : public RawSolver {
+class RawGenericSolver : public RawBridge {
 public:
     // Builds the engine of `solverType`, passes it parameters 1 to 14 and translates the whole
     // problem. Throws Platform::ParameterError ("Invalid Solver Type\n") for a type outside 1..4,
@@ -49,8 +49,6 @@ public:
     bool IsSolved() const override { return RawSolver::IsSolved(); }
     // Forwards a stop request to the engine; callable from another thread.
     void Stop() override;
-    // One engine run; appends its solution when it has one.
-    [[nodiscard]] bool Solve() override;
     // The engine's statistics report.
     std::ostream& PrintStatistics(std::ostream& out) override;
     // Passes parameters 1 to 14 of `params` to the engine again.
@@ -65,6 +63,11 @@ public:
     const std::vector<GLSLib::SetVar*>& GetSetVariables() const { return m_setVars; }
 
 private:
+    // One engine run: the assignment it ends on, when it ends on a solution.
+    [[nodiscard]] bool FindCandidate(RawSolution& candidate) override;
+    // Each run is a search of its own: one that ends on a dropped assignment found nothing.
+    bool ContinuesAfterRejection() const override { return false; }
+
     static std::unique_ptr<GLSLib::GGLS> CreateEngine(int solverType);
     void Build(const AlgParams* params);
 
@@ -96,7 +99,6 @@ private:
     std::vector<GLSLib::SetObj*> TranslateSetExprList(const RPtr<RawExpr>& list);
     GLSLib::IntVar* FindIntVar(const std::string& name);
 
-    BridgeContext m_context;
     std::unique_ptr<GLSLib::GGLS> m_engine;
     std::vector<GLSLib::IntVar*> m_intVars;
     std::vector<GLSLib::SetVar*> m_setVars;
