@@ -31,14 +31,14 @@ std::string Shown(const std::string& name) {
 
 } // namespace
 
-TavArchiveReader::TavArchiveReader(std::string_view bytes, std::string fileName)
-    : m_bytes(bytes), m_fileName(std::move(fileName)) {
+TavArchiveReader::TavArchiveReader(std::string_view bytes, std::string fileName, std::string format)
+    : m_bytes(bytes), m_fileName(std::move(fileName)), m_format(std::move(format)) {
     m_entries.push_back(kObjectEntry); // index 0 is the null object
     m_classNames.emplace_back();
 }
 
 void TavArchiveReader::Fail(const std::string& message) const {
-    throw TavFileError("\"" + m_fileName + "\" is not a valid Tav document: " + message + " (at byte " +
+    throw TavFileError("\"" + m_fileName + "\" is not a valid " + m_format + ": " + message + " (at byte " +
                        std::to_string(m_offset) + ")");
 }
 

@@ -18,8 +18,9 @@ namespace TavWorkbench {
 
 class TavArchiveReader {
 public:
-    // Reads `bytes` (not copied: they must outlive the reader); `fileName` is named in errors.
-    TavArchiveReader(std::string_view bytes, std::string fileName);
+    // Reads `bytes` (not copied: they must outlive the reader); errors name `fileName` and say
+    // it is not a valid `format`.
+    TavArchiveReader(std::string_view bytes, std::string fileName, std::string format = "Tav document");
 
     std::size_t Offset() const { return m_offset; }
     std::size_t Remaining() const { return m_bytes.size() - m_offset; }
@@ -58,6 +59,7 @@ private:
 
     std::string_view m_bytes;
     std::string m_fileName;
+    std::string m_format;
     std::size_t m_offset = 0;
     // The running index of classes and objects, from 1: the allowed-list position of a class
     // entry, or kObjectEntry for an object.
