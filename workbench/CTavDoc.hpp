@@ -38,6 +38,9 @@ namespace TavWorkbench {
 class RunMailbox;
 class SolverRun;
 
+// Called on the run thread with each recorded solution and its number (store locked).
+using SolutionListenerFn = std::function<void(const RawSolution& solution, int number)>;
+
 class CTavDoc {
 public:
     // Solver settings.
@@ -112,7 +115,7 @@ public:
     void RankEngines();
     // Restarts the ranking's own random sequence (tests).
     void SeedRanking(std::uint32_t seed) { m_rankRandom.seed(seed); }
-    // Deletes the engine of every Expert row (none may be running).
+    // Deletes the engine of every Expert row; nothing while a run exists (EndSolve does it).
     void ReleaseEngines();
     // The engine kind of the last single-engine solve (0 in Expert mode).
     int GetEngineKind() const { return m_engineKind; }
@@ -126,15 +129,102 @@ public:
     const std::string& GetStatisticsText() const { return m_statistics; }
 
     // The windows that show the document (null: none).
-    void SetViews(DocViews* views) { m_views = views; }
+    void SetViews(DocViews* views) { m_views = views != nullptr ? views : &m_noViews; }
     DocMessages& Messages() { return *m_messages; }
 
-    // End any solve that runs (placeholder until the solve road exists).
+    // --- Problem text and solve road ---------------------------------------------------------
+    // The whole problem as modelling-language text.
+    std::string GetProblemText() const;
+    // Stores `count` as the requested count, writes the problem text and parses it (in memory)
+    // into the document's raw problem. On failure shows "Parser Failed" and keeps no raw problem.
+    bool WriteProblemText(int count);
+    // The parser's message of the last failed parse (empty after a successful one).
+    const std::string& GetLastParseError() const { return m_lastParseError; }
+    // Ends a solve still held, parses the problem and starts a run thread on the bridge of the
+    // solver setting (linear programming whenever the problem has a real variable; setting 10
+    // runs the Expert sequence). `events` receives the run's events (null: they are dropped).
+    // False when nothing started: the problem did not parse or no bridge could take it (its
+    // reason shown).
+    bool StartSolve(SolveEvents* events, int count);
+    // Stops the run (every engine of an Expert sequence), waits for its thread, deletes the run,
+    // the solvers and the raw problem, and keeps the Expert statistics of a single-engine run
+    // (a run with `solved` counts as a success). Nothing when no solve exists.
     void EndSolve(bool solved);
+    // Tools/Stop: asks "Stop Solving"; on Yes stops and ends the solve. Nothing without a run.
+    void OnStopSolving();
+    // The time limit ran out: asks "Stop Solving". On Yes ends the solve and shows "Timed out -
+    // increase search time if desired" and returns true; on No returns false (the caller starts
+    // its time limit again). Nothing (true) without a run.
+    bool OnSolveTimeout();
+    // "No Solution found" when `found` is 0; then the results views refresh.
+    void ShowResults(int ignored, int found);
+    // The current solver's statistics become the statistics text and are shown. Nothing without
+    // a solver, and nothing while its search runs (its counters are the run thread's).
+    void ShowStatistics();
+    // The run's finished event reached the windows.
+    void RunFinished();
+    // Expert run: the current engine's time slice is over; it is asked to stop and the run
+    // moves on to the next engine. Nothing without a current engine or run.
+    void SkipEngine();
+    // Expert run: the engine at `position` of the run's own sequence starts (it becomes the
+    // current solver; its row's runs grow by one).
+    void EngineStarted(int position);
+    // Expert run: the engine at `position` of the run's own sequence found a solution (its row's
+    // successes grow by one, the order is ranked again).
+    void EngineSolved(int position);
+    // Writes the problem description text for external solvers: parses the problem into a
+    // raw problem of its own (a running solve keeps its own) and shows nothing. False (with the
+    // reason in `why` when given) when there is no constraint and no target, the problem does
+    // not parse or cannot be described.
+    bool RenderDescription(std::ostream& out, std::string* why = nullptr) const;
+    // The same for a problem text taken earlier; callable on any thread.
+    static bool RenderDescriptionText(const std::string& problemText, std::ostream& out,
+                                      std::string* why = nullptr);
+
+    // True from StartSolve until EndSolve.
+    bool IsSolving() const { return m_run != nullptr; }
+    // The current solver (the running engine in Expert mode), null when none.
+    RawSolver* GetSolver() const { return m_solver; }
+    // The raw problem of the current solve, null when none.
+    const RawCSP* GetRawProblem() const { return m_raw.get(); }
+    const SolverRun* GetRun() const { return m_run.get(); }
+
+    // Builds a solver bridge on `problem`: kind 0 complete search, 1 to 4 the local-search
+    // engines (guided local search, genetic algorithm, tabu search, guided local search 2),
+    // kLinearProgramming for a problem with real variables (`params` null).
+    using BridgeFactory =
+        std::function<std::unique_ptr<RawSolver>(RawCSP* problem, const AlgParams* params, int kind)>;
+    static constexpr int kLinearProgramming = -1;
+    // The real bridges.
+    static std::unique_ptr<RawSolver> MakeBridge(RawCSP* problem, const AlgParams* params, int kind);
+    // Replaces the bridges a solve builds (empty: the real ones); for tests and tools.
+    void SetBridgeFactory(BridgeFactory factory) { m_bridgeFactory = std::move(factory); }
+
+    // --- Run events -----------------------------------------------------------------------
+    // Called on the run thread after each event it posts (may be empty); the host schedules
+    // DeliverEvents on its own thread. Takes effect from the next StartSolve.
+    void SetEventWaker(std::function<void()> waker) { m_waker = std::move(waker); }
+    // Called on the run thread with each recorded solution (see SolverRun).
+    void SetSolutionListener(SolutionListenerFn listener) { m_listener = std::move(listener); }
+    // Delivers the pending events of the current run (and the last progress and the finished
+    // event of a run that ended before they were delivered) to the run's receiver, on this
+    // thread. Returns how many were delivered.
+    int DeliverEvents();
+    // Waits up to `timeout` for an event, then delivers what is pending.
+    int WaitForEvents(std::chrono::milliseconds timeout);
 
 private:
+    struct EndedRun {
+        std::shared_ptr<RunMailbox> mailbox;
+        SolveEvents* events = nullptr;
+    };
+
     void LoadSettings();
     void SaveExpertFile();
+    bool BuildSolvers();
+    void StopAndWait();
+    int DeliverEnded();
+    ExpertEntry* ExpertRowAt(int position);
 
     std::filesystem::path m_settingsFolder;
     DefaultDocMessages m_defaultMessages;
@@ -162,7 +252,21 @@ private:
     int m_requested = 1;
     int m_timeLimit = kDefaultTimeLimit;
     int m_solverSetting = kCompleteSearch;
-    bool m_solveExisted = false;
+
+    // The solve; the raw problem outlives every bridge built on it.
+    std::unique_ptr<RawCSP> m_raw;
+    std::unique_ptr<RawSolver> m_ownedSolver;
+    RawSolver* m_solver = nullptr;
+    std::unique_ptr<SolverRun> m_run;
+    // The Expert rows of the run in run order, fixed for the run.
+    std::vector<int> m_runRows;
+    std::shared_ptr<RunMailbox> m_mailbox;
+    SolveEvents* m_events = nullptr;
+    EndedRun m_ended;
+    std::function<void()> m_waker;
+    SolutionListenerFn m_listener;
+    BridgeFactory m_bridgeFactory;
+    std::string m_lastParseError;
 };
 
 } // namespace TavWorkbench
