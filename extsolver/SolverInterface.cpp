@@ -17,6 +17,8 @@
 
 namespace Melvane {
 
+SolverInterface::SolverInterface() = default;
+
 SolverInterface::~SolverInterface() {
     ReleaseEngine();
 }

@@ -30,7 +30,7 @@ public:
     // (objective value plus soft cost).
     using NotifyFunction = std::function<void(int bestTotal)>;
 
-    SolverInterface() = default;
+    SolverInterface();
     SolverInterface(const SolverInterface&) = delete;
     SolverInterface& operator=(const SolverInterface&) = delete;
     virtual ~SolverInterface();
