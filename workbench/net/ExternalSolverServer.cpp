@@ -152,6 +152,13 @@ void ExternalSolverServer::SendProblem(int number) {
         }
     }
     if (m_document == nullptr || !m_document->HasProblem()) return;
+    {
+        std::lock_guard lock(m_descriptionLock);
+        if (m_renderInFlight && m_renderGeneration == m_generation) {
+            m_waiting.push_back(number);
+            return;
+        }
+    }
     std::string text;
     std::string failure = "the problem text cannot be written";
     std::unique_ptr<RawCSP> problem;
@@ -173,12 +180,15 @@ void ExternalSolverServer::StartDescriptionThread(int number, std::unique_ptr<Ra
     {
         std::lock_guard lock(m_descriptionLock);
         generation = m_generation;
+        m_renderInFlight = true;
+        m_renderGeneration = generation;
     }
+    m_waiting.assign(1, number);
     auto done = std::make_shared<std::atomic<bool>>(false);
     ++m_rendering;
     // The thread owns its problem and shares nothing else with this thread but the
     // description members, which it touches under their lock.
-    std::thread thread([this, number, generation, done, owned = std::shared_ptr<RawCSP>(std::move(problem))] {
+    std::thread thread([this, generation, done, owned = std::shared_ptr<RawCSP>(std::move(problem))] {
         std::ostringstream out;
         bool rendered = true;
         std::string failure;
@@ -192,9 +202,7 @@ void ExternalSolverServer::StartDescriptionThread(int number, std::unique_ptr<Ra
             std::lock_guard lock(m_descriptionLock);
             if (generation == m_generation) StoreDescription(out.str());
         }
-        m_post([this, rendered, number, generation, failure] {
-            HandOverDescription(rendered, number, generation, failure);
-        });
+        m_post([this, rendered, generation, failure] { HandOverDescription(rendered, generation, failure); });
         done->store(true);
     });
     m_jobs.push_back(RenderJob{std::move(thread), std::move(done)});
@@ -205,23 +213,29 @@ void ExternalSolverServer::StoreDescription(const std::string& text) {
     m_descriptionText = text;
 }
 
-void ExternalSolverServer::HandOverDescription(bool rendered, int number, unsigned generation,
+void ExternalSolverServer::HandOverDescription(bool rendered, unsigned generation,
                                                const std::string& failure) {
     --m_rendering;
     JoinFinishedJobs(false);
+    CMessage message(MessageType::Problem);
+    std::vector<int> waiting;
+    {
+        std::lock_guard lock(m_descriptionLock);
+        // The problem changed while this one was rendered: its programs were told and ask again.
+        if (generation != m_generation) return;
+        m_renderInFlight = false;
+        waiting.swap(m_waiting);
+        if (rendered) {
+            message.SetString(0, m_descriptionText);
+            m_descriptionReady = true;
+        }
+    }
     if (!rendered) {
         m_notices.Add("Couldn't get description of problem! (" + failure + ")");
         return;
     }
-    CMessage message(MessageType::Problem);
-    {
-        std::lock_guard lock(m_descriptionLock);
-        // The problem changed while this one was rendered: its programs ask again.
-        if (generation != m_generation) return;
-        message.SetString(0, m_descriptionText);
-        m_descriptionReady = true;
-    }
-    if (SendToUser(number, message)) SetProblemSent(true, number);
+    for (int number : waiting)
+        if (SendToUser(number, message)) SetProblemSent(true, number);
 }
 
 void ExternalSolverServer::ProblemChanged() {

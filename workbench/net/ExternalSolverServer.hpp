@@ -21,6 +21,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 class RawCSP;
 
@@ -77,7 +78,7 @@ private:
     };
     void StartDescriptionThread(int number, std::unique_ptr<RawCSP> problem);
     void StoreDescription(const std::string& text);
-    void HandOverDescription(bool rendered, int number, unsigned generation, const std::string& failure);
+    void HandOverDescription(bool rendered, unsigned generation, const std::string& failure);
     void ReceiveSolutions(int number, const std::string& text);
     const RawCSP* CheckProblem();
     void JoinFinishedJobs(bool all);
@@ -99,6 +100,11 @@ private:
     std::unique_ptr<RawCSP> m_checkProblem;
     std::list<RenderJob> m_jobs;
     int m_rendering = 0;
+    // Programs waiting for the description being rendered for the current generation (a
+    // request while one renders waits for it instead of starting another).
+    std::vector<int> m_waiting;
+    bool m_renderInFlight = false;
+    unsigned m_renderGeneration = 0;
 };
 
 } // namespace TavNet

@@ -167,6 +167,31 @@ TEST_F(ServerCore, FirstRequestRendersOnAThreadAndLaterOnesAreServedAtOnce) {
     EXPECT_TRUE(server.HasProblem(2));
 }
 
+TEST_F(ServerCore, RequestsDuringARenderingWaitForIt) {
+    document.SetProblemText(kProblem);
+    const int a = Connect();
+    const int b = Connect();
+    SendText(a, 0, "");
+    SendText(b, 0, "");
+    EXPECT_EQ(server.RenderingCount(), 1);
+    posts.RunPosted();
+    EXPECT_EQ(Last(a).GetType(), 2);
+    EXPECT_EQ(Last(b).GetType(), 2);
+    EXPECT_TRUE(server.HasProblem(a));
+    EXPECT_TRUE(server.HasProblem(b));
+}
+
+TEST_F(ServerCore, ARenderingOfAnOldProblemIsNotHandedOver) {
+    document.SetProblemText(kProblem);
+    const int a = Connect();
+    SendText(a, 0, "");
+    server.ProblemChanged();
+    posts.RunPosted();
+    EXPECT_EQ(Last(a).GetType(), 8);
+    EXPECT_FALSE(server.IsDescriptionReady());
+    EXPECT_FALSE(server.HasProblem(a));
+}
+
 TEST_F(ServerCore, AnEmptyDocumentSendsNothing) {
     Connect();
     const std::size_t before = W(1).received.size();
