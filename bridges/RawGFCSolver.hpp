@@ -6,11 +6,14 @@
 // one bridge may be alive at a time; a second one is refused.
 
 #include "bridges/AlgParams.hpp"
+#include "bridges/BridgeContext.hpp"
+#include "bridges/RawKindVisitor.hpp"
 #include "language/raw/RawSolver.hpp"
 
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace GFCLib {
@@ -22,6 +25,7 @@ class IntVar;
 class SetVar;
 class Variable;
 class Constraint;
+class IntBinOp;
 class Value;
 } // namespace GFCLib
 
@@ -31,7 +35,8 @@ public:
     // TranslationError for what the library cannot express, Bug for malformed raw nodes,
     // Platform::ParameterError for a parameter the search rejects, Platform::InternalError when
     // another complete-search bridge is alive.
-    RawGFCSolver(RawCSP* problem, const AlgParams* params);
+    // Notices (a domain kind it skips) go to `context`'s diagnostics.
+    RawGFCSolver(RawCSP* problem, const AlgParams* params, BridgeContext context = {});
     ~RawGFCSolver() override;
 
     // True when the last Solve appended a solution.
@@ -39,7 +44,7 @@ public:
     // Asks a running Solve to return soon; callable from another thread.
     void Stop() override;
     // Finds the next solution (with an objective: the best one) and appends it.
-    bool Solve() override;
+    [[nodiscard]] bool Solve() override;
     // Writes the search statistics.
     std::ostream& PrintStatistics(std::ostream& out) override;
 
@@ -50,7 +55,7 @@ public:
     // Passes parameters 1 to 14 of `params` to the search again.
     void SetParameters(const AlgParams* params);
     // Solve without touching the finished and solved flags.
-    bool NextSolution();
+    [[nodiscard]] bool NextSolution();
 
 private:
     // Domains and variables.
@@ -61,7 +66,15 @@ private:
     // Constraints, soft cost and objective.
     void AddConstraints();
     void AddObjective();
+    // Translation tables by raw kind: a kind without an entry is refused with TranslationError.
+    using ConstraintKinds = RawKindVisitor<RawGFCSolver, const RPtr<RawExpr>&, GFCLib::Constraint*>;
+    using ExpressionKinds = RawKindVisitor<RawGFCSolver, const RPtr<RawExpr>&, GFCLib::Variable*>;
+    static const ConstraintKinds& ConstraintTable();
+    static const ExpressionKinds& ExpressionTable();
     GFCLib::Constraint* TranslateConstraint(const RPtr<RawExpr>& expr);
+    // Both arguments as terms, or both as conditions; the second is translated first.
+    std::pair<GFCLib::CPObject*, GFCLib::CPObject*> TermPair(const RPtr<RawExpr>& expr);
+    std::pair<GFCLib::Constraint*, GFCLib::Constraint*> ConditionPair(const RPtr<RawExpr>& expr);
     GFCLib::Constraint* TranslateCondition(const RPtr<RawExpr>& expr);
     GFCLib::Variable* Reify(const RPtr<RawExpr>& expr);
     GFCLib::IntVar* BuildSoftCost();
@@ -75,6 +88,8 @@ private:
     GFCLib::Variable* GetFiniteVar(const RPtr<RawExpr>& expr);
     GFCLib::Variable* GetNamedVariable(const RPtr<RawExpr>& expr);
     GFCLib::Variable* TranslateExpr(const RPtr<RawExpr>& expr);
+    // An induced a op b, taking ownership of `op`; `checked` skips pairs the operator rejects.
+    GFCLib::Variable* BinaryOp(const RPtr<RawExpr>& expr, GFCLib::IntBinOp* op, bool checked);
     GFCLib::Variable* ShareOrAdd(GFCLib::Variable* induced);
     void Remember(GFCLib::Variable* variable);
     GFCLib::CPObject* OwnValue(const GFCLib::Value& value);
@@ -83,6 +98,7 @@ private:
     std::vector<GFCLib::Value> GetValueList(const RPtr<RawExpr>& list);
     void StoreSolution();
 
+    BridgeContext m_context;
     std::unique_ptr<GFCLib::GFCStats> m_stats;
     unsigned m_tempCounter = 0;
     GFCLib::IntVar* m_softCost = nullptr;

@@ -8,10 +8,13 @@
 // the destructor empties: one bridge at a time.
 
 #include "bridges/AlgParams.hpp"
+#include "bridges/BridgeContext.hpp"
+#include "bridges/RawKindVisitor.hpp"
 #include "language/raw/RawSolver.hpp"
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace GLSLib {
@@ -28,10 +31,12 @@ public:
     // Builds the engine of `solverType`, passes it parameters 1 to 14 and translates the whole
     // problem. Throws Platform::ParameterError ("Invalid Solver Type\n") for a type outside 1..4,
     // TranslationError when the problem uses what the library cannot express, Bug for malformed
-    // raw nodes, and what the engine's SetParameter throws.
-    RawGenericSolver(RawCSP* problem, const AlgParams* params, int solverType);
+    // raw nodes, and what the engine's SetParameter throws. Notices (a domain kind it skips) go
+    // to `context`'s diagnostics.
+    RawGenericSolver(RawCSP* problem, const AlgParams* params, int solverType, BridgeContext context = {});
     // The same over an engine made by the caller (any GGLS), which the bridge then owns.
-    RawGenericSolver(RawCSP* problem, const AlgParams* params, std::unique_ptr<GLSLib::GGLS> engine);
+    RawGenericSolver(RawCSP* problem, const AlgParams* params, std::unique_ptr<GLSLib::GGLS> engine,
+                     BridgeContext context = {});
     ~RawGenericSolver() override;
 
     // True when the last Solve appended a solution.
@@ -39,7 +44,7 @@ public:
     // Forwards a stop request to the engine; callable from another thread.
     void Stop() override;
     // One engine run; appends its solution when it has one.
-    bool Solve() override;
+    [[nodiscard]] bool Solve() override;
     // The engine's statistics report.
     std::ostream& PrintStatistics(std::ostream& out) override;
     // Passes parameters 1 to 14 of `params` to the engine again.
@@ -63,16 +68,29 @@ private:
     void PostConstraints();
     GLSLib::Con* TranslateSoftConstraint(const RPtr<RawSoftCon>& soft);
 
+    // Translation tables by raw kind: a kind without an entry is refused with TranslationError.
+    using ConstraintKinds = RawKindVisitor<RawGenericSolver, const RPtr<RawExpr>&, GLSLib::Con*>;
+    using IntExpressionKinds = RawKindVisitor<RawGenericSolver, const RPtr<RawExpr>&, GLSLib::IntObj*>;
+    using SetExpressionKinds = RawKindVisitor<RawGenericSolver, const RPtr<RawExpr>&, GLSLib::SetObj*>;
+    static const ConstraintKinds& ConstraintTable();
+    static const IntExpressionKinds& IntExpressionTable();
+    static const SetExpressionKinds& SetExpressionTable();
+
     GLSLib::Con* TranslateConstraint(const RPtr<RawExpr>& expr);
+    // Both arguments as integer expressions, or both as conditions; the first goes first.
+    std::pair<GLSLib::IntObj*, GLSLib::IntObj*> IntPair(const RPtr<RawExpr>& expr);
+    std::pair<GLSLib::Con*, GLSLib::Con*> ConditionPair(const RPtr<RawExpr>& expr);
+    // Two sets equal: each a subset of the other.
+    GLSLib::Con* SetEquality(const RPtr<RawExpr>& expr);
     GLSLib::Con* TranslateCondition(const RPtr<RawExpr>& expr);
     GLSLib::IntObj* TranslateIntExpr(const RPtr<RawExpr>& expr);
     GLSLib::SetObj* TranslateSetExpr(const RPtr<RawExpr>& expr);
     std::vector<GLSLib::IntObj*> TranslateIntExprList(const RPtr<RawExpr>& list);
     std::vector<int> GetIntConstants(const RPtr<RawExpr>& list);
     std::vector<GLSLib::SetObj*> TranslateSetExprList(const RPtr<RawExpr>& list);
-    std::vector<GLSLib::Con*> TranslateConstraintList(const RPtr<RawExpr>& expr);
     GLSLib::IntVar* FindIntVar(const std::string& name);
 
+    BridgeContext m_context;
     std::unique_ptr<GLSLib::GGLS> m_engine;
     std::vector<GLSLib::IntVar*> m_intVars;
     std::vector<GLSLib::SetVar*> m_setVars;
