@@ -2,13 +2,16 @@
 // Complete-search bridge: translates a raw problem into the complete search library's model
 // (domains, variables, constraints, induced variables for expressions, reified constraints, the
 // soft cost and the objective) and answers the solver interface with forward-checking search,
-// one solution per Solve. The library keeps global domain registries and id counters, so only
-// one bridge may be alive at a time; a second one is refused.
+// one solution per Solve. Each bridge has the library's domain specs and id counters to itself
+// (a registry of its own), so bridges live side by side, and each may be solved on a thread of
+// its own.
 
 #include "bridges/AlgParams.hpp"
 #include "bridges/RawKindVisitor.hpp"
 #include "language/raw/RawSolver.hpp"
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -25,6 +28,7 @@ class SetVar;
 class Variable;
 class Constraint;
 class IntBinOp;
+class Registry;
 class Value;
 } // namespace GFCLib
 
@@ -32,8 +36,8 @@ class RawGFCSolver : public RawSolver {
 public:
     // Builds the whole model and the search with parameters 1 to 14 of `params`. Throws
     // TranslationError for what the library cannot express, Bug for malformed raw nodes,
-    // Platform::ParameterError for a parameter the search rejects, Platform::InternalError when
-    // another complete-search bridge is alive.
+    // Platform::ParameterError for a parameter the search rejects, Platform::ResourceError for a
+    // domain too large to hold.
     RawGFCSolver(RawCSP* problem, const AlgParams* params);
     ~RawGFCSolver() override;
 
@@ -54,6 +58,8 @@ public:
     void SetParameters(const AlgParams* params);
     // Solve without touching the finished and solved flags.
     bool NextSolution();
+    // Calls hook on the solving thread after every `every` search steps (see GFC::SetStepHook).
+    void SetStepHook(std::int64_t every, std::function<void()> hook);
 
 private:
     // Domains and variables.
@@ -96,6 +102,8 @@ private:
     std::vector<GFCLib::Value> GetValueList(const RPtr<RawExpr>& list);
     void StoreSolution();
 
+    // First made and last freed: every spec the problem's variables use lives here.
+    std::unique_ptr<GFCLib::Registry> m_registry;
     std::unique_ptr<GFCLib::GFCStats> m_stats;
     unsigned m_tempCounter = 0;
     GFCLib::IntVar* m_softCost = nullptr;
