@@ -6,11 +6,13 @@
 // one bridge may be alive at a time; a second one is refused.
 
 #include "bridges/AlgParams.hpp"
+#include "bridges/RawKindVisitor.hpp"
 #include "language/raw/RawSolver.hpp"
 
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace GFCLib {
@@ -22,6 +24,7 @@ class IntVar;
 class SetVar;
 class Variable;
 class Constraint;
+class IntBinOp;
 class Value;
 } // namespace GFCLib
 
@@ -61,7 +64,15 @@ private:
     // Constraints, soft cost and objective.
     void AddConstraints();
     void AddObjective();
+    // Translation tables by raw kind: a kind without an entry is refused with TranslationError.
+    using ConstraintKinds = RawKindVisitor<RawGFCSolver, const RPtr<RawExpr>&, GFCLib::Constraint*>;
+    using ExpressionKinds = RawKindVisitor<RawGFCSolver, const RPtr<RawExpr>&, GFCLib::Variable*>;
+    static const ConstraintKinds& ConstraintTable();
+    static const ExpressionKinds& ExpressionTable();
     GFCLib::Constraint* TranslateConstraint(const RPtr<RawExpr>& expr);
+    // Both arguments as terms, or both as conditions; the second is translated first.
+    std::pair<GFCLib::CPObject*, GFCLib::CPObject*> TermPair(const RPtr<RawExpr>& expr);
+    std::pair<GFCLib::Constraint*, GFCLib::Constraint*> ConditionPair(const RPtr<RawExpr>& expr);
     GFCLib::Constraint* TranslateCondition(const RPtr<RawExpr>& expr);
     GFCLib::Variable* Reify(const RPtr<RawExpr>& expr);
     GFCLib::IntVar* BuildSoftCost();
@@ -75,6 +86,8 @@ private:
     GFCLib::Variable* GetFiniteVar(const RPtr<RawExpr>& expr);
     GFCLib::Variable* GetNamedVariable(const RPtr<RawExpr>& expr);
     GFCLib::Variable* TranslateExpr(const RPtr<RawExpr>& expr);
+    // An induced a op b, taking ownership of `op`; `checked` skips pairs the operator rejects.
+    GFCLib::Variable* BinaryOp(const RPtr<RawExpr>& expr, GFCLib::IntBinOp* op, bool checked);
     GFCLib::Variable* ShareOrAdd(GFCLib::Variable* induced);
     void Remember(GFCLib::Variable* variable);
     GFCLib::CPObject* OwnValue(const GFCLib::Value& value);

@@ -8,10 +8,12 @@
 // the destructor empties: one bridge at a time.
 
 #include "bridges/AlgParams.hpp"
+#include "bridges/RawKindVisitor.hpp"
 #include "language/raw/RawSolver.hpp"
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace GLSLib {
@@ -63,14 +65,26 @@ private:
     void PostConstraints();
     GLSLib::Con* TranslateSoftConstraint(const RPtr<RawSoftCon>& soft);
 
+    // Translation tables by raw kind: a kind without an entry is refused with TranslationError.
+    using ConstraintKinds = RawKindVisitor<RawGenericSolver, const RPtr<RawExpr>&, GLSLib::Con*>;
+    using IntExpressionKinds = RawKindVisitor<RawGenericSolver, const RPtr<RawExpr>&, GLSLib::IntObj*>;
+    using SetExpressionKinds = RawKindVisitor<RawGenericSolver, const RPtr<RawExpr>&, GLSLib::SetObj*>;
+    static const ConstraintKinds& ConstraintTable();
+    static const IntExpressionKinds& IntExpressionTable();
+    static const SetExpressionKinds& SetExpressionTable();
+
     GLSLib::Con* TranslateConstraint(const RPtr<RawExpr>& expr);
+    // Both arguments as integer expressions, or both as conditions; the first goes first.
+    std::pair<GLSLib::IntObj*, GLSLib::IntObj*> IntPair(const RPtr<RawExpr>& expr);
+    std::pair<GLSLib::Con*, GLSLib::Con*> ConditionPair(const RPtr<RawExpr>& expr);
+    // Two sets equal: each a subset of the other.
+    GLSLib::Con* SetEquality(const RPtr<RawExpr>& expr);
     GLSLib::Con* TranslateCondition(const RPtr<RawExpr>& expr);
     GLSLib::IntObj* TranslateIntExpr(const RPtr<RawExpr>& expr);
     GLSLib::SetObj* TranslateSetExpr(const RPtr<RawExpr>& expr);
     std::vector<GLSLib::IntObj*> TranslateIntExprList(const RPtr<RawExpr>& list);
     std::vector<int> GetIntConstants(const RPtr<RawExpr>& list);
     std::vector<GLSLib::SetObj*> TranslateSetExprList(const RPtr<RawExpr>& list);
-    std::vector<GLSLib::Con*> TranslateConstraintList(const RPtr<RawExpr>& expr);
     GLSLib::IntVar* FindIntVar(const std::string& name);
 
     std::unique_ptr<GLSLib::GGLS> m_engine;

@@ -1,6 +1,7 @@
 #include "complete/Constraint.hpp"
 
 #include "complete/FiniteDomain.hpp"
+#include "complete/Registry.hpp"
 #include "complete/Value.hpp"
 #include "complete/Variable.hpp"
 #include "platform/FatalError.hpp"
@@ -10,18 +11,14 @@
 
 namespace GFCLib {
 
-namespace {
-int g_constraintCounter = 0;
-} // namespace
+Constraint::Constraint() : m_id(Registry::Current().NextConstraintId()) {}
 
-Constraint::Constraint() : m_id(g_constraintCounter++) {}
-
-Constraint::Constraint(const std::vector<CPObject*>& args) : m_id(g_constraintCounter++) {
+Constraint::Constraint(const std::vector<CPObject*>& args) : m_id(Registry::Current().NextConstraintId()) {
     AddArgs(args);
 }
 
 void Constraint::ResetIdCounter() {
-    g_constraintCounter = 0;
+    Registry::Current().ResetConstraintIds();
 }
 
 void Constraint::Print(std::ostream& os) const {

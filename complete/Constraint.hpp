@@ -17,14 +17,14 @@ class Variable;
 
 class Constraint : public CPObject {
 public:
-    // Takes the next id of the library-wide constraint counter.
+    // Takes the next constraint id of the current registry.
     Constraint();
     explicit Constraint(const std::vector<CPObject*>& args);
     ~Constraint() override = default;
     Constraint(const Constraint&) = delete;
     Constraint& operator=(const Constraint&) = delete;
 
-    // Sets the constraint counter to 0.
+    // Sets the current registry's constraint id counter to 0.
     static void ResetIdCounter();
     int GetId() const { return m_id; }
 
@@ -48,7 +48,7 @@ public:
     // Preparation before search: a constraint over constants only must hold; a constraint over
     // one variable filters that variable exactly once and detaches; otherwise a constraint with
     // one unbound variable filters it. False when the problem is infeasible.
-    virtual bool Preprocess();
+    [[nodiscard]] virtual bool Preprocess();
     // Registers with (or removes from) the constraint list of every entry of m_vars.
     virtual void Attach();
     virtual void Detach();

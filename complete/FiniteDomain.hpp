@@ -35,23 +35,23 @@ public:
     // Position of the k-th remaining value (k from 0), or -1.
     int KthIndex(int k) const;
 
-    bool Remove(int index) {
+    [[nodiscard]] bool Remove(int index) {
         m_state.Bits().Set(index, false);
         return !IsEmpty();
     }
-    bool RemoveValue(const Value& value);
-    bool KeepOnly(int index) {
+    [[nodiscard]] bool RemoveValue(const Value& value);
+    [[nodiscard]] bool KeepOnly(int index) {
         m_state.Bits().KeepOnly(index);
         return !IsEmpty();
     }
-    bool KeepValue(const Value& value);
+    [[nodiscard]] bool KeepValue(const Value& value);
     // Keeps positions lo .. hi only.
-    bool KeepIndexRange(int lo, int hi);
-    bool Intersect(const FiniteDomainState& other) {
+    [[nodiscard]] bool KeepIndexRange(int lo, int hi);
+    [[nodiscard]] bool Intersect(const FiniteDomainState& other) {
         m_state.Bits() &= other.Bits();
         return !IsEmpty();
     }
-    bool IntersectBits(const BitVector& bits) {
+    [[nodiscard]] bool IntersectBits(const BitVector& bits) {
         m_state.Bits() &= bits;
         return !IsEmpty();
     }

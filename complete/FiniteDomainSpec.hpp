@@ -1,7 +1,7 @@
 #pragma once
-// A named universe of values from which finite domains are made. Specs live in a process-wide
-// registry by name until ReleaseGlobals; the universe never changes once created, so domains
-// refer to positions in it.
+// A named universe of values from which finite domains are made. Specs live in their problem's
+// registry by name (Registry); the universe never changes once created, so domains refer to
+// positions in it.
 
 #include "complete/Value.hpp"
 
@@ -17,13 +17,12 @@ public:
     FiniteDomainSpec(std::string name, std::vector<Value> universe);
     virtual ~FiniteDomainSpec() = default;
 
-    // Creates a named spec in the registry of finite (string and other) domains. A spec of the
-    // same name made earlier stays alive for its variables; the name then refers to the new one.
+    // Creates a named spec of finite (string and other) values in the current registry. A spec
+    // of the same name made earlier stays alive for its variables; the name then refers to the
+    // new one.
     static FiniteDomainSpec* Create(const char* name, const std::vector<Value>& values);
-    // The registered spec of that name, or null.
+    // The finite spec of that name in the current registry, or null.
     static FiniteDomainSpec* Find(const char* name);
-    // Empties the registry (ReleaseGlobals).
-    static void ReleaseAll();
 
     const std::string& GetName() const { return m_name; }
     int UniverseSize() const { return static_cast<int>(m_universe.size()); }

@@ -10,6 +10,8 @@
 #include "complete/induced/InducedVar.hpp"
 #include "platform/FatalError.hpp"
 
+#include <algorithm>
+
 namespace GFCLib {
 
 GFC::GFC(CSP* problem, GFCStats* stats, bool flag) : m_stats(stats), m_problem(problem), m_flag(flag) {
@@ -72,6 +74,11 @@ void GFC::SetParameter(int id, int value) {
     }
 }
 
+void GFC::SetStepHook(std::int64_t every, std::function<void()> hook) {
+    m_hookEvery = hook ? std::max<std::int64_t>(every, 0) : 0;
+    m_hook = m_hookEvery > 0 ? std::move(hook) : nullptr;
+}
+
 const Value& GFC::GetObjectiveBound() const {
     Minimise* objective = m_problem->GetObjective();
     if (objective == nullptr) throw Platform::InternalError("The problem has no objective");
@@ -105,8 +112,10 @@ int GFC::Choose(int level) {
 }
 
 bool GFC::Prepare() {
-    for (Constraint* c : m_problem->GetConstraints())
+    for (Constraint* c : m_problem->GetConstraints()) {
+        if (IsStopRequested()) return false;
         if (c != nullptr && !c->Preprocess()) return false;
+    }
     for (Variable* v : m_problem->GetInducedVariables()) {
         auto* induced = dynamic_cast<InducedVar*>(v);
         if (induced != nullptr && induced->GetDefinition() != nullptr &&
@@ -136,7 +145,11 @@ bool GFC::FindNextSolution() {
             record->GetVariable()->SetLevel(-1);
         if (m_stats != nullptr) m_stats->StartClock();
         if (!Prepare()) {
-            m_exhausted = true;
+            // A stopped preparation proves nothing, but the search stays stopped.
+            if (IsStopRequested())
+                m_stop = true;
+            else
+                m_exhausted = true;
             if (m_stats != nullptr) m_stats->StopClock();
             return false;
         }
@@ -161,6 +174,8 @@ bool GFC::FindNextSolution() {
     m_jumpTarget = m_depth >= 0 && m_depth < n ? m_depth - 1 : -1;
 
     while (!m_stop && m_depth >= 0 && m_depth < n) {
+        ++m_steps;
+        if (m_hookEvery > 0 && m_steps % m_hookEvery == 0) m_hook();
         if (m_stopRequest.load(std::memory_order_relaxed)) m_stop = true;
         if (forward) {
             if (!Step()) {

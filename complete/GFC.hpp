@@ -11,6 +11,8 @@
 #include "complete/VariableOrdering.hpp"
 
 #include <atomic>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -35,22 +37,31 @@ public:
     // Platform::ParameterError with the message text for any other id or value.
     void SetParameter(int id, int value);
     // True when a further solution (with an objective: the best one) stands in the variables.
-    bool FindNextSolution();
+    // A stop request ends set-up and search alike; a stopped search stays stopped.
+    [[nodiscard]] bool FindNextSolution();
     // The current objective's bound; throws Platform::InternalError without an objective.
     const Value& GetObjectiveBound() const;
     // Asks a running search to end at its next node; safe from any thread.
     void RequestStop() { m_stopRequest.store(true, std::memory_order_relaxed); }
     bool IsStopRequested() const { return m_stopRequest.load(std::memory_order_relaxed); }
     int GetDepth() const { return m_depth; }
+    // Calls hook on the searching thread after every `every` search steps (a labelling of a
+    // level or a step back), before the stop request is read, so a hook that calls RequestStop
+    // ends the search there. every <= 0 or an empty hook removes it.
+    void SetStepHook(std::int64_t every, std::function<void()> hook);
+    // Search steps taken so far.
+    std::int64_t GetSteps() const { return m_steps; }
 
 private:
-    bool Prepare();
+    // Preparation of every constraint before the first step; false when the problem has no
+    // solution or a stop was requested meanwhile.
+    [[nodiscard]] bool Prepare();
     int Choose(int level);
     GFCVar& RecordAt(int level);
-    bool Step();
-    bool ForwardCheck(Variable* v);
+    [[nodiscard]] bool Step();
+    [[nodiscard]] bool ForwardCheck(Variable* v);
     void HandleFailedLevel();
-    bool Backtrack();
+    [[nodiscard]] bool Backtrack();
     // Releases the exhausted level at m_depth and moves above it, jumping when backjumping.
     void LeaveLevel(bool jump);
     void ThrashingCheck();
@@ -82,6 +93,9 @@ private:
     IdSet m_scratch;
     bool m_hasBest = false;
     std::vector<Value> m_best; // per record, values of the best solution so far
+    std::int64_t m_steps = 0;
+    std::int64_t m_hookEvery = 0;
+    std::function<void()> m_hook;
 };
 
 } // namespace GFCLib

@@ -1,8 +1,9 @@
 #include "complete/IntDomainSpec.hpp"
 
+#include "complete/Registry.hpp"
+
 #include <algorithm>
 #include <functional>
-#include <unordered_map>
 
 namespace GFCLib {
 
@@ -15,20 +16,8 @@ std::vector<Value> ToValues(const std::vector<int>& ints) {
     return values;
 }
 
-struct IntRegistry {
-    std::vector<std::unique_ptr<IntDomainSpec>> all;
-    std::unordered_map<std::string, IntDomainSpec*> byName;
-    IntDomainSpec* boolSpec = nullptr;
-};
-IntRegistry& Registry() {
-    static IntRegistry registry;
-    return registry;
-}
 IntDomainSpec* Register(std::unique_ptr<IntDomainSpec> spec) {
-    IntDomainSpec* result = spec.get();
-    Registry().all.push_back(std::move(spec));
-    Registry().byName[result->GetName()] = result;
-    return result;
+    return Registry::Current().AddInt(std::move(spec));
 }
 } // namespace
 
@@ -69,21 +58,11 @@ std::unique_ptr<IntDomainSpec> IntDomainSpec::MakeAnonymous(std::vector<int> int
 
 IntDomainSpec* IntDomainSpec::Find(const char* name) {
     if (name == nullptr) return nullptr;
-    BoolSpec();
-    auto it = Registry().byName.find(name);
-    return it != Registry().byName.end() ? it->second : nullptr;
+    return Registry::Current().FindInt(name);
 }
 
 IntDomainSpec* IntDomainSpec::BoolSpec() {
-    if (Registry().boolSpec == nullptr) Registry().boolSpec = CreateRange("BoolDomain", 0, 1);
-    return Registry().boolSpec;
-}
-
-void IntDomainSpec::ReleaseAll() {
-    Registry().byName.clear();
-    Registry().all.clear();
-    Registry().boolSpec = nullptr;
-    BoolSpec();
+    return Registry::Current().BoolSpec();
 }
 
 int IntDomainSpec::IndexOf(const Value& value) const {

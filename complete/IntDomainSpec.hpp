@@ -12,18 +12,17 @@ public:
     // ints must be strictly increasing; interval marks specs made from a range.
     IntDomainSpec(std::string name, std::vector<int> ints, bool interval);
 
-    // Creates the named spec lo .. hi (empty when lo > hi) in the integer registry.
+    // Creates the named spec lo .. hi (empty when lo > hi) in the current registry.
     static IntDomainSpec* CreateRange(const char* name, int lo, int hi);
     // Creates the named spec of the given values (numbers taken as ints, sorted, repeats dropped).
     static IntDomainSpec* CreateFromValues(const char* name, const std::vector<Value>& values);
     // An unregistered spec owned by the caller (domains of induced variables).
     static std::unique_ptr<IntDomainSpec> MakeAnonymous(std::vector<int> ints);
-    // The registered integer spec of that name, or null ("BoolDomain" always exists).
+    // The integer spec of that name in the current registry, or null ("BoolDomain" always
+    // exists).
     static IntDomainSpec* Find(const char* name);
-    // The global spec "BoolDomain" of the values 0 and 1.
+    // The current registry's spec "BoolDomain" of the values 0 and 1.
     static IntDomainSpec* BoolSpec();
-    // Empties the registry and re-creates "BoolDomain" (ReleaseGlobals).
-    static void ReleaseAll();
 
     int IndexOf(const Value& value) const override;
     bool IsInterval() const override { return m_interval; }

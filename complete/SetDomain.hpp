@@ -25,16 +25,16 @@ public:
     int Size() const;
 
     // Universe element index must (or must not) be a member.
-    bool Require(int index);
-    bool Exclude(int index);
+    [[nodiscard]] bool Require(int index);
+    [[nodiscard]] bool Exclude(int index);
     // Members of set (matched by value) must all be members / are the only possible members.
-    bool RequireAll(const ValueSet& set);
-    bool RestrictTo(const ValueSet& set);
+    [[nodiscard]] bool RequireAll(const ValueSet& set);
+    [[nodiscard]] bool RestrictTo(const ValueSet& set);
     // Members of set (matched by value) cannot be members.
-    bool ExcludeAll(const ValueSet& set);
-    bool LimitSize(int minSize, int maxSize);
+    [[nodiscard]] bool ExcludeAll(const ValueSet& set);
+    [[nodiscard]] bool LimitSize(int minSize, int maxSize);
     // Narrows the domain to exactly the set.
-    bool KeepOnly(const ValueSet& set);
+    [[nodiscard]] bool KeepOnly(const ValueSet& set);
 
     SetDomainState& GetState() { return m_state; }
     const SetDomainState& GetState() const { return m_state; }

@@ -1,23 +1,21 @@
 #include "complete/Variable.hpp"
 
 #include "complete/Constraint.hpp"
+#include "complete/Registry.hpp"
 
 #include <algorithm>
 #include <ostream>
 
 namespace GFCLib {
 
-namespace {
-int g_variableCounter = 0;
-} // namespace
-
-Variable::Variable(const char* name) : m_id(g_variableCounter++), m_name(name != nullptr ? name : "") {}
+Variable::Variable(const char* name)
+    : m_id(Registry::Current().NextVariableId()), m_name(name != nullptr ? name : "") {}
 
 void Variable::ResetIdCounter() {
-    g_variableCounter = 0;
+    Registry::Current().ResetVariableIds();
 }
 int Variable::GetIdCounter() {
-    return g_variableCounter;
+    return Registry::Current().VariableIdCount();
 }
 
 const Value& Variable::GetValue() const {

@@ -19,15 +19,15 @@ class FiniteDomain;
 
 class Variable : public CPObject {
 public:
-    // Takes the next id of the library-wide counter; name null or empty for none.
+    // Takes the next variable id of the current registry; name null or empty for none.
     explicit Variable(const char* name = nullptr);
     ~Variable() override = default;
     Variable(const Variable&) = delete;
     Variable& operator=(const Variable&) = delete;
 
-    // Sets the id counter to 0.
+    // Sets the current registry's variable id counter to 0.
     static void ResetIdCounter();
-    // Number of ids given out since the last reset.
+    // Number of variable ids the current registry gave out since the last reset.
     static int GetIdCounter();
 
     int GetId() const { return m_id; }
@@ -68,7 +68,7 @@ public:
     virtual void RestoreIndex(int index);
     // Binds the variable to the next value of its domain after the current index; false when
     // there is none (nothing changes then).
-    virtual bool NextValue() = 0;
+    [[nodiscard]] virtual bool NextValue() = 0;
     // True when NextValue would succeed.
     virtual bool HasNextValue() const = 0;
     // Removes the current value from the domain and unbinds.

@@ -26,7 +26,7 @@ public:
     bool HasSolution() const { return m_hasSolution; }
     // Takes the objective's current value as the new bound when it is the first or better;
     // true when the bound changed.
-    bool Improve();
+    [[nodiscard]] bool Improve();
     // Removes the values not below the bound from a saved domain state of the objective.
     void Cut(DomainState& state) const;
 

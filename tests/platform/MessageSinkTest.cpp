@@ -1,3 +1,4 @@
+#include "platform/Diagnostics.hpp"
 #include "platform/FatalError.hpp"
 #include "platform/MessageSink.hpp"
 
@@ -29,4 +30,14 @@ TEST(FatalError, CarriesTheExactTextAndItsKind) {
         EXPECT_STREQ(e.what(), "Invalid Parameter\n");
         EXPECT_NE(dynamic_cast<const ParameterError*>(&e), nullptr);
     }
+}
+
+TEST(Diagnostics, GoToTheGivenCallbackOrElseToTheMessageSink) {
+    std::vector<std::string> seen;
+    const Diagnostics diagnostics = [&](const std::string& t) { seen.push_back(t); };
+    MessageCapture capture;
+    Report(diagnostics, "Illegal domain type");
+    Report(Diagnostics(), "No support for this domain type");
+    EXPECT_EQ(seen, std::vector<std::string>{"Illegal domain type"});
+    EXPECT_EQ(capture.Messages(), std::vector<std::string>{"No support for this domain type"});
 }
