@@ -20,7 +20,7 @@
 #include "complete/GFCStats.hpp"
 #include "complete/IntDomainSpec.hpp"
 #include "complete/IntVar.hpp"
-#include "complete/ReleaseGlobals.hpp"
+#include "complete/Registry.hpp"
 #include "complete/SetDomSpec.hpp"
 #include "complete/SetVar.hpp"
 #include "complete/Value.hpp"
@@ -63,16 +63,12 @@
 #include "complete/induced/TimesOp.hpp"
 #include "complete/induced/UnionOp.hpp"
 
-#include <atomic>
 #include <memory>
 #include <ostream>
 #include <sstream>
 #include <utility>
 
 namespace {
-
-// The library's registries and id counters are process-wide: one bridge at a time.
-std::atomic<bool> g_bridgeAlive{false};
 
 constexpr const char* kSource = "RawGFCSolver";
 
@@ -132,8 +128,9 @@ RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params, BridgeConte
     if (!problem->GetRealVariables().empty())
         throw TranslationError(
             "Complete search cannot handle real variables: use the linear-programming solver");
-    if (g_bridgeAlive.exchange(true))
-        throw Platform::InternalError("Only one complete-search solver can exist at a time");
+    m_registry = std::make_unique<GFCLib::Registry>();
+    // Everything the library makes while this problem is built takes its specs and ids here.
+    GFCLib::Registry::Scope scope(*m_registry);
     try {
         m_csp = std::make_unique<GFCLib::CSP>();
         AddDomains();
@@ -146,20 +143,15 @@ RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params, BridgeConte
     } catch (...) {
         m_search.reset();
         m_csp.reset();
-        GFCLib::ReleaseGlobals();
-        m_stats.reset();
-        g_bridgeAlive = false;
         throw;
     }
 }
 
 RawGFCSolver::~RawGFCSolver() {
-    // The search's records refer to the problem's variables: the search goes first.
+    // The search's records refer to the problem's variables, and the variables to the
+    // registry's specs: the search goes first, the registry last.
     m_search.reset();
     m_csp.reset();
-    GFCLib::ReleaseGlobals();
-    m_stats.reset();
-    g_bridgeAlive = false;
 }
 
 void RawGFCSolver::SetParameters(const AlgParams* params) {
@@ -169,6 +161,10 @@ void RawGFCSolver::SetParameters(const AlgParams* params) {
 
 void RawGFCSolver::Stop() {
     m_search->RequestStop();
+}
+
+void RawGFCSolver::SetStepHook(std::int64_t every, std::function<void()> hook) {
+    m_search->SetStepHook(every, std::move(hook));
 }
 
 bool RawGFCSolver::FindCandidate(RawSolution& candidate) {

@@ -201,14 +201,19 @@ bool CTavDoc::WriteProblemText(int count) {
     return true;
 }
 
-std::unique_ptr<RawSolver> CTavDoc::MakeBridge(RawCSP* problem, const AlgParams* params, int kind) {
+std::unique_ptr<RawSolver> CTavDoc::MakeBridge(RawCSP* problem, const AlgParams* params, int kind,
+                                               const Platform::Diagnostics& diagnostics) {
     if (kind == kLinearProgramming) return std::make_unique<RawLPSolver>(problem);
-    if (kind == 0) return std::make_unique<RawGFCSolver>(problem, params);
-    return std::make_unique<RawGenericSolver>(problem, params, kind);
+    if (kind == 0) return std::make_unique<RawGFCSolver>(problem, params, BridgeContext{diagnostics});
+    return std::make_unique<RawGenericSolver>(problem, params, kind, BridgeContext{diagnostics});
 }
 
 bool CTavDoc::BuildSolvers() {
-    const BridgeFactory make = m_bridgeFactory ? m_bridgeFactory : BridgeFactory(&CTavDoc::MakeBridge);
+    const BridgeFactory make =
+        m_bridgeFactory ? m_bridgeFactory
+                        : BridgeFactory([this](RawCSP* problem, const AlgParams* params, int kind) {
+                              return MakeBridge(problem, params, kind, m_diagnostics);
+                          });
     m_expertMode = false;
     if (!m_raw->GetRealVariables().empty()) {
         m_ownedSolver = make(m_raw.get(), nullptr, kLinearProgramming);
@@ -434,11 +439,11 @@ bool CTavDoc::RenderDescriptionText(const std::string& problemText, std::ostream
         std::ostringstream text;
         GenExtDesc writer(&raw, &text);
         out << text.str();
-    } catch (const std::exception& e) {
-        if (why != nullptr) *why = e.what();
-        return false;
     } catch (const ParserErr& e) {
         if (why != nullptr) *why = e.Message();
+        return false;
+    } catch (const std::exception& e) {
+        if (why != nullptr) *why = e.what();
         return false;
     }
     return true;

@@ -21,6 +21,7 @@
 
 #include "language/raw/RawCSP.hpp"
 #include "language/raw/RawSolver.hpp"
+#include "platform/Diagnostics.hpp"
 
 #include <chrono>
 #include <cstdint>
@@ -203,8 +204,12 @@ public:
     using BridgeFactory =
         std::function<std::unique_ptr<RawSolver>(RawCSP* problem, const AlgParams* params, int kind)>;
     static constexpr int kLinearProgramming = -1;
-    // The real bridges.
-    static std::unique_ptr<RawSolver> MakeBridge(RawCSP* problem, const AlgParams* params, int kind);
+    // The real bridges; their notices go to `diagnostics` (the process-wide sink when empty).
+    static std::unique_ptr<RawSolver> MakeBridge(RawCSP* problem, const AlgParams* params, int kind,
+                                                 const Platform::Diagnostics& diagnostics = {});
+    // Where the bridges' notices go (called on the thread that runs the bridge, the run thread
+    // during a solve); empty: the process-wide message sink.
+    void SetDiagnostics(Platform::Diagnostics diagnostics) { m_diagnostics = std::move(diagnostics); }
     // Replaces the bridges a solve builds (empty: the real ones); for tests and tools.
     void SetBridgeFactory(BridgeFactory factory) { m_bridgeFactory = std::move(factory); }
 
@@ -274,6 +279,7 @@ private:
     std::function<void()> m_waker;
     SolutionListenerFn m_listener;
     BridgeFactory m_bridgeFactory;
+    Platform::Diagnostics m_diagnostics;
     std::string m_lastParseError;
 };
 

@@ -13,7 +13,7 @@ namespace TavSolve {
 // The solver a run uses; Auto picks linear programming for problems with real variables and
 // complete search otherwise. Ext goes the external solver program's way: through the problem
 // description text, solved by guided local search with that program's settings.
-enum class SolverChoice { Auto, Gfc, Gls, Ga, Tabu, Gls2, Lp, Ext };
+enum class SolverChoice { Auto, Gfc, Gls, Ga, Tabu, Gls2, Lp, Ext, Expert };
 
 struct SolveOptions {
     std::string file;
@@ -27,6 +27,8 @@ struct SolveOptions {
     bool stats = false;
     // Print the problem description text for external solvers instead of solving.
     bool describe = false;
+    // Print the problem text of a document instead of solving.
+    bool text = false;
     bool help = false;
 };
 

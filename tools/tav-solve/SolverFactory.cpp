@@ -30,6 +30,7 @@ AlgParams ParamsFor(SolverChoice resolved, const std::map<int, int>& overrides) 
         params = AlgParams::Defaults(AlgParams::Family::TabuSearch);
         break;
     case SolverChoice::Lp:
+    case SolverChoice::Expert: // documents only
         break;
     case SolverChoice::Ext:
         params = ExtSolver::DefaultParams();
@@ -64,6 +65,8 @@ std::unique_ptr<RawSolver> MakeSolver(SolverChoice resolved, RawCSP& problem, co
         return std::make_unique<RawLPSolver>(&problem);
     case SolverChoice::Ext:
         return std::make_unique<ExtSolver>(&problem, params, context);
+    case SolverChoice::Expert: // documents only
+        break;
     }
     throw SolverUnavailable("unknown solver");
 }

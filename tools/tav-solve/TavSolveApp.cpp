@@ -4,6 +4,7 @@
 #include "bridges/RawGFCSolver.hpp"
 #include "bridges/RawLPSolver.hpp"
 #include "platform/FatalError.hpp"
+#include "tools/tav-solve/DocumentSolve.hpp"
 #include "tools/tav-solve/SolutionWriter.hpp"
 #include "tools/tav-solve/SolveOptions.hpp"
 #include "tools/tav-solve/SolveRun.hpp"
@@ -80,6 +81,9 @@ int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reade
             out << UsageLine() << "\n";
             return kExitOk;
         }
+        if (IsDocumentFile(options.file)) return RunDocument(options, out, err);
+        if (options.text || options.solver == SolverChoice::Expert)
+            throw UsageError("--text and --solver expert are for documents (FILE.tav)");
 
         stage = Stage::Reading;
         RawCSP problem;
