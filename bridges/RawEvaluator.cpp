@@ -360,21 +360,26 @@ const RawEvaluator::ConstraintKinds& RawEvaluator::ConstraintTable() {
                  const Value x = e.Eval(*RawArg(expr, 0), a);
                  return Less(x, e.Eval(*RawArg(expr, 1), a), true);
              }},
+            // Every operand is evaluated, so that an undefined one is met whatever the others give.
             {RawType::And,
              [](Self& e, N expr, A a) {
+                 bool all = true;
                  for (const auto& operand : Operands(expr))
-                     if (!e.Truth(*operand, a)) return false;
-                 return true;
+                     all = e.Truth(*operand, a) && all;
+                 return all;
              }},
             {RawType::Or,
              [](Self& e, N expr, A a) {
+                 bool any = false;
                  for (const auto& operand : Operands(expr))
-                     if (e.Truth(*operand, a)) return true;
-                 return false;
+                     any = e.Truth(*operand, a) || any;
+                 return any;
              }},
             {RawType::Implies,
              [](Self& e, N expr, A a) {
-                 return !e.Truth(*RawArg(expr, 0), a) || e.Truth(*RawArg(expr, 1), a);
+                 const bool premise = e.Truth(*RawArg(expr, 0), a);
+                 const bool conclusion = e.Truth(*RawArg(expr, 1), a);
+                 return !premise || conclusion;
              }},
             {RawType::Iff, [](Self& e, N expr,
                               A a) { return e.Truth(*RawArg(expr, 0), a) == e.Truth(*RawArg(expr, 1), a); }},

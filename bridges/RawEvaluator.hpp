@@ -5,7 +5,10 @@
 //
 // Semantics: integers are 64-bit; / truncates toward zero and % keeps the dividend's sign; a
 // zero divisor or an Index/Element position outside its list leaves the expression undefined,
-// and a hard or soft constraint whose evaluation meets an undefined expression does not hold.
+// and a hard or soft constraint with an undefined expression anywhere in it does not hold:
+// connectives evaluate all their operands (no short cut), so a disjunction whose other operand
+// holds does not make an undefined one acceptable. This is complete search's reading, where an
+// expression's definition restricts its arguments wherever the expression stands.
 // Lists are indexed from 0. Reals compare with a small relative tolerance; values of different
 // kinds (a set and a number) are unequal.
 

@@ -131,7 +131,11 @@ void RebuildConsTree::Parse(const std::string& text, GLSCSP* csp) {
 void RebuildConsTree::ReadSections() {
     for (;;) {
         const std::string_view marker = m_tokens->Word("a section marker or \"<END>\"");
-        if (marker == "<END>") return;
+        if (marker == "<END>") {
+            // "<END>" ends the text: anything after it is a text that was not meant.
+            if (!m_tokens->AtEnd()) m_tokens->FailAt(m_tokens->LastIndex() + 1, "text after \"<END>\"");
+            return;
+        }
         if (marker == "<D>")
             ReadDomains();
         else if (marker == "<Ds>")

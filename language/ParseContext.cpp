@@ -1,8 +1,20 @@
 #include "language/ParseContext.hpp"
 
+#include "language/tree/GenObj.hpp"
+
 void ParseContext::FlushIdentifiers(int token) {
     for (auto& text : m_pendingIdentifiers)
         m_info.AddItem(text);
     m_pendingIdentifiers.clear();
     m_info.AddList(token);
+}
+
+void ParseContext::CountWalked(const GenObj& where) {
+    if (++m_walked > m_maxWalked)
+        throw ParserErr(where, 67, std::to_string(m_maxWalked) + " index combinations walked");
+}
+
+void ParseContext::CountGenerated(const GenObj& where) {
+    if (++m_generated > m_maxGenerated)
+        throw ParserErr(where, 67, std::to_string(m_maxGenerated) + " bodies or elements generated");
 }

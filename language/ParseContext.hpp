@@ -54,6 +54,23 @@ public:
     static constexpr int kMaxNesting = 2000;
     int& Nesting() { return m_nesting; }
 
+    // Bounds of the expansion of forall loops and list comprehensions in one parse: at most
+    // kMaxGenerated index combinations whose conditions hold (each one generates a body or an
+    // element, some hundreds of bytes) and at most kMaxWalked combinations walked, rejected
+    // ones included. Past either the parse fails with code 67 ("Expansion too large") instead
+    // of growing the problem without bound.
+    static constexpr long long kMaxGenerated = 1'000'000;
+    static constexpr long long kMaxWalked = 20'000'000;
+    // Lower bounds for one parse (tests use them to reach the refusal quickly).
+    void SetExpansionBounds(long long walked, long long generated) {
+        m_maxWalked = walked;
+        m_maxGenerated = generated;
+    }
+    // Count one combination walked, and one that generates; each throws ParserErr 67 at
+    // `where`'s line past its bound.
+    void CountWalked(const GenObj& where);
+    void CountGenerated(const GenObj& where);
+
     // Where constraints met inside expressions (function bodies) go; the problem when null.
     ConstraintSink* SideSink() const { return m_sideSink; }
     ConstraintSink* SetSideSink(ConstraintSink* sink) {
@@ -72,6 +89,10 @@ private:
     GenProblem m_tree;
     int m_line = 1;
     int m_nesting = 0;
+    long long m_walked = 0;
+    long long m_generated = 0;
+    long long m_maxWalked = kMaxWalked;
+    long long m_maxGenerated = kMaxGenerated;
     std::unordered_set<std::string> m_domainNames;
     std::vector<std::string> m_pendingIdentifiers;
     ConstraintSink* m_sideSink = nullptr;

@@ -277,6 +277,10 @@ bool WriteMessage(std::ostream& out, int code, int line, const std::string& t1, 
     case 66:
         out << "Bug in file " << t1 << " (at line " << l << ")\n";
         return true;
+    case 67:
+        out << "Expansion too large: forall loops and list comprehensions exceed " << t1 << " (line " << l
+            << ")\n";
+        return false;
     default:
         return true;
     }

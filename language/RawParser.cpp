@@ -59,6 +59,7 @@ bool RawParser::ParseText(const std::string& text, RawCSP* problem) {
     // Variables of a fresh problem are numbered from 0 whatever this thread built before.
     if (problem->GetVariables().empty() && problem->GetRealVariables().empty()) RawVar::ResetIdCounter();
     ParseContext ctx(*problem, m_info);
+    if (m_maxWalked >= 0) ctx.SetExpansionBounds(m_maxWalked, m_maxGenerated);
     ParseLineScope lineScope(ctx.LinePointer());
     try {
         const std::string lowered = CreateCaseInsensitiveCopy(text);

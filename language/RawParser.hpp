@@ -24,6 +24,13 @@ public:
     // Parses a text already in memory.
     [[nodiscard]] bool ParseText(const std::string& text, RawCSP* problem);
 
+    // Bounds of the forall and list-comprehension expansion of later parses (see ParseContext;
+    // the defaults are ParseContext::kMaxWalked and kMaxGenerated).
+    void SetExpansionBounds(long long walked, long long generated) {
+        m_maxWalked = walked;
+        m_maxGenerated = generated;
+    }
+
     const ParserErr& GetError() const { return m_err; }
     const ParserInfo& GetInfo() const { return m_info; }
 
@@ -31,6 +38,9 @@ private:
     std::string m_fileName;
     ParserInfo m_info;
     ParserErr m_err;
+    // Negative: the parse context's defaults.
+    long long m_maxWalked = -1;
+    long long m_maxGenerated = -1;
 };
 
 // Parses a problem file. Returns code 0 ("Parsed CSP file successfully") or the first error;

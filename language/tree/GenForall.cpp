@@ -17,7 +17,7 @@ bool GenForall::Check(ParseContext& ctx) {
 
 void GenForall::Emit(ParseContext& ctx, ConstraintSink& sink) {
     auto& body = static_cast<GenBody&>(*m_body);
-    m_ranges.Walk(ctx, [&] { body.EmitStatements(ctx, sink); });
+    m_ranges.Walk(ctx, *this, [&] { body.EmitStatements(ctx, sink); });
 }
 
 RPtr<RawExpr> GenForall::Gen(ParseContext& ctx) {

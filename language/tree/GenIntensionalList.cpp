@@ -18,7 +18,7 @@ bool GenIntensionalList::Check(ParseContext& ctx) {
 
 RPtr<RawExpr> GenIntensionalList::Gen(ParseContext& ctx) {
     std::vector<RPtr<RawExpr>> values;
-    m_ranges.Walk(ctx, [&] { values.push_back(GenNode(*m_expression, ctx)); });
+    m_ranges.Walk(ctx, *this, [&] { values.push_back(GenNode(*m_expression, ctx)); });
     if (m_isSet) return GenArgList::MakeSet(values, *this);
     RPtr<RawArr> arr(new RawArr);
     arr->ReserveElements(values.size());

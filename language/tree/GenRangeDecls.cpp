@@ -45,9 +45,13 @@ bool GenRangeDecls::ConditionsHold(ParseContext& ctx) {
     return true;
 }
 
-void GenRangeDecls::WalkFrom(ParseContext& ctx, std::size_t depth, const std::function<void()>& leaf) {
+void GenRangeDecls::WalkFrom(ParseContext& ctx, const GenObj& owner, std::size_t depth,
+                             const std::function<void()>& leaf) {
     if (depth == m_ranges.size()) {
-        if (ConditionsHold(ctx)) leaf();
+        ctx.CountWalked(owner);
+        if (!ConditionsHold(ctx)) return;
+        ctx.CountGenerated(owner);
+        leaf();
         return;
     }
     auto& range = static_cast<GenRangeBase&>(*m_ranges[depth]);
@@ -60,17 +64,17 @@ void GenRangeDecls::WalkFrom(ParseContext& ctx, std::size_t depth, const std::fu
     range.Reset(ctx);
     while (!range.AtEnd()) {
         bound.value = range.Current();
-        WalkFrom(ctx, depth + 1, leaf);
+        WalkFrom(ctx, owner, depth + 1, leaf);
         range.Advance();
     }
     ctx.Symbols().Remove(range.GetName());
     m_bound.pop_back();
 }
 
-void GenRangeDecls::Walk(ParseContext& ctx, const std::function<void()>& leaf) {
+void GenRangeDecls::Walk(ParseContext& ctx, const GenObj& owner, const std::function<void()>& leaf) {
     const std::size_t before = m_bound.size();
     try {
-        WalkFrom(ctx, 0, leaf);
+        WalkFrom(ctx, owner, 0, leaf);
     } catch (...) {
         while (m_bound.size() > before) {
             ctx.Symbols().Remove(m_bound.back());

@@ -24,8 +24,10 @@ public:
     // then the conditions (code 17 unless they are truth values). The caller removes the
     // bindings with Unbind.
     [[nodiscard]] bool CheckAndBind(ParseContext& ctx);
-    // Runs `leaf` once per passing combination of index values.
-    void Walk(ParseContext& ctx, const std::function<void()>& leaf);
+    // Runs `leaf` once per passing combination of index values. Every combination counts
+    // towards the parse's expansion bounds (ParseContext::CountWalked, CountGenerated),
+    // reported at `owner`'s line.
+    void Walk(ParseContext& ctx, const GenObj& owner, const std::function<void()>& leaf);
     // Removes the index names bound by CheckAndBind or Walk.
     void Unbind(ParseContext& ctx);
 
@@ -33,7 +35,8 @@ public:
     void Print(std::ostream& out) const;
 
 private:
-    void WalkFrom(ParseContext& ctx, std::size_t depth, const std::function<void()>& leaf);
+    void WalkFrom(ParseContext& ctx, const GenObj& owner, std::size_t depth,
+                  const std::function<void()>& leaf);
     [[nodiscard]] bool ConditionsHold(ParseContext& ctx);
 
     GenList m_ranges;

@@ -75,7 +75,7 @@ TEST_F(ReaderTest, EndAloneLeavesTheProblemEmpty) {
     EXPECT_TRUE(m_csp.GetVariables().empty());
     EXPECT_TRUE(m_csp.GetConstraints().empty());
     EXPECT_FALSE(m_csp.HasObjective());
-    Read("<D> 0 <Z> 0 <C> 0 <END> whatever follows the end is not read");
+    Read("<D> 0 <Z> 0 <C> 0 <END>");
 }
 
 TEST_F(ReaderTest, DomainsAndVariablesInEitherForm) {
@@ -234,6 +234,8 @@ TEST_F(ReaderTest, MalformedAndHostileTextsAreRefusedCleanly) {
         {"not a number", vars + "<C> 1 0 = INTVAL 1.5 INTVAL 1 <END>", "1.5"},
         {"trailing letters on a number", vars + "<C> 1x 0 = INTVAL 1 INTVAL 1 <END>", "1x"},
         {"record number missing", vars + "<C> 1 = INTVAL 1 INTVAL 1 <END>", "="},
+        {"text after the end", "<D> 0 <Z> 0 <C> 0 <END> whatever follows", "whatever"},
+        {"a second problem after the end", vars + "<END> " + vars + "<END>", "<D>"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

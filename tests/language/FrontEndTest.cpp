@@ -1,5 +1,6 @@
 #include "ParseHelpers.hpp"
 
+#include "language/ParseContext.hpp"
 #include "language/raw/RawInt.hpp"
 #include "language/raw/RawRange.hpp"
 #include "language/raw/RawStr.hpp"
@@ -321,4 +322,47 @@ TEST(FrontEnd, MutatedProblemsAlwaysComeBackAsAResultNeverACrash) {
         failures += r.Ok() ? 0 : 1;
     }
     EXPECT_GT(failures, 0);
+}
+
+TEST(FrontEnd, ExpansionsPastTheirBoundsAreRefusedAsTooLarge) {
+    // The defaults, documented in ParseContext, keep a problem to some hundreds of megabytes.
+    EXPECT_EQ(ParseContext::kMaxGenerated, 1'000'000);
+    EXPECT_EQ(ParseContext::kMaxWalked, 20'000'000);
+    struct Row {
+        const char* name;
+        std::string constraints;
+        std::string message;
+    };
+    const std::string frame = "domains { intdom d = [0, 9]; }\n";
+    const std::vector<Row> rows = {
+        {"a forall generating too many bodies", "forall (i in [0 .. 100000000]) { x <> i; }\n",
+         "Expansion too large: forall loops and list comprehensions exceed 1000 bodies or elements generated "
+         "(line "
+         "7)\n"},
+        {"nested foralls walking too many combinations",
+         "x = 1;\nforall (i in [0 .. 10000], j in [0 .. 10000], i > j + 20000) { x <> i; }\n",
+         "Expansion too large: forall loops and list comprehensions exceed 5000 index combinations walked "
+         "(line "
+         "8)\n"},
+        {"a set comprehension", "x = Sum([i | i in [0 .. 100000000]]);\n",
+         "Expansion too large: forall loops and list comprehensions exceed 1000 bodies or elements generated "
+         "(line "
+         "7)\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        RawParser parser;
+        parser.SetExpansionBounds(5000, 1000);
+        RawCSP problem;
+        EXPECT_FALSE(parser.ParseText(Problem("intvar x :: d;\n", row.constraints, frame), &problem));
+        EXPECT_EQ(parser.GetError().GetCode(), 67);
+        EXPECT_EQ(parser.GetError().Message(), row.message);
+    }
+    // Just inside the bounds, the same loops expand.
+    RawParser parser;
+    parser.SetExpansionBounds(5000, 1000);
+    RawCSP problem;
+    EXPECT_TRUE(parser.ParseText(
+        Problem("intvar x :: d;\n", "forall (i in [1 .. 1000]) { x <> i; }\n", frame), &problem));
+    EXPECT_EQ(problem.GetConstraints().size(), 1000u);
 }

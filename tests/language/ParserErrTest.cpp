@@ -32,8 +32,12 @@ TEST(ParserErr, MessageTableQuirks) {
         {ParserErr(59, "foo"), "Identifier foo not found\nBad identifier possibly foo\n"},
         {ParserErr(53, "x"), "Variable x not found (line 9)\n"},
         {ParserErr(52), ""},
-        {ParserErr(67), ""},
-        {ParserErr(67, "z"), "Bad identifier possibly z\n"},
+        {ParserErr(68), ""},
+        {ParserErr(68, "z"), "Bad identifier possibly z\n"},
+        {ParserErr(67, "10 bodies or elements generated"),
+         "Expansion too large: forall loops and list comprehensions exceed 10 bodies or elements generated "
+         "(line "
+         "9)\n"},
         {ParserErr(58), "No ranges in Forall construct\n"},
         {ParserErr(64), "Cannot divide by zero\n"},
         {inAllDiff, "In AllDifferent : Incompatible types (line 9)\n"},

@@ -1,4 +1,5 @@
 #include "bridges/GenExtDesc.hpp"
+#include "platform/Cancelled.hpp"
 #include "tools/tav-solve/SolutionWriter.hpp"
 #include "tools/tav-solve/SolveOptions.hpp"
 #include "tools/tav-solve/SolveRun.hpp"
@@ -163,6 +164,31 @@ TEST(TavSolveRun, StopsAtTheCountAtExhaustionAndAtTheTimeLimit) {
         EXPECT_GE(seconds, 0.2);
         EXPECT_EQ(solver.GetSolutions().GetCount(), 2);
     }
+}
+
+TEST(TavSolveRun, TheTimeLimitAlsoEndsTheBuildingOfTheSolver) {
+    // A builder that only ends when the run's stop request is set, as a bridge's translation
+    // of a huge model does.
+    const SolverBuilder endless = [](const std::atomic<bool>& stop) -> std::unique_ptr<RawSolver> {
+        while (!stop.load())
+            std::this_thread::yield();
+        throw Platform::Cancelled();
+    };
+    const BuiltRun run = BuildAndRun(endless, -1, 0.05, [](const RawSolution&, int) {});
+    EXPECT_TRUE(run.result.timedOut);
+    EXPECT_EQ(run.result.found, 0);
+    EXPECT_FALSE(run.solver);
+
+    // A builder that finishes in time: the run goes on with what it built.
+    RawCSP problem;
+    const BuiltRun built = BuildAndRun(
+        [&](const std::atomic<bool>&) -> std::unique_ptr<RawSolver> {
+            return std::make_unique<ScriptedSolver>(&problem, 2, false);
+        },
+        -1, 60.0, [](const RawSolution&, int) {});
+    EXPECT_FALSE(built.result.timedOut);
+    EXPECT_EQ(built.result.found, 2);
+    ASSERT_TRUE(built.solver);
 }
 
 namespace {

@@ -1,7 +1,8 @@
 #include "tools/tav-solve/SolveRun.hpp"
 
+#include "platform/Cancelled.hpp"
+
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -9,53 +10,97 @@
 
 namespace TavSolve {
 
-RunResult RunSolver(RawSolver& solver, int wanted, double timeLimitSeconds,
-                    const std::function<void(const RawSolution&, int)>& onSolution) {
-    RunResult result;
-    std::atomic<bool> timedOut{false};
-    std::mutex mutex;
-    std::condition_variable wake;
-    bool done = false;
+namespace {
 
-    // Capped so that the clock's count cannot overflow: a billion seconds is no limit at all.
-    const double seconds = std::min(std::max(timeLimitSeconds, 0.0), 1e9);
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                               std::chrono::duration<double>(seconds));
-    std::thread watchdog([&] {
-        std::unique_lock<std::mutex> lock(mutex);
-        if (wake.wait_until(lock, deadline, [&] { return done; })) return;
-        timedOut = true;
-        // A stop request that lands between two Solve calls may be cleared when the next call
-        // starts, so it is repeated until the run loop has ended.
-        do {
-            solver.Stop();
-        } while (!wake.wait_for(lock, std::chrono::milliseconds(50), [&] { return done; }));
-    });
+// Sets the stop request at the deadline and from then on asks the attached solver to stop,
+// until the run has ended. A stop request that lands between two Solve calls may be cleared
+// when the next call starts, so it is repeated.
+class Watchdog {
+public:
+    Watchdog(double timeLimitSeconds, std::atomic<bool>& stop) : m_stop(stop) {
+        // Capped so that the clock's count cannot overflow: a billion seconds is no limit at all.
+        const double seconds = std::min(std::max(timeLimitSeconds, 0.0), 1e9);
+        const auto deadline = std::chrono::steady_clock::now() +
+                              std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                  std::chrono::duration<double>(seconds));
+        m_thread = std::thread([this, deadline] {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            if (m_wake.wait_until(lock, deadline, [this] { return m_done; })) return;
+            m_stop = true;
+            do {
+                if (m_solver != nullptr) m_solver->Stop();
+            } while (!m_wake.wait_for(lock, std::chrono::milliseconds(50), [this] { return m_done; }));
+        });
+    }
+    Watchdog(const Watchdog&) = delete;
+    Watchdog& operator=(const Watchdog&) = delete;
+    ~Watchdog() { Finish(); }
 
-    try {
-        while (!timedOut && (wanted < 0 || result.found < wanted)) {
-            if (!solver.Solve()) break;
-            ++result.found;
-            onSolution(solver.GetSolutions().Last(), result.found);
-        }
-    } catch (...) {
+    bool Expired() const { return m_stop.load(); }
+    void Attach(RawSolver* solver) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_solver = solver;
+        if (m_stop) m_solver->Stop();
+    }
+    // Ends the watch; the solver is not touched afterwards.
+    void Finish() {
         {
-            std::lock_guard<std::mutex> lock(mutex);
-            done = true;
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_done = true;
+            m_solver = nullptr;
         }
-        wake.notify_all();
-        watchdog.join();
-        throw;
+        m_wake.notify_all();
+        if (m_thread.joinable()) m_thread.join();
     }
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        done = true;
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_done = false;
+    RawSolver* m_solver = nullptr;
+    std::atomic<bool>& m_stop;
+    std::thread m_thread;
+};
+
+RunResult Loop(RawSolver& solver, int wanted, const Watchdog& watchdog, const SolutionSink& onSolution) {
+    RunResult result;
+    while (!watchdog.Expired() && (wanted < 0 || result.found < wanted)) {
+        if (!solver.Solve()) break;
+        ++result.found;
+        onSolution(solver.GetSolutions().Last(), result.found);
     }
-    wake.notify_all();
-    watchdog.join();
-    result.timedOut = timedOut;
     return result;
+}
+
+} // namespace
+
+RunResult RunSolver(RawSolver& solver, int wanted, double timeLimitSeconds, const SolutionSink& onSolution) {
+    std::atomic<bool> stop{false};
+    Watchdog watchdog(timeLimitSeconds, stop);
+    watchdog.Attach(&solver);
+    RunResult result = Loop(solver, wanted, watchdog, onSolution);
+    watchdog.Finish();
+    result.timedOut = watchdog.Expired();
+    return result;
+}
+
+BuiltRun BuildAndRun(const SolverBuilder& build, int wanted, double timeLimitSeconds,
+                     const SolutionSink& onSolution) {
+    BuiltRun run;
+    run.stop = std::make_unique<std::atomic<bool>>(false);
+    Watchdog watchdog(timeLimitSeconds, *run.stop);
+    try {
+        run.solver = build(*run.stop);
+    } catch (const Platform::Cancelled&) {
+        watchdog.Finish();
+        run.result.timedOut = true;
+        return run;
+    }
+    watchdog.Attach(run.solver.get());
+    run.result = Loop(*run.solver, wanted, watchdog, onSolution);
+    watchdog.Finish();
+    run.result.timedOut = watchdog.Expired();
+    return run;
 }
 
 } // namespace TavSolve

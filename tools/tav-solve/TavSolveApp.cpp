@@ -98,27 +98,35 @@ int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reade
 
         stage = Stage::Building;
         solver = ResolveSolver(options.solver, problem);
-        BridgeContext context;
-        context.diagnostics = [&err](const std::string& text) { err << OneLine(text) << "\n" << std::flush; };
-        std::unique_ptr<RawSolver> bridge =
-            MakeSolver(solver, problem, ParamsFor(solver, options.params), context);
-
-        stage = Stage::Solving;
-        const RunResult result = RunSolver(*bridge, options.solutions, options.timeLimitSeconds,
-                                           [&](const RawSolution& solution, int k) {
-                                               out << FormatSolution(solution, k) << "\n" << std::flush;
-                                           });
-        out << "solutions: " << result.found << "\n" << std::flush;
-        if (result.timedOut) err << "Timed out - increase search time if desired\n";
+        const AlgParams params = ParamsFor(solver, options.params);
+        // The time limit runs from here: building the solver's model counts too.
+        const SolverBuilder build = [&](const std::atomic<bool>& stop) {
+            stage = Stage::Building;
+            BridgeContext context;
+            context.diagnostics = [&err](const std::string& text) {
+                err << OneLine(text) << "\n" << std::flush;
+            };
+            context.stop = &stop;
+            std::unique_ptr<RawSolver> bridge = MakeSolver(solver, problem, params, context);
+            stage = Stage::Solving;
+            return bridge;
+        };
+        const BuiltRun run = BuildAndRun(build, options.solutions, options.timeLimitSeconds,
+                                         [&](const RawSolution& solution, int k) {
+                                             out << FormatSolution(solution, k) << "\n" << std::flush;
+                                         });
+        out << "solutions: " << run.result.found << "\n" << std::flush;
+        if (run.result.timedOut) err << "Timed out - increase search time if desired\n";
+        const RawSolver* bridge = run.solver.get();
         // The count above would otherwise read as the whole search space.
-        if (const auto* gfc = dynamic_cast<const RawGFCSolver*>(bridge.get());
+        if (const auto* gfc = dynamic_cast<const RawGFCSolver*>(bridge);
             gfc != nullptr && gfc->StoppedByThrashing())
             err << "Search stopped by the thrashing check; set --param 2=0 for a complete search\n";
         // Linear programming says why it has no solution (infeasible, unbounded, ...).
-        if (const auto* lp = dynamic_cast<const RawLPSolver*>(bridge.get());
-            lp != nullptr && result.found == 0 && !lp->message().empty())
+        if (const auto* lp = dynamic_cast<const RawLPSolver*>(bridge);
+            lp != nullptr && run.result.found == 0 && !lp->message().empty())
             err << OneLine(lp->message()) << "\n";
-        if (options.stats) bridge->PrintStatistics(err) << std::flush;
+        if (options.stats && run.solver) run.solver->PrintStatistics(err) << std::flush;
         return kExitOk;
     } catch (const Platform::Error& e) {
         return ReportError(e, stage, options, solver, err);
