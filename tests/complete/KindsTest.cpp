@@ -39,6 +39,7 @@
 #include "complete/induced/DivOp.hpp"
 #include "complete/induced/IndexOp.hpp"
 #include "complete/induced/IntersectOp.hpp"
+#include "complete/induced/LinearOp.hpp"
 #include "complete/induced/MaximumOp.hpp"
 #include "complete/induced/MinimumOp.hpp"
 #include "complete/induced/MinusOp.hpp"
@@ -406,6 +407,37 @@ std::vector<NamedCase> ArithmeticCases() {
              b.Post(new Equal(sp, b.Const(1)));
              return [](const Assignment& a) {
                  return a[0] + a[1] + a[2] == a[3] && 3 * a[0] - 2 * a[1] + a[2] == 1;
+             };
+         }},
+        {"LinearWithRepeatsAndConstants",
+         [](Builder& b) -> Check {
+             // 2x - y + x + 3 + 2 folds into 3x - y + 5; a product with 0 drops its term.
+             auto *x = b.Int(-2, 3), *y = b.Int(0, 4), *z = b.Int(-1, 2);
+             auto* l = b.Induced(new LinearOp());
+             l->InitTerms({x, y, x, b.Const(2), z}, {2, -1, 1, 1, 0}, 3);
+             b.Post(new LessThanEq(l, b.Const(6)));
+             b.Post(new NotEqual(l, b.Const(2)));
+             b.Post(new LessThan(b.Const(-4), l));
+             return [](const Assignment& a) {
+                 const int v = 3 * a[0] - a[1] + 5;
+                 return v <= 6 && v != 2 && v > -4;
+             };
+         }},
+        {"AllDifferentOverExpressions",
+         [](Builder& b) -> Check {
+             // q + 1, -r, s - 2 are watched through q, r and s.
+             auto *q = b.Int(0, 3), *r = b.Int(-3, 0), *s = b.Int(1, 4), *w = b.Int(0, 2);
+             const auto view = [&](IntVar* x, long long c, long long k) {
+                 auto* l = b.Induced(new LinearOp());
+                 l->InitTerms({x}, {c}, k);
+                 return l;
+             };
+             auto* c = new AllDifferent();
+             c->Init(std::vector<CPObject*>{view(q, 1, 1), view(r, -1, 0), view(s, 1, -2), w, b.Const(3)});
+             b.Post(c);
+             return [](const Assignment& a) {
+                 std::set<int> v{a[0] + 1, -a[1], a[2] - 2, a[3], 3};
+                 return v.size() == 5;
              };
          }},
         {"MinMaxCountIndex",
