@@ -11,7 +11,6 @@
 #include "language/raw/RawSet.hpp"
 #include "language/raw/RawStr.hpp"
 #include "platform/FatalError.hpp"
-#include "platform/MessageSink.hpp"
 
 #include "complete/BoolVar.hpp"
 #include "complete/CSP.hpp"
@@ -150,8 +149,9 @@ long long Scaled(long long a, long long b, const RawExpr& where) {
 
 } // namespace
 
-RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params) : RawSolver(problem) {
-    if (problem == nullptr || params == nullptr) throw Platform::InternalError("RawGFCSolver: no problem");
+RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params, BridgeContext context)
+    : RawBridge(problem, std::move(context)) {
+    if (params == nullptr) throw Platform::InternalError("RawGFCSolver: no parameters");
     // Real variables and the constraints over them live in lists of their own that only linear
     // programming reads: solving without them would report assignments that ignore them.
     if (!problem->GetRealVariables().empty())
@@ -196,33 +196,8 @@ void RawGFCSolver::SetStepHook(std::int64_t every, std::function<void()> hook) {
     m_search->SetStepHook(every, std::move(hook));
 }
 
-bool RawGFCSolver::Solve() {
-    SetFinished(false);
-    SetSolved(false);
-    const bool found = NextSolution();
-    SetFinished(true);
-    SetSolved(found);
-    return found;
-}
-
-bool RawGFCSolver::NextSolution() {
+bool RawGFCSolver::FindCandidate(RawSolution& candidate) {
     if (!m_search->FindNextSolution()) return false;
-    StoreSolution();
-    return true;
-}
-
-bool RawGFCSolver::StoppedByThrashing() const {
-    // The check raises the search's stop request, which stays set: the flag means the search
-    // ended there and will not go on.
-    return m_stats->IsThrashingDetected();
-}
-
-std::ostream& RawGFCSolver::PrintStatistics(std::ostream& out) {
-    return out << *m_stats;
-}
-
-void RawGFCSolver::StoreSolution() {
-    RawSolution& solution = m_solutions.AddSolution();
     for (Variable* var : m_csp->GetVariables()) {
         const GFCLib::Value& value = var->GetCurrentValue();
         RPtr<RawExpr> raw;
@@ -245,16 +220,19 @@ void RawGFCSolver::StoreSolution() {
         default:
             break;
         }
-        if (raw) solution.AddLabel(RawLabel(var->GetName(), raw));
+        if (raw) candidate.AddLabel(RawLabel(var->GetName(), raw));
     }
-    const RPtr<RawOpt>& objective = m_problem->GetObjective();
-    if (objective) {
-        int cost = m_search->GetObjectiveBound().GetInt();
-        if (objective->GetType() == RawType::Maximise) cost = -cost;
-        solution.SetCost(RPtr<RawExpr>(new RawInt(cost)));
-    }
-    if (m_problem->HasSoftConstraints() && m_softCost != nullptr)
-        solution.SetSoftCost(RPtr<RawExpr>(new RawInt(m_softCost->GetCurrentValue().GetInt())));
+    return true;
+}
+
+bool RawGFCSolver::StoppedByThrashing() const {
+    // The check raises the search's stop request, which stays set: the flag means the search
+    // ended there and will not go on.
+    return m_stats->IsThrashingDetected();
+}
+
+std::ostream& RawGFCSolver::PrintStatistics(std::ostream& out) {
+    return out << *m_stats;
 }
 
 // ---- domains and variables ----
@@ -262,8 +240,10 @@ void RawGFCSolver::StoreSolution() {
 void RawGFCSolver::AddDomains() {
     // A copy: temporaries made while translating append to the raw problem's list.
     const std::vector<RPtr<RawDom>> domains = m_problem->GetDomains();
-    for (const auto& domain : domains)
+    for (const auto& domain : domains) {
+        CheckStop();
         AddDomain(domain);
+    }
 }
 
 void RawGFCSolver::AddDomain(const RPtr<RawDom>& domain) {
@@ -285,12 +265,13 @@ void RawGFCSolver::AddDomain(const RPtr<RawDom>& domain) {
         GFCLib::FiniteDomainSpec::Create(name.c_str(), GetValueList(values));
         return;
     default:
-        Platform::ShowMessage("Domain type not implemented yet");
+        Platform::Report(Context().diagnostics, "Domain type not implemented yet");
     }
 }
 
 void RawGFCSolver::AddVariables() {
     for (const auto& variable : m_problem->GetVariables()) {
+        CheckStop();
         Variable* v = MakeVariable(variable);
         m_csp->AddVariable(v);
         Remember(v);
@@ -331,8 +312,10 @@ void RawGFCSolver::Post(GFCLib::Constraint* constraint) {
 }
 
 void RawGFCSolver::AddConstraints() {
-    for (const auto& constraint : m_problem->GetConstraints())
+    for (const auto& constraint : m_problem->GetConstraints()) {
+        CheckStop();
         Post(TranslateConstraint(constraint));
+    }
 }
 
 GFCLib::Constraint* RawGFCSolver::TranslateCondition(const RPtr<RawExpr>& expr) {
@@ -932,8 +915,10 @@ std::vector<GFCLib::Value> RawGFCSolver::GetValueList(const RPtr<RawExpr>& list)
     if (!list->IsArray() && !list->IsSet() && list->GetType() != RawType::Range)
         throw TranslationError("A list of values was expected: " + Name(*list));
     std::vector<GFCLib::Value> values;
-    for (int i = 0; i < list->GetSize(); ++i)
+    for (int i = 0; i < list->GetSize(); ++i) {
+        if (i % 4096 == 0) CheckStop();
         values.push_back(ToValue(list->GetElement(i)));
+    }
     return values;
 }
 
@@ -942,6 +927,7 @@ std::vector<CPObject*> RawGFCSolver::GetVariableList(const RPtr<RawExpr>& list) 
     // Constants stay constants: the library's list constraints and expressions take them.
     std::vector<CPObject*> terms;
     for (int i = 0; i < list->GetSize(); ++i) {
+        CheckStop();
         CPObject* term = TranslateTerm(list->GetElement(i));
         if (term == nullptr) throw TranslationError("Cannot translate " + Name(*list->GetElement(i)));
         terms.push_back(term);
