@@ -526,6 +526,37 @@ std::vector<NamedCase> SetCases() {
                  return Pop(s) == 2 && (s | t) == 7 && Pop(s & t) <= 1;
              };
          }},
+        {"DisjointSetsCoveringByCardinalities",
+         [](Builder& b) -> Check {
+             // Three disjoint sets whose union has all four members, one of at most one member and
+             // one of at least two: the union's cardinality narrows its domain, and the union then
+             // places the members only one set can still take.
+             auto *s = b.Set(4), *t = b.Set(4), *u = b.Set(4);
+             auto* dis = new AllDisjoint();
+             std::vector<Variable*> list{s, t, u};
+             dis->CheckSetArgs(list);
+             dis->AddArgs(list);
+             b.Post(dis);
+             auto* un = b.Induced(new UnionOp());
+             un->Init(list);
+             auto* card = b.Induced(new CardOp());
+             card->Init(un);
+             b.Post(new Equal(card, b.Const(4)));
+             auto* cs = b.Induced(new CardOp());
+             cs->Init(s);
+             b.Post(new LessThanEq(cs, b.Const(1)));
+             auto* ct = b.Induced(new CardOp());
+             ct->Init(t);
+             b.Post(new LessThanEq(b.Const(2), ct));
+             auto* m = new NotMember();
+             m->Init(b.Const(3), u);
+             b.Post(m);
+             return [](const Assignment& a) {
+                 const int s = a[0], t = a[1], u = a[2];
+                 return (s & t) == 0 && (s & u) == 0 && (t & u) == 0 && (s | t | u) == 15 && Pop(s) <= 1 &&
+                        Pop(t) >= 2 && !(u & 8);
+             };
+         }},
         {"SetEquality",
          [](Builder& b) -> Check {
              auto *s = b.Set(3), *t = b.Set(3);
