@@ -337,9 +337,9 @@ std::vector<NamedCase> LogicalCases() {
              b.Post(n);
              b.Post(new Iff(new LessThan(x, y), new Equal(z, b.Const(1))));
              return [](const Assignment& a) {
-                 const int x = a[0], y = a[1], z = a[2];
-                 return (x == y || z < x) && (z != 0 || x != 3) && ((x <= 1) != (y == 2)) &&
-                        !(x == 0 && y == 0) && ((x < y) == (z == 1));
+                 const int xv = a[0], yv = a[1], zv = a[2];
+                 return (xv == yv || zv < xv) && (zv != 0 || xv != 3) && ((xv <= 1) != (yv == 2)) &&
+                        !(xv == 0 && yv == 0) && ((xv < yv) == (zv == 1));
              };
          }},
         {"NaryAndAndReification",
@@ -354,8 +354,8 @@ std::vector<NamedCase> LogicalCases() {
              sum->ComputeDomain(x, flag);
              b.Post(new Equal(sum, b.Const(2)));
              return [](const Assignment& a) {
-                 const int x = a[0], y = a[1];
-                 return x != y && y <= 2 && x != 1 && x + (x < y ? 1 : 0) == 2;
+                 const int xv = a[0], yv = a[1];
+                 return xv != yv && yv <= 2 && xv != 1 && xv + (xv < yv ? 1 : 0) == 2;
              };
          }},
     };
@@ -392,8 +392,8 @@ std::vector<NamedCase> ArithmeticCases() {
              b.Post(new LessThanEq(m, ab));
              b.Post(new LessThan(p, b.Const(2)));
              return [](const Assignment& a) {
-                 const int x = a[0], y = a[1], z = a[2];
-                 return y != 0 && z == x / y && x % y <= std::abs(x) && y * y * y < 2;
+                 const int xv = a[0], yv = a[1], zv = a[2];
+                 return yv != 0 && zv == xv / yv && xv % yv <= std::abs(xv) && yv * yv * yv < 2;
              };
          }},
         {"SumAndScalarProduct",
@@ -452,11 +452,11 @@ std::vector<NamedCase> ArithmeticCases() {
              b.Post(new Equal(cnt, b.Const(2)));
              return [](const Assignment& a) {
                  const int list[] = {2, 0, 3, 1};
-                 const int x = a[0], y = a[1], z = a[2], i = a[3];
+                 const int xv = a[0], yv = a[1], zv = a[2], iv = a[3];
                  int count = 0;
-                 for (int v : {x, y, z})
+                 for (int v : {xv, yv, zv})
                      count += (v == 1 || v == 3) ? 1 : 0;
-                 return i < 4 && std::min(x, y) == 1 && std::max(y, z) <= list[i] && count == 2;
+                 return iv < 4 && std::min(xv, yv) == 1 && std::max(yv, zv) <= list[iv] && count == 2;
              };
          }},
         {"NestedExpressions",
@@ -503,8 +503,8 @@ std::vector<NamedCase> SetCases() {
              dis->AddArgs(list);
              b.Post(dis);
              return [](const Assignment& a) {
-                 const int s = a[0], t = a[1], u = a[2];
-                 return (s & ~t) == 0 && (t & 2) && t != 2 && (s & u) == 0;
+                 const int sv = a[0], tv = a[1], uv = a[2];
+                 return (sv & ~tv) == 0 && (tv & 2) && tv != 2 && (sv & uv) == 0;
              };
          }},
         {"CardUnionIntersect",
@@ -522,8 +522,8 @@ std::vector<NamedCase> SetCases() {
              cin->Init(in);
              b.Post(new LessThanEq(cin, b.Const(1)));
              return [](const Assignment& a) {
-                 const int s = a[0], t = a[1];
-                 return Pop(s) == 2 && (s | t) == 7 && Pop(s & t) <= 1;
+                 const int sv = a[0], tv = a[1];
+                 return Pop(sv) == 2 && (sv | tv) == 7 && Pop(sv & tv) <= 1;
              };
          }},
         {"DisjointSetsCoveringByCardinalities",
@@ -552,9 +552,9 @@ std::vector<NamedCase> SetCases() {
              m->Init(b.Const(3), u);
              b.Post(m);
              return [](const Assignment& a) {
-                 const int s = a[0], t = a[1], u = a[2];
-                 return (s & t) == 0 && (s & u) == 0 && (t & u) == 0 && (s | t | u) == 15 && Pop(s) <= 1 &&
-                        Pop(t) >= 2 && !(u & 8);
+                 const int sv = a[0], tv = a[1], uv = a[2];
+                 return (sv & tv) == 0 && (sv & uv) == 0 && (tv & uv) == 0 && (sv | tv | uv) == 15 &&
+                        Pop(sv) <= 1 && Pop(tv) >= 2 && !(uv & 8);
              };
          }},
         {"SetEquality",
