@@ -52,6 +52,7 @@
 #include "complete/induced/DivOp.hpp"
 #include "complete/induced/IndexOp.hpp"
 #include "complete/induced/IntersectOp.hpp"
+#include "complete/induced/LinearOp.hpp"
 #include "complete/induced/MaximumOp.hpp"
 #include "complete/induced/MinimumOp.hpp"
 #include "complete/induced/MinusOp.hpp"
@@ -116,6 +117,34 @@ void RefuseSets(const RPtr<RawExpr>& expr, int listIndex) {
             throw TranslationError("Complete search cannot handle the expression " + Name(*element) +
                                    ": a set where an integer is expected in " + Name(*expr));
     }
+}
+
+// The kinds that make linear arithmetic (a product only when one side is a constant).
+bool IsArithmetic(const RawExpr& expr) {
+    switch (expr.GetType()) {
+    case RawType::Plus:
+    case RawType::Minus:
+    case RawType::Times:
+    case RawType::Sum:
+    case RawType::ScalProd:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A comparison with arithmetic on either side compares one linear form with a constant.
+bool HasArithmeticSide(const RPtr<RawExpr>& expr) {
+    return IsArithmetic(*RawArg(expr, 0)) || IsArithmetic(*RawArg(expr, 1));
+}
+
+// a * b, refused past what the library's integers can hold.
+long long Scaled(long long a, long long b, const RawExpr& where) {
+    long long r = 0;
+    if (__builtin_mul_overflow(a, b, &r) || r > (1LL << 62) || r < -(1LL << 62))
+        throw TranslationError("Complete search cannot handle the expression " + where.ToString() +
+                               ": its numbers are too large");
+    return r;
 }
 
 } // namespace
@@ -422,33 +451,39 @@ const RawGFCSolver::ConstraintKinds& RawGFCSolver::ConstraintTable() {
             {RawType::StrictSubset, subset},
             {RawType::Equal,
              [](Self& s, N expr) -> C {
+                 if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
                  auto [a, b] = s.TermPair(expr);
                  return new GFCLib::Equal(a, b);
              }},
             {RawType::Greater,
              [](Self& s, N expr) -> C {
+                 if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
                  CPObject* a = s.TranslateTerm(RawArg(expr, 0));
                  CPObject* b = s.TranslateTerm(RawArg(expr, 1));
                  return new GFCLib::LessThan(b, a);
              }},
             {RawType::GreaterEqual,
              [](Self& s, N expr) -> C {
+                 if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
                  CPObject* a = s.TranslateTerm(RawArg(expr, 0));
                  CPObject* b = s.TranslateTerm(RawArg(expr, 1));
                  return new GFCLib::LessThanEq(b, a);
              }},
             {RawType::Less,
              [](Self& s, N expr) -> C {
+                 if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
                  auto [a, b] = s.TermPair(expr);
                  return new GFCLib::LessThan(a, b);
              }},
             {RawType::LessEqual,
              [](Self& s, N expr) -> C {
+                 if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
                  auto [a, b] = s.TermPair(expr);
                  return new GFCLib::LessThanEq(a, b);
              }},
             {RawType::NotEqual,
              [](Self& s, N expr) -> C {
+                 if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
                  auto [a, b] = s.TermPair(expr);
                  return new GFCLib::NotEqual(a, b);
              }},
@@ -491,24 +526,18 @@ Variable* RawGFCSolver::Reify(const RPtr<RawExpr>& expr) {
 }
 
 GFCLib::IntVar* RawGFCSolver::BuildSoftCost() {
-    std::vector<CPObject*> booleans;
-    std::vector<GFCLib::Value> weights;
-    GFCLib::Value total(0);
+    // The total weight less the weights of the soft constraints that hold.
+    m_softForm = Linear();
     for (const auto& soft : m_problem->GetSoftConstraints()) {
         RPtr<RawExpr> node = soft;
         Variable* b = GetIntVar(RawArg(node, 0));
         if (b == nullptr) throw TranslationError("Cannot translate the soft constraint " + Name(*soft));
-        GFCLib::Value w = ToValue(RawArg(node, 1));
-        booleans.push_back(b);
-        weights.push_back(w);
-        total = total + w;
+        const long long w = ToValue(RawArg(node, 1)).GetInt();
+        m_softForm.terms.push_back(b);
+        m_softForm.coefficients.push_back(-w);
+        m_softForm.constant += w;
     }
-    auto* s = new GFCLib::ScalProdOp();
-    s->Init(booleans, weights);
-    Variable* sum = ShareOrAdd(s);
-    auto* m = new GFCLib::MinusOp();
-    m->ComputeDomain(OwnValue(total), sum);
-    m_softCost = static_cast<GFCLib::IntVar*>(ShareOrAdd(m));
+    m_softCost = dynamic_cast<GFCLib::IntVar*>(LinearVariable(m_softForm));
     return m_softCost;
 }
 
@@ -521,18 +550,14 @@ void RawGFCSolver::AddObjective() {
 void RawGFCSolver::SetObjective(const RPtr<RawOpt>& objective, GFCLib::IntVar* softCost) {
     GFCLib::IntVar* target = softCost;
     if (objective) {
-        RPtr<RawExpr> expression = objective->GetExpression();
-        if (objective->GetType() == RawType::Maximise)
-            expression = RPtr<RawExpr>(new RawOp(RawType::Minus, expression));
-        GFCLib::IntVar* f = GetIntVar(expression);
-        if (f == nullptr) throw TranslationError("Cannot optimise " + Name(*objective->GetExpression()));
-        if (softCost == nullptr) {
-            target = f;
-        } else {
-            auto* plus = new GFCLib::PlusOp();
-            plus->ComputeDomain(f, softCost);
-            target = static_cast<GFCLib::IntVar*>(ShareOrAdd(plus));
-        }
+        // One linear form of the objective (negated when maximised) and the soft cost, so that a
+        // new best bound narrows the decision variables through it.
+        const RPtr<RawExpr> expression = objective->GetExpression();
+        Linear form;
+        Linearize(expression, objective->GetType() == RawType::Maximise ? -1 : 1, form);
+        if (softCost != nullptr) form.Add(m_softForm, 1);
+        target = dynamic_cast<GFCLib::IntVar*>(LinearVariable(form));
+        if (target == nullptr) throw TranslationError("Cannot optimise " + Name(*expression));
     }
     auto* minimise = new GFCLib::Minimise(target, m_csp.get());
     m_csp->SetObjective(minimise);
@@ -650,6 +675,12 @@ const RawGFCSolver::ExpressionKinds& RawGFCSolver::ExpressionTable() {
     using V = Variable*;
     using Self = RawGFCSolver;
     using N = const RPtr<RawExpr>&;
+    // Linear arithmetic is one induced variable over the terms it opens up into.
+    auto linear = [](Self& s, N expr) -> V {
+        Linear form;
+        s.Linearize(expr, 1, form);
+        return s.LinearVariable(form);
+    };
     static const ExpressionKinds table(
         "Complete search", "expression",
         {
@@ -678,37 +709,11 @@ const RawGFCSolver::ExpressionKinds& RawGFCSolver::ExpressionTable() {
                  std::vector<GFCLib::Value> values = s.GetValueList(RawArg(expr, 1));
                  return s.ShareOrAdd(new GFCLib::CountOp(s.GetVariableList(RawArg(expr, 0)), values));
              }},
-            {RawType::Sum,
-             [](Self& s, N expr) -> V {
-                 RefuseSets(expr, 0);
-                 auto op = std::make_unique<GFCLib::SumOp>();
-                 op->Init(s.GetVariableList(RawArg(expr, 0)));
-                 return s.ShareOrAdd(op.release());
-             }},
-            {RawType::ScalProd,
-             [](Self& s, N expr) -> V {
-                 RefuseSets(expr, 0);
-                 RefuseSets(expr, 1);
-                 std::vector<GFCLib::Value> coefficients = s.GetValueList(RawArg(expr, 1));
-                 if (coefficients.size() != static_cast<std::size_t>(RawArg(expr, 0)->GetSize()))
-                     throw TranslationError("ScalProd needs one coefficient per term: " + Name(*expr));
-                 auto op = std::make_unique<GFCLib::ScalProdOp>();
-                 op->Init(s.GetVariableList(RawArg(expr, 0)), coefficients);
-                 return s.ShareOrAdd(op.release());
-             }},
-            {RawType::Plus,
-             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::PlusOp(), false); }},
-            {RawType::Minus,
-             [](Self& s, N expr) -> V {
-                 if (expr->GetArgCount() == 2) return s.BinaryOp(expr, new GFCLib::MinusOp(), false);
-                 CPObject* a = s.TranslateTerm(RawArg(expr, 0));
-                 CPObject* zero = s.OwnValue(GFCLib::Value(0));
-                 auto* op = new GFCLib::MinusOp();
-                 op->ComputeDomain(zero, a);
-                 return s.ShareOrAdd(op);
-             }},
-            {RawType::Times,
-             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::TimesOp(), false); }},
+            {RawType::Sum, linear},
+            {RawType::ScalProd, linear},
+            {RawType::Plus, linear},
+            {RawType::Minus, linear},
+            {RawType::Times, linear},
             {RawType::Divide,
              [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::DivOp(), true); }},
             {RawType::Modulo,
@@ -743,6 +748,147 @@ const RawGFCSolver::ExpressionKinds& RawGFCSolver::ExpressionTable() {
              }},
         });
     return table;
+}
+
+// ---- linear arithmetic ----
+
+void RawGFCSolver::Linear::Add(const Linear& other, long long factor) {
+    for (std::size_t i = 0; i < other.terms.size(); ++i) {
+        terms.push_back(other.terms[i]);
+        coefficients.push_back(other.coefficients[i] * factor);
+    }
+    constant += other.constant * factor;
+}
+
+void RawGFCSolver::Linearize(const RPtr<RawExpr>& expr, long long scale, Linear& into) {
+    const RawExpr& node = *expr;
+    const auto addConstant = [&](long long value) {
+        if (__builtin_add_overflow(into.constant, Scaled(scale, value, node), &into.constant))
+            Scaled(1LL << 62, 2, node);
+    };
+    // Nested arithmetic is read here rather than through the table: check its shape as the
+    // table would.
+    if (IsArithmetic(node)) ExpressionTable().CheckArgCount(node);
+    switch (node.GetType()) {
+    case RawType::BoolVal:
+    case RawType::IntVal:
+    case RawType::FltVal:
+        addConstant(ToValue(expr).GetInt());
+        return;
+    case RawType::Plus:
+    case RawType::Minus: {
+        const bool minus = node.GetType() == RawType::Minus;
+        if (minus && node.GetArgCount() == 1) {
+            Linearize(RawArg(expr, 0), -scale, into);
+            return;
+        }
+        // The second argument first, as every two-operand expression is translated.
+        Linear b;
+        Linearize(RawArg(expr, 1), minus ? -scale : scale, b);
+        Linear a;
+        Linearize(RawArg(expr, 0), scale, a);
+        into.Add(a, 1);
+        into.Add(b, 1);
+        return;
+    }
+    case RawType::Times: {
+        Linear b;
+        Linearize(RawArg(expr, 1), 1, b);
+        Linear a;
+        Linearize(RawArg(expr, 0), 1, a);
+        if (b.terms.empty()) {
+            Scaled(scale, b.constant, node);
+            into.Add(a, scale * b.constant);
+        } else if (a.terms.empty()) {
+            Scaled(scale, a.constant, node);
+            into.Add(b, scale * a.constant);
+        } else {
+            // A product of two variables is a term of its own.
+            auto op = std::make_unique<GFCLib::TimesOp>();
+            op->ComputeDomain(LinearVariable(a), LinearVariable(b));
+            into.terms.push_back(ShareOrAdd(op.release()));
+            into.coefficients.push_back(scale);
+        }
+        return;
+    }
+    case RawType::Sum:
+    case RawType::ScalProd: {
+        const bool scalar = node.GetType() == RawType::ScalProd;
+        RefuseSets(expr, 0);
+        std::vector<GFCLib::Value> coefficients;
+        if (scalar) {
+            RefuseSets(expr, 1);
+            coefficients = GetValueList(RawArg(expr, 1));
+        }
+        const RPtr<RawExpr> list = RawArg(expr, 0);
+        if (!list->IsArray()) throw TranslationError("A list was expected: " + Name(*list));
+        if (scalar && coefficients.size() != static_cast<std::size_t>(list->GetSize()))
+            throw TranslationError("ScalProd needs one coefficient per term: " + Name(node));
+        for (int i = 0; i < list->GetSize(); ++i)
+            Linearize(list->GetElement(i),
+                      scalar ? Scaled(scale, coefficients[static_cast<std::size_t>(i)].GetInt(), node)
+                             : scale,
+                      into);
+        return;
+    }
+    default: {
+        CPObject* term = TranslateTerm(expr);
+        if (term == nullptr) throw TranslationError("Cannot translate " + Name(node));
+        if (term->IsValue()) {
+            addConstant(term->GetValue().GetInt());
+            return;
+        }
+        into.terms.push_back(term);
+        into.coefficients.push_back(scale);
+        return;
+    }
+    }
+}
+
+Variable* RawGFCSolver::LinearVariable(const Linear& form) {
+    if (form.terms.size() == 1 && form.coefficients[0] == 1 && form.constant == 0 &&
+        form.terms[0]->IsVariable())
+        return static_cast<Variable*>(form.terms[0]);
+    auto op = std::make_unique<GFCLib::LinearOp>();
+    op->InitTerms(form.terms, form.coefficients, form.constant);
+    // Terms that cancel out may leave a single variable.
+    long long coefficient = 0;
+    if (GFCLib::IntVar* only = op->ViewOf(coefficient);
+        only != nullptr && coefficient == 1 && op->GetConstant() == 0)
+        return only;
+    return ShareOrAdd(op.release());
+}
+
+GFCLib::Constraint* RawGFCSolver::LinearComparison(const RPtr<RawExpr>& expr) {
+    // lhs op rhs as (lhs - rhs without its constant) op (- that constant); the second side
+    // first, as every comparison is translated.
+    Linear rhs;
+    Linearize(RawArg(expr, 1), -1, rhs);
+    Linear difference;
+    Linearize(RawArg(expr, 0), 1, difference);
+    difference.Add(rhs, 1);
+    const long long bound = -difference.constant;
+    difference.constant = 0;
+    if (bound < GFCLib::IntVar::kMinInt || bound > GFCLib::IntVar::kMaxInt)
+        throw TranslationError("Complete search cannot handle the constraint " + Name(*expr) +
+                               ": its numbers are too large");
+    CPObject* left = difference.terms.empty() ? OwnValue(GFCLib::Value(0))
+                                              : static_cast<CPObject*>(LinearVariable(difference));
+    CPObject* right = OwnValue(GFCLib::Value(static_cast<int>(bound)));
+    switch (expr->GetType()) {
+    case RawType::Equal:
+        return new GFCLib::Equal(left, right);
+    case RawType::NotEqual:
+        return new GFCLib::NotEqual(left, right);
+    case RawType::Less:
+        return new GFCLib::LessThan(left, right);
+    case RawType::LessEqual:
+        return new GFCLib::LessThanEq(left, right);
+    case RawType::Greater:
+        return new GFCLib::LessThan(right, left);
+    default:
+        return new GFCLib::LessThanEq(right, left);
+    }
 }
 
 GFCLib::Value RawGFCSolver::ToValue(const RPtr<RawExpr>& expr) {

@@ -88,6 +88,22 @@ private:
     GFCLib::IntVar* BuildSoftCost();
     void SetObjective(const RPtr<RawOpt>& objective, GFCLib::IntVar* softCost);
     void Post(GFCLib::Constraint* constraint);
+    // Linear arithmetic: constant + sum of coefficient * term, terms in first-use order.
+    struct Linear {
+        std::vector<GFCLib::CPObject*> terms;
+        std::vector<long long> coefficients;
+        long long constant = 0;
+        void Add(const Linear& other, long long factor);
+    };
+    // Adds scale * expr to `into`: sums, differences, unary minus, products with a constant,
+    // Sum and ScalProd open up into their terms; anything else is one term.
+    void Linearize(const RPtr<RawExpr>& expr, long long scale, Linear& into);
+    // The linear form as one term: its variable when it is 1 * x, else one induced variable
+    // (shared with any that prints alike).
+    GFCLib::Variable* LinearVariable(const Linear& form);
+    // A comparison whose sides are linear forms: the difference of the sides compared with the
+    // constant, so an equation over many variables is one induced variable.
+    GFCLib::Constraint* LinearComparison(const RPtr<RawExpr>& expr);
     // Terms and expressions.
     GFCLib::CPObject* TranslateTerm(const RPtr<RawExpr>& expr);
     GFCLib::Variable* GetVariable(const RPtr<RawExpr>& expr);
@@ -114,6 +130,7 @@ private:
     std::unique_ptr<GFCLib::GFCStats> m_stats;
     unsigned m_tempCounter = 0;
     GFCLib::IntVar* m_softCost = nullptr;
+    Linear m_softForm; // the soft cost's linear form, which the objective takes in whole
     std::unique_ptr<GFCLib::CSP> m_csp;
     std::unique_ptr<GFCLib::GFC> m_search;
     // Every variable of the problem by printed name, first one kept: the problem's own lookup

@@ -19,6 +19,7 @@
 namespace GFCLib {
 
 class Trail;
+class Variable;
 
 class FiniteDomain {
 public:
@@ -129,9 +130,14 @@ public:
     // Sets the bit of every position of the domain in bits (one bit per universe position).
     void AddTo(BitVector& bits) const;
 
-    // Changes are saved on this trail from now on (null: not saved).
-    void AttachTrail(Trail* trail) { m_trail = trail; }
+    // Changes are saved on this trail from now on (null: not saved); owner is the variable
+    // whose domain this is.
+    void AttachTrail(Trail* trail, Variable* owner) {
+        m_trail = trail;
+        m_owner = owner;
+    }
     Trail* GetTrail() const { return m_trail; }
+    Variable* GetOwner() const { return m_owner; }
 
     // The state for copying whole (Clone and Assign); change the domain through the operations
     // above, so that the trail sees every change.
@@ -153,6 +159,7 @@ private:
     bool m_enumerated = true;
     FiniteDomainState m_state;
     Trail* m_trail = nullptr;
+    Variable* m_owner = nullptr;
     std::uint64_t m_stamp = 0; // the trail stamp of the level that last saved this domain
 };
 

@@ -26,7 +26,7 @@ public:
     bool HasNextValue() const override { return m_domain.NextIndex(m_state->m_index + 1) >= 0; }
     void RemoveCurrentValue() override;
     void ExpandDomain() override { m_domain.Expand(GetName()); }
-    void AttachTrail(Trail* trail) override { m_domain.AttachTrail(trail); }
+    void AttachTrail(Trail* trail) override { m_domain.AttachTrail(trail, this); }
     VarState& GetState() override { return *m_state; }
     const VarState& GetState() const override { return *m_state; }
     DomainState& GetDomainState() override { return m_domain.GetState(); }

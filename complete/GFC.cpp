@@ -300,6 +300,8 @@ bool GFC::Step() {
 
 bool GFC::ForwardCheck(Variable* v) {
     const int id = v->GetId();
+    const std::size_t finiteSaves = m_trail.FiniteSaves();
+    const std::size_t setSaves = m_trail.SetSaves();
     const auto& constraints = v->GetConstraints();
     for (std::size_t k = 0; k < constraints.size(); ++k) {
         Constraint* c = constraints[k];
@@ -309,6 +311,25 @@ bool GFC::ForwardCheck(Variable* v) {
         }
         if (c->NeedsFullCheck() && c->IsReadyToCheck() && !c->IsSatisfied()) return false;
         if (m_backjumping) c->RecordPast(id);
+    }
+    // Backjumping blames a failure on the variables of the constraint that found it; an
+    // expression's constraints do not hold the labelled variable, so they are left to the
+    // labellings of their own variables there.
+    return m_backjumping || PropagateExpressions(finiteSaves, setSaves);
+}
+
+bool GFC::PropagateExpressions(std::size_t finiteSaves, std::size_t setSaves) {
+    // The saves after the marks are the domains this labelling changed, each once; the list
+    // grows while it is walked, as the constraints run here change further domains.
+    std::size_t f = finiteSaves;
+    std::size_t s = setSaves;
+    while (f < m_trail.FiniteSaves() || s < m_trail.SetSaves()) {
+        Variable* w = f < m_trail.FiniteSaves() ? m_trail.FiniteOwner(f++) : m_trail.SetOwner(s++);
+        // An expression read by nothing but its own definition has nothing to tell.
+        if (w == nullptr || !w->IsInduced() || w->IsInstantiated() || w->GetConstraints().size() < 2)
+            continue;
+        for (Constraint* c : w->GetConstraints())
+            if (c->IsAllButOneBound() && !c->ForwardCheck()) return false;
     }
     return true;
 }

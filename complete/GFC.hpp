@@ -63,6 +63,10 @@ private:
     GFCVar& RecordAt(int level);
     [[nodiscard]] bool Step();
     [[nodiscard]] bool ForwardCheck(Variable* v);
+    // Under chronological backtracking: every expression (induced variable) whose domain changed
+    // since the trail's given saves, and that other constraints read, forward-checks those
+    // constraints in turn; false when one fails.
+    [[nodiscard]] bool PropagateExpressions(std::size_t finiteSaves, std::size_t setSaves);
     void HandleFailedLevel();
     [[nodiscard]] bool Backtrack();
     // Releases the exhausted level at m_depth and moves above it, jumping when backjumping.

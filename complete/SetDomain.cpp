@@ -24,16 +24,31 @@ bool SetDomain::IsConsistent() const {
            std::max(required, MinSize()) <= std::min(possible, MaxSize());
 }
 
+bool SetDomain::Settle() {
+    if (!IsConsistent()) return false;
+    const int required = Required().Size();
+    const int possible = Possible().Size();
+    if (required == possible) return true;
+    if (MinSize() >= possible) {
+        Touch();
+        m_state.m_required.Bits() = m_state.m_possible.Bits();
+    } else if (MaxSize() <= required) {
+        Touch();
+        m_state.m_possible.Bits() = m_state.m_required.Bits();
+    }
+    return true;
+}
+
 int SetDomain::Size() const {
     return Possible().Size() - Required().Size() + 1;
 }
 
 bool SetDomain::Require(int index) {
     if (index < 0 || !Possible().Contains(index)) return false;
-    if (Required().Contains(index)) return IsConsistent();
+    if (Required().Contains(index)) return Settle();
     Touch();
     m_state.m_required.AddIndex(index);
-    return IsConsistent();
+    return Settle();
 }
 
 bool SetDomain::Exclude(int index) {
@@ -42,7 +57,7 @@ bool SetDomain::Exclude(int index) {
         Touch();
         m_state.m_possible.RemoveIndex(index);
     }
-    return IsConsistent();
+    return Settle();
 }
 
 bool SetDomain::RequireAll(const ValueSet& set) {
@@ -53,19 +68,19 @@ bool SetDomain::RequireAll(const ValueSet& set) {
         Touch();
         m_state.m_required.AddIndex(mine);
     }
-    return IsConsistent();
+    return Settle();
 }
 
 bool SetDomain::RestrictTo(const ValueSet& set) {
     Touch();
     m_state.m_possible &= set;
-    return IsConsistent();
+    return Settle();
 }
 
 bool SetDomain::ExcludeAll(const ValueSet& set) {
     Touch();
     m_state.m_possible -= set;
-    return IsConsistent();
+    return Settle();
 }
 
 bool SetDomain::LimitSize(int minSize, int maxSize) {
@@ -74,7 +89,7 @@ bool SetDomain::LimitSize(int minSize, int maxSize) {
         m_state.m_minSize = std::max(m_state.m_minSize, minSize);
         m_state.m_maxSize = std::min(m_state.m_maxSize, maxSize);
     }
-    return IsConsistent();
+    return Settle();
 }
 
 bool SetDomain::KeepOnly(const ValueSet& set) {

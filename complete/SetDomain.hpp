@@ -13,6 +13,7 @@
 namespace GFCLib {
 
 class Trail;
+class Variable;
 
 class SetDomain {
 public:
@@ -43,8 +44,13 @@ public:
     // Narrows the domain to exactly the set.
     [[nodiscard]] bool KeepOnly(const ValueSet& set);
 
-    // Changes are saved on this trail from now on (null: not saved).
-    void AttachTrail(Trail* trail) { m_trail = trail; }
+    // Changes are saved on this trail from now on (null: not saved); owner is the variable
+    // whose domain this is.
+    void AttachTrail(Trail* trail, Variable* owner) {
+        m_trail = trail;
+        m_owner = owner;
+    }
+    Variable* GetOwner() const { return m_owner; }
 
     // The state for copying whole (Clone and Assign); change the domain through the operations
     // above, so that the trail sees every change.
@@ -56,10 +62,15 @@ private:
     friend class Trail;
     // Saves the state on the trail before the first change in the open level.
     void Touch();
+    // After a narrowing: false when no set fits; else draws what the sizes imply (a set that
+    // must have as many members as it may have takes them all; one that may have no more than it
+    // must has no others).
+    bool Settle();
 
     SetDomSpec* m_spec = nullptr;
     SetDomainState m_state;
     Trail* m_trail = nullptr;
+    Variable* m_owner = nullptr;
     std::uint64_t m_stamp = 0;
 };
 

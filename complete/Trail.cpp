@@ -64,6 +64,14 @@ void Trail::Save(FiniteDomain& domain) {
     domain.m_stamp = m_stamp;
 }
 
+Variable* Trail::FiniteOwner(std::size_t i) const {
+    return m_finite[i].domain->GetOwner();
+}
+
+Variable* Trail::SetOwner(std::size_t i) const {
+    return m_sets[i].domain->GetOwner();
+}
+
 void Trail::CutSaved(const FiniteDomain& domain, int first) {
     for (std::size_t i = 0; i < m_finiteTop; ++i) {
         FiniteEntry& e = m_finite[i];

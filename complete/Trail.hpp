@@ -16,6 +16,7 @@ namespace GFCLib {
 
 class FiniteDomain;
 class SetDomain;
+class Variable;
 
 class Trail {
 public:
@@ -37,6 +38,13 @@ public:
     // Removes the positions at and above `first` from every saved state of domain, so that no
     // undo brings them back.
     void CutSaved(const FiniteDomain& domain, int first);
+
+    // The saves made so far (finite and set domains), and the variable whose domain the i-th
+    // was: the domains changed since a moment are those saved after it (once each per level).
+    std::size_t FiniteSaves() const { return m_finiteTop; }
+    std::size_t SetSaves() const { return m_setTop; }
+    Variable* FiniteOwner(std::size_t i) const;
+    Variable* SetOwner(std::size_t i) const;
 
 private:
     // A saved finite domain state: its bounds, size and, when explicit, the words of its bits

@@ -43,11 +43,12 @@ bool InducedSetVar::Propagate() {
         const ValueSet result = Combine();
         return IsInstantiated() ? !ValueSet::NotEqual(GetSet(), result) : m_domain.KeepOnly(result);
     }
-    if (IsInstantiated()) return true;
+    if (IsInstantiated()) return NarrowOperands(GetSet(), GetSet());
     ValueSet required(m_ownSpec->Universe(), false);
     ValueSet possible(m_ownSpec->Universe(), false);
     Limits(required, possible);
-    return m_domain.RestrictTo(possible) && m_domain.RequireAll(required);
+    return m_domain.RestrictTo(possible) && m_domain.RequireAll(required) &&
+           NarrowOperands(m_domain.Required(), m_domain.Possible());
 }
 
 } // namespace GFCLib

@@ -28,6 +28,11 @@ protected:
     virtual ValueSet Combine() const = 0;
     // Bounds from the unbound operands: what must be in and what may be in the result.
     virtual void Limits(ValueSet& required, ValueSet& possible) const = 0;
+    // Narrows the unbound operands by what the result must and may hold; false when one empties.
+    [[nodiscard]] virtual bool NarrowOperands(const ValueSet& required, const ValueSet& possible) {
+        (void)required, (void)possible;
+        return true;
+    }
     void InitList(const std::vector<CPObject*>& list);
 
     std::vector<SetVar*> m_operands;

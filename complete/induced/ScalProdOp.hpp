@@ -1,31 +1,20 @@
 #pragma once
-// The induced variable sum of c_i * x_i. Forward checking narrows the bounds of the sum and of
-// every unbound term from the others' bounds (bounds consistency, repeated until stable).
+// The induced variable sum of c_i * x_i: a linear expression under its own name.
 
-#include "complete/induced/InducedIntVar.hpp"
+#include "complete/induced/LinearOp.hpp"
 
 namespace GFCLib {
 
-class ScalProdOp : public InducedIntVar {
+class ScalProdOp : public LinearOp {
 public:
     // Terms list[i] * coefficients[i] (numbers taken as ints); throws Platform::InternalError
     // when the sizes differ or an operand is not an integer.
     template <typename T> void Init(const std::vector<T*>& list, const std::vector<Value>& coefficients) {
-        std::vector<CPObject*> operands(list.begin(), list.end());
-        InitTerms(operands, coefficients);
+        LinearOp::Init(list, coefficients, 0);
     }
-    void PrintExpr(std::ostream& os) const override;
-    bool Holds() const override;
-    bool WantsPropagation() const override { return true; }
-    bool Propagate() override;
 
 protected:
-    void InitTerms(const std::vector<CPObject*>& operands, const std::vector<Value>& coefficients);
-    virtual const char* FunctionName() const { return "ScalProd"; }
-
-    std::vector<CPObject*> m_operands;
-    std::vector<IntVar*> m_operandVars; // null for constants
-    std::vector<long long> m_coefficients;
+    const char* FunctionName() const override { return "ScalProd"; }
 };
 
 } // namespace GFCLib

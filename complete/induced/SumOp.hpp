@@ -8,10 +8,8 @@ namespace GFCLib {
 class SumOp : public ScalProdOp {
 public:
     template <typename T> void Init(const std::vector<T*>& list) {
-        std::vector<CPObject*> operands(list.begin(), list.end());
-        InitTerms(operands, std::vector<Value>(operands.size(), Value(1)));
+        LinearOp::Init(list, std::vector<Value>(list.size(), Value(1)), 0);
     }
-    void PrintExpr(std::ostream& os) const override;
 
 protected:
     const char* FunctionName() const override { return "Sum"; }

@@ -9,6 +9,29 @@ ValueSet UnionOp::Combine() const {
     return result;
 }
 
+bool UnionOp::NarrowOperands(const ValueSet& required, const ValueSet& possible) {
+    for (SetVar* s : m_operands)
+        if (!s->IsInstantiated() && !s->GetDomain().RestrictTo(possible)) return false;
+    for (int i = required.Bits().First(); i >= 0; i = required.Bits().NextSet(i + 1)) {
+        const Value& member = required.At(i);
+        SetVar* only = nullptr;
+        int candidates = 0;
+        bool covered = false;
+        for (SetVar* s : m_operands) {
+            if (s->IsInstantiated()) {
+                covered = covered || s->GetSet().ContainsValue(member);
+            } else if (s->GetDomain().Possible().ContainsValue(member)) {
+                only = s;
+                ++candidates;
+            }
+        }
+        if (covered || candidates > 1) continue;
+        if (candidates == 0) return false;
+        if (!only->GetDomain().Require(only->GetDomain().Possible().IndexOf(member))) return false;
+    }
+    return true;
+}
+
 void UnionOp::Limits(ValueSet& required, ValueSet& possible) const {
     for (const SetVar* s : m_operands) {
         if (s->IsInstantiated()) {

@@ -6,6 +6,7 @@
 #include "BruteForce.hpp"
 #include "RawBuild.hpp"
 #include "language/Bug.hpp"
+#include "language/raw/RawOp.hpp"
 #include "platform/FatalError.hpp"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <functional>
 #include <future>
 #include <memory>
+#include <random>
 #include <sstream>
 #include <thread>
 #include <vector>
@@ -363,4 +365,195 @@ TEST(RawGFCSolver, StopFromAnotherThreadEndsALongSearch) {
     stopper.join();
     EXPECT_TRUE(solver.IsFinished());
     EXPECT_FALSE(solver.IsSolved());
+}
+
+namespace {
+
+// A random small problem over integer variables: linear comparisons with arithmetic on both
+// sides (sums, differences, products with constants, unary minus, Sum, ScalProd), products of
+// two variables, alldifferent over expressions, and perhaps an objective. Built from one seed.
+struct RandomProblem {
+    Problem p;
+    std::vector<E> vars;
+    std::vector<std::pair<int, int>> ranges;
+
+    explicit RandomProblem(unsigned seed) {
+        std::mt19937 rng(seed);
+        const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+        const int n = pick(3, 5);
+        for (int i = 0; i < n; ++i) {
+            const int lo = pick(-2, 1);
+            const int hi = lo + pick(1, 4);
+            ranges.emplace_back(lo, hi);
+            vars.push_back(p.IntVar("v" + std::to_string(i), p.IntRange("d" + std::to_string(i), lo, hi)));
+        }
+        const auto var = [&] { return vars[static_cast<std::size_t>(pick(0, n - 1))]; };
+        // A term: a variable, maybe scaled, shifted or negated, now and then a product.
+        const auto term = [&]() -> E {
+            switch (pick(0, 5)) {
+            case 0:
+                return Op(RawType::Times, Int(pick(-3, 3)), var());
+            case 1:
+                return Op(RawType::Plus, var(), Int(pick(-2, 2)));
+            case 2:
+                return Op(RawType::Minus, var());
+            case 3:
+                return Op(RawType::Times, var(), var());
+            default:
+                return var();
+            }
+        };
+        const auto side = [&]() -> E {
+            switch (pick(0, 4)) {
+            case 0:
+                return Int(pick(-3, 3));
+            case 1:
+                return term();
+            case 2:
+                return Op(RawType::Minus, term(), term());
+            case 3:
+                return E(new RawOp(RawType::Sum, Arr({term(), term(), var()})));
+            default:
+                return Op(RawType::ScalProd, Arr({var(), var()}), Ints({pick(-3, 3), pick(-3, 3)}));
+            }
+        };
+        const RawType comparisons[] = {RawType::Equal,     RawType::NotEqual, RawType::Less,
+                                       RawType::LessEqual, RawType::Greater,  RawType::GreaterEqual};
+        const int constraints = pick(1, 3);
+        for (int k = 0; k < constraints; ++k)
+            p.Post(Con(comparisons[pick(0, 5)], side(), side()));
+        if (pick(0, 2) == 0)
+            p.Post(Con(RawType::AllDifferent,
+                       Arr({Op(RawType::Plus, vars[0], Int(1)), Op(RawType::Minus, vars[1]),
+                            vars[static_cast<std::size_t>(n - 1)]})));
+        switch (pick(0, 2)) {
+        case 0:
+            p.Minimise(side());
+            break;
+        case 1:
+            p.Maximise(side());
+            break;
+        default:
+            break;
+        }
+    }
+
+    // The keys of every solution in lexicographic order of the variables' values: the order in
+    // which natural ordering labels them.
+    std::vector<std::string> Lexicographic(std::vector<TavBridges::RawEvaluation>* evaluations) const {
+        TavBridges::RawEvaluator evaluator(p.csp);
+        std::vector<std::string> keys;
+        std::vector<int> at;
+        for (const auto& r : ranges)
+            at.push_back(r.first);
+        while (true) {
+            RawSolution s(1);
+            for (std::size_t i = 0; i < vars.size(); ++i)
+                s.AddLabel(RawLabel(vars[i]->GetName(), Int(at[i])));
+            const TavBridges::RawEvaluation e = evaluator.Evaluate(s);
+            if (e.feasible) {
+                keys.push_back(BruteForce::SolutionKey(p.csp, s));
+                if (evaluations != nullptr) evaluations->push_back(e);
+            }
+            std::size_t k = vars.size();
+            while (k-- > 0) {
+                if (++at[k] <= ranges[k].second) break;
+                at[k] = ranges[k].first;
+            }
+            if (k == static_cast<std::size_t>(-1)) break;
+        }
+        return keys;
+    }
+};
+
+} // namespace
+
+TEST(RawGFCSolver, RandomArithmeticGivesTheOraclesSolutionsInLexicographicOrder) {
+    // Natural ordering labels the variables in order and their values upwards, so the solutions
+    // must come exactly in lexicographic order, with chronological backtracking and with
+    // backjumping; with an objective the one answer is the first optimal assignment in that order.
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed);
+        RandomProblem r(seed);
+        std::vector<TavBridges::RawEvaluation> evaluations;
+        const std::vector<std::string> expected = r.Lexicographic(&evaluations);
+        const RPtr<RawOpt>& objective = r.p.csp.GetObjective();
+        for (int backtrack : {0, 1}) {
+            AlgParams params = Natural();
+            params.SetParameter(3, backtrack);
+            RawGFCSolver solver(&r.p.csp, &params);
+            std::vector<std::string> found;
+            while (found.size() <= expected.size() && solver.Solve())
+                found.push_back(BruteForce::SolutionKey(r.p.csp, solver.GetSolutions().Last()));
+            if (!objective) {
+                EXPECT_EQ(found, expected) << "backtrack " << backtrack;
+                continue;
+            }
+            if (expected.empty()) {
+                EXPECT_TRUE(found.empty());
+                continue;
+            }
+            const bool maximise = objective->GetType() == RawType::Maximise;
+            std::size_t best = 0;
+            for (std::size_t i = 1; i < evaluations.size(); ++i)
+                if (maximise ? evaluations[i].objective > evaluations[best].objective
+                             : evaluations[i].objective < evaluations[best].objective)
+                    best = i;
+            ASSERT_EQ(found.size(), 1u) << "backtrack " << backtrack;
+            EXPECT_EQ(found[0], expected[best]) << "backtrack " << backtrack;
+            EXPECT_EQ(solver.GetSolutions().Last().GetCost().GetValue()->GetInt(),
+                      static_cast<int>(evaluations[best].objective));
+        }
+    }
+}
+
+TEST(RawGFCSolver, RandomKnapsacksReachTheirOptimum) {
+    // Maximise the value taken within a capacity: the new best bounds prune the items through
+    // the objective's linear form, and the answer is the optimum a table of sub-capacities gives.
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed);
+        std::mt19937 rng(seed);
+        const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+        const int n = pick(6, 14);
+        std::vector<int> weights, values;
+        int total = 0;
+        for (int i = 0; i < n; ++i) {
+            weights.push_back(pick(1, 20));
+            values.push_back(pick(1, 30));
+            total += weights.back();
+        }
+        const int capacity = pick(total / 4, total / 2);
+        Problem p;
+        auto take = p.IntRange("take", 0, 1);
+        std::vector<E> x;
+        for (int i = 0; i < n; ++i)
+            x.push_back(p.IntVar("x" + std::to_string(i), take));
+        const auto list = [](const std::vector<int>& v) {
+            std::vector<E> e;
+            for (int k : v)
+                e.push_back(Int(k));
+            return Arr(e);
+        };
+        p.Post(Con(RawType::LessEqual, Op(RawType::ScalProd, Arr(x), list(weights)), Int(capacity)));
+        p.Maximise(Op(RawType::ScalProd, Arr(x), list(values)));
+        std::vector<int> best(static_cast<std::size_t>(capacity) + 1, 0);
+        for (int i = 0; i < n; ++i)
+            for (int c = capacity; c >= weights[static_cast<std::size_t>(i)]; --c)
+                best[static_cast<std::size_t>(c)] =
+                    std::max(best[static_cast<std::size_t>(c)],
+                             best[static_cast<std::size_t>(c - weights[static_cast<std::size_t>(i)])] +
+                                 values[static_cast<std::size_t>(i)]);
+        for (int ordering : {0, 2}) {
+            AlgParams params = Natural();
+            params.SetParameter(1, ordering);
+            RawGFCSolver solver(&p.csp, &params);
+            ASSERT_TRUE(solver.Solve());
+            const RawSolution& s = solver.GetSolutions().Last();
+            const TavBridges::RawEvaluation e = TavBridges::RawEvaluator(p.csp).Evaluate(s);
+            EXPECT_TRUE(e.feasible);
+            EXPECT_EQ(static_cast<int>(e.objective), best[static_cast<std::size_t>(capacity)])
+                << "ordering " << ordering;
+            EXPECT_EQ(s.GetCost().GetValue()->GetInt(), best[static_cast<std::size_t>(capacity)]);
+        }
+    }
 }

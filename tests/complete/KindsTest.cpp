@@ -39,6 +39,7 @@
 #include "complete/induced/DivOp.hpp"
 #include "complete/induced/IndexOp.hpp"
 #include "complete/induced/IntersectOp.hpp"
+#include "complete/induced/LinearOp.hpp"
 #include "complete/induced/MaximumOp.hpp"
 #include "complete/induced/MinimumOp.hpp"
 #include "complete/induced/MinusOp.hpp"
@@ -336,9 +337,9 @@ std::vector<NamedCase> LogicalCases() {
              b.Post(n);
              b.Post(new Iff(new LessThan(x, y), new Equal(z, b.Const(1))));
              return [](const Assignment& a) {
-                 const int x = a[0], y = a[1], z = a[2];
-                 return (x == y || z < x) && (z != 0 || x != 3) && ((x <= 1) != (y == 2)) &&
-                        !(x == 0 && y == 0) && ((x < y) == (z == 1));
+                 const int xv = a[0], yv = a[1], zv = a[2];
+                 return (xv == yv || zv < xv) && (zv != 0 || xv != 3) && ((xv <= 1) != (yv == 2)) &&
+                        !(xv == 0 && yv == 0) && ((xv < yv) == (zv == 1));
              };
          }},
         {"NaryAndAndReification",
@@ -353,8 +354,8 @@ std::vector<NamedCase> LogicalCases() {
              sum->ComputeDomain(x, flag);
              b.Post(new Equal(sum, b.Const(2)));
              return [](const Assignment& a) {
-                 const int x = a[0], y = a[1];
-                 return x != y && y <= 2 && x != 1 && x + (x < y ? 1 : 0) == 2;
+                 const int xv = a[0], yv = a[1];
+                 return xv != yv && yv <= 2 && xv != 1 && xv + (xv < yv ? 1 : 0) == 2;
              };
          }},
     };
@@ -391,8 +392,8 @@ std::vector<NamedCase> ArithmeticCases() {
              b.Post(new LessThanEq(m, ab));
              b.Post(new LessThan(p, b.Const(2)));
              return [](const Assignment& a) {
-                 const int x = a[0], y = a[1], z = a[2];
-                 return y != 0 && z == x / y && x % y <= std::abs(x) && y * y * y < 2;
+                 const int xv = a[0], yv = a[1], zv = a[2];
+                 return yv != 0 && zv == xv / yv && xv % yv <= std::abs(xv) && yv * yv * yv < 2;
              };
          }},
         {"SumAndScalarProduct",
@@ -408,6 +409,37 @@ std::vector<NamedCase> ArithmeticCases() {
                  return a[0] + a[1] + a[2] == a[3] && 3 * a[0] - 2 * a[1] + a[2] == 1;
              };
          }},
+        {"LinearWithRepeatsAndConstants",
+         [](Builder& b) -> Check {
+             // 2x - y + x + 3 + 2 folds into 3x - y + 5; a product with 0 drops its term.
+             auto *x = b.Int(-2, 3), *y = b.Int(0, 4), *z = b.Int(-1, 2);
+             auto* l = b.Induced(new LinearOp());
+             l->InitTerms({x, y, x, b.Const(2), z}, {2, -1, 1, 1, 0}, 3);
+             b.Post(new LessThanEq(l, b.Const(6)));
+             b.Post(new NotEqual(l, b.Const(2)));
+             b.Post(new LessThan(b.Const(-4), l));
+             return [](const Assignment& a) {
+                 const int v = 3 * a[0] - a[1] + 5;
+                 return v <= 6 && v != 2 && v > -4;
+             };
+         }},
+        {"AllDifferentOverExpressions",
+         [](Builder& b) -> Check {
+             // q + 1, -r, s - 2 are watched through q, r and s.
+             auto *q = b.Int(0, 3), *r = b.Int(-3, 0), *s = b.Int(1, 4), *w = b.Int(0, 2);
+             const auto view = [&](IntVar* x, long long c, long long k) {
+                 auto* l = b.Induced(new LinearOp());
+                 l->InitTerms({x}, {c}, k);
+                 return l;
+             };
+             auto* c = new AllDifferent();
+             c->Init(std::vector<CPObject*>{view(q, 1, 1), view(r, -1, 0), view(s, 1, -2), w, b.Const(3)});
+             b.Post(c);
+             return [](const Assignment& a) {
+                 std::set<int> v{a[0] + 1, -a[1], a[2] - 2, a[3], 3};
+                 return v.size() == 5;
+             };
+         }},
         {"MinMaxCountIndex",
          [](Builder& b) -> Check {
              auto *x = b.Int(0, 3), *y = b.Int(0, 3), *z = b.Int(0, 3), *i = b.Int(0, 4);
@@ -420,11 +452,11 @@ std::vector<NamedCase> ArithmeticCases() {
              b.Post(new Equal(cnt, b.Const(2)));
              return [](const Assignment& a) {
                  const int list[] = {2, 0, 3, 1};
-                 const int x = a[0], y = a[1], z = a[2], i = a[3];
+                 const int xv = a[0], yv = a[1], zv = a[2], iv = a[3];
                  int count = 0;
-                 for (int v : {x, y, z})
+                 for (int v : {xv, yv, zv})
                      count += (v == 1 || v == 3) ? 1 : 0;
-                 return i < 4 && std::min(x, y) == 1 && std::max(y, z) <= list[i] && count == 2;
+                 return iv < 4 && std::min(xv, yv) == 1 && std::max(yv, zv) <= list[iv] && count == 2;
              };
          }},
         {"NestedExpressions",
@@ -471,8 +503,8 @@ std::vector<NamedCase> SetCases() {
              dis->AddArgs(list);
              b.Post(dis);
              return [](const Assignment& a) {
-                 const int s = a[0], t = a[1], u = a[2];
-                 return (s & ~t) == 0 && (t & 2) && t != 2 && (s & u) == 0;
+                 const int sv = a[0], tv = a[1], uv = a[2];
+                 return (sv & ~tv) == 0 && (tv & 2) && tv != 2 && (sv & uv) == 0;
              };
          }},
         {"CardUnionIntersect",
@@ -490,8 +522,39 @@ std::vector<NamedCase> SetCases() {
              cin->Init(in);
              b.Post(new LessThanEq(cin, b.Const(1)));
              return [](const Assignment& a) {
-                 const int s = a[0], t = a[1];
-                 return Pop(s) == 2 && (s | t) == 7 && Pop(s & t) <= 1;
+                 const int sv = a[0], tv = a[1];
+                 return Pop(sv) == 2 && (sv | tv) == 7 && Pop(sv & tv) <= 1;
+             };
+         }},
+        {"DisjointSetsCoveringByCardinalities",
+         [](Builder& b) -> Check {
+             // Three disjoint sets whose union has all four members, one of at most one member and
+             // one of at least two: the union's cardinality narrows its domain, and the union then
+             // places the members only one set can still take.
+             auto *s = b.Set(4), *t = b.Set(4), *u = b.Set(4);
+             auto* dis = new AllDisjoint();
+             std::vector<Variable*> list{s, t, u};
+             dis->CheckSetArgs(list);
+             dis->AddArgs(list);
+             b.Post(dis);
+             auto* un = b.Induced(new UnionOp());
+             un->Init(list);
+             auto* card = b.Induced(new CardOp());
+             card->Init(un);
+             b.Post(new Equal(card, b.Const(4)));
+             auto* cs = b.Induced(new CardOp());
+             cs->Init(s);
+             b.Post(new LessThanEq(cs, b.Const(1)));
+             auto* ct = b.Induced(new CardOp());
+             ct->Init(t);
+             b.Post(new LessThanEq(b.Const(2), ct));
+             auto* m = new NotMember();
+             m->Init(b.Const(3), u);
+             b.Post(m);
+             return [](const Assignment& a) {
+                 const int sv = a[0], tv = a[1], uv = a[2];
+                 return (sv & tv) == 0 && (sv & uv) == 0 && (tv & uv) == 0 && (sv | tv | uv) == 15 &&
+                        Pop(sv) <= 1 && Pop(tv) >= 2 && !(uv & 8);
              };
          }},
         {"SetEquality",

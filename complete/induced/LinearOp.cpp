@@ -1,0 +1,210 @@
+#include "complete/induced/LinearOp.hpp"
+
+#include "platform/FatalError.hpp"
+
+#include <algorithm>
+#include <ostream>
+
+namespace GFCLib {
+
+namespace {
+using Int128 = __int128;
+
+// Sums below this size stay exact in 64 bits.
+constexpr long long kNarrowLimit = 1LL << 62;
+// Bounds passes per forward check at most: a linear equation over large domains can shrink a
+// little at each pass for a long time, and stopping early only leaves more values.
+constexpr int kMaxRounds = 32;
+
+template <typename W> W FloorDiv(W a, W b) {
+    W q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+    return q;
+}
+template <typename W> W CeilDiv(W a, W b) {
+    return -FloorDiv<W>(-a, b);
+}
+template <typename W> long long Clamp(W v) {
+    if (v > static_cast<W>(kNarrowLimit)) return kNarrowLimit;
+    if (v < -static_cast<W>(kNarrowLimit)) return -kNarrowLimit;
+    return static_cast<long long>(v);
+}
+Int128 Abs(Int128 v) {
+    return v < 0 ? -v : v;
+}
+} // namespace
+
+void LinearOp::InitTerms(const std::vector<CPObject*>& operands, const std::vector<long long>& coefficients,
+                         long long constant) {
+    if (operands.size() != coefficients.size())
+        throw Platform::InternalError("Scalar product with unequal numbers of terms and coefficients");
+    Int128 b = constant;
+    for (std::size_t i = 0; i < operands.size(); ++i) {
+        IntVar* x = CheckIntOperand(operands[i]);
+        const long long c = coefficients[i];
+        if (x == nullptr) {
+            b += static_cast<Int128>(c) * operands[i]->GetValue().GetInt();
+            continue;
+        }
+        auto at = std::find(m_terms.begin(), m_terms.end(), x);
+        if (at != m_terms.end()) {
+            m_coefficients[static_cast<std::size_t>(at - m_terms.begin())] += c;
+        } else {
+            m_terms.push_back(x);
+            m_coefficients.push_back(c);
+        }
+    }
+    for (std::size_t i = m_terms.size(); i-- > 0;)
+        if (m_coefficients[i] == 0) {
+            m_terms.erase(m_terms.begin() + static_cast<long>(i));
+            m_coefficients.erase(m_coefficients.begin() + static_cast<long>(i));
+        }
+    if (Abs(b) >= kNarrowLimit) throw Platform::ResourceError("Expression domain too large");
+    m_constant = static_cast<long long>(b);
+    Int128 lo = b;
+    Int128 hi = b;
+    Int128 magnitude = Abs(b);
+    for (std::size_t i = 0; i < m_terms.size(); ++i) {
+        const Int128 c = m_coefficients[i];
+        const Int128 p = c * m_terms[i]->MinInt();
+        const Int128 q = c * m_terms[i]->MaxInt();
+        lo += std::min(p, q);
+        hi += std::max(p, q);
+        magnitude += std::max(Abs(p), Abs(q));
+    }
+    m_wide = magnitude >= kNarrowLimit;
+    SetComputedRange(Clamp(lo), Clamp(hi));
+    Define(this, std::vector<CPObject*>(m_terms.begin(), m_terms.end()));
+}
+
+void LinearOp::PrintExpr(std::ostream& os) const {
+    os << FunctionName() << "(";
+    for (std::size_t i = 0; i < m_terms.size(); ++i) {
+        if (i > 0) os << ",";
+        m_terms[i]->PrintName(os);
+    }
+    os << ";";
+    for (std::size_t i = 0; i < m_coefficients.size(); ++i)
+        os << (i > 0 ? "," : "") << m_coefficients[i];
+    if (m_constant != 0) os << ";" << m_constant;
+    os << ")";
+}
+
+bool LinearOp::Holds() const {
+    Int128 sum = m_constant;
+    for (std::size_t i = 0; i < m_terms.size(); ++i)
+        sum += static_cast<Int128>(m_coefficients[i]) * m_terms[i]->GetInt();
+    return sum == GetInt();
+}
+
+IntVar* LinearOp::ViewOf(long long& coefficient) const {
+    if (m_terms.size() != 1 || (m_coefficients[0] != 1 && m_coefficients[0] != -1)) return nullptr;
+    coefficient = m_coefficients[0];
+    return m_terms[0];
+}
+
+bool LinearOp::Propagate() {
+    bool lastTerm = false;
+    if (!(m_wide ? PropagateBounds<Int128>(lastTerm) : PropagateBounds<long long>(lastTerm))) return false;
+    return !lastTerm || FilterLastTerm();
+}
+
+template <typename Wide> bool LinearOp::PropagateBounds(bool& lastTerm) {
+    const std::size_t n = m_terms.size();
+    for (int round = 0;; ++round) {
+        Wide sumLo = m_constant;
+        Wide sumHi = m_constant;
+        int unbound = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            const IntVar* x = m_terms[i];
+            const Wide c = m_coefficients[i];
+            if (x->IsInstantiated()) {
+                const Wide v = c * x->GetInt();
+                sumLo += v;
+                sumHi += v;
+                continue;
+            }
+            const Wide p = c * x->MinInt();
+            const Wide q = c * x->MaxInt();
+            sumLo += std::min(p, q);
+            sumHi += std::max(p, q);
+            ++unbound;
+        }
+        if (IsInstantiated()) {
+            if (GetInt() < sumLo || GetInt() > sumHi) return false;
+        } else if (!KeepRange(Clamp(sumLo), Clamp(sumHi))) {
+            return false;
+        }
+        if (unbound == 0) return true;
+        const Wide zLo = MinInt();
+        const Wide zHi = MaxInt();
+        bool changed = false;
+        for (std::size_t i = 0; i < n; ++i) {
+            IntVar* x = m_terms[i];
+            if (x->IsInstantiated()) continue;
+            const Wide c = m_coefficients[i];
+            const Wide p = c * x->MinInt();
+            const Wide q = c * x->MaxInt();
+            // zLo <= rest + c x <= zHi, with rest between the others' sums.
+            const Wide lo = zLo - (sumHi - std::max(p, q));
+            const Wide hi = zHi - (sumLo - std::min(p, q));
+            const Wide xLo = c > 0 ? CeilDiv<Wide>(lo, c) : CeilDiv<Wide>(hi, c);
+            const Wide xHi = c > 0 ? FloorDiv<Wide>(hi, c) : FloorDiv<Wide>(lo, c);
+            if (xLo > x->MinInt() || xHi < x->MaxInt()) {
+                if (!x->KeepRange(Clamp(xLo), Clamp(xHi))) return false;
+                changed = true;
+            }
+        }
+        if (!changed || round + 1 >= kMaxRounds) {
+            lastTerm = unbound == 1;
+            return true;
+        }
+    }
+}
+
+bool LinearOp::FilterLastTerm() {
+    // Every other term is bound: the result is rest + c x, and each side keeps what the other
+    // can match (bounds alone miss the holes of either).
+    std::size_t k = 0;
+    Int128 rest = m_constant;
+    for (std::size_t i = 0; i < m_terms.size(); ++i) {
+        if (m_terms[i]->IsInstantiated())
+            rest += static_cast<Int128>(m_coefficients[i]) * m_terms[i]->GetInt();
+        else
+            k = i;
+    }
+    IntVar* x = m_terms[k];
+    const Int128 c = m_coefficients[k];
+    if (IsInstantiated()) {
+        const Int128 t = GetInt() - rest;
+        if (t % c != 0) return false;
+        return x->KeepInt(Clamp(t / c));
+    }
+    FiniteDomain& dx = x->GetDomain();
+    const IntDomainSpec* sx = x->GetIntSpec();
+    if (GetConstraints().size() == 1) {
+        // Nothing but the definition reads the result's domain: only the term's values whose
+        // result was removed go, found from the removed results (usually few).
+        if (m_domain.IsRange() || m_domain.UniverseSize() > kMaxDomainSize) return true;
+        m_domain.ForEachMissing([&](int position) {
+            const Int128 t = m_intSpec->IntAt(position) - rest;
+            if (t % c != 0) return;
+            const int p = sx->IndexOfInt(Clamp(t / c));
+            if (p >= 0) (void)dx.Remove(p);
+        });
+        return !dx.IsEmpty();
+    }
+    if (dx.Count() > kMaxDomainSize || m_domain.UniverseSize() > kMaxDomainSize) return true;
+    BitVector& mark = Scratch();
+    dx.ForEachIndex([&](int p) {
+        const int position = m_intSpec->IndexOfInt(Clamp(rest + c * sx->IntAt(p)));
+        if (position >= 0 && m_domain.Contains(position))
+            mark.Set(position, true);
+        else
+            (void)dx.Remove(p);
+    });
+    if (dx.IsEmpty()) return false;
+    return m_domain.KeepMarked(mark);
+}
+
+} // namespace GFCLib

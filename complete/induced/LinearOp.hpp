@@ -1,0 +1,54 @@
+#pragma once
+// The induced variable b + c_1 x_1 + ... + c_n x_n over integer terms: what sums, differences,
+// products with a constant, unary minus, Sum and ScalProd become, so that an equation over many
+// variables is one variable with one definition. Constant terms fold into b, a variable given
+// twice becomes one term, and terms with coefficient 0 are dropped.
+// Forward checking narrows the bounds of the result and of every unbound term from the others'
+// bounds until nothing changes (bounds consistency of a linear equation); once a single term is
+// unbound it filters that term and the result value by value, as the two-operand expressions do.
+
+#include "complete/induced/InducedIntVar.hpp"
+
+namespace GFCLib {
+
+class LinearOp : public InducedIntVar {
+public:
+    // The terms list[i] * coefficients[i] plus constant (numbers taken as ints); throws
+    // Platform::InternalError when the sizes differ or a term is not an integer.
+    template <typename T>
+    void Init(const std::vector<T*>& list, const std::vector<Value>& coefficients, long long constant = 0) {
+        std::vector<long long> c;
+        c.reserve(coefficients.size());
+        for (const Value& v : coefficients)
+            c.push_back(v.GetInt());
+        InitTerms(std::vector<CPObject*>(list.begin(), list.end()), c, constant);
+    }
+    void InitTerms(const std::vector<CPObject*>& operands, const std::vector<long long>& coefficients,
+                   long long constant);
+
+    void PrintExpr(std::ostream& os) const override;
+    bool Holds() const override;
+    bool WantsPropagation() const override { return true; }
+    bool Propagate() override;
+
+    const std::vector<IntVar*>& GetTerms() const { return m_terms; }
+    const std::vector<long long>& GetCoefficients() const { return m_coefficients; }
+    long long GetConstant() const { return m_constant; }
+    // The variable x when this is c * x + b with c = 1 or -1 (its values are x's, shifted and
+    // perhaps mirrored), with c; null otherwise.
+    IntVar* ViewOf(long long& coefficient) const;
+
+protected:
+    virtual const char* FunctionName() const { return "Linear"; }
+
+private:
+    template <typename Wide> bool PropagateBounds(bool& exactNeeded);
+    bool FilterLastTerm();
+
+    std::vector<IntVar*> m_terms;          // distinct variables
+    std::vector<long long> m_coefficients; // none 0
+    long long m_constant = 0;
+    bool m_wide = false; // sums of terms may leave the 64-bit range: compute in 128 bits
+};
+
+} // namespace GFCLib
