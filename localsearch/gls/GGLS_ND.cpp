@@ -193,6 +193,7 @@ void GGLS_ND::SweepStep() {
         (void)ImproveVariable(v);
         ++tried;
         RecordBest();
+        CountStep();
         CheckInvariants("a variable of a sweep");
     }
 }
@@ -231,14 +232,14 @@ bool GGLS_ND::ImproveVariable(IntVar* v) {
 }
 
 int GGLS_ND::EvaluateMove(IntVar* v, int k) {
-    const int cost = m_tables.CandidateCost(v, k);
-    const int current = m_tables.VariableScore(v);
+    const Score cost = m_tables.CandidateCost(v, k);
+    const Score current = m_tables.VariableScore(v);
     return cost < current ? 0 : (cost == current ? 1 : 2);
 }
 
 bool GGLS_ND::TryMove(IntVar* v, int k) {
-    const int cost = m_tables.CandidateCost(v, k);
-    const int current = m_tables.VariableScore(v);
+    const Score cost = m_tables.CandidateCost(v, k);
+    const Score current = m_tables.VariableScore(v);
     if (cost > current) {
         m_stats.IncAttempts();
         return false;
@@ -260,8 +261,11 @@ void GGLS_ND::ListStep() {
     for (;;) {
         const DownwardsList& down = m_tables.Downwards();
         const SidewaysList& side = m_tables.Sideways();
+        // The stop request is honoured at every move: a long run of improving moves must not
+        // outlast it.
+        if (Stopping()) break;
         if (sideways >= 2 || side.Empty()) {
-            if (down.Empty() || (!hasObjective && NothingViolated()) || Stopping()) break;
+            if (down.Empty() || (!hasObjective && NothingViolated())) break;
         }
         if (!down.Empty()) {
             ApplyMove(down.Element(m_csp.Random().Next() % down.Size()));
@@ -274,6 +278,7 @@ void GGLS_ND::ListStep() {
             break;
         }
         RecordBest();
+        CountStep();
         CheckInvariants("a move of a list step");
     }
 }

@@ -147,7 +147,9 @@ void GLS_NDS::MoveListDescent() {
         const DownwardsList& down = m_search.Downwards();
         const SidewaysList& side = m_search.Sideways();
         const bool sidewaysRemain = sideways < 2 && !side.Empty();
-        if (!sidewaysRemain && (down.Empty() || (!hasObjective && NothingViolated()) || Stopping())) break;
+        // The stop request is honoured at every move: a long run of moves must not outlast it.
+        if (Stopping()) break;
+        if (!sidewaysRemain && (down.Empty() || (!hasObjective && NothingViolated()))) break;
         m_stats.IncMoves();
         if (down.Empty()) {
             const Move m = side.Element(m_problem.Random().Next() % side.Size());
@@ -163,6 +165,7 @@ void GLS_NDS::MoveListDescent() {
         ConsiderStoring();
         const auto count = static_cast<std::uint32_t>(m_search.Violated().Count());
         if (count < m_stats.GetBestViolation()) m_stats.SetBestViolation(count);
+        CountStep();
         CheckInvariants("a move of the move-list descent");
     }
 }
@@ -182,6 +185,7 @@ void GLS_NDS::VariableSweep() {
         const auto hard = static_cast<std::uint32_t>(m_search.Violated().HardCount());
         if (hard < m_stats.GetBestViolation()) m_stats.SetBestViolation(hard);
         ConsiderStoring();
+        CountStep();
         CheckInvariants("a variable step");
     }
 }
@@ -204,8 +208,8 @@ bool GLS_NDS::VariableStep(IntVar* x) {
         candidates[r] = candidates.back();
         candidates.pop_back();
         ++tried;
-        const auto score = static_cast<std::uint32_t>(m_search.CandidateCost(x, k));
-        const auto current = static_cast<std::uint32_t>(m_search.VariableScore(x));
+        const Score score = m_search.CandidateCost(x, k);
+        const Score current = m_search.VariableScore(x);
         if (score > current) continue;
         if (score == current) {
             equal.push_back(k);
@@ -222,8 +226,8 @@ bool GLS_NDS::VariableStep(IntVar* x) {
 }
 
 bool GLS_NDS::TryMove(IntVar* x, int k) {
-    const auto score = static_cast<std::uint32_t>(m_search.CandidateCost(x, k));
-    if (score > static_cast<std::uint32_t>(m_search.VariableScore(x))) return false;
+    const Score score = m_search.CandidateCost(x, k);
+    if (score > m_search.VariableScore(x)) return false;
     m_search.MakeMove(x, k);
     if (NothingViolated()) m_search.AdmitViolatedUnconsidered();
     m_search.RefreshMoveLists();

@@ -44,6 +44,9 @@ class NoGood;
 
 class SearchTables {
 public:
+    // The most (variable, value) cells the tables hold: the sum of the domain sizes.
+    static constexpr std::int64_t kMaxValueCells = std::int64_t{1} << 24;
+
     virtual ~SearchTables() = default;
 
     // Builds every structure for the problem at its current assignment (value indexes set,
@@ -51,6 +54,7 @@ public:
     // marks, structure tables, features and tables computed. approximate: only constraints
     // violated now are considered; tabulateAll: every constraint is in the value table (delta
     // update), else only the small ones; keepMoveLists: the move lists are maintained.
+    // Throws ModelError when the domains together hold more than kMaxValueCells values.
     void Setup(GLSCSP& problem, bool approximate, bool tabulateAll, bool keepMoveLists);
     // Recomputes the tables, the violated list and the move lists from the current assignment
     // (after value indexes were set without propagation). Marks and penalties stay.
@@ -61,7 +65,7 @@ public:
     // The cost of giving x the value index k: its value-table entry plus the weighted costs,
     // evaluated with x at k, of its considered constraints that are not in the value table.
     // Leaves everything as it was.
-    int CandidateCost(IntVar* x, int k);
+    Score CandidateCost(IntVar* x, int k);
     // Moves x to value index k and updates every table; the variables whose table rows changed
     // are collected in the affected set. A move to the current value changes nothing.
     void MakeMove(IntVar* x, int k);
@@ -110,7 +114,7 @@ public:
     const _ConIdxInVar& Index() const { return m_index; }
     bool KeepsMoveLists() const { return m_keepMoveLists; }
     int HardWeightBase() const { return m_hardWeightBase; }
-    int VariableScore(const IntVar* x) const;
+    Score VariableScore(const IntVar* x) const;
 
 protected:
     // Passes x at value index k through the link of constraint conId (index i) and tells its

@@ -21,6 +21,8 @@ void TABU::SetParameter(int id, int value) {
         settings.tabuTenureRange = value;
         break;
     case 2:
+        // A negative fixed part would make tenures shorter than the random part alone.
+        if (value < 0) throw Platform::ParameterError("Invalid Parameter\n");
         settings.tabuTenureBase = value;
         break;
     case 3:
@@ -75,6 +77,7 @@ bool TABU::Run() {
     consider();
     for (std::uint64_t t = 1;; ++t) {
         m_stats.IncIterations();
+        CountStep();
         const bool moved = m_search.Step(t);
         m_stats.SetViolations(static_cast<std::uint32_t>(m_search.Violated().Count()));
         const bool feasible = consider();
