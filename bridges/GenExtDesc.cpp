@@ -1,5 +1,6 @@
 #include "bridges/GenExtDesc.hpp"
 
+#include "bridges/RawKindVisitor.hpp"
 #include "language/raw/RawRange.hpp"
 
 #include <climits>
@@ -17,17 +18,8 @@ using Unexpressible = GenExtDesc::Unexpressible;
     throw Unexpressible("The problem description cannot state " + what + ": " + node.ToString());
 }
 
-RPtr<RawExpr> Arg(const RPtr<RawExpr>& expr, int index) {
-    if (index >= expr->GetArgCount()) Refuse("a node with too few arguments", *expr);
-    return expr->GetArg(index);
-}
-
-void CheckArgCount(const RPtr<RawExpr>& expr, int count) {
-    if (expr->GetArgCount() != count) Refuse("a node with this number of arguments", *expr);
-}
-
 bool BothSets(const RPtr<RawExpr>& con) {
-    return con->GetArgCount() == 2 && Arg(con, 0)->IsSetValued() && Arg(con, 1)->IsSetValued();
+    return con->GetArgCount() == 2 && RawArg(con, 0)->IsSetValued() && RawArg(con, 1)->IsSetValued();
 }
 
 // Number of "<>" records of an all-different over m terms; refused beyond what a count holds.
@@ -202,12 +194,12 @@ void GenExtDesc::WriteConstraints(std::ostream& out, int& counter) {
     for (const auto& con : m_problem->GetConstraints())
         topLevel += WriteTopLevelConstraint(con, records, counter);
     for (const auto& soft : m_problem->GetSoftConstraints()) {
-        RPtr<RawExpr> weight = Arg(soft, 1);
+        RPtr<RawExpr> weight = RawArg(soft, 1);
         if (!weight->IsInt() || !weight->IsVal())
             Refuse("a soft constraint whose weight is not an integer", *soft);
         StartRecord("SOFTCON", records, counter);
         records << weight->GetInt() << '\n';
-        WriteCondition(Arg(soft, 0), records, counter, 1);
+        WriteCondition(RawArg(soft, 0), records, counter, 1);
         ++topLevel;
     }
     if (topLevel > INT_MAX) throw Unexpressible("The problem description cannot state this many constraints");
@@ -220,15 +212,15 @@ int GenExtDesc::WriteTopLevelConstraint(const RPtr<RawExpr>& con, std::ostream& 
         return 1;
     }
     // Posted as its pairs, as the local-search bridge posts it.
-    CheckArgCount(con, 1);
-    const int m = ArraySize(Arg(con, 0));
+    ConstraintTable().CheckArgCount(*con);
+    const int m = ArraySize(RawArg(con, 0));
     WriteAllDifferentPairs(con, out, counter, 0);
     return PairCount(m, *con);
 }
 
 void GenExtDesc::WriteAllDifferentPairs(const RPtr<RawExpr>& con, std::ostream& out, int& counter,
                                         int depth) {
-    RPtr<RawExpr> list = Arg(con, 0);
+    RPtr<RawExpr> list = RawArg(con, 0);
     const int m = ArraySize(list);
     for (int i = 0; i < m; ++i)
         for (int j = i + 1; j < m; ++j) {
@@ -248,8 +240,8 @@ void GenExtDesc::WriteSubsetRecord(const RPtr<RawExpr>& a, const RPtr<RawExpr>& 
 void GenExtDesc::WriteSetEquality(const RPtr<RawExpr>& con, std::ostream& out, int& counter, int depth) {
     StartRecord("AND", out, counter);
     out << "2\n";
-    WriteSubsetRecord(Arg(con, 0), Arg(con, 1), out, counter, depth + 1);
-    WriteSubsetRecord(Arg(con, 1), Arg(con, 0), out, counter, depth + 1);
+    WriteSubsetRecord(RawArg(con, 0), RawArg(con, 1), out, counter, depth + 1);
+    WriteSubsetRecord(RawArg(con, 1), RawArg(con, 0), out, counter, depth + 1);
 }
 
 void GenExtDesc::WriteCondition(const RPtr<RawExpr>& expr, std::ostream& out, int& counter, int depth) {
@@ -266,147 +258,146 @@ void GenExtDesc::WriteCondition(const RPtr<RawExpr>& expr, std::ostream& out, in
 
 void GenExtDesc::WriteConstraint(const RPtr<RawExpr>& con, std::ostream& out, int& counter, int depth) {
     CheckDepth(depth, *con);
-    const int next = depth + 1;
-    auto binary = [&](const char* keyword, int first, int second) {
-        CheckArgCount(con, 2);
-        StartRecord(keyword, out, counter);
-        WriteExpression(Arg(con, first), out, counter, next);
-        WriteExpression(Arg(con, second), out, counter, next);
-    };
-    auto pair = [&](const char* keyword) {
-        CheckArgCount(con, 2);
-        StartRecord(keyword, out, counter);
-        out << "2\n";
-        WriteCondition(Arg(con, 0), out, counter, next);
-        WriteCondition(Arg(con, 1), out, counter, next);
-    };
+    ConstraintTable().Visit(*this, con, out, counter, depth);
+}
 
-    switch (con->GetType()) {
-    case RawType::AllDifferent: {
-        CheckArgCount(con, 1);
-        StartRecord("AND", out, counter);
-        const int m = ArraySize(Arg(con, 0));
-        out << PairCount(m, *con) << '\n';
-        WriteAllDifferentPairs(con, out, counter, next);
-        return;
-    }
-    case RawType::Sequence: {
-        CheckArgCount(con, 2);
-        std::vector<int> values = IntegerValues(Arg(con, 1));
-        StartRecord("Sequence", out, counter);
-        WriteArrayExpressions(Arg(con, 0), out, counter, next);
-        WriteIntegerList(values, out);
-        return;
-    }
-    case RawType::Element: {
-        CheckArgCount(con, 3);
-        std::vector<int> values = IntegerValues(Arg(con, 1));
-        StartRecord("ELEMENT", out, counter);
-        WriteExpression(Arg(con, 0), out, counter, next);
-        WriteExpression(Arg(con, 2), out, counter, next);
-        WriteIntegerList(values, out);
-        return;
-    }
-    case RawType::Member:
-        CheckArgCount(con, 2);
-        StartRecord("MEMBER", out, counter);
-        WriteExpression(Arg(con, 0), out, counter, next);
-        WriteSetArgument(Arg(con, 1), out, counter, next);
-        return;
-    case RawType::NotMember:
-        CheckArgCount(con, 2);
-        StartRecord("NOT", out, counter);
-        StartRecord("MEMBER", out, counter);
-        WriteExpression(Arg(con, 0), out, counter, next + 1);
-        WriteSetArgument(Arg(con, 1), out, counter, next + 1);
-        return;
-    case RawType::AllDisjoint:
-        CheckArgCount(con, 1);
-        StartRecord("AllDisjoint", out, counter);
-        WriteSetCollection(Arg(con, 0), out, counter, next);
-        return;
-    case RawType::Subset:
-        CheckArgCount(con, 2);
-        WriteSubsetRecord(Arg(con, 0), Arg(con, 1), out, counter, depth);
-        return;
-    case RawType::StrictSubset:
-        // A is a subset of B and B has more members.
-        CheckArgCount(con, 2);
-        StartRecord("AND", out, counter);
-        out << "2\n";
-        WriteSubsetRecord(Arg(con, 0), Arg(con, 1), out, counter, next);
-        StartRecord(">", out, counter);
-        out << "CARD\n";
-        WriteSetArgument(Arg(con, 1), out, counter, next + 1);
-        out << "CARD\n";
-        WriteSetArgument(Arg(con, 0), out, counter, next + 1);
-        return;
-    case RawType::Equal:
-        if (BothSets(con)) {
-            WriteSetEquality(con, out, counter, depth);
-            return;
-        }
-        binary("=", 0, 1);
-        return;
-    case RawType::Greater:
-        binary(">", 0, 1);
-        return;
-    case RawType::GreaterEqual:
-        binary(">=", 0, 1);
-        return;
-    case RawType::Less:
-        binary(">", 1, 0);
-        return;
-    case RawType::LessEqual:
-        binary(">=", 1, 0);
-        return;
-    case RawType::NotEqual:
-        if (BothSets(con)) {
-            StartRecord("NOT", out, counter);
-            WriteSetEquality(con, out, counter, next);
-            return;
-        }
-        binary("<>", 0, 1);
-        return;
-    case RawType::And:
-    case RawType::Or: {
+void GenExtDesc::WriteBinary(const char* keyword, const RPtr<RawExpr>& node, int first, int second,
+                             std::ostream& out, int& counter, int depth) {
+    StartRecord(keyword, out, counter);
+    WriteExpression(RawArg(node, first), out, counter, depth + 1);
+    WriteExpression(RawArg(node, second), out, counter, depth + 1);
+}
+
+void GenExtDesc::WriteConditionPair(const char* keyword, const RPtr<RawExpr>& con, std::ostream& out,
+                                    int& counter, int depth) {
+    StartRecord(keyword, out, counter);
+    out << "2\n";
+    WriteCondition(RawArg(con, 0), out, counter, depth + 1);
+    WriteCondition(RawArg(con, 1), out, counter, depth + 1);
+}
+
+const GenExtDesc::ConstraintKinds& GenExtDesc::ConstraintTable() {
+    using Self = GenExtDesc;
+    using N = const RPtr<RawExpr>&;
+    using O = std::ostream&;
+    auto andOr = [](Self& w, N con, O out, int& counter, int depth) {
         const char* keyword = con->GetType() == RawType::And ? "AND" : "OR";
         if (con->GetArgCount() == 2) {
-            pair(keyword);
+            w.WriteConditionPair(keyword, con, out, counter, depth);
             return;
         }
         StartRecord(keyword, out, counter);
-        if (con->GetArgCount() == 1 && Arg(con, 0)->IsArray()) {
-            RPtr<RawExpr> list = Arg(con, 0);
+        if (con->GetArgCount() == 1 && RawArg(con, 0)->IsArray()) {
+            RPtr<RawExpr> list = RawArg(con, 0);
             out << list->GetSize() << '\n';
             for (int i = 0; i < list->GetSize(); ++i)
-                WriteCondition(list->GetElement(i), out, counter, next);
+                w.WriteCondition(list->GetElement(i), out, counter, depth + 1);
         } else {
             out << con->GetArgCount() << '\n';
             for (int i = 0; i < con->GetArgCount(); ++i)
-                WriteCondition(Arg(con, i), out, counter, next);
+                w.WriteCondition(RawArg(con, i), out, counter, depth + 1);
         }
         out << '\n';
-        return;
-    }
-    case RawType::Implies:
-        pair("IMPLIES");
-        return;
-    case RawType::Iff:
-        pair("IFF");
-        return;
-    case RawType::Xor:
-        pair("XOR");
-        return;
-    case RawType::Not:
-        CheckArgCount(con, 1);
-        StartRecord("NOT", out, counter);
-        WriteCondition(Arg(con, 0), out, counter, next);
-        out << '\n';
-        return;
-    default:
-        Refuse("the constraint", *con);
-    }
+    };
+    static const ConstraintKinds table(
+        "The problem description", "constraint",
+        {
+            {RawType::AllDifferent,
+             [](Self& w, N con, O out, int& counter, int depth) {
+                 StartRecord("AND", out, counter);
+                 const int m = ArraySize(RawArg(con, 0));
+                 out << PairCount(m, *con) << '\n';
+                 w.WriteAllDifferentPairs(con, out, counter, depth + 1);
+             }},
+            {RawType::Sequence,
+             [](Self& w, N con, O out, int& counter, int depth) {
+                 std::vector<int> values = IntegerValues(RawArg(con, 1));
+                 StartRecord("Sequence", out, counter);
+                 w.WriteArrayExpressions(RawArg(con, 0), out, counter, depth + 1);
+                 WriteIntegerList(values, out);
+             }},
+            {RawType::Element,
+             [](Self& w, N con, O out, int& counter, int depth) {
+                 std::vector<int> values = IntegerValues(RawArg(con, 1));
+                 StartRecord("ELEMENT", out, counter);
+                 w.WriteExpression(RawArg(con, 0), out, counter, depth + 1);
+                 w.WriteExpression(RawArg(con, 2), out, counter, depth + 1);
+                 WriteIntegerList(values, out);
+             }},
+            {RawType::Member,
+             [](Self& w, N con, O out, int& counter, int depth) {
+                 StartRecord("MEMBER", out, counter);
+                 w.WriteExpression(RawArg(con, 0), out, counter, depth + 1);
+                 w.WriteSetArgument(RawArg(con, 1), out, counter, depth + 1);
+             }},
+            {RawType::NotMember,
+             [](Self& w, N con, O out, int& counter, int depth) {
+                 StartRecord("NOT", out, counter);
+                 StartRecord("MEMBER", out, counter);
+                 w.WriteExpression(RawArg(con, 0), out, counter, depth + 2);
+                 w.WriteSetArgument(RawArg(con, 1), out, counter, depth + 2);
+             }},
+            {RawType::AllDisjoint,
+             [](Self& w, N con, O out, int& counter, int depth) {
+                 StartRecord("AllDisjoint", out, counter);
+                 w.WriteSetCollection(RawArg(con, 0), out, counter, depth + 1);
+             }},
+            {RawType::Subset,
+             [](Self& w, N con, O out, int& counter, int depth) {
+                 w.WriteSubsetRecord(RawArg(con, 0), RawArg(con, 1), out, counter, depth);
+             }},
+            {RawType::StrictSubset,
+             [](Self& w, N con, O out, int& counter, int depth) {
+                 // A is a subset of B and B has more members.
+                 StartRecord("AND", out, counter);
+                 out << "2\n";
+                 w.WriteSubsetRecord(RawArg(con, 0), RawArg(con, 1), out, counter, depth + 1);
+                 StartRecord(">", out, counter);
+                 out << "CARD\n";
+                 w.WriteSetArgument(RawArg(con, 1), out, counter, depth + 2);
+                 out << "CARD\n";
+                 w.WriteSetArgument(RawArg(con, 0), out, counter, depth + 2);
+             }},
+            {RawType::Equal,
+             [](Self& w, N con, O out, int& counter, int depth) {
+                 if (BothSets(con))
+                     w.WriteSetEquality(con, out, counter, depth);
+                 else
+                     w.WriteBinary("=", con, 0, 1, out, counter, depth);
+             }},
+            {RawType::Greater, [](Self& w, N con, O out, int& counter,
+                                  int depth) { w.WriteBinary(">", con, 0, 1, out, counter, depth); }},
+            {RawType::GreaterEqual, [](Self& w, N con, O out, int& counter,
+                                       int depth) { w.WriteBinary(">=", con, 0, 1, out, counter, depth); }},
+            {RawType::Less, [](Self& w, N con, O out, int& counter,
+                               int depth) { w.WriteBinary(">", con, 1, 0, out, counter, depth); }},
+            {RawType::LessEqual, [](Self& w, N con, O out, int& counter,
+                                    int depth) { w.WriteBinary(">=", con, 1, 0, out, counter, depth); }},
+            {RawType::NotEqual,
+             [](Self& w, N con, O out, int& counter, int depth) {
+                 if (BothSets(con)) {
+                     StartRecord("NOT", out, counter);
+                     w.WriteSetEquality(con, out, counter, depth + 1);
+                 } else {
+                     w.WriteBinary("<>", con, 0, 1, out, counter, depth);
+                 }
+             }},
+            {RawType::And, andOr},
+            {RawType::Or, andOr},
+            {RawType::Implies, [](Self& w, N con, O out, int& counter,
+                                  int depth) { w.WriteConditionPair("IMPLIES", con, out, counter, depth); }},
+            {RawType::Iff, [](Self& w, N con, O out, int& counter,
+                              int depth) { w.WriteConditionPair("IFF", con, out, counter, depth); }},
+            {RawType::Xor, [](Self& w, N con, O out, int& counter,
+                              int depth) { w.WriteConditionPair("XOR", con, out, counter, depth); }},
+            {RawType::Not,
+             [](Self& w, N con, O out, int& counter, int depth) {
+                 StartRecord("NOT", out, counter);
+                 w.WriteCondition(RawArg(con, 0), out, counter, depth + 1);
+                 out << '\n';
+             }},
+        });
+    return table;
 }
 
 // ---- expressions ----
@@ -434,123 +425,118 @@ void GenExtDesc::WriteExpression(const RPtr<RawExpr>& expr, std::ostream& out, i
         return;
     }
     CheckDepth(depth, *expr);
-    const int next = depth + 1;
-    auto binary = [&](const char* keyword) {
-        CheckArgCount(expr, 2);
-        out << keyword << '\n';
-        WriteExpression(Arg(expr, 0), out, counter, next);
-        WriteExpression(Arg(expr, 1), out, counter, next);
-    };
-    auto listAndValues = [&](const char* keyword) {
-        CheckArgCount(expr, 2);
-        std::vector<int> values = IntegerValues(Arg(expr, 1));
-        out << keyword << '\n';
-        WriteArrayExpressions(Arg(expr, 0), out, counter, next);
-        WriteIntegerList(values, out);
-    };
-    auto list = [&](const char* keyword) {
-        CheckArgCount(expr, 1);
-        out << keyword << '\n';
-        WriteArrayExpressions(Arg(expr, 0), out, counter, next);
-    };
+    ExpressionTable().Visit(*this, expr, out, counter, depth);
+}
 
-    switch (expr->GetType()) {
-    case RawType::Minimum:
-        list("Minimum");
-        return;
-    case RawType::Maximum:
-        list("Maximum");
-        return;
-    case RawType::Sum:
-        list("Sum");
-        return;
-    case RawType::Count:
-        listAndValues("Count");
-        return;
-    case RawType::ScalProd:
-        listAndValues("ScalProd");
-        return;
-    case RawType::Plus:
-        binary("+");
-        return;
-    case RawType::Times:
-        binary("*");
-        return;
-    case RawType::Divide:
-        binary("/");
-        return;
-    case RawType::Modulo:
-        binary("%");
-        return;
-    case RawType::Minus:
-        if (expr->GetArgCount() == 1) {
-            out << "-\nINTVAL\n0\n";
-            WriteExpression(Arg(expr, 0), out, counter, next);
-            return;
-        }
-        binary("-");
-        return;
-    case RawType::Abs:
-        CheckArgCount(expr, 1);
-        out << "Abs\n";
-        WriteExpression(Arg(expr, 0), out, counter, next);
-        return;
-    case RawType::Power: {
-        CheckArgCount(expr, 2);
-        RPtr<RawExpr> exponent = Arg(expr, 1);
-        if (!exponent->IsInt() || !exponent->IsVal())
-            Refuse("a power whose exponent is not a constant", *expr);
-        out << "Power\n";
-        WriteExpression(Arg(expr, 0), out, counter, next);
-        out << "INTVAL\n" << exponent->GetInt() << '\n';
-        return;
-    }
-    case RawType::Index: {
-        CheckArgCount(expr, 2);
-        std::vector<int> values = IntegerValues(Arg(expr, 1));
-        out << "Index\n";
-        WriteExpression(Arg(expr, 0), out, counter, next);
+const GenExtDesc::ExpressionKinds& GenExtDesc::ExpressionTable() {
+    using Self = GenExtDesc;
+    using N = const RPtr<RawExpr>&;
+    using O = std::ostream&;
+    // The text's keywords of these operators are the kinds' own names ("+", "Sum", ...).
+    auto binary = [](Self& w, N expr, O out, int& counter, int depth) {
+        out << RawTypeName(expr->GetType()) << '\n';
+        w.WriteExpression(RawArg(expr, 0), out, counter, depth + 1);
+        w.WriteExpression(RawArg(expr, 1), out, counter, depth + 1);
+    };
+    auto listAndValues = [](Self& w, N expr, O out, int& counter, int depth) {
+        std::vector<int> values = IntegerValues(RawArg(expr, 1));
+        out << RawTypeName(expr->GetType()) << '\n';
+        w.WriteArrayExpressions(RawArg(expr, 0), out, counter, depth + 1);
         WriteIntegerList(values, out);
-        return;
-    }
-    case RawType::Cardinality:
-        CheckArgCount(expr, 1);
-        out << "CARD\n";
-        WriteSetArgument(Arg(expr, 0), out, counter, next);
-        return;
-    case RawType::BoolVar:
-    case RawType::IntVar:
+    };
+    auto list = [](Self& w, N expr, O out, int& counter, int depth) {
+        out << RawTypeName(expr->GetType()) << '\n';
+        w.WriteArrayExpressions(RawArg(expr, 0), out, counter, depth + 1);
+    };
+    auto variable = [](Self&, N expr, O out, int&, int) {
         if (dynamic_cast<const RawVar*>(expr.Get()) == nullptr) Refuse("a variable reference", *expr);
         out << "INTVAR\n" << CheckedName(expr->GetName()) << '\n';
-        return;
-    case RawType::IntVal:
-    case RawType::BoolVal:
-        out << "INTVAL\n" << expr->GetInt() << '\n';
-        return;
-    default:
-        Refuse("the expression", *expr);
-    }
+    };
+    auto value = [](Self&, N expr, O out, int&, int) { out << "INTVAL\n" << expr->GetInt() << '\n'; };
+    static const ExpressionKinds table("The problem description", "expression",
+                                       {
+                                           {RawType::Minimum, list},
+                                           {RawType::Maximum, list},
+                                           {RawType::Sum, list},
+                                           {RawType::Count, listAndValues},
+                                           {RawType::ScalProd, listAndValues},
+                                           {RawType::Plus, binary},
+                                           {RawType::Times, binary},
+                                           {RawType::Divide, binary},
+                                           {RawType::Modulo, binary},
+                                           {RawType::Minus,
+                                            [](Self& w, N expr, O out, int& counter, int depth) {
+                                                // The negation is written as 0 minus the operand.
+                                                if (expr->GetArgCount() == 1)
+                                                    out << "-\nINTVAL\n0\n";
+                                                else
+                                                    out << "-\n";
+                                                for (int i = 0; i < expr->GetArgCount(); ++i)
+                                                    w.WriteExpression(RawArg(expr, i), out, counter,
+                                                                      depth + 1);
+                                            }},
+                                           {RawType::Abs,
+                                            [](Self& w, N expr, O out, int& counter, int depth) {
+                                                out << "Abs\n";
+                                                w.WriteExpression(RawArg(expr, 0), out, counter, depth + 1);
+                                            }},
+                                           {RawType::Power,
+                                            [](Self& w, N expr, O out, int& counter, int depth) {
+                                                RPtr<RawExpr> exponent = RawArg(expr, 1);
+                                                if (!exponent->IsInt() || !exponent->IsVal())
+                                                    Refuse("a power whose exponent is not a constant", *expr);
+                                                out << "Power\n";
+                                                w.WriteExpression(RawArg(expr, 0), out, counter, depth + 1);
+                                                out << "INTVAL\n" << exponent->GetInt() << '\n';
+                                            }},
+                                           {RawType::Index,
+                                            [](Self& w, N expr, O out, int& counter, int depth) {
+                                                std::vector<int> values = IntegerValues(RawArg(expr, 1));
+                                                out << "Index\n";
+                                                w.WriteExpression(RawArg(expr, 0), out, counter, depth + 1);
+                                                WriteIntegerList(values, out);
+                                            }},
+                                           {RawType::Cardinality,
+                                            [](Self& w, N expr, O out, int& counter, int depth) {
+                                                out << "CARD\n";
+                                                w.WriteSetArgument(RawArg(expr, 0), out, counter, depth + 1);
+                                            }},
+                                           {RawType::BoolVar, variable},
+                                           {RawType::IntVar, variable},
+                                           {RawType::IntVal, value},
+                                           {RawType::BoolVal, value},
+                                       });
+    return table;
 }
 
 void GenExtDesc::WriteSetArgument(const RPtr<RawExpr>& expr, std::ostream& out, int& counter, int depth) {
     CheckDepth(depth, *expr);
-    switch (expr->GetType()) {
-    case RawType::SetVar:
-        out << "SetVar\n" << CheckedName(expr->GetName()) << '\n';
-        return;
-    case RawType::SetVal:
-        out << "SetVal\n";
-        WriteIntegerList(IntegerValues(expr), out);
-        return;
-    case RawType::Union:
-    case RawType::Intersection:
-        CheckArgCount(expr, 1);
-        out << (expr->GetType() == RawType::Union ? "Union" : "Intersection") << '\n';
-        WriteSetCollection(Arg(expr, 0), out, counter, depth + 1);
-        return;
-    default:
-        Refuse("the set expression", *expr);
-    }
+    SetTable().Visit(*this, expr, out, counter, depth);
+}
+
+const GenExtDesc::ExpressionKinds& GenExtDesc::SetTable() {
+    using Self = GenExtDesc;
+    using N = const RPtr<RawExpr>&;
+    using O = std::ostream&;
+    auto collection = [](Self& w, N expr, O out, int& counter, int depth) {
+        out << RawTypeName(expr->GetType()) << '\n';
+        w.WriteSetCollection(RawArg(expr, 0), out, counter, depth + 1);
+    };
+    static const ExpressionKinds table("The problem description", "set expression",
+                                       {
+                                           {RawType::SetVar,
+                                            [](Self&, N expr, O out, int&, int) {
+                                                out << "SetVar\n" << CheckedName(expr->GetName()) << '\n';
+                                            }},
+                                           {RawType::SetVal,
+                                            [](Self&, N expr, O out, int&, int) {
+                                                out << "SetVal\n";
+                                                WriteIntegerList(IntegerValues(expr), out);
+                                            }},
+                                           {RawType::Union, collection},
+                                           {RawType::Intersection, collection},
+                                       });
+    return table;
 }
 
 // ---- objective ----

@@ -20,8 +20,9 @@
 // Whatever the text cannot state (string or real variables, Circuit, a node of a shape the
 // reader does not take) makes the writer throw rather than send a weaker problem.
 
+#include "bridges/RawKindVisitor.hpp"
+#include "bridges/TranslationError.hpp"
 #include "language/raw/RawCSP.hpp"
-#include "platform/FatalError.hpp"
 
 #include <iosfwd>
 #include <sstream>
@@ -30,11 +31,9 @@
 
 class GenExtDesc {
 public:
-    // The problem cannot be stated in the description text; what() says what and where.
-    class Unexpressible : public Platform::FatalError {
-    public:
-        using Platform::FatalError::FatalError;
-    };
+    // The problem cannot be stated in the description text; what() says what and where. It is
+    // the bridges' one translation error.
+    using Unexpressible = TranslationError;
 
     // Deepest nesting of records and expressions written; the reader takes the same.
     static constexpr int kMaxDepth = 500;
@@ -59,7 +58,20 @@ private:
     void WriteConstraints(std::ostream& out, int& counter);
     // Records of one hard constraint at the top level; returns how many top-level records.
     int WriteTopLevelConstraint(const RPtr<RawExpr>& con, std::ostream& out, int& counter);
+    // Writers by raw kind, each with the output, the record counter and the nesting depth.
+    using ConstraintKinds = RawKindVisitor<GenExtDesc, const RPtr<RawExpr>&, void, std::ostream&, int&, int>;
+    using ExpressionKinds = ConstraintKinds;
+    static const ConstraintKinds& ConstraintTable();
+    static const ExpressionKinds& ExpressionTable();
+    static const ExpressionKinds& SetTable();
+
     void WriteConstraint(const RPtr<RawExpr>& con, std::ostream& out, int& counter, int depth);
+    // A record of two expression operands, argument `first` then `second`.
+    void WriteBinary(const char* keyword, const RPtr<RawExpr>& node, int first, int second, std::ostream& out,
+                     int& counter, int depth);
+    // A record "2" over two conditions, arguments 0 and 1.
+    void WriteConditionPair(const char* keyword, const RPtr<RawExpr>& con, std::ostream& out, int& counter,
+                            int depth);
     void WriteCondition(const RPtr<RawExpr>& expr, std::ostream& out, int& counter, int depth);
     void WriteExpression(const RPtr<RawExpr>& expr, std::ostream& out, int& counter, int depth);
     void WriteSetArgument(const RPtr<RawExpr>& expr, std::ostream& out, int& counter, int depth);

@@ -1,5 +1,6 @@
 #include "bridges/RawEvaluator.hpp"
 
+#include "bridges/RawKindVisitor.hpp"
 #include "language/raw/RawCol.hpp"
 #include "language/raw/RawRange.hpp"
 
@@ -223,194 +224,247 @@ bool RawEvaluator::Holds(const RawExpr& constraint, const Assignment& assignment
 }
 
 bool RawEvaluator::Truth(const RawExpr& expr, const Assignment& assignment) const {
-    const RawType type = expr.GetType();
-    if (!IsConstraintCode(type) || type == RawType::Unused21) {
+    if (!IsConstraintCode(expr.GetType())) {
         // A value used as a condition (a boolean variable, a reified comparison's sum, ...).
-        if (type == RawType::SoftConstraint) Fail("a soft constraint inside a constraint");
-        const Value v = Eval(expr, assignment);
-        return AsReal(v) != 0.0;
+        if (expr.GetType() == RawType::SoftConstraint) Fail("a soft constraint inside a constraint");
+        return AsReal(Eval(expr, assignment)) != 0.0;
     }
-    auto arg = [&](int i) {
-        if (i >= expr.GetArgCount()) Fail(RawTypeName(type) + " lacks argument " + std::to_string(i));
-        return expr.GetArg(i);
-    };
-    auto value = [&](int i) { return Eval(*arg(i), assignment); };
-    // And/Or take either their arguments or one list of constraints.
-    auto operands = [&]() {
-        std::vector<RPtr<RawExpr>> result;
-        std::vector<RPtr<RawExpr>> pending;
-        for (int i = expr.GetArgCount() - 1; i >= 0; --i)
-            pending.push_back(expr.GetArg(i));
-        while (!pending.empty()) {
-            RPtr<RawExpr> next = std::move(pending.back());
-            pending.pop_back();
-            if (next->GetType() == RawType::Array) {
-                for (int i = next->GetSize() - 1; i >= 0; --i)
-                    pending.push_back(next->GetElement(i));
-            } else {
-                result.push_back(std::move(next));
-            }
-        }
-        return result;
-    };
+    return ConstraintTable().Visit(*this, expr, assignment);
+}
 
-    switch (type) {
-    case RawType::AllDifferent: {
-        const std::vector<Value> values = List(*arg(0), assignment);
-        for (std::size_t i = 0; i < values.size(); ++i)
-            for (std::size_t j = i + 1; j < values.size(); ++j)
-                if (Equal(values[i], values[j])) return false;
-        return true;
-    }
-    case RawType::Sequence: {
-        // Each value may occur at most as often as in the value list.
-        const std::vector<Value> values = List(*arg(0), assignment);
-        const std::vector<Value> allowed = List(*arg(1), assignment);
-        std::map<long long, long long> budget;
-        for (const Value& v : allowed)
-            ++budget[AsInt(v)];
-        for (const Value& v : values)
-            if (--budget[AsInt(v)] < 0) return false;
-        return true;
-    }
-    case RawType::Circuit: {
-        // Successor form: element i names the position that follows i; one cycle through all.
-        const std::vector<Value> next = List(*arg(0), assignment);
-        const long long n = static_cast<long long>(next.size());
-        std::vector<bool> seen(next.size(), false);
-        long long at = 0;
-        for (long long step = 0; step < n; ++step) {
-            if (seen[static_cast<std::size_t>(at)]) return false;
-            seen[static_cast<std::size_t>(at)] = true;
-            const long long successor = AsInt(next[static_cast<std::size_t>(at)]);
-            if (successor < 0 || successor >= n) return false;
-            at = successor;
+namespace {
+
+using Self = const RawEvaluator;
+using N = const RawExpr&;
+using A = const RawEvaluator::Assignment&;
+
+// The operands of And and Or: their arguments, with list arguments opened, in order.
+std::vector<RPtr<RawExpr>> Operands(const RawExpr& expr) {
+    std::vector<RPtr<RawExpr>> result;
+    std::vector<RPtr<RawExpr>> pending;
+    for (int i = expr.GetArgCount() - 1; i >= 0; --i)
+        pending.push_back(RawArg(expr, i));
+    while (!pending.empty()) {
+        RPtr<RawExpr> next = std::move(pending.back());
+        pending.pop_back();
+        if (next->GetType() == RawType::Array) {
+            for (int i = next->GetSize() - 1; i >= 0; --i)
+                pending.push_back(next->GetElement(i));
+        } else {
+            result.push_back(std::move(next));
         }
-        return at == 0;
     }
-    case RawType::Element: {
-        const long long index = AsInt(value(0));
-        const std::vector<Value> values = List(*arg(1), assignment);
-        const Value v = value(2);
-        if (index < 0 || index >= static_cast<long long>(values.size())) return false;
-        return Equal(values[static_cast<std::size_t>(index)], v);
-    }
-    case RawType::Member:
-    case RawType::NotMember: {
-        const long long element = AsInt(value(0));
-        const bool in = AsSet(value(1)).count(element) > 0;
-        return type == RawType::Member ? in : !in;
-    }
-    case RawType::AllDisjoint: {
-        std::set<long long> seen;
-        for (const Value& v : List(*arg(0), assignment))
-            for (long long e : AsSet(v))
-                if (!seen.insert(e).second) return false;
-        return true;
-    }
-    case RawType::Subset:
-    case RawType::StrictSubset: {
-        const Value a = value(0);
-        const Value b = value(1);
-        const auto& sa = AsSet(a);
-        const auto& sb = AsSet(b);
+    return result;
+}
+
+} // namespace
+
+const RawEvaluator::ConstraintKinds& RawEvaluator::ConstraintTable() {
+    auto member = [](Self& e, N expr, A a) {
+        const long long element = AsInt(e.Eval(*RawArg(expr, 0), a));
+        const bool in = AsSet(e.Eval(*RawArg(expr, 1), a)).count(element) > 0;
+        return expr.GetType() == RawType::Member ? in : !in;
+    };
+    auto subset = [](Self& e, N expr, A a) {
+        const Value va = e.Eval(*RawArg(expr, 0), a);
+        const Value vb = e.Eval(*RawArg(expr, 1), a);
+        const auto& sa = AsSet(va);
+        const auto& sb = AsSet(vb);
         if (!std::includes(sb.begin(), sb.end(), sa.begin(), sa.end())) return false;
-        return type == RawType::Subset || sa.size() < sb.size();
-    }
-    case RawType::Equal:
-        return Equal(value(0), value(1));
-    case RawType::NotEqual:
-        return !Equal(value(0), value(1));
-    case RawType::Greater:
-        return Less(value(1), value(0), false);
-    case RawType::GreaterEqual:
-        return Less(value(1), value(0), true);
-    case RawType::Less:
-        return Less(value(0), value(1), false);
-    case RawType::LessEqual:
-        return Less(value(0), value(1), true);
-    case RawType::And: {
-        for (const auto& operand : operands())
-            if (!Truth(*operand, assignment)) return false;
-        return true;
-    }
-    case RawType::Or: {
-        for (const auto& operand : operands())
-            if (Truth(*operand, assignment)) return true;
-        return false;
-    }
-    case RawType::Implies:
-        return !Truth(*arg(0), assignment) || Truth(*arg(1), assignment);
-    case RawType::Iff:
-        return Truth(*arg(0), assignment) == Truth(*arg(1), assignment);
-    case RawType::Xor:
-        return Truth(*arg(0), assignment) != Truth(*arg(1), assignment);
-    case RawType::Not:
-        return !Truth(*arg(0), assignment);
-    default:
-        Fail("constraint kind " + RawTypeName(type));
-    }
+        return expr.GetType() == RawType::Subset || sa.size() < sb.size();
+    };
+    static const ConstraintKinds table(
+        "The evaluator", "constraint",
+        {
+            {RawType::AllDifferent,
+             [](Self& e, N expr, A a) {
+                 const std::vector<Value> values = e.List(*RawArg(expr, 0), a);
+                 for (std::size_t i = 0; i < values.size(); ++i)
+                     for (std::size_t j = i + 1; j < values.size(); ++j)
+                         if (Equal(values[i], values[j])) return false;
+                 return true;
+             }},
+            {RawType::Sequence,
+             [](Self& e, N expr, A a) {
+                 // Each value may occur at most as often as in the value list.
+                 const std::vector<Value> values = e.List(*RawArg(expr, 0), a);
+                 const std::vector<Value> allowed = e.List(*RawArg(expr, 1), a);
+                 std::map<long long, long long> budget;
+                 for (const Value& v : allowed)
+                     ++budget[AsInt(v)];
+                 for (const Value& v : values)
+                     if (--budget[AsInt(v)] < 0) return false;
+                 return true;
+             }},
+            {RawType::Circuit,
+             [](Self& e, N expr, A a) {
+                 // Successor form: element i names the position that follows i; one cycle through all.
+                 const std::vector<Value> next = e.List(*RawArg(expr, 0), a);
+                 const long long n = static_cast<long long>(next.size());
+                 std::vector<bool> seen(next.size(), false);
+                 long long at = 0;
+                 for (long long step = 0; step < n; ++step) {
+                     if (seen[static_cast<std::size_t>(at)]) return false;
+                     seen[static_cast<std::size_t>(at)] = true;
+                     const long long successor = AsInt(next[static_cast<std::size_t>(at)]);
+                     if (successor < 0 || successor >= n) return false;
+                     at = successor;
+                 }
+                 return at == 0;
+             }},
+            {RawType::Element,
+             [](Self& e, N expr, A a) {
+                 const long long index = AsInt(e.Eval(*RawArg(expr, 0), a));
+                 const std::vector<Value> values = e.List(*RawArg(expr, 1), a);
+                 const Value v = e.Eval(*RawArg(expr, 2), a);
+                 if (index < 0 || index >= static_cast<long long>(values.size())) return false;
+                 return Equal(values[static_cast<std::size_t>(index)], v);
+             }},
+            {RawType::Member, member},
+            {RawType::NotMember, member},
+            {RawType::AllDisjoint,
+             [](Self& e, N expr, A a) {
+                 std::set<long long> seen;
+                 for (const Value& v : e.List(*RawArg(expr, 0), a))
+                     for (long long element : AsSet(v))
+                         if (!seen.insert(element).second) return false;
+                 return true;
+             }},
+            {RawType::Subset, subset},
+            {RawType::StrictSubset, subset},
+            {RawType::Equal,
+             [](Self& e, N expr, A a) {
+                 return Equal(e.Eval(*RawArg(expr, 0), a), e.Eval(*RawArg(expr, 1), a));
+             }},
+            {RawType::NotEqual,
+             [](Self& e, N expr, A a) {
+                 return !Equal(e.Eval(*RawArg(expr, 0), a), e.Eval(*RawArg(expr, 1), a));
+             }},
+            {RawType::Greater,
+             [](Self& e, N expr, A a) {
+                 const Value x = e.Eval(*RawArg(expr, 0), a);
+                 return Less(e.Eval(*RawArg(expr, 1), a), x, false);
+             }},
+            {RawType::GreaterEqual,
+             [](Self& e, N expr, A a) {
+                 const Value x = e.Eval(*RawArg(expr, 0), a);
+                 return Less(e.Eval(*RawArg(expr, 1), a), x, true);
+             }},
+            {RawType::Less,
+             [](Self& e, N expr, A a) {
+                 const Value x = e.Eval(*RawArg(expr, 0), a);
+                 return Less(x, e.Eval(*RawArg(expr, 1), a), false);
+             }},
+            {RawType::LessEqual,
+             [](Self& e, N expr, A a) {
+                 const Value x = e.Eval(*RawArg(expr, 0), a);
+                 return Less(x, e.Eval(*RawArg(expr, 1), a), true);
+             }},
+            {RawType::And,
+             [](Self& e, N expr, A a) {
+                 for (const auto& operand : Operands(expr))
+                     if (!e.Truth(*operand, a)) return false;
+                 return true;
+             }},
+            {RawType::Or,
+             [](Self& e, N expr, A a) {
+                 for (const auto& operand : Operands(expr))
+                     if (e.Truth(*operand, a)) return true;
+                 return false;
+             }},
+            {RawType::Implies,
+             [](Self& e, N expr, A a) {
+                 return !e.Truth(*RawArg(expr, 0), a) || e.Truth(*RawArg(expr, 1), a);
+             }},
+            {RawType::Iff, [](Self& e, N expr,
+                              A a) { return e.Truth(*RawArg(expr, 0), a) == e.Truth(*RawArg(expr, 1), a); }},
+            {RawType::Xor, [](Self& e, N expr,
+                              A a) { return e.Truth(*RawArg(expr, 0), a) != e.Truth(*RawArg(expr, 1), a); }},
+            {RawType::Not, [](Self& e, N expr, A a) { return !e.Truth(*RawArg(expr, 0), a); }},
+        });
+    return table;
 }
 
 Value RawEvaluator::Eval(const RawExpr& expr, const Assignment& assignment) const {
-    const RawType type = expr.GetType();
-    if (IsConstraintCode(type) && type != RawType::Unused21) return IntValue(Truth(expr, assignment) ? 1 : 0);
+    if (IsConstraintCode(expr.GetType())) return IntValue(Truth(expr, assignment) ? 1 : 0);
+    return ExpressionTable().Visit(*this, expr, assignment);
+}
 
-    auto arg = [&](int i) {
-        if (i >= expr.GetArgCount()) Fail(RawTypeName(type) + " lacks argument " + std::to_string(i));
-        return expr.GetArg(i);
-    };
-    auto value = [&](int i) { return Eval(*arg(i), assignment); };
+namespace {
 
-    switch (type) {
-    case RawType::BoolVar:
-    case RawType::IntVar:
-    case RawType::FltVar:
-    case RawType::SetVar:
-    case RawType::StrVar:
-        return Variable(expr, assignment);
-    case RawType::BoolVal:
-    case RawType::IntVal:
-    case RawType::FltVal:
-    case RawType::StrVal:
-    case RawType::SetVal:
-        return FromRaw(expr);
-    case RawType::Minimum:
-    case RawType::Maximum: {
-        const std::vector<Value> values = List(*arg(0), assignment);
-        const bool isMin = type == RawType::Minimum;
-        bool real = false;
+Value MinOrMax(const std::vector<Value>& values, bool isMin) {
+    bool real = false;
+    for (const Value& v : values)
+        real = real || v.kind == Kind::Real;
+    if (real) {
+        double best = isMin ? HUGE_VAL : -HUGE_VAL;
         for (const Value& v : values)
-            real = real || v.kind == Kind::Real;
-        if (real) {
-            double best = isMin ? HUGE_VAL : -HUGE_VAL;
-            for (const Value& v : values)
-                best = isMin ? std::min(best, AsReal(v)) : std::max(best, AsReal(v));
-            return RealValue(best);
+            best = isMin ? std::min(best, AsReal(v)) : std::max(best, AsReal(v));
+        return RealValue(best);
+    }
+    // An empty list gives the libraries' start values.
+    long long best = isMin ? INT_MAX : INT_MIN;
+    for (const Value& v : values)
+        best = isMin ? std::min(best, AsInt(v)) : std::max(best, AsInt(v));
+    return IntValue(best);
+}
+
+// a op b for + - * / % Power; reals when either is real.
+Value Arithmetic(RawType type, const Value& a, const Value& b) {
+    if (a.kind == Kind::Real || b.kind == Kind::Real) {
+        const double x = AsReal(a);
+        const double y = AsReal(b);
+        switch (type) {
+        case RawType::Plus:
+            return RealValue(x + y);
+        case RawType::Minus:
+            return RealValue(x - y);
+        case RawType::Times:
+            return RealValue(x * y);
+        case RawType::Divide:
+            if (y == 0.0) throw RawEvaluator::Undefined();
+            return RealValue(x / y);
+        case RawType::Power:
+            return RealValue(std::pow(x, y));
+        default:
+            Fail("% of reals");
         }
-        // An empty list gives the libraries' start values.
-        long long best = isMin ? INT_MAX : INT_MIN;
-        for (const Value& v : values)
-            best = isMin ? std::min(best, AsInt(v)) : std::max(best, AsInt(v));
-        return IntValue(best);
     }
-    case RawType::Cardinality:
-        return IntValue(static_cast<long long>(AsSet(value(0)).size()));
-    case RawType::Count: {
-        const std::vector<Value> values = List(*arg(0), assignment);
-        const std::vector<Value> counted = List(*arg(1), assignment);
-        long long count = 0;
-        for (const Value& v : values)
-            if (std::any_of(counted.begin(), counted.end(), [&](const Value& c) { return Equal(v, c); }))
-                ++count;
-        return IntValue(count);
+    const long long x = AsInt(a);
+    const long long y = AsInt(b);
+    switch (type) {
+    case RawType::Plus:
+        return IntValue(Add(x, y));
+    case RawType::Minus:
+        return IntValue(Sub(x, y));
+    case RawType::Times:
+        return IntValue(Mul(x, y));
+    case RawType::Divide:
+        if (y == 0) throw RawEvaluator::Undefined();
+        if (x == LLONG_MIN && y == -1) Fail("integer overflow");
+        return IntValue(x / y);
+    case RawType::Modulo:
+        if (y == 0) throw RawEvaluator::Undefined();
+        if (y == -1) return IntValue(0);
+        return IntValue(x % y);
+    default:
+        return IntValue(IntPower(x, y));
     }
-    case RawType::Sum:
-    case RawType::ScalProd: {
-        const std::vector<Value> values = List(*arg(0), assignment);
+}
+
+} // namespace
+
+const RawEvaluator::ExpressionKinds& RawEvaluator::ExpressionTable() {
+    auto variable = [](Self& e, N expr, A a) { return e.Variable(expr, a); };
+    auto constant = [](Self&, N expr, A) { return FromRaw(expr); };
+    auto minOrMax = [](Self& e, N expr, A a) {
+        return MinOrMax(e.List(*RawArg(expr, 0), a), expr.GetType() == RawType::Minimum);
+    };
+    auto sum = [](Self& e, N expr, A a) {
+        const std::vector<Value> values = e.List(*RawArg(expr, 0), a);
         std::vector<Value> coefficients;
-        if (type == RawType::ScalProd) {
-            coefficients = List(*arg(1), assignment);
+        if (expr.GetType() == RawType::ScalProd) {
+            coefficients = e.List(*RawArg(expr, 1), a);
             if (coefficients.size() < values.size()) Fail("ScalProd with fewer coefficients than terms");
         }
         bool real = false;
@@ -419,86 +473,30 @@ Value RawEvaluator::Eval(const RawExpr& expr, const Assignment& assignment) cons
         for (const Value& c : coefficients)
             real = real || c.kind == Kind::Real;
         if (real) {
-            double sum = 0.0;
+            double total = 0.0;
             for (std::size_t i = 0; i < values.size(); ++i)
-                sum += AsReal(values[i]) * (coefficients.empty() ? 1.0 : AsReal(coefficients[i]));
-            return RealValue(sum);
+                total += AsReal(values[i]) * (coefficients.empty() ? 1.0 : AsReal(coefficients[i]));
+            return RealValue(total);
         }
-        long long sum = 0;
+        long long total = 0;
         for (std::size_t i = 0; i < values.size(); ++i) {
             long long term = AsInt(values[i]);
             if (!coefficients.empty()) term = Mul(term, AsInt(coefficients[i]));
-            sum = Add(sum, term);
+            total = Add(total, term);
         }
-        return IntValue(sum);
-    }
-    case RawType::Plus:
-    case RawType::Minus:
-    case RawType::Times:
-    case RawType::Divide:
-    case RawType::Modulo:
-    case RawType::Power: {
-        if (type == RawType::Minus && expr.GetArgCount() == 1) {
-            const Value a = value(0);
-            if (a.kind == Kind::Real) return RealValue(-a.realValue);
-            return IntValue(Sub(0, AsInt(a)));
-        }
-        const Value a = value(0);
-        const Value b = value(1);
-        if (a.kind == Kind::Real || b.kind == Kind::Real) {
-            const double x = AsReal(a);
-            const double y = AsReal(b);
-            switch (type) {
-            case RawType::Plus:
-                return RealValue(x + y);
-            case RawType::Minus:
-                return RealValue(x - y);
-            case RawType::Times:
-                return RealValue(x * y);
-            case RawType::Divide:
-                if (y == 0.0) throw Undefined();
-                return RealValue(x / y);
-            case RawType::Power:
-                return RealValue(std::pow(x, y));
-            default:
-                Fail("% of reals");
-            }
-        }
-        const long long x = AsInt(a);
-        const long long y = AsInt(b);
-        switch (type) {
-        case RawType::Plus:
-            return IntValue(Add(x, y));
-        case RawType::Minus:
-            return IntValue(Sub(x, y));
-        case RawType::Times:
-            return IntValue(Mul(x, y));
-        case RawType::Divide:
-            if (y == 0) throw Undefined();
-            if (x == LLONG_MIN && y == -1) Fail("integer overflow");
-            return IntValue(x / y);
-        case RawType::Modulo:
-            if (y == 0) throw Undefined();
-            if (y == -1) return IntValue(0);
-            return IntValue(x % y);
-        default:
-            return IntValue(IntPower(x, y));
-        }
-    }
-    case RawType::Abs: {
-        const Value a = value(0);
-        if (a.kind == Kind::Real) return RealValue(std::fabs(a.realValue));
-        if (AsInt(a) == LLONG_MIN) Fail("integer overflow");
-        return IntValue(a.intValue < 0 ? -a.intValue : a.intValue);
-    }
-    case RawType::Union:
-    case RawType::Intersection: {
-        const std::vector<Value> sets = List(*arg(0), assignment);
+        return IntValue(total);
+    };
+    auto arithmetic = [](Self& e, N expr, A a) {
+        const Value x = e.Eval(*RawArg(expr, 0), a);
+        return Arithmetic(expr.GetType(), x, e.Eval(*RawArg(expr, 1), a));
+    };
+    auto setOp = [](Self& e, N expr, A a) {
+        const std::vector<Value> sets = e.List(*RawArg(expr, 0), a);
         Value result;
         result.kind = Kind::Set;
         for (std::size_t i = 0; i < sets.size(); ++i) {
             const auto& s = AsSet(sets[i]);
-            if (type == RawType::Union || i == 0) {
+            if (expr.GetType() == RawType::Union || i == 0) {
                 result.setValue.insert(s.begin(), s.end());
             } else {
                 std::set<long long> kept;
@@ -508,16 +506,72 @@ Value RawEvaluator::Eval(const RawExpr& expr, const Assignment& assignment) cons
             }
         }
         return result;
-    }
-    case RawType::Index: {
-        const long long index = AsInt(value(0));
-        const std::vector<Value> values = List(*arg(1), assignment);
-        if (index < 0 || index >= static_cast<long long>(values.size())) throw Undefined();
-        return values[static_cast<std::size_t>(index)];
-    }
-    default:
-        Fail("expression kind " + RawTypeName(type) + " in " + Text(expr));
-    }
+    };
+    static const ExpressionKinds table(
+        "The evaluator", "expression",
+        {
+            {RawType::BoolVar, variable},
+            {RawType::IntVar, variable},
+            {RawType::FltVar, variable},
+            {RawType::SetVar, variable},
+            {RawType::StrVar, variable},
+            {RawType::BoolVal, constant},
+            {RawType::IntVal, constant},
+            {RawType::FltVal, constant},
+            {RawType::StrVal, constant},
+            {RawType::SetVal, constant},
+            {RawType::Minimum, minOrMax},
+            {RawType::Maximum, minOrMax},
+            {RawType::Cardinality,
+             [](Self& e, N expr, A a) {
+                 return IntValue(static_cast<long long>(AsSet(e.Eval(*RawArg(expr, 0), a)).size()));
+             }},
+            {RawType::Count,
+             [](Self& e, N expr, A a) {
+                 const std::vector<Value> values = e.List(*RawArg(expr, 0), a);
+                 const std::vector<Value> counted = e.List(*RawArg(expr, 1), a);
+                 long long count = 0;
+                 for (const Value& v : values)
+                     if (std::any_of(counted.begin(), counted.end(),
+                                     [&](const Value& c) { return Equal(v, c); }))
+                         ++count;
+                 return IntValue(count);
+             }},
+            {RawType::Sum, sum},
+            {RawType::ScalProd, sum},
+            {RawType::Plus, arithmetic},
+            {RawType::Minus,
+             [](Self& e, N expr, A a) {
+                 if (expr.GetArgCount() == 2) {
+                     const Value x = e.Eval(*RawArg(expr, 0), a);
+                     return Arithmetic(RawType::Minus, x, e.Eval(*RawArg(expr, 1), a));
+                 }
+                 const Value x = e.Eval(*RawArg(expr, 0), a);
+                 if (x.kind == Kind::Real) return RealValue(-x.realValue);
+                 return IntValue(Sub(0, AsInt(x)));
+             }},
+            {RawType::Times, arithmetic},
+            {RawType::Divide, arithmetic},
+            {RawType::Modulo, arithmetic},
+            {RawType::Power, arithmetic},
+            {RawType::Abs,
+             [](Self& e, N expr, A a) {
+                 const Value x = e.Eval(*RawArg(expr, 0), a);
+                 if (x.kind == Kind::Real) return RealValue(std::fabs(x.realValue));
+                 if (AsInt(x) == LLONG_MIN) Fail("integer overflow");
+                 return IntValue(x.intValue < 0 ? -x.intValue : x.intValue);
+             }},
+            {RawType::Union, setOp},
+            {RawType::Intersection, setOp},
+            {RawType::Index,
+             [](Self& e, N expr, A a) {
+                 const long long index = AsInt(e.Eval(*RawArg(expr, 0), a));
+                 const std::vector<Value> values = e.List(*RawArg(expr, 1), a);
+                 if (index < 0 || index >= static_cast<long long>(values.size())) throw Undefined();
+                 return values[static_cast<std::size_t>(index)];
+             }},
+        });
+    return table;
 }
 
 RawEvaluation RawEvaluator::Evaluate(const RawSolution& solution) const {

@@ -9,6 +9,8 @@
 // Lists are indexed from 0. Reals compare with a small relative tolerance; values of different
 // kinds (a set and a number) are unequal.
 
+#include "bridges/RawKindVisitor.hpp"
+#include "bridges/TranslationError.hpp"
 #include "language/raw/RawCSP.hpp"
 #include "language/raw/RawSolution.hpp"
 
@@ -36,11 +38,9 @@ struct RawEvaluation {
 
 class RawEvaluator {
 public:
-    // A node kind or shape the evaluator does not know; what() names it.
-    class Unsupported : public std::runtime_error {
-    public:
-        using std::runtime_error::runtime_error;
-    };
+    // A node kind or shape the evaluator does not know; what() names it. It is the bridges'
+    // one translation error.
+    using Unsupported = TranslationError;
 
     // The problem is kept by reference and must outlive the evaluator.
     explicit RawEvaluator(const RawCSP& problem) : m_problem(problem) {}
@@ -72,6 +72,12 @@ public:
     };
 
 private:
+    // Evaluation by raw kind; a kind without an entry is refused with TranslationError.
+    using ConstraintKinds = RawKindVisitor<const RawEvaluator, const RawExpr&, bool, const Assignment&>;
+    using ExpressionKinds = RawKindVisitor<const RawEvaluator, const RawExpr&, Value, const Assignment&>;
+    static const ConstraintKinds& ConstraintTable();
+    static const ExpressionKinds& ExpressionTable();
+
     bool Truth(const RawExpr& expr, const Assignment& assignment) const;
     void Flatten(const RawExpr& list, const Assignment& assignment, std::vector<Value>& out) const;
     std::vector<Value> List(const RawExpr& list, const Assignment& assignment) const;

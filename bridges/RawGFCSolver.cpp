@@ -1,5 +1,6 @@
 #include "bridges/RawGFCSolver.hpp"
 
+#include "bridges/RawKindVisitor.hpp"
 #include "bridges/TranslationError.hpp"
 #include "language/Bug.hpp"
 #include "language/raw/RawBool.hpp"
@@ -10,7 +11,6 @@
 #include "language/raw/RawSet.hpp"
 #include "language/raw/RawStr.hpp"
 #include "platform/FatalError.hpp"
-#include "platform/MessageSink.hpp"
 
 #include "complete/BoolVar.hpp"
 #include "complete/CSP.hpp"
@@ -20,7 +20,7 @@
 #include "complete/GFCStats.hpp"
 #include "complete/IntDomainSpec.hpp"
 #include "complete/IntVar.hpp"
-#include "complete/ReleaseGlobals.hpp"
+#include "complete/Registry.hpp"
 #include "complete/SetDomSpec.hpp"
 #include "complete/SetVar.hpp"
 #include "complete/Value.hpp"
@@ -63,24 +63,17 @@
 #include "complete/induced/TimesOp.hpp"
 #include "complete/induced/UnionOp.hpp"
 
-#include <atomic>
+#include <memory>
 #include <ostream>
 #include <sstream>
+#include <utility>
 
 namespace {
-
-// The library's registries and id counters are process-wide: one bridge at a time.
-std::atomic<bool> g_bridgeAlive{false};
 
 constexpr const char* kSource = "RawGFCSolver";
 
 using GFCLib::CPObject;
 using GFCLib::Variable;
-
-RPtr<RawExpr> Arg(const RPtr<RawExpr>& expr, int index) {
-    if (index >= expr->GetArgCount()) throw Bug(kSource, __LINE__);
-    return expr->GetArgs()->GetElement(index);
-}
 
 std::string Name(const RawExpr& expr) {
     return expr.ToString();
@@ -115,7 +108,7 @@ RPtr<RawExpr> RawFromValue(const GFCLib::Value& value) {
 // The library's integer aggregates take set variables without complaint and then count, add or
 // compare nothing, so a set in their list would give plainly wrong solutions: it is refused.
 void RefuseSets(const RPtr<RawExpr>& expr, int listIndex) {
-    const RPtr<RawExpr> list = Arg(expr, listIndex);
+    const RPtr<RawExpr> list = RawArg(expr, listIndex);
     if (!list->IsArray()) return; // GetVariableList and GetValueList say what is wrong
     for (int i = 0; i < list->GetSize(); ++i) {
         const RPtr<RawExpr> element = list->GetElement(i);
@@ -127,15 +120,17 @@ void RefuseSets(const RPtr<RawExpr>& expr, int listIndex) {
 
 } // namespace
 
-RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params) : RawSolver(problem) {
-    if (problem == nullptr || params == nullptr) throw Platform::InternalError("RawGFCSolver: no problem");
+RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params, BridgeContext context)
+    : RawBridge(problem, std::move(context)) {
+    if (params == nullptr) throw Platform::InternalError("RawGFCSolver: no parameters");
     // Real variables and the constraints over them live in lists of their own that only linear
     // programming reads: solving without them would report assignments that ignore them.
     if (!problem->GetRealVariables().empty())
         throw TranslationError(
             "Complete search cannot handle real variables: use the linear-programming solver");
-    if (g_bridgeAlive.exchange(true))
-        throw Platform::InternalError("Only one complete-search solver can exist at a time");
+    m_registry = std::make_unique<GFCLib::Registry>();
+    // Everything the library makes while this problem is built takes its specs and ids here.
+    GFCLib::Registry::Scope scope(*m_registry);
     try {
         m_csp = std::make_unique<GFCLib::CSP>();
         AddDomains();
@@ -148,20 +143,15 @@ RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params) : RawSolver
     } catch (...) {
         m_search.reset();
         m_csp.reset();
-        GFCLib::ReleaseGlobals();
-        m_stats.reset();
-        g_bridgeAlive = false;
         throw;
     }
 }
 
 RawGFCSolver::~RawGFCSolver() {
-    // The search's records refer to the problem's variables: the search goes first.
+    // The search's records refer to the problem's variables, and the variables to the
+    // registry's specs: the search goes first, the registry last.
     m_search.reset();
     m_csp.reset();
-    GFCLib::ReleaseGlobals();
-    m_stats.reset();
-    g_bridgeAlive = false;
 }
 
 void RawGFCSolver::SetParameters(const AlgParams* params) {
@@ -173,33 +163,12 @@ void RawGFCSolver::Stop() {
     m_search->RequestStop();
 }
 
-bool RawGFCSolver::Solve() {
-    SetFinished(false);
-    SetSolved(false);
-    const bool found = NextSolution();
-    SetFinished(true);
-    SetSolved(found);
-    return found;
+void RawGFCSolver::SetStepHook(std::int64_t every, std::function<void()> hook) {
+    m_search->SetStepHook(every, std::move(hook));
 }
 
-bool RawGFCSolver::NextSolution() {
+bool RawGFCSolver::FindCandidate(RawSolution& candidate) {
     if (!m_search->FindNextSolution()) return false;
-    StoreSolution();
-    return true;
-}
-
-bool RawGFCSolver::StoppedByThrashing() const {
-    // The check raises the search's stop request, which stays set: the flag means the search
-    // ended there and will not go on.
-    return m_stats->IsThrashingDetected();
-}
-
-std::ostream& RawGFCSolver::PrintStatistics(std::ostream& out) {
-    return out << *m_stats;
-}
-
-void RawGFCSolver::StoreSolution() {
-    RawSolution& solution = m_solutions.AddSolution();
     for (Variable* var : m_csp->GetVariables()) {
         const GFCLib::Value& value = var->GetCurrentValue();
         RPtr<RawExpr> raw;
@@ -222,16 +191,19 @@ void RawGFCSolver::StoreSolution() {
         default:
             break;
         }
-        if (raw) solution.AddLabel(RawLabel(var->GetName(), raw));
+        if (raw) candidate.AddLabel(RawLabel(var->GetName(), raw));
     }
-    const RPtr<RawOpt>& objective = m_problem->GetObjective();
-    if (objective) {
-        int cost = m_search->GetObjectiveBound().GetInt();
-        if (objective->GetType() == RawType::Maximise) cost = -cost;
-        solution.SetCost(RPtr<RawExpr>(new RawInt(cost)));
-    }
-    if (m_problem->HasSoftConstraints() && m_softCost != nullptr)
-        solution.SetSoftCost(RPtr<RawExpr>(new RawInt(m_softCost->GetCurrentValue().GetInt())));
+    return true;
+}
+
+bool RawGFCSolver::StoppedByThrashing() const {
+    // The check raises the search's stop request, which stays set: the flag means the search
+    // ended there and will not go on.
+    return m_stats->IsThrashingDetected();
+}
+
+std::ostream& RawGFCSolver::PrintStatistics(std::ostream& out) {
+    return out << *m_stats;
 }
 
 // ---- domains and variables ----
@@ -239,8 +211,10 @@ void RawGFCSolver::StoreSolution() {
 void RawGFCSolver::AddDomains() {
     // A copy: temporaries made while translating append to the raw problem's list.
     const std::vector<RPtr<RawDom>> domains = m_problem->GetDomains();
-    for (const auto& domain : domains)
+    for (const auto& domain : domains) {
+        CheckStop();
         AddDomain(domain);
+    }
 }
 
 void RawGFCSolver::AddDomain(const RPtr<RawDom>& domain) {
@@ -262,12 +236,13 @@ void RawGFCSolver::AddDomain(const RPtr<RawDom>& domain) {
         GFCLib::FiniteDomainSpec::Create(name.c_str(), GetValueList(values));
         return;
     default:
-        Platform::ShowMessage("Domain type not implemented yet");
+        Platform::Report(Context().diagnostics, "Domain type not implemented yet");
     }
 }
 
 void RawGFCSolver::AddVariables() {
     for (const auto& variable : m_problem->GetVariables()) {
+        CheckStop();
         Variable* v = MakeVariable(variable);
         m_csp->AddVariable(v);
         Remember(v);
@@ -308,8 +283,10 @@ void RawGFCSolver::Post(GFCLib::Constraint* constraint) {
 }
 
 void RawGFCSolver::AddConstraints() {
-    for (const auto& constraint : m_problem->GetConstraints())
+    for (const auto& constraint : m_problem->GetConstraints()) {
+        CheckStop();
         Post(TranslateConstraint(constraint));
+    }
 }
 
 GFCLib::Constraint* RawGFCSolver::TranslateCondition(const RPtr<RawExpr>& expr) {
@@ -320,139 +297,186 @@ GFCLib::Constraint* RawGFCSolver::TranslateCondition(const RPtr<RawExpr>& expr) 
     return new GFCLib::NotEqual(term, OwnValue(GFCLib::Value(0)));
 }
 
-GFCLib::Constraint* RawGFCSolver::TranslateConstraint(const RPtr<RawExpr>& expr) {
-    const RawType type = expr->GetType();
-    // The operands of a connective: its arguments, or the elements of one list argument.
-    auto operands = [&]() {
-        std::vector<RPtr<RawExpr>> result;
-        if (expr->GetArgCount() == 1 && expr->GetArgs()->GetElement(0)->IsArray()) {
-            RPtr<RawExpr> list = Arg(expr, 0);
-            for (int i = 0; i < list->GetSize(); ++i)
-                result.push_back(list->GetElement(i));
-        } else {
-            for (int i = 0; i < expr->GetArgCount(); ++i)
-                result.push_back(Arg(expr, i));
-        }
-        return result;
-    };
-    auto terms = [&](auto make) {
-        CPObject* b = TranslateTerm(Arg(expr, 1)); // second first
-        CPObject* a = TranslateTerm(Arg(expr, 0));
-        if (a == nullptr || b == nullptr) throw TranslationError("Cannot translate " + Name(*expr));
-        return make(a, b);
-    };
-    auto logical = [&](auto make) {
-        GFCLib::Constraint* rhs = TranslateCondition(Arg(expr, 1)); // second first
-        GFCLib::Constraint* lhs = TranslateCondition(Arg(expr, 0));
-        return make(lhs, rhs);
-    };
+namespace {
 
-    switch (type) {
-    case RawType::AllDifferent: {
-        auto* c = new GFCLib::AllDifferent();
-        c->Init(GetVariableList(Arg(expr, 0)));
-        return c;
+// The operands of a connective: its arguments, or the elements of its one list argument.
+std::vector<RPtr<RawExpr>> Operands(const RPtr<RawExpr>& expr) {
+    std::vector<RPtr<RawExpr>> result;
+    if (expr->GetArgCount() == 1 && RawArg(expr, 0)->IsArray()) {
+        RPtr<RawExpr> list = RawArg(expr, 0);
+        for (int i = 0; i < list->GetSize(); ++i)
+            result.push_back(list->GetElement(i));
+    } else {
+        for (int i = 0; i < expr->GetArgCount(); ++i)
+            result.push_back(RawArg(expr, i));
     }
-    case RawType::Sequence: {
-        auto* c = new GFCLib::Sequence();
-        for (const GFCLib::Value& v : GetValueList(Arg(expr, 1)))
-            c->CountValue(v);
-        c->AddArgs(GetVariableList(Arg(expr, 0)));
-        return c;
-    }
-    case RawType::Circuit:
-        return new GFCLib::Circuit(GetVariableList(Arg(expr, 0)));
-    case RawType::Element: {
-        Variable* value = GetFiniteVar(Arg(expr, 2));
-        std::vector<GFCLib::Value> list = GetValueList(Arg(expr, 1));
-        GFCLib::IntVar* index = GetIntVar(Arg(expr, 0));
-        if (index == nullptr || value == nullptr) throw TranslationError("Cannot translate " + Name(*expr));
-        return new GFCLib::Element(index, value, list);
-    }
-    case RawType::Member:
-    case RawType::NotMember: {
-        CPObject* set = TranslateTerm(Arg(expr, 1));
-        CPObject* element = TranslateTerm(Arg(expr, 0));
-        auto* c = type == RawType::Member ? new GFCLib::MemberCon() : new GFCLib::NotMember();
-        c->Init(element, set);
-        return c;
-    }
-    case RawType::AllDisjoint: {
-        auto* c = new GFCLib::AllDisjoint();
-        std::vector<CPObject*> sets = GetVariableList(Arg(expr, 0));
-        try {
-            c->CheckSetArgs(sets);
-        } catch (...) {
-            delete c;
-            throw;
-        }
-        c->AddArgs(sets);
-        return c;
-    }
-    case RawType::Subset:
-    case RawType::StrictSubset: {
-        CPObject* b = TranslateTerm(Arg(expr, 1));
-        CPObject* a = TranslateTerm(Arg(expr, 0));
-        auto* c = type == RawType::Subset ? new GFCLib::SubsetCon() : new GFCLib::StrictSubset();
-        c->Init(a, b);
-        return c;
-    }
-    case RawType::Equal:
-        return terms([](CPObject* a, CPObject* b) { return new GFCLib::Equal(a, b); });
-    case RawType::Greater: {
-        CPObject* a = TranslateTerm(Arg(expr, 0));
-        CPObject* b = TranslateTerm(Arg(expr, 1));
-        return new GFCLib::LessThan(b, a);
-    }
-    case RawType::GreaterEqual: {
-        CPObject* a = TranslateTerm(Arg(expr, 0));
-        CPObject* b = TranslateTerm(Arg(expr, 1));
-        return new GFCLib::LessThanEq(b, a);
-    }
-    case RawType::Less:
-        return terms([](CPObject* a, CPObject* b) { return new GFCLib::LessThan(a, b); });
-    case RawType::LessEqual:
-        return terms([](CPObject* a, CPObject* b) { return new GFCLib::LessThanEq(a, b); });
-    case RawType::NotEqual:
-        return terms([](CPObject* a, CPObject* b) { return new GFCLib::NotEqual(a, b); });
-    case RawType::And:
-    case RawType::Or: {
-        std::vector<RPtr<RawExpr>> list = operands();
+    return result;
+}
+
+} // namespace
+
+std::pair<CPObject*, CPObject*> RawGFCSolver::TermPair(const RPtr<RawExpr>& expr) {
+    CPObject* b = TranslateTerm(RawArg(expr, 1)); // second first
+    CPObject* a = TranslateTerm(RawArg(expr, 0));
+    if (a == nullptr || b == nullptr) throw TranslationError("Cannot translate " + Name(*expr));
+    return {a, b};
+}
+
+std::pair<GFCLib::Constraint*, GFCLib::Constraint*> RawGFCSolver::ConditionPair(const RPtr<RawExpr>& expr) {
+    GFCLib::Constraint* rhs = TranslateCondition(RawArg(expr, 1)); // second first
+    GFCLib::Constraint* lhs = TranslateCondition(RawArg(expr, 0));
+    return {lhs, rhs};
+}
+
+GFCLib::Constraint* RawGFCSolver::TranslateConstraint(const RPtr<RawExpr>& expr) {
+    // A kind outside the table is refused: dropping it would return solutions that violate
+    // the problem.
+    return ConstraintTable().Visit(*this, expr);
+}
+
+const RawGFCSolver::ConstraintKinds& RawGFCSolver::ConstraintTable() {
+    using C = GFCLib::Constraint*;
+    using Self = RawGFCSolver;
+    using N = const RPtr<RawExpr>&;
+    auto andOr = [](Self& s, N expr) -> C {
+        const bool isAnd = expr->GetType() == RawType::And;
+        std::vector<RPtr<RawExpr>> list = Operands(expr);
         if (list.size() == 2 && expr->GetArgCount() == 2) {
-            if (type == RawType::And) return logical([](auto* l, auto* r) { return new GFCLib::And(l, r); });
-            GFCLib::Constraint* c = logical([](auto* l, auto* r) { return new GFCLib::Or(l, r); });
+            auto [lhs, rhs] = s.ConditionPair(expr);
+            if (isAnd) return new GFCLib::And(lhs, rhs);
+            C c = new GFCLib::Or(lhs, rhs);
             c->ExpandDomains(0);
             return c;
         }
-        std::vector<GFCLib::Constraint*> translated;
+        std::vector<C> translated;
         for (const auto& operand : list)
-            translated.push_back(TranslateCondition(operand));
-        if (type == RawType::And) return new GFCLib::NaryAnd(translated);
+            translated.push_back(s.TranslateCondition(operand));
+        if (isAnd) return new GFCLib::NaryAnd(translated);
         // A disjunction of a list: nested two-operand disjunctions, left to right.
         if (translated.empty()) throw TranslationError("Or over an empty list: " + Name(*expr));
-        GFCLib::Constraint* c = translated[0];
-        if (translated.size() == 1) return c;
+        C c = translated[0];
         for (std::size_t i = 1; i < translated.size(); ++i) {
             c = new GFCLib::Or(c, translated[i]);
             c->ExpandDomains(0);
         }
         return c;
-    }
-    case RawType::Implies:
-        return logical([](auto* l, auto* r) { return new GFCLib::Implies(l, r); });
-    case RawType::Iff:
-        return logical([](auto* l, auto* r) { return new GFCLib::Iff(l, r); });
-    case RawType::Xor:
-        return logical([](auto* l, auto* r) { return new GFCLib::Xor(l, r); });
-    case RawType::Not: {
-        auto* c = new GFCLib::Not();
-        c->SetConstraint(TranslateCondition(Arg(expr, 0)));
+    };
+    auto member = [](Self& s, N expr) -> C {
+        CPObject* set = s.TranslateTerm(RawArg(expr, 1));
+        CPObject* element = s.TranslateTerm(RawArg(expr, 0));
+        auto* c = expr->GetType() == RawType::Member ? new GFCLib::MemberCon() : new GFCLib::NotMember();
+        c->Init(element, set);
         return c;
-    }
-    default:
-        // Dropping it would return solutions that violate the problem.
-        throw TranslationError("Complete search cannot handle the constraint " + Name(*expr));
-    }
+    };
+    auto subset = [](Self& s, N expr) -> C {
+        CPObject* b = s.TranslateTerm(RawArg(expr, 1));
+        CPObject* a = s.TranslateTerm(RawArg(expr, 0));
+        auto* c = expr->GetType() == RawType::Subset ? new GFCLib::SubsetCon() : new GFCLib::StrictSubset();
+        c->Init(a, b);
+        return c;
+    };
+    static const ConstraintKinds table(
+        "Complete search", "constraint",
+        {
+            {RawType::AllDifferent,
+             [](Self& s, N expr) -> C {
+                 auto* c = new GFCLib::AllDifferent();
+                 c->Init(s.GetVariableList(RawArg(expr, 0)));
+                 return c;
+             }},
+            {RawType::Sequence,
+             [](Self& s, N expr) -> C {
+                 auto* c = new GFCLib::Sequence();
+                 for (const GFCLib::Value& v : s.GetValueList(RawArg(expr, 1)))
+                     c->CountValue(v);
+                 c->AddArgs(s.GetVariableList(RawArg(expr, 0)));
+                 return c;
+             }},
+            {RawType::Circuit,
+             [](Self& s, N expr) -> C { return new GFCLib::Circuit(s.GetVariableList(RawArg(expr, 0))); }},
+            {RawType::Element,
+             [](Self& s, N expr) -> C {
+                 Variable* value = s.GetFiniteVar(RawArg(expr, 2));
+                 std::vector<GFCLib::Value> list = s.GetValueList(RawArg(expr, 1));
+                 GFCLib::IntVar* index = s.GetIntVar(RawArg(expr, 0));
+                 if (index == nullptr || value == nullptr)
+                     throw TranslationError("Cannot translate " + Name(*expr));
+                 return new GFCLib::Element(index, value, list);
+             }},
+            {RawType::Member, member},
+            {RawType::NotMember, member},
+            {RawType::AllDisjoint,
+             [](Self& s, N expr) -> C {
+                 auto* c = new GFCLib::AllDisjoint();
+                 std::vector<CPObject*> sets = s.GetVariableList(RawArg(expr, 0));
+                 try {
+                     c->CheckSetArgs(sets);
+                 } catch (...) {
+                     delete c;
+                     throw;
+                 }
+                 c->AddArgs(sets);
+                 return c;
+             }},
+            {RawType::Subset, subset},
+            {RawType::StrictSubset, subset},
+            {RawType::Equal,
+             [](Self& s, N expr) -> C {
+                 auto [a, b] = s.TermPair(expr);
+                 return new GFCLib::Equal(a, b);
+             }},
+            {RawType::Greater,
+             [](Self& s, N expr) -> C {
+                 CPObject* a = s.TranslateTerm(RawArg(expr, 0));
+                 CPObject* b = s.TranslateTerm(RawArg(expr, 1));
+                 return new GFCLib::LessThan(b, a);
+             }},
+            {RawType::GreaterEqual,
+             [](Self& s, N expr) -> C {
+                 CPObject* a = s.TranslateTerm(RawArg(expr, 0));
+                 CPObject* b = s.TranslateTerm(RawArg(expr, 1));
+                 return new GFCLib::LessThanEq(b, a);
+             }},
+            {RawType::Less,
+             [](Self& s, N expr) -> C {
+                 auto [a, b] = s.TermPair(expr);
+                 return new GFCLib::LessThan(a, b);
+             }},
+            {RawType::LessEqual,
+             [](Self& s, N expr) -> C {
+                 auto [a, b] = s.TermPair(expr);
+                 return new GFCLib::LessThanEq(a, b);
+             }},
+            {RawType::NotEqual,
+             [](Self& s, N expr) -> C {
+                 auto [a, b] = s.TermPair(expr);
+                 return new GFCLib::NotEqual(a, b);
+             }},
+            {RawType::And, andOr},
+            {RawType::Or, andOr},
+            {RawType::Implies,
+             [](Self& s, N expr) -> C {
+                 auto [lhs, rhs] = s.ConditionPair(expr);
+                 return new GFCLib::Implies(lhs, rhs);
+             }},
+            {RawType::Iff,
+             [](Self& s, N expr) -> C {
+                 auto [lhs, rhs] = s.ConditionPair(expr);
+                 return new GFCLib::Iff(lhs, rhs);
+             }},
+            {RawType::Xor,
+             [](Self& s, N expr) -> C {
+                 auto [lhs, rhs] = s.ConditionPair(expr);
+                 return new GFCLib::Xor(lhs, rhs);
+             }},
+            {RawType::Not,
+             [](Self& s, N expr) -> C {
+                 auto* c = new GFCLib::Not();
+                 c->SetConstraint(s.TranslateCondition(RawArg(expr, 0)));
+                 return c;
+             }},
+        });
+    return table;
 }
 
 Variable* RawGFCSolver::Reify(const RPtr<RawExpr>& expr) {
@@ -472,9 +496,9 @@ GFCLib::IntVar* RawGFCSolver::BuildSoftCost() {
     GFCLib::Value total(0);
     for (const auto& soft : m_problem->GetSoftConstraints()) {
         RPtr<RawExpr> node = soft;
-        Variable* b = GetIntVar(Arg(node, 0));
+        Variable* b = GetIntVar(RawArg(node, 0));
         if (b == nullptr) throw TranslationError("Cannot translate the soft constraint " + Name(*soft));
-        GFCLib::Value w = ToValue(Arg(node, 1));
+        GFCLib::Value w = ToValue(RawArg(node, 1));
         booleans.push_back(b);
         weights.push_back(w);
         total = total + w;
@@ -585,6 +609,9 @@ Variable* RawGFCSolver::GetNamedVariable(const RPtr<RawExpr>& expr) {
         Remember(v);
         return v;
     }
+    // Anything else over variables that is neither a named variable nor an operator (a real
+    // variable, a list) would come back here through TranslateTerm.
+    if (expr->IsVar() && !expr->IsOp()) ExpressionTable().Refuse(*expr);
     CPObject* term = TranslateTerm(expr);
     return term != nullptr && term->IsVariable() ? static_cast<Variable*>(term) : nullptr;
 }
@@ -605,110 +632,117 @@ Variable* RawGFCSolver::ShareOrAdd(Variable* induced) {
 }
 
 Variable* RawGFCSolver::TranslateExpr(const RPtr<RawExpr>& expr) {
-    const RawType type = expr->GetType();
-    auto binary = [&](auto* op, bool checked) {
-        CPObject* b = TranslateTerm(Arg(expr, 1)); // second first
-        CPObject* a = TranslateTerm(Arg(expr, 0));
-        try {
-            if (checked)
-                op->ComputeDomainChecked(a, b);
-            else
-                op->ComputeDomain(a, b);
-        } catch (...) {
-            delete op;
-            throw;
-        }
-        return ShareOrAdd(op);
-    };
-    auto listOp = [&](auto* op) {
-        try {
-            op->Init(GetVariableList(Arg(expr, 0)));
-        } catch (...) {
-            delete op;
-            throw;
-        }
-        return ShareOrAdd(op);
-    };
+    return ExpressionTable().Visit(*this, expr);
+}
 
-    switch (type) {
-    case RawType::Minimum:
-    case RawType::Maximum:
-    case RawType::Count:
-    case RawType::Sum:
-    case RawType::ScalProd:
-        RefuseSets(expr, 0);
-        if (type == RawType::Count || type == RawType::ScalProd) RefuseSets(expr, 1);
-        break;
-    default:
-        break;
-    }
+Variable* RawGFCSolver::BinaryOp(const RPtr<RawExpr>& expr, GFCLib::IntBinOp* op, bool checked) {
+    std::unique_ptr<GFCLib::IntBinOp> owned(op);
+    CPObject* b = TranslateTerm(RawArg(expr, 1)); // second first
+    CPObject* a = TranslateTerm(RawArg(expr, 0));
+    if (checked)
+        op->ComputeDomainChecked(a, b);
+    else
+        op->ComputeDomain(a, b);
+    return ShareOrAdd(owned.release());
+}
 
-    switch (type) {
-    case RawType::Minimum:
-        return ShareOrAdd(new GFCLib::MinimumOp(GetVariableList(Arg(expr, 0))));
-    case RawType::Maximum:
-        return ShareOrAdd(new GFCLib::MaximumOp(GetVariableList(Arg(expr, 0))));
-    case RawType::Cardinality: {
-        GFCLib::SetVar* set = GetSetVar(Arg(expr, 0));
-        if (set == nullptr) throw TranslationError("# needs a set variable: " + Name(*expr));
-        auto* op = new GFCLib::CardOp();
-        op->Init(set);
-        return ShareOrAdd(op);
-    }
-    case RawType::Count: {
-        std::vector<GFCLib::Value> values = GetValueList(Arg(expr, 1));
-        return ShareOrAdd(new GFCLib::CountOp(GetVariableList(Arg(expr, 0)), values));
-    }
-    case RawType::Sum:
-        return listOp(new GFCLib::SumOp());
-    case RawType::ScalProd: {
-        std::vector<GFCLib::Value> coefficients = GetValueList(Arg(expr, 1));
-        auto* op = new GFCLib::ScalProdOp();
-        try {
-            op->Init(GetVariableList(Arg(expr, 0)), coefficients);
-        } catch (...) {
-            delete op;
-            throw;
-        }
-        return ShareOrAdd(op);
-    }
-    case RawType::Plus:
-        return binary(new GFCLib::PlusOp(), false);
-    case RawType::Minus:
-        if (expr->GetArgCount() == 1) {
-            CPObject* a = TranslateTerm(Arg(expr, 0));
-            CPObject* zero = OwnValue(GFCLib::Value(0));
-            auto* op = new GFCLib::MinusOp();
-            op->ComputeDomain(zero, a);
-            return ShareOrAdd(op);
-        }
-        return binary(new GFCLib::MinusOp(), false);
-    case RawType::Times:
-        return binary(new GFCLib::TimesOp(), false);
-    case RawType::Divide:
-        return binary(new GFCLib::DivOp(), true);
-    case RawType::Modulo:
-        return binary(new GFCLib::ModOp(), true);
-    case RawType::Power:
-        return binary(new GFCLib::PowerOp(), true);
-    case RawType::Abs: {
-        CPObject* a = TranslateTerm(Arg(expr, 0));
-        auto* op = new GFCLib::AbsOp();
-        op->ComputeDomain(a);
-        return ShareOrAdd(op);
-    }
-    case RawType::Union:
-        return listOp(new GFCLib::UnionOp());
-    case RawType::Intersection:
-        return listOp(new GFCLib::IntersectOp());
-    case RawType::Index: {
-        GFCLib::IntVar* index = GetIntVar(Arg(expr, 0));
-        if (index == nullptr) throw TranslationError("Index needs an integer position: " + Name(*expr));
-        return ShareOrAdd(new GFCLib::IndexOp(index, GetValueList(Arg(expr, 1))));
-    }
-    default:
-        throw TranslationError("Complete search cannot handle the expression " + Name(*expr));
-    }
+const RawGFCSolver::ExpressionKinds& RawGFCSolver::ExpressionTable() {
+    using V = Variable*;
+    using Self = RawGFCSolver;
+    using N = const RPtr<RawExpr>&;
+    static const ExpressionKinds table(
+        "Complete search", "expression",
+        {
+            {RawType::Minimum,
+             [](Self& s, N expr) -> V {
+                 RefuseSets(expr, 0);
+                 return s.ShareOrAdd(new GFCLib::MinimumOp(s.GetVariableList(RawArg(expr, 0))));
+             }},
+            {RawType::Maximum,
+             [](Self& s, N expr) -> V {
+                 RefuseSets(expr, 0);
+                 return s.ShareOrAdd(new GFCLib::MaximumOp(s.GetVariableList(RawArg(expr, 0))));
+             }},
+            {RawType::Cardinality,
+             [](Self& s, N expr) -> V {
+                 GFCLib::SetVar* set = s.GetSetVar(RawArg(expr, 0));
+                 if (set == nullptr) throw TranslationError("# needs a set variable: " + Name(*expr));
+                 auto* op = new GFCLib::CardOp();
+                 op->Init(set);
+                 return s.ShareOrAdd(op);
+             }},
+            {RawType::Count,
+             [](Self& s, N expr) -> V {
+                 RefuseSets(expr, 0);
+                 RefuseSets(expr, 1);
+                 std::vector<GFCLib::Value> values = s.GetValueList(RawArg(expr, 1));
+                 return s.ShareOrAdd(new GFCLib::CountOp(s.GetVariableList(RawArg(expr, 0)), values));
+             }},
+            {RawType::Sum,
+             [](Self& s, N expr) -> V {
+                 RefuseSets(expr, 0);
+                 auto op = std::make_unique<GFCLib::SumOp>();
+                 op->Init(s.GetVariableList(RawArg(expr, 0)));
+                 return s.ShareOrAdd(op.release());
+             }},
+            {RawType::ScalProd,
+             [](Self& s, N expr) -> V {
+                 RefuseSets(expr, 0);
+                 RefuseSets(expr, 1);
+                 std::vector<GFCLib::Value> coefficients = s.GetValueList(RawArg(expr, 1));
+                 if (coefficients.size() != static_cast<std::size_t>(RawArg(expr, 0)->GetSize()))
+                     throw TranslationError("ScalProd needs one coefficient per term: " + Name(*expr));
+                 auto op = std::make_unique<GFCLib::ScalProdOp>();
+                 op->Init(s.GetVariableList(RawArg(expr, 0)), coefficients);
+                 return s.ShareOrAdd(op.release());
+             }},
+            {RawType::Plus,
+             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::PlusOp(), false); }},
+            {RawType::Minus,
+             [](Self& s, N expr) -> V {
+                 if (expr->GetArgCount() == 2) return s.BinaryOp(expr, new GFCLib::MinusOp(), false);
+                 CPObject* a = s.TranslateTerm(RawArg(expr, 0));
+                 CPObject* zero = s.OwnValue(GFCLib::Value(0));
+                 auto* op = new GFCLib::MinusOp();
+                 op->ComputeDomain(zero, a);
+                 return s.ShareOrAdd(op);
+             }},
+            {RawType::Times,
+             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::TimesOp(), false); }},
+            {RawType::Divide,
+             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::DivOp(), true); }},
+            {RawType::Modulo,
+             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::ModOp(), true); }},
+            {RawType::Power,
+             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::PowerOp(), true); }},
+            {RawType::Abs,
+             [](Self& s, N expr) -> V {
+                 CPObject* a = s.TranslateTerm(RawArg(expr, 0));
+                 auto* op = new GFCLib::AbsOp();
+                 op->ComputeDomain(a);
+                 return s.ShareOrAdd(op);
+             }},
+            {RawType::Union,
+             [](Self& s, N expr) -> V {
+                 auto op = std::make_unique<GFCLib::UnionOp>();
+                 op->Init(s.GetVariableList(RawArg(expr, 0)));
+                 return s.ShareOrAdd(op.release());
+             }},
+            {RawType::Intersection,
+             [](Self& s, N expr) -> V {
+                 auto op = std::make_unique<GFCLib::IntersectOp>();
+                 op->Init(s.GetVariableList(RawArg(expr, 0)));
+                 return s.ShareOrAdd(op.release());
+             }},
+            {RawType::Index,
+             [](Self& s, N expr) -> V {
+                 GFCLib::IntVar* index = s.GetIntVar(RawArg(expr, 0));
+                 if (index == nullptr)
+                     throw TranslationError("Index needs an integer position: " + Name(*expr));
+                 return s.ShareOrAdd(new GFCLib::IndexOp(index, s.GetValueList(RawArg(expr, 1))));
+             }},
+        });
+    return table;
 }
 
 GFCLib::Value RawGFCSolver::ToValue(const RPtr<RawExpr>& expr) {
@@ -735,8 +769,10 @@ std::vector<GFCLib::Value> RawGFCSolver::GetValueList(const RPtr<RawExpr>& list)
     if (!list->IsArray() && !list->IsSet() && list->GetType() != RawType::Range)
         throw TranslationError("A list of values was expected: " + Name(*list));
     std::vector<GFCLib::Value> values;
-    for (int i = 0; i < list->GetSize(); ++i)
+    for (int i = 0; i < list->GetSize(); ++i) {
+        if (i % 4096 == 0) CheckStop();
         values.push_back(ToValue(list->GetElement(i)));
+    }
     return values;
 }
 
@@ -745,6 +781,7 @@ std::vector<CPObject*> RawGFCSolver::GetVariableList(const RPtr<RawExpr>& list) 
     // Constants stay constants: the library's list constraints and expressions take them.
     std::vector<CPObject*> terms;
     for (int i = 0; i < list->GetSize(); ++i) {
+        CheckStop();
         CPObject* term = TranslateTerm(list->GetElement(i));
         if (term == nullptr) throw TranslationError("Cannot translate " + Name(*list->GetElement(i)));
         terms.push_back(term);

@@ -1,13 +1,12 @@
 #include "bridges/RawGenericSolver.hpp"
 
+#include "bridges/RawKindVisitor.hpp"
 #include "bridges/TranslationError.hpp"
-#include "language/Bug.hpp"
 #include "language/raw/RawInt.hpp"
 #include "language/raw/RawOp.hpp"
 #include "language/raw/RawRange.hpp"
 #include "language/raw/RawSet.hpp"
 #include "platform/FatalError.hpp"
-#include "platform/MessageSink.hpp"
 
 #include "localsearch/ClassWideValues.hpp"
 #include "localsearch/Con.hpp"
@@ -70,13 +69,7 @@ namespace {
 // The model's objects and the class-wide values are process-wide: one bridge at a time.
 std::atomic<bool> g_bridgeAlive{false};
 
-constexpr const char* kSource = "RawGenericSolver";
 constexpr const char* kBoolDomain = "__BoolDomain";
-
-RPtr<RawExpr> Arg(const RPtr<RawExpr>& expr, int index) {
-    if (index >= expr->GetArgCount()) throw Bug(kSource, __LINE__);
-    return expr->GetArgs()->GetElement(index);
-}
 
 std::string Text(const RawExpr& expr) {
     return expr.ToString();
@@ -107,10 +100,10 @@ std::unique_ptr<GGLS> RawGenericSolver::CreateEngine(int solverType) {
 
 // ---- construction, solving, statistics ----
 
-RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, int solverType)
-    : RawSolver(problem) {
-    if (problem == nullptr || params == nullptr)
-        throw Platform::InternalError("RawGenericSolver: no problem");
+RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, int solverType,
+                                   BridgeContext context)
+    : RawBridge(problem, std::move(context)) {
+    if (params == nullptr) throw Platform::InternalError("RawGenericSolver: no parameters");
     if (solverType < 1 || solverType > 4) throw Platform::ParameterError("Invalid Solver Type\n");
     if (g_bridgeAlive.exchange(true))
         throw Platform::InternalError("Only one local-search solver can exist at a time");
@@ -126,10 +119,11 @@ RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, int
     }
 }
 
-RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, std::unique_ptr<GGLS> engine)
-    : RawSolver(problem), m_engine(std::move(engine)) {
-    if (problem == nullptr || params == nullptr || !m_engine)
-        throw Platform::InternalError("RawGenericSolver: no problem or engine");
+RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, std::unique_ptr<GGLS> engine,
+                                   BridgeContext context)
+    : RawBridge(problem, std::move(context)), m_engine(std::move(engine)) {
+    if (params == nullptr || !m_engine)
+        throw Platform::InternalError("RawGenericSolver: no parameters or engine");
     if (g_bridgeAlive.exchange(true))
         throw Platform::InternalError("Only one local-search solver can exist at a time");
     try {
@@ -149,17 +143,23 @@ void RawGenericSolver::Build(const AlgParams* params) {
             "Local search cannot handle real variables: use the linear-programming solver");
     try {
         SetParameters(params);
-        for (const auto& domain : m_problem->GetDomains())
+        for (const auto& domain : m_problem->GetDomains()) {
+            CheckStop();
             TranslateDomain(domain);
-        for (const auto& variable : m_problem->GetVariables())
+        }
+        for (const auto& variable : m_problem->GetVariables()) {
+            CheckStop();
             TranslateVariable(variable);
+        }
         if (m_problem->GetObjective()) TranslateObjective(m_problem->GetObjective());
         PostConstraints();
         // Integer variables join the problem after every constraint and the objective exist.
         for (IntVar* v : m_intVars)
             m_engine->GetCSP()->AddVariable(v);
-        for (const auto& soft : m_problem->GetSoftConstraints())
+        for (const auto& soft : m_problem->GetSoftConstraints()) {
+            CheckStop();
             m_engine->GetCSP()->AddSoftConstraint(TranslateSoftConstraint(soft));
+        }
     } catch (...) {
         Obj::DeleteAll();
         throw;
@@ -181,32 +181,16 @@ void RawGenericSolver::Stop() {
     m_engine->Stop();
 }
 
-bool RawGenericSolver::Solve() {
-    SetFinished(false);
-    SetSolved(false);
-    if (!m_engine->Solve()) {
-        SetFinished(true);
-        SetSolved(false);
-        return false;
-    }
-    RawSolution& solution = m_solutions.AddSolution();
+bool RawGenericSolver::FindCandidate(RawSolution& candidate) {
+    if (!m_engine->Solve()) return false;
     for (IntVar* v : m_intVars)
-        solution.AddLabel(RawLabel(v->GetName(), RPtr<RawExpr>(new RawInt(v->GetValue()))));
+        candidate.AddLabel(RawLabel(v->GetName(), RPtr<RawExpr>(new RawInt(v->GetValue()))));
     for (SetVar* s : m_setVars) {
         auto members = MakeR<RawSet>();
         for (int k = 0; k < s->NumValues(); ++k)
             if (s->IsMember(k)) members->AddElement(RPtr<RawExpr>(new RawInt(s->ValueAt(k))));
-        solution.AddLabel(RawLabel(s->GetName(), members));
+        candidate.AddLabel(RawLabel(s->GetName(), members));
     }
-    if (m_problem->GetObjective()) {
-        int cost = m_engine->GetCost();
-        if (m_problem->GetObjective()->GetType() == RawType::Maximise) cost = -cost;
-        solution.SetCost(RPtr<RawExpr>(new RawInt(cost)));
-    }
-    if (m_problem->HasSoftConstraints())
-        solution.SetSoftCost(RPtr<RawExpr>(new RawInt(m_engine->GetSoftCost())));
-    SetFinished(true);
-    SetSolved(true);
     return true;
 }
 
@@ -228,14 +212,14 @@ void RawGenericSolver::TranslateDomain(const RPtr<RawDom>& domain) {
             const auto& range = static_cast<const RawRange&>(*values);
             csp->AddIntDomain(new IntRangeDom(name.c_str(), range.GetLow(), range.GetHigh()));
         } else {
-            Platform::ShowMessage("Illegal domain type");
+            Platform::Report(Context().diagnostics, "Illegal domain type");
         }
         return;
     case RawType::SetDom:
         csp->AddSetDomain(new SetDom(name.c_str(), GetIntConstants(values)));
         return;
     default:
-        Platform::ShowMessage("No support for this domain type");
+        Platform::Report(Context().diagnostics, "No support for this domain type");
     }
 }
 
@@ -290,6 +274,7 @@ void RawGenericSolver::TranslateObjective(RPtr<RawOpt> objective) {
 void RawGenericSolver::PostConstraints() {
     GLSCSP* csp = m_engine->GetCSP();
     for (const auto& raw : m_problem->GetConstraints()) {
+        CheckStop();
         Con* c = TranslateConstraint(raw);
         if (!c->IsConjunction()) {
             c->Post();
@@ -338,209 +323,275 @@ Con* RawGenericSolver::TranslateCondition(const RPtr<RawExpr>& expr) {
 }
 
 Con* RawGenericSolver::TranslateConstraint(const RPtr<RawExpr>& expr) {
-    const RawType type = expr->GetType();
-    auto x = [&](int i) { return TranslateIntExpr(Arg(expr, i)); };
-    auto s = [&](int i) { return TranslateSetExpr(Arg(expr, i)); };
-    auto c = [&](int i) { return TranslateCondition(Arg(expr, i)); };
-    auto bothSets = [&]() { return Arg(expr, 0)->IsSetValued() && Arg(expr, 1)->IsSetValued(); };
-    auto setEquality = [&]() -> Con* {
-        SetObj* s0 = s(0);
-        SetObj* s1 = s(1);
-        return new And(new Subset(s0, s1), new Subset(s1, s0));
-    };
+    // A kind outside the table is refused: dropping it would return solutions that violate
+    // the problem.
+    return ConstraintTable().Visit(*this, expr);
+}
 
-    switch (type) {
-    case RawType::AllDifferent: {
-        const std::vector<IntObj*> v = TranslateIntExprList(Arg(expr, 0));
-        std::vector<Con*> pairs;
-        for (std::size_t i = 0; i < v.size(); ++i)
-            for (std::size_t j = i + 1; j < v.size(); ++j)
-                pairs.push_back(new NotEquals(v[i], v[j]));
-        return new And(pairs);
-    }
-    case RawType::Sequence: {
-        std::vector<IntObj*> list = TranslateIntExprList(Arg(expr, 0));
-        return new Sequence(list, GetIntConstants(Arg(expr, 1)));
-    }
-    case RawType::Element: {
-        IntObj* index = x(0);
-        std::vector<int> values = GetIntConstants(Arg(expr, 1));
-        return new Element(index, values, x(2));
-    }
-    case RawType::Member:
-    case RawType::NotMember: {
-        IntObj* element = x(0);
-        Con* member = new Member(element, s(1));
-        return type == RawType::Member ? member : new Not(member);
-    }
-    case RawType::AllDisjoint:
-        return new AllDisjoint(TranslateSetExprList(Arg(expr, 0)));
-    case RawType::Subset: {
-        SetObj* a = s(0);
-        return new Subset(a, s(1));
-    }
-    case RawType::StrictSubset: {
-        SetObj* s0 = s(0);
-        SetObj* s1 = s(1);
-        return new And(new Subset(s0, s1), new GreaterThan(new Cardinality(s1), new Cardinality(s0)));
-    }
-    case RawType::Equal:
-        if (bothSets()) return setEquality();
-        {
-            IntObj* a = x(0);
-            return new Equals(a, x(1));
-        }
-    case RawType::Greater: {
-        IntObj* a = x(0);
-        return new GreaterThan(a, x(1));
-    }
-    case RawType::GreaterEqual: {
-        IntObj* a = x(0);
-        return new GreaterThanEquals(a, x(1));
-    }
-    case RawType::Less: {
-        IntObj* a = x(0);
-        return new GreaterThan(x(1), a);
-    }
-    case RawType::LessEqual: {
-        IntObj* a = x(0);
-        return new GreaterThanEquals(x(1), a);
-    }
-    case RawType::NotEqual:
-        if (bothSets()) return new Not(setEquality());
-        {
-            IntObj* a = x(0);
-            return new NotEquals(a, x(1));
-        }
-    case RawType::And:
-    case RawType::Or: {
-        const bool listArgument = expr->GetArgCount() == 1 && Arg(expr, 0)->IsArray();
+Con* RawGenericSolver::SetEquality(const RPtr<RawExpr>& expr) {
+    SetObj* s0 = TranslateSetExpr(RawArg(expr, 0));
+    SetObj* s1 = TranslateSetExpr(RawArg(expr, 1));
+    return new And(new Subset(s0, s1), new Subset(s1, s0));
+}
+
+std::pair<IntObj*, IntObj*> RawGenericSolver::IntPair(const RPtr<RawExpr>& expr) {
+    IntObj* a = TranslateIntExpr(RawArg(expr, 0));
+    return {a, TranslateIntExpr(RawArg(expr, 1))};
+}
+
+std::pair<Con*, Con*> RawGenericSolver::ConditionPair(const RPtr<RawExpr>& expr) {
+    Con* a = TranslateCondition(RawArg(expr, 0));
+    return {a, TranslateCondition(RawArg(expr, 1))};
+}
+
+namespace {
+
+bool BothSets(const RPtr<RawExpr>& expr) {
+    return RawArg(expr, 0)->IsSetValued() && RawArg(expr, 1)->IsSetValued();
+}
+
+} // namespace
+
+const RawGenericSolver::ConstraintKinds& RawGenericSolver::ConstraintTable() {
+    using Self = RawGenericSolver;
+    using N = const RPtr<RawExpr>&;
+    auto member = [](Self& s, N expr) -> Con* {
+        IntObj* element = s.TranslateIntExpr(RawArg(expr, 0));
+        Con* m = new Member(element, s.TranslateSetExpr(RawArg(expr, 1)));
+        return expr->GetType() == RawType::Member ? m : new Not(m);
+    };
+    auto andOr = [](Self& s, N expr) -> Con* {
+        const bool isAnd = expr->GetType() == RawType::And;
         if (expr->GetArgCount() == 2) {
-            Con* a = c(0);
-            Con* b = c(1);
-            if (type == RawType::And) return new And(a, b);
+            auto [a, b] = s.ConditionPair(expr);
+            if (isAnd) return new And(a, b);
             return new Or(a, b);
         }
         std::vector<Con*> operands;
-        if (listArgument) {
-            RPtr<RawExpr> list = Arg(expr, 0);
+        if (expr->GetArgCount() == 1 && RawArg(expr, 0)->IsArray()) {
+            RPtr<RawExpr> list = RawArg(expr, 0);
             for (int i = 0; i < list->GetSize(); ++i)
-                operands.push_back(TranslateCondition(list->GetElement(i)));
+                operands.push_back(s.TranslateCondition(list->GetElement(i)));
         } else {
-            operands = TranslateConstraintList(expr);
+            for (int i = 0; i < expr->GetArgCount(); ++i)
+                operands.push_back(s.TranslateCondition(RawArg(expr, i)));
         }
-        if (type == RawType::And) return new And(operands);
+        if (isAnd) return new And(operands);
         return new Or(operands);
-    }
-    case RawType::Implies: {
-        Con* a = c(0);
-        return new Implies(a, c(1));
-    }
-    case RawType::Iff: {
-        Con* a = c(0);
-        return new Iff(a, c(1));
-    }
-    case RawType::Xor: {
-        Con* a = c(0);
-        return new Xor(a, c(1));
-    }
-    case RawType::Not:
-        return new Not(c(0));
-    default:
-        // Dropping it would return solutions that violate the problem.
-        throw TranslationError("Local search cannot handle the constraint " + Text(*expr));
-    }
+    };
+    static const ConstraintKinds table(
+        "Local search", "constraint",
+        {
+            {RawType::AllDifferent,
+             [](Self& s, N expr) -> Con* {
+                 const std::vector<IntObj*> v = s.TranslateIntExprList(RawArg(expr, 0));
+                 std::vector<Con*> pairs;
+                 for (std::size_t i = 0; i < v.size(); ++i) {
+                     s.CheckStop();
+                     for (std::size_t j = i + 1; j < v.size(); ++j)
+                         pairs.push_back(new NotEquals(v[i], v[j]));
+                 }
+                 return new And(pairs);
+             }},
+            {RawType::Sequence,
+             [](Self& s, N expr) -> Con* {
+                 std::vector<IntObj*> list = s.TranslateIntExprList(RawArg(expr, 0));
+                 return new Sequence(list, s.GetIntConstants(RawArg(expr, 1)));
+             }},
+            {RawType::Element,
+             [](Self& s, N expr) -> Con* {
+                 IntObj* index = s.TranslateIntExpr(RawArg(expr, 0));
+                 std::vector<int> values = s.GetIntConstants(RawArg(expr, 1));
+                 return new Element(index, values, s.TranslateIntExpr(RawArg(expr, 2)));
+             }},
+            {RawType::Member, member},
+            {RawType::NotMember, member},
+            {RawType::AllDisjoint,
+             [](Self& s, N expr) -> Con* {
+                 return new AllDisjoint(s.TranslateSetExprList(RawArg(expr, 0)));
+             }},
+            {RawType::Subset,
+             [](Self& s, N expr) -> Con* {
+                 SetObj* a = s.TranslateSetExpr(RawArg(expr, 0));
+                 return new Subset(a, s.TranslateSetExpr(RawArg(expr, 1)));
+             }},
+            {RawType::StrictSubset,
+             [](Self& s, N expr) -> Con* {
+                 SetObj* s0 = s.TranslateSetExpr(RawArg(expr, 0));
+                 SetObj* s1 = s.TranslateSetExpr(RawArg(expr, 1));
+                 return new And(new Subset(s0, s1),
+                                new GreaterThan(new Cardinality(s1), new Cardinality(s0)));
+             }},
+            {RawType::Equal,
+             [](Self& s, N expr) -> Con* {
+                 if (BothSets(expr)) return s.SetEquality(expr);
+                 auto [a, b] = s.IntPair(expr);
+                 return new Equals(a, b);
+             }},
+            {RawType::Greater,
+             [](Self& s, N expr) -> Con* {
+                 auto [a, b] = s.IntPair(expr);
+                 return new GreaterThan(a, b);
+             }},
+            {RawType::GreaterEqual,
+             [](Self& s, N expr) -> Con* {
+                 auto [a, b] = s.IntPair(expr);
+                 return new GreaterThanEquals(a, b);
+             }},
+            {RawType::Less,
+             [](Self& s, N expr) -> Con* {
+                 auto [a, b] = s.IntPair(expr);
+                 return new GreaterThan(b, a);
+             }},
+            {RawType::LessEqual,
+             [](Self& s, N expr) -> Con* {
+                 auto [a, b] = s.IntPair(expr);
+                 return new GreaterThanEquals(b, a);
+             }},
+            {RawType::NotEqual,
+             [](Self& s, N expr) -> Con* {
+                 if (BothSets(expr)) return new Not(s.SetEquality(expr));
+                 auto [a, b] = s.IntPair(expr);
+                 return new NotEquals(a, b);
+             }},
+            {RawType::And, andOr},
+            {RawType::Or, andOr},
+            {RawType::Implies,
+             [](Self& s, N expr) -> Con* {
+                 auto [a, b] = s.ConditionPair(expr);
+                 return new Implies(a, b);
+             }},
+            {RawType::Iff,
+             [](Self& s, N expr) -> Con* {
+                 auto [a, b] = s.ConditionPair(expr);
+                 return new Iff(a, b);
+             }},
+            {RawType::Xor,
+             [](Self& s, N expr) -> Con* {
+                 auto [a, b] = s.ConditionPair(expr);
+                 return new Xor(a, b);
+             }},
+            {RawType::Not,
+             [](Self& s, N expr) -> Con* { return new Not(s.TranslateCondition(RawArg(expr, 0))); }},
+        });
+    return table;
 }
 
 IntObj* RawGenericSolver::TranslateIntExpr(const RPtr<RawExpr>& expr) {
     if (expr->IsCon()) return TranslateConstraint(expr);
-    auto x = [&](int i) { return TranslateIntExpr(Arg(expr, i)); };
-    switch (expr->GetType()) {
-    case RawType::Minimum:
-        return new Minimum(TranslateIntExprList(Arg(expr, 0)));
-    case RawType::Maximum:
-        return new Maximum(TranslateIntExprList(Arg(expr, 0)));
-    case RawType::Cardinality:
-        return new Cardinality(TranslateSetExpr(Arg(expr, 0)));
-    case RawType::Count: {
-        std::vector<IntObj*> list = TranslateIntExprList(Arg(expr, 0));
-        return new CountOp(list, GetIntConstants(Arg(expr, 1)));
-    }
-    case RawType::Sum:
-        return new Sum(TranslateIntExprList(Arg(expr, 0)));
-    case RawType::ScalProd: {
-        std::vector<IntObj*> list = TranslateIntExprList(Arg(expr, 0));
-        return new ScalProd(list, GetIntConstants(Arg(expr, 1)));
-    }
-    case RawType::Plus: {
-        IntObj* a = x(0);
-        return new PlusOp(a, x(1));
-    }
-    case RawType::Minus: {
-        if (expr->GetArgCount() == 1) {
-            IntObj* zero = TranslateIntExpr(RPtr<RawExpr>(new RawInt(0)));
-            return new MinusOp(zero, x(0));
-        }
-        IntObj* a = x(0);
-        return new MinusOp(a, x(1));
-    }
-    case RawType::Times: {
-        IntObj* a = x(0);
-        return new TimesOp(a, x(1));
-    }
-    case RawType::Divide: {
-        IntObj* a = x(0);
-        return new DivOp(a, x(1));
-    }
-    case RawType::Modulo: {
-        IntObj* a = x(0);
-        return new ModOp(a, x(1));
-    }
-    case RawType::Abs:
-        return new AbsOp(x(0));
-    case RawType::Power: {
-        IntObj* base = x(0);
-        return new Power(base, new IntVal(Arg(expr, 1)->GetInt()));
-    }
-    case RawType::Index: {
-        IntObj* index = x(0);
-        return new IndexOp(index, GetIntConstants(Arg(expr, 1)));
-    }
-    case RawType::BoolVar:
-    case RawType::IntVar:
-        return FindIntVar(expr->GetName());
-    case RawType::IntVal:
-    case RawType::BoolVal:
-        return new IntVal(expr->GetInt());
-    default:
-        throw TranslationError("Local search cannot handle the expression " + Text(*expr));
-    }
+    return IntExpressionTable().Visit(*this, expr);
+}
+
+const RawGenericSolver::IntExpressionKinds& RawGenericSolver::IntExpressionTable() {
+    using Self = RawGenericSolver;
+    using N = const RPtr<RawExpr>&;
+    auto variable = [](Self& s, N expr) -> IntObj* { return s.FindIntVar(expr->GetName()); };
+    auto value = [](Self&, N expr) -> IntObj* { return new IntVal(expr->GetInt()); };
+    static const IntExpressionKinds table(
+        "Local search", "expression",
+        {
+            {RawType::Minimum,
+             [](Self& s, N expr) -> IntObj* { return new Minimum(s.TranslateIntExprList(RawArg(expr, 0))); }},
+            {RawType::Maximum,
+             [](Self& s, N expr) -> IntObj* { return new Maximum(s.TranslateIntExprList(RawArg(expr, 0))); }},
+            {RawType::Cardinality,
+             [](Self& s, N expr) -> IntObj* { return new Cardinality(s.TranslateSetExpr(RawArg(expr, 0))); }},
+            {RawType::Count,
+             [](Self& s, N expr) -> IntObj* {
+                 std::vector<IntObj*> list = s.TranslateIntExprList(RawArg(expr, 0));
+                 return new CountOp(list, s.GetIntConstants(RawArg(expr, 1)));
+             }},
+            {RawType::Sum,
+             [](Self& s, N expr) -> IntObj* { return new Sum(s.TranslateIntExprList(RawArg(expr, 0))); }},
+            {RawType::ScalProd,
+             [](Self& s, N expr) -> IntObj* {
+                 std::vector<IntObj*> list = s.TranslateIntExprList(RawArg(expr, 0));
+                 return new ScalProd(list, s.GetIntConstants(RawArg(expr, 1)));
+             }},
+            {RawType::Plus,
+             [](Self& s, N expr) -> IntObj* {
+                 auto [a, b] = s.IntPair(expr);
+                 return new PlusOp(a, b);
+             }},
+            {RawType::Minus,
+             [](Self& s, N expr) -> IntObj* {
+                 if (expr->GetArgCount() == 1) {
+                     IntObj* zero = new IntVal(0);
+                     return new MinusOp(zero, s.TranslateIntExpr(RawArg(expr, 0)));
+                 }
+                 auto [a, b] = s.IntPair(expr);
+                 return new MinusOp(a, b);
+             }},
+            {RawType::Times,
+             [](Self& s, N expr) -> IntObj* {
+                 auto [a, b] = s.IntPair(expr);
+                 return new TimesOp(a, b);
+             }},
+            {RawType::Divide,
+             [](Self& s, N expr) -> IntObj* {
+                 auto [a, b] = s.IntPair(expr);
+                 return new DivOp(a, b);
+             }},
+            {RawType::Modulo,
+             [](Self& s, N expr) -> IntObj* {
+                 auto [a, b] = s.IntPair(expr);
+                 return new ModOp(a, b);
+             }},
+            {RawType::Abs,
+             [](Self& s, N expr) -> IntObj* { return new AbsOp(s.TranslateIntExpr(RawArg(expr, 0))); }},
+            {RawType::Power,
+             [](Self& s, N expr) -> IntObj* {
+                 IntObj* base = s.TranslateIntExpr(RawArg(expr, 0));
+                 return new Power(base, new IntVal(RawArg(expr, 1)->GetInt()));
+             }},
+            {RawType::Index,
+             [](Self& s, N expr) -> IntObj* {
+                 IntObj* index = s.TranslateIntExpr(RawArg(expr, 0));
+                 return new IndexOp(index, s.GetIntConstants(RawArg(expr, 1)));
+             }},
+            {RawType::BoolVar, variable},
+            {RawType::IntVar, variable},
+            {RawType::IntVal, value},
+            {RawType::BoolVal, value},
+        });
+    return table;
 }
 
 SetObj* RawGenericSolver::TranslateSetExpr(const RPtr<RawExpr>& expr) {
-    switch (expr->GetType()) {
-    case RawType::Union:
-        return new Union(TranslateSetExprList(Arg(expr, 0)));
-    case RawType::Intersection:
-        return new Intersection(TranslateSetExprList(Arg(expr, 0)));
-    case RawType::SetVar: {
-        const std::string name = expr->GetName();
-        for (SetVar* s : m_setVars)
-            if (name == s->GetName()) return s;
-        throw TranslationError("Local search has no set variable " + name);
-    }
-    case RawType::SetVal:
-        return new SetVal(GetIntConstants(expr));
-    default:
-        throw TranslationError("Local search cannot handle the set expression " + Text(*expr));
-    }
+    return SetExpressionTable().Visit(*this, expr);
+}
+
+const RawGenericSolver::SetExpressionKinds& RawGenericSolver::SetExpressionTable() {
+    using Self = RawGenericSolver;
+    using N = const RPtr<RawExpr>&;
+    static const SetExpressionKinds table(
+        "Local search", "set expression",
+        {
+            {RawType::Union,
+             [](Self& s, N expr) -> SetObj* { return new Union(s.TranslateSetExprList(RawArg(expr, 0))); }},
+            {RawType::Intersection,
+             [](Self& s, N expr) -> SetObj* {
+                 return new Intersection(s.TranslateSetExprList(RawArg(expr, 0)));
+             }},
+            {RawType::SetVar,
+             [](Self& s, N expr) -> SetObj* {
+                 const std::string name = expr->GetName();
+                 for (SetVar* v : s.m_setVars)
+                     if (name == v->GetName()) return v;
+                 throw TranslationError("Local search has no set variable " + name);
+             }},
+            {RawType::SetVal, [](Self& s, N expr) -> SetObj* { return new SetVal(s.GetIntConstants(expr)); }},
+        });
+    return table;
 }
 
 std::vector<IntObj*> RawGenericSolver::TranslateIntExprList(const RPtr<RawExpr>& list) {
     if (!list->IsArray()) throw TranslationError("A list was expected: " + Text(*list));
     std::vector<IntObj*> result;
-    for (int i = 0; i < list->GetSize(); ++i)
+    for (int i = 0; i < list->GetSize(); ++i) {
+        CheckStop();
         result.push_back(TranslateIntExpr(list->GetElement(i)));
+    }
     return result;
 }
 
@@ -561,13 +612,6 @@ std::vector<SetObj*> RawGenericSolver::TranslateSetExprList(const RPtr<RawExpr>&
     std::vector<SetObj*> result;
     for (int i = 0; i < list->GetSize(); ++i)
         result.push_back(TranslateSetExpr(list->GetElement(i)));
-    return result;
-}
-
-std::vector<Con*> RawGenericSolver::TranslateConstraintList(const RPtr<RawExpr>& expr) {
-    std::vector<Con*> result;
-    for (int i = 0; i < expr->GetArgCount(); ++i)
-        result.push_back(TranslateCondition(Arg(expr, i)));
     return result;
 }
 

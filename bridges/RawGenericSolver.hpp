@@ -6,12 +6,21 @@
 // Solver types: 1 guided local search, 2 genetic algorithm, 3 tabu search, 4 the graph-based
 // guided local search. The model's objects live in the library's process-wide registry, which
 // the destructor empties: one bridge at a time.
+//
+// Names: the local search library's Member, Subset, Equals, NotEquals, Cardinality,
+// Intersection and its expressions Sum, Minimum, Maximum, ScalProd, Power are the complete
+// search library's MemberCon, SubsetCon, Equal, NotEqual, CardOp, IntersectOp and SumOp,
+// MinimumOp, MaximumOp, ScalProdOp, PowerOp; it states < and <= as GreaterThan and
+// GreaterThanEquals with the operands exchanged, where the other has LessThan and LessThanEq.
 
 #include "bridges/AlgParams.hpp"
-#include "language/raw/RawSolver.hpp"
+#include "bridges/BridgeContext.hpp"
+#include "bridges/RawBridge.hpp"
+#include "bridges/RawKindVisitor.hpp"
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace GLSLib {
@@ -23,23 +32,23 @@ class SetObj;
 class SetVar;
 } // namespace GLSLib
 
-class RawGenericSolver : public RawSolver {
+class RawGenericSolver : public RawBridge {
 public:
     // Builds the engine of `solverType`, passes it parameters 1 to 14 and translates the whole
     // problem. Throws Platform::ParameterError ("Invalid Solver Type\n") for a type outside 1..4,
     // TranslationError when the problem uses what the library cannot express, Bug for malformed
-    // raw nodes, and what the engine's SetParameter throws.
-    RawGenericSolver(RawCSP* problem, const AlgParams* params, int solverType);
+    // raw nodes, and what the engine's SetParameter throws. Notices (a domain kind it skips) go
+    // to `context`'s diagnostics.
+    RawGenericSolver(RawCSP* problem, const AlgParams* params, int solverType, BridgeContext context = {});
     // The same over an engine made by the caller (any GGLS), which the bridge then owns.
-    RawGenericSolver(RawCSP* problem, const AlgParams* params, std::unique_ptr<GLSLib::GGLS> engine);
+    RawGenericSolver(RawCSP* problem, const AlgParams* params, std::unique_ptr<GLSLib::GGLS> engine,
+                     BridgeContext context = {});
     ~RawGenericSolver() override;
 
     // True when the last Solve appended a solution.
     bool IsSolved() const override { return RawSolver::IsSolved(); }
     // Forwards a stop request to the engine; callable from another thread.
     void Stop() override;
-    // One engine run; appends its solution when it has one.
-    bool Solve() override;
     // The engine's statistics report.
     std::ostream& PrintStatistics(std::ostream& out) override;
     // Passes parameters 1 to 14 of `params` to the engine again.
@@ -54,6 +63,11 @@ public:
     const std::vector<GLSLib::SetVar*>& GetSetVariables() const { return m_setVars; }
 
 private:
+    // One engine run: the assignment it ends on, when it ends on a solution.
+    [[nodiscard]] bool FindCandidate(RawSolution& candidate) override;
+    // Each run is a search of its own: one that ends on a dropped assignment found nothing.
+    bool ContinuesAfterRejection() const override { return false; }
+
     static std::unique_ptr<GLSLib::GGLS> CreateEngine(int solverType);
     void Build(const AlgParams* params);
 
@@ -63,14 +77,26 @@ private:
     void PostConstraints();
     GLSLib::Con* TranslateSoftConstraint(const RPtr<RawSoftCon>& soft);
 
+    // Translation tables by raw kind: a kind without an entry is refused with TranslationError.
+    using ConstraintKinds = RawKindVisitor<RawGenericSolver, const RPtr<RawExpr>&, GLSLib::Con*>;
+    using IntExpressionKinds = RawKindVisitor<RawGenericSolver, const RPtr<RawExpr>&, GLSLib::IntObj*>;
+    using SetExpressionKinds = RawKindVisitor<RawGenericSolver, const RPtr<RawExpr>&, GLSLib::SetObj*>;
+    static const ConstraintKinds& ConstraintTable();
+    static const IntExpressionKinds& IntExpressionTable();
+    static const SetExpressionKinds& SetExpressionTable();
+
     GLSLib::Con* TranslateConstraint(const RPtr<RawExpr>& expr);
+    // Both arguments as integer expressions, or both as conditions; the first goes first.
+    std::pair<GLSLib::IntObj*, GLSLib::IntObj*> IntPair(const RPtr<RawExpr>& expr);
+    std::pair<GLSLib::Con*, GLSLib::Con*> ConditionPair(const RPtr<RawExpr>& expr);
+    // Two sets equal: each a subset of the other.
+    GLSLib::Con* SetEquality(const RPtr<RawExpr>& expr);
     GLSLib::Con* TranslateCondition(const RPtr<RawExpr>& expr);
     GLSLib::IntObj* TranslateIntExpr(const RPtr<RawExpr>& expr);
     GLSLib::SetObj* TranslateSetExpr(const RPtr<RawExpr>& expr);
     std::vector<GLSLib::IntObj*> TranslateIntExprList(const RPtr<RawExpr>& list);
     std::vector<int> GetIntConstants(const RPtr<RawExpr>& list);
     std::vector<GLSLib::SetObj*> TranslateSetExprList(const RPtr<RawExpr>& list);
-    std::vector<GLSLib::Con*> TranslateConstraintList(const RPtr<RawExpr>& expr);
     GLSLib::IntVar* FindIntVar(const std::string& name);
 
     std::unique_ptr<GLSLib::GGLS> m_engine;

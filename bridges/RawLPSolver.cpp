@@ -35,6 +35,7 @@ RawLPSolver::RawLPSolver(RawCSP* problem) : RawSolver(problem) {
     m_variableCount = static_cast<int>(variables.size());
     for (int i = 0; i < m_variableCount; ++i)
         m_position.emplace(variables[static_cast<std::size_t>(i)]->GetId(), i);
+    if (m_variableCount == 0) refuse("the problem has no real variables");
     if (!problem->GetConstraints().empty()) refuse("constraints posted before the real variables");
     if (problem->HasSoftConstraints()) refuse("soft constraints cannot be solved by the linear solver");
     AddConstraintRows();
@@ -79,7 +80,14 @@ std::unique_ptr<LPLib::LPConstraint> RawLPSolver::BuildRow(const RPtr<RawExpr>& 
     form.addScaled(formOf(constraint->GetArg(1)), -1.0);
     const double rightHandSide = -form.constant + 0.0;
     if (!std::isfinite(rightHandSide)) refuse("a number out of range in " + constraint->ToString());
-    return std::make_unique<LPLib::LPConstraint>(coefficientsOf(form, *constraint), sense, rightHandSide);
+    std::vector<LPLib::LPConstraint::Term> terms;
+    terms.reserve(form.terms.size());
+    for (const auto& [index, coefficient] : form.terms)
+        terms.push_back({index, coefficient});
+    auto row = std::make_unique<LPLib::LPConstraint>(m_variableCount, std::move(terms), sense, rightHandSide);
+    for (const LPLib::LPConstraint::Term& term : row->terms())
+        if (!std::isfinite(term.coefficient)) refuse("a number out of range in " + constraint->ToString());
+    return row;
 }
 
 RawLPSolver::LinearForm RawLPSolver::formOf(const RPtr<RawExpr>& node) const {

@@ -17,14 +17,14 @@ class Variable;
 
 class Constraint : public CPObject {
 public:
-    // Takes the next id of the library-wide constraint counter.
+    // Takes the next constraint id of the current registry.
     Constraint();
     explicit Constraint(const std::vector<CPObject*>& args);
     ~Constraint() override = default;
     Constraint(const Constraint&) = delete;
     Constraint& operator=(const Constraint&) = delete;
 
-    // Sets the constraint counter to 0.
+    // Sets the current registry's constraint id counter to 0.
     static void ResetIdCounter();
     int GetId() const { return m_id; }
 
@@ -48,7 +48,7 @@ public:
     // Preparation before search: a constraint over constants only must hold; a constraint over
     // one variable filters that variable exactly once and detaches; otherwise a constraint with
     // one unbound variable filters it. False when the problem is infeasible.
-    virtual bool Preprocess();
+    [[nodiscard]] virtual bool Preprocess();
     // Registers with (or removes from) the constraint list of every entry of m_vars.
     virtual void Attach();
     virtual void Detach();
@@ -99,8 +99,16 @@ public:
     int CountUnbound(int from) const;
     // Blames the failure of the variable with this id on what forward-checked the others.
     void RecordConflict(int id);
-    // Records that the variable with this id was forward-checked against the others.
+    // Records that the variable with this id was forward-checked against the others (enters it
+    // into their past sets, or, when the constraint keeps its past, here).
     void RecordPast(int id);
+    // Takes back RecordPast(id) (the search does this when it undoes that variable's labelling).
+    void ErasePast(int id);
+    // True when the constraint has so many variables that it keeps the ids recorded against
+    // them itself, in recording order, instead of entering them into each one's past set.
+    bool KeepsPast() const { return m_vars.size() > kKeptPastArity; }
+    const std::vector<int>& GetKeptPast() const { return m_keptPast; }
+    static constexpr std::size_t kKeptPastArity = 32;
     int GetBoundCount() const { return m_boundCount; }
 
 protected:
@@ -114,6 +122,7 @@ protected:
     std::vector<CPObject*> m_args; // not owned
     std::vector<int> m_argIndex;   // position in m_args of each entry of m_vars
     int m_boundCount = 0;
+    std::vector<int> m_keptPast; // when KeepsPast: the recorded ids not taken back
 };
 
 std::ostream& operator<<(std::ostream& os, const Constraint& c);

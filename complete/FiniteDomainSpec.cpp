@@ -1,17 +1,8 @@
 #include "complete/FiniteDomainSpec.hpp"
 
-namespace GFCLib {
+#include "complete/Registry.hpp"
 
-namespace {
-struct FiniteRegistry {
-    std::vector<std::unique_ptr<FiniteDomainSpec>> all;
-    std::unordered_map<std::string, FiniteDomainSpec*> byName;
-};
-FiniteRegistry& Registry() {
-    static FiniteRegistry registry;
-    return registry;
-}
-} // namespace
+namespace GFCLib {
 
 FiniteDomainSpec::FiniteDomainSpec(std::string name, std::vector<Value> universe)
     : m_name(std::move(name)), m_universe(std::move(universe)) {
@@ -29,22 +20,13 @@ FiniteDomainSpec* FiniteDomainSpec::Create(const char* name, const std::vector<V
             seen = seen || u == v;
         if (!seen) universe.push_back(v);
     }
-    auto spec = std::make_unique<FiniteDomainSpec>(name != nullptr ? name : "", std::move(universe));
-    FiniteDomainSpec* result = spec.get();
-    Registry().all.push_back(std::move(spec));
-    Registry().byName[result->GetName()] = result;
-    return result;
+    return Registry::Current().AddFinite(
+        std::make_unique<FiniteDomainSpec>(name != nullptr ? name : "", std::move(universe)));
 }
 
 FiniteDomainSpec* FiniteDomainSpec::Find(const char* name) {
     if (name == nullptr) return nullptr;
-    auto it = Registry().byName.find(name);
-    return it != Registry().byName.end() ? it->second : nullptr;
-}
-
-void FiniteDomainSpec::ReleaseAll() {
-    Registry().byName.clear();
-    Registry().all.clear();
+    return Registry::Current().FindFinite(name);
 }
 
 int FiniteDomainSpec::IndexOf(const Value& value) const {

@@ -1,16 +1,20 @@
 #pragma once
 // The complete solver: depth-first search labelling one variable per level, forward checking
 // every constraint of the labelled variable against the unbound ones, undoing a level by
-// copying back saved states, and optionally jumping back over levels by conflict bookkeeping
+// restoring the domains it changed (a trail), and optionally jumping back over levels by
+// conflict bookkeeping
 // (forward checking with conflict-directed backjumping, Prosser 1993). Resumable: each
 // FindNextSolution continues where the previous one stopped. With an objective one call runs
 // the whole minimisation (branch and bound) and returns the best solution.
 
 #include "complete/IdSet.hpp"
+#include "complete/Trail.hpp"
 #include "complete/Value.hpp"
 #include "complete/VariableOrdering.hpp"
 
 #include <atomic>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -23,7 +27,8 @@ class Variable;
 
 class GFC {
 public:
-    // The search over problem (not owned); stats may be null; flag is kept and not used.
+    // The search over problem (not owned, and it must outlive the search); stats may be null;
+    // flag is kept and not used.
     GFC(CSP* problem, GFCStats* stats, bool flag);
     virtual bool IsSolved() const { return m_solved; }
     virtual ~GFC();
@@ -35,25 +40,36 @@ public:
     // Platform::ParameterError with the message text for any other id or value.
     void SetParameter(int id, int value);
     // True when a further solution (with an objective: the best one) stands in the variables.
-    bool FindNextSolution();
+    // A stop request ends set-up and search alike; a stopped search stays stopped.
+    [[nodiscard]] bool FindNextSolution();
     // The current objective's bound; throws Platform::InternalError without an objective.
     const Value& GetObjectiveBound() const;
     // Asks a running search to end at its next node; safe from any thread.
     void RequestStop() { m_stopRequest.store(true, std::memory_order_relaxed); }
     bool IsStopRequested() const { return m_stopRequest.load(std::memory_order_relaxed); }
     int GetDepth() const { return m_depth; }
+    // Calls hook on the searching thread after every `every` search steps (a labelling of a
+    // level or a step back), before the stop request is read, so a hook that calls RequestStop
+    // ends the search there. every <= 0 or an empty hook removes it.
+    void SetStepHook(std::int64_t every, std::function<void()> hook);
+    // Search steps taken so far.
+    std::int64_t GetSteps() const { return m_steps; }
 
 private:
-    bool Prepare();
+    // Preparation of every constraint before the first step; false when the problem has no
+    // solution or a stop was requested meanwhile.
+    [[nodiscard]] bool Prepare();
     int Choose(int level);
     GFCVar& RecordAt(int level);
-    bool Step();
-    bool ForwardCheck(Variable* v);
+    [[nodiscard]] bool Step();
+    [[nodiscard]] bool ForwardCheck(Variable* v);
     void HandleFailedLevel();
-    bool Backtrack();
+    [[nodiscard]] bool Backtrack();
     // Releases the exhausted level at m_depth and moves above it, jumping when backjumping.
     void LeaveLevel(bool jump);
     void ThrashingCheck();
+    // Undoes the forward checking of the level at m_depth (its trail level stays open).
+    void UndoForwardCheck(GFCVar& record);
     void NotifyUninstantiate(Variable* v);
     void RecordBest();
     void MarkSolutionConflicts();
@@ -74,6 +90,8 @@ private:
     std::atomic<bool> m_stopRequest{false};
     bool m_backjumping = false;
     bool m_flag;
+    Trail m_trail;                                  // one level per labelled level
+    std::vector<Variable*> m_trailed;               // variables whose domains save on m_trail
     std::vector<std::unique_ptr<GFCVar>> m_records; // decision variables, then induced ones
     std::vector<int> m_order;                       // level -> record position
     VariableChooser m_chooser = NaturalOrdering;
@@ -82,6 +100,9 @@ private:
     IdSet m_scratch;
     bool m_hasBest = false;
     std::vector<Value> m_best; // per record, values of the best solution so far
+    std::int64_t m_steps = 0;
+    std::int64_t m_hookEvery = 0;
+    std::function<void()> m_hook;
 };
 
 } // namespace GFCLib

@@ -1,19 +1,11 @@
 #include "complete/ReleaseGlobals.hpp"
 
-#include "complete/Constraint.hpp"
-#include "complete/FiniteDomainSpec.hpp"
-#include "complete/IntDomainSpec.hpp"
-#include "complete/SetDomSpec.hpp"
-#include "complete/Variable.hpp"
+#include "complete/Registry.hpp"
 
 namespace GFCLib {
 
 void ReleaseGlobals() {
-    IntDomainSpec::ReleaseAll();
-    FiniteDomainSpec::ReleaseAll();
-    SetDomSpec::ReleaseAll();
-    Variable::ResetIdCounter();
-    Constraint::ResetIdCounter();
+    Registry::Current().Release();
 }
 
 } // namespace GFCLib

@@ -1,11 +1,11 @@
 #pragma once
-// Process-wide state of the library: the domain-spec registries and the id counters.
+// A fresh start for the problems built on this thread.
 
 namespace GFCLib {
 
-// Frees the integer, finite and set domain-spec registries (re-creating "BoolDomain") and
-// resets the variable and constraint id counters to 0, so the next problem starts afresh.
-// Every variable made over the freed specs must be gone first.
+// Frees the integer, finite and set domain specs of the current registry (re-creating
+// "BoolDomain") and resets its variable and constraint id counters to 0, so the next problem
+// starts afresh. Every variable made over the freed specs must be gone first.
 void ReleaseGlobals();
 
 } // namespace GFCLib

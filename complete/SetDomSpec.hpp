@@ -1,6 +1,6 @@
 #pragma once
 // A named universe of values for set variables: each set variable's value is a subset of it.
-// Specs live in a process-wide registry until ReleaseGlobals.
+// Specs live in their problem's registry (Registry).
 
 #include "complete/Value.hpp"
 
@@ -14,13 +14,12 @@ class SetDomSpec {
 public:
     SetDomSpec(std::string name, std::vector<Value> universe);
 
-    // Creates the named spec over the universe (repeated values dropped) in the set registry.
+    // Creates the named spec over the universe (repeated values dropped) in the current registry.
     static SetDomSpec* Create(const char* name, const std::vector<Value>& universe);
     // An unregistered spec owned by the caller (induced set variables).
     static std::unique_ptr<SetDomSpec> MakeAnonymous(const std::vector<Value>& universe);
-    // The registered spec of that name, or null.
+    // The set spec of that name in the current registry, or null.
     static SetDomSpec* Find(const char* name);
-    static void ReleaseAll();
 
     const std::string& GetName() const { return m_name; }
     std::vector<Value>* Universe() { return &m_universe; }

@@ -22,7 +22,7 @@ public:
     // True when propagation can narrow something now.
     virtual bool WantsPropagation() const = 0;
     // Narrows the variable and its operands; false when a domain became empty.
-    virtual bool Propagate() = 0;
+    [[nodiscard]] virtual bool Propagate() = 0;
 
 protected:
     // Creates the definition over (self, operands...).

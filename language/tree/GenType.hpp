@@ -9,31 +9,39 @@
 #include <vector>
 
 namespace GenKind {
+// Kinds 44 to 59 and 64 to 66 are the raw kinds' own numbers, taken from RawType so that the
+// two cannot drift apart.
 enum : int {
-    Constraint = 44,
-    SoftConstraint = 45,
-    Array = 46,
-    Set = 47,
-    Range = 48,
-    Tuple = 49,
-    BoolVar = 50,
-    BoolVal = 51,
-    IntVar = 52,
-    IntVal = 53,
-    FltVar = 54,
-    FltVal = 55,
-    SetVar = 56,
-    SetVal = 57,
-    StrVar = 58,
-    StrVal = 59,
+    Constraint = ToCode(RawType::Constraint),
+    SoftConstraint = ToCode(RawType::SoftConstraint),
+    Array = ToCode(RawType::Array),
+    Set = ToCode(RawType::Set),
+    Range = ToCode(RawType::Range),
+    Tuple = ToCode(RawType::Tuple),
+    BoolVar = ToCode(RawType::BoolVar),
+    BoolVal = ToCode(RawType::BoolVal),
+    IntVar = ToCode(RawType::IntVar),
+    IntVal = ToCode(RawType::IntVal),
+    FltVar = ToCode(RawType::FltVar),
+    FltVal = ToCode(RawType::FltVal),
+    SetVar = ToCode(RawType::SetVar),
+    SetVal = ToCode(RawType::SetVal),
+    StrVar = ToCode(RawType::StrVar),
+    StrVal = ToCode(RawType::StrVal),
+    // Only in the syntax tree: the types of expressions before they become raw nodes.
     BoolExpr = 60,
     IntExpr = 61,
     FltExpr = 62,
     StrExpr = 63,
-    Minimise = 64,
-    Maximise = 65,
-    Untyped = 66,
+    Minimise = ToCode(RawType::Minimise),
+    Maximise = ToCode(RawType::Maximise),
+    Untyped = ToCode(RawType::Untyped),
 };
+// The syntax tree's own kinds fill the gap that RawType leaves between 59 and 64, and the
+// shared kinds keep the numbers 44 to 59 that stored files and the tree's code rely on.
+static_assert(Constraint == 44 && StrVal == 59 && StrVal + 1 == BoolExpr && StrExpr + 1 == Minimise &&
+                  Untyped == 66,
+              "GenKind and RawType disagree");
 } // namespace GenKind
 
 class GenType {

@@ -54,6 +54,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <random>
 #include <set>
 #include <string>
@@ -181,11 +182,11 @@ std::set<Assignment> Oracle(const std::vector<std::vector<int>>& domains, const 
 // Solves the case under one setting; every solution is checked by the oracle's evaluator.
 std::set<Assignment> Solve(const Case& build, int ordering, int backtrack, std::set<Assignment>* oracle) {
     ReleaseGlobals();
-    auto* csp = new CSP();
-    Builder b{csp, {}, {}};
+    auto csp = std::make_unique<CSP>();
+    Builder b{csp.get(), {}, {}};
     const Check check = build(b);
     if (oracle != nullptr) *oracle = Oracle(b.domains, check);
-    GFC search(csp, nullptr, false);
+    GFC search(csp.get(), nullptr, false);
     search.SetParameter(1, ordering);
     search.SetParameter(3, backtrack);
     std::set<Assignment> found;
@@ -199,8 +200,6 @@ std::set<Assignment> Solve(const Case& build, int ordering, int backtrack, std::
     }
     EXPECT_EQ(static_cast<std::size_t>(count), found.size()) << "a solution was returned twice";
     EXPECT_FALSE(search.FindNextSolution());
-    delete csp;
-    ReleaseGlobals();
     return found;
 }
 

@@ -13,6 +13,7 @@
 #include "complete/constraints/Minimise.hpp"
 #include "complete/constraints/NotEqual.hpp"
 #include "complete/constraints/Or.hpp"
+#include "complete/induced/CountOp.hpp"
 #include "complete/induced/MinusOp.hpp"
 #include "complete/induced/PlusOp.hpp"
 #include "complete/induced/ScalProdOp.hpp"
@@ -22,8 +23,10 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <algorithm>
+#include <future>
 #include <map>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -33,136 +36,166 @@ using namespace GFCLib;
 
 namespace {
 
-// The workbench's queens model: rows differ, and the difference of two rows avoids +-(i - j).
-CSP* BuildQueens(int n, std::vector<IntVar*>& rows) {
-    auto* csp = new CSP();
-    IntDomainSpec::CreateRange("Column", 0, n - 1);
-    for (int i = 0; i < n; ++i) {
-        auto* v = new IntVar(("Row" + std::to_string(i)).c_str(), "Column");
-        csp->AddVariable(v);
-        rows.push_back(v);
+// One problem at a time, owned by the fixture: Fresh() starts a new one (freeing the last and
+// the specs it used), and the helpers add variables, constants and constraints to it.
+class SearchFixture : public ::testing::Test {
+protected:
+    void SetUp() override { Fresh(); }
+    void TearDown() override {
+        csp.reset();
+        ReleaseGlobals();
     }
-    for (int i = 0; i < n; ++i)
-        for (int j = i + 1; j < n; ++j) {
-            auto* ne = new NotEqual(rows[i], rows[j]);
-            csp->GetConstraints().push_back(ne);
-            ne->Attach();
-            auto* diff = new MinusOp();
-            diff->ComputeDomain(rows[i], rows[j]);
-            csp->AddVariable(diff);
-            for (int d : {i - j, j - i}) {
-                auto* c = new Value(d);
-                csp->GetValues().push_back(c);
-                auto* ne2 = new NotEqual(diff, c);
-                csp->GetConstraints().push_back(ne2);
-                ne2->Attach();
+
+    void Fresh() {
+        csp.reset();
+        ReleaseGlobals();
+        csp = std::make_unique<CSP>();
+    }
+    // n integer variables prefix0, prefix1, ... over the range lo .. hi (a spec named prefix).
+    std::vector<IntVar*> Ints(const std::string& prefix, int n, int lo, int hi) {
+        IntDomainSpec::CreateRange(prefix.c_str(), lo, hi);
+        std::vector<IntVar*> vars;
+        for (int i = 0; i < n; ++i)
+            vars.push_back(Int((prefix + std::to_string(i)).c_str(), prefix.c_str()));
+        return vars;
+    }
+    IntVar* Int(const char* name, const char* spec) {
+        auto* v = new IntVar(name, spec);
+        csp->AddVariable(v);
+        return v;
+    }
+    Value* Const(int v) {
+        auto* c = new Value(v);
+        csp->GetValues().push_back(c);
+        return c;
+    }
+    void Post(Constraint* c) {
+        csp->GetConstraints().push_back(c);
+        c->Attach();
+    }
+    template <typename T> T* Induced(T* induced) {
+        csp->AddVariable(induced);
+        return induced;
+    }
+    void MinimiseOver(IntVar* cost) {
+        auto* objective = new Minimise(cost, csp.get());
+        csp->SetObjective(objective);
+        objective->Attach();
+    }
+    // The workbench's queens model: rows differ, and the difference of two rows avoids
+    // +-(i - j).
+    std::vector<IntVar*> Queens(int n) {
+        std::vector<IntVar*> rows = Ints("Row", n, 0, n - 1);
+        for (int i = 0; i < n; ++i)
+            for (int j = i + 1; j < n; ++j) {
+                Post(new NotEqual(rows[i], rows[j]));
+                auto* diff = new MinusOp();
+                diff->ComputeDomain(rows[i], rows[j]);
+                Induced(diff);
+                for (int d : {i - j, j - i})
+                    Post(new NotEqual(diff, Const(d)));
             }
-        }
-    return csp;
+        return rows;
+    }
+    // n pigeons in n - 1 holes with pairwise disequalities only: forward checking alone takes
+    // very long to find that there is no solution.
+    std::vector<IntVar*> Pigeons(int n) {
+        std::vector<IntVar*> p = Ints("p", n, 0, n - 2);
+        for (int i = 0; i < n; ++i)
+            for (int j = i + 1; j < n; ++j)
+                Post(new NotEqual(p[i], p[j]));
+        return p;
+    }
+    static std::vector<int> Read(const std::vector<IntVar*>& vars) {
+        std::vector<int> s;
+        for (auto* v : vars)
+            s.push_back(v->GetInt());
+        return s;
+    }
+    // Every solution in the order found.
+    std::vector<std::vector<int>> SolveAll(GFC& search, const std::vector<IntVar*>& vars) {
+        std::vector<std::vector<int>> found;
+        while (search.FindNextSolution())
+            found.push_back(Read(vars));
+        return found;
+    }
+
+    std::unique_ptr<CSP> csp;
+};
+
+// The four settings every search test runs under: natural, random and smallest-domain ordering
+// with chronological backtracking, and backjumping.
+struct Mode {
+    int ordering;
+    int backtrack;
+};
+constexpr Mode kModes[] = {{0, 0}, {1, 0}, {2, 0}, {0, 1}};
+
+SumOp* MakeSum(const std::vector<IntVar*>& terms) {
+    auto* sum = new SumOp();
+    sum->Init(terms);
+    return sum;
+}
+
+void Apply(GFC& search, const Mode& mode) {
+    search.SetParameter(1, mode.ordering);
+    search.SetParameter(2, 0);
+    search.SetParameter(3, mode.backtrack);
 }
 
 } // namespace
 
-TEST(SearchTest, EightQueensAllOrderings) {
-    for (int mode = 0; mode < 4; ++mode) {
-        ReleaseGlobals();
-        std::vector<IntVar*> rows;
-        CSP* csp = BuildQueens(8, rows);
+TEST_F(SearchFixture, EightQueensAllOrderings) {
+    for (const Mode& mode : kModes) {
+        SCOPED_TRACE(testing::Message() << "ordering " << mode.ordering << " backtrack " << mode.backtrack);
+        Fresh();
+        const std::vector<IntVar*> rows = Queens(8);
         GFCStats stats;
-        GFC search(csp, &stats, false);
-        search.SetParameter(1, mode < 3 ? mode : 2);
-        search.SetParameter(2, 0);
-        search.SetParameter(3, mode == 3 ? 1 : 0);
-        std::set<std::vector<int>> found;
-        int count = 0;
-        while (search.FindNextSolution()) {
-            std::vector<int> s;
-            for (auto* r : rows)
-                s.push_back(r->GetInt());
+        GFC search(csp.get(), &stats, false);
+        Apply(search, mode);
+        const auto found = SolveAll(search, rows);
+        for (const auto& s : found)
             for (int i = 0; i < 8; ++i)
                 for (int j = i + 1; j < 8; ++j) {
                     ASSERT_NE(s[i], s[j]);
                     ASSERT_NE(std::abs(s[i] - s[j]), j - i);
                 }
-            found.insert(s);
-            ++count;
-        }
-        EXPECT_EQ(count, 92) << "mode " << mode;
-        EXPECT_EQ(found.size(), 92u) << "mode " << mode;
+        EXPECT_EQ(found.size(), 92u);
+        EXPECT_EQ(std::set<std::vector<int>>(found.begin(), found.end()).size(), 92u);
         EXPECT_FALSE(search.FindNextSolution());
-        delete csp;
     }
-    ReleaseGlobals();
 }
-
-namespace {
-
-void Post(CSP* csp, Constraint* c) {
-    csp->GetConstraints().push_back(c);
-    c->Attach();
-}
-
-std::set<std::vector<int>> AllSolutions(CSP* csp, const std::vector<IntVar*>& vars, int ordering = 0) {
-    GFC search(csp, nullptr, false);
-    search.SetParameter(1, ordering);
-    std::set<std::vector<int>> found;
-    while (search.FindNextSolution()) {
-        std::vector<int> s;
-        for (auto* v : vars)
-            s.push_back(v->GetInt());
-        found.insert(s);
-    }
-    return found;
-}
-
-class SearchFixture : public ::testing::Test {
-protected:
-    void SetUp() override { ReleaseGlobals(); }
-    void TearDown() override { ReleaseGlobals(); }
-};
-
-} // namespace
 
 TEST_F(SearchFixture, CliqueOfFourHasNoThreeColouring) {
-    for (int mode = 0; mode < 3; ++mode) {
-        ReleaseGlobals();
-        auto* csp = new CSP();
-        IntDomainSpec::CreateRange("Colour", 1, 3);
-        std::vector<IntVar*> nodes;
-        for (int i = 0; i < 4; ++i) {
-            nodes.push_back(new IntVar(("n" + std::to_string(i)).c_str(), "Colour"));
-            csp->AddVariable(nodes.back());
-        }
+    for (const Mode& mode : kModes) {
+        Fresh();
+        std::vector<IntVar*> nodes = Ints("n", 4, 1, 3);
         for (int i = 0; i < 4; ++i)
             for (int j = i + 1; j < 4; ++j)
-                Post(csp, new NotEqual(nodes[i], nodes[j]));
-        GFC search(csp, nullptr, false);
-        search.SetParameter(3, mode == 2 ? 1 : 0);
-        if (mode == 1) search.SetParameter(1, 2);
+                Post(new NotEqual(nodes[i], nodes[j]));
+        GFC search(csp.get(), nullptr, false);
+        Apply(search, mode);
         EXPECT_FALSE(search.FindNextSolution());
         EXPECT_FALSE(search.IsSolved());
         EXPECT_FALSE(search.FindNextSolution());
-        delete csp;
     }
 }
 
 TEST_F(SearchFixture, SendMoreMoney) {
-    for (int mode = 0; mode < 4; ++mode) {
-        ReleaseGlobals();
-        auto* csp = new CSP();
+    for (const Mode& mode : kModes) {
+        SCOPED_TRACE(testing::Message() << "ordering " << mode.ordering << " backtrack " << mode.backtrack);
+        Fresh();
         IntDomainSpec::CreateRange("Digit", 0, 9);
         const std::string names = "SENDMORY";
         std::map<char, IntVar*> letter;
         std::vector<IntVar*> vars;
         for (char n : names) {
-            auto* v = new IntVar(std::string(1, n).c_str(), "Digit");
-            csp->AddVariable(v);
-            letter[n] = v;
-            vars.push_back(v);
+            letter[n] = Int(std::string(1, n).c_str(), "Digit");
+            vars.push_back(letter[n]);
         }
         auto* all = new AllDifferent();
         all->Init(vars);
-        Post(csp, all);
+        Post(all);
         // SEND + MORE - MONEY = 0 as one scalar product.
         std::map<char, int> weight;
         const auto add = [&](const std::string& word, int sign) {
@@ -181,63 +214,49 @@ TEST_F(SearchFixture, SendMoreMoney) {
         }
         auto* sum = new ScalProdOp();
         sum->Init(terms, coefficients);
-        csp->AddVariable(sum);
-        auto* zero = new Value(0);
-        csp->GetValues().push_back(zero);
-        Post(csp, new Equal(sum, zero));
-        Post(csp, new NotEqual(letter['S'], zero));
-        Post(csp, new NotEqual(letter['M'], zero));
-        GFC search(csp, nullptr, false);
-        search.SetParameter(1, mode < 3 ? mode : 0);
-        search.SetParameter(3, mode == 3 ? 1 : 0);
+        Induced(sum);
+        Value* zero = Const(0);
+        Post(new Equal(sum, zero));
+        Post(new NotEqual(letter['S'], zero));
+        Post(new NotEqual(letter['M'], zero));
+        GFC search(csp.get(), nullptr, false);
+        Apply(search, mode);
+        const auto num = [&](const std::string& word) {
+            int n = 0;
+            for (char c : word)
+                n = 10 * n + letter[c]->GetInt();
+            return n;
+        };
         int count = 0;
         while (search.FindNextSolution()) {
             ++count;
-            const auto num = [&](const std::string& word) {
-                int n = 0;
-                for (char c : word)
-                    n = 10 * n + letter[c]->GetInt();
-                return n;
-            };
             EXPECT_EQ(num("SEND") + num("MORE"), num("MONEY"));
             EXPECT_EQ(num("MONEY"), 10652);
-            std::set<int> digits;
-            for (auto* v : vars)
-                digits.insert(v->GetInt());
-            EXPECT_EQ(digits.size(), 8u);
+            const std::vector<int> digits = Read(vars);
+            EXPECT_EQ(std::set<int>(digits.begin(), digits.end()).size(), 8u);
         }
-        EXPECT_EQ(count, 1) << "mode " << mode;
-        delete csp;
+        EXPECT_EQ(count, 1);
     }
 }
 
 TEST_F(SearchFixture, MinimisationGivesTheOptimumInOneCall) {
     // Minimise x + 2y with x + y >= 5, x != y, over 0..6 (optimum 5 at x = 5, y = 0).
-    auto* csp = new CSP();
     IntDomainSpec::CreateRange("D", 0, 6);
-    auto* x = new IntVar("x", "D");
-    auto* y = new IntVar("y", "D");
-    csp->AddVariable(x);
-    csp->AddVariable(y);
-    Post(csp, new NotEqual(x, y));
+    IntVar* x = Int("x", "D");
+    IntVar* y = Int("y", "D");
+    Post(new NotEqual(x, y));
     auto* s = new SumOp();
     s->Init(std::vector<IntVar*>{x, y});
-    csp->AddVariable(s);
-    auto* five = new Value(5);
-    csp->GetValues().push_back(five);
-    Post(csp, new LessThanEq(five, s));
+    Post(new LessThanEq(Const(5), Induced(s)));
     auto* cost = new ScalProdOp();
     cost->Init(std::vector<IntVar*>{x, y}, {Value(1), Value(2)});
-    csp->AddVariable(cost);
-    auto* objective = new Minimise(cost, csp);
-    csp->SetObjective(objective);
-    objective->Attach();
+    MinimiseOver(Induced(cost));
     int best = 1000;
     for (int a = 0; a <= 6; ++a)
         for (int b = 0; b <= 6; ++b)
             if (a != b && a + b >= 5) best = std::min(best, a + 2 * b);
     GFCStats stats;
-    GFC search(csp, &stats, false);
+    GFC search(csp.get(), &stats, false);
     ASSERT_TRUE(search.FindNextSolution());
     EXPECT_TRUE(search.IsSolved());
     EXPECT_EQ(search.GetObjectiveBound().GetInt(), best);
@@ -246,60 +265,47 @@ TEST_F(SearchFixture, MinimisationGivesTheOptimumInOneCall) {
     EXPECT_GE(x->GetInt() + y->GetInt(), 5);
     EXPECT_FALSE(search.FindNextSolution());
     EXPECT_EQ(stats.GetSolutions(), 1);
-    delete csp;
 }
 
 TEST_F(SearchFixture, ObjectiveBoundWithoutObjectiveIsAnError) {
-    CSP csp;
-    GFC search(&csp, nullptr, false);
+    GFC search(csp.get(), nullptr, false);
     EXPECT_THROW(search.GetObjectiveBound(), Platform::InternalError);
 }
 
 TEST_F(SearchFixture, SecondProblemAfterReleaseGlobalsGivesTheSameAnswers) {
-    std::set<std::vector<int>> first;
+    std::vector<std::vector<int>> first;
     for (int round = 0; round < 2; ++round) {
-        std::vector<IntVar*> rows;
-        CSP* csp = BuildQueens(6, rows);
-        const auto found = AllSolutions(csp, rows);
+        Fresh();
+        EXPECT_NE(IntDomainSpec::Find("BoolDomain"), nullptr);
+        const std::vector<IntVar*> rows = Queens(6);
+        EXPECT_EQ(rows.front()->GetId(), 0);
+        GFC search(csp.get(), nullptr, false);
+        const auto found = SolveAll(search, rows);
         EXPECT_EQ(found.size(), 4u);
         if (round == 0)
             first = found;
         else
             EXPECT_EQ(found, first);
-        delete csp;
-        ReleaseGlobals();
-        EXPECT_NE(IntDomainSpec::Find("BoolDomain"), nullptr);
     }
 }
 
 TEST_F(SearchFixture, ProblemsWithoutVariablesOrWithFalseConstants) {
     {
-        CSP csp;
-        GFC search(&csp, nullptr, false);
+        GFC search(csp.get(), nullptr, false);
         EXPECT_FALSE(search.FindNextSolution());
         EXPECT_FALSE(search.IsSolved());
     }
-    {
-        auto* csp = new CSP();
-        IntDomainSpec::CreateRange("D", 0, 3);
-        auto* x = new IntVar("x", "D");
-        csp->AddVariable(x);
-        auto* one = new Value(1);
-        auto* two = new Value(2);
-        csp->GetValues().push_back(one);
-        csp->GetValues().push_back(two);
-        Post(csp, new Equal(one, two));
-        GFC search(csp, nullptr, false);
-        EXPECT_FALSE(search.FindNextSolution());
-        EXPECT_FALSE(search.IsSolved());
-        delete csp;
-    }
+    Fresh();
+    Ints("x", 1, 0, 3);
+    Post(new Equal(Const(1), Const(2)));
+    GFC search(csp.get(), nullptr, false);
+    EXPECT_FALSE(search.FindNextSolution());
+    EXPECT_FALSE(search.IsSolved());
 }
 
 TEST_F(SearchFixture, ParameterErrorsCarryTheMessageText) {
-    CSP csp;
     GFCStats stats;
-    GFC search(&csp, &stats, false);
+    GFC search(csp.get(), &stats, false);
     const auto message = [&](int id, int value) -> std::string {
         try {
             search.SetParameter(id, value);
@@ -323,10 +329,9 @@ TEST_F(SearchFixture, ParameterErrorsCarryTheMessageText) {
 }
 
 TEST_F(SearchFixture, BackjumpingForcesNaturalOrdering) {
-    std::vector<IntVar*> rows;
-    CSP* csp = BuildQueens(5, rows);
+    const std::vector<IntVar*> rows = Queens(5);
     GFCStats stats;
-    GFC search(csp, &stats, false);
+    GFC search(csp.get(), &stats, false);
     search.SetParameter(1, 1);
     search.SetParameter(3, 1);
     ASSERT_TRUE(search.FindNextSolution());
@@ -334,116 +339,131 @@ TEST_F(SearchFixture, BackjumpingForcesNaturalOrdering) {
     // Natural ordering finds the lexicographically first placement first.
     EXPECT_EQ(rows[0]->GetInt(), 0);
     EXPECT_EQ(rows[1]->GetInt(), 2);
-    delete csp;
+}
+
+TEST_F(SearchFixture, StepHookRunsEveryNStepsAndCanStopTheSearch) {
+    Pigeons(13);
+    GFC search(csp.get(), nullptr, false);
+    std::int64_t calls = 0;
+    std::int64_t stepsAtCall = -1;
+    search.SetStepHook(1000, [&] {
+        ++calls;
+        stepsAtCall = search.GetSteps();
+        if (calls == 5) search.RequestStop();
+    });
+    EXPECT_FALSE(search.FindNextSolution());
+    EXPECT_EQ(calls, 5);
+    EXPECT_EQ(stepsAtCall, 5000);
+    EXPECT_EQ(search.GetSteps(), 5000) << "the stop takes effect in the step that asked for it";
+    EXPECT_FALSE(search.IsSolved());
+    // A stopped search stays stopped.
+    EXPECT_FALSE(search.FindNextSolution());
+    EXPECT_EQ(calls, 5);
+}
+
+TEST_F(SearchFixture, StopRequestedBeforeTheFirstCallEndsTheSetUp) {
+    // Forty thousand constraints to prepare: a stop that comes first ends the preparation, which
+    // then proves nothing.
+    const std::vector<IntVar*> x = Ints("x", 200, 0, 300);
+    for (int i = 0; i < 200; ++i)
+        for (int j = i + 1; j < 200; ++j)
+            Post(new NotEqual(x[i], x[j]));
+    GFCStats stats;
+    GFC search(csp.get(), &stats, false);
+    search.RequestStop();
+    EXPECT_FALSE(search.FindNextSolution());
+    EXPECT_EQ(search.GetSteps(), 0);
+    EXPECT_EQ(stats.GetNodes(), 0);
+    EXPECT_FALSE(search.FindNextSolution());
 }
 
 TEST_F(SearchFixture, StopRequestFromAnotherThreadEndsTheSearch) {
-    // Thirteen pigeons in twelve holes with pairwise disequalities only: forward checking
-    // alone takes very long to exhaust this.
-    auto* csp = new CSP();
-    IntDomainSpec::CreateRange("Hole", 0, 11);
-    std::vector<IntVar*> pigeons;
-    for (int i = 0; i < 13; ++i) {
-        pigeons.push_back(new IntVar(("p" + std::to_string(i)).c_str(), "Hole"));
-        csp->AddVariable(pigeons.back());
-    }
-    for (int i = 0; i < 13; ++i)
-        for (int j = i + 1; j < 13; ++j)
-            Post(csp, new NotEqual(pigeons[i], pigeons[j]));
-    GFC search(csp, nullptr, false);
+    Pigeons(13);
+    GFC search(csp.get(), nullptr, false);
+    // The search tells this thread once it is under way; this thread then asks it to stop.
+    std::promise<void> running;
+    bool told = false;
+    search.SetStepHook(1, [&] {
+        if (told) return;
+        told = true;
+        running.set_value();
+    });
     bool result = true;
     std::thread worker([&] { result = search.FindNextSolution(); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    running.get_future().wait();
     search.RequestStop();
     worker.join();
     EXPECT_FALSE(result);
     EXPECT_FALSE(search.IsSolved());
     EXPECT_FALSE(search.FindNextSolution());
-    delete csp;
 }
 
 TEST_F(SearchFixture, ChoosersOnBoundAndTiedVariables) {
-    CSP csp;
-    IntDomainSpec::CreateRange("D", 0, 3);
-    IntDomainSpec::CreateRange("E", 0, 1);
-    auto* a = new IntVar("a", "D");
-    auto* b = new IntVar("b", "E");
-    auto* c = new IntVar("c", "E");
-    csp.AddVariable(a);
-    csp.AddVariable(b);
-    csp.AddVariable(c);
+    IntVar* a = Ints("a", 1, 0, 3)[0];
+    const std::vector<IntVar*> bc = Ints("e", 2, 0, 1);
+    IntVar* b = bc[0];
+    IntVar* c = bc[1];
     auto* p = new PlusOp();
     p->ComputeDomain(a, b);
-    csp.AddVariable(p);
-    EXPECT_EQ(NaturalOrdering(&csp, 0, false), 0);
-    EXPECT_EQ(SmallestDomainOrdering(&csp, 0, false), 1); // tie between b and c: the earlier
+    Induced(p);
+    CSP* problem = csp.get();
+    EXPECT_EQ(NaturalOrdering(problem, 0, false), 0);
+    EXPECT_EQ(SmallestDomainOrdering(problem, 0, false), 1); // tie between b and c: the earlier
     a->SetValue(Value(0));
     b->SetValue(Value(0));
     c->SetValue(Value(0));
-    EXPECT_EQ(NaturalOrdering(&csp, 3, true), 3);
-    EXPECT_EQ(SmallestDomainOrdering(&csp, 3, true), -1);
-    EXPECT_EQ(NaturalOrdering(&csp, 3, false), 3);
-    EXPECT_EQ(SmallestDomainOrdering(&csp, 3, false), 3);
-    EXPECT_EQ(RandomOrdering(&csp, 3, false), 3);
-    EXPECT_EQ(RandomOrdering(&csp, 3, true), -1);
+    EXPECT_EQ(NaturalOrdering(problem, 3, true), 3);
+    EXPECT_EQ(SmallestDomainOrdering(problem, 3, true), -1);
+    EXPECT_EQ(NaturalOrdering(problem, 3, false), 3);
+    EXPECT_EQ(SmallestDomainOrdering(problem, 3, false), 3);
+    EXPECT_EQ(RandomOrdering(problem, 3, false), 3);
+    EXPECT_EQ(RandomOrdering(problem, 3, true), -1);
     p->SetValue(Value(0));
-    EXPECT_EQ(NaturalOrdering(&csp, 4, false), 4);
-    EXPECT_EQ(RandomOrdering(&csp, 4, false), -1);
+    EXPECT_EQ(NaturalOrdering(problem, 4, false), 4);
+    EXPECT_EQ(RandomOrdering(problem, 4, false), -1);
 }
 
 TEST_F(SearchFixture, ThrashingCheckStopsOnlyWithAFactor) {
     for (int factor : {0, 1}) {
-        ReleaseGlobals();
+        SCOPED_TRACE(factor);
+        Fresh();
         // Every value of x0 leads to the same dead end: x1 = 0 passes, x2 then fails on every
         // value, and the other values of x1 fail at once, so level 0 fails again and again.
-        auto* csp = new CSP();
-        IntDomainSpec::CreateRange("D", 0, 4);
-        std::vector<IntVar*> x;
-        for (int i = 0; i < 4; ++i) {
-            x.push_back(new IntVar(("x" + std::to_string(i)).c_str(), "D"));
-            csp->AddVariable(x.back());
-        }
-        auto* zero = new Value(0);
-        auto* never = new Value(99);
-        csp->GetValues().push_back(zero);
-        csp->GetValues().push_back(never);
-        Post(csp, new Or(new Equal(x[1], zero), new Equal(x[2], never)));
-        Post(csp, new Or(new Equal(x[2], never), new Equal(x[3], never)));
+        const std::vector<IntVar*> x = Ints("x", 4, 0, 4);
+        Value* zero = Const(0);
+        Value* never = Const(99);
+        Post(new Or(new Equal(x[1], zero), new Equal(x[2], never)));
+        Post(new Or(new Equal(x[2], never), new Equal(x[3], never)));
         GFCStats stats;
-        GFC search(csp, &stats, false);
+        GFC search(csp.get(), &stats, false);
         search.SetParameter(2, factor);
         EXPECT_FALSE(search.FindNextSolution());
-        EXPECT_EQ(stats.IsThrashingDetected(), factor > 0) << "factor " << factor;
+        EXPECT_EQ(stats.IsThrashingDetected(), factor > 0);
         EXPECT_EQ(search.IsStopRequested(), factor > 0);
         if (factor > 0) {
             EXPECT_EQ(stats.GetLevel(), 0);
             EXPECT_EQ(stats.GetLevelCount(), 5);
             EXPECT_EQ(static_cast<int>(stats.GetThreshold()), 5);
         }
-        delete csp;
     }
 }
 
 TEST_F(SearchFixture, InducedVariablesPrintTheirExpression) {
-    CSP csp;
     IntDomainSpec::CreateRange("D", 0, 3);
-    auto* x = new IntVar("x", "D");
-    auto* y = new IntVar("y", "D");
-    csp.AddVariable(x);
-    csp.AddVariable(y);
+    IntVar* x = Int("x", "D");
+    IntVar* y = Int("y", "D");
     auto* p = new PlusOp();
     p->ComputeDomain(x, y);
-    csp.AddVariable(p);
+    Induced(p);
     EXPECT_TRUE(p->IsInduced());
-    EXPECT_EQ(csp.GetInducedVariables().size(), 1u);
+    EXPECT_EQ(csp->GetInducedVariables().size(), 1u);
     EXPECT_EQ(PrintedName(*p), "(x+y)");
-    EXPECT_EQ(csp.FindVariable("(x+y)"), p);
-    auto* again = new MinusOp();
+    EXPECT_EQ(csp->FindVariable("(x+y)"), p);
+    auto again = std::make_unique<MinusOp>(); // never added, so never attached
     again->ComputeDomain(x, y);
-    EXPECT_EQ(csp.FindVariable(again), nullptr);
-    delete again; // never added, so never attached
-    EXPECT_EQ(csp.FindVariable("y"), y);
-    EXPECT_EQ(csp.FindVariable("nope"), nullptr);
+    EXPECT_EQ(csp->FindVariable(again.get()), nullptr);
+    EXPECT_EQ(csp->FindVariable("y"), y);
+    EXPECT_EQ(csp->FindVariable("nope"), nullptr);
     EXPECT_EQ(p->GetDomainSize(), 7);
     std::ostringstream os;
     x->Print(os);
@@ -453,51 +473,40 @@ TEST_F(SearchFixture, InducedVariablesPrintTheirExpression) {
 TEST_F(SearchFixture, SoftConstraintsAndMaximisationAsTheBridgeBuildsThem) {
     // Maximise x with soft constraints x = y (weight 3) and x + y = 5 (weight 5): minimise
     // (0 - x) + (8 - 3 b1 - 5 b2), where b_i is 1 exactly when soft constraint i holds.
-    auto* csp = new CSP();
     IntDomainSpec::CreateRange("D", 0, 4);
-    auto* x = new IntVar("x", "D");
-    auto* y = new IntVar("y", "D");
-    csp->AddVariable(x);
-    csp->AddVariable(y);
-    const auto constant = [csp](int v) {
-        auto* c = new Value(v);
-        csp->GetValues().push_back(c);
-        return c;
-    };
-    Value* one = constant(1);
+    IntVar* x = Int("x", "D");
+    IntVar* y = Int("y", "D");
+    Value* one = Const(1);
     const auto reify = [&](Constraint* c) {
         std::ostringstream name;
         name << *c;
         auto* b = new BoolVar(name.str().c_str());
         csp->GetInducedVariables().push_back(b);
-        Post(csp, new Iff(c, new Equal(b, one)));
+        Post(new Iff(c, new Equal(b, one)));
         return b;
     };
     auto* b1 = reify(new Equal(x, y));
     auto* xy = new PlusOp();
     xy->ComputeDomain(x, y);
-    csp->AddVariable(xy);
-    auto* b2 = reify(new Equal(xy, constant(5)));
+    Induced(xy);
+    auto* b2 = reify(new Equal(xy, Const(5)));
     auto* weighted = new ScalProdOp();
     weighted->Init(std::vector<IntVar*>{b1, b2}, {Value(3), Value(5)});
-    csp->AddVariable(weighted);
+    Induced(weighted);
     auto* soft = new MinusOp();
-    soft->ComputeDomain(constant(8), weighted);
-    csp->AddVariable(soft);
+    soft->ComputeDomain(Const(8), weighted);
+    Induced(soft);
     auto* negated = new MinusOp();
-    negated->ComputeDomain(constant(0), x);
-    csp->AddVariable(negated);
+    negated->ComputeDomain(Const(0), x);
+    Induced(negated);
     auto* total = new PlusOp();
     total->ComputeDomain(negated, soft);
-    csp->AddVariable(total);
-    auto* objective = new Minimise(total, csp);
-    csp->SetObjective(objective);
-    objective->Attach();
+    MinimiseOver(Induced(total));
     int best = 1000;
     for (int a = 0; a <= 4; ++a)
         for (int b = 0; b <= 4; ++b)
             best = std::min(best, -a + (a == b ? 0 : 3) + (a + b == 5 ? 0 : 5));
-    GFC search(csp, nullptr, false);
+    GFC search(csp.get(), nullptr, false);
     search.SetParameter(1, 2);
     ASSERT_TRUE(search.FindNextSolution());
     EXPECT_EQ(search.GetObjectiveBound().GetInt(), best);
@@ -507,112 +516,175 @@ TEST_F(SearchFixture, SoftConstraintsAndMaximisationAsTheBridgeBuildsThem) {
     EXPECT_EQ(b2->GetInt(), a + b == 5 ? 1 : 0);
     EXPECT_EQ(soft->GetInt(), (a == b ? 0 : 3) + (a + b == 5 ? 0 : 5));
     EXPECT_FALSE(search.FindNextSolution());
-    delete csp;
 }
 
 TEST_F(SearchFixture, RandomOrderingRepeatsWithTheSeed) {
     std::vector<std::vector<std::vector<int>>> runs;
     for (int run = 0; run < 2; ++run) {
-        ReleaseGlobals();
+        Fresh();
         Platform::SRand(4242);
-        std::vector<IntVar*> rows;
-        CSP* csp = BuildQueens(6, rows);
+        const std::vector<IntVar*> rows = Queens(6);
         GFCStats stats;
-        GFC search(csp, &stats, false);
+        GFC search(csp.get(), &stats, false);
         search.SetParameter(1, 1);
-        std::vector<std::vector<int>> order;
-        while (search.FindNextSolution()) {
-            std::vector<int> s;
-            for (auto* r : rows)
-                s.push_back(r->GetInt());
-            order.push_back(s);
-        }
-        EXPECT_EQ(order.size(), 4u);
-        runs.push_back(order);
-        delete csp;
+        runs.push_back(SolveAll(search, rows));
+        EXPECT_EQ(runs.back().size(), 4u);
     }
     EXPECT_EQ(runs[0], runs[1]);
 }
 
 TEST_F(SearchFixture, StopDuringMinimisationReturnsTheBestSoFar) {
-    // Permutations of 12 values under a weighted cost: the first solution comes at once,
-    // proving the optimum takes far longer than the test waits.
-    auto* csp = new CSP();
-    IntDomainSpec::CreateRange("D", 0, 11);
-    std::vector<IntVar*> xs;
-    for (int i = 0; i < 12; ++i) {
-        xs.push_back(new IntVar(("x" + std::to_string(i)).c_str(), "D"));
-        csp->AddVariable(xs.back());
-    }
+    // Permutations of 12 values under a weighted cost: the first solution comes at once, proving
+    // the optimum takes far longer. The hook stops the search once a solution is recorded.
+    const std::vector<IntVar*> xs = Ints("x", 12, 0, 11);
     for (int i = 0; i < 12; ++i)
         for (int j = i + 1; j < 12; ++j)
-            Post(csp, new NotEqual(xs[i], xs[j]));
+            Post(new NotEqual(xs[i], xs[j]));
     std::vector<Value> weights;
     for (int i = 0; i < 12; ++i)
         weights.emplace_back((i * 7) % 12 + 1);
     auto* cost = new ScalProdOp();
     cost->Init(xs, weights);
-    csp->AddVariable(cost);
-    auto* objective = new Minimise(cost, csp);
-    csp->SetObjective(objective);
-    objective->Attach();
-    GFC search(csp, nullptr, false);
-    bool result = false;
-    std::thread worker([&] { result = search.FindNextSolution(); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    search.RequestStop();
-    worker.join();
-    ASSERT_TRUE(result);
+    MinimiseOver(Induced(cost));
+    GFC search(csp.get(), nullptr, false);
+    search.SetStepHook(1, [&] {
+        if (csp->GetObjective()->HasSolution()) search.RequestStop();
+    });
+    ASSERT_TRUE(search.FindNextSolution());
     EXPECT_TRUE(search.IsSolved());
-    std::set<int> values;
+    const std::vector<int> found = Read(xs);
     int total = 0;
-    for (int i = 0; i < 12; ++i) {
-        values.insert(xs[i]->GetInt());
-        total += weights[static_cast<std::size_t>(i)].GetInt() * xs[i]->GetInt();
-    }
-    EXPECT_EQ(values.size(), 12u);
+    for (int i = 0; i < 12; ++i)
+        total += weights[static_cast<std::size_t>(i)].GetInt() * found[static_cast<std::size_t>(i)];
+    EXPECT_EQ(std::set<int>(found.begin(), found.end()).size(), 12u);
     EXPECT_EQ(total, search.GetObjectiveBound().GetInt());
     EXPECT_FALSE(search.FindNextSolution());
-    delete csp;
 }
 
 TEST_F(SearchFixture, MagicSquareOfThreeHasEightSolutions) {
-    for (int mode = 0; mode < 4; ++mode) {
-        ReleaseGlobals();
-        auto* csp = new CSP();
-        IntDomainSpec::CreateRange("Cell", 1, 9);
-        std::vector<IntVar*> cells;
-        for (int i = 0; i < 9; ++i) {
-            cells.push_back(new IntVar(("c" + std::to_string(i)).c_str(), "Cell"));
-            csp->AddVariable(cells.back());
-        }
+    for (const Mode& mode : kModes) {
+        SCOPED_TRACE(testing::Message() << "ordering " << mode.ordering << " backtrack " << mode.backtrack);
+        Fresh();
+        const std::vector<IntVar*> cells = Ints("c", 9, 1, 9);
         auto* all = new AllDifferent();
         all->Init(cells);
-        Post(csp, all);
-        auto* fifteen = new Value(15);
-        csp->GetValues().push_back(fifteen);
+        Post(all);
+        Value* fifteen = Const(15);
         const int lines[8][3] = {{0, 1, 2}, {3, 4, 5}, {6, 7, 8}, {0, 3, 6},
                                  {1, 4, 7}, {2, 5, 8}, {0, 4, 8}, {2, 4, 6}};
         for (const auto& line : lines) {
             auto* sum = new SumOp();
             sum->Init(std::vector<IntVar*>{cells[line[0]], cells[line[1]], cells[line[2]]});
-            csp->AddVariable(sum);
-            Post(csp, new Equal(sum, fifteen));
+            Post(new Equal(Induced(sum), fifteen));
         }
-        GFC search(csp, nullptr, false);
-        search.SetParameter(1, mode < 3 ? mode : 0);
-        search.SetParameter(3, mode == 3 ? 1 : 0);
+        GFC search(csp.get(), nullptr, false);
+        Apply(search, mode);
         int count = 0;
         while (search.FindNextSolution()) {
             ++count;
-            std::set<int> values;
-            for (auto* c : cells)
-                values.insert(c->GetInt());
-            EXPECT_EQ(values.size(), 9u);
+            const std::vector<int> values = Read(cells);
+            EXPECT_EQ(std::set<int>(values.begin(), values.end()).size(), 9u);
             for (const auto& line : lines)
-                EXPECT_EQ(cells[line[0]]->GetInt() + cells[line[1]]->GetInt() + cells[line[2]]->GetInt(), 15);
+                EXPECT_EQ(values[line[0]] + values[line[1]] + values[line[2]], 15);
         }
-        EXPECT_EQ(count, 8) << "mode " << mode;
-        delete csp;
+        EXPECT_EQ(count, 8);
     }
+}
+
+TEST_F(SearchFixture, CountOverManyVariablesFindsItsFirstSolutionUnderEveryMode) {
+    // Count(x, [1]) <= 4 over 300 variables of 1 .. 4: the forward checking of the count runs at
+    // every labelling and, once four variables take 1, takes 1 from all the others.
+    for (const Mode& mode : kModes) {
+        SCOPED_TRACE(testing::Message() << "ordering " << mode.ordering << " backtrack " << mode.backtrack);
+        Fresh();
+        const std::vector<IntVar*> x = Ints("x", 300, 1, 4);
+        auto* count = new CountOp(x, {Value(1)});
+        Post(new LessThanEq(Induced(count), Const(4)));
+        GFCStats stats;
+        GFC search(csp.get(), &stats, false);
+        Apply(search, mode);
+        ASSERT_TRUE(search.FindNextSolution());
+        const std::vector<int> found = Read(x);
+        EXPECT_LE(std::count(found.begin(), found.end(), 1), 4);
+        EXPECT_EQ(count->GetInt(), std::count(found.begin(), found.end(), 1));
+        if (mode.ordering == 0) {
+            // In natural order the first four take 1, the rest 2, without a step back.
+            EXPECT_EQ(std::count(found.begin(), found.begin() + 4, 1), 4);
+            EXPECT_EQ(stats.GetBacktracks(), 0);
+        }
+    }
+}
+
+TEST_F(SearchFixture, AValueOfAHugeRangeIsFoundByItsBounds) {
+    // Two billion values are held by their two ends: x = 1 is answered at once.
+    IntDomainSpec::CreateRange("Huge", 0, 2147483647);
+    IntVar* x = Int("x", "Huge");
+    IntVar* y = Int("y", "Huge");
+    Post(new Equal(x, Const(1)));
+    Post(new LessThanEq(y, x));
+    Post(new LessThanEq(Const(2000000000), Induced(MakeSum({x, y}))));
+    {
+        GFC search(csp.get(), nullptr, false);
+        EXPECT_FALSE(search.FindNextSolution()) << "x + y is at most 2";
+    }
+    Fresh();
+    IntDomainSpec::CreateRange("Huge", 0, 2147483647);
+    x = Int("x", "Huge");
+    y = Int("y", "Huge");
+    Post(new Equal(x, Const(2147483000)));
+    Post(new LessThanEq(x, y));
+    GFC again(csp.get(), nullptr, false);
+    ASSERT_TRUE(again.FindNextSolution());
+    EXPECT_EQ(x->GetInt(), 2147483000);
+    EXPECT_EQ(y->GetInt(), 2147483000);
+    ASSERT_TRUE(again.FindNextSolution());
+    EXPECT_EQ(y->GetInt(), 2147483001);
+}
+
+TEST_F(SearchFixture, ADomainTooLargeToHoldValueByValueIsRefusedWhereItIsPosted) {
+    IntDomainSpec::CreateRange("Huge", 0, 2147483647);
+    IntVar* x = Int("x", "Huge");
+    IntVar* y = Int("y", "Huge");
+    // Disequality removes single values, which a range held by its ends cannot do.
+    auto* ne = new NotEqual(x, y);
+    csp->GetConstraints().push_back(ne);
+    try {
+        ne->Attach();
+        ADD_FAILURE() << "accepted";
+    } catch (const Platform::ResourceError& e) {
+        EXPECT_EQ(std::string(e.what()), "Complete search cannot hold the domain of x value by value: it has "
+                                         "2147483648 values (at most 16777216)");
+    }
+    // Ranges beyond what positions can count are refused when they are made.
+    EXPECT_THROW(IntDomainSpec::CreateRange("All", -2147483647 - 1, 2147483647), Platform::ResourceError);
+}
+
+TEST_F(SearchFixture, BackjumpingOverConstraintsOfManyVariablesGivesTheChronologicalSolutions) {
+    // Constraints of more than 32 variables keep the past ids of their variables themselves.
+    // Under natural ordering backjumping skips only levels that cannot lead to a solution, so it
+    // must give the solutions of chronological backtracking, in the same order.
+    std::vector<std::vector<std::vector<int>>> runs;
+    for (int backtrack : {0, 1}) {
+        Fresh();
+        const std::vector<IntVar*> x = Ints("x", 34, 0, 1);
+        auto* sum = new SumOp();
+        sum->Init(x);
+        Post(new Equal(Induced(sum), Const(3)));
+        Post(new LessThanEq(Induced(new CountOp(x, {Value(0)})), Const(31)));
+        for (int i = 0; i + 1 < 34; i += 3)
+            Post(new LessThanEq(Induced(MakeSum({x[i], x[i + 1]})), Const(1)));
+        GFC search(csp.get(), nullptr, false);
+        search.SetParameter(1, 0);
+        search.SetParameter(2, 0);
+        search.SetParameter(3, backtrack);
+        runs.push_back(SolveAll(search, x));
+        for (const auto& s : runs.back()) {
+            ASSERT_EQ(std::count(s.begin(), s.end(), 1), 3);
+            for (int i = 0; i + 1 < 34; i += 3)
+                ASSERT_LE(s[i] + s[i + 1], 1);
+        }
+    }
+    // C(34, 3) placements less those holding both of one of the eleven fenced pairs.
+    EXPECT_EQ(runs[0].size(), 5984u - 11u * 32u);
+    EXPECT_EQ(runs[1], runs[0]);
 }

@@ -19,7 +19,7 @@ struct NamedSolver {
 constexpr NamedSolver kSolvers[] = {
     {"auto", SolverChoice::Auto}, {"gfc", SolverChoice::Gfc},   {"gls", SolverChoice::Gls},
     {"ga", SolverChoice::Ga},     {"tabu", SolverChoice::Tabu}, {"gls2", SolverChoice::Gls2},
-    {"lp", SolverChoice::Lp},     {"ext", SolverChoice::Ext},
+    {"lp", SolverChoice::Lp},     {"ext", SolverChoice::Ext},   {"expert", SolverChoice::Expert},
 };
 
 // A whole decimal integer in int range, or false.
@@ -37,7 +37,9 @@ bool ToInt(const std::string& text, int& value) {
 
 const char* UsageLine() {
     return "usage: tav-solve FILE [--solver gfc|gls|ga|tabu|gls2|lp|ext|auto] [--solutions N|all] "
-           "[--time-limit SECONDS] [--param ID=VALUE]... [--stats] [--describe]";
+           "[--time-limit SECONDS] [--param ID=VALUE]... [--stats] [--describe]\n"
+           "       tav-solve DOC.tav [--solver gfc|gls|ga|tabu|gls2|expert] [--solutions N|all] "
+           "[--time-limit SECONDS] [--stats] [--describe|--text]";
 }
 
 std::string SolverName(SolverChoice choice) {
@@ -79,6 +81,9 @@ SolveOptions ParseOptions(const std::vector<std::string>& args) {
         } else if (arg == "--describe") {
             noValue();
             options.describe = true;
+        } else if (arg == "--text") {
+            noValue();
+            options.text = true;
         } else if (arg == "--solver") {
             const std::string name = takeValue();
             bool known = false;

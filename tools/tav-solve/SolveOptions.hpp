@@ -2,8 +2,9 @@
 // Command line of tav-solve: which solver, how many solutions, the time limit, parameter
 // overrides and whether to print statistics.
 
+#include "platform/Error.hpp"
+
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,7 @@ namespace TavSolve {
 // The solver a run uses; Auto picks linear programming for problems with real variables and
 // complete search otherwise. Ext goes the external solver program's way: through the problem
 // description text, solved by guided local search with that program's settings.
-enum class SolverChoice { Auto, Gfc, Gls, Ga, Tabu, Gls2, Lp, Ext };
+enum class SolverChoice { Auto, Gfc, Gls, Ga, Tabu, Gls2, Lp, Ext, Expert };
 
 struct SolveOptions {
     std::string file;
@@ -26,13 +27,15 @@ struct SolveOptions {
     bool stats = false;
     // Print the problem description text for external solvers instead of solving.
     bool describe = false;
+    // Print the problem text of a document instead of solving.
+    bool text = false;
     bool help = false;
 };
 
 // A command line that cannot be understood; what() says why.
-class UsageError : public std::runtime_error {
+class UsageError : public Platform::Error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit UsageError(const std::string& text) : Platform::Error(Platform::ErrorCode::kUsage, text) {}
 };
 
 // The one-line synopsis printed with every usage error.

@@ -65,6 +65,6 @@ void BM_TransportationSimplex(benchmark::State& state) {
     state.counters["pivots"] = static_cast<double>(pivots);
 }
 
-BENCHMARK(BM_TransportationSimplex)->Arg(10)->Arg(20)->Arg(40)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TransportationSimplex)->Arg(10)->Arg(40)->Arg(100)->Arg(150)->Unit(benchmark::kMillisecond);
 
 } // namespace
