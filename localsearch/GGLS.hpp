@@ -2,10 +2,13 @@
 // The abstract local-search engine through which the bridges drive every engine of the
 // library: one run per Solve, results read afterwards, Stop from another thread.
 
+#include "platform/Diagnostics.hpp"
+
 #include <climits>
 #include <cstdint>
 #include <functional>
 #include <ostream>
+#include <string>
 
 namespace GLSLib {
 
@@ -54,6 +57,9 @@ public:
     // call Stop, which the run then honours at its next check. An empty hook or every = 0
     // turns it off.
     using StepHook = std::function<void(std::uint64_t steps)>;
+    // Where the engine's notices go (a solution that failed its check, "Invalid solution\n");
+    // without one, to the process-wide message sink. The engine shows nothing itself.
+    void SetDiagnostics(Platform::Diagnostics diagnostics) { m_diagnostics = std::move(diagnostics); }
     void SetStepHook(StepHook hook, std::uint64_t every) {
         m_stepHook = std::move(hook);
         m_stepEvery = every;
@@ -63,6 +69,8 @@ public:
     static int UtilityScale() { return 1000; }
 
 protected:
+    // Hands a notice to the diagnostics callback.
+    void Report(const std::string& text) const { Platform::Report(m_diagnostics, text); }
     // Counts one step and calls the step hook when it is due.
     void CountStep() {
         ++m_steps;
@@ -70,6 +78,7 @@ protected:
     }
 
 private:
+    Platform::Diagnostics m_diagnostics;
     StepHook m_stepHook;
     std::uint64_t m_stepEvery = 0;
     std::uint64_t m_steps = 0;

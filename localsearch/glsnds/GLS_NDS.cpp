@@ -6,7 +6,6 @@
 #include "localsearch/features/Feature.hpp"
 #include "localsearch/search/NoGood.hpp"
 #include "platform/FatalError.hpp"
-#include "platform/MessageSink.hpp"
 
 #include <cstdint>
 #include <sstream>
@@ -23,6 +22,7 @@ struct StopReset {
 GLS_NDS::GLS_NDS() {
     // Numeric features made for this problem ask this engine whether they can still improve.
     m_problem.Values().currentEngine = this;
+    m_search.SetStopFlag(&m_stopRequested);
 }
 
 void GLS_NDS::SetParameter(int id, int value) {
@@ -60,19 +60,26 @@ bool GLS_NDS::Solve() {
     const ModelScope scope(m_problem);
     m_problem.Random().Seed(static_cast<std::uint32_t>(m_options.GetSeed()));
     m_search.SetApproximate(m_options.GetApproxEvaluation());
-    if (m_firstRun) {
-        if (!m_timerStarted) m_stats.StartTimer();
-        m_timerStarted = true;
-        for (IntVar* v : m_problem.GetVariables())
-            v->SetValueIndex(m_problem.Random().Next() % v->DomainSize());
-        InitialiseSearch();
-        m_firstRun = false;
-    } else {
-        m_search.ForgetStored();
-        if (m_builtApprox != m_options.GetApproxEvaluation() || m_builtDelta != m_options.GetDeltaUpdate())
+    try {
+        if (m_firstRun) {
+            if (!m_timerStarted) m_stats.StartTimer();
+            m_timerStarted = true;
+            for (IntVar* v : m_problem.GetVariables())
+                v->SetValueIndex(m_problem.Random().Next() % v->DomainSize());
             InitialiseSearch();
-        else if (m_search.NeedsResync())
-            m_search.Resync(ListMode());
+            m_firstRun = false;
+        } else {
+            m_search.ForgetStored();
+            if (m_builtApprox != m_options.GetApproxEvaluation() ||
+                m_builtDelta != m_options.GetDeltaUpdate())
+                InitialiseSearch();
+            else if (m_search.NeedsResync())
+                m_search.Resync(ListMode());
+        }
+    } catch (const SearchTables::Stopped&) {
+        // Stopped while the tables were built: the next run builds them from the start.
+        m_firstRun = true;
+        return false;
     }
     CheckInvariants("the start of a run");
     m_foundThisRun = false;
@@ -105,7 +112,7 @@ bool GLS_NDS::Solve() {
         }
         // An assignment that fails verification is no solution: go on searching unless a
         // stop was asked for.
-        Platform::ShowMessage("Invalid solution\n");
+        Report("Invalid solution\n");
         m_search.AdmitViolatedUnconsidered();
         m_search.Resync(ListMode());
         m_search.ForgetStored();

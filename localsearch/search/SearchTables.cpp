@@ -41,6 +41,7 @@ void SearchTables::Setup(GLSCSP& problem, bool approximate, bool tabulateAll, bo
     if (cells > kMaxValueCells)
         throw ModelError("Problem too large: local search holds at most " + std::to_string(kMaxValueCells) +
                          " values over all its variables");
+    m_stopWhileBuilding = cells > kStoppableCells;
     m_problem = &problem;
     m_approximate = approximate;
     m_tabulateAll = tabulateAll;
@@ -107,6 +108,10 @@ void SearchTables::Setup(GLSCSP& problem, bool approximate, bool tabulateAll, bo
     m_violated.Resize();
     m_affectedMark.assign(static_cast<unsigned>(m_index.NumVariableRows()), 0);
     m_affected.clear();
+    struct EndOfBuilding {
+        bool& flag;
+        ~EndOfBuilding() { flag = false; }
+    } endOfBuilding{m_stopWhileBuilding};
     ComputeTables();
 }
 
@@ -135,6 +140,10 @@ void SearchTables::ComputeTables() {
     m_builtLambda = m_problem->Values().lambda;
     m_builtObjectiveWeight = m_problem->Values().objectiveWeight;
     for (IntVar* x : m_problem->GetVariables()) {
+        // Building the tables of a large problem takes long: a stop request ends it. A small
+        // one is built whole, so that a run stopped at once still reports its start.
+        if (m_stopWhileBuilding && m_stop != nullptr && m_stop->load(std::memory_order_relaxed))
+            throw Stopped{};
         const int id = x->GetId();
         std::vector<Score>& row = m_pinputs.Row(id);
         std::fill(row.begin(), row.end(), 0);

@@ -30,6 +30,8 @@
 #include "localsearch/search/_ConIdxInVar.hpp"
 #include "localsearch/search/_ConsWrapper.hpp"
 
+#include <atomic>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -46,6 +48,13 @@ class SearchTables {
 public:
     // The most (variable, value) cells the tables hold: the sum of the domain sizes.
     static constexpr std::int64_t kMaxValueCells = std::int64_t{1} << 24;
+    // Thrown by Setup when the stop flag is set while it builds the tables of a problem of more
+    // than kStoppableCells values; the tables are then incomplete and must be set up again.
+    static constexpr std::int64_t kStoppableCells = std::int64_t{1} << 16;
+    struct Stopped {};
+    // The engine's stop request, read between variables while the tables are built (may be
+    // null).
+    void SetStopFlag(const std::atomic<bool>* stop) { m_stop = stop; }
 
     virtual ~SearchTables() = default;
 
@@ -166,6 +175,8 @@ protected:
     _ConIdxInVar m_index;
 
     GLSCSP* m_problem = nullptr;
+    const std::atomic<bool>* m_stop = nullptr;
+    bool m_stopWhileBuilding = false;
     bool m_keepMoveLists = false;
     bool m_approximate = false;
     bool m_tabulateAll = true;

@@ -48,15 +48,22 @@ bool TABU::Solve() {
 
 bool TABU::Run() {
     m_search.ClearBest();
-    if (m_firstRun) {
-        m_stats.StartTimer();
-        // The objective's features ask this engine whether a change can still lower it.
-        m_problem.Values().currentEngine = this;
-        m_search.Initialise(m_problem, m_approximate);
-        m_firstRun = false;
-    } else if (m_search.NeedsResync()) {
-        // The objective weight or lambda changed between runs: every weighted cost moved.
-        m_search.Resync(true);
+    try {
+        if (m_firstRun) {
+            m_stats.StartTimer();
+            // The objective's features ask this engine whether a change can still lower it.
+            m_problem.Values().currentEngine = this;
+            m_search.SetStopFlag(&m_stopRequested);
+            m_search.Initialise(m_problem, m_approximate);
+            m_firstRun = false;
+        } else if (m_search.NeedsResync()) {
+            // The objective weight or lambda changed between runs: every weighted cost moved.
+            m_search.Resync(true);
+        }
+    } catch (const SearchTables::Stopped&) {
+        // Stopped while the tables were built: the next run builds them from the start.
+        m_firstRun = true;
+        return false;
     }
     m_search.BuildTabuTable();
     m_search.RebuildCandidates();
