@@ -8,7 +8,6 @@
 #include "language/raw/RawSet.hpp"
 #include "platform/FatalError.hpp"
 
-#include "localsearch/ClassWideValues.hpp"
 #include "localsearch/Con.hpp"
 #include "localsearch/GGLS.hpp"
 #include "localsearch/GLSCSP.hpp"
@@ -20,6 +19,7 @@
 #include "localsearch/SetDom.hpp"
 #include "localsearch/SetVar.hpp"
 #include "localsearch/SoftCon.hpp"
+#include "localsearch/cons/AllDifferent.hpp"
 #include "localsearch/cons/Element.hpp"
 #include "localsearch/cons/Equals.hpp"
 #include "localsearch/cons/GreaterThan.hpp"
@@ -66,9 +66,6 @@ using namespace GLSLib;
 
 namespace {
 
-// The model's objects and the class-wide values are process-wide: one bridge at a time.
-std::atomic<bool> g_bridgeAlive{false};
-
 constexpr const char* kBoolDomain = "__BoolDomain";
 
 std::string Text(const RawExpr& expr) {
@@ -105,18 +102,11 @@ RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, int
     : RawBridge(problem, std::move(context)) {
     if (params == nullptr) throw Platform::InternalError("RawGenericSolver: no parameters");
     if (solverType < 1 || solverType > 4) throw Platform::ParameterError("Invalid Solver Type\n");
-    if (g_bridgeAlive.exchange(true))
-        throw Platform::InternalError("Only one local-search solver can exist at a time");
-    try {
-        // A solve must not depend on what an earlier one left in the library's class-wide values.
-        ResetAllClassWideValues();
-        m_engine = CreateEngine(solverType);
-        Build(params);
-    } catch (...) {
-        m_engine.reset();
-        g_bridgeAlive = false;
-        throw;
-    }
+    // Each engine's problem starts from fresh values and owns its model, so bridges live side by
+    // side; a failed build frees its model with its engine.
+    m_engine = CreateEngine(solverType);
+    m_engine->SetDiagnostics(Context().diagnostics);
+    Build(params);
 }
 
 RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, std::unique_ptr<GGLS> engine,
@@ -124,15 +114,8 @@ RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, std
     : RawBridge(problem, std::move(context)), m_engine(std::move(engine)) {
     if (params == nullptr || !m_engine)
         throw Platform::InternalError("RawGenericSolver: no parameters or engine");
-    if (g_bridgeAlive.exchange(true))
-        throw Platform::InternalError("Only one local-search solver can exist at a time");
-    try {
-        Build(params);
-    } catch (...) {
-        m_engine.reset();
-        g_bridgeAlive = false;
-        throw;
-    }
+    m_engine->SetDiagnostics(Context().diagnostics);
+    Build(params);
 }
 
 void RawGenericSolver::Build(const AlgParams* params) {
@@ -141,7 +124,10 @@ void RawGenericSolver::Build(const AlgParams* params) {
     if (!m_problem->GetRealVariables().empty())
         throw TranslationError(
             "Local search cannot handle real variables: use the linear-programming solver");
-    try {
+    // The model's objects belong to the engine's problem, whatever other problems this thread
+    // has made meanwhile.
+    const ModelScope scope(*m_engine->GetCSP());
+    {
         SetParameters(params);
         for (const auto& domain : m_problem->GetDomains()) {
             CheckStop();
@@ -160,17 +146,10 @@ void RawGenericSolver::Build(const AlgParams* params) {
             CheckStop();
             m_engine->GetCSP()->AddSoftConstraint(TranslateSoftConstraint(soft));
         }
-    } catch (...) {
-        Obj::DeleteAll();
-        throw;
     }
 }
 
-RawGenericSolver::~RawGenericSolver() {
-    Obj::DeleteAll();
-    m_engine.reset();
-    g_bridgeAlive = false;
-}
+RawGenericSolver::~RawGenericSolver() = default;
 
 void RawGenericSolver::SetParameters(const AlgParams* params) {
     for (int id = 1; id <= 14; ++id)
@@ -384,14 +363,8 @@ const RawGenericSolver::ConstraintKinds& RawGenericSolver::ConstraintTable() {
         {
             {RawType::AllDifferent,
              [](Self& s, N expr) -> Con* {
-                 const std::vector<IntObj*> v = s.TranslateIntExprList(RawArg(expr, 0));
-                 std::vector<Con*> pairs;
-                 for (std::size_t i = 0; i < v.size(); ++i) {
-                     s.CheckStop();
-                     for (std::size_t j = i + 1; j < v.size(); ++j)
-                         pairs.push_back(new NotEquals(v[i], v[j]));
-                 }
-                 return new And(pairs);
+                 // One constraint counting values, not n(n-1)/2 disequalities.
+                 return new AllDifferent(s.TranslateIntExprList(RawArg(expr, 0)));
              }},
             {RawType::Sequence,
              [](Self& s, N expr) -> Con* {

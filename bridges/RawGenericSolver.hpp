@@ -4,8 +4,8 @@
 // measures, soft constraints and the objective) inside one engine's problem, and answers the
 // solver interface with that engine: one complete engine run per Solve.
 // Solver types: 1 guided local search, 2 genetic algorithm, 3 tabu search, 4 the graph-based
-// guided local search. The model's objects live in the library's process-wide registry, which
-// the destructor empties: one bridge at a time.
+// guided local search. The model belongs to the engine's own problem and goes with the engine,
+// so several bridges may live at once, on one thread or on several.
 //
 // Names: the local search library's Member, Subset, Equals, NotEquals, Cardinality,
 // Intersection and its expressions Sum, Minimum, Maximum, ScalProd, Power are the complete

@@ -1,12 +1,40 @@
 #pragma once
-// Integer helpers of the model: 32-bit arithmetic that wraps without undefined behaviour,
-// saturation of wide results into the int range, and the double-to-int conversions.
+// Integer helpers of the model: exact results that must fit in an int, 32-bit arithmetic
+// that wraps without undefined behaviour, saturation of wide results into the int range, and
+// the double-to-int conversions.
 
 #include <climits>
 #include <cmath>
 #include <cstdint>
 
+#include "localsearch/Obj.hpp"
+
 namespace GLSLib {
+
+// v when it lies in the int range. A result outside it has no int value: the expression is
+// undefined there (Obj::Undef), so a constraint over it is violated instead of holding for a
+// wrapped-round number.
+inline int ExactInt(std::int64_t v) {
+    if (v < INT_MIN || v > INT_MAX) throw Obj::Undef();
+    return static_cast<int>(v);
+}
+inline int ExactInt(__int128 v) {
+    if (v < INT_MIN || v > INT_MAX) throw Obj::Undef();
+    return static_cast<int>(v);
+}
+// a + b, a - b, a x b and -a computed exactly (see ExactInt).
+inline int ExactAdd(int a, int b) {
+    return ExactInt(static_cast<std::int64_t>(a) + b);
+}
+inline int ExactSub(int a, int b) {
+    return ExactInt(static_cast<std::int64_t>(a) - b);
+}
+inline int ExactMul(int a, int b) {
+    return ExactInt(static_cast<std::int64_t>(a) * b);
+}
+inline int ExactAbs(int a) {
+    return ExactInt(a < 0 ? -static_cast<std::int64_t>(a) : static_cast<std::int64_t>(a));
+}
 
 // a + b, a - b, a * b modulo 2^32 (two's complement), never undefined.
 inline int WrapAdd(int a, int b) {

@@ -2,9 +2,13 @@
 // The abstract local-search engine through which the bridges drive every engine of the
 // library: one run per Solve, results read afterwards, Stop from another thread.
 
+#include "platform/Diagnostics.hpp"
+
 #include <climits>
+#include <cstdint>
 #include <functional>
 #include <ostream>
+#include <string>
 
 namespace GLSLib {
 
@@ -47,8 +51,37 @@ public:
     // The best total of the series; 2147483647 when none.
     virtual int GetBestTotal() const { return INT_MAX; }
 
+    // Called on the searching thread with the number of steps made so far (over the engine's
+    // life) after every `every` steps: a variable visited or a move made by the guided local
+    // searches, an iteration of tabu search, a generation of the genetic algorithm. It may
+    // call Stop, which the run then honours at its next check. An empty hook or every = 0
+    // turns it off.
+    using StepHook = std::function<void(std::uint64_t steps)>;
+    // Where the engine's notices go (a solution that failed its check, "Invalid solution\n");
+    // without one, to the process-wide message sink. The engine shows nothing itself.
+    void SetDiagnostics(Platform::Diagnostics diagnostics) { m_diagnostics = std::move(diagnostics); }
+    void SetStepHook(StepHook hook, std::uint64_t every) {
+        m_stepHook = std::move(hook);
+        m_stepEvery = every;
+    }
+
     // The scale of utilities and of the objective's violation.
     static int UtilityScale() { return 1000; }
+
+protected:
+    // Hands a notice to the diagnostics callback.
+    void Report(const std::string& text) const { Platform::Report(m_diagnostics, text); }
+    // Counts one step and calls the step hook when it is due.
+    void CountStep() {
+        ++m_steps;
+        if (m_stepHook && m_stepEvery != 0 && m_steps % m_stepEvery == 0) m_stepHook(m_steps);
+    }
+
+private:
+    Platform::Diagnostics m_diagnostics;
+    StepHook m_stepHook;
+    std::uint64_t m_stepEvery = 0;
+    std::uint64_t m_steps = 0;
 };
 
 } // namespace GLSLib

@@ -10,6 +10,10 @@ namespace GLSLib {
 
 class IntDom : public Obj {
 public:
+    // The most values a domain may hold: the engines keep a cost for every value of every
+    // variable and evaluate each of them, so a larger domain is refused when it is made.
+    static constexpr int kMaxSize = 1 << 20;
+
     explicit IntDom(const char* name) : m_name(name ? name : "") {}
     // Writes the name.
     std::ostream& Print(std::ostream& os) const override { return os << m_name; }

@@ -4,11 +4,15 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 
 namespace GLSLib {
 
 IntListDom::IntListDom(const char* name, const std::vector<int>& values) : IntDom(name), m_values(values) {
     if (m_values.empty()) throw ModelError("Empty domain " + GetName());
+    if (m_values.size() > static_cast<std::size_t>(kMaxSize))
+        throw ModelError("Domain too large " + GetName() + ": local search holds at most " +
+                         std::to_string(kMaxSize) + " values in a domain");
     std::sort(m_values.begin(), m_values.end());
 }
 

@@ -9,7 +9,7 @@ namespace GLSLib {
 
 class IntListDom : public IntDom {
 public:
-    // Throws ModelError when values is empty.
+    // Throws ModelError when values is empty or holds more than kMaxSize values.
     IntListDom(const char* name, const std::vector<int>& values);
     bool IsInterval() const override;
     int ValueAt(int index) const override { return m_values[static_cast<unsigned>(index)]; }

@@ -7,7 +7,7 @@ namespace GLSLib {
 
 class IntRangeDom : public IntDom {
 public:
-    // Throws ModelError when lo > hi (empty) or the range holds more than INT_MAX values.
+    // Throws ModelError when lo > hi (empty) or the range holds more than kMaxSize values.
     IntRangeDom(const char* name, int lo, int hi);
     bool IsInterval() const override { return true; }
     int ValueAt(int index) const override { return m_lo + index; }

@@ -1,8 +1,10 @@
 #pragma once
-// |x| (|-2147483648| wraps to itself).
+// |x|; |-2147483648| lies outside the int range and is undefined. Bounds saturated.
 
 #include "localsearch/Arithmetic.hpp"
 #include "localsearch/IntUnaryOp.hpp"
+
+#include <cstdlib>
 
 namespace GLSLib {
 
@@ -11,15 +13,16 @@ public:
     explicit AbsOp(IntObj* x) : IntUnaryOp(x) {}
     std::string GetName() const override { return "Abs"; }
     bool IsArithmetic() override { return true; }
-    int GetValue() const override { return WrapAbs(m_arg->GetValue()); }
+    int GetValue() const override { return ExactAbs(m_arg->GetValue()); }
     int GetMin() const override {
         const int lo = m_arg->GetMin(), hi = m_arg->GetMax();
-        if (hi <= 0) return WrapAbs(hi);
+        if (hi <= 0) return SaturateToInt(-static_cast<std::int64_t>(hi));
         return lo > 0 ? lo : 0;
     }
     int GetMax() const override {
-        const int a = WrapAbs(m_arg->GetMin()), b = WrapAbs(m_arg->GetMax());
-        return a > b ? a : b;
+        const std::int64_t a = std::abs(static_cast<std::int64_t>(m_arg->GetMin()));
+        const std::int64_t b = std::abs(static_cast<std::int64_t>(m_arg->GetMax()));
+        return SaturateToInt(a > b ? a : b);
     }
 };
 

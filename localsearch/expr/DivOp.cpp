@@ -13,7 +13,7 @@ DivOp::DivOp(IntObj* a, IntObj* b) : IntBinOp(a, b), m_upper(INT_MIN), m_lower(I
     for (int p : ps)
         for (int q : qs) {
             if (q == 0) continue;
-            const int quotient = WrapDiv(p, q);
+            const int quotient = SaturateToInt(static_cast<std::int64_t>(p) / q);
             m_lower = std::min(m_lower, quotient);
             m_upper = std::max(m_upper, quotient);
         }

@@ -1,5 +1,5 @@
 #pragma once
-// a - b, wrapping at 32 bits.
+// a - b, undefined where the exact difference leaves the int range; bounds saturated.
 
 #include "localsearch/Arithmetic.hpp"
 #include "localsearch/IntBinOp.hpp"
@@ -13,11 +13,11 @@ public:
     MinusOp(IntObj* a, IntObj* b) : IntBinOp(a, b) {}
     std::string GetName() const override { return "-"; }
     bool IsArithmetic() override { return true; }
-    int GetValue() const override { return WrapSub(m_left->GetValue(), m_right->GetValue()); }
-    int GetMin() const override { return WrapSub(m_left->GetMin(), m_right->GetMax()); }
-    int GetMax() const override { return WrapSub(m_left->GetMax(), m_right->GetMin()); }
+    int GetValue() const override { return ExactSub(m_left->GetValue(), m_right->GetValue()); }
+    int GetMin() const override { return SaturateToInt(std::int64_t{m_left->GetMin()} - m_right->GetMax()); }
+    int GetMax() const override { return SaturateToInt(std::int64_t{m_left->GetMax()} - m_right->GetMin()); }
     // Entry 0 minus entry 1 (both required).
-    virtual int Apply(const std::vector<int>& values) const { return WrapSub(values.at(0), values.at(1)); }
+    virtual int Apply(const std::vector<int>& values) const { return ExactSub(values.at(0), values.at(1)); }
 };
 
 } // namespace GLSLib

@@ -10,7 +10,11 @@
 namespace GLSLib {
 
 int Power::Apply(int base, int exponent) {
-    return ConvertPowerResult(std::pow(static_cast<double>(base), static_cast<double>(exponent)));
+    // Every power inside the int range is exact in a double; a negative exponent gives a
+    // fraction, truncated toward zero.
+    const double value = std::pow(static_cast<double>(base), static_cast<double>(exponent));
+    if (!std::isfinite(value) || value >= 2147483648.0 || value <= -2147483649.0) throw Undef();
+    return static_cast<int>(value);
 }
 
 Power::Power(IntObj* base, IntObj* exponent)
@@ -27,7 +31,8 @@ Power::Power(IntObj* base, IntObj* exponent)
     std::vector<int> ps;
     base->GetExtremeCandidates(ps);
     for (int p : ps) {
-        const int value = Apply(p, e0);
+        const double exact = std::pow(static_cast<double>(p), static_cast<double>(e0));
+        const int value = std::isnan(exact) ? 0 : TruncateToInt(exact);
         m_lower = std::min(m_lower, value);
         m_upper = std::max(m_upper, value);
     }

@@ -1,6 +1,6 @@
 #pragma once
-// base to the power of exponent, computed in doubles and converted to int (low 32 bits of the
-// value truncated to 64 bits; 0 when infinite, NaN or beyond 64 bits). The exponent is not an
+// base to the power of exponent, computed in doubles and truncated toward zero to an int;
+// undefined where the power leaves the int range (or is not a number). The exponent is not an
 // argument of the graph (it is a constant in every model the builders make); bounds use its
 // value at construction.
 
@@ -18,7 +18,7 @@ public:
     int GetMax() const override { return m_upper; }
     IntObj* GetExponent() const { return m_exponent; }
 
-    // The converted value of base to the power of exponent.
+    // base to the power of exponent. Throws Obj::Undef outside the int range.
     static int Apply(int base, int exponent);
 
 private:

@@ -18,14 +18,17 @@ ScalProd::ScalProd(const std::vector<IntObj*>& args, const std::vector<int>& coe
 
 void ScalProd::Rebuild() {
     m_cache.Load(m_args);
-    m_value = m_lower = m_upper = 0;
+    m_value = 0;
+    __int128 lower = 0, upper = 0;
     for (std::size_t i = 0; i < m_args.size(); ++i) {
-        const int lo = WrapMul(m_args[i]->GetMin(), m_coefficients[i]);
-        const int hi = WrapMul(m_args[i]->GetMax(), m_coefficients[i]);
-        m_lower = WrapAdd(m_lower, std::min(lo, hi));
-        m_upper = WrapAdd(m_upper, std::max(lo, hi));
-        m_value = WrapAdd(m_value, WrapMul(m_cache.Value(static_cast<unsigned>(i)), m_coefficients[i]));
+        const std::int64_t lo = static_cast<std::int64_t>(m_args[i]->GetMin()) * m_coefficients[i];
+        const std::int64_t hi = static_cast<std::int64_t>(m_args[i]->GetMax()) * m_coefficients[i];
+        lower += std::min(lo, hi);
+        upper += std::max(lo, hi);
+        m_value += static_cast<std::int64_t>(m_cache.Value(static_cast<unsigned>(i))) * m_coefficients[i];
     }
+    m_lower = lower < INT_MIN ? INT_MIN : (lower > INT_MAX ? INT_MAX : static_cast<int>(lower));
+    m_upper = upper < INT_MIN ? INT_MIN : (upper > INT_MAX ? INT_MAX : static_cast<int>(upper));
 }
 
 void ScalProd::Initialise() {
@@ -34,17 +37,18 @@ void ScalProd::Initialise() {
 }
 
 int ScalProd::Recompute() const {
-    int value = 0;
+    __int128 value = 0;
     for (std::size_t i = 0; i < m_args.size(); ++i)
-        value = WrapAdd(value, WrapMul(m_args[i]->GetValue(), m_coefficients[i]));
-    return value;
+        value += static_cast<std::int64_t>(m_args[i]->GetValue()) * m_coefficients[i];
+    return ExactInt(value);
 }
 
 void ScalProd::Update(int position, int value) {
     const unsigned i = static_cast<unsigned>(position);
     const bool wasDefined = !m_cache.AnyUndefined();
-    const int old = m_value;
-    m_value = WrapAdd(m_value, WrapMul(WrapSub(value, m_cache.Value(i)), m_coefficients[i]));
+    const __int128 old = m_value;
+    m_value +=
+        (static_cast<std::int64_t>(value) - m_cache.Value(i)) * static_cast<__int128>(m_coefficients[i]);
     m_cache.SetDefined(i, value);
     if (wasDefined != !m_cache.AnyUndefined() || old != m_value) ForwardChange();
 }
@@ -52,7 +56,7 @@ void ScalProd::Update(int position, int value) {
 void ScalProd::UpdateUndefined(int position) {
     const unsigned i = static_cast<unsigned>(position);
     const bool wasDefined = !m_cache.AnyUndefined();
-    m_value = WrapSub(m_value, WrapMul(m_cache.Value(i), m_coefficients[i]));
+    m_value -= static_cast<std::int64_t>(m_cache.Value(i)) * m_coefficients[i];
     m_cache.SetUndefined(i);
     if (wasDefined) ForwardChange();
 }

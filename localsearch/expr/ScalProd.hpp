@@ -1,7 +1,9 @@
 #pragma once
-// The scalar product of the arguments and the coefficients, cached and updated by difference.
-// Undefined while any argument is undefined.
+// The scalar product of the arguments and the coefficients, cached (exactly, in 128 bits) and
+// updated by difference. Undefined while any argument is undefined and where the product
+// leaves the int range; bounds saturated.
 
+#include "localsearch/Arithmetic.hpp"
 #include "localsearch/IntNaryOp.hpp"
 #include "localsearch/expr/ArgumentCache.hpp"
 
@@ -19,7 +21,7 @@ public:
     // Throws Obj::Undef while an argument is undefined.
     int GetValue() const override {
         if (m_cache.AnyUndefined()) throw Undef();
-        return m_value;
+        return ExactInt(m_value);
     }
     int GetMin() const override { return m_lower; }
     int GetMax() const override { return m_upper; }
@@ -34,7 +36,7 @@ private:
     int m_lower = 0;
     std::vector<int> m_coefficients;
     ArgumentCache m_cache;
-    int m_value = 0;
+    __int128 m_value = 0;
 };
 
 } // namespace GLSLib

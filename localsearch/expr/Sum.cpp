@@ -10,12 +10,15 @@ Sum::Sum(const std::vector<IntObj*>& args) : IntNaryOp(args) {
 
 void Sum::Rebuild() {
     m_cache.Load(m_args);
-    m_sum = m_lower = m_upper = 0;
+    m_sum = 0;
+    std::int64_t lower = 0, upper = 0;
     for (std::size_t i = 0; i < m_args.size(); ++i) {
-        m_sum = WrapAdd(m_sum, m_cache.Value(static_cast<unsigned>(i)));
-        m_lower = WrapAdd(m_lower, m_args[i]->GetMin());
-        m_upper = WrapAdd(m_upper, m_args[i]->GetMax());
+        m_sum += m_cache.Value(static_cast<unsigned>(i));
+        lower += m_args[i]->GetMin();
+        upper += m_args[i]->GetMax();
     }
+    m_lower = SaturateToInt(lower);
+    m_upper = SaturateToInt(upper);
 }
 
 void Sum::Initialise() {
@@ -26,8 +29,8 @@ void Sum::Initialise() {
 void Sum::Update(int position, int value) {
     const unsigned i = static_cast<unsigned>(position);
     const bool wasDefined = !m_cache.AnyUndefined();
-    const int old = m_sum;
-    m_sum = WrapAdd(m_sum, WrapSub(value, m_cache.Value(i)));
+    const std::int64_t old = m_sum;
+    m_sum += static_cast<std::int64_t>(value) - m_cache.Value(i);
     m_cache.SetDefined(i, value);
     if (wasDefined != !m_cache.AnyUndefined() || old != m_sum) ForwardChange();
 }
@@ -35,7 +38,7 @@ void Sum::Update(int position, int value) {
 void Sum::UpdateUndefined(int position) {
     const unsigned i = static_cast<unsigned>(position);
     const bool wasDefined = !m_cache.AnyUndefined();
-    m_sum = WrapSub(m_sum, m_cache.Value(i));
+    m_sum -= m_cache.Value(i);
     m_cache.SetUndefined(i);
     if (wasDefined) ForwardChange();
 }

@@ -1,7 +1,9 @@
 #pragma once
-// The sum of the arguments, cached and updated by difference when one argument changes.
-// Undefined while any argument is undefined.
+// The sum of the arguments, cached (exactly, in 64 bits) and updated by difference when one
+// argument changes. Undefined while any argument is undefined and where the sum leaves the
+// int range; bounds saturated.
 
+#include "localsearch/Arithmetic.hpp"
 #include "localsearch/IntNaryOp.hpp"
 #include "localsearch/expr/ArgumentCache.hpp"
 
@@ -21,7 +23,7 @@ public:
     // Throws Obj::Undef while an argument is undefined.
     int GetValue() const override {
         if (m_cache.AnyUndefined()) throw Undef();
-        return m_sum;
+        return ExactInt(m_sum);
     }
     int GetMin() const override { return m_lower; }
     int GetMax() const override { return m_upper; }
@@ -31,7 +33,7 @@ private:
 
     int m_upper = 0;
     int m_lower = 0;
-    int m_sum = 0;
+    std::int64_t m_sum = 0;
     ArgumentCache m_cache;
 };
 

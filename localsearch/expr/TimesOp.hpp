@@ -1,6 +1,6 @@
 #pragma once
-// a x b, wrapping at 32 bits. Bounds fixed at construction from the operands' extreme
-// candidates.
+// a x b, undefined where the exact product leaves the int range. Bounds fixed at construction from the
+// operands' extreme candidates.
 
 #include "localsearch/Arithmetic.hpp"
 #include "localsearch/IntBinOp.hpp"
@@ -14,11 +14,11 @@ public:
     TimesOp(IntObj* a, IntObj* b);
     std::string GetName() const override { return "*"; }
     bool IsArithmetic() override { return true; }
-    int GetValue() const override { return WrapMul(m_left->GetValue(), m_right->GetValue()); }
+    int GetValue() const override { return ExactMul(m_left->GetValue(), m_right->GetValue()); }
     int GetMin() const override { return m_lower; }
     int GetMax() const override { return m_upper; }
     // Entry 0 times entry 1 (both required).
-    virtual int Apply(const std::vector<int>& values) const { return WrapMul(values.at(0), values.at(1)); }
+    virtual int Apply(const std::vector<int>& values) const { return ExactMul(values.at(0), values.at(1)); }
 
 private:
     int m_upper;

@@ -2,10 +2,14 @@
 
 #include "localsearch/GLSCSP.hpp"
 #include "localsearch/IntVar.hpp"
+#include "localsearch/ModelError.hpp"
+#include "localsearch/search/SearchTables.hpp"
 #include "platform/FatalError.hpp"
 
 #include <algorithm>
 #include <cfloat>
+#include <cstdint>
+#include <string>
 
 namespace GLSLib {
 
@@ -21,6 +25,13 @@ void GAPop::Init() {
         return;
     }
     const ModelValues& settings = m_problem->Values();
+    // The feature tables keep a cell per value of every variable, as the local searches do.
+    std::int64_t cells = 0;
+    for (IntVar* v : vars)
+        cells += v->DomainSize();
+    if (cells > SearchTables::kMaxValueCells)
+        throw ModelError("Problem too large: local search holds at most " +
+                         std::to_string(SearchTables::kMaxValueCells) + " values over all its variables");
     const int size = settings.gaPopulationSize;
     const int pool = settings.gaPoolSize;
     // Breeding draws two different parents from the first pool - 1 members.
@@ -53,9 +64,12 @@ void GAPop::Start() {
     m_generation = 0;
 }
 
-void GAPop::EvaluateAll() {
-    for (auto& individual : m_individuals)
+bool GAPop::EvaluateAll(const std::atomic<bool>& stop) {
+    for (auto& individual : m_individuals) {
+        if (stop.load(std::memory_order_relaxed)) return false;
         individual->Evaluate(m_featureCosts, m_penalties, m_penalisedFeatures);
+    }
+    return true;
 }
 
 void GAPop::Sort() {
@@ -72,11 +86,12 @@ void GAPop::SelectPool() {
         m_pool[i]->Assign(*m_individuals[i]);
 }
 
-void GAPop::Breed() {
+void GAPop::Breed(const std::atomic<bool>& stop) {
     const float crossoverRate = m_problem->Values().gaCrossoverRate;
     const auto parents = static_cast<unsigned>(m_pool.size() - 1);
     m_individuals[0]->Assign(*m_pool[0]);
     for (std::size_t i = 1; i < m_individuals.size(); ++i) {
+        if (stop.load(std::memory_order_relaxed)) return;
         const auto r = static_cast<float>(
             static_cast<double>(static_cast<unsigned>(m_problem->Random().Next()) % 100u) / 100.0);
         unsigned a = 0;

@@ -6,6 +6,7 @@
 
 #include "localsearch/ga/GASolution.hpp"
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -27,15 +28,19 @@ public:
     // population or pool size is out of range, Platform::InternalError when the problem's
     // variables changed since the individuals were created.
     void Start();
-    // Evaluates every individual with the current penalties.
-    void EvaluateAll();
+    // Evaluates every individual with the current penalties; false when stop became true
+    // before every individual was evaluated.
+    bool EvaluateAll(const std::atomic<bool>& stop);
+    bool EvaluateAll() { return EvaluateAll(std::atomic<bool>{false}); }
     // Sorts the individuals by ascending fitness (best first).
     void Sort();
     // The pool := copies of the best pool-size individuals.
     void SelectPool();
     // Next generation from the pool: the best survives, the rest are children by crossover
-    // or mutated copies of parents drawn from all but the last pool member.
-    void Breed();
+    // or mutated copies of parents drawn from all but the last pool member. Ends early (the
+    // rest keep their values) when stop becomes true.
+    void Breed(const std::atomic<bool>& stop);
+    void Breed() { Breed(std::atomic<bool>{false}); }
     // Counts a generation; at the end of a run (more than the maximum number of generations)
     // gives every individual new random values, restarts the count and returns true.
     bool NextGeneration();

@@ -21,11 +21,14 @@ void GGA_ND::SetParameter(int id, int value) {
     ModelValues& settings = m_problem.Values();
     switch (id) {
     case 1:
-        if (value < 1 || value > kGaReservedIndividuals)
+        // Breeding draws two different parents from a pool of at least 3.
+        if (value < 3 || value > kGaReservedIndividuals)
             throw Platform::ParameterError("Invalid Parameter\n");
         settings.gaPopulationSize = value;
         break;
     case 3:
+        // A percentage of the variables: more than all of them cannot be mutated.
+        if (value < 0 || value > 100) throw Platform::ParameterError("Invalid Parameter\n");
         settings.gaMutationRate = static_cast<float>(static_cast<double>(static_cast<float>(value)) / 100.0);
         break;
     case 4: {
@@ -38,15 +41,20 @@ void GGA_ND::SetParameter(int id, int value) {
         break;
     }
     case 5:
+        if (value < 0) throw Platform::ParameterError("Invalid Parameter\n");
         settings.gaMaxGenerations = value;
         break;
     case 6:
+        if (value < 0) throw Platform::ParameterError("Invalid Parameter\n");
         settings.gaStallLimit = value;
         break;
     case 7:
+        // Feature costs and lambda weigh penalties: a negative one would reward them.
+        if (value < 0) throw Platform::ParameterError("Invalid Parameter\n");
         settings.gaFeatureCost = value;
         break;
     case 8:
+        if (value < 0) throw Platform::ParameterError("Invalid Parameter\n");
         settings.gaLambda = value;
         break;
     case 9:
@@ -93,7 +101,9 @@ bool GGA_ND::Run() {
     const bool hasObjective = m_problem.HasObjective();
     const int stallLimit = m_problem.Values().gaStallLimit;
     for (;;) {
-        m_population.EvaluateAll();
+        // A generation of a large problem takes long: the stop request is also looked at
+        // between individuals, and a generation cut short is not used.
+        if (!m_population.EvaluateAll(m_stopRequested)) return found ? Finish() : false;
         m_population.Sort();
         m_best.Assign(m_population.GenerationBest());
         m_stats.SetBestViolations(static_cast<std::uint32_t>(m_best.GetHard()));
@@ -121,13 +131,14 @@ bool GGA_ND::Run() {
         }
         if (stall > stallLimit) {
             m_population.PenaltyStep(m_best);
-            m_population.EvaluateAll();
+            if (!m_population.EvaluateAll(m_stopRequested)) return found ? Finish() : false;
             stall = 0;
             runViolations = m_best.GetHard();
             runCost = m_best.GetObjective();
         }
         m_stats.SetBestViolations(static_cast<std::uint32_t>(m_best.GetHard()));
         m_stats.SetGeneration(m_population.GetGeneration());
+        CountStep();
 
         if (m_population.NextGeneration()) {
             if (found) return Finish();
@@ -135,7 +146,7 @@ bool GGA_ND::Run() {
             m_stats.IncRestarts();
         } else {
             m_population.SelectPool();
-            m_population.Breed();
+            m_population.Breed(m_stopRequested);
         }
         if (m_stopRequested.load()) {
             return found ? Finish() : false;

@@ -41,8 +41,9 @@ public:
     // Writes the GAstats report.
     std::ostream& PrintStatistics(std::ostream& os) override { return m_stats.Print(os); }
     // Ids 1 to 15 (see the parameter table in the source). Throws Platform::ParameterError
-    // ("Invalid Parameter\n") for any other id, a population outside 1..1000 or a pool below
-    // 3 or above the population; the setting is then unchanged.
+    // ("Invalid Parameter\n") for any other id, a population outside 3..1000, a mutation rate
+    // outside 0..100 (percent), a pool below 3 or above the population, or a negative number
+    // of generations, stall limit, feature cost or lambda; the setting is then unchanged.
     void SetParameter(int id, int value) override;
     GLSCSP* GetCSP() override { return &m_problem; }
 

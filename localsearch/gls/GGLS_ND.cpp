@@ -8,7 +8,6 @@
 #include "localsearch/search/NoGood.hpp"
 #include "localsearch/search/UpdateCons.hpp"
 #include "platform/FatalError.hpp"
-#include "platform/MessageSink.hpp"
 
 #include <sstream>
 
@@ -34,6 +33,7 @@ std::string FirstLine(const Con* c) {
 GGLS_ND::GGLS_ND() {
     // Numeric features made for this problem ask this engine whether they can still improve.
     m_csp.Values().currentEngine = this;
+    m_tables.SetStopFlag(&m_stopRequested);
 }
 
 void GGLS_ND::SetParameter(int id, int value) {
@@ -76,22 +76,28 @@ bool GGLS_ND::Solve() {
     StopReset stopReset{m_stopRequested};
     const ModelScope scope(m_csp);
     m_csp.Random().Seed(static_cast<std::uint32_t>(m_options.GetSeed()));
-    if (m_firstRun) {
-        if (!m_timerStarted) m_stats.StartTimer();
-        m_timerStarted = true;
-        for (IntVar* v : m_csp.GetVariables())
-            v->SetValueIndex(m_csp.Random().Next() % v->DomainSize());
-        InitialiseSearch();
-        m_firstRun = false;
-        // The starting assignment may already be the best one: a run that never finds a move
-        // must still report it, not an empty cost.
-        RecordBest();
-    } else if (m_builtApprox != m_options.GetApproxEvaluation() ||
-               m_builtDelta != m_options.GetDeltaUpdate()) {
-        InitialiseSearch();
-    } else if (m_tablesStale || m_tables.NeedsResync()) {
-        m_tables.Resync(ListMode());
-        m_tablesStale = false;
+    try {
+        if (m_firstRun) {
+            if (!m_timerStarted) m_stats.StartTimer();
+            m_timerStarted = true;
+            for (IntVar* v : m_csp.GetVariables())
+                v->SetValueIndex(m_csp.Random().Next() % v->DomainSize());
+            InitialiseSearch();
+            m_firstRun = false;
+            // The starting assignment may already be the best one: a run that never finds a
+            // move must still report it, not an empty cost.
+            RecordBest();
+        } else if (m_builtApprox != m_options.GetApproxEvaluation() ||
+                   m_builtDelta != m_options.GetDeltaUpdate()) {
+            InitialiseSearch();
+        } else if (m_tablesStale || m_tables.NeedsResync()) {
+            m_tables.Resync(ListMode());
+            m_tablesStale = false;
+        }
+    } catch (const SearchTables::Stopped&) {
+        // Stopped while the tables were built: the next run builds them from the start.
+        m_firstRun = true;
+        return false;
     }
     CheckInvariants("the start of a run");
     if (m_csp.GetVariables().empty()) {
@@ -130,7 +136,7 @@ bool GGLS_ND::Solve() {
         }
         // An assignment that fails verification is not a solution: bring every violated
         // constraint into the search and go on, unless a stop was asked for.
-        Platform::ShowMessage("Invalid solution\n");
+        Report("Invalid solution\n");
         m_tables.AdmitViolatedUnconsidered();
         m_tables.Resync(ListMode());
         if (Stopping()) return false;
@@ -144,7 +150,7 @@ bool GGLS_ND::VerifySolution() {
         if (valid && c->IsHard() && c->IsViolated()) {
             std::string text = FirstLine(c) + " is violated in bad solution\n";
             if (text.size() > 255) text = text.substr(0, 254) + "\n";
-            Platform::ShowMessage(text);
+            Report(text);
             valid = false;
         }
     }
@@ -193,6 +199,7 @@ void GGLS_ND::SweepStep() {
         (void)ImproveVariable(v);
         ++tried;
         RecordBest();
+        CountStep();
         CheckInvariants("a variable of a sweep");
     }
 }
@@ -231,14 +238,14 @@ bool GGLS_ND::ImproveVariable(IntVar* v) {
 }
 
 int GGLS_ND::EvaluateMove(IntVar* v, int k) {
-    const int cost = m_tables.CandidateCost(v, k);
-    const int current = m_tables.VariableScore(v);
+    const Score cost = m_tables.CandidateCost(v, k);
+    const Score current = m_tables.VariableScore(v);
     return cost < current ? 0 : (cost == current ? 1 : 2);
 }
 
 bool GGLS_ND::TryMove(IntVar* v, int k) {
-    const int cost = m_tables.CandidateCost(v, k);
-    const int current = m_tables.VariableScore(v);
+    const Score cost = m_tables.CandidateCost(v, k);
+    const Score current = m_tables.VariableScore(v);
     if (cost > current) {
         m_stats.IncAttempts();
         return false;
@@ -260,8 +267,11 @@ void GGLS_ND::ListStep() {
     for (;;) {
         const DownwardsList& down = m_tables.Downwards();
         const SidewaysList& side = m_tables.Sideways();
+        // The stop request is honoured at every move: a long run of improving moves must not
+        // outlast it.
+        if (Stopping()) break;
         if (sideways >= 2 || side.Empty()) {
-            if (down.Empty() || (!hasObjective && NothingViolated()) || Stopping()) break;
+            if (down.Empty() || (!hasObjective && NothingViolated())) break;
         }
         if (!down.Empty()) {
             ApplyMove(down.Element(m_csp.Random().Next() % down.Size()));
@@ -274,6 +284,7 @@ void GGLS_ND::ListStep() {
             break;
         }
         RecordBest();
+        CountStep();
         CheckInvariants("a move of a list step");
     }
 }

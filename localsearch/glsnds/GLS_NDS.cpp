@@ -6,7 +6,6 @@
 #include "localsearch/features/Feature.hpp"
 #include "localsearch/search/NoGood.hpp"
 #include "platform/FatalError.hpp"
-#include "platform/MessageSink.hpp"
 
 #include <cstdint>
 #include <sstream>
@@ -23,6 +22,7 @@ struct StopReset {
 GLS_NDS::GLS_NDS() {
     // Numeric features made for this problem ask this engine whether they can still improve.
     m_problem.Values().currentEngine = this;
+    m_search.SetStopFlag(&m_stopRequested);
 }
 
 void GLS_NDS::SetParameter(int id, int value) {
@@ -60,19 +60,26 @@ bool GLS_NDS::Solve() {
     const ModelScope scope(m_problem);
     m_problem.Random().Seed(static_cast<std::uint32_t>(m_options.GetSeed()));
     m_search.SetApproximate(m_options.GetApproxEvaluation());
-    if (m_firstRun) {
-        if (!m_timerStarted) m_stats.StartTimer();
-        m_timerStarted = true;
-        for (IntVar* v : m_problem.GetVariables())
-            v->SetValueIndex(m_problem.Random().Next() % v->DomainSize());
-        InitialiseSearch();
-        m_firstRun = false;
-    } else {
-        m_search.ForgetStored();
-        if (m_builtApprox != m_options.GetApproxEvaluation() || m_builtDelta != m_options.GetDeltaUpdate())
+    try {
+        if (m_firstRun) {
+            if (!m_timerStarted) m_stats.StartTimer();
+            m_timerStarted = true;
+            for (IntVar* v : m_problem.GetVariables())
+                v->SetValueIndex(m_problem.Random().Next() % v->DomainSize());
             InitialiseSearch();
-        else if (m_search.NeedsResync())
-            m_search.Resync(ListMode());
+            m_firstRun = false;
+        } else {
+            m_search.ForgetStored();
+            if (m_builtApprox != m_options.GetApproxEvaluation() ||
+                m_builtDelta != m_options.GetDeltaUpdate())
+                InitialiseSearch();
+            else if (m_search.NeedsResync())
+                m_search.Resync(ListMode());
+        }
+    } catch (const SearchTables::Stopped&) {
+        // Stopped while the tables were built: the next run builds them from the start.
+        m_firstRun = true;
+        return false;
     }
     CheckInvariants("the start of a run");
     m_foundThisRun = false;
@@ -105,7 +112,7 @@ bool GLS_NDS::Solve() {
         }
         // An assignment that fails verification is no solution: go on searching unless a
         // stop was asked for.
-        Platform::ShowMessage("Invalid solution\n");
+        Report("Invalid solution\n");
         m_search.AdmitViolatedUnconsidered();
         m_search.Resync(ListMode());
         m_search.ForgetStored();
@@ -147,7 +154,9 @@ void GLS_NDS::MoveListDescent() {
         const DownwardsList& down = m_search.Downwards();
         const SidewaysList& side = m_search.Sideways();
         const bool sidewaysRemain = sideways < 2 && !side.Empty();
-        if (!sidewaysRemain && (down.Empty() || (!hasObjective && NothingViolated()) || Stopping())) break;
+        // The stop request is honoured at every move: a long run of moves must not outlast it.
+        if (Stopping()) break;
+        if (!sidewaysRemain && (down.Empty() || (!hasObjective && NothingViolated()))) break;
         m_stats.IncMoves();
         if (down.Empty()) {
             const Move m = side.Element(m_problem.Random().Next() % side.Size());
@@ -163,6 +172,7 @@ void GLS_NDS::MoveListDescent() {
         ConsiderStoring();
         const auto count = static_cast<std::uint32_t>(m_search.Violated().Count());
         if (count < m_stats.GetBestViolation()) m_stats.SetBestViolation(count);
+        CountStep();
         CheckInvariants("a move of the move-list descent");
     }
 }
@@ -182,6 +192,7 @@ void GLS_NDS::VariableSweep() {
         const auto hard = static_cast<std::uint32_t>(m_search.Violated().HardCount());
         if (hard < m_stats.GetBestViolation()) m_stats.SetBestViolation(hard);
         ConsiderStoring();
+        CountStep();
         CheckInvariants("a variable step");
     }
 }
@@ -204,8 +215,8 @@ bool GLS_NDS::VariableStep(IntVar* x) {
         candidates[r] = candidates.back();
         candidates.pop_back();
         ++tried;
-        const auto score = static_cast<std::uint32_t>(m_search.CandidateCost(x, k));
-        const auto current = static_cast<std::uint32_t>(m_search.VariableScore(x));
+        const Score score = m_search.CandidateCost(x, k);
+        const Score current = m_search.VariableScore(x);
         if (score > current) continue;
         if (score == current) {
             equal.push_back(k);
@@ -222,8 +233,8 @@ bool GLS_NDS::VariableStep(IntVar* x) {
 }
 
 bool GLS_NDS::TryMove(IntVar* x, int k) {
-    const auto score = static_cast<std::uint32_t>(m_search.CandidateCost(x, k));
-    if (score > static_cast<std::uint32_t>(m_search.VariableScore(x))) return false;
+    const Score score = m_search.CandidateCost(x, k);
+    if (score > m_search.VariableScore(x)) return false;
     m_search.MakeMove(x, k);
     if (NothingViolated()) m_search.AdmitViolatedUnconsidered();
     m_search.RefreshMoveLists();

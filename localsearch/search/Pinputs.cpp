@@ -15,7 +15,7 @@ void Pinputs::Initialise(const GLSCSP& problem) {
 
 int Pinputs::Width() const {
     std::size_t width = 0;
-    for (const std::vector<int>& row : m_table)
+    for (const std::vector<Score>& row : m_table)
         width = row.size() > width ? row.size() : width;
     return static_cast<int>(width);
 }

@@ -34,6 +34,14 @@ int PenaltyDifference(const Con* c, const Feature* f) {
 } // namespace
 
 void SearchTables::Setup(GLSCSP& problem, bool approximate, bool tabulateAll, bool keepMoveLists) {
+    // Every table below keeps a cell per value of every variable.
+    std::int64_t cells = 0;
+    for (IntVar* v : problem.GetVariables())
+        cells += v->DomainSize();
+    if (cells > kMaxValueCells)
+        throw ModelError("Problem too large: local search holds at most " + std::to_string(kMaxValueCells) +
+                         " values over all its variables");
+    m_stopWhileBuilding = cells > kStoppableCells;
     m_problem = &problem;
     m_approximate = approximate;
     m_tabulateAll = tabulateAll;
@@ -100,6 +108,10 @@ void SearchTables::Setup(GLSCSP& problem, bool approximate, bool tabulateAll, bo
     m_violated.Resize();
     m_affectedMark.assign(static_cast<unsigned>(m_index.NumVariableRows()), 0);
     m_affected.clear();
+    struct EndOfBuilding {
+        bool& flag;
+        ~EndOfBuilding() { flag = false; }
+    } endOfBuilding{m_stopWhileBuilding};
     ComputeTables();
 }
 
@@ -128,11 +140,15 @@ void SearchTables::ComputeTables() {
     m_builtLambda = m_problem->Values().lambda;
     m_builtObjectiveWeight = m_problem->Values().objectiveWeight;
     for (IntVar* x : m_problem->GetVariables()) {
+        // Building the tables of a large problem takes long: a stop request ends it. A small
+        // one is built whole, so that a run stopped at once still reports its start.
+        if (m_stopWhileBuilding && m_stop != nullptr && m_stop->load(std::memory_order_relaxed))
+            throw Stopped{};
         const int id = x->GetId();
-        std::vector<int>& row = m_pinputs.Row(id);
+        std::vector<Score>& row = m_pinputs.Row(id);
         std::fill(row.begin(), row.end(), 0);
         const int cur = x->GetValueIndex();
-        int score = 0;
+        Score score = 0;
         for (const _ConIdxInVar::VarLink& l : m_index.ConstraintsOf(id)) {
             const int cid = l.con->GetId();
             if (!m_consider.Get(cid)) continue;
@@ -191,7 +207,7 @@ void SearchTables::RestoreAssignment(const std::vector<int>& valueIndexes, bool 
     Resync(keepMoveLists);
 }
 
-int SearchTables::VariableScore(const IntVar* x) const {
+Score SearchTables::VariableScore(const IntVar* x) const {
     return m_varsInputs.Get(x->GetId());
 }
 
@@ -219,8 +235,15 @@ void SearchTables::AddAffected(IntVar* x) {
 }
 
 namespace {
-// e as variable + offset: a variable, or a variable plus or minus a constant (either order for
-// plus). False for anything else.
+// Values this small never leave the int range in the sums and differences below, so the
+// recognised disequality is exactly the constraint (which is undefined, and violated, where an
+// operator's result would leave the range).
+bool Small(int v) {
+    return v >= -(1 << 28) && v <= (1 << 28);
+}
+
+// e as variable + offset: a variable, or a variable plus or minus a small constant (either
+// order for plus). False for anything else.
 bool AsShiftedVariable(ExprObj* e, IntVar*& var, int& offset) {
     if (e->IsVariable()) {
         var = static_cast<IntVar*>(e);
@@ -234,7 +257,7 @@ bool AsShiftedVariable(ExprObj* e, IntVar*& var, int& offset) {
     ExprObj* b = e->GetArg(1);
     if (plus && !a->IsVariable()) std::swap(a, b);
     auto* constant = dynamic_cast<IntVal*>(b);
-    if (!a->IsVariable() || constant == nullptr) return false;
+    if (!a->IsVariable() || constant == nullptr || !Small(constant->GetValue())) return false;
     var = static_cast<IntVar*>(a);
     offset = minus ? WrapNeg(constant->GetValue()) : constant->GetValue();
     return true;
@@ -257,7 +280,8 @@ bool AsDisequality(Con* c, IntVar* (&var)[2], int (&offset)[2]) {
         return true;
     if (dynamic_cast<IntVal*>(left) != nullptr) std::swap(left, right);
     auto* constant = dynamic_cast<IntVal*>(right);
-    if (constant == nullptr || !AsShiftedDifference(left, var, offset)) return false;
+    if (constant == nullptr || !Small(constant->GetValue()) || !AsShiftedDifference(left, var, offset))
+        return false;
     offset[1] = WrapAdd(offset[1], constant->GetValue());
     return true;
 }
@@ -269,6 +293,8 @@ void SearchTables::DetectDisequality(Con* c) {
         return;
     Disequality d{};
     if (!AsDisequality(c, d.var, d.offset) || d.var[0] == d.var[1]) return;
+    for (const IntVar* v : d.var)
+        if (!Small(v->GetMin()) || !Small(v->GetMax())) return;
     const std::vector<IntVar*>& row = m_index.VariablesOf(cid);
     if (row.size() != 2) return;
     if (row[0] != d.var[0]) {
@@ -330,7 +356,7 @@ int SearchTables::Contribute(Con* c, int sign, const IntVar* skip) {
             const int wid = w->GetId();
             if (tab) {
                 std::vector<std::pair<int, int>>& cells = Cells(cid, static_cast<int>(i));
-                std::vector<int>& row = m_pinputs.Row(wid);
+                std::vector<Score>& row = m_pinputs.Row(wid);
                 for (const std::pair<int, int>& cell : cells)
                     row[static_cast<unsigned>(cell.first)] -= cell.second;
                 cells.clear();
@@ -362,7 +388,7 @@ int SearchTables::Contribute(Con* c, int sign, const IntVar* skip) {
         } else if (tab) {
             std::vector<std::pair<int, int>>& cells = Cells(cid, static_cast<int>(i));
             cells.clear();
-            std::vector<int>& row = m_pinputs.Row(wid);
+            std::vector<Score>& row = m_pinputs.Row(wid);
             const int cur = w->GetValueIndex();
             const int size = static_cast<int>(row.size());
             for (int k = 0; k < size; ++k) {
@@ -385,11 +411,11 @@ int SearchTables::Contribute(Con* c, int sign, const IntVar* skip) {
     return wcCur;
 }
 
-int SearchTables::CandidateCost(IntVar* x, int k) {
+Score SearchTables::CandidateCost(IntVar* x, int k) {
     const int id = x->GetId();
     const int cur = x->GetValueIndex();
     if (k == cur) return m_varsInputs.Get(id);
-    int cost = m_pinputs.Get(id, k);
+    Score cost = m_pinputs.Get(id, k);
     // Under delta update every constraint is in the table: a lookup is the whole cost.
     for (const _ConIdxInVar::VarLink& l : m_explicit[static_cast<unsigned>(id)]) {
         const int cid = l.con->GetId();
@@ -422,7 +448,7 @@ void SearchTables::MakeMove(IntVar* x, int k) {
         Contribute(l.con, -1, x);
     }
     Commit(x, k);
-    int score = 0;
+    Score score = 0;
     for (const _ConIdxInVar::VarLink& l : cons) {
         if (!m_consider.Get(l.con->GetId())) continue;
         score += Contribute(l.con, +1, x);
@@ -508,14 +534,26 @@ void SearchTables::RaisePenalty(int conId) {
             continue;
         }
         if (tab && whole) {
+            // The differences of every value are gathered first and merged into the cells in
+            // one pass: looking each value up among the cells would take time quadratic in
+            // the domain size.
+            std::vector<int> diffs(static_cast<unsigned>(w->DomainSize()), 0);
             for (int k = 0; k < w->DomainSize(); ++k) {
                 if (k == cur) continue;
                 PassLink(conId, static_cast<int>(i), w, k);
                 const int diff = PenaltyDifference(c, f);
                 m_pinputs.Add(wid, k, diff);
-                AddToCell(conId, static_cast<int>(i), k, diff);
+                diffs[static_cast<unsigned>(k)] = diff;
             }
             PassLink(conId, static_cast<int>(i), w, cur);
+            std::vector<std::pair<int, int>>& cells = Cells(conId, static_cast<int>(i));
+            for (std::pair<int, int>& cell : cells) {
+                cell.second += diffs[static_cast<unsigned>(cell.first)];
+                diffs[static_cast<unsigned>(cell.first)] = 0;
+            }
+            for (int k = 0; k < w->DomainSize(); ++k)
+                if (diffs[static_cast<unsigned>(k)] != 0)
+                    cells.push_back({k, diffs[static_cast<unsigned>(k)]});
         }
         if (tab) {
             m_pinputs.Add(wid, cur, diffCur);
@@ -693,8 +731,8 @@ void SearchTables::RefreshMoveLists() {
         for (IntVar* w : m_affected) {
             const int wid = w->GetId();
             const int cur = w->GetValueIndex();
-            const std::vector<int>& row = m_pinputs.Row(wid);
-            const int base = row[static_cast<unsigned>(cur)];
+            const std::vector<Score>& row = m_pinputs.Row(wid);
+            const Score base = row[static_cast<unsigned>(cur)];
             for (int k = 0; k < static_cast<int>(row.size()); ++k) {
                 m_downwards.Remove({w, k});
                 m_sideways.Remove({w, k});
@@ -733,12 +771,12 @@ std::string SearchTables::CheckInvariants() {
         const int id = x->GetId();
         const int cur = x->GetValueIndex();
         const std::vector<_ConIdxInVar::VarLink>& cons = m_index.ConstraintsOf(id);
-        int expectedScore = 0;
-        std::vector<int> expectedCandidate(static_cast<unsigned>(x->DomainSize()), 0);
+        Score expectedScore = 0;
+        std::vector<Score> expectedCandidate(static_cast<unsigned>(x->DomainSize()), 0);
         for (int k = 0; k < x->DomainSize(); ++k) {
             x->SetValueIndex(k);
             notify(x, k);
-            int expected = 0;
+            Score expected = 0;
             for (const _ConIdxInVar::VarLink& l : cons) {
                 const int cid = l.con->GetId();
                 if (!m_consider.Get(cid)) continue;
@@ -776,7 +814,7 @@ std::string SearchTables::CheckInvariants() {
     // Each row is the sum of the cells its constraints hold in it and the objective's term.
     for (IntVar* x : m_problem->GetVariables()) {
         const int id = x->GetId();
-        std::vector<int> sum(static_cast<unsigned>(x->DomainSize()), 0);
+        std::vector<Score> sum(static_cast<unsigned>(x->DomainSize()), 0);
         for (const _ConIdxInVar::VarLink& l : m_index.ConstraintsOf(id)) {
             const int cid = l.con->GetId();
             if (!m_consider.Get(cid) || !m_updateCons.Get(cid)) continue;
@@ -818,9 +856,9 @@ std::string SearchTables::CheckInvariants() {
     for (IntVar* x : m_problem->GetVariables()) {
         const int id = x->GetId();
         const int cur = x->GetValueIndex();
-        const int base = m_pinputs.Get(id, cur);
+        const Score base = m_pinputs.Get(id, cur);
         for (int k = 0; k < x->DomainSize(); ++k) {
-            const int v = m_pinputs.Get(id, k);
+            const Score v = m_pinputs.Get(id, k);
             const bool down = k != cur && v < base;
             const bool side = k != cur && v == base;
             if (m_downwards.Contains(id, k) != down || m_sideways.Contains(id, k) != side) {

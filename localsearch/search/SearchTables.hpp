@@ -30,6 +30,8 @@
 #include "localsearch/search/_ConIdxInVar.hpp"
 #include "localsearch/search/_ConsWrapper.hpp"
 
+#include <atomic>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,6 +46,16 @@ class NoGood;
 
 class SearchTables {
 public:
+    // The most (variable, value) cells the tables hold: the sum of the domain sizes.
+    static constexpr std::int64_t kMaxValueCells = std::int64_t{1} << 24;
+    // Thrown by Setup when the stop flag is set while it builds the tables of a problem of more
+    // than kStoppableCells values; the tables are then incomplete and must be set up again.
+    static constexpr std::int64_t kStoppableCells = std::int64_t{1} << 16;
+    struct Stopped {};
+    // The engine's stop request, read between variables while the tables are built (may be
+    // null).
+    void SetStopFlag(const std::atomic<bool>* stop) { m_stop = stop; }
+
     virtual ~SearchTables() = default;
 
     // Builds every structure for the problem at its current assignment (value indexes set,
@@ -51,6 +63,7 @@ public:
     // marks, structure tables, features and tables computed. approximate: only constraints
     // violated now are considered; tabulateAll: every constraint is in the value table (delta
     // update), else only the small ones; keepMoveLists: the move lists are maintained.
+    // Throws ModelError when the domains together hold more than kMaxValueCells values.
     void Setup(GLSCSP& problem, bool approximate, bool tabulateAll, bool keepMoveLists);
     // Recomputes the tables, the violated list and the move lists from the current assignment
     // (after value indexes were set without propagation). Marks and penalties stay.
@@ -61,7 +74,7 @@ public:
     // The cost of giving x the value index k: its value-table entry plus the weighted costs,
     // evaluated with x at k, of its considered constraints that are not in the value table.
     // Leaves everything as it was.
-    int CandidateCost(IntVar* x, int k);
+    Score CandidateCost(IntVar* x, int k);
     // Moves x to value index k and updates every table; the variables whose table rows changed
     // are collected in the affected set. A move to the current value changes nothing.
     void MakeMove(IntVar* x, int k);
@@ -110,7 +123,7 @@ public:
     const _ConIdxInVar& Index() const { return m_index; }
     bool KeepsMoveLists() const { return m_keepMoveLists; }
     int HardWeightBase() const { return m_hardWeightBase; }
-    int VariableScore(const IntVar* x) const;
+    Score VariableScore(const IntVar* x) const;
 
 protected:
     // Passes x at value index k through the link of constraint conId (index i) and tells its
@@ -162,6 +175,8 @@ protected:
     _ConIdxInVar m_index;
 
     GLSCSP* m_problem = nullptr;
+    const std::atomic<bool>* m_stop = nullptr;
+    bool m_stopWhileBuilding = false;
     bool m_keepMoveLists = false;
     bool m_approximate = false;
     bool m_tabulateAll = true;

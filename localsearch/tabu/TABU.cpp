@@ -21,6 +21,8 @@ void TABU::SetParameter(int id, int value) {
         settings.tabuTenureRange = value;
         break;
     case 2:
+        // A negative fixed part would make tenures shorter than the random part alone.
+        if (value < 0) throw Platform::ParameterError("Invalid Parameter\n");
         settings.tabuTenureBase = value;
         break;
     case 3:
@@ -46,15 +48,22 @@ bool TABU::Solve() {
 
 bool TABU::Run() {
     m_search.ClearBest();
-    if (m_firstRun) {
-        m_stats.StartTimer();
-        // The objective's features ask this engine whether a change can still lower it.
-        m_problem.Values().currentEngine = this;
-        m_search.Initialise(m_problem, m_approximate);
-        m_firstRun = false;
-    } else if (m_search.NeedsResync()) {
-        // The objective weight or lambda changed between runs: every weighted cost moved.
-        m_search.Resync(true);
+    try {
+        if (m_firstRun) {
+            m_stats.StartTimer();
+            // The objective's features ask this engine whether a change can still lower it.
+            m_problem.Values().currentEngine = this;
+            m_search.SetStopFlag(&m_stopRequested);
+            m_search.Initialise(m_problem, m_approximate);
+            m_firstRun = false;
+        } else if (m_search.NeedsResync()) {
+            // The objective weight or lambda changed between runs: every weighted cost moved.
+            m_search.Resync(true);
+        }
+    } catch (const SearchTables::Stopped&) {
+        // Stopped while the tables were built: the next run builds them from the start.
+        m_firstRun = true;
+        return false;
     }
     m_search.BuildTabuTable();
     m_search.RebuildCandidates();
@@ -75,6 +84,7 @@ bool TABU::Run() {
     consider();
     for (std::uint64_t t = 1;; ++t) {
         m_stats.IncIterations();
+        CountStep();
         const bool moved = m_search.Step(t);
         m_stats.SetViolations(static_cast<std::uint32_t>(m_search.Violated().Count()));
         const bool feasible = consider();

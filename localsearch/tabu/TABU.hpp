@@ -39,9 +39,10 @@ public:
     bool IsSolved() override { return m_search.GetBestObjective() != INT_MAX; }
     // Writes the TabuStats report.
     std::ostream& PrintStatistics(std::ostream& os) override { return m_stats.Print(os); }
-    // Id 1 tenure range (>= 1), 2 tenure base, 3 approximate evaluation (value != 0), 4 the
-    // objective weight; 5 to 14 accepted and ignored. Throws Platform::ParameterError
-    // ("Invalid Parameter\n") for any other id or a range below 1.
+    // Id 1 tenure range (>= 1), 2 tenure base (>= 0), 3 approximate evaluation (value != 0),
+    // 4 the objective weight; 5 to 14 accepted and ignored. Throws Platform::ParameterError
+    // ("Invalid Parameter\n") for any other id, a range below 1 (so both tenure parts 0 are
+    // refused) or a negative base; the setting is then unchanged.
     void SetParameter(int id, int value) override;
     GLSCSP* GetCSP() override { return &m_problem; }
 

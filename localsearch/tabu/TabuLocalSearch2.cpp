@@ -18,15 +18,16 @@ void TabuLocalSearch2::Initialise(GLSCSP& problem, bool approximate) {
     // once per value of each of its variables. The move lists are kept for the shared checks.
     Setup(problem, approximate, false, true);
     m_bestValues.assign(problem.GetVariables().size(), 0);
-    m_candidates.Initialise(m_index.NumVariableRows(), m_pinputs.Width());
+    m_candidates.Initialise(m_index.NumVariableRows(), 0);
     RebuildCandidates();
     m_initialised = true;
 }
 
 void TabuLocalSearch2::BuildTabuTable() {
-    const auto width = static_cast<unsigned>(m_pinputs.Width());
-    m_tabuUntil.assign(static_cast<unsigned>(m_index.NumVariableRows()),
-                       std::vector<std::uint64_t>(width, 0));
+    // One mark per value of each variable: rows as long as the variable's own domain.
+    m_tabuUntil.assign(static_cast<unsigned>(m_index.NumVariableRows()), {});
+    for (IntVar* x : m_problem->GetVariables())
+        m_tabuUntil[static_cast<unsigned>(x->GetId())].assign(static_cast<unsigned>(x->DomainSize()), 0);
     ModelValues& settings = m_problem->Values();
     if (settings.tabuTenureBase > settings.tabuTenureRange)
         std::swap(settings.tabuTenureBase, settings.tabuTenureRange);
@@ -135,8 +136,8 @@ std::string TabuLocalSearch2::CheckInvariants() {
     if (!shared.empty()) return shared;
     if (m_tabuUntil.size() != static_cast<unsigned>(m_index.NumVariableRows()))
         return "tabu table has " + std::to_string(m_tabuUntil.size()) + " rows";
-    for (const std::vector<std::uint64_t>& row : m_tabuUntil)
-        if (row.size() != static_cast<unsigned>(m_pinputs.Width()))
+    for (IntVar* x : m_problem->GetVariables())
+        if (m_tabuUntil[static_cast<unsigned>(x->GetId())].size() != static_cast<unsigned>(x->DomainSize()))
             return "tabu table row of the wrong width";
     for (IntVar* x : m_problem->GetVariables()) {
         const int id = x->GetId();

@@ -74,7 +74,6 @@ public:
         return m_tabuUntil[static_cast<unsigned>(id)][static_cast<unsigned>(k)];
     }
     int TabuRows() const { return static_cast<int>(m_tabuUntil.size()); }
-    int TabuWidth() const { return m_tabuUntil.empty() ? 0 : static_cast<int>(m_tabuUntil[0].size()); }
 
 private:
     // Rebuilds, once each, the lists of the variables whose rows changed, with the marks at t;

@@ -4,14 +4,14 @@ namespace GLSLib {
 
 namespace {
 
-void Fill(std::vector<int>& out, const std::vector<int>& row, int current,
+void Fill(std::vector<int>& out, const std::vector<Score>& row, int current,
           const std::vector<std::uint64_t>* tabu, std::uint64_t t) {
     out.clear();
-    int least = 0;
+    Score least = 0;
     for (int k = 0; k < static_cast<int>(row.size()); ++k) {
         if (k == current) continue;
         if (tabu != nullptr && t > 0 && (*tabu)[static_cast<unsigned>(k)] >= t) continue;
-        const int score = row[static_cast<unsigned>(k)];
+        const Score score = row[static_cast<unsigned>(k)];
         if (out.empty() || score < least) {
             least = score;
             out.clear();
@@ -29,13 +29,13 @@ void TabuVarsInputs::Initialise(int rows, int width) {
     m_stamps.assign(static_cast<unsigned>(rows), 0);
 }
 
-void TabuVarsInputs::Rebuild(int id, const std::vector<int>& row, int current,
+void TabuVarsInputs::Rebuild(int id, const std::vector<Score>& row, int current,
                              const std::vector<std::uint64_t>* tabu, std::uint64_t t) {
     Fill(m_lists[static_cast<unsigned>(id)], row, current, tabu, t);
     m_stamps[static_cast<unsigned>(id)] = tabu != nullptr ? t : 0;
 }
 
-std::vector<int> TabuVarsInputs::Expected(const std::vector<int>& row, int current,
+std::vector<int> TabuVarsInputs::Expected(const std::vector<Score>& row, int current,
                                           const std::vector<std::uint64_t>* tabu, std::uint64_t t) {
     std::vector<int> out;
     Fill(out, row, current, tabu, t);

@@ -8,6 +8,8 @@
 // admitted score; admitted = not the current index, and not tabu at the stamp (a mark below
 // the stamp) unless the stamp is 0 (no tabu test).
 
+#include "localsearch/search/Pinputs.hpp"
+
 #include <cstdint>
 #include <vector>
 
@@ -21,7 +23,7 @@ public:
     void Initialise(int rows, int width);
     // Rebuilds the list of variable id from its value-table row. With a tabu row and an
     // iteration t > 0, a value index k is admitted only when tabu[k] < t.
-    void Rebuild(int id, const std::vector<int>& row, int current, const std::vector<std::uint64_t>* tabu,
+    void Rebuild(int id, const std::vector<Score>& row, int current, const std::vector<std::uint64_t>* tabu,
                  std::uint64_t t);
     const std::vector<int>& Candidates(int id) const { return m_lists[static_cast<unsigned>(id)]; }
     // The iteration whose tabu marks the list was built with; 0 when built without tabu test.
@@ -29,7 +31,7 @@ public:
     int Rows() const { return static_cast<int>(m_lists.size()); }
 
     // The list the invariant above prescribes (for checks).
-    static std::vector<int> Expected(const std::vector<int>& row, int current,
+    static std::vector<int> Expected(const std::vector<Score>& row, int current,
                                      const std::vector<std::uint64_t>* tabu, std::uint64_t t);
 
 private:

@@ -147,6 +147,7 @@ class StopAfter : public GLSLib::Con {
 public:
     StopAfter(GLSLib::IntVar* v, long evaluations) : m_var(v), m_left(evaluations) { AttachToArguments(); }
     void SetEngine(GLSLib::GGLS* engine) { m_engine = engine; }
+    void SetEvaluations(long evaluations) { m_left = evaluations; }
     std::ostream& Print(std::ostream& os) const override { return os << "StopAfter"; }
     GLSLib::ExprObj* GetArg(int) const override { return m_var; }
     unsigned NumArgs() const override { return 1; }

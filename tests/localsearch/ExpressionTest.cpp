@@ -45,7 +45,7 @@ int ValueOrMark(const IntObj& e) {
 
 using ExpressionTest = ModelTest;
 
-TEST_F(ExpressionTest, BinaryArithmeticWrapsAndReportsDivisionByZeroAsUndefined) {
+TEST_F(ExpressionTest, ArithmeticIsExactAndUndefinedOutsideTheIntRangeOrDividingByZero) {
     struct Case {
         const char* what;
         std::function<IntObj*(int, int)> make;
@@ -63,27 +63,49 @@ TEST_F(ExpressionTest, BinaryArithmeticWrapsAndReportsDivisionByZeroAsUndefined)
         {"-7 / 2", div, -7, 2, -3},
         {"x / 0", div, 5, 0, kUndefined},
         {"x % 0", mod, 5, 0, kUndefined},
-        {"INT_MIN / -1 wraps", div, INT_MIN, -1, INT_MIN},
+        {"INT_MIN / -1 leaves the range", div, INT_MIN, -1, kUndefined},
         {"INT_MIN % -1", mod, INT_MIN, -1, 0},
-        {"INT_MAX + 1 wraps", plus, INT_MAX, 1, INT_MIN},
-        {"INT_MIN - 1 wraps", minus, INT_MIN, 1, INT_MAX},
-        {"65536 * 65536 wraps", times, 65536, 65536, 0},
+        {"INT_MAX + 1 leaves the range", plus, INT_MAX, 1, kUndefined},
+        {"INT_MIN - 1 leaves the range", minus, INT_MIN, 1, kUndefined},
+        {"65536 * 65536 leaves the range", times, 65536, 65536, kUndefined},
+        {"100000 * 100000 does not wrap to 1410065408", times, 100000, 100000, kUndefined},
+        {"INT_MAX + INT_MIN", plus, INT_MAX, INT_MIN, -1},
+        {"-46341 * 46340 fits", times, -46341, 46340, -2147441940},
         {"-3 * 4", times, -3, 4, -12},
+        {"Abs of INT_MIN", [](int a, int) -> IntObj* { return new AbsOp(K(a)); }, INT_MIN, 0, kUndefined},
+        {"Sum past INT_MAX",
+         [](int a, int b) -> IntObj* {
+             return new Sum({K(a), K(b)});
+         },
+         INT_MAX, 2, kUndefined},
+        {"ScalProd past INT_MIN",
+         [](int a, int b) -> IntObj* {
+             return new ScalProd({K(a), K(b)}, {2, 1});
+         },
+         INT_MIN / 2, -1, kUndefined},
+        {"ScalProd back inside the range",
+         [](int a, int b) -> IntObj* {
+             return new ScalProd({K(a), K(b)}, {2, -2});
+         },
+         INT_MAX, INT_MAX - 5, 10},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ValueOrMark(*c.make(c.a, c.b)), c.expected) << c.what;
 }
 
-TEST_F(ExpressionTest, PowerConvertsThroughSixtyFourBitsAndTakesTheLowWord) {
+TEST_F(ExpressionTest, PowerIsTruncatedAndUndefinedOutsideTheIntRange) {
     struct Case {
         int base, exponent, expected;
     } const cases[] = {
-        {2, 31, INT_MIN}, {2, -1, 0}, {-1, -1, -1},        {1, -7, 1},  {0, -1, 0}, {3, 2, 9},
-        {-2, 3, -8},      {2, 40, 0}, {3, 21, 1870418611}, {10, 20, 0}, {0, 0, 1},  {-3, 21, -1870418611},
+        {2, 31, kUndefined},  {2, -1, 0},          {-1, -1, -1},
+        {1, -7, 1},           {0, -1, kUndefined}, {3, 2, 9},
+        {-2, 3, -8},          {2, 40, kUndefined}, {3, 19, 1162261467},
+        {10, 20, kUndefined}, {0, 0, 1},           {-2, 31, INT_MIN},
+        {2, 30, 1073741824},
     };
     for (const auto& c : cases) {
         auto* p = new Power(K(c.base), K(c.exponent));
-        EXPECT_EQ(p->GetValue(), c.expected) << c.base << "^" << c.exponent;
+        EXPECT_EQ(ValueOrMark(*p), c.expected) << c.base << "^" << c.exponent;
     }
     IntVar* x = Var(-2, 3, 0);
     auto* p = new Power(x, K(2));

@@ -78,7 +78,8 @@ TEST_F(TabuTest, ParameterTableAndRefusals) {
     for (int id = 5; id <= 14; ++id)
         EXPECT_NO_THROW(engine.SetParameter(id, -1));
     EXPECT_NO_THROW(engine.SetParameter(3, 1));
-    const struct { int id, value; } refused[] = {{0, 1}, {15, 1}, {-2, 1}, {1, 0}, {1, -4}};
+    // Range 0 (both tenure parts 0 included) would draw modulo 0; a negative base shortens tenures.
+    const struct { int id, value; } refused[] = {{0, 1}, {15, 1}, {-2, 1}, {1, 0}, {1, -4}, {2, -1}};
     for (const auto& r : refused) {
         SCOPED_TRACE(r.id);
         try {
@@ -89,6 +90,9 @@ TEST_F(TabuTest, ParameterTableAndRefusals) {
         }
     }
     EXPECT_EQ(s.tabuTenureRange, 7);
+    EXPECT_EQ(s.tabuTenureBase, 3);
+    EXPECT_NO_THROW(engine.SetParameter(2, 0));
+    EXPECT_THROW(engine.SetParameter(1, 0), Platform::ParameterError); // both parts 0
 }
 
 TEST_F(TabuTest, UnsolvedEngineReportsNoCost) {
@@ -104,7 +108,7 @@ TEST_F(TabuTest, UnsolvedEngineReportsNoCost) {
 }
 
 TEST_F(TabuTest, CandidateListsHoldTheLeastAdmittedValues) {
-    const std::vector<int> row{5, 2, 7, 2, 2, 9};
+    const std::vector<Score> row{5, 2, 7, 2, 2, 9};
     EXPECT_EQ(TabuVarsInputs::Expected(row, 0, nullptr, 0), (std::vector<int>{1, 3, 4}));
     EXPECT_EQ(TabuVarsInputs::Expected(row, 3, nullptr, 0), (std::vector<int>{1, 4}));
     // Marks at or after the iteration are tabu; earlier ones have expired.
