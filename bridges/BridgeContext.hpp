@@ -1,11 +1,24 @@
 #pragma once
 // What the program hands a solver bridge besides the problem and the parameters: where the
-// bridge's notices go (a domain kind it skips, an engine's remark) while it translates and
-// solves. The program shows them; the bridge itself shows nothing.
+// bridge's notices go (a domain kind it skips, a solution it drops) and the program's stop
+// request, which the bridge reads while it translates, so that a time limit also covers the
+// building of the model. The program shows the notices; the bridge itself shows nothing.
 
+#include "platform/Cancelled.hpp"
 #include "platform/Diagnostics.hpp"
+
+#include <atomic>
 
 struct BridgeContext {
     // Receives each notice; without one, notices go to the process-wide message sink.
     Platform::Diagnostics diagnostics;
+    // Set by the program (from any thread) to end the work early; may be null. It must outlive
+    // the bridge.
+    const std::atomic<bool>* stop = nullptr;
+
+    bool IsStopRequested() const { return stop != nullptr && stop->load(std::memory_order_relaxed); }
+    // Throws Platform::Cancelled once the stop request is set.
+    void CheckStop() const {
+        if (IsStopRequested()) throw Platform::Cancelled();
+    }
 };

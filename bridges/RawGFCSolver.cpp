@@ -20,7 +20,7 @@
 #include "complete/GFCStats.hpp"
 #include "complete/IntDomainSpec.hpp"
 #include "complete/IntVar.hpp"
-#include "complete/ReleaseGlobals.hpp"
+#include "complete/Registry.hpp"
 #include "complete/SetDomSpec.hpp"
 #include "complete/SetVar.hpp"
 #include "complete/Value.hpp"
@@ -63,16 +63,12 @@
 #include "complete/induced/TimesOp.hpp"
 #include "complete/induced/UnionOp.hpp"
 
-#include <atomic>
 #include <memory>
 #include <ostream>
 #include <sstream>
 #include <utility>
 
 namespace {
-
-// The library's registries and id counters are process-wide: one bridge at a time.
-std::atomic<bool> g_bridgeAlive{false};
 
 constexpr const char* kSource = "RawGFCSolver";
 
@@ -125,15 +121,16 @@ void RefuseSets(const RPtr<RawExpr>& expr, int listIndex) {
 } // namespace
 
 RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params, BridgeContext context)
-    : RawSolver(problem), m_context(std::move(context)) {
-    if (problem == nullptr || params == nullptr) throw Platform::InternalError("RawGFCSolver: no problem");
+    : RawBridge(problem, std::move(context)) {
+    if (params == nullptr) throw Platform::InternalError("RawGFCSolver: no parameters");
     // Real variables and the constraints over them live in lists of their own that only linear
     // programming reads: solving without them would report assignments that ignore them.
     if (!problem->GetRealVariables().empty())
         throw TranslationError(
             "Complete search cannot handle real variables: use the linear-programming solver");
-    if (g_bridgeAlive.exchange(true))
-        throw Platform::InternalError("Only one complete-search solver can exist at a time");
+    m_registry = std::make_unique<GFCLib::Registry>();
+    // Everything the library makes while this problem is built takes its specs and ids here.
+    GFCLib::Registry::Scope scope(*m_registry);
     try {
         m_csp = std::make_unique<GFCLib::CSP>();
         AddDomains();
@@ -146,20 +143,15 @@ RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params, BridgeConte
     } catch (...) {
         m_search.reset();
         m_csp.reset();
-        GFCLib::ReleaseGlobals();
-        m_stats.reset();
-        g_bridgeAlive = false;
         throw;
     }
 }
 
 RawGFCSolver::~RawGFCSolver() {
-    // The search's records refer to the problem's variables: the search goes first.
+    // The search's records refer to the problem's variables, and the variables to the
+    // registry's specs: the search goes first, the registry last.
     m_search.reset();
     m_csp.reset();
-    GFCLib::ReleaseGlobals();
-    m_stats.reset();
-    g_bridgeAlive = false;
 }
 
 void RawGFCSolver::SetParameters(const AlgParams* params) {
@@ -171,33 +163,12 @@ void RawGFCSolver::Stop() {
     m_search->RequestStop();
 }
 
-bool RawGFCSolver::Solve() {
-    SetFinished(false);
-    SetSolved(false);
-    const bool found = NextSolution();
-    SetFinished(true);
-    SetSolved(found);
-    return found;
+void RawGFCSolver::SetStepHook(std::int64_t every, std::function<void()> hook) {
+    m_search->SetStepHook(every, std::move(hook));
 }
 
-bool RawGFCSolver::NextSolution() {
+bool RawGFCSolver::FindCandidate(RawSolution& candidate) {
     if (!m_search->FindNextSolution()) return false;
-    StoreSolution();
-    return true;
-}
-
-bool RawGFCSolver::StoppedByThrashing() const {
-    // The check raises the search's stop request, which stays set: the flag means the search
-    // ended there and will not go on.
-    return m_stats->IsThrashingDetected();
-}
-
-std::ostream& RawGFCSolver::PrintStatistics(std::ostream& out) {
-    return out << *m_stats;
-}
-
-void RawGFCSolver::StoreSolution() {
-    RawSolution& solution = m_solutions.AddSolution();
     for (Variable* var : m_csp->GetVariables()) {
         const GFCLib::Value& value = var->GetCurrentValue();
         RPtr<RawExpr> raw;
@@ -220,16 +191,19 @@ void RawGFCSolver::StoreSolution() {
         default:
             break;
         }
-        if (raw) solution.AddLabel(RawLabel(var->GetName(), raw));
+        if (raw) candidate.AddLabel(RawLabel(var->GetName(), raw));
     }
-    const RPtr<RawOpt>& objective = m_problem->GetObjective();
-    if (objective) {
-        int cost = m_search->GetObjectiveBound().GetInt();
-        if (objective->GetType() == RawType::Maximise) cost = -cost;
-        solution.SetCost(RPtr<RawExpr>(new RawInt(cost)));
-    }
-    if (m_problem->HasSoftConstraints() && m_softCost != nullptr)
-        solution.SetSoftCost(RPtr<RawExpr>(new RawInt(m_softCost->GetCurrentValue().GetInt())));
+    return true;
+}
+
+bool RawGFCSolver::StoppedByThrashing() const {
+    // The check raises the search's stop request, which stays set: the flag means the search
+    // ended there and will not go on.
+    return m_stats->IsThrashingDetected();
+}
+
+std::ostream& RawGFCSolver::PrintStatistics(std::ostream& out) {
+    return out << *m_stats;
 }
 
 // ---- domains and variables ----
@@ -237,8 +211,10 @@ void RawGFCSolver::StoreSolution() {
 void RawGFCSolver::AddDomains() {
     // A copy: temporaries made while translating append to the raw problem's list.
     const std::vector<RPtr<RawDom>> domains = m_problem->GetDomains();
-    for (const auto& domain : domains)
+    for (const auto& domain : domains) {
+        CheckStop();
         AddDomain(domain);
+    }
 }
 
 void RawGFCSolver::AddDomain(const RPtr<RawDom>& domain) {
@@ -260,12 +236,13 @@ void RawGFCSolver::AddDomain(const RPtr<RawDom>& domain) {
         GFCLib::FiniteDomainSpec::Create(name.c_str(), GetValueList(values));
         return;
     default:
-        Platform::Report(m_context.diagnostics, "Domain type not implemented yet");
+        Platform::Report(Context().diagnostics, "Domain type not implemented yet");
     }
 }
 
 void RawGFCSolver::AddVariables() {
     for (const auto& variable : m_problem->GetVariables()) {
+        CheckStop();
         Variable* v = MakeVariable(variable);
         m_csp->AddVariable(v);
         Remember(v);
@@ -306,8 +283,10 @@ void RawGFCSolver::Post(GFCLib::Constraint* constraint) {
 }
 
 void RawGFCSolver::AddConstraints() {
-    for (const auto& constraint : m_problem->GetConstraints())
+    for (const auto& constraint : m_problem->GetConstraints()) {
+        CheckStop();
         Post(TranslateConstraint(constraint));
+    }
 }
 
 GFCLib::Constraint* RawGFCSolver::TranslateCondition(const RPtr<RawExpr>& expr) {
@@ -790,8 +769,10 @@ std::vector<GFCLib::Value> RawGFCSolver::GetValueList(const RPtr<RawExpr>& list)
     if (!list->IsArray() && !list->IsSet() && list->GetType() != RawType::Range)
         throw TranslationError("A list of values was expected: " + Name(*list));
     std::vector<GFCLib::Value> values;
-    for (int i = 0; i < list->GetSize(); ++i)
+    for (int i = 0; i < list->GetSize(); ++i) {
+        if (i % 4096 == 0) CheckStop();
         values.push_back(ToValue(list->GetElement(i)));
+    }
     return values;
 }
 
@@ -800,6 +781,7 @@ std::vector<CPObject*> RawGFCSolver::GetVariableList(const RPtr<RawExpr>& list) 
     // Constants stay constants: the library's list constraints and expressions take them.
     std::vector<CPObject*> terms;
     for (int i = 0; i < list->GetSize(); ++i) {
+        CheckStop();
         CPObject* term = TranslateTerm(list->GetElement(i));
         if (term == nullptr) throw TranslationError("Cannot translate " + Name(*list->GetElement(i)));
         terms.push_back(term);

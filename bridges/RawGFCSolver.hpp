@@ -2,14 +2,23 @@
 // Complete-search bridge: translates a raw problem into the complete search library's model
 // (domains, variables, constraints, induced variables for expressions, reified constraints, the
 // soft cost and the objective) and answers the solver interface with forward-checking search,
-// one solution per Solve. The library keeps global domain registries and id counters, so only
-// one bridge may be alive at a time; a second one is refused.
+// one solution per Solve. Each bridge has the library's domain specs and id counters to itself
+// (a registry of its own), so bridges live side by side, and each may be solved on a thread of
+// its own.
+//
+// Names: the complete search library's MemberCon, SubsetCon, Equal, NotEqual, CardOp,
+// IntersectOp and the *Op expressions are the local search library's Member, Subset, Equals,
+// NotEquals, Cardinality, Intersection and the expressions without the suffix (Sum, Minimum,
+// ...); its LessThan and LessThanEq are the other's GreaterThan and GreaterThanEquals with the
+// operands exchanged.
 
 #include "bridges/AlgParams.hpp"
 #include "bridges/BridgeContext.hpp"
+#include "bridges/RawBridge.hpp"
 #include "bridges/RawKindVisitor.hpp"
-#include "language/raw/RawSolver.hpp"
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -26,15 +35,16 @@ class SetVar;
 class Variable;
 class Constraint;
 class IntBinOp;
+class Registry;
 class Value;
 } // namespace GFCLib
 
-class RawGFCSolver : public RawSolver {
+class RawGFCSolver : public RawBridge {
 public:
     // Builds the whole model and the search with parameters 1 to 14 of `params`. Throws
     // TranslationError for what the library cannot express, Bug for malformed raw nodes,
-    // Platform::ParameterError for a parameter the search rejects, Platform::InternalError when
-    // another complete-search bridge is alive.
+    // Platform::ParameterError for a parameter the search rejects, Platform::ResourceError for a
+    // domain too large to hold.
     // Notices (a domain kind it skips) go to `context`'s diagnostics.
     RawGFCSolver(RawCSP* problem, const AlgParams* params, BridgeContext context = {});
     ~RawGFCSolver() override;
@@ -43,8 +53,6 @@ public:
     bool IsSolved() const override { return RawSolver::IsSolved(); }
     // Asks a running Solve to return soon; callable from another thread.
     void Stop() override;
-    // Finds the next solution (with an objective: the best one) and appends it.
-    [[nodiscard]] bool Solve() override;
     // Writes the search statistics.
     std::ostream& PrintStatistics(std::ostream& out) override;
 
@@ -54,8 +62,8 @@ public:
 
     // Passes parameters 1 to 14 of `params` to the search again.
     void SetParameters(const AlgParams* params);
-    // Solve without touching the finished and solved flags.
-    [[nodiscard]] bool NextSolution();
+    // Calls hook on the solving thread after every `every` search steps (see GFC::SetStepHook).
+    void SetStepHook(std::int64_t every, std::function<void()> hook);
 
 private:
     // Domains and variables.
@@ -96,9 +104,13 @@ private:
     GFCLib::Value ToValue(const RPtr<RawExpr>& expr);
     std::vector<GFCLib::CPObject*> GetVariableList(const RPtr<RawExpr>& list);
     std::vector<GFCLib::Value> GetValueList(const RPtr<RawExpr>& list);
-    void StoreSolution();
+    // The next solution of the search (with an objective: a better one than the last).
+    [[nodiscard]] bool FindCandidate(RawSolution& candidate) override;
+    // The search goes on from an assignment the checks drop.
+    bool ContinuesAfterRejection() const override { return true; }
 
-    BridgeContext m_context;
+    // First made and last freed: every spec the problem's variables use lives here.
+    std::unique_ptr<GFCLib::Registry> m_registry;
     std::unique_ptr<GFCLib::GFCStats> m_stats;
     unsigned m_tempCounter = 0;
     GFCLib::IntVar* m_softCost = nullptr;

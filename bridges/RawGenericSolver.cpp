@@ -102,9 +102,8 @@ std::unique_ptr<GGLS> RawGenericSolver::CreateEngine(int solverType) {
 
 RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, int solverType,
                                    BridgeContext context)
-    : RawSolver(problem), m_context(std::move(context)) {
-    if (problem == nullptr || params == nullptr)
-        throw Platform::InternalError("RawGenericSolver: no problem");
+    : RawBridge(problem, std::move(context)) {
+    if (params == nullptr) throw Platform::InternalError("RawGenericSolver: no parameters");
     if (solverType < 1 || solverType > 4) throw Platform::ParameterError("Invalid Solver Type\n");
     if (g_bridgeAlive.exchange(true))
         throw Platform::InternalError("Only one local-search solver can exist at a time");
@@ -122,9 +121,9 @@ RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, int
 
 RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, std::unique_ptr<GGLS> engine,
                                    BridgeContext context)
-    : RawSolver(problem), m_context(std::move(context)), m_engine(std::move(engine)) {
-    if (problem == nullptr || params == nullptr || !m_engine)
-        throw Platform::InternalError("RawGenericSolver: no problem or engine");
+    : RawBridge(problem, std::move(context)), m_engine(std::move(engine)) {
+    if (params == nullptr || !m_engine)
+        throw Platform::InternalError("RawGenericSolver: no parameters or engine");
     if (g_bridgeAlive.exchange(true))
         throw Platform::InternalError("Only one local-search solver can exist at a time");
     try {
@@ -144,17 +143,23 @@ void RawGenericSolver::Build(const AlgParams* params) {
             "Local search cannot handle real variables: use the linear-programming solver");
     try {
         SetParameters(params);
-        for (const auto& domain : m_problem->GetDomains())
+        for (const auto& domain : m_problem->GetDomains()) {
+            CheckStop();
             TranslateDomain(domain);
-        for (const auto& variable : m_problem->GetVariables())
+        }
+        for (const auto& variable : m_problem->GetVariables()) {
+            CheckStop();
             TranslateVariable(variable);
+        }
         if (m_problem->GetObjective()) TranslateObjective(m_problem->GetObjective());
         PostConstraints();
         // Integer variables join the problem after every constraint and the objective exist.
         for (IntVar* v : m_intVars)
             m_engine->GetCSP()->AddVariable(v);
-        for (const auto& soft : m_problem->GetSoftConstraints())
+        for (const auto& soft : m_problem->GetSoftConstraints()) {
+            CheckStop();
             m_engine->GetCSP()->AddSoftConstraint(TranslateSoftConstraint(soft));
+        }
     } catch (...) {
         Obj::DeleteAll();
         throw;
@@ -176,32 +181,16 @@ void RawGenericSolver::Stop() {
     m_engine->Stop();
 }
 
-bool RawGenericSolver::Solve() {
-    SetFinished(false);
-    SetSolved(false);
-    if (!m_engine->Solve()) {
-        SetFinished(true);
-        SetSolved(false);
-        return false;
-    }
-    RawSolution& solution = m_solutions.AddSolution();
+bool RawGenericSolver::FindCandidate(RawSolution& candidate) {
+    if (!m_engine->Solve()) return false;
     for (IntVar* v : m_intVars)
-        solution.AddLabel(RawLabel(v->GetName(), RPtr<RawExpr>(new RawInt(v->GetValue()))));
+        candidate.AddLabel(RawLabel(v->GetName(), RPtr<RawExpr>(new RawInt(v->GetValue()))));
     for (SetVar* s : m_setVars) {
         auto members = MakeR<RawSet>();
         for (int k = 0; k < s->NumValues(); ++k)
             if (s->IsMember(k)) members->AddElement(RPtr<RawExpr>(new RawInt(s->ValueAt(k))));
-        solution.AddLabel(RawLabel(s->GetName(), members));
+        candidate.AddLabel(RawLabel(s->GetName(), members));
     }
-    if (m_problem->GetObjective()) {
-        int cost = m_engine->GetCost();
-        if (m_problem->GetObjective()->GetType() == RawType::Maximise) cost = -cost;
-        solution.SetCost(RPtr<RawExpr>(new RawInt(cost)));
-    }
-    if (m_problem->HasSoftConstraints())
-        solution.SetSoftCost(RPtr<RawExpr>(new RawInt(m_engine->GetSoftCost())));
-    SetFinished(true);
-    SetSolved(true);
     return true;
 }
 
@@ -223,14 +212,14 @@ void RawGenericSolver::TranslateDomain(const RPtr<RawDom>& domain) {
             const auto& range = static_cast<const RawRange&>(*values);
             csp->AddIntDomain(new IntRangeDom(name.c_str(), range.GetLow(), range.GetHigh()));
         } else {
-            Platform::Report(m_context.diagnostics, "Illegal domain type");
+            Platform::Report(Context().diagnostics, "Illegal domain type");
         }
         return;
     case RawType::SetDom:
         csp->AddSetDomain(new SetDom(name.c_str(), GetIntConstants(values)));
         return;
     default:
-        Platform::Report(m_context.diagnostics, "No support for this domain type");
+        Platform::Report(Context().diagnostics, "No support for this domain type");
     }
 }
 
@@ -285,6 +274,7 @@ void RawGenericSolver::TranslateObjective(RPtr<RawOpt> objective) {
 void RawGenericSolver::PostConstraints() {
     GLSCSP* csp = m_engine->GetCSP();
     for (const auto& raw : m_problem->GetConstraints()) {
+        CheckStop();
         Con* c = TranslateConstraint(raw);
         if (!c->IsConjunction()) {
             c->Post();
@@ -396,9 +386,11 @@ const RawGenericSolver::ConstraintKinds& RawGenericSolver::ConstraintTable() {
              [](Self& s, N expr) -> Con* {
                  const std::vector<IntObj*> v = s.TranslateIntExprList(RawArg(expr, 0));
                  std::vector<Con*> pairs;
-                 for (std::size_t i = 0; i < v.size(); ++i)
+                 for (std::size_t i = 0; i < v.size(); ++i) {
+                     s.CheckStop();
                      for (std::size_t j = i + 1; j < v.size(); ++j)
                          pairs.push_back(new NotEquals(v[i], v[j]));
+                 }
                  return new And(pairs);
              }},
             {RawType::Sequence,
@@ -596,8 +588,10 @@ const RawGenericSolver::SetExpressionKinds& RawGenericSolver::SetExpressionTable
 std::vector<IntObj*> RawGenericSolver::TranslateIntExprList(const RPtr<RawExpr>& list) {
     if (!list->IsArray()) throw TranslationError("A list was expected: " + Text(*list));
     std::vector<IntObj*> result;
-    for (int i = 0; i < list->GetSize(); ++i)
+    for (int i = 0; i < list->GetSize(); ++i) {
+        CheckStop();
         result.push_back(TranslateIntExpr(list->GetElement(i)));
+    }
     return result;
 }
 

@@ -6,11 +6,17 @@
 // Solver types: 1 guided local search, 2 genetic algorithm, 3 tabu search, 4 the graph-based
 // guided local search. The model's objects live in the library's process-wide registry, which
 // the destructor empties: one bridge at a time.
+//
+// Names: the local search library's Member, Subset, Equals, NotEquals, Cardinality,
+// Intersection and its expressions Sum, Minimum, Maximum, ScalProd, Power are the complete
+// search library's MemberCon, SubsetCon, Equal, NotEqual, CardOp, IntersectOp and SumOp,
+// MinimumOp, MaximumOp, ScalProdOp, PowerOp; it states < and <= as GreaterThan and
+// GreaterThanEquals with the operands exchanged, where the other has LessThan and LessThanEq.
 
 #include "bridges/AlgParams.hpp"
 #include "bridges/BridgeContext.hpp"
+#include "bridges/RawBridge.hpp"
 #include "bridges/RawKindVisitor.hpp"
-#include "language/raw/RawSolver.hpp"
 
 #include <memory>
 #include <string>
@@ -26,7 +32,7 @@ class SetObj;
 class SetVar;
 } // namespace GLSLib
 
-class RawGenericSolver : public RawSolver {
+class RawGenericSolver : public RawBridge {
 public:
     // Builds the engine of `solverType`, passes it parameters 1 to 14 and translates the whole
     // problem. Throws Platform::ParameterError ("Invalid Solver Type\n") for a type outside 1..4,
@@ -43,8 +49,6 @@ public:
     bool IsSolved() const override { return RawSolver::IsSolved(); }
     // Forwards a stop request to the engine; callable from another thread.
     void Stop() override;
-    // One engine run; appends its solution when it has one.
-    [[nodiscard]] bool Solve() override;
     // The engine's statistics report.
     std::ostream& PrintStatistics(std::ostream& out) override;
     // Passes parameters 1 to 14 of `params` to the engine again.
@@ -59,6 +63,11 @@ public:
     const std::vector<GLSLib::SetVar*>& GetSetVariables() const { return m_setVars; }
 
 private:
+    // One engine run: the assignment it ends on, when it ends on a solution.
+    [[nodiscard]] bool FindCandidate(RawSolution& candidate) override;
+    // Each run is a search of its own: one that ends on a dropped assignment found nothing.
+    bool ContinuesAfterRejection() const override { return false; }
+
     static std::unique_ptr<GLSLib::GGLS> CreateEngine(int solverType);
     void Build(const AlgParams* params);
 
@@ -90,7 +99,6 @@ private:
     std::vector<GLSLib::SetObj*> TranslateSetExprList(const RPtr<RawExpr>& list);
     GLSLib::IntVar* FindIntVar(const std::string& name);
 
-    BridgeContext m_context;
     std::unique_ptr<GLSLib::GGLS> m_engine;
     std::vector<GLSLib::IntVar*> m_intVars;
     std::vector<GLSLib::SetVar*> m_setVars;

@@ -143,13 +143,73 @@ int BitVector::Count() const {
     return n;
 }
 
+namespace {
+// The bits of a word from position lo to hi (both within the word, lo <= hi).
+std::uint32_t Span(int lo, int hi) {
+    const std::uint32_t upTo = hi == BitVector::kBitsPerWord - 1 ? ~0u : ((2u << hi) - 1u);
+    return upTo & (~0u << lo);
+}
+} // namespace
+
 int BitVector::CountRange(int a, int b) const {
     a = std::max(a, 0);
     b = std::min(b, m_bitCount - 1);
+    if (a > b) return 0;
+    const int first = a / kBitsPerWord;
+    const int last = b / kBitsPerWord;
+    if (first == last) return std::popcount(m_words[first] & Span(a % kBitsPerWord, b % kBitsPerWord));
+    int n = std::popcount(m_words[first] & Span(a % kBitsPerWord, kBitsPerWord - 1));
+    for (int w = first + 1; w < last; ++w)
+        n += std::popcount(m_words[w]);
+    return n + std::popcount(m_words[last] & Span(0, b % kBitsPerWord));
+}
+
+int BitVector::CountCommon(const BitVector& other, int a, int b) const {
+    a = std::max(a, 0);
+    b = std::min(b, m_bitCount - 1);
+    if (a > b) return 0;
+    const int first = a / kBitsPerWord;
+    const int last = b / kBitsPerWord;
     int n = 0;
-    for (int i = a; i <= b; ++i)
-        n += Test(i) ? 1 : 0;
+    for (int w = first; w <= last; ++w)
+        n += std::popcount(
+            m_words[w] & other.m_words[w] &
+            Span(w == first ? a % kBitsPerWord : 0, w == last ? b % kBitsPerWord : kBitsPerWord - 1));
     return n;
+}
+
+void BitVector::SetRange(int a, int b, bool bit) {
+    a = std::max(a, 0);
+    b = std::min(b, m_bitCount - 1);
+    if (a > b) return;
+    const int first = a / kBitsPerWord;
+    const int last = b / kBitsPerWord;
+    for (int w = first; w <= last; ++w) {
+        const std::uint32_t mask =
+            Span(w == first ? a % kBitsPerWord : 0, w == last ? b % kBitsPerWord : kBitsPerWord - 1);
+        if (bit)
+            m_words[w] |= mask;
+        else
+            m_words[w] &= ~mask;
+    }
+}
+
+void BitVector::AndWords(const BitVector& other, int a, int b) {
+    a = std::max(a, 0);
+    b = std::min(b, m_bitCount - 1);
+    for (int w = a / kBitsPerWord; a <= b && w <= b / kBitsPerWord; ++w)
+        m_words[w] &= other.m_words[w];
+}
+
+void BitVector::OrRange(const BitVector& other, int a, int b) {
+    a = std::max(a, 0);
+    b = std::min(b, m_bitCount - 1);
+    if (a > b) return;
+    const int first = a / kBitsPerWord;
+    const int last = b / kBitsPerWord;
+    for (int w = first; w <= last; ++w)
+        m_words[w] |= other.m_words[w] & Span(w == first ? a % kBitsPerWord : 0,
+                                              w == last ? b % kBitsPerWord : kBitsPerWord - 1);
 }
 
 int BitVector::NextSet(int from) const {

@@ -74,6 +74,15 @@ public:
     int Count() const;
     // Number of set bits among positions a .. b inside the vector; 0 when a > b.
     int CountRange(int a, int b) const;
+    // Number of positions a .. b set both here and in other (as long as this vector).
+    int CountCommon(const BitVector& other, int a, int b) const;
+    // Sets or clears every bit of a .. b inside the vector.
+    void SetRange(int a, int b, bool bit);
+    // This AND other on the words that hold positions a .. b (their bits outside a .. b are
+    // combined too); other must be as long as this vector.
+    void AndWords(const BitVector& other, int a, int b);
+    // Sets the bits of a .. b that are set in other (as long as this vector); no others.
+    void OrRange(const BitVector& other, int a, int b);
     // Lowest set position >= from, or -1.
     int NextSet(int from) const;
     // Highest set position <= from, or -1.
@@ -106,6 +115,8 @@ public:
     int BitCount() const { return m_bitCount; }
     int WordCount() const { return m_wordCount; }
     const std::uint32_t* Words() const { return m_words; }
+    // The words themselves, for copying whole words in and out (keep the tail clear).
+    std::uint32_t* Words() { return m_words; }
 
 private:
     BitVector& AssignResized(const BitVector& other);

@@ -126,7 +126,7 @@ bool Constraint::FilterByTrying(int i, bool negated, bool exact) {
     };
     if (exact) {
         // Walk positions, not ranks, so removing a value never skips the next one.
-        d->GetState().Bits().ForEachSet([&](int p) {
+        d->ForEachIndex([&](int p) {
             if (!keeps(p)) (void)d->Remove(p);
         });
     } else {
@@ -134,7 +134,7 @@ bool Constraint::FilterByTrying(int i, bool negated, bool exact) {
             if (keeps(p)) break;
             (void)d->Remove(p);
         }
-        for (int p = d->MaxIndex(); p >= 0; p = d->GetState().Bits().PrevSet(p - 1)) {
+        for (int p = d->MaxIndex(); p >= 0; p = d->PrevIndex(p - 1)) {
             if (keeps(p)) break;
             (void)d->Remove(p);
         }
@@ -166,17 +166,56 @@ void Constraint::RecordConflict(int id) {
     for (Variable* v : m_vars)
         if (v->GetId() == id) y = v;
     if (y == nullptr) return;
+    // The others' past sets: their own parts one by one, and the ids that constraints keep
+    // themselves once per constraint. A kept id counts unless the only variable here that
+    // reaches that constraint is the one with that id (a past set leaves out its own id).
+    struct Keeper {
+        const Constraint* constraint;
+        const Variable* through;
+        bool several;
+    };
+    std::vector<Keeper> keepers;
     for (Variable* z : m_vars) {
         if (z->GetId() == id) continue;
         z->PastSet().ForEach([&](int past) {
             if (past != id) y->ConflictSet().Insert(past);
         });
+        for (const Constraint* c : z->GetPastKeepers()) {
+            auto it = std::find_if(keepers.begin(), keepers.end(),
+                                   [c](const Keeper& k) { return k.constraint == c; });
+            if (it == keepers.end())
+                keepers.push_back(Keeper{c, z, false});
+            else if (it->through != z)
+                it->several = true;
+        }
     }
+    for (const Keeper& k : keepers)
+        for (int past : k.constraint->GetKeptPast())
+            if (past != id && (k.several || past != k.through->GetId())) y->ConflictSet().Insert(past);
 }
 
 void Constraint::RecordPast(int id) {
+    if (KeepsPast()) {
+        m_keptPast.push_back(id);
+        return;
+    }
     for (Variable* v : m_vars)
         if (v->GetId() != id) v->PastSet().Insert(id);
+}
+
+void Constraint::ErasePast(int id) {
+    if (KeepsPast()) {
+        // The search takes labellings back in the reverse order of making them.
+        if (!m_keptPast.empty() && m_keptPast.back() == id) {
+            m_keptPast.pop_back();
+        } else {
+            auto it = std::find(m_keptPast.rbegin(), m_keptPast.rend(), id);
+            if (it != m_keptPast.rend()) m_keptPast.erase(std::next(it).base());
+        }
+        return;
+    }
+    for (Variable* v : m_vars)
+        if (v->GetId() != id) v->PastSet().Erase(id);
 }
 
 std::ostream& operator<<(std::ostream& os, const Constraint& c) {

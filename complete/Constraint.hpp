@@ -99,8 +99,16 @@ public:
     int CountUnbound(int from) const;
     // Blames the failure of the variable with this id on what forward-checked the others.
     void RecordConflict(int id);
-    // Records that the variable with this id was forward-checked against the others.
+    // Records that the variable with this id was forward-checked against the others (enters it
+    // into their past sets, or, when the constraint keeps its past, here).
     void RecordPast(int id);
+    // Takes back RecordPast(id) (the search does this when it undoes that variable's labelling).
+    void ErasePast(int id);
+    // True when the constraint has so many variables that it keeps the ids recorded against
+    // them itself, in recording order, instead of entering them into each one's past set.
+    bool KeepsPast() const { return m_vars.size() > kKeptPastArity; }
+    const std::vector<int>& GetKeptPast() const { return m_keptPast; }
+    static constexpr std::size_t kKeptPastArity = 32;
     int GetBoundCount() const { return m_boundCount; }
 
 protected:
@@ -114,6 +122,7 @@ protected:
     std::vector<CPObject*> m_args; // not owned
     std::vector<int> m_argIndex;   // position in m_args of each entry of m_vars
     int m_boundCount = 0;
+    std::vector<int> m_keptPast; // when KeepsPast: the recorded ids not taken back
 };
 
 std::ostream& operator<<(std::ostream& os, const Constraint& c);

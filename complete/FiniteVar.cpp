@@ -39,11 +39,12 @@ void FiniteVar::RemoveCurrentValue() {
 
 bool FiniteVar::KeepValuesOf(const CPObject& other) {
     if (other.IsBound()) return m_domain.KeepValue(other.GetValue());
-    if (SameSpec(other)) return m_domain.Intersect(static_cast<const FiniteVar&>(other).m_domain.GetState());
+    if (SameSpec(other)) return m_domain.Intersect(static_cast<const FiniteVar&>(other).m_domain);
     if (!other.IsFinite()) return HasValues();
     const FiniteDomain& theirs = static_cast<const FiniteVar&>(other).m_domain;
-    for (int p = m_domain.MinIndex(); p >= 0; p = m_domain.NextIndex(p + 1))
+    m_domain.ForEachIndex([&](int p) {
         if (!theirs.ContainsValue(m_domain.ValueAt(p))) (void)m_domain.Remove(p);
+    });
     return HasValues();
 }
 

@@ -25,7 +25,8 @@ public:
     bool NextValue() override;
     bool HasNextValue() const override { return m_domain.NextIndex(m_state->m_index + 1) >= 0; }
     void RemoveCurrentValue() override;
-    void ExpandDomain() override { m_domain.Expand(); }
+    void ExpandDomain() override { m_domain.Expand(GetName()); }
+    void AttachTrail(Trail* trail) override { m_domain.AttachTrail(trail); }
     VarState& GetState() override { return *m_state; }
     const VarState& GetState() const override { return *m_state; }
     DomainState& GetDomainState() override { return m_domain.GetState(); }

@@ -11,6 +11,7 @@
 #include "platform/FatalError.hpp"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace GFCLib {
 
@@ -25,6 +26,26 @@ GFC::GFC(CSP* problem, GFCStats* stats, bool flag) : m_stats(stats), m_problem(p
         addRecord(v);
     for (Variable* v : problem->GetInducedVariables())
         addRecord(v);
+    // Every domain the search can narrow saves its changes on the trail: the records' own, and
+    // those of any variable their constraints reach.
+    std::unordered_set<Variable*> trailed;
+    std::unordered_set<const Constraint*> seen;
+    const auto trail = [&](Variable* v) {
+        if (v != nullptr && trailed.insert(v).second) {
+            v->AttachTrail(&m_trail);
+            m_trailed.push_back(v);
+        }
+    };
+    for (const auto& record : m_records) {
+        trail(record->GetVariable());
+        for (const Constraint* c : record->GetVariable()->GetConstraints())
+            if (seen.insert(c).second)
+                for (Variable* v : c->GetVars())
+                    trail(v);
+    }
+    if (Minimise* objective = problem->GetObjective(); objective != nullptr)
+        for (Variable* v : objective->GetVars())
+            trail(v);
     const std::size_t n = m_records.size();
     m_order.assign(n, -1);
     m_levelMark.assign(n + 1, 0);
@@ -36,7 +57,10 @@ GFC::GFC(CSP* problem, GFCStats* stats, bool flag) : m_stats(stats), m_problem(p
     }
 }
 
-GFC::~GFC() = default;
+GFC::~GFC() {
+    for (Variable* v : m_trailed)
+        v->AttachTrail(nullptr);
+}
 
 void GFC::SetParameter(int id, int value) {
     switch (id) {
@@ -220,10 +244,10 @@ void GFC::RecordBest() {
     m_best.resize(m_records.size());
     for (std::size_t i = 0; i < m_records.size(); ++i)
         m_best[i] = m_records[i]->GetVariable()->GetCurrentValue();
-    // Later solutions must beat this one: cut the objective in every saved copy of its domain
-    // too, so that undoing levels never brings worse values back.
-    for (const auto& record : m_records)
-        record->ForEachSavedDomainOf(target, [objective](DomainState& state) { objective->Cut(state); });
+    // Later solutions must beat this one: cut the objective's domain, and every state of it saved
+    // on the trail, so that undoing levels never brings worse values back.
+    (void)target;
+    objective->Cut(m_trail);
 }
 
 void GFC::MarkSolutionConflicts() {
@@ -244,6 +268,7 @@ bool GFC::Step() {
     Variable* v = record.GetVariable();
     if (record.NeedsSave()) {
         record.Save();
+        m_trail.PushLevel();
         v->ConflictSet().Clear();
     }
     for (Constraint* c : v->GetConstraints())
@@ -255,7 +280,7 @@ bool GFC::Step() {
             labelled = true;
             break;
         }
-        record.UndoForwardCheck(m_backjumping);
+        UndoForwardCheck(record);
         v->Unassign();
     }
     if (!labelled) return false;
@@ -308,16 +333,12 @@ void GFC::HandleFailedLevel() {
 void GFC::LeaveLevel(bool jump) {
     GFCVar& record = RecordAt(m_depth);
     Variable* v = record.GetVariable();
-    const int id = v->GetId();
     m_conflictUnion.Clear();
     m_scratch.Clear();
     if (m_backjumping) {
         m_conflictUnion.InsertAll(v->ConflictSet());
-        m_scratch.InsertAll(v->PastSet());
-        for (Variable* n : record.GetNeighbours()) {
-            n->PastSet().Erase(id);
-            n->ConflictSet().Erase(id);
-        }
+        v->AddPastTo(m_scratch);
+        record.EraseFromNeighbours();
         m_conflictUnion.InsertAll(m_scratch);
     }
     // The deepest level among the blamed variables (by their recorded levels, not their ids).
@@ -336,6 +357,7 @@ void GFC::LeaveLevel(bool jump) {
         }
     }
     record.RestoreVariable();
+    m_trail.PopLevel();
     record.MarkNeedsSave();
     v->SetLevel(-1);
     m_depth -= 1;
@@ -345,14 +367,12 @@ void GFC::LeaveLevel(bool jump) {
             if (m_stats != nullptr) m_stats->CountBacktrack();
             GFCVar& skipped = RecordAt(m_depth);
             Variable* y = skipped.GetVariable();
-            skipped.UndoForwardCheck(m_backjumping);
+            UndoForwardCheck(skipped);
             y->Unassign();
             NotifyUninstantiate(y);
-            for (Variable* n : skipped.GetNeighbours()) {
-                n->PastSet().Erase(y->GetId());
-                n->ConflictSet().Erase(y->GetId());
-            }
+            skipped.EraseFromNeighbours();
             skipped.RestoreVariable();
+            m_trail.PopLevel();
             skipped.MarkNeedsSave();
             y->SetLevel(-1);
             m_depth -= 1;
@@ -374,13 +394,18 @@ bool GFC::Backtrack() {
     }
     GFCVar& record = RecordAt(m_depth);
     Variable* v = record.GetVariable();
-    record.UndoForwardCheck(m_backjumping);
+    UndoForwardCheck(record);
     v->Unassign();
     NotifyUninstantiate(v);
     if (v->HasNextValue()) return true;
     if (m_stats != nullptr) m_stats->CountBacktrack();
     LeaveLevel(false);
     return false;
+}
+
+void GFC::UndoForwardCheck(GFCVar& record) {
+    m_trail.UndoLevel();
+    if (m_backjumping) record.EraseFromNeighbours();
 }
 
 void GFC::ThrashingCheck() {

@@ -1,12 +1,14 @@
 #pragma once
 // The complete solver: depth-first search labelling one variable per level, forward checking
 // every constraint of the labelled variable against the unbound ones, undoing a level by
-// copying back saved states, and optionally jumping back over levels by conflict bookkeeping
+// restoring the domains it changed (a trail), and optionally jumping back over levels by
+// conflict bookkeeping
 // (forward checking with conflict-directed backjumping, Prosser 1993). Resumable: each
 // FindNextSolution continues where the previous one stopped. With an objective one call runs
 // the whole minimisation (branch and bound) and returns the best solution.
 
 #include "complete/IdSet.hpp"
+#include "complete/Trail.hpp"
 #include "complete/Value.hpp"
 #include "complete/VariableOrdering.hpp"
 
@@ -25,7 +27,8 @@ class Variable;
 
 class GFC {
 public:
-    // The search over problem (not owned); stats may be null; flag is kept and not used.
+    // The search over problem (not owned, and it must outlive the search); stats may be null;
+    // flag is kept and not used.
     GFC(CSP* problem, GFCStats* stats, bool flag);
     virtual bool IsSolved() const { return m_solved; }
     virtual ~GFC();
@@ -65,6 +68,8 @@ private:
     // Releases the exhausted level at m_depth and moves above it, jumping when backjumping.
     void LeaveLevel(bool jump);
     void ThrashingCheck();
+    // Undoes the forward checking of the level at m_depth (its trail level stays open).
+    void UndoForwardCheck(GFCVar& record);
     void NotifyUninstantiate(Variable* v);
     void RecordBest();
     void MarkSolutionConflicts();
@@ -85,6 +90,8 @@ private:
     std::atomic<bool> m_stopRequest{false};
     bool m_backjumping = false;
     bool m_flag;
+    Trail m_trail;                                  // one level per labelled level
+    std::vector<Variable*> m_trailed;               // variables whose domains save on m_trail
     std::vector<std::unique_ptr<GFCVar>> m_records; // decision variables, then induced ones
     std::vector<int> m_order;                       // level -> record position
     VariableChooser m_chooser = NaturalOrdering;

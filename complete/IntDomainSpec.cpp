@@ -1,6 +1,7 @@
 #include "complete/IntDomainSpec.hpp"
 
 #include "complete/Registry.hpp"
+#include "platform/FatalError.hpp"
 
 #include <algorithm>
 #include <functional>
@@ -8,33 +9,31 @@
 namespace GFCLib {
 
 namespace {
-std::vector<Value> ToValues(const std::vector<int>& ints) {
-    std::vector<Value> values;
-    values.reserve(ints.size());
-    for (int v : ints)
-        values.emplace_back(v);
-    return values;
-}
-
 IntDomainSpec* Register(std::unique_ptr<IntDomainSpec> spec) {
     return Registry::Current().AddInt(std::move(spec));
 }
 } // namespace
 
+IntDomainSpec::IntDomainSpec(std::string name, long long lo, long long hi, bool interval)
+    : FiniteDomainSpec(std::move(name)), m_lo(lo), m_size(lo <= hi ? hi - lo + 1 : 0), m_interval(interval) {
+    if (m_size > kMaxUniverseSize)
+        throw Platform::ResourceError("The domain " +
+                                      (m_name.empty() ? std::string("of an expression") : m_name) + " has " +
+                                      std::to_string(m_size) + " values; complete search holds at most " +
+                                      std::to_string(kMaxUniverseSize));
+}
+
 IntDomainSpec::IntDomainSpec(std::string name, std::vector<int> ints, bool interval)
-    : FiniteDomainSpec(std::move(name), ToValues(ints)), m_ints(std::move(ints)), m_interval(interval),
-      m_contiguous(m_ints.empty() || static_cast<long long>(m_ints.back()) - m_ints.front() + 1 ==
-                                         static_cast<long long>(m_ints.size())),
-      m_lo(m_ints.empty() ? 0 : m_ints.front()) {}
+    : FiniteDomainSpec(std::move(name)), m_lo(ints.empty() ? 0 : ints.front()),
+      m_size(static_cast<std::int64_t>(ints.size())),
+      m_contiguous(ints.empty() || static_cast<long long>(ints.back()) - ints.front() + 1 ==
+                                       static_cast<long long>(ints.size())),
+      m_interval(interval) {
+    if (!m_contiguous) m_ints = std::move(ints);
+}
 
 IntDomainSpec* IntDomainSpec::CreateRange(const char* name, int lo, int hi) {
-    std::vector<int> ints;
-    if (lo <= hi) {
-        ints.reserve(static_cast<std::size_t>(static_cast<long long>(hi) - lo + 1));
-        for (long long v = lo; v <= hi; ++v)
-            ints.push_back(static_cast<int>(v));
-    }
-    return Register(std::make_unique<IntDomainSpec>(name != nullptr ? name : "", std::move(ints), true));
+    return Register(std::make_unique<IntDomainSpec>(name != nullptr ? name : "", lo, hi, true));
 }
 
 IntDomainSpec* IntDomainSpec::CreateFromValues(const char* name, const std::vector<Value>& values) {
@@ -74,13 +73,23 @@ int IntDomainSpec::IndexOf(const Value& value) const {
     return IndexOfInt(value.GetInt());
 }
 
-int IntDomainSpec::LowerBound(int v) const {
+int IntDomainSpec::LowerBound(long long v) const {
+    if (m_contiguous) return static_cast<int>(std::clamp<long long>(v - m_lo, 0, m_size));
     return static_cast<int>(std::lower_bound(m_ints.begin(), m_ints.end(), v) - m_ints.begin());
 }
 
-int IntDomainSpec::SearchInt(int v) const {
+int IntDomainSpec::SearchInt(long long v) const {
     auto it = std::lower_bound(m_ints.begin(), m_ints.end(), v);
     return it != m_ints.end() && *it == v ? static_cast<int>(it - m_ints.begin()) : -1;
+}
+
+std::vector<int> IntDomainSpec::Values() const {
+    if (!m_contiguous) return m_ints;
+    std::vector<int> values;
+    values.reserve(static_cast<std::size_t>(m_size));
+    for (std::int64_t k = 0; k < m_size; ++k)
+        values.push_back(static_cast<int>(m_lo + k));
+    return values;
 }
 
 } // namespace GFCLib

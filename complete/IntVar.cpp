@@ -27,24 +27,18 @@ void IntVar::SetDomainSpec(IntDomainSpec* spec) {
 }
 
 void IntVar::SetRange(int lo, int hi) {
-    std::vector<int> ints;
-    for (long long v = lo; v <= hi; ++v)
-        ints.push_back(static_cast<int>(v));
-    m_ownSpec = std::make_unique<IntDomainSpec>("", std::move(ints), true);
+    m_ownSpec = std::make_unique<IntDomainSpec>("", lo, hi, true);
     SetDomainSpec(m_ownSpec.get());
 }
 
 bool IntVar::KeepRange(long long lo, long long hi) {
     if (m_intSpec == nullptr) return false;
-    const int n = m_intSpec->UniverseSize();
-    lo = std::max(lo, kMinInt);
-    hi = std::min(hi, kMaxInt);
     if (lo > hi) {
-        m_domain.GetState().Bits().ClearAll();
+        m_domain.Clear();
         return false;
     }
-    const int first = m_intSpec->LowerBound(static_cast<int>(lo));
-    const int past = hi >= kMaxInt ? n : m_intSpec->LowerBound(static_cast<int>(hi + 1));
+    const int first = m_intSpec->LowerBound(lo);
+    const int past = m_intSpec->LowerBound(hi + 1);
     return m_domain.KeepIndexRange(first, past - 1);
 }
 

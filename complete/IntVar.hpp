@@ -35,16 +35,16 @@ public:
         const int i = m_domain.MaxIndex();
         return i >= 0 ? m_intSpec->IntAt(i) : 0;
     }
-    bool ContainsInt(int v) const { return m_domain.Contains(m_intSpec->IndexOfInt(v)); }
-    [[nodiscard]] bool RemoveInt(int v) {
+    bool ContainsInt(long long v) const { return m_domain.Contains(m_intSpec->IndexOfInt(v)); }
+    [[nodiscard]] bool RemoveInt(long long v) {
         const int index = m_intSpec->IndexOfInt(v);
         if (index >= 0) return m_domain.Remove(index);
         return HasValues();
     }
-    [[nodiscard]] bool KeepInt(int v) {
+    [[nodiscard]] bool KeepInt(long long v) {
         const int index = m_intSpec->IndexOfInt(v);
         if (index < 0) {
-            m_domain.GetState().Bits().ClearAll();
+            m_domain.Clear();
             return false;
         }
         return m_domain.KeepOnly(index);

@@ -73,7 +73,7 @@ void Registry::Release() {
     m_ints = {};
     m_finites = {};
     m_sets = {};
-    m_boolSpec = AddInt(std::make_unique<IntDomainSpec>("BoolDomain", std::vector<int>{0, 1}, true));
+    m_boolSpec = AddInt(std::make_unique<IntDomainSpec>("BoolDomain", 0, 1, true));
     m_variableIds = 0;
     m_constraintIds = 0;
 }

@@ -1,5 +1,6 @@
 #include "complete/SetDomain.hpp"
 
+#include "complete/Trail.hpp"
 #include "complete/Value.hpp"
 
 #include <algorithm>
@@ -10,6 +11,10 @@ namespace GFCLib {
 void SetDomain::Bind(SetDomSpec* spec) {
     m_spec = spec;
     m_state = SetDomainState(spec != nullptr ? spec->Universe() : nullptr);
+}
+
+void SetDomain::Touch() {
+    if (m_trail != nullptr && m_stamp != m_trail->Stamp()) m_trail->Save(*this);
 }
 
 bool SetDomain::IsConsistent() const {
@@ -25,13 +30,16 @@ int SetDomain::Size() const {
 
 bool SetDomain::Require(int index) {
     if (index < 0 || !Possible().Contains(index)) return false;
+    if (Required().Contains(index)) return IsConsistent();
+    Touch();
     m_state.m_required.AddIndex(index);
     return IsConsistent();
 }
 
 bool SetDomain::Exclude(int index) {
-    if (index >= 0) {
+    if (index >= 0 && Possible().Contains(index)) {
         if (Required().Contains(index)) return false;
+        Touch();
         m_state.m_possible.RemoveIndex(index);
     }
     return IsConsistent();
@@ -41,24 +49,31 @@ bool SetDomain::RequireAll(const ValueSet& set) {
     for (int i = set.Bits().First(); i >= 0; i = set.Bits().NextSet(i + 1)) {
         const int mine = Possible().IndexOf(set.At(i));
         if (mine < 0 || !Possible().Contains(mine)) return false;
+        if (Required().Contains(mine)) continue;
+        Touch();
         m_state.m_required.AddIndex(mine);
     }
     return IsConsistent();
 }
 
 bool SetDomain::RestrictTo(const ValueSet& set) {
+    Touch();
     m_state.m_possible &= set;
     return IsConsistent();
 }
 
 bool SetDomain::ExcludeAll(const ValueSet& set) {
+    Touch();
     m_state.m_possible -= set;
     return IsConsistent();
 }
 
 bool SetDomain::LimitSize(int minSize, int maxSize) {
-    m_state.m_minSize = std::max(m_state.m_minSize, minSize);
-    m_state.m_maxSize = std::min(m_state.m_maxSize, maxSize);
+    if (minSize > m_state.m_minSize || maxSize < m_state.m_maxSize) {
+        Touch();
+        m_state.m_minSize = std::max(m_state.m_minSize, minSize);
+        m_state.m_maxSize = std::min(m_state.m_maxSize, maxSize);
+    }
     return IsConsistent();
 }
 

@@ -29,6 +29,7 @@ public:
     bool HasNextValue() const override;
     // A set domain cannot drop one set value: only unbinds.
     void RemoveCurrentValue() override { m_state.m_instantiated = false; }
+    void AttachTrail(Trail* trail) override { m_domain.AttachTrail(trail); }
     VarState& GetState() override { return m_state; }
     const VarState& GetState() const override { return m_state; }
     DomainState& GetDomainState() override { return m_domain.GetState(); }

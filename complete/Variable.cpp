@@ -33,7 +33,9 @@ void Variable::Print(std::ostream& os) const {
         PrintDomain(os);
     }
     os << " past vars ";
-    m_pastSet.ForEach([&](int id) { os << id << " "; });
+    IdSet past;
+    AddPastTo(past);
+    past.ForEach([&](int id) { os << id << " "; });
     os << " conflict set ";
     m_conflictSet.ForEach([&](int id) { os << id << " "; });
 }
@@ -49,9 +51,23 @@ void Variable::PrintValue(std::ostream& os) const {
     os << GetState().m_value;
 }
 
+void Variable::AddConstraint(Constraint* c) {
+    m_constraints.push_back(c);
+    if (c->KeepsPast()) m_pastKeepers.push_back(c);
+}
+
+void Variable::AddPastTo(IdSet& out) const {
+    out.InsertAll(m_pastSet);
+    for (const Constraint* c : m_pastKeepers)
+        for (int id : c->GetKeptPast())
+            if (id != m_id) out.Insert(id);
+}
+
 void Variable::RemoveConstraint(Constraint* c) {
     auto it = std::find(m_constraints.begin(), m_constraints.end(), c);
     if (it != m_constraints.end()) m_constraints.erase(it);
+    auto kept = std::find(m_pastKeepers.begin(), m_pastKeepers.end(), c);
+    if (kept != m_pastKeepers.end()) m_pastKeepers.erase(kept);
 }
 
 bool Variable::AllReadyConstraintsSatisfied() const {

@@ -16,6 +16,7 @@ namespace GFCLib {
 
 class Constraint;
 class FiniteDomain;
+class Trail;
 
 class Variable : public CPObject {
 public:
@@ -55,7 +56,7 @@ public:
     const Value& GetCurrentValue() const { return m_varState->m_value; }
     std::vector<Constraint*>& GetConstraints() { return m_constraints; }
     const std::vector<Constraint*>& GetConstraints() const { return m_constraints; }
-    void AddConstraint(Constraint* c) { m_constraints.push_back(c); }
+    void AddConstraint(Constraint* c);
     // Removes one registration of c.
     void RemoveConstraint(Constraint* c);
     // True unless a constraint of the list is ready to check and not satisfied.
@@ -75,8 +76,11 @@ public:
     virtual void RemoveCurrentValue() = 0;
     // Unbinds, keeping the index so NextValue continues after it; level := -1.
     virtual void Unassign();
-    // Makes the domain enumerated (every value filtered by the default filter).
+    // Makes the domain enumerated (every value filtered by the default filter); throws
+    // Platform::ResourceError when it has too many values to hold one by one.
     virtual void ExpandDomain() {}
+    // Domain changes are saved on this trail from now on (null: not saved).
+    virtual void AttachTrail(Trail* trail) = 0;
     virtual bool IsInduced() const { return false; }
     virtual bool IsNumeric() const { return false; }
 
@@ -107,9 +111,16 @@ public:
     virtual FiniteDomain* GetFiniteDomain() { return nullptr; }
     virtual const FiniteDomain* GetFiniteDomain() const { return nullptr; }
 
+    // The past set: the ids of labelled variables whose constraints were forward-checked against
+    // this one. It is held in two parts: the ids entered here (PastSet), and the ids that the
+    // attached constraints with many variables keep themselves (Constraint::KeepsPast), so that
+    // a labelling costs one entry there instead of one per variable. AddPastTo adds both.
     IdSet& PastSet() { return m_pastSet; }
-    IdSet& ConflictSet() { return m_conflictSet; }
     const IdSet& PastSet() const { return m_pastSet; }
+    void AddPastTo(IdSet& out) const;
+    // The attached constraints that keep their past ids themselves.
+    const std::vector<Constraint*>& GetPastKeepers() const { return m_pastKeepers; }
+    IdSet& ConflictSet() { return m_conflictSet; }
     const IdSet& ConflictSet() const { return m_conflictSet; }
 
 protected:
@@ -127,6 +138,7 @@ private:
     IdSet m_pastSet;
     IdSet m_conflictSet;
     std::vector<Constraint*> m_constraints; // not owned, in attachment order
+    std::vector<Constraint*> m_pastKeepers; // those of m_constraints that keep their past
 };
 
 } // namespace GFCLib

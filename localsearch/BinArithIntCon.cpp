@@ -1,7 +1,7 @@
 #include "localsearch/BinArithIntCon.hpp"
 
-#include "localsearch/ClassWideValues.hpp"
 #include "localsearch/GGLS.hpp"
+#include "localsearch/ModelState.hpp"
 #include "localsearch/features/NumericFeature.hpp"
 
 #include <cstdint>
@@ -9,7 +9,7 @@
 namespace GLSLib {
 
 Feature* BinArithIntCon::CreateFeature() {
-    if (IsArithmetic()) return new NumericFeature(this, ClassWide().currentEngine);
+    if (IsArithmetic()) return new NumericFeature(this, State().values.currentEngine);
     return Con::CreateFeature();
 }
 

@@ -1,15 +1,13 @@
 #include "localsearch/Con.hpp"
 
 #include "localsearch/Arithmetic.hpp"
-#include "localsearch/ClassWideValues.hpp"
 #include "localsearch/LogicalCon.hpp"
+#include "localsearch/ModelState.hpp"
 #include "localsearch/features/FeatureCon.hpp"
 
 namespace GLSLib {
 
-Con::Con() : m_id(ClassWide().constraintCount) {
-    ++ClassWide().constraintCount;
-}
+Con::Con() : m_state(&CurrentState()), m_id(m_state->values.constraintCount++) {}
 
 void Con::Update(int, int) {
     ForwardConChange();
@@ -38,19 +36,19 @@ Feature* Con::CreateFeature() {
 }
 
 int Con::GetWeight() const {
-    return ClassWide().constraintWeight;
+    return m_state->values.constraintWeight;
 }
 
 int Con::GetCount() {
-    return ClassWide().constraintCount;
+    return CurrentState().values.constraintCount;
 }
 
 void Con::ResetCount() {
-    ClassWide().constraintCount = 0;
+    CurrentState().values.constraintCount = 0;
 }
 
 void Con::SetWeight(int weight) {
-    ClassWide().constraintWeight = weight;
+    CurrentState().values.constraintWeight = weight;
 }
 
 } // namespace GLSLib

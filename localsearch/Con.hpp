@@ -9,10 +9,11 @@
 namespace GLSLib {
 
 class Feature;
+class ModelState;
 
 class Con : public IntObj {
 public:
-    // A constraint numbered from the class-wide constraint counter.
+    // A constraint of the current problem (CurrentState), numbered from its counter.
     Con();
 
     int GetId() const override { return m_id; }
@@ -30,7 +31,7 @@ public:
     // A new penalty feature on this constraint (a FeatureCon), owned by the registry.
     virtual Feature* CreateFeature();
     virtual bool IsHard() const { return true; }
-    // Weight of the constraint's feature: the class-wide constraint weight.
+    // Weight of the constraint's feature: its problem's constraint weight.
     virtual int GetWeight() const;
     // Writes the constraint through Print; returns the stream.
     virtual std::ostream& PrintTo(std::ostream& os) const { return os << *this; }
@@ -48,10 +49,14 @@ public:
     // Writes what makes the constraint violated (nothing by default); returns the stream.
     virtual std::ostream& PrintViolation(std::ostream& os) const { return os; }
 
-    // Number of constraints created since the last reset.
+    // The state of the problem the constraint belongs to.
+    ModelState& State() const { return *m_state; }
+
+    // Number of constraints of the current problem (CurrentState) created since its start or
+    // the last reset.
     static int GetCount();
     static void ResetCount();
-    // Sets the class-wide weight of hard constraints.
+    // Sets the current problem's weight of hard constraints.
     static void SetWeight(int weight);
 
 protected:
@@ -59,6 +64,7 @@ protected:
     void ForwardConChange();
 
 private:
+    ModelState* m_state;
     int m_id;
 };
 

@@ -1,6 +1,5 @@
 #include "localsearch/GLSCSP.hpp"
 
-#include "localsearch/ClassWideValues.hpp"
 #include "localsearch/IntDom.hpp"
 #include "localsearch/IntVar.hpp"
 #include "localsearch/SetDom.hpp"
@@ -10,8 +9,42 @@
 
 namespace GLSLib {
 
-GLSCSP::GLSCSP() {
-    ResetForNewProblem();
+GLSCSP::GLSCSP() : m_state(std::make_shared<ModelState>()) {
+    PushState(m_state);
+}
+
+GLSCSP::~GLSCSP() {
+    if (!m_state) return; // moved from
+    m_state->registry.DeleteAll();
+    m_state->Close();
+    PopState(m_state.get());
+}
+
+GLSCSP& GLSCSP::operator=(GLSCSP&& other) noexcept {
+    if (this == &other) return *this;
+    if (m_state) {
+        m_state->registry.DeleteAll();
+        m_state->Close();
+        PopState(m_state.get());
+    }
+    m_state = std::move(other.m_state);
+    m_hasSoft = other.m_hasSoft;
+    m_variables = std::move(other.m_variables);
+    m_intDomains = std::move(other.m_intDomains);
+    m_setDomains = std::move(other.m_setDomains);
+    m_setVariables = std::move(other.m_setVariables);
+    m_constraints = std::move(other.m_constraints);
+    m_objective = other.m_objective;
+    other.m_objective = nullptr;
+    return *this;
+}
+
+ModelScope::ModelScope(GLSCSP& problem) : m_state(problem.m_state.get()) {
+    PushState(problem.m_state);
+}
+
+ModelScope::~ModelScope() {
+    PopState(m_state);
 }
 
 void GLSCSP::AddSetVariable(SetVar* s) {

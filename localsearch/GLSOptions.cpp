@@ -1,19 +1,14 @@
 #include "localsearch/GLSOptions.hpp"
 
-#include "localsearch/Minimise.hpp"
-#include "localsearch/features/Feature.hpp"
+#include "localsearch/ModelState.hpp"
 #include "platform/FatalError.hpp"
 
 namespace GLSLib {
 
-void GLSOptions::SetLambda(int lambda) {
-    Feature::SetLambda(lambda);
-}
-
-void GLSOptions::SetSolverParameter(int id, int value) {
+void GLSOptions::SetSolverParameter(int id, int value, ModelValues& problemValues) {
     switch (id) {
     case 1:
-        SetLambda(value);
+        problemValues.lambda = value;
         break;
     case 2:
         SetApproxEvaluation(value != 0);
@@ -28,7 +23,7 @@ void GLSOptions::SetSolverParameter(int id, int value) {
         SetSeed(value);
         break;
     case 6:
-        Minimise::SetObjectiveWeight(value);
+        problemValues.objectiveWeight = value;
         break;
     default:
         if (id < 7 || id > 15) throw Platform::ParameterError("Invalid Parameter\n");

@@ -3,6 +3,8 @@
 
 namespace GLSLib {
 
+struct ModelValues;
+
 class GLSOptions {
 public:
     virtual ~GLSOptions() = default;
@@ -14,13 +16,12 @@ public:
     void SetDeltaUpdate(bool on) { m_deltaUpdate = on; }
     void SetLearning(bool on) { m_learning = on; }
     void SetSeed(int seed) { m_seed = seed; }
-    // Sets the class-wide lambda of the penalty features (nothing is stored here).
-    void SetLambda(int lambda);
     // Applies solver parameter id of the guided local search engines: 1 lambda, 2 approximate
-    // evaluation, 3 learning, 4 delta update (switches: nonzero is on), 5 seed, 6 objective weight
-    // (class-wide); 7 to 15 are accepted and ignored. Throws Platform::ParameterError
-    // ("Invalid Parameter\n") for any other id.
-    void SetSolverParameter(int id, int value);
+    // evaluation, 3 learning, 4 delta update (switches: nonzero is on), 5 seed, 6 objective weight;
+    // 7 to 15 are accepted and ignored. Lambda and the objective weight belong to the problem
+    // and go into its values. Throws Platform::ParameterError ("Invalid Parameter\n") for any
+    // other id.
+    void SetSolverParameter(int id, int value, ModelValues& problemValues);
 
 private:
     bool m_approxEvaluation = true;

@@ -1,10 +1,10 @@
 #include "localsearch/IntVar.hpp"
 
-#include "localsearch/ClassWideValues.hpp"
 #include "localsearch/Con.hpp"
 #include "localsearch/IntListDom.hpp"
 #include "localsearch/IntRangeDom.hpp"
 #include "localsearch/ModelError.hpp"
+#include "localsearch/ModelState.hpp"
 #include "platform/FatalError.hpp"
 
 namespace GLSLib {
@@ -17,8 +17,9 @@ IntDom* RequireDomain(IntDom* domain, const char* name) {
 } // namespace
 
 IntVar::IntVar(const char* name, IntDom* domain)
-    : m_id(ClassWide().variableCount), m_name(name ? name : ""), m_domain(RequireDomain(domain, name)) {
-    ++ClassWide().variableCount;
+    : m_id(CurrentState().values.variableCount), m_name(name ? name : ""),
+      m_domain(RequireDomain(domain, name)) {
+    ++CurrentState().values.variableCount;
     m_size = m_domain->Size();
     m_valueIndex = m_size;
     if (auto* list = dynamic_cast<IntListDom*>(m_domain)) {
@@ -57,7 +58,7 @@ void IntVar::Assign(int index) {
 }
 
 void IntVar::ResetCount() {
-    ClassWide().variableCount = 0;
+    CurrentState().values.variableCount = 0;
 }
 
 } // namespace GLSLib

@@ -16,7 +16,8 @@ class Minimise;
 
 class IntVar : public IntObj {
 public:
-    // A variable numbered from the class-wide counter. Throws ModelError for a null domain.
+    // A variable numbered from the current problem's counter (CurrentState). Throws
+    // ModelError for a null domain.
     IntVar(const char* name, IntDom* domain);
 
     // The name alone when unassigned; otherwise "<", name, ",", value, ">".
@@ -62,7 +63,7 @@ public:
     void SetObjective(Minimise* objective) { m_objective = objective; }
     // The constraints posted on the variable, in posting order.
     const std::vector<Con*>& GetConstraints() const { return m_constraints; }
-    // Restarts the variable numbering at 0.
+    // Restarts the current problem's variable numbering at 0.
     static void ResetCount();
 
 private:

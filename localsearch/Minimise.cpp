@@ -1,9 +1,9 @@
 #include "localsearch/Minimise.hpp"
 
 #include "localsearch/Arithmetic.hpp"
-#include "localsearch/ClassWideValues.hpp"
 #include "localsearch/GGLS.hpp"
 #include "localsearch/IntVar.hpp"
+#include "localsearch/ModelState.hpp"
 #include "localsearch/features/NumericFeature.hpp"
 
 #include <climits>
@@ -28,7 +28,7 @@ void Minimise::Initialise() {
 }
 
 Feature* Minimise::CreateFeature() {
-    return new NumericFeature(this, ClassWide().currentEngine);
+    return new NumericFeature(this, State().values.currentEngine);
 }
 
 double Minimise::GetViolation() const {
@@ -38,7 +38,7 @@ double Minimise::GetViolation() const {
     } catch (const Undef&) {
         return GetMaxViolation();
     }
-    ClassWideValues& values = ClassWide();
+    ModelValues& values = State().values;
     if (value < values.bestObjective) {
         values.bestObjective = value;
         return 0.0;
@@ -75,16 +75,20 @@ int Minimise::GetObjectiveValue() const {
     }
 }
 
+int Minimise::BestValue() const {
+    return State().values.bestObjective;
+}
+
 int Minimise::GetBestValue() {
-    return ClassWide().bestObjective;
+    return CurrentState().values.bestObjective;
 }
 
 void Minimise::SetObjectiveWeight(int weight) {
-    ClassWide().objectiveWeight = weight;
+    CurrentState().values.objectiveWeight = weight;
 }
 
 int Minimise::GetObjectiveWeight() {
-    return ClassWide().objectiveWeight;
+    return CurrentState().values.objectiveWeight;
 }
 
 } // namespace GLSLib

@@ -1,7 +1,7 @@
 #pragma once
 // The objective: minimise an integer expression. Its violation measures how far the current
-// value lies above the best value seen so far (class-wide), scaled to the expression's range
-// and weighted by the class-wide objective weight W.
+// value lies above the best value seen so far in its problem, scaled to the expression's range
+// and weighted by the problem's objective weight W.
 
 #include "localsearch/Con.hpp"
 
@@ -31,7 +31,10 @@ public:
     // The objective's current value; 2147483647 when it is undefined.
     virtual int GetObjectiveValue() const;
 
-    // The best objective value seen (class-wide) and the objective weight W.
+    // The best objective value seen in the objective's problem.
+    int BestValue() const;
+    // The best objective value seen and the objective weight W of the current problem
+    // (CurrentState).
     static int GetBestValue();
     static void SetObjectiveWeight(int weight);
     static int GetObjectiveWeight();

@@ -1,77 +1,61 @@
 #include "localsearch/Obj.hpp"
 
-#include "localsearch/ClassWideValues.hpp"
+#include "localsearch/ModelState.hpp"
 
-#include <mutex>
+#include <cstddef>
 #include <new>
-#include <unordered_set>
 
 namespace GLSLib {
 
 namespace {
 
-// The registry is guarded so that a model built on one thread and freed on another stays
-// sound; the model itself is still used by one thread at a time.
-struct Registry {
-    std::mutex mutex;
-    std::unordered_set<void*> live;
+// Each block starts with a header naming the registry that records it, so that deleting one
+// object finds its problem without any search. The header keeps the object maximally aligned.
+struct alignas(std::max_align_t) BlockHeader {
+    ObjRegistry* registry;
 };
 
-Registry& TheRegistry() {
-    static Registry* registry = new Registry; // never destroyed: objects may outlive statics
-    return *registry;
+BlockHeader* HeaderOf(void* object) {
+    return reinterpret_cast<BlockHeader*>(static_cast<char*>(object) - sizeof(BlockHeader));
 }
 
 } // namespace
 
 void* Obj::operator new(std::size_t size) {
-    void* block = ::operator new(size);
-    Registry& registry = TheRegistry();
+    void* block = ::operator new(sizeof(BlockHeader) + size);
+    void* object = static_cast<char*>(block) + sizeof(BlockHeader);
+    ObjRegistry& registry = CurrentState().registry;
+    new (block) BlockHeader{&registry};
     try {
-        std::lock_guard<std::mutex> lock(registry.mutex);
-        registry.live.insert(block);
+        registry.Insert(object);
     } catch (...) {
         ::operator delete(block);
         throw;
     }
-    return block;
+    return object;
 }
 
 void Obj::operator delete(void* p) noexcept {
     if (p == nullptr) return;
-    Registry& registry = TheRegistry();
-    {
-        std::lock_guard<std::mutex> lock(registry.mutex);
-        registry.live.erase(p);
-    }
-    ::operator delete(p);
+    BlockHeader* header = HeaderOf(p);
+    header->registry->Erase(p);
+    ::operator delete(static_cast<void*>(header));
 }
 
 void Obj::DeleteAll() {
-    Registry& registry = TheRegistry();
-    for (;;) {
-        Obj* next = nullptr;
-        {
-            std::lock_guard<std::mutex> lock(registry.mutex);
-            if (registry.live.empty()) return;
-            next = static_cast<Obj*>(*registry.live.begin());
-        }
-        delete next; // the destructor frees only the object's own storage
-    }
+    CurrentState().registry.DeleteAll();
 }
 
 std::size_t Obj::RegistrySize() {
-    Registry& registry = TheRegistry();
-    std::lock_guard<std::mutex> lock(registry.mutex);
-    return registry.live.size();
+    return LiveObjectCount();
 }
 
 void Obj::SetNumericFeatureParam(GGLS* engine) {
-    ClassWide().currentEngine = engine;
+    CurrentState().values.currentEngine = engine;
 }
 
 GGLS* Obj::GetNumericFeatureParam() {
-    return ClassWide().currentEngine;
+    return CurrentState().values.currentEngine;
 }
 
 } // namespace GLSLib

@@ -16,6 +16,7 @@ inline constexpr int kInternal = 102;    // an impossible state or an unsupporte
 inline constexpr int kResource = 103;    // a file, socket or similar resource not obtained
 inline constexpr int kTranslation = 104; // a raw problem a solver bridge cannot translate
 inline constexpr int kUsage = 105;       // a program's command line or settings not understood
+inline constexpr int kCancelled = 106;   // work ended early because its stop request was set
 } // namespace ErrorCode
 
 class Error : public std::exception {

@@ -1,7 +1,7 @@
 // Assignments with propagation per second on models over 1,000 variables: a sum, a scalar
 // product, a sequence and an all-different constraint, alone and together.
 
-#include "localsearch/ClassWideValues.hpp"
+#include "localsearch/GLSCSP.hpp"
 #include "localsearch/IntRangeDom.hpp"
 #include "localsearch/IntVar.hpp"
 #include "localsearch/Obj.hpp"
@@ -29,8 +29,7 @@ enum Parts { kSum = 1, kScalProd = 2, kSequence = 4, kAllDifferent = 8 };
 // Builds the model, assigns every variable, initialises the constraints, then times Assign
 // over a precomputed stream of random (variable, value index) moves.
 void RunAssignments(benchmark::State& state, int parts) {
-    Obj::DeleteAll();
-    ResetForNewProblem();
+    GLSCSP problem; // owns the objects made below
     std::mt19937 rng(12345);
     auto* domain = new IntRangeDom("d", 0, kVariables - 1);
     std::vector<IntVar*> vars;
@@ -71,7 +70,6 @@ void RunAssignments(benchmark::State& state, int parts) {
         benchmark::DoNotOptimize(constraints.front()->GetViolation());
     }
     state.SetItemsProcessed(state.iterations());
-    Obj::DeleteAll();
 }
 
 void BM_AssignSum(benchmark::State& state) {

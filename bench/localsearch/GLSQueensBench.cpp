@@ -3,7 +3,6 @@
 // for both engines, with delta update on and off, with and without approximate evaluation.
 // Arguments: n, delta update, approximate evaluation.
 
-#include "localsearch/ClassWideValues.hpp"
 #include "localsearch/GLSCSP.hpp"
 #include "localsearch/IntRangeDom.hpp"
 #include "localsearch/IntVar.hpp"
@@ -16,6 +15,8 @@
 #include "localsearch/glsnds/GLS_NDS.hpp"
 
 #include <benchmark/benchmark.h>
+
+#include <memory>
 
 #include <sstream>
 #include <string>
@@ -62,9 +63,7 @@ template <class Engine> void QueensFirstSolution(benchmark::State& state) {
     int seed = 1;
     for (auto _ : state) {
         state.PauseTiming();
-        Obj::DeleteAll();
-        ResetAllClassWideValues();
-        auto* engine = new Engine();
+        auto engine = std::make_unique<Engine>();
         engine->SetParameter(2, static_cast<int>(state.range(2)));
         engine->SetParameter(4, static_cast<int>(state.range(1)));
         engine->SetParameter(5, seed++);
@@ -74,8 +73,7 @@ template <class Engine> void QueensFirstSolution(benchmark::State& state) {
         state.PauseTiming();
         if (!solved) state.SkipWithError("no solution");
         moves += Moves(engine->GetStats());
-        delete engine;
-        Obj::DeleteAll();
+        engine.reset();
         state.ResumeTiming();
     }
     state.counters["moves"] = benchmark::Counter(moves, benchmark::Counter::kAvgIterations);

@@ -2,7 +2,6 @@
 // search benchmark program: time to the first solution (the model built outside the timing),
 // and tabu iterations per second.
 
-#include "localsearch/ClassWideValues.hpp"
 #include "localsearch/GLSCSP.hpp"
 #include "localsearch/IntRangeDom.hpp"
 #include "localsearch/IntVar.hpp"
@@ -12,7 +11,6 @@
 #include "localsearch/expr/PlusOp.hpp"
 #include "localsearch/ga/GGA_ND.hpp"
 #include "localsearch/tabu/TABU.hpp"
-#include "platform/Random.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -87,10 +85,8 @@ void TabuFirstSolution(benchmark::State& state, Problem problem) {
     std::uint32_t seed = 1;
     for (auto _ : state) {
         state.PauseTiming();
-        Obj::DeleteAll();
-        ResetAllClassWideValues();
-        Platform::SRand(seed++);
         auto engine = std::make_unique<TABU>();
+        engine->GetCSP()->Random().Seed(seed++);
         Build(*engine->GetCSP(), problem, n);
         state.ResumeTiming();
         if (!engine->Solve()) state.SkipWithError("no solution");
@@ -103,8 +99,6 @@ void TabuFirstSolution(benchmark::State& state, Problem problem) {
         benchmark::Counter(static_cast<double>(iterations), benchmark::Counter::kIsRate);
     state.counters["iterations"] =
         benchmark::Counter(static_cast<double>(iterations), benchmark::Counter::kAvgIterations);
-    Obj::DeleteAll();
-    ResetAllClassWideValues();
 }
 
 void GAFirstSolution(benchmark::State& state, Problem problem) {
@@ -112,8 +106,6 @@ void GAFirstSolution(benchmark::State& state, Problem problem) {
     double generations = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        Obj::DeleteAll();
-        ResetAllClassWideValues();
         auto engine = std::make_unique<GGA_ND>();
         engine->SetParameter(1, 100);
         engine->SetParameter(4, 20);
@@ -121,15 +113,14 @@ void GAFirstSolution(benchmark::State& state, Problem problem) {
         state.ResumeTiming();
         if (!engine->Solve()) state.SkipWithError("no solution");
         const GAstats& stats = engine->GetStats();
-        generations += static_cast<double>(stats.GetRestarts()) * (ClassWide().gaMaxGenerations + 1) +
-                       stats.GetGeneration() + 1;
+        generations +=
+            static_cast<double>(stats.GetRestarts()) * (engine->GetCSP()->Values().gaMaxGenerations + 1) +
+            stats.GetGeneration() + 1;
         state.PauseTiming();
         engine.reset();
         state.ResumeTiming();
     }
     state.counters["generations"] = benchmark::Counter(generations, benchmark::Counter::kAvgIterations);
-    Obj::DeleteAll();
-    ResetAllClassWideValues();
 }
 
 } // namespace

@@ -78,11 +78,7 @@ BasisInverse::Result BasisInverse::factorize(const Columns& basis, const std::at
         for (std::size_t k = basis.start[c]; k < basis.start[c + 1]; ++k)
             if (basis.index[k] == r) pivot += basis.value[k];
         if (std::fabs(pivot) <= kSingularTolerance) continue; // left to the elimination below
-        for (std::size_t k = basis.start[c]; k < basis.start[c + 1]; ++k)
-            v[static_cast<std::size_t>(basis.index[k])] += basis.value[k];
-        addStep(r, v);
-        for (std::size_t k = basis.start[c]; k < basis.start[c + 1]; ++k)
-            v[static_cast<std::size_t>(basis.index[k])] = 0.0;
+        addColumnStep(r, pivot, basis, c);
         eliminate(column, r);
         for (std::size_t k = basis.start[c]; k < basis.start[c + 1]; ++k) {
             const int i = basis.index[k];
@@ -134,6 +130,20 @@ void BasisInverse::addStep(int r, const std::vector<double>& v) {
         unit = false;
     }
     if (unit) return; // the identity: nothing to keep
+    m_etaRow.push_back(r);
+    m_etaPivot.push_back(1.0 / a);
+    m_etaStart.push_back(m_entryIndex.size());
+}
+
+void BasisInverse::addColumnStep(int r, double a, const Columns& basis, std::size_t c) {
+    bool unit = a == 1.0;
+    for (std::size_t k = basis.start[c]; k < basis.start[c + 1]; ++k) {
+        if (basis.index[k] == r || basis.value[k] == 0.0) continue;
+        m_entryIndex.push_back(basis.index[k]);
+        m_entryValue.push_back(-basis.value[k] / a);
+        unit = false;
+    }
+    if (unit) return;
     m_etaRow.push_back(r);
     m_etaPivot.push_back(1.0 / a);
     m_etaStart.push_back(m_entryIndex.size());

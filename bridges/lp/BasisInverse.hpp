@@ -48,6 +48,9 @@ private:
     void clear(int m);
     // Appends the step that turns column v (dense) into the unit vector of row r.
     void addStep(int r, const std::vector<double>& v);
+    // The same for column c of basis, whose entry in row r is a (and whose entries are in
+    // distinct rows).
+    void addColumnStep(int r, double a, const Columns& basis, std::size_t c);
     void applyStep(std::size_t k, std::vector<double>& v) const;
     void applyStepTransposed(std::size_t k, std::vector<double>& u) const;
 

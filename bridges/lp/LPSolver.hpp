@@ -1,10 +1,11 @@
 #pragma once
 // Two-phase simplex (phase 1 with artificial variables, then the objective) over non-negative
-// variables, in revised form: the constraint matrix is kept by its non-zero columns and the
-// basis through its inverse in product form, so memory follows the non-zeros. Each iteration
-// is the one the compact tableau would do: the same entering column (Dantzig's largest
-// coefficient, ties to the lowest column, falling back to Bland's smallest-index rule while
-// pivots are degenerate, so it cannot cycle) and the same leaving row.
+// variables, in revised form: the constraint matrix is kept by its non-zero columns and rows,
+// and the basis through its inverse in product form, so memory follows the non-zeros. The
+// entering column has the largest gain (phase 2: Dantzig's rule; phase 1: the gain scaled by
+// its devex weight, which finds a feasible basis in far fewer pivots), ties to the lowest
+// column; the leaving row has the smallest ratio, ties to the lowest row. While pivots are
+// degenerate, Bland's smallest-index rule takes over, so the simplex cannot cycle.
 
 #include "bridges/lp/BasisInverse.hpp"
 #include "bridges/lp/CIVector.hpp"
@@ -97,14 +98,29 @@ private:
     double gain(int variable, Phase phase) const {
         return dotColumn(variable, m_duals) - costOf(variable, phase);
     }
-    // Entering position in m_nonBasic, kNone or kStopped.
-    int chooseColumn(Phase phase, Rule rule);
+    // Recomputes the gain of every non-basic variable from fresh duals; false when the stop
+    // request came meanwhile.
+    bool price();
+    // Brings the gains (and in phase 1 the devex weights) up to date for the pivot on (p, q)
+    // with m_alpha, from row p of the tableau (computed row-wise: only the rows of the
+    // constraint matrix that row p of the basis inverse touches).
+    void updateGains(int p, int q);
+    // One pivot row entry a (column j of row p, pivot alpha_pq): the gain and weight updates.
+    void updateGain(int position, double a, double factor, double ratioWeight);
+    // Starts a devex reference framework on the current non-basic variables.
+    void resetWeights();
+    // Entering position in m_nonBasic, kNone or kStopped. Before it answers kNone, the gains
+    // are recomputed, so that rounding in their updates cannot end a phase early. Phase 1
+    // weighs each gain by its devex weight; phase 2 takes the gain as it is.
+    int chooseColumn(Rule rule);
     // Leaving row for m_alpha (the entering column through the basis inverse), or kNone.
-    int chooseRow(Phase phase, Rule rule) const;
+    int chooseRow(Rule rule) const;
     // Pivots on (p, q) with m_alpha, exchanges the index entries (an artificial that leaves is
     // dropped) and sets the rule for the next choice: true when it ran, false when the stop
     // request, the pivot limit or a failed refactorization ended the solve (status set).
     bool step(int p, int q, Rule& rule);
+    // Puts the entering column of position q through the basis inverse, into m_alpha.
+    void loadColumn(int q);
     // Factorizes the current basis and recomputes the basic values; false (status set) when
     // that fails.
     bool refactor();
@@ -125,6 +141,11 @@ private:
     std::vector<std::size_t> m_columnStart;
     std::vector<int> m_rowIndex;
     std::vector<double> m_value;
+    // The same non-zeros row by row: row i has m_columnIndex/m_rowValue[m_rowStart[i] ..
+    // m_rowStart[i+1]).
+    std::vector<std::size_t> m_rowStart;
+    std::vector<int> m_columnIndex;
+    std::vector<double> m_rowValue;
     std::vector<double> m_rhs;
     std::vector<double> m_objective; // as given, one per structural variable
     bool m_minimise = true;
@@ -136,8 +157,27 @@ private:
     CIVector m_nonBasic;
     std::vector<double> m_x;
     BasisInverse m_inverse;
+    // Per variable: its place in m_nonBasic, or -1 while it is basic or dropped.
+    std::vector<int> m_positionOf;
+    // Per place in m_nonBasic: the gain of its variable in the current phase, kept up to date
+    // pivot by pivot and recomputed at every refactorization.
+    std::vector<double> m_gain;
+    // Phase 1 only: per place in m_nonBasic, the devex weight of its variable (an estimate of
+    // its edge's squared length, measured in the reference framework of the variables marked
+    // in m_inReference).
+    std::vector<double> m_weight;
+    std::vector<char> m_inReference;
+    Phase m_phase = Phase::One;
+    bool m_trackGains = false;
+    bool m_gainsFresh = false;
     std::vector<double> m_duals;
     std::vector<double> m_alpha;
+    // Scratch of updateGains: row p of the basis inverse, and row p of the tableau over the
+    // structural variables it touches.
+    std::vector<double> m_rho;
+    std::vector<double> m_pivotRow;
+    std::vector<char> m_touched;
+    std::vector<int> m_touchedList;
 
     std::vector<double> m_solution;
     double m_objectiveValue = 0.0;

@@ -100,14 +100,16 @@ bool AllDifferent::RemoveSingletons() {
 bool AllDifferent::Pigeonhole() const {
     if (!m_sameSpec) return true;
     BitVector& values = m_scratch;
+    const int n = static_cast<int>(m_vars.front()->GetFiniteDomain()->UniverseSize());
+    if (values.BitCount() != n)
+        values.Resize(n, false);
+    else
+        values.ClearAll();
     int unbound = 0;
     for (const Variable* v : m_vars) {
         if (v->IsInstantiated()) continue;
-        const BitVector& bits = v->GetFiniteDomain()->GetState().Bits();
-        if (unbound++ == 0)
-            values = bits;
-        else
-            values |= bits;
+        v->GetFiniteDomain()->AddTo(values);
+        ++unbound;
     }
     return unbound == 0 || values.Count() >= unbound;
 }

@@ -1,7 +1,8 @@
 #include "complete/constraints/Minimise.hpp"
 
-#include "complete/FiniteDomainState.hpp"
+#include "complete/FiniteDomain.hpp"
 #include "complete/IntVar.hpp"
+#include "complete/Trail.hpp"
 
 namespace GFCLib {
 
@@ -37,11 +38,12 @@ bool Minimise::Improve() {
     return true;
 }
 
-void Minimise::Cut(DomainState& state) const {
+void Minimise::Cut(Trail& trail) const {
     if (m_objective == nullptr || !m_bound.IsInt()) return;
-    auto& bits = static_cast<FiniteDomainState&>(state).Bits();
     const int first = m_objective->GetIntSpec()->LowerBound(m_bound.GetInt());
-    bits.ClearAbove(first - 1);
+    FiniteDomain& d = m_objective->GetDomain();
+    if (d.MaxIndex() >= first) (void)d.KeepIndexRange(0, first - 1);
+    trail.CutSaved(d, first);
 }
 
 } // namespace GFCLib

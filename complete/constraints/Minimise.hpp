@@ -9,8 +9,8 @@
 namespace GFCLib {
 
 class CSP;
-class DomainState;
 class IntVar;
+class Trail;
 
 class Minimise : public Constraint {
 public:
@@ -27,8 +27,9 @@ public:
     // Takes the objective's current value as the new bound when it is the first or better;
     // true when the bound changed.
     [[nodiscard]] bool Improve();
-    // Removes the values not below the bound from a saved domain state of the objective.
-    void Cut(DomainState& state) const;
+    // Removes the values not below the bound from the objective's domain and from every state of
+    // it saved on the trail, so that no undo brings them back.
+    void Cut(Trail& trail) const;
 
 private:
     IntVar* m_objective;

@@ -11,9 +11,14 @@ void CountOp::InitCount(const std::vector<CPObject*>& list, const std::vector<Va
     for (CPObject* o : list)
         if (o == nullptr) throw Platform::InternalError("Missing operand of Count");
     m_operands = list;
-    m_values = values;
-    for (CPObject* o : list)
-        if (o->IsVariable()) static_cast<Variable*>(o)->ExpandDomain();
+    // A value listed twice counts once.
+    for (const Value& v : values)
+        if (!Counted(v)) m_values.push_back(v);
+    for (CPObject* o : list) {
+        auto* v = o->IsVariable() ? static_cast<Variable*>(o) : nullptr;
+        if (v != nullptr) v->ExpandDomain();
+        m_operandVars.push_back(v);
+    }
     SetComputedRange(0, static_cast<long long>(list.size()));
     Define(this, list);
 }
@@ -41,29 +46,28 @@ bool CountOp::Holds() const {
 }
 
 bool CountOp::Propagate() {
+    // Each operand's counted values are looked up in its domain (a few lookups), not its whole
+    // domain walked, so a count over many variables costs one pass over them.
     int sure = 0;
     int maybe = 0;
-    std::vector<Variable*> open; // unbound operands that may or may not be counted
-    for (CPObject* o : m_operands) {
-        if (o->IsBound()) {
-            sure += Counted(o->GetValue()) ? 1 : 0;
+    m_open.clear(); // unbound operands that may or may not be counted
+    for (std::size_t i = 0; i < m_operands.size(); ++i) {
+        Variable* v = m_operandVars[i];
+        if (v == nullptr || v->IsInstantiated()) {
+            sure += Counted(m_operands[i]->GetValue()) ? 1 : 0;
             continue;
         }
-        auto* v = static_cast<Variable*>(o);
         const FiniteDomain* d = v->GetFiniteDomain();
         if (d == nullptr) continue;
-        bool some = false;
-        bool all = true;
-        for (int p = d->MinIndex(); p >= 0; p = d->NextIndex(p + 1)) {
-            const bool c = Counted(d->ValueAt(p));
-            some = some || c;
-            all = all && c;
-        }
-        if (all)
+        std::int64_t inside = 0;
+        for (const Value& c : m_values)
+            inside += d->ContainsValue(c) ? 1 : 0;
+        if (inside == 0) continue;
+        if (inside == d->Count()) {
             ++sure;
-        else if (some) {
+        } else {
             ++maybe;
-            open.push_back(v);
+            m_open.push_back(v);
         }
     }
     if (IsInstantiated()) {
@@ -74,11 +78,17 @@ bool CountOp::Propagate() {
     const bool forbid = MaxInt() == sure;
     const bool force = MinInt() == sure + maybe;
     if (!forbid && !force) return true;
-    for (Variable* v : open) {
+    for (Variable* v : m_open) {
         FiniteDomain* d = v->GetFiniteDomain();
-        for (int p = d->MinIndex(); p >= 0; p = d->NextIndex(p + 1))
-            if (Counted(d->ValueAt(p)) == forbid) (void)d->Remove(p);
-        if (d->IsEmpty()) return false;
+        if (forbid) {
+            for (const Value& c : m_values)
+                if (!d->RemoveValue(c)) return false;
+        } else {
+            d->ForEachIndex([&](int p) {
+                if (!Counted(d->ValueAt(p))) (void)d->Remove(p);
+            });
+            if (d->IsEmpty()) return false;
+        }
     }
     return true;
 }

@@ -22,7 +22,9 @@ private:
     bool Counted(const Value& v) const;
 
     std::vector<CPObject*> m_operands;
-    std::vector<Value> m_values;
+    std::vector<Variable*> m_operandVars; // null for constants
+    std::vector<Value> m_values;          // distinct
+    std::vector<Variable*> m_open;        // scratch of Propagate
 };
 
 } // namespace GFCLib

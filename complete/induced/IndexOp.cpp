@@ -11,11 +11,11 @@ IndexOp::IndexOp(IntVar* index, const std::vector<Value>& values) : m_index(inde
         throw Platform::InternalError("Index needs an integer index variable");
     for (const Value& v : values)
         m_values.push_back(v.GetInt());
+    // The positions of the list the index can take: walked over the list, which is usually
+    // far shorter than the index's domain.
     std::vector<int> reachable;
-    ForEachInt(index, [&](long long i) {
-        int v = 0;
-        if (At(i, v)) reachable.push_back(v);
-    });
+    for (std::size_t i = 0; i < m_values.size(); ++i)
+        if (index->ContainsInt(static_cast<long long>(i))) reachable.push_back(m_values[i]);
     SetComputedDomain(std::move(reachable));
     Define(this, {index});
 }
@@ -50,7 +50,9 @@ bool IndexOp::Propagate() {
     FiniteDomain& d = m_index->GetDomain();
     const bool fixed = IsInstantiated();
     BitVector& mark = Scratch();
-    for (int p = d.MinIndex(); p >= 0; p = d.NextIndex(p + 1)) {
+    // Positions beyond the list have no value.
+    if (!m_index->KeepRange(0, static_cast<long long>(m_values.size()) - 1)) return false;
+    d.ForEachIndex([&](int p) {
         int v = 0;
         int k = -1;
         if (At(m_index->GetIntSpec()->IntAt(p), v)) k = m_intSpec->IndexOfInt(v);
@@ -59,9 +61,9 @@ bool IndexOp::Propagate() {
             mark.Set(k, true);
         else
             (void)d.Remove(p);
-    }
+    });
     if (d.IsEmpty()) return false;
-    return fixed || m_domain.IntersectBits(mark);
+    return fixed || m_domain.KeepMarked(mark);
 }
 
 } // namespace GFCLib

@@ -9,28 +9,6 @@
 
 namespace GFCLib {
 
-namespace {
-// The description of lo .. hi, shared by every induced variable over that range while one
-// holds it: the n(n - 1) differences of n queens all range over -(n - 1) .. n - 1, and a copy
-// each made that the largest part of the memory a board took. Descriptions never change once
-// made, so sharing one is safe.
-std::shared_ptr<IntDomainSpec> SharedRangeSpec(long long lo, long long hi) {
-    thread_local std::map<std::pair<long long, long long>, std::weak_ptr<IntDomainSpec>> cache;
-    std::weak_ptr<IntDomainSpec>& slot = cache[{lo, hi}];
-    if (std::shared_ptr<IntDomainSpec> spec = slot.lock()) return spec;
-    std::vector<int> values;
-    if (lo <= hi) values.reserve(static_cast<std::size_t>(hi - lo + 1));
-    for (long long v = lo; v <= hi; ++v)
-        values.push_back(static_cast<int>(v));
-    std::shared_ptr<IntDomainSpec> spec = IntDomainSpec::MakeAnonymous(std::move(values));
-    slot = spec;
-    // Ranges of problems solved before leave expired entries behind: drop them now and then.
-    if (cache.size() > 4096)
-        std::erase_if(cache, [](const auto& entry) { return entry.second.expired(); });
-    return spec;
-}
-} // namespace
-
 void InducedIntVar::SetComputedDomain(std::vector<int> values) {
     // Results usually repeat a lot within a narrow span (n^2 pairs, about 2n distinct values):
     // marking them over the span is linear where sorting them all is not.
@@ -54,8 +32,8 @@ void InducedIntVar::SetComputedDomain(std::vector<int> values) {
 void InducedIntVar::SetComputedRange(long long lo, long long hi) {
     lo = std::max(lo, kMinInt);
     hi = std::min(hi, kMaxInt);
-    if (hi - lo + 1 > kMaxDomainSize) throw Platform::ResourceError("Expression domain too large");
-    m_ownSpec = SharedRangeSpec(lo, hi);
+    // A range is held by its two ends; only a small one is filtered value by value.
+    m_ownSpec = std::make_unique<IntDomainSpec>("", lo, hi, hi - lo + 1 > kMaxDomainSize);
     SetDomainSpec(m_ownSpec.get());
 }
 
@@ -79,9 +57,12 @@ void InducedIntVar::ForEachInt(const CPObject* operand, const std::function<void
         return;
     }
     const auto* var = static_cast<const IntVar*>(operand);
-    const FiniteDomain& d = var->GetDomain();
-    for (int p = d.MinIndex(); p >= 0; p = d.NextIndex(p + 1))
-        f(var->GetIntSpec()->IntAt(p));
+    var->GetDomain().ForEachIndex([&](int p) { f(var->GetIntSpec()->IntAt(p)); });
+}
+
+long long InducedIntVar::CountOf(const CPObject* operand) {
+    if (operand->IsBound()) return 1;
+    return static_cast<const IntVar*>(operand)->GetDomain().Count();
 }
 
 long long InducedIntVar::MinOf(const CPObject* operand) {
@@ -95,8 +76,11 @@ long long InducedIntVar::MaxOf(const CPObject* operand) {
 }
 
 BitVector& InducedIntVar::Scratch() {
-    if (m_scratch.BitCount() != m_domain.UniverseSize())
-        m_scratch.Resize(m_domain.UniverseSize(), false);
+    if (m_domain.UniverseSize() > kMaxDomainSize)
+        throw Platform::ResourceError("Expression domain too large");
+    const int n = static_cast<int>(m_domain.UniverseSize());
+    if (m_scratch.BitCount() != n)
+        m_scratch.Resize(n, false);
     else
         m_scratch.ClearAll();
     return m_scratch;

@@ -18,25 +18,29 @@ public:
     void PrintName(std::ostream& os) const override { PrintExpr(os); }
     virtual void PrintExpr(std::ostream& os) const = 0;
 
-    // Largest number of values an induced domain may have.
+    // Largest number of values an induced domain may have when its forward checking marks
+    // results one by one.
     static constexpr long long kMaxDomainSize = 1LL << 24;
 
 protected:
     // Makes the domain the given values (any order, repeats allowed).
     void SetComputedDomain(std::vector<int> values);
-    // Makes the domain lo .. hi clipped to the int range; throws Platform::ResourceError when
-    // that is more than kMaxDomainSize values.
+    // Makes the domain lo .. hi clipped to the int range, held by its bounds; a range of more
+    // than kMaxDomainSize values filters its bounds only. Throws Platform::ResourceError when
+    // it has more values than a domain can hold.
     void SetComputedRange(long long lo, long long hi);
     // An integer operand: a bound IntVar or an int value. Throws Platform::InternalError for
     // anything else.
     static IntVar* CheckIntOperand(CPObject* operand);
     // Calls f(v) for every value the operand can take.
     static void ForEachInt(const CPObject* operand, const std::function<void(long long)>& f);
+    // Number of values the operand can take.
+    static long long CountOf(const CPObject* operand);
     static long long MinOf(const CPObject* operand);
     static long long MaxOf(const CPObject* operand);
     static long long ValueOf(const CPObject* operand) { return operand->GetValue().GetInt(); }
     static bool InIntRange(long long v) { return v >= kMinInt && v <= kMaxInt; }
-    // Keeps in this domain only the positions marked by mark(position) (scratch-based).
+    // A cleared bit per position of this domain's universe (kept between calls).
     BitVector& Scratch();
     static void PrintList(std::ostream& os, const std::vector<CPObject*>& list);
 

@@ -1,5 +1,7 @@
 #include "complete/induced/IntBinOp.hpp"
 
+#include "platform/FatalError.hpp"
+
 #include <algorithm>
 #include <ostream>
 
@@ -14,16 +16,22 @@ std::vector<long long> ValuesOf(const CPObject* operand) {
         return values;
     }
     const auto* var = static_cast<const IntVar*>(operand);
-    const FiniteDomain& d = var->GetDomain();
     const IntDomainSpec* spec = var->GetIntSpec();
-    values.reserve(static_cast<std::size_t>(d.Size()));
-    for (int p = d.MinIndex(); p >= 0; p = d.NextIndex(p + 1))
-        values.push_back(spec->IntAt(p));
+    values.reserve(static_cast<std::size_t>(var->GetDomain().Count()));
+    var->GetDomain().ForEachIndex([&](int p) { values.push_back(spec->IntAt(p)); });
     return values;
 }
 
-bool IsInterval(const std::vector<long long>& sorted) {
-    return !sorted.empty() && sorted.back() - sorted.front() + 1 == static_cast<long long>(sorted.size());
+// Number of values the operand can take, and whether they are every integer between its ends.
+long long CountAndShape(const CPObject* operand, bool& contiguous) {
+    if (operand->IsBound()) {
+        contiguous = true;
+        return 1;
+    }
+    const auto* var = static_cast<const IntVar*>(operand);
+    const FiniteDomain& d = var->GetDomain();
+    contiguous = d.IsRange() && var->GetIntSpec()->IsContiguous();
+    return d.Count();
 }
 } // namespace
 
@@ -32,18 +40,21 @@ void IntBinOp::ComputeDomain(CPObject* a, CPObject* b) {
     m_bVar = CheckIntOperand(b);
     m_a = a;
     m_b = b;
-    const std::vector<long long> valuesA = ValuesOf(a);
-    const std::vector<long long> valuesB = ValuesOf(b);
-    const long long countA = static_cast<long long>(valuesA.size());
-    const long long countB = static_cast<long long>(valuesB.size());
-    if (countA * countB <= (1LL << 22)) {
-        long long lo = 0;
-        long long hi = 0;
-        if (IsInterval(valuesA) && IsInterval(valuesB) &&
-            RangeOfIntervals(valuesA.front(), valuesA.back(), valuesB.front(), valuesB.back(), lo, hi)) {
-            // Results outside the int range are dropped by both ways, so clipping keeps it exact.
-            SetComputedRange(lo, hi);
-        } else {
+    bool rangeA = false;
+    bool rangeB = false;
+    const long long countA = CountAndShape(a, rangeA);
+    const long long countB = CountAndShape(b, rangeB);
+    long long lo = 0;
+    long long hi = 0;
+    if (countA > 0 && countB > 0 && rangeA && rangeB &&
+        RangeOfIntervals(MinOf(a), MaxOf(a), MinOf(b), MaxOf(b), lo, hi)) {
+        // Results outside the int range are dropped by both ways, so clipping keeps it exact.
+        SetComputedRange(lo, hi);
+        m_complete = true;
+    } else if (countA * countB <= (1LL << 22)) {
+        const std::vector<long long> valuesA = ValuesOf(a);
+        const std::vector<long long> valuesB = ValuesOf(b);
+        {
             std::vector<int> results;
             results.reserve(static_cast<std::size_t>(countA * countB));
             for (long long x : valuesA)
@@ -55,12 +66,13 @@ void IntBinOp::ComputeDomain(CPObject* a, CPObject* b) {
         }
         m_complete = true;
     } else {
-        long long lo = 0;
-        long long hi = 0;
         Bounds(MinOf(a), MaxOf(a), MinOf(b), MaxOf(b), lo, hi);
         SetComputedRange(lo, hi);
         m_complete = false;
     }
+    // Forward checking marks results one by one.
+    if (m_domain.UniverseSize() > kMaxDomainSize)
+        throw Platform::ResourceError("Expression domain too large");
     Define(this, {a, b});
 }
 

@@ -66,7 +66,7 @@ protected:
         const IntDomainSpec* sx = x->GetIntSpec();
         if (IsInstantiated()) {
             const long long z = GetInt();
-            dx.GetState().Bits().ForEachSet([&](int p) {
+            dx.ForEachIndex([&](int p) {
                 long long r = 0;
                 if (!apply(sx->IntAt(p), r) || r != z) (void)dx.Remove(p);
             });
@@ -74,38 +74,28 @@ protected:
         }
         if constexpr (!std::is_same_v<G, std::nullptr_t>) {
             if (GetConstraints().size() == 1 && m_complete) {
-                const BitVector& mine = m_domain.GetState().Bits();
-                const std::uint32_t* words = mine.Words();
-                const int n = mine.BitCount();
-                for (int w = 0; w < mine.WordCount(); ++w) {
-                    std::uint32_t missing = ~words[w];
-                    const int valid = n - w * BitVector::kBitsPerWord;
-                    if (valid < BitVector::kBitsPerWord) missing &= (1u << valid) - 1u;
-                    while (missing != 0) {
-                        const int k = w * BitVector::kBitsPerWord + std::countr_zero(missing);
-                        missing &= missing - 1;
-                        long long v = 0;
-                        if (invert(aFixed, fixed, m_intSpec->IntAt(k), v) && v >= kMinInt && v <= kMaxInt) {
-                            const int p = sx->IndexOfInt(static_cast<int>(v));
-                            if (p >= 0) (void)dx.Remove(p);
-                        }
+                m_domain.ForEachMissing([&](int k) {
+                    long long v = 0;
+                    if (invert(aFixed, fixed, m_intSpec->IntAt(k), v)) {
+                        const int p = sx->IndexOfInt(v);
+                        if (p >= 0) (void)dx.Remove(p);
                     }
-                }
+                });
                 return !dx.IsEmpty();
             }
         }
         BitVector& mark = Scratch();
-        dx.GetState().Bits().ForEachSet([&](int p) {
+        dx.ForEachIndex([&](int p) {
             long long r = 0;
             int k = -1;
-            if (apply(sx->IntAt(p), r)) k = m_intSpec->IndexOfInt(static_cast<int>(r));
+            if (apply(sx->IntAt(p), r)) k = m_intSpec->IndexOfInt(r);
             if (k >= 0 && m_domain.Contains(k))
                 mark.Set(k, true);
             else
                 (void)dx.Remove(p);
         });
         if (dx.IsEmpty()) return false;
-        return m_domain.IntersectBits(mark);
+        return m_domain.KeepMarked(mark);
     }
 
     // Result bounds when there are too many pairs to enumerate: the corners by default

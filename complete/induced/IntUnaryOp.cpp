@@ -1,5 +1,7 @@
 #include "complete/induced/IntUnaryOp.hpp"
 
+#include "platform/FatalError.hpp"
+
 #include <ostream>
 
 namespace GFCLib {
@@ -7,6 +9,7 @@ namespace GFCLib {
 void IntUnaryOp::ComputeDomain(CPObject* a) {
     m_aVar = CheckIntOperand(a);
     m_a = a;
+    if (CountOf(a) > kMaxDomainSize) throw Platform::ResourceError("Expression domain too large");
     std::vector<int> results;
     ForEachInt(a, [&](long long x) {
         long long r = 0;
@@ -38,18 +41,18 @@ bool IntUnaryOp::Propagate() {
     const IntDomainSpec* sx = m_aVar->GetIntSpec();
     const bool fixed = IsInstantiated();
     BitVector& mark = Scratch();
-    for (int p = dx.MinIndex(); p >= 0; p = dx.NextIndex(p + 1)) {
+    dx.ForEachIndex([&](int p) {
         long long r = 0;
         int k = -1;
-        if (Apply(sx->IntAt(p), r)) k = m_intSpec->IndexOfInt(static_cast<int>(r));
+        if (Apply(sx->IntAt(p), r)) k = m_intSpec->IndexOfInt(r);
         const bool supported = fixed ? (k >= 0 && r == GetInt()) : (k >= 0 && m_domain.Contains(k));
         if (supported)
             mark.Set(k, true);
         else
             (void)dx.Remove(p);
-    }
+    });
     if (dx.IsEmpty()) return false;
-    return fixed || m_domain.IntersectBits(mark);
+    return fixed || m_domain.KeepMarked(mark);
 }
 
 } // namespace GFCLib

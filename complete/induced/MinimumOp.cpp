@@ -17,12 +17,23 @@ void MinimumOp::InitList(const std::vector<CPObject*>& list, bool isMax) {
     long long limit = isMax ? kMinInt : kMaxInt;
     for (CPObject* o : list)
         limit = isMax ? std::max(limit, MinOf(o)) : std::min(limit, MaxOf(o));
-    std::vector<int> values;
+    long long count = 0;
     for (CPObject* o : list)
-        ForEachInt(o, [&](long long v) {
-            if (isMax ? v >= limit : v <= limit) values.push_back(static_cast<int>(v));
-        });
-    SetComputedDomain(std::move(values));
+        count += CountOf(o);
+    if (count > kMaxDomainSize) {
+        // Too many values to list: every integer between the extreme operand value and the limit.
+        long long extreme = limit;
+        for (CPObject* o : list)
+            extreme = isMax ? std::max(extreme, MaxOf(o)) : std::min(extreme, MinOf(o));
+        SetComputedRange(isMax ? limit : extreme, isMax ? extreme : limit);
+    } else {
+        std::vector<int> values;
+        for (CPObject* o : list)
+            ForEachInt(o, [&](long long v) {
+                if (isMax ? v >= limit : v <= limit) values.push_back(static_cast<int>(v));
+            });
+        SetComputedDomain(std::move(values));
+    }
     Define(this, list);
 }
 

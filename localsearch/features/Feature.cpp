@@ -1,15 +1,17 @@
 #include "localsearch/features/Feature.hpp"
 
 #include "localsearch/Arithmetic.hpp"
-#include "localsearch/ClassWideValues.hpp"
 #include "localsearch/GGLS.hpp"
+#include "localsearch/ModelState.hpp"
 
 #include <cstdint>
 
 namespace GLSLib {
 
-Feature::Feature() : m_id(ClassWide().featureCount) {
-    ++ClassWide().featureCount;
+Feature::Feature() : m_state(&CurrentState()), m_id(m_state->values.featureCount++) {}
+
+int Feature::Lambda() const {
+    return m_state->values.lambda;
 }
 
 int Feature::GetUtility() const {
@@ -19,15 +21,15 @@ int Feature::GetUtility() const {
 }
 
 void Feature::SetLambda(int lambda) {
-    ClassWide().lambda = lambda;
+    CurrentState().values.lambda = lambda;
 }
 
 int Feature::GetLambda() {
-    return ClassWide().lambda;
+    return CurrentState().values.lambda;
 }
 
 void Feature::ResetCount() {
-    ClassWide().featureCount = 0;
+    CurrentState().values.featureCount = 0;
 }
 
 } // namespace GLSLib

@@ -9,10 +9,11 @@ namespace GLSLib {
 
 class Con;
 class IntVar;
+class ModelState;
 
 class Feature : public Obj {
 public:
-    // A feature numbered from the class-wide feature counter.
+    // A feature of the current problem (CurrentState), numbered from its counter.
     Feature();
 
     virtual int GetId() const { return m_id; }
@@ -36,13 +37,17 @@ public:
     // 0 when absent; otherwise cost x 1000 / (penalty + 1), in wide integers, saturated.
     int GetUtility() const;
 
-    // The class-wide lambda that weighs penalties.
+    // The lambda that weighs penalties in the feature's problem.
+    int Lambda() const;
+
+    // The lambda of the current problem (CurrentState).
     static void SetLambda(int lambda);
     static int GetLambda();
-    // Restarts the feature numbering at 0.
+    // Restarts the current problem's feature numbering at 0.
     static void ResetCount();
 
 private:
+    ModelState* m_state;
     int m_id;
 };
 

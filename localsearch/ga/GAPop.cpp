@@ -1,46 +1,26 @@
 #include "localsearch/ga/GAPop.hpp"
 
-#include "localsearch/ClassWideValues.hpp"
 #include "localsearch/GLSCSP.hpp"
 #include "localsearch/IntVar.hpp"
 #include "platform/FatalError.hpp"
-#include "platform/Random.hpp"
 
 #include <algorithm>
 #include <cfloat>
 
 namespace GLSLib {
 
-namespace {
-
-GLSCSP& RequireProblem() {
-    GLSCSP* problem = ClassWide().gaPopProblem;
-    if (!problem) throw Platform::InternalError("GAPop used without a problem");
-    return *problem;
-}
-
-} // namespace
-
-GAPop::GAPop() {
-    Platform::SRand(ClassWide().gaSeed);
-}
-
-void GAPop::SetProblem(GLSCSP* problem) {
-    ClassWide().gaPopProblem = problem;
-}
-
-GLSCSP* GAPop::GetProblem() {
-    return ClassWide().gaPopProblem;
+GAPop::GAPop(GLSCSP& problem) : m_problem(&problem) {
+    problem.Random().Seed(problem.Values().gaSeed);
 }
 
 void GAPop::Init() {
-    const std::vector<IntVar*>& vars = RequireProblem().GetVariables();
+    const std::vector<IntVar*>& vars = m_problem->GetVariables();
     if (m_allocated) {
         if (m_penalties.size() != vars.size())
             throw Platform::InternalError("The problem's variables changed after the population was created");
         return;
     }
-    const ClassWideValues& settings = ClassWide();
+    const ModelValues& settings = m_problem->Values();
     const int size = settings.gaPopulationSize;
     const int pool = settings.gaPoolSize;
     // Breeding draws two different parents from the first pool - 1 members.
@@ -48,11 +28,11 @@ void GAPop::Init() {
         throw Platform::ParameterError("Invalid Parameter\n");
     m_individuals.reserve(static_cast<std::size_t>(size));
     for (int i = 0; i < size; ++i)
-        m_individuals.push_back(std::make_unique<GASolution>());
+        m_individuals.push_back(std::make_unique<GASolution>(*m_problem));
     m_pool.reserve(static_cast<std::size_t>(pool));
     for (int i = 0; i < pool; ++i)
-        m_pool.push_back(std::make_unique<GASolution>());
-    m_generationBest = std::make_unique<GASolution>();
+        m_pool.push_back(std::make_unique<GASolution>(*m_problem));
+    m_generationBest = std::make_unique<GASolution>(*m_problem);
     m_penalisedFeatures.reserve(2000);
     m_penalties.clear();
     m_penalisedFlags.clear();
@@ -93,17 +73,17 @@ void GAPop::SelectPool() {
 }
 
 void GAPop::Breed() {
-    const float crossoverRate = ClassWide().gaCrossoverRate;
+    const float crossoverRate = m_problem->Values().gaCrossoverRate;
     const auto parents = static_cast<unsigned>(m_pool.size() - 1);
     m_individuals[0]->Assign(*m_pool[0]);
     for (std::size_t i = 1; i < m_individuals.size(); ++i) {
-        const auto r =
-            static_cast<float>(static_cast<double>(static_cast<unsigned>(Platform::Rand()) % 100u) / 100.0);
+        const auto r = static_cast<float>(
+            static_cast<double>(static_cast<unsigned>(m_problem->Random().Next()) % 100u) / 100.0);
         unsigned a = 0;
         unsigned b = 0;
         do {
-            a = static_cast<unsigned>(Platform::Rand()) % parents;
-            b = static_cast<unsigned>(Platform::Rand()) % parents;
+            a = static_cast<unsigned>(m_problem->Random().Next()) % parents;
+            b = static_cast<unsigned>(m_problem->Random().Next()) % parents;
         } while (a == b);
         GASolution& child = *m_individuals[i];
         if (r < crossoverRate) {
@@ -117,7 +97,7 @@ void GAPop::Breed() {
 
 bool GAPop::NextGeneration() {
     ++m_generation;
-    if (m_generation <= ClassWide().gaMaxGenerations) return false;
+    if (m_generation <= m_problem->Values().gaMaxGenerations) return false;
     for (auto& individual : m_individuals)
         individual->Randomise();
     m_generation = 0;
@@ -126,7 +106,7 @@ bool GAPop::NextGeneration() {
 
 void GAPop::PenaltyStep(const GASolution& best) {
     best.Store();
-    const std::vector<IntVar*>& vars = RequireProblem().GetVariables();
+    const std::vector<IntVar*>& vars = m_problem->GetVariables();
     // Guided local search's utility rule: penalise the held features of greatest
     // cost / (penalty + 1); a feature of utility 0 is never chosen.
     double most = FLT_MIN;

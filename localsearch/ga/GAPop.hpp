@@ -15,17 +15,17 @@ class GLSCSP;
 
 class GAPop {
 public:
-    // Restarts the process-wide generator with the module's seed, so that a new population
-    // repeats its runs.
-    GAPop();
+    // A population of problem's assignments. Restarts the problem's random sequence with the
+    // population seed, so that a new population repeats its runs.
+    explicit GAPop(GLSCSP& problem);
     virtual ~GAPop() = default;
     GAPop(const GAPop&) = delete;
     GAPop& operator=(const GAPop&) = delete;
 
     // Creates the individuals (first call only), then gives every one random values;
     // generation := 0. Throws Platform::ParameterError ("Invalid Parameter\n") when the
-    // population or pool size is out of range, Platform::InternalError when no problem is set
-    // or its variables changed since the individuals were created.
+    // population or pool size is out of range, Platform::InternalError when the problem's
+    // variables changed since the individuals were created.
     void Start();
     // Evaluates every individual with the current penalties.
     void EvaluateAll();
@@ -56,14 +56,11 @@ public:
     const GASolution::Table& FeatureCosts() const { return m_featureCosts; }
     const std::vector<GASolution::FeatureKey>& PenalisedFeatures() const { return m_penalisedFeatures; }
 
-    // The problem the population works on (class-wide); null when none.
-    static void SetProblem(GLSCSP* problem);
-    static GLSCSP* GetProblem();
-
 private:
     // Creates individuals, pool and feature tables once; they survive later runs.
     void Init();
 
+    GLSCSP* m_problem;
     bool m_allocated = false;
     int m_generation = 0;
     std::vector<std::unique_ptr<GASolution>> m_individuals;

@@ -1,38 +1,18 @@
 #include "localsearch/ga/GASolution.hpp"
 
 #include "localsearch/Arithmetic.hpp"
-#include "localsearch/ClassWideValues.hpp"
 #include "localsearch/Con.hpp"
 #include "localsearch/GLSCSP.hpp"
 #include "localsearch/IntVar.hpp"
 #include "localsearch/Minimise.hpp"
 #include "platform/FatalError.hpp"
-#include "platform/Random.hpp"
 
 #include <climits>
 
 namespace GLSLib {
 
-namespace {
-
-unsigned Draw() {
-    return static_cast<unsigned>(Platform::Rand());
-}
-
-} // namespace
-
-void GASolution::SetProblem(GLSCSP* problem) {
-    ClassWide().gaSolutionProblem = problem;
-}
-
-GLSCSP* GASolution::GetProblem() {
-    return ClassWide().gaSolutionProblem;
-}
-
-GLSCSP& GASolution::Problem() {
-    GLSCSP* problem = ClassWide().gaSolutionProblem;
-    if (!problem) throw Platform::InternalError("GASolution used without a problem");
-    return *problem;
+unsigned GASolution::Draw() const {
+    return static_cast<unsigned>(m_problem->Random().Next());
 }
 
 int GASolution::GetPenalty() const {
@@ -113,7 +93,7 @@ void GASolution::EvaluatePenalty(const Table& featureCosts, const Table& penalti
             static_cast<std::int64_t>(featureCosts[v][k]) / (static_cast<std::int64_t>(penalties[v][k]) + 1);
         sum += static_cast<float>(share);
     }
-    m_penalty = static_cast<float>(ClassWide().gaLambda) * sum;
+    m_penalty = static_cast<float>(Problem().Values().gaLambda) * sum;
 }
 
 void GASolution::Crossover(const GASolution& p, const GASolution& q, const Table& penalties) {
@@ -142,7 +122,7 @@ void GASolution::Mutate(const Table& penalties) {
         weight[i] = penalties[i][static_cast<std::size_t>(m_values[i])];
         total += weight[i];
     }
-    const double m = static_cast<double>(n) * static_cast<double>(ClassWide().gaMutationRate);
+    const double m = static_cast<double>(n) * static_cast<double>(Problem().Values().gaMutationRate);
     if (m <= 0.0 || total <= 0) return;
     std::vector<int> collected;
     for (double c = 0.0; c < m; c += 1.0) {

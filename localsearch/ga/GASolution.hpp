@@ -19,10 +19,13 @@ public:
     // A (variable position, value index) feature.
     using FeatureKey = std::pair<int, int>;
 
+    // An individual of problem's variables, never evaluated.
+    explicit GASolution(GLSCSP& problem) : m_problem(&problem) {}
     virtual ~GASolution() = default;
+    GASolution(const GASolution&) = default;
+    GASolution& operator=(const GASolution&) = default;
 
-    // Gives every variable a random value index. Throws Platform::InternalError when no
-    // problem is set.
+    // Gives every variable a random value index drawn from the problem's sequence.
     void Randomise();
     // Writes the value indices into the problem's variables (no propagation).
     void Store() const;
@@ -53,17 +56,14 @@ public:
     const std::vector<int>& GetValues() const { return m_values; }
     void SetValues(const std::vector<int>& values) { m_values = values; }
 
-    // The problem every individual works on (class-wide); null when none.
-    static void SetProblem(GLSCSP* problem);
-    static GLSCSP* GetProblem();
-
 private:
     void EvaluateConstraints();
     void EvaluatePenalty(const Table& featureCosts, const Table& penalties,
                          const std::vector<FeatureKey>& penalised);
-    // The class-wide problem. Throws Platform::InternalError when none is set.
-    static GLSCSP& Problem();
+    GLSCSP& Problem() const { return *m_problem; }
+    unsigned Draw() const;
 
+    GLSCSP* m_problem;
     std::vector<int> m_values;
     int m_hard = -1;
     int m_objective = -1;

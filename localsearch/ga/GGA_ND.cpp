@@ -1,21 +1,12 @@
 #include "localsearch/ga/GGA_ND.hpp"
 
 #include "localsearch/Arithmetic.hpp"
-#include "localsearch/ClassWideValues.hpp"
 #include "localsearch/Minimise.hpp"
 #include "platform/FatalError.hpp"
 
 namespace GLSLib {
 
-GGA_ND::GGA_ND() {
-    GAPop::SetProblem(&m_problem);
-    GASolution::SetProblem(&m_problem);
-}
-
-GGA_ND::~GGA_ND() {
-    if (GAPop::GetProblem() == &m_problem) GAPop::SetProblem(nullptr);
-    if (GASolution::GetProblem() == &m_problem) GASolution::SetProblem(nullptr);
-}
+GGA_ND::GGA_ND() : m_population(m_problem), m_best(m_problem), m_solution(m_problem) {}
 
 int GGA_ND::GetCost() {
     if (!IsSolved()) return INT_MAX;
@@ -27,7 +18,7 @@ int GGA_ND::GetSoftCost() {
 }
 
 void GGA_ND::SetParameter(int id, int value) {
-    ClassWideValues& settings = ClassWide();
+    ModelValues& settings = m_problem.Values();
     switch (id) {
     case 1:
         if (value < 1 || value > kGaReservedIndividuals)
@@ -59,7 +50,7 @@ void GGA_ND::SetParameter(int id, int value) {
         settings.gaLambda = value;
         break;
     case 9:
-        Minimise::SetObjectiveWeight(value);
+        settings.objectiveWeight = value;
         break;
     case 2:
     case 10:
@@ -79,6 +70,7 @@ bool GGA_ND::Solve() {
         std::atomic<bool>& flag;
         ~ClearStop() { flag.store(false); }
     } clearStop{m_stopRequested};
+    const ModelScope scope(m_problem);
     return Run();
 }
 
@@ -99,7 +91,7 @@ bool GGA_ND::Run() {
     m_population.Start();
     if (m_stopRequested.load()) return false;
     const bool hasObjective = m_problem.HasObjective();
-    const int stallLimit = ClassWide().gaStallLimit;
+    const int stallLimit = m_problem.Values().gaStallLimit;
     for (;;) {
         m_population.EvaluateAll();
         m_population.Sort();

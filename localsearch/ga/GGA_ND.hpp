@@ -2,9 +2,6 @@
 // The genetic-algorithm engine: generations of complete assignments bred by truncation
 // selection, penalty-weighted crossover and penalty-guided mutation, with guided local
 // search's feature penalties raised whenever the best individual stalls.
-// Only one GGA_ND may be alive at a time: the population and the individuals reach the
-// engine's problem through class-wide pointers, set by the constructor and cleared by the
-// destructor.
 
 #include "localsearch/GGLS.hpp"
 #include "localsearch/GLSCSP.hpp"
@@ -19,9 +16,9 @@ namespace GLSLib {
 
 class GGA_ND : public GGLS {
 public:
-    // An engine with an empty problem; seeds the process-wide generator (see GAPop).
+    // An engine with an empty problem; seeds the problem's generator (see GAPop).
     GGA_ND();
-    ~GGA_ND() override;
+    ~GGA_ND() override = default;
     GGA_ND(const GGA_ND&) = delete;
     GGA_ND& operator=(const GGA_ND&) = delete;
 

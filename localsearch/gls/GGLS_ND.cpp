@@ -9,7 +9,6 @@
 #include "localsearch/search/UpdateCons.hpp"
 #include "platform/FatalError.hpp"
 #include "platform/MessageSink.hpp"
-#include "platform/Random.hpp"
 
 #include <sstream>
 
@@ -33,11 +32,13 @@ std::string FirstLine(const Con* c) {
 } // namespace
 
 GGLS_ND::GGLS_ND() {
-    Feature::ResetCount();
-    Obj::SetNumericFeatureParam(this);
+    // Numeric features made for this problem ask this engine whether they can still improve.
+    m_csp.Values().currentEngine = this;
 }
 
-void GGLS_ND::SetParameter(int id, int value) { m_options.SetSolverParameter(id, value); }
+void GGLS_ND::SetParameter(int id, int value) {
+    m_options.SetSolverParameter(id, value, m_csp.Values());
+}
 
 void GGLS_ND::PrepareRuns() {
     m_firstRun = true;
@@ -73,14 +74,13 @@ void GGLS_ND::InitialiseSearch() {
 
 bool GGLS_ND::Solve() {
     StopReset stopReset{m_stopRequested};
-    Platform::SRand(static_cast<std::uint32_t>(m_options.GetSeed()));
-    // Numeric features made from now on ask this engine whether they can still improve.
-    Obj::SetNumericFeatureParam(this);
+    const ModelScope scope(m_csp);
+    m_csp.Random().Seed(static_cast<std::uint32_t>(m_options.GetSeed()));
     if (m_firstRun) {
         if (!m_timerStarted) m_stats.StartTimer();
         m_timerStarted = true;
         for (IntVar* v : m_csp.GetVariables())
-            v->SetValueIndex(Platform::Rand() % v->DomainSize());
+            v->SetValueIndex(m_csp.Random().Next() % v->DomainSize());
         InitialiseSearch();
         m_firstRun = false;
         // The starting assignment may already be the best one: a run that never finds a move
@@ -186,7 +186,7 @@ void GGLS_ND::SweepStep() {
     const bool hasObjective = m_csp.HasObjective();
     while (!candidates.empty() && tried < candidates.size() && (hasObjective || !NothingViolated()) &&
            !Stopping()) {
-        const auto r = static_cast<std::size_t>(Platform::Rand()) % candidates.size();
+        const auto r = static_cast<std::size_t>(m_csp.Random().Next()) % candidates.size();
         IntVar* v = candidates[r];
         candidates[r] = candidates.back();
         candidates.pop_back();
@@ -211,7 +211,7 @@ bool GGLS_ND::ImproveVariable(IntVar* v) {
         int count = 1;
         for (;;) {
             if ((!hasObjective && NothingViolated()) || Stopping()) break;
-            const auto r = static_cast<std::size_t>(Platform::Rand()) % values.size();
+            const auto r = static_cast<std::size_t>(m_csp.Random().Next()) % values.size();
             const int k = values[r];
             values[r] = values.back();
             values.pop_back();
@@ -225,7 +225,7 @@ bool GGLS_ND::ImproveVariable(IntVar* v) {
             if (++count >= size) break;
         }
     }
-    const auto r = static_cast<std::size_t>(Platform::Rand()) % equal.size();
+    const auto r = static_cast<std::size_t>(m_csp.Random().Next()) % equal.size();
     (void)TryMove(v, equal[r]);
     return v->GetValueIndex() != cur;
 }
@@ -264,10 +264,10 @@ void GGLS_ND::ListStep() {
             if (down.Empty() || (!hasObjective && NothingViolated()) || Stopping()) break;
         }
         if (!down.Empty()) {
-            ApplyMove(down.Element(Platform::Rand() % down.Size()));
+            ApplyMove(down.Element(m_csp.Random().Next() % down.Size()));
             m_stats.IncDownwards();
         } else if (!side.Empty()) {
-            ApplyMove(side.Element(Platform::Rand() % side.Size()));
+            ApplyMove(side.Element(m_csp.Random().Next() % side.Size()));
             ++sideways;
             m_stats.IncSideways();
         } else {

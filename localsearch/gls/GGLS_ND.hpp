@@ -20,7 +20,7 @@ namespace GLSLib {
 
 class GGLS_ND : public GGLS {
 public:
-    // Restarts the feature numbering and registers the engine for numeric features.
+    // An engine over an empty problem of its own; numeric features of that problem ask it.
     GGLS_ND();
 
     // One run; true when a verified solution (or, for optimisation, the best assignment) is

@@ -7,7 +7,6 @@
 #include "localsearch/search/NoGood.hpp"
 #include "platform/FatalError.hpp"
 #include "platform/MessageSink.hpp"
-#include "platform/Random.hpp"
 
 #include <cstdint>
 #include <sstream>
@@ -22,11 +21,13 @@ struct StopReset {
 } // namespace
 
 GLS_NDS::GLS_NDS() {
-    Feature::ResetCount();
-    Obj::SetNumericFeatureParam(this);
+    // Numeric features made for this problem ask this engine whether they can still improve.
+    m_problem.Values().currentEngine = this;
 }
 
-void GLS_NDS::SetParameter(int id, int value) { m_options.SetSolverParameter(id, value); }
+void GLS_NDS::SetParameter(int id, int value) {
+    m_options.SetSolverParameter(id, value, m_problem.Values());
+}
 
 void GLS_NDS::PrepareRuns() {
     m_firstRun = true;
@@ -56,14 +57,14 @@ void GLS_NDS::InitialiseSearch() {
 
 bool GLS_NDS::Solve() {
     StopReset stopReset{m_stopRequested};
-    Platform::SRand(static_cast<std::uint32_t>(m_options.GetSeed()));
+    const ModelScope scope(m_problem);
+    m_problem.Random().Seed(static_cast<std::uint32_t>(m_options.GetSeed()));
     m_search.SetApproximate(m_options.GetApproxEvaluation());
-    Obj::SetNumericFeatureParam(this);
     if (m_firstRun) {
         if (!m_timerStarted) m_stats.StartTimer();
         m_timerStarted = true;
         for (IntVar* v : m_problem.GetVariables())
-            v->SetValueIndex(Platform::Rand() % v->DomainSize());
+            v->SetValueIndex(m_problem.Random().Next() % v->DomainSize());
         InitialiseSearch();
         m_firstRun = false;
     } else {
@@ -149,12 +150,12 @@ void GLS_NDS::MoveListDescent() {
         if (!sidewaysRemain && (down.Empty() || (!hasObjective && NothingViolated()) || Stopping())) break;
         m_stats.IncMoves();
         if (down.Empty()) {
-            const Move m = side.Element(Platform::Rand() % side.Size());
+            const Move m = side.Element(m_problem.Random().Next() % side.Size());
             m_search.MakeMove(m.var, m.value);
             ++sideways;
             m_stats.IncSideways();
         } else {
-            const Move m = down.Element(Platform::Rand() % down.Size());
+            const Move m = down.Element(m_problem.Random().Next() % down.Size());
             m_search.MakeMove(m.var, m.value);
             m_stats.IncDownwards();
         }
@@ -172,7 +173,7 @@ void GLS_NDS::VariableSweep() {
     const bool hasObjective = m_problem.HasObjective();
     while (taken < candidates.size()) {
         if ((!hasObjective && NothingViolated()) || Stopping()) break;
-        const auto r = static_cast<std::size_t>(Platform::Rand()) % candidates.size();
+        const auto r = static_cast<std::size_t>(m_problem.Random().Next()) % candidates.size();
         IntVar* x = candidates[r];
         candidates[r] = candidates.back();
         candidates.pop_back();
@@ -198,7 +199,7 @@ bool GLS_NDS::VariableStep(IntVar* x) {
     int tried = 0;
     while (size > 1 && tried < size - 1) {
         if ((!hasObjective && NothingViolated()) || Stopping()) break;
-        const auto r = static_cast<std::size_t>(Platform::Rand()) % candidates.size();
+        const auto r = static_cast<std::size_t>(m_problem.Random().Next()) % candidates.size();
         const int k = candidates[r];
         candidates[r] = candidates.back();
         candidates.pop_back();
@@ -214,7 +215,7 @@ bool GLS_NDS::VariableStep(IntVar* x) {
         m_stats.IncDownwards();
         return x->GetValueIndex() != cur;
     }
-    const auto r = static_cast<std::size_t>(Platform::Rand()) % equal.size();
+    const auto r = static_cast<std::size_t>(m_problem.Random().Next()) % equal.size();
     (void)TryMove(x, equal[r]);
     m_stats.IncSideways();
     return x->GetValueIndex() != cur;

@@ -18,7 +18,7 @@ namespace GLSLib {
 
 class GLS_NDS : public GGLS {
 public:
-    // Restarts the feature numbering and registers the engine for numeric features.
+    // An engine over an empty problem of its own; numeric features of that problem ask it.
     GLS_NDS();
 
     // One run; true when a verified solution is in the variables: the first one found for a

@@ -53,7 +53,7 @@ int FeatureWrapper::WeightedCost(double violation, const Feature* f, int penalty
     if (f == nullptr || !f->IsPresent()) return TruncateToInt(violation);
     int penalty = f->GetPenalty() + penaltyDelta;
     if (penalty < 0) penalty = 0;
-    return PenalisedCost(violation, Feature::GetLambda(), true, penalty);
+    return PenalisedCost(violation, f->Lambda(), true, penalty);
 }
 
 int FeatureWrapper::WeightedCost(const Con* c) const {

@@ -125,8 +125,8 @@ void SearchTables::WatchMemoryFeatures(Con* c) {
 
 void SearchTables::ComputeTables() {
     m_cells.assign(static_cast<unsigned>(Con::GetCount()), {});
-    m_builtLambda = Feature::GetLambda();
-    m_builtObjectiveWeight = Minimise::GetObjectiveWeight();
+    m_builtLambda = m_problem->Values().lambda;
+    m_builtObjectiveWeight = m_problem->Values().objectiveWeight;
     for (IntVar* x : m_problem->GetVariables()) {
         const int id = x->GetId();
         std::vector<int>& row = m_pinputs.Row(id);
@@ -253,7 +253,8 @@ bool AsShiftedDifference(ExprObj* e, IntVar* (&var)[2], int (&offset)[2]) {
 bool AsDisequality(Con* c, IntVar* (&var)[2], int (&offset)[2]) {
     ExprObj* left = c->GetArg(0);
     ExprObj* right = c->GetArg(1);
-    if (AsShiftedVariable(left, var[0], offset[0]) && AsShiftedVariable(right, var[1], offset[1])) return true;
+    if (AsShiftedVariable(left, var[0], offset[0]) && AsShiftedVariable(right, var[1], offset[1]))
+        return true;
     if (dynamic_cast<IntVal*>(left) != nullptr) std::swap(left, right);
     auto* constant = dynamic_cast<IntVal*>(right);
     if (constant == nullptr || !AsShiftedDifference(left, var, offset)) return false;
@@ -287,7 +288,7 @@ int SearchTables::DisequalityCell(int conId, int i, int& cost) const {
     const int k = d.var[i]->GetDomain()->IndexOf(target);
     if (k < 0) return -1;
     const Feature* f = m_features.Get(conId);
-    cost = PenalisedCost(1000.0, Feature::GetLambda(), true, f->GetPenalty());
+    cost = PenalisedCost(1000.0, f->Lambda(), true, f->GetPenalty());
     return k;
 }
 
@@ -442,7 +443,7 @@ void SearchTables::RefreshObjectiveRows(const IntVar* skip) {
     const Minimise* objective = m_problem->GetObjective();
     const std::vector<IntVar*>& vars = m_index.ObjectiveVariables();
     for (;;) {
-        const int bestBefore = Minimise::GetBestValue();
+        const int bestBefore = objective->BestValue();
         for (std::size_t i = 0; i < vars.size(); ++i) {
             IntVar* w = vars[i];
             if (w == skip) continue;
@@ -469,7 +470,7 @@ void SearchTables::RefreshObjectiveRows(const IntVar* skip) {
         }
         // A lower best value changes the objective's violation everywhere: go round again
         // until an evaluation pass finds nothing lower.
-        if (Minimise::GetBestValue() == bestBefore) break;
+        if (objective->BestValue() == bestBefore) break;
         skip = nullptr;
     }
 }
@@ -498,8 +499,7 @@ void SearchTables::RaisePenalty(int conId) {
             int cost = 0;
             const int k = DisequalityCell(conId, static_cast<int>(i), cost);
             if (k >= 0) {
-                const int diff =
-                    cost - PenalisedCost(1000.0, Feature::GetLambda(), true, f->GetPenalty() - 1);
+                const int diff = cost - PenalisedCost(1000.0, f->Lambda(), true, f->GetPenalty() - 1);
                 m_pinputs.Add(wid, k, diff);
                 AddToCell(conId, static_cast<int>(i), k, diff);
             }
@@ -629,7 +629,8 @@ void SearchTables::EnterLearnedConstraint(Con* c, bool tabulate) {
 }
 
 bool SearchTables::NeedsResync() const {
-    return Feature::GetLambda() != m_builtLambda || Minimise::GetObjectiveWeight() != m_builtObjectiveWeight;
+    return m_problem->Values().lambda != m_builtLambda ||
+           m_problem->Values().objectiveWeight != m_builtObjectiveWeight;
 }
 
 bool SearchTables::HardFeasible() {

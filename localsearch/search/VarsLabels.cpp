@@ -8,7 +8,6 @@
 #include "localsearch/search/FeatureWrapper.hpp"
 #include "localsearch/search/UpdateCons.hpp"
 #include "localsearch/search/_ConIdxInVar.hpp"
-#include "platform/Random.hpp"
 
 namespace GLSLib {
 
@@ -21,7 +20,7 @@ void Pass(const _ConIdxInVar::LinkSpan& span, int value) {
 
 void VarsLabels::RandomAssignment(GLSCSP& problem) {
     for (IntVar* v : problem.GetVariables())
-        v->SetValueIndex(Platform::Rand() % v->DomainSize());
+        v->SetValueIndex(problem.Random().Next() % v->DomainSize());
 }
 
 void VarsLabels::InitialiseConstraints(GLSCSP& problem) {

@@ -15,12 +15,12 @@ void _ConsWrapper::Build(const GLSCSP& problem) {
         m_cons[static_cast<unsigned>(c->GetId())] = c;
 }
 
-void _ConsWrapper::ComputeHardWeight(const GLSCSP& problem, int& weight) {
+void _ConsWrapper::ComputeHardWeight(GLSCSP& problem, int& weight) {
     weight = 1;
     for (Con* c : problem.GetConstraints())
         if (!c->IsHard() && c->GetWeight() > weight) weight = c->GetWeight();
     // A weight beyond a tenth of the int range would wrap: the hard weight saturates instead.
-    Con::SetWeight(weight > INT_MAX / 10 ? INT_MAX : 10 * weight);
+    problem.Values().constraintWeight = weight > INT_MAX / 10 ? INT_MAX : 10 * weight;
 }
 
 } // namespace GLSLib

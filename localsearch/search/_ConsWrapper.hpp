@@ -23,9 +23,9 @@ public:
     int Size() const { return static_cast<int>(m_cons.size()); }
 
     // weight := the largest weight of the problem's soft constraints, at least 1; then the
-    // class-wide hard-constraint weight := 10 x weight, so that a hard constraint outweighs
+    // problem's hard-constraint weight := 10 x weight, so that a hard constraint outweighs
     // every soft one.
-    static void ComputeHardWeight(const GLSCSP& problem, int& weight);
+    static void ComputeHardWeight(GLSCSP& problem, int& weight);
 
 private:
     std::vector<Con*> m_cons;

@@ -1,16 +1,11 @@
 #include "localsearch/tabu/TABU.hpp"
 
 #include "localsearch/Arithmetic.hpp"
-#include "localsearch/ClassWideValues.hpp"
 #include "localsearch/Minimise.hpp"
 #include "localsearch/Obj.hpp"
 #include "platform/FatalError.hpp"
 
 namespace GLSLib {
-
-TABU::~TABU() {
-    if (Obj::GetNumericFeatureParam() == this) Obj::SetNumericFeatureParam(nullptr);
-}
 
 int TABU::GetCost() {
     if (!IsSolved()) return INT_MAX;
@@ -18,7 +13,7 @@ int TABU::GetCost() {
 }
 
 void TABU::SetParameter(int id, int value) {
-    ClassWideValues& settings = ClassWide();
+    ModelValues& settings = m_problem.Values();
     switch (id) {
     case 1:
         // The random part of a tenure is a draw modulo the range.
@@ -32,7 +27,7 @@ void TABU::SetParameter(int id, int value) {
         m_approximate = value != 0;
         break;
     case 4:
-        Minimise::SetObjectiveWeight(value);
+        settings.objectiveWeight = value;
         break;
     default:
         if (id < 5 || id > 14) throw Platform::ParameterError("Invalid Parameter\n");
@@ -45,6 +40,7 @@ bool TABU::Solve() {
         std::atomic<bool>& flag;
         ~ClearStop() { flag.store(false); }
     } clearStop{m_stopRequested};
+    const ModelScope scope(m_problem);
     return Run();
 }
 
@@ -53,7 +49,7 @@ bool TABU::Run() {
     if (m_firstRun) {
         m_stats.StartTimer();
         // The objective's features ask this engine whether a change can still lower it.
-        Obj::SetNumericFeatureParam(this);
+        m_problem.Values().currentEngine = this;
         m_search.Initialise(m_problem, m_approximate);
         m_firstRun = false;
     } else if (m_search.NeedsResync()) {

@@ -17,7 +17,7 @@ namespace GLSLib {
 class TABU : public GGLS {
 public:
     TABU() = default;
-    ~TABU() override;
+    ~TABU() override = default;
     TABU(const TABU&) = delete;
     TABU& operator=(const TABU&) = delete;
 

@@ -1,12 +1,10 @@
 #include "localsearch/tabu/TabuLocalSearch2.hpp"
 
-#include "localsearch/ClassWideValues.hpp"
 #include "localsearch/Con.hpp"
 #include "localsearch/GLSCSP.hpp"
 #include "localsearch/IntVar.hpp"
 #include "localsearch/Minimise.hpp"
 #include "localsearch/search/NoGood.hpp"
-#include "platform/Random.hpp"
 
 #include <algorithm>
 #include <sstream>
@@ -29,7 +27,7 @@ void TabuLocalSearch2::BuildTabuTable() {
     const auto width = static_cast<unsigned>(m_pinputs.Width());
     m_tabuUntil.assign(static_cast<unsigned>(m_index.NumVariableRows()),
                        std::vector<std::uint64_t>(width, 0));
-    ClassWideValues& settings = ClassWide();
+    ModelValues& settings = m_problem->Values();
     if (settings.tabuTenureBase > settings.tabuTenureRange)
         std::swap(settings.tabuTenureBase, settings.tabuTenureRange);
 }
@@ -49,13 +47,15 @@ bool TabuLocalSearch2::ChooseMove(Move& move) {
             pool.push_back(i);
         bool any = false;
         while (!pool.empty()) {
-            const auto i = static_cast<unsigned>(Platform::Rand()) % static_cast<unsigned>(pool.size());
+            const auto i =
+                static_cast<unsigned>(m_problem->Random().Next()) % static_cast<unsigned>(pool.size());
             IntVar* x = vars[static_cast<unsigned>(pool[i])];
             pool[i] = pool.back();
             pool.pop_back();
             const std::vector<int>& list = m_candidates.Candidates(x->GetId());
             if (list.empty()) continue;
-            const int k = list[static_cast<unsigned>(Platform::Rand()) % static_cast<unsigned>(list.size())];
+            const int k =
+                list[static_cast<unsigned>(m_problem->Random().Next()) % static_cast<unsigned>(list.size())];
             move = {x, k};
             any = true;
             if (m_pinputs.Get(x->GetId(), k) < m_varsInputs.Get(x->GetId())) return true;
@@ -72,10 +72,10 @@ bool TabuLocalSearch2::ChooseMove(Move& move) {
 bool TabuLocalSearch2::Step(std::uint64_t t) {
     Move move;
     if (!ChooseMove(move)) return false;
-    const ClassWideValues& settings = ClassWide();
+    const ModelValues& settings = m_problem->Values();
     const std::int64_t tenure =
         static_cast<std::int64_t>(settings.tabuTenureBase) +
-        static_cast<unsigned>(Platform::Rand()) % static_cast<unsigned>(settings.tabuTenureRange);
+        static_cast<unsigned>(m_problem->Random().Next()) % static_cast<unsigned>(settings.tabuTenureRange);
     const std::int64_t until = static_cast<std::int64_t>(t) + tenure;
     m_tabuUntil[static_cast<unsigned>(move.var->GetId())][static_cast<unsigned>(move.value)] =
         until > 0 ? static_cast<std::uint64_t>(until) : 0;

@@ -1,13 +1,11 @@
-// tav-solve's external-solver road: the description text of every example the text can state
+// The external-solver road: the description text of every example the text can state
 // is read back and solved by guided local search with the external program's settings, and
 // each solution is checked against the raw problem by the independent evaluator.
 
-#include "tools/tav-solve/ExtSolver.hpp"
+#include "bridges/ExtSolver.hpp"
 #include "bridges/GenExtDesc.hpp"
 #include "bridges/RawEvaluator.hpp"
-#include "tools/tav-solve/SolveOptions.hpp"
 #include "tools/tav-solve/SolveRun.hpp"
-#include "tools/tav-solve/TavSolveApp.hpp"
 
 #include "language/RawParser.hpp"
 #include "localsearch/Obj.hpp"
@@ -21,7 +19,8 @@
 #include <string>
 #include <vector>
 
-using namespace TavSolve;
+using TavSolve::RunResult;
+using TavSolve::RunSolver;
 
 namespace {
 
@@ -31,22 +30,6 @@ constexpr bool kSanitized = true;
 constexpr bool kSanitized = false;
 #endif
 
-std::string Example(const std::string& name) {
-    return std::string(TAV_EXAMPLES_DIR) + "/" + name;
-}
-
-const ProblemReader kReader = [](const std::string& file, RawCSP& problem) {
-    return ParseCSPFile(file, nullptr, &problem);
-};
-
-int RunTool(const std::vector<std::string>& args, std::string& out, std::string& err) {
-    std::ostringstream o, e;
-    const int code = RunTavSolve(args, kReader, o, e);
-    out = o.str();
-    err = e.str();
-    return code;
-}
-
 } // namespace
 
 TEST(ExtSolver, DefaultsAreTheExternalProgramsSettings) {
@@ -54,8 +37,6 @@ TEST(ExtSolver, DefaultsAreTheExternalProgramsSettings) {
     const int expected[] = {0, 10, 0, 1, 1, 2334, 2, 0, 0, 0};
     for (int id = 1; id <= 9; ++id)
         EXPECT_EQ(params.GetParameter(id), expected[id]) << "id " << id;
-    EXPECT_EQ(ParseOptions({"--solver", "ext", "p.csp"}).solver, SolverChoice::Ext);
-    EXPECT_TRUE(ParseOptions({"--describe", "p.csp"}).describe);
 }
 
 TEST(ExtSolver, SolvesEveryStateableExampleAndTheEvaluatorAcceptsItsSolutions) {
@@ -110,31 +91,4 @@ TEST(ExtSolver, SolvesEveryStateableExampleAndTheEvaluatorAcceptsItsSolutions) {
     }
     EXPECT_GE(solved, 8);
     EXPECT_EQ(GLSLib::Obj::RegistrySize(), 0u);
-}
-
-TEST(ExtSolver, TavSolveDescribesAndSolvesTheExternalWay) {
-    std::string out, err;
-    ASSERT_EQ(RunTool({"--describe", Example("queens8.csp")}, out, err), 0) << err;
-    RawCSP queens;
-    ASSERT_TRUE(ParseCSPFile(Example("queens8.csp"), nullptr, &queens).IsOk());
-    EXPECT_EQ(out, GenExtDesc::Describe(queens));
-
-    EXPECT_EQ(RunTool({"--describe", Example("diet.csp")}, out, err), 1);
-    EXPECT_NE(err.find("real variables"), std::string::npos) << err;
-
-    // Each further solution is a new one: the found ones are forbidden in the rebuilt model.
-    ASSERT_EQ(RunTool({"--solver", "ext", "--solutions", "3", "--time-limit", "20", Example("queens8.csp")}, out,
-                      err),
-              0)
-        << err;
-    EXPECT_NE(out.find("solutions: 3"), std::string::npos) << out;
-    std::set<std::string> assignments;
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);)
-        if (line.rfind("solution ", 0) == 0) assignments.insert(line.substr(line.find(':')));
-    EXPECT_EQ(assignments.size(), 3u) << out;
-
-    // What the text cannot state is refused before any search.
-    EXPECT_EQ(RunTool({"--solver", "ext", Example("transport.csp")}, out, err), 1);
-    EXPECT_NE(err.find("cannot take this problem"), std::string::npos) << err;
 }

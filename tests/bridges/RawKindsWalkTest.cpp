@@ -10,7 +10,7 @@
 #include "language/ParserErr.hpp"
 #include "language/raw/RawKinds.hpp"
 #include "language/raw/RawTuple.hpp"
-#include "tools/tav-solve/ExtSolver.hpp"
+#include "bridges/ExtSolver.hpp"
 
 #include "ExhaustiveEngine.hpp"
 #include "RawBuild.hpp"
@@ -212,7 +212,7 @@ std::map<std::string, Result> WalkAll(Sample& sample) {
         const AlgParams params = AlgParams::Defaults(AlgParams::Family::GuidedLocalSearch);
         RawGenericSolver solver(&csp, &params, std::make_unique<ExhaustiveEngine>());
     });
-    results["ext"] = Try([&] { TavSolve::ExtSolver solver(&csp, TavSolve::ExtSolver::DefaultParams()); });
+    results["ext"] = Try([&] { ExtSolver solver(&csp, ExtSolver::DefaultParams()); });
     results["writer"] = Try([&] { (void)GenExtDesc::Describe(csp); });
     results["evaluator"] = Try([&] {
         TavBridges::RawEvaluator evaluator(csp);

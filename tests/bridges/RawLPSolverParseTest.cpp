@@ -95,8 +95,8 @@ TEST_P(RawLPSolverParsed, SolvesToTheKnownOptimum) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Problems, RawLPSolverParsed, testing::ValuesIn(kExpected),
-                         [](const testing::TestParamInfo<Expected>& info) {
-                             return std::string(info.param.name);
+                         [](const testing::TestParamInfo<Expected>& instance) {
+                             return std::string(instance.param.name);
                          });
 
 TEST(RawLPSolverParsed, SolutionListsTheRealVariablesInDeclarationOrder) {
@@ -117,6 +117,20 @@ TEST(RawLPSolverParsed, ProblemWithoutObjectiveIsRefused) {
         ADD_FAILURE() << "accepted";
     } catch (const RawLPSolver::ModelError& e) {
         EXPECT_STREQ(e.what(), "Not a linear problem: there is no objective to minimise or maximise");
+    }
+}
+
+// A problem over integer variables only gives the linear solver nothing to work on, whatever
+// its constraints and objective; the refusal says so.
+TEST(RawLPSolverParsed, ProblemWithoutRealVariablesIsRefusedAsSuch) {
+    for (const char* source : {"knapsack.csp", "colouring-none.csp"}) {
+        const auto problem = parse(source);
+        try {
+            RawLPSolver solver(problem.get());
+            ADD_FAILURE() << source << ": accepted";
+        } catch (const RawLPSolver::ModelError& e) {
+            EXPECT_STREQ(e.what(), "Not a linear problem: the problem has no real variables") << source;
+        }
     }
 }
 

@@ -141,8 +141,8 @@ const RowCase kRowCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, RawLPSolverRows, testing::ValuesIn(kRowCases),
-                         [](const testing::TestParamInfo<RowCase>& info) {
-                             return std::string(info.param.name);
+                         [](const testing::TestParamInfo<RowCase>& instance) {
+                             return std::string(instance.param.name);
                          });
 
 TEST(RawLPSolver, RefusesWhatIsNotALinearProgramme) {

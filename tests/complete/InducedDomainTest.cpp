@@ -121,7 +121,7 @@ TEST_F(InducedDomainTest, DomainIsExactlyTheSetOfResultsOverAllOperandPairs) {
                     }
                 std::unique_ptr<IntBinOp> z(op.make());
                 z->ComputeDomain(a, b);
-                const std::vector<int>& got = z->GetIntSpec()->Ints();
+                const std::vector<int> got = z->GetIntSpec()->Values();
                 EXPECT_EQ(got, std::vector<int>(expected.begin(), expected.end()))
                     << left.label << " " << op.symbol << " " << right.label;
                 EXPECT_EQ(z->GetDomain().Size(), static_cast<int>(expected.size()));

@@ -13,6 +13,7 @@
 #include "complete/constraints/Minimise.hpp"
 #include "complete/constraints/NotEqual.hpp"
 #include "complete/constraints/Or.hpp"
+#include "complete/induced/CountOp.hpp"
 #include "complete/induced/MinusOp.hpp"
 #include "complete/induced/PlusOp.hpp"
 #include "complete/induced/ScalProdOp.hpp"
@@ -22,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <future>
 #include <map>
 #include <memory>
@@ -128,6 +130,12 @@ struct Mode {
     int backtrack;
 };
 constexpr Mode kModes[] = {{0, 0}, {1, 0}, {2, 0}, {0, 1}};
+
+SumOp* MakeSum(const std::vector<IntVar*>& terms) {
+    auto* sum = new SumOp();
+    sum->Init(terms);
+    return sum;
+}
 
 void Apply(GFC& search, const Mode& mode) {
     search.SetParameter(1, mode.ordering);
@@ -581,4 +589,102 @@ TEST_F(SearchFixture, MagicSquareOfThreeHasEightSolutions) {
         }
         EXPECT_EQ(count, 8);
     }
+}
+
+TEST_F(SearchFixture, CountOverManyVariablesFindsItsFirstSolutionUnderEveryMode) {
+    // Count(x, [1]) <= 4 over 300 variables of 1 .. 4: the forward checking of the count runs at
+    // every labelling and, once four variables take 1, takes 1 from all the others.
+    for (const Mode& mode : kModes) {
+        SCOPED_TRACE(testing::Message() << "ordering " << mode.ordering << " backtrack " << mode.backtrack);
+        Fresh();
+        const std::vector<IntVar*> x = Ints("x", 300, 1, 4);
+        auto* count = new CountOp(x, {Value(1)});
+        Post(new LessThanEq(Induced(count), Const(4)));
+        GFCStats stats;
+        GFC search(csp.get(), &stats, false);
+        Apply(search, mode);
+        ASSERT_TRUE(search.FindNextSolution());
+        const std::vector<int> found = Read(x);
+        EXPECT_LE(std::count(found.begin(), found.end(), 1), 4);
+        EXPECT_EQ(count->GetInt(), std::count(found.begin(), found.end(), 1));
+        if (mode.ordering == 0) {
+            // In natural order the first four take 1, the rest 2, without a step back.
+            EXPECT_EQ(std::count(found.begin(), found.begin() + 4, 1), 4);
+            EXPECT_EQ(stats.GetBacktracks(), 0);
+        }
+    }
+}
+
+TEST_F(SearchFixture, AValueOfAHugeRangeIsFoundByItsBounds) {
+    // Two billion values are held by their two ends: x = 1 is answered at once.
+    IntDomainSpec::CreateRange("Huge", 0, 2147483647);
+    IntVar* x = Int("x", "Huge");
+    IntVar* y = Int("y", "Huge");
+    Post(new Equal(x, Const(1)));
+    Post(new LessThanEq(y, x));
+    Post(new LessThanEq(Const(2000000000), Induced(MakeSum({x, y}))));
+    {
+        GFC search(csp.get(), nullptr, false);
+        EXPECT_FALSE(search.FindNextSolution()) << "x + y is at most 2";
+    }
+    Fresh();
+    IntDomainSpec::CreateRange("Huge", 0, 2147483647);
+    x = Int("x", "Huge");
+    y = Int("y", "Huge");
+    Post(new Equal(x, Const(2147483000)));
+    Post(new LessThanEq(x, y));
+    GFC again(csp.get(), nullptr, false);
+    ASSERT_TRUE(again.FindNextSolution());
+    EXPECT_EQ(x->GetInt(), 2147483000);
+    EXPECT_EQ(y->GetInt(), 2147483000);
+    ASSERT_TRUE(again.FindNextSolution());
+    EXPECT_EQ(y->GetInt(), 2147483001);
+}
+
+TEST_F(SearchFixture, ADomainTooLargeToHoldValueByValueIsRefusedWhereItIsPosted) {
+    IntDomainSpec::CreateRange("Huge", 0, 2147483647);
+    IntVar* x = Int("x", "Huge");
+    IntVar* y = Int("y", "Huge");
+    // Disequality removes single values, which a range held by its ends cannot do.
+    auto* ne = new NotEqual(x, y);
+    csp->GetConstraints().push_back(ne);
+    try {
+        ne->Attach();
+        ADD_FAILURE() << "accepted";
+    } catch (const Platform::ResourceError& e) {
+        EXPECT_EQ(std::string(e.what()), "Complete search cannot hold the domain of x value by value: it has "
+                                         "2147483648 values (at most 16777216)");
+    }
+    // Ranges beyond what positions can count are refused when they are made.
+    EXPECT_THROW(IntDomainSpec::CreateRange("All", -2147483647 - 1, 2147483647), Platform::ResourceError);
+}
+
+TEST_F(SearchFixture, BackjumpingOverConstraintsOfManyVariablesGivesTheChronologicalSolutions) {
+    // Constraints of more than 32 variables keep the past ids of their variables themselves.
+    // Under natural ordering backjumping skips only levels that cannot lead to a solution, so it
+    // must give the solutions of chronological backtracking, in the same order.
+    std::vector<std::vector<std::vector<int>>> runs;
+    for (int backtrack : {0, 1}) {
+        Fresh();
+        const std::vector<IntVar*> x = Ints("x", 34, 0, 1);
+        auto* sum = new SumOp();
+        sum->Init(x);
+        Post(new Equal(Induced(sum), Const(3)));
+        Post(new LessThanEq(Induced(new CountOp(x, {Value(0)})), Const(31)));
+        for (int i = 0; i + 1 < 34; i += 3)
+            Post(new LessThanEq(Induced(MakeSum({x[i], x[i + 1]})), Const(1)));
+        GFC search(csp.get(), nullptr, false);
+        search.SetParameter(1, 0);
+        search.SetParameter(2, 0);
+        search.SetParameter(3, backtrack);
+        runs.push_back(SolveAll(search, x));
+        for (const auto& s : runs.back()) {
+            ASSERT_EQ(std::count(s.begin(), s.end(), 1), 3);
+            for (int i = 0; i + 1 < 34; i += 3)
+                ASSERT_LE(s[i] + s[i + 1], 1);
+        }
+    }
+    // C(34, 3) placements less those holding both of one of the eleven fenced pairs.
+    EXPECT_EQ(runs[0].size(), 5984u - 11u * 32u);
+    EXPECT_EQ(runs[1], runs[0]);
 }

@@ -222,7 +222,7 @@ TEST_F(ObjectiveTest, WideArithmeticTable) {
         x->Assign(0);
         auto* objective = new Minimise(x);
         objective->Initialise();
-        ClassWide().bestObjective = c.best;
+        objective->State().values.bestObjective = c.best;
         Minimise::SetObjectiveWeight(c.weight);
         x->Assign(x->GetDomain()->IndexOf(c.value));
         EXPECT_DOUBLE_EQ(objective->GetViolation(), c.expected) << c.what;

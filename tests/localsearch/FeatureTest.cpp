@@ -4,13 +4,14 @@
 
 #include "localsearch/Arithmetic.hpp"
 #include "localsearch/GGLS.hpp"
+#include "localsearch/GLSCSP.hpp"
 #include "localsearch/GLSOptions.hpp"
 #include "localsearch/GLSStats.hpp"
 #include "localsearch/Minimise.hpp"
 #include "localsearch/cons/Equals.hpp"
 #include "localsearch/cons/NotEquals.hpp"
-#include "localsearch/expr/PlusOp.hpp"
 #include "localsearch/expr/IntVal.hpp"
+#include "localsearch/expr/PlusOp.hpp"
 #include "localsearch/expr/Sum.hpp"
 #include "localsearch/features/AssignmentMemory.hpp"
 #include "localsearch/features/FeatureCon.hpp"
@@ -174,14 +175,17 @@ TEST_F(FeatureTest, PenalisedCostIsTruncatedAndSaturated) {
     EXPECT_EQ(PenalisedCost(1100.0, 1000, true, 1000000), INT_MAX);
 }
 
-TEST_F(FeatureTest, OptionsStartOnAndForwardLambda) {
+TEST_F(FeatureTest, OptionsStartOnAndForwardLambdaToTheProblem) {
     GLSOptions options;
     EXPECT_TRUE(options.GetApproxEvaluation());
     EXPECT_TRUE(options.GetDeltaUpdate());
     EXPECT_TRUE(options.GetLearning());
     EXPECT_EQ(options.GetSeed(), 0);
-    options.SetLambda(7);
-    EXPECT_EQ(Feature::GetLambda(), 7);
+    GLSCSP problem;
+    options.SetSolverParameter(1, 7, problem.Values());
+    options.SetSolverParameter(6, 4, problem.Values());
+    EXPECT_EQ(Feature::GetLambda(), 7); // the problem is the current one
+    EXPECT_EQ(problem.Values().objectiveWeight, 4);
     options.SetDeltaUpdate(false);
     options.SetSeed(42);
     EXPECT_FALSE(options.GetDeltaUpdate());

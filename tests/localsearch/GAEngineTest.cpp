@@ -3,7 +3,6 @@
 #include "EngineProblems.hpp"
 #include "ModelFixture.hpp"
 
-#include "localsearch/ClassWideValues.hpp"
 #include "localsearch/ga/GAPop.hpp"
 #include "localsearch/ga/GASolution.hpp"
 #include "localsearch/ga/GAstats.hpp"
@@ -25,10 +24,11 @@ using GATest = ModelTest;
 
 // Draws n numbers and returns the next one: the generator's position after n draws.
 int NextAfter(std::uint32_t seed, int n) {
-    Platform::SRand(seed);
+    ModelRandom random;
+    random.Seed(seed);
     for (int i = 0; i < n; ++i)
-        Platform::Rand();
-    return Platform::Rand();
+        random.Next();
+    return random.Next();
 }
 
 // A problem of n variables over 0..size-1 with no constraint.
@@ -49,17 +49,17 @@ std::string Report(GGLS& engine) {
 } // namespace
 
 TEST_F(GATest, FreshIndividualReportsNoEvaluation) {
-    GASolution s;
+    GLSCSP problem;
+    GASolution s(problem);
     EXPECT_EQ(s.GetHard(), -1);
     EXPECT_EQ(s.GetObjective(), -1);
     EXPECT_EQ(s.GetSoft(), -1);
-    EXPECT_THROW(s.Randomise(), Platform::InternalError); // no engine, no problem
 }
 
 TEST_F(GATest, EvaluationCountsHardSoftViolationAndObjective) {
     GGA_ND engine;
     SmallOptimum::Build(*engine.GetCSP());
-    GASolution s;
+    GASolution s(*engine.GetCSP());
     const GASolution::Table costs(3, std::vector<int>(6, 1));
     const GASolution::Table penalties(3, std::vector<int>(6, 1));
     // x = y = 1, z = 2: the sum (4 < 7, violation 3000) and x <> y (1000) fail, the soft one too.
@@ -77,18 +77,18 @@ TEST_F(GATest, EvaluationCountsHardSoftViolationAndObjective) {
 }
 
 TEST_F(GATest, PenaltyTermSumsWholeSharesOfHeldFeatures) {
-    ClassWide().gaLambda = 3;
     GGA_ND engine;
+    engine.SetParameter(8, 3);
     BuildFree(*engine.GetCSP(), 2, 3);
     GASolution::Table costs{{1, 7, 1}, {5, 5, 5}};
     GASolution::Table penalties{{2, 1, 1}, {1, 1, 2}};
-    GASolution s;
+    GASolution s(*engine.GetCSP());
     s.SetValues({0, 2});
     // (0,0): 1 div 3 = 0; (1,2): 5 div 3 = 1; (0,1) is not held.
     s.Evaluate(costs, penalties, {{0, 0}, {1, 2}, {0, 1}});
     EXPECT_EQ(s.GetPenalty(), 3 * 1);
     EXPECT_EQ(s.GetObjective(), 0); // no objective: the objective part is 0
-    GASolution copy;
+    GASolution copy(*engine.GetCSP());
     copy.Assign(s);
     EXPECT_EQ(copy.GetPenalty(), 3);
     EXPECT_EQ(copy.GetValues(), s.GetValues());
@@ -98,10 +98,10 @@ TEST_F(GATest, CrossoverFavoursTheLessPenalisedFeature) {
     GGA_ND engine;
     BuildFree(*engine.GetCSP(), 1, 2);
     const GASolution::Table penalties{{1, 3}};
-    GASolution p, q, child;
+    GASolution p(*engine.GetCSP()), q(p), child(p);
     p.SetValues({0});
     q.SetValues({1});
-    Platform::SRand(7);
+    engine.GetCSP()->Random().Seed(7);
     int keptP = 0;
     const int trials = 20000;
     for (int i = 0; i < trials; ++i) {
@@ -124,11 +124,11 @@ TEST_F(GATest, MutationCountIsTheCeilingOfVariablesTimesRate) {
         engine.SetParameter(3, c.rate);
         BuildFree(*engine.GetCSP(), c.variables, 4);
         const GASolution::Table penalties(static_cast<unsigned>(c.variables), std::vector<int>(4, 1));
-        GASolution s;
+        GASolution s(*engine.GetCSP());
         s.SetValues(std::vector<int>(static_cast<unsigned>(c.variables), 0));
-        Platform::SRand(99);
+        engine.GetCSP()->Random().Seed(99);
         s.Mutate(penalties);
-        const int next = Platform::Rand();
+        const int next = engine.GetCSP()->Random().Next();
         // Each mutation draws twice: the variable, then the value.
         EXPECT_EQ(next, NextAfter(99, 2 * c.mutations));
         Obj::DeleteAll();
@@ -140,7 +140,7 @@ TEST_F(GATest, MutationMovesToTheLeastPenalisedValues) {
     engine.SetParameter(3, 100);
     BuildFree(*engine.GetCSP(), 1, 5);
     const GASolution::Table penalties{{4, 2, 1, 3, 1}};
-    GASolution s;
+    GASolution s(*engine.GetCSP());
     for (int trial = 0; trial < 50; ++trial) {
         s.SetValues({0});
         s.Mutate(penalties);
@@ -176,7 +176,7 @@ TEST_F(GATest, PenaltyStepPenalisesTheHeldFeaturesOfGreatestUtility) {
     BuildFree(*engine.GetCSP(), 3, 3);
     GAPop& pop = engine.GetPopulation();
     pop.Start();
-    GASolution best;
+    GASolution best(*engine.GetCSP());
     best.SetValues({0, 1, 2});
     pop.PenaltyStep(best);
     // All three held features have utility 1/2: each is penalised once.
@@ -194,7 +194,7 @@ TEST_F(GATest, PenaltyStepPenalisesTheHeldFeaturesOfGreatestUtility) {
 
 TEST_F(GATest, ParameterTableAndRefusals) {
     GGA_ND engine;
-    const ClassWideValues& s = ClassWide();
+    const ModelValues& s = engine.GetCSP()->Values();
     EXPECT_EQ(s.gaPopulationSize, 500);
     EXPECT_EQ(s.gaPoolSize, 100);
     engine.SetParameter(1, 200);
@@ -211,7 +211,7 @@ TEST_F(GATest, ParameterTableAndRefusals) {
     EXPECT_EQ(s.gaStallLimit, 2);
     EXPECT_EQ(s.gaFeatureCost, 5);
     EXPECT_EQ(s.gaLambda, 4);
-    EXPECT_EQ(Minimise::GetObjectiveWeight(), 6);
+    EXPECT_EQ(s.objectiveWeight, 6);
     for (int id : {2, 10, 15})
         EXPECT_NO_THROW(engine.SetParameter(id, 12345));
     const struct {
@@ -425,16 +425,6 @@ TEST_F(GATest, StopFromAnotherThreadEndsTheRun) {
     });
     EXPECT_FALSE(engine.Solve());
     stopper.join();
-}
-
-TEST_F(GATest, DestroyedEngineClearsTheClassWideProblem) {
-    {
-        GGA_ND engine;
-        EXPECT_EQ(GAPop::GetProblem(), engine.GetCSP());
-        EXPECT_EQ(GASolution::GetProblem(), engine.GetCSP());
-    }
-    EXPECT_EQ(GAPop::GetProblem(), nullptr);
-    EXPECT_EQ(GASolution::GetProblem(), nullptr);
 }
 
 TEST_F(GATest, PenaltyStepComesAtTheGenerationAfterTheStallLimit) {

@@ -21,6 +21,7 @@
 #include "localsearch/logic/And.hpp"
 #include "platform/FatalError.hpp"
 
+#include <memory>
 #include <stdexcept>
 
 using namespace GLSLib;
@@ -245,21 +246,31 @@ TEST_F(VariableTest, SetVariableFollowsItsElementVariables) {
 
 using ContainerTest = ModelTest;
 
-TEST_F(ContainerTest, ANewProblemRestartsIdsAndForgetsTheBestObjective) {
+TEST_F(ContainerTest, ANewProblemStartsFreshAndEachKeepsItsOwnValues) {
+    auto first = std::make_unique<GLSCSP>();
+    Var(0, 3, 0);
+    Con* firstCon = new NotEquals(new IntVal(1), new IntVal(2));
+    first->Values().bestObjective = 5;
+    first->Values().constraintWeight = 40;
+    Feature::SetLambda(3); // the current problem's
+    EXPECT_EQ(first->Values().lambda, 3);
     {
-        GLSCSP first;
-        Var(0, 3, 0);
-        new NotEquals(new IntVal(1), new IntVal(2));
-        ClassWide().bestObjective = 5;
-        ClassWide().constraintWeight = 40;
-        Feature::SetLambda(3);
+        GLSCSP second; // current now, until it ends
+        EXPECT_EQ(Var(0, 3, 0)->GetId(), 0);
+        Con* secondCon = new NotEquals(new IntVal(1), new IntVal(2));
+        EXPECT_EQ(secondCon->GetId(), 0);
+        EXPECT_EQ(Minimise::GetBestValue(), 2147483647);
+        EXPECT_EQ(Feature::GetLambda(), 1);
+        EXPECT_EQ(secondCon->GetWeight(), 1000);
+        EXPECT_EQ(firstCon->GetWeight(), 40);
+        EXPECT_EQ(Obj::RegistrySize(), 10u); // a variable, its domain and three nodes each
     }
-    GLSCSP second;
-    EXPECT_EQ(Var(0, 3, 0)->GetId(), 0);
-    EXPECT_EQ((new NotEquals(new IntVal(1), new IntVal(2)))->GetId(), 0);
-    EXPECT_EQ(Minimise::GetBestValue(), 2147483647);
-    EXPECT_EQ(ClassWide().constraintWeight, 1000);
-    EXPECT_EQ(Feature::GetLambda(), 3); // a parameter set before the problem stays in force
+    // The second problem freed its own objects only; the first is current again.
+    EXPECT_EQ(Obj::RegistrySize(), 5u);
+    EXPECT_EQ(Var(0, 3, 0)->GetId(), 1);
+    EXPECT_EQ(Feature::GetLambda(), 3);
+    first.reset();
+    EXPECT_EQ(Obj::RegistrySize(), 0u);
 }
 
 TEST_F(ContainerTest, ListsAndLookups) {

@@ -4,7 +4,6 @@
 #include "EngineProblems.hpp"
 #include "ModelFixture.hpp"
 
-#include "localsearch/ClassWideValues.hpp"
 #include "localsearch/cons/AllDifferent.hpp"
 #include "localsearch/tabu/TABU.hpp"
 #include "localsearch/tabu/TabuLocalSearch2.hpp"
@@ -67,7 +66,7 @@ void StepAndCheck(TabuLocalSearch2& search, int iterations) {
 
 TEST_F(TabuTest, ParameterTableAndRefusals) {
     TABU engine;
-    const ClassWideValues& s = ClassWide();
+    const ModelValues& s = engine.GetCSP()->Values();
     EXPECT_EQ(s.tabuTenureRange, 20);
     EXPECT_EQ(s.tabuTenureBase, 10);
     engine.SetParameter(1, 7);
@@ -75,7 +74,7 @@ TEST_F(TabuTest, ParameterTableAndRefusals) {
     engine.SetParameter(4, 9);
     EXPECT_EQ(s.tabuTenureRange, 7);
     EXPECT_EQ(s.tabuTenureBase, 3);
-    EXPECT_EQ(Minimise::GetObjectiveWeight(), 9);
+    EXPECT_EQ(s.objectiveWeight, 9);
     for (int id = 5; id <= 14; ++id)
         EXPECT_NO_THROW(engine.SetParameter(id, -1));
     EXPECT_NO_THROW(engine.SetParameter(3, 1));
@@ -128,8 +127,8 @@ TEST_F(TabuTest, StructuresStayExactUnderEveryMove) {
         for (int problem = 0; problem < 3; ++problem) {
             SCOPED_TRACE(problem);
             Obj::DeleteAll();
-            Platform::SRand(2024u + static_cast<unsigned>(problem));
             TABU engine;
+            engine.GetCSP()->Random().Seed(2024u + static_cast<unsigned>(problem));
             engine.SetParameter(1, 3);
             engine.SetParameter(2, 2);
             GLSCSP& p = *engine.GetCSP();
@@ -147,8 +146,8 @@ TEST_F(TabuTest, StructuresStayExactUnderEveryMove) {
 }
 
 TEST_F(TabuTest, StructuresStayExactAcrossRunsAndNoGoods) {
-    Platform::SRand(77);
     TABU engine;
+    engine.GetCSP()->Random().Seed(77);
     GLSCSP& p = *engine.GetCSP();
     BuildQueens(p, 6); // 4 solutions
     for (int run = 0; run < 3; ++run) {
@@ -164,8 +163,8 @@ TEST_F(TabuTest, TenureIsBasePlusARandomPartOfTheRange) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.base);
         Obj::DeleteAll();
-        Platform::SRand(5);
         TABU engine;
+        engine.GetCSP()->Random().Seed(5);
         engine.SetParameter(1, c.range);
         engine.SetParameter(2, c.base);
         GLSCSP& p = *engine.GetCSP();
@@ -192,8 +191,8 @@ TEST_F(TabuTest, TenureIsBasePlusARandomPartOfTheRange) {
         }
         EXPECT_EQ(low, c.low);
         EXPECT_EQ(high, c.high);
+        EXPECT_EQ(p.Values().tabuTenureBase, std::min(c.base, c.range));
     }
-    EXPECT_EQ(ClassWide().tabuTenureBase, 0);
 }
 
 TEST_F(TabuTest, WhenEveryValueIsTabuTheMarksAreClearedAndTheStepStillMoves) {
@@ -205,8 +204,8 @@ TEST_F(TabuTest, WhenEveryValueIsTabuTheMarksAreClearedAndTheStepStillMoves) {
     TabuLocalSearch2& search = engine.GetSearch();
     search.Initialise(p, false);
     search.BuildTabuTable(); // base 1, range 1000 after the swap
-    ClassWide().tabuTenureBase = 1000;
-    ClassWide().tabuTenureRange = 1;
+    p.Values().tabuTenureBase = 1000;
+    p.Values().tabuTenureRange = 1;
     for (std::uint64_t t = 1; t <= 5; ++t) {
         const int before = x->GetValueIndex();
         ASSERT_TRUE(search.Step(t));
@@ -235,8 +234,8 @@ TEST_F(TabuTest, SolvesSatisfactionProblemsWithDistinctSolutions) {
             SCOPED_TRACE(c.name);
             SCOPED_TRACE(approximate);
             Obj::DeleteAll();
-            Platform::SRand(31);
             TABU engine;
+            engine.GetCSP()->Random().Seed(31);
             engine.SetParameter(3, approximate ? 1 : 0);
             GLSCSP& p = *engine.GetCSP();
             if (c.queens)
@@ -279,10 +278,9 @@ TEST_F(TabuTest, InitiallySatisfiedProblemReturnsTheInitialAssignment) {
     IntVar* x = AddVar(p, "x", d);
     IntVar* y = AddVar(p, "y", d);
     Post(p, new GreaterThanEquals(new PlusOp(x, y), new IntVal(0)));
-    Platform::SRand(11);
-    const int x0 = Platform::Rand() % 10;
-    const int y0 = Platform::Rand() % 10;
-    Platform::SRand(11);
+    ModelRandom random; // the problem's sequence starts as if seeded with 1
+    const int x0 = random.Next() % 10;
+    const int y0 = random.Next() % 10;
     ASSERT_TRUE(engine.Solve());
     EXPECT_EQ(x->GetValueIndex(), x0);
     EXPECT_EQ(y->GetValueIndex(), y0);
@@ -293,8 +291,8 @@ TEST_F(TabuTest, OptimisationReturnsTheBestFeasibleAssignmentAtStop) {
     for (bool approximate : {false, true}) {
         SCOPED_TRACE(approximate);
         Obj::DeleteAll();
-        Platform::SRand(3);
         TABU engine;
+        engine.GetCSP()->Random().Seed(3);
         engine.SetParameter(3, approximate ? 1 : 0);
         GLSCSP& p = *engine.GetCSP();
         SmallOptimum::Build(p);
@@ -334,8 +332,8 @@ TEST_F(TabuTest, OptimisationReturnsTheBestFeasibleAssignmentAtStop) {
 }
 
 TEST_F(TabuTest, MixedProblemGivesFeasibleSolutions) {
-    Platform::SRand(8);
     TABU engine;
+    engine.GetCSP()->Random().Seed(8);
     GLSCSP& p = *engine.GetCSP();
     Mixed::Build(p);
     auto* stop = new StopAfter(p.GetVariables()[0], 4000);
@@ -355,8 +353,8 @@ TEST_F(TabuTest, SameGeneratorStateRepeatsTheRun) {
     std::uint64_t iterations = 0;
     for (int round = 0; round < 2; ++round) {
         Obj::DeleteAll();
-        Platform::SRand(4242);
         TABU engine;
+        engine.GetCSP()->Random().Seed(4242);
         BuildQueens(*engine.GetCSP(), 12);
         ASSERT_TRUE(engine.Solve());
         ASSERT_TRUE(engine.Solve());
@@ -419,8 +417,8 @@ TEST_F(TabuTest, DestroyedEngineIsNoLongerTheFeatureEngine) {
 }
 
 TEST_F(TabuTest, ObjectiveWeightChangedBetweenRunsResynchronisesTheTables) {
-    Platform::SRand(19);
     TABU engine;
+    engine.GetCSP()->Random().Seed(19);
     GLSCSP& p = *engine.GetCSP();
     SmallOptimum::Build(p);
     auto* first = new StopAfter(p.GetVariables()[0], 500);

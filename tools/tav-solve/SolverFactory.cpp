@@ -1,9 +1,9 @@
 #include "tools/tav-solve/SolverFactory.hpp"
 
+#include "bridges/ExtSolver.hpp"
 #include "bridges/RawGFCSolver.hpp"
 #include "bridges/RawGenericSolver.hpp"
 #include "bridges/RawLPSolver.hpp"
-#include "tools/tav-solve/ExtSolver.hpp"
 
 namespace TavSolve {
 

@@ -181,6 +181,96 @@ TEST(LPSolverOracle, AgreesWithVertexEnumerationOnRandomSmallProblems) {
     EXPECT_GT(counts[2], 300);
 }
 
+// Degenerate programmes: right-hand sides mostly 0, many equalities, and rows repeated or
+// scaled (redundant equalities leave an artificial variable in the basis at zero). Ties in
+// both pivot choices are the rule here, which is where cycling and lost artificials hide.
+Problem randomDegenerateProblem() {
+    Problem p;
+    p.n = randomIn(1, 3);
+    const int m = randomIn(1, 6);
+    for (int r = 0; r < m; ++r) {
+        if (r > 0 && Platform::RandBelow(4) == 0) {
+            LPTest::Row copy = p.rows[static_cast<std::size_t>(Platform::RandBelow(r))];
+            const double scale = randomIn(1, 3) * (Platform::RandBelow(2) == 0 ? 1.0 : -1.0);
+            for (double& c : copy.coefficients)
+                c *= scale;
+            copy.rhs *= scale;
+            if (copy.sense != '=' && scale < 0) copy.sense = copy.sense == '<' ? '>' : '<';
+            p.rows.push_back(copy);
+            continue;
+        }
+        LPTest::Row row;
+        for (int j = 0; j < p.n; ++j)
+            row.coefficients.push_back(Platform::RandBelow(3) == 0 ? 0 : randomIn(-3, 3));
+        const int s = Platform::RandBelow(3);
+        row.sense = s == 0 ? '<' : s == 1 ? '>' : '=';
+        row.rhs = Platform::RandBelow(3) == 0 ? randomIn(-4, 4) : 0;
+        p.rows.push_back(row);
+    }
+    for (int j = 0; j < p.n; ++j)
+        p.objective.push_back(randomIn(-3, 3));
+    p.minimise = Platform::RandBelow(2) == 0;
+    return p;
+}
+
+TEST(LPSolverOracle, AgreesWithVertexEnumerationOnDegenerateProblems) {
+    constexpr std::uint32_t kSeed = 20261211;
+    Platform::SRand(kSeed);
+    int counts[3] = {0, 0, 0};
+    for (int trial = 0; trial < 3000; ++trial) {
+        const Problem p = randomDegenerateProblem();
+        const OracleResult expected = bruteForce(p);
+        counts[expected.status == Status::Optimal ? 0 : expected.status == Status::Infeasible ? 1 : 2]++;
+        expectAgreement(p, expected.status, expected.value,
+                        "seed " + std::to_string(kSeed) + " trial " + std::to_string(trial));
+        if (HasFatalFailure()) return;
+    }
+    EXPECT_GT(counts[0], 300);
+    EXPECT_GT(counts[1], 100);
+    EXPECT_GT(counts[2], 300);
+}
+
+// Textbook programmes on which the largest-coefficient rule cycles for ever: each must end, in
+// few pivots, at the optimum vertex enumeration finds.
+TEST(LPSolverOracle, ClassicCyclingExamplesEndAtTheOptimum) {
+    struct Example {
+        const char* name;
+        Problem problem;
+    };
+    const Example examples[] = {
+        {"Beale",
+         {4,
+          {{{0.25, -8, -1, 9}, '<', 0}, {{0.5, -12, -0.5, 3}, '<', 0}, {{0, 0, 1, 0}, '<', 1}},
+          {-0.75, 20, -0.5, 6},
+          true}},
+        {"Kuhn",
+         {4,
+          {{{-2, -9, 1, 9}, '<', 0}, {{1.0 / 3, 1, -1.0 / 3, -2}, '<', 0}, {{2, 3, -1, -12}, '<', 2}},
+          {-2, -3, 1, 12},
+          true}},
+        {"Chvatal",
+         {4,
+          {{{0.5, -5.5, -2.5, 9}, '<', 0}, {{0.5, -1.5, -0.5, 1}, '<', 0}, {{1, 0, 0, 0}, '<', 1}},
+          {10, -57, -9, -24},
+          false}},
+        // The same degenerate rows as equalities at zero, reached through phase 1.
+        {"BealeAsEqualities",
+         {4,
+          {{{0.25, -8, -1, 9}, '=', 0}, {{0.5, -12, -0.5, 3}, '=', 0}, {{0, 0, 1, 0}, '<', 1}},
+          {-0.75, 20, -0.5, 6},
+          true}},
+    };
+    for (const Example& e : examples) {
+        const OracleResult expected = bruteForce(e.problem);
+        ASSERT_EQ(expected.status, Status::Optimal) << e.name;
+        expectAgreement(e.problem, Status::Optimal, expected.value, e.name);
+        LPSolver solver;
+        LPTest::setUp(solver, e.problem);
+        ASSERT_TRUE(solver.Solve()) << e.name;
+        EXPECT_LT(solver.pivotCount(), 30) << e.name;
+    }
+}
+
 // Cheapest integer flow meeting every supply and demand exactly, by enumeration.
 double cheapestFlow(const std::vector<int>& supply, const std::vector<int>& demand,
                     const std::vector<std::vector<int>>& cost) {

@@ -115,8 +115,8 @@ TEST_P(LPSolverCases, StatusOptimumAndAVerifiedSolution) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, LPSolverCases, testing::ValuesIn(cases()),
-                         [](const testing::TestParamInfo<Case>& info) {
-                             return std::string(info.param.name);
+                         [](const testing::TestParamInfo<Case>& instance) {
+                             return std::string(instance.param.name);
                          });
 
 TEST(LPSolver, CyclingExampleEndsAfterFewPivots) {

@@ -1,4 +1,4 @@
-#include "tools/tav-solve/ExtSolver.hpp"
+#include "bridges/ExtSolver.hpp"
 
 #include "bridges/GenExtDesc.hpp"
 #include "extsolver/RebuildConsTree.hpp"
@@ -7,15 +7,12 @@
 #include "localsearch/ClassWideValues.hpp"
 #include "localsearch/GLSCSP.hpp"
 #include "localsearch/IntVar.hpp"
-#include "localsearch/Minimise.hpp"
 #include "localsearch/Obj.hpp"
 #include "localsearch/SetVar.hpp"
 #include "localsearch/gls/GGLS_ND.hpp"
 #include "platform/FatalError.hpp"
 
 #include <ostream>
-
-namespace TavSolve {
 
 AlgParams ExtSolver::DefaultParams() {
     AlgParams params;
@@ -29,9 +26,9 @@ AlgParams ExtSolver::DefaultParams() {
 }
 
 ExtSolver::ExtSolver(RawCSP* problem, const AlgParams& params, BridgeContext context)
-    : RawSolver(problem), m_context(std::move(context)) {
-    if (problem == nullptr) throw Platform::InternalError("ExtSolver: no problem");
+    : RawBridge(problem, std::move(context)) {
     m_description = GenExtDesc::Describe(*problem);
+    CheckStop();
     // A solve must not depend on what an earlier one left in the library's class-wide values.
     GLSLib::ResetAllClassWideValues();
     try {
@@ -58,15 +55,9 @@ void ExtSolver::Stop() {
     m_engine->Stop();
 }
 
-bool ExtSolver::Solve() {
-    SetFinished(false);
-    SetSolved(false);
-    if (!m_engine->Solve()) {
-        SetFinished(true);
-        return false;
-    }
+bool ExtSolver::FindCandidate(RawSolution& candidate) {
+    if (!m_engine->Solve()) return false;
     GLSLib::GLSCSP* csp = m_engine->GetCSP();
-    RawSolution& solution = m_solutions.AddSolution();
     for (const auto& variable : m_problem->GetVariables()) {
         const std::string name = variable->GetName();
         if (variable->GetType() == RawType::SetVar) {
@@ -75,31 +66,16 @@ bool ExtSolver::Solve() {
             auto members = MakeR<RawSet>();
             for (int k = 0; k < set->NumValues(); ++k)
                 if (set->IsMember(k)) members->AddElement(RPtr<RawExpr>(new RawInt(set->ValueAt(k))));
-            solution.AddLabel(RawLabel(name, members));
+            candidate.AddLabel(RawLabel(name, members));
         } else {
             GLSLib::IntVar* var = csp->FindVariable(name);
             if (var == nullptr) throw Platform::InternalError("ExtSolver: no variable " + name);
-            solution.AddLabel(RawLabel(name, RPtr<RawExpr>(new RawInt(var->GetValue()))));
+            candidate.AddLabel(RawLabel(name, RPtr<RawExpr>(new RawInt(var->GetValue()))));
         }
     }
-    if (m_problem->GetObjective() && csp->GetObjective() != nullptr) {
-        // The objective's own value under the reported assignment (the engine's cost also
-        // counts the soft penalties).
-        csp->GetObjective()->Initialise();
-        int cost = csp->GetObjective()->GetObjectiveValue();
-        // The description minimises 0 minus a maximised expression.
-        if (m_problem->GetObjective()->GetType() == RawType::Maximise) cost = -cost;
-        solution.SetCost(RPtr<RawExpr>(new RawInt(cost)));
-    }
-    if (m_problem->HasSoftConstraints())
-        solution.SetSoftCost(RPtr<RawExpr>(new RawInt(m_engine->GetSoftCost())));
-    SetFinished(true);
-    SetSolved(true);
     return true;
 }
 
 std::ostream& ExtSolver::PrintStatistics(std::ostream& out) {
     return m_engine->PrintStatistics(out);
 }
-
-} // namespace TavSolve

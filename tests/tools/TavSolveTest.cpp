@@ -1,16 +1,18 @@
+#include "bridges/GenExtDesc.hpp"
 #include "tools/tav-solve/SolutionWriter.hpp"
 #include "tools/tav-solve/SolveOptions.hpp"
 #include "tools/tav-solve/SolveRun.hpp"
 #include "tools/tav-solve/SolverFactory.hpp"
 #include "tools/tav-solve/TavSolveApp.hpp"
 
-#include "RawBuild.hpp"
 #include "language/RawParser.hpp"
+#include "tests/bridges/RawBuild.hpp"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -35,6 +37,8 @@ TEST(TavSolveOptions, DefaultsAndEveryOption) {
     EXPECT_TRUE(o.stats);
     EXPECT_EQ(ParseOptions({"--solutions", "92", "q.csp"}).solutions, 92);
     EXPECT_TRUE(ParseOptions({"--help"}).help);
+    EXPECT_EQ(ParseOptions({"--solver", "ext", "p.csp"}).solver, SolverChoice::Ext);
+    EXPECT_TRUE(ParseOptions({"--describe", "p.csp"}).describe);
 }
 
 TEST(TavSolveOptions, BadCommandLinesAreUsageErrors) {
@@ -261,4 +265,49 @@ TEST(TavSolveApp, ExamplesEndToEndThrashingNoteAndSetsInACount) {
         EXPECT_NE(sets.err.find("search cannot handle the expression shift1[0]"), std::string::npos)
             << sets.err;
     }
+}
+
+namespace {
+
+std::string Example(const std::string& name) {
+    return std::string(TAV_EXAMPLES_DIR) + "/" + name;
+}
+
+int RunTool(const std::vector<std::string>& args, std::string& out, std::string& err) {
+    const ProblemReader reader = [](const std::string& file, RawCSP& problem) {
+        return ParseCSPFile(file, nullptr, &problem);
+    };
+    AppRun run = Tav(args, reader);
+    out = run.out;
+    err = run.err;
+    return run.code;
+}
+
+} // namespace
+
+TEST(TavSolveApp, DescribesAndSolvesTheExternalWay) {
+    std::string out, err;
+    ASSERT_EQ(RunTool({"--describe", Example("queens8.csp")}, out, err), 0) << err;
+    RawCSP queens;
+    ASSERT_TRUE(ParseCSPFile(Example("queens8.csp"), nullptr, &queens).IsOk());
+    EXPECT_EQ(out, GenExtDesc::Describe(queens));
+
+    EXPECT_EQ(RunTool({"--describe", Example("diet.csp")}, out, err), 1);
+    EXPECT_NE(err.find("real variables"), std::string::npos) << err;
+
+    // Each further solution is a new one: the found ones are forbidden in the rebuilt model.
+    ASSERT_EQ(RunTool({"--solver", "ext", "--solutions", "3", "--time-limit", "20", Example("queens8.csp")},
+                      out, err),
+              0)
+        << err;
+    EXPECT_NE(out.find("solutions: 3"), std::string::npos) << out;
+    std::set<std::string> assignments;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("solution ", 0) == 0) assignments.insert(line.substr(line.find(':')));
+    EXPECT_EQ(assignments.size(), 3u) << out;
+
+    // What the text cannot state is refused before any search.
+    EXPECT_EQ(RunTool({"--solver", "ext", Example("transport.csp")}, out, err), 1);
+    EXPECT_NE(err.find("cannot take this problem"), std::string::npos) << err;
 }

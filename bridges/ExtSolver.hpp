@@ -1,5 +1,5 @@
 #pragma once
-// The external solver program's road inside tav-solve: the problem is written as the problem
+// The external solver program's road as a bridge: the problem is written as the problem
 // description text, read back into a fresh local-search model as the external program reads
 // it, and solved by guided local search (GGLS_ND) with that program's settings, one run per
 // Solve. Solutions are labelled by the raw problem's variables, as every bridge labels them.
@@ -8,7 +8,7 @@
 
 #include "bridges/AlgParams.hpp"
 #include "bridges/BridgeContext.hpp"
-#include "language/raw/RawSolver.hpp"
+#include "bridges/RawBridge.hpp"
 
 #include <memory>
 #include <string>
@@ -17,9 +17,7 @@ namespace GLSLib {
 class GGLS_ND;
 }
 
-namespace TavSolve {
-
-class ExtSolver : public RawSolver {
+class ExtSolver : public RawBridge {
 public:
     // The external program's defaults as engine parameters 1 to 9: lambda 10, approximate
     // evaluation off, learning on, delta update on, seed 2334, objective weight 2.
@@ -32,16 +30,15 @@ public:
     ~ExtSolver() override;
 
     void Stop() override;
-    // One engine run; appends its solution when it has one.
-    [[nodiscard]] bool Solve() override;
     std::ostream& PrintStatistics(std::ostream& out) override;
     // The description text the model was read from.
     const std::string& GetDescription() const { return m_description; }
 
 private:
-    BridgeContext m_context;
+    // One engine run: the assignment it ends on, when it ends on a solution.
+    [[nodiscard]] bool FindCandidate(RawSolution& candidate) override;
+    bool ContinuesAfterRejection() const override { return false; }
+
     std::string m_description;
     std::unique_ptr<GLSLib::GGLS_ND> m_engine;
 };
-
-} // namespace TavSolve

@@ -1,0 +1,79 @@
+#pragma once
+// The saved states of the domains changed since each open search level began, so that undoing
+// a level restores exactly the domains that changed in it instead of copying every domain it
+// might have touched (trailing with time stamps: each level has a stamp, and a domain saves
+// itself once per stamp, before its first change). Only bits within a domain's bounds are saved.
+// Entries are reused from level to level, so a search allocates only while it goes deeper than
+// before.
+
+#include "complete/SetDomainState.hpp"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace GFCLib {
+
+class FiniteDomain;
+class SetDomain;
+
+class Trail {
+public:
+    // Opens a level: changes from now on are saved for it.
+    void PushLevel();
+    // Restores every domain changed since the innermost level opened; it stays open.
+    void UndoLevel();
+    // Restores as UndoLevel does, then closes the innermost level.
+    void PopLevel();
+    int Depth() const { return static_cast<int>(m_levels.size()); }
+    // The stamp of the innermost level; 0 while no level is open (nothing is saved then). A
+    // level gets a new stamp when it opens and when it is undone.
+    std::uint64_t Stamp() const { return m_stamp; }
+
+    // Saves a domain's state for the innermost level (the domains call this themselves).
+    void Save(FiniteDomain& domain);
+    void Save(SetDomain& domain);
+
+    // Removes the positions at and above `first` from every saved state of domain, so that no
+    // undo brings them back.
+    void CutSaved(const FiniteDomain& domain, int first);
+
+private:
+    // A saved finite domain state: its bounds, size and, when explicit, the words of its bits
+    // that hold the bounds (from word firstWord on).
+    struct FiniteEntry {
+        FiniteDomain* domain = nullptr;
+        std::uint64_t stamp = 0; // the domain's stamp before this save
+        int min = 0;
+        int max = -1;
+        std::int64_t size = 0;
+        bool isExplicit = false;
+        int firstWord = 0;
+        int wordCount = 0;
+        std::uint32_t inlineWords[4] = {}; // the words when there are at most four
+        std::vector<std::uint32_t> words;  // else here
+        const std::uint32_t* Words() const { return wordCount <= 4 ? inlineWords : words.data(); }
+        std::uint32_t* Words() { return wordCount <= 4 ? inlineWords : words.data(); }
+    };
+    struct SetEntry {
+        SetDomain* domain = nullptr;
+        std::uint64_t stamp = 0;
+        SetDomainState state;
+    };
+    struct Level {
+        std::size_t finite;
+        std::size_t sets;
+        std::uint64_t stamp;
+    };
+    void RestoreTo(const Level& level);
+
+    std::vector<FiniteEntry> m_finite; // entries below m_finiteTop are in use
+    std::size_t m_finiteTop = 0;
+    std::vector<SetEntry> m_sets;
+    std::size_t m_setTop = 0;
+    std::vector<Level> m_levels;
+    std::uint64_t m_stamp = 0;
+    std::uint64_t m_nextStamp = 1;
+};
+
+} // namespace GFCLib
