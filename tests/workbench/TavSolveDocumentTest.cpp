@@ -158,7 +158,8 @@ TEST(TavSolveDocument, TextOptionsAndRefusals) {
 TEST(TavSolveDocument, ExpertSolvesQueens) {
     GTEST_SKIP()
         << "An Expert solve keeps a complete-search bridge and three local-search bridges alive at once; "
-           "the complete and local search libraries still allow one bridge per process.";
+           "and the local-search bridge still refuses a second one (\"Only one local-search solver can "
+           "exist at a time\").";
     TempFolder folder;
     WorkingDirectory cwd(folder.Path());
     const std::string document = AsDocument(std::filesystem::path(TAV_EXAMPLES_DIR) / "queens8.csp", folder);
