@@ -1,0 +1,272 @@
+#pragma once
+// The workbench's document: the problem model (domains, variables, constraints, constants,
+// optimisation target), the solver settings (solver choice, ten parameter blocks, search time
+// limit, requested count), the Expert table and order, and everything one solve needs (raw
+// problem, solver bridges, run thread, solution store, statistics).
+//
+// Construction reads "Params.ini" and "expert.dat" from the settings folder (the working
+// directory unless told otherwise) and destruction writes "expert.dat" back. All operations
+// belong to one thread (the user-interface thread), except where a comment says otherwise; the
+// run thread only fills the solution store under its lock and posts events.
+
+#include "workbench/DocMessages.hpp"
+#include "workbench/DocViews.hpp"
+#include "workbench/ExpertEntry.hpp"
+#include "workbench/SettingsFiles.hpp"
+#include "workbench/SolveEvents.hpp"
+#include "workbench/model/CAvConArray.hpp"
+#include "workbench/model/CKeyWords.hpp"
+#include "workbench/model/CSolutionArray.hpp"
+#include "workbench/model/TavModel.hpp"
+
+#include "language/raw/RawCSP.hpp"
+#include "language/raw/RawSolver.hpp"
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <mutex>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace TavWorkbench {
+
+class RunMailbox;
+class SolverRun;
+
+// Called on the run thread with each recorded solution and its number (store locked).
+using SolutionListenerFn = std::function<void(const RawSolution& solution, int number)>;
+
+class CTavDoc {
+public:
+    // Solver settings.
+    static constexpr int kCompleteSearch = 0;
+    static constexpr int kGuidedLocalSearch = 1;
+    static constexpr int kGeneticAlgorithm = 2;
+    static constexpr int kTabuSearch = 3;
+    static constexpr int kGuidedLocalSearch2 = 4;
+    static constexpr int kExpert = 10;
+
+    static constexpr int kDefaultTimeLimit = 300000; // milliseconds
+
+    // Reads the settings files from `settingsFolder` (defaults where they are missing or
+    // damaged; a missing "Params.ini" is written at once). `messages` answers boxes and
+    // questions (null: DefaultDocMessages); it must outlive the document.
+    explicit CTavDoc(DocMessages* messages = nullptr, std::filesystem::path settingsFolder = ".");
+    // Ends any solve, then writes "expert.dat" (a failure is shown as "Unable to open file\n").
+    ~CTavDoc();
+    CTavDoc(const CTavDoc&) = delete;
+    CTavDoc& operator=(const CTavDoc&) = delete;
+
+    // --- Lifecycle -------------------------------------------------------------------------
+    // Empties the document, then adds the predefined domains "TrueFalse" (Boolean) and
+    // "RealDomain" (float, 0 to the largest float) and resets count, setting and time limit.
+    bool OnNewDocument();
+    // Ends any solve, clears the solutions and deletes every model element.
+    void DeleteContents();
+    // Reads a ".tav" file into a fresh model and, only when it is read whole, replaces the
+    // document's model with it. Throws TavFileError (the document unchanged).
+    void OnOpenDocument(const std::filesystem::path& path);
+    // Writes the model as a ".tav" file (a new file renamed over the old one). Throws
+    // TavFileError when it cannot be written (the old file unchanged).
+    void OnSaveDocument(const std::filesystem::path& path) const;
+    // Writes "Params.ini"; a failure is shown ("Unable to write Params.ini") and returns false.
+    bool SaveParameters();
+
+    // --- The model --------------------------------------------------------------------------
+    TavModel& GetModel() { return m_model; }
+    const TavModel& GetModel() const { return m_model; }
+    CDomainArray& GetDomains() { return m_model.domains; }
+    CVarArray& GetVariables() { return m_model.variables; }
+    CConArray& GetConstraints() { return m_model.constraints; }
+    CConstArray& GetConstants() { return m_model.constants; }
+    // Element 0 is the optimisation target; empty for none.
+    std::vector<std::string>& GetOptimisation() { return m_model.optimisation; }
+    const CAvConArray& GetAvailableConstraints() const { return m_available; }
+    const CKeyWords& GetKeyWords() const { return m_keyWords; }
+
+    // --- Settings ---------------------------------------------------------------------------
+    int GetSolverSetting() const { return m_solverSetting; }
+    void SetSolverSetting(int setting) { m_solverSetting = setting; }
+    // Milliseconds.
+    int GetSearchTimeLimit() const { return m_timeLimit; }
+    void SetSearchTimeLimit(int milliseconds) { m_timeLimit = milliseconds; }
+    int GetRequestedCount() const { return m_requested; }
+    void SetRequestedCount(int count) { m_requested = count; }
+    // Parameter block 0..9; throws Platform::InternalError for another index.
+    AlgParams& GetParameterBlock(int index);
+    // True when "Params.ini" could not be read at construction.
+    bool AreParametersDefaulted() const { return m_paramsDefaulted; }
+    // True when "expert.dat" was missing or damaged at construction.
+    bool IsExpertDefaulted() const { return m_expertDefaulted; }
+
+    // --- Expert mode ------------------------------------------------------------------------
+    // Seconds each engine of an Expert solve may search before the next one takes over.
+    int GetEngineInterval() const { return m_engineInterval; }
+    void SetEngineInterval(int seconds) { m_engineInterval = seconds; }
+    const std::vector<ExpertEntry>& GetExpertTable() const { return m_expert; }
+    // The Expert run order: row indices, complete search (row 0) first.
+    const std::vector<int>& GetEngineOrder() const { return m_engineOrder; }
+    // Orders rows 1 to 3 after row 0 at random, weighted by each row's successes per run.
+    void RankEngines();
+    // Restarts the ranking's own random sequence (tests).
+    void SeedRanking(std::uint32_t seed) { m_rankRandom.seed(seed); }
+    // Deletes the engine of every Expert row; nothing while a run exists (EndSolve does it).
+    void ReleaseEngines();
+    // The engine kind of the last single-engine solve (0 in Expert mode).
+    int GetEngineKind() const { return m_engineKind; }
+    bool IsExpertMode() const { return m_expertMode; }
+
+    // --- Results ----------------------------------------------------------------------------
+    // The solution store; hold LockSolutions() while reading it during a solve.
+    const CSolutionArray& GetSolutions() const { return m_solutions; }
+    [[nodiscard]] std::unique_lock<std::mutex> LockSolutions() const { return std::unique_lock(m_solveLock); }
+    // The last statistics report, line breaks "\r\n".
+    const std::string& GetStatisticsText() const { return m_statistics; }
+
+    // The windows that show the document (null: none).
+    void SetViews(DocViews* views) { m_views = views != nullptr ? views : &m_noViews; }
+    DocMessages& Messages() { return *m_messages; }
+
+    // --- Problem text and solve road ---------------------------------------------------------
+    // The whole problem as modelling-language text.
+    std::string GetProblemText() const;
+    // Stores `count` as the requested count, writes the problem text and parses it (in memory)
+    // into the document's raw problem. On failure shows "Parser Failed" and keeps no raw problem.
+    bool WriteProblemText(int count);
+    // The parser's message of the last failed parse (empty after a successful one).
+    const std::string& GetLastParseError() const { return m_lastParseError; }
+    // Ends a solve still held, parses the problem and starts a run thread on the bridge of the
+    // solver setting (linear programming whenever the problem has a real variable; setting 10
+    // runs the Expert sequence). `events` receives the run's events (null: they are dropped).
+    // False when nothing started: the problem did not parse or no bridge could take it (its
+    // reason shown).
+    bool StartSolve(SolveEvents* events, int count);
+    // Stops the run (every engine of an Expert sequence), waits for its thread, deletes the run,
+    // the solvers and the raw problem, and keeps the Expert statistics of a single-engine run
+    // (a run with `solved` counts as a success). Nothing when no solve exists.
+    void EndSolve(bool solved);
+    // Tools/Stop: asks "Stop Solving"; on Yes stops and ends the solve. Nothing without a run.
+    void OnStopSolving();
+    // The time limit ran out: asks "Stop Solving". On Yes ends the solve and shows "Timed out -
+    // increase search time if desired" and returns true; on No returns false (the caller starts
+    // its time limit again). Nothing (true) without a run.
+    bool OnSolveTimeout();
+    // "No Solution found" when `found` is 0; then the results views refresh.
+    void ShowResults(int ignored, int found);
+    // The current solver's statistics become the statistics text and are shown. Nothing without
+    // a solver, and nothing while its search runs (its counters are the run thread's).
+    void ShowStatistics();
+    // The run's finished event reached the windows.
+    void RunFinished();
+    // Expert run: the current engine's time slice is over; it is asked to stop and the run
+    // moves on to the next engine. Nothing without a current engine or run.
+    void SkipEngine();
+    // Expert run: the engine at `position` of the run's own sequence starts (it becomes the
+    // current solver; its row's runs grow by one).
+    void EngineStarted(int position);
+    // Expert run: the engine at `position` of the run's own sequence found a solution (its row's
+    // successes grow by one, the order is ranked again).
+    void EngineSolved(int position);
+    // Writes the problem description text for external solvers: parses the problem into a
+    // raw problem of its own (a running solve keeps its own) and shows nothing. False (with the
+    // reason in `why` when given) when there is no constraint and no target, the problem does
+    // not parse or cannot be described.
+    bool RenderDescription(std::ostream& out, std::string* why = nullptr) const;
+    // The same for a problem text taken earlier; callable on any thread.
+    static bool RenderDescriptionText(const std::string& problemText, std::ostream& out,
+                                      std::string* why = nullptr);
+
+    // True from StartSolve until EndSolve.
+    bool IsSolving() const { return m_run != nullptr; }
+    // The current solver (the running engine in Expert mode), null when none.
+    RawSolver* GetSolver() const { return m_solver; }
+    // The raw problem of the current solve, null when none.
+    const RawCSP* GetRawProblem() const { return m_raw.get(); }
+    const SolverRun* GetRun() const { return m_run.get(); }
+
+    // Builds a solver bridge on `problem`: kind 0 complete search, 1 to 4 the local-search
+    // engines (guided local search, genetic algorithm, tabu search, guided local search 2),
+    // kLinearProgramming for a problem with real variables (`params` null).
+    using BridgeFactory =
+        std::function<std::unique_ptr<RawSolver>(RawCSP* problem, const AlgParams* params, int kind)>;
+    static constexpr int kLinearProgramming = -1;
+    // The real bridges.
+    static std::unique_ptr<RawSolver> MakeBridge(RawCSP* problem, const AlgParams* params, int kind);
+    // Replaces the bridges a solve builds (empty: the real ones); for tests and tools.
+    void SetBridgeFactory(BridgeFactory factory) { m_bridgeFactory = std::move(factory); }
+
+    // --- Run events -----------------------------------------------------------------------
+    // Called on the run thread after each event it posts (may be empty); the host schedules
+    // DeliverEvents on its own thread. Takes effect from the next StartSolve.
+    void SetEventWaker(std::function<void()> waker) { m_waker = std::move(waker); }
+    // Called on the run thread with each recorded solution (see SolverRun).
+    void SetSolutionListener(SolutionListenerFn listener) { m_listener = std::move(listener); }
+    // Delivers the pending events of the current run (and the last progress and the finished
+    // event of a run that ended before they were delivered) to the run's receiver, on this
+    // thread. Returns how many were delivered.
+    int DeliverEvents();
+    // Waits up to `timeout` for an event, then delivers what is pending.
+    int WaitForEvents(std::chrono::milliseconds timeout);
+
+private:
+    struct EndedRun {
+        std::shared_ptr<RunMailbox> mailbox;
+        SolveEvents* events = nullptr;
+    };
+
+    void LoadSettings();
+    void SaveExpertFile();
+    bool BuildSolvers();
+    void StopAndWait();
+    int DeliverEnded();
+    ExpertEntry* ExpertRowAt(int position);
+
+    std::filesystem::path m_settingsFolder;
+    DefaultDocMessages m_defaultMessages;
+    DocMessages* m_messages;
+    DocViews m_noViews;
+    DocViews* m_views = &m_noViews;
+
+    TavModel m_model;
+    CAvConArray m_available;
+    CKeyWords m_keyWords;
+    CSolutionArray m_solutions;
+    mutable std::mutex m_solveLock;
+    std::string m_statistics;
+
+    ParamBlocks m_params;
+    bool m_paramsDefaulted = false;
+    bool m_expertDefaulted = false;
+    int m_engineInterval = 20;
+    std::vector<ExpertEntry> m_expert;
+    std::vector<int> m_engineOrder;
+    std::mt19937 m_rankRandom;
+    bool m_expertMode = false;
+    int m_engineKind = 0;
+
+    int m_requested = 1;
+    int m_timeLimit = kDefaultTimeLimit;
+    int m_solverSetting = kCompleteSearch;
+
+    // The solve; the raw problem outlives every bridge built on it.
+    std::unique_ptr<RawCSP> m_raw;
+    std::unique_ptr<RawSolver> m_ownedSolver;
+    RawSolver* m_solver = nullptr;
+    std::unique_ptr<SolverRun> m_run;
+    // The Expert rows of the run in run order, fixed for the run.
+    std::vector<int> m_runRows;
+    std::shared_ptr<RunMailbox> m_mailbox;
+    SolveEvents* m_events = nullptr;
+    EndedRun m_ended;
+    std::function<void()> m_waker;
+    SolutionListenerFn m_listener;
+    BridgeFactory m_bridgeFactory;
+    std::string m_lastParseError;
+};
+
+} // namespace TavWorkbench

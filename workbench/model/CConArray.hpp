@@ -1,0 +1,19 @@
+#pragma once
+// The document's constraints, owned.
+
+#include "workbench/model/CConstraint.hpp"
+#include "workbench/model/OwningArray.hpp"
+
+namespace TavWorkbench {
+
+class CConArray : public OwningArray<CConstraint> {
+public:
+    // Index of the first constraint with that id (ignoring case), -1 if none.
+    int FindConstraint(const std::string& id) const;
+    // True when a constraint other than the one at `skip` has that id; -1 skips none.
+    bool IsIDUsedElsewhere(const std::string& id, int skip) const;
+    // True when some constraint's referenced ids contain `id` (ignoring case).
+    bool IsIDInUse(const std::string& id) const;
+};
+
+} // namespace TavWorkbench

@@ -1,0 +1,75 @@
+#include "workbench/model/CConstant.hpp"
+
+#include "workbench/archive/TavArchiveReader.hpp"
+#include "workbench/archive/TavArchiveWriter.hpp"
+#include "workbench/model/ModelHelpers.hpp"
+
+namespace TavWorkbench {
+
+CConstant::CConstant(std::string id, int value)
+    : m_id(std::move(id)), m_value(IntText(value)), m_intValue(value), m_type(kInteger) {}
+
+CConstant::CConstant(std::string id, std::string value, int type)
+    : m_id(std::move(id)), m_value(std::move(value)), m_type(type) {
+    // An integer constant made from its text keeps its number, as one loaded from a file does.
+    m_intValue = m_type == kInteger ? LeadingInteger(m_value) : 0;
+}
+
+void CConstant::Set(const std::string& id, const std::string& value, int type) {
+    m_id = id;
+    m_value = value;
+    m_type = type;
+    m_intValue = m_type == kInteger ? LeadingInteger(m_value) : 0;
+}
+
+void CConstant::Store(TavArchiveWriter& out) const {
+    out.Text(m_id);
+    out.Text(m_value);
+    out.Int32(m_type);
+}
+
+void CConstant::Load(TavArchiveReader& in) {
+    m_id = in.Text("a constant id");
+    m_value = in.Text("a constant value");
+    m_type = in.Int32("a constant type");
+    m_intValue = m_type == kInteger ? LeadingInteger(m_value) : 0;
+}
+
+std::string CConstant::QuotedElements(const std::string& value) {
+    std::string text;
+    std::string element;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] != ',') {
+            element += value[i];
+            continue;
+        }
+        if (!element.empty()) {
+            text += "\"" + element + "\"";
+            if (i + 1 < value.size()) text += ",";
+        }
+        element.clear();
+    }
+    if (!element.empty()) text += "\"" + element + "\"";
+    return text;
+}
+
+std::string CConstant::GetModelText() const {
+    std::string text = m_id + " :=" + " ";
+    switch (m_type) {
+    case kSet:
+        text += "{" + m_value + "}";
+        break;
+    case kList:
+        text += "[" + m_value + "]";
+        break;
+    case kStringList:
+        text += "[" + QuotedElements(m_value) + "]";
+        break;
+    default:
+        text += m_value;
+        break;
+    }
+    return text + ";";
+}
+
+} // namespace TavWorkbench

@@ -1,0 +1,56 @@
+#pragma once
+// Named data of the problem: an integer, a set of integers, a list of integers or a list of
+// strings, kept as the text the user typed (the elements without brackets). An integer
+// constant also keeps its number, which range checks read.
+
+#include "workbench/archive/ArchiveClass.hpp"
+
+#include <string>
+
+namespace TavWorkbench {
+
+class TavArchiveReader;
+class TavArchiveWriter;
+
+class CConstant {
+public:
+    static constexpr int kInteger = 0;
+    static constexpr int kSet = 1;
+    static constexpr int kList = 2;
+    static constexpr int kStringList = 3;
+
+    static constexpr ArchiveClass kArchiveClass{"CConstant", 0};
+
+    CConstant() = default;
+    // An integer constant: type 0, the value in decimal.
+    CConstant(std::string id, int value);
+    // A constant of any type; an integer constant (type 0) takes the number its text starts with.
+    CConstant(std::string id, std::string value, int type);
+
+    // Replaces the three fields (and the number, as the constructor sets it).
+    void Set(const std::string& id, const std::string& value, int type);
+
+    const ArchiveClass& GetArchiveClass() const { return kArchiveClass; }
+    void Store(TavArchiveWriter& out) const;
+    // Reads the record; throws TavFileError.
+    void Load(TavArchiveReader& in);
+
+    const std::string& GetID() const { return m_id; }
+    const std::string& GetValue() const { return m_value; }
+    int GetIntValue() const { return m_intValue; }
+    int GetType() const { return m_type; }
+
+    // The definition line: "N := 5;", "S := {1,2};", "L := [1,2];", "C := ["red","green"];".
+    std::string GetModelText() const;
+    // The elements of a string-list value, each in double quotes, separated by ","; empty
+    // elements (two commas in a row, a leading or trailing comma) write nothing.
+    static std::string QuotedElements(const std::string& value);
+
+private:
+    std::string m_id;
+    std::string m_value;
+    int m_intValue = 0;
+    int m_type = kInteger;
+};
+
+} // namespace TavWorkbench
