@@ -11,7 +11,6 @@
 #include "language/raw/RawSet.hpp"
 #include "language/raw/RawStr.hpp"
 #include "platform/FatalError.hpp"
-#include "platform/MessageSink.hpp"
 
 #include "complete/BoolVar.hpp"
 #include "complete/CSP.hpp"
@@ -125,7 +124,8 @@ void RefuseSets(const RPtr<RawExpr>& expr, int listIndex) {
 
 } // namespace
 
-RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params) : RawSolver(problem) {
+RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params, BridgeContext context)
+    : RawSolver(problem), m_context(std::move(context)) {
     if (problem == nullptr || params == nullptr) throw Platform::InternalError("RawGFCSolver: no problem");
     // Real variables and the constraints over them live in lists of their own that only linear
     // programming reads: solving without them would report assignments that ignore them.
@@ -260,7 +260,7 @@ void RawGFCSolver::AddDomain(const RPtr<RawDom>& domain) {
         GFCLib::FiniteDomainSpec::Create(name.c_str(), GetValueList(values));
         return;
     default:
-        Platform::ShowMessage("Domain type not implemented yet");
+        Platform::Report(m_context.diagnostics, "Domain type not implemented yet");
     }
 }
 

@@ -6,6 +6,7 @@
 // one bridge may be alive at a time; a second one is refused.
 
 #include "bridges/AlgParams.hpp"
+#include "bridges/BridgeContext.hpp"
 #include "bridges/RawKindVisitor.hpp"
 #include "language/raw/RawSolver.hpp"
 
@@ -34,7 +35,8 @@ public:
     // TranslationError for what the library cannot express, Bug for malformed raw nodes,
     // Platform::ParameterError for a parameter the search rejects, Platform::InternalError when
     // another complete-search bridge is alive.
-    RawGFCSolver(RawCSP* problem, const AlgParams* params);
+    // Notices (a domain kind it skips) go to `context`'s diagnostics.
+    RawGFCSolver(RawCSP* problem, const AlgParams* params, BridgeContext context = {});
     ~RawGFCSolver() override;
 
     // True when the last Solve appended a solution.
@@ -42,7 +44,7 @@ public:
     // Asks a running Solve to return soon; callable from another thread.
     void Stop() override;
     // Finds the next solution (with an objective: the best one) and appends it.
-    bool Solve() override;
+    [[nodiscard]] bool Solve() override;
     // Writes the search statistics.
     std::ostream& PrintStatistics(std::ostream& out) override;
 
@@ -53,7 +55,7 @@ public:
     // Passes parameters 1 to 14 of `params` to the search again.
     void SetParameters(const AlgParams* params);
     // Solve without touching the finished and solved flags.
-    bool NextSolution();
+    [[nodiscard]] bool NextSolution();
 
 private:
     // Domains and variables.
@@ -96,6 +98,7 @@ private:
     std::vector<GFCLib::Value> GetValueList(const RPtr<RawExpr>& list);
     void StoreSolution();
 
+    BridgeContext m_context;
     std::unique_ptr<GFCLib::GFCStats> m_stats;
     unsigned m_tempCounter = 0;
     GFCLib::IntVar* m_softCost = nullptr;

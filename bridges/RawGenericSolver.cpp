@@ -7,7 +7,6 @@
 #include "language/raw/RawRange.hpp"
 #include "language/raw/RawSet.hpp"
 #include "platform/FatalError.hpp"
-#include "platform/MessageSink.hpp"
 
 #include "localsearch/ClassWideValues.hpp"
 #include "localsearch/Con.hpp"
@@ -101,8 +100,9 @@ std::unique_ptr<GGLS> RawGenericSolver::CreateEngine(int solverType) {
 
 // ---- construction, solving, statistics ----
 
-RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, int solverType)
-    : RawSolver(problem) {
+RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, int solverType,
+                                   BridgeContext context)
+    : RawSolver(problem), m_context(std::move(context)) {
     if (problem == nullptr || params == nullptr)
         throw Platform::InternalError("RawGenericSolver: no problem");
     if (solverType < 1 || solverType > 4) throw Platform::ParameterError("Invalid Solver Type\n");
@@ -120,8 +120,9 @@ RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, int
     }
 }
 
-RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, std::unique_ptr<GGLS> engine)
-    : RawSolver(problem), m_engine(std::move(engine)) {
+RawGenericSolver::RawGenericSolver(RawCSP* problem, const AlgParams* params, std::unique_ptr<GGLS> engine,
+                                   BridgeContext context)
+    : RawSolver(problem), m_context(std::move(context)), m_engine(std::move(engine)) {
     if (problem == nullptr || params == nullptr || !m_engine)
         throw Platform::InternalError("RawGenericSolver: no problem or engine");
     if (g_bridgeAlive.exchange(true))
@@ -222,14 +223,14 @@ void RawGenericSolver::TranslateDomain(const RPtr<RawDom>& domain) {
             const auto& range = static_cast<const RawRange&>(*values);
             csp->AddIntDomain(new IntRangeDom(name.c_str(), range.GetLow(), range.GetHigh()));
         } else {
-            Platform::ShowMessage("Illegal domain type");
+            Platform::Report(m_context.diagnostics, "Illegal domain type");
         }
         return;
     case RawType::SetDom:
         csp->AddSetDomain(new SetDom(name.c_str(), GetIntConstants(values)));
         return;
     default:
-        Platform::ShowMessage("No support for this domain type");
+        Platform::Report(m_context.diagnostics, "No support for this domain type");
     }
 }
 

@@ -8,6 +8,7 @@
 // the destructor empties: one bridge at a time.
 
 #include "bridges/AlgParams.hpp"
+#include "bridges/BridgeContext.hpp"
 #include "bridges/RawKindVisitor.hpp"
 #include "language/raw/RawSolver.hpp"
 
@@ -30,10 +31,12 @@ public:
     // Builds the engine of `solverType`, passes it parameters 1 to 14 and translates the whole
     // problem. Throws Platform::ParameterError ("Invalid Solver Type\n") for a type outside 1..4,
     // TranslationError when the problem uses what the library cannot express, Bug for malformed
-    // raw nodes, and what the engine's SetParameter throws.
-    RawGenericSolver(RawCSP* problem, const AlgParams* params, int solverType);
+    // raw nodes, and what the engine's SetParameter throws. Notices (a domain kind it skips) go
+    // to `context`'s diagnostics.
+    RawGenericSolver(RawCSP* problem, const AlgParams* params, int solverType, BridgeContext context = {});
     // The same over an engine made by the caller (any GGLS), which the bridge then owns.
-    RawGenericSolver(RawCSP* problem, const AlgParams* params, std::unique_ptr<GLSLib::GGLS> engine);
+    RawGenericSolver(RawCSP* problem, const AlgParams* params, std::unique_ptr<GLSLib::GGLS> engine,
+                     BridgeContext context = {});
     ~RawGenericSolver() override;
 
     // True when the last Solve appended a solution.
@@ -41,7 +44,7 @@ public:
     // Forwards a stop request to the engine; callable from another thread.
     void Stop() override;
     // One engine run; appends its solution when it has one.
-    bool Solve() override;
+    [[nodiscard]] bool Solve() override;
     // The engine's statistics report.
     std::ostream& PrintStatistics(std::ostream& out) override;
     // Passes parameters 1 to 14 of `params` to the engine again.
@@ -87,6 +90,7 @@ private:
     std::vector<GLSLib::SetObj*> TranslateSetExprList(const RPtr<RawExpr>& list);
     GLSLib::IntVar* FindIntVar(const std::string& name);
 
+    BridgeContext m_context;
     std::unique_ptr<GLSLib::GGLS> m_engine;
     std::vector<GLSLib::IntVar*> m_intVars;
     std::vector<GLSLib::SetVar*> m_setVars;

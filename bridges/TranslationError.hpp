@@ -7,5 +7,6 @@
 
 class TranslationError : public Platform::FatalError {
 public:
-    using Platform::FatalError::FatalError;
+    explicit TranslationError(const std::string& text)
+        : FatalError(Platform::ErrorCode::kTranslation, text) {}
 };

@@ -39,7 +39,7 @@ public:
         return m_symbols.Contains(name) || m_domainNames.count(name) != 0;
     }
     // Takes a domain name; false when the name is already used.
-    bool DeclareDomain(const std::string& name) {
+    [[nodiscard]] bool DeclareDomain(const std::string& name) {
         return !IsNameUsed(name) && m_domainNames.insert(name).second;
     }
 

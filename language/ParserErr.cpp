@@ -6,45 +6,60 @@
 #include <ostream>
 #include <sstream>
 
-ParserErr::ParserErr() = default;
+ParserErr::ParserErr() : Platform::Error(0, "") {
+    Refresh();
+}
 
-ParserErr::ParserErr(int code) : m_code(code), m_line(CurrentParseLine()) {}
+ParserErr::ParserErr(int code) : Platform::Error(code, ""), m_line(CurrentParseLine()) {
+    Refresh();
+}
 
 ParserErr::ParserErr(int code, const std::string& text1)
-    : m_code(code), m_text1(text1), m_line(CurrentParseLine()) {}
+    : Platform::Error(code, ""), m_text1(text1), m_line(CurrentParseLine()) {
+    Refresh();
+}
 
 ParserErr::~ParserErr() = default;
 
+void ParserErr::Refresh() {
+    SetCodeAndText(GetCode(), Message());
+}
+
 void ParserErr::Reset() {
-    m_code = 0;
     m_operator = -1;
     m_line = 0;
+    SetCodeAndText(0, "");
+    Refresh();
 }
 
 void ParserErr::SetLineIfUnset(int line) {
     if (m_line == 0) m_line = line;
+    Refresh();
 }
 
 void ParserErr::Set(int code, int op, const char* text1, const char* text2) {
-    if (m_code != 0) return;
-    m_code = code;
+    if (GetCode() != 0) return;
     m_operator = op;
     if (text1 != nullptr) m_text1 = text1;
     if (text2 != nullptr) m_text2 = text2;
     m_line = CurrentParseLine();
+    SetCodeAndText(code, "");
+    Refresh();
 }
 
 void ParserErr::Set(int code, const char* text1) {
-    if (m_code != 0) return;
-    m_code = code;
+    if (GetCode() != 0) return;
     if (text1 != nullptr) m_text1 = text1;
     m_line = CurrentParseLine();
+    SetCodeAndText(code, "");
+    Refresh();
 }
 
 void ParserErr::Set(int code) {
-    if (m_code != 0) return;
-    m_code = code;
+    if (GetCode() != 0) return;
     m_line = CurrentParseLine();
+    SetCodeAndText(code, "");
+    Refresh();
 }
 
 namespace {
@@ -275,7 +290,7 @@ std::ostream& ParserErr::Print(std::ostream& out) const {
         PrintToken(out, m_operator);
         out << " : ";
     }
-    if (WriteMessage(out, m_code, m_line, m_text1, m_text2) && !m_text1.empty()) {
+    if (WriteMessage(out, GetCode(), m_line, m_text1, m_text2) && !m_text1.empty()) {
         out << "Bad identifier possibly " << m_text1;
         if (!m_text2.empty()) out << " or " << m_text2;
         out << "\n";

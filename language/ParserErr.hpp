@@ -2,13 +2,17 @@
 // One error of the modelling language: a message code, the operator in whose arguments it was
 // found, up to two identifiers and the source line. Thrown by value by the scanner, the parser
 // and the syntax tree; the parse driver returns the first one of a parse to its caller.
+// Its code is the message number and its text (Text(), what()) the message, kept up to date
+// as the fields change.
+
+#include "platform/Error.hpp"
 
 #include <iosfwd>
 #include <string>
 
 class GenObj;
 
-class ParserErr {
+class ParserErr : public Platform::Error {
 public:
     // Code 0 (no error), no operator, no texts, line 0.
     ParserErr();
@@ -26,8 +30,7 @@ public:
     ParserErr& operator=(const ParserErr&) = default;
 
     // True when the code is 0.
-    bool IsOk() const { return m_code == 0; }
-    int GetCode() const { return m_code; }
+    bool IsOk() const { return GetCode() == 0; }
     int GetOperator() const { return m_operator; }
     const std::string& GetText1() const { return m_text1; }
     const std::string& GetText2() const { return m_text2; }
@@ -42,7 +45,10 @@ public:
     void Set(int code, const char* text1);
     void Set(int code);
     // Sets the operator token (used where an error is re-raised inside an operator's arguments).
-    void SetOperator(int op) { m_operator = op; }
+    void SetOperator(int op) {
+        m_operator = op;
+        Refresh();
+    }
 
     // Writes the message text of the code, with its "In <operator> : " prefix and identifier line.
     std::ostream& Print(std::ostream& out) const;
@@ -50,7 +56,9 @@ public:
     std::string Message() const;
 
 private:
-    int m_code = 0;
+    // Makes the text follow the fields.
+    void Refresh();
+
     int m_operator = -1;
     std::string m_text1;
     std::string m_text2;

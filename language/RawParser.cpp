@@ -96,14 +96,14 @@ bool RawParser::Parse(RawCSP* problem) {
 
 ParserErr ParseCSPFile(const std::string& fileName, ParserInfo* info, RawCSP* problem) {
     RawParser parser(fileName);
-    parser.Parse(problem);
+    (void)parser.Parse(problem); // its error, or code 0, is returned below
     if (info != nullptr) *info = parser.GetInfo();
     return parser.GetError();
 }
 
 ParserErr ParseCSPText(const std::string& text, ParserInfo* info, RawCSP* problem) {
     RawParser parser;
-    parser.ParseText(text, problem);
+    (void)parser.ParseText(text, problem); // its error, or code 0, is returned below
     if (info != nullptr) *info = parser.GetInfo();
     return parser.GetError();
 }

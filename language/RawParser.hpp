@@ -20,9 +20,9 @@ public:
 
     // Parses the file into `problem` (a problem of its own when null). False when the file
     // cannot be read (GetError is then code 1) or the text has an error (GetError holds the first).
-    bool Parse(RawCSP* problem);
+    [[nodiscard]] bool Parse(RawCSP* problem);
     // Parses a text already in memory.
-    bool ParseText(const std::string& text, RawCSP* problem);
+    [[nodiscard]] bool ParseText(const std::string& text, RawCSP* problem);
 
     const ParserErr& GetError() const { return m_err; }
     const ParserInfo& GetInfo() const { return m_info; }
@@ -36,9 +36,9 @@ private:
 // Parses a problem file. Returns code 0 ("Parsed CSP file successfully") or the first error;
 // code 1 ("Can't open CSP File") when the file cannot be read. Fills `info` and `problem` when given;
 // the caller's problem keeps what was generated before an error.
-ParserErr ParseCSPFile(const std::string& fileName, ParserInfo* info, RawCSP* problem);
+[[nodiscard]] ParserErr ParseCSPFile(const std::string& fileName, ParserInfo* info, RawCSP* problem);
 // The same for a problem text held in memory.
-ParserErr ParseCSPText(const std::string& text, ParserInfo* info, RawCSP* problem);
+[[nodiscard]] ParserErr ParseCSPText(const std::string& text, ParserInfo* info, RawCSP* problem);
 
 // The case-insensitive copy of a problem text: ASCII letters lower-cased, bytes 0xFF dropped,
 // every other byte kept as it is.

@@ -3,34 +3,37 @@
 // process ends). Library code throws these with the exact user-facing text; the program or
 // dialog that called it catches them, shows the text and keeps the user's data.
 
-#include <stdexcept>
+#include "platform/Error.hpp"
+
 #include <string>
 
 namespace Platform {
 
 // Base of every fatal-condition error; what() is the text to show, exactly.
-class FatalError : public std::runtime_error {
+class FatalError : public Error {
 public:
-    explicit FatalError(const std::string& text) : std::runtime_error(text) {}
-    const std::string Text() const { return what(); }
+    explicit FatalError(const std::string& text) : Error(ErrorCode::kFatal, text) {}
+
+protected:
+    FatalError(int code, const std::string& text) : Error(code, text) {}
 };
 
 // A solver parameter id or value outside the accepted set ("Invalid Parameter\n" and the like).
 class ParameterError : public FatalError {
 public:
-    using FatalError::FatalError;
+    explicit ParameterError(const std::string& text) : FatalError(ErrorCode::kParameter, text) {}
 };
 
 // An operation a class cannot perform, or a state that should be impossible.
 class InternalError : public FatalError {
 public:
-    using FatalError::FatalError;
+    explicit InternalError(const std::string& text) : FatalError(ErrorCode::kInternal, text) {}
 };
 
 // A resource the process needs could not be obtained (temporary files, sockets, ...).
 class ResourceError : public FatalError {
 public:
-    using FatalError::FatalError;
+    explicit ResourceError(const std::string& text) : FatalError(ErrorCode::kResource, text) {}
 };
 
 } // namespace Platform

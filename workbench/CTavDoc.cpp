@@ -343,6 +343,10 @@ ExpertEntry* CTavDoc::ExpertRowAt(int row) {
     return &m_expert[static_cast<std::size_t>(row)];
 }
 
+void CTavDoc::RequestRunStop() {
+    if (m_run) m_run->RequestStop();
+}
+
 void CTavDoc::OnStopSolving() {
     if (!m_run) return;
     if (!m_messages->Ask("Stop Solving")) return;

@@ -86,6 +86,11 @@ public:
     CConstArray& GetConstants() { return m_model.constants; }
     // Element 0 is the optimisation target; empty for none.
     std::vector<std::string>& GetOptimisation() { return m_model.optimisation; }
+    const CDomainArray& GetDomains() const { return m_model.domains; }
+    const CVarArray& GetVariables() const { return m_model.variables; }
+    const CConArray& GetConstraints() const { return m_model.constraints; }
+    const CConstArray& GetConstants() const { return m_model.constants; }
+    const std::vector<std::string>& GetOptimisation() const { return m_model.optimisation; }
     const CAvConArray& GetAvailableConstraints() const { return m_available; }
     const CKeyWords& GetKeyWords() const { return m_keyWords; }
 
@@ -181,13 +186,16 @@ public:
     static bool RenderDescriptionText(const std::string& problemText, std::ostream& out,
                                       std::string* why = nullptr);
 
+    // Sets the run's stop flag (the run ends before its next search); nothing without a run.
+    void RequestRunStop();
+
     // True from StartSolve until EndSolve.
     bool IsSolving() const { return m_run != nullptr; }
     // The current solver (the running engine in Expert mode), null when none.
     RawSolver* GetSolver() const { return m_solver; }
     // The raw problem of the current solve, null when none.
     const RawCSP* GetRawProblem() const { return m_raw.get(); }
-    const SolverRun* GetRun() const { return m_run.get(); }
+    SolverRun* GetRun() const { return m_run.get(); }
 
     // Builds a solver bridge on `problem`: kind 0 complete search, 1 to 4 the local-search
     // engines (guided local search, genetic algorithm, tabu search, guided local search 2),

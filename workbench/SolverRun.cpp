@@ -78,6 +78,11 @@ void SolverRun::Start() {
     });
 }
 
+bool SolverRun::HasEnded() {
+    std::lock_guard lock(m_endMutex);
+    return m_ended;
+}
+
 bool SolverRun::WaitEnded(std::chrono::milliseconds timeout) {
     std::unique_lock lock(m_endMutex);
     return m_endSignal.wait_for(lock, timeout, [this] { return m_ended; });
@@ -107,7 +112,7 @@ int SolverRun::SolveSingleThreadProc(SolverRun* run) {
     bool stoppedWithSolution = false;
     RawSolver* solver = run->m_engines.empty() ? nullptr : run->m_engines[0];
     try {
-        while (solver != nullptr && run->m_requested != 0 && !run->m_stop.load()) {
+        while (solver != nullptr && run->m_requested != 0) {
             last = run->Search(*solver);
             if (!last) break;
             if (run->m_stop.load()) {
@@ -139,7 +144,7 @@ int SolverRun::SolveSequenceThreadProc(SolverRun* run) {
     try {
         int i = 0;
         bool exhausted = engines == 0;
-        while (!exhausted && !run->m_stop.load()) {
+        while (!exhausted) {
             RawSolver& current = *run->m_engines[static_cast<std::size_t>(i)];
             run->m_mailbox->PostEngineStarted(i);
             if (run->Search(current)) {
@@ -155,7 +160,7 @@ int SolverRun::SolveSequenceThreadProc(SolverRun* run) {
                     exhausted = true;
                 }
             }
-            if (found == run->m_requested) break;
+            if (found == run->m_requested || run->m_stop.load()) break;
         }
     } catch (const ParserErr& e) {
         run->m_error = e.Message();

@@ -45,6 +45,8 @@ public:
     // Marks that the current engine's time slice is over.
     void MarkEngineTimeout() { m_engineTimeout.store(true); }
     bool IsEngineTimeoutMarked() const { return m_engineTimeout.load(); }
+    // True once the loop has ended.
+    bool HasEnded();
     // Waits up to `timeout` for the loop to end; true when it has ended.
     bool WaitEnded(std::chrono::milliseconds timeout);
     // Waits for the thread to end (callable more than once).

@@ -55,7 +55,7 @@ public:
     void SetRealObjective(RPtr<RawOpt> objective) { m_realObjective = std::move(objective); }
 
     // The first domain of that name and kind: true and `domain` set, or false.
-    bool FindDomain(const std::string& name, RawType type, RPtr<RawDom>& domain) const;
+    [[nodiscard]] bool FindDomain(const std::string& name, RawType type, RPtr<RawDom>& domain) const;
     // The first domain of that name whatever its kind; null when there is none.
     RPtr<RawDom> FindDomain(const std::string& name) const;
     // The variable (real or not) of that name; null when there is none.

@@ -23,7 +23,7 @@ public:
     // Asks a running Solve to return soon.
     virtual void Stop() = 0;
     // Searches for the next solution; true when one was found and appended to the solutions.
-    virtual bool Solve() = 0;
+    [[nodiscard]] virtual bool Solve() = 0;
     // Writes the solver's statistics report.
     virtual std::ostream& PrintStatistics(std::ostream& out) = 0;
 

@@ -9,7 +9,7 @@ public:
     GenArgList(int line, GenList elements, bool isSet)
         : GenObj(line), m_elements(std::move(elements)), m_isSet(isSet) {}
     // Codes 44 (elements of different types), 19 (a set literal with variables).
-    bool Check(ParseContext& ctx) override;
+    [[nodiscard]] bool Check(ParseContext& ctx) override;
     RPtr<RawExpr> Gen(ParseContext& ctx) override;
     std::string GetName() const override { return m_isSet ? "Set" : "List"; }
     void Print(std::ostream& out) const override;

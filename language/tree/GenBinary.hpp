@@ -10,7 +10,7 @@ public:
     GenBinary(int line, int op, GenPtr left, GenPtr right)
         : GenObj(line), m_operator(op), m_left(std::move(left)), m_right(std::move(right)) {}
     // Codes 7, 27, 28, and 30, 31 in real problems.
-    bool Check(ParseContext& ctx) override;
+    [[nodiscard]] bool Check(ParseContext& ctx) override;
     RPtr<RawExpr> Gen(ParseContext& ctx) override { return GenNode(*this, ctx); }
     std::string GetName() const override { return "Binary"; }
     int GetToken() const override { return m_operator; }
@@ -21,7 +21,7 @@ public:
     }
     GenObj* SpineOperand() override { return m_left.get(); }
     bool ChecksAsWhole(ParseContext& ctx) const override;
-    bool CheckRest(ParseContext& ctx) override;
+    [[nodiscard]] bool CheckRest(ParseContext& ctx) override;
     RPtr<RawExpr> GenRest(ParseContext& ctx, RPtr<RawExpr> left) override;
 
 private:

@@ -9,12 +9,12 @@
 class GenBody : public GenObj {
 public:
     GenBody(int line, GenList statements) : GenObj(line), m_statements(std::move(statements)) {}
-    bool Check(ParseContext& ctx) override { return CheckStatements(ctx); }
+    [[nodiscard]] bool Check(ParseContext& ctx) override { return CheckStatements(ctx); }
     // The conjunction of the body's constraints.
     RPtr<RawExpr> Gen(ParseContext& ctx) override;
     // With keepBindings the names the body declares stay bound until UnbindDeclarations
     // (a function's result expression may use them).
-    bool CheckStatements(ParseContext& ctx, bool keepBindings = false);
+    [[nodiscard]] bool CheckStatements(ParseContext& ctx, bool keepBindings = false);
     // Generates every statement into the sink, in order.
     void EmitStatements(ParseContext& ctx, ConstraintSink& sink, bool keepBindings = false);
     // Removes the names bound by the body's declarations.

@@ -8,7 +8,7 @@ public:
     GenConcatList(int line, GenPtr left, GenPtr right)
         : GenObj(line), m_left(std::move(left)), m_right(std::move(right)) {}
     // Codes 23 (an operand is not a list), 27 (element types differ).
-    bool Check(ParseContext& ctx) override { return CheckNode(*this, ctx); }
+    [[nodiscard]] bool Check(ParseContext& ctx) override { return CheckNode(*this, ctx); }
     RPtr<RawExpr> Gen(ParseContext& ctx) override { return GenNode(*this, ctx); }
     std::string GetName() const override { return "++"; }
     void Print(std::ostream& out) const override;
@@ -17,7 +17,7 @@ public:
         Release(m_right, out);
     }
     GenObj* SpineOperand() override { return m_left.get(); }
-    bool CheckRest(ParseContext& ctx) override;
+    [[nodiscard]] bool CheckRest(ParseContext& ctx) override;
     RPtr<RawExpr> GenRest(ParseContext& ctx, RPtr<RawExpr> left) override;
 
 private:

@@ -10,10 +10,10 @@ class GenDataDecl : public GenObj {
 public:
     GenDataDecl(int line, std::string name, GenPtr expression)
         : GenObj(line), m_name(std::move(name)), m_expression(std::move(expression)) {}
-    bool Check(ParseContext& ctx) override { return CheckNode(*m_expression, ctx); }
+    [[nodiscard]] bool Check(ParseContext& ctx) override { return CheckNode(*m_expression, ctx); }
     RPtr<RawExpr> Gen(ParseContext& ctx) override { return GenNode(*m_expression, ctx); }
     // In a body: checks the expression and binds the name by type.
-    bool CheckStatement(ParseContext& ctx) override;
+    [[nodiscard]] bool CheckStatement(ParseContext& ctx) override;
     // In a body: evaluates the expression and binds the name to its value.
     void Emit(ParseContext& ctx, ConstraintSink& sink) override;
     // At the top of the problem: checks, evaluates and binds for good (code 3 for a used name).

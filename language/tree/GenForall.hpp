@@ -11,9 +11,9 @@ public:
     GenForall(int line, GenRangeDecls ranges, GenPtr body)
         : GenObj(line), m_ranges(std::move(ranges)), m_body(std::move(body)) {}
     // Code 58 when there is no range.
-    bool Check(ParseContext& ctx) override;
+    [[nodiscard]] bool Check(ParseContext& ctx) override;
     RPtr<RawExpr> Gen(ParseContext& ctx) override;
-    bool CheckStatement(ParseContext& ctx) override { return Check(ctx); }
+    [[nodiscard]] bool CheckStatement(ParseContext& ctx) override { return Check(ctx); }
     void Emit(ParseContext& ctx, ConstraintSink& sink) override;
     std::string GetName() const override { return "Forall"; }
     int GetToken() const override;

@@ -10,7 +10,7 @@ public:
     GenIdxRange(int line, std::string name, GenPtr low, GenPtr high)
         : GenRangeBase(line, std::move(name)), m_low(std::move(low)), m_high(std::move(high)) {}
     // Code 18 when a bound is not an integer value.
-    bool Check(ParseContext& ctx) override;
+    [[nodiscard]] bool Check(ParseContext& ctx) override;
     void Reset(ParseContext& ctx) override;
     bool AtEnd() const override { return m_current > m_last; }
     void Advance() override { ++m_current; }

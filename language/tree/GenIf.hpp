@@ -14,9 +14,9 @@ public:
     };
     GenIf(int line, std::vector<Branch> branches) : GenObj(line), m_branches(std::move(branches)) {}
     // Codes 57 (a range declaration among the conditions), 11 (a condition that is not boolean).
-    bool Check(ParseContext& ctx) override;
+    [[nodiscard]] bool Check(ParseContext& ctx) override;
     RPtr<RawExpr> Gen(ParseContext& ctx) override;
-    bool CheckStatement(ParseContext& ctx) override { return Check(ctx); }
+    [[nodiscard]] bool CheckStatement(ParseContext& ctx) override { return Check(ctx); }
     void Emit(ParseContext& ctx, ConstraintSink& sink) override;
     std::string GetName() const override { return "If"; }
     int GetToken() const override;

@@ -9,7 +9,7 @@ public:
     GenInducedOp(int line, int op, GenPtr left, GenPtr right)
         : GenObj(line), m_operator(op), m_left(std::move(left)), m_right(std::move(right)) {}
     // Codes 7 (operand not integral), 9 (# of a non-set), 4 (no operand).
-    bool Check(ParseContext& ctx) override { return CheckNode(*this, ctx); }
+    [[nodiscard]] bool Check(ParseContext& ctx) override { return CheckNode(*this, ctx); }
     // Code 64 for a constant division or remainder by zero.
     RPtr<RawExpr> Gen(ParseContext& ctx) override { return GenNode(*this, ctx); }
     // The type worked out from the operands' types.
@@ -22,7 +22,7 @@ public:
         Release(m_right, out);
     }
     GenObj* SpineOperand() override { return m_left.get(); }
-    bool CheckRest(ParseContext& ctx) override;
+    [[nodiscard]] bool CheckRest(ParseContext& ctx) override;
     RPtr<RawExpr> GenRest(ParseContext& ctx, RPtr<RawExpr> left) override;
 
     GenObj* GetLeft() const { return m_left.get(); }
@@ -30,7 +30,7 @@ public:
 
     // Constant folding of one binary operator (token) on two values, 32-bit wrap-around;
     // false for a zero divisor of / and %.
-    static bool Fold(int op, int left, int right, int& result);
+    [[nodiscard]] static bool Fold(int op, int left, int right, int& result);
 
 private:
     int m_operator;

@@ -8,7 +8,7 @@ class GenIntensionalList : public GenObj {
 public:
     GenIntensionalList(int line, GenPtr expression, GenRangeDecls ranges, bool isSet)
         : GenObj(line), m_expression(std::move(expression)), m_ranges(std::move(ranges)), m_isSet(isSet) {}
-    bool Check(ParseContext& ctx) override;
+    [[nodiscard]] bool Check(ParseContext& ctx) override;
     RPtr<RawExpr> Gen(ParseContext& ctx) override;
     std::string GetName() const override { return "IntensionalList"; }
     void Print(std::ostream& out) const override;

@@ -10,7 +10,7 @@ public:
     GenListRange(int line, std::string name, GenPtr list)
         : GenRangeBase(line, std::move(name)), m_list(std::move(list)) {}
     // Code 23 when the expression is not a list or set.
-    bool Check(ParseContext& ctx) override;
+    [[nodiscard]] bool Check(ParseContext& ctx) override;
     void Reset(ParseContext& ctx) override;
     bool AtEnd() const override { return m_position >= m_values.size(); }
     void Advance() override { ++m_position; }

@@ -9,7 +9,7 @@ public:
     GenLogical(int line, int op, GenPtr left, GenPtr right)
         : GenObj(line), m_operator(op), m_left(std::move(left)), m_right(std::move(right)) {}
     // Codes 21 (operand not a constraint), 22 (soft constraint operand), 31 (real problem).
-    bool Check(ParseContext& ctx) override { return CheckNode(*this, ctx); }
+    [[nodiscard]] bool Check(ParseContext& ctx) override { return CheckNode(*this, ctx); }
     RPtr<RawExpr> Gen(ParseContext& ctx) override { return GenNode(*this, ctx); }
     std::string GetName() const override { return "Logical"; }
     int GetToken() const override { return m_operator; }
@@ -19,7 +19,7 @@ public:
         Release(m_right, out);
     }
     GenObj* SpineOperand() override { return m_left.get(); }
-    bool CheckRest(ParseContext& ctx) override;
+    [[nodiscard]] bool CheckRest(ParseContext& ctx) override;
     RPtr<RawExpr> GenRest(ParseContext& ctx, RPtr<RawExpr> left) override;
 
 private:

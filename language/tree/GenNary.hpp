@@ -10,7 +10,7 @@
 class GenNary : public GenObj {
 public:
     GenNary(int line, int token, GenList args) : GenObj(line), m_token(token), m_args(std::move(args)) {}
-    bool Check(ParseContext& ctx) override;
+    [[nodiscard]] bool Check(ParseContext& ctx) override;
     RPtr<RawExpr> Gen(ParseContext& ctx) override;
     std::string GetName() const override;
     int GetToken() const override { return m_token; }

@@ -7,13 +7,19 @@
 
 #include <ostream>
 
-ParserErr::ParserErr(const GenObj& node, int code) : m_code(code), m_line(node.GetLine()) {}
+ParserErr::ParserErr(const GenObj& node, int code) : Platform::Error(code, ""), m_line(node.GetLine()) {
+    Refresh();
+}
 
 ParserErr::ParserErr(const GenObj& node, int code, int op, const std::string& text1, const std::string& text2)
-    : m_code(code), m_operator(op), m_text1(text1), m_text2(text2), m_line(node.GetLine()) {}
+    : Platform::Error(code, ""), m_operator(op), m_text1(text1), m_text2(text2), m_line(node.GetLine()) {
+    Refresh();
+}
 
 ParserErr::ParserErr(const GenObj& node, int code, const std::string& text1)
-    : m_code(code), m_text1(text1), m_line(node.GetLine()) {}
+    : Platform::Error(code, ""), m_text1(text1), m_line(node.GetLine()) {
+    Refresh();
+}
 
 void GenDeleter::operator()(GenObj* node) const {
     std::vector<GenObj*> pending{node};

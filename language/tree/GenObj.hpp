@@ -35,7 +35,7 @@ public:
     const GenType& GetThisType() const { return m_type; }
 
     // Type-checks the node and its children; true, or throws ParserErr.
-    virtual bool Check(ParseContext& ctx) = 0;
+    [[nodiscard]] virtual bool Check(ParseContext& ctx) = 0;
     // The node's raw expression (constants folded); throws ParserErr.
     virtual RPtr<RawExpr> Gen(ParseContext& ctx) = 0;
     virtual std::string GetName() const { return "GenObj"; }
@@ -45,7 +45,7 @@ public:
     virtual int GetToken() const { return -1; }
 
     // As a statement: checks that the node is a constraint (code 21 otherwise).
-    virtual bool CheckStatement(ParseContext& ctx);
+    [[nodiscard]] virtual bool CheckStatement(ParseContext& ctx);
     // As a statement: generates the node and hands its constraint to the sink.
     virtual void Emit(ParseContext& ctx, ConstraintSink& sink);
     // True for data declarations and user definitions, which bind a name in their body.
@@ -62,7 +62,7 @@ public:
         (void)ctx;
         return false;
     }
-    virtual bool CheckRest(ParseContext& ctx);
+    [[nodiscard]] virtual bool CheckRest(ParseContext& ctx);
     virtual RPtr<RawExpr> GenRest(ParseContext& ctx, RPtr<RawExpr> operand);
 
 protected:
@@ -93,7 +93,7 @@ private:
 };
 
 // Checks a child node: loops over operator chains and bounds the nesting depth.
-bool CheckNode(GenObj& node, ParseContext& ctx);
+[[nodiscard]] bool CheckNode(GenObj& node, ParseContext& ctx);
 // Generates a child node likewise.
 RPtr<RawExpr> GenNode(GenObj& node, ParseContext& ctx);
 

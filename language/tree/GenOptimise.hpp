@@ -9,7 +9,7 @@ class GenOptimise : public GenObj {
 public:
     // `token` is MINIMISE (305) or MAXIMISE (306).
     GenOptimise(int line, int token, GenPtr expression);
-    bool Check(ParseContext& ctx) override;
+    [[nodiscard]] bool Check(ParseContext& ctx) override;
     // A RawOpt (code 64 or 65) over the generated expression; Bug for another token.
     RPtr<RawExpr> Gen(ParseContext& ctx) override;
     // Stores the objective in the raw problem (the real objective in a real problem).

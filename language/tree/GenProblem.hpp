@@ -15,7 +15,7 @@ public:
     std::size_t GetStatementCount() const { return m_statements.size(); }
 
     // Checks every statement and the target; true, or throws ParserErr.
-    bool CheckAll(ParseContext& ctx);
+    [[nodiscard]] bool CheckAll(ParseContext& ctx);
     // Generates every statement into the raw problem, in order, then the target.
     void GenerateAll(ParseContext& ctx);
     // Drops every collected node.

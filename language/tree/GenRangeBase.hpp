@@ -13,7 +13,7 @@ public:
     // The index name.
     std::string GetName() const override { return m_name; }
     // Checks the range; its type (GetThisType) becomes the type of the index.
-    bool Check(ParseContext& ctx) override = 0;
+    [[nodiscard]] bool Check(ParseContext& ctx) override = 0;
     // A range is not a value.
     RPtr<RawExpr> Gen(ParseContext& ctx) override;
     // Evaluates the range and goes to its first value.

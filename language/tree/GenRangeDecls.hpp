@@ -23,7 +23,7 @@ public:
     // Checks the ranges in order, binding each index (by type) as soon as its range is checked,
     // then the conditions (code 17 unless they are truth values). The caller removes the
     // bindings with Unbind.
-    bool CheckAndBind(ParseContext& ctx);
+    [[nodiscard]] bool CheckAndBind(ParseContext& ctx);
     // Runs `leaf` once per passing combination of index values.
     void Walk(ParseContext& ctx, const std::function<void()>& leaf);
     // Removes the index names bound by CheckAndBind or Walk.
@@ -34,7 +34,7 @@ public:
 
 private:
     void WalkFrom(ParseContext& ctx, std::size_t depth, const std::function<void()>& leaf);
-    bool ConditionsHold(ParseContext& ctx);
+    [[nodiscard]] bool ConditionsHold(ParseContext& ctx);
 
     GenList m_ranges;
     GenList m_conditions;

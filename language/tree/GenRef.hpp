@@ -10,7 +10,7 @@ class GenRef : public GenObj {
 public:
     GenRef(int line, std::string name) : GenObj(line), m_name(std::move(name)) {}
     // Code 56 when the name is unknown or names a user definition.
-    bool Check(ParseContext& ctx) override;
+    [[nodiscard]] bool Check(ParseContext& ctx) override;
     RPtr<RawExpr> Gen(ParseContext& ctx) override;
     std::string GetName() const override { return m_name; }
     void Print(std::ostream& out) const override;

@@ -8,10 +8,10 @@ public:
     GenSoftCon(int line, GenPtr constraint, GenPtr weight)
         : GenObj(line), m_constraint(std::move(constraint)), m_weight(std::move(weight)) {}
     // Codes 21 (not a constraint), 22 (a soft constraint inside), 18 (weight not an integer value).
-    bool Check(ParseContext& ctx) override;
+    [[nodiscard]] bool Check(ParseContext& ctx) override;
     // The RawSoftCon (null when the constraint is always true).
     RPtr<RawExpr> Gen(ParseContext& ctx) override;
-    bool CheckStatement(ParseContext& ctx) override { return Check(ctx); }
+    [[nodiscard]] bool CheckStatement(ParseContext& ctx) override { return Check(ctx); }
     void Emit(ParseContext& ctx, ConstraintSink& sink) override;
     std::string GetName() const override { return "Soft"; }
     void Print(std::ostream& out) const override;

@@ -13,7 +13,7 @@ public:
     enum class Mode { Sublists, Subsets, Subseqs };
     GenSubRange(int line, Mode mode, std::string name, GenPtr list)
         : GenRangeBase(line, std::move(name)), m_mode(mode), m_list(std::move(list)) {}
-    bool Check(ParseContext& ctx) override;
+    [[nodiscard]] bool Check(ParseContext& ctx) override;
     void Reset(ParseContext& ctx) override;
     bool AtEnd() const override { return m_position >= m_values.size(); }
     void Advance() override { ++m_position; }

@@ -7,7 +7,7 @@ class GenTuple : public GenObj {
 public:
     GenTuple(int line, GenList components) : GenObj(line), m_components(std::move(components)) {}
     // Code 26 with fewer than two components.
-    bool Check(ParseContext& ctx) override;
+    [[nodiscard]] bool Check(ParseContext& ctx) override;
     RPtr<RawExpr> Gen(ParseContext& ctx) override;
     std::string GetName() const override { return "Tuple"; }
     void Print(std::ostream& out) const override;

@@ -15,7 +15,7 @@ public:
     GenUserCall(int line, std::string name, GenList args)
         : GenObj(line), m_name(std::move(name)), m_args(std::move(args)) {}
     // Codes 59 (unknown name), 29 (wrong argument count), 24 (the name is not a definition).
-    bool Check(ParseContext& ctx) override;
+    [[nodiscard]] bool Check(ParseContext& ctx) override;
     RPtr<RawExpr> Gen(ParseContext& ctx) override;
     // As a statement, a user constraint posts its body's constraints one by one.
     void Emit(ParseContext& ctx, ConstraintSink& sink) override;

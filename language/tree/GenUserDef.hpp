@@ -15,10 +15,10 @@ public:
         : GenObj(line), m_isFunction(isFunction), m_name(std::move(name)), m_params(std::move(params)),
           m_body(std::move(body)), m_result(std::move(result)) {}
     // A definition itself is checked at each call.
-    bool Check(ParseContext& ctx) override;
+    [[nodiscard]] bool Check(ParseContext& ctx) override;
     RPtr<RawExpr> Gen(ParseContext& ctx) override;
     // In a body: binds the name for the statements after it.
-    bool CheckStatement(ParseContext& ctx) override;
+    [[nodiscard]] bool CheckStatement(ParseContext& ctx) override;
     void Emit(ParseContext& ctx, ConstraintSink& sink) override;
     // At the top of the problem: binds for good (code 3 for a used name).
     void Declare(ParseContext& ctx);

@@ -10,7 +10,7 @@ public:
     GenVal(int line, int value);
     GenVal(int line, double value);
     GenVal(int line, std::string value);
-    bool Check(ParseContext& ctx) override;
+    [[nodiscard]] bool Check(ParseContext& ctx) override;
     RPtr<RawExpr> Gen(ParseContext&) override { return m_value; }
     std::string GetName() const override { return "Value"; }
     void Print(std::ostream& out) const override;

@@ -13,7 +13,7 @@ public:
         : GenObj(line), m_name(std::move(name)), m_indices(std::move(indices)) {}
     // Codes 54 (unknown name), 60 (not an array), 7 (index not integral), 18 (variable index
     // over anything but a list of integer values).
-    bool Check(ParseContext& ctx) override;
+    [[nodiscard]] bool Check(ParseContext& ctx) override;
     // Code 63 for an index out of range.
     RPtr<RawExpr> Gen(ParseContext& ctx) override;
     std::string GetName() const override { return m_name; }

@@ -6,6 +6,7 @@
 #include "BruteForce.hpp"
 #include "ExhaustiveEngine.hpp"
 #include "platform/FatalError.hpp"
+#include "platform/MessageSink.hpp"
 
 #include "localsearch/ClassWideValues.hpp"
 #include "localsearch/Con.hpp"
@@ -221,4 +222,17 @@ TEST(RawGenericSolver, ASecondSolveInTheProcessBehavesLikeTheFirst) {
     }
     EXPECT_EQ(runs[0], runs[1]);
     EXPECT_EQ(runs[0], runs[2]);
+}
+
+TEST(RawGenericSolver, NoticesGoToTheProgramsCallbackAndNotToTheMessageSink) {
+    Problem p;
+    p.IntRange("d", 0, 1);
+    p.csp.AddDomain(MakeR<RawDom>(RawType::StrDom, "names", Arr({Str("a")})));
+    std::vector<std::string> notices;
+    BridgeContext context;
+    context.diagnostics = [&](const std::string& text) { notices.push_back(text); };
+    Platform::MessageCapture sink;
+    { RawGenericSolver solver(&p.csp, &kParams, std::make_unique<ExhaustiveEngine>(), context); }
+    EXPECT_EQ(notices, std::vector<std::string>{"No support for this domain type"});
+    EXPECT_TRUE(sink.Messages().empty());
 }

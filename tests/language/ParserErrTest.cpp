@@ -117,3 +117,25 @@ TEST(TokenCodes, NamesOfOperatorTokens) {
     for (const auto& [token, name] : rows)
         EXPECT_EQ(TokenName(token), name);
 }
+
+TEST(ParserErr, IsAnErrorOfTheOneRootWhoseTextFollowsItsFields) {
+    int line = 3;
+    ParseLineScope scope(&line);
+    ParserErr e;
+    EXPECT_EQ(e.Text(), "Parsed CSP file successfully\n");
+    e.Set(53, "x");
+    EXPECT_EQ(e.GetCode(), 53);
+    EXPECT_STREQ(e.what(), "Variable x not found (line 3)\n");
+    e.SetOperator(Token::ALL_DIFFERENT);
+    EXPECT_EQ(e.Text(), e.Message());
+    e.Reset();
+    EXPECT_EQ(e.GetCode(), 0);
+    EXPECT_EQ(e.Text(), e.Message());
+    try {
+        throw Bug("RawExpr.cpp", 98);
+    } catch (const Platform::Error& caught) {
+        EXPECT_EQ(caught.GetCode(), 66);
+        EXPECT_EQ(caught.Text(),
+                  "Bug in file RawExpr.cpp (at line 3)\nBad identifier possibly RawExpr.cpp\n");
+    }
+}

@@ -1,10 +1,12 @@
+#include "platform/MessageSink.hpp"
 #include "platform/Diagnostics.hpp"
 #include "platform/FatalError.hpp"
-#include "platform/MessageSink.hpp"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <thread>
+#include <utility>
 
 using namespace Platform;
 
@@ -23,12 +25,28 @@ TEST(MessageSink, CaptureCollectsMessagesFromAnyThreadAndRestoresThePreviousHand
     SetMessageHandler(nullptr);
 }
 
-TEST(FatalError, CarriesTheExactTextAndItsKind) {
+TEST(FatalError, CarriesTheExactTextAndTheCodeOfItsKindUnderTheOneRoot) {
+    const std::vector<std::pair<std::function<void()>, int>> rows = {
+        {[] { throw FatalError("Bad"); }, ErrorCode::kFatal},
+        {[] { throw ParameterError("Invalid Parameter\n"); }, ErrorCode::kParameter},
+        {[] { throw InternalError("Bad"); }, ErrorCode::kInternal},
+        {[] { throw ResourceError("Bad"); }, ErrorCode::kResource},
+    };
+    for (const auto& [raise, code] : rows) {
+        try {
+            raise();
+            ADD_FAILURE() << "nothing thrown";
+        } catch (const std::exception& caught) {
+            const auto* e = dynamic_cast<const Error*>(&caught);
+            ASSERT_NE(e, nullptr);
+            EXPECT_EQ(e->GetCode(), code);
+            EXPECT_EQ(e->Text(), caught.what());
+        }
+    }
     try {
         throw ParameterError("Invalid Parameter\n");
     } catch (const FatalError& e) {
         EXPECT_STREQ(e.what(), "Invalid Parameter\n");
-        EXPECT_NE(dynamic_cast<const ParameterError*>(&e), nullptr);
     }
 }
 

@@ -28,7 +28,8 @@ AlgParams ExtSolver::DefaultParams() {
     return params;
 }
 
-ExtSolver::ExtSolver(RawCSP* problem, const AlgParams& params) : RawSolver(problem) {
+ExtSolver::ExtSolver(RawCSP* problem, const AlgParams& params, BridgeContext context)
+    : RawSolver(problem), m_context(std::move(context)) {
     if (problem == nullptr) throw Platform::InternalError("ExtSolver: no problem");
     m_description = GenExtDesc::Describe(*problem);
     // A solve must not depend on what an earlier one left in the library's class-wide values.

@@ -7,6 +7,7 @@
 // empties: one such solver (or local-search bridge) at a time.
 
 #include "bridges/AlgParams.hpp"
+#include "bridges/BridgeContext.hpp"
 #include "language/raw/RawSolver.hpp"
 
 #include <memory>
@@ -27,17 +28,18 @@ public:
     // Writes and reads back the description and prepares the engine with parameters 1 to 9.
     // Throws GenExtDesc::Unexpressible, Melvane::DescriptionError and what the engine's
     // SetParameter throws.
-    ExtSolver(RawCSP* problem, const AlgParams& params);
+    ExtSolver(RawCSP* problem, const AlgParams& params, BridgeContext context = {});
     ~ExtSolver() override;
 
     void Stop() override;
     // One engine run; appends its solution when it has one.
-    bool Solve() override;
+    [[nodiscard]] bool Solve() override;
     std::ostream& PrintStatistics(std::ostream& out) override;
     // The description text the model was read from.
     const std::string& GetDescription() const { return m_description; }
 
 private:
+    BridgeContext m_context;
     std::string m_description;
     std::unique_ptr<GLSLib::GGLS_ND> m_engine;
 };

@@ -2,8 +2,9 @@
 // Command line of tav-solve: which solver, how many solutions, the time limit, parameter
 // overrides and whether to print statistics.
 
+#include "platform/Error.hpp"
+
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -30,9 +31,9 @@ struct SolveOptions {
 };
 
 // A command line that cannot be understood; what() says why.
-class UsageError : public std::runtime_error {
+class UsageError : public Platform::Error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit UsageError(const std::string& text) : Platform::Error(Platform::ErrorCode::kUsage, text) {}
 };
 
 // The one-line synopsis printed with every usage error.

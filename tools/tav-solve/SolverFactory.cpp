@@ -40,17 +40,18 @@ AlgParams ParamsFor(SolverChoice resolved, const std::map<int, int>& overrides) 
     return params;
 }
 
-std::unique_ptr<RawSolver> MakeSolver(SolverChoice resolved, RawCSP& problem, const AlgParams& params) {
+std::unique_ptr<RawSolver> MakeSolver(SolverChoice resolved, RawCSP& problem, const AlgParams& params,
+                                      const BridgeContext& context) {
     auto localSearch = [&](int type, const char* what) -> std::unique_ptr<RawSolver> {
         if (!RawGenericSolver::IsEngineAvailable(type))
             throw SolverUnavailable("solver '" + SolverName(resolved) + "' (" + what +
                                     ") is not available in this build");
-        return std::make_unique<RawGenericSolver>(&problem, &params, type);
+        return std::make_unique<RawGenericSolver>(&problem, &params, type, context);
     };
     switch (resolved) {
     case SolverChoice::Auto:
     case SolverChoice::Gfc:
-        return std::make_unique<RawGFCSolver>(&problem, &params);
+        return std::make_unique<RawGFCSolver>(&problem, &params, context);
     case SolverChoice::Gls:
         return localSearch(1, "guided local search");
     case SolverChoice::Ga:
@@ -62,7 +63,7 @@ std::unique_ptr<RawSolver> MakeSolver(SolverChoice resolved, RawCSP& problem, co
     case SolverChoice::Lp:
         return std::make_unique<RawLPSolver>(&problem);
     case SolverChoice::Ext:
-        return std::make_unique<ExtSolver>(&problem, params);
+        return std::make_unique<ExtSolver>(&problem, params, context);
     }
     throw SolverUnavailable("unknown solver");
 }

@@ -2,19 +2,20 @@
 // Builds the solver bridge that a tav-solve run asked for, with its parameter block.
 
 #include "bridges/AlgParams.hpp"
+#include "bridges/BridgeContext.hpp"
 #include "language/raw/RawSolver.hpp"
 #include "tools/tav-solve/SolveOptions.hpp"
 
 #include <map>
 #include <memory>
-#include <stdexcept>
 
 namespace TavSolve {
 
 // The chosen solver is not part of this build; what() names it.
-class SolverUnavailable : public std::runtime_error {
+class SolverUnavailable : public Platform::Error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit SolverUnavailable(const std::string& text)
+        : Platform::Error(Platform::ErrorCode::kUsage, text) {}
 };
 
 // The concrete solver for a choice: Auto becomes Lp when the problem has real variables and Gfc
@@ -26,6 +27,7 @@ AlgParams ParamsFor(SolverChoice resolved, const std::map<int, int>& overrides);
 
 // A new bridge over the problem. Throws SolverUnavailable, and whatever the bridge's
 // construction throws (Platform::FatalError, Bug).
-std::unique_ptr<RawSolver> MakeSolver(SolverChoice resolved, RawCSP& problem, const AlgParams& params);
+std::unique_ptr<RawSolver> MakeSolver(SolverChoice resolved, RawCSP& problem, const AlgParams& params,
+                                      const BridgeContext& context = {});
 
 } // namespace TavSolve

@@ -31,98 +31,97 @@ std::string OneLine(const std::string& text) {
 
 } // namespace
 
+namespace {
+
+// How far a run got; an error is worded by the stage it ended.
+enum class Stage { Options, Reading, Describing, Building, Solving };
+
+// The one place where a run's error becomes a message and an exit code.
+int ReportError(const Platform::Error& error, Stage stage, const SolveOptions& options, SolverChoice solver,
+                std::ostream& err) {
+    const std::string text = OneLine(error.Text());
+    const std::string name = "tav-solve: solver '" + SolverName(solver) + "'";
+    switch (stage) {
+    case Stage::Options:
+        err << "tav-solve: " << text << "\n" << UsageLine() << "\n";
+        return kExitUsage;
+    case Stage::Reading:
+    case Stage::Describing:
+        err << options.file << ": " << text << "\n";
+        return kExitProblem;
+    case Stage::Building:
+        if (error.GetCode() == Platform::ErrorCode::kUsage) {
+            err << "tav-solve: " << text << "\n";
+            return kExitUsage;
+        }
+        if (error.GetCode() == Platform::ErrorCode::kParameter) {
+            err << name << " rejects its parameters: " << text << "\n";
+            return kExitUsage;
+        }
+        err << name << " cannot take this problem: " << text << "\n";
+        return kExitProblem;
+    case Stage::Solving:
+        break;
+    }
+    err << name << " failed: " << text << "\n";
+    return kExitProblem;
+}
+
+} // namespace
+
 int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reader, std::ostream& out,
                 std::ostream& err) {
+    Stage stage = Stage::Options;
     SolveOptions options;
+    SolverChoice solver = SolverChoice::Auto;
     try {
         options = ParseOptions(args);
-    } catch (const UsageError& e) {
-        err << "tav-solve: " << e.what() << "\n" << UsageLine() << "\n";
-        return kExitUsage;
-    }
-    if (options.help) {
-        out << UsageLine() << "\n";
-        return kExitOk;
-    }
+        if (options.help) {
+            out << UsageLine() << "\n";
+            return kExitOk;
+        }
 
-    RawCSP problem;
-    try {
+        stage = Stage::Reading;
+        RawCSP problem;
         const ParserErr parsed = reader(options.file, problem);
-        if (!parsed.IsOk()) {
-            err << options.file << ": " << OneLine(parsed.Message()) << "\n";
-            return kExitProblem;
-        }
-    } catch (const ParserErr& e) {
-        err << options.file << ": " << OneLine(e.Message()) << "\n";
-        return kExitProblem;
-    } catch (const std::exception& e) {
-        err << options.file << ": " << OneLine(e.what()) << "\n";
-        return kExitProblem;
-    }
+        if (!parsed.IsOk()) throw parsed;
 
-    if (options.describe) {
-        try {
+        if (options.describe) {
+            stage = Stage::Describing;
             out << GenExtDesc::Describe(problem) << std::flush;
-        } catch (const GenExtDesc::Unexpressible& e) {
-            err << options.file << ": " << OneLine(e.what()) << "\n";
-            return kExitProblem;
+            return kExitOk;
         }
+
+        stage = Stage::Building;
+        solver = ResolveSolver(options.solver, problem);
+        BridgeContext context;
+        context.diagnostics = [&err](const std::string& text) { err << OneLine(text) << "\n" << std::flush; };
+        std::unique_ptr<RawSolver> bridge =
+            MakeSolver(solver, problem, ParamsFor(solver, options.params), context);
+
+        stage = Stage::Solving;
+        const RunResult result = RunSolver(*bridge, options.solutions, options.timeLimitSeconds,
+                                           [&](const RawSolution& solution, int k) {
+                                               out << FormatSolution(solution, k) << "\n" << std::flush;
+                                           });
+        out << "solutions: " << result.found << "\n" << std::flush;
+        if (result.timedOut) err << "Timed out - increase search time if desired\n";
+        // The count above would otherwise read as the whole search space.
+        if (const auto* gfc = dynamic_cast<const RawGFCSolver*>(bridge.get());
+            gfc != nullptr && gfc->StoppedByThrashing())
+            err << "Search stopped by the thrashing check; set --param 2=0 for a complete search\n";
+        // Linear programming says why it has no solution (infeasible, unbounded, ...).
+        if (const auto* lp = dynamic_cast<const RawLPSolver*>(bridge.get());
+            lp != nullptr && result.found == 0 && !lp->message().empty())
+            err << OneLine(lp->message()) << "\n";
+        if (options.stats) bridge->PrintStatistics(err) << std::flush;
         return kExitOk;
-    }
-
-    const SolverChoice solver = ResolveSolver(options.solver, problem);
-    std::unique_ptr<RawSolver> bridge;
-    try {
-        bridge = MakeSolver(solver, problem, ParamsFor(solver, options.params));
-    } catch (const SolverUnavailable& e) {
-        err << "tav-solve: " << e.what() << "\n";
-        return kExitUsage;
-    } catch (const Platform::ParameterError& e) {
-        err << "tav-solve: solver '" << SolverName(solver)
-            << "' rejects its parameters: " << OneLine(e.what()) << "\n";
-        return kExitUsage;
-    } catch (const Platform::FatalError& e) {
-        err << "tav-solve: solver '" << SolverName(solver)
-            << "' cannot take this problem: " << OneLine(e.what()) << "\n";
-        return kExitProblem;
-    } catch (const ParserErr& e) {
-        err << "tav-solve: solver '" << SolverName(solver)
-            << "' cannot take this problem: " << OneLine(e.Message()) << "\n";
-        return kExitProblem;
+    } catch (const Platform::Error& e) {
+        return ReportError(e, stage, options, solver, err);
     } catch (const std::exception& e) {
-        err << "tav-solve: solver '" << SolverName(solver)
-            << "' cannot take this problem: " << OneLine(e.what()) << "\n";
-        return kExitProblem;
+        // Out of memory and the like: worded as the library errors of the same stage.
+        return ReportError(Platform::InternalError(e.what()), stage, options, solver, err);
     }
-
-    RunResult result;
-    try {
-        result = RunSolver(*bridge, options.solutions, options.timeLimitSeconds,
-                           [&](const RawSolution& solution, int k) {
-                               out << FormatSolution(solution, k) << "\n" << std::flush;
-                           });
-    } catch (const Platform::FatalError& e) {
-        err << "tav-solve: solver '" << SolverName(solver) << "' failed: " << OneLine(e.what()) << "\n";
-        return kExitProblem;
-    } catch (const ParserErr& e) {
-        err << "tav-solve: solver '" << SolverName(solver) << "' failed: " << OneLine(e.Message()) << "\n";
-        return kExitProblem;
-    } catch (const std::exception& e) {
-        err << "tav-solve: solver '" << SolverName(solver) << "' failed: " << OneLine(e.what()) << "\n";
-        return kExitProblem;
-    }
-    out << "solutions: " << result.found << "\n" << std::flush;
-    if (result.timedOut) err << "Timed out - increase search time if desired\n";
-    // The count above would otherwise read as the whole search space.
-    if (const auto* gfc = dynamic_cast<const RawGFCSolver*>(bridge.get());
-        gfc != nullptr && gfc->StoppedByThrashing())
-        err << "Search stopped by the thrashing check; set --param 2=0 for a complete search\n";
-    // Linear programming says why it has no solution (infeasible, unbounded, ...).
-    if (const auto* lp = dynamic_cast<const RawLPSolver*>(bridge.get());
-        lp != nullptr && result.found == 0 && !lp->message().empty())
-        err << OneLine(lp->message()) << "\n";
-    if (options.stats) bridge->PrintStatistics(err) << std::flush;
-    return kExitOk;
 }
 
 } // namespace TavSolve

@@ -1,0 +1,286 @@
+#include "extsolver/CMelvaneApp.hpp"
+
+#include "extsolver/DescriptionError.hpp"
+#include "platform/FatalError.hpp"
+#include "workbench/net/MessageType.hpp"
+
+#include <QMetaObject>
+
+#include <algorithm>
+#include <iterator>
+
+namespace Melvane {
+
+using TavNet::CMessage;
+using TavNet::MessageType;
+using B = MelvaneButton;
+
+CMelvaneApp::CMelvaneApp(const std::string& hostName, QObject* parent)
+    : CClientObj(parent), m_dialog(hostName) {}
+
+CMelvaneApp::~CMelvaneApp() {
+    ExitInstance();
+}
+
+void CMelvaneApp::ExitInstance() {
+    m_solver.Stop();
+    JoinWorker();
+    Disconnect();
+}
+
+void CMelvaneApp::JoinWorker() {
+    if (m_worker.joinable()) m_worker.join();
+}
+
+bool CMelvaneApp::ReadFields(bool fromNetwork) {
+    m_fieldError = m_dialog.Validate(m_settings);
+    if (!m_fieldError) return true;
+    // A solve that a received problem started shows no box: the log says why it did not run.
+    if (fromNetwork || !showBox)
+        Log(m_fieldError->text);
+    else
+        showBox(m_fieldError->text, "");
+    return false;
+}
+
+void CMelvaneApp::SendSolverName(const std::string& name) {
+    CMessage message(MessageType::Register);
+    message.SetString(0, name);
+    Send(message);
+}
+
+bool CMelvaneApp::OnConnect() {
+    if (!ReadFields()) return false;
+    if (m_dialog.ConnectText() == "Connect") {
+        QString error;
+        if (!Connect(static_cast<quint16>(m_settings.port), QString::fromStdString(m_settings.serverName),
+                     &error)) {
+            Log("Cannot connect to the server (" + error.toStdString() + ")");
+            if (showBox) showBox("Cannot connect to the server", "Error");
+            return false;
+        }
+        m_dialog.SetConnectText("Disconnect");
+        m_dialog.Enable(B::Send, false);
+        m_dialog.Enable(B::Read, true);
+        m_dialog.Enable(B::Solve, false);
+        m_dialog.Enable(B::Master, true);
+        SendSolverName(m_settings.solverName);
+        Log("* You are connected to the server");
+        return true;
+    }
+    Send(CMessage(MessageType::Disconnect));
+    Disconnect();
+    m_dialog.SetConnectText("Connect");
+    for (B b : {B::Send, B::Read, B::Solve, B::Master})
+        m_dialog.Enable(b, false);
+    Log("* You are disconnected");
+    Log("");
+    return true;
+}
+
+void CMelvaneApp::OnMaster() {
+    if (m_dialog.MasterText() == "Slave") {
+        m_dialog.Enable(B::Send, false);
+        m_dialog.Enable(B::Read, true);
+        m_dialog.Enable(B::Solve, false);
+        m_dialog.SetMasterText("Master");
+        m_dialog.SetMaster(true);
+    } else {
+        m_dialog.Enable(B::Send, false);
+        m_dialog.Enable(B::Read, false);
+        m_dialog.Enable(B::Solve, false);
+        m_dialog.SetMasterText("Slave");
+        m_dialog.SetMaster(false);
+    }
+    CMessage message(MessageType::Role);
+    message.SetString(0, m_dialog.MasterText());
+    Send(message);
+}
+
+void CMelvaneApp::OnReadProblem() {
+    for (B b : {B::Read, B::Send, B::Solve, B::Master})
+        m_dialog.Enable(b, false);
+    CMessage message(MessageType::RequestProblem);
+    message.SetString(0, m_dialog.SolutionsText());
+    Send(message);
+}
+
+bool CMelvaneApp::OnSolveProblem() {
+    return SolveProblem(false);
+}
+
+bool CMelvaneApp::SolveProblem(bool fromNetwork) {
+    if (!ReadFields(fromNetwork)) return false;
+    if (m_dialog.IsSolving()) {
+        OnStopSolving();
+        return false;
+    }
+    for (B b : {B::Read, B::Send, B::Solve, B::Master})
+        m_dialog.Enable(b, false);
+    RunSettings settings{};
+    settings.runs = static_cast<int>(m_settings.solutions);
+    // Engine parameters 1 to 9: lambda, approximate evaluation, learning, delta update, seed,
+    // objective weight, then three that the engine ignores.
+    const int parameters[9] = {static_cast<int>(m_settings.lambda),
+                               m_settings.approxEvaluation ? 1 : 0,
+                               m_settings.learning ? 1 : 0,
+                               m_settings.deltaUpdate ? 1 : 0,
+                               static_cast<int>(m_settings.seed),
+                               static_cast<int>(m_settings.optimise),
+                               0,
+                               0,
+                               0};
+    std::copy(std::begin(parameters), std::end(parameters), settings.parameters);
+    m_dialog.SetSolving(true);
+    // While the run lasts: no connect or disconnect; Stop only for the Master.
+    m_dialog.Enable(B::Connect, false);
+    m_dialog.Enable(B::Stop, m_dialog.IsMaster());
+    StartWorker(settings);
+    return true;
+}
+
+void CMelvaneApp::StartWorker(const RunSettings& settings) {
+    JoinWorker();
+    ++m_run;
+    m_worker = std::thread(&CMelvaneApp::SolveThreadProc, this, settings, m_problemText, m_run);
+}
+
+void CMelvaneApp::SolveThreadProc(RunSettings settings, std::string problem, unsigned run) {
+    bool found = false;
+    std::string text;
+    std::string report;
+    std::string failure;
+    try {
+        m_solver.LoadProblem(std::move(problem));
+        for (int id = 1; id <= 9; ++id)
+            m_solver.SetParameter(id, settings.parameters[id - 1]);
+        m_solver.SetNotifyWindow([this, run](int cost) {
+            QMetaObject::invokeMethod(
+                this, [this, run, cost] { OnNewBestCost(run, cost); }, Qt::QueuedConnection);
+        });
+        m_solver.GetSolutions().RemoveAll();
+        found = m_solver.Solve(settings.runs);
+    } catch (const Platform::FatalError& e) {
+        failure = e.what();
+    }
+    m_solver.SetNotifyWindow({});
+    m_solver.GetSolutionsText(text);
+    m_solver.GetSolutionsReport(report);
+    if (!failure.empty()) report = "Problem refused: " + failure + "\n" + report;
+    QMetaObject::invokeMethod(
+        this, [this, run, found, text, report] { OnSolveFinished(run, found, text, report); },
+        Qt::QueuedConnection);
+}
+
+void CMelvaneApp::OnNewBestCost(unsigned run, int cost) {
+    if (run != m_run || !m_dialog.IsSolving()) return;
+    Log("New best solution has cost:" + std::to_string(cost));
+}
+
+void CMelvaneApp::OnSolveFinished(unsigned run, bool found, const std::string& text,
+                                  const std::string& report) {
+    if (run != m_run) return;
+    JoinWorker();
+    const bool connected = IsConnected();
+    m_dialog.Enable(B::Send, found && connected);
+    if (m_dialog.IsMaster()) {
+        m_dialog.Enable(B::Stop, false);
+        m_dialog.Enable(B::Connect, true);
+        m_dialog.Enable(B::Read, connected);
+        m_dialog.Enable(B::Solve, true);
+    }
+    m_dialog.SetSolutionsText("");
+    m_dialog.SetSolving(false);
+    m_dialog.SetSolutionsText(text);
+    Log(report);
+    m_dialog.Enable(B::Master, connected);
+    if (!connected) m_dialog.Enable(B::Connect, true);
+    if (!m_dialog.IsMaster() && connected) OnSendSolutions();
+    emit solveFinished(found);
+}
+
+void CMelvaneApp::OnSendSolutions() {
+    for (B b : {B::Master, B::Read, B::Send, B::Solve})
+        m_dialog.Enable(b, false);
+    CMessage message(MessageType::Solutions);
+    message.SetString(0, m_dialog.SolutionsText());
+    Send(message);
+    if (m_dialog.IsMaster()) {
+        m_dialog.Enable(B::Read, true);
+        m_dialog.Enable(B::Send, false);
+        m_dialog.Enable(B::Solve, true);
+    }
+    m_dialog.Enable(B::Master, IsConnected());
+}
+
+void CMelvaneApp::OnStopSolving() {
+    m_solver.Stop();
+}
+
+void CMelvaneApp::OnMessage(const CMessage& message) {
+    const int type = message.GetType();
+    switch (type) {
+    case TavNet::ToInt(MessageType::Problem): {
+        if (m_dialog.IsSolving()) {
+            OnStopSolving();
+            break;
+        }
+        Log("* Received Problem");
+        m_dialog.Enable(B::Read, true);
+        m_dialog.Enable(B::Send, false);
+        m_dialog.Enable(B::Stop, false);
+        m_dialog.Enable(B::Master, true);
+        m_problemText = message.Text();
+        bool loaded = true;
+        try {
+            m_solver.LoadProblem(m_problemText);
+        } catch (const Platform::FatalError& e) {
+            Log(std::string("Problem refused: ") + e.what());
+            loaded = false;
+        }
+        m_dialog.Enable(B::Solve, loaded);
+        if (loaded && !m_dialog.IsMaster()) SolveProblem(true);
+        break;
+    }
+    case TavNet::ToInt(MessageType::Broadcast):
+        Log(message.Text());
+        break;
+    case TavNet::ToInt(MessageType::ServerDisconnect):
+        Log("* Server disconnect");
+        Log("");
+        Disconnect();
+        m_dialog.SetConnectText("Connect");
+        for (B b : {B::Read, B::Send, B::Solve, B::Master})
+            m_dialog.Enable(b, false);
+        if (!m_dialog.IsSolving()) m_dialog.Enable(B::Connect, true);
+        break;
+    case TavNet::ToInt(MessageType::UserConnected):
+        Log("* User#" + std::to_string(message.Number()) + " connected");
+        break;
+    case TavNet::ToInt(MessageType::Disconnect):
+        Log("* User#" + std::to_string(message.Number()) + " disconnected");
+        break;
+    case TavNet::ToInt(MessageType::ProblemChanged):
+        // A notice, not a box: it comes from the network.
+        Log("Server has new problem!\n");
+        m_dialog.Enable(B::Read, true);
+        m_dialog.Enable(B::Send, false);
+        m_dialog.Enable(B::Solve, false);
+        m_dialog.Enable(B::Stop, false);
+        break;
+    default:
+        break;
+    }
+    emit messageHandled(type);
+}
+
+void CMelvaneApp::OnClose(int) {
+    Log("* Unexpected disconnect\n");
+    m_dialog.SetConnectText("Connect");
+    for (B b : {B::Read, B::Send, B::Solve, B::Master})
+        m_dialog.Enable(b, false);
+    if (!m_dialog.IsSolving()) m_dialog.Enable(B::Connect, true);
+    emit connectionLost();
+}
+
+} // namespace Melvane

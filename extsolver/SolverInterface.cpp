@@ -1,0 +1,129 @@
+#include "extsolver/SolverInterface.hpp"
+
+#include "extsolver/RebuildConsTree.hpp"
+#include "localsearch/ClassWideValues.hpp"
+#include "localsearch/Con.hpp"
+#include "localsearch/GLSCSP.hpp"
+#include "localsearch/IntVar.hpp"
+#include "localsearch/Minimise.hpp"
+#include "localsearch/Obj.hpp"
+#include "localsearch/SetVar.hpp"
+#include "localsearch/gls/GGLS_ND.hpp"
+#include "platform/FatalError.hpp"
+
+#include <algorithm>
+#include <climits>
+#include <sstream>
+
+namespace Melvane {
+
+SolverInterface::SolverInterface() = default;
+
+SolverInterface::~SolverInterface() {
+    ReleaseEngine();
+}
+
+void SolverInterface::ReleaseEngine() {
+    std::unique_ptr<GLSLib::GGLS_ND> old;
+    {
+        std::lock_guard lock(m_engineMutex);
+        old = std::move(m_engine);
+    }
+    if (old) {
+        old.reset();
+        GLSLib::Obj::DeleteAll();
+    }
+}
+
+void SolverInterface::LoadProblem(std::string text) {
+    ReleaseEngine();
+    // Numbering and per-problem values start afresh; the parameters are given again below.
+    GLSLib::ResetAllClassWideValues();
+    auto engine = std::make_unique<GLSLib::GGLS_ND>();
+    try {
+        for (const auto& [id, value] : m_parameters)
+            engine->SetParameter(id, value);
+        engine->SetNewBestCallback(m_notify);
+        RebuildConsTree reader;
+        reader.Parse(text, engine->GetCSP());
+    } catch (...) {
+        engine.reset();
+        GLSLib::Obj::DeleteAll();
+        throw;
+    }
+    std::lock_guard lock(m_engineMutex);
+    m_engine = std::move(engine);
+}
+
+void SolverInterface::SetParameter(int id, int value) {
+    if (id < 1 || id > 15) throw Platform::ParameterError("Invalid Parameter\n");
+    m_parameters[id] = value;
+    if (m_engine) m_engine->SetParameter(id, value);
+}
+
+void SolverInterface::SetNotifyWindow(NotifyFunction notify) {
+    m_notify = std::move(notify);
+    if (m_engine) m_engine->SetNewBestCallback(m_notify);
+}
+
+bool SolverInterface::Solve(int runs) {
+    m_stop.store(false);
+    if (!m_engine || runs <= 0) return false;
+    m_engine->PrepareRuns();
+    bool found = false;
+    for (int run = 0; run < runs && !m_stop.load(); ++run) {
+        if (!m_engine->Solve()) continue;
+        Solution solution(run);
+        StoreSolution(solution);
+        m_solutions.Add(solution);
+        found = true;
+    }
+    return found;
+}
+
+void SolverInterface::Stop() {
+    std::lock_guard lock(m_engineMutex);
+    m_stop.store(true);
+    if (m_engine) m_engine->Stop();
+}
+
+void SolverInterface::StoreSolution(Solution& solution) const {
+    GLSLib::GLSCSP* csp = m_engine->GetCSP();
+    for (const GLSLib::IntVar* v : csp->GetVariables())
+        solution.Add(v->GetName(), v->GetValue());
+    for (GLSLib::SetVar* s : csp->GetSetVariables()) {
+        s->Initialise();
+        for (int i = 0; i < s->NumValues(); ++i)
+            if (s->IsMember(i)) solution.Add(s->GetName(), s->ValueAt(i));
+    }
+    if (csp->HasObjective()) {
+        // The objective's own value under the reported assignment; the engine's cost also
+        // counts the soft penalties.
+        csp->GetObjective()->Initialise();
+        solution.SetCost(csp->GetObjective()->GetObjectiveValue());
+    }
+    if (csp->HasSoftConstraints()) {
+        // Weights of the soft constraints that the reported assignment breaks.
+        long long soft = 0;
+        for (GLSLib::Con* c : csp->GetConstraints()) {
+            if (c->IsHard()) continue;
+            c->Initialise();
+            if (c->GetViolation() > 0) soft += c->GetWeight();
+        }
+        solution.SetSoftCost(static_cast<int>(std::min<long long>(soft, INT_MAX)));
+    }
+}
+
+void SolverInterface::GetSolutionsReport(std::string& out) const {
+    std::ostringstream text;
+    m_solutions.WriteReport(text);
+    out = text.str();
+}
+
+void SolverInterface::GetSolutionsText(std::string& out) const {
+    std::ostringstream text;
+    m_solutions.WriteText(text);
+    out = text.str();
+}
+
+} // namespace Melvane

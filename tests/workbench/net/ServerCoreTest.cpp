@@ -1,0 +1,373 @@
+// The result server's decisions and user table without sockets: fake connections record what
+// is sent, description threads hand over through a queue this test runs.
+
+#include "workbench/net/ExternalSolutionsReader.hpp"
+#include "workbench/net/ExternalSolverServer.hpp"
+#include "workbench/net/HostDocument.hpp"
+#include "workbench/net/MessageDecoder.hpp"
+#include "workbench/net/MessageEncoder.hpp"
+
+#include "language/RawParser.hpp"
+#include "language/raw/RawCSP.hpp"
+
+#include <gtest/gtest.h>
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+
+using namespace TavNet;
+
+namespace {
+
+struct Wire {
+    std::vector<CMessage> received;
+    bool closed = false;
+    bool failWrites = false;
+};
+
+class FakeConnection : public ServerConnection {
+public:
+    explicit FakeConnection(std::shared_ptr<Wire> wire) : m_wire(std::move(wire)) {}
+    bool Write(const Bytes& bytes) override {
+        if (m_wire->failWrites || m_wire->closed) return false;
+        m_decoder.Feed(bytes);
+        for (CMessage m; m_decoder.Next(m);)
+            m_wire->received.push_back(m);
+        return true;
+    }
+    void Close() override { m_wire->closed = true; }
+
+private:
+    std::shared_ptr<Wire> m_wire;
+    MessageDecoder m_decoder;
+};
+
+// The user-interface thread's queue of posted work.
+class PostQueue {
+public:
+    void Post(std::function<void()> f) {
+        std::lock_guard lock(m_mutex);
+        m_queue.push_back(std::move(f));
+        m_ready.notify_all();
+    }
+    // Waits for posted work and runs all of it.
+    void RunPosted() {
+        std::deque<std::function<void()>> work;
+        {
+            std::unique_lock lock(m_mutex);
+            m_ready.wait(lock, [&] { return !m_queue.empty(); });
+            work.swap(m_queue);
+        }
+        for (auto& f : work)
+            f();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::deque<std::function<void()>> m_queue;
+};
+
+class ListenerStub : public ServerListener {
+public:
+    bool Start(int, std::string&) override { return true; }
+    void Stop() override {}
+};
+
+const char* kProblem = R"(problem: p { domains { intdom d = [0, 9]; } variables { intvar x, y :: d; }
+constraints { x <> y; soft(x < 5, 2); } optimisation { minimise(x + y); } })";
+
+class ServerCore : public ::testing::Test {
+protected:
+    ServerCore() : server([this](std::function<void()> f) { posts.Post(std::move(f)); }) {
+        std::string error;
+        EXPECT_TRUE(server.Init(5000, &listener, error));
+        server.SetDocument(&document);
+        server.showBox = [this](const std::string& text) { boxes.push_back(text); };
+    }
+    ~ServerCore() override { server.Shutdown(); }
+
+    int Connect() {
+        wires.push_back(std::make_shared<Wire>());
+        return server.AddUser(std::make_unique<FakeConnection>(wires.back()));
+    }
+    Wire& W(int number) { return *wires[static_cast<std::size_t>(number - 1)]; }
+    void Send(int number, const CMessage& m) {
+        const Bytes bytes = MessageEncoder::Encode(m);
+        server.OnBytes(number, bytes.data(), bytes.size());
+    }
+    void SendText(int number, int type, const std::string& text) {
+        CMessage m(type);
+        m.SetString(0, text);
+        Send(number, m);
+    }
+    // Asks for the problem and, when it is rendered on a thread, runs the hand-over.
+    void RequestProblem(int number) {
+        const bool renders = !server.IsDescriptionReady();
+        SendText(number, 0, "");
+        if (renders) posts.RunPosted();
+    }
+    const CMessage& Last(int number) { return W(number).received.back(); }
+
+    PostQueue posts;
+    ListenerStub listener;
+    HostDocument document;
+    ExternalSolverServer server;
+    std::vector<std::shared_ptr<Wire>> wires;
+    std::vector<std::string> boxes;
+};
+
+TEST_F(ServerCore, NumbersAreNeverReusedAndEveryoneHearsOfNewcomers) {
+    EXPECT_EQ(Connect(), 1);
+    EXPECT_EQ(Connect(), 2);
+    ASSERT_EQ(W(1).received.size(), 2u);
+    EXPECT_EQ(W(1).received[1].GetType(), 6);
+    EXPECT_EQ(W(1).received[1].Number(), 2);
+    EXPECT_EQ(Last(2).Number(), 2);
+    server.OnConnectionLost(1);
+    EXPECT_TRUE(W(1).closed);
+    EXPECT_EQ(Connect(), 3);
+    EXPECT_EQ(server.GetUserNumbers(), (std::vector<int>{2, 3}));
+    EXPECT_EQ(server.GetUserName(1), "");
+}
+
+TEST_F(ServerCore, RegistrationIsBroadcast) {
+    Connect();
+    Connect();
+    SendText(1, 1, "GLS");
+    for (int n : {1, 2}) {
+        EXPECT_EQ(Last(n).GetType(), 4);
+        EXPECT_EQ(Last(n).Text(), "GLS registered with server!\n");
+    }
+    EXPECT_EQ(server.GetUserName(1), "GLS");
+    SendText(2, 3, "hello");
+    EXPECT_EQ(Last(1).Text(), "[User#2] hello");
+}
+
+TEST_F(ServerCore, FirstRequestRendersOnAThreadAndLaterOnesAreServedAtOnce) {
+    document.SetProblemText(kProblem);
+    Connect();
+    Connect();
+    SendText(1, 0, "");
+    EXPECT_FALSE(server.HasProblem(1));
+    posts.RunPosted();
+    EXPECT_EQ(server.RenderingCount(), 0);
+    ASSERT_EQ(Last(1).GetType(), 2);
+    const std::string description = Last(1).Text();
+    EXPECT_NE(description.find("<END>"), std::string::npos);
+    EXPECT_TRUE(server.HasProblem(1));
+    EXPECT_TRUE(server.IsDescriptionReady());
+
+    SendText(2, 0, "");
+    EXPECT_EQ(Last(2).GetType(), 2);
+    EXPECT_EQ(Last(2).Text(), description);
+    EXPECT_TRUE(server.HasProblem(2));
+}
+
+TEST_F(ServerCore, RequestsDuringARenderingWaitForIt) {
+    document.SetProblemText(kProblem);
+    const int a = Connect();
+    const int b = Connect();
+    SendText(a, 0, "");
+    SendText(b, 0, "");
+    EXPECT_EQ(server.RenderingCount(), 1);
+    posts.RunPosted();
+    EXPECT_EQ(Last(a).GetType(), 2);
+    EXPECT_EQ(Last(b).GetType(), 2);
+    EXPECT_TRUE(server.HasProblem(a));
+    EXPECT_TRUE(server.HasProblem(b));
+}
+
+TEST_F(ServerCore, ARenderingOfAnOldProblemIsNotHandedOver) {
+    document.SetProblemText(kProblem);
+    const int a = Connect();
+    SendText(a, 0, "");
+    server.ProblemChanged();
+    posts.RunPosted();
+    EXPECT_EQ(Last(a).GetType(), 8);
+    EXPECT_FALSE(server.IsDescriptionReady());
+    EXPECT_FALSE(server.HasProblem(a));
+}
+
+TEST_F(ServerCore, AnEmptyDocumentSendsNothing) {
+    Connect();
+    const std::size_t before = W(1).received.size();
+    SendText(1, 0, "");
+    EXPECT_EQ(W(1).received.size(), before);
+    EXPECT_EQ(server.RenderingCount(), 0);
+}
+
+TEST_F(ServerCore, SolutionsAreTakenOnlyForTheProblemSentAndAreChecked) {
+    document.SetProblemText(kProblem);
+    const int n = Connect();
+    SendText(n, 9, "1 Solution 2 x 3 y 4 Cost 7 Soft 0");
+    EXPECT_FALSE(server.HasSolutions(n));
+    EXPECT_EQ(server.Notices().Entries().back(), "Solution(s) ignored.  Incorrect problem\n");
+
+    RequestProblem(n);
+    struct Case {
+        const char* what;
+        const char* text;
+        bool taken;
+    };
+    const Case cases[] = {
+        {"the example", "1 Solution 2 x 3 y 4 Cost 7 Soft 0", true},
+        {"costs recomputed", "1 <S> 2 x 3 y 4 cost -1 soft -1", true},
+        {"value out of its domain", "1 <S> 2 x 3 y 14 cost 17 soft 0", false},
+        {"constraint broken", "1 <S> 2 x 3 y 3 cost 6 soft 0", false},
+        {"unknown name", "1 <S> 2 x 3 z 4 cost 7 soft 0", false},
+        {"variable missing", "1 <S> 1 x 3 cost 3 soft 0", false},
+        {"variable twice", "1 <S> 3 x 3 y 4 x 5 cost 7 soft 0", false},
+        {"huge count", "2147483647 <S> 2 x 3 y 4 cost 7 soft 0", false},
+        {"negative count", "-1", false},
+        {"short", "1 <S> 2 x 3 y", false},
+        {"not a number", "1 <S> 2 x three y 4 cost 7 soft 0", false},
+        {"trailing tokens", "1 <S> 2 x 3 y 4 cost 7 soft 0 extra", false},
+        {"garbage bytes", "\x01\xff\x80 <S>", false},
+    };
+    for (const Case& c : cases) {
+        SendText(n, 9, c.text);
+        EXPECT_EQ(server.HasSolutions(n), c.taken) << c.what;
+    }
+    SendText(n, 9, "2 <S> 2 x 3 y 4 cost 7 soft 0 <S> 2 y 1 x 6 cost 7 soft 2");
+    ASSERT_TRUE(server.HasSolutions(n));
+    server.runChoiceDialog = [](ExSolDlgModel& dialog) {
+        EXPECT_EQ(dialog.Line(0), "User#1: ");
+        dialog.Select(0);
+        return true;
+    };
+    server.ShowExternalSolutions();
+    const auto columns = document.Columns();
+    ASSERT_EQ(columns.size(), 4u);
+    EXPECT_EQ(columns[0], (HostDocument::Column{"x", {"3", "6"}}));
+    EXPECT_EQ(columns[1], (HostDocument::Column{"y", {"4", "1"}}));
+    EXPECT_EQ(columns[2], (HostDocument::Column{"Cost", {"7", "7"}}));
+    EXPECT_EQ(columns[3], (HostDocument::Column{"Soft Cost", {"0", "2"}}));
+    EXPECT_EQ(document.Shown(), 2);
+}
+
+TEST_F(ServerCore, ProblemChangedTellsEveryoneAndRefusesOldSolutions) {
+    document.SetProblemText(kProblem);
+    const int a = Connect();
+    const int b = Connect();
+    RequestProblem(a);
+    SendText(a, 9, "1 <S> 2 x 3 y 4 cost 7 soft 0");
+    ASSERT_TRUE(server.HasSolutions(a));
+    server.ProblemChanged();
+    for (int n : {a, b}) {
+        EXPECT_EQ(Last(n).GetType(), 8);
+        EXPECT_EQ(Last(n).Text(), "update problem");
+    }
+    EXPECT_FALSE(server.HasSolutions(a));
+    EXPECT_FALSE(server.IsDescriptionReady());
+    SendText(a, 9, "1 <S> 2 x 3 y 4 cost 7 soft 0");
+    EXPECT_FALSE(server.HasSolutions(a));
+    // The next request renders again.
+    RequestProblem(a);
+    EXPECT_EQ(Last(a).GetType(), 2);
+    EXPECT_TRUE(server.HasProblem(a));
+}
+
+TEST_F(ServerCore, RolesAndTheSlaveCommand) {
+    const int a = Connect();
+    SendText(a, 1, "GLS");
+    server.ChooseExternalSolver();
+    EXPECT_EQ(boxes.back(), "No problem to solve!");
+    document.SetProblemText(kProblem);
+    server.ChooseExternalSolver();
+    EXPECT_EQ(boxes.back(), "No external slave solvers!");
+    SendText(a, 10, "slave");
+    EXPECT_FALSE(server.IsSlave(a));
+    SendText(a, 10, "Slave");
+    EXPECT_TRUE(server.IsSlave(a));
+    server.runChoiceDialog = [](ExSolDlgModel& dialog) {
+        EXPECT_EQ(dialog.Title(), "External Solvers");
+        EXPECT_EQ(dialog.Line(0), "User#1: GLS");
+        dialog.Select(0);
+        return true;
+    };
+    server.ChooseExternalSolver();
+    posts.RunPosted();
+    EXPECT_EQ(Last(a).GetType(), 2);
+    server.ShowExternalSolutions();
+    EXPECT_EQ(boxes.back(), "No external solver solutions to display!");
+    SendText(a, 10, "Master");
+    EXPECT_FALSE(server.IsSlave(a));
+}
+
+TEST_F(ServerCore, TwoMessagesInOnePieceAndAGoodbyeStopsReading) {
+    const int a = Connect();
+    const int b = Connect();
+    CMessage reg(1);
+    reg.SetString(0, "A");
+    CMessage bye(7);
+    Bytes bytes = MessageEncoder::Encode(reg);
+    MessageEncoder::Encode(bye, bytes);
+    MessageEncoder::Encode(reg, bytes);
+    server.OnBytes(a, bytes.data(), bytes.size());
+    EXPECT_TRUE(W(a).closed);
+    EXPECT_EQ(server.GetUserCount(), 1);
+    // b heard one registration and one departure.
+    int registrations = 0;
+    int departures = 0;
+    for (const CMessage& m : W(b).received) {
+        registrations += m.GetType() == 4;
+        departures += m.GetType() == 7 && m.Number() == a;
+    }
+    EXPECT_EQ(registrations, 1);
+    EXPECT_EQ(departures, 1);
+    server.OnConnectionLost(a);
+    EXPECT_EQ(W(b).received.back().GetType(), 7);
+    EXPECT_EQ(W(b).received.size(), 3u);
+}
+
+TEST_F(ServerCore, EveryWayOfLeavingIsAnnouncedOnce) {
+    const int a = Connect();
+    const int b = Connect();
+    const int c = Connect();
+    const int d = Connect();
+    auto departures = [&](int listener, int who) {
+        int count = 0;
+        for (const CMessage& m : W(listener).received)
+            count += m.GetType() == 7 && m.Number() == who;
+        return count;
+    };
+    // A failed send during a broadcast.
+    W(b).failWrites = true;
+    SendText(a, 3, "line");
+    EXPECT_EQ(server.GetUserNumbers(), (std::vector<int>{a, c, d}));
+    // Garbage on the stream.
+    const Bytes garbage = {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F};
+    server.OnBytes(c, garbage.data(), garbage.size());
+    EXPECT_EQ(server.Notices().Entries().back().rfind("Received invalid message!", 0), 0u);
+    // The end of the stream.
+    server.OnConnectionLost(d);
+    server.OnConnectionLost(d);
+    EXPECT_EQ(server.GetUserNumbers(), (std::vector<int>{a}));
+    for (int who : {b, c, d})
+        EXPECT_EQ(departures(a, who), 1) << who;
+    // A type the workbench does not take is a notice, not a box.
+    SendText(a, 5, "x");
+    EXPECT_EQ(server.Notices().Entries().back(), "Received invalid message!");
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST(NoticeLog, HoldsBackBurstsAndSaysHowMany) {
+    auto now = std::chrono::steady_clock::time_point{} + std::chrono::hours(1);
+    NoticeLog log([&] { return now; });
+    std::vector<std::string> shown;
+    log.SetDisplay([&](const std::string& t) { shown.push_back(t); });
+    for (int i = 0; i < 20; ++i)
+        log.Add("n");
+    EXPECT_EQ(shown.size(), static_cast<std::size_t>(NoticeLog::kBurst));
+    EXPECT_EQ(log.HeldBack(), 20 - NoticeLog::kBurst);
+    now += std::chrono::seconds(2);
+    log.Add("later");
+    EXPECT_EQ(shown.back(), "later (15 more notices in the log)");
+    EXPECT_EQ(log.Entries().size(), 21u);
+}
+
+} // namespace

@@ -1,0 +1,63 @@
+#pragma once
+// The checks the dialogs, the wizard and the automation methods run before they create or
+// change a model element. Each shows what is wrong through `messages` (one box, exact text)
+// and returns false; nothing is changed, except the Boolean domain ValidateBooleanVariable
+// makes sure of. Identifiers are compared ignoring the case of ASCII letters.
+
+#include "workbench/DocMessages.hpp"
+#include "workbench/model/CConArray.hpp"
+#include "workbench/model/CConstArray.hpp"
+#include "workbench/model/CDomainArray.hpp"
+#include "workbench/model/CKeyWords.hpp"
+#include "workbench/model/CVarArray.hpp"
+
+#include <string>
+#include <vector>
+
+namespace TavWorkbench {
+
+// Element kinds, as ValidateIdentifier takes them.
+enum class ElementKind { Domain = 0, Variable = 1, Constant = 2, Constraint = 3 };
+
+// Not empty ("An Domain ID is required"), an ASCII letter first ("ID must start with a
+// letter"), then letters, digits and "_" ("ID can only contain letters, numbers and _").
+bool ValidateIdSyntax(const std::string& id, DocMessages& messages);
+
+// True when the id is a keyword of the modelling language (no message).
+bool IsKeyWordID(const std::string& id, const CKeyWords& keyWords);
+
+// The syntax, then no clash with a keyword, a domain, a variable, a constant or a constraint,
+// in that order; the element at `ownIndex` of its own kind's collection is skipped (-1 for a
+// new element).
+bool ValidateIdentifier(const std::string& id, const CKeyWords& keyWords, const CDomainArray& domains,
+                        const CVarArray& variables, const CConArray& constraints,
+                        const CConstArray& constants, ElementKind kind, int ownIndex, DocMessages& messages);
+
+// The domain exists ("No Domain attached to Variable") and an array has at least one element
+// ("Arrays must have at least 1 element").
+bool ValidateVariable(const std::string& domainID, const CDomainArray& domains, int arraySize, bool isArray,
+                      DocMessages& messages);
+
+// Adds the Boolean domain "TrueFalse" when there is none (also when the check then fails),
+// then checks the array size as ValidateVariable does.
+bool ValidateBooleanVariable(CDomainArray& domains, int arraySize, bool isArray, DocMessages& messages);
+
+// Bounds from numbers or from integer constants ("Minimum Constant not found", "Maximum
+// Constant not found"); the minimum may not exceed the maximum ("Minimum is greater than
+// maximum").
+bool ValidateRangeConstants(int minimum, int maximum, const CConstArray& constants,
+                            const std::string& minConstID, const std::string& maxConstID,
+                            DocMessages& messages);
+
+// Without a constant id the supplied values may not be empty ("Supplied Value Array is
+// Empty"); with one it must name a list constant ("Can't find specified Constant", "Not List
+// Type Constant") that holds values ("The List Constant contains no suitable values").
+bool ValidateListConstant(const CConstArray& constants, const std::vector<int>& values,
+                          const std::string& listConstID, DocMessages& messages);
+
+// Appends the numbers of a text of unsigned decimal numbers separated by blanks or commas
+// (runs, leading and trailing separators allowed). False (no message) at any other character
+// or at a number too large for an int; numbers read before stay appended.
+bool ParseIntegerList(std::vector<int>& values, const std::string& text);
+
+} // namespace TavWorkbench

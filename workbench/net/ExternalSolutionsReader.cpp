@@ -1,0 +1,162 @@
+#include "workbench/net/ExternalSolutionsReader.hpp"
+
+#include "bridges/RawEvaluator.hpp"
+#include "language/raw/RawCSP.hpp"
+#include "language/raw/RawInt.hpp"
+#include "language/raw/RawSet.hpp"
+#include "language/raw/RawSolution.hpp"
+
+#include <climits>
+#include <cmath>
+#include <map>
+#include <string_view>
+#include <vector>
+
+namespace TavNet {
+
+namespace {
+
+class Tokens {
+public:
+    explicit Tokens(const std::string& text) {
+        std::size_t i = 0;
+        while (i < text.size()) {
+            while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+                ++i;
+            const std::size_t start = i;
+            while (i < text.size() && !std::isspace(static_cast<unsigned char>(text[i])))
+                ++i;
+            if (i > start) m_tokens.emplace_back(text.data() + start, i - start);
+        }
+    }
+    std::size_t Remaining() const { return m_tokens.size() - m_next; }
+    std::string_view Word(const char* what) {
+        if (m_next >= m_tokens.size()) throw SolutionsTextError(std::string("the text ends before ") + what);
+        return m_tokens[m_next++];
+    }
+    int Number(const char* what) {
+        const std::string_view word = Word(what);
+        long long value = 0;
+        std::size_t i = 0;
+        const bool negative = !word.empty() && word[0] == '-';
+        if (negative || (!word.empty() && word[0] == '+')) i = 1;
+        if (i == word.size() || word.size() > 12) throw Bad(what, word);
+        for (; i < word.size(); ++i) {
+            if (word[i] < '0' || word[i] > '9') throw Bad(what, word);
+            value = value * 10 + (word[i] - '0');
+        }
+        if (negative) value = -value;
+        if (value < INT_MIN || value > INT_MAX) throw Bad(what, word);
+        return static_cast<int>(value);
+    }
+    int Count(const char* what, std::size_t tokensEach, int max) {
+        const int count = Number(what);
+        if (count < 0 || count > max || static_cast<std::size_t>(count) * tokensEach > Remaining())
+            throw SolutionsTextError(std::string(what) + " " + std::to_string(count) +
+                                     " is more than the text holds");
+        return count;
+    }
+
+private:
+    static SolutionsTextError Bad(const char* what, std::string_view word) {
+        return SolutionsTextError(std::string(what) + " is not a number: \"" +
+                                  std::string(word.substr(0, 40)) + "\"");
+    }
+    std::vector<std::string_view> m_tokens;
+    std::size_t m_next = 0;
+};
+
+std::string SetText(const std::vector<int>& members) {
+    std::string text = "[";
+    for (std::size_t i = 0; i < members.size(); ++i)
+        text += (i > 0 ? "," : "") + std::to_string(members[i]);
+    return text + "]";
+}
+
+// "__s[3]" names an element variable of the set variable s.
+bool IsElementOfSet(std::string_view name, const std::map<std::string, std::size_t, std::less<>>& sets) {
+    if (name.size() < 5 || name.substr(0, 2) != "__" || name.back() != ']') return false;
+    const std::size_t open = name.rfind('[');
+    if (open == std::string_view::npos || open < 3) return false;
+    return sets.count(name.substr(2, open - 2)) > 0;
+}
+
+} // namespace
+
+ExternalSolutions ExternalSolutionsReader::Read(const std::string& text, const RawCSP& problem) {
+    ExternalSolutions result;
+    std::map<std::string, std::size_t, std::less<>> intVars;
+    std::map<std::string, std::size_t, std::less<>> setVars;
+    const auto& variables = problem.GetVariables();
+    for (std::size_t i = 0; i < variables.size(); ++i) {
+        const std::string name = variables[i]->GetName();
+        result.columns.push_back(name);
+        (variables[i]->GetType() == RawType::SetVar ? setVars : intVars)[name] = i;
+    }
+    const bool hasObjective = static_cast<bool>(problem.GetObjective());
+    const bool hasSoft = problem.HasSoftConstraints();
+    const TavBridges::RawEvaluator evaluator(problem);
+
+    Tokens tokens(text);
+    // A solution takes at least its label, its pair count and two labelled costs.
+    const int count = tokens.Count("the number of solutions", 6, kMaxSolutions);
+    for (int s = 0; s < count; ++s) {
+        const std::string which = "solution " + std::to_string(s + 1);
+        tokens.Word("a solution's label");
+        const int pairs = tokens.Count("the number of values", 2, INT_MAX);
+        std::vector<std::optional<int>> ints(variables.size());
+        std::vector<std::vector<int>> sets(variables.size());
+        for (int p = 0; p < pairs; ++p) {
+            const std::string_view name = tokens.Word("a variable's name");
+            const int value = tokens.Number("a variable's value");
+            if (auto it = intVars.find(name); it != intVars.end()) {
+                if (ints[it->second])
+                    throw SolutionsTextError(which + " gives " + std::string(name) + " twice");
+                ints[it->second] = value;
+            } else if (auto set = setVars.find(name); set != setVars.end()) {
+                sets[set->second].push_back(value);
+            } else if (!IsElementOfSet(name, setVars)) {
+                throw SolutionsTextError(which + " names " + std::string(name.substr(0, 40)) +
+                                         ", which is no variable of the problem");
+            }
+        }
+        tokens.Word("the cost's label");
+        tokens.Number("the cost");
+        tokens.Word("the soft cost's label");
+        tokens.Number("the soft cost");
+
+        RawSolution raw;
+        ExternalSolution solution;
+        for (std::size_t i = 0; i < variables.size(); ++i) {
+            const std::string& name = result.columns[i];
+            if (setVars.count(name)) {
+                auto members = MakeR<RawSet>();
+                for (int v : sets[i])
+                    members->AddElement(RPtr<RawExpr>(new RawInt(v)));
+                raw.AddLabel(RawLabel(name, members));
+                solution.values.push_back(SetText(sets[i]));
+            } else {
+                if (!ints[i]) throw SolutionsTextError(which + " gives no value for " + name);
+                raw.AddLabel(RawLabel(name, RPtr<RawExpr>(new RawInt(*ints[i]))));
+                solution.values.push_back(std::to_string(*ints[i]));
+            }
+        }
+        TavBridges::RawEvaluation evaluation;
+        try {
+            evaluation = evaluator.Evaluate(raw);
+        } catch (const std::exception& e) {
+            throw SolutionsTextError(which + " cannot be checked: " + e.what());
+        }
+        if (!evaluation.feasible)
+            throw SolutionsTextError(
+                which + " does not hold: " +
+                (evaluation.faults.empty() ? std::string("?") : evaluation.faults.front()));
+        if (hasObjective) solution.cost = std::llround(evaluation.objective);
+        if (hasSoft) solution.softCost = evaluation.softCost;
+        result.solutions.push_back(std::move(solution));
+    }
+    if (tokens.Remaining() > 0) throw SolutionsTextError("the text goes on after its last solution");
+    return result;
+}
+
+} // namespace TavNet

@@ -1,0 +1,110 @@
+#pragma once
+// The workbench as the result server's owner: it accepts every program, announces who comes
+// and goes, answers each message type, renders the problem description on a thread of its own
+// and hands it over on the user-interface thread, keeps each program's checked solutions, and
+// runs the two menu commands (send the problem to a chosen slave; show a program's solutions).
+//
+// Threads: everything runs on the user-interface thread except the description threads, which
+// only render a problem they own into text and store it under the description lock; their
+// hand-over comes back through the Post function. Nothing that arrives from the network shows
+// a box: such notices go to the NoticeLog. The menu commands show their boxes through showBox.
+
+#include "workbench/net/CServerObj.hpp"
+#include "workbench/net/ExSolDlgModel.hpp"
+#include "workbench/net/ExternalDocument.hpp"
+#include "workbench/net/NoticeLog.hpp"
+
+#include <atomic>
+#include <functional>
+#include <list>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+class RawCSP;
+
+namespace TavNet {
+
+class ExternalSolverServer : public CServerObj {
+public:
+    // Runs a function later on the user-interface thread.
+    using Post = std::function<void(std::function<void()>)>;
+
+    explicit ExternalSolverServer(Post post, MessageLimits limits = {});
+    ~ExternalSolverServer() override;
+
+    // The active document (null: none); not owned.
+    void SetDocument(ExternalDocument* document) { m_document = document; }
+    NoticeLog& Notices() { return m_notices; }
+    // Boxes of the menu commands (text).
+    std::function<void(const std::string&)> showBox;
+    // Runs the "External Solvers" choice dialog; true when it ended with OK.
+    std::function<bool(ExSolDlgModel&)> runChoiceDialog;
+
+    void ResetUserState(int number);
+    // Sends the current problem to one program, rendering its description first if needed.
+    void SendProblem(int number);
+    // Tells every program that the problem changed; solutions and descriptions of the old one
+    // are no longer taken. Call it whenever the document's problem changes.
+    void ProblemChanged();
+    // Options/External Solver and View/External Results.
+    void ChooseExternalSolver();
+    void ShowExternalSolutions();
+    // Fills the document's solution store with a program's checked solutions.
+    void LoadExternalSolutions(int number);
+    // Both menu commands are enabled while a program is connected.
+    bool CommandsEnabled() const { return GetUserCount() > 0; }
+
+    bool IsDescriptionReady() const;
+    std::string DescriptionText() const;
+    // Description threads started and not yet handed over.
+    int RenderingCount() const { return m_rendering; }
+    // The checked solutions a program holds (empty when none).
+    ExternalSolutions UserSolutions(int number) const;
+
+protected:
+    bool CanAcceptUser() override { return true; }
+    void OnUserConnected(int number) override;
+    void OnMessageReceived(int number, const CMessage& message) override;
+    void OnUserDisconnected(int number) override;
+    void OnInvalidStream(int number, const std::string& reason) override;
+
+private:
+    struct RenderJob {
+        std::thread thread;
+        std::shared_ptr<std::atomic<bool>> done;
+    };
+    void StartDescriptionThread(int number, std::unique_ptr<RawCSP> problem);
+    void StoreDescription(const std::string& text);
+    void HandOverDescription(bool rendered, unsigned generation, const std::string& failure);
+    void ReceiveSolutions(int number, const std::string& text);
+    const RawCSP* CheckProblem();
+    void JoinFinishedJobs(bool all);
+    void SendText(int type, const std::string& text);
+
+    Post m_post;
+    ExternalDocument* m_document = nullptr;
+    NoticeLog m_notices;
+
+    // Guards the description text, whether it is ready, and the problem's generation.
+    mutable std::mutex m_descriptionLock;
+    bool m_descriptionReady = false;
+    std::string m_descriptionText;
+    unsigned m_generation = 0;
+
+    // The problem text the current generation's description is rendered from, and its parse
+    // for checking solutions (made when the first solutions arrive).
+    std::string m_problemText;
+    std::unique_ptr<RawCSP> m_checkProblem;
+    std::list<RenderJob> m_jobs;
+    int m_rendering = 0;
+    // Programs waiting for the description being rendered for the current generation (a
+    // request while one renders waits for it instead of starting another).
+    std::vector<int> m_waiting;
+    bool m_renderInFlight = false;
+    unsigned m_renderGeneration = 0;
+};
+
+} // namespace TavNet

@@ -1,0 +1,215 @@
+#include "workbench/net/MessageDecoder.hpp"
+
+#include "workbench/net/MessageError.hpp"
+
+#include <algorithm>
+
+namespace TavNet {
+
+namespace {
+
+std::uint32_t Get32(const std::uint8_t* p) {
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+std::uint16_t Get16(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
+}
+
+// Strings are read into memory that grows with what has arrived, never with what is announced.
+constexpr std::size_t kReserveStep = 64 * 1024;
+
+} // namespace
+
+void MessageDecoder::Fail(const std::string& text) {
+    m_state = State::Failed;
+    m_failure = text;
+    throw MessageError(text);
+}
+
+void MessageDecoder::Expect(State state, std::size_t bytes) {
+    m_state = state;
+    m_need = bytes;
+    m_have = 0;
+}
+
+void MessageDecoder::Charge(std::uint64_t bytes) {
+    m_messageBytes += bytes;
+    if (m_messageBytes > m_limits.maxMessageBytes)
+        Fail("message larger than " + std::to_string(m_limits.maxMessageBytes) + " bytes");
+}
+
+void MessageDecoder::Feed(const std::uint8_t* data, std::size_t size) {
+    if (m_state == State::Failed) throw MessageError(m_failure);
+    std::size_t pos = 0;
+    while (pos < size) {
+        if (m_state == State::StringBody || m_state == State::BufferBody) {
+            const std::size_t take =
+                static_cast<std::size_t>(std::min<std::uint64_t>(m_bodyLeft, size - pos));
+            const char* first = reinterpret_cast<const char*>(data + pos);
+            if (m_state == State::BufferBody) {
+                auto& bytes = m_item.buffer.Bytes();
+                bytes.insert(bytes.end(), data + pos, data + pos + take);
+            } else {
+                std::string& target = m_wide ? m_wideBytes : m_item.string;
+                target.append(first, take);
+            }
+            pos += take;
+            m_bodyLeft -= take;
+            if (m_bodyLeft == 0) {
+                if (m_state == State::StringBody) FinishString();
+                FinishItem();
+            }
+            continue;
+        }
+        const std::size_t take = std::min(m_need - m_have, size - pos);
+        std::copy(data + pos, data + pos + take, m_field + m_have);
+        m_have += take;
+        pos += take;
+        if (m_have == m_need) OnFieldComplete();
+    }
+}
+
+void MessageDecoder::OnFieldComplete() {
+    switch (m_state) {
+    case State::Type:
+        if (m_need == 8) {
+            m_message = CMessage(static_cast<std::int32_t>(Get32(m_field)));
+            m_count = static_cast<std::int32_t>(Get32(m_field + 4));
+            m_messageBytes = 0;
+            if (m_count < 1) {
+                FinishMessage();
+                return;
+            }
+            if (static_cast<std::uint32_t>(m_count) > m_limits.maxItems)
+                Fail("message announces " + std::to_string(m_count) + " items, more than " +
+                     std::to_string(m_limits.maxItems));
+            StartItem();
+        }
+        return;
+    case State::Kind:
+        m_item = CMessageData{};
+        m_item.kind = m_field[0];
+        switch (static_cast<ItemKind>(m_field[0])) {
+        case ItemKind::Number:
+            Expect(State::Number, 8);
+            return;
+        case ItemKind::String:
+            Expect(State::Prefix8, 1);
+            return;
+        case ItemKind::Buffer:
+            Expect(State::BufferLength, 4);
+            return;
+        default:
+            FinishItem();
+            return;
+        }
+    case State::Number:
+        std::copy(m_field, m_field + 8, m_item.value.begin());
+        FinishItem();
+        return;
+    case State::Prefix8:
+        if (m_field[0] < 0xFF) return StartString(m_field[0], false);
+        return Expect(State::Prefix16, 2);
+    case State::Prefix16: {
+        const std::uint16_t length = Get16(m_field);
+        if (length == 0xFFFE) return Expect(State::WidePrefix8, 1);
+        if (length < 0xFFFF) return StartString(length, false);
+        return Expect(State::Prefix32, 4);
+    }
+    case State::Prefix32:
+        return StartString(Get32(m_field), false);
+    case State::WidePrefix8:
+        if (m_field[0] < 0xFF) return StartString(m_field[0], true);
+        return Expect(State::WidePrefix16, 2);
+    case State::WidePrefix16: {
+        const std::uint16_t length = Get16(m_field);
+        if (length < 0xFFFF) return StartString(length, true);
+        return Expect(State::WidePrefix32, 4);
+    }
+    case State::WidePrefix32:
+        return StartString(Get32(m_field), true);
+    case State::BufferLength:
+        return StartBuffer(Get32(m_field));
+    case State::StringBody:
+    case State::BufferBody:
+    case State::Failed:
+        return;
+    }
+}
+
+void MessageDecoder::StartItem() {
+    Expect(State::Kind, 1);
+}
+
+void MessageDecoder::StartString(std::uint32_t length, bool wide) {
+    if (length > m_limits.maxStringLength)
+        Fail("message string of " + std::to_string(length) + " characters, more than " +
+             std::to_string(m_limits.maxStringLength));
+    m_wide = wide;
+    m_wideBytes.clear();
+    const std::uint64_t bytes = static_cast<std::uint64_t>(length) * (wide ? 2 : 1);
+    Charge(bytes);
+    if (bytes == 0) {
+        FinishItem();
+        return;
+    }
+    (wide ? m_wideBytes : m_item.string)
+        .reserve(static_cast<std::size_t>(std::min<std::uint64_t>(bytes, kReserveStep)));
+    m_bodyLeft = bytes;
+    m_state = State::StringBody;
+}
+
+void MessageDecoder::StartBuffer(std::uint32_t length) {
+    if (length > m_limits.maxBufferLength)
+        Fail("message buffer of " + std::to_string(length) + " bytes, more than " +
+             std::to_string(m_limits.maxBufferLength));
+    Charge(length);
+    if (length == 0) {
+        FinishItem();
+        return;
+    }
+    m_bodyLeft = length;
+    m_state = State::BufferBody;
+}
+
+void MessageDecoder::FinishString() {
+    if (!m_wide) return;
+    std::string narrow;
+    narrow.reserve(m_wideBytes.size() / 2);
+    for (std::size_t i = 0; i + 1 < m_wideBytes.size(); i += 2) {
+        const unsigned code = static_cast<unsigned char>(m_wideBytes[i]) |
+                              static_cast<unsigned>(static_cast<unsigned char>(m_wideBytes[i + 1])) << 8;
+        narrow += code <= 0xFF ? static_cast<char>(code) : '?';
+    }
+    m_item.string = std::move(narrow);
+    m_wideBytes = std::string();
+    m_wide = false;
+}
+
+void MessageDecoder::FinishItem() {
+    m_message.Items().push_back(std::move(m_item));
+    m_item = CMessageData{};
+    if (m_message.GetItemCount() == m_count) {
+        FinishMessage();
+        return;
+    }
+    StartItem();
+}
+
+void MessageDecoder::FinishMessage() {
+    m_ready.push_back(std::move(m_message));
+    m_message = CMessage();
+    m_count = 0;
+    Expect(State::Type, 8);
+}
+
+bool MessageDecoder::Next(CMessage& out) {
+    if (m_ready.empty()) return false;
+    out = std::move(m_ready.front());
+    m_ready.pop_front();
+    return true;
+}
+
+} // namespace TavNet
