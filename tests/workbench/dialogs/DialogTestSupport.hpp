@@ -18,6 +18,8 @@
 #include <vector>
 
 struct Box {
+    Box(std::string text = {}, std::string caption = {}, bool question = false)
+        : text(std::move(text)), caption(std::move(caption)), question(question) {}
     std::string text;
     std::string caption;
     bool question = false;
@@ -45,7 +47,8 @@ public:
     }
     // The only box shown, or an empty box when there were none or several.
     Box Only() const {
-        return boxes.size() == 1 ? boxes.front() : Box{"<" + std::to_string(boxes.size()) + " boxes>"};
+        return boxes.size() == 1 ? boxes.front()
+                                 : Box{"<" + std::to_string(boxes.size()) + " boxes>", "", false};
     }
 
     std::vector<Box> boxes;

@@ -395,7 +395,9 @@ TEST(FloatDomModelTest, BoundsMustBeNumbersInOrder) {
         model.maxText = c.max;
         EXPECT_EQ(model.OnOK(messages), c.accepted) << c.name;
         EXPECT_EQ(messages.Texts(), c.texts) << c.name;
-        if (!c.accepted) EXPECT_EQ(model.GetFocus(), c.focus) << c.name;
+        if (!c.accepted) {
+            EXPECT_EQ(model.GetFocus(), c.focus) << c.name;
+        }
     }
     ProblemFixture problem;
     RecordingDialogMessages messages;
@@ -439,7 +441,9 @@ TEST(RangeDlgModelTest, RangesAndTheirRefusals) {
         model.fromText = c.from, model.toText = c.to, model.stepText = c.step;
         EXPECT_EQ(model.OnOK(messages), c.accepted) << c.name;
         EXPECT_EQ(messages.Texts(), c.texts) << c.name;
-        if (!c.accepted) EXPECT_EQ(model.GetFocus(), c.focus) << c.name;
+        if (!c.accepted) {
+            EXPECT_EQ(model.GetFocus(), c.focus) << c.name;
+        }
     }
     RecordingDialogMessages messages;
     RangeDlgModel model;

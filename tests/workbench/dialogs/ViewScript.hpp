@@ -104,6 +104,8 @@ inline void Click(QWidget& view, const char* name) {
 inline void DoubleClickRow(QWidget& view, const char* list, const QString& prefix) {
     QListWidget* widget = Find<QListWidget>(view, list);
     if (widget == nullptr) return;
+    // Rows added just now are laid out when the event loop next runs; lay them out at once.
+    widget->doItemsLayout();
     for (int row = 0; row < widget->count(); ++row) {
         QListWidgetItem* item = widget->item(row);
         if (!item->text().startsWith(prefix)) continue;

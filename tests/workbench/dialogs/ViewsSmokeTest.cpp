@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QTextDocument>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -91,6 +92,28 @@ TEST_F(ViewsTest, IntegerDomainAddedEditedAndDeleted) {
     messages.answers = {true};
     EXPECT_TRUE(actions.DeleteDomain(added.index).changed);
     EXPECT_EQ(messages.Only().text, "Delete Domain: Small");
+}
+
+TEST_F(ViewsTest, ABoundTakenFromAConstant) {
+    Model().constants.Add(std::make_unique<TavWorkbench::CConstant>("N", 5));
+    script.Then("CTypeSelDlg", [](QDialog& view) {
+        Find<QComboBox>(view, "dataType")->setCurrentIndex(0);
+        Click(view, "ok");
+    });
+    script.Then("CNumDlg", [](QDialog& view) {
+        Type(view, "id", "UpTo");
+        Type(view, "min", "1");
+        EXPECT_FALSE(Find<QLineEdit>(view, "maxOffset")->isEnabled());
+        Click(view, "pickMax");
+        EXPECT_EQ(Find<QLineEdit>(view, "maxConst")->text(), "N");
+        EXPECT_TRUE(Find<QLineEdit>(view, "maxOffset")->isEnabled());
+        Type(view, "maxOffset", "-1");
+        Click(view, "ok");
+    });
+    script.Then("CSelConstDlg", [](QDialog& view) { DoubleClickRow(view, "constants", "N"); });
+    const ActionOutcome added = actions.AddDomain();
+    ASSERT_TRUE(added.changed);
+    EXPECT_EQ(TavWorkbench::DomainLine(*Model().domains[added.index]), "IntDom UpTo=[1,N-1];");
 }
 
 TEST_F(ViewsTest, SetAndEnumeratedDomains) {
@@ -287,6 +310,21 @@ TEST_F(ViewsTest, TheBuilderChecksTheCandidateAndBrowsesValues) {
             EXPECT_EQ(text->toPlainText(), "x <= 3;");
             Click(view, "check");
             EXPECT_EQ(messages.Only().text, "Constraint OK");
+
+            // A template's help note stands beside the list while it is selected.
+            auto& builder = static_cast<CExpDlg&>(view);
+            auto* tree = Find<QTreeWidget>(view, "tree");
+            tree->setCurrentItem(
+                tree->findItems("All Constraints", Qt::MatchExactly | Qt::MatchRecursive).front());
+            auto* list = Find<QListWidget>(view, "list");
+            list->setCurrentItem(list->findItems("AllDifferent(Array Variable)", Qt::MatchExactly).front());
+            ASSERT_NE(builder.HelpNote(), nullptr);
+            EXPECT_TRUE(builder.HelpNote()->HelpText().startsWith("Ensures that all values"));
+            EXPECT_TRUE(Find<QPushButton>(view, "templateHelp")->isEnabled());
+            tree->setCurrentItem(tree->findItems("Logical", Qt::MatchExactly | Qt::MatchRecursive).front());
+            EXPECT_EQ(builder.HelpNote(), nullptr);
+            DoubleClickRow(view, "list", "Xor");
+            EXPECT_TRUE(text->toPlainText().endsWith("Xor "));
             Click(view, "cancel");
         },
         true);

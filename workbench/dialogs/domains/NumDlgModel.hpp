@@ -26,6 +26,8 @@ public:
     void Load(const TavWorkbench::CIntDomain& domain, int index, DialogMode mode);
 
     DialogMode GetMode() const { return m_mode; }
+    // The constants the constant boxes name.
+    const TavWorkbench::CConstArray& Constants() const { return m_refs.constants; }
     int GetIndex() const { return m_index; }
 
     std::string id;

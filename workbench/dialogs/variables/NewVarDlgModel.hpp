@@ -28,6 +28,8 @@ public:
     void Load(const TavWorkbench::CVariable& variable, int index, Mode mode);
 
     Mode GetMode() const { return m_mode; }
+    // The constants the size box names.
+    const TavWorkbench::CConstArray& Constants() const { return m_refs.constants; }
     int GetIndex() const { return m_index; }
 
     std::string id;

@@ -4,7 +4,7 @@ namespace TavDialogs {
 
 SelConstDlgModel::SelConstDlgModel(const TavWorkbench::CConstArray& constants, int wantedType,
                                    bool positiveOnly)
-    : m_wantedType(wantedType) {
+    : m_constants(constants), m_wantedType(wantedType) {
     for (int i = 0; i < constants.GetSize(); ++i) {
         const TavWorkbench::CConstant& constant = *constants[i];
         if (constant.GetType() != wantedType) continue;

@@ -22,6 +22,7 @@ public:
 
     // The constants offered, in array order.
     const std::vector<Entry>& Entries() const { return m_entries; }
+    const TavWorkbench::CConstArray& Constants() const { return m_constants; }
     // At opening: with nothing to offer shows "No Integer Constants Found" (or "No List
     // Constants Found" for another type) and returns false: the dialog ends as cancelled.
     bool OnInitDialog(DialogMessages& messages) const;
@@ -34,6 +35,7 @@ public:
     std::string GetChosenID() const;
 
 private:
+    const TavWorkbench::CConstArray& m_constants;
     int m_wantedType;
     std::vector<Entry> m_entries;
 };

@@ -1,6 +1,8 @@
 #include "workbench/dialogs/views/CConstDlg.hpp"
 
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/CListSetEdit.hpp"
+#include "workbench/ui/CNameEdit.hpp"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -14,11 +16,13 @@ CConstDlg::CConstDlg(ConstDlgModel& model, DialogMessages& messages, DialogHost&
     : ModelDialog(QStringLiteral("Constant"), messages, host, parent), m_model(model) {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout();
-    m_id = AddEdit(form, QStringLiteral("Constant ID"), QStringLiteral("id"));
+    m_id = AddEditOf<TavWorkbench::Ui::CNameEdit>(form, QStringLiteral("Constant ID"), QStringLiteral("id"));
     layout->addLayout(form);
     auto* group = new QGroupBox(QStringLiteral("Enter Set or Value List"), this);
     auto* groupForm = new QFormLayout(group);
-    m_set = new QLineEdit(group);
+    auto* set = new TavWorkbench::Ui::CListSetEdit(group);
+    set->SetBrackets(0);
+    m_set = set;
     m_set->setObjectName(QStringLiteral("set"));
     m_list = new QPlainTextEdit(group);
     m_list->setObjectName(QStringLiteral("list"));

@@ -2,6 +2,7 @@
 
 #include "workbench/dialogs/views/ListEditing.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/CNameEdit.hpp"
 
 #include <QFormLayout>
 #include <QLineEdit>
@@ -14,7 +15,7 @@ CEnumDlg::CEnumDlg(EnumDlgModel& model, DialogMessages& messages, DialogHost& ho
     : ModelDialog(QStringLiteral("Enumerated Domain"), messages, host, parent), m_model(model) {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout();
-    m_id = AddEdit(form, QStringLiteral("ID"), QStringLiteral("id"));
+    m_id = AddEditOf<TavWorkbench::Ui::CNameEdit>(form, QStringLiteral("ID"), QStringLiteral("id"));
     layout->addLayout(form);
     m_values = MakeList(this, "values", [this](int from, int to) { m_model.OnMoveValue(from, to); });
     layout->addWidget(m_values);

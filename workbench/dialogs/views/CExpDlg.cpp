@@ -7,6 +7,7 @@
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,12 +97,9 @@ CExpDlg::CExpDlg(ExpDlgModel& model, DialogMessages& messages, DialogHost& host,
     m_templateHelp->setFlat(true);
     m_templateHelp->setEnabled(false);
     m_templateHelp->setAutoDefault(false);
-    m_help = new QLabel(this);
-    m_help->setObjectName(QStringLiteral("help"));
-    m_help->setWordWrap(true);
     helpColumn->addWidget(m_templateHelp);
-    helpColumn->addWidget(m_help);
     helpColumn->addStretch();
+    m_list->installEventFilter(this);
     blocks->addWidget(m_tree);
     blocks->addWidget(m_list);
     blocks->addLayout(helpColumn);
@@ -154,13 +152,21 @@ CExpDlg::CExpDlg(ExpDlgModel& model, DialogMessages& messages, DialogHost& host,
         std::vector<std::string> texts;
         for (const auto& entry : m_model.ListEntries())
             texts.push_back(entry.text);
+        HideHelpNote();
         FillList(m_list, texts);
-        m_help->clear();
         m_templateHelp->setEnabled(m_model.IsHelpButtonEnabled());
     });
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
-        m_help->setText(ToQ(m_model.OnSelectEntry(row)));
+        HideHelpNote();
+        const std::string help = m_model.OnSelectEntry(row);
         m_templateHelp->setEnabled(m_model.IsHelpButtonEnabled());
+        if (help.empty() || row < 0) return;
+        // The note stands beside the list, level with the selected entry.
+        m_helpNote = new TavWorkbench::Ui::CHelpWnd(this);
+        m_helpNote->SetHelpText(ToQ(help));
+        const QRect entry = m_list->visualItemRect(m_list->item(row));
+        const QPoint at = m_list->viewport()->mapToGlobal(QPoint(m_list->viewport()->width(), entry.top()));
+        m_helpNote->ShowAt(at.x() + 4, at.y());
     });
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         const ExpDlgModel::Insertion insertion = m_model.OnActivateEntry(m_list->row(item));
@@ -197,6 +203,16 @@ CExpDlg::CExpDlg(ExpDlgModel& model, DialogMessages& messages, DialogHost& host,
         m_id->setReadOnly(true);
     }
     Load();
+}
+
+void CExpDlg::HideHelpNote() {
+    if (m_helpNote) m_helpNote->close();
+    m_helpNote = nullptr;
+}
+
+bool CExpDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list && event->type() == QEvent::FocusOut) HideHelpNote();
+    return ModelDialog::eventFilter(watched, event);
 }
 
 QPushButton* CExpDlg::AddButton(const QString& caption, const QString& name, const QString& tip) {

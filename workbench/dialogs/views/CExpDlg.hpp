@@ -8,6 +8,7 @@
 #include "workbench/dialogs/views/CForTempDlg.hpp"
 #include "workbench/dialogs/views/CIFElseDlg.hpp"
 #include "workbench/dialogs/views/ModelDialog.hpp"
+#include "workbench/ui/CHelpWnd.hpp"
 
 #include <QPointer>
 
@@ -30,6 +31,11 @@ public:
     // The template dialogs while they are open (null otherwise).
     CForTempDlg* ForallDialog() const { return m_forall.data(); }
     CIFElseDlg* IfElseDialog() const { return m_ifElse.data(); }
+    // The help note of the selected template while it is shown (null otherwise).
+    TavWorkbench::Ui::CHelpWnd* HelpNote() const { return m_helpNote.data(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 protected:
     void Load() override;
@@ -41,17 +47,18 @@ private:
     QPushButton* AddButton(const QString& caption, const QString& name, const QString& tip = {});
     void OnCheck();
     void ShowSelection();
+    void HideHelpNote();
 
     ExpDlgModel& m_model;
     QPlainTextEdit* m_text;
     QLineEdit* m_id;
     QTreeWidget* m_tree;
     QListWidget* m_list;
-    QLabel* m_help;
     QPushButton* m_templateHelp;
     QPushButton* m_check;
     QPointer<CForTempDlg> m_forall;
     QPointer<CIFElseDlg> m_ifElse;
+    QPointer<TavWorkbench::Ui::CHelpWnd> m_helpNote;
 };
 
 } // namespace TavDialogs

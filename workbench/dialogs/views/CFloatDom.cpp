@@ -1,6 +1,8 @@
 #include "workbench/dialogs/views/CFloatDom.hpp"
 
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/CFloaterEdit.hpp"
+#include "workbench/ui/CNameEdit.hpp"
 
 #include <QFormLayout>
 #include <QLineEdit>
@@ -12,9 +14,9 @@ CFloatDom::CFloatDom(FloatDomModel& model, DialogMessages& messages, DialogHost&
     : ModelDialog(QStringLiteral("Float Domain"), messages, host, parent), m_model(model) {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout();
-    m_id = AddEdit(form, QStringLiteral("ID"), QStringLiteral("id"));
-    m_min = AddEdit(form, QStringLiteral("Min"), QStringLiteral("min"));
-    m_max = AddEdit(form, QStringLiteral("Max"), QStringLiteral("max"));
+    m_id = AddEditOf<TavWorkbench::Ui::CNameEdit>(form, QStringLiteral("ID"), QStringLiteral("id"));
+    m_min = AddEditOf<TavWorkbench::Ui::CFloaterEdit>(form, QStringLiteral("Min"), QStringLiteral("min"));
+    m_max = AddEditOf<TavWorkbench::Ui::CFloaterEdit>(form, QStringLiteral("Max"), QStringLiteral("max"));
     layout->addLayout(form);
     AddButtons(layout);
     if (m_model.IsReadOnly()) {

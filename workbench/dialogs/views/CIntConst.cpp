@@ -1,6 +1,8 @@
 #include "workbench/dialogs/views/CIntConst.hpp"
 
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/CMyEdit.hpp"
+#include "workbench/ui/CNameEdit.hpp"
 
 #include <QFormLayout>
 #include <QLineEdit>
@@ -12,8 +14,9 @@ CIntConst::CIntConst(IntConstModel& model, DialogMessages& messages, DialogHost&
     : ModelDialog(QStringLiteral("Integer Constant"), messages, host, parent), m_model(model) {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout();
-    m_id = AddEdit(form, QStringLiteral("ID"), QStringLiteral("id"));
-    m_value = AddEdit(form, QStringLiteral("Integer Value"), QStringLiteral("value"));
+    m_id = AddEditOf<TavWorkbench::Ui::CNameEdit>(form, QStringLiteral("ID"), QStringLiteral("id"));
+    m_value =
+        AddEditOf<TavWorkbench::Ui::CMyEdit>(form, QStringLiteral("Integer Value"), QStringLiteral("value"));
     layout->addLayout(form);
     AddButtons(layout);
     if (m_model.IsReadOnly()) {

@@ -2,13 +2,16 @@
 
 #include "workbench/dialogs/views/ListEditing.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/CCommaIntEdit.hpp"
+#include "workbench/ui/CPopupEdit.hpp"
+#include "workbench/ui/CPopupTip.hpp"
+#include "workbench/ui/CSpecialEdit.hpp"
 
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace TavDialogs {
@@ -17,12 +20,11 @@ CNewVarDlg::CNewVarDlg(NewVarDlgModel& model, DialogMessages& messages, DialogHo
     : ModelDialog(QStringLiteral("Variable Details"), messages, host, parent), m_model(model) {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout();
-    m_id = AddEdit(form, QStringLiteral("Variable ID"), QStringLiteral("id"));
-    // Identifier characters, and commas between the ids of new variables.
-    m_id->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(m_model.AllowsComma() ? QStringLiteral("[A-Za-z0-9_,]*")
-                                                 : QStringLiteral("[A-Za-z0-9_]*")),
-        m_id));
+    auto* id =
+        AddEditOf<TavWorkbench::Ui::CSpecialEdit>(form, QStringLiteral("Variable ID"), QStringLiteral("id"));
+    // Commas separate the ids of new variables.
+    id->SetAllowComma(m_model.AllowsComma());
+    m_id = id;
     layout->addLayout(form);
     layout->addWidget(new QLabel(QStringLiteral("Current Domains"), this));
     m_domains = MakeList(this, "domains");
@@ -44,7 +46,9 @@ CNewVarDlg::CNewVarDlg(NewVarDlgModel& model, DialogMessages& messages, DialogHo
     layout->addWidget(m_array);
     auto* size = new QFormLayout();
     auto* sizeRow = new QHBoxLayout();
-    m_sizeConst = new QLineEdit(this);
+    auto* sizeConst = new TavWorkbench::Ui::CPopupEdit(this);
+    sizeConst->SetConstants(&m_model.Constants());
+    m_sizeConst = sizeConst;
     m_sizeConst->setObjectName(QStringLiteral("sizeConst"));
     m_sizeConst->setReadOnly(true);
     m_pickSize = new QPushButton(QStringLiteral("..."), this);
@@ -52,7 +56,8 @@ CNewVarDlg::CNewVarDlg(NewVarDlgModel& model, DialogMessages& messages, DialogHo
     sizeRow->addWidget(m_sizeConst);
     sizeRow->addWidget(m_pickSize);
     size->addRow(QStringLiteral("Size Constant"), sizeRow);
-    m_dimensions = AddEdit(size, QStringLiteral("Dimensions"), QStringLiteral("dimensions"));
+    m_dimensions = AddEditOf<TavWorkbench::Ui::CCommaIntEdit>(size, QStringLiteral("Dimensions"),
+                                                              QStringLiteral("dimensions"));
     layout->addLayout(size);
     AddButtons(layout);
     for (QPushButton* button : {m_viewDomain, m_newDomain, m_pickSize})

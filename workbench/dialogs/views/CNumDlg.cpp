@@ -1,6 +1,10 @@
 #include "workbench/dialogs/views/CNumDlg.hpp"
 
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/CMyEdit.hpp"
+#include "workbench/ui/CNameEdit.hpp"
+#include "workbench/ui/CPopupEdit.hpp"
+#include "workbench/ui/CPopupTip.hpp"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -14,8 +18,8 @@ namespace TavDialogs {
 
 namespace {
 
-QLineEdit* NamedEdit(QWidget* parent, const char* name, bool readOnly = false) {
-    auto* edit = new QLineEdit(parent);
+template <class Edit> QLineEdit* NamedEdit(QWidget* parent, const char* name, bool readOnly = false) {
+    auto* edit = new Edit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setReadOnly(readOnly);
     return edit;
@@ -34,16 +38,16 @@ CNumDlg::CNumDlg(NumDlgModel& model, DialogMessages& messages, DialogHost& host,
     : ModelDialog(QStringLiteral("Integer Domain"), messages, host, parent), m_model(model) {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout();
-    m_id = AddEdit(form, QStringLiteral("ID"), QStringLiteral("id"));
+    m_id = AddEditOf<TavWorkbench::Ui::CNameEdit>(form, QStringLiteral("ID"), QStringLiteral("id"));
     layout->addLayout(form);
 
     auto* range = new QGridLayout();
-    m_min = NamedEdit(this, "min");
-    m_max = NamedEdit(this, "max");
-    m_minConst = NamedEdit(this, "minConst", true);
-    m_maxConst = NamedEdit(this, "maxConst", true);
-    m_minOffset = NamedEdit(this, "minOffset");
-    m_maxOffset = NamedEdit(this, "maxOffset");
+    m_min = NamedEdit<TavWorkbench::Ui::CMyEdit>(this, "min");
+    m_max = NamedEdit<TavWorkbench::Ui::CMyEdit>(this, "max");
+    m_minConst = NamedEdit<TavWorkbench::Ui::CPopupEdit>(this, "minConst", true);
+    m_maxConst = NamedEdit<TavWorkbench::Ui::CPopupEdit>(this, "maxConst", true);
+    m_minOffset = NamedEdit<TavWorkbench::Ui::CMyEdit>(this, "minOffset");
+    m_maxOffset = NamedEdit<TavWorkbench::Ui::CMyEdit>(this, "maxOffset");
     m_pickMin = NamedButton(this, QStringLiteral("..."), "pickMin");
     m_pickMax = NamedButton(this, QStringLiteral("..."), "pickMax");
     range->addWidget(new QLabel(QStringLiteral("Min"), this), 0, 0);
@@ -63,11 +67,11 @@ CNumDlg::CNumDlg(NumDlgModel& model, DialogMessages& messages, DialogHost& host,
     layout->addLayout(range);
 
     auto* list = new QGridLayout();
-    m_listConst = NamedEdit(this, "listConst", true);
+    m_listConst = NamedEdit<TavWorkbench::Ui::CPopupEdit>(this, "listConst", true);
     m_pickList = NamedButton(this, QStringLiteral("..."), "pickList");
     m_values = new QListWidget(this);
     m_values->setObjectName(QStringLiteral("values"));
-    m_newValue = NamedEdit(this, "newValue");
+    m_newValue = NamedEdit<TavWorkbench::Ui::CMyEdit>(this, "newValue");
     m_add = NamedButton(this, QStringLiteral("Add To List"), "add");
     list->addWidget(new QLabel(QStringLiteral("List Constant"), this), 0, 0);
     list->addWidget(m_listConst, 0, 1);
@@ -111,6 +115,8 @@ CNumDlg::CNumDlg(NumDlgModel& model, DialogMessages& messages, DialogHost& host,
     connect(m_pickMax, &QPushButton::clicked, this, [pick] { pick(NumDlgModel::ConstBox::Max); });
     connect(m_pickList, &QPushButton::clicked, this, [pick] { pick(NumDlgModel::ConstBox::List); });
 
+    for (QLineEdit* box : {m_minConst, m_maxConst, m_listConst})
+        static_cast<TavWorkbench::Ui::CPopupEdit*>(box)->SetConstants(&m_model.Constants());
     if (m_model.IsReadOnly()) {
         for (QLineEdit* edit : {m_id, m_min, m_max, m_minOffset, m_maxOffset})
             edit->setReadOnly(true);

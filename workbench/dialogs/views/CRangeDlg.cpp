@@ -1,6 +1,7 @@
 #include "workbench/dialogs/views/CRangeDlg.hpp"
 
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/CMyEdit.hpp"
 
 #include <QFormLayout>
 #include <QLineEdit>
@@ -13,8 +14,8 @@ CRangeDlg::CRangeDlg(RangeDlgModel& model, DialogMessages& messages, DialogHost&
     : ModelDialog(QStringLiteral("Create A Range Of Values"), messages, host, parent), m_model(model) {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout();
-    m_from = AddEdit(form, QStringLiteral("From"), QStringLiteral("from"));
-    m_to = AddEdit(form, QStringLiteral("To"), QStringLiteral("to"));
+    m_from = AddEditOf<TavWorkbench::Ui::CMyEdit>(form, QStringLiteral("From"), QStringLiteral("from"));
+    m_to = AddEditOf<TavWorkbench::Ui::CMyEdit>(form, QStringLiteral("To"), QStringLiteral("to"));
     m_step = AddEdit(form, QStringLiteral("Step"), QStringLiteral("step"));
     // Digits only.
     m_step->setValidator(

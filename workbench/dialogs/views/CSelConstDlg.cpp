@@ -1,6 +1,8 @@
 #include "workbench/dialogs/views/CSelConstDlg.hpp"
 
-#include "workbench/dialogs/views/ListEditing.hpp"
+#include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/CContentsList.hpp"
+#include "workbench/ui/CPopupTip.hpp"
 
 #include <QVBoxLayout>
 
@@ -10,7 +12,10 @@ CSelConstDlg::CSelConstDlg(SelConstDlgModel& model, DialogMessages& messages, Di
                            QWidget* parent)
     : ModelDialog(QStringLiteral("Select Constant"), messages, host, parent), m_model(model) {
     auto* layout = new QVBoxLayout(this);
-    m_list = MakeList(this, "constants");
+    auto* list = new TavWorkbench::Ui::CContentsList(this);
+    list->setObjectName(QStringLiteral("constants"));
+    list->SetConstants(&m_model.Constants());
+    m_list = list;
     layout->addWidget(m_list);
     AddButtons(layout);
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { OnOK(); });
@@ -23,10 +28,10 @@ int CSelConstDlg::exec() {
 }
 
 void CSelConstDlg::Load() {
-    std::vector<std::string> ids;
+    auto* list = static_cast<TavWorkbench::Ui::CContentsList*>(m_list);
+    list->clear();
     for (const auto& entry : m_model.Entries())
-        ids.push_back(entry.id);
-    FillList(m_list, ids);
+        list->AddConstantItem(ToQ(entry.id), entry.constantIndex);
     m_list->setCurrentRow(m_model.selection);
 }
 

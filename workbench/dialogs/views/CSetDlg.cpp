@@ -2,6 +2,8 @@
 
 #include "workbench/dialogs/views/ListEditing.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/CMyEdit.hpp"
+#include "workbench/ui/CNameEdit.hpp"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -15,13 +17,13 @@ CSetDlg::CSetDlg(SetDlgModel& model, DialogMessages& messages, DialogHost& host,
     : ModelDialog(QStringLiteral("Set Domain"), messages, host, parent), m_model(model) {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout();
-    m_id = AddEdit(form, QStringLiteral("ID"), QStringLiteral("id"));
+    m_id = AddEditOf<TavWorkbench::Ui::CNameEdit>(form, QStringLiteral("ID"), QStringLiteral("id"));
     layout->addLayout(form);
     m_values = MakeList(this, "values");
     layout->addWidget(m_values);
     m_newGroup = new QGroupBox(QStringLiteral("New Integer Value"), this);
     auto* row = new QHBoxLayout(m_newGroup);
-    m_newValue = new QLineEdit(m_newGroup);
+    m_newValue = new TavWorkbench::Ui::CMyEdit(m_newGroup);
     m_newValue->setObjectName(QStringLiteral("newValue"));
     m_add = new QPushButton(QStringLiteral("Add To List"), m_newGroup);
     m_add->setObjectName(QStringLiteral("add"));

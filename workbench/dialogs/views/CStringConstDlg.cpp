@@ -2,6 +2,7 @@
 
 #include "workbench/dialogs/views/ListEditing.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/CNameEdit.hpp"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -16,7 +17,7 @@ CStringConstDlg::CStringConstDlg(StringConstDlgModel& model, DialogMessages& mes
     : ModelDialog(QStringLiteral("String Constant"), messages, host, parent), m_model(model) {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout();
-    m_id = AddEdit(form, QStringLiteral("Constant ID"), QStringLiteral("id"));
+    m_id = AddEditOf<TavWorkbench::Ui::CNameEdit>(form, QStringLiteral("Constant ID"), QStringLiteral("id"));
     layout->addLayout(form);
     m_entries = MakeList(this, "entries", [this](int from, int to) { m_model.OnMoveValue(from, to); });
     layout->addWidget(m_entries);

@@ -28,14 +28,6 @@ void ModelDialog::AddButtons(QBoxLayout* layout, const QString& okText) {
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QLineEdit* ModelDialog::AddEdit(QFormLayout* form, const QString& label, const QString& name, bool readOnly) {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(name);
-    edit->setReadOnly(readOnly);
-    form->addRow(label, edit);
-    return edit;
-}
-
 void ModelDialog::ShowOnly(bool hideOK) {
     if (m_ok != nullptr) {
         m_ok->setEnabled(false);

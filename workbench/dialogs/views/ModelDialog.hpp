@@ -8,10 +8,10 @@
 #include "workbench/dialogs/DialogMessages.hpp"
 
 #include <QDialog>
+#include <QFormLayout>
+#include <QLineEdit>
 
 class QBoxLayout;
-class QFormLayout;
-class QLineEdit;
 class QPushButton;
 
 namespace TavDialogs {
@@ -37,7 +37,18 @@ protected:
     // Places OK and Cancel (named "ok" and "cancel") at the bottom of `layout`.
     void AddButtons(QBoxLayout* layout, const QString& okText = QStringLiteral("OK"));
     // A labelled line edit named `name`.
-    QLineEdit* AddEdit(QFormLayout* form, const QString& label, const QString& name, bool readOnly = false);
+    QLineEdit* AddEdit(QFormLayout* form, const QString& label, const QString& name, bool readOnly = false) {
+        return AddEditOf<QLineEdit>(form, label, name, readOnly);
+    }
+    // The same with an edit of class `Edit` (one of the filtered input boxes).
+    template <class Edit>
+    Edit* AddEditOf(QFormLayout* form, const QString& label, const QString& name, bool readOnly = false) {
+        auto* edit = new Edit(this);
+        edit->setObjectName(name);
+        edit->setReadOnly(readOnly);
+        form->addRow(label, edit);
+        return edit;
+    }
     // Hides OK and names Cancel "Close" (view-only and close-only dialogs).
     void ShowOnly(bool hideOK = true);
 
