@@ -1,0 +1,245 @@
+#include "workbench/dialogs/views/DialogActionsProvider.hpp"
+
+#include "workbench/CTavDoc.hpp"
+#include "workbench/dialogs/actions/SolverDialogActions.hpp"
+#include "workbench/dialogs/solver/CountDlgModel.hpp"
+#include "workbench/dialogs/solver/ExSolDlgModel.hpp"
+#include "workbench/dialogs/solver/TimeDlgModel.hpp"
+#include "workbench/dialogs/views/CStatsDlg.hpp"
+#include "workbench/ui/StatisticsWindow.hpp"
+
+#include <set>
+
+namespace TavDialogs {
+
+using TavWorkbench::CommandId;
+using TavWorkbench::ProblemTree;
+
+namespace {
+
+// The statistics window as the frame knows it.
+class StatsWindow : public CStatsDlg, public TavWorkbench::Ui::StatisticsWindow {
+public:
+    using CStatsDlg::CStatsDlg;
+    QWidget* Widget() override { return this; }
+    void SetStatsText(const std::string& text) override { CStatsDlg::SetStatsText(text); }
+};
+
+const std::set<CommandId>& Served() {
+    static const std::set<CommandId> served{
+        CommandId::AddVariable,         CommandId::AddDomain,           CommandId::AddIntegerConstant,
+        CommandId::AddSetListConstant,  CommandId::AddConstraint,       CommandId::AddOptimisation,
+        CommandId::RemoveOptimisation,  CommandId::DeleteUnusedDomains, CommandId::CloneVariable,
+        CommandId::EditVariable,        CommandId::DeleteVariable,      CommandId::EditDomain,
+        CommandId::DeleteDomain,        CommandId::EditConstraint,      CommandId::DeleteConstraint,
+        CommandId::EditConstant,        CommandId::DeleteConstant,      CommandId::SetParameters,
+        CommandId::NumberOfSolutions,   CommandId::SearchTime,          CommandId::ExternalSolver,
+        CommandId::ViewExternalResults, CommandId::ViewStatistics,
+    };
+    return served;
+}
+
+// The kind a per-object command acts on, kNone for the others.
+int KindOf(CommandId id) {
+    switch (id) {
+    case CommandId::CloneVariable:
+    case CommandId::EditVariable:
+    case CommandId::DeleteVariable:
+        return ProblemTree::kVariable;
+    case CommandId::EditDomain:
+    case CommandId::DeleteDomain:
+        return ProblemTree::kDomain;
+    case CommandId::EditConstraint:
+    case CommandId::DeleteConstraint:
+        return ProblemTree::kConstraint;
+    case CommandId::EditConstant:
+    case CommandId::DeleteConstant:
+        return ProblemTree::kConstant;
+    default:
+        return ProblemTree::kNone;
+    }
+}
+
+} // namespace
+
+DialogActionsProvider::DialogActionsProvider(DialogMessages* messages)
+    : m_messages(messages != nullptr ? *messages : m_qtMessages), m_host(m_messages) {}
+
+bool DialogActionsProvider::Provides(CommandId id) const {
+    return Served().count(id) != 0;
+}
+
+ActionOutcome DialogActionsProvider::RunAction(CommandId id, EditingActions& actions,
+                                               const ProblemTree::Item* item) {
+    const int kind = KindOf(id);
+    if (kind != ProblemTree::kNone && (item == nullptr || item->Kind() != kind)) return {};
+    const int index = item != nullptr ? item->Index() : -1;
+    switch (id) {
+    case CommandId::CloneVariable:
+        return actions.CloneVariable(index);
+    case CommandId::EditVariable:
+        return actions.EditVariable(index);
+    case CommandId::DeleteVariable:
+        return actions.DeleteVariable(index);
+    case CommandId::EditDomain:
+        return actions.EditDomain(index);
+    case CommandId::DeleteDomain:
+        return actions.DeleteDomain(index);
+    case CommandId::EditConstraint:
+        return actions.EditConstraint(index);
+    case CommandId::DeleteConstraint:
+        return actions.DeleteConstraint(index);
+    case CommandId::EditConstant:
+        return actions.EditConstant(index);
+    case CommandId::DeleteConstant:
+        return actions.DeleteConstant(index);
+    case CommandId::RemoveOptimisation:
+        return actions.RemoveOptimisation();
+    case CommandId::AddVariable:
+        return actions.AddVariable();
+    case CommandId::AddDomain:
+        return actions.AddDomain();
+    case CommandId::AddIntegerConstant:
+        return actions.AddIntegerConstant();
+    case CommandId::AddSetListConstant:
+        return actions.AddSetListConstant();
+    case CommandId::AddConstraint:
+        return actions.AddConstraint();
+    case CommandId::AddOptimisation:
+        return actions.AddOptimisation();
+    case CommandId::DeleteUnusedDomains:
+        return actions.DeleteUnusedDomains();
+    default:
+        return {};
+    }
+}
+
+void DialogActionsProvider::Run(CommandId id, TavWorkbench::Ui::ActionContext& context) {
+    m_qtMessages.SetOwner(context.parent);
+    m_host.SetOwner(context.parent);
+    TavWorkbench::CTavDoc& doc = context.doc;
+    if (id == CommandId::SetParameters) {
+        SolverDialogActions(doc, m_host).SetParameters();
+        return;
+    }
+    if (id == CommandId::ExternalSolver || id == CommandId::ViewExternalResults ||
+        id == CommandId::ViewStatistics || id == CommandId::NumberOfSolutions || id == CommandId::SearchTime)
+        return;
+    EditingActions actions(doc.GetModel(), doc.GetKeyWords(), doc.GetAvailableConstraints(), m_host,
+                           m_messages);
+    const int variablesBefore = doc.GetModel().variables.GetSize();
+    const ActionOutcome outcome = RunAction(id, actions, context.actionItem);
+    FollowInTree(id, outcome, context, variablesBefore);
+    if (outcome.modified && context.setModified) context.setModified();
+}
+
+void DialogActionsProvider::FollowInTree(CommandId id, const ActionOutcome& outcome,
+                                         TavWorkbench::Ui::ActionContext& context, int variablesBefore) {
+    if (!outcome.changed) return;
+    ProblemTree& tree = context.tree;
+    const TavWorkbench::TavModel& model = context.doc.GetModel();
+    ProblemTree::Item* item = context.actionItem;
+    switch (id) {
+    case CommandId::CloneVariable:
+        tree.AddVariableItem(*model.variables[outcome.index], outcome.index);
+        tree.RefreshDomains();
+        break;
+    case CommandId::EditVariable:
+        if (outcome.kind == ElementKind::Variable && item != nullptr) {
+            tree.SetItemText(item, model.variables[item->Index()]->GetID());
+            tree.UpdateVariableDomainLine(item, item->Index());
+        }
+        tree.RefreshDomains();
+        break;
+    case CommandId::DeleteVariable:
+        if (item != nullptr) tree.DeleteItem(item);
+        tree.RenumberVariableItems();
+        tree.RefreshDomains();
+        break;
+    case CommandId::EditDomain:
+        if (item != nullptr) {
+            tree.SetItemText(item, model.domains[item->Index()]->GetID());
+            tree.RefreshDomainUsage(item);
+        }
+        break;
+    case CommandId::DeleteDomain:
+        if (item != nullptr) tree.DeleteItem(item);
+        tree.RenumberDomainItems();
+        break;
+    case CommandId::EditConstraint:
+        if (item != nullptr) {
+            tree.SetItemText(item, model.constraints[item->Index()]->GetID());
+            tree.UpdateConstraintChild(item, item->Index());
+        }
+        break;
+    case CommandId::DeleteConstraint:
+        if (item != nullptr) tree.DeleteItem(item);
+        tree.RenumberConstraintItems();
+        break;
+    case CommandId::EditConstant:
+    case CommandId::DeleteConstant:
+        tree.RefreshConstants();
+        break;
+    case CommandId::RemoveOptimisation:
+    case CommandId::AddOptimisation:
+        tree.RefreshOptimisation();
+        break;
+    case CommandId::AddVariable:
+        for (int i = variablesBefore; i < model.variables.GetSize(); ++i)
+            tree.AddVariableItem(*model.variables[i], i);
+        tree.RefreshDomains();
+        break;
+    case CommandId::AddDomain:
+        tree.AddDomainItem(model.domains[outcome.index]->GetID(), outcome.index);
+        break;
+    case CommandId::AddIntegerConstant:
+    case CommandId::AddSetListConstant:
+        tree.AddConstantItem(model.constants[outcome.index]->GetID(), outcome.index,
+                             model.constants[outcome.index]->GetType());
+        break;
+    case CommandId::AddConstraint:
+        tree.AddConstraintItem(*model.constraints[outcome.index], outcome.index);
+        break;
+    case CommandId::DeleteUnusedDomains:
+        if (ProblemTree::Item* domains = tree.Group(ProblemTree::kDomains)) {
+            while (domains->ChildCount() > 0)
+                tree.DeleteItem(domains->Child(domains->ChildCount() - 1));
+            tree.RefreshDomains();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+std::optional<int> DialogActionsProvider::AskSolutionCount(QWidget* parent) {
+    m_host.SetOwner(parent);
+    CountDlgModel dialog(1);
+    if (!m_host.Run(dialog)) return std::nullopt;
+    return dialog.GetCount();
+}
+
+std::optional<int> DialogActionsProvider::AskSearchMinutes(QWidget* parent, int minutes) {
+    m_host.SetOwner(parent);
+    TimeDlgModel dialog(minutes);
+    if (!m_host.Run(dialog)) return std::nullopt;
+    return dialog.GetMinutes();
+}
+
+std::optional<int> DialogActionsProvider::ChooseExternalSolver(QWidget* parent,
+                                                               const std::vector<std::string>& names) {
+    m_host.SetOwner(parent);
+    std::vector<ExSolDlgModel::Entry> entries;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        entries.push_back({names[i], static_cast<int>(i)});
+    ExSolDlgModel dialog(std::move(entries));
+    m_host.Run(dialog);
+    if (!dialog.HasChoice()) return std::nullopt;
+    return dialog.GetChosen();
+}
+
+TavWorkbench::Ui::StatisticsWindow* DialogActionsProvider::OpenStatisticsWindow(QWidget* parent) {
+    return new StatsWindow(parent);
+}
+
+} // namespace TavDialogs

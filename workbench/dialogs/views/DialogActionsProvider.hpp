@@ -1,0 +1,43 @@
+#pragma once
+// The element dialogs as the workbench's windows use them: the tree's add, edit, clone and
+// delete actions, Delete Unused Domains, the optimisation, the solver parameter and Expert
+// dialogs, the solution count, the search time, the external solver list and the statistics
+// window. Each action runs its dialogs, changes the document and brings the tree in step.
+
+#include "workbench/dialogs/actions/EditingActions.hpp"
+#include "workbench/dialogs/views/QtDialogHost.hpp"
+#include "workbench/dialogs/views/QtDialogMessages.hpp"
+#include "workbench/ui/ElementActions.hpp"
+
+#include <memory>
+
+namespace TavDialogs {
+
+class DialogActionsProvider : public TavWorkbench::Ui::ElementActions {
+public:
+    // `messages` shows every box of the dialogs and actions (null: Qt message boxes); it must
+    // outlive the provider.
+    explicit DialogActionsProvider(DialogMessages* messages = nullptr);
+
+    bool Provides(TavWorkbench::CommandId id) const override;
+    void Run(TavWorkbench::CommandId id, TavWorkbench::Ui::ActionContext& context) override;
+    std::optional<int> AskSolutionCount(QWidget* parent) override;
+    std::optional<int> AskSearchMinutes(QWidget* parent, int minutes) override;
+    std::optional<int> ChooseExternalSolver(QWidget* parent, const std::vector<std::string>& names) override;
+    TavWorkbench::Ui::StatisticsWindow* OpenStatisticsWindow(QWidget* parent) override;
+
+    // The host that runs the views (tests watch the views it opens).
+    QtDialogHost& Host() { return m_host; }
+
+private:
+    ActionOutcome RunAction(TavWorkbench::CommandId id, EditingActions& actions,
+                            const TavWorkbench::ProblemTree::Item* item);
+    void FollowInTree(TavWorkbench::CommandId id, const ActionOutcome& outcome,
+                      TavWorkbench::Ui::ActionContext& context, int countBefore);
+
+    QtDialogMessages m_qtMessages;
+    DialogMessages& m_messages;
+    QtDialogHost m_host;
+};
+
+} // namespace TavDialogs
