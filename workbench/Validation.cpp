@@ -1,6 +1,8 @@
 #include "workbench/Validation.hpp"
 
+#include <cerrno>
 #include <climits>
+#include <cstdlib>
 
 namespace TavWorkbench {
 
@@ -116,6 +118,82 @@ bool ParseIntegerList(std::vector<int>& values, const std::string& text) {
     }
     flush();
     return true;
+}
+
+bool CheckListSyntax(const std::string& text, bool braces, int* caret, DocMessages& messages) {
+    const char open = braces ? '{' : '[';
+    const char close = braces ? '}' : ']';
+    const auto refuse = [&](const char* message, std::size_t at) {
+        if (caret != nullptr) *caret = static_cast<int>(at);
+        messages.Show(message);
+        return false;
+    };
+    long long depth = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == open) ++depth;
+        if (text[i] == close && --depth < 0) return refuse("Close bracket before Open Bracket", i);
+    }
+    if (depth > 0) return Refuse(messages, "Excess number of open brackets");
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const bool hasNext = i + 1 < text.size();
+        const char n = hasNext ? text[i + 1] : '\0';
+        if (i == 0 && c == close) return refuse("Don't start with a close bracket", 0);
+        if (i == 0 && c == ',') return refuse("Don't start with a comma", 0);
+        if (c == ',' && hasNext && n == ',') return refuse("2 commas in a row", i + 1);
+        if (c == ',' && hasNext && n == close) return refuse("Remove Comma before Close Bracket", i + 1);
+        if (c == close && hasNext && n != ',' && n != close)
+            return refuse("Comma required after Close Bracket before adding new element", i + 1);
+        if (c == open && hasNext && n == ',') return refuse("Comma found after Open Bracket", i + 1);
+        if (!hasNext && c == ',') return refuse("Don't finish with a comma", i);
+    }
+    return true;
+}
+
+bool ParseInteger(const std::string& text, int& value) {
+    errno = 0;
+    char* end = nullptr;
+    long long read = std::strtoll(text.c_str(), &end, 10);
+    if (read > INT_MAX) read = INT_MAX;
+    if (read < INT_MIN) read = INT_MIN;
+    value = static_cast<int>(read);
+    if (value == INT_MAX) return false;
+    while (*end == ' ' || *end == '\t')
+        ++end;
+    return *end == '\0' && end == text.c_str() + text.size();
+}
+
+bool SimpleFloatParse(const std::string& text, double& value) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    const char first = i < text.size() ? text[i] : '\0';
+    const char* start = text.c_str() + i;
+    char* end = nullptr;
+    value = std::strtod(start, &end);
+    if (value == 0.0 && first != '0') return false;
+    while (*end == ' ' || *end == '\t')
+        ++end;
+    return end == text.c_str() + text.size();
+}
+
+bool DDV_MinUInt(unsigned value, unsigned minimum, DocMessages& messages) {
+    if (value >= minimum) return true;
+    messages.Show("Please enter an integer not less than  " + std::to_string(minimum));
+    return false;
+}
+
+void SplitIntoIndentedLines(const std::string& text, std::vector<std::string>& lines) {
+    std::string line = "\t\t";
+    for (char c : text) {
+        if (c == '\n') {
+            lines.push_back(line);
+            line = "\t\t";
+        } else if (c != '\r') {
+            line.push_back(c);
+        }
+    }
+    lines.push_back(line);
 }
 
 } // namespace TavWorkbench

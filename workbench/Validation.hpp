@@ -60,4 +60,27 @@ bool ValidateListConstant(const CConstArray& constants, const std::vector<int>& 
 // or at a number too large for an int; numbers read before stay appended.
 bool ParseIntegerList(std::vector<int>& values, const std::string& text);
 
+// The bracket and comma structure of a list ("[" "]") or, with `braces`, a set ("{" "}") literal
+// as typed: "Close bracket before Open Bracket", "Excess number of open brackets", "Don't start
+// with a close bracket", "Don't start with a comma", "2 commas in a row", "Remove Comma before
+// Close Bracket", "Comma required after Close Bracket before adding new element", "Comma found
+// after Open Bracket", "Don't finish with a comma". `caret`, when given, receives the offset of
+// the fault (unchanged for the excess of open brackets).
+bool CheckListSyntax(const std::string& text, bool braces, int* caret, DocMessages& messages);
+
+// The whole text one decimal integer (blanks and a sign before it, blanks and tabs after it); an
+// empty or blank text reads as 0. False (no message) for any other character left, and for
+// 2147483647 and above; below -2147483648 reads as -2147483648.
+bool ParseInteger(const std::string& text, int& value);
+
+// The whole text one real number (blanks and tabs around it). False (no message) when nothing is
+// read, or a zero is read from a text that does not start with "0".
+bool SimpleFloatParse(const std::string& text, double& value);
+
+// An unsigned box holds at least `minimum`: "Please enter an integer not less than  <minimum>".
+bool DDV_MinUInt(unsigned value, unsigned minimum, DocMessages& messages);
+
+// The text as lines each starting with two tabs, cut at line feeds, carriage returns dropped.
+void SplitIntoIndentedLines(const std::string& text, std::vector<std::string>& lines);
+
 } // namespace TavWorkbench
