@@ -174,6 +174,13 @@ void CTavDoc::ReleaseEngines() {
         entry.solver.reset();
 }
 
+void CTavDoc::ResetExpertRecords() {
+    for (ExpertEntry& entry : m_expert) {
+        entry.runs = 1;
+        entry.successes = 1;
+    }
+}
+
 std::string CTavDoc::GetProblemText() const {
     return ProblemTextOf(m_model);
 }

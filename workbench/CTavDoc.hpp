@@ -121,6 +121,8 @@ public:
     int GetEngineInterval() const { return m_engineInterval; }
     void SetEngineInterval(int seconds) { m_engineInterval = seconds; }
     const std::vector<ExpertEntry>& GetExpertTable() const { return m_expert; }
+    // Sets runs and successes of every row to 1 (the Expert dialog's "Clear Stats").
+    void ResetExpertRecords();
     // The Expert run order: row indices, complete search (row 0) first.
     const std::vector<int>& GetEngineOrder() const { return m_engineOrder; }
     // Orders rows 1 to 3 after row 0 at random, weighted by each row's successes per run.

@@ -35,21 +35,44 @@ void CConstant::Load(TavArchiveReader& in) {
     m_intValue = m_type == kInteger ? LeadingInteger(m_value) : 0;
 }
 
-std::string CConstant::QuotedElements(const std::string& value) {
-    std::string text;
-    std::string element;
+std::vector<std::string> CConstant::SplitStringList(const std::string& value) {
+    std::vector<std::string> entries;
+    std::string piece;
     for (std::size_t i = 0; i < value.size(); ++i) {
-        if (value[i] != ',') {
-            element += value[i];
+        if (value[i] == '"' && piece.empty()) {
+            // A quoted entry runs to the next quote, commas and all.
+            const std::size_t close = value.find('"', i + 1);
+            piece = value.substr(i + 1, close == std::string::npos ? std::string::npos : close - i - 1);
+            if (close == std::string::npos) break;
+            i = close;
             continue;
         }
-        if (!element.empty()) {
-            text += "\"" + element + "\"";
-            if (i + 1 < value.size()) text += ",";
+        if (value[i] != ',') {
+            piece += value[i];
+            continue;
         }
-        element.clear();
+        if (!piece.empty()) entries.push_back(piece);
+        piece.clear();
     }
-    if (!element.empty()) text += "\"" + element + "\"";
+    if (!piece.empty()) entries.push_back(piece);
+    return entries;
+}
+
+std::string CConstant::JoinStringList(const std::vector<std::string>& entries) {
+    std::string value;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (i > 0) value += ",";
+        value += entries[i].find(',') == std::string::npos ? entries[i] : "\"" + entries[i] + "\"";
+    }
+    return value;
+}
+
+std::string CConstant::QuotedElements(const std::string& value) {
+    std::string text;
+    for (const std::string& entry : SplitStringList(value)) {
+        if (!text.empty()) text += ",";
+        text += "\"" + entry + "\"";
+    }
     return text;
 }
 

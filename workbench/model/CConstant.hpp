@@ -6,6 +6,7 @@
 #include "workbench/archive/ArchiveClass.hpp"
 
 #include <string>
+#include <vector>
 
 namespace TavWorkbench {
 
@@ -45,6 +46,12 @@ public:
     // The elements of a string-list value, each in double quotes, separated by ","; empty
     // elements (two commas in a row, a leading or trailing comma) write nothing.
     static std::string QuotedElements(const std::string& value);
+    // The entries of a string-list value: cut at each ",", empty pieces dropped; an entry in
+    // double quotes is one entry even when it holds commas (the quotes are not part of it).
+    static std::vector<std::string> SplitStringList(const std::string& value);
+    // The value text of string-list entries: joined by ","; an entry holding a comma is put in
+    // double quotes, so that it reads back as one entry.
+    static std::string JoinStringList(const std::vector<std::string>& entries);
 
 private:
     std::string m_id;

@@ -1,0 +1,70 @@
+#include "workbench/dialogs/actions/SolverDialogActions.hpp"
+
+#include "workbench/dialogs/solver/CountDlgModel.hpp"
+#include "workbench/dialogs/solver/ExpertDlgModel.hpp"
+#include "workbench/dialogs/solver/FCDialogModel.hpp"
+#include "workbench/dialogs/solver/GADialogModel.hpp"
+#include "workbench/dialogs/solver/GLSDialogModel.hpp"
+#include "workbench/dialogs/solver/TabuDlgModel.hpp"
+#include "workbench/dialogs/solver/TimeDlgModel.hpp"
+
+namespace TavDialogs {
+
+bool SolverDialogActions::SetParameters() {
+    switch (m_doc.GetSolverSetting()) {
+    case TavWorkbench::CTavDoc::kCompleteSearch: {
+        FCDialogModel dialog(m_doc.GetParameterBlock(0), m_doc.AreParametersDefaulted());
+        return m_host.Run(dialog);
+    }
+    case TavWorkbench::CTavDoc::kGuidedLocalSearch: {
+        GLSDialogModel dialog(m_doc.GetParameterBlock(1));
+        return m_host.Run(dialog);
+    }
+    case TavWorkbench::CTavDoc::kGeneticAlgorithm: {
+        GADialogModel dialog(m_doc.GetParameterBlock(2));
+        return m_host.Run(dialog);
+    }
+    case TavWorkbench::CTavDoc::kTabuSearch: {
+        TabuDlgModel dialog(m_doc.GetParameterBlock(3));
+        return m_host.Run(dialog);
+    }
+    case TavWorkbench::CTavDoc::kExpert:
+        return ExpertSettings();
+    default:
+        return false;
+    }
+}
+
+bool SolverDialogActions::ExpertSettings() {
+    std::vector<std::string> names;
+    const auto& table = m_doc.GetExpertTable();
+    for (int row : m_doc.GetEngineOrder())
+        if (row >= 0 && row < static_cast<int>(table.size()))
+            names.push_back(table[static_cast<std::size_t>(row)].name);
+    ExpertDlgModel dialog(names, m_doc.GetEngineInterval());
+    const bool accepted = m_host.Run(dialog);
+    if (accepted) m_doc.SetEngineInterval(dialog.GetTimeLimit());
+    if (dialog.IsClearStatsRequested()) m_doc.ResetExpertRecords();
+    return accepted;
+}
+
+bool SolverDialogActions::SearchTime() {
+    const float minutes = static_cast<float>(m_doc.GetSearchTimeLimit()) / 1000.0f / 60.0f;
+    TimeDlgModel dialog(static_cast<int>(minutes));
+    if (!m_host.Run(dialog)) return false;
+    m_doc.SetSearchTimeLimit(dialog.GetMinutes() * 60000);
+    return true;
+}
+
+int SolverDialogActions::NumberOfSolutions() {
+    CountDlgModel dialog(1);
+    return m_host.Run(dialog) ? dialog.GetCount() : 0;
+}
+
+int SolverDialogActions::ChooseExternalSolver(std::vector<ExSolDlgModel::Entry> solvers) {
+    ExSolDlgModel dialog(std::move(solvers));
+    m_host.Run(dialog);
+    return dialog.HasChoice() ? dialog.GetChosen() : -1;
+}
+
+} // namespace TavDialogs

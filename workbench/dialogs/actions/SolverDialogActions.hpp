@@ -1,0 +1,37 @@
+#pragma once
+// The document's commands that open the solver dialogs: Set Parameters (the dialog of the
+// current solver, or the Expert dialog), Search Time, the number of solutions to search for and
+// the choice of an external solver.
+
+#include "workbench/CTavDoc.hpp"
+#include "workbench/dialogs/DialogHost.hpp"
+#include "workbench/dialogs/solver/ExSolDlgModel.hpp"
+
+#include <vector>
+
+namespace TavDialogs {
+
+class SolverDialogActions {
+public:
+    SolverDialogActions(TavWorkbench::CTavDoc& doc, DialogHost& host) : m_doc(doc), m_host(host) {}
+
+    // The parameter dialog of the solver setting (0 complete search, 1 guided local search, 2
+    // genetic algorithm, 3 tabu search) on its block; 10 the Expert dialog; others nothing. True
+    // when a dialog ended with OK.
+    bool SetParameters();
+    // The Expert dialog on the engines in their current order and the per-engine interval; OK
+    // stores the interval, "Clear Stats" sets every engine's runs and successes to 1.
+    bool ExpertSettings();
+    // The time dialog on the search time limit in whole minutes; OK stores minutes x 60000 ms.
+    bool SearchTime();
+    // The number of solutions to search for, 0 when cancelled.
+    int NumberOfSolutions();
+    // The external solver chosen by a double-click in the list, -1 when none was.
+    int ChooseExternalSolver(std::vector<ExSolDlgModel::Entry> solvers);
+
+private:
+    TavWorkbench::CTavDoc& m_doc;
+    DialogHost& m_host;
+};
+
+} // namespace TavDialogs

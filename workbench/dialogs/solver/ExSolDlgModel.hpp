@@ -1,0 +1,32 @@
+#pragma once
+// The list of connected external solvers; a double-click chooses one. OK alone chooses none, so
+// the chosen index keeps its preset (the number of entries plus one).
+
+#include <string>
+#include <vector>
+
+namespace TavDialogs {
+
+class ExSolDlgModel {
+public:
+    struct Entry {
+        std::string name;
+        int userNumber;
+    };
+
+    explicit ExSolDlgModel(std::vector<Entry> entries)
+        : m_entries(std::move(entries)), m_chosen(static_cast<int>(m_entries.size()) + 1) {}
+
+    const std::vector<Entry>& Entries() const { return m_entries; }
+    // A double-click on `row`: it becomes the choice and the dialog closes with OK.
+    void OnDoubleClick(int row);
+    // The chosen row, or the preset when none was chosen.
+    int GetChosen() const { return m_chosen; }
+    bool HasChoice() const { return m_chosen >= 0 && m_chosen < static_cast<int>(m_entries.size()); }
+
+private:
+    std::vector<Entry> m_entries;
+    int m_chosen;
+};
+
+} // namespace TavDialogs
