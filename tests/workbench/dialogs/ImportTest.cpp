@@ -1,5 +1,5 @@
 // The spreadsheet import: cells from the clipboard's text or a file, and the constant they make.
-#include "ScriptedHost.hpp"
+#include "WizardScript.hpp"
 
 #include "workbench/dialogs/import/GetExcelDataDlgModel.hpp"
 
@@ -25,7 +25,7 @@ protected:
 
     TavWorkbench::TavModel model;
     TavWorkbench::CKeyWords keyWords;
-    RecordingDialogMessages messages;
+    WizardMessages messages;
     GetExcelDataDlgModel dialog;
 };
 

@@ -1,5 +1,5 @@
 // The optimisation dialog, the linear-programming wizard and the texts they write.
-#include "ScriptedHost.hpp"
+#include "WizardScript.hpp"
 
 #include "workbench/dialogs/lp/LPText.hpp"
 
@@ -43,7 +43,7 @@ TEST(LPText, QuantityText) {
 }
 
 TEST(OptimDialog, GridAndChecks) {
-    RecordingDialogMessages messages;
+    WizardMessages messages;
     OptimDlgModel dialog(3, {});
     EXPECT_EQ(dialog.cells, (std::vector<std::string>{"0", "0", "0"}));
     EXPECT_EQ(OptimDlgModel::RowLabel(3), "X[2]");
@@ -66,7 +66,7 @@ TEST(OptimDialog, GridAndChecks) {
 }
 
 TEST(LPConsDialog, ChecksAndEditing) {
-    RecordingDialogMessages messages;
+    WizardMessages messages;
     LPConsDlgModel dialog(2);
     dialog.cells = {"1", "inf"};
     EXPECT_FALSE(dialog.OnOK(messages));
@@ -88,7 +88,7 @@ TEST(LPConsDialog, ChecksAndEditing) {
 }
 
 TEST(LPWizard, FinishNeedsAConstraintAndAnObjective) {
-    ScriptedHost host;
+    WizardScript host;
     LPWizDLGModel wizard(2);
     host.onLPCons = [&](LPConsDlgModel& m) {
         m.cells = {"1", "1"};
@@ -133,7 +133,7 @@ TEST(LPWizard, FinishNeedsAConstraintAndAnObjective) {
 }
 
 TEST(LPStartDialog, Range) {
-    RecordingDialogMessages messages;
+    WizardMessages messages;
     LPStartDlgModel dialog;
     EXPECT_EQ(dialog.variablesText, "1");
     dialog.variablesText = "101";

@@ -1,5 +1,5 @@
 // The template and grid dialogs, and Use Template chaining them.
-#include "ScriptedHost.hpp"
+#include "WizardScript.hpp"
 
 #include "workbench/CTavDoc.hpp"
 #include "workbench/dialogs/templates/GridEditFilter.hpp"
@@ -33,7 +33,7 @@ TEST(TemplateDialogs, QueensBounds) {
         {"x", false, "Please enter a positive integer."},
     };
     for (const auto& c : cases) {
-        RecordingDialogMessages messages;
+        WizardMessages messages;
         QueenDlgModel dialog;
         EXPECT_EQ(dialog.queensText, "8");
         dialog.queensText = c.text;
@@ -46,14 +46,14 @@ TEST(TemplateDialogs, QueensBounds) {
 TEST(TemplateDialogs, JourneyOptionsRefuseStartCitiesOutsideTheCitiesTickedOrNot) {
     for (bool ticked : {true, false})
         for (const char* start : {"0", "11"}) {
-            RecordingDialogMessages messages;
+            WizardMessages messages;
             TSPOptionsDlgModel dialog(1881, ticked, 1, 10);
             dialog.startCityText = start;
             EXPECT_FALSE(dialog.OnOK(messages));
             EXPECT_EQ(messages.Last(), "Please enter an integer between 1 and 10.");
             EXPECT_EQ(dialog.Focus(), TSPOptionsDlgModel::Field::StartCity);
         }
-    RecordingDialogMessages messages;
+    WizardMessages messages;
     TSPOptionsDlgModel dialog(1881, true, 1, 10);
     dialog.routeLimitText = "0";
     EXPECT_FALSE(dialog.OnOK(messages));
@@ -69,7 +69,7 @@ TEST(TemplateDialogs, JourneyOptionsRefuseStartCitiesOutsideTheCitiesTickedOrNot
 }
 
 TEST(TemplateDialogs, ScheduleDetailsReadInOrder) {
-    RecordingDialogMessages messages;
+    WizardMessages messages;
     ShedDlgModel dialog;
     dialog.daysText = "7";
     dialog.slotsText = "0";
@@ -91,7 +91,7 @@ TEST(TemplateDialogs, ScheduleDetailsReadInOrder) {
 }
 
 TEST(TemplateDialogs, TemplateListNeedsASelection) {
-    RecordingDialogMessages messages;
+    WizardMessages messages;
     TemplateDlgModel dialog;
     EXPECT_FALSE(dialog.OnOK(messages));
     EXPECT_EQ(messages.Last(), "Nothing Selected");
@@ -103,7 +103,7 @@ TEST(TemplateDialogs, TemplateListNeedsASelection) {
 }
 
 TEST(TemplateDialogs, RowTotalRange) {
-    RecordingDialogMessages messages;
+    WizardMessages messages;
     GridTotalDlgModel dialog(1, 5);
     dialog.fromText = "2";
     dialog.toText = "6";
@@ -193,7 +193,7 @@ protected:
     TempFolder folder;
     RecordingMessages messages;
     CTavDoc doc;
-    ScriptedHost host;
+    WizardScript host;
     int generations = 0;
 };
 

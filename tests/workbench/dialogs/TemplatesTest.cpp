@@ -1,5 +1,5 @@
 // The five problem templates: what each generates, that it parses, and that the examples solve.
-#include "ScriptedHost.hpp"
+#include "WizardScript.hpp"
 
 #include "workbench/CTavDoc.hpp"
 #include "workbench/HeadlessSolveDriver.hpp"

@@ -1,5 +1,5 @@
 // The transportation and assignment dialogs and the three commands that build their problems.
-#include "ScriptedHost.hpp"
+#include "WizardScript.hpp"
 
 #include "workbench/CTavDoc.hpp"
 #include "workbench/dialogs/transport/LPDrivers.hpp"
@@ -32,7 +32,7 @@ std::vector<std::string> Labels(const BothQuantDlgModel& dialog, BothQuantDlgMod
 }
 
 TEST(Quantities, AutomaticAddsADummyThatBalancesTheTotals) {
-    ScriptedHost host;
+    WizardScript host;
     BothQuantDlgModel dialog(2, 2);
     Fill(dialog, {"10", "20"}, {"15", "10"});
     std::pair<double, double> totals;
@@ -52,7 +52,7 @@ TEST(Quantities, AutomaticAddsADummyThatBalancesTheTotals) {
 }
 
 TEST(Quantities, ChangeGoesBackToTheFirstSource) {
-    ScriptedHost host;
+    WizardScript host;
     BothQuantDlgModel dialog(2, 1);
     Fill(dialog, {"1", "2"}, {"5"});
     dialog.OpenEditor(BothQuantDlgModel::Grid::Destinations, 1);
@@ -64,7 +64,7 @@ TEST(Quantities, ChangeGoesBackToTheFirstSource) {
 }
 
 TEST(Quantities, AFractionalDifferenceAndTheSecondImbalance) {
-    ScriptedHost host;
+    WizardScript host;
     BothQuantDlgModel dialog(1, 1);
     Fill(dialog, {"10"}, {"12.5"});
     host.onWarning = [](WarningDlgModel&) { return DialogEnd::Cancel; };
@@ -84,7 +84,7 @@ TEST(Quantities, AFractionalDifferenceAndTheSecondImbalance) {
 
 // Totals that differ only by rounding are equal.
 TEST(Quantities, TotalsAreComparedWithATolerance) {
-    ScriptedHost host;
+    WizardScript host;
     BothQuantDlgModel dialog(3, 1);
     Fill(dialog, {"0.1", "0.2", "0.4"}, {"0.7"});
     EXPECT_TRUE(dialog.OnOK(host));
@@ -92,7 +92,7 @@ TEST(Quantities, TotalsAreComparedWithATolerance) {
 }
 
 TEST(Quantities, ABadCellIsReportedInItsOwnGrid) {
-    ScriptedHost host;
+    WizardScript host;
     BothQuantDlgModel dialog(2, 3);
     Fill(dialog, {"1", "2"}, {"1", "x", "1"});
     EXPECT_FALSE(dialog.OnOK(host));
@@ -132,7 +132,7 @@ TEST(Costs, LabelsDummiesAndEditorMoves) {
 
 // A bad cell is reported by its place in the grid and the editor reopens on it.
 TEST(Costs, ABadCellIsReEditedWhereItIs) {
-    RecordingDialogMessages messages;
+    WizardMessages messages;
     CStringTable table(2, 3);
     CostsDlgModel dialog = CostsDlgModel::Transport(table, 2, 3, false, false);
     for (int r = 1; r <= 2; ++r)
@@ -163,7 +163,7 @@ TEST(Costs, ObjectiveText) {
 }
 
 TEST(TransportCounts, AssignmentAsksAboutUnequalCounts) {
-    ScriptedHost host;
+    WizardScript host;
     TransNumDlgModel dialog(true);
     EXPECT_EQ(dialog.Title(), "Candidates and Posts");
     dialog.sourcesText = "3";
@@ -203,7 +203,7 @@ protected:
     TempFolder folder;
     RecordingMessages messages;
     CTavDoc doc;
-    ScriptedHost host;
+    WizardScript host;
 };
 
 TEST_F(Drivers, LPWithoutConstraints) {

@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-class RecordingDialogMessages : public TavDialogs::DialogMessages {
+class WizardMessages : public TavDialogs::DialogMessages {
 public:
     void ShowBox(const std::string& text, const std::string& caption) override {
         (void)caption;
@@ -44,7 +44,7 @@ public:
     std::deque<bool> answers;
 };
 
-class ScriptedHost : public TavDialogs::WizardHost {
+class WizardScript : public TavDialogs::WizardHost {
 public:
     template <class M> using Handler = std::function<TavDialogs::DialogEnd(M&)>;
 
@@ -72,7 +72,7 @@ public:
     TavDialogs::DialogEnd Run(TavDialogs::BothQuantDlgModel& m) override { return Call(onQuant, m, "Quant"); }
     TavDialogs::DialogEnd Run(TavDialogs::CostsDlgModel& m) override { return Call(onCosts, m, "Costs"); }
 
-    RecordingDialogMessages messages;
+    WizardMessages messages;
     std::vector<std::string> order;
     Handler<TavDialogs::TemplateDlgModel> onTemplate;
     Handler<TavDialogs::QueenDlgModel> onQueen;
