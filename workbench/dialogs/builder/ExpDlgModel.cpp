@@ -338,6 +338,7 @@ bool ExpDlgModel::CheckProblem(DialogMessages& messages, bool forOK) {
 }
 
 bool ExpDlgModel::OnCheck(DialogMessages& messages) {
+    m_selStart = m_selEnd = -1;
     if (!CheckPhrasing(messages)) return false;
     if (!CheckProblem(messages, false)) return false;
     messages.ShowBox("Constraint OK", {});

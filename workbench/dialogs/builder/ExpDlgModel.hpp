@@ -62,6 +62,8 @@ public:
     void LoadOptimisation(const std::string& current);
 
     bool IsOptimisation() const { return m_optimisation; }
+    // The collections the constraint is checked against (the value browser shows them).
+    const ProblemRefs& Refs() const { return m_refs; }
     DialogMode GetMode() const { return m_mode; }
     int GetIndex() const { return m_index; }
 

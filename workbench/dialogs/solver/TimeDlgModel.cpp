@@ -4,6 +4,10 @@
 
 namespace TavDialogs {
 
+void TimeDlgModel::OnUseDefault() {
+    minutesText = std::to_string(5);
+}
+
 bool TimeDlgModel::OnOK(DialogMessages& messages) {
     unsigned value = 0;
     if (!ReadUIntField(minutesText, value, messages) || !CheckIntRange(value, 1, 30, messages)) return false;

@@ -13,7 +13,7 @@ public:
 
     std::string minutesText;
     // "Use Default": 5 minutes.
-    void OnUseDefault() { minutesText = "5"; }
+    void OnUseDefault();
     // "Please enter an integer between 1 and 30." otherwise.
     bool OnOK(DialogMessages& messages);
     int GetMinutes() const { return m_minutes; }

@@ -1,0 +1,231 @@
+// The problem tree: its layout after a build, the item data words, and the incremental updates
+// checked against a fresh build of the same model; an observer that mirrors the tree from the
+// notifications alone must end equal to it.
+
+#include "../ExampleDocs.hpp"
+
+#include "workbench/views/ProblemTree.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace TavWorkbench;
+using Item = ProblemTree::Item;
+
+namespace {
+
+// "text [kind:index]" per item, indented by depth.
+std::string Dump(const ProblemTree& tree) {
+    std::ostringstream out;
+    std::function<void(const Item&, int)> walk = [&](const Item& item, int depth) {
+        out << std::string(static_cast<std::size_t>(depth) * 2, ' ') << item.text;
+        if (item.data != 0) out << " [" << item.Kind() << ":" << item.Index() << "]";
+        out << "\n";
+        for (const auto& child : item.children)
+            walk(*child, depth + 1);
+    };
+    if (tree.Root() != nullptr) walk(*tree.Root(), 0);
+    return out.str();
+}
+
+// Rebuilds its own copy of the tree from the notifications: counts per parent, checked
+// against the tree at every step.
+class MirrorObserver : public ProblemTree::Observer {
+public:
+    explicit MirrorObserver(const ProblemTree& tree) : m_tree(tree) {}
+    void BeginInsert(const Item* parent, int row) override {
+        EXPECT_FALSE(m_open);
+        EXPECT_LE(row, parent->ChildCount());
+        m_open = true;
+        m_parent = parent;
+        m_expected = parent->ChildCount() + 1;
+    }
+    void EndInsert() override { Close(); }
+    void BeginRemove(const Item* parent, int first, int last) override {
+        EXPECT_FALSE(m_open);
+        EXPECT_LE(0, first);
+        EXPECT_LT(last, parent->ChildCount());
+        m_open = true;
+        m_parent = parent;
+        m_expected = parent->ChildCount() - (last - first + 1);
+    }
+    void EndRemove() override { Close(); }
+    void Changed(const Item*) override { ++changes; }
+    void BeginReset() override { ++resets; }
+    void EndReset() override {}
+    int changes = 0;
+    int resets = 0;
+
+private:
+    void Close() {
+        EXPECT_TRUE(m_open);
+        EXPECT_EQ(m_parent->ChildCount(), m_expected);
+        m_open = false;
+    }
+    const ProblemTree& m_tree;
+    bool m_open = false;
+    const Item* m_parent = nullptr;
+    int m_expected = 0;
+};
+
+struct Fixture {
+    TavModel model;
+    ProblemTree tree{model};
+    Fixture() {
+        model.domains.AddBoolDomain("TrueFalse");
+        model.domains.AddDoubleDomain("RealDomain", 0.0, 1e30);
+    }
+    std::string Fresh(const std::string& title = "Queens") {
+        ProblemTree fresh(model);
+        fresh.BuildTree(title);
+        return Dump(fresh);
+    }
+};
+
+} // namespace
+
+TEST(ProblemTree, NewDocumentLayout) {
+    Fixture f;
+    f.tree.BuildTree("Untitled");
+    EXPECT_EQ(Dump(f.tree), "Untitled\n"
+                            "  Constants\n"
+                            "    Integer Constants\n"
+                            "    Set Constants\n"
+                            "    List Constants\n"
+                            "    String Constants\n"
+                            "  Domains\n"
+                            "    TrueFalse [2:0]\n"
+                            "      Not in Use\n"
+                            "    RealDomain [2:1]\n"
+                            "      Not in Use\n"
+                            "  Variables\n"
+                            "  Constraints\n"
+                            "  Optimisation\n");
+}
+
+TEST(ProblemTree, QueensLayoutAndItemData) {
+    Fixture f;
+    ExampleDocs::Queens(f.model, 8);
+    f.model.constraints[0]->SetReferencedIDs({"q"});
+    f.model.constants.Add(std::make_unique<CConstant>("Colours", "red,green", CConstant::kStringList));
+    f.model.constants.Add(std::make_unique<CConstant>("Odd", "1", 9));
+    f.model.optimisation = {"minimise(q[0]);"};
+    f.tree.BuildTree("Queens");
+    EXPECT_EQ(Dump(f.tree), "Queens\n"
+                            "  Constants\n"
+                            "    Integer Constants\n"
+                            "      N [4:0]\n"
+                            "        8\n"
+                            "    Set Constants\n"
+                            "    List Constants\n"
+                            "    String Constants\n"
+                            "      Colours [4:1]\n"
+                            "        red,green\n"
+                            "  Domains\n"
+                            "    TrueFalse [2:0]\n"
+                            "      Not in Use\n"
+                            "    RealDomain [2:1]\n"
+                            "      Not in Use\n"
+                            "    Rows [2:2]\n"
+                            "      Used by Variables\n"
+                            "        q\n"
+                            "  Variables\n"
+                            "    q [1:0]\n"
+                            "      Domain =Rows(Integer)\n"
+                            "  Constraints\n"
+                            "    diff [3:0]\n"
+                            "      Variables Constrained & Constants used\n"
+                            "        q\n"
+                            "    diag [3:1]\n"
+                            "      Variables Constrained & Constants used\n"
+                            "  Optimisation\n"
+                            "    minimise(q[0]); [5:0]\n");
+    // The domain line stands for no object: right-clicking it offers nothing to edit.
+    const Item* line = f.tree.Group("Variables")->Child(0)->Child(0);
+    EXPECT_EQ(line->data, 0u);
+}
+
+TEST(ProblemTree, DomainLineIsCutAndUsageIgnoresCase) {
+    Fixture f;
+    f.model.domains.AddIntDomain("Digits", "", "", "", 0, 9, {}, 0, 0);
+    f.model.domains.AddIntDomain("DIGITS", "", "", "", 0, 9, {}, 0, 0);
+    f.model.variables.AddVariable("v", CVariable::kIntVar, "Digits", 0, "", {});
+    f.model.variables.AddVariable("w", CVariable::kIntVar, "AVeryLongDomainNameIndeedForThisLine", 0, "", {});
+    f.tree.BuildTree("t");
+    const Item* domains = f.tree.Group("Domains");
+    EXPECT_EQ(f.tree.FindChildItem("Digits", domains)->Child(0)->Child(0)->text, "v");
+    EXPECT_EQ(f.tree.FindChildItem("DIGITS", domains)->Child(0)->Child(0)->text, "v");
+    EXPECT_EQ(f.tree.FindChildItem("digits", domains), nullptr);
+    const std::string line = f.tree.Group("Variables")->Child(1)->Child(0)->text;
+    EXPECT_EQ(line, std::string("Domain =AVeryLongDomainNameIndeedForThi"));
+    EXPECT_EQ(line.size(), ProblemTree::kDomainLineLength);
+}
+
+TEST(ProblemTree, IncrementalUpdatesMatchAFreshBuild) {
+    Fixture f;
+    ExampleDocs::Queens(f.model, 4);
+    f.tree.BuildTree("Queens");
+    MirrorObserver mirror(f.tree);
+    f.tree.SetObserver(&mirror);
+
+    // A variable on a new domain: its item, then the domains refreshed.
+    f.model.domains.AddIntDomain("Cols", "", "", "", 0, 3, {}, 0, 0);
+    f.model.variables.AddVariable("c", CVariable::kIntVar, "Cols", 0, "", {});
+    f.tree.AddVariableItem(*f.model.variables[1], 1);
+    f.tree.RefreshDomains();
+    EXPECT_EQ(Dump(f.tree), f.Fresh());
+
+    // The first constraint deleted: the others renumbered.
+    f.model.constraints.RemoveAt(0);
+    f.tree.DeleteItem(f.tree.Group("Constraints")->Child(0));
+    f.tree.RenumberConstraintItems();
+    EXPECT_EQ(Dump(f.tree), f.Fresh());
+
+    // The variable deleted: its former domain back to "Not in Use".
+    f.model.variables.RemoveAt(1);
+    f.tree.DeleteItem(f.tree.Group("Variables")->Child(1));
+    f.tree.RenumberVariableItems();
+    f.tree.RefreshDomainUsage(f.tree.FindChildItem("Cols", f.tree.Group("Domains")));
+    EXPECT_EQ(Dump(f.tree), f.Fresh());
+    EXPECT_EQ(f.tree.FindChildItem("Cols", f.tree.Group("Domains"))->Child(0)->text, "Not in Use");
+
+    // A domain deleted and renumbered; constants changed and rebuilt; a constant's value
+    // edited; the target set and removed; the title changed.
+    f.model.domains.RemoveAt(0);
+    f.tree.DeleteItem(f.tree.Group("Domains")->Child(0));
+    f.tree.RenumberDomainItems();
+    f.model.constants.Add(std::make_unique<CConstant>("S", "1,2", CConstant::kSet));
+    f.tree.RefreshConstants();
+    f.model.constants[0]->Set("N", "6", CConstant::kInteger);
+    f.tree.UpdateConstantValue(
+        f.tree.FindChildItem("N", f.tree.FindChildItem("Integer Constants", f.tree.Group("Constants"))), 0);
+    f.model.optimisation = {"minimise(q[1]);"};
+    f.tree.RefreshOptimisation();
+    EXPECT_EQ(Dump(f.tree), f.Fresh());
+    f.model.optimisation.clear();
+    f.tree.RefreshOptimisation();
+    f.tree.SetRootText("Renamed");
+    EXPECT_EQ(Dump(f.tree), f.Fresh("Renamed"));
+
+    // An edited constraint and variable keep their place.
+    f.model.constraints[0]->Set("diagonals", "q[0] <> q[1];");
+    f.model.constraints[0]->SetReferencedIDs({"q"});
+    Item* constraint = f.tree.Group("Constraints")->Child(0);
+    f.tree.SetItemText(constraint, "diagonals");
+    f.tree.UpdateConstraintChild(constraint, 0);
+    f.model.variables[0]->Set("q", CVariable::kIntVar, "Cols", 1, "N", {});
+    f.tree.UpdateVariableDomainLine(f.tree.Group("Variables")->Child(0), 0);
+    f.tree.RefreshDomains();
+    EXPECT_EQ(Dump(f.tree), f.Fresh("Renamed"));
+    EXPECT_GT(mirror.changes, 0);
+    EXPECT_EQ(mirror.resets, 0);
+}
+
+TEST(ProblemTree, AddingToAMissingGroupAddsNothing) {
+    Fixture f;
+    EXPECT_EQ(f.tree.AddDomainItem("D", 0), nullptr);
+    f.tree.BuildTree("t");
+    EXPECT_EQ(f.tree.AddConstantItem("K", 0, 7), nullptr);
+    EXPECT_EQ(f.tree.AddConstantItem("K", 0, -1), nullptr);
+}

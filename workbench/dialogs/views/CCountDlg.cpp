@@ -1,0 +1,34 @@
+#include "workbench/dialogs/views/CCountDlg.hpp"
+
+#include "workbench/dialogs/views/TextBytes.hpp"
+
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace TavDialogs {
+
+CCountDlg::CCountDlg(CountDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
+    : ModelDialog(QStringLiteral("Number Of Solutions"), messages, host, parent), m_model(model) {
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout();
+    m_count =
+        AddEdit(form, QStringLiteral("Maximum number of solutions to search for"), QStringLiteral("count"));
+    layout->addLayout(form);
+    AddButtons(layout);
+    Load();
+}
+
+void CCountDlg::Load() {
+    m_count->setText(ToQ(m_model.countText));
+}
+
+void CCountDlg::Save() {
+    m_model.countText = FromQ(m_count->text());
+}
+
+QWidget* CCountDlg::FocusAfterRefusal() {
+    return m_count;
+}
+
+} // namespace TavDialogs

@@ -1,0 +1,51 @@
+#include "workbench/dialogs/views/CFloatDom.hpp"
+
+#include "workbench/dialogs/views/TextBytes.hpp"
+
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace TavDialogs {
+
+CFloatDom::CFloatDom(FloatDomModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
+    : ModelDialog(QStringLiteral("Float Domain"), messages, host, parent), m_model(model) {
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout();
+    m_id = AddEdit(form, QStringLiteral("ID"), QStringLiteral("id"));
+    m_min = AddEdit(form, QStringLiteral("Min"), QStringLiteral("min"));
+    m_max = AddEdit(form, QStringLiteral("Max"), QStringLiteral("max"));
+    layout->addLayout(form);
+    AddButtons(layout);
+    if (m_model.IsReadOnly()) {
+        for (QLineEdit* edit : {m_id, m_min, m_max})
+            edit->setReadOnly(true);
+        ShowOnly();
+    }
+    Load();
+}
+
+void CFloatDom::Load() {
+    m_id->setText(ToQ(m_model.id));
+    m_min->setText(ToQ(m_model.minText));
+    m_max->setText(ToQ(m_model.maxText));
+}
+
+void CFloatDom::Save() {
+    m_model.id = FromQ(m_id->text());
+    m_model.minText = FromQ(m_min->text());
+    m_model.maxText = FromQ(m_max->text());
+}
+
+QWidget* CFloatDom::FocusAfterRefusal() {
+    switch (m_model.GetFocus()) {
+    case FloatDomModel::Field::Min:
+        return m_min;
+    case FloatDomModel::Field::Max:
+        return m_max;
+    default:
+        return m_id;
+    }
+}
+
+} // namespace TavDialogs

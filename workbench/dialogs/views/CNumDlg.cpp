@@ -1,0 +1,178 @@
+#include "workbench/dialogs/views/CNumDlg.hpp"
+
+#include "workbench/dialogs/views/TextBytes.hpp"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace TavDialogs {
+
+namespace {
+
+QLineEdit* NamedEdit(QWidget* parent, const char* name, bool readOnly = false) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setReadOnly(readOnly);
+    return edit;
+}
+
+QPushButton* NamedButton(QWidget* parent, const QString& text, const char* name) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+CNumDlg::CNumDlg(NumDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
+    : ModelDialog(QStringLiteral("Integer Domain"), messages, host, parent), m_model(model) {
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout();
+    m_id = AddEdit(form, QStringLiteral("ID"), QStringLiteral("id"));
+    layout->addLayout(form);
+
+    auto* range = new QGridLayout();
+    m_min = NamedEdit(this, "min");
+    m_max = NamedEdit(this, "max");
+    m_minConst = NamedEdit(this, "minConst", true);
+    m_maxConst = NamedEdit(this, "maxConst", true);
+    m_minOffset = NamedEdit(this, "minOffset");
+    m_maxOffset = NamedEdit(this, "maxOffset");
+    m_pickMin = NamedButton(this, QStringLiteral("..."), "pickMin");
+    m_pickMax = NamedButton(this, QStringLiteral("..."), "pickMax");
+    range->addWidget(new QLabel(QStringLiteral("Min"), this), 0, 0);
+    range->addWidget(m_min, 0, 1);
+    range->addWidget(new QLabel(QStringLiteral("or Constant"), this), 0, 2);
+    range->addWidget(m_minConst, 0, 3);
+    range->addWidget(m_pickMin, 0, 4);
+    range->addWidget(new QLabel(QStringLiteral("+"), this), 0, 5);
+    range->addWidget(m_minOffset, 0, 6);
+    range->addWidget(new QLabel(QStringLiteral("Max"), this), 1, 0);
+    range->addWidget(m_max, 1, 1);
+    range->addWidget(new QLabel(QStringLiteral("or Constant"), this), 1, 2);
+    range->addWidget(m_maxConst, 1, 3);
+    range->addWidget(m_pickMax, 1, 4);
+    range->addWidget(new QLabel(QStringLiteral("+"), this), 1, 5);
+    range->addWidget(m_maxOffset, 1, 6);
+    layout->addLayout(range);
+
+    auto* list = new QGridLayout();
+    m_listConst = NamedEdit(this, "listConst", true);
+    m_pickList = NamedButton(this, QStringLiteral("..."), "pickList");
+    m_values = new QListWidget(this);
+    m_values->setObjectName(QStringLiteral("values"));
+    m_newValue = NamedEdit(this, "newValue");
+    m_add = NamedButton(this, QStringLiteral("Add To List"), "add");
+    list->addWidget(new QLabel(QStringLiteral("List Constant"), this), 0, 0);
+    list->addWidget(m_listConst, 0, 1);
+    list->addWidget(m_pickList, 0, 2);
+    list->addWidget(m_values, 1, 0, 1, 3);
+    list->addWidget(m_newValue, 2, 0, 1, 2);
+    list->addWidget(m_add, 2, 2);
+    layout->addLayout(list);
+    AddButtons(layout);
+    OKButton()->setAutoDefault(false);
+    // Enter adds the new value; OK has its own button.
+    m_add->setDefault(true);
+
+    connect(m_add, &QPushButton::clicked, this, [this] {
+        Save();
+        m_model.OnAddValue(Messages());
+        Load();
+        m_newValue->setFocus();
+    });
+    connect(m_values, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        Save();
+        m_model.OnRemoveValue(m_values->row(item));
+        Load();
+    });
+    connect(m_min, &QLineEdit::textEdited, this, [this] {
+        Save();
+        m_model.OnMinEdited();
+        Load();
+    });
+    connect(m_max, &QLineEdit::textEdited, this, [this] {
+        Save();
+        m_model.OnMaxEdited();
+        Load();
+    });
+    const auto pick = [this](NumDlgModel::ConstBox box) {
+        Save();
+        m_model.OnPickConst(box, Host(), Messages());
+        Load();
+    };
+    connect(m_pickMin, &QPushButton::clicked, this, [pick] { pick(NumDlgModel::ConstBox::Min); });
+    connect(m_pickMax, &QPushButton::clicked, this, [pick] { pick(NumDlgModel::ConstBox::Max); });
+    connect(m_pickList, &QPushButton::clicked, this, [pick] { pick(NumDlgModel::ConstBox::List); });
+
+    if (m_model.IsReadOnly()) {
+        for (QLineEdit* edit : {m_id, m_min, m_max, m_minOffset, m_maxOffset})
+            edit->setReadOnly(true);
+        for (QPushButton* button : {m_pickMin, m_pickMax, m_pickList})
+            button->setEnabled(false);
+        m_newValue->setEnabled(false);
+        m_newValue->hide();
+        m_add->setEnabled(false);
+        m_add->hide();
+        m_values->setEnabled(false);
+    }
+    if (!m_model.IsOKEnabled()) ShowOnly(m_model.IsReadOnly());
+    Load();
+}
+
+void CNumDlg::Load() {
+    m_id->setText(ToQ(m_model.id));
+    m_min->setText(ToQ(m_model.minText));
+    m_max->setText(ToQ(m_model.maxText));
+    m_minConst->setText(ToQ(m_model.minConstID));
+    m_maxConst->setText(ToQ(m_model.maxConstID));
+    m_listConst->setText(ToQ(m_model.listConstID));
+    m_minOffset->setText(ToQ(m_model.minOffsetText));
+    m_maxOffset->setText(ToQ(m_model.maxOffsetText));
+    m_minOffset->setEnabled(m_model.IsMinOffsetEnabled());
+    m_maxOffset->setEnabled(m_model.IsMaxOffsetEnabled());
+    m_newValue->setText(ToQ(m_model.newValue));
+    Refresh();
+}
+
+void CNumDlg::Refresh() {
+    m_values->clear();
+    for (const std::string& entry : m_model.Entries())
+        m_values->addItem(ToQ(entry));
+}
+
+void CNumDlg::Save() {
+    m_model.id = FromQ(m_id->text());
+    m_model.minText = FromQ(m_min->text());
+    m_model.maxText = FromQ(m_max->text());
+    m_model.minOffsetText = FromQ(m_minOffset->text());
+    m_model.maxOffsetText = FromQ(m_maxOffset->text());
+    m_model.newValue = FromQ(m_newValue->text());
+}
+
+QWidget* CNumDlg::FocusAfterRefusal() {
+    switch (m_model.GetFocus()) {
+    case NumDlgModel::Field::Min:
+        return m_min;
+    case NumDlgModel::Field::Max:
+        return m_max;
+    case NumDlgModel::Field::MinOffset:
+        return m_minOffset;
+    case NumDlgModel::Field::MaxOffset:
+        return m_maxOffset;
+    case NumDlgModel::Field::ValueList:
+        return m_values;
+    case NumDlgModel::Field::NewValue:
+        return m_newValue;
+    default:
+        return m_id;
+    }
+}
+
+} // namespace TavDialogs

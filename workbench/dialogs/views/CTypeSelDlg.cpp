@@ -1,0 +1,38 @@
+#include "workbench/dialogs/views/CTypeSelDlg.hpp"
+
+#include "workbench/dialogs/views/TextBytes.hpp"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+namespace TavDialogs {
+
+CTypeSelDlg::CTypeSelDlg(TypeSelDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
+    : ModelDialog(QStringLiteral("Select Domain Data Type"), messages, host, parent), m_model(model) {
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout();
+    m_type = new QComboBox(this);
+    m_type->setObjectName(QStringLiteral("dataType"));
+    for (const std::string& entry : TypeSelDlgModel::Entries())
+        m_type->addItem(ToQ(entry));
+    form->addRow(QStringLiteral("Data Type"), m_type);
+    layout->addLayout(form);
+    AddButtons(layout);
+    if (m_model.readOnly) ShowOnly(false);
+    Load();
+}
+
+void CTypeSelDlg::Load() {
+    m_type->setCurrentIndex(m_model.selection);
+}
+
+void CTypeSelDlg::Save() {
+    m_model.selection = m_type->currentIndex();
+}
+
+QWidget* CTypeSelDlg::FocusAfterRefusal() {
+    return m_type;
+}
+
+} // namespace TavDialogs

@@ -1,0 +1,25 @@
+#include "workbench/dialogs/views/ExSolDlg.hpp"
+
+#include "workbench/dialogs/views/ListEditing.hpp"
+
+#include <QVBoxLayout>
+
+namespace TavDialogs {
+
+ExSolDlg::ExSolDlg(ExSolDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
+    : ModelDialog(QStringLiteral("External Solvers"), messages, host, parent) {
+    auto* layout = new QVBoxLayout(this);
+    QListWidget* list = MakeList(this, "solvers");
+    std::vector<std::string> names;
+    for (const auto& entry : model.Entries())
+        names.push_back(entry.name);
+    FillList(list, names);
+    layout->addWidget(list);
+    AddButtons(layout);
+    connect(list, &QListWidget::itemDoubleClicked, this, [this, list, &model](QListWidgetItem* item) {
+        model.OnDoubleClick(list->row(item));
+        accept();
+    });
+}
+
+} // namespace TavDialogs

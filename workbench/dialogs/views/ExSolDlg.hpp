@@ -1,0 +1,21 @@
+#pragma once
+// "External Solvers": the connected external solvers; a double-click chooses one and closes,
+// OK alone closes without a choice.
+
+#include "workbench/dialogs/solver/ExSolDlgModel.hpp"
+#include "workbench/dialogs/views/ModelDialog.hpp"
+
+namespace TavDialogs {
+
+class ExSolDlg : public ModelDialog {
+    Q_OBJECT
+public:
+    ExSolDlg(ExSolDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent = nullptr);
+
+protected:
+    void Load() override {}
+    void Save() override {}
+    bool Check() override { return true; }
+};
+
+} // namespace TavDialogs

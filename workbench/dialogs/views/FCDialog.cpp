@@ -1,0 +1,49 @@
+#include "workbench/dialogs/views/FCDialog.hpp"
+
+#include "workbench/dialogs/views/ParameterWidgets.hpp"
+#include "workbench/dialogs/views/TextBytes.hpp"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace TavDialogs {
+
+FCDialog::FCDialog(FCDialogModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
+    : ModelDialog(QStringLiteral("FC Parameters Settings"), messages, host, parent), m_model(model) {
+    auto* layout = new QVBoxLayout(this);
+    m_ordering =
+        RadioGroup(this, layout, QStringLiteral("Variable Ordering Heuristic"), QStringLiteral("ordering"),
+                   {QStringLiteral("Natural Ordering"), QStringLiteral("Random Ordering"),
+                    QStringLiteral("Smallest Domain")});
+    auto* form = new QFormLayout();
+    m_threshold = AddEdit(form, QStringLiteral("Thrashing Threshold"), QStringLiteral("threshold"));
+    form->addRow(new QLabel(QStringLiteral("(zero to turn off)"), this));
+    layout->addLayout(form);
+    m_backtracking =
+        RadioGroup(this, layout, QStringLiteral("Backtracking Type"), QStringLiteral("backtracking"),
+                   {QStringLiteral("Standard"), QStringLiteral("Constraint Directed")});
+    AddButtons(layout);
+    Load();
+}
+
+void FCDialog::Load() {
+    SetRadio(m_ordering, m_model.ordering);
+    m_threshold->setText(ToQ(m_model.thresholdText));
+    SetRadio(m_backtracking, m_model.backtracking);
+}
+
+void FCDialog::Save() {
+    m_model.ordering = m_ordering->checkedId();
+    m_model.thresholdText = FromQ(m_threshold->text());
+    m_model.backtracking = m_backtracking->checkedId();
+}
+
+QWidget* FCDialog::FocusAfterRefusal() {
+    return m_model.GetFocus() == FCDialogModel::Field::Threshold ? m_threshold : nullptr;
+}
+
+} // namespace TavDialogs

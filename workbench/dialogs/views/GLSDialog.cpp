@@ -1,0 +1,60 @@
+#include "workbench/dialogs/views/GLSDialog.hpp"
+
+#include "workbench/dialogs/views/ParameterWidgets.hpp"
+#include "workbench/dialogs/views/TextBytes.hpp"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace TavDialogs {
+
+GLSDialog::GLSDialog(GLSDialogModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
+    : ModelDialog(QStringLiteral("GLS Parameter Settings"), messages, host, parent), m_model(model) {
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout();
+    m_lambda = AddEdit(form, QStringLiteral("Lambda"), QStringLiteral("lambda"));
+    m_approximate =
+        AddCheckBox(this, form, QStringLiteral("Approx. Evaluation"), QStringLiteral("approximate"));
+    m_learning = AddCheckBox(this, form, QStringLiteral("Learning"), QStringLiteral("learning"));
+    m_delta = AddCheckBox(this, form, QStringLiteral("Delta Update"), QStringLiteral("delta"));
+    m_seed = AddEdit(form, QStringLiteral("Seed"), QStringLiteral("seed"));
+    m_scaling = AddEdit(form, QStringLiteral("Optimisation Scaling Val"), QStringLiteral("scaling"));
+    layout->addLayout(form);
+    AddButtons(layout);
+    Load();
+}
+
+void GLSDialog::Load() {
+    m_lambda->setText(ToQ(m_model.lambdaText));
+    m_approximate->setChecked(m_model.approximate);
+    m_learning->setChecked(m_model.learning);
+    m_delta->setChecked(m_model.deltaUpdate);
+    m_seed->setText(ToQ(m_model.seedText));
+    m_scaling->setText(ToQ(m_model.scalingText));
+}
+
+void GLSDialog::Save() {
+    m_model.lambdaText = FromQ(m_lambda->text());
+    m_model.approximate = m_approximate->isChecked();
+    m_model.learning = m_learning->isChecked();
+    m_model.deltaUpdate = m_delta->isChecked();
+    m_model.seedText = FromQ(m_seed->text());
+    m_model.scalingText = FromQ(m_scaling->text());
+}
+
+QWidget* GLSDialog::FocusAfterRefusal() {
+    switch (m_model.GetFocus()) {
+    case GLSDialogModel::Field::Seed:
+        return m_seed;
+    case GLSDialogModel::Field::Scaling:
+        return m_scaling;
+    default:
+        return m_lambda;
+    }
+}
+
+} // namespace TavDialogs

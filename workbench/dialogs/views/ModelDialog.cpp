@@ -1,0 +1,57 @@
+#include "workbench/dialogs/views/ModelDialog.hpp"
+
+#include <QBoxLayout>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace TavDialogs {
+
+ModelDialog::ModelDialog(const QString& title, DialogMessages& messages, DialogHost& host, QWidget* parent)
+    : QDialog(parent), m_messages(messages), m_host(host) {
+    setWindowTitle(title);
+    setModal(true);
+}
+
+void ModelDialog::AddButtons(QBoxLayout* layout, const QString& okText) {
+    auto* row = new QHBoxLayout();
+    row->addStretch();
+    m_ok = new QPushButton(okText, this);
+    m_ok->setObjectName(QStringLiteral("ok"));
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cancel"));
+    m_cancel->setAutoDefault(false);
+    row->addWidget(m_ok);
+    row->addWidget(m_cancel);
+    layout->addLayout(row);
+    connect(m_ok, &QPushButton::clicked, this, &ModelDialog::OnOK);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QLineEdit* ModelDialog::AddEdit(QFormLayout* form, const QString& label, const QString& name, bool readOnly) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setReadOnly(readOnly);
+    form->addRow(label, edit);
+    return edit;
+}
+
+void ModelDialog::ShowOnly(bool hideOK) {
+    if (m_ok != nullptr) {
+        m_ok->setEnabled(false);
+        m_ok->setVisible(!hideOK);
+    }
+    if (m_cancel != nullptr) m_cancel->setText(QStringLiteral("Close"));
+}
+
+void ModelDialog::OnOK() {
+    Save();
+    if (Check()) {
+        accept();
+        return;
+    }
+    Load();
+    if (QWidget* focus = FocusAfterRefusal()) focus->setFocus();
+}
+
+} // namespace TavDialogs

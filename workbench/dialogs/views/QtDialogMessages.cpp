@@ -1,0 +1,31 @@
+#include "workbench/dialogs/views/QtDialogMessages.hpp"
+
+#include "workbench/dialogs/views/TextBytes.hpp"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace TavDialogs {
+
+namespace {
+
+QString Caption(const std::string& caption) {
+    return caption.empty() ? QStringLiteral("Tav") : ToQ(caption);
+}
+
+QWidget* Owner(QWidget* owner) {
+    return owner != nullptr ? owner : QApplication::activeModalWidget();
+}
+
+} // namespace
+
+void QtDialogMessages::ShowBox(const std::string& text, const std::string& caption) {
+    QMessageBox::warning(Owner(m_owner), Caption(caption), ToQ(text));
+}
+
+bool QtDialogMessages::AskBox(const std::string& question, const std::string& caption) {
+    return QMessageBox::question(Owner(m_owner), Caption(caption), ToQ(question),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+} // namespace TavDialogs

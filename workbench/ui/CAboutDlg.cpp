@@ -1,0 +1,33 @@
+#include "workbench/ui/CAboutDlg.hpp"
+
+#include "workbench/ui/AppIcon.hpp"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace TavWorkbench::Ui {
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("About Tav");
+    auto* icon = new QLabel(this);
+    icon->setPixmap(AppIcon().pixmap(64, 64));
+    auto* text =
+        new QLabel(QStringLiteral("<b>Tav Version %1</b><br><br>"
+                                  "A workbench for constraint satisfaction and optimisation problems:<br>"
+                                  "complete search, guided local search, tabu search, a genetic "
+                                  "algorithm,<br>the simplex for linear problems and external solvers.")
+                       .arg(QStringLiteral(TAV_VERSION)),
+                   this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* row = new QHBoxLayout;
+    row->addWidget(icon, 0, Qt::AlignTop);
+    row->addWidget(text, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+}
+
+} // namespace TavWorkbench::Ui

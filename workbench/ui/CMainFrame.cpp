@@ -1,0 +1,607 @@
+#include "workbench/ui/CMainFrame.hpp"
+
+#include "workbench/CTavDoc.hpp"
+#include "workbench/ui/ActionProviders.hpp"
+#include "workbench/ui/AppIcon.hpp"
+#include "workbench/ui/CAboutDlg.hpp"
+#include "workbench/ui/CDavView.hpp"
+#include "workbench/ui/CSplashWnd.hpp"
+#include "workbench/ui/CTavView.hpp"
+#include "workbench/ui/ExternalSolvers.hpp"
+#include "workbench/ui/RecentFileList.hpp"
+#include "workbench/ui/StatisticsWindow.hpp"
+#include "workbench/ui/UiPrompts.hpp"
+#include "workbench/views/ResultsExport.hpp"
+
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include <set>
+
+namespace TavWorkbench::Ui {
+
+namespace {
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A menu path's parts: the menus, the item's text and its shortcut ("&Tools/LP Wizards/Linear
+// Wizard", "&File/&Save\tCtrl+S").
+struct MenuPath {
+    std::vector<std::string> menus;
+    std::string item;
+    std::string shortcut;
+};
+
+MenuPath SplitPath(const std::string& text) {
+    MenuPath path;
+    std::string rest = text;
+    if (const auto tab = rest.find('\t'); tab != std::string::npos) {
+        path.shortcut = rest.substr(tab + 1);
+        rest.resize(tab);
+    }
+    // "&Add/&Set/List Constants": the item's own text may hold "/"; menus are the known ones.
+    static const std::set<std::string> kMenus = {"&File",  "&Edit",    "&View", "&Add",
+                                                 "&Tools", "&Options", "&Help", "LP Wizards"};
+    std::size_t start = 0;
+    while (true) {
+        const auto slash = rest.find('/', start);
+        if (slash == std::string::npos || !kMenus.contains(rest.substr(start, slash - start))) break;
+        path.menus.push_back(rest.substr(start, slash - start));
+        start = slash + 1;
+    }
+    path.item = rest.substr(start);
+    return path;
+}
+
+// Commands with a separator before them in their menu.
+const std::set<CommandId> kSeparatorBefore = {
+    CommandId::FilePrint,     CommandId::ViewStatistics, CommandId::StopSolving,
+    CommandId::AddTotal,      CommandId::ProblemWizard,  CommandId::PlayDemo,
+    CommandId::SetParameters, CommandId::SaveResults,    CommandId::RemoveOptimisation};
+
+const std::set<CommandId> kSolverSettings = {CommandId::SolverGFC,  CommandId::SolverGLS,
+                                             CommandId::SolverGLS2, CommandId::SolverGA,
+                                             CommandId::SolverTabu, CommandId::SolverExpert};
+
+int SettingOf(CommandId id) {
+    switch (id) {
+    case CommandId::SolverGLS:
+        return CTavDoc::kGuidedLocalSearch;
+    case CommandId::SolverGLS2:
+        return CTavDoc::kGuidedLocalSearch2;
+    case CommandId::SolverGA:
+        return CTavDoc::kGeneticAlgorithm;
+    case CommandId::SolverTabu:
+        return CTavDoc::kTabuSearch;
+    case CommandId::SolverExpert:
+        return CTavDoc::kExpert;
+    default:
+        return CTavDoc::kCompleteSearch;
+    }
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CTavDoc& doc, UiPrompts& prompts, ActionProviders& providers, RecentFileList* recent,
+                       ExternalSolvers* external, QWidget* parent)
+    : QMainWindow(parent), m_doc(doc), m_prompts(prompts), m_providers(providers), m_recent(recent),
+      m_external(external) {
+    setWindowIcon(AppIcon());
+    setAcceptDrops(true);
+
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_tree = new CDavView(doc, providers, m_splitter);
+    m_results = new CTavView(doc, providers, m_splitter);
+    m_splitter->addWidget(m_tree);
+    m_splitter->addWidget(m_results);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({300, 200});
+    setCentralWidget(m_splitter);
+
+    m_tree->SetFrameHooks([this] { m_modified = true; }, [this] { return Context(); },
+                          [this](int pane, const std::string& text) { SetStatusText(pane, text); });
+    m_results->SetTitleSource([this] { return m_title; });
+    connect(m_tree, &CDavView::StateChanged, this, &CMainFrame::UpdateCommandStates);
+    connect(m_results, &CTavView::StateChanged, this, &CMainFrame::UpdateCommandStates);
+
+    BuildActions();
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+
+    m_doc.SetViews(this);
+    SetDocumentName({});
+    m_tree->BuildTree(m_title);
+    m_results->RefreshResults(0);
+
+    // As the framework's idle time would: the toolbar follows states that change on their own
+    // (a server connection, a solver reporting itself solved).
+    m_idleUpdate.setInterval(250);
+    connect(&m_idleUpdate, &QTimer::timeout, this, &CMainFrame::UpdateCommandStates);
+    m_idleUpdate.start();
+    UpdateCommandStates();
+    CSplashWnd::ShowSplashScreen(this);
+}
+
+CMainFrame::~CMainFrame() {
+    m_idleUpdate.stop();
+    // The run's events go to the tree view: the solve ends while the views stand.
+    m_doc.EndSolve(false);
+    m_doc.SetViews(nullptr);
+}
+
+// --- Building ----------------------------------------------------------------------------
+
+void CMainFrame::BuildActions() {
+    for (const CommandInfo& info : Commands()) {
+        const std::string text = info.text;
+        if (text.rfind("Actions/", 0) == 0) continue;
+        auto* action = new QAction(this);
+        if (const auto newline = text.find('\n'); newline != std::string::npos) {
+            // A toolbar command: its prompt, then its tip.
+            action->setText(Text(text.substr(newline + 1)));
+            action->setStatusTip(Text(text.substr(0, newline)));
+        } else {
+            const MenuPath path = SplitPath(text);
+            action->setText(Text(path.item));
+            if (!path.shortcut.empty()) action->setShortcut(QKeySequence(Text(path.shortcut)));
+            action->setStatusTip(Text(info.prompt));
+        }
+        if (kSolverSettings.contains(info.id)) action->setCheckable(true);
+        const CommandId id = info.id;
+        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        m_actions[id] = action;
+    }
+    const auto icon = [this](CommandId id, QStyle::StandardPixmap pixmap) {
+        m_actions.at(id)->setIcon(style()->standardIcon(pixmap));
+    };
+    icon(CommandId::FileNew, QStyle::SP_FileIcon);
+    icon(CommandId::FileOpen, QStyle::SP_DialogOpenButton);
+    icon(CommandId::FileSave, QStyle::SP_DialogSaveButton);
+    icon(CommandId::FirstSolution, QStyle::SP_MediaPlay);
+    icon(CommandId::StopSolving, QStyle::SP_MediaStop);
+    icon(CommandId::GoFirstSolution, QStyle::SP_MediaSkipBackward);
+    icon(CommandId::GoPreviousSolution, QStyle::SP_MediaSeekBackward);
+    icon(CommandId::GoNextSolution, QStyle::SP_MediaSeekForward);
+    icon(CommandId::GoLastSolution, QStyle::SP_MediaSkipForward);
+}
+
+void CMainFrame::BuildMenus() {
+    std::map<std::string, QMenu*> menus;
+    const auto menuFor = [&](const std::vector<std::string>& names) {
+        QMenu* parent = nullptr;
+        std::string key;
+        for (const std::string& name : names) {
+            key += "/" + name;
+            auto found = menus.find(key);
+            if (found == menus.end()) {
+                QMenu* menu =
+                    parent == nullptr ? menuBar()->addMenu(Text(name)) : parent->addMenu(Text(name));
+                connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+                found = menus.emplace(key, menu).first;
+            }
+            parent = found->second;
+        }
+        return parent;
+    };
+    for (const CommandInfo& info : Commands()) {
+        const std::string text = info.text;
+        if (text.find('\n') != std::string::npos || text.rfind("Actions/", 0) == 0) continue;
+        const MenuPath path = SplitPath(text);
+        QMenu* menu = menuFor(path.menus);
+        if (menu == nullptr) continue;
+        if (info.id == CommandId::AppExit) {
+            m_fileMenu = menu;
+            m_recentSeparator = menu->addSeparator();
+        }
+        if (kSeparatorBefore.contains(info.id) || info.id == CommandId::AppExit) menu->addSeparator();
+        menu->addAction(m_actions.at(info.id));
+    }
+    RebuildRecentFiles();
+}
+
+void CMainFrame::BuildToolBar() {
+    m_toolBar = addToolBar("Toolbar");
+    m_toolBar->setObjectName("Toolbar");
+    m_toolBar->setMovable(true);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const std::vector<std::vector<CommandId>> groups = {
+        {CommandId::FileNew, CommandId::FileOpen, CommandId::FileSave},
+        {CommandId::EditCopy, CommandId::FilePrint},
+        {CommandId::FirstSolution, CommandId::AllSolutions, CommandId::StopSolving},
+        {CommandId::GoFirstSolution, CommandId::GoPreviousSolution, CommandId::GoNextSolution,
+         CommandId::GoLastSolution},
+        {CommandId::ViewNormal, CommandId::ViewGrid},
+        {CommandId::UseTemplate, CommandId::SolutionCost},
+    };
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (g > 0) m_toolBar->addSeparator();
+        for (CommandId id : groups[g])
+            m_toolBar->addAction(m_actions.at(id));
+    }
+}
+
+void CMainFrame::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    m_textPane = new QLabel(bar);
+    m_textPane->setFixedWidth(kTextPaneWidth);
+    m_textPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bar->addPermanentWidget(m_textPane);
+    // The keyboard's lock states cannot be read here: the indicators stay greyed.
+    for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
+        auto* label = new QLabel(indicator, bar);
+        label->setEnabled(false);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        bar->addPermanentWidget(label);
+    }
+    bar->showMessage("Ready");
+}
+
+void CMainFrame::RebuildRecentFiles() {
+    if (m_fileMenu == nullptr) return;
+    for (QAction* action : m_recentActions) {
+        m_fileMenu->removeAction(action);
+        action->deleteLater();
+    }
+    m_recentActions.clear();
+    if (m_recent == nullptr) return;
+    const QStringList& files = m_recent->Files();
+    for (int i = 0; i < files.size(); ++i) {
+        auto* action =
+            new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()), this);
+        action->setStatusTip(files[i]);
+        const QString file = files[i];
+        connect(action, &QAction::triggered, this, [this, file] {
+            if (!OpenDocument(file.toStdString()) && m_recent != nullptr) {
+                m_recent->Remove(file);
+                RebuildRecentFiles();
+            }
+        });
+        m_fileMenu->insertAction(m_recentSeparator, action);
+        m_recentActions.push_back(action);
+    }
+}
+
+// --- State -------------------------------------------------------------------------------
+
+CommandContext CMainFrame::Context() const {
+    CommandContext context = DocumentContext(m_doc);
+    context.gridMode = m_results->IsGridMode();
+    context.currentSolution = m_results->CurrentSolution();
+    if (m_external != nullptr) {
+        context.serverRunning = m_external->IsRunning();
+        context.serverWhy = m_external->WhyNotRunning();
+        context.connectedSolvers = m_external->ConnectedCount();
+    } else {
+        context.serverWhy = kNoServerInThisBuild;
+    }
+    context.provided = m_providers.Provided();
+    return context;
+}
+
+QAction* CMainFrame::Action(CommandId id) const {
+    const auto found = m_actions.find(id);
+    return found != m_actions.end() ? found->second : nullptr;
+}
+
+void CMainFrame::UpdateCommandStates() {
+    const CommandContext context = Context();
+    for (const auto& [id, action] : m_actions) {
+        const CommandState state = StateOf(id, context);
+        action->setEnabled(state.enabled);
+        if (action->isCheckable()) action->setChecked(state.checked);
+        const CommandInfo& info = CommandInfoOf(id);
+        std::string tip = info.prompt;
+        if (std::string(info.text).find('\n') != std::string::npos)
+            tip = std::string(info.text).substr(0, std::string(info.text).find('\n'));
+        if (!state.why.empty()) tip = state.why;
+        action->setStatusTip(Text(tip));
+        action->setToolTip(state.why.empty() ? action->text().remove('&') : Text(state.why));
+    }
+}
+
+void CMainFrame::SetStatusText(int pane, const std::string& text) {
+    if (pane == 0) {
+        statusBar()->showMessage(Text(text));
+    } else if (pane == 1) {
+        m_textPane->setText(Text(text));
+    }
+    statusBar()->repaint();
+}
+
+std::string CMainFrame::StatusText(int pane) const {
+    if (pane == 0) return statusBar()->currentMessage().toStdString();
+    if (pane == 1) return m_textPane->text().toStdString();
+    return {};
+}
+
+// --- Document views ----------------------------------------------------------------------
+
+void CMainFrame::ResultsChanged(int found) {
+    m_results->RefreshResults(found);
+}
+
+void CMainFrame::StatisticsChanged(const std::string& text) {
+    SetStatisticsText(text);
+}
+
+void CMainFrame::RunFinished() {
+    m_results->setFocus();
+    SetStatusText(1, "Finished");
+}
+
+void CMainFrame::SetStatisticsText(const std::string& text) {
+    if (m_statsWidget && m_stats != nullptr) m_stats->SetStatsText(text);
+}
+
+StatisticsWindow* CMainFrame::OpenStatistics() const {
+    return m_statsWidget ? m_stats : nullptr;
+}
+
+void CMainFrame::ShowStatisticsWindow() {
+    if (m_statsWidget && m_stats != nullptr) {
+        m_statsWidget->raise();
+        m_statsWidget->activateWindow();
+        m_statsWidget->setFocus();
+        m_stats->SetStatsText(m_doc.GetStatisticsText());
+        return;
+    }
+    ElementActions* provider = m_providers.For(CommandId::ViewStatistics);
+    if (provider == nullptr) return;
+    StatisticsWindow* window = provider->OpenStatisticsWindow(this);
+    if (window == nullptr || window->Widget() == nullptr) return;
+    m_stats = window;
+    m_statsWidget = window->Widget();
+    window->SetStatsText(m_doc.GetStatisticsText());
+    QWidget* widget = window->Widget();
+    widget->show();
+    // Its bottom-right corner on the frame's, keeping its size.
+    const QRect frame = frameGeometry();
+    const QRect own = widget->frameGeometry();
+    widget->move(frame.right() - own.width() + 1, frame.bottom() - own.height() + 1);
+}
+
+// --- Files -------------------------------------------------------------------------------
+
+void CMainFrame::SetDocumentName(const std::filesystem::path& path) {
+    m_path = path;
+    m_title = path.empty() ? std::string(kUntitled) : path.filename().string();
+    setWindowTitle(Text(m_title + " - Tav"));
+}
+
+void CMainFrame::DocumentReplaced() {
+    m_modified = false;
+    m_tree->BuildTree(m_title);
+    m_results->RefreshResults(0);
+    if (m_results->IsGridMode()) m_results->ShowList();
+    UpdateCommandStates();
+}
+
+bool CMainFrame::SaveModified() {
+    if (!m_modified) return true;
+    switch (m_prompts.AskSaveChanges(m_title)) {
+    case UiPrompts::SaveAnswer::Save:
+        return SaveDocument();
+    case UiPrompts::SaveAnswer::Discard:
+        return true;
+    case UiPrompts::SaveAnswer::Cancel:
+        return false;
+    }
+    return false;
+}
+
+bool CMainFrame::NewDocument() {
+    if (!SaveModified()) return false;
+    m_doc.OnNewDocument();
+    SetDocumentName({});
+    DocumentReplaced();
+    return true;
+}
+
+bool CMainFrame::OpenDocument(const std::filesystem::path& path) {
+    if (!SaveModified()) return false;
+    try {
+        m_doc.OnOpenDocument(path);
+    } catch (const std::exception& e) {
+        m_prompts.Show(e.what());
+        return false;
+    }
+    SetDocumentName(path);
+    if (m_recent != nullptr) {
+        m_recent->Add(Text(path.string()));
+        RebuildRecentFiles();
+    }
+    DocumentReplaced();
+    return true;
+}
+
+bool CMainFrame::SaveDocument() {
+    if (m_path.empty()) return SaveDocumentAs();
+    try {
+        m_doc.OnSaveDocument(m_path);
+    } catch (const std::exception& e) {
+        m_prompts.Show(e.what());
+        return false;
+    }
+    m_modified = false;
+    m_tree->SetRootText(m_title);
+    if (m_recent != nullptr) {
+        m_recent->Add(Text(m_path.string()));
+        RebuildRecentFiles();
+    }
+    return true;
+}
+
+bool CMainFrame::SaveDocumentAs() {
+    const std::string suggested = m_path.empty() ? m_title + ".tav" : m_path.string();
+    const auto path = m_prompts.ChooseSaveFile("Tav Files (*.tav)", suggested, "tav");
+    if (!path) return false;
+    const std::filesystem::path old = m_path;
+    SetDocumentName(*path);
+    if (!SaveDocument()) {
+        SetDocumentName(old);
+        return false;
+    }
+    return true;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!SaveModified()) {
+        event->ignore();
+        return;
+    }
+    if (m_statsWidget) m_statsWidget->close();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() && !event->mimeData()->urls().isEmpty() &&
+        event->mimeData()->urls().front().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.front().isLocalFile()) return;
+    event->acceptProposedAction();
+    activateWindow();
+    OpenDocument(urls.front().toLocalFile().toStdString());
+}
+
+// --- Commands ----------------------------------------------------------------------------
+
+void CMainFrame::SearchTime() {
+    ElementActions* provider = m_providers.For(CommandId::SearchTime);
+    if (provider == nullptr) return;
+    const int minutes = static_cast<int>(static_cast<float>(m_doc.GetSearchTimeLimit()) / 1000.0f / 60.0f);
+    const std::optional<int> chosen = provider->AskSearchMinutes(this, minutes);
+    if (chosen)
+        m_doc.SetSearchTimeLimit(static_cast<int>(std::clamp<long long>(*chosen * 60000LL, 0, INT_MAX)));
+}
+
+void CMainFrame::SaveResults() {
+    const auto path = m_prompts.ChooseSaveFile("Comma Separated Files (*.csv)", "", "csv");
+    if (!path) return;
+    const bool headings = m_prompts.Ask("Include Headings in File");
+    TavWorkbench::SaveResults(m_doc, *path, headings);
+}
+
+bool CMainFrame::OnCommand(CommandId id) {
+    if (!StateOf(id, Context()).enabled) return false;
+    switch (id) {
+    case CommandId::FileNew:
+        NewDocument();
+        break;
+    case CommandId::FileOpen:
+        if (const auto path = m_prompts.ChooseOpenFile("Tav Files (*.tav)")) OpenDocument(*path);
+        break;
+    case CommandId::FileSave:
+        SaveDocument();
+        break;
+    case CommandId::FileSaveAs:
+        SaveDocumentAs();
+        break;
+    case CommandId::FilePrint:
+        m_results->Print();
+        break;
+    case CommandId::FilePrintPreview:
+        m_results->PrintPreview();
+        break;
+    case CommandId::AppExit:
+        close();
+        break;
+    case CommandId::EditCopy:
+        m_results->Copy();
+        break;
+    case CommandId::PrinterFont:
+        m_results->ChoosePrinterFont();
+        break;
+    case CommandId::ViewNormal:
+        m_results->ShowList();
+        break;
+    case CommandId::ViewGrid:
+        m_results->ShowGrid();
+        break;
+    case CommandId::ViewStatistics:
+        ShowStatisticsWindow();
+        break;
+    case CommandId::ViewExternalResults:
+        if (m_external != nullptr) m_external->ShowExternalSolutions(this);
+        break;
+    case CommandId::ExternalSolver:
+        if (m_external != nullptr) m_external->ChooseExternalSolver(this);
+        break;
+    case CommandId::FirstSolution:
+        m_tree->FirstSolution();
+        break;
+    case CommandId::AllSolutions:
+        m_tree->AllSolutions();
+        break;
+    case CommandId::NumberOfSolutions:
+        m_tree->NumberOfSolutions();
+        break;
+    case CommandId::StopSolving:
+        m_tree->StopSolving();
+        break;
+    case CommandId::AddTotal:
+        m_results->AddTotal();
+        break;
+    case CommandId::PlayDemo:
+        m_prompts.Show("This feature is not currently available");
+        break;
+    case CommandId::GoFirstSolution:
+        m_results->GoFirstSolution();
+        break;
+    case CommandId::GoPreviousSolution:
+        m_results->GoPreviousSolution();
+        break;
+    case CommandId::GoNextSolution:
+        m_results->GoNextSolution();
+        break;
+    case CommandId::GoLastSolution:
+        m_results->GoLastSolution();
+        break;
+    case CommandId::SolutionCost:
+        break;
+    case CommandId::SolverGFC:
+    case CommandId::SolverGLS:
+    case CommandId::SolverGLS2:
+    case CommandId::SolverGA:
+    case CommandId::SolverTabu:
+    case CommandId::SolverExpert:
+        m_doc.SetSolverSetting(SettingOf(id));
+        break;
+    case CommandId::SaveParameters:
+        m_doc.SaveParameters();
+        break;
+    case CommandId::SearchTime:
+        SearchTime();
+        break;
+    case CommandId::SaveResults:
+        SaveResults();
+        break;
+    case CommandId::About: {
+        CAboutDlg about(this);
+        about.exec();
+        break;
+    }
+    default:
+        // The element commands, the Options dialogs, the wizards and templates.
+        m_tree->RunElementCommand(id);
+        break;
+    }
+    UpdateCommandStates();
+    return true;
+}
+
+} // namespace TavWorkbench::Ui

@@ -1,0 +1,20 @@
+#pragma once
+// Identifier boxes: letters, digits, "_" and editing keys.
+
+#include "workbench/ui/FilteredEdit.hpp"
+#include "workbench/views/KeyFilters.hpp"
+
+namespace TavWorkbench::Ui {
+
+class CNameEdit : public FilteredEdit {
+    Q_OBJECT
+public:
+    using FilteredEdit::FilteredEdit;
+
+protected:
+    std::optional<char32_t> Filter(char32_t ch) const override {
+        return NameEditAccepts(ch) ? std::optional(ch) : std::nullopt;
+    }
+};
+
+} // namespace TavWorkbench::Ui

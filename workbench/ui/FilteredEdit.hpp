@@ -1,0 +1,27 @@
+#pragma once
+// An edit box that decides about each typed character before it is inserted: the base of the
+// workbench's input boxes. Keys without text (arrows, Home, Delete) keep their usual effect.
+
+#include <QLineEdit>
+
+#include <optional>
+#include <string>
+
+namespace TavWorkbench::Ui {
+
+class FilteredEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+
+    // The box's text as UTF-8 and where a typed character would go (the selection's start).
+    std::string TextUtf8() const { return text().toStdString(); }
+    int InsertPosition() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
+
+protected:
+    // The character to insert for a typed `ch` (itself, or a replacement); nothing refuses it.
+    virtual std::optional<char32_t> Filter(char32_t ch) const = 0;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace TavWorkbench::Ui

@@ -1,0 +1,30 @@
+#pragma once
+// The recent-file list of the File menu: the last documents opened or saved, newest first, at
+// most kSize, kept in the application's settings as "Recent File List/File1" .. "File4".
+
+#include <QSettings>
+#include <QStringList>
+
+namespace TavWorkbench::Ui {
+
+class RecentFileList {
+public:
+    static constexpr int kSize = 4;
+
+    // Reads the list from `settings`, which must outlive it.
+    explicit RecentFileList(QSettings& settings);
+
+    const QStringList& Files() const { return m_files; }
+    // Puts `path` (made absolute) first, dropping an older entry of it and the oldest beyond
+    // kSize; writes the list back.
+    void Add(const QString& path);
+    void Remove(const QString& path);
+
+private:
+    void Save();
+
+    QSettings& m_settings;
+    QStringList m_files;
+};
+
+} // namespace TavWorkbench::Ui

@@ -1,0 +1,60 @@
+#pragma once
+// Brings a solve's events from its run thread to the user-interface thread. The run thread's
+// waker asks for one queued delivery at a time; the delivery hands every pending event to the
+// document (which knows each run's receiver, so an ended run's events never reach the next
+// run). Deliveries come at most every kMinInterval, so a solver that finds thousands of
+// solutions a second leaves the window time to breathe; while Hold is in force (a question
+// is open) nothing is delivered, so the run cannot end under the question.
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+
+namespace TavWorkbench {
+class CTavDoc;
+}
+
+namespace TavWorkbench::Ui {
+
+class RunEventPump : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kMinInterval = 100; // milliseconds
+
+    // Installs its waker on `doc` (effective from the next solve).
+    explicit RunEventPump(CTavDoc& doc, QObject* parent = nullptr);
+    ~RunEventPump() override;
+
+    // Nothing is delivered until the matching Release, which delivers what waited.
+    void Hold();
+    void Release();
+    // Delivers every pending event now (unless held).
+    void DeliverNow();
+    // Deliveries made so far (each hands over any number of coalesced events).
+    int Deliveries() const { return m_deliveries; }
+
+private:
+    struct Shared {
+        std::mutex mutex;
+        RunEventPump* target = nullptr;
+        bool scheduled = false;
+    };
+
+    void Woken();
+
+    CTavDoc& m_doc;
+    std::shared_ptr<Shared> m_shared;
+    QElapsedTimer m_sinceLast;
+    QTimer m_later;
+    int m_held = 0;
+    bool m_waiting = false;
+    bool m_delivering = false;
+    bool m_again = false;
+    int m_deliveries = 0;
+};
+
+} // namespace TavWorkbench::Ui

@@ -1,0 +1,224 @@
+#include "workbench/views/CommandTable.hpp"
+
+#include "platform/FatalError.hpp"
+#include "workbench/CTavDoc.hpp"
+
+#include <algorithm>
+#include <array>
+
+namespace TavWorkbench {
+
+namespace {
+
+using C = CommandContext;
+using S = CommandState;
+
+S Always(const C&) {
+    return {};
+}
+S Enabled(bool enabled) {
+    S state;
+    state.enabled = enabled;
+    return state;
+}
+S NotRunning(const C& c) {
+    return Enabled(!c.running);
+}
+S Running(const C& c) {
+    return Enabled(c.running);
+}
+// The solve commands need something to solve and no solve under way.
+S Solvable(const C& c) {
+    return Enabled((c.hasConstraints || c.hasOptimisation) && !c.running);
+}
+S NeedsVariables(const C& c) {
+    return Enabled(c.hasVariables);
+}
+S HasOptimisation(const C& c) {
+    return Enabled(c.hasOptimisation);
+}
+S Setting(const C& c, int setting) {
+    S state;
+    state.checked = c.solverSetting == setting;
+    return state;
+}
+template <int setting> S SettingIs(const C& c) {
+    return Setting(c, setting);
+}
+S ListMode(const C& c) {
+    return Enabled(!c.gridMode);
+}
+S GridMode(const C& c) {
+    return Enabled(c.gridMode);
+}
+bool CanStep(const C& c) {
+    return !c.gridMode && !c.running && c.records >= 1;
+}
+S CanGoFirst(const C& c) {
+    return Enabled(CanStep(c) && c.currentSolution > 0);
+}
+S CanGoPrevious(const C& c) {
+    return Enabled(CanStep(c) && c.currentSolution >= 1);
+}
+S CanGoOn(const C& c) {
+    return Enabled(CanStep(c) && c.currentSolution < c.solutions - 1);
+}
+S CanAddTotal(const C& c) {
+    return Enabled(c.gridMode && !c.running && c.records >= 1);
+}
+S CanCopy(const C& c) {
+    return Enabled(c.gridMode && !c.running);
+}
+S CanPrint(const C& c) {
+    return Enabled(!c.running && c.records >= 1);
+}
+S NoSolver(const C& c) {
+    return Enabled(!c.solverExists);
+}
+S HasResults(const C& c) {
+    return Enabled(c.records > 0);
+}
+S Solved(const C& c) {
+    return Enabled(c.solverExists && c.solverSolved);
+}
+S Connected(const C& c) {
+    return Enabled(c.connectedSolvers > 0);
+}
+
+constexpr CommandNeeds N = CommandNeeds::Nothing;
+constexpr CommandNeeds P = CommandNeeds::Provider;
+constexpr CommandNeeds Srv = CommandNeeds::Server;
+
+constexpr std::array kCommands = {
+    CommandInfo{CommandId::FileNew, "&File/&New\tCtrl+N", "Create a new document", N, Always},
+    CommandInfo{CommandId::FileOpen, "&File/&Open...\tCtrl+O", "Open an existing document", N, Always},
+    CommandInfo{CommandId::FileSave, "&File/&Save\tCtrl+S", "Save the active document", N, Always},
+    CommandInfo{CommandId::FileSaveAs, "&File/Save &As...", "Save the active document with a new name", N,
+                Always},
+    CommandInfo{CommandId::FilePrint, "&File/&Print Results...\tCtrl+P", "Print the results", N, CanPrint},
+    CommandInfo{CommandId::FilePrintPreview, "&File/Results Print Pre&view", "Display the results' pages", N,
+                CanPrint},
+    CommandInfo{CommandId::AppExit, "&File/E&xit", "Quit the application", N, Always},
+
+    CommandInfo{CommandId::EditCopy, "&Edit/&Copy\tCtrl+C", "Copy the selected grid cells", N, CanCopy},
+    CommandInfo{CommandId::DeleteUnusedDomains, "&Edit/Delete &Unused Domains", "", P, Always},
+    CommandInfo{CommandId::PrinterFont, "&Edit/Printer &Font", "Change font for printing", N, Always},
+
+    CommandInfo{CommandId::ViewNormal, "&View/&Normal", "Normal results display", N, GridMode},
+    CommandInfo{CommandId::ViewGrid, "&View/&Grid", "Display results in a grid", N, ListMode},
+    CommandInfo{CommandId::ViewStatistics, "&View/Statistics", "Show the solver's statistics", P, Always},
+    CommandInfo{CommandId::ViewExternalResults, "&View/&External Results",
+                "Show the solutions of an external solver", Srv, Connected},
+
+    CommandInfo{CommandId::AddVariable, "&Add/&Variable", "", P, Always},
+    CommandInfo{CommandId::AddDomain, "&Add/&Domain", "", P, Always},
+    CommandInfo{CommandId::AddIntegerConstant, "&Add/Integer Consta&nt", "", P, Always},
+    CommandInfo{CommandId::AddSetListConstant, "&Add/&Set/List Constants", "", P, Always},
+    CommandInfo{CommandId::AddConstraint, "&Add/&Constraint", "", P, NeedsVariables},
+    CommandInfo{CommandId::AddOptimisation, "&Add/&Optimization", "", P, NeedsVariables},
+    CommandInfo{CommandId::RemoveOptimisation, "&Add/&Remove Optimization", "", P, HasOptimisation},
+
+    CommandInfo{CommandId::FirstSolution, "&Tools/&First Solution", "Solve for one solution", N, Solvable},
+    CommandInfo{CommandId::AllSolutions, "&Tools/&All Solutions", "Solve for every solution", N, Solvable},
+    CommandInfo{CommandId::NumberOfSolutions, "&Tools/&Number of Solutions...",
+                "Solve for a number of solutions", P, Solvable},
+    CommandInfo{CommandId::StopSolving, "&Tools/Stop", "Stop the search", N, Running},
+    CommandInfo{CommandId::AddTotal, "&Tools/Add &Total", "Total selected grid columns", P, CanAddTotal},
+    CommandInfo{CommandId::ProblemWizard, "&Tools/Tav &Wizard...", "State a new problem step by step", P,
+                NotRunning},
+    CommandInfo{CommandId::LinearWizard, "&Tools/LP Wizards/Linear Wizard", "", P, NotRunning},
+    CommandInfo{CommandId::TransportationWizard, "&Tools/LP Wizards/Transportation", "", P, NotRunning},
+    CommandInfo{CommandId::AssignmentWizard, "&Tools/LP Wizards/Assignment", "", P, NotRunning},
+    CommandInfo{CommandId::PlayDemo, "&Tools/Play Demo", "", N, Always},
+    CommandInfo{CommandId::UseTemplate, "Select a modifiable problem template\nUse Template", "", P,
+                NotRunning},
+
+    CommandInfo{CommandId::GoFirstSolution, "Move to first solution\nFirst Solution", "", N, CanGoFirst},
+    CommandInfo{CommandId::GoPreviousSolution, "Move to previous solution\nPrevious Solution", "", N,
+                CanGoPrevious},
+    CommandInfo{CommandId::GoNextSolution, "Move to next solution\nNext Solution", "", N, CanGoOn},
+    CommandInfo{CommandId::GoLastSolution, "Move to last solution\nLastSolution", "", N, CanGoOn},
+    CommandInfo{CommandId::SolutionCost, "\nSolution cost", "", N, Solved},
+
+    CommandInfo{CommandId::SolverGFC, "&Options/G&FC Solver", "", N, SettingIs<0>},
+    CommandInfo{CommandId::SolverGLS, "&Options/G&LS Solver", "", N, SettingIs<1>},
+    CommandInfo{CommandId::SolverGLS2, "&Options/G&LS Solver (Ver. 2)", "", N, SettingIs<4>},
+    CommandInfo{CommandId::SolverGA, "&Options/G&A Solver", "", N, SettingIs<2>},
+    CommandInfo{CommandId::SolverTabu, "&Options/&Tabu Solver", "", N, SettingIs<3>},
+    CommandInfo{CommandId::SolverExpert, "&Options/&Expert Solver", "", N, SettingIs<10>},
+    CommandInfo{CommandId::SetParameters, "&Options/Set Para&meters...", "", P, NoSolver},
+    CommandInfo{CommandId::SaveParameters, "&Options/Sa&ve Parameters", "", N, Always},
+    CommandInfo{CommandId::SearchTime, "&Options/Search &Time...", "", P, NotRunning},
+    CommandInfo{CommandId::SaveResults, "&Options/Save &Results...", "", N, HasResults},
+    CommandInfo{CommandId::ExternalSolver, "&Options/E&xternal Solver",
+                "Send the problem to an external solver", Srv, Connected},
+
+    CommandInfo{CommandId::About, "&Help/&About Tav...", "Display program information", N, Always},
+
+    CommandInfo{CommandId::CloneVariable, "Actions/Clone Variable", "", P, Always},
+    CommandInfo{CommandId::EditVariable, "Actions/Edit Variable", "", P, Always},
+    CommandInfo{CommandId::DeleteVariable, "Actions/Delete Variable", "", P, Always},
+    CommandInfo{CommandId::EditDomain, "Actions/Edit Domain", "", P, Always},
+    CommandInfo{CommandId::DeleteDomain, "Actions/Delete Domain", "", P, Always},
+    CommandInfo{CommandId::EditConstraint, "Actions/Edit Constraint", "", P, Always},
+    CommandInfo{CommandId::DeleteConstraint, "Actions/Delete Constraint", "", P, Always},
+    CommandInfo{CommandId::EditConstant, "Actions/Edit Constant", "", P, Always},
+    CommandInfo{CommandId::DeleteConstant, "Actions/Delete Constant", "", P, Always},
+};
+
+} // namespace
+
+std::span<const CommandInfo> Commands() {
+    return kCommands;
+}
+
+const CommandInfo& CommandInfoOf(CommandId id) {
+    const auto found = std::find_if(kCommands.begin(), kCommands.end(),
+                                    [id](const CommandInfo& info) { return info.id == id; });
+    if (found == kCommands.end())
+        throw Platform::InternalError("no command " + std::to_string(static_cast<int>(id)));
+    return *found;
+}
+
+CommandState StateOf(CommandId id, const CommandContext& context) {
+    const CommandInfo& info = CommandInfoOf(id);
+    CommandState state = info.rule(context);
+    switch (info.needs) {
+    case CommandNeeds::Nothing:
+        break;
+    case CommandNeeds::Provider:
+        if (!context.provided.contains(id)) {
+            state.enabled = false;
+            state.why = kNotInThisBuild;
+        }
+        break;
+    case CommandNeeds::Server:
+        if (!context.serverRunning) {
+            state.enabled = false;
+            state.why = context.serverWhy;
+        }
+        break;
+    }
+    return state;
+}
+
+CommandContext DocumentContext(const CTavDoc& doc) {
+    CommandContext context;
+    const TavModel& model = doc.GetModel();
+    context.running = doc.IsSolving();
+    const RawSolver* solver = doc.GetSolver();
+    context.solverExists = solver != nullptr;
+    context.solverSolved = solver != nullptr && solver->IsSolved();
+    context.hasVariables = !model.variables.IsEmpty();
+    context.hasConstraints = !model.constraints.IsEmpty();
+    context.hasOptimisation = !model.optimisation.empty();
+    context.solverSetting = doc.GetSolverSetting();
+    const auto lock = doc.LockSolutions();
+    const CSolutionArray& store = doc.GetSolutions();
+    context.records = store.GetSize();
+    for (const auto& column : store)
+        context.solutions = std::max(context.solutions, column->GetCount());
+    return context;
+}
+
+} // namespace TavWorkbench
