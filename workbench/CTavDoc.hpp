@@ -138,6 +138,9 @@ public:
     // --- Results ----------------------------------------------------------------------------
     // The solution store; hold LockSolutions() while reading it during a solve.
     const CSolutionArray& GetSolutions() const { return m_solutions; }
+    // The store for a writer other than the run thread (external solutions); hold
+    // LockSolutions() while writing.
+    CSolutionArray& GetSolutionsForWriting() { return m_solutions; }
     [[nodiscard]] std::unique_lock<std::mutex> LockSolutions() const { return std::unique_lock(m_solveLock); }
     // The last statistics report, line breaks "\r\n".
     const std::string& GetStatisticsText() const { return m_statistics; }

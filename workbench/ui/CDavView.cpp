@@ -95,6 +95,7 @@ void CDavView::RunElementCommand(CommandId id) {
         BuildTree(m_tree.Root() != nullptr ? m_tree.Root()->text : std::string());
     };
     provider->Run(id, context);
+    emit ModelChanged();
     emit StateChanged();
 }
 

@@ -80,6 +80,8 @@ public:
 signals:
     // A solve started or ended, or the document changed: command states may differ.
     void StateChanged();
+    // An element command ran: the problem may have changed.
+    void ModelChanged();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

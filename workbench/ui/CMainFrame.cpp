@@ -112,6 +112,7 @@ CMainFrame::CMainFrame(CTavDoc& doc, UiPrompts& prompts, ActionProviders& provid
                           [this](int pane, const std::string& text) { SetStatusText(pane, text); });
     m_results->SetTitleSource([this] { return m_title; });
     connect(m_tree, &CDavView::StateChanged, this, &CMainFrame::UpdateCommandStates);
+    connect(m_tree, &CDavView::ModelChanged, this, &CMainFrame::ProblemChanged);
     connect(m_results, &CTavView::StateChanged, this, &CMainFrame::UpdateCommandStates);
 
     BuildActions();
@@ -381,6 +382,7 @@ void CMainFrame::SetDocumentName(const std::filesystem::path& path) {
 
 void CMainFrame::DocumentReplaced() {
     m_modified = false;
+    emit ProblemChanged();
     m_tree->BuildTree(m_title);
     m_results->RefreshResults(0);
     if (m_results->IsGridMode()) m_results->ShowList();

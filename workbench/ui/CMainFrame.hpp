@@ -89,6 +89,10 @@ public:
     void StatisticsChanged(const std::string& text) override;
     void RunFinished() override;
 
+signals:
+    // The document's problem may have changed (new or opened document, an element command).
+    void ProblemChanged();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -224,8 +224,8 @@ struct PrintSetup {
     PrintLayout layout;
 };
 
-PrintSetup SetUp(QPainter& painter, QPrinter& printer, const CSolutionArray& store) {
-    const QFontMetrics fm = painter.fontMetrics();
+PrintSetup SetUp(const QFont& font, QPrinter& printer, const CSolutionArray& store) {
+    const QFontMetrics fm(font, &printer);
     PrintSetup setup;
     setup.metrics.lineHeight = fm.height();
     setup.metrics.gap = 2 * fm.maxWidth();
@@ -245,13 +245,9 @@ PrintSetup SetUp(QPainter& painter, QPrinter& printer, const CSolutionArray& sto
 } // namespace
 
 int CTavView::PageCount(QPrinter& printer) {
-    QPainter painter;
-    if (!painter.begin(&printer)) return 0;
-    painter.setFont(m_printerFont);
+    // Measured on the printer without painting on it (that would start a new document).
     const auto lock = m_doc.LockSolutions();
-    const int pages = static_cast<int>(SetUp(painter, printer, m_doc.GetSolutions()).layout.pages.size());
-    painter.end();
-    return pages;
+    return static_cast<int>(SetUp(m_printerFont, printer, m_doc.GetSolutions()).layout.pages.size());
 }
 
 int CTavView::PrintTo(QPrinter& printer) {
@@ -261,7 +257,7 @@ int CTavView::PrintTo(QPrinter& printer) {
     const std::string title = m_title ? m_title() : std::string();
     const auto lock = m_doc.LockSolutions();
     const CSolutionArray& store = m_doc.GetSolutions();
-    const PrintSetup setup = SetUp(painter, printer, store);
+    const PrintSetup setup = SetUp(m_printerFont, printer, store);
     const int pages = static_cast<int>(setup.layout.pages.size());
     int first = 1;
     int last = pages;
