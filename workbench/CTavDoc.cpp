@@ -99,6 +99,7 @@ bool CTavDoc::OnNewDocument() {
     DeleteContents();
     m_model.domains.AddBoolDomain("TrueFalse");
     m_model.domains.AddDoubleDomain("RealDomain", 0.0, static_cast<double>(FLT_MAX));
+    m_distances.LoadDefaultDistances();
     m_requested = 1;
     m_solverSetting = kCompleteSearch;
     m_timeLimit = kDefaultTimeLimit;

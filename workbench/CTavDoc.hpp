@@ -17,6 +17,7 @@
 #include "workbench/model/CAvConArray.hpp"
 #include "workbench/model/CKeyWords.hpp"
 #include "workbench/model/CSolutionArray.hpp"
+#include "workbench/model/GridMap.hpp"
 #include "workbench/model/TavModel.hpp"
 
 #include "language/raw/RawCSP.hpp"
@@ -94,6 +95,12 @@ public:
     const std::vector<std::string>& GetOptimisation() const { return m_model.optimisation; }
     const CAvConArray& GetAvailableConstraints() const { return m_available; }
     const CKeyWords& GetKeyWords() const { return m_keyWords; }
+    // The city distances and staff demands the problem templates read (not stored in files).
+    GridMap& GetDistances() { return m_distances; }
+    const GridMap& GetDistances() const { return m_distances; }
+    // The title shown at the tree's root and in printed listings; the templates and wizards set it.
+    const std::string& GetTitle() const { return m_title; }
+    void SetTitle(const std::string& title) { m_title = title; }
 
     // --- Settings ---------------------------------------------------------------------------
     int GetSolverSetting() const { return m_solverSetting; }
@@ -253,6 +260,8 @@ private:
     TavModel m_model;
     CAvConArray m_available;
     CKeyWords m_keyWords;
+    GridMap m_distances;
+    std::string m_title;
     CSolutionArray m_solutions;
     mutable std::mutex m_solveLock;
     std::string m_statistics;

@@ -92,7 +92,11 @@ void CDavView::RunElementCommand(CommandId id) {
     if (provider == nullptr) return;
     ActionContext context{m_doc, m_tree, ActionItem(), this, m_setModified, nullptr};
     context.rebuildTree = [this] {
-        BuildTree(m_tree.Root() != nullptr ? m_tree.Root()->text : std::string());
+        // A wizard or template names its problem in the document's title.
+        if (!m_doc.GetTitle().empty())
+            BuildTree(m_doc.GetTitle());
+        else
+            BuildTree(m_tree.Root() != nullptr ? m_tree.Root()->text : std::string());
     };
     provider->Run(id, context);
     emit ModelChanged();

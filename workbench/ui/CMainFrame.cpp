@@ -377,6 +377,7 @@ void CMainFrame::ShowStatisticsWindow() {
 void CMainFrame::SetDocumentName(const std::filesystem::path& path) {
     m_path = path;
     m_title = path.empty() ? std::string(kUntitled) : path.filename().string();
+    m_doc.SetTitle(m_title);
     setWindowTitle(Text(m_title + " - Tav"));
 }
 
@@ -600,6 +601,11 @@ bool CMainFrame::OnCommand(CommandId id) {
     default:
         // The element commands, the Options dialogs, the wizards and templates.
         m_tree->RunElementCommand(id);
+        // A wizard or template may have named the problem.
+        if (!m_doc.GetTitle().empty() && m_doc.GetTitle() != m_title) {
+            m_title = m_doc.GetTitle();
+            setWindowTitle(Text(m_title + " - Tav"));
+        }
         break;
     }
     UpdateCommandStates();

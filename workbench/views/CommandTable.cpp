@@ -98,6 +98,9 @@ constexpr std::array kCommands = {
     CommandInfo{CommandId::FilePrint, "&File/&Print Results...\tCtrl+P", "Print the results", N, CanPrint},
     CommandInfo{CommandId::FilePrintPreview, "&File/Results Print Pre&view", "Display the results' pages", N,
                 CanPrint},
+    CommandInfo{CommandId::PrintModel, "&File/Print &Model...", "Print the problem model", P, NotRunning},
+    CommandInfo{CommandId::PrintModelPreview, "&File/Model Print Previe&w", "Display the problem model's pages", P,
+                NotRunning},
     CommandInfo{CommandId::AppExit, "&File/E&xit", "Quit the application", N, Always},
 
     CommandInfo{CommandId::EditCopy, "&Edit/&Copy\tCtrl+C", "Copy the selected grid cells", N, CanCopy},
@@ -117,6 +120,8 @@ constexpr std::array kCommands = {
     CommandInfo{CommandId::AddConstraint, "&Add/&Constraint", "", P, NeedsVariables},
     CommandInfo{CommandId::AddOptimisation, "&Add/&Optimization", "", P, NeedsVariables},
     CommandInfo{CommandId::RemoveOptimisation, "&Add/&Remove Optimization", "", P, HasOptimisation},
+    CommandInfo{CommandId::GetDataFromExcel, "&Add/Get Data from &Excel",
+                "Import a block of spreadsheet cells as a list constant", P, NotRunning},
 
     CommandInfo{CommandId::FirstSolution, "&Tools/&First Solution", "Solve for one solution", N, Solvable},
     CommandInfo{CommandId::AllSolutions, "&Tools/&All Solutions", "Solve for every solution", N, Solvable},

@@ -19,6 +19,8 @@ enum class CommandId : int {
     FileSaveAs = 57604,
     FilePrint = 57607,
     FilePrintPreview = 57609,
+    PrintModel = 32833,
+    PrintModelPreview = 32834,
     AppExit = 57665,
     // Edit
     EditCopy = 57634,
@@ -37,6 +39,7 @@ enum class CommandId : int {
     AddSetListConstant = 32803,
     AddOptimisation = 32812,
     RemoveOptimisation = 32813,
+    GetDataFromExcel = 32832,
     // Tools
     FirstSolution = 32781,
     AllSolutions = 32782,

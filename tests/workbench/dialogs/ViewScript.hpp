@@ -24,7 +24,9 @@ class ViewScript {
 public:
     using Step = std::function<void(QDialog&)>;
 
-    explicit ViewScript(TavDialogs::QtDialogHost& host) {
+    // Watches the views `host` opens (a QtDialogHost or any host with SetOpenObserver).
+    template <class Host> explicit ViewScript(Host& host) { Watch(host); }
+    template <class Host> void Watch(Host& host) {
         host.SetOpenObserver([this](QDialog* view) { Open(view); });
     }
     ~ViewScript() {

@@ -1,0 +1,165 @@
+// The templates, wizards, spreadsheet import and model printing reached from the main frame's
+// menus with the real provider, offscreen. Each window the commands open is handed to the next
+// step of a script as it is shown; message boxes are recorded and answered.
+#include "../TempFolder.hpp"
+#include "../ui/ScriptedPrompts.hpp"
+
+#include "workbench/CTavDoc.hpp"
+#include "workbench/dialogs/views/NumberGrid.hpp"
+#include "workbench/dialogs/views/WizardActionsProvider.hpp"
+#include "workbench/ui/ActionProviders.hpp"
+#include "workbench/ui/CDavView.hpp"
+#include "workbench/ui/CMainFrame.hpp"
+#include "workbench/ui/CSplashWnd.hpp"
+#include "workbench/views/ProblemTree.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+
+using namespace TavWorkbench;
+
+namespace {
+
+// Hands each dialog to the next step when it is shown; message boxes are answered with their
+// default button and their texts kept.
+class ShownDialogs : public QObject {
+public:
+    using Step = std::function<void(QDialog&)>;
+    ShownDialogs() { qApp->installEventFilter(this); }
+    ~ShownDialogs() override {
+        qApp->removeEventFilter(this);
+        EXPECT_TRUE(m_steps.empty()) << m_steps.size() << " steps left";
+    }
+    void Then(const char* viewClass, Step step) { m_steps.push_back({viewClass, std::move(step)}); }
+    std::vector<std::string> boxes;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show) return false;
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (dialog == nullptr || !dialog->isModal()) return false;
+        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+            boxes.push_back(box->text().toStdString());
+            QTimer::singleShot(0, box,
+                               [box] { box->done(box->defaultButton() != nullptr ? QMessageBox::Yes : 0); });
+            return false;
+        }
+        const std::string name = dialog->metaObject()->className();
+        if (m_steps.empty() || "TavDialogs::" + m_steps.front().first != name) {
+            ADD_FAILURE() << "unexpected " << name;
+            QTimer::singleShot(0, dialog, [dialog] { dialog->reject(); });
+            return false;
+        }
+        Step step = std::move(m_steps.front().second);
+        m_steps.pop_front();
+        QTimer::singleShot(0, dialog, [dialog, step = std::move(step), name] {
+            step(*dialog);
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << name << " stayed open";
+                dialog->reject();
+            }
+        });
+        return false;
+    }
+
+private:
+    std::deque<std::pair<std::string, Step>> m_steps;
+};
+
+void Click(QWidget& view, const char* name) {
+    auto* button = view.findChild<QPushButton*>(QString::fromLatin1(name));
+    ASSERT_NE(button, nullptr) << name;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+struct MenusFixture {
+    TempFolder folder;
+    ScriptedPrompts prompts;
+    Ui::ActionProviders providers;
+    std::unique_ptr<CTavDoc> doc;
+    std::unique_ptr<Ui::CMainFrame> frame;
+
+    MenusFixture() {
+        providers.Add(std::make_unique<TavDialogs::WizardActionsProvider>());
+        Ui::CSplashWnd::EnableSplashScreen(false);
+        doc = std::make_unique<CTavDoc>(&prompts, folder.Path());
+        doc->OnNewDocument();
+        frame = std::make_unique<Ui::CMainFrame>(*doc, prompts, providers, nullptr, nullptr);
+        frame->show();
+    }
+    ~MenusFixture() {
+        frame.reset();
+        doc.reset();
+    }
+};
+
+TEST(WizardMenus, UseTemplateNamesTheProblemAndRebuildsTheTree) {
+    MenusFixture f;
+    ShownDialogs shown;
+    ASSERT_TRUE(f.frame->Action(CommandId::UseTemplate)->isEnabled());
+    shown.Then("CTemplateDlg", [](QDialog& view) {
+        view.findChild<QListWidget*>("templates")->setCurrentRow(0);
+        Click(view, "ok");
+    });
+    shown.Then("CQueenDlg", [](QDialog& view) {
+        auto* queens = view.findChild<QLineEdit*>("queens");
+        queens->selectAll();
+        QTest::keyClicks(queens, "6");
+        Click(view, "ok");
+    });
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::UseTemplate));
+    EXPECT_EQ(f.doc->GetConstants()[0]->GetIntValue(), 6);
+    EXPECT_EQ(f.frame->TreeView().Tree().Root()->text, "Queens Problem");
+    EXPECT_EQ(f.frame->windowTitle(), "Queens Problem - Tav");
+    EXPECT_TRUE(f.frame->Action(CommandId::FirstSolution)->isEnabled());
+}
+
+TEST(WizardMenus, LinearWizardCancelledLeavesTheDocument) {
+    MenusFixture f;
+    ShownDialogs shown;
+    shown.Then("CLPStartDlg", [](QDialog& view) { Click(view, "cancel"); });
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::LinearWizard));
+    EXPECT_TRUE(f.doc->GetVariables().IsEmpty());
+}
+
+TEST(WizardMenus, SpreadsheetImportAddsAListConstant) {
+    MenusFixture f;
+    ShownDialogs shown;
+    QApplication::clipboard()->setText("1\t2\n3\t4\n");
+    shown.Then("CGetExcelDataDlg", [](QDialog& view) {
+        Click(view, "ok");
+        Click(view, "importClipboard");
+        QTest::keyClicks(view.findChild<QLineEdit*>("id"), "Block");
+        Click(view, "ok");
+    });
+    ASSERT_TRUE(f.frame->Action(CommandId::GetDataFromExcel)->isEnabled());
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::GetDataFromExcel));
+    EXPECT_EQ(shown.boxes, std::vector<std::string>{"ID required"});
+    ASSERT_EQ(f.doc->GetConstants().GetSize(), 1);
+    EXPECT_EQ(f.doc->GetConstants()[0]->GetModelText(), "Block := [[1,2],[3,4]];");
+    const ProblemTree& tree = f.frame->TreeView().Tree();
+    bool listed = false;
+    tree.ForEach([&](const ProblemTree::Item& item) { listed = listed || item.text == "Block"; });
+    EXPECT_TRUE(listed);
+}
+
+TEST(WizardMenus, ModelPrintingIsInTheFileMenu) {
+    MenusFixture f;
+    EXPECT_EQ(f.frame->Action(CommandId::PrintModel)->text(), "Print &Model...");
+    EXPECT_TRUE(f.frame->Action(CommandId::PrintModelPreview)->isEnabled());
+}
+
+} // namespace

@@ -1,0 +1,35 @@
+#include "workbench/dialogs/views/CFinalPage.hpp"
+
+#include "workbench/dialogs/views/TextBytes.hpp"
+
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace TavDialogs {
+
+CFinalPage::CFinalPage(FinalPageModel& model, QWidget* parent)
+    : WizardPage(QString(), parent), m_model(model) {
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout();
+    m_title = new QLineEdit(this);
+    m_title->setObjectName(QStringLiteral("title"));
+    form->addRow(QStringLiteral("Problem Title"), m_title);
+    layout->addLayout(form);
+    m_summary = new QPlainTextEdit(this);
+    m_summary->setObjectName(QStringLiteral("summary"));
+    m_summary->setReadOnly(true);
+    layout->addWidget(m_summary);
+    m_title->setText(ToQ(m_model.titleText));
+}
+
+void CFinalPage::Refresh() {
+    m_summary->setPlainText(ToQ(m_model.Summary(), true));
+}
+
+void CFinalPage::Save() {
+    m_model.titleText = FromQ(m_title->text());
+}
+
+} // namespace TavDialogs

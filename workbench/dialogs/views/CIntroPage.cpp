@@ -1,0 +1,22 @@
+#include "workbench/dialogs/views/CIntroPage.hpp"
+
+#include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/dialogs/wizard/TavWizardModel.hpp"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace TavDialogs {
+
+CIntroPage::CIntroPage(QWidget* parent)
+    : WizardPage(QString::fromLatin1(TavWizardModel::kIntroCaption), parent) {
+    auto* layout = new QVBoxLayout(this);
+    for (const std::string& text : TavWizardModel::IntroTexts()) {
+        auto* label = new QLabel(ToQ(text), this);
+        label->setWordWrap(true);
+        layout->addWidget(label);
+    }
+    layout->addStretch();
+}
+
+} // namespace TavDialogs

@@ -1,0 +1,81 @@
+#include "workbench/dialogs/views/CLPWizDLG.hpp"
+
+#include "workbench/dialogs/views/TextBytes.hpp"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace TavDialogs {
+
+namespace {
+
+QPushButton* Button(QWidget* parent, QBoxLayout* row, const QString& text, const QString& name) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    row->addWidget(button);
+    return button;
+}
+
+} // namespace
+
+CLPWizDLG::CLPWizDLG(LPWizDLGModel& model, QtWizardHost& host, QWidget* parent)
+    : ModelDialog(QString::fromLatin1(LPWizDLGModel::kTitle), host.Messages(), host.Elements(), parent),
+      m_model(model), m_host(host) {
+    auto* layout = new QVBoxLayout(this);
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("constraints"));
+    layout->addWidget(m_list);
+    auto* row = new QHBoxLayout();
+    QPushButton* add = Button(this, row, QStringLiteral("New"), QStringLiteral("new"));
+    m_edit = Button(this, row, QStringLiteral("Edit"), QStringLiteral("edit"));
+    m_delete = Button(this, row, QStringLiteral("Delete"), QStringLiteral("delete"));
+    QPushButton* optimisation =
+        Button(this, row, QStringLiteral("Set Optimisation"), QStringLiteral("setOptimisation"));
+    layout->addLayout(row);
+    m_objective = new QLineEdit(this);
+    m_objective->setObjectName(QStringLiteral("objective"));
+    m_objective->setReadOnly(true);
+    layout->addWidget(m_objective);
+    AddButtons(layout, QStringLiteral("Finish"));
+    CancelButton()->setText(QStringLiteral("Abandon Run"));
+    connect(add, &QPushButton::clicked, this, [this] {
+        m_model.New(m_host);
+        Load();
+    });
+    connect(m_edit, &QPushButton::clicked, this, [this] {
+        m_model.Edit(m_host);
+        Load();
+    });
+    connect(m_delete, &QPushButton::clicked, this, [this] {
+        m_model.Delete();
+        Load();
+    });
+    connect(optimisation, &QPushButton::clicked, this, [this] {
+        m_model.SetOptimisation(m_host);
+        Load();
+    });
+    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
+        m_model.Select(row);
+        m_edit->setEnabled(m_model.EditEnabled());
+        m_delete->setEnabled(m_model.DeleteEnabled());
+    });
+    Load();
+}
+
+void CLPWizDLG::Load() {
+    const QSignalBlocker blocker(m_list);
+    m_list->clear();
+    for (const std::string& text : m_model.ListTexts())
+        m_list->addItem(ToQ(text));
+    m_list->setCurrentRow(m_model.Selected());
+    m_objective->setText(ToQ(m_model.ObjectiveText()));
+    m_edit->setEnabled(m_model.EditEnabled());
+    m_delete->setEnabled(m_model.DeleteEnabled());
+    OKButton()->setEnabled(m_model.FinishEnabled());
+}
+
+} // namespace TavDialogs

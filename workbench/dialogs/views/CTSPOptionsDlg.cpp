@@ -1,0 +1,49 @@
+#include "workbench/dialogs/views/CTSPOptionsDlg.hpp"
+
+#include "workbench/dialogs/views/TextBytes.hpp"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace TavDialogs {
+
+CTSPOptionsDlg::CTSPOptionsDlg(TSPOptionsDlgModel& model, QtWizardHost& host, QWidget* parent)
+    : ModelDialog(QString::fromLatin1(TSPOptionsDlgModel::kTitle), host.Messages(), host.Elements(), parent),
+      m_model(model), m_host(host) {
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout();
+    m_limit = AddEdit(form, QStringLiteral("Find route less than "), QStringLiteral("routeLimit"));
+    m_specify = new QCheckBox(QStringLiteral("Specify Start City"), this);
+    m_specify->setObjectName(QStringLiteral("specifyStart"));
+    form->addRow(m_specify);
+    m_start = AddEdit(form, QStringLiteral("Start at City Number"), QStringLiteral("startCity"));
+    layout->addLayout(form);
+    AddButtons(layout);
+    connect(m_specify, &QCheckBox::toggled, m_start, &QWidget::setEnabled);
+    Load();
+}
+
+void CTSPOptionsDlg::Load() {
+    m_limit->setText(ToQ(m_model.routeLimitText));
+    m_specify->setChecked(m_model.specifyStartCity);
+    m_start->setText(ToQ(m_model.startCityText));
+    m_start->setEnabled(m_model.StartCityEnabled());
+}
+
+void CTSPOptionsDlg::Save() {
+    m_model.routeLimitText = FromQ(m_limit->text());
+    m_model.specifyStartCity = m_specify->isChecked();
+    m_model.startCityText = FromQ(m_start->text());
+}
+
+bool CTSPOptionsDlg::Check() {
+    return m_model.OnOK(Messages());
+}
+
+QWidget* CTSPOptionsDlg::FocusAfterRefusal() {
+    return m_model.Focus() == TSPOptionsDlgModel::Field::RouteLimit ? m_limit : m_start;
+}
+
+} // namespace TavDialogs

@@ -1,0 +1,49 @@
+#include "workbench/dialogs/views/CTemplateDlg.hpp"
+
+#include "workbench/dialogs/views/TextBytes.hpp"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace TavDialogs {
+
+CTemplateDlg::CTemplateDlg(TemplateDlgModel& model, QtWizardHost& host, QWidget* parent)
+    : ModelDialog(QString::fromLatin1(TemplateDlgModel::kTitle), host.Messages(), host.Elements(), parent),
+      m_model(model), m_host(host) {
+    auto* layout = new QVBoxLayout(this);
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("templates"));
+    for (const std::string& name : TemplateDlgModel::Names())
+        m_list->addItem(ToQ(name));
+    m_description = new QLabel(this);
+    m_description->setObjectName(QStringLiteral("description"));
+    m_description->setWordWrap(true);
+    layout->addWidget(m_list);
+    layout->addWidget(m_description);
+    AddButtons(layout);
+    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) m_description->setText(ToQ(TemplateDlgModel::Description(row)));
+    });
+    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { OnOK(); });
+    Load();
+}
+
+void CTemplateDlg::Load() {
+    m_list->setCurrentRow(m_model.selected);
+}
+
+void CTemplateDlg::Save() {
+    m_model.selected =
+        m_list->currentItem() != nullptr && m_list->currentItem()->isSelected() ? m_list->currentRow() : -1;
+}
+
+bool CTemplateDlg::Check() {
+    return m_model.OnOK(Messages());
+}
+
+QWidget* CTemplateDlg::FocusAfterRefusal() {
+    return m_list;
+}
+
+} // namespace TavDialogs

@@ -1,0 +1,40 @@
+#include "workbench/dialogs/views/CWarningDlg.hpp"
+
+#include "workbench/dialogs/DataExchange.hpp"
+#include "workbench/dialogs/views/TextBytes.hpp"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace TavDialogs {
+
+CWarningDlg::CWarningDlg(WarningDlgModel& model, QtWizardHost& host, QWidget* parent) : QDialog(parent) {
+    (void)host;
+    setWindowTitle(QString::fromLatin1(WarningDlgModel::kTitle));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout();
+    const auto total = [&](const std::string& label, double value, const char* name) {
+        auto* edit = new QLineEdit(ToQ(DoubleText(value)), this);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setReadOnly(true);
+        form->addRow(ToQ(label), edit);
+    };
+    total(model.SourcesLabel(), model.SourcesTotal(), "sourcesTotal");
+    total(model.DestinationsLabel(), model.DestinationsTotal(), "destinationsTotal");
+    layout->addLayout(form);
+    auto* row = new QHBoxLayout();
+    auto* change = new QPushButton(QStringLiteral("Change"), this);
+    change->setObjectName(QStringLiteral("change"));
+    auto* automatic = new QPushButton(QStringLiteral("Automatic"), this);
+    automatic->setObjectName(QStringLiteral("automatic"));
+    row->addWidget(change);
+    row->addWidget(automatic);
+    layout->addLayout(row);
+    connect(change, &QPushButton::clicked, this, &QDialog::accept);
+    connect(automatic, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+} // namespace TavDialogs
