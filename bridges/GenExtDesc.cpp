@@ -1,5 +1,6 @@
 #include "bridges/GenExtDesc.hpp"
 
+#include "bridges/AllDifferentForm.hpp"
 #include "bridges/RawKindVisitor.hpp"
 #include "language/raw/RawRange.hpp"
 
@@ -211,9 +212,13 @@ int GenExtDesc::WriteTopLevelConstraint(const RPtr<RawExpr>& con, std::ostream& 
         WriteConstraint(con, out, counter, 0);
         return 1;
     }
-    // Posted as its pairs, as the local-search bridge posts it.
+    // Stated as the local-search bridge states it: its pairs, or one record for a long list.
     ConstraintTable().CheckArgCount(*con);
     const int m = ArraySize(RawArg(con, 0));
+    if (!TavBridges::AllDifferentAsPairs(m)) {
+        WriteConstraint(con, out, counter, 0);
+        return 1;
+    }
     WriteAllDifferentPairs(con, out, counter, 0);
     return PairCount(m, *con);
 }
@@ -304,8 +309,13 @@ const GenExtDesc::ConstraintKinds& GenExtDesc::ConstraintTable() {
         {
             {RawType::AllDifferent,
              [](Self& w, N con, O out, int& counter, int depth) {
-                 StartRecord("AND", out, counter);
                  const int m = ArraySize(RawArg(con, 0));
+                 if (!TavBridges::AllDifferentAsPairs(m)) {
+                     StartRecord("AllDifferent", out, counter);
+                     w.WriteArrayExpressions(RawArg(con, 0), out, counter, depth + 1);
+                     return;
+                 }
+                 StartRecord("AND", out, counter);
                  out << PairCount(m, *con) << '\n';
                  w.WriteAllDifferentPairs(con, out, counter, depth + 1);
              }},

@@ -1,5 +1,6 @@
 #include "bridges/RawGenericSolver.hpp"
 
+#include "bridges/AllDifferentForm.hpp"
 #include "bridges/RawKindVisitor.hpp"
 #include "bridges/TranslationError.hpp"
 #include "language/raw/RawInt.hpp"
@@ -363,8 +364,13 @@ const RawGenericSolver::ConstraintKinds& RawGenericSolver::ConstraintTable() {
         {
             {RawType::AllDifferent,
              [](Self& s, N expr) -> Con* {
-                 // One constraint counting values, not n(n-1)/2 disequalities.
-                 return new AllDifferent(s.TranslateIntExprList(RawArg(expr, 0)));
+                 const std::vector<IntObj*> v = s.TranslateIntExprList(RawArg(expr, 0));
+                 if (!TavBridges::AllDifferentAsPairs(static_cast<int>(v.size()))) return new AllDifferent(v);
+                 std::vector<Con*> pairs;
+                 for (std::size_t i = 0; i < v.size(); ++i)
+                     for (std::size_t j = i + 1; j < v.size(); ++j)
+                         pairs.push_back(new NotEquals(v[i], v[j]));
+                 return new And(pairs);
              }},
             {RawType::Sequence,
              [](Self& s, N expr) -> Con* {

@@ -97,8 +97,8 @@ TEST(RawGenericSolver, ConjunctionsArePostedAsTheirConjunctsAndSoftOnesStayWhole
         vars.push_back(p.IntVar(name, d));
     p.BoolVar("p");
     p.BoolVar("q");
-    p.Post(Con(RawType::AllDifferent, Arr(vars)));      // one all-different, not 6 not-equals
-    p.Post(Con(RawType::AllDifferent, Arr({vars[0]}))); // one, always satisfied
+    p.Post(Con(RawType::AllDifferent, Arr(vars)));      // 6 not-equals
+    p.Post(Con(RawType::AllDifferent, Arr({vars[0]}))); // nothing
     p.Post(Con(RawType::And, Con(RawType::And, Lt(vars[0], vars[1]), Lt(vars[1], vars[2])),
                Lt(vars[2], vars[3])));                                        // 3
     p.Post(Con(RawType::Or, Lt(vars[0], vars[1]), Lt(vars[1], vars[2])));     // 1
@@ -111,7 +111,7 @@ TEST(RawGenericSolver, ConjunctionsArePostedAsTheirConjunctsAndSoftOnesStayWhole
         EXPECT_FALSE(c->IsConjunction() && c->IsHard());
         (c->IsHard() ? hard : soft)++;
     }
-    EXPECT_EQ(hard, 1 + 1 + 3 + 1);
+    EXPECT_EQ(hard, 6 + 0 + 3 + 1);
     EXPECT_EQ(soft, 1);
     // Both booleans share one 0..1 domain, after the integer variables.
     ASSERT_EQ(solver.GetIntVariables().size(), 6u);
