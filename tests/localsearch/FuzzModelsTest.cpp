@@ -74,7 +74,9 @@ TEST(FuzzModels, UnsatisfiableOptimisationKeepsItsTablesExactAndStops) {
         for (IntVar* v : p.GetVariables())
             for (int k = 0; k < v->DomainSize(); ++k)
                 largest = std::max(largest, engine.GetTables().ValueTable().Get(v->GetId(), k));
-        if (lambda > 10) EXPECT_GT(largest, Score{INT_MAX});
+        if (lambda > 10) {
+            EXPECT_GT(largest, Score{INT_MAX});
+        }
     }
 }
 
