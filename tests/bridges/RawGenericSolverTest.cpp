@@ -19,7 +19,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <climits>
 #include <sstream>
 #include <thread>
@@ -254,13 +253,14 @@ TEST(RawGenericSolver, ASecondSolveInTheProcessBehavesLikeTheFirst) {
         if (round == 1) GLSLib::ClassWide().bestObjective = -1000; // left behind by someone else
         AlgParams params = AlgParams::Defaults(AlgParams::Family::GuidedLocalSearch);
         RawGenericSolver solver(&p.csp, &params, 1);
-        std::thread stopper([&] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(300));
-            solver.Stop();
-        });
-        const bool found = solver.Solve();
-        stopper.join();
-        ASSERT_TRUE(found);
+        // The run stops at the step where it first holds the optimum.
+        GLSLib::GGLS& engine = solver.GetEngine();
+        engine.SetStepHook(
+            [&](std::uint64_t) {
+                if (engine.GetCost() == 0 + 1 + 2 + 3 + 4 + 5) solver.Stop();
+            },
+            1);
+        ASSERT_TRUE(solver.Solve());
         const RawSolution& s = solver.GetSolutions().Last();
         EXPECT_TRUE(TavBridges::RawEvaluator(p.csp).Evaluate(s).feasible);
         EXPECT_EQ(s.GetCost().GetValue()->GetInt(), 0 + 1 + 2 + 3 + 4 + 5);
