@@ -6,6 +6,7 @@
 #include "StopFromAnotherThread.hpp"
 
 #include "localsearch/GLSCSP.hpp"
+#include "localsearch/IntListDom.hpp"
 #include "localsearch/Minimise.hpp"
 #include "localsearch/SoftCon.hpp"
 #include "localsearch/cons/AllDifferent.hpp"
@@ -82,6 +83,30 @@ std::vector<IntVar*> BuildQueens(GLSCSP& p, int n) {
             Post(p, new NotEquals(new MinusOp(q[static_cast<unsigned>(i)], new IntVal(i)),
                                   new MinusOp(q[static_cast<unsigned>(j)], new IntVal(j))));
         }
+    return q;
+}
+
+// n queens as three all-different constraints: rows, q[i] + i and q[i] - i. With listDomains
+// the rows are a list domain (values addressed through the list, not as an interval).
+std::vector<IntVar*> BuildQueensAllDifferent(GLSCSP& p, int n, bool listDomains) {
+    std::vector<IntVar*> q;
+    std::vector<int> rows;
+    for (int r = 0; r < n; ++r)
+        rows.push_back(r);
+    for (int i = 0; i < n; ++i) {
+        IntDom* d = listDomains ? static_cast<IntDom*>(new IntListDom("rows", rows))
+                                : static_cast<IntDom*>(new IntRangeDom("rows", 0, n - 1));
+        q.push_back(new IntVar(("q" + std::to_string(i)).c_str(), d));
+        p.AddVariable(q.back());
+    }
+    std::vector<IntObj*> up, down;
+    for (int i = 0; i < n; ++i) {
+        up.push_back(new PlusOp(q[static_cast<unsigned>(i)], new IntVal(i)));
+        down.push_back(new MinusOp(q[static_cast<unsigned>(i)], new IntVal(i)));
+    }
+    Post(p, new AllDifferent({q.begin(), q.end()}));
+    Post(p, new AllDifferent(up));
+    Post(p, new AllDifferent(down));
     return q;
 }
 
@@ -171,6 +196,51 @@ TYPED_TEST(GLSEngineTest, EightQueensGiveDistinctVerifiedSolutions) {
 TYPED_TEST(GLSEngineTest, TwentyQueensGiveDistinctVerifiedSolutions) {
     for (const Switches& s : kAllSwitches)
         if (!s.approx) this->SolveQueensSeveralTimes(s, 20, 3, 5);
+}
+
+// Large all-different constraints keep their share of the tables from a count per value; the
+// invariant checker recomputes every table and move list after each step, under every switch
+// combination (approximate evaluation brings constraints in later), over interval and list
+// domains, through penalties and learned no-goods.
+TYPED_TEST(GLSEngineTest, QueensAsThreeAllDifferentsKeepExactTables) {
+    for (const Switches& s : kAllSwitches)
+        for (bool listDomains : {false, true}) {
+            SCOPED_TRACE(Name(s) + (listDomains ? ", list domains" : ", interval domains"));
+            TypeParam& engine = this->Fresh(s, 17);
+            std::vector<IntVar*> q = BuildQueensAllDifferent(*engine.GetCSP(), 9, listDomains);
+            std::set<std::vector<int>> seen;
+            for (int run = 0; run < 3; ++run) {
+                ASSERT_TRUE(engine.Solve()) << "run " << run;
+                const std::vector<int> rows = Values(q);
+                EXPECT_TRUE(QueensHold(rows)) << "run " << run;
+                EXPECT_TRUE(seen.insert(rows).second) << "run " << run << " repeats a solution";
+            }
+        }
+}
+
+// An all-different that reads one variable twice, or an expression other than a shifted
+// variable, is evaluated as any other constraint; beside a counted one its tables stay exact.
+TYPED_TEST(GLSEngineTest, AllDifferentsThatAreNotCountedStayExactBesideCountedOnes) {
+    for (const Switches& s : kAllSwitches) {
+        SCOPED_TRACE(Name(s));
+        TypeParam& engine = this->Fresh(s, 5);
+        GLSCSP& p = *engine.GetCSP();
+        std::vector<IntVar*> x;
+        for (int i = 0; i < 6; ++i)
+            x.push_back(NewVar(p, "x" + std::to_string(i), 0, 7));
+        Post(p, new AllDifferent({x.begin(), x.end()}));
+        Post(p, new AllDifferent({x[0], x[1], new PlusOp(x[0], new IntVal(3))}));
+        Post(p, new AllDifferent({new PlusOp(x[2], x[3]), x[4], new MinusOp(x[5], new IntVal(2))}));
+        for (int run = 0; run < 3; ++run) {
+            ASSERT_TRUE(engine.Solve()) << "run " << run;
+            const std::vector<int> v = Values(x);
+            EXPECT_EQ(std::set<int>(v.begin(), v.end()).size(), 6u);
+            EXPECT_NE(v[0] + 3, v[1]);
+            EXPECT_NE(v[2] + v[3], v[4]);
+            EXPECT_NE(v[2] + v[3], v[5] - 2);
+            EXPECT_NE(v[4], v[5] - 2);
+        }
+    }
 }
 
 TYPED_TEST(GLSEngineTest, PetersenGraphIsThreeColoured) {
