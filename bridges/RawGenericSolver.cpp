@@ -217,6 +217,7 @@ void RawGenericSolver::TranslateVariable(const RPtr<RawVar>& variable) {
         IntDom* domain = csp->FindIntDomain(domainName);
         if (domain == nullptr) throw missing();
         m_intVars.push_back(new IntVar(name.c_str(), domain));
+        m_intVarByName.emplace(name, m_intVars.back());
         return;
     }
     case RawType::BoolVar: {
@@ -226,6 +227,7 @@ void RawGenericSolver::TranslateVariable(const RPtr<RawVar>& variable) {
             csp->AddIntDomain(domain);
         }
         m_intVars.push_back(new IntVar(name.c_str(), domain));
+        m_intVarByName.emplace(name, m_intVars.back());
         return;
     }
     case RawType::SetVar: {
@@ -595,7 +597,7 @@ std::vector<SetObj*> RawGenericSolver::TranslateSetExprList(const RPtr<RawExpr>&
 }
 
 IntVar* RawGenericSolver::FindIntVar(const std::string& name) {
-    for (IntVar* v : m_intVars)
-        if (name == v->GetName()) return v;
+    const auto found = m_intVarByName.find(name);
+    if (found != m_intVarByName.end()) return found->second;
     throw TranslationError("Local search has no integer variable " + name);
 }

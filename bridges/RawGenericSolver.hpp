@@ -20,6 +20,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -101,5 +102,7 @@ private:
 
     std::unique_ptr<GLSLib::GGLS> m_engine;
     std::vector<GLSLib::IntVar*> m_intVars;
+    // The integer and boolean variables by name (the first of a name, as a search in order).
+    std::unordered_map<std::string, GLSLib::IntVar*> m_intVarByName;
     std::vector<GLSLib::SetVar*> m_setVars;
 };
