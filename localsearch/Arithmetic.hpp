@@ -6,34 +6,75 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
-
-#include "localsearch/Obj.hpp"
+#include <optional>
+#include <ostream>
 
 namespace GLSLib {
 
+// The value of an integer expression, or none where it is undefined (a division by zero, an
+// index outside its list, a result outside the int range, an unassigned variable). Evaluation
+// passes it up as a value: nothing unwinds. It reads as a std::optional<int>, but is one 64-bit
+// word (an undefined value is a number outside the int range), returned in a register: the
+// evaluation of every constraint goes through it.
+class IntResult {
+public:
+    constexpr IntResult(int value) : m_bits(value) {}
+    constexpr IntResult(std::nullopt_t) : m_bits(kUndefined) {}
+    constexpr bool has_value() const { return m_bits != kUndefined; }
+    constexpr explicit operator bool() const { return has_value(); }
+    // The value (only when there is one).
+    constexpr int operator*() const { return static_cast<int>(m_bits); }
+    constexpr bool operator==(const IntResult& other) const = default;
+    friend std::ostream& operator<<(std::ostream& os, const IntResult& r) {
+        return r ? os << *r : os << "undefined";
+    }
+
+private:
+    static constexpr std::int64_t kUndefined = std::int64_t{1} << 32;
+    std::int64_t m_bits;
+};
+
+// A distance from satisfying a comparison (a double >= 0), or none where an operand is
+// undefined; one double, returned in a register, read as a std::optional<double>.
+class DistanceResult {
+public:
+    constexpr DistanceResult(double distance) : m_distance(distance) {}
+    constexpr DistanceResult(std::nullopt_t) : m_distance(-1.0) {}
+    constexpr bool has_value() const { return m_distance >= 0.0; }
+    constexpr explicit operator bool() const { return has_value(); }
+    constexpr double operator*() const { return m_distance; }
+
+private:
+    double m_distance;
+};
+
 // v when it lies in the int range. A result outside it has no int value: the expression is
-// undefined there (Obj::Undef), so a constraint over it is violated instead of holding for a
-// wrapped-round number.
-inline int ExactInt(std::int64_t v) {
-    if (v < INT_MIN || v > INT_MAX) throw Obj::Undef();
+// undefined there, so a constraint over it is violated instead of holding for a wrapped-round
+// number.
+inline IntResult ExactInt(std::int64_t v) {
+    if (v < INT_MIN || v > INT_MAX) return std::nullopt;
     return static_cast<int>(v);
 }
-inline int ExactInt(__int128 v) {
-    if (v < INT_MIN || v > INT_MAX) throw Obj::Undef();
+inline IntResult ExactInt(__int128 v) {
+    if (v < INT_MIN || v > INT_MAX) return std::nullopt;
     return static_cast<int>(v);
 }
-// a + b, a - b, a x b and -a computed exactly (see ExactInt).
-inline int ExactAdd(int a, int b) {
-    return ExactInt(static_cast<std::int64_t>(a) + b);
+// a + b, a - b, a x b and |a| computed exactly (see ExactInt); undefined when an operand is.
+inline IntResult ExactAdd(IntResult a, IntResult b) {
+    if (!a || !b) return std::nullopt;
+    return ExactInt(static_cast<std::int64_t>(*a) + *b);
 }
-inline int ExactSub(int a, int b) {
-    return ExactInt(static_cast<std::int64_t>(a) - b);
+inline IntResult ExactSub(IntResult a, IntResult b) {
+    if (!a || !b) return std::nullopt;
+    return ExactInt(static_cast<std::int64_t>(*a) - *b);
 }
-inline int ExactMul(int a, int b) {
-    return ExactInt(static_cast<std::int64_t>(a) * b);
+inline IntResult ExactMul(IntResult a, IntResult b) {
+    if (!a || !b) return std::nullopt;
+    return ExactInt(static_cast<std::int64_t>(*a) * *b);
 }
-inline int ExactAbs(int a) {
-    return ExactInt(a < 0 ? -static_cast<std::int64_t>(a) : static_cast<std::int64_t>(a));
+inline IntResult ExactAbs(IntResult a) {
+    if (!a) return std::nullopt;
+    return ExactInt(*a < 0 ? -static_cast<std::int64_t>(*a) : static_cast<std::int64_t>(*a));
 }
 
 // a + b, a - b, a * b modulo 2^32 (two's complement), never undefined.

@@ -23,11 +23,8 @@ double BinArithIntCon::ScaledViolation(double distance) {
 }
 
 double BinArithIntCon::GetViolation() const {
-    try {
-        return ScaledViolation(GetDistance());
-    } catch (const Undef&) {
-        return GetMaxViolation();
-    }
+    const DistanceResult distance = GetDistance();
+    return distance ? ScaledViolation(*distance) : GetMaxViolation();
 }
 
 } // namespace GLSLib

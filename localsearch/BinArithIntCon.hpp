@@ -4,6 +4,8 @@
 
 #include "localsearch/BinIntCon.hpp"
 
+#include "localsearch/Arithmetic.hpp"
+
 namespace GLSLib {
 
 class BinArithIntCon : public BinIntCon {
@@ -16,9 +18,9 @@ public:
     double GetViolation() const override;
     // (1000 K + 1000) / K = 1100.
     double GetMaxViolation() const override { return (1000 * kDistanceFactor + 1000) / kDistanceFactor; }
-    // How far the values are from satisfying the comparison. Throws Obj::Undef when an
-    // operand is undefined.
-    virtual double GetDistance() const = 0;
+    // How far the values are from satisfying the comparison; none when an operand is
+    // undefined.
+    virtual DistanceResult GetDistance() const = 0;
 
     // The violation of a distance d (d >= 0).
     static double ScaledViolation(double distance);

@@ -1,8 +1,8 @@
 #pragma once
 // A constraint: an integer node whose value is its truth (1 satisfied, 0 violated) and whose
 // violation is a double >= 0, 0.0 exactly when it holds (units of 1000 per violated unit).
-// A constraint whose arguments are undefined (Obj::Undef) reports its maximum violation; no
-// Obj::Undef ever leaves GetViolation, IsViolated or GetValue of a constraint.
+// A constraint whose arguments are undefined reports its maximum violation; its own value is
+// always defined.
 
 #include "localsearch/IntObj.hpp"
 
@@ -23,7 +23,7 @@ public:
     void UpdateUndefined(int position) override;
     bool IsConstraint() const override { return true; }
     // 1 when GetViolation() is 0.0, else 0.
-    int GetValue() const override { return GetViolation() == 0.0 ? 1 : 0; }
+    IntResult Value() const override { return GetViolation() == 0.0 ? 1 : 0; }
     int GetMin() const override { return 0; }
     int GetMax() const override { return 1; }
 

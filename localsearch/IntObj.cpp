@@ -3,11 +3,8 @@
 namespace GLSLib {
 
 std::ostream& IntObj::Print(std::ostream& os) const {
-    try {
-        return os << GetValue();
-    } catch (const Undef&) {
-        return os << "undefined";
-    }
+    const IntResult v = Value();
+    return v ? os << *v : os << "undefined";
 }
 
 void IntObj::Update(int, int) {
@@ -20,16 +17,14 @@ void IntObj::UpdateUndefined(int) {
 
 void IntObj::ForwardChange() {
     if (m_dependents.empty()) return;
-    int value = 0;
-    try {
-        value = GetValue();
-    } catch (const Undef&) {
+    const IntResult value = Value();
+    if (!value) {
         for (std::size_t i = 0; i < m_dependents.size(); ++i)
             m_dependents[i].node->UpdateUndefined(m_dependents[i].position);
         return;
     }
     // The value cannot change while the dependents above are told, so it is read once.
-    ForwardValue(value);
+    ForwardValue(*value);
 }
 
 void IntObj::GetExtremeCandidates(std::vector<int>& out) const {

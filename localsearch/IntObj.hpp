@@ -1,6 +1,7 @@
 #pragma once
 // An integer-valued node of the expression graph.
 
+#include "localsearch/Arithmetic.hpp"
 #include "localsearch/ExprObj.hpp"
 
 #include <vector>
@@ -9,15 +10,23 @@ namespace GLSLib {
 
 class IntObj : public ExprObj {
 public:
-    // Writes GetValue() as a decimal integer ("undefined" when it has none).
+    // Writes the value as a decimal integer ("undefined" when it has none).
     std::ostream& Print(std::ostream& os) const override;
     // Passes the node's current value to every dependent (ignores its arguments).
     void Update(int position, int value) override;
     void UpdateUndefined(int position) override;
 
     virtual bool IsInteger() const { return true; }
-    // Current value. Throws Obj::Undef when it is undefined.
-    virtual int GetValue() const = 0;
+    // Current value, or none where it is undefined. Never throws: the model and the searches
+    // read this.
+    virtual IntResult Value() const = 0;
+    // Current value. Throws Obj::Undef where it is undefined: for code outside the evaluation
+    // that wants a plain number.
+    int GetValue() const {
+        const IntResult v = Value();
+        if (!v) throw Undef();
+        return *v;
+    }
     // Bounds of the value.
     virtual int GetMin() const = 0;
     virtual int GetMax() const = 0;

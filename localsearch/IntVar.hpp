@@ -30,11 +30,16 @@ public:
     // Appends c to the constraint list unless it is already the last entry; a Sequence that
     // is the variable's last dependent marks the variable as in a sequence.
     void RegisterConstraint(Con* c) override;
-    // The value at the current index. Throws Obj::Undef while unassigned.
-    int GetValue() const override {
-        if (static_cast<unsigned>(m_valueIndex) >= static_cast<unsigned>(m_size)) throw Undef();
-        if (m_listValues) return m_listValues[m_valueIndex];
-        return m_isRange ? m_lo + m_valueIndex : m_domain->ValueAt(m_valueIndex);
+    // The value at the current index; none while unassigned.
+    IntResult Value() const override {
+        if (!IsAssigned()) return std::nullopt;
+        return ValueAtIndex();
+    }
+    // The value at the current index, without a virtual call. Throws Obj::Undef while
+    // unassigned.
+    int GetValue() const {
+        if (!IsAssigned()) throw Undef();
+        return ValueAtIndex();
     }
     int GetMin() const override { return m_domain->Min(); }
     int GetMax() const override { return m_domain->Max(); }
@@ -74,6 +79,10 @@ private:
     IntDom* m_domain;
     Minimise* m_objective = nullptr;
     std::vector<Con*> m_constraints;
+    int ValueAtIndex() const {
+        if (m_listValues) return m_listValues[m_valueIndex];
+        return m_isRange ? m_lo + m_valueIndex : m_domain->ValueAt(m_valueIndex);
+    }
     // Copies of the domain's shape, so that GetValue needs no virtual call.
     int m_size;
     bool m_isRange = false;

@@ -32,12 +32,9 @@ Feature* Minimise::CreateFeature() {
 }
 
 double Minimise::GetViolation() const {
-    int value = 0;
-    try {
-        value = m_objective->GetValue();
-    } catch (const Undef&) {
-        return GetMaxViolation();
-    }
+    const IntResult objective = m_objective->Value();
+    if (!objective) return GetMaxViolation();
+    const int value = *objective;
     ModelValues& values = State().values;
     if (value < values.bestObjective) {
         values.bestObjective = value;
@@ -68,11 +65,8 @@ void Minimise::Post() {
 }
 
 int Minimise::GetObjectiveValue() const {
-    try {
-        return m_objective->GetValue();
-    } catch (const Undef&) {
-        return INT_MAX;
-    }
+    const IntResult v = m_objective->Value();
+    return v ? *v : INT_MAX;
 }
 
 int Minimise::BestValue() const {

@@ -22,15 +22,16 @@ public:
     }
     std::string GetName() const override { return "Element"; }
     double GetViolation() const override {
-        try {
-            const int i = m_left->GetValue();
-            const int v = m_right->GetValue();
+        const IntResult index = m_left->Value();
+        const IntResult value = m_right->Value();
+        if (!index || !value) return GetMaxViolation();
+        {
+            const int i = *index;
+            const int v = *value;
             if (i >= 0 && static_cast<unsigned>(i) < m_values.size() &&
                 m_values[static_cast<unsigned>(i)] == v)
                 return 0.0;
             return m_valueSet.Contains(v) ? 1000.0 : 2000.0;
-        } catch (const Undef&) {
-            return GetMaxViolation();
         }
     }
     double GetMaxViolation() const override { return 1000 * 3.0; }

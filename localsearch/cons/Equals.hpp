@@ -11,17 +11,18 @@ class Equals : public BinArithIntCon {
 public:
     Equals(IntObj* a, IntObj* b) : BinArithIntCon(a, b) {}
     std::string GetName() const override { return "="; }
-    double GetDistance() const override {
-        const std::int64_t d = static_cast<std::int64_t>(m_right->GetValue()) - m_left->GetValue();
+    DistanceResult GetDistance() const override {
+        const IntResult a = m_left->Value();
+        const IntResult b = m_right->Value();
+        if (!a || !b) return std::nullopt;
+        const std::int64_t d = static_cast<std::int64_t>(*b) - *a;
         return static_cast<double>(d < 0 ? -d : d);
     }
     // a != b; true when an operand is undefined.
     bool IsViolated() const override {
-        try {
-            return m_left->GetValue() != m_right->GetValue();
-        } catch (const Undef&) {
-            return true;
-        }
+        const IntResult a = m_left->Value();
+        const IntResult b = m_right->Value();
+        return !a || !b || *a != *b;
     }
 };
 

@@ -11,8 +11,11 @@ class GreaterThanEquals : public BinArithIntCon {
 public:
     GreaterThanEquals(IntObj* a, IntObj* b) : BinArithIntCon(a, b) {}
     std::string GetName() const override { return ">="; }
-    double GetDistance() const override {
-        const std::int64_t a = m_left->GetValue(), b = m_right->GetValue();
+    DistanceResult GetDistance() const override {
+        const IntResult left = m_left->Value();
+        const IntResult right = m_right->Value();
+        if (!left || !right) return std::nullopt;
+        const std::int64_t a = *left, b = *right;
         return a >= b ? 0.0 : static_cast<double>(b - a);
     }
 };

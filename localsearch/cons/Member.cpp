@@ -13,11 +13,12 @@ void Member::Initialise() {
 }
 
 void Member::Recompute() {
-    try {
-        m_elementValue = m_element->GetValue();
+    const IntResult element = m_element->Value();
+    if (element) {
+        m_elementValue = *element;
         m_elementDefined = true;
         m_violation = m_set->ContainsValue(m_elementValue) ? 0 : 1000;
-    } catch (const Undef&) {
+    } else {
         m_elementDefined = false;
         m_violation = 2000;
     }

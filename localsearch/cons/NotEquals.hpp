@@ -10,11 +10,10 @@ public:
     NotEquals(IntObj* a, IntObj* b) : BinIntCon(a, b) {}
     std::string GetName() const override { return "<>"; }
     double GetViolation() const override {
-        try {
-            return m_left->GetValue() == m_right->GetValue() ? 1000.0 : 0.0;
-        } catch (const Undef&) {
-            return GetMaxViolation();
-        }
+        const IntResult a = m_left->Value();
+        const IntResult b = m_right->Value();
+        if (!a || !b) return GetMaxViolation();
+        return *a == *b ? 1000.0 : 0.0;
     }
     double GetMaxViolation() const override { return 2000.0; }
 };

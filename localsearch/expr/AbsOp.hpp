@@ -13,7 +13,7 @@ public:
     explicit AbsOp(IntObj* x) : IntUnaryOp(x) {}
     std::string GetName() const override { return "Abs"; }
     bool IsArithmetic() override { return true; }
-    int GetValue() const override { return ExactAbs(m_arg->GetValue()); }
+    IntResult Value() const override { return ExactAbs(m_arg->Value()); }
     int GetMin() const override {
         const int lo = m_arg->GetMin(), hi = m_arg->GetMax();
         if (hi <= 0) return SaturateToInt(-static_cast<std::int64_t>(hi));

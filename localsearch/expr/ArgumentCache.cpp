@@ -9,9 +9,10 @@ void ArgumentCache::Load(const std::vector<IntObj*>& args) {
     m_undefined.assign(args.size(), 0);
     m_undefinedCount = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        try {
-            m_values[i] = args[i]->GetValue();
-        } catch (const Obj::Undef&) {
+        const IntResult v = args[i]->Value();
+        if (v) {
+            m_values[i] = *v;
+        } else {
             m_undefined[i] = 1;
             ++m_undefinedCount;
         }

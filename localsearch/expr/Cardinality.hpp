@@ -15,7 +15,7 @@ public:
     bool TakesElementUpdates() const override { return true; }
     void UpdateElement(int, int, bool) override { ForwardChange(); }
     bool IsArithmetic() override { return m_set->IsVariable(); }
-    int GetValue() const override { return m_set->NumMembers(); }
+    IntResult Value() const override { return m_set->NumMembers(); }
     int GetMin() const override { return m_set->GetIntValue(); }
     int GetMax() const override { return m_set->UniverseSize(); }
 

@@ -18,9 +18,9 @@ public:
     void Initialise() override;
     void Update(int position, int value) override;
     void UpdateUndefined(int position) override;
-    // Throws Obj::Undef while an argument is undefined.
-    int GetValue() const override {
-        if (m_cache.AnyUndefined()) throw Undef();
+    // Undefined while an argument is undefined.
+    IntResult Value() const override {
+        if (m_cache.AnyUndefined()) return std::nullopt;
         return m_count;
     }
     int GetMin() const override { return 0; }

@@ -12,12 +12,12 @@ public:
     DivOp(IntObj* a, IntObj* b);
     std::string GetName() const override { return "/"; }
     bool IsArithmetic() override { return true; }
-    // Throws Obj::Undef when b is 0 and for -2147483648 / -1 (outside the int range).
-    int GetValue() const override {
-        const int b = m_right->GetValue();
-        const int a = m_left->GetValue();
-        if (b == 0) throw Undef();
-        return ExactInt(static_cast<std::int64_t>(a) / b);
+    // Undefined when b is 0 and for -2147483648 / -1 (outside the int range).
+    IntResult Value() const override {
+        const IntResult b = m_right->Value();
+        const IntResult a = m_left->Value();
+        if (!a || !b || *b == 0) return std::nullopt;
+        return ExactInt(static_cast<std::int64_t>(*a) / *b);
     }
     int GetMin() const override { return m_lower; }
     int GetMax() const override { return m_upper; }

@@ -13,11 +13,11 @@ public:
     IndexOp(IntObj* index, const std::vector<int>& values);
     std::string GetName() const override { return "Index"; }
     bool IsArithmetic() override { return false; }
-    // Throws Obj::Undef for an index outside the list.
-    int GetValue() const override {
-        const int i = m_arg->GetValue();
-        if (i < 0 || static_cast<unsigned>(i) >= m_values.size()) throw Undef();
-        return m_values[static_cast<unsigned>(i)];
+    // Undefined for an index outside the list.
+    IntResult Value() const override {
+        const IntResult i = m_arg->Value();
+        if (!i || *i < 0 || static_cast<unsigned>(*i) >= m_values.size()) return std::nullopt;
+        return m_values[static_cast<unsigned>(*i)];
     }
     int GetMin() const override { return m_lower; }
     int GetMax() const override { return m_upper; }

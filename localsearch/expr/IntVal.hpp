@@ -13,7 +13,9 @@ public:
     // A constant has no arguments: throws Platform::InternalError.
     ExprObj* GetArg(int i) const override;
     unsigned NumArgs() const override { return 0; }
-    int GetValue() const override { return m_value; }
+    IntResult Value() const override { return m_value; }
+    // The constant (never undefined).
+    int GetValue() const { return m_value; }
     int GetMin() const override { return m_value; }
     int GetMax() const override { return m_value; }
     // The constant, whatever the index, and the size of its one-value domain.

@@ -17,10 +17,15 @@ public:
         }
     }
     std::string GetName() const override { return "Maximum"; }
-    int GetValue() const override {
+    // Undefined while an argument is undefined.
+    IntResult Value() const override {
         int value = INT_MIN;
         for (IntObj* x : m_args)
-            value = std::max(value, x->GetValue());
+        {
+            const IntResult v = x->Value();
+            if (!v) return std::nullopt;
+            value = std::max(value, *v);
+        }
         return value;
     }
     int GetMin() const override { return m_lower; }

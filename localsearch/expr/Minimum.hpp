@@ -17,10 +17,14 @@ public:
         }
     }
     std::string GetName() const override { return "Minimum"; }
-    int GetValue() const override {
+    // Undefined while an argument is undefined.
+    IntResult Value() const override {
         int value = INT_MAX;
-        for (IntObj* x : m_args)
-            value = std::min(value, x->GetValue());
+        for (IntObj* x : m_args) {
+            const IntResult v = x->Value();
+            if (!v) return std::nullopt;
+            value = std::min(value, *v);
+        }
         return value;
     }
     int GetMin() const override { return m_lower; }

@@ -15,12 +15,12 @@ public:
     ModOp(IntObj* a, IntObj* b);
     std::string GetName() const override { return "%"; }
     bool IsArithmetic() override { return true; }
-    // Throws Obj::Undef when b is 0.
-    int GetValue() const override {
-        const int b = m_right->GetValue();
-        const int a = m_left->GetValue();
-        if (b == 0) throw Undef();
-        return WrapMod(a, b);
+    // Undefined when b is 0.
+    IntResult Value() const override {
+        const IntResult b = m_right->Value();
+        const IntResult a = m_left->Value();
+        if (!a || !b || *b == 0) return std::nullopt;
+        return WrapMod(*a, *b);
     }
     int GetMin() const override { return m_lower; }
     int GetMax() const override { return m_upper; }

@@ -13,11 +13,11 @@ public:
     PlusOp(IntObj* a, IntObj* b) : IntBinOp(a, b) {}
     std::string GetName() const override { return "+"; }
     bool IsArithmetic() override { return true; }
-    int GetValue() const override { return ExactAdd(m_left->GetValue(), m_right->GetValue()); }
+    IntResult Value() const override { return ExactAdd(m_left->Value(), m_right->Value()); }
     int GetMin() const override { return SaturateToInt(std::int64_t{m_left->GetMin()} + m_right->GetMin()); }
     int GetMax() const override { return SaturateToInt(std::int64_t{m_left->GetMax()} + m_right->GetMax()); }
     // The sum of all entries.
-    virtual int Apply(const std::vector<int>& values) const {
+    virtual IntResult Apply(const std::vector<int>& values) const {
         std::int64_t sum = 0;
         for (int v : values)
             sum += v;

@@ -13,13 +13,18 @@ public:
     Power(IntObj* base, IntObj* exponent);
     std::string GetName() const override { return "Power"; }
     bool IsArithmetic() override { return true; }
-    int GetValue() const override { return Apply(m_arg->GetValue(), m_exponent->GetValue()); }
+    IntResult Value() const override {
+        const IntResult base = m_arg->Value();
+        const IntResult exponent = m_exponent->Value();
+        if (!base || !exponent) return std::nullopt;
+        return Apply(*base, *exponent);
+    }
     int GetMin() const override { return m_lower; }
     int GetMax() const override { return m_upper; }
     IntObj* GetExponent() const { return m_exponent; }
 
-    // base to the power of exponent. Throws Obj::Undef outside the int range.
-    static int Apply(int base, int exponent);
+    // base to the power of exponent; undefined outside the int range.
+    static IntResult Apply(int base, int exponent);
 
 private:
     int m_upper;

@@ -36,10 +36,13 @@ void ScalProd::Initialise() {
     Rebuild();
 }
 
-int ScalProd::Recompute() const {
+IntResult ScalProd::Recompute() const {
     __int128 value = 0;
-    for (std::size_t i = 0; i < m_args.size(); ++i)
-        value += static_cast<std::int64_t>(m_args[i]->GetValue()) * m_coefficients[i];
+    for (std::size_t i = 0; i < m_args.size(); ++i) {
+        const IntResult v = m_args[i]->Value();
+        if (!v) return std::nullopt;
+        value += static_cast<std::int64_t>(*v) * m_coefficients[i];
+    }
     return ExactInt(value);
 }
 

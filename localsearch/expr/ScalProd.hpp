@@ -18,15 +18,15 @@ public:
     void Initialise() override;
     void Update(int position, int value) override;
     void UpdateUndefined(int position) override;
-    // Throws Obj::Undef while an argument is undefined.
-    int GetValue() const override {
-        if (m_cache.AnyUndefined()) throw Undef();
+    // Undefined while an argument is undefined.
+    IntResult Value() const override {
+        if (m_cache.AnyUndefined()) return std::nullopt;
         return ExactInt(m_value);
     }
     int GetMin() const override { return m_lower; }
     int GetMax() const override { return m_upper; }
-    // The scalar product computed afresh. Throws Obj::Undef as GetValue.
-    virtual int Recompute() const;
+    // The scalar product computed afresh; undefined as Value.
+    virtual IntResult Recompute() const;
     const std::vector<int>& GetCoefficients() const { return m_coefficients; }
 
 private:

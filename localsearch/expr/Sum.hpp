@@ -20,9 +20,9 @@ public:
     // sum changed.
     void Update(int position, int value) override;
     void UpdateUndefined(int position) override;
-    // Throws Obj::Undef while an argument is undefined.
-    int GetValue() const override {
-        if (m_cache.AnyUndefined()) throw Undef();
+    // Undefined while an argument is undefined.
+    IntResult Value() const override {
+        if (m_cache.AnyUndefined()) return std::nullopt;
         return ExactInt(m_sum);
     }
     int GetMin() const override { return m_lower; }

@@ -14,11 +14,11 @@ public:
     TimesOp(IntObj* a, IntObj* b);
     std::string GetName() const override { return "*"; }
     bool IsArithmetic() override { return true; }
-    int GetValue() const override { return ExactMul(m_left->GetValue(), m_right->GetValue()); }
+    IntResult Value() const override { return ExactMul(m_left->Value(), m_right->Value()); }
     int GetMin() const override { return m_lower; }
     int GetMax() const override { return m_upper; }
     // Entry 0 times entry 1 (both required).
-    virtual int Apply(const std::vector<int>& values) const { return ExactMul(values.at(0), values.at(1)); }
+    virtual IntResult Apply(const std::vector<int>& values) const { return ExactMul(values.at(0), values.at(1)); }
 
 private:
     int m_upper;

@@ -14,11 +14,9 @@ public:
     ExprObj* GetArg(int) const override { return m_arg; }
     unsigned NumArgs() const override { return 1; }
     double GetViolation() const override {
-        try {
-            return m_arg->GetValue() == 1 ? 1000.0 : 0.0;
-        } catch (const Undef&) {
-            return GetMaxViolation();
-        }
+        const IntResult v = m_arg->Value();
+        if (!v) return GetMaxViolation();
+        return *v == 1 ? 1000.0 : 0.0;
     }
     double GetMaxViolation() const override { return 2000.0; }
 

@@ -38,10 +38,9 @@ void NoGood::Initialise() {
     m_mismatches = 0;
     for (std::size_t i = 0; i < m_args.size(); ++i) {
         bool match = false;
-        try {
-            m_current[i] = m_args[i]->GetValue();
+        if (const IntResult v = m_args[i]->Value()) {
+            m_current[i] = *v;
             match = m_current[i] == m_forbidden[i];
-        } catch (const Undef&) {
         }
         m_matches[i] = match ? 1 : 0;
         if (!match) ++m_mismatches;

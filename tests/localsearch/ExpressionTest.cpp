@@ -30,16 +30,19 @@ using namespace GLSLib;
 using GLSLibTest::ModelTest;
 
 namespace {
-constexpr int kUndefined = INT_MIN + 12345; // marks an expected Obj::Undef in the tables
+constexpr int kUndefined = INT_MIN + 12345; // marks an expected undefined value in the tables
 IntObj* K(int v) {
     return new IntVal(v);
 }
+// The value as the evaluation reads it; GetValue, for code outside the evaluation, agrees.
 int ValueOrMark(const IntObj& e) {
-    try {
-        return e.GetValue();
-    } catch (const Obj::Undef&) {
-        return kUndefined;
+    const IntResult v = e.Value();
+    if (v) {
+        EXPECT_EQ(e.GetValue(), *v);
+        return *v;
     }
+    EXPECT_THROW(e.GetValue(), Obj::Undef);
+    return kUndefined;
 }
 } // namespace
 

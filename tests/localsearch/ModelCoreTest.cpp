@@ -36,7 +36,7 @@ public:
     explicit Recorder(IntObj* arg) : m_arg(arg) { AttachToArguments(); }
     ExprObj* GetArg(int) const override { return m_arg; }
     unsigned NumArgs() const override { return 1; }
-    int GetValue() const override { return 0; }
+    IntResult Value() const override { return 0; }
     int GetMin() const override { return 0; }
     int GetMax() const override { return 0; }
     void Update(int position, int value) override { log.push_back({position, value}); }
@@ -153,6 +153,7 @@ TEST_F(GraphTest, AnUndefinedValueStopsAtTheCachesAndIsRecoveredFromLater) {
     eq->Initialise();
     EXPECT_EQ(sum->GetValue(), 9);
     Set(y, 0);
+    EXPECT_FALSE(sum->Value().has_value());
     EXPECT_THROW(sum->GetValue(), Obj::Undef);
     EXPECT_DOUBLE_EQ(eq->GetViolation(), 1100.0);
     EXPECT_TRUE(eq->IsViolated());
