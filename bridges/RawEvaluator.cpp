@@ -200,6 +200,7 @@ void RawEvaluator::Flatten(const RawExpr& list, const Assignment& assignment, st
     if (list.GetType() != RawType::Array && list.GetType() != RawType::Set &&
         list.GetType() != RawType::Range)
         Fail("a list was expected, not " + Text(list));
+    out.reserve(out.size() + static_cast<std::size_t>(list.GetSize()));
     for (int i = 0; i < list.GetSize(); ++i) {
         RPtr<RawExpr> element = list.GetElement(i);
         if (element->GetType() == RawType::Array)
