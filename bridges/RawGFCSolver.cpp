@@ -1021,26 +1021,50 @@ GFCLib::Constraint* RawGFCSolver::LinearComparison(const RPtr<RawExpr>& expr) {
     long long bound = -difference.constant;
     difference.constant = 0;
     RawType kind = expr->GetType();
-    if (difference.terms.size() == 1 && difference.coefficients[0] == -1) {
-        // -t op k as t op' -k: a term whose values leave the int range is compared exactly only
-        // when it stands alone.
-        difference.coefficients[0] = 1;
-        bound = -bound;
-        switch (kind) {
-        case RawType::Less:
-            kind = RawType::Greater;
-            break;
-        case RawType::LessEqual:
-            kind = RawType::GreaterEqual;
-            break;
-        case RawType::Greater:
-            kind = RawType::Less;
-            break;
-        case RawType::GreaterEqual:
-            kind = RawType::LessEqual;
-            break;
-        default:
-            break;
+    // One form for every way of writing the comparison: a term given twice is one term, terms
+    // follow their variables' creation, and the first coefficient is positive (the comparison
+    // mirrored otherwise), so that x - y <> k and y - x <> -k share one induced variable, and a
+    // term whose values leave the int range, compared exactly only when it stands alone with
+    // coefficient 1, is not lost to a minus sign.
+    {
+        std::vector<std::pair<GFCLib::Variable*, long long>> merged;
+        for (std::size_t i = 0; i < difference.terms.size(); ++i) {
+            auto* v = static_cast<GFCLib::Variable*>(difference.terms[i]);
+            auto at = std::find_if(merged.begin(), merged.end(), [&](const auto& t) { return t.first == v; });
+            if (at == merged.end())
+                merged.emplace_back(v, difference.coefficients[i]);
+            else if (__builtin_add_overflow(at->second, difference.coefficients[i], &at->second))
+                Scaled(1LL << 62, 2, *expr);
+        }
+        merged.erase(std::remove_if(merged.begin(), merged.end(), [](const auto& t) { return t.second == 0; }),
+                     merged.end());
+        std::stable_sort(merged.begin(), merged.end(),
+                         [](const auto& a, const auto& b) { return a.first->GetId() < b.first->GetId(); });
+        const bool mirror = !merged.empty() && merged.front().second < 0;
+        difference.terms.clear();
+        difference.coefficients.clear();
+        for (const auto& [v, c] : merged) {
+            difference.terms.push_back(v);
+            difference.coefficients.push_back(mirror ? -c : c);
+        }
+        if (mirror) {
+            bound = -bound;
+            switch (kind) {
+            case RawType::Less:
+                kind = RawType::Greater;
+                break;
+            case RawType::LessEqual:
+                kind = RawType::GreaterEqual;
+                break;
+            case RawType::Greater:
+                kind = RawType::Less;
+                break;
+            case RawType::GreaterEqual:
+                kind = RawType::LessEqual;
+                break;
+            default:
+                break;
+            }
         }
     }
     // The constant must lie strictly inside the int range for a saturated side to compare

@@ -119,7 +119,7 @@ IntVar* LinearOp::ViewOf(long long& coefficient) const {
 bool LinearOp::Propagate() {
     bool lastTerm = false;
     if (!(m_wide ? PropagateBounds<Int128>(lastTerm) : PropagateBounds<long long>(lastTerm))) return false;
-    return !lastTerm || FilterLastTerm();
+    return !lastTerm || (m_wide ? FilterLastTerm<Int128>() : FilterLastTerm<long long>());
 }
 
 template <typename Wide> bool LinearOp::PropagateBounds(bool& lastTerm) {
@@ -180,28 +180,28 @@ template <typename Wide> bool LinearOp::PropagateBounds(bool& lastTerm) {
     }
 }
 
-bool LinearOp::FilterLastTerm() {
+template <typename Wide> bool LinearOp::FilterLastTerm() {
     // Every other term is bound: the result is rest + c x, and each side keeps what the other
     // can match (bounds alone miss the holes of either).
     std::size_t k = 0;
-    Int128 rest = m_constant;
+    Wide rest = m_constant;
     for (std::size_t i = 0; i < m_terms.size(); ++i) {
         if (m_terms[i]->IsInstantiated())
-            rest += static_cast<Int128>(m_coefficients[i]) * m_terms[i]->GetInt();
+            rest += static_cast<Wide>(m_coefficients[i]) * m_terms[i]->GetInt();
         else
             k = i;
     }
     IntVar* x = m_terms[k];
-    const Int128 c = m_coefficients[k];
+    const Wide c = m_coefficients[k];
     if (IsInstantiated()) {
         const long long z = GetInt();
         if (m_saturating && (z == m_saturationLow || z == m_saturationHigh)) {
             // rest + c x at or beyond that end.
-            const Int128 t = z - rest;
+            const Wide t = z - rest;
             const bool atLeast = (z == m_saturationHigh) == (c > 0);
-            return atLeast ? x->KeepAtLeast(Clamp(CeilDiv<Int128>(t, c))) : x->KeepAtMost(Clamp(FloorDiv<Int128>(t, c)));
+            return atLeast ? x->KeepAtLeast(Clamp(CeilDiv<Wide>(t, c))) : x->KeepAtMost(Clamp(FloorDiv<Wide>(t, c)));
         }
-        const Int128 t = z - rest;
+        const Wide t = z - rest;
         if (t % c != 0) return false;
         return x->KeepInt(Clamp(t / c));
     }
@@ -217,7 +217,7 @@ bool LinearOp::FilterLastTerm() {
             const long long z = m_intSpec->IntAt(position);
             if (m_saturating && z == m_saturationLow) dropLow = true;
             if (m_saturating && z == m_saturationHigh) dropHigh = true;
-            const Int128 t = z - rest;
+            const Wide t = z - rest;
             if (t % c != 0) return;
             const int p = sx->IndexOfInt(Clamp(t / c));
             if (p >= 0) (void)dx.Remove(p);
@@ -225,13 +225,13 @@ bool LinearOp::FilterLastTerm() {
         if (dx.IsEmpty()) return false;
         // Keep rest + c x strictly inside the removed ends.
         if (dropHigh) {
-            const Int128 t = static_cast<Int128>(m_saturationHigh) - 1 - rest;
-            if (!(c > 0 ? x->KeepAtMost(Clamp(FloorDiv<Int128>(t, c))) : x->KeepAtLeast(Clamp(CeilDiv<Int128>(t, c)))))
+            const Wide t = static_cast<Wide>(m_saturationHigh) - 1 - rest;
+            if (!(c > 0 ? x->KeepAtMost(Clamp(FloorDiv<Wide>(t, c))) : x->KeepAtLeast(Clamp(CeilDiv<Wide>(t, c)))))
                 return false;
         }
         if (dropLow) {
-            const Int128 t = static_cast<Int128>(m_saturationLow) + 1 - rest;
-            if (!(c > 0 ? x->KeepAtLeast(Clamp(CeilDiv<Int128>(t, c))) : x->KeepAtMost(Clamp(FloorDiv<Int128>(t, c)))))
+            const Wide t = static_cast<Wide>(m_saturationLow) + 1 - rest;
+            if (!(c > 0 ? x->KeepAtLeast(Clamp(CeilDiv<Wide>(t, c))) : x->KeepAtMost(Clamp(FloorDiv<Wide>(t, c)))))
                 return false;
         }
         return !dx.IsEmpty();

@@ -60,7 +60,8 @@ protected:
 
 private:
     template <typename Wide> bool PropagateBounds(bool& exactNeeded);
-    bool FilterLastTerm();
+    // Sums of narrow forms stay within 64 bits (Wide = long long); wide ones use 128.
+    template <typename Wide> bool FilterLastTerm();
     // The value a sum gives: itself, or held at the int range's nearest end when saturating
     // (a sum beyond it is then no value: the caller finds no position for it).
     template <typename W> long long ValueOfSum(W sum) const;
