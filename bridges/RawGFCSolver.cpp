@@ -587,7 +587,8 @@ GFCLib::IntVar* RawGFCSolver::BuildSoftCost() {
         RPtr<RawExpr> node = soft;
         const RPtr<RawExpr> constraint = RawArg(node, 0);
         // A boolean variable is its own truth; anything else is reified.
-        Variable* b = constraint->GetType() == RawType::BoolVar ? GetIntVar(constraint) : ReifySoft(constraint);
+        Variable* b =
+            constraint->GetType() == RawType::BoolVar ? GetIntVar(constraint) : ReifySoft(constraint);
         if (b == nullptr) throw TranslationError("Cannot translate the soft constraint " + Name(*soft));
         const long long w = ToValue(RawArg(node, 1)).GetInt();
         m_softForm.terms.push_back(b);
@@ -747,9 +748,11 @@ Variable* RawGFCSolver::ShareOrAdd(Variable* induced, const RawExpr* source) {
     else
         m_csp->AddVariable(induced);
     if (LeavesIntRange(*v)) {
-        auto wide = std::find_if(m_wide.begin(), m_wide.end(), [&](const WideUse& w) { return w.variable == v; });
+        auto wide =
+            std::find_if(m_wide.begin(), m_wide.end(), [&](const WideUse& w) { return w.variable == v; });
         if (wide == m_wide.end()) {
-            m_wide.push_back({v, source != nullptr ? Name(*source) : "the total weight of the soft constraints"});
+            m_wide.push_back(
+                {v, source != nullptr ? Name(*source) : "the total weight of the soft constraints"});
             wide = m_wide.end() - 1;
         }
         ++wide->uses;
@@ -1036,8 +1039,9 @@ GFCLib::Constraint* RawGFCSolver::LinearComparison(const RPtr<RawExpr>& expr) {
             else if (__builtin_add_overflow(at->second, difference.coefficients[i], &at->second))
                 Scaled(1LL << 62, 2, *expr);
         }
-        merged.erase(std::remove_if(merged.begin(), merged.end(), [](const auto& t) { return t.second == 0; }),
-                     merged.end());
+        merged.erase(
+            std::remove_if(merged.begin(), merged.end(), [](const auto& t) { return t.second == 0; }),
+            merged.end());
         std::stable_sort(merged.begin(), merged.end(),
                          [](const auto& a, const auto& b) { return a.first->GetId() < b.first->GetId(); });
         const bool mirror = !merged.empty() && merged.front().second < 0;
@@ -1076,7 +1080,8 @@ GFCLib::Constraint* RawGFCSolver::LinearComparison(const RPtr<RawExpr>& expr) {
         for (std::size_t i = 0; i < difference.terms.size(); ++i)
             if (const auto* x = dynamic_cast<const GFCLib::IntVar*>(difference.terms[i]))
                 span += (static_cast<__int128>(x->MaxInt()) - x->MinInt()) *
-                        (difference.coefficients[i] < 0 ? -difference.coefficients[i] : difference.coefficients[i]);
+                        (difference.coefficients[i] < 0 ? -difference.coefficients[i]
+                                                        : difference.coefficients[i]);
         narrow = span > GFCLib::FiniteDomainSpec::kMaxUniverseSize;
     }
     if (narrow || bound <= GFCLib::IntVar::kMinInt || bound >= GFCLib::IntVar::kMaxInt) {

@@ -83,7 +83,8 @@ void IntBinOp::ComputeDomain(CPObject* a, CPObject* b) {
 }
 
 void IntBinOp::SetResultRange(long long lo, long long hi) {
-    if (m_saturating && std::min(hi, kMaxInt) - std::max(lo, kMinInt) + 1 > FiniteDomainSpec::kMaxUniverseSize) {
+    if (m_saturating &&
+        std::min(hi, kMaxInt) - std::max(lo, kMinInt) + 1 > FiniteDomainSpec::kMaxUniverseSize) {
         m_saturationLow = -(1LL << 30);
         m_saturationHigh = (1LL << 30) - 1;
     }

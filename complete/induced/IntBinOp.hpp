@@ -87,7 +87,9 @@ protected:
     // definition reads the result's domain: only the operand values leading to removed results
     // are removed, which costs the removed results instead of the operand's whole domain.
     template <typename F, typename G> bool PropagateUsing(F exact, G invert) {
-        const auto compute = [&](long long a, long long b, long long& r) { return Finish(exact(a, b, r), r); };
+        const auto compute = [&](long long a, long long b, long long& r) {
+            return Finish(exact(a, b, r), r);
+        };
         const bool aFixed = m_aVar == nullptr || m_aVar->IsInstantiated();
         const bool bFixed = m_bVar == nullptr || m_bVar->IsInstantiated();
         const long long a = aFixed ? (m_aVar != nullptr ? m_aVar->GetInt() : ValueOf(m_a)) : 0;

@@ -167,7 +167,9 @@ template <typename Wide> bool LinearOp::PropagateBounds(bool& lastTerm) {
             const bool loOpen = c > 0 ? openBelow : openAbove;
             const bool hiOpen = c > 0 ? openAbove : openBelow;
             const Wide xLo = loOpen ? Wide(x->MinInt()) : c > 0 ? CeilDiv<Wide>(lo, c) : CeilDiv<Wide>(hi, c);
-            const Wide xHi = hiOpen ? Wide(x->MaxInt()) : c > 0 ? FloorDiv<Wide>(hi, c) : FloorDiv<Wide>(lo, c);
+            const Wide xHi = hiOpen  ? Wide(x->MaxInt())
+                             : c > 0 ? FloorDiv<Wide>(hi, c)
+                                     : FloorDiv<Wide>(lo, c);
             if (xLo > x->MinInt() || xHi < x->MaxInt()) {
                 if (!x->KeepRange(Clamp(xLo), Clamp(xHi))) return false;
                 changed = true;
@@ -199,7 +201,8 @@ template <typename Wide> bool LinearOp::FilterLastTerm() {
             // rest + c x at or beyond that end.
             const Wide t = z - rest;
             const bool atLeast = (z == m_saturationHigh) == (c > 0);
-            return atLeast ? x->KeepAtLeast(Clamp(CeilDiv<Wide>(t, c))) : x->KeepAtMost(Clamp(FloorDiv<Wide>(t, c)));
+            return atLeast ? x->KeepAtLeast(Clamp(CeilDiv<Wide>(t, c)))
+                           : x->KeepAtMost(Clamp(FloorDiv<Wide>(t, c)));
         }
         const Wide t = z - rest;
         if (t % c != 0) return false;
@@ -211,7 +214,7 @@ template <typename Wide> bool LinearOp::FilterLastTerm() {
         // Nothing but the definition reads the result's domain: only the term's values whose
         // result was removed go, found from the removed results (usually few).
         if (m_domain.IsRange() || m_domain.UniverseSize() > kMaxDomainSize) return true;
-        bool dropLow = false;  // a saturated end removed: every term value reaching it goes
+        bool dropLow = false; // a saturated end removed: every term value reaching it goes
         bool dropHigh = false;
         m_domain.ForEachMissing([&](int position) {
             const long long z = m_intSpec->IntAt(position);
@@ -226,12 +229,14 @@ template <typename Wide> bool LinearOp::FilterLastTerm() {
         // Keep rest + c x strictly inside the removed ends.
         if (dropHigh) {
             const Wide t = static_cast<Wide>(m_saturationHigh) - 1 - rest;
-            if (!(c > 0 ? x->KeepAtMost(Clamp(FloorDiv<Wide>(t, c))) : x->KeepAtLeast(Clamp(CeilDiv<Wide>(t, c)))))
+            if (!(c > 0 ? x->KeepAtMost(Clamp(FloorDiv<Wide>(t, c)))
+                        : x->KeepAtLeast(Clamp(CeilDiv<Wide>(t, c)))))
                 return false;
         }
         if (dropLow) {
             const Wide t = static_cast<Wide>(m_saturationLow) + 1 - rest;
-            if (!(c > 0 ? x->KeepAtLeast(Clamp(CeilDiv<Wide>(t, c))) : x->KeepAtMost(Clamp(FloorDiv<Wide>(t, c)))))
+            if (!(c > 0 ? x->KeepAtLeast(Clamp(CeilDiv<Wide>(t, c)))
+                        : x->KeepAtMost(Clamp(FloorDiv<Wide>(t, c)))))
                 return false;
         }
         return !dx.IsEmpty();

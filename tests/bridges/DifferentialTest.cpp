@@ -188,7 +188,8 @@ constexpr int kModels = 300;
 // Complete search: every solution of a satisfaction model, exactly; the optimum of the others.
 // Returns what disagrees with the oracle; empty when nothing does. A problem the bridge refuses
 // agrees (it says what it cannot represent), and `refusal` receives the text.
-std::string CheckCompleteSearch(RawCSP& csp, const BruteForce::Oracle& oracle, std::string* refusal = nullptr) {
+std::string CheckCompleteSearch(RawCSP& csp, const BruteForce::Oracle& oracle,
+                                std::string* refusal = nullptr) {
     AlgParams params = AlgParams::Defaults(AlgParams::Family::CompleteSearch);
     params.SetParameter(2, 0); // no thrashing stop: the search must be complete
     std::unique_ptr<RawGFCSolver> solver;
@@ -265,7 +266,8 @@ TEST(Differential, CompleteSearchIsExactBeyondThirtyTwoBitsAndAcrossUndefinedVal
     };
     // x in {2147483647, 5}, y in 1..2; a and b at both ends of the int range.
     const auto vars = [](Problem& p) {
-        return std::vector<E>{p.IntVar("x", p.IntList("dx", {2147483647, 5})), p.IntVar("y", p.IntRange("dy", 1, 2)),
+        return std::vector<E>{p.IntVar("x", p.IntList("dx", {2147483647, 5})),
+                              p.IntVar("y", p.IntRange("dy", 1, 2)),
                               p.IntVar("a", p.IntList("da", {-2147483647 - 1, 2147483647})),
                               p.IntVar("b", p.IntList("db", {-2147483647 - 1, 2147483647}))};
     };
@@ -337,7 +339,8 @@ TEST(Differential, CompleteSearchIsExactBeyondThirtyTwoBitsAndAcrossUndefinedVal
          [](Problem& p) {
              E x = p.IntVar("x", p.IntRange("d", -1, 3));
              p.Post(Con(RawType::Not, Con(RawType::Equal, x, Int(1))));
-             p.Soft(Con(RawType::Or, Con(RawType::Equal, E(new RawOp(RawType::Index, x, Ints({4, 5}))), Int(9)),
+             p.Soft(Con(RawType::Or,
+                        Con(RawType::Equal, E(new RawOp(RawType::Index, x, Ints({4, 5}))), Int(9)),
                         Con(RawType::Greater, x, Int(2))),
                     2);
              p.Maximise(x);

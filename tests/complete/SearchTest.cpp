@@ -137,7 +137,8 @@ protected:
     // Runs body on a fresh problem under each mode, the mode named in failures.
     template <typename F> void UnderEveryMode(F body) {
         for (const Mode& mode : kModes) {
-            SCOPED_TRACE(testing::Message() << "ordering " << mode.ordering << " backtrack " << mode.backtrack);
+            SCOPED_TRACE(testing::Message()
+                         << "ordering " << mode.ordering << " backtrack " << mode.backtrack);
             Fresh();
             body(mode);
         }
