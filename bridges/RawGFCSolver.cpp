@@ -766,6 +766,7 @@ void RawGFCSolver::CountComparison(CPObject* term, long long constant) {
 }
 
 void RawGFCSolver::CountComparedWithConstant(CPObject* a, CPObject* b) {
+    if (a == nullptr || b == nullptr) return; // the comparison's own check refuses it
     long long constant = 0;
     if (IsIntConstant(*b, constant)) CountComparison(a, constant);
     if (IsIntConstant(*a, constant)) CountComparison(b, constant);
