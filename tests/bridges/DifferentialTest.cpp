@@ -344,6 +344,6 @@ INSTANTIATE_TEST_SUITE_P(Roads, DifferentialLocal,
                          ::testing::Values(Road{"gls", 1, nullptr}, Road{"ga", 2, nullptr},
                                            Road{"tabu", 3, nullptr}, Road{"gls2", 4, nullptr},
                                            Road{"ext", 0, nullptr}),
-                         [](const ::testing::TestParamInfo<Road>& info) {
-                             return std::string(info.param.name);
+                         [](const ::testing::TestParamInfo<Road>& road) {
+                             return std::string(road.param.name);
                          });
