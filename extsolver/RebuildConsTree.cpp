@@ -85,6 +85,8 @@ void RebuildConsTree::Parse(std::istream& in, GLSCSP* csp) {
 
 void RebuildConsTree::Parse(const std::string& text, GLSCSP* csp) {
     if (csp == nullptr) throw Platform::InternalError("RebuildConsTree::Parse: no problem");
+    // What is read belongs to csp, whichever problem this thread made last.
+    const ModelScope scope(*csp);
     DescriptionTokens tokens(text);
     m_csp = csp;
     m_tokens = &tokens;

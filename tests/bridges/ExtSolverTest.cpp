@@ -17,6 +17,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 using TavSolve::RunResult;
@@ -90,5 +91,40 @@ TEST(ExtSolver, SolvesEveryStateableExampleAndTheEvaluatorAcceptsItsSolutions) {
         }
     }
     EXPECT_GE(solved, 8);
+    EXPECT_EQ(GLSLib::Obj::RegistrySize(), 0u);
+}
+
+TEST(ExtSolver, TwoSolversOnTwoThreadsGiveTheAnswersOfOneAlone) {
+    // Each solver's model belongs to its own engine: built one after another on one thread,
+    // solved at once on two others, each gives the runs it gives alone.
+    RawCSP problem;
+    ASSERT_TRUE(ParseCSPFile(std::string(TAV_EXAMPLES_DIR) + "/queens8.csp", nullptr, &problem).IsOk());
+    auto runs = [](ExtSolver& solver) {
+        std::vector<std::string> found;
+        for (int k = 0; k < 3 && solver.Solve(); ++k) {
+            std::ostringstream os;
+            for (const RawLabel& l : solver.GetSolutions().GetSolution(k).GetLabels())
+                os << l.GetValue()->GetInt() << " ";
+            found.push_back(os.str());
+        }
+        return found;
+    };
+    std::vector<std::string> alone;
+    {
+        ExtSolver solver(&problem, ExtSolver::DefaultParams());
+        alone = runs(solver);
+    }
+    ASSERT_EQ(alone.size(), 3u);
+    {
+        ExtSolver a(&problem, ExtSolver::DefaultParams());
+        ExtSolver b(&problem, ExtSolver::DefaultParams());
+        std::vector<std::string> ra, rb;
+        std::thread ta([&] { ra = runs(a); });
+        std::thread tb([&] { rb = runs(b); });
+        ta.join();
+        tb.join();
+        EXPECT_EQ(ra, alone);
+        EXPECT_EQ(rb, alone);
+    }
     EXPECT_EQ(GLSLib::Obj::RegistrySize(), 0u);
 }
