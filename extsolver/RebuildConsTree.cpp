@@ -240,11 +240,7 @@ void RebuildConsTree::ReadDomains() {
             // "SetDom" name k ..., or with one word before the name.
             std::string name(m_tokens->Word("a set domain name"));
             if (!m_tokens->PeekIsNumber()) name = m_tokens->Word("a set domain name");
-            if (m_setDomains.count(name)) m_tokens->Fail("set domain declared twice");
-            std::vector<int> values = ReadInts("the number of values");
-            auto* domain = Make<SetDom>(name.c_str(), values);
-            m_newSetDomains.push_back(domain);
-            m_setDomains.emplace(name, domain);
+            ReadSetDomainValues(name);
         } else {
             m_tokens->Fail("unknown domain kind");
         }
@@ -255,13 +251,16 @@ void RebuildConsTree::ReadSetDomains() {
     const int count = m_tokens->Count("the number of set domains", 3);
     for (int i = 0; i < count; ++i) {
         m_tokens->Word("a set domain kind");
-        const std::string name(m_tokens->Word("a set domain name"));
-        if (m_setDomains.count(name)) m_tokens->Fail("set domain declared twice");
-        std::vector<int> values = ReadInts("the number of values");
-        auto* domain = Make<SetDom>(name.c_str(), values);
-        m_newSetDomains.push_back(domain);
-        m_setDomains.emplace(name, domain);
+        ReadSetDomainValues(std::string(m_tokens->Word("a set domain name")));
     }
+}
+
+void RebuildConsTree::ReadSetDomainValues(const std::string& name) {
+    if (m_setDomains.count(name)) m_tokens->Fail("set domain declared twice");
+    std::vector<int> values = ReadInts("the number of values");
+    auto* domain = Make<SetDom>(name.c_str(), values);
+    m_newSetDomains.push_back(domain);
+    m_setDomains.emplace(name, domain);
 }
 
 void RebuildConsTree::ReadVariables() {

@@ -72,6 +72,8 @@ private:
     void ReadSections();
     void ReadDomains();
     void ReadSetDomains();
+    // The values of a set domain called name, after its name; the domain is made and kept.
+    void ReadSetDomainValues(const std::string& name);
     void ReadVariables();
     void ReadConstraints();
     void ReadObjective();

@@ -2,6 +2,7 @@
 // is read back and solved by guided local search with the external program's settings, and
 // each solution is checked against the raw problem by the independent evaluator.
 
+#include "BruteForce.hpp"
 #include "bridges/ExtSolver.hpp"
 #include "bridges/GenExtDesc.hpp"
 #include "bridges/RawEvaluator.hpp"
@@ -17,7 +18,6 @@
 #include <set>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 using TavSolve::RunResult;
@@ -99,32 +99,10 @@ TEST(ExtSolver, TwoSolversOnTwoThreadsGiveTheAnswersOfOneAlone) {
     // solved at once on two others, each gives the runs it gives alone.
     RawCSP problem;
     ASSERT_TRUE(ParseCSPFile(std::string(TAV_EXAMPLES_DIR) + "/queens8.csp", nullptr, &problem).IsOk());
-    auto runs = [](ExtSolver& solver) {
-        std::vector<std::string> found;
-        for (int k = 0; k < 3 && solver.Solve(); ++k) {
-            std::ostringstream os;
-            for (const RawLabel& l : solver.GetSolutions().GetSolution(k).GetLabels())
-                os << l.GetValue()->GetInt() << " ";
-            found.push_back(os.str());
-        }
-        return found;
-    };
-    std::vector<std::string> alone;
-    {
-        ExtSolver solver(&problem, ExtSolver::DefaultParams());
-        alone = runs(solver);
-    }
+    const auto [alone, first, second] = BruteForce::RunKeysAloneAndSideBySide(
+        problem, [&] { return std::make_unique<ExtSolver>(&problem, ExtSolver::DefaultParams()); }, 3);
     ASSERT_EQ(alone.size(), 3u);
-    {
-        ExtSolver a(&problem, ExtSolver::DefaultParams());
-        ExtSolver b(&problem, ExtSolver::DefaultParams());
-        std::vector<std::string> ra, rb;
-        std::thread ta([&] { ra = runs(a); });
-        std::thread tb([&] { rb = runs(b); });
-        ta.join();
-        tb.join();
-        EXPECT_EQ(ra, alone);
-        EXPECT_EQ(rb, alone);
-    }
+    EXPECT_EQ(first, alone);
+    EXPECT_EQ(second, alone);
     EXPECT_EQ(GLSLib::Obj::RegistrySize(), 0u);
 }

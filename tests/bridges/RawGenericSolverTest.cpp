@@ -196,31 +196,11 @@ TEST(RawGenericSolver, BridgesSideBySideOnTwoThreadsGiveTheAnswersOfOneAlone) {
         AlgParams params = AlgParams::Defaults(type == 2   ? AlgParams::Family::GeneticAlgorithm
                                                : type == 3 ? AlgParams::Family::TabuSearch
                                                            : AlgParams::Family::GuidedLocalSearch);
-        auto runs = [&](RawGenericSolver& solver) {
-            std::vector<std::string> found;
-            for (int k = 0; k < 3 && solver.Solve(); ++k) {
-                std::ostringstream os;
-                for (const RawLabel& l : solver.GetSolutions().GetSolution(k).GetLabels())
-                    os << l.GetValue()->GetInt() << " ";
-                found.push_back(os.str());
-            }
-            return found;
-        };
-        std::vector<std::string> alone;
-        {
-            RawGenericSolver solver(&p.csp, &params, type);
-            alone = runs(solver);
-        }
+        const auto [alone, first, second] = BruteForce::RunKeysAloneAndSideBySide(
+            p.csp, [&] { return std::make_unique<RawGenericSolver>(&p.csp, &params, type); }, 3);
         ASSERT_FALSE(alone.empty());
-        RawGenericSolver a(&p.csp, &params, type);
-        RawGenericSolver b(&p.csp, &params, type);
-        std::vector<std::string> ra, rb;
-        std::thread ta([&] { ra = runs(a); });
-        std::thread tb([&] { rb = runs(b); });
-        ta.join();
-        tb.join();
-        EXPECT_EQ(ra, alone);
-        EXPECT_EQ(rb, alone);
+        EXPECT_EQ(first, alone);
+        EXPECT_EQ(second, alone);
     }
 }
 
