@@ -111,14 +111,17 @@ class ScriptedSolver : public RawSolver {
 public:
     ScriptedSolver(RawCSP* problem, int available, bool hang, int delayMs = 0)
         : RawSolver(problem), m_available(available), m_hang(hang), m_delayMs(delayMs) {}
-    void Stop() override { m_stop = true; }
+    void Stop() override {
+        m_stop = true;
+        m_stop.notify_all();
+    }
     bool Solve() override {
         m_stop = false; // like the engines, a new run forgets an earlier stop request
         if (m_next > m_available) {
-            while (m_hang && !m_stop)
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            if (m_hang) m_stop.wait(false); // until stopped
             return false;
         }
+        // Paces the solutions so that a limit that wrongly fired at once would cut the run.
         std::this_thread::sleep_for(std::chrono::milliseconds(m_delayMs));
         RawSolution& s = m_solutions.AddSolution();
         s.AddLabel(RawLabel("x", Int(m_next++)));
