@@ -66,9 +66,10 @@ public:
         m_maxWalked = walked;
         m_maxGenerated = generated;
     }
-    // Count one combination walked, and one that generates; each throws ParserErr 67 at
-    // `where`'s line past its bound.
-    void CountWalked(const GenObj& where);
+    // Count `count` combinations walked (a range that lists its values in whole counts each
+    // element it copies), and one that generates; each throws ParserErr 67 at `where`'s line
+    // past its bound.
+    void CountWalked(const GenObj& where, long long count = 1);
     void CountGenerated(const GenObj& where);
 
     // Where constraints met inside expressions (function bodies) go; the problem when null.

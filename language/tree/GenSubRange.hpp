@@ -3,6 +3,8 @@
 // sublist of L (by start, then length), every non-empty subset of L's elements (a set value), or
 // every non-empty subsequence of L (order kept). Subsets and subsequences are enumerated in
 // binary counting order over L's positions; L may have at most 20 elements for them (code 62).
+// Every element of every sublist counts as one combination walked towards the parse's bound
+// (code 67), counted before the sublists are made.
 
 #include "language/tree/GenListedRange.hpp"
 
