@@ -10,6 +10,7 @@ void ParseContext::FlushIdentifiers(int token) {
 }
 
 void ParseContext::CountWalked(const GenObj& where, long long count) {
+    CheckStop();
     // Compared before adding, so that a huge count cannot overflow the total.
     if (count > m_maxWalked - m_walked)
         throw ParserErr(where, 67, std::to_string(m_maxWalked) + " index combinations walked");
@@ -17,6 +18,7 @@ void ParseContext::CountWalked(const GenObj& where, long long count) {
 }
 
 void ParseContext::CountGenerated(const GenObj& where) {
+    CheckStop();
     if (++m_generated > m_maxGenerated)
         throw ParserErr(where, 67, std::to_string(m_maxGenerated) + " bodies or elements generated");
 }

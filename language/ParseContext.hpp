@@ -8,7 +8,9 @@
 #include "language/raw/RawCSP.hpp"
 #include "language/tree/GenProblem.hpp"
 #include "language/tree/GenSymbolTable.hpp"
+#include "platform/Cancelled.hpp"
 
+#include <atomic>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -41,6 +43,13 @@ public:
     // Takes a domain name; false when the name is already used.
     [[nodiscard]] bool DeclareDomain(const std::string& name) {
         return !IsNameUsed(name) && m_domainNames.insert(name).second;
+    }
+
+    // The parse's stop request (null: none). CheckStop throws Platform::Cancelled once it is
+    // set; the scanner calls it at every line, the tree at every statement and combination.
+    void SetStopRequest(const std::atomic<bool>* stop) { m_stop = stop; }
+    void CheckStop() const {
+        if (m_stop != nullptr && m_stop->load(std::memory_order_relaxed)) throw Platform::Cancelled();
     }
 
     // Identifiers of the statement being read, for the side information.
@@ -98,4 +107,5 @@ private:
     std::vector<std::string> m_pendingIdentifiers;
     ConstraintSink* m_sideSink = nullptr;
     std::string m_scannerMessage;
+    const std::atomic<bool>* m_stop = nullptr;
 };

@@ -5,9 +5,11 @@
 #include "language/raw/RawRange.hpp"
 #include "language/raw/RawStr.hpp"
 #include "language/tree/GenType.hpp"
+#include "platform/Cancelled.hpp"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -322,6 +324,20 @@ TEST(FrontEnd, MutatedProblemsAlwaysComeBackAsAResultNeverACrash) {
         failures += r.Ok() ? 0 : 1;
     }
     EXPECT_GT(failures, 0);
+}
+
+TEST(FrontEnd, AStopRequestEndsTheParseAtItsNextCheck) {
+    const std::string text = Problem("intvar x :: d;\n", "forall (i in [0 .. 9]) { x <> i; }\n",
+                                     "domains { intdom d = [0, 9]; }\n");
+    std::atomic<bool> stop{false};
+    RawParser parser;
+    parser.SetStopRequest(&stop);
+    RawCSP problem;
+    EXPECT_TRUE(parser.ParseText(text, &problem)); // not set: the parse is as without one
+    EXPECT_EQ(problem.GetConstraints().size(), 10u);
+    stop = true;
+    RawCSP stopped;
+    EXPECT_THROW((void)parser.ParseText(text, &stopped), Platform::Cancelled);
 }
 
 TEST(FrontEnd, ExpansionsPastTheirBoundsAreRefusedAsTooLarge) {

@@ -233,6 +233,22 @@ TEST(TavSolveApp, ExitCodesForUsageParseErrorsAndUnavailableSolvers) {
     EXPECT_EQ(parse.out, "");
 }
 
+TEST(TavSolveApp, TheTimeLimitCoversReadingTheProblem) {
+    // A reader that only ends when the run's stop request is set, as the parser does on a huge
+    // problem: the run ends at its limit with no solution, as a timed-out search does.
+    const StoppableReader endless = [](const std::string&, RawCSP&,
+                                       const std::atomic<bool>& stop) -> ParserErr {
+        while (!stop.load())
+            std::this_thread::yield();
+        throw Platform::Cancelled();
+    };
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunTavSolve({"f.csp", "--time-limit", "0.05"}, endless, out, err), 0);
+    EXPECT_EQ(out.str(), "solutions: 0\n");
+    EXPECT_EQ(err.str(), "Timed out - increase search time if desired\n");
+}
+
 TEST(TavSolveApp, AProblemTheSolverCannotTakeExitsWithOneAndSaysWhy) {
     // Real variables belong to linear programming; complete search refuses them by name.
     const ProblemReader reals = [](const std::string&, RawCSP& csp) {
