@@ -171,10 +171,6 @@ TEST(SolveRoad, TwoHundredStartStopCyclesInARow) {
 }
 
 TEST(SolveRoad, ExpertSolvesQueensCompleteSearchFirst) {
-    GTEST_SKIP()
-        << "An Expert solve keeps a complete-search bridge and three local-search bridges alive at once; "
-           "and the local-search bridge still refuses a second one (\"Only one local-search solver can "
-           "exist at a time\").";
     Fixture f;
     ExampleDocs::Queens(f.doc.GetModel(), 8);
     f.doc.SetSolverSetting(CTavDoc::kExpert);

@@ -156,14 +156,15 @@ TEST(TavSolveDocument, TextOptionsAndRefusals) {
 }
 
 TEST(TavSolveDocument, ExpertSolvesQueens) {
-    GTEST_SKIP()
-        << "An Expert solve keeps a complete-search bridge and three local-search bridges alive at once; "
-           "and the local-search bridge still refuses a second one (\"Only one local-search solver can "
-           "exist at a time\").";
     TempFolder folder;
     WorkingDirectory cwd(folder.Path());
     const std::string document = AsDocument(std::filesystem::path(TAV_EXAMPLES_DIR) / "queens8.csp", folder);
-    const Result expert = RunSolve({document, "--solver", "expert"});
+    const Result expert = RunSolve({document, "--solver", "expert", "--stats"});
     EXPECT_EQ(expert.code, 0);
     EXPECT_NE(expert.out.find("solutions: 1\n"), std::string::npos) << expert.out << expert.err;
+    EXPECT_NE(expert.err.find("Algorithm: GFC"), std::string::npos) << "complete search runs first\n"
+                                                                    << expert.err;
+    // The engine that solved it is counted in the statistics the document keeps on exit.
+    EXPECT_EQ(folder.Read("expert.dat").rfind("4\n20\nGFC\t2\t2\tGLS\t1\t1\t", 0), 0u)
+        << folder.Read("expert.dat");
 }
