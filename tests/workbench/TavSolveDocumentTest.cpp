@@ -115,11 +115,21 @@ TEST(TavSolveDocument, LocalSearchSettingsGiveTheSameAnswers) {
     };
     const std::vector<const char*> all = {"gls", "ga", "tabu", "gls2"};
     const Case cases[] = {
-        {"queens8", all},       {"queens", all},          {"logic", all},
-        {"teams-sets", all},    {"bins", all},            {"sendmore", {"gls", "tabu", "gls2"}},
-        {"features", {"ga"}},   {"knapsack", {"ga"}},     {"meetings-soft", {"ga"}},
-        {"production", all, true}, {"diet", all, true},   {"transport", all, true},
-        {"lp-equality", all, true}, {"lp-infeasible", all, true}, {"lp-unbounded", all, true},
+        {"queens8", all},
+        {"queens", all},
+        {"logic", all},
+        {"teams-sets", all},
+        {"bins", all},
+        {"sendmore", {"gls", "tabu", "gls2"}},
+        {"features", {"ga"}},
+        {"knapsack", {"ga"}},
+        {"meetings-soft", {"ga"}},
+        {"production", all, true},
+        {"diet", all, true},
+        {"transport", all, true},
+        {"lp-equality", all, true},
+        {"lp-infeasible", all, true},
+        {"lp-unbounded", all, true},
     };
     for (const Case& c : cases) {
         const auto example = std::filesystem::path(TAV_EXAMPLES_DIR) / (std::string(c.example) + ".csp");
