@@ -80,7 +80,9 @@ protected:
     double Optimum(const LinearProgramme& lp) {
         const auto vertices = VertexOptimum(lp);
         EXPECT_TRUE(vertices.has_value());
-        if (const auto glpk = GlpsolOptimum(lp, folder.Path().string())) EXPECT_NEAR(*glpk, *vertices, 1e-6);
+        if (const auto glpk = GlpsolOptimum(lp, folder.Path().string())) {
+            EXPECT_NEAR(*glpk, *vertices, 1e-6);
+        }
         return vertices.value_or(0.0);
     }
 
