@@ -1,8 +1,8 @@
 // tav-screenshots DOCUMENT OUTDIR: shows the workbench's main window on DOCUMENT at the screen's
 // size with the providers `tav` registers, solves it, and saves the screen as PNG files in
 // OUTDIR: the tree with the first solution listed, the grid of all solutions, the tree's pop-up
-// menu, the Tools menu, the Add Variable dialog, the time-limit dialog and the about box. Meant
-// for a virtual X server (tools/screenshots); the pictures are for people, not for tests.
+// menu, each menu of the menu bar, the Add Variable dialog, the time-limit dialog and the about
+// box. Meant for a virtual X server (tools/screenshots); the pictures are for people, not tests.
 
 #include "workbench/CTavDoc.hpp"
 #include "workbench/app/Providers.hpp"
@@ -139,11 +139,12 @@ int main(int argc, char** argv) {
              ok;
     }
 
-    // The Tools menu dropped from the menu bar.
+    // Each menu of the menu bar dropped down.
     for (QAction* action : frame.menuBar()->actions()) {
-        if (action->menu() == nullptr || action->text() != "&Tools") continue;
+        if (action->menu() == nullptr) continue;
+        const QString name = action->text().remove('&').toLower();
         const QPoint at = frame.menuBar()->mapToGlobal(frame.menuBar()->actionGeometry(action).bottomLeft());
-        ok = ShootWhileOpen(outdir + "/tav-tools-menu.png", [&] { action->menu()->exec(at); }) && ok;
+        ok = ShootWhileOpen(outdir + "/tav-menu-" + name + ".png", [&] { action->menu()->exec(at); }) && ok;
     }
 
     frame.OnCommand(CommandId::ViewNormal);
