@@ -329,9 +329,9 @@ TEST_F(ServerCore, EveryWayOfLeavingIsAnnouncedOnce) {
     const int b = Connect();
     const int c = Connect();
     const int d = Connect();
-    auto departures = [&](int listener, int who) {
+    auto departures = [&](int hearer, int who) {
         int count = 0;
-        for (const CMessage& m : W(listener).received)
+        for (const CMessage& m : W(hearer).received)
             count += m.GetType() == 7 && m.Number() == who;
         return count;
     };
