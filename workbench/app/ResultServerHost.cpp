@@ -68,7 +68,7 @@ bool ResultServerHost::Start(int port) {
 }
 
 void ResultServerHost::ProblemChanged() {
-    m_server->ProblemChanged();
+    m_server->DocumentChanged();
 }
 
 bool ResultServerHost::IsRunning() const {

@@ -41,7 +41,8 @@ public:
     void SetNoticeDisplay(std::function<void(const std::string&)> display);
     // Listens on `port`; false (the reason kept for WhyNotRunning and noticed) when it cannot.
     bool Start(int port = kPort);
-    // The document's problem changed: programs are told, old descriptions and solutions dropped.
+    // The document may have changed: when its problem did, programs are told and old
+    // descriptions and solutions dropped.
     void ProblemChanged();
     TavNet::ExternalSolverServer& Server() { return *m_server; }
     quint16 Port() const { return m_sockets ? m_sockets->ListeningPort() : 0; }

@@ -238,7 +238,22 @@ void ExternalSolverServer::HandOverDescription(bool rendered, unsigned generatio
         if (SendToUser(number, message)) SetProblemSent(true, number);
 }
 
+void ExternalSolverServer::SetDocument(ExternalDocument* document) {
+    m_document = document;
+    m_announcedText.clear();
+    if (m_document != nullptr) m_document->WriteProblemText(m_announcedText);
+}
+
+void ExternalSolverServer::DocumentChanged() {
+    std::string text;
+    if (m_document != nullptr) m_document->WriteProblemText(text);
+    if (text == m_announcedText) return;
+    ProblemChanged();
+}
+
 void ExternalSolverServer::ProblemChanged() {
+    m_announcedText.clear();
+    if (m_document != nullptr) m_document->WriteProblemText(m_announcedText);
     CMessage message(MessageType::ProblemChanged);
     message.SetString(0, "update problem");
     if (GetUserCount() > 0) {

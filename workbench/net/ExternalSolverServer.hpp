@@ -35,8 +35,9 @@ public:
     explicit ExternalSolverServer(Post post, MessageLimits limits = {});
     ~ExternalSolverServer() override;
 
-    // The active document (null: none); not owned.
-    void SetDocument(ExternalDocument* document) { m_document = document; }
+    // The active document (null: none); not owned. Its problem as it stands is the one
+    // DocumentChanged compares with.
+    void SetDocument(ExternalDocument* document);
     NoticeLog& Notices() { return m_notices; }
     // Boxes of the menu commands (text).
     std::function<void(const std::string&)> showBox;
@@ -47,8 +48,12 @@ public:
     // Sends the current problem to one program, rendering its description first if needed.
     void SendProblem(int number);
     // Tells every program that the problem changed; solutions and descriptions of the old one
-    // are no longer taken. Call it whenever the document's problem changes.
+    // are no longer taken.
     void ProblemChanged();
+    // The document may have changed (any edit, a new or opened document): the notice goes out
+    // when its problem text differs from the one last announced, so a command that changed
+    // nothing (a dialog cancelled, the solver parameters) keeps the programs' solutions.
+    void DocumentChanged();
     // Options/External Solver and View/External Results.
     void ChooseExternalSolver();
     void ShowExternalSolutions();
@@ -94,6 +99,8 @@ private:
     std::string m_descriptionText;
     unsigned m_generation = 0;
 
+    // The document's problem text when the last notice went out (or the document was set).
+    std::string m_announcedText;
     // The problem text the current generation's description is rendered from, and its parse
     // for checking solutions (made when the first solutions arrive).
     std::string m_problemText;
