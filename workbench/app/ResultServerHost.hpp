@@ -55,6 +55,7 @@ public:
     void ShowExternalSolutions(QWidget* parent) override;
 
 private:
+    Q_INVOKABLE void DeliverHandOvers();
     // TavNet::ExternalDocument over the workbench's document.
     bool HasProblem() const override;
     bool WriteProblemText(std::string& text) override;

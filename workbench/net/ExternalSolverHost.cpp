@@ -1,19 +1,15 @@
 #include "workbench/net/ExternalSolverHost.hpp"
 
 #include <QMetaObject>
-#include <QPointer>
 
 namespace TavNet {
 
 ExternalSolverHost::ExternalSolverHost(MessageLimits limits, QObject* parent) : QObject(parent) {
-    // Hand-overs from description threads run on this object's thread, and are dropped once
-    // the host is gone.
-    QPointer<ExternalSolverHost> self(this);
+    // Hand-overs from description threads run on this object's thread. The server joins its
+    // threads before the host goes, and a call still queued then goes with the host. The call
+    // is by name: it carries nothing from the thread but itself.
     m_server = std::make_unique<ExternalSolverServer>(
-        [self](std::function<void()> f) {
-            if (self) QMetaObject::invokeMethod(self.data(), std::move(f), Qt::QueuedConnection);
-        },
-        limits);
+        [this] { QMetaObject::invokeMethod(this, "DeliverHandOvers", Qt::QueuedConnection); }, limits);
     m_server->SetDocument(&m_document);
     m_sockets = std::make_unique<QtResultServer>(*m_server);
 }
@@ -33,6 +29,10 @@ bool ExternalSolverHost::Start(int port) {
 
 void ExternalSolverHost::Shutdown() {
     m_server->Shutdown();
+}
+
+void ExternalSolverHost::DeliverHandOvers() {
+    if (m_server) m_server->DeliverHandOvers();
 }
 
 void ExternalSolverHost::SetProblem(const std::string& text) {

@@ -36,6 +36,8 @@ public:
     void SetProblem(const std::string& text);
 
 private:
+    Q_INVOKABLE void DeliverHandOvers();
+
     HostDocument m_document;
     std::unique_ptr<ExternalSolverServer> m_server;
     std::unique_ptr<QtResultServer> m_sockets;

@@ -5,8 +5,10 @@
 // runs the two menu commands (send the problem to a chosen slave; show a program's solutions).
 //
 // Threads: everything runs on the user-interface thread except the description threads, which
-// only render a problem they own into text and store it under the description lock; their
-// hand-over comes back through the Post function. Nothing that arrives from the network shows
+// only render a problem they own into text and store it under the description lock; each
+// leaves its hand-over in a mailbox under its own lock and calls the wake function, which asks
+// the user-interface thread to call DeliverHandOvers. The wake carries no data, so a host can
+// pass it on by a plain queued call. Nothing that arrives from the network shows
 // a box: such notices go to the NoticeLog. The menu commands show their boxes through showBox.
 
 #include "workbench/net/CServerObj.hpp"
@@ -29,10 +31,11 @@ namespace TavNet {
 
 class ExternalSolverServer : public CServerObj {
 public:
-    // Runs a function later on the user-interface thread.
-    using Post = std::function<void(std::function<void()>)>;
+    // Called on a description thread when a hand-over waits: the host arranges for
+    // DeliverHandOvers to be called on the user-interface thread. Must not block.
+    using Wake = std::function<void()>;
 
-    explicit ExternalSolverServer(Post post, MessageLimits limits = {});
+    explicit ExternalSolverServer(Wake wake, MessageLimits limits = {});
     ~ExternalSolverServer() override;
 
     // The active document (null: none); not owned. Its problem as it stands is the one
@@ -64,6 +67,8 @@ public:
 
     bool IsDescriptionReady() const;
     std::string DescriptionText() const;
+    // Hands over every description rendered since the last call (user-interface thread).
+    void DeliverHandOvers();
     // Description threads started and not yet handed over.
     int RenderingCount() const { return m_rendering; }
     // The checked solutions a program holds (empty when none).
@@ -81,6 +86,11 @@ private:
         std::thread thread;
         std::shared_ptr<std::atomic<bool>> done;
     };
+    struct HandOver {
+        bool rendered;
+        unsigned generation;
+        std::string failure;
+    };
     void StartDescriptionThread(int number, std::unique_ptr<RawCSP> problem);
     void StoreDescription(const std::string& text);
     void HandOverDescription(bool rendered, unsigned generation, const std::string& failure);
@@ -89,7 +99,10 @@ private:
     void JoinFinishedJobs(bool all);
     void SendText(int type, const std::string& text);
 
-    Post m_post;
+    Wake m_wake;
+    // Rendered descriptions waiting for the user-interface thread.
+    std::mutex m_handOverLock;
+    std::vector<HandOver> m_handOvers;
     ExternalDocument* m_document = nullptr;
     NoticeLog m_notices;
 
