@@ -4,7 +4,6 @@
 #include "platform/FatalError.hpp"
 #include "workbench/net/MessageType.hpp"
 
-#include <QMetaObject>
 
 #include <algorithm>
 #include <iterator>
@@ -174,8 +173,8 @@ void CMelvaneApp::PostFromWorker(WorkerEvent event) {
         wake = m_mailbox.empty();
         m_mailbox.push_back(std::move(event));
     }
-    // One queued call drains everything posted until it runs.
-    if (wake) QMetaObject::invokeMethod(this, "DeliverWorkerEvents", Qt::QueuedConnection);
+    // One wake drains everything posted until it is answered.
+    if (wake) m_wake.Wake();
 }
 
 void CMelvaneApp::DeliverWorkerEvents() {

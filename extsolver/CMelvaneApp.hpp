@@ -6,12 +6,13 @@
 //
 // Threads: everything here runs on the thread that owns the object, except the solve. The
 // worker only calls the solver interface and posts its results back (the new best costs and
-// the end of the run, each tagged with its run) through a mailbox under its own lock, with a
-// queued call by name that carries no data; it never touches the dialog's model.
+// the end of the run, each tagged with its run) through a mailbox under its own lock and a
+// ThreadWake; it never touches the dialog's model.
 
 #include "extsolver/CClientObj.hpp"
 #include "extsolver/MelvaneDlgModel.hpp"
 #include "extsolver/SolverInterface.hpp"
+#include "workbench/net/ThreadWake.hpp"
 
 #include <deque>
 #include <functional>
@@ -85,7 +86,7 @@ private:
     void OnNewBestCost(unsigned run, int cost);
     // Worker thread: leaves the event in the mailbox and wakes the owner's thread.
     void PostFromWorker(WorkerEvent event);
-    Q_INVOKABLE void DeliverWorkerEvents();
+    void DeliverWorkerEvents();
     void JoinWorker();
     void Log(const std::string& text) { m_dialog.AddToLog(text); }
 
@@ -99,6 +100,7 @@ private:
     unsigned m_run = 0;
     std::mutex m_mailboxLock;
     std::deque<WorkerEvent> m_mailbox;
+    TavNet::ThreadWake m_wake{[this] { DeliverWorkerEvents(); }};
 };
 
 } // namespace Melvane

@@ -6,18 +6,17 @@
 #include "workbench/ui/UiPrompts.hpp"
 
 #include <QInputDialog>
-#include <QMetaObject>
 
 namespace TavWorkbench::App {
 
 ResultServerHost::ResultServerHost(CTavDoc& doc, Ui::UiPrompts& prompts, Ui::ActionProviders& providers,
                                    QObject* parent)
     : QObject(parent), m_doc(doc), m_prompts(prompts), m_providers(providers) {
-    // Hand-overs from description threads run on this object's thread. The server joins its
-    // threads before the host goes, and a call still queued then goes with the host. The call
-    // is by name: it carries nothing from the thread but itself.
-    m_server = std::make_unique<TavNet::ExternalSolverServer>(
-        [this] { QMetaObject::invokeMethod(this, "DeliverHandOvers", Qt::QueuedConnection); });
+    // Hand-overs from description threads run on this object's thread.
+    m_wake = std::make_unique<TavNet::ThreadWake>([this] {
+        if (m_server) m_server->DeliverHandOvers();
+    });
+    m_server = std::make_unique<TavNet::ExternalSolverServer>([wake = m_wake.get()] { wake->Wake(); });
     m_server->SetDocument(this);
     m_server->showBox = [this](const std::string& text) { m_prompts.Show(text); };
     m_server->runChoiceDialog = [this](TavNet::ExSolDlgModel& model) {
@@ -47,10 +46,6 @@ ResultServerHost::~ResultServerHost() {
     m_server->SetDocument(nullptr);
     m_server.reset();
     m_sockets.reset();
-}
-
-void ResultServerHost::DeliverHandOvers() {
-    if (m_server) m_server->DeliverHandOvers();
 }
 
 void ResultServerHost::SetNoticeDisplay(std::function<void(const std::string&)> display) {

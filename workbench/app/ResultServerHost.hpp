@@ -6,6 +6,7 @@
 #include "workbench/net/ExternalDocument.hpp"
 #include "workbench/net/ExternalSolverServer.hpp"
 #include "workbench/net/QtResultServer.hpp"
+#include "workbench/net/ThreadWake.hpp"
 #include "workbench/ui/ExternalSolvers.hpp"
 
 #include <QObject>
@@ -55,7 +56,6 @@ public:
     void ShowExternalSolutions(QWidget* parent) override;
 
 private:
-    Q_INVOKABLE void DeliverHandOvers();
     // TavNet::ExternalDocument over the workbench's document.
     bool HasProblem() const override;
     bool WriteProblemText(std::string& text) override;
@@ -69,6 +69,8 @@ private:
     Ui::ActionProviders& m_providers;
     DocViews* m_views = nullptr;
     QWidget* m_dialogParent = nullptr;
+    // Outlives the server, whose threads it wakes this thread for.
+    std::unique_ptr<TavNet::ThreadWake> m_wake;
     std::unique_ptr<TavNet::ExternalSolverServer> m_server;
     std::unique_ptr<TavNet::QtResultServer> m_sockets;
     std::string m_why = "The result server has not been started";

@@ -1,15 +1,14 @@
 #include "workbench/net/ExternalSolverHost.hpp"
 
-#include <QMetaObject>
 
 namespace TavNet {
 
 ExternalSolverHost::ExternalSolverHost(MessageLimits limits, QObject* parent) : QObject(parent) {
-    // Hand-overs from description threads run on this object's thread. The server joins its
-    // threads before the host goes, and a call still queued then goes with the host. The call
-    // is by name: it carries nothing from the thread but itself.
-    m_server = std::make_unique<ExternalSolverServer>(
-        [this] { QMetaObject::invokeMethod(this, "DeliverHandOvers", Qt::QueuedConnection); }, limits);
+    // Hand-overs from description threads run on this object's thread.
+    m_wake = std::make_unique<ThreadWake>([this] {
+        if (m_server) m_server->DeliverHandOvers();
+    });
+    m_server = std::make_unique<ExternalSolverServer>([wake = m_wake.get()] { wake->Wake(); }, limits);
     m_server->SetDocument(&m_document);
     m_sockets = std::make_unique<QtResultServer>(*m_server);
 }
@@ -29,10 +28,6 @@ bool ExternalSolverHost::Start(int port) {
 
 void ExternalSolverHost::Shutdown() {
     m_server->Shutdown();
-}
-
-void ExternalSolverHost::DeliverHandOvers() {
-    if (m_server) m_server->DeliverHandOvers();
 }
 
 void ExternalSolverHost::SetProblem(const std::string& text) {
