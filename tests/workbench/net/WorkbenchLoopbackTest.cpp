@@ -405,6 +405,15 @@ TEST(WorkbenchLoopback, TwoProgramsMasterAndSlaveThroughAProblemChangeAndAShutdo
     // Nothing from the network opened a box.
     EXPECT_TRUE(bench.prompts.shown.empty());
 
+    // A third program leaves with its goodbye message: the others hear of it once.
+    CMelvaneApp third("localhost");
+    ASSERT_TRUE(ConnectProgram(third, bench));
+    ASSERT_TRUE(third.OnConnect());
+    ASSERT_TRUE(WaitFor([&] { return LogHas(master, "* User#3 disconnected"); }));
+    Settle(master, 1);
+    EXPECT_EQ(LogCount(master, "* User#3 disconnected"), 1);
+    EXPECT_EQ(server.GetUserCount(), 2);
+
     // The slave goes away without a word: the workbench notices and tells the others.
     slave.kill();
     slave.waitForFinished();
