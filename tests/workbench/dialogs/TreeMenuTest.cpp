@@ -103,6 +103,20 @@ protected:
         return doc.GetSolutions().IsEmpty() ? 0 : static_cast<int>(doc.GetSolutions()[0]->GetValues().size());
     }
 
+    // Answers Add Domain's two dialogs: an integer domain "Digit" of 0 to 9.
+    void ScriptDigitDomain() {
+        script->Then("CTypeSelDlg", [](QDialog& dialog) {
+            Find<QComboBox>(dialog, "dataType")->setCurrentIndex(0);
+            Click(dialog, "ok");
+        });
+        script->Then("CNumDlg", [](QDialog& dialog) {
+            Type(dialog, "id", "Digit");
+            Type(dialog, "min", "0");
+            Type(dialog, "max", "9");
+            Click(dialog, "ok");
+        });
+    }
+
     TempFolder folder;
     RecordingDialogMessages messages;
     TavWorkbench::CTavDoc doc{&messages, folder.Path()};
@@ -123,16 +137,7 @@ void TypeOver(QPlainTextEdit* edit, const QString& placeholder, const QString& t
 
 TEST_F(TreeMenuTest, EveryKindAddedEditedClonedAndDeleted) {
     // A new integer domain.
-    script->Then("CTypeSelDlg", [](QDialog& dialog) {
-        Find<QComboBox>(dialog, "dataType")->setCurrentIndex(0);
-        Click(dialog, "ok");
-    });
-    script->Then("CNumDlg", [](QDialog& dialog) {
-        Type(dialog, "id", "Digit");
-        Type(dialog, "min", "0");
-        Type(dialog, "max", "9");
-        Click(dialog, "ok");
-    });
+    ScriptDigitDomain();
     Choose("Domains", "Add Domain");
     EXPECT_EQ(Children("Domains"), (std::vector<std::string>{"TrueFalse", "RealDomain", "Digit"}));
     EXPECT_TRUE(modified);
@@ -280,16 +285,7 @@ TEST_F(TreeMenuTest, EveryKindAddedEditedClonedAndDeleted) {
 }
 
 TEST_F(TreeMenuTest, SendMoreMoneyFromAnEmptyDocument) {
-    script->Then("CTypeSelDlg", [](QDialog& dialog) {
-        Find<QComboBox>(dialog, "dataType")->setCurrentIndex(0);
-        Click(dialog, "ok");
-    });
-    script->Then("CNumDlg", [](QDialog& dialog) {
-        Type(dialog, "id", "Digit");
-        Type(dialog, "min", "0");
-        Type(dialog, "max", "9");
-        Click(dialog, "ok");
-    });
+    ScriptDigitDomain();
     Choose("Untitled", "Add Domain");
     script->Then("CNewVarDlg", [](QDialog& dialog) {
         QTest::keyClicks(Find<QLineEdit>(dialog, "id"), "S,E,N,D,M,O,R,Y");
