@@ -64,6 +64,7 @@
 #include "complete/induced/TimesOp.hpp"
 #include "complete/induced/UnionOp.hpp"
 
+#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <sstream>
@@ -138,6 +139,17 @@ bool HasArithmeticSide(const RPtr<RawExpr>& expr) {
     return IsArithmetic(*RawArg(expr, 0)) || IsArithmetic(*RawArg(expr, 1));
 }
 
+// Runs build, which computes the domain of the induced variable for source (its operands
+// already built): a domain too large to hold is refused naming the expression.
+template <typename F> void Naming(const RawExpr* source, F&& build) {
+    try {
+        build();
+    } catch (const Platform::ResourceError& e) {
+        if (source == nullptr) throw;
+        throw Platform::ResourceError(std::string(e.what()) + ": " + Name(*source));
+    }
+}
+
 // a * b, refused past what the library's integers can hold.
 long long Scaled(long long a, long long b, const RawExpr& where) {
     long long r = 0;
@@ -166,6 +178,7 @@ RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params, BridgeConte
         AddVariables();
         AddConstraints();
         AddObjective();
+        RefuseInexactArithmetic();
         m_stats = std::make_unique<GFCLib::GFCStats>();
         m_search = std::make_unique<GFCLib::GFC>(m_csp.get(), m_stats.get(), false);
         SetParameters(params);
@@ -317,6 +330,7 @@ GFCLib::Constraint* RawGFCSolver::TranslateCondition(const RPtr<RawExpr>& expr) 
     // A value used as a condition (a boolean variable, a reified sum): true when not 0.
     CPObject* term = TranslateTerm(expr);
     if (term == nullptr) throw TranslationError("Cannot use " + Name(*expr) + " as a condition");
+    CountComparison(term, 0);
     return new GFCLib::NotEqual(term, OwnValue(GFCLib::Value(0)));
 }
 
@@ -369,9 +383,11 @@ GFCLib::Constraint* RawGFCSolver::Comparison(RawGFCSolver& s, const RPtr<RawExpr
     if constexpr (Swapped) {
         CPObject* a = s.TranslateTerm(RawArg(expr, 0));
         CPObject* b = s.TranslateTerm(RawArg(expr, 1));
+        s.CountComparedWithConstant(a, b);
         return new Made(b, a);
     } else {
         auto [a, b] = s.TermPair(expr);
+        s.CountComparedWithConstant(a, b);
         return new Made(a, b);
     }
 }
@@ -492,19 +508,56 @@ Variable* RawGFCSolver::Reify(const RPtr<RawExpr>& expr) {
     return b;
 }
 
+Variable* RawGFCSolver::ReifySoft(const RPtr<RawExpr>& expr) {
+    std::vector<GFCLib::Constraint*> conditions;
+    std::vector<GFCLib::Constraint*>* const outer = m_definedness;
+    m_definedness = &conditions;
+    GFCLib::Constraint* c = nullptr;
+    try {
+        c = TranslateCondition(expr);
+    } catch (...) {
+        m_definedness = outer;
+        for (GFCLib::Constraint* condition : conditions)
+            delete condition;
+        throw;
+    }
+    m_definedness = outer;
+    if (!conditions.empty()) {
+        conditions.push_back(c);
+        c = new GFCLib::NaryAnd(conditions);
+    }
+    std::ostringstream name;
+    name << *c;
+    auto* b = new GFCLib::BoolVar(name.str().c_str());
+    m_csp->GetInducedVariables().push_back(b);
+    Remember(b);
+    Post(new GFCLib::Iff(c, new GFCLib::Equal(b, OwnValue(GFCLib::Value(1)))));
+    return b;
+}
+
+void RawGFCSolver::AddDefinedness(GFCLib::Constraint* condition) {
+    if (m_definedness == nullptr) {
+        delete condition;
+        throw Bug(kSource, __LINE__);
+    }
+    m_definedness->push_back(condition);
+}
+
 GFCLib::IntVar* RawGFCSolver::BuildSoftCost() {
     // The total weight less the weights of the soft constraints that hold.
     m_softForm = Linear();
     for (const auto& soft : m_problem->GetSoftConstraints()) {
         RPtr<RawExpr> node = soft;
-        Variable* b = GetIntVar(RawArg(node, 0));
+        const RPtr<RawExpr> constraint = RawArg(node, 0);
+        // A boolean variable is its own truth; anything else is reified.
+        Variable* b = constraint->GetType() == RawType::BoolVar ? GetIntVar(constraint) : ReifySoft(constraint);
         if (b == nullptr) throw TranslationError("Cannot translate the soft constraint " + Name(*soft));
         const long long w = ToValue(RawArg(node, 1)).GetInt();
         m_softForm.terms.push_back(b);
         m_softForm.coefficients.push_back(-w);
         m_softForm.constant += w;
     }
-    m_softCost = dynamic_cast<GFCLib::IntVar*>(LinearVariable(m_softForm));
+    m_softCost = dynamic_cast<GFCLib::IntVar*>(LinearVariable(m_softForm, nullptr));
     return m_softCost;
 }
 
@@ -523,7 +576,7 @@ void RawGFCSolver::SetObjective(const RPtr<RawOpt>& objective, GFCLib::IntVar* s
         Linear form;
         Linearize(expression, objective->GetType() == RawType::Maximise ? -1 : 1, form);
         if (softCost != nullptr) form.Add(m_softForm, 1);
-        target = dynamic_cast<GFCLib::IntVar*>(LinearVariable(form));
+        target = dynamic_cast<GFCLib::IntVar*>(LinearVariable(form, expression.Get()));
         if (target == nullptr) throw TranslationError("Cannot optimise " + Name(*expression));
     }
     auto* minimise = new GFCLib::Minimise(target, m_csp.get());
@@ -612,30 +665,106 @@ void RawGFCSolver::Remember(Variable* variable) {
     m_byName.emplace(GFCLib::PrintedName(*variable), variable);
 }
 
-Variable* RawGFCSolver::ShareOrAdd(Variable* induced) {
+namespace {
+
+// Whether an induced variable's values can leave the int range (it then saturates).
+bool LeavesIntRange(const Variable& v) {
+    if (const auto* binary = dynamic_cast<const GFCLib::IntBinOp*>(&v)) return binary->LeavesIntRange();
+    if (const auto* unary = dynamic_cast<const GFCLib::IntUnaryOp*>(&v)) return unary->LeavesIntRange();
+    if (const auto* linear = dynamic_cast<const GFCLib::LinearOp*>(&v)) return linear->LeavesIntRange();
+    return false;
+}
+
+// Whether a term is an integer constant (its value in `constant`).
+bool IsIntConstant(const CPObject& term, long long& constant) {
+    if (!term.IsValue()) return false;
+    const GFCLib::Value& v = term.GetValue();
+    if (v.GetTag() != GFCLib::Value::kInt && v.GetTag() != GFCLib::Value::kBool) return false;
+    constant = v.GetInt();
+    return true;
+}
+
+// Whether a saturated value compares exactly with the constant: the constant lies strictly
+// inside the range the variable saturates at.
+bool ComparesExactly(const Variable& v, long long constant) {
+    long long lo = GFCLib::IntVar::kMinInt;
+    long long hi = GFCLib::IntVar::kMaxInt;
+    if (const auto* linear = dynamic_cast<const GFCLib::LinearOp*>(&v)) {
+        lo = linear->SaturationLow();
+        hi = linear->SaturationHigh();
+    } else if (const auto* binary = dynamic_cast<const GFCLib::IntBinOp*>(&v)) {
+        lo = binary->SaturationLow();
+        hi = binary->SaturationHigh();
+    }
+    return constant > lo && constant < hi;
+}
+
+} // namespace
+
+Variable* RawGFCSolver::ShareOrAdd(Variable* induced, const RawExpr* source) {
     // Expressions that print alike share one induced variable and one definition.
     auto [at, added] = m_byName.emplace(GFCLib::PrintedName(*induced), induced);
-    if (!added) {
+    Variable* v = at->second;
+    if (!added)
         delete induced;
-        return at->second;
+    else
+        m_csp->AddVariable(induced);
+    if (LeavesIntRange(*v)) {
+        auto wide = std::find_if(m_wide.begin(), m_wide.end(), [&](const WideUse& w) { return w.variable == v; });
+        if (wide == m_wide.end()) {
+            m_wide.push_back({v, source != nullptr ? Name(*source) : "the total weight of the soft constraints"});
+            wide = m_wide.end() - 1;
+        }
+        ++wide->uses;
     }
-    m_csp->AddVariable(induced);
-    return induced;
+    return v;
+}
+
+void RawGFCSolver::CountComparison(CPObject* term, long long constant) {
+    for (WideUse& w : m_wide)
+        if (w.variable == term && ComparesExactly(*w.variable, constant)) ++w.compared;
+}
+
+void RawGFCSolver::CountComparedWithConstant(CPObject* a, CPObject* b) {
+    long long constant = 0;
+    if (IsIntConstant(*b, constant)) CountComparison(a, constant);
+    if (IsIntConstant(*a, constant)) CountComparison(b, constant);
+}
+
+void RawGFCSolver::RefuseInexactArithmetic() const {
+    for (const WideUse& w : m_wide)
+        if (w.uses > w.compared)
+            throw TranslationError("Complete search cannot handle the expression " + w.text +
+                                   ": its values leave the 32-bit integer range, which it can only "
+                                   "compare with a constant");
 }
 
 Variable* RawGFCSolver::TranslateExpr(const RPtr<RawExpr>& expr) {
     return ExpressionTable().Visit(*this, expr);
 }
 
-Variable* RawGFCSolver::BinaryOp(const RPtr<RawExpr>& expr, GFCLib::IntBinOp* op, bool checked) {
+Variable* RawGFCSolver::BinaryOp(const RPtr<RawExpr>& expr, GFCLib::IntBinOp* op, bool checked,
+                                 bool undefinedAtZero) {
     std::unique_ptr<GFCLib::IntBinOp> owned(op);
     CPObject* b = TranslateTerm(RawArg(expr, 1)); // second first
     CPObject* a = TranslateTerm(RawArg(expr, 0));
-    if (checked)
-        op->ComputeDomainChecked(a, b);
-    else
-        op->ComputeDomain(a, b);
-    return ShareOrAdd(owned.release());
+    if (b == nullptr || a == nullptr) throw TranslationError("Cannot translate " + Name(*expr));
+    const bool mayBeZero = b->IsBound() ? b->GetValue().GetInt() == 0
+                                        : dynamic_cast<GFCLib::IntVar*>(b) != nullptr &&
+                                              static_cast<GFCLib::IntVar*>(b)->ContainsInt(0);
+    if (undefinedAtZero && mayBeZero && m_definedness != nullptr) {
+        // Inside a soft constraint: defined only where the divisor is not 0.
+        op->SetTotal(true);
+        AddDefinedness(new GFCLib::NotEqual(b, OwnValue(GFCLib::Value(0))));
+    }
+    op->SetSaturating(true);
+    Naming(expr.Get(), [&] {
+        if (checked)
+            op->ComputeDomainChecked(a, b);
+        else
+            op->ComputeDomain(a, b);
+    });
+    return ShareOrAdd(owned.release(), expr.Get());
 }
 
 template <class Made>
@@ -656,7 +785,7 @@ const RawGFCSolver::ExpressionKinds& RawGFCSolver::ExpressionTable() {
     auto linear = [](Self& s, N expr) -> V {
         Linear form;
         s.Linearize(expr, 1, form);
-        return s.LinearVariable(form);
+        return s.LinearVariable(form, expr.Get());
     };
     static const ExpressionKinds table(
         "Complete search", "expression",
@@ -680,17 +809,18 @@ const RawGFCSolver::ExpressionKinds& RawGFCSolver::ExpressionTable() {
              }},
             {{RawType::Sum, RawType::ScalProd, RawType::Plus, RawType::Minus, RawType::Times}, linear},
             {RawType::Divide,
-             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::DivOp(), true); }},
+             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::DivOp(), true, true); }},
             {RawType::Modulo,
-             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::ModOp(), true); }},
+             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::ModOp(), true, true); }},
             {RawType::Power,
-             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::PowerOp(), true); }},
+             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::PowerOp(), true, false); }},
             {RawType::Abs,
              [](Self& s, N expr) -> V {
                  CPObject* a = s.TranslateTerm(RawArg(expr, 0));
-                 auto* op = new GFCLib::AbsOp();
-                 op->ComputeDomain(a);
-                 return s.ShareOrAdd(op);
+                 auto op = std::make_unique<GFCLib::AbsOp>();
+                 op->SetSaturating(true);
+                 Naming(expr.Get(), [&] { op->ComputeDomain(a); });
+                 return s.ShareOrAdd(op.release(), expr.Get());
              }},
             {RawType::Union, &OverSetList<GFCLib::UnionOp>},
             {RawType::Intersection, &OverSetList<GFCLib::IntersectOp>},
@@ -699,7 +829,17 @@ const RawGFCSolver::ExpressionKinds& RawGFCSolver::ExpressionTable() {
                  GFCLib::IntVar* index = s.GetIntVar(RawArg(expr, 0));
                  if (index == nullptr)
                      throw TranslationError("Index needs an integer position: " + Name(*expr));
-                 return s.ShareOrAdd(new GFCLib::IndexOp(index, s.GetValueList(RawArg(expr, 1))));
+                 const std::vector<GFCLib::Value> values = s.GetValueList(RawArg(expr, 1));
+                 const long long last = static_cast<long long>(values.size()) - 1;
+                 const bool total =
+                     s.m_definedness != nullptr && (index->MinInt() < 0 || index->MaxInt() > last);
+                 if (total) {
+                     // Inside a soft constraint: defined only at a position of the list.
+                     s.AddDefinedness(new GFCLib::LessThanEq(s.OwnValue(GFCLib::Value(0)), index));
+                     s.AddDefinedness(
+                         new GFCLib::LessThanEq(index, s.OwnValue(GFCLib::Value(static_cast<int>(last)))));
+                 }
+                 return s.ShareOrAdd(new GFCLib::IndexOp(index, values, total));
              }},
         });
     return table;
@@ -760,8 +900,11 @@ void RawGFCSolver::Linearize(const RPtr<RawExpr>& expr, long long scale, Linear&
         } else {
             // A product of two variables is a term of its own.
             auto op = std::make_unique<GFCLib::TimesOp>();
-            op->ComputeDomain(LinearVariable(a), LinearVariable(b));
-            into.terms.push_back(ShareOrAdd(op.release()));
+            op->SetSaturating(true);
+            Variable* left = LinearVariable(a, RawArg(expr, 0).Get());
+            Variable* right = LinearVariable(b, RawArg(expr, 1).Get());
+            Naming(&node, [&] { op->ComputeDomain(left, right); });
+            into.terms.push_back(ShareOrAdd(op.release(), &node));
             into.coefficients.push_back(scale);
         }
         return;
@@ -800,18 +943,22 @@ void RawGFCSolver::Linearize(const RPtr<RawExpr>& expr, long long scale, Linear&
     }
 }
 
-Variable* RawGFCSolver::LinearVariable(const Linear& form) {
+Variable* RawGFCSolver::LinearVariable(const Linear& form, const RawExpr* source, bool narrow) {
     if (form.terms.size() == 1 && form.coefficients[0] == 1 && form.constant == 0 &&
         form.terms[0]->IsVariable())
         return static_cast<Variable*>(form.terms[0]);
     auto op = std::make_unique<GFCLib::LinearOp>();
-    op->InitTerms(form.terms, form.coefficients, form.constant);
+    if (narrow)
+        op->SetSaturating(true, -(1LL << 30), (1LL << 30) - 1);
+    else
+        op->SetSaturating(true);
+    Naming(source, [&] { op->InitTerms(form.terms, form.coefficients, form.constant); });
     // Terms that cancel out may leave a single variable.
     long long coefficient = 0;
     if (GFCLib::IntVar* only = op->ViewOf(coefficient);
         only != nullptr && coefficient == 1 && op->GetConstant() == 0)
         return only;
-    return ShareOrAdd(op.release());
+    return ShareOrAdd(op.release(), source);
 }
 
 GFCLib::Constraint* RawGFCSolver::LinearComparison(const RPtr<RawExpr>& expr) {
@@ -822,15 +969,57 @@ GFCLib::Constraint* RawGFCSolver::LinearComparison(const RPtr<RawExpr>& expr) {
     Linear difference;
     Linearize(RawArg(expr, 0), 1, difference);
     difference.Add(rhs, 1);
-    const long long bound = -difference.constant;
+    long long bound = -difference.constant;
     difference.constant = 0;
-    if (bound < GFCLib::IntVar::kMinInt || bound > GFCLib::IntVar::kMaxInt)
-        throw TranslationError("Complete search cannot handle the constraint " + Name(*expr) +
-                               ": its numbers are too large");
-    CPObject* left = difference.terms.empty() ? OwnValue(GFCLib::Value(0))
-                                              : static_cast<CPObject*>(LinearVariable(difference));
+    RawType kind = expr->GetType();
+    if (difference.terms.size() == 1 && difference.coefficients[0] == -1) {
+        // -t op k as t op' -k: a term whose values leave the int range is compared exactly only
+        // when it stands alone.
+        difference.coefficients[0] = 1;
+        bound = -bound;
+        switch (kind) {
+        case RawType::Less:
+            kind = RawType::Greater;
+            break;
+        case RawType::LessEqual:
+            kind = RawType::GreaterEqual;
+            break;
+        case RawType::Greater:
+            kind = RawType::Less;
+            break;
+        case RawType::GreaterEqual:
+            kind = RawType::LessEqual;
+            break;
+        default:
+            break;
+        }
+    }
+    // The constant must lie strictly inside the int range for a saturated side to compare
+    // exactly, and a side must span no more values than a domain holds: otherwise the constant
+    // moves into the linear form, which is then compared with 0.
+    bool narrow = false;
+    if (!difference.terms.empty()) {
+        __int128 span = 1;
+        for (std::size_t i = 0; i < difference.terms.size(); ++i)
+            if (const auto* x = dynamic_cast<const GFCLib::IntVar*>(difference.terms[i]))
+                span += (static_cast<__int128>(x->MaxInt()) - x->MinInt()) *
+                        (difference.coefficients[i] < 0 ? -difference.coefficients[i] : difference.coefficients[i]);
+        narrow = span > GFCLib::FiniteDomainSpec::kMaxUniverseSize;
+    }
+    if (narrow || bound <= GFCLib::IntVar::kMinInt || bound >= GFCLib::IntVar::kMaxInt) {
+        if (difference.terms.empty()) {
+            bound = std::clamp(bound, GFCLib::IntVar::kMinInt + 1, GFCLib::IntVar::kMaxInt - 1);
+        } else {
+            difference.constant = -bound;
+            bound = 0;
+        }
+    }
+    CPObject* left = difference.terms.empty()
+                         ? OwnValue(GFCLib::Value(0))
+                         : static_cast<CPObject*>(LinearVariable(difference, expr.Get(), narrow));
+    if (left->IsVariable()) CountComparison(left, bound);
     CPObject* right = OwnValue(GFCLib::Value(static_cast<int>(bound)));
-    switch (expr->GetType()) {
+    switch (kind) {
     case RawType::Equal:
         return new GFCLib::Equal(left, right);
     case RawType::NotEqual:
