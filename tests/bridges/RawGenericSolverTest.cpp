@@ -224,7 +224,6 @@ TEST(RawGenericSolver, DestroyingTheBridgeEmptiesTheRegistryAndAFreshOneStartsFr
 TEST(RawGenericSolver, ASecondSolveInTheProcessBehavesLikeTheFirst) {
     // Each bridge's problem starts from fresh values (ids, best objective, weights), whatever
     // the process-wide default state holds, so one seed gives one run however many came before.
-    constexpr std::uint64_t kSteps = 20000;
     std::vector<std::string> runs;
     for (int round = 0; round < 3; ++round) {
         Problem p;
@@ -237,13 +236,13 @@ TEST(RawGenericSolver, ASecondSolveInTheProcessBehavesLikeTheFirst) {
         if (round == 1) GLSLib::ClassWide().bestObjective = -1000; // left behind by someone else
         AlgParams params = AlgParams::Defaults(AlgParams::Family::GuidedLocalSearch);
         RawGenericSolver solver(&p.csp, &params, 1);
-        // An optimisation runs until stopped: stop it after a fixed number of steps, so every
-        // round searches exactly as far.
-        solver.GetEngine().SetStepHook(
-            [&](std::uint64_t steps) {
-                if (steps >= kSteps) solver.Stop();
+        // The run stops at the step where it first holds the optimum.
+        GLSLib::GGLS& engine = solver.GetEngine();
+        engine.SetStepHook(
+            [&](std::uint64_t) {
+                if (engine.GetCost() == 0 + 1 + 2 + 3 + 4 + 5) solver.Stop();
             },
-            1000);
+            1);
         ASSERT_TRUE(solver.Solve());
         const RawSolution& s = solver.GetSolutions().Last();
         EXPECT_TRUE(TavBridges::RawEvaluator(p.csp).Evaluate(s).feasible);
