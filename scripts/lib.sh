@@ -21,6 +21,9 @@ ensure_packages() {
     fi
 }
 
+# The main build: optimised as RelWithDebInfo, without its debug information (quicker to build).
+TAV_MAIN_BUILD=(Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG")
+
 # configure_once DIR BUILD_TYPE [CMAKE ARGS...]: configures DIR unless it already is.
 configure_once() {
     local dir=$1 type=$2
