@@ -294,23 +294,17 @@ void RawGFCSolver::AddVariables() {
 Variable* RawGFCSolver::MakeVariable(const RPtr<RawVar>& variable) {
     const std::string name = variable->GetName();
     const std::string domain = variable->GetDomainName();
-    // A variable over a domain that was never made would have no values at all.
-    auto missing = [&]() {
-        return TranslationError("Variable " + name + " has no domain " +
-                                (domain.empty() ? std::string("(none given)") : domain) +
-                                " to take values from");
-    };
     switch (variable->GetType()) {
     case RawType::BoolVar:
         return new GFCLib::BoolVar(name.c_str());
     case RawType::IntVar:
-        if (GFCLib::IntDomainSpec::Find(domain.c_str()) == nullptr) throw missing();
+        if (GFCLib::IntDomainSpec::Find(domain.c_str()) == nullptr) throw NoDomainError(name, domain);
         return new GFCLib::IntVar(name.c_str(), domain.c_str());
     case RawType::SetVar:
-        if (GFCLib::SetDomSpec::Find(domain.c_str()) == nullptr) throw missing();
+        if (GFCLib::SetDomSpec::Find(domain.c_str()) == nullptr) throw NoDomainError(name, domain);
         return new GFCLib::SetVar(name.c_str(), domain.c_str());
     case RawType::StrVar:
-        if (GFCLib::FiniteDomainSpec::Find(domain.c_str()) == nullptr) throw missing();
+        if (GFCLib::FiniteDomainSpec::Find(domain.c_str()) == nullptr) throw NoDomainError(name, domain);
         return new GFCLib::EnumVar(name.c_str(), domain.c_str());
     default:
         throw TranslationError("Variable type not implemented yet: " + name);
@@ -377,10 +371,43 @@ GFCLib::Constraint* RawGFCSolver::TranslateConstraint(const RPtr<RawExpr>& expr)
     return ConstraintTable().Visit(*this, expr);
 }
 
+// Short names for the handlers of the translation tables below.
+using C = GFCLib::Constraint*;
+using V = Variable*;
+using Self = RawGFCSolver;
+using N = const RPtr<RawExpr>&;
+
+template <class Made, bool Swapped>
+GFCLib::Constraint* RawGFCSolver::Comparison(RawGFCSolver& s, const RPtr<RawExpr>& expr) {
+    if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
+    if constexpr (Swapped) {
+        CPObject* a = s.TranslateTerm(RawArg(expr, 0));
+        CPObject* b = s.TranslateTerm(RawArg(expr, 1));
+        s.CountComparedWithConstant(a, b);
+        return new Made(b, a);
+    } else {
+        auto [a, b] = s.TermPair(expr);
+        s.CountComparedWithConstant(a, b);
+        return new Made(a, b);
+    }
+}
+
+template <class Made>
+GFCLib::Constraint* RawGFCSolver::InitPair(RawGFCSolver& s, const RPtr<RawExpr>& expr) {
+    CPObject* second = s.TranslateTerm(RawArg(expr, 1));
+    CPObject* first = s.TranslateTerm(RawArg(expr, 0));
+    auto* c = new Made();
+    c->Init(first, second);
+    return c;
+}
+
+template <class Made>
+GFCLib::Constraint* RawGFCSolver::OverConditionPair(RawGFCSolver& s, const RPtr<RawExpr>& expr) {
+    auto [lhs, rhs] = s.ConditionPair(expr);
+    return new Made(lhs, rhs);
+}
+
 const RawGFCSolver::ConstraintKinds& RawGFCSolver::ConstraintTable() {
-    using C = GFCLib::Constraint*;
-    using Self = RawGFCSolver;
-    using N = const RPtr<RawExpr>&;
     auto andOr = [](Self& s, N expr) -> C {
         const bool isAnd = expr->GetType() == RawType::And;
         std::vector<RPtr<RawExpr>> list = Operands(expr);
@@ -402,20 +429,6 @@ const RawGFCSolver::ConstraintKinds& RawGFCSolver::ConstraintTable() {
             c = new GFCLib::Or(c, translated[i]);
             c->ExpandDomains(0);
         }
-        return c;
-    };
-    auto member = [](Self& s, N expr) -> C {
-        CPObject* set = s.TranslateTerm(RawArg(expr, 1));
-        CPObject* element = s.TranslateTerm(RawArg(expr, 0));
-        auto* c = expr->GetType() == RawType::Member ? new GFCLib::MemberCon() : new GFCLib::NotMember();
-        c->Init(element, set);
-        return c;
-    };
-    auto subset = [](Self& s, N expr) -> C {
-        CPObject* b = s.TranslateTerm(RawArg(expr, 1));
-        CPObject* a = s.TranslateTerm(RawArg(expr, 0));
-        auto* c = expr->GetType() == RawType::Subset ? new GFCLib::SubsetCon() : new GFCLib::StrictSubset();
-        c->Init(a, b);
         return c;
     };
     static const ConstraintKinds table(
@@ -446,8 +459,8 @@ const RawGFCSolver::ConstraintKinds& RawGFCSolver::ConstraintTable() {
                      throw TranslationError("Cannot translate " + Name(*expr));
                  return new GFCLib::Element(index, value, list);
              }},
-            {RawType::Member, member},
-            {RawType::NotMember, member},
+            {RawType::Member, &InitPair<GFCLib::MemberCon>},
+            {RawType::NotMember, &InitPair<GFCLib::NotMember>},
             {RawType::AllDisjoint,
              [](Self& s, N expr) -> C {
                  auto* c = new GFCLib::AllDisjoint();
@@ -461,69 +474,19 @@ const RawGFCSolver::ConstraintKinds& RawGFCSolver::ConstraintTable() {
                  c->AddArgs(sets);
                  return c;
              }},
-            {RawType::Subset, subset},
-            {RawType::StrictSubset, subset},
-            {RawType::Equal,
-             [](Self& s, N expr) -> C {
-                 if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
-                 auto [a, b] = s.TermPair(expr);
-                 s.CountComparedWithConstant(a, b);
-                 return new GFCLib::Equal(a, b);
-             }},
-            {RawType::Greater,
-             [](Self& s, N expr) -> C {
-                 if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
-                 CPObject* a = s.TranslateTerm(RawArg(expr, 0));
-                 CPObject* b = s.TranslateTerm(RawArg(expr, 1));
-                 s.CountComparedWithConstant(a, b);
-                 return new GFCLib::LessThan(b, a);
-             }},
-            {RawType::GreaterEqual,
-             [](Self& s, N expr) -> C {
-                 if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
-                 CPObject* a = s.TranslateTerm(RawArg(expr, 0));
-                 CPObject* b = s.TranslateTerm(RawArg(expr, 1));
-                 s.CountComparedWithConstant(a, b);
-                 return new GFCLib::LessThanEq(b, a);
-             }},
-            {RawType::Less,
-             [](Self& s, N expr) -> C {
-                 if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
-                 auto [a, b] = s.TermPair(expr);
-                 s.CountComparedWithConstant(a, b);
-                 return new GFCLib::LessThan(a, b);
-             }},
-            {RawType::LessEqual,
-             [](Self& s, N expr) -> C {
-                 if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
-                 auto [a, b] = s.TermPair(expr);
-                 s.CountComparedWithConstant(a, b);
-                 return new GFCLib::LessThanEq(a, b);
-             }},
-            {RawType::NotEqual,
-             [](Self& s, N expr) -> C {
-                 if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
-                 auto [a, b] = s.TermPair(expr);
-                 s.CountComparedWithConstant(a, b);
-                 return new GFCLib::NotEqual(a, b);
-             }},
-            {RawType::And, andOr},
-            {RawType::Or, andOr},
-            {RawType::Implies,
-             [](Self& s, N expr) -> C {
-                 auto [lhs, rhs] = s.ConditionPair(expr);
-                 return new GFCLib::Implies(lhs, rhs);
-             }},
-            {RawType::Iff,
-             [](Self& s, N expr) -> C {
-                 auto [lhs, rhs] = s.ConditionPair(expr);
-                 return new GFCLib::Iff(lhs, rhs);
-             }},
-            {RawType::Xor,
-             [](Self& s, N expr) -> C {
-                 auto [lhs, rhs] = s.ConditionPair(expr);
-                 return new GFCLib::Xor(lhs, rhs);
-             }},
+            {RawType::Subset, &InitPair<GFCLib::SubsetCon>},
+            {RawType::StrictSubset, &InitPair<GFCLib::StrictSubset>},
+            {RawType::Equal, &Comparison<GFCLib::Equal>},
+            {RawType::NotEqual, &Comparison<GFCLib::NotEqual>},
+            {RawType::Less, &Comparison<GFCLib::LessThan>},
+            {RawType::LessEqual, &Comparison<GFCLib::LessThanEq>},
+            // > and >= are < and <= with the sides exchanged (the left one translated first).
+            {RawType::Greater, &Comparison<GFCLib::LessThan, true>},
+            {RawType::GreaterEqual, &Comparison<GFCLib::LessThanEq, true>},
+            {{RawType::And, RawType::Or}, andOr},
+            {RawType::Implies, &OverConditionPair<GFCLib::Implies>},
+            {RawType::Iff, &OverConditionPair<GFCLib::Iff>},
+            {RawType::Xor, &OverConditionPair<GFCLib::Xor>},
             {RawType::Not,
              [](Self& s, N expr) -> C {
                  auto* c = new GFCLib::Not();
@@ -808,10 +771,20 @@ Variable* RawGFCSolver::BinaryOp(const RPtr<RawExpr>& expr, GFCLib::IntBinOp* op
     return ShareOrAdd(owned.release(), expr.Get());
 }
 
+template <class Made>
+GFCLib::Variable* RawGFCSolver::OverIntList(RawGFCSolver& s, const RPtr<RawExpr>& expr) {
+    RefuseSets(expr, 0);
+    return s.ShareOrAdd(new Made(s.GetVariableList(RawArg(expr, 0))));
+}
+
+template <class Made>
+GFCLib::Variable* RawGFCSolver::OverSetList(RawGFCSolver& s, const RPtr<RawExpr>& expr) {
+    auto op = std::make_unique<Made>();
+    op->Init(s.GetVariableList(RawArg(expr, 0)));
+    return s.ShareOrAdd(op.release());
+}
+
 const RawGFCSolver::ExpressionKinds& RawGFCSolver::ExpressionTable() {
-    using V = Variable*;
-    using Self = RawGFCSolver;
-    using N = const RPtr<RawExpr>&;
     // Linear arithmetic is one induced variable over the terms it opens up into.
     auto linear = [](Self& s, N expr) -> V {
         Linear form;
@@ -821,16 +794,8 @@ const RawGFCSolver::ExpressionKinds& RawGFCSolver::ExpressionTable() {
     static const ExpressionKinds table(
         "Complete search", "expression",
         {
-            {RawType::Minimum,
-             [](Self& s, N expr) -> V {
-                 RefuseSets(expr, 0);
-                 return s.ShareOrAdd(new GFCLib::MinimumOp(s.GetVariableList(RawArg(expr, 0))));
-             }},
-            {RawType::Maximum,
-             [](Self& s, N expr) -> V {
-                 RefuseSets(expr, 0);
-                 return s.ShareOrAdd(new GFCLib::MaximumOp(s.GetVariableList(RawArg(expr, 0))));
-             }},
+            {RawType::Minimum, &OverIntList<GFCLib::MinimumOp>},
+            {RawType::Maximum, &OverIntList<GFCLib::MaximumOp>},
             {RawType::Cardinality,
              [](Self& s, N expr) -> V {
                  GFCLib::SetVar* set = s.GetSetVar(RawArg(expr, 0));
@@ -846,11 +811,7 @@ const RawGFCSolver::ExpressionKinds& RawGFCSolver::ExpressionTable() {
                  std::vector<GFCLib::Value> values = s.GetValueList(RawArg(expr, 1));
                  return s.ShareOrAdd(new GFCLib::CountOp(s.GetVariableList(RawArg(expr, 0)), values));
              }},
-            {RawType::Sum, linear},
-            {RawType::ScalProd, linear},
-            {RawType::Plus, linear},
-            {RawType::Minus, linear},
-            {RawType::Times, linear},
+            {{RawType::Sum, RawType::ScalProd, RawType::Plus, RawType::Minus, RawType::Times}, linear},
             {RawType::Divide,
              [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::DivOp(), true, true); }},
             {RawType::Modulo,
@@ -865,18 +826,8 @@ const RawGFCSolver::ExpressionKinds& RawGFCSolver::ExpressionTable() {
                  Naming(expr.Get(), [&] { op->ComputeDomain(a); });
                  return s.ShareOrAdd(op.release(), expr.Get());
              }},
-            {RawType::Union,
-             [](Self& s, N expr) -> V {
-                 auto op = std::make_unique<GFCLib::UnionOp>();
-                 op->Init(s.GetVariableList(RawArg(expr, 0)));
-                 return s.ShareOrAdd(op.release());
-             }},
-            {RawType::Intersection,
-             [](Self& s, N expr) -> V {
-                 auto op = std::make_unique<GFCLib::IntersectOp>();
-                 op->Init(s.GetVariableList(RawArg(expr, 0)));
-                 return s.ShareOrAdd(op.release());
-             }},
+            {RawType::Union, &OverSetList<GFCLib::UnionOp>},
+            {RawType::Intersection, &OverSetList<GFCLib::IntersectOp>},
             {RawType::Index,
              [](Self& s, N expr) -> V {
                  GFCLib::IntVar* index = s.GetIntVar(RawArg(expr, 0));

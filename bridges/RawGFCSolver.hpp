@@ -79,6 +79,14 @@ private:
     using ExpressionKinds = RawKindVisitor<RawGFCSolver, const RPtr<RawExpr>&, GFCLib::Variable*>;
     static const ConstraintKinds& ConstraintTable();
     static const ExpressionKinds& ExpressionTable();
+    // Handlers: a comparison (a linear one when a side is arithmetic; with Swapped, a > b as
+    // b < a), and Made over the node's two conditions.
+    template <class Made, bool Swapped = false>
+    static GFCLib::Constraint* Comparison(RawGFCSolver& s, const RPtr<RawExpr>& expr);
+    // Made, initialised with the node's two terms (the second translated first).
+    template <class Made> static GFCLib::Constraint* InitPair(RawGFCSolver& s, const RPtr<RawExpr>& expr);
+    template <class Made>
+    static GFCLib::Constraint* OverConditionPair(RawGFCSolver& s, const RPtr<RawExpr>& expr);
     GFCLib::Constraint* TranslateConstraint(const RPtr<RawExpr>& expr);
     // Both arguments as terms, or both as conditions; the second is translated first.
     std::pair<GFCLib::CPObject*, GFCLib::CPObject*> TermPair(const RPtr<RawExpr>& expr);
@@ -122,6 +130,9 @@ private:
     GFCLib::Variable* GetFiniteVar(const RPtr<RawExpr>& expr);
     GFCLib::Variable* GetNamedVariable(const RPtr<RawExpr>& expr);
     GFCLib::Variable* TranslateExpr(const RPtr<RawExpr>& expr);
+    // Handlers: an induced Made over the node's list of integer terms, or of set terms.
+    template <class Made> static GFCLib::Variable* OverIntList(RawGFCSolver& s, const RPtr<RawExpr>& expr);
+    template <class Made> static GFCLib::Variable* OverSetList(RawGFCSolver& s, const RPtr<RawExpr>& expr);
     // An induced a op b, taking ownership of `op`; `checked` skips pairs the operator rejects,
     // which a zero divisor is when `undefinedAtZero`.
     GFCLib::Variable* BinaryOp(const RPtr<RawExpr>& expr, GFCLib::IntBinOp* op, bool checked,

@@ -52,8 +52,9 @@ public:
     virtual int GetBestTotal() const { return INT_MAX; }
 
     // Called on the searching thread with the number of steps made so far (over the engine's
-    // life) after every `every` steps: a variable visited or a move made by the guided local
-    // searches, an iteration of tabu search, a generation of the genetic algorithm. It may
+    // life) after every `every` steps: a variable visited, a move made or a local minimum
+    // penalised by the guided local searches (so a run in which nothing can move still
+    // steps), an iteration of tabu search, a generation of the genetic algorithm. It may
     // call Stop, which the run then honours at its next check. An empty hook or every = 0
     // turns it off.
     using StepHook = std::function<void(std::uint64_t steps)>;

@@ -118,6 +118,7 @@ bool GGLS_ND::Solve() {
                 SweepStep();
             if ((m_options.GetLearning() && hasObjective) || !NothingViolated()) {
                 PenaliseLocalMinimum();
+                CountStep();
                 CheckInvariants("a penalty step");
             }
         }

@@ -98,7 +98,10 @@ bool GLS_NDS::Solve() {
                 MoveListDescent();
             else
                 VariableSweep();
-            if ((m_options.GetLearning() && hasObjective) || !NothingViolated()) LocalMinimumStep();
+            if ((m_options.GetLearning() && hasObjective) || !NothingViolated()) {
+                LocalMinimumStep();
+                CountStep();
+            }
             ConsiderStoring();
             if (!hasObjective && NothingViolated()) break;
             if (Stopping()) break;

@@ -6,6 +6,7 @@
 
 #include "localsearch/search/Move.hpp"
 
+#include <cstdint>
 #include <vector>
 
 namespace GLSLib {
@@ -25,6 +26,8 @@ public:
     void Remove(const Move& m);
     // Removes every pair of the variable with this id.
     void RemoveVariable(int varId);
+    // Appends the listed value indexes of the variable with this id to `indexes`, ascending.
+    void ListedValues(int varId, std::vector<int>& indexes) const;
     bool Contains(int varId, int valueIndex) const { return Position(varId, valueIndex) >= 0; }
     // Place of the pair in the sequence, -1 when absent (or outside the table).
     int Position(int varId, int valueIndex) const;
@@ -37,6 +40,8 @@ public:
 private:
     std::vector<Move> m_moves;
     std::vector<std::vector<int>> m_positions;
+    // Per variable id, one bit per value index: set while the pair is listed.
+    std::vector<std::vector<std::uint64_t>> m_listed;
 };
 
 } // namespace GLSLib

@@ -7,6 +7,7 @@
 #include "localsearch/Minimise.hpp"
 #include "localsearch/ModelError.hpp"
 #include "localsearch/SetVar.hpp"
+#include "localsearch/cons/AllDifferent.hpp"
 #include "localsearch/cons/NotEquals.hpp"
 #include "localsearch/expr/IntVal.hpp"
 #include "localsearch/expr/MinusOp.hpp"
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <set>
 #include <sstream>
 
@@ -91,6 +93,10 @@ void SearchTables::Setup(GLSCSP& problem, bool approximate, bool tabulateAll, bo
     m_isDisequality.assign(count, 0);
     for (Con* c : problem.GetConstraints())
         DetectDisequality(c);
+    m_allDifferentSlot.assign(count, -1);
+    m_allDifferent.clear();
+    for (Con* c : problem.GetConstraints())
+        DetectAllDifferent(c);
     m_explicit.assign(static_cast<unsigned>(m_index.NumVariableRows()), {});
     for (Con* c : problem.GetConstraints())
         NoteExplicit(c);
@@ -139,6 +145,8 @@ void SearchTables::ComputeTables() {
     m_cells.assign(static_cast<unsigned>(Con::GetCount()), {});
     m_builtLambda = m_problem->Values().lambda;
     m_builtObjectiveWeight = m_problem->Values().objectiveWeight;
+    for (Con* c : m_problem->GetConstraints())
+        if (AllDifferentOf(c->GetId()) != nullptr) CountAllDifferent(c->GetId());
     for (IntVar* x : m_problem->GetVariables()) {
         // Building the tables of a large problem takes long: a stop request ends it. A small
         // one is built whole, so that a run stopped at once still reports its start.
@@ -155,6 +163,10 @@ void SearchTables::ComputeTables() {
             const int wc = WeightedCost(l.con);
             score += wc;
             if (!m_updateCons.Get(cid)) continue;
+            if (AllDifferentOf(cid) != nullptr) {
+                AddAllDifferentRow(cid, l.index, row, +1);
+                continue;
+            }
             std::vector<std::pair<int, int>>& cells = Cells(cid, l.index);
             if (IsDisequality(cid)) {
                 int cost = 0;
@@ -318,6 +330,152 @@ int SearchTables::DisequalityCell(int conId, int i, int& cost) const {
     return k;
 }
 
+void SearchTables::DetectAllDifferent(Con* c) {
+    const int cid = c->GetId();
+    if (dynamic_cast<AllDifferent*>(c) == nullptr || !m_updateCons.Get(cid) ||
+        dynamic_cast<FeatureCon*>(m_features.Get(cid)) == nullptr)
+        return;
+    const std::vector<IntVar*>& vars = m_index.VariablesOf(cid);
+    if (vars.size() != c->NumArgs() || vars.empty()) return;
+    // Each argument a distinct variable plus a small constant, over small values.
+    std::vector<std::pair<IntVar*, int>> args;
+    for (unsigned a = 0; a < c->NumArgs(); ++a) {
+        IntVar* v = nullptr;
+        int offset = 0;
+        if (!AsShiftedVariable(c->GetArg(static_cast<int>(a)), v, offset) || !Small(v->GetMin()) ||
+            !Small(v->GetMax()))
+            return;
+        args.emplace_back(v, offset);
+    }
+    AllDifferentCounts counts;
+    std::int64_t low = INT64_MAX, high = INT64_MIN;
+    for (IntVar* w : vars) {
+        int found = 0;
+        for (const auto& [v, offset] : args)
+            if (v == w) {
+                ++found;
+                counts.offset.push_back(offset);
+            }
+        if (found != 1) return;
+        low = std::min<std::int64_t>(low, std::int64_t{w->GetMin()} + counts.offset.back());
+        high = std::max<std::int64_t>(high, std::int64_t{w->GetMax()} + counts.offset.back());
+    }
+    // A count per value of the arguments' range: no more than the tables hold already.
+    if (high - low + 1 > kMaxValueCells) return;
+    counts.low = static_cast<int>(low);
+    counts.count.assign(static_cast<std::size_t>(high - low + 1), 0);
+    m_allDifferentSlot[static_cast<unsigned>(cid)] = static_cast<int>(m_allDifferent.size());
+    m_allDifferent.push_back(std::move(counts));
+}
+
+void SearchTables::CountAllDifferent(int conId) {
+    AllDifferentCounts& counts = *AllDifferentOf(conId);
+    const std::vector<IntVar*>& vars = m_index.VariablesOf(conId);
+    std::fill(counts.count.begin(), counts.count.end(), 0);
+    counts.duplicates = 0;
+    for (std::size_t i = 0; i < vars.size(); ++i) {
+        const int u = vars[i]->IntVar::GetValue() + counts.offset[i];
+        if (++counts.count[static_cast<unsigned>(u - counts.low)] >= 2) ++counts.duplicates;
+    }
+}
+
+int SearchTables::AllDifferentCost(const Feature* f, std::int64_t duplicates, int penaltyDelta) {
+    // The constraint's violation is 1000 per repeated value; violated, its feature is present.
+    if (duplicates <= 0) return 0;
+    const int penalty = std::max(0, f->GetPenalty() + penaltyDelta);
+    return PenalisedCost(SaturateViolation(1000.0 * static_cast<double>(duplicates)), f->Lambda(), true, penalty);
+}
+
+void SearchTables::AddAllDifferentRow(int conId, int i, std::vector<Score>& row, int sign, int penaltyDelta) {
+    const AllDifferentCounts& counts = *AllDifferentOf(conId);
+    const Feature* f = m_features.Get(conId);
+    IntVar* w = m_index.VariablesOf(conId)[static_cast<unsigned>(i)];
+    const int offset = counts.offset[static_cast<unsigned>(i)];
+    const int cur = w->GetValueIndex();
+    // Without w, its own value is repeated no more when another argument holds it too; the
+    // cost at another value depends only on whether some other argument holds that one.
+    const bool repeated = counts.count[static_cast<unsigned>(w->IntVar::GetValue() + offset - counts.low)] >= 2;
+    const std::int64_t without = counts.duplicates - (repeated ? 1 : 0);
+    const Score free = sign * Score{AllDifferentCost(f, without, penaltyDelta)};
+    const Score held = sign * Score{AllDifferentCost(f, without + 1, penaltyDelta)};
+    const IntDom* domain = w->GetDomain();
+    const int size = static_cast<int>(row.size());
+    const bool interval = domain->IsInterval();
+    const int first = domain->Min();
+    for (int k = 0; k < size; ++k) {
+        const int u = (interval ? first + k : domain->ValueAt(k)) + offset;
+        row[static_cast<unsigned>(k)] += counts.count[static_cast<unsigned>(u - counts.low)] >= 1 ? held : free;
+    }
+    // At its current value (counted above as held) the cost is the constraint's own.
+    row[static_cast<unsigned>(cur)] += sign * Score{AllDifferentCost(f, counts.duplicates, penaltyDelta)} - held;
+}
+
+int SearchTables::MoveAllDifferent(int conId, int i, int oldValue) {
+    AllDifferentCounts& counts = *AllDifferentOf(conId);
+    const Feature* f = m_features.Get(conId);
+    const std::vector<IntVar*>& vars = m_index.VariablesOf(conId);
+    IntVar* x = vars[static_cast<unsigned>(i)];
+    const int a = oldValue + counts.offset[static_cast<unsigned>(i)] - counts.low;
+    const int b = x->IntVar::GetValue() + counts.offset[static_cast<unsigned>(i)] - counts.low;
+    const std::int64_t before = counts.duplicates;
+    int& countA = counts.count[static_cast<unsigned>(a)];
+    int& countB = counts.count[static_cast<unsigned>(b)];
+    if (countA >= 2) --counts.duplicates;
+    --countA;
+    if (countB >= 1) ++counts.duplicates;
+    ++countB;
+    const std::int64_t after = counts.duplicates;
+    // How many held a value before the move.
+    auto countBefore = [&](int v) { return counts.count[static_cast<unsigned>(v)] + (v == a) - (v == b); };
+    const Score change = Score{AllDifferentCost(f, after)} - AllDifferentCost(f, before);
+    for (std::size_t j = 0; j < vars.size(); ++j) {
+        IntVar* w = vars[j];
+        if (w == x) continue;
+        const int wid = w->GetId();
+        m_varsInputs.Add(wid, change);
+        AddAffected(w);
+        const int offset = counts.offset[j];
+        const int cur = w->GetValueIndex();
+        const int own = w->IntVar::GetValue() + offset - counts.low;
+        const std::int64_t withoutBefore = before - (countBefore(own) >= 2 ? 1 : 0);
+        const std::int64_t withoutAfter = after - (counts.count[static_cast<unsigned>(own)] >= 2 ? 1 : 0);
+        // The cost at another value of w, before and after, as that value was held or not.
+        auto cell = [&](bool afterMove, bool held) {
+            return Score{AllDifferentCost(f, (afterMove ? withoutAfter : withoutBefore) + (held ? 1 : 0))};
+        };
+        const Score freeChange = cell(true, false) - cell(false, false);
+        const Score heldChange = cell(true, true) - cell(false, true);
+        if (freeChange == change && heldChange == change) {
+            // The whole row moves with the constraint's cost, but where the two values that
+            // changed hands lie.
+            if (change != 0) m_pinputs.Shift(wid, change);
+            for (int v : {a, b}) {
+                const int k = w->GetDomain()->IndexOf(v + counts.low - offset);
+                if (k < 0 || k == cur) continue;
+                const Score d = cell(true, counts.count[static_cast<unsigned>(v)] >= 1) -
+                                cell(false, countBefore(v) >= 1) - change;
+                if (d != 0) m_pinputs.Add(wid, k, d);
+            }
+            continue;
+        }
+        // w's own value changed hands, or the costs no longer grow alike: every value anew.
+        std::vector<Score>& row = m_pinputs.Row(wid);
+        const IntDom* domain = w->GetDomain();
+        const bool interval = domain->IsInterval();
+        const int first = domain->Min();
+        for (int k = 0; k < static_cast<int>(row.size()); ++k) {
+            if (k == cur) {
+                row[static_cast<unsigned>(k)] += change;
+                continue;
+            }
+            const int v = (interval ? first + k : domain->ValueAt(k)) + offset - counts.low;
+            row[static_cast<unsigned>(k)] +=
+                cell(true, counts.count[static_cast<unsigned>(v)] >= 1) - cell(false, countBefore(v) >= 1);
+        }
+    }
+    return AllDifferentCost(f, after);
+}
+
 bool SearchTables::ContributesNothing(const Con* c) const {
     const NoGood* ng = m_noGoods[static_cast<unsigned>(c->GetId())];
     return ng != nullptr && ng == c && ng->GetMismatches() >= 2;
@@ -346,6 +504,19 @@ int SearchTables::Contribute(Con* c, int sign, const IntVar* skip) {
     const int cid = c->GetId();
     const std::vector<IntVar*>& vars = m_index.VariablesOf(cid);
     const bool tab = m_updateCons.Get(cid);
+    if (tab && AllDifferentOf(cid) != nullptr) {
+        // Its counts are kept only while it is considered: count afresh when it comes in.
+        if (sign > 0) CountAllDifferent(cid);
+        const int wcCur = AllDifferentCost(m_features.Get(cid), AllDifferentOf(cid)->duplicates);
+        for (std::size_t i = 0; i < vars.size(); ++i) {
+            IntVar* w = vars[i];
+            if (w == skip) continue;
+            AddAllDifferentRow(cid, static_cast<int>(i), m_pinputs.Row(w->GetId()), sign);
+            m_varsInputs.Add(w->GetId(), sign * wcCur);
+            if (sign > 0) AddAffected(w);
+        }
+        return wcCur;
+    }
     if (sign < 0) {
         // The cells added last are still exact (nothing of c has changed since): take them
         // back without evaluating anything.
@@ -356,9 +527,8 @@ int SearchTables::Contribute(Con* c, int sign, const IntVar* skip) {
             const int wid = w->GetId();
             if (tab) {
                 std::vector<std::pair<int, int>>& cells = Cells(cid, static_cast<int>(i));
-                std::vector<Score>& row = m_pinputs.Row(wid);
                 for (const std::pair<int, int>& cell : cells)
-                    row[static_cast<unsigned>(cell.first)] -= cell.second;
+                    m_pinputs.Add(wid, cell.first, -cell.second);
                 cells.clear();
             }
             m_varsInputs.Add(wid, -wcCur);
@@ -441,19 +611,24 @@ void SearchTables::MakeMove(IntVar* x, int k) {
     const int cur = x->GetValueIndex();
     if (k == cur) return;
     const int id = x->GetId();
+    const int oldValue = x->IntVar::GetValue();
     const std::vector<_ConIdxInVar::VarLink>& cons = m_index.ConstraintsOf(id);
     for (const _ConIdxInVar::VarLink& l : cons) {
         if (!m_consider.Get(l.con->GetId())) continue;
         m_violated.Remove(l.con);
-        Contribute(l.con, -1, x);
+        // A recognised all-different is updated from its counts after the move.
+        if (AllDifferentOf(l.con->GetId()) == nullptr) Contribute(l.con, -1, x);
     }
     Commit(x, k);
     Score score = 0;
     for (const _ConIdxInVar::VarLink& l : cons) {
-        if (!m_consider.Get(l.con->GetId())) continue;
-        score += Contribute(l.con, +1, x);
+        const int cid = l.con->GetId();
+        if (!m_consider.Get(cid)) continue;
+        score += AllDifferentOf(cid) != nullptr ? MoveAllDifferent(cid, l.index, oldValue) : Contribute(l.con, +1, x);
         if (l.con->IsViolated()) m_violated.Add(l.con);
     }
+    // Its current value changed: every value of its row may now compare otherwise with it.
+    m_pinputs.NoteRowChanged(id);
     AddAffected(x);
     if (m_index.ObjectiveIndex(id) >= 0) {
         m_varsInputs.Set(id, score + m_objectiveTerm[static_cast<unsigned>(id)][static_cast<unsigned>(k)]);
@@ -516,6 +691,18 @@ void SearchTables::RaisePenalty(int conId) {
     const bool tab = m_updateCons.Get(conId);
     const int diffCur = PenaltyDifference(c, f);
     const std::vector<IntVar*>& vars = m_index.VariablesOf(conId);
+    if (tab && whole && AllDifferentOf(conId) != nullptr) {
+        // The new penalty minus the previous one, at every value, from the counts.
+        for (std::size_t i = 0; i < vars.size(); ++i) {
+            IntVar* w = vars[i];
+            std::vector<Score>& row = m_pinputs.Row(w->GetId());
+            AddAllDifferentRow(conId, static_cast<int>(i), row, +1, 0);
+            AddAllDifferentRow(conId, static_cast<int>(i), row, -1, -1);
+            m_varsInputs.Add(w->GetId(), diffCur);
+            AddAffected(w);
+        }
+        return;
+    }
     for (std::size_t i = 0; i < vars.size(); ++i) {
         IntVar* w = vars[i];
         const int wid = w->GetId();
@@ -644,6 +831,7 @@ void SearchTables::EnterLearnedConstraint(Con* c, bool tabulate) {
         m_isDisequality.resize(count, 0);
         m_disequality.resize(count, Disequality{});
     }
+    if (m_allDifferentSlot.size() < count) m_allDifferentSlot.resize(count, -1);
     const int cid = c->GetId();
     if (tabulate || m_tabulateAll)
         m_updateCons.Set(cid);
@@ -728,21 +916,51 @@ void SearchTables::RefreshMoveLists() {
     if (m_keepMoveLists) {
         std::sort(m_affected.begin(), m_affected.end(),
                   [](const IntVar* a, const IntVar* b) { return a->GetId() < b->GetId(); });
+        std::vector<int> changed;
+        std::vector<int> listed;
+        std::vector<int> visit;
         for (IntVar* w : m_affected) {
             const int wid = w->GetId();
             const int cur = w->GetValueIndex();
-            const std::vector<Score>& row = m_pinputs.Row(wid);
-            const Score base = row[static_cast<unsigned>(cur)];
-            for (int k = 0; k < static_cast<int>(row.size()); ++k) {
-                m_downwards.Remove({w, k});
-                m_sideways.Remove({w, k});
-                if (k == cur) continue;
-                if (row[static_cast<unsigned>(k)] < base)
-                    m_downwards.Add({w, k});
-                else if (row[static_cast<unsigned>(k)] == base)
-                    m_sideways.Add({w, k});
+            const bool whole = m_pinputs.ChangedCells(wid, changed) ||
+                               std::binary_search(changed.begin(), changed.end(), cur);
+            if (whole) {
+                const std::vector<Score>& row = m_pinputs.Row(wid);
+                const Score base = row[static_cast<unsigned>(cur)];
+                for (int k = 0; k < static_cast<int>(row.size()); ++k) {
+                    m_downwards.Remove({w, k});
+                    m_sideways.Remove({w, k});
+                    if (k == cur) continue;
+                    if (row[static_cast<unsigned>(k)] < base)
+                        m_downwards.Add({w, k});
+                    else if (row[static_cast<unsigned>(k)] == base)
+                        m_sideways.Add({w, k});
+                }
+            } else {
+                // The row moved as a whole but for the cells noted: only those can change
+                // list, yet every listed move of the row is taken out and put back in value
+                // order, as a pass over the whole row does, so that the lists keep the order
+                // that the random choice of a move reads.
+                const Score base = m_pinputs.Get(wid, cur);
+                for (int down = 1; down >= 0; --down) {
+                    MoveList& list = down ? static_cast<MoveList&>(m_downwards) : m_sideways;
+                    listed.clear();
+                    list.ListedValues(wid, listed);
+                    visit.clear();
+                    std::set_union(listed.begin(), listed.end(), changed.begin(), changed.end(),
+                                   std::back_inserter(visit));
+                    for (int k : visit) {
+                        list.Remove({w, k});
+                        const Score v = m_pinputs.Get(wid, k);
+                        if (down ? v < base : v == base) list.Add({w, k});
+                    }
+                }
             }
+            m_pinputs.ForgetChanges(wid);
         }
+    } else {
+        for (IntVar* x : m_affected)
+            m_pinputs.ForgetChanges(x->GetId());
     }
     for (IntVar* x : m_affected)
         m_affectedMark[static_cast<unsigned>(x->GetId())] = 0;
@@ -750,6 +968,7 @@ void SearchTables::RefreshMoveLists() {
 }
 
 void SearchTables::RebuildAllMoveLists() {
+    m_pinputs.NoteAllChanged();
     for (IntVar* x : m_problem->GetVariables()) {
         m_downwards.RemoveVariable(x->GetId());
         m_sideways.RemoveVariable(x->GetId());
@@ -818,6 +1037,17 @@ std::string SearchTables::CheckInvariants() {
         for (const _ConIdxInVar::VarLink& l : m_index.ConstraintsOf(id)) {
             const int cid = l.con->GetId();
             if (!m_consider.Get(cid) || !m_updateCons.Get(cid)) continue;
+            if (AllDifferentOf(cid) != nullptr) {
+                // Its share follows from its counts, which must be those of the assignment.
+                const AllDifferentCounts kept = *AllDifferentOf(cid);
+                CountAllDifferent(cid);
+                const bool same = kept.count == AllDifferentOf(cid)->count &&
+                                  kept.duplicates == AllDifferentOf(cid)->duplicates;
+                *AllDifferentOf(cid) = kept;
+                if (!same) return "counts of an all-different differ from the assignment's";
+                AddAllDifferentRow(cid, l.index, sum, +1);
+                continue;
+            }
             for (const std::pair<int, int>& cell : Cells(cid, l.index))
                 sum[static_cast<unsigned>(cell.first)] += cell.second;
         }
@@ -825,8 +1055,9 @@ std::string SearchTables::CheckInvariants() {
             for (int k = 0; k < x->DomainSize(); ++k)
                 sum[static_cast<unsigned>(k)] +=
                     m_objectiveTerm[static_cast<unsigned>(id)][static_cast<unsigned>(k)];
-        if (sum != m_pinputs.Row(id))
-            return std::string("cells of ") + x->GetName() + " do not add up to its row";
+        for (int k = 0; k < x->DomainSize(); ++k)
+            if (sum[static_cast<unsigned>(k)] != m_pinputs.Get(id, k))
+                return std::string("cells of ") + x->GetName() + " do not add up to its row";
     }
     std::set<const Con*> expectedViolated;
     int soft = 0;
@@ -872,6 +1103,17 @@ std::string SearchTables::CheckInvariants() {
         for (int k = 0; k < list->Size(); ++k)
             if (list->Position(list->Element(k).var->GetId(), list->Element(k).value) != k)
                 return "move list positions are out of step";
+    std::vector<int> listed;
+    for (const MoveList* list :
+         {static_cast<const MoveList*>(&m_downwards), static_cast<const MoveList*>(&m_sideways)})
+        for (IntVar* x : m_problem->GetVariables()) {
+            listed.clear();
+            list->ListedValues(x->GetId(), listed);
+            std::vector<int> expected;
+            for (int k = 0; k < x->DomainSize(); ++k)
+                if (list->Contains(x->GetId(), k)) expected.push_back(k);
+            if (listed != expected) return std::string("listed values of ") + x->GetName() + " are out of step";
+        }
     return "";
 }
 

@@ -159,6 +159,40 @@ protected:
                m_isDisequality[static_cast<unsigned>(conId)];
     }
 
+    // Recognises a tabulated all-different over distinct variables, each plus or minus a
+    // constant, whose feature penalises the whole constraint. Its cost depends only on how many
+    // repeated values it holds, so its share of every row follows from a count per value: a
+    // move updates two counts and shifts the rows of the other variables as a whole, where
+    // evaluating every value of every variable would cost the square of the list's length.
+    void DetectAllDifferent(Con* c);
+    struct AllDifferentCounts {
+        // Per variable of the constraint's row: the constant added to it.
+        std::vector<int> offset;
+        // The smallest argument value, and per argument value from it: how many hold it.
+        int low = 0;
+        std::vector<int> count;
+        // The sum over values held more than once of (count - 1).
+        std::int64_t duplicates = 0;
+    };
+    AllDifferentCounts* AllDifferentOf(int conId) {
+        const auto id = static_cast<unsigned>(conId);
+        return id < m_allDifferentSlot.size() && m_allDifferentSlot[id] >= 0
+                   ? &m_allDifferent[static_cast<unsigned>(m_allDifferentSlot[id])]
+                   : nullptr;
+    }
+    // Counts the argument values of the all-different conId at the current assignment.
+    void CountAllDifferent(int conId);
+    // The weighted cost of an all-different holding `duplicates` repeated values (its feature's
+    // penalty offset by penaltyDelta).
+    static int AllDifferentCost(const Feature* f, std::int64_t duplicates, int penaltyDelta = 0);
+    // Adds sign x the all-different's share (at the current counts, its penalty offset by
+    // penaltyDelta) to the row of its variable i.
+    void AddAllDifferentRow(int conId, int i, std::vector<Score>& row, int sign, int penaltyDelta = 0);
+    // Updates the counts of the all-different conId for its variable i moved from oldValue to
+    // its current value, and the rows and scores of its other variables; returns the
+    // constraint's weighted cost now.
+    int MoveAllDifferent(int conId, int i, int oldValue);
+
     _ConsWrapper m_consWrapper;
     VarsInputs m_varsInputs;
     VarsLabels m_labels;
@@ -208,6 +242,9 @@ protected:
     // Adds c to the explicit lists of its variables when it is considered and not tabulated.
     void NoteExplicit(Con* c);
     std::vector<char> m_isDisequality;
+    // Per constraint id: the place of its counts in m_allDifferent, -1 when not recognised.
+    std::vector<int> m_allDifferentSlot;
+    std::vector<AllDifferentCounts> m_allDifferent;
     // The lambda and objective weight the tables were computed with.
     int m_builtLambda = 1;
     int m_builtObjectiveWeight = 1;

@@ -74,7 +74,9 @@ TEST(FuzzModels, UnsatisfiableOptimisationKeepsItsTablesExactAndStops) {
         for (IntVar* v : p.GetVariables())
             for (int k = 0; k < v->DomainSize(); ++k)
                 largest = std::max(largest, engine.GetTables().ValueTable().Get(v->GetId(), k));
-        if (lambda > 10) EXPECT_GT(largest, Score{INT_MAX});
+        if (lambda > 10) {
+            EXPECT_GT(largest, Score{INT_MAX});
+        }
     }
 }
 
@@ -87,9 +89,9 @@ struct EngineKind {
 
 const std::vector<EngineKind>& EngineKinds() {
     static const std::vector<EngineKind> kinds = {
-        {"gls", [] { return std::unique_ptr<GGLS>(new GGLS_ND()); }},
-        {"gls2", [] { return std::unique_ptr<GGLS>(new GLS_NDS()); }},
-        {"tabu", [] { return std::unique_ptr<GGLS>(new TABU()); }},
+        {"gls", []() -> std::unique_ptr<GGLS> { return std::make_unique<GGLS_ND>(); }},
+        {"gls2", []() -> std::unique_ptr<GGLS> { return std::make_unique<GLS_NDS>(); }},
+        {"tabu", []() -> std::unique_ptr<GGLS> { return std::make_unique<TABU>(); }},
         {"ga",
          [] {
              auto e = std::make_unique<GGA_ND>();

@@ -2,6 +2,7 @@
 
 #include "EngineProblems.hpp"
 #include "ModelFixture.hpp"
+#include "StopFromAnotherThread.hpp"
 
 #include "localsearch/ga/GAPop.hpp"
 #include "localsearch/ga/GASolution.hpp"
@@ -13,7 +14,6 @@
 #include <memory>
 #include <regex>
 #include <sstream>
-#include <thread>
 
 using namespace GLSLib;
 using namespace GLSLibTest;
@@ -422,12 +422,8 @@ TEST_F(GATest, StopFromAnotherThreadEndsTheRun) {
     auto* d = new IntRangeDom("d", 0, 1);
     IntVar* x = AddVar(p, "x", d);
     Post(p, new NotEquals(x, x));
-    std::thread stopper([&engine] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        engine.Stop();
-    });
-    EXPECT_FALSE(engine.Solve());
-    stopper.join();
+    EXPECT_FALSE(GLSLibTest::SolveAndStopFromThisThread(engine));
+    EXPECT_FALSE(engine.IsSolved());
 }
 
 TEST_F(GATest, PenaltyStepComesAtTheGenerationAfterTheStallLimit) {

@@ -3,8 +3,10 @@
 // and every switch combination is run.
 
 #include "ModelFixture.hpp"
+#include "StopFromAnotherThread.hpp"
 
 #include "localsearch/GLSCSP.hpp"
+#include "localsearch/IntListDom.hpp"
 #include "localsearch/Minimise.hpp"
 #include "localsearch/SoftCon.hpp"
 #include "localsearch/cons/AllDifferent.hpp"
@@ -23,12 +25,11 @@
 #include "platform/FatalError.hpp"
 #include "platform/MessageSink.hpp"
 
-#include <chrono>
 #include <climits>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 using namespace GLSLib;
@@ -85,6 +86,30 @@ std::vector<IntVar*> BuildQueens(GLSCSP& p, int n) {
     return q;
 }
 
+// n queens as three all-different constraints: rows, q[i] + i and q[i] - i. With listDomains
+// the rows are a list domain (values addressed through the list, not as an interval).
+std::vector<IntVar*> BuildQueensAllDifferent(GLSCSP& p, int n, bool listDomains) {
+    std::vector<IntVar*> q;
+    std::vector<int> rows;
+    for (int r = 0; r < n; ++r)
+        rows.push_back(r);
+    for (int i = 0; i < n; ++i) {
+        IntDom* d = listDomains ? static_cast<IntDom*>(new IntListDom("rows", rows))
+                                : static_cast<IntDom*>(new IntRangeDom("rows", 0, n - 1));
+        q.push_back(new IntVar(("q" + std::to_string(i)).c_str(), d));
+        p.AddVariable(q.back());
+    }
+    std::vector<IntObj*> up, down;
+    for (int i = 0; i < n; ++i) {
+        up.push_back(new PlusOp(q[static_cast<unsigned>(i)], new IntVal(i)));
+        down.push_back(new MinusOp(q[static_cast<unsigned>(i)], new IntVal(i)));
+    }
+    Post(p, new AllDifferent({q.begin(), q.end()}));
+    Post(p, new AllDifferent(up));
+    Post(p, new AllDifferent(down));
+    return q;
+}
+
 std::vector<int> Values(const std::vector<IntVar*>& vars) {
     std::vector<int> values;
     for (IntVar* v : vars)
@@ -116,12 +141,27 @@ std::vector<std::pair<int, int>> PetersenEdges() {
 
 template <class Engine> class GLSEngineTest : public ModelTest {
 protected:
+    void TearDown() override {
+        m_engine.reset();
+        ModelTest::TearDown();
+    }
+
+    // A new engine over an empty registry with the class-wide values reset, configured with
+    // the switches and the seed; its tables are checked after every step when `checks`. The
+    // engine made before is destroyed first.
+    Engine& Fresh(const Switches& s, int seed, bool checks = true) {
+        m_engine.reset();
+        Obj::DeleteAll();
+        ResetAllClassWideValues();
+        m_engine = std::make_unique<Engine>();
+        m_engine->SetInvariantChecks(checks);
+        Configure(*m_engine, s, seed);
+        return *m_engine;
+    }
+
     void SolveQueensSeveralTimes(const Switches& s, int n, int runs, int seed) {
         SCOPED_TRACE(Name(s) + ", n = " + std::to_string(n) + ", seed " + std::to_string(seed));
-        Obj::DeleteAll();
-        Engine engine;
-        engine.SetInvariantChecks(n <= 8);
-        Configure(engine, s, seed);
+        Engine& engine = Fresh(s, seed, n <= 8);
         std::vector<IntVar*> q = BuildQueens(*engine.GetCSP(), n);
         std::set<std::vector<int>> seen;
         for (int run = 0; run < runs; ++run) {
@@ -132,6 +172,9 @@ protected:
         }
         EXPECT_EQ(engine.GetStats().GetSolutionsFound(), static_cast<std::uint32_t>(runs));
     }
+
+private:
+    std::unique_ptr<Engine> m_engine;
 };
 
 using Engines = ::testing::Types<GGLS_ND, GLS_NDS>;
@@ -155,13 +198,55 @@ TYPED_TEST(GLSEngineTest, TwentyQueensGiveDistinctVerifiedSolutions) {
         if (!s.approx) this->SolveQueensSeveralTimes(s, 20, 3, 5);
 }
 
+// Large all-different constraints keep their share of the tables from a count per value; the
+// invariant checker recomputes every table and move list after each step, under every switch
+// combination (approximate evaluation brings constraints in later), over interval and list
+// domains, through penalties and learned no-goods.
+TYPED_TEST(GLSEngineTest, QueensAsThreeAllDifferentsKeepExactTables) {
+    for (const Switches& s : kAllSwitches)
+        for (bool listDomains : {false, true}) {
+            SCOPED_TRACE(Name(s) + (listDomains ? ", list domains" : ", interval domains"));
+            TypeParam& engine = this->Fresh(s, 17);
+            std::vector<IntVar*> q = BuildQueensAllDifferent(*engine.GetCSP(), 9, listDomains);
+            std::set<std::vector<int>> seen;
+            for (int run = 0; run < 3; ++run) {
+                ASSERT_TRUE(engine.Solve()) << "run " << run;
+                const std::vector<int> rows = Values(q);
+                EXPECT_TRUE(QueensHold(rows)) << "run " << run;
+                EXPECT_TRUE(seen.insert(rows).second) << "run " << run << " repeats a solution";
+            }
+        }
+}
+
+// An all-different that reads one variable twice, or an expression other than a shifted
+// variable, is evaluated as any other constraint; beside a counted one its tables stay exact.
+TYPED_TEST(GLSEngineTest, AllDifferentsThatAreNotCountedStayExactBesideCountedOnes) {
+    for (const Switches& s : kAllSwitches) {
+        SCOPED_TRACE(Name(s));
+        TypeParam& engine = this->Fresh(s, 5);
+        GLSCSP& p = *engine.GetCSP();
+        std::vector<IntVar*> x;
+        for (int i = 0; i < 6; ++i)
+            x.push_back(NewVar(p, "x" + std::to_string(i), 0, 7));
+        Post(p, new AllDifferent({x.begin(), x.end()}));
+        Post(p, new AllDifferent({x[0], x[1], new PlusOp(x[0], new IntVal(3))}));
+        Post(p, new AllDifferent({new PlusOp(x[2], x[3]), x[4], new MinusOp(x[5], new IntVal(2))}));
+        for (int run = 0; run < 3; ++run) {
+            ASSERT_TRUE(engine.Solve()) << "run " << run;
+            const std::vector<int> v = Values(x);
+            EXPECT_EQ(std::set<int>(v.begin(), v.end()).size(), 6u);
+            EXPECT_NE(v[0] + 3, v[1]);
+            EXPECT_NE(v[2] + v[3], v[4]);
+            EXPECT_NE(v[2] + v[3], v[5] - 2);
+            EXPECT_NE(v[4], v[5] - 2);
+        }
+    }
+}
+
 TYPED_TEST(GLSEngineTest, PetersenGraphIsThreeColoured) {
     for (const Switches& s : kAllSwitches) {
         SCOPED_TRACE(Name(s));
-        Obj::DeleteAll();
-        TypeParam engine;
-        engine.SetInvariantChecks(true);
-        Configure(engine, s, 11);
+        TypeParam& engine = this->Fresh(s, 11);
         GLSCSP& p = *engine.GetCSP();
         std::vector<IntVar*> colour;
         for (int i = 0; i < 10; ++i)
@@ -184,11 +269,7 @@ TYPED_TEST(GLSEngineTest, PetersenGraphIsThreeColoured) {
 TYPED_TEST(GLSEngineTest, MinimisationReachesItsOptimumAndStopsFromTheCallback) {
     for (const Switches& s : kAllSwitches) {
         SCOPED_TRACE(Name(s));
-        Obj::DeleteAll();
-        ResetAllClassWideValues();
-        TypeParam engine;
-        engine.SetInvariantChecks(true);
-        Configure(engine, s, 21);
+        TypeParam& engine = this->Fresh(s, 21);
         GLSCSP& p = *engine.GetCSP();
         std::vector<IntVar*> x;
         for (int i = 0; i < 5; ++i)
@@ -218,11 +299,7 @@ TYPED_TEST(GLSEngineTest, MinimisationReachesItsOptimumAndStopsFromTheCallback) 
 TYPED_TEST(GLSEngineTest, SoftConstraintsAreRankedWithTheObjective) {
     for (const Switches& s : kAllSwitches) {
         SCOPED_TRACE(Name(s));
-        Obj::DeleteAll();
-        ResetAllClassWideValues();
-        TypeParam engine;
-        engine.SetInvariantChecks(true);
-        Configure(engine, s, 4);
+        TypeParam& engine = this->Fresh(s, 4);
         GLSCSP& p = *engine.GetCSP();
         IntVar* a = NewVar(p, "a", 0, 3);
         IntVar* b = NewVar(p, "b", 0, 3);
@@ -253,10 +330,7 @@ TYPED_TEST(GLSEngineTest, TheSameSeedGivesTheSameRunCountersIncluded) {
         std::vector<std::vector<int>> solutions[2];
         std::string records[2];
         for (int round = 0; round < 2; ++round) {
-            Obj::DeleteAll();
-            ResetAllClassWideValues();
-            TypeParam engine;
-            Configure(engine, s, 99);
+            TypeParam& engine = this->Fresh(s, 99, false);
             std::vector<IntVar*> q = BuildQueens(*engine.GetCSP(), 12);
             for (int run = 0; run < 3; ++run) {
                 ASSERT_TRUE(engine.Solve());
@@ -289,11 +363,7 @@ TYPED_TEST(GLSEngineTest, MixedModelSolutionsAreThoseOfTheOracle) {
     for (const Switches& s : kAllSwitches)
         for (int seed : {1, 2, 3}) {
             SCOPED_TRACE(Name(s) + ", seed " + std::to_string(seed));
-            Obj::DeleteAll();
-            ResetAllClassWideValues();
-            TypeParam engine;
-            engine.SetInvariantChecks(true);
-            Configure(engine, s, seed);
+            TypeParam& engine = this->Fresh(s, seed);
             GLSCSP& p = *engine.GetCSP();
             std::vector<IntVar*> x;
             for (int i = 0; i < 4; ++i)
@@ -316,8 +386,7 @@ TYPED_TEST(GLSEngineTest, MixedModelSolutionsAreThoseOfTheOracle) {
 }
 
 TYPED_TEST(GLSEngineTest, PrepareRunsStartsANewSeries) {
-    TypeParam engine;
-    Configure(engine, {true, true}, 8);
+    TypeParam& engine = this->Fresh({true, true}, 8, false);
     GLSCSP& p = *engine.GetCSP();
     std::vector<IntVar*> x;
     for (int i = 0; i < 4; ++i)
@@ -360,8 +429,7 @@ TYPED_TEST(GLSEngineTest, ParametersOutsideTheAcceptedSetThrow) {
 
 // A stop request made just before Solve starts is honoured; Solve clears it on return.
 TYPED_TEST(GLSEngineTest, AStopBeforeSolveIsNotLost) {
-    TypeParam engine;
-    Configure(engine, {true, true}, 1);
+    TypeParam& engine = this->Fresh({true, true}, 1, false);
     GLSCSP& p = *engine.GetCSP();
     std::vector<IntVar*> x;
     for (int i = 0; i < 3; ++i)
@@ -383,10 +451,9 @@ TYPED_TEST(GLSEngineTest, AStopBeforeSolveIsNotLost) {
     EXPECT_GT(calls, 0);
 }
 
-// An optimisation run goes on until another thread stops it.
+// An optimisation run goes on until another thread stops it, and keeps the best it found.
 TYPED_TEST(GLSEngineTest, StopFromAnotherThreadEndsAnOptimisationRun) {
-    TypeParam engine;
-    Configure(engine, {false, true}, 5);
+    TypeParam& engine = this->Fresh({false, true}, 5, false);
     GLSCSP& p = *engine.GetCSP();
     std::vector<IntVar*> x;
     for (int i = 0; i < 6; ++i)
@@ -395,12 +462,8 @@ TYPED_TEST(GLSEngineTest, StopFromAnotherThreadEndsAnOptimisationRun) {
     auto* objective = new Minimise(new Sum({x.begin(), x.end()}));
     objective->Post();
     p.SetObjective(objective);
-    bool result = false;
-    std::thread worker([&] { result = engine.Solve(); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    engine.Stop();
-    worker.join();
-    EXPECT_TRUE(result);
+    // Stopped once a feasible assignment has been recorded, so there is a best to keep.
+    EXPECT_TRUE(GLSLibTest::SolveAndStopFromThisThread(engine, [&engine] { return engine.IsSolved(); }));
     const std::vector<int> v = Values(x);
     EXPECT_EQ(std::set<int>(v.begin(), v.end()).size(), 6u) << "the reported assignment is feasible";
     int sum = 0;
@@ -426,22 +489,15 @@ std::vector<double> RecordCounters(const GLSStats& stats) {
 TYPED_TEST(GLSEngineTest, TiedFeaturesAreAllPenalisedAndOneValueDomainsNeverMove) {
     for (const Switches& s : kAllSwitches) {
         SCOPED_TRACE(Name(s));
-        Obj::DeleteAll();
-        ResetAllClassWideValues();
-        TypeParam engine;
-        engine.SetInvariantChecks(true);
-        Configure(engine, s, 3);
+        TypeParam& engine = this->Fresh(s, 3);
         GLSCSP& p = *engine.GetCSP();
         IntVar* x = NewVar(p, "x", 4, 4);
         IntVar* y = NewVar(p, "y", 4, 4);
         Post(p, new NotEquals(x, y));
         Post(p, new NotEquals(y, x));
-        std::thread stopper([&] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            engine.Stop();
-        });
+        // Nothing moves: the steps are variables visited and local minima. Stop after twenty.
+        engine.SetStepHook([&engine](std::uint64_t) { engine.Stop(); }, 20);
         EXPECT_FALSE(engine.Solve());
-        stopper.join();
         const std::vector<double> c = RecordCounters(engine.GetStats());
         EXPECT_EQ(c[1], 0) << "no downward move";
         EXPECT_GT(c[6], 0) << "local minima";
@@ -452,15 +508,13 @@ TYPED_TEST(GLSEngineTest, TiedFeaturesAreAllPenalisedAndOneValueDomainsNeverMove
 }
 
 TYPED_TEST(GLSEngineTest, AProblemWithoutVariablesIsSolvedOnce) {
-    TypeParam engine;
-    Configure(engine, {true, true}, 1);
+    TypeParam& engine = this->Fresh({true, true}, 1, false);
     EXPECT_TRUE(engine.Solve());
     EXPECT_FALSE(engine.Solve());
 }
 
 TYPED_TEST(GLSEngineTest, StatisticsReportHasTheLabelledLinesInOrder) {
-    TypeParam engine;
-    Configure(engine, {true, true}, 2);
+    TypeParam& engine = this->Fresh({true, true}, 2, false);
     BuildQueens(*engine.GetCSP(), 6);
     ASSERT_TRUE(engine.Solve());
     std::ostringstream os;

@@ -488,8 +488,8 @@ TEST_P(IncrementalPropertyTest, EveryNodeAgreesWithAFreshlyInitialisedCopy) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, IncrementalPropertyTest, ::testing::ValuesIn(kFamilies),
-                         [](const ::testing::TestParamInfo<Family>& info) {
-                             return std::string(info.param.name);
+                         [](const ::testing::TestParamInfo<Family>& family) {
+                             return std::string(family.param.name);
                          });
 
 } // namespace

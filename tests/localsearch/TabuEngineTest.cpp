@@ -3,6 +3,7 @@
 
 #include "EngineProblems.hpp"
 #include "ModelFixture.hpp"
+#include "StopFromAnotherThread.hpp"
 
 #include "localsearch/cons/AllDifferent.hpp"
 #include "localsearch/tabu/TABU.hpp"
@@ -16,7 +17,6 @@
 #include <regex>
 #include <set>
 #include <sstream>
-#include <thread>
 
 using namespace GLSLib;
 using namespace GLSLibTest;
@@ -380,12 +380,7 @@ TEST_F(TabuTest, StopFromAnotherThreadEndsTheRun) {
     IntVar* y = AddVar(p, "y", d);
     Post(p, new Equals(x, y));
     Post(p, new NotEquals(x, y));
-    std::thread stopper([&engine] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        engine.Stop();
-    });
-    EXPECT_FALSE(engine.Solve());
-    stopper.join();
+    EXPECT_FALSE(GLSLibTest::SolveAndStopFromThisThread(engine));
     EXPECT_GT(engine.GetStats().GetIterations(), 0u);
 }
 
