@@ -7,6 +7,7 @@
 #include "localsearch/search/Move.hpp"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace GLSLib {
@@ -19,11 +20,16 @@ public:
 
     // One position row per variable of the problem (by id), each of the variable's domain
     // size; new entries -1. Keeps the moves already listed.
-    void Initialise(const GLSCSP& problem);
+    // `stopping` (when given) is asked between rows: when it answers true the table is left
+    // incomplete (unusable until initialised again) and false is returned.
+    bool Initialise(const GLSCSP& problem, const std::function<bool()>& stopping = nullptr);
     // Appends m unless it is listed already.
     void Add(const Move& m);
     // Removes m when listed; otherwise nothing.
     void Remove(const Move& m);
+    // The same as Remove(m) then Add(m) for a listed m, in one step: m goes to the end and the
+    // move that was last takes m's place.
+    void MoveToEnd(const Move& m);
     // Removes every pair of the variable with this id.
     void RemoveVariable(int varId);
     // Appends the listed value indexes of the variable with this id to `indexes`, ascending.
@@ -38,8 +44,18 @@ public:
     const std::vector<Move>& Moves() const { return m_moves; }
 
 private:
+    // The place of a pair's position in m_positions (no range test).
+    std::size_t Slot(int varId, int valueIndex) const {
+        return m_rowStart[static_cast<unsigned>(varId)] + static_cast<unsigned>(valueIndex);
+    }
+    void Mark(int varId, int valueIndex, bool listed);
+
     std::vector<Move> m_moves;
-    std::vector<std::vector<int>> m_positions;
+    // The positions of all pairs, row after row: the row of a variable id starts at
+    // m_rowStart[id] and holds m_rowSize[id] entries.
+    std::vector<int> m_positions;
+    std::vector<std::size_t> m_rowStart;
+    std::vector<int> m_rowSize;
     // Per variable id, one bit per value index: set while the pair is listed.
     std::vector<std::vector<std::uint64_t>> m_listed;
 };

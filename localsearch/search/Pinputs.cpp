@@ -7,8 +7,9 @@
 
 namespace GLSLib {
 
-void Pinputs::Initialise(const GLSCSP& problem) {
+bool Pinputs::Initialise(const GLSCSP& problem, const std::function<bool()>& stopping) {
     for (IntVar* v : problem.GetVariables()) {
+        if (stopping && stopping()) return false;
         const auto id = static_cast<unsigned>(v->GetId());
         if (m_table.size() <= id) m_table.resize(id + 1);
         m_table[id].resize(static_cast<unsigned>(v->DomainSize()), 0);
@@ -17,6 +18,7 @@ void Pinputs::Initialise(const GLSCSP& problem) {
     m_rowChanged.resize(m_table.size(), 1);
     m_changedCells.resize(m_table.size());
     NoteAllChanged();
+    return true;
 }
 
 std::vector<Score>& Pinputs::Row(int varId) {

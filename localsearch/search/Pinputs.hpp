@@ -10,6 +10,7 @@
 // noted can have changed place against the current value.
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace GLSLib {
@@ -25,8 +26,9 @@ public:
     virtual ~Pinputs() = default;
 
     // One row per variable (by id), each the variable's domain size; new entries 0. Every row
-    // counts as changed.
-    void Initialise(const GLSCSP& problem);
+    // counts as changed. `stopping` (when given) is asked between rows: when it answers true
+    // the table is left incomplete and false is returned.
+    bool Initialise(const GLSCSP& problem, const std::function<bool()>& stopping = nullptr);
     Score Get(int varId, int valueIndex) const {
         const auto id = static_cast<unsigned>(varId);
         return m_table[id][static_cast<unsigned>(valueIndex)] + m_offset[id];

@@ -44,6 +44,10 @@ void SearchTables::Setup(GLSCSP& problem, bool approximate, bool tabulateAll, bo
         throw ModelError("Problem too large: local search holds at most " + std::to_string(kMaxValueCells) +
                          " values over all its variables");
     m_stopWhileBuilding = cells > kStoppableCells;
+    struct EndOfBuilding {
+        bool& flag;
+        ~EndOfBuilding() { flag = false; }
+    } endOfBuilding{m_stopWhileBuilding};
     m_problem = &problem;
     m_approximate = approximate;
     m_tabulateAll = tabulateAll;
@@ -100,24 +104,24 @@ void SearchTables::Setup(GLSCSP& problem, bool approximate, bool tabulateAll, bo
     m_explicit.assign(static_cast<unsigned>(m_index.NumVariableRows()), {});
     for (Con* c : problem.GetConstraints())
         NoteExplicit(c);
+    // The value table and the move lists take a cell per value of every variable: on a large
+    // problem merely allocating them takes long, and a stop request ends it.
+    const std::function<bool()> stopping = [this] {
+        return m_stopWhileBuilding && m_stop != nullptr && m_stop->load(std::memory_order_relaxed);
+    };
     m_pinputs = Pinputs();
-    m_pinputs.Initialise(problem);
+    if (!m_pinputs.Initialise(problem, stopping)) throw Stopped{};
     m_varsInputs = VarsInputs();
     m_varsInputs.Initialise(problem);
     m_downwards = DownwardsList();
     m_sideways = SidewaysList();
+    // No step reads moves that raise the cost: that list stays empty and takes no memory.
     m_upwards = UpwardsList();
-    m_downwards.Initialise(problem);
-    m_sideways.Initialise(problem);
-    m_upwards.Initialise(problem);
+    if (!m_downwards.Initialise(problem, stopping) || !m_sideways.Initialise(problem, stopping)) throw Stopped{};
     m_violated = ViolatedCons();
     m_violated.Resize();
     m_affectedMark.assign(static_cast<unsigned>(m_index.NumVariableRows()), 0);
     m_affected.clear();
-    struct EndOfBuilding {
-        bool& flag;
-        ~EndOfBuilding() { flag = false; }
-    } endOfBuilding{m_stopWhileBuilding};
     ComputeTables();
 }
 
@@ -150,8 +154,7 @@ void SearchTables::ComputeTables() {
     for (IntVar* x : m_problem->GetVariables()) {
         // Building the tables of a large problem takes long: a stop request ends it. A small
         // one is built whole, so that a run stopped at once still reports its start.
-        if (m_stopWhileBuilding && m_stop != nullptr && m_stop->load(std::memory_order_relaxed))
-            throw Stopped{};
+        StopIfAskedWhileBuilding();
         const int id = x->GetId();
         std::vector<Score>& row = m_pinputs.Row(id);
         std::fill(row.begin(), row.end(), 0);
@@ -920,6 +923,8 @@ void SearchTables::RefreshMoveLists() {
         std::vector<int> listed;
         std::vector<int> visit;
         for (IntVar* w : m_affected) {
+            // The first lists of a large problem take long too.
+            StopIfAskedWhileBuilding();
             const int wid = w->GetId();
             const int cur = w->GetValueIndex();
             const bool whole = m_pinputs.ChangedCells(wid, changed) ||
@@ -950,9 +955,15 @@ void SearchTables::RefreshMoveLists() {
                     std::set_union(listed.begin(), listed.end(), changed.begin(), changed.end(),
                                    std::back_inserter(visit));
                     for (int k : visit) {
-                        list.Remove({w, k});
                         const Score v = m_pinputs.Get(wid, k);
-                        if (down ? v < base : v == base) list.Add({w, k});
+                        const bool belongs = down ? v < base : v == base;
+                        if (!list.Contains(wid, k)) {
+                            if (belongs) list.Add({w, k});
+                        } else if (belongs) {
+                            list.MoveToEnd({w, k});
+                        } else {
+                            list.Remove({w, k});
+                        }
                     }
                 }
             }

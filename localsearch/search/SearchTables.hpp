@@ -147,6 +147,10 @@ protected:
     // from its forbidden assignment in two or more places).
     bool ContributesNothing(const Con* c) const;
     void ComputeTables();
+    // Throws Stopped when the stop flag is set while the tables of a large problem are built.
+    void StopIfAskedWhileBuilding() const {
+        if (m_stopWhileBuilding && m_stop != nullptr && m_stop->load(std::memory_order_relaxed)) throw Stopped{};
+    }
     void RebuildAllMoveLists();
     // Recognises c as a disequality of two distinct variables, each plus or minus a constant
     // (the commonest constraint of all), whose feature penalises the whole constraint.

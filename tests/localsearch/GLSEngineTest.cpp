@@ -218,6 +218,26 @@ TYPED_TEST(GLSEngineTest, QueensAsThreeAllDifferentsKeepExactTables) {
         }
 }
 
+// On a problem large enough for its set-up to take long, a stop asked for before the run ends
+// it while the tables are built; the next run builds them anew and searches.
+TYPED_TEST(GLSEngineTest, AStopWhileTheTablesAreBuiltEndsTheRunAndTheNextBuildsThemAgain) {
+    for (const Switches& s : {Switches{false, true}, Switches{true, false}}) {
+        SCOPED_TRACE(Name(s));
+        TypeParam& engine = this->Fresh(s, 3, false);
+        // 300 x 300 values, more than the tables build whole.
+        std::vector<IntVar*> q = BuildQueensAllDifferent(*engine.GetCSP(), 300, false);
+        int steps = 0;
+        engine.SetStepHook([&steps](std::uint64_t) { ++steps; }, 1);
+        engine.Stop();
+        EXPECT_FALSE(engine.Solve());
+        EXPECT_EQ(steps, 0);
+        EXPECT_EQ(engine.GetStats().GetSolutionsFound(), 0u);
+        ASSERT_TRUE(engine.Solve());
+        EXPECT_TRUE(QueensHold(Values(q)));
+        EXPECT_GT(steps, 0);
+    }
+}
+
 // An all-different that reads one variable twice, or an expression other than a shifted
 // variable, is evaluated as any other constraint; beside a counted one its tables stay exact.
 TYPED_TEST(GLSEngineTest, AllDifferentsThatAreNotCountedStayExactBesideCountedOnes) {

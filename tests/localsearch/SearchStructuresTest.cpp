@@ -63,11 +63,18 @@ void ExpectConsistent(const MoveList& list, const std::vector<IntVar*>& vars) {
         EXPECT_EQ(list.Position(m.var->GetId(), m.value), k);
         EXPECT_TRUE(listed.insert({m.var->GetId(), m.value}).second) << "listed twice";
     }
-    for (IntVar* v : vars)
+    for (IntVar* v : vars) {
+        std::vector<int> expected;
         for (int j = 0; j < v->DomainSize(); ++j)
             if (!listed.count({v->GetId(), j})) {
                 EXPECT_EQ(list.Position(v->GetId(), j), -1);
+            } else {
+                expected.push_back(j);
             }
+        std::vector<int> values;
+        list.ListedValues(v->GetId(), values);
+        EXPECT_EQ(values, expected) << "listed values of " << v->GetName();
+    }
 }
 
 TEST_F(SearchStructuresTest, MoveListKeepsPositionsThroughAddAndRemove) {
@@ -88,6 +95,50 @@ TEST_F(SearchStructuresTest, MoveListKeepsPositionsThroughAddAndRemove) {
     ExpectConsistent(list, x);
     EXPECT_FALSE(list.Contains(x[1]->GetId(), 1));
     EXPECT_TRUE(list.Contains(x[2]->GetId(), 0));
+}
+
+// Moving a listed pair to the end is removing and adding it again, in one step; over a random
+// run of operations both lists keep the same sequence. The domains are wider than one word of
+// the listed bits.
+TEST_F(SearchStructuresTest, MoveToEndIsRemoveThenAdd) {
+    GLSCSP p;
+    std::vector<IntVar*> x = Vars(p, 4, 70);
+    DownwardsList oneStep;
+    DownwardsList twoSteps;
+    oneStep.Initialise(p);
+    twoSteps.Initialise(p);
+    std::uint32_t state = 12345;
+    auto next = [&state] { return (state = state * 1103515245u + 12345u) >> 8; };
+    for (int step = 0; step < 5000; ++step) {
+        const Move m{x[next() % 4], static_cast<int>(next() % 70)};
+        switch (next() % 4) {
+        case 0:
+            oneStep.Add(m);
+            twoSteps.Add(m);
+            break;
+        case 1:
+            oneStep.Remove(m);
+            twoSteps.Remove(m);
+            break;
+        default:
+            if (!oneStep.Contains(m.var->GetId(), m.value)) break;
+            oneStep.MoveToEnd(m);
+            twoSteps.Remove(m);
+            twoSteps.Add(m);
+        }
+        if (step % 1000 == 999) {
+            const int id = x[next() % 4]->GetId();
+            oneStep.RemoveVariable(id);
+            twoSteps.RemoveVariable(id);
+        }
+    }
+    ASSERT_EQ(oneStep.Size(), twoSteps.Size());
+    for (int k = 0; k < oneStep.Size(); ++k) {
+        EXPECT_EQ(oneStep.Element(k).var, twoSteps.Element(k).var) << k;
+        EXPECT_EQ(oneStep.Element(k).value, twoSteps.Element(k).value) << k;
+    }
+    ExpectConsistent(oneStep, x);
+    ExpectConsistent(twoSteps, x);
 }
 
 TEST_F(SearchStructuresTest, ViolatedConsCountsEachConstraintOnceWithItsWeight) {
