@@ -4,10 +4,8 @@
 #include "extsolver/RebuildConsTree.hpp"
 #include "language/raw/RawInt.hpp"
 #include "language/raw/RawSet.hpp"
-#include "localsearch/ClassWideValues.hpp"
 #include "localsearch/GLSCSP.hpp"
 #include "localsearch/IntVar.hpp"
-#include "localsearch/Obj.hpp"
 #include "localsearch/SetVar.hpp"
 #include "localsearch/gls/GGLS_ND.hpp"
 #include "platform/FatalError.hpp"
@@ -29,27 +27,19 @@ ExtSolver::ExtSolver(RawCSP* problem, const AlgParams& params, BridgeContext con
     : RawBridge(problem, std::move(context)) {
     m_description = GenExtDesc::Describe(*problem);
     CheckStop();
-    // A solve must not depend on what an earlier one left in the library's class-wide values.
-    GLSLib::ResetAllClassWideValues();
-    try {
-        m_engine = std::make_unique<GLSLib::GGLS_ND>();
-        // The external program passes ids 1 to 9, before it reads the problem.
-        for (int id = 1; id <= 9; ++id)
-            m_engine->SetParameter(id, params.GetParameter(id));
-        Melvane::RebuildConsTree reader;
-        reader.Parse(m_description, m_engine->GetCSP());
-        m_engine->PrepareRuns();
-    } catch (...) {
-        m_engine.reset();
-        GLSLib::Obj::DeleteAll();
-        throw;
-    }
+    // The engine's problem starts from fresh values and owns every object read into it, so
+    // solvers live side by side; a failed build frees its model with its engine.
+    m_engine = std::make_unique<GLSLib::GGLS_ND>();
+    m_engine->SetDiagnostics(Context().diagnostics);
+    // The external program passes ids 1 to 9, before it reads the problem.
+    for (int id = 1; id <= 9; ++id)
+        m_engine->SetParameter(id, params.GetParameter(id));
+    Melvane::RebuildConsTree reader;
+    reader.Parse(m_description, m_engine->GetCSP());
+    m_engine->PrepareRuns();
 }
 
-ExtSolver::~ExtSolver() {
-    m_engine.reset();
-    GLSLib::Obj::DeleteAll();
-}
+ExtSolver::~ExtSolver() = default;
 
 void ExtSolver::Stop() {
     m_engine->Stop();

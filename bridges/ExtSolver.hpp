@@ -3,8 +3,8 @@
 // description text, read back into a fresh local-search model as the external program reads
 // it, and solved by guided local search (GGLS_ND) with that program's settings, one run per
 // Solve. Solutions are labelled by the raw problem's variables, as every bridge labels them.
-// The model lives in the local search library's process-wide registry, which the destructor
-// empties: one such solver (or local-search bridge) at a time.
+// The model belongs to the engine's own problem and goes with the engine, so several such
+// solvers (and local-search bridges) may live at once, on one thread or on several.
 
 #include "bridges/AlgParams.hpp"
 #include "bridges/BridgeContext.hpp"

@@ -281,10 +281,12 @@ void GenExtDesc::WriteConditionPair(const char* keyword, const RPtr<RawExpr>& co
     WriteCondition(RawArg(con, 1), out, counter, depth + 1);
 }
 
+// Short names for the handlers of the translation tables below.
+using Self = GenExtDesc;
+using N = const RPtr<RawExpr>&;
+using O = std::ostream&;
+
 const GenExtDesc::ConstraintKinds& GenExtDesc::ConstraintTable() {
-    using Self = GenExtDesc;
-    using N = const RPtr<RawExpr>&;
-    using O = std::ostream&;
     auto andOr = [](Self& w, N con, O out, int& counter, int depth) {
         const char* keyword = con->GetType() == RawType::And ? "AND" : "OR";
         if (con->GetArgCount() == 2) {
@@ -392,8 +394,7 @@ const GenExtDesc::ConstraintKinds& GenExtDesc::ConstraintTable() {
                      w.WriteBinary("<>", con, 0, 1, out, counter, depth);
                  }
              }},
-            {RawType::And, andOr},
-            {RawType::Or, andOr},
+            {{RawType::And, RawType::Or}, andOr},
             {RawType::Implies, [](Self& w, N con, O out, int& counter,
                                   int depth) { w.WriteConditionPair("IMPLIES", con, out, counter, depth); }},
             {RawType::Iff, [](Self& w, N con, O out, int& counter,
@@ -439,9 +440,6 @@ void GenExtDesc::WriteExpression(const RPtr<RawExpr>& expr, std::ostream& out, i
 }
 
 const GenExtDesc::ExpressionKinds& GenExtDesc::ExpressionTable() {
-    using Self = GenExtDesc;
-    using N = const RPtr<RawExpr>&;
-    using O = std::ostream&;
     // The text's keywords of these operators are the kinds' own names ("+", "Sum", ...).
     auto binary = [](Self& w, N expr, O out, int& counter, int depth) {
         out << RawTypeName(expr->GetType()) << '\n';
@@ -463,59 +461,51 @@ const GenExtDesc::ExpressionKinds& GenExtDesc::ExpressionTable() {
         out << "INTVAR\n" << CheckedName(expr->GetName()) << '\n';
     };
     auto value = [](Self&, N expr, O out, int&, int) { out << "INTVAL\n" << expr->GetInt() << '\n'; };
-    static const ExpressionKinds table("The problem description", "expression",
-                                       {
-                                           {RawType::Minimum, list},
-                                           {RawType::Maximum, list},
-                                           {RawType::Sum, list},
-                                           {RawType::Count, listAndValues},
-                                           {RawType::ScalProd, listAndValues},
-                                           {RawType::Plus, binary},
-                                           {RawType::Times, binary},
-                                           {RawType::Divide, binary},
-                                           {RawType::Modulo, binary},
-                                           {RawType::Minus,
-                                            [](Self& w, N expr, O out, int& counter, int depth) {
-                                                // The negation is written as 0 minus the operand.
-                                                if (expr->GetArgCount() == 1)
-                                                    out << "-\nINTVAL\n0\n";
-                                                else
-                                                    out << "-\n";
-                                                for (int i = 0; i < expr->GetArgCount(); ++i)
-                                                    w.WriteExpression(RawArg(expr, i), out, counter,
-                                                                      depth + 1);
-                                            }},
-                                           {RawType::Abs,
-                                            [](Self& w, N expr, O out, int& counter, int depth) {
-                                                out << "Abs\n";
-                                                w.WriteExpression(RawArg(expr, 0), out, counter, depth + 1);
-                                            }},
-                                           {RawType::Power,
-                                            [](Self& w, N expr, O out, int& counter, int depth) {
-                                                RPtr<RawExpr> exponent = RawArg(expr, 1);
-                                                if (!exponent->IsInt() || !exponent->IsVal())
-                                                    Refuse("a power whose exponent is not a constant", *expr);
-                                                out << "Power\n";
-                                                w.WriteExpression(RawArg(expr, 0), out, counter, depth + 1);
-                                                out << "INTVAL\n" << exponent->GetInt() << '\n';
-                                            }},
-                                           {RawType::Index,
-                                            [](Self& w, N expr, O out, int& counter, int depth) {
-                                                std::vector<int> values = IntegerValues(RawArg(expr, 1));
-                                                out << "Index\n";
-                                                w.WriteExpression(RawArg(expr, 0), out, counter, depth + 1);
-                                                WriteIntegerList(values, out);
-                                            }},
-                                           {RawType::Cardinality,
-                                            [](Self& w, N expr, O out, int& counter, int depth) {
-                                                out << "CARD\n";
-                                                w.WriteSetArgument(RawArg(expr, 0), out, counter, depth + 1);
-                                            }},
-                                           {RawType::BoolVar, variable},
-                                           {RawType::IntVar, variable},
-                                           {RawType::IntVal, value},
-                                           {RawType::BoolVal, value},
-                                       });
+    static const ExpressionKinds table(
+        "The problem description", "expression",
+        {
+            {{RawType::Minimum, RawType::Maximum, RawType::Sum}, list},
+            {{RawType::Count, RawType::ScalProd}, listAndValues},
+            {{RawType::Plus, RawType::Times, RawType::Divide, RawType::Modulo}, binary},
+            {RawType::Minus,
+             [](Self& w, N expr, O out, int& counter, int depth) {
+                 // The negation is written as 0 minus the operand.
+                 if (expr->GetArgCount() == 1)
+                     out << "-\nINTVAL\n0\n";
+                 else
+                     out << "-\n";
+                 for (int i = 0; i < expr->GetArgCount(); ++i)
+                     w.WriteExpression(RawArg(expr, i), out, counter, depth + 1);
+             }},
+            {RawType::Abs,
+             [](Self& w, N expr, O out, int& counter, int depth) {
+                 out << "Abs\n";
+                 w.WriteExpression(RawArg(expr, 0), out, counter, depth + 1);
+             }},
+            {RawType::Power,
+             [](Self& w, N expr, O out, int& counter, int depth) {
+                 RPtr<RawExpr> exponent = RawArg(expr, 1);
+                 if (!exponent->IsInt() || !exponent->IsVal())
+                     Refuse("a power whose exponent is not a constant", *expr);
+                 out << "Power\n";
+                 w.WriteExpression(RawArg(expr, 0), out, counter, depth + 1);
+                 out << "INTVAL\n" << exponent->GetInt() << '\n';
+             }},
+            {RawType::Index,
+             [](Self& w, N expr, O out, int& counter, int depth) {
+                 std::vector<int> values = IntegerValues(RawArg(expr, 1));
+                 out << "Index\n";
+                 w.WriteExpression(RawArg(expr, 0), out, counter, depth + 1);
+                 WriteIntegerList(values, out);
+             }},
+            {RawType::Cardinality,
+             [](Self& w, N expr, O out, int& counter, int depth) {
+                 out << "CARD\n";
+                 w.WriteSetArgument(RawArg(expr, 0), out, counter, depth + 1);
+             }},
+            {{RawType::BoolVar, RawType::IntVar}, variable},
+            {{RawType::IntVal, RawType::BoolVal}, value},
+        });
     return table;
 }
 
@@ -525,9 +515,6 @@ void GenExtDesc::WriteSetArgument(const RPtr<RawExpr>& expr, std::ostream& out, 
 }
 
 const GenExtDesc::ExpressionKinds& GenExtDesc::SetTable() {
-    using Self = GenExtDesc;
-    using N = const RPtr<RawExpr>&;
-    using O = std::ostream&;
     auto collection = [](Self& w, N expr, O out, int& counter, int depth) {
         out << RawTypeName(expr->GetType()) << '\n';
         w.WriteSetCollection(RawArg(expr, 0), out, counter, depth + 1);
@@ -543,8 +530,7 @@ const GenExtDesc::ExpressionKinds& GenExtDesc::SetTable() {
                                                 out << "SetVal\n";
                                                 WriteIntegerList(IntegerValues(expr), out);
                                             }},
-                                           {RawType::Union, collection},
-                                           {RawType::Intersection, collection},
+                                           {{RawType::Union, RawType::Intersection}, collection},
                                        });
     return table;
 }

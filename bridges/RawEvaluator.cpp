@@ -200,6 +200,7 @@ void RawEvaluator::Flatten(const RawExpr& list, const Assignment& assignment, st
     if (list.GetType() != RawType::Array && list.GetType() != RawType::Set &&
         list.GetType() != RawType::Range)
         Fail("a list was expected, not " + Text(list));
+    out.reserve(out.size() + static_cast<std::size_t>(list.GetSize()));
     for (int i = 0; i < list.GetSize(); ++i) {
         RPtr<RawExpr> element = list.GetElement(i);
         if (element->GetType() == RawType::Array)
@@ -320,8 +321,7 @@ const RawEvaluator::ConstraintKinds& RawEvaluator::ConstraintTable() {
                  if (index < 0 || index >= static_cast<long long>(values.size())) return false;
                  return Equal(values[static_cast<std::size_t>(index)], v);
              }},
-            {RawType::Member, member},
-            {RawType::NotMember, member},
+            {{RawType::Member, RawType::NotMember}, member},
             {RawType::AllDisjoint,
              [](Self& e, N expr, A a) {
                  std::set<long long> seen;
@@ -330,8 +330,7 @@ const RawEvaluator::ConstraintKinds& RawEvaluator::ConstraintTable() {
                          if (!seen.insert(element).second) return false;
                  return true;
              }},
-            {RawType::Subset, subset},
-            {RawType::StrictSubset, subset},
+            {{RawType::Subset, RawType::StrictSubset}, subset},
             {RawType::Equal,
              [](Self& e, N expr, A a) {
                  return Equal(e.Eval(*RawArg(expr, 0), a), e.Eval(*RawArg(expr, 1), a));
@@ -515,18 +514,11 @@ const RawEvaluator::ExpressionKinds& RawEvaluator::ExpressionTable() {
     static const ExpressionKinds table(
         "The evaluator", "expression",
         {
-            {RawType::BoolVar, variable},
-            {RawType::IntVar, variable},
-            {RawType::FltVar, variable},
-            {RawType::SetVar, variable},
-            {RawType::StrVar, variable},
-            {RawType::BoolVal, constant},
-            {RawType::IntVal, constant},
-            {RawType::FltVal, constant},
-            {RawType::StrVal, constant},
-            {RawType::SetVal, constant},
-            {RawType::Minimum, minOrMax},
-            {RawType::Maximum, minOrMax},
+            {{RawType::BoolVar, RawType::IntVar, RawType::FltVar, RawType::SetVar, RawType::StrVar},
+             variable},
+            {{RawType::BoolVal, RawType::IntVal, RawType::FltVal, RawType::StrVal, RawType::SetVal},
+             constant},
+            {{RawType::Minimum, RawType::Maximum}, minOrMax},
             {RawType::Cardinality,
              [](Self& e, N expr, A a) {
                  return IntValue(static_cast<long long>(AsSet(e.Eval(*RawArg(expr, 0), a)).size()));
@@ -542,8 +534,7 @@ const RawEvaluator::ExpressionKinds& RawEvaluator::ExpressionTable() {
                          ++count;
                  return IntValue(count);
              }},
-            {RawType::Sum, sum},
-            {RawType::ScalProd, sum},
+            {{RawType::Sum, RawType::ScalProd}, sum},
             {RawType::Plus, arithmetic},
             {RawType::Minus,
              [](Self& e, N expr, A a) {
@@ -555,10 +546,7 @@ const RawEvaluator::ExpressionKinds& RawEvaluator::ExpressionTable() {
                  if (x.kind == Kind::Real) return RealValue(-x.realValue);
                  return IntValue(Sub(0, AsInt(x)));
              }},
-            {RawType::Times, arithmetic},
-            {RawType::Divide, arithmetic},
-            {RawType::Modulo, arithmetic},
-            {RawType::Power, arithmetic},
+            {{RawType::Times, RawType::Divide, RawType::Modulo, RawType::Power}, arithmetic},
             {RawType::Abs,
              [](Self& e, N expr, A a) {
                  const Value x = e.Eval(*RawArg(expr, 0), a);
@@ -566,8 +554,7 @@ const RawEvaluator::ExpressionKinds& RawEvaluator::ExpressionTable() {
                  if (AsInt(x) == LLONG_MIN) Fail("integer overflow");
                  return IntValue(x.intValue < 0 ? -x.intValue : x.intValue);
              }},
-            {RawType::Union, setOp},
-            {RawType::Intersection, setOp},
+            {{RawType::Union, RawType::Intersection}, setOp},
             {RawType::Index,
              [](Self& e, N expr, A a) {
                  const long long index = AsInt(e.Eval(*RawArg(expr, 0), a));

@@ -64,6 +64,7 @@
 #include "complete/induced/TimesOp.hpp"
 #include "complete/induced/UnionOp.hpp"
 
+#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <sstream>
@@ -138,6 +139,17 @@ bool HasArithmeticSide(const RPtr<RawExpr>& expr) {
     return IsArithmetic(*RawArg(expr, 0)) || IsArithmetic(*RawArg(expr, 1));
 }
 
+// Runs build, which computes the domain of the induced variable for source (its operands
+// already built): a domain too large to hold is refused naming the expression.
+template <typename F> void Naming(const RawExpr* source, F&& build) {
+    try {
+        build();
+    } catch (const Platform::ResourceError& e) {
+        if (source == nullptr) throw;
+        throw Platform::ResourceError(std::string(e.what()) + ": " + Name(*source));
+    }
+}
+
 // a * b, refused past what the library's integers can hold.
 long long Scaled(long long a, long long b, const RawExpr& where) {
     long long r = 0;
@@ -166,6 +178,7 @@ RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params, BridgeConte
         AddVariables();
         AddConstraints();
         AddObjective();
+        RefuseInexactArithmetic();
         m_stats = std::make_unique<GFCLib::GFCStats>();
         m_search = std::make_unique<GFCLib::GFC>(m_csp.get(), m_stats.get(), false);
         SetParameters(params);
@@ -281,23 +294,17 @@ void RawGFCSolver::AddVariables() {
 Variable* RawGFCSolver::MakeVariable(const RPtr<RawVar>& variable) {
     const std::string name = variable->GetName();
     const std::string domain = variable->GetDomainName();
-    // A variable over a domain that was never made would have no values at all.
-    auto missing = [&]() {
-        return TranslationError("Variable " + name + " has no domain " +
-                                (domain.empty() ? std::string("(none given)") : domain) +
-                                " to take values from");
-    };
     switch (variable->GetType()) {
     case RawType::BoolVar:
         return new GFCLib::BoolVar(name.c_str());
     case RawType::IntVar:
-        if (GFCLib::IntDomainSpec::Find(domain.c_str()) == nullptr) throw missing();
+        if (GFCLib::IntDomainSpec::Find(domain.c_str()) == nullptr) throw NoDomainError(name, domain);
         return new GFCLib::IntVar(name.c_str(), domain.c_str());
     case RawType::SetVar:
-        if (GFCLib::SetDomSpec::Find(domain.c_str()) == nullptr) throw missing();
+        if (GFCLib::SetDomSpec::Find(domain.c_str()) == nullptr) throw NoDomainError(name, domain);
         return new GFCLib::SetVar(name.c_str(), domain.c_str());
     case RawType::StrVar:
-        if (GFCLib::FiniteDomainSpec::Find(domain.c_str()) == nullptr) throw missing();
+        if (GFCLib::FiniteDomainSpec::Find(domain.c_str()) == nullptr) throw NoDomainError(name, domain);
         return new GFCLib::EnumVar(name.c_str(), domain.c_str());
     default:
         throw TranslationError("Variable type not implemented yet: " + name);
@@ -323,6 +330,7 @@ GFCLib::Constraint* RawGFCSolver::TranslateCondition(const RPtr<RawExpr>& expr) 
     // A value used as a condition (a boolean variable, a reified sum): true when not 0.
     CPObject* term = TranslateTerm(expr);
     if (term == nullptr) throw TranslationError("Cannot use " + Name(*expr) + " as a condition");
+    CountComparison(term, 0);
     return new GFCLib::NotEqual(term, OwnValue(GFCLib::Value(0)));
 }
 
@@ -363,10 +371,43 @@ GFCLib::Constraint* RawGFCSolver::TranslateConstraint(const RPtr<RawExpr>& expr)
     return ConstraintTable().Visit(*this, expr);
 }
 
+// Short names for the handlers of the translation tables below.
+using C = GFCLib::Constraint*;
+using V = Variable*;
+using Self = RawGFCSolver;
+using N = const RPtr<RawExpr>&;
+
+template <class Made, bool Swapped>
+GFCLib::Constraint* RawGFCSolver::Comparison(RawGFCSolver& s, const RPtr<RawExpr>& expr) {
+    if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
+    if constexpr (Swapped) {
+        CPObject* a = s.TranslateTerm(RawArg(expr, 0));
+        CPObject* b = s.TranslateTerm(RawArg(expr, 1));
+        s.CountComparedWithConstant(a, b);
+        return new Made(b, a);
+    } else {
+        auto [a, b] = s.TermPair(expr);
+        s.CountComparedWithConstant(a, b);
+        return new Made(a, b);
+    }
+}
+
+template <class Made>
+GFCLib::Constraint* RawGFCSolver::InitPair(RawGFCSolver& s, const RPtr<RawExpr>& expr) {
+    CPObject* second = s.TranslateTerm(RawArg(expr, 1));
+    CPObject* first = s.TranslateTerm(RawArg(expr, 0));
+    auto* c = new Made();
+    c->Init(first, second);
+    return c;
+}
+
+template <class Made>
+GFCLib::Constraint* RawGFCSolver::OverConditionPair(RawGFCSolver& s, const RPtr<RawExpr>& expr) {
+    auto [lhs, rhs] = s.ConditionPair(expr);
+    return new Made(lhs, rhs);
+}
+
 const RawGFCSolver::ConstraintKinds& RawGFCSolver::ConstraintTable() {
-    using C = GFCLib::Constraint*;
-    using Self = RawGFCSolver;
-    using N = const RPtr<RawExpr>&;
     auto andOr = [](Self& s, N expr) -> C {
         const bool isAnd = expr->GetType() == RawType::And;
         std::vector<RPtr<RawExpr>> list = Operands(expr);
@@ -388,20 +429,6 @@ const RawGFCSolver::ConstraintKinds& RawGFCSolver::ConstraintTable() {
             c = new GFCLib::Or(c, translated[i]);
             c->ExpandDomains(0);
         }
-        return c;
-    };
-    auto member = [](Self& s, N expr) -> C {
-        CPObject* set = s.TranslateTerm(RawArg(expr, 1));
-        CPObject* element = s.TranslateTerm(RawArg(expr, 0));
-        auto* c = expr->GetType() == RawType::Member ? new GFCLib::MemberCon() : new GFCLib::NotMember();
-        c->Init(element, set);
-        return c;
-    };
-    auto subset = [](Self& s, N expr) -> C {
-        CPObject* b = s.TranslateTerm(RawArg(expr, 1));
-        CPObject* a = s.TranslateTerm(RawArg(expr, 0));
-        auto* c = expr->GetType() == RawType::Subset ? new GFCLib::SubsetCon() : new GFCLib::StrictSubset();
-        c->Init(a, b);
         return c;
     };
     static const ConstraintKinds table(
@@ -432,8 +459,8 @@ const RawGFCSolver::ConstraintKinds& RawGFCSolver::ConstraintTable() {
                      throw TranslationError("Cannot translate " + Name(*expr));
                  return new GFCLib::Element(index, value, list);
              }},
-            {RawType::Member, member},
-            {RawType::NotMember, member},
+            {RawType::Member, &InitPair<GFCLib::MemberCon>},
+            {RawType::NotMember, &InitPair<GFCLib::NotMember>},
             {RawType::AllDisjoint,
              [](Self& s, N expr) -> C {
                  auto* c = new GFCLib::AllDisjoint();
@@ -447,63 +474,19 @@ const RawGFCSolver::ConstraintKinds& RawGFCSolver::ConstraintTable() {
                  c->AddArgs(sets);
                  return c;
              }},
-            {RawType::Subset, subset},
-            {RawType::StrictSubset, subset},
-            {RawType::Equal,
-             [](Self& s, N expr) -> C {
-                 if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
-                 auto [a, b] = s.TermPair(expr);
-                 return new GFCLib::Equal(a, b);
-             }},
-            {RawType::Greater,
-             [](Self& s, N expr) -> C {
-                 if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
-                 CPObject* a = s.TranslateTerm(RawArg(expr, 0));
-                 CPObject* b = s.TranslateTerm(RawArg(expr, 1));
-                 return new GFCLib::LessThan(b, a);
-             }},
-            {RawType::GreaterEqual,
-             [](Self& s, N expr) -> C {
-                 if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
-                 CPObject* a = s.TranslateTerm(RawArg(expr, 0));
-                 CPObject* b = s.TranslateTerm(RawArg(expr, 1));
-                 return new GFCLib::LessThanEq(b, a);
-             }},
-            {RawType::Less,
-             [](Self& s, N expr) -> C {
-                 if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
-                 auto [a, b] = s.TermPair(expr);
-                 return new GFCLib::LessThan(a, b);
-             }},
-            {RawType::LessEqual,
-             [](Self& s, N expr) -> C {
-                 if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
-                 auto [a, b] = s.TermPair(expr);
-                 return new GFCLib::LessThanEq(a, b);
-             }},
-            {RawType::NotEqual,
-             [](Self& s, N expr) -> C {
-                 if (HasArithmeticSide(expr)) return s.LinearComparison(expr);
-                 auto [a, b] = s.TermPair(expr);
-                 return new GFCLib::NotEqual(a, b);
-             }},
-            {RawType::And, andOr},
-            {RawType::Or, andOr},
-            {RawType::Implies,
-             [](Self& s, N expr) -> C {
-                 auto [lhs, rhs] = s.ConditionPair(expr);
-                 return new GFCLib::Implies(lhs, rhs);
-             }},
-            {RawType::Iff,
-             [](Self& s, N expr) -> C {
-                 auto [lhs, rhs] = s.ConditionPair(expr);
-                 return new GFCLib::Iff(lhs, rhs);
-             }},
-            {RawType::Xor,
-             [](Self& s, N expr) -> C {
-                 auto [lhs, rhs] = s.ConditionPair(expr);
-                 return new GFCLib::Xor(lhs, rhs);
-             }},
+            {RawType::Subset, &InitPair<GFCLib::SubsetCon>},
+            {RawType::StrictSubset, &InitPair<GFCLib::StrictSubset>},
+            {RawType::Equal, &Comparison<GFCLib::Equal>},
+            {RawType::NotEqual, &Comparison<GFCLib::NotEqual>},
+            {RawType::Less, &Comparison<GFCLib::LessThan>},
+            {RawType::LessEqual, &Comparison<GFCLib::LessThanEq>},
+            // > and >= are < and <= with the sides exchanged (the left one translated first).
+            {RawType::Greater, &Comparison<GFCLib::LessThan, true>},
+            {RawType::GreaterEqual, &Comparison<GFCLib::LessThanEq, true>},
+            {{RawType::And, RawType::Or}, andOr},
+            {RawType::Implies, &OverConditionPair<GFCLib::Implies>},
+            {RawType::Iff, &OverConditionPair<GFCLib::Iff>},
+            {RawType::Xor, &OverConditionPair<GFCLib::Xor>},
             {RawType::Not,
              [](Self& s, N expr) -> C {
                  auto* c = new GFCLib::Not();
@@ -525,19 +508,57 @@ Variable* RawGFCSolver::Reify(const RPtr<RawExpr>& expr) {
     return b;
 }
 
+Variable* RawGFCSolver::ReifySoft(const RPtr<RawExpr>& expr) {
+    std::vector<GFCLib::Constraint*> conditions;
+    std::vector<GFCLib::Constraint*>* const outer = m_definedness;
+    m_definedness = &conditions;
+    GFCLib::Constraint* c = nullptr;
+    try {
+        c = TranslateCondition(expr);
+    } catch (...) {
+        m_definedness = outer;
+        for (GFCLib::Constraint* condition : conditions)
+            delete condition;
+        throw;
+    }
+    m_definedness = outer;
+    if (!conditions.empty()) {
+        conditions.push_back(c);
+        c = new GFCLib::NaryAnd(conditions);
+    }
+    std::ostringstream name;
+    name << *c;
+    auto* b = new GFCLib::BoolVar(name.str().c_str());
+    m_csp->GetInducedVariables().push_back(b);
+    Remember(b);
+    Post(new GFCLib::Iff(c, new GFCLib::Equal(b, OwnValue(GFCLib::Value(1)))));
+    return b;
+}
+
+void RawGFCSolver::AddDefinedness(GFCLib::Constraint* condition) {
+    if (m_definedness == nullptr) {
+        delete condition;
+        throw Bug(kSource, __LINE__);
+    }
+    m_definedness->push_back(condition);
+}
+
 GFCLib::IntVar* RawGFCSolver::BuildSoftCost() {
     // The total weight less the weights of the soft constraints that hold.
     m_softForm = Linear();
     for (const auto& soft : m_problem->GetSoftConstraints()) {
         RPtr<RawExpr> node = soft;
-        Variable* b = GetIntVar(RawArg(node, 0));
+        const RPtr<RawExpr> constraint = RawArg(node, 0);
+        // A boolean variable is its own truth; anything else is reified.
+        Variable* b =
+            constraint->GetType() == RawType::BoolVar ? GetIntVar(constraint) : ReifySoft(constraint);
         if (b == nullptr) throw TranslationError("Cannot translate the soft constraint " + Name(*soft));
         const long long w = ToValue(RawArg(node, 1)).GetInt();
         m_softForm.terms.push_back(b);
         m_softForm.coefficients.push_back(-w);
         m_softForm.constant += w;
     }
-    m_softCost = dynamic_cast<GFCLib::IntVar*>(LinearVariable(m_softForm));
+    m_softCost = dynamic_cast<GFCLib::IntVar*>(LinearVariable(m_softForm, nullptr));
     return m_softCost;
 }
 
@@ -556,7 +577,7 @@ void RawGFCSolver::SetObjective(const RPtr<RawOpt>& objective, GFCLib::IntVar* s
         Linear form;
         Linearize(expression, objective->GetType() == RawType::Maximise ? -1 : 1, form);
         if (softCost != nullptr) form.Add(m_softForm, 1);
-        target = dynamic_cast<GFCLib::IntVar*>(LinearVariable(form));
+        target = dynamic_cast<GFCLib::IntVar*>(LinearVariable(form, expression.Get()));
         if (target == nullptr) throw TranslationError("Cannot optimise " + Name(*expression));
     }
     auto* minimise = new GFCLib::Minimise(target, m_csp.get());
@@ -645,55 +666,136 @@ void RawGFCSolver::Remember(Variable* variable) {
     m_byName.emplace(GFCLib::PrintedName(*variable), variable);
 }
 
-Variable* RawGFCSolver::ShareOrAdd(Variable* induced) {
+namespace {
+
+// Whether an induced variable's values can leave the int range (it then saturates).
+bool LeavesIntRange(const Variable& v) {
+    if (const auto* binary = dynamic_cast<const GFCLib::IntBinOp*>(&v)) return binary->LeavesIntRange();
+    if (const auto* unary = dynamic_cast<const GFCLib::IntUnaryOp*>(&v)) return unary->LeavesIntRange();
+    if (const auto* linear = dynamic_cast<const GFCLib::LinearOp*>(&v)) return linear->LeavesIntRange();
+    return false;
+}
+
+// Whether a term is an integer constant (its value in `constant`).
+bool IsIntConstant(const CPObject& term, long long& constant) {
+    if (!term.IsValue()) return false;
+    const GFCLib::Value& v = term.GetValue();
+    if (v.GetTag() != GFCLib::Value::kInt && v.GetTag() != GFCLib::Value::kBool) return false;
+    constant = v.GetInt();
+    return true;
+}
+
+// Whether a saturated value compares exactly with the constant: the constant lies strictly
+// inside the range the variable saturates at.
+bool ComparesExactly(const Variable& v, long long constant) {
+    long long lo = GFCLib::IntVar::kMinInt;
+    long long hi = GFCLib::IntVar::kMaxInt;
+    if (const auto* linear = dynamic_cast<const GFCLib::LinearOp*>(&v)) {
+        lo = linear->SaturationLow();
+        hi = linear->SaturationHigh();
+    } else if (const auto* binary = dynamic_cast<const GFCLib::IntBinOp*>(&v)) {
+        lo = binary->SaturationLow();
+        hi = binary->SaturationHigh();
+    }
+    return constant > lo && constant < hi;
+}
+
+} // namespace
+
+Variable* RawGFCSolver::ShareOrAdd(Variable* induced, const RawExpr* source) {
     // Expressions that print alike share one induced variable and one definition.
     auto [at, added] = m_byName.emplace(GFCLib::PrintedName(*induced), induced);
-    if (!added) {
+    Variable* v = at->second;
+    if (!added)
         delete induced;
-        return at->second;
+    else
+        m_csp->AddVariable(induced);
+    if (LeavesIntRange(*v)) {
+        auto wide =
+            std::find_if(m_wide.begin(), m_wide.end(), [&](const WideUse& w) { return w.variable == v; });
+        if (wide == m_wide.end()) {
+            m_wide.push_back(
+                {v, source != nullptr ? Name(*source) : "the total weight of the soft constraints"});
+            wide = m_wide.end() - 1;
+        }
+        ++wide->uses;
     }
-    m_csp->AddVariable(induced);
-    return induced;
+    return v;
+}
+
+void RawGFCSolver::CountComparison(CPObject* term, long long constant) {
+    for (WideUse& w : m_wide)
+        if (w.variable == term && ComparesExactly(*w.variable, constant)) ++w.compared;
+}
+
+void RawGFCSolver::CountComparedWithConstant(CPObject* a, CPObject* b) {
+    if (a == nullptr || b == nullptr) return; // the comparison's own check refuses it
+    long long constant = 0;
+    if (IsIntConstant(*b, constant)) CountComparison(a, constant);
+    if (IsIntConstant(*a, constant)) CountComparison(b, constant);
+}
+
+void RawGFCSolver::RefuseInexactArithmetic() const {
+    for (const WideUse& w : m_wide)
+        if (w.uses > w.compared)
+            throw TranslationError("Complete search cannot handle the expression " + w.text +
+                                   ": its values leave the 32-bit integer range, which it can only "
+                                   "compare with a constant");
 }
 
 Variable* RawGFCSolver::TranslateExpr(const RPtr<RawExpr>& expr) {
     return ExpressionTable().Visit(*this, expr);
 }
 
-Variable* RawGFCSolver::BinaryOp(const RPtr<RawExpr>& expr, GFCLib::IntBinOp* op, bool checked) {
+Variable* RawGFCSolver::BinaryOp(const RPtr<RawExpr>& expr, GFCLib::IntBinOp* op, bool checked,
+                                 bool undefinedAtZero) {
     std::unique_ptr<GFCLib::IntBinOp> owned(op);
     CPObject* b = TranslateTerm(RawArg(expr, 1)); // second first
     CPObject* a = TranslateTerm(RawArg(expr, 0));
-    if (checked)
-        op->ComputeDomainChecked(a, b);
-    else
-        op->ComputeDomain(a, b);
-    return ShareOrAdd(owned.release());
+    if (b == nullptr || a == nullptr) throw TranslationError("Cannot translate " + Name(*expr));
+    const bool mayBeZero = b->IsBound() ? b->GetValue().GetInt() == 0
+                                        : dynamic_cast<GFCLib::IntVar*>(b) != nullptr &&
+                                              static_cast<GFCLib::IntVar*>(b)->ContainsInt(0);
+    if (undefinedAtZero && mayBeZero && m_definedness != nullptr) {
+        // Inside a soft constraint: defined only where the divisor is not 0.
+        op->SetTotal(true);
+        AddDefinedness(new GFCLib::NotEqual(b, OwnValue(GFCLib::Value(0))));
+    }
+    op->SetSaturating(true);
+    Naming(expr.Get(), [&] {
+        if (checked)
+            op->ComputeDomainChecked(a, b);
+        else
+            op->ComputeDomain(a, b);
+    });
+    return ShareOrAdd(owned.release(), expr.Get());
+}
+
+template <class Made>
+GFCLib::Variable* RawGFCSolver::OverIntList(RawGFCSolver& s, const RPtr<RawExpr>& expr) {
+    RefuseSets(expr, 0);
+    return s.ShareOrAdd(new Made(s.GetVariableList(RawArg(expr, 0))));
+}
+
+template <class Made>
+GFCLib::Variable* RawGFCSolver::OverSetList(RawGFCSolver& s, const RPtr<RawExpr>& expr) {
+    auto op = std::make_unique<Made>();
+    op->Init(s.GetVariableList(RawArg(expr, 0)));
+    return s.ShareOrAdd(op.release());
 }
 
 const RawGFCSolver::ExpressionKinds& RawGFCSolver::ExpressionTable() {
-    using V = Variable*;
-    using Self = RawGFCSolver;
-    using N = const RPtr<RawExpr>&;
     // Linear arithmetic is one induced variable over the terms it opens up into.
     auto linear = [](Self& s, N expr) -> V {
         Linear form;
         s.Linearize(expr, 1, form);
-        return s.LinearVariable(form);
+        return s.LinearVariable(form, expr.Get());
     };
     static const ExpressionKinds table(
         "Complete search", "expression",
         {
-            {RawType::Minimum,
-             [](Self& s, N expr) -> V {
-                 RefuseSets(expr, 0);
-                 return s.ShareOrAdd(new GFCLib::MinimumOp(s.GetVariableList(RawArg(expr, 0))));
-             }},
-            {RawType::Maximum,
-             [](Self& s, N expr) -> V {
-                 RefuseSets(expr, 0);
-                 return s.ShareOrAdd(new GFCLib::MaximumOp(s.GetVariableList(RawArg(expr, 0))));
-             }},
+            {RawType::Minimum, &OverIntList<GFCLib::MinimumOp>},
+            {RawType::Maximum, &OverIntList<GFCLib::MaximumOp>},
             {RawType::Cardinality,
              [](Self& s, N expr) -> V {
                  GFCLib::SetVar* set = s.GetSetVar(RawArg(expr, 0));
@@ -709,42 +811,39 @@ const RawGFCSolver::ExpressionKinds& RawGFCSolver::ExpressionTable() {
                  std::vector<GFCLib::Value> values = s.GetValueList(RawArg(expr, 1));
                  return s.ShareOrAdd(new GFCLib::CountOp(s.GetVariableList(RawArg(expr, 0)), values));
              }},
-            {RawType::Sum, linear},
-            {RawType::ScalProd, linear},
-            {RawType::Plus, linear},
-            {RawType::Minus, linear},
-            {RawType::Times, linear},
+            {{RawType::Sum, RawType::ScalProd, RawType::Plus, RawType::Minus, RawType::Times}, linear},
             {RawType::Divide,
-             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::DivOp(), true); }},
+             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::DivOp(), true, true); }},
             {RawType::Modulo,
-             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::ModOp(), true); }},
+             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::ModOp(), true, true); }},
             {RawType::Power,
-             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::PowerOp(), true); }},
+             [](Self& s, N expr) -> V { return s.BinaryOp(expr, new GFCLib::PowerOp(), true, false); }},
             {RawType::Abs,
              [](Self& s, N expr) -> V {
                  CPObject* a = s.TranslateTerm(RawArg(expr, 0));
-                 auto* op = new GFCLib::AbsOp();
-                 op->ComputeDomain(a);
-                 return s.ShareOrAdd(op);
+                 auto op = std::make_unique<GFCLib::AbsOp>();
+                 op->SetSaturating(true);
+                 Naming(expr.Get(), [&] { op->ComputeDomain(a); });
+                 return s.ShareOrAdd(op.release(), expr.Get());
              }},
-            {RawType::Union,
-             [](Self& s, N expr) -> V {
-                 auto op = std::make_unique<GFCLib::UnionOp>();
-                 op->Init(s.GetVariableList(RawArg(expr, 0)));
-                 return s.ShareOrAdd(op.release());
-             }},
-            {RawType::Intersection,
-             [](Self& s, N expr) -> V {
-                 auto op = std::make_unique<GFCLib::IntersectOp>();
-                 op->Init(s.GetVariableList(RawArg(expr, 0)));
-                 return s.ShareOrAdd(op.release());
-             }},
+            {RawType::Union, &OverSetList<GFCLib::UnionOp>},
+            {RawType::Intersection, &OverSetList<GFCLib::IntersectOp>},
             {RawType::Index,
              [](Self& s, N expr) -> V {
                  GFCLib::IntVar* index = s.GetIntVar(RawArg(expr, 0));
                  if (index == nullptr)
                      throw TranslationError("Index needs an integer position: " + Name(*expr));
-                 return s.ShareOrAdd(new GFCLib::IndexOp(index, s.GetValueList(RawArg(expr, 1))));
+                 const std::vector<GFCLib::Value> values = s.GetValueList(RawArg(expr, 1));
+                 const long long last = static_cast<long long>(values.size()) - 1;
+                 const bool total =
+                     s.m_definedness != nullptr && (index->MinInt() < 0 || index->MaxInt() > last);
+                 if (total) {
+                     // Inside a soft constraint: defined only at a position of the list.
+                     s.AddDefinedness(new GFCLib::LessThanEq(s.OwnValue(GFCLib::Value(0)), index));
+                     s.AddDefinedness(
+                         new GFCLib::LessThanEq(index, s.OwnValue(GFCLib::Value(static_cast<int>(last)))));
+                 }
+                 return s.ShareOrAdd(new GFCLib::IndexOp(index, values, total));
              }},
         });
     return table;
@@ -805,8 +904,11 @@ void RawGFCSolver::Linearize(const RPtr<RawExpr>& expr, long long scale, Linear&
         } else {
             // A product of two variables is a term of its own.
             auto op = std::make_unique<GFCLib::TimesOp>();
-            op->ComputeDomain(LinearVariable(a), LinearVariable(b));
-            into.terms.push_back(ShareOrAdd(op.release()));
+            op->SetSaturating(true);
+            Variable* left = LinearVariable(a, RawArg(expr, 0).Get());
+            Variable* right = LinearVariable(b, RawArg(expr, 1).Get());
+            Naming(&node, [&] { op->ComputeDomain(left, right); });
+            into.terms.push_back(ShareOrAdd(op.release(), &node));
             into.coefficients.push_back(scale);
         }
         return;
@@ -845,18 +947,22 @@ void RawGFCSolver::Linearize(const RPtr<RawExpr>& expr, long long scale, Linear&
     }
 }
 
-Variable* RawGFCSolver::LinearVariable(const Linear& form) {
+Variable* RawGFCSolver::LinearVariable(const Linear& form, const RawExpr* source, bool narrow) {
     if (form.terms.size() == 1 && form.coefficients[0] == 1 && form.constant == 0 &&
         form.terms[0]->IsVariable())
         return static_cast<Variable*>(form.terms[0]);
     auto op = std::make_unique<GFCLib::LinearOp>();
-    op->InitTerms(form.terms, form.coefficients, form.constant);
+    if (narrow)
+        op->SetSaturating(true, -(1LL << 30), (1LL << 30) - 1);
+    else
+        op->SetSaturating(true);
+    Naming(source, [&] { op->InitTerms(form.terms, form.coefficients, form.constant); });
     // Terms that cancel out may leave a single variable.
     long long coefficient = 0;
     if (GFCLib::IntVar* only = op->ViewOf(coefficient);
         only != nullptr && coefficient == 1 && op->GetConstant() == 0)
         return only;
-    return ShareOrAdd(op.release());
+    return ShareOrAdd(op.release(), source);
 }
 
 GFCLib::Constraint* RawGFCSolver::LinearComparison(const RPtr<RawExpr>& expr) {
@@ -867,15 +973,83 @@ GFCLib::Constraint* RawGFCSolver::LinearComparison(const RPtr<RawExpr>& expr) {
     Linear difference;
     Linearize(RawArg(expr, 0), 1, difference);
     difference.Add(rhs, 1);
-    const long long bound = -difference.constant;
+    long long bound = -difference.constant;
     difference.constant = 0;
-    if (bound < GFCLib::IntVar::kMinInt || bound > GFCLib::IntVar::kMaxInt)
-        throw TranslationError("Complete search cannot handle the constraint " + Name(*expr) +
-                               ": its numbers are too large");
-    CPObject* left = difference.terms.empty() ? OwnValue(GFCLib::Value(0))
-                                              : static_cast<CPObject*>(LinearVariable(difference));
+    RawType kind = expr->GetType();
+    // One form for every way of writing the comparison: a term given twice is one term, terms
+    // follow their variables' creation, and the first coefficient is positive (the comparison
+    // mirrored otherwise), so that x - y <> k and y - x <> -k share one induced variable, and a
+    // term whose values leave the int range, compared exactly only when it stands alone with
+    // coefficient 1, is not lost to a minus sign.
+    {
+        std::vector<std::pair<GFCLib::Variable*, long long>> merged;
+        for (std::size_t i = 0; i < difference.terms.size(); ++i) {
+            auto* v = static_cast<GFCLib::Variable*>(difference.terms[i]);
+            auto at = std::find_if(merged.begin(), merged.end(), [&](const auto& t) { return t.first == v; });
+            if (at == merged.end())
+                merged.emplace_back(v, difference.coefficients[i]);
+            else if (__builtin_add_overflow(at->second, difference.coefficients[i], &at->second))
+                Scaled(1LL << 62, 2, *expr);
+        }
+        merged.erase(
+            std::remove_if(merged.begin(), merged.end(), [](const auto& t) { return t.second == 0; }),
+            merged.end());
+        std::stable_sort(merged.begin(), merged.end(),
+                         [](const auto& a, const auto& b) { return a.first->GetId() < b.first->GetId(); });
+        const bool mirror = !merged.empty() && merged.front().second < 0;
+        difference.terms.clear();
+        difference.coefficients.clear();
+        for (const auto& [v, c] : merged) {
+            difference.terms.push_back(v);
+            difference.coefficients.push_back(mirror ? -c : c);
+        }
+        if (mirror) {
+            bound = -bound;
+            switch (kind) {
+            case RawType::Less:
+                kind = RawType::Greater;
+                break;
+            case RawType::LessEqual:
+                kind = RawType::GreaterEqual;
+                break;
+            case RawType::Greater:
+                kind = RawType::Less;
+                break;
+            case RawType::GreaterEqual:
+                kind = RawType::LessEqual;
+                break;
+            default:
+                break;
+            }
+        }
+    }
+    // The constant must lie strictly inside the int range for a saturated side to compare
+    // exactly, and a side must span no more values than a domain holds: otherwise the constant
+    // moves into the linear form, which is then compared with 0.
+    bool narrow = false;
+    if (!difference.terms.empty()) {
+        __int128 span = 1;
+        for (std::size_t i = 0; i < difference.terms.size(); ++i)
+            if (const auto* x = dynamic_cast<const GFCLib::IntVar*>(difference.terms[i]))
+                span += (static_cast<__int128>(x->MaxInt()) - x->MinInt()) *
+                        (difference.coefficients[i] < 0 ? -difference.coefficients[i]
+                                                        : difference.coefficients[i]);
+        narrow = span > GFCLib::FiniteDomainSpec::kMaxUniverseSize;
+    }
+    if (narrow || bound <= GFCLib::IntVar::kMinInt || bound >= GFCLib::IntVar::kMaxInt) {
+        if (difference.terms.empty()) {
+            bound = std::clamp(bound, GFCLib::IntVar::kMinInt + 1, GFCLib::IntVar::kMaxInt - 1);
+        } else {
+            difference.constant = -bound;
+            bound = 0;
+        }
+    }
+    CPObject* left = difference.terms.empty()
+                         ? OwnValue(GFCLib::Value(0))
+                         : static_cast<CPObject*>(LinearVariable(difference, expr.Get(), narrow));
+    if (left->IsVariable()) CountComparison(left, bound);
     CPObject* right = OwnValue(GFCLib::Value(static_cast<int>(bound)));
-    switch (expr->GetType()) {
+    switch (kind) {
     case RawType::Equal:
         return new GFCLib::Equal(left, right);
     case RawType::NotEqual:

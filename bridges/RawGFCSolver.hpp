@@ -79,12 +79,28 @@ private:
     using ExpressionKinds = RawKindVisitor<RawGFCSolver, const RPtr<RawExpr>&, GFCLib::Variable*>;
     static const ConstraintKinds& ConstraintTable();
     static const ExpressionKinds& ExpressionTable();
+    // Handlers: a comparison (a linear one when a side is arithmetic; with Swapped, a > b as
+    // b < a), and Made over the node's two conditions.
+    template <class Made, bool Swapped = false>
+    static GFCLib::Constraint* Comparison(RawGFCSolver& s, const RPtr<RawExpr>& expr);
+    // Made, initialised with the node's two terms (the second translated first).
+    template <class Made> static GFCLib::Constraint* InitPair(RawGFCSolver& s, const RPtr<RawExpr>& expr);
+    template <class Made>
+    static GFCLib::Constraint* OverConditionPair(RawGFCSolver& s, const RPtr<RawExpr>& expr);
     GFCLib::Constraint* TranslateConstraint(const RPtr<RawExpr>& expr);
     // Both arguments as terms, or both as conditions; the second is translated first.
     std::pair<GFCLib::CPObject*, GFCLib::CPObject*> TermPair(const RPtr<RawExpr>& expr);
     std::pair<GFCLib::Constraint*, GFCLib::Constraint*> ConditionPair(const RPtr<RawExpr>& expr);
     GFCLib::Constraint* TranslateCondition(const RPtr<RawExpr>& expr);
     GFCLib::Variable* Reify(const RPtr<RawExpr>& expr);
+    // The truth of a soft constraint as a 0/1 variable. A function undefined for some arguments
+    // inside it (a zero divisor, a position outside its list) makes it not hold, rather than
+    // ruling those arguments out: its expressions are built total, and the conditions under
+    // which they are defined join the constraint.
+    GFCLib::Variable* ReifySoft(const RPtr<RawExpr>& expr);
+    // Under ReifySoft: records that `condition` must hold for the expression just built to be
+    // defined.
+    void AddDefinedness(GFCLib::Constraint* condition);
     GFCLib::IntVar* BuildSoftCost();
     void SetObjective(const RPtr<RawOpt>& objective, GFCLib::IntVar* softCost);
     void Post(GFCLib::Constraint* constraint);
@@ -99,8 +115,10 @@ private:
     // Sum and ScalProd open up into their terms; anything else is one term.
     void Linearize(const RPtr<RawExpr>& expr, long long scale, Linear& into);
     // The linear form as one term: its variable when it is 1 * x, else one induced variable
-    // (shared with any that prints alike).
-    GFCLib::Variable* LinearVariable(const Linear& form);
+    // (shared with any that prints alike); source names it in a refusal (null: the soft cost).
+    // `narrow`: the form spans more values than a domain holds, and is only compared with 0: it
+    // saturates at -2^30 and 2^30 - 1.
+    GFCLib::Variable* LinearVariable(const Linear& form, const RawExpr* source, bool narrow = false);
     // A comparison whose sides are linear forms: the difference of the sides compared with the
     // constant, so an equation over many variables is one induced variable.
     GFCLib::Constraint* LinearComparison(const RPtr<RawExpr>& expr);
@@ -112,9 +130,26 @@ private:
     GFCLib::Variable* GetFiniteVar(const RPtr<RawExpr>& expr);
     GFCLib::Variable* GetNamedVariable(const RPtr<RawExpr>& expr);
     GFCLib::Variable* TranslateExpr(const RPtr<RawExpr>& expr);
-    // An induced a op b, taking ownership of `op`; `checked` skips pairs the operator rejects.
-    GFCLib::Variable* BinaryOp(const RPtr<RawExpr>& expr, GFCLib::IntBinOp* op, bool checked);
-    GFCLib::Variable* ShareOrAdd(GFCLib::Variable* induced);
+    // Handlers: an induced Made over the node's list of integer terms, or of set terms.
+    template <class Made> static GFCLib::Variable* OverIntList(RawGFCSolver& s, const RPtr<RawExpr>& expr);
+    template <class Made> static GFCLib::Variable* OverSetList(RawGFCSolver& s, const RPtr<RawExpr>& expr);
+    // An induced a op b, taking ownership of `op`; `checked` skips pairs the operator rejects,
+    // which a zero divisor is when `undefinedAtZero`.
+    GFCLib::Variable* BinaryOp(const RPtr<RawExpr>& expr, GFCLib::IntBinOp* op, bool checked,
+                               bool undefinedAtZero);
+    // The induced variable, or the one already made for an expression that prints alike (the
+    // new one is then deleted); counts the use of one whose values leave the int range, which
+    // source names.
+    GFCLib::Variable* ShareOrAdd(GFCLib::Variable* induced, const RawExpr* source = nullptr);
+    // Integer arithmetic is exact in 64 bits, but an induced variable holds ints: one whose
+    // values can leave the int range holds them at the range's ends (saturates), which is exact
+    // only where it is compared with a constant strictly inside the range. Those comparisons
+    // are counted here as they are built; a use of any other kind makes the problem refused.
+    void CountComparison(GFCLib::CPObject* term, long long constant);
+    void CountComparedWithConstant(GFCLib::CPObject* a, GFCLib::CPObject* b);
+    // Throws TranslationError for a variable whose values leave the int range and that is used
+    // other than compared with a constant.
+    void RefuseInexactArithmetic() const;
     void Remember(GFCLib::Variable* variable);
     GFCLib::CPObject* OwnValue(const GFCLib::Value& value);
     GFCLib::Value ToValue(const RPtr<RawExpr>& expr);
@@ -136,4 +171,15 @@ private:
     // Every variable of the problem by printed name, first one kept: the problem's own lookup
     // by name, without a scan of its lists per expression.
     std::unordered_map<std::string, GFCLib::Variable*> m_byName;
+    // The induced variables whose values leave the int range, in creation order: how often
+    // each is used and how often compared with a constant (uses >= compared).
+    struct WideUse {
+        GFCLib::Variable* variable;
+        std::string text;
+        int uses = 0;
+        int compared = 0;
+    };
+    std::vector<WideUse> m_wide;
+    // While a soft constraint is built: the conditions its partial functions need (else null).
+    std::vector<GFCLib::Constraint*>* m_definedness = nullptr;
 };

@@ -207,17 +207,12 @@ void RawGenericSolver::TranslateVariable(const RPtr<RawVar>& variable) {
     GLSCSP* csp = m_engine->GetCSP();
     const std::string name = variable->GetName();
     const std::string domainName = variable->GetDomainName();
-    auto missing = [&]() {
-        return TranslationError("Variable " + name + " has no domain " +
-                                (domainName.empty() ? std::string("(none given)") : domainName) +
-                                " to take values from");
-    };
     switch (variable->GetType()) {
     case RawType::IntVar: {
         IntDom* domain = csp->FindIntDomain(domainName);
-        if (domain == nullptr) throw missing();
+        if (domain == nullptr) throw NoDomainError(name, domainName);
         m_intVars.push_back(new IntVar(name.c_str(), domain));
-        m_intVarByName.emplace(name, m_intVars.back());
+        m_intByName.emplace(name, m_intVars.back());
         return;
     }
     case RawType::BoolVar: {
@@ -227,15 +222,16 @@ void RawGenericSolver::TranslateVariable(const RPtr<RawVar>& variable) {
             csp->AddIntDomain(domain);
         }
         m_intVars.push_back(new IntVar(name.c_str(), domain));
-        m_intVarByName.emplace(name, m_intVars.back());
+        m_intByName.emplace(name, m_intVars.back());
         return;
     }
     case RawType::SetVar: {
         SetDom* domain = csp->FindSetDomain(domainName);
-        if (domain == nullptr) throw missing();
+        if (domain == nullptr) throw NoDomainError(name, domainName);
         auto* set = new SetVar(name.c_str(), domain->GetValues());
         csp->AddSetVariable(set);
         m_setVars.push_back(set);
+        m_setByName.emplace(name, set);
         return;
     }
     default:
@@ -334,9 +330,37 @@ bool BothSets(const RPtr<RawExpr>& expr) {
 
 } // namespace
 
+// Short names for the handlers of the translation tables below.
+using Self = RawGenericSolver;
+using N = const RPtr<RawExpr>&;
+
+template <class Made, class Result, bool Swapped>
+Result* RawGenericSolver::OverIntPair(RawGenericSolver& s, const RPtr<RawExpr>& expr) {
+    auto [a, b] = s.IntPair(expr);
+    if constexpr (Swapped)
+        return new Made(b, a);
+    else
+        return new Made(a, b);
+}
+
+template <class Made>
+Con* RawGenericSolver::OverConditionPair(RawGenericSolver& s, const RPtr<RawExpr>& expr) {
+    auto [a, b] = s.ConditionPair(expr);
+    return new Made(a, b);
+}
+
+template <class Made>
+IntObj* RawGenericSolver::OverIntList(RawGenericSolver& s, const RPtr<RawExpr>& expr) {
+    return new Made(s.TranslateIntExprList(RawArg(expr, 0)));
+}
+
+template <class Made, class Result>
+Result* RawGenericSolver::OverListAndConstants(RawGenericSolver& s, const RPtr<RawExpr>& expr) {
+    std::vector<IntObj*> list = s.TranslateIntExprList(RawArg(expr, 0));
+    return new Made(list, s.GetIntConstants(RawArg(expr, 1)));
+}
+
 const RawGenericSolver::ConstraintKinds& RawGenericSolver::ConstraintTable() {
-    using Self = RawGenericSolver;
-    using N = const RPtr<RawExpr>&;
     auto member = [](Self& s, N expr) -> Con* {
         IntObj* element = s.TranslateIntExpr(RawArg(expr, 0));
         Con* m = new Member(element, s.TranslateSetExpr(RawArg(expr, 1)));
@@ -374,19 +398,14 @@ const RawGenericSolver::ConstraintKinds& RawGenericSolver::ConstraintTable() {
                          pairs.push_back(new NotEquals(v[i], v[j]));
                  return new And(pairs);
              }},
-            {RawType::Sequence,
-             [](Self& s, N expr) -> Con* {
-                 std::vector<IntObj*> list = s.TranslateIntExprList(RawArg(expr, 0));
-                 return new Sequence(list, s.GetIntConstants(RawArg(expr, 1)));
-             }},
+            {RawType::Sequence, &OverListAndConstants<Sequence, Con>},
             {RawType::Element,
              [](Self& s, N expr) -> Con* {
                  IntObj* index = s.TranslateIntExpr(RawArg(expr, 0));
                  std::vector<int> values = s.GetIntConstants(RawArg(expr, 1));
                  return new Element(index, values, s.TranslateIntExpr(RawArg(expr, 2)));
              }},
-            {RawType::Member, member},
-            {RawType::NotMember, member},
+            {{RawType::Member, RawType::NotMember}, member},
             {RawType::AllDisjoint,
              [](Self& s, N expr) -> Con* {
                  return new AllDisjoint(s.TranslateSetExprList(RawArg(expr, 0)));
@@ -406,52 +425,22 @@ const RawGenericSolver::ConstraintKinds& RawGenericSolver::ConstraintTable() {
             {RawType::Equal,
              [](Self& s, N expr) -> Con* {
                  if (BothSets(expr)) return s.SetEquality(expr);
-                 auto [a, b] = s.IntPair(expr);
-                 return new Equals(a, b);
-             }},
-            {RawType::Greater,
-             [](Self& s, N expr) -> Con* {
-                 auto [a, b] = s.IntPair(expr);
-                 return new GreaterThan(a, b);
-             }},
-            {RawType::GreaterEqual,
-             [](Self& s, N expr) -> Con* {
-                 auto [a, b] = s.IntPair(expr);
-                 return new GreaterThanEquals(a, b);
-             }},
-            {RawType::Less,
-             [](Self& s, N expr) -> Con* {
-                 auto [a, b] = s.IntPair(expr);
-                 return new GreaterThan(b, a);
-             }},
-            {RawType::LessEqual,
-             [](Self& s, N expr) -> Con* {
-                 auto [a, b] = s.IntPair(expr);
-                 return new GreaterThanEquals(b, a);
+                 return OverIntPair<Equals, Con>(s, expr);
              }},
             {RawType::NotEqual,
              [](Self& s, N expr) -> Con* {
                  if (BothSets(expr)) return new Not(s.SetEquality(expr));
-                 auto [a, b] = s.IntPair(expr);
-                 return new NotEquals(a, b);
+                 return OverIntPair<NotEquals, Con>(s, expr);
              }},
-            {RawType::And, andOr},
-            {RawType::Or, andOr},
-            {RawType::Implies,
-             [](Self& s, N expr) -> Con* {
-                 auto [a, b] = s.ConditionPair(expr);
-                 return new Implies(a, b);
-             }},
-            {RawType::Iff,
-             [](Self& s, N expr) -> Con* {
-                 auto [a, b] = s.ConditionPair(expr);
-                 return new Iff(a, b);
-             }},
-            {RawType::Xor,
-             [](Self& s, N expr) -> Con* {
-                 auto [a, b] = s.ConditionPair(expr);
-                 return new Xor(a, b);
-             }},
+            // < and <= are > and >= with the operands exchanged.
+            {RawType::Greater, &OverIntPair<GreaterThan, Con>},
+            {RawType::GreaterEqual, &OverIntPair<GreaterThanEquals, Con>},
+            {RawType::Less, &OverIntPair<GreaterThan, Con, true>},
+            {RawType::LessEqual, &OverIntPair<GreaterThanEquals, Con, true>},
+            {{RawType::And, RawType::Or}, andOr},
+            {RawType::Implies, &OverConditionPair<Implies>},
+            {RawType::Iff, &OverConditionPair<Iff>},
+            {RawType::Xor, &OverConditionPair<Xor>},
             {RawType::Not,
              [](Self& s, N expr) -> Con* { return new Not(s.TranslateCondition(RawArg(expr, 0))); }},
         });
@@ -464,60 +453,28 @@ IntObj* RawGenericSolver::TranslateIntExpr(const RPtr<RawExpr>& expr) {
 }
 
 const RawGenericSolver::IntExpressionKinds& RawGenericSolver::IntExpressionTable() {
-    using Self = RawGenericSolver;
-    using N = const RPtr<RawExpr>&;
-    auto variable = [](Self& s, N expr) -> IntObj* { return s.FindIntVar(expr->GetName()); };
-    auto value = [](Self&, N expr) -> IntObj* { return new IntVal(expr->GetInt()); };
     static const IntExpressionKinds table(
         "Local search", "expression",
         {
-            {RawType::Minimum,
-             [](Self& s, N expr) -> IntObj* { return new Minimum(s.TranslateIntExprList(RawArg(expr, 0))); }},
-            {RawType::Maximum,
-             [](Self& s, N expr) -> IntObj* { return new Maximum(s.TranslateIntExprList(RawArg(expr, 0))); }},
+            {RawType::Minimum, &OverIntList<Minimum>},
+            {RawType::Maximum, &OverIntList<Maximum>},
+            {RawType::Sum, &OverIntList<Sum>},
             {RawType::Cardinality,
              [](Self& s, N expr) -> IntObj* { return new Cardinality(s.TranslateSetExpr(RawArg(expr, 0))); }},
-            {RawType::Count,
-             [](Self& s, N expr) -> IntObj* {
-                 std::vector<IntObj*> list = s.TranslateIntExprList(RawArg(expr, 0));
-                 return new CountOp(list, s.GetIntConstants(RawArg(expr, 1)));
-             }},
-            {RawType::Sum,
-             [](Self& s, N expr) -> IntObj* { return new Sum(s.TranslateIntExprList(RawArg(expr, 0))); }},
-            {RawType::ScalProd,
-             [](Self& s, N expr) -> IntObj* {
-                 std::vector<IntObj*> list = s.TranslateIntExprList(RawArg(expr, 0));
-                 return new ScalProd(list, s.GetIntConstants(RawArg(expr, 1)));
-             }},
-            {RawType::Plus,
-             [](Self& s, N expr) -> IntObj* {
-                 auto [a, b] = s.IntPair(expr);
-                 return new PlusOp(a, b);
-             }},
+            {RawType::Count, &OverListAndConstants<CountOp, IntObj>},
+            {RawType::ScalProd, &OverListAndConstants<ScalProd, IntObj>},
+            {RawType::Plus, &OverIntPair<PlusOp, IntObj>},
             {RawType::Minus,
              [](Self& s, N expr) -> IntObj* {
                  if (expr->GetArgCount() == 1) {
                      IntObj* zero = new IntVal(0);
                      return new MinusOp(zero, s.TranslateIntExpr(RawArg(expr, 0)));
                  }
-                 auto [a, b] = s.IntPair(expr);
-                 return new MinusOp(a, b);
+                 return OverIntPair<MinusOp, IntObj>(s, expr);
              }},
-            {RawType::Times,
-             [](Self& s, N expr) -> IntObj* {
-                 auto [a, b] = s.IntPair(expr);
-                 return new TimesOp(a, b);
-             }},
-            {RawType::Divide,
-             [](Self& s, N expr) -> IntObj* {
-                 auto [a, b] = s.IntPair(expr);
-                 return new DivOp(a, b);
-             }},
-            {RawType::Modulo,
-             [](Self& s, N expr) -> IntObj* {
-                 auto [a, b] = s.IntPair(expr);
-                 return new ModOp(a, b);
-             }},
+            {RawType::Times, &OverIntPair<TimesOp, IntObj>},
+            {RawType::Divide, &OverIntPair<DivOp, IntObj>},
+            {RawType::Modulo, &OverIntPair<ModOp, IntObj>},
             {RawType::Abs,
              [](Self& s, N expr) -> IntObj* { return new AbsOp(s.TranslateIntExpr(RawArg(expr, 0))); }},
             {RawType::Power,
@@ -530,10 +487,10 @@ const RawGenericSolver::IntExpressionKinds& RawGenericSolver::IntExpressionTable
                  IntObj* index = s.TranslateIntExpr(RawArg(expr, 0));
                  return new IndexOp(index, s.GetIntConstants(RawArg(expr, 1)));
              }},
-            {RawType::BoolVar, variable},
-            {RawType::IntVar, variable},
-            {RawType::IntVal, value},
-            {RawType::BoolVal, value},
+            {{RawType::BoolVar, RawType::IntVar},
+             [](Self& s, N expr) -> IntObj* { return s.FindIntVar(expr->GetName()); }},
+            {{RawType::IntVal, RawType::BoolVal},
+             [](Self&, N expr) -> IntObj* { return new IntVal(expr->GetInt()); }},
         });
     return table;
 }
@@ -543,8 +500,6 @@ SetObj* RawGenericSolver::TranslateSetExpr(const RPtr<RawExpr>& expr) {
 }
 
 const RawGenericSolver::SetExpressionKinds& RawGenericSolver::SetExpressionTable() {
-    using Self = RawGenericSolver;
-    using N = const RPtr<RawExpr>&;
     static const SetExpressionKinds table(
         "Local search", "set expression",
         {
@@ -556,10 +511,10 @@ const RawGenericSolver::SetExpressionKinds& RawGenericSolver::SetExpressionTable
              }},
             {RawType::SetVar,
              [](Self& s, N expr) -> SetObj* {
-                 const std::string name = expr->GetName();
-                 for (SetVar* v : s.m_setVars)
-                     if (name == v->GetName()) return v;
-                 throw TranslationError("Local search has no set variable " + name);
+                 const auto found = s.m_setByName.find(expr->GetName());
+                 if (found == s.m_setByName.end())
+                     throw TranslationError("Local search has no set variable " + expr->GetName());
+                 return found->second;
              }},
             {RawType::SetVal, [](Self& s, N expr) -> SetObj* { return new SetVal(s.GetIntConstants(expr)); }},
         });
@@ -597,7 +552,7 @@ std::vector<SetObj*> RawGenericSolver::TranslateSetExprList(const RPtr<RawExpr>&
 }
 
 IntVar* RawGenericSolver::FindIntVar(const std::string& name) {
-    const auto found = m_intVarByName.find(name);
-    if (found != m_intVarByName.end()) return found->second;
-    throw TranslationError("Local search has no integer variable " + name);
+    const auto found = m_intByName.find(name);
+    if (found == m_intByName.end()) throw TranslationError("Local search has no integer variable " + name);
+    return found->second;
 }

@@ -86,6 +86,17 @@ private:
     static const IntExpressionKinds& IntExpressionTable();
     static const SetExpressionKinds& SetExpressionTable();
 
+    // Handlers that build Made over the node's arguments: its two integer expressions
+    // (exchanged when Swapped; translated in order either way), its two conditions, its list
+    // of integer expressions, or its list and its integer constants.
+    template <class Made, class Result, bool Swapped = false>
+    static Result* OverIntPair(RawGenericSolver& s, const RPtr<RawExpr>& expr);
+    template <class Made>
+    static GLSLib::Con* OverConditionPair(RawGenericSolver& s, const RPtr<RawExpr>& expr);
+    template <class Made> static GLSLib::IntObj* OverIntList(RawGenericSolver& s, const RPtr<RawExpr>& expr);
+    template <class Made, class Result>
+    static Result* OverListAndConstants(RawGenericSolver& s, const RPtr<RawExpr>& expr);
+
     GLSLib::Con* TranslateConstraint(const RPtr<RawExpr>& expr);
     // Both arguments as integer expressions, or both as conditions; the first goes first.
     std::pair<GLSLib::IntObj*, GLSLib::IntObj*> IntPair(const RPtr<RawExpr>& expr);
@@ -102,7 +113,8 @@ private:
 
     std::unique_ptr<GLSLib::GGLS> m_engine;
     std::vector<GLSLib::IntVar*> m_intVars;
-    // The integer and boolean variables by name (the first of a name, as a search in order).
-    std::unordered_map<std::string, GLSLib::IntVar*> m_intVarByName;
     std::vector<GLSLib::SetVar*> m_setVars;
+    // The variables above by name, first one kept: a lookup per reference, not a scan.
+    std::unordered_map<std::string, GLSLib::IntVar*> m_intByName;
+    std::unordered_map<std::string, GLSLib::SetVar*> m_setByName;
 };

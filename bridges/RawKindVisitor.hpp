@@ -16,6 +16,7 @@
 #include <array>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 // The refusal text of a translator for a node.
 inline std::string RefusalText(const std::string& who, const std::string& what, const RawExpr& node) {
@@ -45,8 +46,11 @@ inline const RawExpr& RawNodeOf(const RPtr<RawExpr>& node) {
 template <class Owner, class Node, class Result, class... Extra> class RawKindVisitor {
 public:
     using Handler = Result (*)(Owner&, Node, Extra...);
+    // One handler for one kind, or for several kinds that it tells apart itself.
     struct Entry {
-        RawType type;
+        Entry(RawType type, Handler h) : types{type}, handler(h) {}
+        Entry(std::initializer_list<RawType> several, Handler h) : types(several), handler(h) {}
+        std::vector<RawType> types;
         Handler handler;
     };
 
@@ -54,10 +58,12 @@ public:
     // ("constraint"); a kind listed twice keeps its last handler.
     RawKindVisitor(std::string who, std::string what, std::initializer_list<Entry> entries)
         : m_who(std::move(who)), m_what(std::move(what)) {
-        for (const Entry& entry : entries) {
-            const int code = ToCode(entry.type);
-            if (code >= 0 && code < kRawCodeLimit) m_handlers[static_cast<std::size_t>(code)] = entry.handler;
-        }
+        for (const Entry& entry : entries)
+            for (RawType type : entry.types) {
+                const int code = ToCode(type);
+                if (code >= 0 && code < kRawCodeLimit)
+                    m_handlers[static_cast<std::size_t>(code)] = entry.handler;
+            }
     }
 
     // Whether the table has a handler for a kind.

@@ -10,3 +10,9 @@ public:
     explicit TranslationError(const std::string& text)
         : FatalError(Platform::ErrorCode::kTranslation, text) {}
 };
+
+// The refusal of a variable over a domain the problem never declared (it would have no values).
+inline TranslationError NoDomainError(const std::string& variable, const std::string& domain) {
+    return TranslationError("Variable " + variable + " has no domain " +
+                            (domain.empty() ? std::string("(none given)") : domain) + " to take values from");
+}

@@ -130,11 +130,11 @@ bool Constraint::FilterByTrying(int i, bool negated, bool exact) {
             if (!keeps(p)) (void)d->Remove(p);
         });
     } else {
-        for (int p = d->MinIndex(); p >= 0; p = d->NextIndex(p + 1)) {
+        for (int p = d->MinIndex(); p >= 0; p = d->NextAfter(p)) {
             if (keeps(p)) break;
             (void)d->Remove(p);
         }
-        for (int p = d->MaxIndex(); p >= 0; p = d->PrevIndex(p - 1)) {
+        for (int p = d->MaxIndex(); p >= 0; p = d->PrevBefore(p)) {
             if (keeps(p)) break;
             (void)d->Remove(p);
         }

@@ -69,7 +69,7 @@ int FiniteDomain::PrevIndex(int from) const {
 int FiniteDomain::KthIndex(int k) const {
     if (k < 0 || k >= m_state.m_size) return -1;
     if (!m_state.m_explicit) return m_state.m_min + k;
-    for (int i = MinIndex(); i >= 0; i = NextIndex(i + 1))
+    for (int i = MinIndex(); i >= 0; i = NextAfter(i))
         if (k-- == 0) return i;
     return -1;
 }
@@ -82,9 +82,9 @@ bool FiniteDomain::Remove(int index) {
         return false;
     }
     if (index == m_state.m_min)
-        m_state.m_min = NextIndex(index + 1);
+        m_state.m_min = NextAfter(index);
     else if (index == m_state.m_max)
-        m_state.m_max = PrevIndex(index - 1);
+        m_state.m_max = PrevBefore(index);
     else
         MakeExplicit();
     if (m_state.m_explicit) m_state.m_bits.Set(index, false);

@@ -56,6 +56,10 @@ public:
     // First position in the domain at or after from (last at or before from), or -1.
     int NextIndex(int from) const;
     int PrevIndex(int from) const;
+    // First position after `index` (last before it), or -1; a universe of 2^31 values ends at
+    // the largest int, so the position past it is not formed.
+    int NextAfter(int index) const { return index == INT32_MAX ? -1 : NextIndex(index + 1); }
+    int PrevBefore(int index) const { return index == INT32_MIN ? -1 : PrevIndex(index - 1); }
     // Position of the k-th remaining value (k from 0), or -1.
     int KthIndex(int k) const;
     // True when the domain is every position from its minimum to its maximum.

@@ -26,7 +26,7 @@ void FiniteVar::SetValue(const Value& value) {
 }
 
 bool FiniteVar::NextValue() {
-    const int next = m_domain.NextIndex(m_state->m_index + 1);
+    const int next = m_domain.NextAfter(m_state->m_index);
     if (next < 0) return false;
     SetToIndex(next);
     return true;

@@ -23,7 +23,7 @@ public:
         m_state->m_instantiated = false;
     }
     bool NextValue() override;
-    bool HasNextValue() const override { return m_domain.NextIndex(m_state->m_index + 1) >= 0; }
+    bool HasNextValue() const override { return m_domain.NextAfter(m_state->m_index) >= 0; }
     void RemoveCurrentValue() override;
     void ExpandDomain() override { m_domain.Expand(GetName()); }
     void AttachTrail(Trail* trail) override { m_domain.AttachTrail(trail, this); }

@@ -73,9 +73,9 @@ int IntDomainSpec::IndexOf(const Value& value) const {
     return IndexOfInt(value.GetInt());
 }
 
-int IntDomainSpec::LowerBound(long long v) const {
-    if (m_contiguous) return static_cast<int>(std::clamp<long long>(v - m_lo, 0, m_size));
-    return static_cast<int>(std::lower_bound(m_ints.begin(), m_ints.end(), v) - m_ints.begin());
+std::int64_t IntDomainSpec::LowerBound(long long v) const {
+    if (m_contiguous) return std::clamp<std::int64_t>(v - m_lo, 0, m_size);
+    return std::lower_bound(m_ints.begin(), m_ints.end(), v) - m_ints.begin();
 }
 
 int IntDomainSpec::SearchInt(long long v) const {

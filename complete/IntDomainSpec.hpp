@@ -46,8 +46,9 @@ public:
     int IntAt(int index) const {
         return m_contiguous ? static_cast<int>(m_lo + index) : m_ints[static_cast<std::size_t>(index)];
     }
-    // First position whose value is >= v (UniverseSize() when none).
-    int LowerBound(long long v) const;
+    // First position whose value is >= v (UniverseSize() when none, which may be 2^31: hence
+    // 64 bits).
+    std::int64_t LowerBound(long long v) const;
     // True when the values are every integer from the first to the last.
     bool IsContiguous() const { return m_contiguous; }
     // Every value in increasing order (for small universes: it lists them all).

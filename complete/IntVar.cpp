@@ -33,13 +33,21 @@ void IntVar::SetRange(int lo, int hi) {
 
 bool IntVar::KeepRange(long long lo, long long hi) {
     if (m_intSpec == nullptr) return false;
+    // Every value is an int: bounds beyond that range say the same as its ends.
+    lo = std::max(lo, kMinInt);
+    hi = std::min(hi, kMaxInt);
     if (lo > hi) {
         m_domain.Clear();
         return false;
     }
-    const int first = m_intSpec->LowerBound(lo);
-    const int past = m_intSpec->LowerBound(hi + 1);
-    return m_domain.KeepIndexRange(first, past - 1);
+    // Positions run up to 2^31 - 1, so the one past the last may not fit an int.
+    const std::int64_t first = m_intSpec->LowerBound(lo);
+    const std::int64_t last = m_intSpec->LowerBound(hi + 1) - 1;
+    if (first > last) {
+        m_domain.Clear();
+        return false;
+    }
+    return m_domain.KeepIndexRange(static_cast<int>(first), static_cast<int>(last));
 }
 
 bool IntVar::KeepValuesOf(const CPObject& other) {

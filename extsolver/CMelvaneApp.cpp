@@ -4,7 +4,6 @@
 #include "platform/FatalError.hpp"
 #include "workbench/net/MessageType.hpp"
 
-#include <QMetaObject>
 
 #include <algorithm>
 #include <iterator>
@@ -154,10 +153,7 @@ void CMelvaneApp::SolveThreadProc(RunSettings settings, std::string problem, uns
         m_solver.LoadProblem(std::move(problem));
         for (int id = 1; id <= 9; ++id)
             m_solver.SetParameter(id, settings.parameters[id - 1]);
-        m_solver.SetNotifyWindow([this, run](int cost) {
-            QMetaObject::invokeMethod(
-                this, [this, run, cost] { OnNewBestCost(run, cost); }, Qt::QueuedConnection);
-        });
+        m_solver.SetNotifyWindow([this, run](int cost) { PostFromWorker({run, false, cost, false, {}, {}}); });
         m_solver.GetSolutions().RemoveAll();
         found = m_solver.Solve(settings.runs);
     } catch (const Platform::FatalError& e) {
@@ -167,9 +163,32 @@ void CMelvaneApp::SolveThreadProc(RunSettings settings, std::string problem, uns
     m_solver.GetSolutionsText(text);
     m_solver.GetSolutionsReport(report);
     if (!failure.empty()) report = "Problem refused: " + failure + "\n" + report;
-    QMetaObject::invokeMethod(
-        this, [this, run, found, text, report] { OnSolveFinished(run, found, text, report); },
-        Qt::QueuedConnection);
+    PostFromWorker({run, true, 0, found, std::move(text), std::move(report)});
+}
+
+void CMelvaneApp::PostFromWorker(WorkerEvent event) {
+    bool wake = false;
+    {
+        std::lock_guard lock(m_mailboxLock);
+        wake = m_mailbox.empty();
+        m_mailbox.push_back(std::move(event));
+    }
+    // One wake drains everything posted until it is answered.
+    if (wake) m_wake.Wake();
+}
+
+void CMelvaneApp::DeliverWorkerEvents() {
+    std::deque<WorkerEvent> events;
+    {
+        std::lock_guard lock(m_mailboxLock);
+        events.swap(m_mailbox);
+    }
+    for (const WorkerEvent& e : events) {
+        if (e.finished)
+            OnSolveFinished(e.run, e.found, e.text, e.report);
+        else
+            OnNewBestCost(e.run, e.cost);
+    }
 }
 
 void CMelvaneApp::OnNewBestCost(unsigned run, int cost) {

@@ -6,13 +6,17 @@
 //
 // Threads: everything here runs on the thread that owns the object, except the solve. The
 // worker only calls the solver interface and posts its results back (the new best costs and
-// the end of the run, each tagged with its run); it never touches the dialog's model.
+// the end of the run, each tagged with its run) through a mailbox under its own lock and a
+// ThreadWake; it never touches the dialog's model.
 
 #include "extsolver/CClientObj.hpp"
 #include "extsolver/MelvaneDlgModel.hpp"
 #include "extsolver/SolverInterface.hpp"
+#include "workbench/net/ThreadWake.hpp"
 
+#include <deque>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -64,6 +68,15 @@ private:
         int runs;
         int parameters[9];
     };
+    // What the worker posts: a new best cost, or the end of its run with its results.
+    struct WorkerEvent {
+        unsigned run;
+        bool finished;
+        int cost;
+        bool found;
+        std::string text;
+        std::string report;
+    };
     bool ReadFields(bool fromNetwork = false);
     bool SolveProblem(bool fromNetwork);
     void SendSolverName(const std::string& name);
@@ -71,6 +84,9 @@ private:
     void SolveThreadProc(RunSettings settings, std::string problem, unsigned run);
     void OnSolveFinished(unsigned run, bool found, const std::string& text, const std::string& report);
     void OnNewBestCost(unsigned run, int cost);
+    // Worker thread: leaves the event in the mailbox and wakes the owner's thread.
+    void PostFromWorker(WorkerEvent event);
+    void DeliverWorkerEvents();
     void JoinWorker();
     void Log(const std::string& text) { m_dialog.AddToLog(text); }
 
@@ -82,6 +98,9 @@ private:
     std::thread m_worker;
     // The run the worker is on; posts of an earlier run are dropped.
     unsigned m_run = 0;
+    std::mutex m_mailboxLock;
+    std::deque<WorkerEvent> m_mailbox;
+    TavNet::ThreadWake m_wake{[this] { DeliverWorkerEvents(); }};
 };
 
 } // namespace Melvane

@@ -85,6 +85,8 @@ void RebuildConsTree::Parse(std::istream& in, GLSCSP* csp) {
 
 void RebuildConsTree::Parse(const std::string& text, GLSCSP* csp) {
     if (csp == nullptr) throw Platform::InternalError("RebuildConsTree::Parse: no problem");
+    // What is read belongs to csp, whichever problem this thread made last.
+    const ModelScope scope(*csp);
     DescriptionTokens tokens(text);
     m_csp = csp;
     m_tokens = &tokens;
@@ -238,11 +240,7 @@ void RebuildConsTree::ReadDomains() {
             // "SetDom" name k ..., or with one word before the name.
             std::string name(m_tokens->Word("a set domain name"));
             if (!m_tokens->PeekIsNumber()) name = m_tokens->Word("a set domain name");
-            if (m_setDomains.count(name)) m_tokens->Fail("set domain declared twice");
-            std::vector<int> values = ReadInts("the number of values");
-            auto* domain = Make<SetDom>(name.c_str(), values);
-            m_newSetDomains.push_back(domain);
-            m_setDomains.emplace(name, domain);
+            ReadSetDomainValues(name);
         } else {
             m_tokens->Fail("unknown domain kind");
         }
@@ -253,13 +251,16 @@ void RebuildConsTree::ReadSetDomains() {
     const int count = m_tokens->Count("the number of set domains", 3);
     for (int i = 0; i < count; ++i) {
         m_tokens->Word("a set domain kind");
-        const std::string name(m_tokens->Word("a set domain name"));
-        if (m_setDomains.count(name)) m_tokens->Fail("set domain declared twice");
-        std::vector<int> values = ReadInts("the number of values");
-        auto* domain = Make<SetDom>(name.c_str(), values);
-        m_newSetDomains.push_back(domain);
-        m_setDomains.emplace(name, domain);
+        ReadSetDomainValues(std::string(m_tokens->Word("a set domain name")));
     }
+}
+
+void RebuildConsTree::ReadSetDomainValues(const std::string& name) {
+    if (m_setDomains.count(name)) m_tokens->Fail("set domain declared twice");
+    std::vector<int> values = ReadInts("the number of values");
+    auto* domain = Make<SetDom>(name.c_str(), values);
+    m_newSetDomains.push_back(domain);
+    m_setDomains.emplace(name, domain);
 }
 
 void RebuildConsTree::ReadVariables() {

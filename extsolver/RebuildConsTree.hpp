@@ -6,7 +6,7 @@
 // every keyword and name must be known, and a text that is not read to its "<END>" whole is
 // refused with a DescriptionError that names the position. Nothing is added to the problem
 // until the whole text has been read, and on a refusal every object made on the way is
-// removed from the library's registry again.
+// removed from the problem's registry again.
 //
 // Sections: "<D>" N domains ("IntDom" name "ListDom" k ints | "IntDom" name "RangeDom" lo hi |
 // "SetDom" name k ints | "SetDom" ignored name k ints), "<Ds>" N (ignored name k ints),
@@ -52,7 +52,8 @@ public:
     virtual ~RebuildConsTree();
 
     // Reads the whole text into csp: domains and variables are added, hard and soft
-    // constraints are posted and added, the objective is posted and set. Throws
+    // constraints are posted and added, the objective is posted and set; every object made
+    // belongs to csp, whichever problem this thread made last. Throws
     // DescriptionError for a text it cannot read (csp and the registry are then as before),
     // Platform::InternalError for a null csp.
     void Parse(std::istream& in, GLSLib::GLSCSP* csp);
@@ -71,6 +72,8 @@ private:
     void ReadSections();
     void ReadDomains();
     void ReadSetDomains();
+    // The values of a set domain called name, after its name; the domain is made and kept.
+    void ReadSetDomainValues(const std::string& name);
     void ReadVariables();
     void ReadConstraints();
     void ReadObjective();

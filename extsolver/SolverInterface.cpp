@@ -8,6 +8,8 @@
 #include "localsearch/Minimise.hpp"
 #include "localsearch/Obj.hpp"
 #include "localsearch/SetVar.hpp"
+#include "localsearch/expr/IntVal.hpp"
+#include "localsearch/expr/MinusOp.hpp"
 #include "localsearch/gls/GGLS_ND.hpp"
 #include "platform/FatalError.hpp"
 
@@ -16,6 +18,27 @@
 #include <sstream>
 
 namespace Melvane {
+
+namespace {
+
+// The value of the problem's own objective. The workbench states "maximise e" as the
+// minimisation of 0 - e, and the cost keeps the sign of the objective the user wrote, so there
+// it is the value of e. (A user's "minimise 0 - e" reads the same and is reported as e too.)
+int ObjectiveOwnValue(const GLSLib::Minimise& objective) {
+    const auto* minus = dynamic_cast<const GLSLib::MinusOp*>(objective.GetArg(0));
+    const auto* zero = minus != nullptr ? dynamic_cast<const GLSLib::IntVal*>(minus->GetArg(0)) : nullptr;
+    const auto* maximised = zero != nullptr && zero->GetValue() == 0
+                                ? dynamic_cast<const GLSLib::IntObj*>(minus->GetArg(1))
+                                : nullptr;
+    if (maximised == nullptr) return objective.GetObjectiveValue();
+    try {
+        return maximised->GetValue();
+    } catch (const GLSLib::Obj::Undef&) {
+        return INT_MAX;
+    }
+}
+
+} // namespace
 
 SolverInterface::SolverInterface() = default;
 
@@ -100,7 +123,7 @@ void SolverInterface::StoreSolution(Solution& solution) const {
         // The objective's own value under the reported assignment; the engine's cost also
         // counts the soft penalties.
         csp->GetObjective()->Initialise();
-        solution.SetCost(csp->GetObjective()->GetObjectiveValue());
+        solution.SetCost(ObjectiveOwnValue(*csp->GetObjective()));
     }
     if (csp->HasSoftConstraints()) {
         // Weights of the soft constraints that the reported assignment breaks.

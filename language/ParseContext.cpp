@@ -9,12 +9,16 @@ void ParseContext::FlushIdentifiers(int token) {
     m_info.AddList(token);
 }
 
-void ParseContext::CountWalked(const GenObj& where) {
-    if (++m_walked > m_maxWalked)
+void ParseContext::CountWalked(const GenObj& where, long long count) {
+    CheckStop();
+    // Compared before adding, so that a huge count cannot overflow the total.
+    if (count > m_maxWalked - m_walked)
         throw ParserErr(where, 67, std::to_string(m_maxWalked) + " index combinations walked");
+    m_walked += count;
 }
 
 void ParseContext::CountGenerated(const GenObj& where) {
+    CheckStop();
     if (++m_generated > m_maxGenerated)
         throw ParserErr(where, 67, std::to_string(m_maxGenerated) + " bodies or elements generated");
 }

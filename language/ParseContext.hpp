@@ -8,7 +8,9 @@
 #include "language/raw/RawCSP.hpp"
 #include "language/tree/GenProblem.hpp"
 #include "language/tree/GenSymbolTable.hpp"
+#include "platform/Cancelled.hpp"
 
+#include <atomic>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -43,6 +45,13 @@ public:
         return !IsNameUsed(name) && m_domainNames.insert(name).second;
     }
 
+    // The parse's stop request (null: none). CheckStop throws Platform::Cancelled once it is
+    // set; the scanner calls it at every line, the tree at every statement and combination.
+    void SetStopRequest(const std::atomic<bool>* stop) { m_stop = stop; }
+    void CheckStop() const {
+        if (m_stop != nullptr && m_stop->load(std::memory_order_relaxed)) throw Platform::Cancelled();
+    }
+
     // Identifiers of the statement being read, for the side information.
     void NoteIdentifier(std::string text) { m_pendingIdentifiers.push_back(std::move(text)); }
     // Hands the noted identifiers to the side information as one list named after the token.
@@ -66,9 +75,10 @@ public:
         m_maxWalked = walked;
         m_maxGenerated = generated;
     }
-    // Count one combination walked, and one that generates; each throws ParserErr 67 at
-    // `where`'s line past its bound.
-    void CountWalked(const GenObj& where);
+    // Count `count` combinations walked (a range that lists its values in whole counts each
+    // element it copies), and one that generates; each throws ParserErr 67 at `where`'s line
+    // past its bound.
+    void CountWalked(const GenObj& where, long long count = 1);
     void CountGenerated(const GenObj& where);
 
     // Where constraints met inside expressions (function bodies) go; the problem when null.
@@ -97,4 +107,5 @@ private:
     std::vector<std::string> m_pendingIdentifiers;
     ConstraintSink* m_sideSink = nullptr;
     std::string m_scannerMessage;
+    const std::atomic<bool>* m_stop = nullptr;
 };

@@ -60,6 +60,7 @@ bool RawParser::ParseText(const std::string& text, RawCSP* problem) {
     if (problem->GetVariables().empty() && problem->GetRealVariables().empty()) RawVar::ResetIdCounter();
     ParseContext ctx(*problem, m_info);
     if (m_maxWalked >= 0) ctx.SetExpansionBounds(m_maxWalked, m_maxGenerated);
+    ctx.SetStopRequest(m_stop);
     ParseLineScope lineScope(ctx.LinePointer());
     try {
         const std::string lowered = CreateCaseInsensitiveCopy(text);
@@ -95,8 +96,10 @@ bool RawParser::Parse(RawCSP* problem) {
     return ParseText(text.str(), problem);
 }
 
-ParserErr ParseCSPFile(const std::string& fileName, ParserInfo* info, RawCSP* problem) {
+ParserErr ParseCSPFile(const std::string& fileName, ParserInfo* info, RawCSP* problem,
+                       const std::atomic<bool>* stop) {
     RawParser parser(fileName);
+    parser.SetStopRequest(stop);
     (void)parser.Parse(problem); // its error, or code 0, is returned below
     if (info != nullptr) *info = parser.GetInfo();
     return parser.GetError();

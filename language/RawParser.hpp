@@ -7,6 +7,7 @@
 #include "language/ParserInfo.hpp"
 #include "language/raw/RawCSP.hpp"
 
+#include <atomic>
 #include <iosfwd>
 #include <string>
 #include <utility>
@@ -31,6 +32,11 @@ public:
         m_maxGenerated = generated;
     }
 
+    // A stop request read while later parses run: once it is set, the parse ends by throwing
+    // Platform::Cancelled (checked every line read, statement checked or generated and index
+    // combination walked). Null: none. The flag must outlive the parses.
+    void SetStopRequest(const std::atomic<bool>* stop) { m_stop = stop; }
+
     const ParserErr& GetError() const { return m_err; }
     const ParserInfo& GetInfo() const { return m_info; }
 
@@ -41,12 +47,15 @@ private:
     // Negative: the parse context's defaults.
     long long m_maxWalked = -1;
     long long m_maxGenerated = -1;
+    const std::atomic<bool>* m_stop = nullptr;
 };
 
 // Parses a problem file. Returns code 0 ("Parsed CSP file successfully") or the first error;
 // code 1 ("Can't open CSP File") when the file cannot be read. Fills `info` and `problem` when given;
-// the caller's problem keeps what was generated before an error.
-[[nodiscard]] ParserErr ParseCSPFile(const std::string& fileName, ParserInfo* info, RawCSP* problem);
+// the caller's problem keeps what was generated before an error. With a stop request, throws
+// Platform::Cancelled once it is set (see RawParser::SetStopRequest).
+[[nodiscard]] ParserErr ParseCSPFile(const std::string& fileName, ParserInfo* info, RawCSP* problem,
+                                     const std::atomic<bool>* stop = nullptr);
 // The same for a problem text held in memory.
 [[nodiscard]] ParserErr ParseCSPText(const std::string& text, ParserInfo* info, RawCSP* problem);
 

@@ -17,21 +17,21 @@ HeadlessSolveDriver::Outcome HeadlessSolveDriver::Run(int count) {
     if (!m_doc.StartSolve(this, count)) return m_outcome;
     m_outcome.started = true;
     const auto limit = std::chrono::milliseconds(std::max(m_doc.GetSearchTimeLimit(), 0));
-    auto deadline = Clock::now() + limit;
-    auto nextStatistics = Clock::now() + kStatisticsInterval;
+    auto deadline = Now() + limit;
+    auto nextStatistics = Now() + kStatisticsInterval;
     while (!m_finished) {
         auto wake = std::min(deadline, nextStatistics);
         if (m_engineDeadline) wake = std::min(wake, *m_engineDeadline);
-        const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(wake - Clock::now());
+        const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(wake - Now());
         m_doc.WaitForEvents(std::max(wait, std::chrono::milliseconds(0)) + std::chrono::milliseconds(1));
         if (m_finished) break;
-        const auto now = Clock::now();
+        const auto now = Now();
         if (m_doc.IsSolving() && now >= deadline) {
             if (m_doc.OnSolveTimeout()) {
                 m_outcome.timedOut = true;
             } else {
-                deadline = Clock::now() + limit;
-                nextStatistics = Clock::now() + kStatisticsInterval;
+                deadline = Now() + limit;
+                nextStatistics = Now() + kStatisticsInterval;
             }
         }
         if (m_engineDeadline && now >= *m_engineDeadline) {
@@ -40,7 +40,7 @@ HeadlessSolveDriver::Outcome HeadlessSolveDriver::Run(int count) {
         }
         if (m_doc.IsSolving() && now >= nextStatistics) {
             m_doc.ShowStatistics();
-            nextStatistics = Clock::now() + kStatisticsInterval;
+            nextStatistics = Now() + kStatisticsInterval;
         }
     }
     return m_outcome;
@@ -64,7 +64,7 @@ void HeadlessSolveDriver::finished(int found) {
 void HeadlessSolveDriver::engineStarted(int position) {
     ++m_outcome.enginesStarted;
     m_doc.EngineStarted(position);
-    m_engineDeadline = Clock::now() + std::chrono::seconds(std::max(m_doc.GetEngineInterval(), 1));
+    m_engineDeadline = Now() + std::chrono::seconds(std::max(m_doc.GetEngineInterval(), 1));
 }
 
 void HeadlessSolveDriver::engineSolved(int position) {

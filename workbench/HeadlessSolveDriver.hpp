@@ -9,6 +9,7 @@
 #include "workbench/SolveEvents.hpp"
 
 #include <chrono>
+#include <functional>
 #include <optional>
 
 namespace TavWorkbench {
@@ -28,7 +29,15 @@ public:
         int enginesSolved = 0;
     };
 
+    using Clock = std::chrono::steady_clock;
+    using ClockFn = std::function<Clock::time_point()>;
+
     explicit HeadlessSolveDriver(CTavDoc& doc) : m_doc(doc) {}
+
+    // Where the time limit, the statistics interval and the engine slices read the time (empty:
+    // the steady clock); a test moves its own clock to decide when a limit runs out. Called on
+    // the driver's thread only.
+    void SetClock(ClockFn now) { m_now = std::move(now); }
 
     // Starts a solve for `count` solutions (-1: all) and handles its events until it finished.
     Outcome Run(int count);
@@ -44,9 +53,10 @@ public:
     void engineSolved(int position) override;
 
 private:
-    using Clock = std::chrono::steady_clock;
+    Clock::time_point Now() const { return m_now ? m_now() : Clock::now(); }
 
     CTavDoc& m_doc;
+    ClockFn m_now;
     Outcome m_outcome;
     bool m_finished = false;
     std::optional<Clock::time_point> m_engineDeadline;

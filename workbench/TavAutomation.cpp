@@ -164,16 +164,30 @@ bool TavAutomation::SetOptimisation(const std::string& target) {
     return true;
 }
 
+const RawSolver* TavAutomation::CurrentSolver() const {
+    if (const RawSolver* solver = m_doc.GetSolver(); solver != nullptr) return solver;
+    // An Expert run started here has no receiver of its engine events, so the document never
+    // learns which engine runs: the run itself knows.
+    const SolverRun* run = m_doc.GetRun();
+    return run != nullptr ? run->GetCurrentSolver() : nullptr;
+}
+
 void TavAutomation::StopSearch() {
-    if (RawSolver* solver = m_doc.GetSolver(); solver != nullptr) solver->Stop();
+    // The run's flag first, so that a search returning because of the stop ends the run; then
+    // every engine of the run, since the one searching now may be the next of a sequence.
     m_doc.RequestRunStop();
+    if (SolverRun* run = m_doc.GetRun(); run != nullptr) {
+        for (RawSolver* engine : run->GetEngines())
+            if (engine != nullptr) engine->Stop();
+    }
 }
 
 bool TavAutomation::ServerFinished() const {
     // The run's end, not the bridge's own flag: the bridge says it has finished before the run
     // thread has recorded the solution, and a run may end without a search or with a failed one.
     // A client that polls for the end then reads complete results.
-    return m_doc.GetSolver() != nullptr && m_doc.GetRun() != nullptr && m_doc.GetRun()->HasEnded();
+    SolverRun* run = m_doc.GetRun();
+    return CurrentSolver() != nullptr && run != nullptr && run->HasEnded();
 }
 
 bool TavAutomation::DeleteConstraint(const std::string& name) {
@@ -184,7 +198,7 @@ bool TavAutomation::DeleteConstraint(const std::string& name) {
 }
 
 bool TavAutomation::HasGotSolution() const {
-    const RawSolver* solver = m_doc.GetSolver();
+    const RawSolver* solver = CurrentSolver();
     return solver != nullptr && solver->IsSolved();
 }
 

@@ -67,7 +67,8 @@ public:
                               const std::string& dimensions);
     // 19. The optimisation target becomes `target`.
     bool SetOptimisation(const std::string& target);
-    // 20. Asks the running search to stop; does not wait and does not end the solve.
+    // 20. Asks the running search (every engine of an Expert run) to stop; does not wait and
+    //     does not end the solve.
     void StopSearch();
     // 21. Whether the solve has finished (its run thread has ended and recorded every
     //     solution); false without a solver.
@@ -79,6 +80,8 @@ public:
 
 private:
     bool ValidName(const std::string& name);
+    // The document's solver, or the engine an Expert run is searching with; null without a solve.
+    const RawSolver* CurrentSolver() const;
 
     CTavDoc& m_doc;
 };

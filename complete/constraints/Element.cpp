@@ -40,7 +40,7 @@ bool Element::FilterArg(int i) {
         if (index == nullptr) return Constraint::FilterArg(i);
         const Value& v = B()->GetValue();
         FiniteDomain& d = index->GetDomain();
-        for (int p = d.MinIndex(); p >= 0; p = d.NextIndex(p + 1)) {
+        for (int p = d.MinIndex(); p >= 0; p = d.NextAfter(p)) {
             const int k = index->GetIntSpec()->IntAt(p);
             if (k < 0 || k >= static_cast<int>(m_list.size()) || m_list[static_cast<std::size_t>(k)] != v)
                 (void)d.Remove(p);

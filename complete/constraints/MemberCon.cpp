@@ -27,7 +27,7 @@ bool MemberCon::FilterArg(int i) {
     if (!set.IsSet()) return false;
     FiniteDomain* d = x->GetFiniteDomain();
     if (d == nullptr) return Constraint::FilterArg(i);
-    for (int p = d->MinIndex(); p >= 0; p = d->NextIndex(p + 1))
+    for (int p = d->MinIndex(); p >= 0; p = d->NextAfter(p))
         if (set.GetSet().ContainsValue(d->ValueAt(p)) != Wanted()) (void)d->Remove(p);
     return !d->IsEmpty();
 }

@@ -40,7 +40,10 @@ bool Minimise::Improve() {
 
 void Minimise::Cut(Trail& trail) const {
     if (m_objective == nullptr || !m_bound.IsInt()) return;
-    const int first = m_objective->GetIntSpec()->LowerBound(m_bound.GetInt());
+    const std::int64_t past = m_objective->GetIntSpec()->LowerBound(m_bound.GetInt());
+    // The bound is a value of the objective's universe, so its position fits an int.
+    if (past >= m_objective->GetIntSpec()->UniverseSize()) return;
+    const int first = static_cast<int>(past);
     FiniteDomain& d = m_objective->GetDomain();
     if (d.MaxIndex() >= first) (void)d.KeepIndexRange(0, first - 1);
     trail.CutSaved(d, first);

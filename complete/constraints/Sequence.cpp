@@ -24,7 +24,7 @@ bool Sequence::Preprocess() {
     for (Variable* v : m_vars) {
         FiniteDomain* d = v->GetFiniteDomain();
         if (d == nullptr || v->IsInstantiated()) continue;
-        for (int p = d->MinIndex(); p >= 0; p = d->NextIndex(p + 1))
+        for (int p = d->MinIndex(); p >= 0; p = d->NextAfter(p))
             if (m_valueCounts.find(d->ValueAt(p)) == m_valueCounts.end()) (void)d->Remove(p);
         if (d->IsEmpty()) return false;
     }

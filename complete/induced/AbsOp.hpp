@@ -7,9 +7,9 @@ namespace GFCLib {
 
 class AbsOp : public IntUnaryOp {
 public:
-    bool Apply(long long a, long long& r) const override {
+    bool Exact(long long a, long long& r) const override {
         r = a < 0 ? -a : a;
-        return InIntRange(r);
+        return true;
     }
     const char* FunctionName() const override { return "Abs"; }
 };

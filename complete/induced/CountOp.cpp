@@ -3,6 +3,7 @@
 #include "complete/FiniteDomain.hpp"
 #include "platform/FatalError.hpp"
 
+#include <algorithm>
 #include <ostream>
 
 namespace GFCLib {
@@ -18,6 +19,21 @@ void CountOp::InitCount(const std::vector<CPObject*>& list, const std::vector<Va
         auto* v = o->IsVariable() ? static_cast<Variable*>(o) : nullptr;
         if (v != nullptr) v->ExpandDomain();
         m_operandVars.push_back(v);
+        const FiniteDomain* d = v != nullptr ? v->GetFiniteDomain() : nullptr;
+        int universe = -1;
+        if (d != nullptr && d->GetSpec() != nullptr) {
+            const FiniteDomainSpec* spec = d->GetSpec();
+            const auto at = std::find(m_specs.begin(), m_specs.end(), spec);
+            universe = static_cast<int>(at - m_specs.begin());
+            if (at == m_specs.end()) {
+                m_specs.push_back(spec);
+                std::vector<int> positions;
+                for (const Value& c : m_values)
+                    if (const int p = d->IndexOf(c); p >= 0) positions.push_back(p);
+                m_positions.push_back(std::move(positions));
+            }
+        }
+        m_universeOf.push_back(universe);
     }
     SetComputedRange(0, static_cast<long long>(list.size()));
     Define(this, list);
@@ -53,15 +69,20 @@ bool CountOp::Propagate() {
     m_open.clear(); // unbound operands that may or may not be counted
     for (std::size_t i = 0; i < m_operands.size(); ++i) {
         Variable* v = m_operandVars[i];
-        if (v == nullptr || v->IsInstantiated()) {
-            sure += Counted(m_operands[i]->GetValue()) ? 1 : 0;
+        const int universe = m_universeOf[i];
+        if (universe < 0) {
+            if (v == nullptr || v->IsInstantiated()) sure += Counted(m_operands[i]->GetValue()) ? 1 : 0;
+            continue;
+        }
+        const std::vector<int>& positions = m_positions[static_cast<std::size_t>(universe)];
+        if (v->IsInstantiated()) {
+            sure += std::find(positions.begin(), positions.end(), v->GetIndex()) != positions.end() ? 1 : 0;
             continue;
         }
         const FiniteDomain* d = v->GetFiniteDomain();
-        if (d == nullptr) continue;
         std::int64_t inside = 0;
-        for (const Value& c : m_values)
-            inside += d->ContainsValue(c) ? 1 : 0;
+        for (int p : positions)
+            inside += d->Contains(p) ? 1 : 0;
         if (inside == 0) continue;
         if (inside == d->Count()) {
             ++sure;

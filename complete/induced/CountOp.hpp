@@ -3,6 +3,7 @@
 // keeps the count between the sure and the possible occurrences and, when the count is
 // reached (or must be reached), removes (or forces) the counted values in the unbound operands.
 
+#include "complete/FiniteDomainSpec.hpp"
 #include "complete/induced/InducedIntVar.hpp"
 
 namespace GFCLib {
@@ -25,6 +26,12 @@ private:
     std::vector<Variable*> m_operandVars; // null for constants
     std::vector<Value> m_values;          // distinct
     std::vector<Variable*> m_open;        // scratch of Propagate
+    // The positions of the counted values in each distinct universe of the operands, and per
+    // operand the entry of its universe (-1 for a constant or an operand without a finite
+    // domain): a count over many variables looks positions up instead of values.
+    std::vector<const FiniteDomainSpec*> m_specs;
+    std::vector<std::vector<int>> m_positions;
+    std::vector<int> m_universeOf;
 };
 
 } // namespace GFCLib

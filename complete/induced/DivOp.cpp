@@ -8,7 +8,7 @@ namespace GFCLib {
 bool DivOp::Compute(long long a, long long b, long long& r) {
     if (b == 0) return false;
     r = a / b;
-    return InIntRange(r);
+    return true;
 }
 
 void DivOp::Bounds(long long loA, long long hiA, long long loB, long long hiB, long long& lo,

@@ -6,7 +6,8 @@
 
 namespace GFCLib {
 
-IndexOp::IndexOp(IntVar* index, const std::vector<Value>& values) : m_index(index) {
+IndexOp::IndexOp(IntVar* index, const std::vector<Value>& values, bool total)
+    : m_index(index), m_total(total) {
     if (index == nullptr || index->GetIntSpec() == nullptr)
         throw Platform::InternalError("Index needs an integer index variable");
     for (const Value& v : values)
@@ -16,18 +17,23 @@ IndexOp::IndexOp(IntVar* index, const std::vector<Value>& values) : m_index(inde
     std::vector<int> reachable;
     for (std::size_t i = 0; i < m_values.size(); ++i)
         if (index->ContainsInt(static_cast<long long>(i))) reachable.push_back(m_values[i]);
+    if (m_total && (index->MinInt() < 0 || index->MaxInt() >= static_cast<long long>(m_values.size())))
+        reachable.push_back(0);
     SetComputedDomain(std::move(reachable));
     Define(this, {index});
 }
 
 bool IndexOp::At(long long i, int& v) const {
-    if (i < 0 || i >= static_cast<long long>(m_values.size())) return false;
+    if (i < 0 || i >= static_cast<long long>(m_values.size())) {
+        v = 0;
+        return m_total;
+    }
     v = m_values[static_cast<std::size_t>(i)];
     return true;
 }
 
 void IndexOp::PrintExpr(std::ostream& os) const {
-    os << "Index(";
+    os << (m_total ? "TotalIndex(" : "Index(");
     m_index->PrintName(os);
     os << ";";
     for (std::size_t i = 0; i < m_values.size(); ++i)
@@ -47,6 +53,7 @@ bool IndexOp::Propagate() {
         if (IsInstantiated()) return v == GetInt();
         return KeepInt(v);
     }
+    if (m_total) return PropagateTotal();
     FiniteDomain& d = m_index->GetDomain();
     const bool fixed = IsInstantiated();
     BitVector& mark = Scratch();
@@ -62,6 +69,38 @@ bool IndexOp::Propagate() {
         else
             (void)d.Remove(p);
     });
+    if (d.IsEmpty()) return false;
+    return fixed || m_domain.KeepMarked(mark);
+}
+
+bool IndexOp::PropagateTotal() {
+    // The positions outside the list all give 0: they stay or go together, and only the list's
+    // positions are walked (the index's domain may be far larger).
+    FiniteDomain& d = m_index->GetDomain();
+    const IntDomainSpec* spec = m_index->GetIntSpec();
+    const bool fixed = IsInstantiated();
+    BitVector& mark = Scratch();
+    const auto supported = [&](int v, int& k) {
+        k = m_intSpec->IndexOfInt(v);
+        return k >= 0 && (fixed ? v == GetInt() : m_domain.Contains(k));
+    };
+    const long long n = static_cast<long long>(m_values.size());
+    if (m_index->MinInt() < 0 || m_index->MaxInt() >= n) {
+        int k = -1;
+        if (supported(0, k))
+            mark.Set(k, true);
+        else if (!m_index->KeepRange(0, n - 1))
+            return false;
+    }
+    for (long long i = 0; i < n; ++i) {
+        const int p = spec->IndexOfInt(i);
+        if (p < 0 || !d.Contains(p)) continue;
+        int k = -1;
+        if (supported(m_values[static_cast<std::size_t>(i)], k))
+            mark.Set(k, true);
+        else
+            (void)d.Remove(p);
+    }
     if (d.IsEmpty()) return false;
     return fixed || m_domain.KeepMarked(mark);
 }

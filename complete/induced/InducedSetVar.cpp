@@ -48,6 +48,7 @@ bool InducedSetVar::Propagate() {
     ValueSet possible(m_ownSpec->Universe(), false);
     Limits(required, possible);
     return m_domain.RestrictTo(possible) && m_domain.RequireAll(required) &&
+           m_domain.LimitSize(m_domain.MinSize(), MaxSizeLimit()) &&
            NarrowOperands(m_domain.Required(), m_domain.Possible());
 }
 

@@ -28,6 +28,8 @@ protected:
     virtual ValueSet Combine() const = 0;
     // Bounds from the unbound operands: what must be in and what may be in the result.
     virtual void Limits(ValueSet& required, ValueSet& possible) const = 0;
+    // The most members the result can have given its operands' sizes (default: no limit).
+    virtual int MaxSizeLimit() const { return m_domain.MaxSize(); }
     // Narrows the unbound operands by what the result must and may hold; false when one empties.
     [[nodiscard]] virtual bool NarrowOperands(const ValueSet& required, const ValueSet& possible) {
         (void)required, (void)possible;

@@ -46,10 +46,12 @@ void IntBinOp::ComputeDomain(CPObject* a, CPObject* b) {
     const long long countB = CountAndShape(b, rangeB);
     long long lo = 0;
     long long hi = 0;
+    m_leavesIntRange = false;
     if (countA > 0 && countB > 0 && rangeA && rangeB &&
         RangeOfIntervals(MinOf(a), MaxOf(a), MinOf(b), MaxOf(b), lo, hi)) {
-        // Results outside the int range are dropped by both ways, so clipping keeps it exact.
-        SetComputedRange(lo, hi);
+        // Results outside the int range are dropped by both ways and held at its ends when
+        // saturating, so clipping keeps it exact.
+        SetResultRange(lo, hi);
         m_complete = true;
     } else if (countA * countB <= (1LL << 22)) {
         const std::vector<long long> valuesA = ValuesOf(a);
@@ -60,20 +62,41 @@ void IntBinOp::ComputeDomain(CPObject* a, CPObject* b) {
             for (long long x : valuesA)
                 for (long long y : valuesB) {
                     long long r = 0;
-                    if (Apply(x, y, r)) results.push_back(static_cast<int>(r));
+                    const bool defined = Exact(x, y, r);
+                    if (defined && !InIntRange(r)) m_leavesIntRange = true;
+                    if (Finish(defined, r)) results.push_back(static_cast<int>(r));
                 }
             SetComputedDomain(std::move(results));
         }
         m_complete = true;
     } else {
         Bounds(MinOf(a), MaxOf(a), MinOf(b), MaxOf(b), lo, hi);
-        SetComputedRange(lo, hi);
+        if (m_total) {
+            // Pairs without a result give 0.
+            lo = std::min(lo, 0LL);
+            hi = std::max(hi, 0LL);
+        }
+        SetResultRange(lo, hi);
         m_complete = false;
     }
-    // Forward checking marks results one by one.
-    if (m_domain.UniverseSize() > kMaxDomainSize)
-        throw Platform::ResourceError("Expression domain too large");
     Define(this, {a, b});
+}
+
+void IntBinOp::SetResultRange(long long lo, long long hi) {
+    if (m_saturating &&
+        std::min(hi, kMaxInt) - std::max(lo, kMinInt) + 1 > FiniteDomainSpec::kMaxUniverseSize) {
+        m_saturationLow = -(1LL << 30);
+        m_saturationHigh = (1LL << 30) - 1;
+    }
+    const long long low = m_saturating ? m_saturationLow : kMinInt;
+    const long long high = m_saturating ? m_saturationHigh : kMaxInt;
+    m_leavesIntRange = lo < low || hi > high;
+    // Saturating, results beyond an end become that end; otherwise they are no values, which
+    // clipping to the int range drops.
+    if (m_saturating && lo <= hi)
+        SetComputedRange(std::clamp(lo, low, high), std::clamp(hi, low, high));
+    else
+        SetComputedRange(lo, hi);
 }
 
 void IntBinOp::Bounds(long long loA, long long hiA, long long loB, long long hiB, long long& lo,
@@ -83,14 +106,14 @@ void IntBinOp::Bounds(long long loA, long long hiA, long long loB, long long hiB
     for (long long x : {loA, hiA})
         for (long long y : {loB, hiB}) {
             long long r = 0;
-            if (!Apply(x, y, r)) continue;
+            if (!Exact(x, y, r)) continue;
             lo = std::min(lo, r);
             hi = std::max(hi, r);
         }
 }
 
 void IntBinOp::PrintExpr(std::ostream& os) const {
-    os << "(";
+    os << (m_total ? "total(" : "(");
     m_a->PrintName(os);
     os << Symbol();
     m_b->PrintName(os);
@@ -107,7 +130,7 @@ bool IntBinOp::WantsPropagation() const {
 }
 
 bool IntBinOp::Propagate() {
-    return PropagateUsing([this](long long a, long long b, long long& r) { return Apply(a, b, r); });
+    return PropagateUsing([this](long long a, long long b, long long& r) { return Exact(a, b, r); });
 }
 
 } // namespace GFCLib

@@ -11,8 +11,10 @@ void IntUnaryOp::ComputeDomain(CPObject* a) {
     m_a = a;
     if (CountOf(a) > kMaxDomainSize) throw Platform::ResourceError("Expression domain too large");
     std::vector<int> results;
+    m_leavesIntRange = false;
     ForEachInt(a, [&](long long x) {
         long long r = 0;
+        if (Exact(x, r) && !InIntRange(r)) m_leavesIntRange = true;
         if (Apply(x, r)) results.push_back(static_cast<int>(r));
     });
     SetComputedDomain(std::move(results));

@@ -73,7 +73,12 @@ void LinearOp::InitTerms(const std::vector<CPObject*>& operands, const std::vect
         magnitude += std::max(Abs(p), Abs(q));
     }
     m_wide = magnitude >= kNarrowLimit;
-    SetComputedRange(Clamp(lo), Clamp(hi));
+    m_leavesIntRange = lo < m_saturationLow || hi > m_saturationHigh;
+    if (m_saturating)
+        SetComputedRange(std::clamp<long long>(Clamp(lo), m_saturationLow, m_saturationHigh),
+                         std::clamp<long long>(Clamp(hi), m_saturationLow, m_saturationHigh));
+    else
+        SetComputedRange(Clamp(lo), Clamp(hi));
     Define(this, std::vector<CPObject*>(m_terms.begin(), m_terms.end()));
 }
 
@@ -90,11 +95,19 @@ void LinearOp::PrintExpr(std::ostream& os) const {
     os << ")";
 }
 
+template <typename W> long long LinearOp::ValueOfSum(W sum) const {
+    if (m_saturating) {
+        if (sum < static_cast<W>(m_saturationLow)) return m_saturationLow;
+        if (sum > static_cast<W>(m_saturationHigh)) return m_saturationHigh;
+    }
+    return Clamp(sum);
+}
+
 bool LinearOp::Holds() const {
     Int128 sum = m_constant;
     for (std::size_t i = 0; i < m_terms.size(); ++i)
         sum += static_cast<Int128>(m_coefficients[i]) * m_terms[i]->GetInt();
-    return sum == GetInt();
+    return ValueOfSum(sum) == GetInt();
 }
 
 IntVar* LinearOp::ViewOf(long long& coefficient) const {
@@ -106,7 +119,7 @@ IntVar* LinearOp::ViewOf(long long& coefficient) const {
 bool LinearOp::Propagate() {
     bool lastTerm = false;
     if (!(m_wide ? PropagateBounds<Int128>(lastTerm) : PropagateBounds<long long>(lastTerm))) return false;
-    return !lastTerm || FilterLastTerm();
+    return !lastTerm || (m_wide ? FilterLastTerm<Int128>() : FilterLastTerm<long long>());
 }
 
 template <typename Wide> bool LinearOp::PropagateBounds(bool& lastTerm) {
@@ -131,13 +144,16 @@ template <typename Wide> bool LinearOp::PropagateBounds(bool& lastTerm) {
             ++unbound;
         }
         if (IsInstantiated()) {
-            if (GetInt() < sumLo || GetInt() > sumHi) return false;
-        } else if (!KeepRange(Clamp(sumLo), Clamp(sumHi))) {
+            if (GetInt() < ValueOfSum(sumLo) || GetInt() > ValueOfSum(sumHi)) return false;
+        } else if (!KeepRange(ValueOfSum(sumLo), ValueOfSum(sumHi))) {
             return false;
         }
         if (unbound == 0) return true;
         const Wide zLo = MinInt();
         const Wide zHi = MaxInt();
+        // A saturated end bounds nothing: every sum beyond it gives that end.
+        const bool openBelow = m_saturating && zLo <= m_saturationLow;
+        const bool openAbove = m_saturating && zHi >= m_saturationHigh;
         bool changed = false;
         for (std::size_t i = 0; i < n; ++i) {
             IntVar* x = m_terms[i];
@@ -148,8 +164,12 @@ template <typename Wide> bool LinearOp::PropagateBounds(bool& lastTerm) {
             // zLo <= rest + c x <= zHi, with rest between the others' sums.
             const Wide lo = zLo - (sumHi - std::max(p, q));
             const Wide hi = zHi - (sumLo - std::min(p, q));
-            const Wide xLo = c > 0 ? CeilDiv<Wide>(lo, c) : CeilDiv<Wide>(hi, c);
-            const Wide xHi = c > 0 ? FloorDiv<Wide>(hi, c) : FloorDiv<Wide>(lo, c);
+            const bool loOpen = c > 0 ? openBelow : openAbove;
+            const bool hiOpen = c > 0 ? openAbove : openBelow;
+            const Wide xLo = loOpen ? Wide(x->MinInt()) : c > 0 ? CeilDiv<Wide>(lo, c) : CeilDiv<Wide>(hi, c);
+            const Wide xHi = hiOpen  ? Wide(x->MaxInt())
+                             : c > 0 ? FloorDiv<Wide>(hi, c)
+                                     : FloorDiv<Wide>(lo, c);
             if (xLo > x->MinInt() || xHi < x->MaxInt()) {
                 if (!x->KeepRange(Clamp(xLo), Clamp(xHi))) return false;
                 changed = true;
@@ -162,21 +182,29 @@ template <typename Wide> bool LinearOp::PropagateBounds(bool& lastTerm) {
     }
 }
 
-bool LinearOp::FilterLastTerm() {
+template <typename Wide> bool LinearOp::FilterLastTerm() {
     // Every other term is bound: the result is rest + c x, and each side keeps what the other
     // can match (bounds alone miss the holes of either).
     std::size_t k = 0;
-    Int128 rest = m_constant;
+    Wide rest = m_constant;
     for (std::size_t i = 0; i < m_terms.size(); ++i) {
         if (m_terms[i]->IsInstantiated())
-            rest += static_cast<Int128>(m_coefficients[i]) * m_terms[i]->GetInt();
+            rest += static_cast<Wide>(m_coefficients[i]) * m_terms[i]->GetInt();
         else
             k = i;
     }
     IntVar* x = m_terms[k];
-    const Int128 c = m_coefficients[k];
+    const Wide c = m_coefficients[k];
     if (IsInstantiated()) {
-        const Int128 t = GetInt() - rest;
+        const long long z = GetInt();
+        if (m_saturating && (z == m_saturationLow || z == m_saturationHigh)) {
+            // rest + c x at or beyond that end.
+            const Wide t = z - rest;
+            const bool atLeast = (z == m_saturationHigh) == (c > 0);
+            return atLeast ? x->KeepAtLeast(Clamp(CeilDiv<Wide>(t, c)))
+                           : x->KeepAtMost(Clamp(FloorDiv<Wide>(t, c)));
+        }
+        const Wide t = z - rest;
         if (t % c != 0) return false;
         return x->KeepInt(Clamp(t / c));
     }
@@ -186,18 +214,37 @@ bool LinearOp::FilterLastTerm() {
         // Nothing but the definition reads the result's domain: only the term's values whose
         // result was removed go, found from the removed results (usually few).
         if (m_domain.IsRange() || m_domain.UniverseSize() > kMaxDomainSize) return true;
+        bool dropLow = false; // a saturated end removed: every term value reaching it goes
+        bool dropHigh = false;
         m_domain.ForEachMissing([&](int position) {
-            const Int128 t = m_intSpec->IntAt(position) - rest;
+            const long long z = m_intSpec->IntAt(position);
+            if (m_saturating && z == m_saturationLow) dropLow = true;
+            if (m_saturating && z == m_saturationHigh) dropHigh = true;
+            const Wide t = z - rest;
             if (t % c != 0) return;
             const int p = sx->IndexOfInt(Clamp(t / c));
             if (p >= 0) (void)dx.Remove(p);
         });
+        if (dx.IsEmpty()) return false;
+        // Keep rest + c x strictly inside the removed ends.
+        if (dropHigh) {
+            const Wide t = static_cast<Wide>(m_saturationHigh) - 1 - rest;
+            if (!(c > 0 ? x->KeepAtMost(Clamp(FloorDiv<Wide>(t, c)))
+                        : x->KeepAtLeast(Clamp(CeilDiv<Wide>(t, c)))))
+                return false;
+        }
+        if (dropLow) {
+            const Wide t = static_cast<Wide>(m_saturationLow) + 1 - rest;
+            if (!(c > 0 ? x->KeepAtLeast(Clamp(CeilDiv<Wide>(t, c)))
+                        : x->KeepAtMost(Clamp(FloorDiv<Wide>(t, c)))))
+                return false;
+        }
         return !dx.IsEmpty();
     }
     if (dx.Count() > kMaxDomainSize || m_domain.UniverseSize() > kMaxDomainSize) return true;
     BitVector& mark = Scratch();
     dx.ForEachIndex([&](int p) {
-        const int position = m_intSpec->IndexOfInt(Clamp(rest + c * sx->IntAt(p)));
+        const int position = m_intSpec->IndexOfInt(ValueOfSum(rest + c * sx->IntAt(p)));
         if (position >= 0 && m_domain.Contains(position))
             mark.Set(position, true);
         else

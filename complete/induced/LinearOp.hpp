@@ -6,6 +6,10 @@
 // Forward checking narrows the bounds of the result and of every unbound term from the others'
 // bounds until nothing changes (bounds consistency of a linear equation); once a single term is
 // unbound it filters that term and the result value by value, as the two-operand expressions do.
+// A sum beyond the int range is no value by default; a saturating one holds every sum outside
+// its saturation range (the int range, or a narrower one when the sums span more values than a
+// domain can hold) at the nearest end, so that its upper end stands for every sum at or above
+// it: exact wherever the variable is only compared with a constant strictly inside that range.
 
 #include "complete/induced/InducedIntVar.hpp"
 
@@ -25,6 +29,19 @@ public:
     }
     void InitTerms(const std::vector<CPObject*>& operands, const std::vector<long long>& coefficients,
                    long long constant);
+    // Sums beyond the int range are held at its nearest end (call before Init or InitTerms).
+    void SetSaturating(bool saturating) { SetSaturating(saturating, kMinInt, kMaxInt); }
+    // Sums outside lo .. hi (within the int range) are held at its nearest end.
+    void SetSaturating(bool saturating, long long lo, long long hi) {
+        m_saturating = saturating;
+        m_saturationLow = lo;
+        m_saturationHigh = hi;
+    }
+    long long SaturationLow() const { return m_saturationLow; }
+    long long SaturationHigh() const { return m_saturationHigh; }
+    // True when the sum can leave the int range (the saturation range when saturating) over
+    // the terms' domains as they were at Init.
+    bool LeavesIntRange() const { return m_leavesIntRange; }
 
     void PrintExpr(std::ostream& os) const override;
     bool Holds() const override;
@@ -43,12 +60,20 @@ protected:
 
 private:
     template <typename Wide> bool PropagateBounds(bool& exactNeeded);
-    bool FilterLastTerm();
+    // Sums of narrow forms stay within 64 bits (Wide = long long); wide ones use 128.
+    template <typename Wide> bool FilterLastTerm();
+    // The value a sum gives: itself, or held at the int range's nearest end when saturating
+    // (a sum beyond it is then no value: the caller finds no position for it).
+    template <typename W> long long ValueOfSum(W sum) const;
 
     std::vector<IntVar*> m_terms;          // distinct variables
     std::vector<long long> m_coefficients; // none 0
     long long m_constant = 0;
     bool m_wide = false; // sums of terms may leave the 64-bit range: compute in 128 bits
+    bool m_saturating = false;
+    long long m_saturationLow = kMinInt;
+    long long m_saturationHigh = kMaxInt;
+    bool m_leavesIntRange = false;
 };
 
 } // namespace GFCLib

@@ -7,7 +7,8 @@ namespace GFCLib {
 
 class PlusOp : public IntBinOp {
 public:
-    bool Apply(long long a, long long b, long long& r) const override { return Compute(a, b, r); }
+    bool Exact(long long a, long long b, long long& r) const override { return Compute(a, b, r); }
+    // The exact result, as Exact.
     static bool Compute(long long a, long long b, long long& r);
     // The other operand giving result d: d - fixed either way.
     static bool Invert(bool fixedIsA, long long fixed, long long d, long long& x) {

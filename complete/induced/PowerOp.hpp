@@ -1,5 +1,6 @@
 #pragma once
-// The induced variable a to the power b; a negative exponent or a result beyond the int range has no result.
+// The induced variable a to the power b; a negative exponent gives the real power truncated
+// toward zero (0 but for the bases 1 and -1).
 
 #include "complete/induced/IntBinOp.hpp"
 
@@ -7,7 +8,8 @@ namespace GFCLib {
 
 class PowerOp : public IntBinOp {
 public:
-    bool Apply(long long a, long long b, long long& r) const override { return Compute(a, b, r); }
+    bool Exact(long long a, long long b, long long& r) const override { return Compute(a, b, r); }
+    // The exact result, as Exact.
     static bool Compute(long long a, long long b, long long& r);
     bool Propagate() override { return PropagateUsing(&Compute); }
     const char* Symbol() const override { return "^"; }

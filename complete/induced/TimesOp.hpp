@@ -7,7 +7,8 @@ namespace GFCLib {
 
 class TimesOp : public IntBinOp {
 public:
-    bool Apply(long long a, long long b, long long& r) const override { return Compute(a, b, r); }
+    bool Exact(long long a, long long b, long long& r) const override { return Compute(a, b, r); }
+    // The exact result, as Exact.
     static bool Compute(long long a, long long b, long long& r);
     bool Propagate() override { return PropagateUsing(&Compute); }
     const char* Symbol() const override { return "*"; }

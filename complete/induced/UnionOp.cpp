@@ -1,5 +1,7 @@
 #include "complete/induced/UnionOp.hpp"
 
+#include <algorithm>
+
 namespace GFCLib {
 
 ValueSet UnionOp::Combine() const {
@@ -30,6 +32,17 @@ bool UnionOp::NarrowOperands(const ValueSet& required, const ValueSet& possible)
         if (!only->GetDomain().Require(only->GetDomain().Possible().IndexOf(member))) return false;
     }
     return true;
+}
+
+int UnionOp::MaxSizeLimit() const {
+    long long total = 0;
+    for (const SetVar* s : m_operands) {
+        if (s->IsInstantiated())
+            total += s->GetSet().Size();
+        else
+            total += std::min(s->GetDomain().MaxSize(), s->GetDomain().Possible().Size());
+    }
+    return static_cast<int>(std::min<long long>(total, m_domain.MaxSize()));
 }
 
 void UnionOp::Limits(ValueSet& required, ValueSet& possible) const {

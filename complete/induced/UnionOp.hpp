@@ -10,6 +10,8 @@ protected:
     const char* FunctionName() const override { return "Union"; }
     ValueSet Combine() const override;
     void Limits(ValueSet& required, ValueSet& possible) const override;
+    // A union has at most the members of its operands together.
+    int MaxSizeLimit() const override;
     // Each operand lies within what the union may hold, and a member the union must hold that
     // only one operand can still take is that operand's.
     bool NarrowOperands(const ValueSet& required, const ValueSet& possible) override;

@@ -88,6 +88,11 @@ const char* InfixText(RawType t) {
 } // namespace
 
 void RawWriter::Write(const RawExpr& root) {
+    // Constants are most of what is written (indices, coefficients): no stack for them.
+    if (root.GetType() == RawType::IntVal) {
+        m_out << root.GetInt();
+        return;
+    }
     std::vector<Piece> stack;
     stack.push_back({&root, nullptr, false});
     // Pieces are pushed in reverse so that they pop in writing order.

@@ -14,38 +14,9 @@
 
 namespace {
 
-bool IsIntegerFamily(int kind) {
-    switch (kind) {
-    case GenKind::IntVar:
-    case GenKind::IntVal:
-    case GenKind::IntExpr:
-    case GenKind::BoolVar:
-    case GenKind::BoolExpr:
-    case GenKind::BoolVal:
-    case GenKind::Constraint:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool IsVariableLike(int kind) {
-    switch (kind) {
-    case GenKind::IntVar:
-    case GenKind::FltVar:
-    case GenKind::SetVar:
-    case GenKind::BoolVar:
-    case GenKind::StrVar:
-    case GenKind::Constraint:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool IsValueKind(int kind) {
-    return kind == GenKind::BoolVal || kind == GenKind::IntVal || kind == GenKind::FltVal ||
-           kind == GenKind::SetVal || kind == GenKind::StrVal || kind == GenKind::Set;
+// A constant operand: a value, or a set written out.
+bool IsConstant(const GenType& type) {
+    return type.IsValue() || type.GetKind() == GenKind::Set;
 }
 
 int Wrap(std::int64_t v) {
@@ -80,13 +51,14 @@ bool GenInducedOp::Fold(int op, int left, int right, int& result) {
 }
 
 GenType GenInducedOp::ComputeType() const {
-    const int lk = m_left ? m_left->GetThisType().GetKind() : GenKind::Untyped;
-    const int rk = m_right ? m_right->GetThisType().GetKind() : GenKind::Untyped;
+    static const GenType untyped;
+    const GenType& left = m_left ? m_left->GetThisType() : untyped;
+    const GenType& right = m_right ? m_right->GetThisType() : untyped;
     const bool cardinality = m_operator == Token::CARDINALITY;
-    const bool integers = (!m_left || IsIntegerFamily(lk)) && (!m_right || IsIntegerFamily(rk));
+    const bool integers = (!m_left || left.IsIntegral()) && (!m_right || right.IsIntegral());
     if (!cardinality && !integers) return GenType();
-    if (IsVariableLike(lk) || IsVariableLike(rk)) return GenType(GenKind::IntVar);
-    if (IsValueKind(lk) || IsValueKind(rk)) return GenType(GenKind::IntVal);
+    if (left.IsVariable() || right.IsVariable()) return GenType(GenKind::IntVar);
+    if (IsConstant(left) || IsConstant(right)) return GenType(GenKind::IntVal);
     return GenType();
 }
 

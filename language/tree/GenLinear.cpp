@@ -56,8 +56,9 @@ void CheckLinear(GenObj& root, ParseContext& ctx, const GenObj& at, int op) {
             continue;
         }
         GenObj& node = *frame.node;
-        if (dynamic_cast<GenVal*>(&node) == nullptr && dynamic_cast<GenRef*>(&node) == nullptr &&
-            dynamic_cast<GenVar*>(&node) == nullptr) {
+        // Indexed variables first: they are most of the terms of a large linear programme.
+        if (dynamic_cast<GenVar*>(&node) == nullptr && dynamic_cast<GenVal*>(&node) == nullptr &&
+            dynamic_cast<GenRef*>(&node) == nullptr) {
             throw ParserErr(at, 30, op, "", "");
         }
         if (!CheckNode(node, ctx)) throw ParserErr(at, 30, op, "", "");

@@ -6,6 +6,7 @@
 
 bool GenProblem::CheckAll(ParseContext& ctx) {
     for (auto& statement : m_statements) {
+        ctx.CheckStop();
         if (!statement->CheckStatement(ctx)) return false;
     }
     if (m_optimise && !CheckNode(*m_optimise, ctx)) return false;
@@ -15,6 +16,7 @@ bool GenProblem::CheckAll(ParseContext& ctx) {
 void GenProblem::GenerateAll(ParseContext& ctx) {
     ProblemSink sink(ctx.Problem());
     for (auto& statement : m_statements) {
+        ctx.CheckStop();
         statement->Emit(ctx, sink);
         statement.reset(); // frees each statement's tree once it is generated
     }

@@ -4,6 +4,7 @@
 #include "language/raw/RawArr.hpp"
 #include "language/tree/GenArgList.hpp"
 
+#include <climits>
 #include <ostream>
 
 bool GenSubRange::Check(ParseContext& ctx) {
@@ -28,6 +29,10 @@ void GenSubRange::Reset(ParseContext& ctx) {
     m_values.clear();
     m_position = 0;
     if (m_mode == Mode::Sublists) {
+        // n(n+1)/2 sublists holding n(n+1)(n+2)/6 elements in all: counted before any is
+        // made, so a long list is refused at once rather than after gigabytes.
+        const long long count = n;
+        ctx.CountWalked(*this, n > 1'000'000 ? LLONG_MAX : count * (count + 1) / 2 * (count + 2) / 3);
         for (int start = 0; start < n; ++start) {
             for (int length = 1; start + length <= n; ++length) {
                 RPtr<RawArr> sub(new RawArr);

@@ -69,7 +69,11 @@ RPtr<RawExpr> GenVar::Gen(ParseContext& ctx) {
 }
 
 std::string GenVar::Text() const {
-    std::ostringstream out;
+    // One stream per thread, emptied for each use: setting up a stream for every indexed
+    // identifier cost more than the rest of its reading.
+    thread_local std::ostringstream out;
+    out.str(std::string());
+    out.clear();
     Print(out);
     return out.str();
 }

@@ -5,15 +5,20 @@
 
 #include "bridges/RawEvaluator.hpp"
 #include "language/raw/RawCSP.hpp"
+#include "language/raw/RawSolver.hpp"
 #include "language/raw/RawInt.hpp"
 #include "language/raw/RawSet.hpp"
 #include "language/raw/RawStr.hpp"
 
 #include <algorithm>
+#include <array>
+#include <functional>
+#include <memory>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace BruteForce {
@@ -47,6 +52,32 @@ inline std::string SolutionKey(const RawCSP& problem, const RawSolution& solutio
                (label != nullptr && label->GetValue() ? ValueKey(*label->GetValue()) : "?") + ";";
     }
     return key;
+}
+
+// The keys of the solutions of up to `runs` calls of solver.Solve, stopping at the first that
+// finds nothing: what a solver gives, to compare it with the same solver elsewhere.
+inline std::vector<std::string> RunKeys(const RawCSP& problem, RawSolver& solver, int runs) {
+    std::vector<std::string> keys;
+    for (int k = 0; k < runs && solver.Solve(); ++k)
+        keys.push_back(SolutionKey(problem, solver.GetSolutions().Last()));
+    return keys;
+}
+
+// The RunKeys of a solver made by `make` alone; then of two more, made one after the other on
+// this thread and solved at once on two others (as an Expert solve keeps them): alone, first,
+// second.
+inline std::array<std::vector<std::string>, 3>
+RunKeysAloneAndSideBySide(const RawCSP& problem, const std::function<std::unique_ptr<RawSolver>()>& make,
+                          int runs) {
+    std::array<std::vector<std::string>, 3> keys;
+    keys[0] = RunKeys(problem, *make(), runs);
+    std::unique_ptr<RawSolver> a = make();
+    std::unique_ptr<RawSolver> b = make();
+    std::thread ta([&] { keys[1] = RunKeys(problem, *a, runs); });
+    std::thread tb([&] { keys[2] = RunKeys(problem, *b, runs); });
+    ta.join();
+    tb.join();
+    return keys;
 }
 
 // The candidate values of one variable.

@@ -2,6 +2,7 @@
 // is read back and solved by guided local search with the external program's settings, and
 // each solution is checked against the raw problem by the independent evaluator.
 
+#include "BruteForce.hpp"
 #include "bridges/ExtSolver.hpp"
 #include "bridges/GenExtDesc.hpp"
 #include "bridges/RawEvaluator.hpp"
@@ -90,5 +91,18 @@ TEST(ExtSolver, SolvesEveryStateableExampleAndTheEvaluatorAcceptsItsSolutions) {
         }
     }
     EXPECT_GE(solved, 8);
+    EXPECT_EQ(GLSLib::Obj::RegistrySize(), 0u);
+}
+
+TEST(ExtSolver, TwoSolversOnTwoThreadsGiveTheAnswersOfOneAlone) {
+    // Each solver's model belongs to its own engine: built one after another on one thread,
+    // solved at once on two others, each gives the runs it gives alone.
+    RawCSP problem;
+    ASSERT_TRUE(ParseCSPFile(std::string(TAV_EXAMPLES_DIR) + "/queens8.csp", nullptr, &problem).IsOk());
+    const auto [alone, first, second] = BruteForce::RunKeysAloneAndSideBySide(
+        problem, [&] { return std::make_unique<ExtSolver>(&problem, ExtSolver::DefaultParams()); }, 3);
+    ASSERT_EQ(alone.size(), 3u);
+    EXPECT_EQ(first, alone);
+    EXPECT_EQ(second, alone);
     EXPECT_EQ(GLSLib::Obj::RegistrySize(), 0u);
 }

@@ -49,19 +49,8 @@ std::vector<std::string> ConstraintTokens(const std::string& text) {
     return section;
 }
 
-struct Small {
-    Problem p;
-    E x, y, z, b, s, t;
-    Small() {
-        auto d = p.IntRange("d", 0, 3);
-        auto sd = p.SetDom("sd", {1, 2, 3});
-        x = p.IntVar("x", d);
-        y = p.IntVar("y", d);
-        z = p.IntVar("z", d);
-        b = p.BoolVar("b");
-        s = p.SetVar("s", sd);
-        t = p.SetVar("t", sd);
-    }
+struct Small : MixedVars {
+    Small() : MixedVars(3, {1, 2, 3}) {}
     std::string Constraints(RPtr<RawCon> c) {
         p.Post(std::move(c));
         return Join(ConstraintTokens(GenExtDesc::Describe(p.csp)));

@@ -118,4 +118,21 @@ struct Problem {
     void Maximise(E e) { csp.SetObjective(MakeR<RawOpt>(RawType::Maximise, std::move(e))); }
 };
 
+// Integer variables x, y, z over 0..high, a boolean b and set variables s, t over setValues,
+// with no constraints: the operands most node tests need.
+struct MixedVars {
+    Problem p;
+    E x, y, z, b, s, t;
+    MixedVars(int high, std::initializer_list<int> setValues) {
+        auto d = p.IntRange("d", 0, high);
+        auto sd = p.SetDom("sd", setValues);
+        x = p.IntVar("x", d);
+        y = p.IntVar("y", d);
+        z = p.IntVar("z", d);
+        b = p.BoolVar("b");
+        s = p.SetVar("s", sd);
+        t = p.SetVar("t", sd);
+    }
+};
+
 } // namespace RawBuild

@@ -26,19 +26,8 @@ RawEvaluator::Value S(std::set<long long> v) {
 }
 
 // Variables x, y, z (integers 0..9), b (boolean) and sets s, t over 1..5, with no constraints.
-struct Fixture {
-    Problem p;
-    E x, y, z, b, s, t;
-    Fixture() {
-        auto d = p.IntRange("d", 0, 9);
-        auto sd = p.SetDom("sd", {1, 2, 3, 4, 5});
-        x = p.IntVar("x", d);
-        y = p.IntVar("y", d);
-        z = p.IntVar("z", d);
-        b = p.BoolVar("b");
-        s = p.SetVar("s", sd);
-        t = p.SetVar("t", sd);
-    }
+struct Fixture : MixedVars {
+    Fixture() : MixedVars(9, {1, 2, 3, 4, 5}) {}
 };
 
 } // namespace

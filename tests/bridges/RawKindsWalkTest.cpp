@@ -49,19 +49,8 @@ Result Try(const std::function<void()>& run) {
 }
 
 // x, y, z over 0..3, a boolean b, sets s and t over {1, 2}.
-struct Sample {
-    Problem p;
-    E x, y, z, b, s, t;
-    Sample() {
-        auto d = p.IntRange("d", 0, 3);
-        auto sd = p.SetDom("sd", {1, 2});
-        x = p.IntVar("x", d);
-        y = p.IntVar("y", d);
-        z = p.IntVar("z", d);
-        b = p.BoolVar("b");
-        s = p.SetVar("s", sd);
-        t = p.SetVar("t", sd);
-    }
+struct Sample : MixedVars {
+    Sample() : MixedVars(3, {1, 2}) {}
 
     // An operand of a sort for argument position i.
     E Operand(RawSort sort, int i) {

@@ -36,6 +36,20 @@ using namespace GFCLib;
 
 namespace {
 
+// The four settings every search test runs under: natural, random and smallest-domain ordering
+// with chronological backtracking, and backjumping.
+struct Mode {
+    int ordering;
+    int backtrack;
+};
+constexpr Mode kModes[] = {{0, 0}, {1, 0}, {2, 0}, {0, 1}};
+
+void Apply(GFC& search, const Mode& mode) {
+    search.SetParameter(1, mode.ordering);
+    search.SetParameter(2, 0);
+    search.SetParameter(3, mode.backtrack);
+}
+
 // One problem at a time, owned by the fixture: Fresh() starts a new one (freeing the last and
 // the specs it used), and the helpers add variables, constants and constraints to it.
 class SearchFixture : public ::testing::Test {
@@ -120,16 +134,18 @@ protected:
         return found;
     }
 
+    // Runs body on a fresh problem under each mode, the mode named in failures.
+    template <typename F> void UnderEveryMode(F body) {
+        for (const Mode& mode : kModes) {
+            SCOPED_TRACE(testing::Message()
+                         << "ordering " << mode.ordering << " backtrack " << mode.backtrack);
+            Fresh();
+            body(mode);
+        }
+    }
+
     std::unique_ptr<CSP> csp;
 };
-
-// The four settings every search test runs under: natural, random and smallest-domain ordering
-// with chronological backtracking, and backjumping.
-struct Mode {
-    int ordering;
-    int backtrack;
-};
-constexpr Mode kModes[] = {{0, 0}, {1, 0}, {2, 0}, {0, 1}};
 
 SumOp* MakeSum(const std::vector<IntVar*>& terms) {
     auto* sum = new SumOp();
@@ -137,18 +153,10 @@ SumOp* MakeSum(const std::vector<IntVar*>& terms) {
     return sum;
 }
 
-void Apply(GFC& search, const Mode& mode) {
-    search.SetParameter(1, mode.ordering);
-    search.SetParameter(2, 0);
-    search.SetParameter(3, mode.backtrack);
-}
-
 } // namespace
 
 TEST_F(SearchFixture, EightQueensAllOrderings) {
-    for (const Mode& mode : kModes) {
-        SCOPED_TRACE(testing::Message() << "ordering " << mode.ordering << " backtrack " << mode.backtrack);
-        Fresh();
+    UnderEveryMode([&](const Mode& mode) {
         const std::vector<IntVar*> rows = Queens(8);
         GFCStats stats;
         GFC search(csp.get(), &stats, false);
@@ -163,12 +171,11 @@ TEST_F(SearchFixture, EightQueensAllOrderings) {
         EXPECT_EQ(found.size(), 92u);
         EXPECT_EQ(std::set<std::vector<int>>(found.begin(), found.end()).size(), 92u);
         EXPECT_FALSE(search.FindNextSolution());
-    }
+    });
 }
 
 TEST_F(SearchFixture, CliqueOfFourHasNoThreeColouring) {
-    for (const Mode& mode : kModes) {
-        Fresh();
+    UnderEveryMode([&](const Mode& mode) {
         std::vector<IntVar*> nodes = Ints("n", 4, 1, 3);
         for (int i = 0; i < 4; ++i)
             for (int j = i + 1; j < 4; ++j)
@@ -178,13 +185,11 @@ TEST_F(SearchFixture, CliqueOfFourHasNoThreeColouring) {
         EXPECT_FALSE(search.FindNextSolution());
         EXPECT_FALSE(search.IsSolved());
         EXPECT_FALSE(search.FindNextSolution());
-    }
+    });
 }
 
 TEST_F(SearchFixture, SendMoreMoney) {
-    for (const Mode& mode : kModes) {
-        SCOPED_TRACE(testing::Message() << "ordering " << mode.ordering << " backtrack " << mode.backtrack);
-        Fresh();
+    UnderEveryMode([&](const Mode& mode) {
         IntDomainSpec::CreateRange("Digit", 0, 9);
         const std::string names = "SENDMORY";
         std::map<char, IntVar*> letter;
@@ -236,7 +241,7 @@ TEST_F(SearchFixture, SendMoreMoney) {
             EXPECT_EQ(std::set<int>(digits.begin(), digits.end()).size(), 8u);
         }
         EXPECT_EQ(count, 1);
-    }
+    });
 }
 
 TEST_F(SearchFixture, MinimisationGivesTheOptimumInOneCall) {
@@ -562,9 +567,7 @@ TEST_F(SearchFixture, StopDuringMinimisationReturnsTheBestSoFar) {
 }
 
 TEST_F(SearchFixture, MagicSquareOfThreeHasEightSolutions) {
-    for (const Mode& mode : kModes) {
-        SCOPED_TRACE(testing::Message() << "ordering " << mode.ordering << " backtrack " << mode.backtrack);
-        Fresh();
+    UnderEveryMode([&](const Mode& mode) {
         const std::vector<IntVar*> cells = Ints("c", 9, 1, 9);
         auto* all = new AllDifferent();
         all->Init(cells);
@@ -588,15 +591,13 @@ TEST_F(SearchFixture, MagicSquareOfThreeHasEightSolutions) {
                 EXPECT_EQ(values[line[0]] + values[line[1]] + values[line[2]], 15);
         }
         EXPECT_EQ(count, 8);
-    }
+    });
 }
 
 TEST_F(SearchFixture, CountOverManyVariablesFindsItsFirstSolutionUnderEveryMode) {
     // Count(x, [1]) <= 4 over 300 variables of 1 .. 4: the forward checking of the count runs at
     // every labelling and, once four variables take 1, takes 1 from all the others.
-    for (const Mode& mode : kModes) {
-        SCOPED_TRACE(testing::Message() << "ordering " << mode.ordering << " backtrack " << mode.backtrack);
-        Fresh();
+    UnderEveryMode([&](const Mode& mode) {
         const std::vector<IntVar*> x = Ints("x", 300, 1, 4);
         auto* count = new CountOp(x, {Value(1)});
         Post(new LessThanEq(Induced(count), Const(4)));
@@ -612,7 +613,7 @@ TEST_F(SearchFixture, CountOverManyVariablesFindsItsFirstSolutionUnderEveryMode)
             EXPECT_EQ(std::count(found.begin(), found.begin() + 4, 1), 4);
             EXPECT_EQ(stats.GetBacktracks(), 0);
         }
-    }
+    });
 }
 
 TEST_F(SearchFixture, AValueOfAHugeRangeIsFoundByItsBounds) {
@@ -639,6 +640,23 @@ TEST_F(SearchFixture, AValueOfAHugeRangeIsFoundByItsBounds) {
     EXPECT_EQ(y->GetInt(), 2147483000);
     ASSERT_TRUE(again.FindNextSolution());
     EXPECT_EQ(y->GetInt(), 2147483001);
+}
+
+TEST_F(SearchFixture, TheLastValueOfTheLargestUniverseIsTriedOnce) {
+    // 2^31 values end at position 2147483647: once its last value fails, the search steps past
+    // it without wrapping round to the first.
+    IntDomainSpec::CreateRange("Huge", 0, 2147483647);
+    IntDomainSpec::CreateRange("Below", 0, 2147483646);
+    IntVar* x = Int("x", "Huge");
+    IntVar* y = Int("y", "Below");
+    Post(new LessThanEq(Const(2147483645), x));
+    Post(new LessThanEq(x, y));
+    GFC search(csp.get(), nullptr, false);
+    std::vector<std::vector<int>> found;
+    while (found.size() < 10 && search.FindNextSolution())
+        found.push_back(Read({x, y}));
+    EXPECT_EQ(found, (std::vector<std::vector<int>>{
+                         {2147483645, 2147483645}, {2147483645, 2147483646}, {2147483646, 2147483646}}));
 }
 
 TEST_F(SearchFixture, ADomainTooLargeToHoldValueByValueIsRefusedWhereItIsPosted) {

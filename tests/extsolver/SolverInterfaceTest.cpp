@@ -134,23 +134,28 @@ TEST(SolverInterface, RunsGiveDistinctSolutionsThatHold) {
 }
 
 TEST(SolverInterface, SoftConstraintsAndObjectiveGiveTheirOwnCosts) {
-    Received meetings(
-        R"(problem: m { domains { intdom slots = [1, 4]; } variables { intvar a, b, c, d :: slots; }
+    // The cost is the objective's own value with its sign, a maximised one included (the
+    // description states it as the minimisation of 0 minus it); the soft cost the broken weights.
+    for (const std::string objective : {"minimise(a + d)", "maximise(a + d)", "maximise(3 - a * d)"}) {
+        SCOPED_TRACE(objective);
+        Received meetings(
+            R"(problem: m { domains { intdom slots = [1, 4]; } variables { intvar a, b, c, d :: slots; }
 constraints { alldifferent([a, b, c, d]); soft(a < b, 3); soft(b < c, 2); soft(d = 1, 4); soft(c < a, 5); }
-optimisation { minimise(a + d); } })");
-    SolverInterface solver;
-    solver.LoadProblem(meetings.description);
-    // An optimisation run searches until stopped: stop at the first best assignment.
-    solver.SetNotifyWindow([&](int) { solver.Stop(); });
-    ASSERT_TRUE(solver.Solve(5));
-    ASSERT_EQ(solver.GetSolutions().Size(), 1u);
-    const Solution& s = solver.GetSolutions()[0];
-    const auto eval = meetings.Check(s);
-    ASSERT_TRUE(eval.feasible);
-    ASSERT_TRUE(s.HasCost());
-    ASSERT_TRUE(s.HasSoftCost());
-    EXPECT_EQ(s.GetCost(), static_cast<int>(eval.objective));
-    EXPECT_EQ(s.GetSoftCost(), eval.softCost);
+optimisation { )" + objective + "; } }");
+        SolverInterface solver;
+        solver.LoadProblem(meetings.description);
+        // An optimisation run searches until stopped: stop at the first best assignment.
+        solver.SetNotifyWindow([&](int) { solver.Stop(); });
+        ASSERT_TRUE(solver.Solve(5));
+        ASSERT_EQ(solver.GetSolutions().Size(), 1u);
+        const Solution& s = solver.GetSolutions()[0];
+        const auto eval = meetings.Check(s);
+        ASSERT_TRUE(eval.feasible);
+        ASSERT_TRUE(s.HasCost());
+        ASSERT_TRUE(s.HasSoftCost());
+        EXPECT_EQ(s.GetCost(), static_cast<int>(eval.objective));
+        EXPECT_EQ(s.GetSoftCost(), eval.softCost);
+    }
 }
 
 TEST(SolverInterface, SetVariablesGiveOnePairPerMember) {

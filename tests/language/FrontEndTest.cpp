@@ -5,9 +5,11 @@
 #include "language/raw/RawRange.hpp"
 #include "language/raw/RawStr.hpp"
 #include "language/tree/GenType.hpp"
+#include "platform/Cancelled.hpp"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -324,6 +326,20 @@ TEST(FrontEnd, MutatedProblemsAlwaysComeBackAsAResultNeverACrash) {
     EXPECT_GT(failures, 0);
 }
 
+TEST(FrontEnd, AStopRequestEndsTheParseAtItsNextCheck) {
+    const std::string text = Problem("intvar x :: d;\n", "forall (i in [0 .. 9]) { x <> i; }\n",
+                                     "domains { intdom d = [0, 9]; }\n");
+    std::atomic<bool> stop{false};
+    RawParser parser;
+    parser.SetStopRequest(&stop);
+    RawCSP problem;
+    EXPECT_TRUE(parser.ParseText(text, &problem)); // not set: the parse is as without one
+    EXPECT_EQ(problem.GetConstraints().size(), 10u);
+    stop = true;
+    RawCSP stopped;
+    EXPECT_THROW((void)parser.ParseText(text, &stopped), Platform::Cancelled);
+}
+
 TEST(FrontEnd, ExpansionsPastTheirBoundsAreRefusedAsTooLarge) {
     // The defaults, documented in ParseContext, keep a problem to some hundreds of megabytes.
     EXPECT_EQ(ParseContext::kMaxGenerated, 1'000'000);
@@ -346,6 +362,13 @@ TEST(FrontEnd, ExpansionsPastTheirBoundsAreRefusedAsTooLarge) {
          "8)\n"},
         {"a set comprehension", "x = Sum([i | i in [0 .. 100000000]]);\n",
          "Expansion too large: forall loops and list comprehensions exceed 1000 bodies or elements generated "
+         "(line "
+         "7)\n"},
+        // The 1830 sublists of 60 elements would be walked within the bound, but they hold 37820
+        // elements: refused before any is made.
+        {"the sublists of a long list",
+         "forall (sublists l of [i | i in [0 .. 59]], 1 > 2) { x <> Sum(l); }\n",
+         "Expansion too large: forall loops and list comprehensions exceed 5000 index combinations walked "
          "(line "
          "7)\n"},
     };

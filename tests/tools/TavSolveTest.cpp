@@ -111,14 +111,17 @@ class ScriptedSolver : public RawSolver {
 public:
     ScriptedSolver(RawCSP* problem, int available, bool hang, int delayMs = 0)
         : RawSolver(problem), m_available(available), m_hang(hang), m_delayMs(delayMs) {}
-    void Stop() override { m_stop = true; }
+    void Stop() override {
+        m_stop = true;
+        m_stop.notify_all();
+    }
     bool Solve() override {
         m_stop = false; // like the engines, a new run forgets an earlier stop request
         if (m_next > m_available) {
-            while (m_hang && !m_stop)
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            if (m_hang) m_stop.wait(false); // until stopped
             return false;
         }
+        // Paces the solutions so that a limit that wrongly fired at once would cut the run.
         std::this_thread::sleep_for(std::chrono::milliseconds(m_delayMs));
         RawSolution& s = m_solutions.AddSolution();
         s.AddLabel(RawLabel("x", Int(m_next++)));
@@ -228,6 +231,22 @@ TEST(TavSolveApp, ExitCodesForUsageParseErrorsAndUnavailableSolvers) {
     EXPECT_EQ(parse.code, 1);
     EXPECT_EQ(parse.err, "missing.csp: Can't open CSP File\n");
     EXPECT_EQ(parse.out, "");
+}
+
+TEST(TavSolveApp, TheTimeLimitCoversReadingTheProblem) {
+    // A reader that only ends when the run's stop request is set, as the parser does on a huge
+    // problem: the run ends at its limit with no solution, as a timed-out search does.
+    const StoppableReader endless = [](const std::string&, RawCSP&,
+                                       const std::atomic<bool>& stop) -> ParserErr {
+        while (!stop.load())
+            std::this_thread::yield();
+        throw Platform::Cancelled();
+    };
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunTavSolve({"f.csp", "--time-limit", "0.05"}, endless, out, err), 0);
+    EXPECT_EQ(out.str(), "solutions: 0\n");
+    EXPECT_EQ(err.str(), "Timed out - increase search time if desired\n");
 }
 
 TEST(TavSolveApp, AProblemTheSolverCannotTakeExitsWithOneAndSaysWhy) {

@@ -1,6 +1,7 @@
 // The 23 automation methods over a document: building a problem, solving it without events,
 // reading the solutions, and the refusals with their messages.
 
+#include "FakeSolver.hpp"
 #include "RecordingMessages.hpp"
 #include "TempFolder.hpp"
 
@@ -116,6 +117,33 @@ TEST(Automation, StopSearchStopsWithoutEndingTheSolve) {
     a.StopSearch(); // again, after the search ended: nothing
     f.doc.EndSolve(false);
     a.StopSearch(); // without a solve: nothing
+    EXPECT_FALSE(a.ServerFinished());
+}
+
+TEST(Automation, ExpertRunsAreReadAndStoppedLikeSingleOnes) {
+    // Nobody receives the run's engine events here, so the document never hears which engine
+    // runs; the client still sees the run finish, its solution, and can stop it.
+    Fixture f;
+    auto& a = f.automation;
+    a.AddLongDomainMinMax("D", 0, 3);
+    a.AddLongVariable("x", "D", 0, false);
+    a.AddConstraint("c", "x = 2;");
+    f.doc.SetSolverSetting(CTavDoc::kExpert);
+    ASSERT_TRUE(a.SolveIt(1));
+    WaitForServer(a);
+    EXPECT_TRUE(a.HasGotSolution());
+    EXPECT_EQ(Text(a.GetSolution("x", 0)), "2");
+
+    // Engines that search until they are stopped.
+    f.doc.SetBridgeFactory([](RawCSP* problem, const AlgParams*, int) {
+        return std::make_unique<FakeSolver>(problem, std::vector<FakeSolver::Step>{FakeSolver::Step::Block});
+    });
+    ASSERT_TRUE(a.SolveIt(1));
+    a.StopSearch();
+    WaitForServer(a);
+    EXPECT_FALSE(a.HasGotSolution());
+    EXPECT_TRUE(f.doc.IsSolving());
+    f.doc.EndSolve(false);
     EXPECT_FALSE(a.ServerFinished());
 }
 

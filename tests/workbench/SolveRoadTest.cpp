@@ -6,11 +6,18 @@
 #include "RecordingMessages.hpp"
 #include "TempFolder.hpp"
 
+#include "bridges/RawGFCSolver.hpp"
+#include "bridges/RawGenericSolver.hpp"
+#include "localsearch/GGLS.hpp"
 #include "workbench/CTavDoc.hpp"
 #include "workbench/HeadlessSolveDriver.hpp"
+#include "workbench/SolverRun.hpp"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <set>
 #include <sstream>
 
@@ -43,6 +50,65 @@ struct CountingEvents : SolveEvents {
     void finished(int) override { ++finishedEvents; }
     void engineStarted(int) override {}
     void engineSolved(int) override {}
+};
+
+// Every event with its count, in the order delivered; the engine events reach the document as
+// the windows pass them on.
+struct RecordingEvents : SolveEvents {
+    explicit RecordingEvents(CTavDoc& doc) : m_doc(doc) {}
+    std::vector<int> progressCounts;
+    std::vector<int> finishedCounts;
+    std::vector<int> startedPositions;
+    void progress(int found) override { progressCounts.push_back(found); }
+    void finished(int found) override { finishedCounts.push_back(found); }
+    void engineStarted(int position) override {
+        startedPositions.push_back(position);
+        m_doc.EngineStarted(position);
+    }
+    void engineSolved(int position) override { m_doc.EngineSolved(position); }
+
+private:
+    CTavDoc& m_doc;
+};
+
+// Watches the searches of the real bridges the document builds through their step hooks, so
+// that a test acts in the middle of a search without a clock: WaitForSteps returns once the
+// running search has made so many more hook calls (or its run has ended).
+class SearchProgress {
+public:
+    explicit SearchProgress(CTavDoc& doc) {
+        doc.SetBridgeFactory([this](RawCSP* problem, const AlgParams* params, int kind) {
+            auto bridge = CTavDoc::MakeBridge(problem, params, kind);
+            if (auto* complete = dynamic_cast<RawGFCSolver*>(bridge.get()); complete != nullptr)
+                complete->SetStepHook(kEvery, [this] { Step(); });
+            if (auto* local = dynamic_cast<RawGenericSolver*>(bridge.get()); local != nullptr)
+                local->GetEngine().SetStepHook([this](std::uint64_t) { Step(); }, kEvery);
+            return bridge;
+        });
+    }
+
+    void WaitForSteps(CTavDoc& doc, std::uint64_t more) {
+        std::unique_lock lock(m_mutex);
+        const std::uint64_t target = m_steps + more;
+        // The poll only notices a run that ended first; the steps decide when the wait is over.
+        while (m_steps < target && !doc.GetRun()->HasEnded())
+            m_stepped.wait_for(lock, std::chrono::milliseconds(20));
+    }
+
+private:
+    static constexpr std::int64_t kEvery = 20;
+
+    void Step() {
+        {
+            std::lock_guard lock(m_mutex);
+            ++m_steps;
+        }
+        m_stepped.notify_all();
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_stepped;
+    std::uint64_t m_steps = 0;
 };
 
 } // namespace
@@ -105,9 +171,34 @@ TEST(SolveRoad, TimeOutAsksFirstAndKeepsWhatWasFound) {
     Fixture f;
     ExampleDocs::Knapsack(f.doc.GetModel());
     f.doc.SetSolverSetting(CTavDoc::kGuidedLocalSearch); // an optimisation runs until stopped
-    f.doc.SetSearchTimeLimit(50);
+    constexpr int kLimit = 50;
+    f.doc.SetSearchTimeLimit(kLimit);
+    // The driver's clock moves only with the search: the limit runs out once the engine has a
+    // best assignment, and after the first question it runs on by a millisecond every hundred
+    // steps (or at once, should no best ever come, so that the test fails instead of hanging).
+    std::atomic<std::int64_t> clock{0};
+    f.doc.SetBridgeFactory([&](RawCSP* problem, const AlgParams* params, int kind) {
+        auto bridge = CTavDoc::MakeBridge(problem, params, kind);
+        GLSLib::GGLS& engine = dynamic_cast<RawGenericSolver&>(*bridge).GetEngine();
+        engine.SetNewBestCallback([&](int) {
+            std::int64_t start = 0;
+            clock.compare_exchange_strong(start, kLimit);
+        });
+        engine.SetStepHook(
+            [&](std::uint64_t steps) {
+                if (!f.messages.Asked().empty()) {
+                    clock += 1;
+                } else if (steps >= 10'000'000) {
+                    clock += kLimit;
+                }
+            },
+            100);
+        return bridge;
+    });
     f.messages.Answer(false);
     HeadlessSolveDriver driver(f.doc);
+    driver.SetClock(
+        [&] { return HeadlessSolveDriver::Clock::time_point(std::chrono::milliseconds(clock.load())); });
     const auto outcome = driver.Run(1);
     EXPECT_TRUE(outcome.timedOut);
     EXPECT_EQ(outcome.finishedEvents, 1);
@@ -117,8 +208,10 @@ TEST(SolveRoad, TimeOutAsksFirstAndKeepsWhatWasFound) {
               shown.end());
     EXPECT_FALSE(f.doc.GetSolutions().GetValue("Cost", 0).empty()) << "the best assignment found is kept";
     EXPECT_FALSE(f.doc.IsSolving());
+    f.doc.SetBridgeFactory({});
     f.doc.SetSolverSetting(CTavDoc::kCompleteSearch);
-    EXPECT_EQ(driver.Run(1).found, 1);
+    HeadlessSolveDriver again(f.doc);
+    EXPECT_EQ(again.Run(1).found, 1);
     EXPECT_EQ(f.doc.GetSolutions().GetValue("Cost", 0), "51");
 }
 
@@ -147,23 +240,57 @@ TEST(SolveRoad, DescriptionIsRenderedBesideARunningSolve) {
 TEST(SolveRoad, TwoHundredStartStopCyclesInARow) {
     Fixture f;
     ExampleDocs::Queens(f.doc.GetModel(), 10);
-    f.doc.GetParameterBlock(0).SetParameter(2, 0);
-    f.doc.GetOptimisation() = {}; // satisfaction: all solutions take a while
-    CountingEvents events;
+    f.doc.GetParameterBlock(0).SetParameter(2, 0); // no thrashing stop: the whole search
+    SearchProgress search(f.doc);
+    RecordingEvents events(f.doc);
+    const int settings[] = {CTavDoc::kCompleteSearch, CTavDoc::kGuidedLocalSearch, CTavDoc::kExpert};
     for (int cycle = 0; cycle < 200; ++cycle) {
-        f.doc.SetSolverSetting(cycle % 3 == 2 ? CTavDoc::kGuidedLocalSearch : CTavDoc::kCompleteSearch);
+        const int setting = settings[cycle % 3];
+        const int how = cycle % 4;
+        f.doc.SetSolverSetting(setting);
+        events.progressCounts.clear();
+        events.startedPositions.clear();
         ASSERT_TRUE(f.doc.StartSolve(&events, -1)) << cycle;
-        if (cycle % 4 == 1) f.doc.WaitForEvents(std::chrono::milliseconds(1));
+        switch (how) {
+        case 0: // at once, perhaps before the first step
+            break;
+        case 1: // in the middle of a search
+            search.WaitForSteps(f.doc, 3);
+            break;
+        case 2: // once a solution has been reported
+            while (events.progressCounts.empty() || events.progressCounts.back() == 0) {
+                if (f.doc.GetRun()->HasEnded() && f.doc.DeliverEvents() == 0) break;
+                f.doc.WaitForEvents(std::chrono::milliseconds(20));
+            }
+            break;
+        case 3: // an Expert run skips its engine, and is stopped in the next one
+            search.WaitForSteps(f.doc, 3);
+            if (setting != CTavDoc::kExpert) break;
+            while (events.startedPositions.empty() && !f.doc.GetRun()->HasEnded())
+                f.doc.WaitForEvents(std::chrono::milliseconds(20));
+            f.doc.SkipEngine();
+            while (events.startedPositions.back() == 0)
+                f.doc.WaitForEvents(std::chrono::milliseconds(20));
+            search.WaitForSteps(f.doc, 3);
+            break;
+        }
         if (cycle % 2 == 0) {
             f.doc.OnStopSolving();
         } else {
             f.doc.EndSolve(false);
         }
-        while (events.finishedEvents < cycle + 1)
-            f.doc.WaitForEvents(std::chrono::milliseconds(50));
-        ASSERT_EQ(events.finishedEvents, cycle + 1) << cycle;
-        ASSERT_FALSE(f.doc.IsSolving());
+        ASSERT_FALSE(f.doc.IsSolving()) << cycle;
+        while (events.finishedCounts.size() < static_cast<std::size_t>(cycle) + 1)
+            f.doc.WaitForEvents(std::chrono::milliseconds(20));
+        ASSERT_EQ(events.finishedCounts.size(), static_cast<std::size_t>(cycle) + 1) << cycle;
+        // What the run recorded is kept, and every solution is one.
+        const CSolutionArray& store = f.doc.GetSolutions();
+        const int kept = store.GetSize() == 0 ? 0 : store[0]->GetCount();
+        ASSERT_GE(kept, events.finishedCounts.back()) << cycle;
+        for (int k = 0; k < kept; ++k)
+            ASSERT_TRUE(IsQueensSolution(store, 10, k)) << "cycle " << cycle << ", solution " << k;
     }
+    EXPECT_EQ(f.messages.Asked().size(), 100u);
     f.doc.SetSolverSetting(CTavDoc::kCompleteSearch);
     HeadlessSolveDriver driver(f.doc);
     EXPECT_EQ(driver.Run(1).found, 1);
@@ -171,14 +298,12 @@ TEST(SolveRoad, TwoHundredStartStopCyclesInARow) {
 }
 
 TEST(SolveRoad, ExpertSolvesQueensCompleteSearchFirst) {
-    GTEST_SKIP()
-        << "An Expert solve keeps a complete-search bridge and three local-search bridges alive at once; "
-           "and the local-search bridge still refuses a second one (\"Only one local-search solver can "
-           "exist at a time\").";
     Fixture f;
     ExampleDocs::Queens(f.doc.GetModel(), 8);
     f.doc.SetSolverSetting(CTavDoc::kExpert);
     HeadlessSolveDriver driver(f.doc);
+    // Time stands still: no engine's slice runs out, however slow the machine.
+    driver.SetClock([] { return HeadlessSolveDriver::Clock::time_point(); });
     const auto outcome = driver.Run(1);
     EXPECT_EQ(outcome.found, 1);
     EXPECT_EQ(outcome.enginesStarted, 1) << "complete search runs first and finds it";

@@ -3,8 +3,9 @@
 // parse succeeded, 1 when it failed, 2 for a bad command line.
 
 #include "language/RawParser.hpp"
-#include "platform/FatalError.hpp"
+#include "platform/Error.hpp"
 
+#include <exception>
 #include <iostream>
 #include <string>
 
@@ -31,7 +32,8 @@ int main(int argc, char** argv) {
         std::cout << err;
         if (dump && err.IsOk()) std::cout << problem;
         return err.IsOk() ? 0 : 1;
-    } catch (const Platform::FatalError& e) {
+    } catch (const std::exception& e) {
+        // The system's errors (Platform::Error) and the runtime's (out of memory) alike.
         std::cerr << e.what() << "\n";
         return 1;
     }

@@ -2,10 +2,12 @@
 
 #include "bridges/AlgParams.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 
 namespace TavSolve {
 
@@ -20,6 +22,18 @@ constexpr NamedSolver kSolvers[] = {
     {"auto", SolverChoice::Auto}, {"gfc", SolverChoice::Gfc},   {"gls", SolverChoice::Gls},
     {"ga", SolverChoice::Ga},     {"tabu", SolverChoice::Tabu}, {"gls2", SolverChoice::Gls2},
     {"lp", SolverChoice::Lp},     {"ext", SolverChoice::Ext},   {"expert", SolverChoice::Expert},
+};
+
+// Options that only switch something on.
+struct NamedFlag {
+    const char* name;
+    bool SolveOptions::*member;
+};
+
+constexpr NamedFlag kFlags[] = {
+    {"--help", &SolveOptions::help},         {"-h", &SolveOptions::help},
+    {"--stats", &SolveOptions::stats},       {"--describe", &SolveOptions::describe},
+    {"--text", &SolveOptions::text},
 };
 
 // A whole decimal integer in int range, or false.
@@ -72,18 +86,11 @@ SolveOptions ParseOptions(const std::vector<std::string>& args) {
             if (inlineValue) throw UsageError("option " + arg + " takes no value");
         };
 
-        if (arg == "--help" || arg == "-h") {
+        const auto flag = std::find_if(std::begin(kFlags), std::end(kFlags),
+                                       [&](const NamedFlag& f) { return arg == f.name; });
+        if (flag != std::end(kFlags)) {
             noValue();
-            options.help = true;
-        } else if (arg == "--stats") {
-            noValue();
-            options.stats = true;
-        } else if (arg == "--describe") {
-            noValue();
-            options.describe = true;
-        } else if (arg == "--text") {
-            noValue();
-            options.text = true;
+            options.*(flag->member) = true;
         } else if (arg == "--solver") {
             const std::string name = takeValue();
             bool known = false;

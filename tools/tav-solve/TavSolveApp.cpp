@@ -72,6 +72,13 @@ int ReportError(const Platform::Error& error, Stage stage, const SolveOptions& o
 
 int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reader, std::ostream& out,
                 std::ostream& err) {
+    const StoppableReader stoppable = [&reader](const std::string& file, RawCSP& problem,
+                                                const std::atomic<bool>&) { return reader(file, problem); };
+    return RunTavSolve(args, stoppable, out, err);
+}
+
+int RunTavSolve(const std::vector<std::string>& args, const StoppableReader& reader, std::ostream& out,
+                std::ostream& err) {
     Stage stage = Stage::Options;
     SolveOptions options;
     SolverChoice solver = SolverChoice::Auto;
@@ -85,23 +92,28 @@ int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reade
         if (options.text || options.solver == SolverChoice::Expert)
             throw UsageError("--text and --solver expert are for documents (FILE.tav)");
 
-        stage = Stage::Reading;
+        // Outlives the solver, which refers to it.
         RawCSP problem;
-        const ParserErr parsed = reader(options.file, problem);
-        if (!parsed.IsOk()) throw parsed;
-
+        const auto read = [&](const std::atomic<bool>& stop) {
+            stage = Stage::Reading;
+            const ParserErr parsed = reader(options.file, problem, stop);
+            if (!parsed.IsOk()) throw parsed;
+        };
         if (options.describe) {
+            const std::atomic<bool> never{false};
+            read(never);
             stage = Stage::Describing;
             out << GenExtDesc::Describe(problem) << std::flush;
             return kExitOk;
         }
 
-        stage = Stage::Building;
-        solver = ResolveSolver(options.solver, problem);
-        const AlgParams params = ParamsFor(solver, options.params);
-        // The time limit runs from here: building the solver's model counts too.
+        // The time limit runs from here: reading the problem and building the solver's model
+        // count too.
         const SolverBuilder build = [&](const std::atomic<bool>& stop) {
+            read(stop);
             stage = Stage::Building;
+            solver = ResolveSolver(options.solver, problem);
+            const AlgParams params = ParamsFor(solver, options.params);
             BridgeContext context;
             context.diagnostics = [&err](const std::string& text) {
                 err << OneLine(text) << "\n" << std::flush;

@@ -7,6 +7,7 @@
 #include "language/ParserErr.hpp"
 #include "language/raw/RawCSP.hpp"
 
+#include <atomic>
 #include <functional>
 #include <iosfwd>
 #include <string>
@@ -16,8 +17,17 @@ namespace TavSolve {
 
 // Reads a problem file into an empty raw problem; returns the first error (code 0: success).
 using ProblemReader = std::function<ParserErr(const std::string& file, RawCSP& problem)>;
+// The same, watching the run's stop request (set at the time limit): once it is set, the reader
+// may throw Platform::Cancelled, and the run ends as timed out with no solution.
+using StoppableReader =
+    std::function<ParserErr(const std::string& file, RawCSP& problem, const std::atomic<bool>& stop)>;
 
-// Runs tav-solve with the arguments after the program name; returns the exit code.
+// Runs tav-solve with the arguments after the program name; returns the exit code. The time
+// limit covers reading the problem, building the solver's model and the search.
+int RunTavSolve(const std::vector<std::string>& args, const StoppableReader& reader, std::ostream& out,
+                std::ostream& err);
+// The same with a reader that does not watch the stop request (the limit still ends building
+// and search).
 int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reader, std::ostream& out,
                 std::ostream& err);
 

@@ -8,8 +8,9 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    const TavSolve::ProblemReader reader = [](const std::string& file, RawCSP& problem) {
-        return ParseCSPFile(file, nullptr, &problem);
+    const TavSolve::StoppableReader reader = [](const std::string& file, RawCSP& problem,
+                                                const std::atomic<bool>& stop) {
+        return ParseCSPFile(file, nullptr, &problem, &stop);
     };
     return TavSolve::RunTavSolve(args, reader, std::cout, std::cerr);
 }

@@ -1,5 +1,6 @@
 #include "workbench/app/Providers.hpp"
 
+#include "workbench/dialogs/views/DialogActionsProvider.hpp"
 #include "workbench/dialogs/views/WizardActionsProvider.hpp"
 
 #include <memory>
@@ -7,8 +8,9 @@
 namespace TavWorkbench::App {
 
 void RegisterProviders(Ui::ActionProviders& providers) {
-    // The element dialogs, the wizards and the templates add their providers here, e.g.
-    //   providers.Add(std::make_unique<Dialogs::DialogActions>());
+    // The element dialogs: the tree's add, edit, clone and delete actions, the solver's dialogs,
+    // the statistics window (their boxes are Qt message boxes).
+    providers.Add(std::make_unique<TavDialogs::DialogActionsProvider>());
     providers.Add(std::make_unique<TavDialogs::WizardActionsProvider>());
 }
 

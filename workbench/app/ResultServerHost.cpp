@@ -6,20 +6,17 @@
 #include "workbench/ui/UiPrompts.hpp"
 
 #include <QInputDialog>
-#include <QMetaObject>
-#include <QPointer>
 
 namespace TavWorkbench::App {
 
 ResultServerHost::ResultServerHost(CTavDoc& doc, Ui::UiPrompts& prompts, Ui::ActionProviders& providers,
                                    QObject* parent)
     : QObject(parent), m_doc(doc), m_prompts(prompts), m_providers(providers) {
-    // Hand-overs from description threads run on this object's thread, and are dropped once
-    // the host is gone.
-    QPointer<ResultServerHost> self(this);
-    m_server = std::make_unique<TavNet::ExternalSolverServer>([self](std::function<void()> f) {
-        if (self) QMetaObject::invokeMethod(self.data(), std::move(f), Qt::QueuedConnection);
+    // Hand-overs from description threads run on this object's thread.
+    m_wake = std::make_unique<TavNet::ThreadWake>([this] {
+        if (m_server) m_server->DeliverHandOvers();
     });
+    m_server = std::make_unique<TavNet::ExternalSolverServer>([wake = m_wake.get()] { wake->Wake(); });
     m_server->SetDocument(this);
     m_server->showBox = [this](const std::string& text) { m_prompts.Show(text); };
     m_server->runChoiceDialog = [this](TavNet::ExSolDlgModel& model) {
@@ -68,7 +65,7 @@ bool ResultServerHost::Start(int port) {
 }
 
 void ResultServerHost::ProblemChanged() {
-    m_server->ProblemChanged();
+    m_server->DocumentChanged();
 }
 
 bool ResultServerHost::IsRunning() const {

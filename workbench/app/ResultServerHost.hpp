@@ -6,6 +6,7 @@
 #include "workbench/net/ExternalDocument.hpp"
 #include "workbench/net/ExternalSolverServer.hpp"
 #include "workbench/net/QtResultServer.hpp"
+#include "workbench/net/ThreadWake.hpp"
 #include "workbench/ui/ExternalSolvers.hpp"
 
 #include <QObject>
@@ -41,7 +42,8 @@ public:
     void SetNoticeDisplay(std::function<void(const std::string&)> display);
     // Listens on `port`; false (the reason kept for WhyNotRunning and noticed) when it cannot.
     bool Start(int port = kPort);
-    // The document's problem changed: programs are told, old descriptions and solutions dropped.
+    // The document may have changed: when its problem did, programs are told and old
+    // descriptions and solutions dropped.
     void ProblemChanged();
     TavNet::ExternalSolverServer& Server() { return *m_server; }
     quint16 Port() const { return m_sockets ? m_sockets->ListeningPort() : 0; }
@@ -67,6 +69,8 @@ private:
     Ui::ActionProviders& m_providers;
     DocViews* m_views = nullptr;
     QWidget* m_dialogParent = nullptr;
+    // Outlives the server, whose threads it wakes this thread for.
+    std::unique_ptr<TavNet::ThreadWake> m_wake;
     std::unique_ptr<TavNet::ExternalSolverServer> m_server;
     std::unique_ptr<TavNet::QtResultServer> m_sockets;
     std::string m_why = "The result server has not been started";

@@ -14,8 +14,8 @@ namespace TavNet {
 
 class CUser {
 public:
-    CUser(int number, std::unique_ptr<ServerConnection> connection, const MessageLimits& limits)
-        : number(number), connection(std::move(connection)), decoder(limits) {}
+    CUser(int userNumber, std::unique_ptr<ServerConnection> userConnection, const MessageLimits& limits)
+        : number(userNumber), connection(std::move(userConnection)), decoder(limits) {}
     virtual ~CUser() = default;
     CUser(const CUser&) = delete;
     CUser& operator=(const CUser&) = delete;

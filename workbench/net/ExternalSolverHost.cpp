@@ -1,19 +1,14 @@
 #include "workbench/net/ExternalSolverHost.hpp"
 
-#include <QMetaObject>
-#include <QPointer>
 
 namespace TavNet {
 
 ExternalSolverHost::ExternalSolverHost(MessageLimits limits, QObject* parent) : QObject(parent) {
-    // Hand-overs from description threads run on this object's thread, and are dropped once
-    // the host is gone.
-    QPointer<ExternalSolverHost> self(this);
-    m_server = std::make_unique<ExternalSolverServer>(
-        [self](std::function<void()> f) {
-            if (self) QMetaObject::invokeMethod(self.data(), std::move(f), Qt::QueuedConnection);
-        },
-        limits);
+    // Hand-overs from description threads run on this object's thread.
+    m_wake = std::make_unique<ThreadWake>([this] {
+        if (m_server) m_server->DeliverHandOvers();
+    });
+    m_server = std::make_unique<ExternalSolverServer>([wake = m_wake.get()] { wake->Wake(); }, limits);
     m_server->SetDocument(&m_document);
     m_sockets = std::make_unique<QtResultServer>(*m_server);
 }

@@ -6,6 +6,7 @@
 #include "workbench/net/ExternalSolverServer.hpp"
 #include "workbench/net/HostDocument.hpp"
 #include "workbench/net/QtResultServer.hpp"
+#include "workbench/net/ThreadWake.hpp"
 
 #include <QObject>
 
@@ -37,6 +38,8 @@ public:
 
 private:
     HostDocument m_document;
+    // Outlives the server, whose threads it wakes this thread for.
+    std::unique_ptr<ThreadWake> m_wake;
     std::unique_ptr<ExternalSolverServer> m_server;
     std::unique_ptr<QtResultServer> m_sockets;
 };

@@ -25,8 +25,8 @@ std::unique_ptr<RawCSP> ParseProblem(const std::string& text, std::string& failu
 
 } // namespace
 
-ExternalSolverServer::ExternalSolverServer(Post post, MessageLimits limits)
-    : CServerObj(limits), m_post(std::move(post)) {}
+ExternalSolverServer::ExternalSolverServer(Wake wake, MessageLimits limits)
+    : CServerObj(limits), m_wake(std::move(wake)) {}
 
 ExternalSolverServer::~ExternalSolverServer() {
     JoinFinishedJobs(true);
@@ -202,10 +202,24 @@ void ExternalSolverServer::StartDescriptionThread(int number, std::unique_ptr<Ra
             std::lock_guard lock(m_descriptionLock);
             if (generation == m_generation) StoreDescription(out.str());
         }
-        m_post([this, rendered, generation, failure] { HandOverDescription(rendered, generation, failure); });
+        {
+            std::lock_guard lock(m_handOverLock);
+            m_handOvers.push_back(HandOver{rendered, generation, failure});
+        }
+        if (m_wake) m_wake();
         done->store(true);
     });
     m_jobs.push_back(RenderJob{std::move(thread), std::move(done)});
+}
+
+void ExternalSolverServer::DeliverHandOvers() {
+    std::vector<HandOver> ready;
+    {
+        std::lock_guard lock(m_handOverLock);
+        ready.swap(m_handOvers);
+    }
+    for (const HandOver& h : ready)
+        HandOverDescription(h.rendered, h.generation, h.failure);
 }
 
 void ExternalSolverServer::StoreDescription(const std::string& text) {
@@ -238,7 +252,22 @@ void ExternalSolverServer::HandOverDescription(bool rendered, unsigned generatio
         if (SendToUser(number, message)) SetProblemSent(true, number);
 }
 
+void ExternalSolverServer::SetDocument(ExternalDocument* document) {
+    m_document = document;
+    m_announcedText.clear();
+    if (m_document != nullptr) m_document->WriteProblemText(m_announcedText);
+}
+
+void ExternalSolverServer::DocumentChanged() {
+    std::string text;
+    if (m_document != nullptr) m_document->WriteProblemText(text);
+    if (text == m_announcedText) return;
+    ProblemChanged();
+}
+
 void ExternalSolverServer::ProblemChanged() {
+    m_announcedText.clear();
+    if (m_document != nullptr) m_document->WriteProblemText(m_announcedText);
     CMessage message(MessageType::ProblemChanged);
     message.SetString(0, "update problem");
     if (GetUserCount() > 0) {

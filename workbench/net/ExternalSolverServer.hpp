@@ -5,8 +5,10 @@
 // runs the two menu commands (send the problem to a chosen slave; show a program's solutions).
 //
 // Threads: everything runs on the user-interface thread except the description threads, which
-// only render a problem they own into text and store it under the description lock; their
-// hand-over comes back through the Post function. Nothing that arrives from the network shows
+// only render a problem they own into text and store it under the description lock; each
+// leaves its hand-over in a mailbox under its own lock and calls the wake function, which asks
+// the user-interface thread to call DeliverHandOvers. The wake carries no data, so a host can
+// pass it on by a plain queued call. Nothing that arrives from the network shows
 // a box: such notices go to the NoticeLog. The menu commands show their boxes through showBox.
 
 #include "workbench/net/CServerObj.hpp"
@@ -29,14 +31,16 @@ namespace TavNet {
 
 class ExternalSolverServer : public CServerObj {
 public:
-    // Runs a function later on the user-interface thread.
-    using Post = std::function<void(std::function<void()>)>;
+    // Called on a description thread when a hand-over waits: the host arranges for
+    // DeliverHandOvers to be called on the user-interface thread. Must not block.
+    using Wake = std::function<void()>;
 
-    explicit ExternalSolverServer(Post post, MessageLimits limits = {});
+    explicit ExternalSolverServer(Wake wake, MessageLimits limits = {});
     ~ExternalSolverServer() override;
 
-    // The active document (null: none); not owned.
-    void SetDocument(ExternalDocument* document) { m_document = document; }
+    // The active document (null: none); not owned. Its problem as it stands is the one
+    // DocumentChanged compares with.
+    void SetDocument(ExternalDocument* document);
     NoticeLog& Notices() { return m_notices; }
     // Boxes of the menu commands (text).
     std::function<void(const std::string&)> showBox;
@@ -47,8 +51,12 @@ public:
     // Sends the current problem to one program, rendering its description first if needed.
     void SendProblem(int number);
     // Tells every program that the problem changed; solutions and descriptions of the old one
-    // are no longer taken. Call it whenever the document's problem changes.
+    // are no longer taken.
     void ProblemChanged();
+    // The document may have changed (any edit, a new or opened document): the notice goes out
+    // when its problem text differs from the one last announced, so a command that changed
+    // nothing (a dialog cancelled, the solver parameters) keeps the programs' solutions.
+    void DocumentChanged();
     // Options/External Solver and View/External Results.
     void ChooseExternalSolver();
     void ShowExternalSolutions();
@@ -59,6 +67,8 @@ public:
 
     bool IsDescriptionReady() const;
     std::string DescriptionText() const;
+    // Hands over every description rendered since the last call (user-interface thread).
+    void DeliverHandOvers();
     // Description threads started and not yet handed over.
     int RenderingCount() const { return m_rendering; }
     // The checked solutions a program holds (empty when none).
@@ -76,6 +86,11 @@ private:
         std::thread thread;
         std::shared_ptr<std::atomic<bool>> done;
     };
+    struct HandOver {
+        bool rendered;
+        unsigned generation;
+        std::string failure;
+    };
     void StartDescriptionThread(int number, std::unique_ptr<RawCSP> problem);
     void StoreDescription(const std::string& text);
     void HandOverDescription(bool rendered, unsigned generation, const std::string& failure);
@@ -84,7 +99,10 @@ private:
     void JoinFinishedJobs(bool all);
     void SendText(int type, const std::string& text);
 
-    Post m_post;
+    Wake m_wake;
+    // Rendered descriptions waiting for the user-interface thread.
+    std::mutex m_handOverLock;
+    std::vector<HandOver> m_handOvers;
     ExternalDocument* m_document = nullptr;
     NoticeLog m_notices;
 
@@ -94,6 +112,8 @@ private:
     std::string m_descriptionText;
     unsigned m_generation = 0;
 
+    // The document's problem text when the last notice went out (or the document was set).
+    std::string m_announcedText;
     // The problem text the current generation's description is rendered from, and its parse
     // for checking solutions (made when the first solutions arrive).
     std::string m_problemText;

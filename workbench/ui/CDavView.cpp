@@ -5,6 +5,7 @@
 #include "workbench/views/ActionsMenu.hpp"
 
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QMenu>
 #include <algorithm>
 #include <climits>
@@ -16,6 +17,9 @@ CDavView::CDavView(CTavDoc& doc, ActionProviders& providers, QWidget* parent)
       m_model(std::make_unique<ProblemTreeModel>(m_tree)), m_pump(std::make_unique<RunEventPump>(doc)) {
     setModel(m_model.get());
     setHeaderHidden(true);
+    // Long names and information lines scroll sideways rather than being cut short.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     setRootIsDecorated(true);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -132,11 +132,14 @@ TEST(AutomationDBus, BuildsSolvesAndReadsQueens) {
         for (std::size_t j = i + 1; j < 8; ++j)
             EXPECT_NE(std::abs(queens[i] - queens[j]), static_cast<int>(j - i)) << i << " and " << j;
     }
-    // A second solution index that does not exist reads empty; DeleteConstraint answers TRUE.
+    // A second solution index that does not exist reads empty.
     EXPECT_EQ(Call<QDBusVariant>(doc, "GetSolution", {QString("q[0]"), QVariant::fromValue<short>(1)})
                   .variant()
                   .toString(),
               "");
+    // DeleteConstraint removes a constraint it finds and says so; an unknown name is refused.
+    EXPECT_TRUE(Call<bool>(doc, "DeleteConstraint", {QString("diag")}));
+    EXPECT_FALSE(Call<bool>(doc, "DeleteConstraint", {QString("diag")}));
     EXPECT_TRUE(Call<bool>(doc, "UseGLSServer"));
     EXPECT_TRUE(Call<bool>(doc, "IsUsingGLSServer"));
 }

@@ -18,8 +18,8 @@
 #include <vector>
 
 struct Box {
-    Box(std::string text = {}, std::string caption = {}, bool question = false)
-        : text(std::move(text)), caption(std::move(caption)), question(question) {}
+    Box(std::string shownText = {}, std::string shownCaption = {}, bool asked = false)
+        : text(std::move(shownText)), caption(std::move(shownCaption)), question(asked) {}
     std::string text;
     std::string caption;
     bool question = false;

@@ -3,6 +3,7 @@
 
 #include "DialogTestSupport.hpp"
 
+#include "workbench/dialogs/DataExchange.hpp"
 #include "workbench/dialogs/domains/DomainDialogs.hpp"
 #include "workbench/dialogs/domains/EnumDlgModel.hpp"
 #include "workbench/dialogs/domains/FloatDomModel.hpp"
@@ -15,6 +16,8 @@
 #include "workbench/model/ProblemText.hpp"
 
 #include <gtest/gtest.h>
+
+#include <type_traits>
 
 using namespace TavDialogs;
 using TavWorkbench::CIntDomain;
@@ -406,6 +409,147 @@ TEST(FloatDomModelTest, BoundsMustBeNumbersInOrder) {
     ASSERT_TRUE(model.OnOK(messages));
     EXPECT_EQ(model.MakeDomain()->GetMin(), -0.5);
     EXPECT_EQ(model.MakeDomain()->GetMax(), 2000.0);
+}
+
+// The enumerated, set and float dialogs in their three modes, over a domain Dom of their kind:
+// what the boxes show, whether OK takes the id as typed, and the domain it produces.
+struct ModeCase {
+    const char* name;
+    DialogMode mode;
+    bool used; // a variable v uses Dom
+    std::string typedID;
+    bool accepted;
+    std::string shown;
+    std::string idAfter;
+};
+
+const std::vector<ModeCase>& ModeCases() {
+    static const std::vector<ModeCase> cases{
+        {"new", DialogMode::New, false, "Fresh", true, "", "Fresh"},
+        {"new, a domain's id in other case", DialogMode::New, true, "dom", false,
+         "This ID is already used - Please change", "dom"},
+        {"edit, own id kept", DialogMode::Edit, true, "Dom", true, "", "Dom"},
+        {"edit, renamed while used", DialogMode::Edit, true, "Fresh", false,
+         "Can't change this Domain ID.\n It is used by\nv\n", "Dom"},
+        {"edit, renamed while unused", DialogMode::Edit, false, "Fresh", true, "", "Fresh"},
+        {"edit, only the case changed", DialogMode::Edit, false, "DOM", false,
+         "This ID is already used - Please change", "DOM"},
+        {"edit, renamed to another domain", DialogMode::Edit, false, "Digits", false,
+         "This ID is already used - Please change", "Digits"},
+        {"edit, renamed to a keyword", DialogMode::Edit, false, "Sum", false,
+         "Please Change Domain ID \n Sum is a keyword", "Sum"},
+        {"view only", DialogMode::ViewOnly, true, "", false, "", "Dom"},
+    };
+    return cases;
+}
+
+template <class Model> struct ModeKind {
+    const char* name;
+    int variableType;
+    std::function<void(TavWorkbench::CDomainArray&)> addDom;
+    // Types Dom's contents into a new dialog.
+    std::function<void(Model&)> fill;
+    // The contents the boxes show, and what they show for Dom.
+    std::function<std::string(const Model&)> boxes;
+    std::string domBoxes;
+    // A produced domain, and what Dom renamed `id` would give.
+    std::function<std::string(const TavWorkbench::CDomain&)> describe;
+    std::function<std::string(const std::string& id)> expected;
+};
+
+template <class Model, class Domain> void RunModeCases(const ModeKind<Model>& kind) {
+    for (const ModeCase& c : ModeCases()) {
+        const std::string label = std::string(kind.name) + ", " + c.name;
+        ProblemFixture problem;
+        kind.addDom(problem.model.domains);
+        const int index = problem.model.domains.GetSize() - 1;
+        if (c.used) problem.model.variables.AddVariable("v", kind.variableType, "Dom", 0, "", {});
+        RecordingDialogMessages messages;
+        Model model(problem.refs);
+        if (c.mode == DialogMode::New) {
+            kind.fill(model);
+        } else {
+            model.Load(static_cast<const Domain&>(*problem.model.domains[index]), index, c.mode);
+            EXPECT_EQ(model.id, "Dom") << label;
+            EXPECT_EQ(model.GetIndex(), index) << label;
+        }
+        EXPECT_EQ(model.GetMode(), c.mode) << label;
+        EXPECT_EQ(kind.boxes(model), kind.domBoxes) << label;
+        EXPECT_EQ(model.IsReadOnly(), c.mode == DialogMode::ViewOnly) << label;
+        EXPECT_EQ(model.CancelText(), c.mode == DialogMode::ViewOnly ? "Close" : "Cancel") << label;
+        if constexpr (std::is_same_v<Model, EnumDlgModel>) {
+            EXPECT_EQ(model.GetFocus(),
+                      c.mode == DialogMode::New ? Model::Field::ID : Model::Field::ValueList)
+                << label;
+            EXPECT_FALSE(model.IsAddEnabled()) << label;
+        }
+        if (c.mode == DialogMode::ViewOnly) continue;
+
+        model.id = c.typedID;
+        EXPECT_EQ(model.OnOK(messages), c.accepted) << label;
+        EXPECT_EQ(messages.Texts(), c.shown.empty() ? std::vector<std::string>{} : std::vector{c.shown})
+            << label;
+        EXPECT_EQ(model.id, c.idAfter) << label;
+        if (c.accepted) {
+            EXPECT_EQ(kind.describe(*model.MakeDomain()), kind.expected(c.idAfter)) << label;
+        } else {
+            EXPECT_TRUE(model.GetFocus() == Model::Field::ID) << label;
+        }
+    }
+}
+
+TEST(DomainModesTest, EnumeratedSetAndFloatDialogsInEachMode) {
+    using TavWorkbench::CVariable;
+    RunModeCases<EnumDlgModel, TavWorkbench::CEnumDomain>({
+        "enumerated",
+        CVariable::kEnumVar,
+        [](TavWorkbench::CDomainArray& domains) {
+            domains.AddEnumDomain("Dom", {"Tea", "coffee"});
+        },
+        [](EnumDlgModel& m) {
+            m.values = {"Tea", "coffee"};
+        },
+        [](const EnumDlgModel& m) { return m.values.empty() ? "" : m.values[0] + "," + m.values.back(); },
+        "Tea,coffee",
+        [](const TavWorkbench::CDomain& d) { return TavWorkbench::DomainLine(d); },
+        [](const std::string& id) { return "EnumDom " + id + "={\"Tea\",\"coffee\"} ;"; },
+    });
+    RunModeCases<SetDlgModel, TavWorkbench::CSetDomain>({
+        "set",
+        CVariable::kSetVar,
+        [](TavWorkbench::CDomainArray& domains) {
+            domains.AddSetDomain("Dom", {4, -2, 9});
+        },
+        [](SetDlgModel& m) {
+            RecordingDialogMessages quiet;
+            for (const char* value : {"9", "-2", "4"}) {
+                m.newValue = value;
+                m.OnAddValue(quiet);
+            }
+        },
+        [](const SetDlgModel& m) {
+            std::string text;
+            for (const std::string& entry : m.Entries())
+                text += entry + " ";
+            return text;
+        },
+        "-2 4 9 ",
+        [](const TavWorkbench::CDomain& d) { return TavWorkbench::DomainLine(d); },
+        [](const std::string& id) { return "SetDom " + id + "={-2,4,9} ;"; },
+    });
+    RunModeCases<FloatDomModel, TavWorkbench::CDoubleDomain>({
+        "float",
+        CVariable::kRealVar,
+        [](TavWorkbench::CDomainArray& domains) { domains.AddDoubleDomain("Dom", -1.5, 2.25); },
+        [](FloatDomModel& m) { m.minText = "-1.5", m.maxText = "2.25"; },
+        [](const FloatDomModel& m) { return m.minText + " " + m.maxText; },
+        "-1.5 2.25",
+        [](const TavWorkbench::CDomain& d) {
+            const auto& real = static_cast<const TavWorkbench::CDoubleDomain&>(d);
+            return real.GetID() + " " + DoubleText(real.GetMin()) + " " + DoubleText(real.GetMax());
+        },
+        [](const std::string& id) { return id + " -1.5 2.25"; },
+    });
 }
 
 TEST(RangeDlgModelTest, RangesAndTheirRefusals) {

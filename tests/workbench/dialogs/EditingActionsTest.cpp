@@ -143,6 +143,15 @@ TEST_F(EditingActionsTest, ConstantsEditAndDelete) {
 
     EXPECT_FALSE(actions.DeleteConstant(0).changed);
     EXPECT_EQ(messages.Only().text, "Cannot Delete - N in use by\nq\n");
+    // A domain's bound and another constant's value name it too: each user is listed.
+    problem.model.domains.AddIntDomain("UpTo", "", "", "n", 1, 0, {}, 0, -1);
+    problem.model.constants.Add(
+        std::make_unique<TavWorkbench::CConstant>("L", "N,5", TavWorkbench::CConstant::kList));
+    messages.boxes.clear();
+    EXPECT_FALSE(actions.DeleteConstant(0).changed);
+    EXPECT_EQ(messages.Only().text, "Cannot Delete - N in use by\nq\nUpTo\nL\n");
+    problem.model.constants.RemoveAt(2);
+    problem.model.domains.RemoveAt(3);
 
     // A constant that a constraint's text names is kept as well.
     problem.model.constraints.Add(std::make_unique<TavWorkbench::CConstraint>("c2", "Member(q[0], s);"));

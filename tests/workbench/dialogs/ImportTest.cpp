@@ -44,6 +44,8 @@ TEST_F(Import, BlocksByRowsAndByColumns) {
         {"1\t2\tx\n", true, "[1,2,]"},
         {"\"1\"\t2\r\n3\t\"4\"\r\n", true, "[1,2],[3,4]"},
         {"1\t\n2\t3\n", true, "[1,],[2,3]"},
+        {"1\t2\n\n3\t4\n\n\n", true, "[1,2],[],[3,4]"},
+        {"1\n\t\t\n2\n", true, "[1,],[],[2,]"},
     };
     for (const auto& c : cases) {
         GetExcelDataDlgModel fresh(model, keyWords);
@@ -111,6 +113,11 @@ TEST_F(Import, EachMessageAndWhatStays) {
     for (int r = 0; r < 70000; ++r)
         tooMuch += "1234567\n";
     refusedImport([&] { dialog.ImportClipboard(tooMuch, messages); }, "Not expected Data type from Excel");
+    // Few characters, but a block of 601 rows by 2001 columns: refused before it takes the memory.
+    std::string wide(2000, '\t');
+    for (int r = 0; r < 600; ++r)
+        wide += "\n1";
+    refusedImport([&] { dialog.ImportClipboard(wide, messages); }, "Not expected Data type from Excel");
 
     messages.shown.clear();
     dialog.ImportClipboard(std::string("\t\n"), messages);

@@ -39,7 +39,9 @@ TEST(TemplateDialogs, QueensBounds) {
         dialog.queensText = c.text;
         EXPECT_EQ(dialog.OnOK(messages), c.accepted) << c.text;
         EXPECT_EQ(messages.Last(), c.message) << c.text;
-        if (c.accepted) EXPECT_EQ(dialog.GetQueens(), std::stoi(c.text));
+        if (c.accepted) {
+            EXPECT_EQ(dialog.GetQueens(), std::stoi(c.text));
+        }
     }
 }
 

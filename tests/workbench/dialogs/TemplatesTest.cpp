@@ -6,7 +6,9 @@
 #include "workbench/dialogs/templates/ProblemTemplates.hpp"
 #include "workbench/model/ProblemText.hpp"
 
+#include "bridges/RawEvaluator.hpp"
 #include "language/RawParser.hpp"
+#include "language/raw/RawInt.hpp"
 
 #include "RecordingMessages.hpp"
 #include "TempFolder.hpp"
@@ -120,8 +122,9 @@ TEST_F(TemplatesTest, SalesmanWithTheBuiltInDistances) {
     EXPECT_LT(doc.GetConstraints().FindConstraint("StartCity"), 0);
 }
 
-// The tour the solver finds is checked against the distance table by this test's own reckoning.
-TEST_F(TemplatesTest, SalesmanTourCostIsConfirmedByTheDistanceTable) {
+// The tour the solver finds is checked by the evaluator against the parsed problem, and its cost
+// against the distance table by this test's own reckoning.
+TEST_F(TemplatesTest, SalesmanTourCostIsConfirmedByTheEvaluator) {
     const TavWorkbench::GridMap distances = doc.GetDistances();
     BuildSalesmanProblem(doc, 10, {1881, true, 1});
     TavWorkbench::HeadlessSolveDriver driver(doc);
@@ -130,16 +133,25 @@ TEST_F(TemplatesTest, SalesmanTourCostIsConfirmedByTheDistanceTable) {
     ASSERT_EQ(outcome.found, 1);
     const auto& store = doc.GetSolutions();
     std::vector<int> city(10), dist(10);
+    RawSolution solution;
     for (int column = 0; column < store.GetSize(); ++column) {
         const auto& record = *store[column];
+        const int value = std::stoi(record.GetValues().at(0));
+        solution.AddLabel(RawLabel(record.GetID(), RPtr<RawExpr>(new RawInt(value))));
         std::string name = record.GetID();
         std::transform(name.begin(), name.end(), name.begin(),
-                       [](unsigned char c) { return std::tolower(c); });
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         for (int p = 0; p < 10; ++p) {
-            if (name == "city[" + std::to_string(p) + "]") city[p] = std::stoi(record.GetValues().at(0));
-            if (name == "dist[" + std::to_string(p) + "]") dist[p] = std::stoi(record.GetValues().at(0));
+            if (name == "city[" + std::to_string(p) + "]") city[p] = value;
+            if (name == "dist[" + std::to_string(p) + "]") dist[p] = value;
         }
     }
+    RawCSP problem;
+    ASSERT_TRUE(ParseCSPText(doc.GetProblemText(), nullptr, &problem).IsOk());
+    const TavBridges::RawEvaluator evaluator(problem);
+    const TavBridges::RawEvaluation evaluation = evaluator.Evaluate(solution);
+    EXPECT_TRUE(evaluation.feasible) << (evaluation.faults.empty() ? "" : evaluation.faults.front());
+
     std::vector<int> sorted = city;
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(sorted, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
@@ -152,6 +164,14 @@ TEST_F(TemplatesTest, SalesmanTourCostIsConfirmedByTheDistanceTable) {
         tour += d;
     }
     EXPECT_LT(tour, 1881);
+
+    // A leg whose distance is not the table's is caught.
+    RawSolution wrong;
+    for (const RawLabel& label : solution.GetLabels()) {
+        const bool firstLeg = label.GetName() == "dist[0]" || label.GetName() == "Dist[0]";
+        wrong.AddLabel(firstLeg ? RawLabel(label.GetName(), RPtr<RawExpr>(new RawInt(dist[0] + 1))) : label);
+    }
+    EXPECT_FALSE(evaluator.Evaluate(wrong).feasible);
 }
 
 TEST_F(TemplatesTest, NurseScheduleTexts) {

@@ -10,6 +10,7 @@
 #include "workbench/CTavDoc.hpp"
 #include "workbench/dialogs/views/CExpDlg.hpp"
 #include "workbench/dialogs/views/DialogActionsProvider.hpp"
+#include "workbench/model/ProblemText.hpp"
 #include "workbench/ui/CDavView.hpp"
 #include "workbench/ui/RunEventPump.hpp"
 #include "workbench/ui/StatisticsWindow.hpp"
@@ -102,6 +103,20 @@ protected:
         return doc.GetSolutions().IsEmpty() ? 0 : static_cast<int>(doc.GetSolutions()[0]->GetValues().size());
     }
 
+    // Answers Add Domain's two dialogs: an integer domain "Digit" of 0 to 9.
+    void ScriptDigitDomain() {
+        script->Then("CTypeSelDlg", [](QDialog& dialog) {
+            Find<QComboBox>(dialog, "dataType")->setCurrentIndex(0);
+            Click(dialog, "ok");
+        });
+        script->Then("CNumDlg", [](QDialog& dialog) {
+            Type(dialog, "id", "Digit");
+            Type(dialog, "min", "0");
+            Type(dialog, "max", "9");
+            Click(dialog, "ok");
+        });
+    }
+
     TempFolder folder;
     RecordingDialogMessages messages;
     TavWorkbench::CTavDoc doc{&messages, folder.Path()};
@@ -122,42 +137,33 @@ void TypeOver(QPlainTextEdit* edit, const QString& placeholder, const QString& t
 
 TEST_F(TreeMenuTest, EveryKindAddedEditedClonedAndDeleted) {
     // A new integer domain.
-    script->Then("CTypeSelDlg", [](QDialog& view) {
-        Find<QComboBox>(view, "dataType")->setCurrentIndex(0);
-        Click(view, "ok");
-    });
-    script->Then("CNumDlg", [](QDialog& view) {
-        Type(view, "id", "Digit");
-        Type(view, "min", "0");
-        Type(view, "max", "9");
-        Click(view, "ok");
-    });
+    ScriptDigitDomain();
     Choose("Domains", "Add Domain");
     EXPECT_EQ(Children("Domains"), (std::vector<std::string>{"TrueFalse", "RealDomain", "Digit"}));
     EXPECT_TRUE(modified);
 
     // A set constant.
-    script->Then("CConstDlg", [](QDialog& view) {
-        Type(view, "id", "Odd");
-        Type(view, "set", "1,3,5");
-        Click(view, "ok");
+    script->Then("CConstDlg", [](QDialog& dialog) {
+        Type(dialog, "id", "Odd");
+        Type(dialog, "set", "1,3,5");
+        Click(dialog, "ok");
     });
     Choose("Constants", "Add Set/List Constant ");
     ASSERT_NE(ItemNamed("Odd", ProblemTree::kConstant), nullptr);
-    script->Then("CIntConst", [](QDialog& view) {
-        Type(view, "id", "N");
-        Type(view, "value", "3");
-        Click(view, "ok");
+    script->Then("CIntConst", [](QDialog& dialog) {
+        Type(dialog, "id", "N");
+        Type(dialog, "value", "3");
+        Click(dialog, "ok");
     });
     Choose("Constants", "Add Integer Constant");
 
     // An array variable with two dimensions.
-    script->Then("CNewVarDlg", [](QDialog& view) {
-        QTest::keyClicks(Find<QLineEdit>(view, "id"), "grid");
-        DoubleClickRow(view, "domains", "Digit ");
-        Tick(view, "array");
-        QTest::keyClicks(Find<QLineEdit>(view, "dimensions"), "2,3");
-        Click(view, "ok");
+    script->Then("CNewVarDlg", [](QDialog& dialog) {
+        QTest::keyClicks(Find<QLineEdit>(dialog, "id"), "grid");
+        DoubleClickRow(dialog, "domains", "Digit ");
+        Tick(dialog, "array");
+        QTest::keyClicks(Find<QLineEdit>(dialog, "dimensions"), "2,3");
+        Click(dialog, "ok");
     });
     Choose("Variables", "Add Variable");
     EXPECT_EQ(Children("Variables"), std::vector<std::string>{"grid"});
@@ -165,33 +171,33 @@ TEST_F(TreeMenuTest, EveryKindAddedEditedClonedAndDeleted) {
     ASSERT_NE(ItemNamed("Used by Variables"), nullptr);
 
     // A constraint built from the Forall template.
-    script->Then("CExpDlg", [](QDialog& view) {
-        auto& builder = static_cast<CExpDlg&>(view);
-        QTest::keyClicks(Find<QLineEdit>(view, "id"), "rows");
-        Click(view, "forall");
+    script->Then("CExpDlg", [](QDialog& dialog) {
+        auto& builder = static_cast<CExpDlg&>(dialog);
+        QTest::keyClicks(Find<QLineEdit>(dialog, "id"), "rows");
+        Click(dialog, "forall");
         Find<QListWidget>(*builder.ForallDialog(), "templates")->setCurrentRow(0);
         Click(*builder.ForallDialog(), "apply");
-        auto* text = Find<QPlainTextEdit>(view, "text");
+        auto* text = Find<QPlainTextEdit>(dialog, "text");
         TypeOver(text, QStringLiteral("\u00ABmax\u00BB"), QStringLiteral("1"));
         text->moveCursor(QTextCursor::End);
         TypeLines(text, "\n{\nAllDifferent([grid[i][0], grid[i][1], grid[i][2]]);\n}");
-        Click(view, "ok");
+        Click(dialog, "ok");
     });
     Choose("Variables", "Add Constraint");
     EXPECT_EQ(Children("Constraints"), std::vector<std::string>{"rows"});
     ASSERT_NE(ItemNamed("Variables Constrained & Constants used"), nullptr);
 
     // Variables: clone, edit, delete.
-    script->Then("CCopyVarDlg", [](QDialog& view) {
-        QTest::keyClicks(Find<QLineEdit>(view, "newID"), "spare");
-        Click(view, "ok");
+    script->Then("CCopyVarDlg", [](QDialog& dialog) {
+        QTest::keyClicks(Find<QLineEdit>(dialog, "newID"), "spare");
+        Click(dialog, "ok");
     });
     Choose("grid", "Clone Variable", ProblemTree::kVariable);
     EXPECT_EQ(Children("Variables"), (std::vector<std::string>{"grid", "spare"}));
-    script->Then("CNewVarDlg", [](QDialog& view) {
-        Type(view, "id", "extra");
-        Tick(view, "array");
-        Click(view, "ok");
+    script->Then("CNewVarDlg", [](QDialog& dialog) {
+        Type(dialog, "id", "extra");
+        Tick(dialog, "array");
+        Click(dialog, "ok");
     });
     Choose("spare", "Edit Variable", ProblemTree::kVariable);
     EXPECT_EQ(Children("Variables"), (std::vector<std::string>{"grid", "extra"}));
@@ -204,9 +210,9 @@ TEST_F(TreeMenuTest, EveryKindAddedEditedClonedAndDeleted) {
     EXPECT_EQ(Children("Variables"), std::vector<std::string>{"grid"});
 
     // Domains: edit, delete (an unused one).
-    script->Then("CNumDlg", [](QDialog& view) {
-        Type(view, "max", "8");
-        Click(view, "ok");
+    script->Then("CNumDlg", [](QDialog& dialog) {
+        Type(dialog, "max", "8");
+        Click(dialog, "ok");
     });
     Choose("Digit", "Edit Domain", ProblemTree::kDomain);
     EXPECT_EQ(doc.GetDomains()[2]->GetModelText(), "[0,8];");
@@ -216,11 +222,31 @@ TEST_F(TreeMenuTest, EveryKindAddedEditedClonedAndDeleted) {
     messages.answers = {true};
     Choose("RealDomain", "Delete Domain", ProblemTree::kDomain);
     EXPECT_EQ(messages.boxes.back().text, "System Domain - Can't Delete");
+    // A set domain that nothing uses goes.
+    script->Then("CTypeSelDlg", [](QDialog& dialog) {
+        Find<QComboBox>(dialog, "dataType")->setCurrentIndex(1);
+        Click(dialog, "ok");
+    });
+    script->Then("CSetDlg", [](QDialog& dialog) {
+        Type(dialog, "id", "Pair");
+        for (const char* value : {"2", "1"}) {
+            Type(dialog, "newValue", value);
+            Click(dialog, "add");
+        }
+        Click(dialog, "ok");
+    });
+    Choose("Domains", "Add Domain");
+    EXPECT_EQ(TavWorkbench::DomainLine(*doc.GetDomains()[3]), "SetDom Pair={1,2} ;");
+    messages.boxes.clear();
+    messages.answers = {true};
+    Choose("Pair", "Delete Domain", ProblemTree::kDomain);
+    EXPECT_EQ(messages.Only(), (Box{"Delete Domain: Pair", "", true}));
+    EXPECT_EQ(Children("Domains"), (std::vector<std::string>{"TrueFalse", "RealDomain", "Digit"}));
 
     // Constants: edit, delete.
-    script->Then("CConstDlg", [](QDialog& view) {
-        Type(view, "set", "1,3,5,7");
-        Click(view, "ok");
+    script->Then("CConstDlg", [](QDialog& dialog) {
+        Type(dialog, "set", "1,3,5,7");
+        Click(dialog, "ok");
     });
     Choose("Odd", "Edit Constant", ProblemTree::kConstant);
     ASSERT_NE(ItemNamed("1,3,5,7"), nullptr);
@@ -229,16 +255,16 @@ TEST_F(TreeMenuTest, EveryKindAddedEditedClonedAndDeleted) {
     EXPECT_EQ(ItemNamed("Odd", ProblemTree::kConstant), nullptr);
 
     // Constraints: edit, then a second one deleted.
-    script->Then("CExpDlg", [](QDialog& view) {
-        Type(view, "id", "rowsDiffer");
-        Click(view, "ok");
+    script->Then("CExpDlg", [](QDialog& dialog) {
+        Type(dialog, "id", "rowsDiffer");
+        Click(dialog, "ok");
     });
     Choose("rows", "Edit Constraint", ProblemTree::kConstraint);
     EXPECT_EQ(Children("Constraints"), std::vector<std::string>{"rowsDiffer"});
-    script->Then("CExpDlg", [](QDialog& view) {
-        QTest::keyClicks(Find<QLineEdit>(view, "id"), "corner");
-        QTest::keyClicks(Find<QPlainTextEdit>(view, "text"), "grid[0][0] = N;");
-        Click(view, "ok");
+    script->Then("CExpDlg", [](QDialog& dialog) {
+        QTest::keyClicks(Find<QLineEdit>(dialog, "id"), "corner");
+        QTest::keyClicks(Find<QPlainTextEdit>(dialog, "text"), "grid[0][0] = N;");
+        Click(dialog, "ok");
     });
     Choose("Constraints", "Add Constraint");
     messages.answers = {true};
@@ -259,21 +285,12 @@ TEST_F(TreeMenuTest, EveryKindAddedEditedClonedAndDeleted) {
 }
 
 TEST_F(TreeMenuTest, SendMoreMoneyFromAnEmptyDocument) {
-    script->Then("CTypeSelDlg", [](QDialog& view) {
-        Find<QComboBox>(view, "dataType")->setCurrentIndex(0);
-        Click(view, "ok");
-    });
-    script->Then("CNumDlg", [](QDialog& view) {
-        Type(view, "id", "Digit");
-        Type(view, "min", "0");
-        Type(view, "max", "9");
-        Click(view, "ok");
-    });
+    ScriptDigitDomain();
     Choose("Untitled", "Add Domain");
-    script->Then("CNewVarDlg", [](QDialog& view) {
-        QTest::keyClicks(Find<QLineEdit>(view, "id"), "S,E,N,D,M,O,R,Y");
-        DoubleClickRow(view, "domains", "Digit ");
-        Click(view, "ok");
+    script->Then("CNewVarDlg", [](QDialog& dialog) {
+        QTest::keyClicks(Find<QLineEdit>(dialog, "id"), "S,E,N,D,M,O,R,Y");
+        DoubleClickRow(dialog, "domains", "Digit ");
+        Click(dialog, "ok");
     });
     Choose("Untitled", "Add Variable");
     const std::vector<std::pair<QString, QString>> constraints{
@@ -284,10 +301,10 @@ TEST_F(TreeMenuTest, SendMoreMoneyFromAnEmptyDocument) {
                   "[1000,100,10,1,1000,100,10,1,-10000,-1000,-100,-10,-1]) = 0;"},
     };
     for (const auto& [id, text] : constraints) {
-        script->Then("CExpDlg", [id = id, text = text](QDialog& view) {
-            QTest::keyClicks(Find<QLineEdit>(view, "id"), id);
-            TypeLines(Find<QPlainTextEdit>(view, "text"), text);
-            Click(view, "ok");
+        script->Then("CExpDlg", [id = id, text = text](QDialog& dialog) {
+            QTest::keyClicks(Find<QLineEdit>(dialog, "id"), id);
+            TypeLines(Find<QPlainTextEdit>(dialog, "text"), text);
+            Click(dialog, "ok");
         });
         Choose("Constraints", "Add Constraint");
     }
@@ -303,16 +320,16 @@ TEST_F(TreeMenuTest, SendMoreMoneyFromAnEmptyDocument) {
 }
 
 TEST_F(TreeMenuTest, CountSearchTimeStatisticsAndExternalSolvers) {
-    script->Then("CCountDlg", [](QDialog& view) {
-        Type(view, "count", "0");
-        Click(view, "ok");
-        Type(view, "count", "2");
-        Click(view, "ok");
+    script->Then("CCountDlg", [](QDialog& dialog) {
+        Type(dialog, "count", "0");
+        Click(dialog, "ok");
+        Type(dialog, "count", "2");
+        Click(dialog, "ok");
     });
     EXPECT_EQ(provider->AskSolutionCount(&view), std::optional<int>(2));
-    script->Then("CTimeDlg", [](QDialog& view) { Click(view, "cancel"); });
+    script->Then("CTimeDlg", [](QDialog& dialog) { Click(dialog, "cancel"); });
     EXPECT_EQ(provider->AskSearchMinutes(&view, 5), std::nullopt);
-    script->Then("ExSolDlg", [](QDialog& view) { DoubleClickRow(view, "solvers", "User#2"); });
+    script->Then("ExSolDlg", [](QDialog& dialog) { DoubleClickRow(dialog, "solvers", "User#2"); });
     EXPECT_EQ(provider->ChooseExternalSolver(&view, {"User#1: GLS", "User#2: GLS"}), std::optional<int>(1));
 
     TavWorkbench::Ui::StatisticsWindow* window = provider->OpenStatisticsWindow(&view);

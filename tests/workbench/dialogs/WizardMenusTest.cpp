@@ -2,15 +2,18 @@
 // menus with the real provider, offscreen. Each window the commands open is handed to the next
 // step of a script as it is shown; message boxes are recorded and answered.
 #include "../TempFolder.hpp"
+#include "../ui/EventLoopWait.hpp"
 #include "../ui/ScriptedPrompts.hpp"
 
 #include "workbench/CTavDoc.hpp"
+#include "workbench/dialogs/views/DialogActionsProvider.hpp"
 #include "workbench/dialogs/views/NumberGrid.hpp"
 #include "workbench/dialogs/views/WizardActionsProvider.hpp"
 #include "workbench/ui/ActionProviders.hpp"
 #include "workbench/ui/CDavView.hpp"
 #include "workbench/ui/CMainFrame.hpp"
 #include "workbench/ui/CSplashWnd.hpp"
+#include "workbench/ui/CTavView.hpp"
 #include "workbench/views/ProblemTree.hpp"
 
 #include <QAction>
@@ -21,13 +24,16 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
 #include <functional>
+#include <set>
 
 using namespace TavWorkbench;
 
@@ -93,6 +99,7 @@ struct MenusFixture {
     std::unique_ptr<Ui::CMainFrame> frame;
 
     MenusFixture() {
+        providers.Add(std::make_unique<TavDialogs::DialogActionsProvider>());
         providers.Add(std::make_unique<TavDialogs::WizardActionsProvider>());
         Ui::CSplashWnd::EnableSplashScreen(false);
         doc = std::make_unique<CTavDoc>(&prompts, folder.Path());
@@ -125,6 +132,52 @@ TEST(WizardMenus, UseTemplateNamesTheProblemAndRebuildsTheTree) {
     EXPECT_EQ(f.frame->TreeView().Tree().Root()->text, "Queens Problem");
     EXPECT_EQ(f.frame->windowTitle(), "Queens Problem - Tav");
     EXPECT_TRUE(f.frame->Action(CommandId::FirstSolution)->isEnabled());
+}
+
+// As a user does it: complete search's thrashing check turned off (by default it may end a search
+// early), Use Template, N Queens with the offered 8, then All Solutions in the grid.
+TEST(WizardMenus, EightQueensFromUseTemplateSolvesToNinetyTwo) {
+    MenusFixture f;
+    ShownDialogs shown;
+    shown.Then("FCDialog", [](QDialog& view) {
+        auto* threshold = view.findChild<QLineEdit*>("threshold");
+        threshold->selectAll();
+        QTest::keyClicks(threshold, "0");
+        Click(view, "ok");
+    });
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::SetParameters));
+    EXPECT_EQ(f.doc->GetParameterBlock(0).GetParameter(2), 0);
+    shown.Then("CTemplateDlg", [](QDialog& view) {
+        auto* list = view.findChild<QListWidget*>("templates");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+        Click(view, "ok");
+    });
+    shown.Then("CQueenDlg", [](QDialog& view) {
+        EXPECT_EQ(view.findChild<QLineEdit*>("queens")->text(), "8");
+        Click(view, "ok");
+    });
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::UseTemplate));
+    EXPECT_TRUE(shown.boxes.empty()) << shown.boxes.front();
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::ViewGrid));
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::AllSolutions));
+    ASSERT_TRUE(WaitFor([&] { return !f.doc->IsSolving(); }));
+
+    const QAbstractItemModel* grid = f.frame->ResultsView().Table()->model();
+    ASSERT_EQ(grid->columnCount(), 92);
+    ASSERT_EQ(grid->rowCount(), 8);
+    // The problem text is read without regard to case: the results name the array in lower case.
+    EXPECT_EQ(grid->headerData(0, Qt::Vertical).toString(), "row[0]");
+    std::set<std::vector<int>> distinct;
+    for (int c = 0; c < 92; ++c) {
+        std::vector<int> rows;
+        for (int r = 0; r < 8; ++r)
+            rows.push_back(grid->index(r, c).data().toString().toInt());
+        for (int i = 0; i < 8; ++i)
+            for (int j = i + 1; j < 8; ++j)
+                EXPECT_TRUE(rows[i] != rows[j] && std::abs(rows[i] - rows[j]) != j - i) << "solution " << c + 1;
+        distinct.insert(rows);
+    }
+    EXPECT_EQ(distinct.size(), 92u);
 }
 
 TEST(WizardMenus, LinearWizardCancelledLeavesTheDocument) {

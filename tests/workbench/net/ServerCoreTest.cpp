@@ -45,30 +45,27 @@ private:
     MessageDecoder m_decoder;
 };
 
-// The user-interface thread's queue of posted work.
-class PostQueue {
+// The user-interface thread's side of the wake: the description threads' calls are counted,
+// and the hand-overs delivered when one has come.
+class Wakes {
 public:
-    void Post(std::function<void()> f) {
+    void Wake() {
         std::lock_guard lock(m_mutex);
-        m_queue.push_back(std::move(f));
+        ++m_count;
         m_ready.notify_all();
     }
-    // Waits for posted work and runs all of it.
-    void RunPosted() {
-        std::deque<std::function<void()>> work;
-        {
-            std::unique_lock lock(m_mutex);
-            m_ready.wait(lock, [&] { return !m_queue.empty(); });
-            work.swap(m_queue);
-        }
-        for (auto& f : work)
-            f();
+    // Waits for a wake not yet taken.
+    void WaitForOne() {
+        std::unique_lock lock(m_mutex);
+        m_ready.wait(lock, [&] { return m_count > m_taken; });
+        m_taken = m_count;
     }
 
 private:
     std::mutex m_mutex;
     std::condition_variable m_ready;
-    std::deque<std::function<void()>> m_queue;
+    int m_count = 0;
+    int m_taken = 0;
 };
 
 class ListenerStub : public ServerListener {
@@ -82,7 +79,7 @@ constraints { x <> y; soft(x < 5, 2); } optimisation { minimise(x + y); } })";
 
 class ServerCore : public ::testing::Test {
 protected:
-    ServerCore() : server([this](std::function<void()> f) { posts.Post(std::move(f)); }) {
+    ServerCore() : server([this] { wakes.Wake(); }) {
         std::string error;
         EXPECT_TRUE(server.Init(5000, &listener, error));
         server.SetDocument(&document);
@@ -108,11 +105,16 @@ protected:
     void RequestProblem(int number) {
         const bool renders = !server.IsDescriptionReady();
         SendText(number, 0, "");
-        if (renders) posts.RunPosted();
+        if (renders) RunPosted();
+    }
+    // Waits for a description thread's wake and delivers what it left.
+    void RunPosted() {
+        wakes.WaitForOne();
+        server.DeliverHandOvers();
     }
     const CMessage& Last(int number) { return W(number).received.back(); }
 
-    PostQueue posts;
+    Wakes wakes;
     ListenerStub listener;
     HostDocument document;
     ExternalSolverServer server;
@@ -153,7 +155,7 @@ TEST_F(ServerCore, FirstRequestRendersOnAThreadAndLaterOnesAreServedAtOnce) {
     Connect();
     SendText(1, 0, "");
     EXPECT_FALSE(server.HasProblem(1));
-    posts.RunPosted();
+    RunPosted();
     EXPECT_EQ(server.RenderingCount(), 0);
     ASSERT_EQ(Last(1).GetType(), 2);
     const std::string description = Last(1).Text();
@@ -174,7 +176,7 @@ TEST_F(ServerCore, RequestsDuringARenderingWaitForIt) {
     SendText(a, 0, "");
     SendText(b, 0, "");
     EXPECT_EQ(server.RenderingCount(), 1);
-    posts.RunPosted();
+    RunPosted();
     EXPECT_EQ(Last(a).GetType(), 2);
     EXPECT_EQ(Last(b).GetType(), 2);
     EXPECT_TRUE(server.HasProblem(a));
@@ -186,7 +188,7 @@ TEST_F(ServerCore, ARenderingOfAnOldProblemIsNotHandedOver) {
     const int a = Connect();
     SendText(a, 0, "");
     server.ProblemChanged();
-    posts.RunPosted();
+    RunPosted();
     EXPECT_EQ(Last(a).GetType(), 8);
     EXPECT_FALSE(server.IsDescriptionReady());
     EXPECT_FALSE(server.HasProblem(a));
@@ -290,7 +292,7 @@ TEST_F(ServerCore, RolesAndTheSlaveCommand) {
         return true;
     };
     server.ChooseExternalSolver();
-    posts.RunPosted();
+    RunPosted();
     EXPECT_EQ(Last(a).GetType(), 2);
     server.ShowExternalSolutions();
     EXPECT_EQ(boxes.back(), "No external solver solutions to display!");
@@ -329,9 +331,9 @@ TEST_F(ServerCore, EveryWayOfLeavingIsAnnouncedOnce) {
     const int b = Connect();
     const int c = Connect();
     const int d = Connect();
-    auto departures = [&](int listener, int who) {
+    auto departures = [&](int hearer, int who) {
         int count = 0;
-        for (const CMessage& m : W(listener).received)
+        for (const CMessage& m : W(hearer).received)
             count += m.GetType() == 7 && m.Number() == who;
         return count;
     };

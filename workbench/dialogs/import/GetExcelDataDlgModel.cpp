@@ -60,6 +60,10 @@ void GetExcelDataDlgModel::ImportText(const std::string& text, char separator, D
         return;
     }
     const SpreadsheetBlock block = SpreadsheetBlock::Parse(text, separator);
+    if (block.TooLarge()) {
+        messages.ShowBox(kUnexpected, {});
+        return;
+    }
     if (block.IsBlank()) return;
     const auto imported = BlockText(block, byRows);
     if (!imported || imported->size() > kMaxText) {

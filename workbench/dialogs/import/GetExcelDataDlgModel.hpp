@@ -52,8 +52,8 @@ public:
     // that is not a number: "Not expected Data type from Excel"); a block, "[..],[..]" groups by
     // rows or by columns (brackets only around groups of more than one cell; cells that are not
     // numbers write nothing; a line break after every eighth group but the last). A text longer
-    // than kMaxText is refused with "Not expected Data type from Excel". A refusal keeps the text
-    // imported before.
+    // than kMaxText, or a block of more than SpreadsheetBlock::kMaxCells cells, is refused with
+    // "Not expected Data type from Excel". A refusal keeps the text imported before.
     void ImportText(const std::string& text, char separator, DialogMessages& messages);
 
     // The id ("ID required"; then the identifier checks against every collection), then some

@@ -42,23 +42,51 @@ char SpreadsheetBlock::GuessSeparator(const std::string& text) {
     return ',';
 }
 
-SpreadsheetBlock SpreadsheetBlock::Parse(const std::string& text, char separator) {
+SpreadsheetBlock SpreadsheetBlock::Parse(const std::string& text, char separator, std::size_t maxCells) {
     SpreadsheetBlock block;
     std::vector<Cell> row;
     std::string field;
     bool quoted = false;     // inside a quoted field
     bool fieldStart = true;  // nothing read of this field yet
     bool rowPending = false; // the current row has begun
+    // Blank rows are kept back until a row with something in it follows, so that blank lines at
+    // the end neither count towards the block's size nor take memory.
+    std::size_t blankRows = 0;
+    std::size_t blankWidth = 0;
+    std::size_t cols = 0;
+    const auto tooLarge = [&] {
+        block = SpreadsheetBlock();
+        block.m_tooLarge = true;
+        return block;
+    };
+    // False once the block has grown past maxCells.
     const auto endField = [&] {
         row.push_back(MakeCell(std::move(field)));
         field.clear();
         fieldStart = true;
+        return row.size() <= maxCells;
     };
     const auto endRow = [&] {
-        endField();
+        if (!endField()) return false;
+        rowPending = false;
+        const bool blank = std::all_of(row.begin(), row.end(), [](const Cell& cell) {
+            return std::all_of(cell.text.begin(), cell.text.end(), IsBlankChar);
+        });
+        if (blank) {
+            ++blankRows;
+            blankWidth = std::max(blankWidth, row.size());
+            row.clear();
+            return true;
+        }
+        cols = std::max({cols, blankWidth, row.size()});
+        const std::size_t rows = block.m_cells.size() + blankRows + 1;
+        if (rows > maxCells / cols) return false;
+        block.m_cells.resize(block.m_cells.size() + blankRows);
+        blankRows = 0;
+        blankWidth = 0;
         block.m_cells.push_back(std::move(row));
         row.clear();
-        rowPending = false;
+        return true;
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -80,30 +108,26 @@ SpreadsheetBlock SpreadsheetBlock::Parse(const std::string& text, char separator
             fieldStart = false;
             rowPending = true;
         } else if (c == separator) {
-            endField();
+            if (!endField()) return tooLarge();
             rowPending = true;
         } else if (c == '\r' || c == '\n') {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            endRow();
+            if (!endRow()) return tooLarge();
         } else {
             field.push_back(c);
             fieldStart = false;
             rowPending = true;
         }
     }
-    if (rowPending || quoted) endRow();
-    // Blank lines at the end of a file are not rows of the block.
-    const auto blankRow = [](const std::vector<Cell>& cells) {
-        return std::all_of(cells.begin(), cells.end(), [](const Cell& cell) {
-            return std::all_of(cell.text.begin(), cell.text.end(), IsBlankChar);
-        });
-    };
-    while (block.m_cells.size() > 1 && blankRow(block.m_cells.back()))
-        block.m_cells.pop_back();
-    for (const auto& cells : block.m_cells)
-        block.m_cols = std::max(block.m_cols, static_cast<int>(cells.size()));
+    if ((rowPending || quoted) && !endRow()) return tooLarge();
+    // Only blank rows: one of them stands for the block.
+    if (block.m_cells.empty() && blankRows > 0) {
+        block.m_cells.emplace_back();
+        cols = blankWidth;
+    }
+    block.m_cols = static_cast<int>(cols);
     for (auto& cells : block.m_cells)
-        cells.resize(static_cast<std::size_t>(block.m_cols));
+        cells.resize(cols);
     return block;
 }
 

@@ -19,10 +19,14 @@ public:
         double number = 0.0;
     };
 
+    // The most cells a block may have (its rows times its widest row); a larger one is TooLarge.
+    static constexpr std::size_t kMaxCells = 1000000;
+
     // Reads `text` with `separator` between cells. A line break at the end of the text does not
     // start a row, and blank rows at the end are dropped (one is kept when all are blank). Rows end at
-    // "\r\n", "\n" or "\r" outside quotes.
-    static SpreadsheetBlock Parse(const std::string& text, char separator);
+    // "\r\n", "\n" or "\r" outside quotes. A block of more than `maxCells` cells is read no
+    // further: it is TooLarge and holds no cells.
+    static SpreadsheetBlock Parse(const std::string& text, char separator, std::size_t maxCells = kMaxCells);
     // The separator of a file's text: a tab when the first line holds one, else ";" when it
     // holds a ";" and no ",", else ",".
     static char GuessSeparator(const std::string& text);
@@ -35,10 +39,12 @@ public:
     }
     // Every cell empty or blank.
     bool IsBlank() const;
+    bool TooLarge() const { return m_tooLarge; }
 
 private:
     std::vector<std::vector<Cell>> m_cells;
     int m_cols = 0;
+    bool m_tooLarge = false;
 };
 
 } // namespace TavDialogs

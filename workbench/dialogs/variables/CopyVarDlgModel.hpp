@@ -12,8 +12,8 @@ class CopyVarDlgModel {
 public:
     enum class Field { None, NewID };
 
-    CopyVarDlgModel(const TavWorkbench::CVarArray& variables, std::string sourceID)
-        : sourceID(std::move(sourceID)), m_variables(variables) {}
+    CopyVarDlgModel(const TavWorkbench::CVarArray& variables, std::string copiedID)
+        : sourceID(std::move(copiedID)), m_variables(variables) {}
 
     // "Make copy of ", read-only.
     std::string sourceID;

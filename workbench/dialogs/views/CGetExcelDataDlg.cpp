@@ -62,9 +62,9 @@ CGetExcelDataDlg::CGetExcelDataDlg(GetExcelDataDlgModel& model, DialogMessages& 
     AddButtons(layout);
     connect(clipboard, &QPushButton::clicked, this, [this] {
         Save();
-        const QMimeData* data = QApplication::clipboard()->mimeData();
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
         std::optional<std::string> text;
-        if (data != nullptr && data->hasText()) text = data->text().toStdString();
+        if (copied != nullptr && copied->hasText()) text = copied->text().toStdString();
         m_model.ImportClipboard(text, Messages());
         Load();
     });

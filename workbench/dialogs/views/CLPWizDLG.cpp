@@ -29,13 +29,13 @@ CLPWizDLG::CLPWizDLG(LPWizDLGModel& model, QtWizardHost& host, QWidget* parent)
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("constraints"));
     layout->addWidget(m_list);
-    auto* row = new QHBoxLayout();
-    QPushButton* add = Button(this, row, QStringLiteral("New"), QStringLiteral("new"));
-    m_edit = Button(this, row, QStringLiteral("Edit"), QStringLiteral("edit"));
-    m_delete = Button(this, row, QStringLiteral("Delete"), QStringLiteral("delete"));
+    auto* buttons = new QHBoxLayout();
+    QPushButton* add = Button(this, buttons, QStringLiteral("New"), QStringLiteral("new"));
+    m_edit = Button(this, buttons, QStringLiteral("Edit"), QStringLiteral("edit"));
+    m_delete = Button(this, buttons, QStringLiteral("Delete"), QStringLiteral("delete"));
     QPushButton* optimisation =
-        Button(this, row, QStringLiteral("Set Optimisation"), QStringLiteral("setOptimisation"));
-    layout->addLayout(row);
+        Button(this, buttons, QStringLiteral("Set Optimisation"), QStringLiteral("setOptimisation"));
+    layout->addLayout(buttons);
     m_objective = new QLineEdit(this);
     m_objective->setObjectName(QStringLiteral("objective"));
     m_objective->setReadOnly(true);
