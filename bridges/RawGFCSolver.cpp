@@ -497,8 +497,7 @@ const RawGFCSolver::ConstraintKinds& RawGFCSolver::ConstraintTable() {
     return table;
 }
 
-Variable* RawGFCSolver::Reify(const RPtr<RawExpr>& expr) {
-    GFCLib::Constraint* c = TranslateConstraint(expr);
+Variable* RawGFCSolver::BoolOf(GFCLib::Constraint* c) {
     std::ostringstream name;
     name << *c;
     auto* b = new GFCLib::BoolVar(name.str().c_str());
@@ -506,6 +505,11 @@ Variable* RawGFCSolver::Reify(const RPtr<RawExpr>& expr) {
     Remember(b);
     Post(new GFCLib::Iff(c, new GFCLib::Equal(b, OwnValue(GFCLib::Value(1)))));
     return b;
+}
+
+Variable* RawGFCSolver::Reify(const RPtr<RawExpr>& expr) {
+    GFCLib::Constraint* c = TranslateConstraint(expr);
+    return BoolOf(c);
 }
 
 Variable* RawGFCSolver::ReifySoft(const RPtr<RawExpr>& expr) {
@@ -526,13 +530,7 @@ Variable* RawGFCSolver::ReifySoft(const RPtr<RawExpr>& expr) {
         conditions.push_back(c);
         c = new GFCLib::NaryAnd(conditions);
     }
-    std::ostringstream name;
-    name << *c;
-    auto* b = new GFCLib::BoolVar(name.str().c_str());
-    m_csp->GetInducedVariables().push_back(b);
-    Remember(b);
-    Post(new GFCLib::Iff(c, new GFCLib::Equal(b, OwnValue(GFCLib::Value(1)))));
-    return b;
+    return BoolOf(c);
 }
 
 void RawGFCSolver::AddDefinedness(GFCLib::Constraint* condition) {

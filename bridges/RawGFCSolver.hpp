@@ -92,6 +92,8 @@ private:
     std::pair<GFCLib::CPObject*, GFCLib::CPObject*> TermPair(const RPtr<RawExpr>& expr);
     std::pair<GFCLib::Constraint*, GFCLib::Constraint*> ConditionPair(const RPtr<RawExpr>& expr);
     GFCLib::Constraint* TranslateCondition(const RPtr<RawExpr>& expr);
+    // A new boolean variable, 1 exactly where c holds (c is posted within it).
+    GFCLib::Variable* BoolOf(GFCLib::Constraint* c);
     GFCLib::Variable* Reify(const RPtr<RawExpr>& expr);
     // The truth of a soft constraint as a 0/1 variable. A function undefined for some arguments
     // inside it (a zero divisor, a position outside its list) makes it not hold, rather than
