@@ -170,7 +170,7 @@ RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params, BridgeConte
         throw TranslationError(
             "Complete search cannot handle real variables: use the linear-programming solver");
     m_registry = std::make_unique<GFCLib::Registry>();
-    // Everything the library makes while this problem is built takes its specs and ids here.
+    // Everything the library makes while this problem is built takes its domain descriptions and ids here.
     GFCLib::Registry::Scope scope(*m_registry);
     try {
         m_csp = std::make_unique<GFCLib::CSP>();
@@ -191,7 +191,7 @@ RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params, BridgeConte
 
 RawGFCSolver::~RawGFCSolver() {
     // The search's records refer to the problem's variables, and the variables to the
-    // registry's specs: the search goes first, the registry last.
+    // registry's domain descriptions: the search goes first, the registry last.
     m_search.reset();
     m_csp.reset();
 }

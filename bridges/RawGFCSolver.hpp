@@ -2,7 +2,7 @@
 // Complete-search bridge: translates a raw problem into the complete search library's model
 // (domains, variables, constraints, induced variables for expressions, reified constraints, the
 // soft cost and the objective) and answers the solver interface with forward-checking search,
-// one solution per Solve. Each bridge has the library's domain specs and id counters to itself
+// one solution per Solve. Each bridge has the library's domain domain descriptions and id counters to itself
 // (a registry of its own), so bridges live side by side, and each may be solved on a thread of
 // its own.
 //
@@ -162,7 +162,7 @@ private:
     // The search goes on from an assignment the checks drop.
     bool ContinuesAfterRejection() const override { return true; }
 
-    // First made and last freed: every spec the problem's variables use lives here.
+    // First made and last freed: every domain description the problem's variables use lives here.
     std::unique_ptr<GFCLib::Registry> m_registry;
     std::unique_ptr<GFCLib::GFCStats> m_stats;
     unsigned m_tempCounter = 0;

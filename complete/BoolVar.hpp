@@ -1,5 +1,5 @@
 #pragma once
-// An integer variable over the global spec "BoolDomain" (0 and 1), printed as True/False.
+// An integer variable over the global domain description "BoolDomain" (0 and 1), printed as True/False.
 
 #include "complete/IntVar.hpp"
 

@@ -7,7 +7,7 @@ namespace GFCLib {
 
 class EnumVar : public FiniteVar {
 public:
-    // A variable over the registered finite spec; throws Platform::InternalError when unknown.
+    // A variable over the registered finite domain description; throws Platform::InternalError when unknown.
     EnumVar(const char* name, const char* specName);
     int GetType() const override { return static_cast<int>(TypeCode::EnumVar); }
 };

@@ -1,5 +1,5 @@
 #pragma once
-// A finite domain: a subset of the positions of a spec's universe. Integer specs keep their
+// A finite domain: a subset of the positions of a domain description's universe. Integer domain descriptions keep their
 // universe sorted, so positions order like values. An interval domain is filtered by its bounds
 // only by the default forward filter; ExpandDomain makes it enumerated (every value filtered).
 // A domain is held by its bounds until a value inside them is removed, so a range of two
@@ -30,7 +30,7 @@ public:
     explicit FiniteDomain(FiniteDomainSpec* spec) { Bind(spec); }
     FiniteDomain(const FiniteDomain&) = delete;
     FiniteDomain& operator=(const FiniteDomain&) = delete;
-    // Makes this the full domain of spec.
+    // Makes this the full domain of domain description.
     void Bind(FiniteDomainSpec* spec);
 
     FiniteDomainSpec* GetSpec() const { return m_spec; }
@@ -125,7 +125,7 @@ public:
     [[nodiscard]] bool KeepValue(const Value& value);
     // Keeps positions lo .. hi only.
     [[nodiscard]] bool KeepIndexRange(int lo, int hi);
-    // Keeps the positions of another domain over the same spec.
+    // Keeps the positions of another domain over the same domain description.
     [[nodiscard]] bool Intersect(const FiniteDomain& other);
     // Keeps the positions whose bit is set in marks (one bit per universe position).
     [[nodiscard]] bool KeepMarked(const BitVector& marks);

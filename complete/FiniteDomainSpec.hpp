@@ -24,11 +24,11 @@ public:
     FiniteDomainSpec(const FiniteDomainSpec&) = delete;
     FiniteDomainSpec& operator=(const FiniteDomainSpec&) = delete;
 
-    // Creates a named spec of finite (string and other) values in the current registry. A spec
+    // Creates a named domain description of finite (string and other) values in the current registry. A domain description
     // of the same name made earlier stays alive for its variables; the name then refers to the
     // new one.
     static FiniteDomainSpec* Create(const char* name, const std::vector<Value>& values);
-    // The finite spec of that name in the current registry, or null.
+    // The finite domain description of that name in the current registry, or null.
     static FiniteDomainSpec* Find(const char* name);
 
     const std::string& GetName() const { return m_name; }
@@ -38,7 +38,7 @@ public:
     virtual Value At(int index) const { return m_universe[static_cast<std::size_t>(index)]; }
     // Position of value in the universe, or -1.
     virtual int IndexOf(const Value& value) const;
-    // True when domains over this spec filter only their bounds by default (integer ranges).
+    // True when domains over this domain description filter only their bounds by default (integer ranges).
     virtual bool IsInterval() const { return false; }
 
 protected:

@@ -1,5 +1,5 @@
 #pragma once
-// State of a finite domain: the positions of its spec's universe still in the domain.
+// State of a finite domain: the positions of its domain description's universe still in the domain.
 // Invariant: while m_explicit is false the domain is every position from m_min to m_max, so a
 // range of any length costs nothing to hold; once a position inside is removed, m_explicit is
 // set and m_bits (one bit per universe position) tells which positions of m_min .. m_max remain

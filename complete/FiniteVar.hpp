@@ -1,5 +1,5 @@
 #pragma once
-// A variable over a finite domain (positions of a spec's universe): the common part of integer
+// A variable over a finite domain (positions of a domain description's universe): the common part of integer
 // and enumerated variables.
 
 #include "complete/FiniteDomain.hpp"

@@ -10,24 +10,24 @@ namespace GFCLib {
 
 class IntDomainSpec : public FiniteDomainSpec {
 public:
-    // The values lo .. hi (none when lo > hi); interval marks specs whose domains filter their
+    // The values lo .. hi (none when lo > hi); interval marks domain descriptions whose domains filter their
     // bounds only. Throws Platform::ResourceError when that is more than kMaxUniverseSize values.
     IntDomainSpec(std::string name, long long lo, long long hi, bool interval);
     // The given values, strictly increasing; interval as above.
     IntDomainSpec(std::string name, std::vector<int> ints, bool interval);
 
-    // Creates the named spec lo .. hi (empty when lo > hi) in the current registry; throws
+    // Creates the named domain description lo .. hi (empty when lo > hi) in the current registry; throws
     // Platform::ResourceError when it has more than kMaxUniverseSize values.
     static IntDomainSpec* CreateRange(const char* name, int lo, int hi);
-    // Creates the named spec of the given values (numbers taken as ints, sorted, repeats dropped).
+    // Creates the named domain description of the given values (numbers taken as ints, sorted, repeats dropped).
     static IntDomainSpec* CreateFromValues(const char* name, const std::vector<Value>& values);
-    // An unregistered spec owned by the caller (domains of induced variables), from values in any
+    // An unregistered domain description owned by the caller (domains of induced variables), from values in any
     // order with repeats.
     static std::unique_ptr<IntDomainSpec> MakeAnonymous(std::vector<int> ints);
-    // The integer spec of that name in the current registry, or null ("BoolDomain" always
+    // The integer domain description of that name in the current registry, or null ("BoolDomain" always
     // exists).
     static IntDomainSpec* Find(const char* name);
-    // The current registry's spec "BoolDomain" of the values 0 and 1.
+    // The current registry's domain description "BoolDomain" of the values 0 and 1.
     static IntDomainSpec* BoolSpec();
 
     std::int64_t UniverseSize() const override { return m_size; }

@@ -11,15 +11,15 @@ class IntVar : public NumVar {
 public:
     // An unbound variable without a domain; give it one with SetDomainSpec or SetRange.
     IntVar();
-    // A variable over the registered integer spec; throws Platform::InternalError when there is
-    // no spec of that name.
+    // A variable over the registered integer domain description; throws Platform::InternalError when there is
+    // no domain description of that name.
     IntVar(const char* name, const char* specName);
 
     int GetType() const override { return static_cast<int>(TypeCode::IntVar); }
-    // Binds the domain to the named registered spec (throws Platform::InternalError when unknown).
+    // Binds the domain to the named registered domain description (throws Platform::InternalError when unknown).
     void SetDomainSpec(const char* specName);
     void SetDomainSpec(IntDomainSpec* spec);
-    // Binds the domain to lo .. hi (a spec owned by this variable).
+    // Binds the domain to lo .. hi (a domain description owned by this variable).
     void SetRange(int lo, int hi);
 
     IntDomainSpec* GetIntSpec() const { return m_intSpec; }

@@ -1,10 +1,10 @@
 #pragma once
 // The state that the library's constructors share while one problem is built: the named
-// integer, finite and set domain specs, and the variable and constraint id counters. Each
+// integer, finite and set domain domain descriptions, and the variable and constraint id counters. Each
 // problem has a registry of its own, so several problems live side by side, in one thread or
-// in several. Constructors and spec lookups use the registry current on the calling thread:
+// in several. Constructors and domain description lookups use the registry current on the calling thread:
 // the one a Registry::Scope installed there, or else the thread's own default registry (which
-// ReleaseGlobals empties). A registry must outlive every variable made over its specs.
+// ReleaseGlobals empties). A registry must outlive every variable made over its domain descriptions.
 
 #include <memory>
 #include <string>
@@ -41,16 +41,16 @@ public:
         Registry* m_previous;
     };
 
-    // Takes a spec under its name; a spec of the same name made earlier stays alive for its
+    // Takes a domain description under its name; a domain description of the same name made earlier stays alive for its
     // variables, and the name then refers to the new one.
     IntDomainSpec* AddInt(std::unique_ptr<IntDomainSpec> spec);
     FiniteDomainSpec* AddFinite(std::unique_ptr<FiniteDomainSpec> spec);
     SetDomSpec* AddSet(std::unique_ptr<SetDomSpec> spec);
-    // The spec of that name, or null.
+    // The domain description of that name, or null.
     IntDomainSpec* FindInt(const std::string& name) const;
     FiniteDomainSpec* FindFinite(const std::string& name) const;
     SetDomSpec* FindSet(const std::string& name) const;
-    // The spec "BoolDomain" of the values 0 and 1.
+    // The domain description "BoolDomain" of the values 0 and 1.
     IntDomainSpec* BoolSpec() const { return m_boolSpec; }
 
     // The next variable id (0, 1, ...) and the number given out so far.
@@ -60,8 +60,8 @@ public:
     int NextConstraintId() { return m_constraintIds++; }
     void ResetConstraintIds() { m_constraintIds = 0; }
 
-    // Frees every spec ("BoolDomain" is made again) and resets both counters: a fresh start.
-    // Every variable made over the freed specs must be gone first.
+    // Frees every domain description ("BoolDomain" is made again) and resets both counters: a fresh start.
+    // Every variable made over the freed domain descriptions must be gone first.
     void Release();
 
 private:

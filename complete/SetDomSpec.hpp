@@ -14,11 +14,11 @@ class SetDomSpec {
 public:
     SetDomSpec(std::string name, std::vector<Value> universe);
 
-    // Creates the named spec over the universe (repeated values dropped) in the current registry.
+    // Creates the named domain description over the universe (repeated values dropped) in the current registry.
     static SetDomSpec* Create(const char* name, const std::vector<Value>& universe);
-    // An unregistered spec owned by the caller (induced set variables).
+    // An unregistered domain description owned by the caller (induced set variables).
     static std::unique_ptr<SetDomSpec> MakeAnonymous(const std::vector<Value>& universe);
-    // The set spec of that name in the current registry, or null.
+    // The set domain description of that name in the current registry, or null.
     static SetDomSpec* Find(const char* name);
 
     const std::string& GetName() const { return m_name; }

@@ -10,7 +10,7 @@ namespace GFCLib {
 
 class SetVar : public Variable {
 public:
-    // A variable over the registered set spec; throws Platform::InternalError when unknown.
+    // A variable over the registered set domain description; throws Platform::InternalError when unknown.
     SetVar(const char* name, const char* specName);
     // A variable without a domain; give it one with SetDomainSpec.
     SetVar();

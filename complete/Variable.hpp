@@ -100,7 +100,7 @@ public:
     // Narrowing by another object: keep only what it can be / remove its bound value.
     [[nodiscard]] virtual bool KeepValuesOf(const CPObject& other) = 0;
     [[nodiscard]] virtual bool RemoveValueOf(const CPObject& other) = 0;
-    // True when other is a finite variable over the same spec.
+    // True when other is a finite variable over the same domain description.
     virtual bool SameSpec(const CPObject& other) const {
         (void)other;
         return false;

@@ -55,7 +55,7 @@ private:
     Variable* m_last = nullptr;
     mutable BitVector m_scratch;
     std::vector<char> m_done;
-    bool m_sameSpec = false; // every variable over one finite spec: domains compare bit by bit
+    bool m_sameSpec = false; // every variable over one finite domain description: domains compare bit by bit
     bool m_views = false;    // some argument is seen through: entries compare by integer value
     std::vector<Entry> m_entries;
 };

@@ -24,7 +24,7 @@ public:
     bool FilterExact(int i) override {
         return Other(i)->IsBound() ? FilterArg(i) : Constraint::FilterExact(i);
     }
-    // Same filtering; two variables over one spec take a direct path (the common case of
+    // Same filtering; two variables over one domain description take a direct path (the common case of
     // pairwise disequalities).
     bool ForwardCheck() override;
 };

@@ -24,7 +24,7 @@ using namespace GFCLib;
 
 namespace {
 
-// An operand: a variable over a spec, optionally narrowed, or a constant.
+// An operand: a variable over a domain description, optionally narrowed, or a constant.
 struct OperandCase {
     std::string label;
     std::vector<int> spec;    // the variable's universe (empty for a constant)

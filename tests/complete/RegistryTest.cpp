@@ -1,4 +1,4 @@
-// Several problems side by side: each has its own registry of domain specs and id counters, so
+// Several problems side by side: each has its own registry of domain domain descriptions and id counters, so
 // problems built on one thread and solved on others, or built and solved on their own threads,
 // give the answers they give alone.
 

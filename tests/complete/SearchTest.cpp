@@ -51,7 +51,7 @@ void Apply(GFC& search, const Mode& mode) {
 }
 
 // One problem at a time, owned by the fixture: Fresh() starts a new one (freeing the last and
-// the specs it used), and the helpers add variables, constants and constraints to it.
+// the domain descriptions it used), and the helpers add variables, constants and constraints to it.
 class SearchFixture : public ::testing::Test {
 protected:
     void SetUp() override { Fresh(); }
@@ -65,7 +65,7 @@ protected:
         ReleaseGlobals();
         csp = std::make_unique<CSP>();
     }
-    // n integer variables prefix0, prefix1, ... over the range lo .. hi (a spec named prefix).
+    // n integer variables prefix0, prefix1, ... over the range lo .. hi (a domain description named prefix).
     std::vector<IntVar*> Ints(const std::string& prefix, int n, int lo, int hi) {
         IntDomainSpec::CreateRange(prefix.c_str(), lo, hi);
         std::vector<IntVar*> vars;
