@@ -1,8 +1,10 @@
 #pragma once
-// Reference-counted pointer of the language layer: an object pointer plus a shared counter block.
-// Counts are atomic, so copies may be made and dropped on several threads at once. Converting
-// between pointer types shares the block: an up-cast always keeps the object, a down-cast keeps it
-// only when the object is of the target class (checked), otherwise the result is empty.
+// Reference-counted pointer of the language layer: an object pointer whose count lives in the
+// object itself (the object derives from ReferenceCounter), so an object and its count are one
+// allocation and a pointer is one word. Counts are atomic, so copies may be made and dropped on
+// several threads at once. Converting between pointer types shares the object: an up-cast always
+// keeps it, a down-cast keeps it only when the object is of the target class (checked),
+// otherwise the result is empty.
 // As with shared pointers, distinct RPtr objects may share an object across threads, but one
 // RPtr object must not be assigned on one thread while another thread reads it.
 
@@ -11,8 +13,9 @@
 #include <type_traits>
 #include <utility>
 
-// Counter block of an RPtr. Invariant: the count starts at 1 and the object is deleted, through
-// the one virtual operation, exactly when the count returns to 0.
+// The count of an object held by RPtr, kept inside the object. Invariant: the first RPtr made
+// from a new object brings the count to 1, and the object is deleted, through the one virtual
+// operation, exactly when the count returns to 0.
 class ReferenceCounter {
 public:
     ReferenceCounter() = default;
@@ -20,25 +23,18 @@ public:
     ReferenceCounter& operator=(const ReferenceCounter&) = delete;
     virtual ~ReferenceCounter() = default;
 
-    // Deletes the counted object (not the block).
-    virtual void DeleteObject() = 0;
+    // Deletes the counted object (the object this count belongs to).
+    virtual void DeleteObject() { delete this; }
 
-    void AddReference() { m_count.fetch_add(1, std::memory_order_relaxed); }
+    void AddReference() const { m_count.fetch_add(1, std::memory_order_relaxed); }
     // Removes one reference; true when it was the last one.
-    bool RemoveReference() { return m_count.fetch_sub(1, std::memory_order_acq_rel) == 1; }
+    bool RemoveReference() const { return m_count.fetch_sub(1, std::memory_order_acq_rel) == 1; }
     long GetCount() const { return m_count.load(std::memory_order_acquire); }
 
 private:
-    std::atomic<long> m_count{1};
-};
-
-template <class T> class ObjectCounter final : public ReferenceCounter {
-public:
-    explicit ObjectCounter(T* object) : m_object(object) {}
-    void DeleteObject() override { delete m_object; }
-
-private:
-    T* m_object;
+    // An int keeps the count beside the first member of a derived object, in the word after
+    // the virtual table pointer.
+    mutable std::atomic<int> m_count{0};
 };
 
 template <class T> class RPtr {
@@ -47,40 +43,19 @@ public:
     RPtr(std::nullptr_t) noexcept {}
 
     // Takes ownership of a freshly created object (null gives an empty pointer).
-    explicit RPtr(T* object) : m_object(object) {
-        if (object != nullptr) {
-            try {
-                m_counter = new ObjectCounter<T>(object);
-            } catch (...) {
-                delete object;
-                throw;
-            }
-        }
-    }
+    explicit RPtr(T* object) noexcept : m_object(object) { Acquire(); }
 
-    RPtr(const RPtr& other) noexcept : m_object(other.m_object), m_counter(other.m_counter) { Acquire(); }
-    RPtr(RPtr&& other) noexcept : m_object(other.m_object), m_counter(other.m_counter) {
-        other.m_object = nullptr;
-        other.m_counter = nullptr;
-    }
+    RPtr(const RPtr& other) noexcept : m_object(other.m_object) { Acquire(); }
+    RPtr(RPtr&& other) noexcept : m_object(other.m_object) { other.m_object = nullptr; }
 
     // Up-casts keep the object; down-casts keep it only when the object is a T.
     template <class U> RPtr(const RPtr<U>& other) noexcept {
-        T* object = Convert(other.m_object);
-        if (object != nullptr) {
-            m_object = object;
-            m_counter = other.m_counter;
-            Acquire();
-        }
+        m_object = Convert(other.m_object);
+        Acquire();
     }
     template <class U> RPtr(RPtr<U>&& other) noexcept {
-        T* object = Convert(other.m_object);
-        if (object != nullptr) {
-            m_object = object;
-            m_counter = other.m_counter;
-            other.m_object = nullptr;
-            other.m_counter = nullptr;
-        }
+        m_object = Convert(other.m_object);
+        if (m_object != nullptr) other.m_object = nullptr;
     }
 
     ~RPtr() { Release(); }
@@ -112,7 +87,6 @@ public:
     }
     void Swap(RPtr& other) noexcept {
         std::swap(m_object, other.m_object);
-        std::swap(m_counter, other.m_counter);
     }
 
     T* Get() const noexcept { return m_object; }
@@ -121,7 +95,7 @@ public:
     explicit operator bool() const noexcept { return m_object != nullptr; }
     bool IsNull() const noexcept { return m_object == nullptr; }
     // Number of RPtr sharing the object (0 when empty).
-    long GetCount() const noexcept { return m_counter != nullptr ? m_counter->GetCount() : 0; }
+    long GetCount() const noexcept { return m_object != nullptr ? Counter()->GetCount() : 0; }
 
     template <class U> bool operator==(const RPtr<U>& other) const noexcept {
         return static_cast<const void*>(m_object) == static_cast<const void*>(other.Get());
@@ -139,20 +113,19 @@ private:
             return dynamic_cast<T*>(object);
         }
     }
+    ReferenceCounter* Counter() const noexcept {
+        static_assert(std::is_base_of_v<ReferenceCounter, T>, "RPtr holds objects derived from ReferenceCounter");
+        return m_object;
+    }
     void Acquire() noexcept {
-        if (m_counter != nullptr) m_counter->AddReference();
+        if (m_object != nullptr) Counter()->AddReference();
     }
     void Release() noexcept {
-        if (m_counter != nullptr && m_counter->RemoveReference()) {
-            m_counter->DeleteObject();
-            delete m_counter;
-        }
+        if (m_object != nullptr && Counter()->RemoveReference()) Counter()->DeleteObject();
         m_object = nullptr;
-        m_counter = nullptr;
     }
 
     T* m_object = nullptr;
-    ReferenceCounter* m_counter = nullptr;
 };
 
 // Creates an object and its first reference in one step.

@@ -9,10 +9,10 @@ RawType CheckedConstraint(RawType type) {
 }
 } // namespace
 
-RawCon::RawCon(RawType type, RPtr<RawExpr> arg) : RawCompound(CheckedConstraint(type), {std::move(arg)}) {}
+RawCon::RawCon(RawType type, RPtr<RawExpr> arg) : RawCompound(CheckedConstraint(type), std::move(arg)) {}
 
 RawCon::RawCon(RawType type, RPtr<RawExpr> arg0, RPtr<RawExpr> arg1)
-    : RawCompound(CheckedConstraint(type), {std::move(arg0), std::move(arg1)}) {}
+    : RawCompound(CheckedConstraint(type), std::move(arg0), std::move(arg1)) {}
 
 RawCon::RawCon(RawType type, std::vector<RPtr<RawExpr>> args)
     : RawCompound(CheckedConstraint(type), std::move(args)) {}

@@ -13,7 +13,7 @@
 
 class RawArr;
 
-class RawExpr {
+class RawExpr : public ReferenceCounter {
 public:
     explicit RawExpr(RawType type) : m_type(type) {}
     RawExpr(const RawExpr&) = delete;

@@ -10,10 +10,10 @@ RawType CheckedOperator(RawType type) {
 }
 } // namespace
 
-RawOp::RawOp(RawType type, RPtr<RawExpr> arg) : RawCompound(CheckedOperator(type), {std::move(arg)}) {}
+RawOp::RawOp(RawType type, RPtr<RawExpr> arg) : RawCompound(CheckedOperator(type), std::move(arg)) {}
 
 RawOp::RawOp(RawType type, RPtr<RawExpr> arg0, RPtr<RawExpr> arg1)
-    : RawCompound(CheckedOperator(type), {std::move(arg0), std::move(arg1)}) {}
+    : RawCompound(CheckedOperator(type), std::move(arg0), std::move(arg1)) {}
 
 RawOp::RawOp(RawType type, std::vector<RPtr<RawExpr>> args)
     : RawCompound(CheckedOperator(type), std::move(args)) {}

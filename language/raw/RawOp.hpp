@@ -14,6 +14,6 @@ public:
     RawOp(RawType type, std::vector<RPtr<RawExpr>> args);
     bool IsOp() const override { return true; }
     // True when an argument involves a variable or a constraint.
-    bool IsVar() const override { return GetArgs()->IsVar(); }
+    bool IsVar() const override { return ArgsHaveVariables(); }
     bool IsSetValued() const override;
 };

@@ -10,4 +10,4 @@ RawType CheckedObjective(RawType type) {
 } // namespace
 
 RawOpt::RawOpt(RawType type, RPtr<RawExpr> expression)
-    : RawCompound(CheckedObjective(type), {std::move(expression)}) {}
+    : RawCompound(CheckedObjective(type), std::move(expression)) {}

@@ -3,7 +3,7 @@
 #include "language/raw/RawInt.hpp"
 
 RawSoftCon::RawSoftCon(RPtr<RawExpr> constraint, int weight)
-    : RawCompound(RawType::SoftConstraint, {std::move(constraint), RPtr<RawExpr>(new RawInt(weight))}) {}
+    : RawCompound(RawType::SoftConstraint, std::move(constraint), RPtr<RawExpr>(new RawInt(weight))) {}
 
 RawSoftCon::RawSoftCon(RPtr<RawExpr> constraint, RPtr<RawExpr> weight)
-    : RawCompound(RawType::SoftConstraint, {std::move(constraint), std::move(weight)}) {}
+    : RawCompound(RawType::SoftConstraint, std::move(constraint), std::move(weight)) {}

@@ -1,6 +1,7 @@
 #include "language/raw/RawWriter.hpp"
 
 #include "language/raw/RawArr.hpp"
+#include "language/raw/RawCompound.hpp"
 #include "language/raw/RawExpr.hpp"
 #include "language/raw/RawRange.hpp"
 
@@ -160,7 +161,7 @@ void RawWriter::Write(const RawExpr& root) {
             m_out << "<" << RawTypeName(t) << ">";
             continue;
         }
-        const std::vector<RPtr<RawExpr>>& args = e.GetArgs()->GetElements();
+        const std::vector<RPtr<RawExpr>>& args = static_cast<const RawCompound&>(e).GetArgList();
         if ((IsInfix(t) || IsLogicalBinary(t)) && args.size() == 2) {
             if (piece.nested) stack.push_back({nullptr, ")", false});
             stack.push_back({args[1].Get(), nullptr, true});
