@@ -3,8 +3,9 @@
 #include "language/tree/GenObj.hpp"
 
 void ParseContext::FlushIdentifiers(int token) {
+    m_info.ReserveItems(m_pendingIdentifiers.size());
     for (auto& text : m_pendingIdentifiers)
-        m_info.AddItem(text);
+        m_info.AddItem(std::move(text));
     m_pendingIdentifiers.clear();
     m_info.AddList(token);
 }

@@ -53,7 +53,15 @@ public:
     }
 
     // Identifiers of the statement being read, for the side information.
-    void NoteIdentifier(std::string text) { m_pendingIdentifiers.push_back(std::move(text)); }
+    void NoteIdentifier(std::string text) {
+        if (m_notingIdentifiers) m_pendingIdentifiers.push_back(std::move(text));
+    }
+    // From here on identifiers are not noted (the optimisation target is no statement).
+    void StopNotingIdentifiers() {
+        m_pendingIdentifiers.clear();
+        m_notingIdentifiers = false;
+    }
+    bool NotingIdentifiers() const { return m_notingIdentifiers; }
     // Hands the noted identifiers to the side information as one list named after the token.
     void FlushIdentifiers(int token);
     void DropIdentifiers() { m_pendingIdentifiers.clear(); }
@@ -105,6 +113,7 @@ private:
     long long m_maxGenerated = kMaxGenerated;
     std::unordered_set<std::string> m_domainNames;
     std::vector<std::string> m_pendingIdentifiers;
+    bool m_notingIdentifiers = true;
     ConstraintSink* m_sideSink = nullptr;
     std::string m_scannerMessage;
     const std::atomic<bool>* m_stop = nullptr;

@@ -11,8 +11,12 @@ void ParserInfo::AddList(int token) {
     m_lists.emplace_back();
 }
 
-void ParserInfo::AddItem(const std::string& text) {
-    m_lists.back().push_back(text);
+void ParserInfo::AddItem(std::string text) {
+    m_lists.back().push_back(std::move(text));
+}
+
+void ParserInfo::ReserveItems(std::size_t count) {
+    m_lists.back().reserve(m_lists.back().size() + count);
 }
 
 void ParserInfo::Clear() {

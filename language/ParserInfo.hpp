@@ -4,6 +4,7 @@
 // (the printed name of the statement's operator token); there is always one list more than
 // names, the one being filled.
 
+#include <cstddef>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -18,7 +19,9 @@ public:
     // Closes the list being filled under the token's printed name and opens a new one.
     void AddList(int token);
     // Appends an item to the list being filled.
-    void AddItem(const std::string& text);
+    void AddItem(std::string text);
+    // Makes room for that many more items in the list being filled.
+    void ReserveItems(std::size_t count);
     // Back to one empty list and no names.
     void Clear();
 

@@ -12,26 +12,45 @@
 #include <memory>
 #include <sstream>
 
-std::string CreateCaseInsensitiveCopy(const std::string& text) {
-    std::string copy;
-    copy.reserve(text.size());
+namespace {
+
+// Lower-cases ASCII letters and drops bytes 0xFF, in place.
+void MakeCaseInsensitive(std::string& text) {
+    std::size_t out = 0;
     for (char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte == 0xFF) continue;
-        copy.push_back(byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : c);
+        text[out++] = byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : c;
     }
+    text.resize(out);
+}
+
+} // namespace
+
+std::string CreateCaseInsensitiveCopy(const std::string& text) {
+    std::string copy;
+    copy.reserve(text.size() + 2); // room for the scanner's end marks
+    copy = text;
+    MakeCaseInsensitive(copy);
     return copy;
 }
 
 namespace {
 
-// Owns a reentrant scanner reading from a buffer.
+// Owns a reentrant scanner reading the text in place: the text gets the scanner's two end marks
+// appended and must outlive the scanner (a large problem is not copied once more).
 class Scanner {
 public:
-    Scanner(ParseContext& ctx, const std::string& text) {
-        if (text.size() > static_cast<std::size_t>(INT_MAX)) throw ParserErr(1);
+    Scanner(ParseContext& ctx, std::string& text) {
+        if (text.size() > static_cast<std::size_t>(INT_MAX) - 2) throw ParserErr(1);
+        text.push_back('\0');
+        text.push_back('\0');
         if (yylex_init_extra(&ctx, &m_scanner) != 0) throw ParserErr(1);
-        m_buffer = yy_scan_bytes(text.data(), static_cast<int>(text.size()), m_scanner);
+        m_buffer = yy_scan_buffer(text.data(), text.size(), m_scanner);
+        if (m_buffer == nullptr) {
+            yylex_destroy(m_scanner);
+            throw ParserErr(1);
+        }
     }
     ~Scanner() {
         yy_delete_buffer(m_buffer, m_scanner);
@@ -49,6 +68,11 @@ private:
 } // namespace
 
 bool RawParser::ParseText(const std::string& text, RawCSP* problem) {
+    std::string lowered = CreateCaseInsensitiveCopy(text);
+    return ParseLowered(lowered, problem);
+}
+
+bool RawParser::ParseLowered(std::string& lowered, RawCSP* problem) {
     std::unique_ptr<RawCSP> own;
     if (problem == nullptr) {
         own = std::make_unique<RawCSP>();
@@ -63,7 +87,6 @@ bool RawParser::ParseText(const std::string& text, RawCSP* problem) {
     ctx.SetStopRequest(m_stop);
     ParseLineScope lineScope(ctx.LinePointer());
     try {
-        const std::string lowered = CreateCaseInsensitiveCopy(text);
         Scanner scanner(ctx, lowered);
         tavyy::CspParser parser(scanner.Get(), ctx);
         // A parse that fails without naming its error is still a failure: code 2 at the current line.
@@ -87,13 +110,30 @@ bool RawParser::Parse(RawCSP* problem) {
         m_err = ParserErr(1);
         return false;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
+    // Read at its size where the file has one, so that the text is held once.
+    std::string text;
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size > 0 && in) {
+        text.reserve(static_cast<std::size_t>(size) + 2);
+        text.resize(static_cast<std::size_t>(size));
+        in.read(text.data(), size);
+        text.resize(static_cast<std::size_t>(in.gcount()));
+    }
+    in.clear(in.rdstate() & std::ios::badbit);
+    if (!in.bad()) {
+        // Whatever is left (a file without a size, or one that grew meanwhile).
+        std::ostringstream rest;
+        rest << in.rdbuf();
+        text += rest.str();
+    }
     if (in.bad()) {
         m_err = ParserErr(1);
         return false;
     }
-    return ParseText(text.str(), problem);
+    MakeCaseInsensitive(text);
+    return ParseLowered(text, problem);
 }
 
 ParserErr ParseCSPFile(const std::string& fileName, ParserInfo* info, RawCSP* problem,
@@ -119,7 +159,7 @@ std::vector<std::pair<std::string, std::string>> ScanText(const std::string& tex
     ParserInfo info;
     ParseContext ctx(problem, info);
     ParseLineScope lineScope(ctx.LinePointer());
-    const std::string lowered = CreateCaseInsensitiveCopy(text);
+    std::string lowered = CreateCaseInsensitiveCopy(text);
     Scanner scanner(ctx, lowered);
     std::vector<std::pair<std::string, std::string>> tokens;
     using Kind = tavyy::CspParser::symbol_kind;

@@ -41,6 +41,9 @@ public:
     const ParserInfo& GetInfo() const { return m_info; }
 
 private:
+    // Parses a text already lower-cased, scanning it in place.
+    [[nodiscard]] bool ParseLowered(std::string& lowered, RawCSP* problem);
+
     std::string m_fileName;
     ParserInfo m_info;
     ParserErr m_err;

@@ -391,7 +391,7 @@ arg_expr
     | IDENT                          { ctx.NoteIdentifier($1); $$ = Make<GenRef>(@1.line, $1); }
     | IDENT dims {
           auto node = std::make_unique<GenVar>(@1.line, $1, std::move($2));
-          ctx.NoteIdentifier(node->Text());
+          if (ctx.NotingIdentifiers()) ctx.NoteIdentifier(node->Text());
           $$ = GenPtr(node.release());
       }
     | INT_VAL                        { $$ = Make<GenVal>(@1.line, $1); }
@@ -443,7 +443,7 @@ tuple_items
     ;
 
 optimise_block
-    : OPTIMISATION LP criteria RP
+    : OPTIMISATION { ctx.StopNotingIdentifiers(); } LP criteria RP
     | %empty
     ;
 

@@ -11,10 +11,22 @@ public:
     GenVal(int line, double value);
     GenVal(int line, std::string value);
     [[nodiscard]] bool Check(ParseContext& ctx) override;
-    RPtr<RawExpr> Gen(ParseContext&) override { return m_value; }
+    RPtr<RawExpr> Gen(ParseContext&) override;
     std::string GetName() const override { return "Value"; }
     void Print(std::ostream& out) const override;
 
+    // True, with the value, for an integer literal.
+    bool GetIntLiteral(int& value) const {
+        if (m_kind != RawType::IntVal) return false;
+        value = m_int;
+        return true;
+    }
+
 private:
-    RPtr<RawExpr> m_value; // one shared constant: raw values are never changed
+    // One shared constant: raw values are never changed. A number's raw node is made by the
+    // first Gen (a large model holds many literals that never become raw nodes, its indices).
+    RPtr<RawExpr> m_value;
+    double m_real = 0.0;
+    int m_int = 0;
+    RawType m_kind;
 };

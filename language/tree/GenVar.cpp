@@ -3,9 +3,24 @@
 #include "language/ParseContext.hpp"
 #include "language/raw/RawArr.hpp"
 #include "language/raw/RawOp.hpp"
+#include "language/tree/GenVal.hpp"
 
 #include <ostream>
 #include <sstream>
+
+GenVar::GenVar(int line, std::string name, GenList indices)
+    : GenObj(line), m_name(std::move(name)), m_indices(std::move(indices)) {
+    if (m_indices.empty() || m_indices.size() > kMaxLiterals) return;
+    int values[kMaxLiterals] = {};
+    for (std::size_t i = 0; i < m_indices.size(); ++i) {
+        const auto* literal = dynamic_cast<const GenVal*>(m_indices[i].get());
+        if (literal == nullptr || !literal->GetIntLiteral(values[i])) return;
+    }
+    m_literalCount = m_indices.size();
+    for (std::size_t i = 0; i < m_literalCount; ++i)
+        m_literals[i] = values[i];
+    m_indices.clear();
+}
 
 bool GenVar::Check(ParseContext& ctx) {
     GenSymbol* symbol = ctx.Symbols().Find(m_name);
@@ -13,23 +28,33 @@ bool GenVar::Check(ParseContext& ctx) {
         symbol->kind == GenSymbol::Kind::UserFunction) {
         throw ParserErr(*this, 54, m_name);
     }
-    GenType type = symbol->type;
+    // Walks down the symbol's type without copying it; `made` holds a type made on the way.
+    static const GenType untyped;
+    static const GenType integer(GenKind::IntVal);
+    const GenType* type = &symbol->type;
+    GenType made;
     bool variableIndex = false;
-    for (auto& index : m_indices) {
-        if (!CheckNode(*index, ctx)) return false;
+    for (std::size_t k = 0; k < IndexCount(); ++k) {
+        const GenType* indexType = &integer;
+        if (m_literalCount > 0) {
+            NestingGuard guard(ctx, *this); // as checking an index node would
+        } else {
+            if (!CheckNode(*m_indices[k], ctx)) return false;
+            indexType = &m_indices[k]->GetThisType();
+        }
         if (variableIndex) throw ParserErr(*this, 18);
-        if (type.GetKind() != GenKind::Array && type.GetKind() != GenKind::Range) throw ParserErr(*this, 60);
-        const GenType& it = index->GetThisType();
-        if (!it.IsIntegral()) throw ParserErr(*this, 7);
-        GenType element = type.HasSubTypes() ? type.GetSubType() : GenType();
-        if (it.IsVariable()) {
-            if (!element.IsIntValue()) throw ParserErr(*this, 18);
+        if (type->GetKind() != GenKind::Array && type->GetKind() != GenKind::Range) throw ParserErr(*this, 60);
+        if (!indexType->IsIntegral()) throw ParserErr(*this, 7);
+        const GenType* element = type->HasSubTypes() ? &type->GetSubType() : &untyped;
+        if (indexType->IsVariable()) {
+            if (!element->IsIntValue()) throw ParserErr(*this, 18);
             variableIndex = true;
-            element = GenType(GenKind::IntVar);
+            made = GenType(GenKind::IntVar);
+            element = &made;
         }
         type = element;
     }
-    m_type = type;
+    m_type = *type;
     return true;
 }
 
@@ -43,6 +68,14 @@ RPtr<RawExpr> GenVar::Gen(ParseContext& ctx) {
     GenSymbol* symbol = ctx.Symbols().Find(m_name);
     if (symbol == nullptr || !symbol->value) throw ParserErr(*this, 54, m_name);
     RPtr<RawExpr> current = symbol->value;
+    for (std::size_t k = 0; k < m_literalCount; ++k) {
+        NestingGuard guard(ctx, *this); // as generating an index node would
+        auto* col = dynamic_cast<RawCol*>(current.Get());
+        if (col == nullptr || current->IsOp()) throw ParserErr(*this, 60);
+        const int i = m_literals[k];
+        if (i < 0 || i >= col->GetSize()) throw ParserErr(*this, 63, -1, std::to_string(i), m_name);
+        current = col->GetElement(i);
+    }
     for (auto& indexNode : m_indices) {
         RPtr<RawExpr> index = GenNode(*indexNode, ctx);
         RPtr<RawCol> col = current;
@@ -80,6 +113,8 @@ std::string GenVar::Text() const {
 
 void GenVar::Print(std::ostream& out) const {
     out << m_name;
+    for (std::size_t k = 0; k < m_literalCount; ++k)
+        out << "[" << m_literals[k] << "]";
     for (const auto& index : m_indices)
         out << "[" << *index << "]";
 }

@@ -9,8 +9,7 @@
 
 class GenVar : public GenObj {
 public:
-    GenVar(int line, std::string name, GenList indices)
-        : GenObj(line), m_name(std::move(name)), m_indices(std::move(indices)) {}
+    GenVar(int line, std::string name, GenList indices);
     // Codes 54 (unknown name), 60 (not an array), 7 (index not integral), 18 (variable index
     // over anything but a list of integer values).
     [[nodiscard]] bool Check(ParseContext& ctx) override;
@@ -23,6 +22,14 @@ public:
     std::string Text() const;
 
 private:
+    // Number of indices, literal or not.
+    std::size_t IndexCount() const { return m_literalCount > 0 ? m_literalCount : m_indices.size(); }
+
     std::string m_name;
+    // The index expressions; empty when every index is an integer literal (SD[3][7], the bulk of
+    // a large generated model), which are then kept as numbers below instead of as nodes.
     GenList m_indices;
+    static constexpr std::size_t kMaxLiterals = 3;
+    int m_literals[kMaxLiterals] = {};
+    std::size_t m_literalCount = 0;
 };
