@@ -1,5 +1,6 @@
 #include "bridges/RawLPSolver.hpp"
 
+#include "language/raw/RawCompound.hpp"
 #include "language/raw/RawFlt.hpp"
 #include "platform/MessageSink.hpp"
 
@@ -13,6 +14,10 @@ const std::string kNotLinear = "Not a linear problem: ";
 
 [[noreturn]] void refuse(const std::string& why) {
     throw RawLPSolver::ModelError(kNotLinear + why);
+}
+
+bool isNumber(const RawExpr& node) {
+    return node.GetType() == RawType::IntVal || node.GetType() == RawType::FltVal;
 }
 
 bool isDecisionVariableKind(RawType type) {
@@ -33,8 +38,12 @@ RawLPSolver::RawLPSolver(RawCSP* problem) : RawSolver(problem) {
     if (problem == nullptr) throw ModelError("No problem to solve");
     const auto& variables = problem->GetRealVariables();
     m_variableCount = static_cast<int>(variables.size());
-    for (int i = 0; i < m_variableCount; ++i)
-        m_position.emplace(variables[static_cast<std::size_t>(i)]->GetId(), i);
+    for (int i = 0; i < m_variableCount; ++i) {
+        const int id = variables[static_cast<std::size_t>(i)]->GetId();
+        if (id < 0) continue; // found by no lookup: refused when a constraint uses it
+        if (static_cast<std::size_t>(id) >= m_position.size()) m_position.resize(static_cast<std::size_t>(id) + 1, -1);
+        if (m_position[static_cast<std::size_t>(id)] < 0) m_position[static_cast<std::size_t>(id)] = i;
+    }
     if (m_variableCount == 0) refuse("the problem has no real variables");
     if (!problem->GetConstraints().empty()) refuse("constraints posted before the real variables");
     if (problem->HasSoftConstraints()) refuse("soft constraints cannot be solved by the linear solver");
@@ -97,49 +106,70 @@ RawLPSolver::LinearForm RawLPSolver::formOf(const RPtr<RawExpr>& node) const {
 }
 
 // Sums and differences are walked with a work list rather than recursion, so that the long
-// chains of "+" that generated problems contain cannot exhaust the stack.
+// chains of "+" that generated problems contain cannot exhaust the stack. The list holds plain
+// pointers: every node is kept alive by the root.
 void RawLPSolver::CollectTerms(double factor, const RPtr<RawExpr>& root, LinearForm& form) const {
-    std::vector<std::pair<RPtr<RawExpr>, double>> work{{root, factor}};
+    std::vector<std::pair<const RawExpr*, double>> work{{root.Get(), factor}};
     while (!work.empty()) {
-        const RPtr<RawExpr> node = std::move(work.back().first);
+        const RawExpr* node = work.back().first;
         const double f = work.back().second;
         work.pop_back();
-        if (!node) throw ModelError(kNotLinear + "missing expression");
-        const int args = node->GetArgCount();
-        switch (node->GetType()) {
-        case RawType::FltVar:
+        if (node == nullptr) throw ModelError(kNotLinear + "missing expression");
+        const RawType type = node->GetType();
+        if (type == RawType::FltVar) {
             form.terms.emplace_back(positionOf(*node), f);
             form.hasVariables = true;
-            break;
-        case RawType::IntVal:
-        case RawType::FltVal:
+            continue;
+        }
+        if (type == RawType::IntVal || type == RawType::FltVal) {
             form.constant += f * node->GetFlt();
-            break;
+            continue;
+        }
+        if (!node->IsOp()) {
+            if (isDecisionVariableKind(type)) refuse("the variable " + node->GetName() + " is not a real variable");
+            refuse("cannot use " + RawTypeName(type) + " in " + node->ToString());
+        }
+        const std::vector<RPtr<RawExpr>>& argList = static_cast<const RawCompound*>(node)->GetArgList();
+        const std::size_t args = argList.size();
+        switch (type) {
         case RawType::Plus:
-            for (int i = args - 1; i >= 0; --i)
-                work.emplace_back(node->GetArg(i), f);
+            for (std::size_t i = args; i-- > 0;)
+                work.emplace_back(argList[i].Get(), f);
             break;
         case RawType::Minus:
             if (args == 1) {
-                work.emplace_back(node->GetArg(0), -f);
+                work.emplace_back(argList[0].Get(), -f);
             } else if (args == 2) {
-                work.emplace_back(node->GetArg(1), -f);
-                work.emplace_back(node->GetArg(0), f);
+                work.emplace_back(argList[1].Get(), -f);
+                work.emplace_back(argList[0].Get(), f);
             } else {
                 refuse("malformed subtraction " + node->ToString());
             }
             break;
         case RawType::Sum: {
-            if (args != 1 || !node->GetArg(0)->IsArray()) refuse("cannot use " + node->ToString());
-            const RPtr<RawExpr> list = node->GetArg(0);
-            for (int i = list->GetSize() - 1; i >= 0; --i)
-                work.emplace_back(list->GetElement(i), f);
+            if (args != 1 || !argList[0]->IsArray()) refuse("cannot use " + node->ToString());
+            const auto& elements = static_cast<const RawCol&>(*argList[0]).GetElements();
+            for (std::size_t i = elements.size(); i-- > 0;)
+                work.emplace_back(elements[i].Get(), f);
             break;
         }
         case RawType::Times: {
             if (args != 2) refuse("malformed product " + node->ToString());
-            const LinearForm a = formOf(node->GetArg(0));
-            const LinearForm b = formOf(node->GetArg(1));
+            // A number times a real variable, the bulk of a large programme: its term directly,
+            // computed exactly as the general case below would.
+            const RawExpr& left = *argList[0];
+            const RawExpr& right = *argList[1];
+            const RawExpr* number = isNumber(left) ? &left : isNumber(right) ? &right : nullptr;
+            const RawExpr* variable = number == &left ? &right : &left;
+            if (number != nullptr && variable->GetType() == RawType::FltVar) {
+                const double scale = f * (0.0 + number->GetFlt());
+                form.terms.emplace_back(positionOf(*variable), scale * 1.0);
+                form.constant += scale * 0.0;
+                form.hasVariables = true;
+                break;
+            }
+            const LinearForm a = formOf(argList[0]);
+            const LinearForm b = formOf(argList[1]);
             if (!a.hasVariables)
                 form.addScaled(b, f * a.constant);
             else if (!b.hasVariables)
@@ -150,27 +180,27 @@ void RawLPSolver::CollectTerms(double factor, const RPtr<RawExpr>& root, LinearF
         }
         case RawType::Divide: {
             if (args != 2) refuse("malformed division " + node->ToString());
-            const LinearForm a = formOf(node->GetArg(0));
-            const LinearForm b = formOf(node->GetArg(1));
+            const LinearForm a = formOf(argList[0]);
+            const LinearForm b = formOf(argList[1]);
             if (b.hasVariables) refuse("division by a variable in " + node->ToString());
             if (b.constant == 0.0) throw ModelError("Division by zero in " + node->ToString());
             form.addScaled(a, f / b.constant);
             break;
         }
         default:
-            if (isDecisionVariableKind(node->GetType()))
-                refuse("the variable " + node->GetName() + " is not a real variable");
-            refuse("cannot use " + RawTypeName(node->GetType()) + " in " + node->ToString());
+            refuse("cannot use " + RawTypeName(type) + " in " + node->ToString());
         }
     }
 }
 
 int RawLPSolver::positionOf(const RawExpr& variable) const {
-    const auto it = m_position.find(variable.GetId());
+    const int id = variable.GetId();
+    const int position =
+        id >= 0 && static_cast<std::size_t>(id) < m_position.size() ? m_position[static_cast<std::size_t>(id)] : -1;
     const auto& variables = m_problem->GetRealVariables();
-    if (it == m_position.end() || variables[static_cast<std::size_t>(it->second)].Get() != &variable)
+    if (position < 0 || variables[static_cast<std::size_t>(position)].Get() != &variable)
         refuse("the variable " + variable.GetName() + " is not declared in the problem");
-    return it->second;
+    return position;
 }
 
 LPLib::CVector RawLPSolver::coefficientsOf(const LinearForm& form, const RawExpr& context) const {

@@ -11,7 +11,6 @@
 #include <memory>
 #include <ostream>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class RawLPSolver : public RawSolver {
@@ -76,7 +75,7 @@ private:
     static char SenseOf(const RPtr<RawExpr>& constraint);
 
     int m_variableCount = 0;
-    std::unordered_map<int, int> m_position; // raw variable id -> index among the real variables
+    std::vector<int> m_position; // raw variable id -> index among the real variables (-1: none)
     std::vector<std::unique_ptr<LPLib::LPConstraint>> m_rows;
     std::unique_ptr<LPLib::LPObjective> m_objective;
     double m_objectiveConstant = 0.0;
