@@ -4,6 +4,41 @@
 #include "language/raw/RawVar.hpp"
 #include "platform/FatalError.hpp"
 
+GenType::SubTypeList::SubTypeList(const std::vector<GenType>& items) {
+    if (!items.empty()) m_items = std::make_unique<std::vector<GenType>>(items);
+}
+
+GenType::SubTypeList::SubTypeList(const SubTypeList& other) {
+    if (!other.empty()) m_items = std::make_unique<std::vector<GenType>>(*other.m_items);
+}
+
+GenType::SubTypeList& GenType::SubTypeList::operator=(const SubTypeList& other) {
+    if (this != &other) {
+        std::unique_ptr<std::vector<GenType>> items;
+        if (!other.empty()) items = std::make_unique<std::vector<GenType>>(*other.m_items);
+        m_items = std::move(items);
+    }
+    return *this;
+}
+
+GenType::SubTypeList::~SubTypeList() = default;
+
+const std::vector<GenType>& GenType::SubTypeList::Items() const {
+    static const std::vector<GenType> none;
+    return m_items ? *m_items : none;
+}
+
+void GenType::SubTypeList::push_back(GenType type) {
+    if (!m_items) m_items = std::make_unique<std::vector<GenType>>();
+    m_items->push_back(std::move(type));
+}
+
+void GenType::SubTypeList::assign(std::size_t count, const GenType& type) {
+    GenType copy = type; // `type` may live inside this list
+    if (!m_items) m_items = std::make_unique<std::vector<GenType>>();
+    m_items->assign(count, copy);
+}
+
 void GenType::SetSubType(const GenType& type) {
     GenType copy = type; // `type` may live inside our own list
     m_subTypes.clear();

@@ -6,6 +6,7 @@
 
 #include "language/raw/RawExpr.hpp"
 
+#include <memory>
 #include <vector>
 
 namespace GenKind {
@@ -51,15 +52,17 @@ public:
     GenType(int kind, const std::vector<GenType>& subTypes) : m_subTypes(subTypes), m_kind(kind) {}
     // The type of a raw value (kinds 46..59); throws Platform::InternalError for other kinds.
     explicit GenType(const RPtr<RawExpr>& expr);
-    virtual ~GenType() = default;
+    ~GenType() = default;
     GenType(const GenType&) = default;
     GenType& operator=(const GenType&) = default;
+    GenType(GenType&&) noexcept = default;
+    GenType& operator=(GenType&&) noexcept = default;
 
     int GetKind() const { return m_kind; }
     bool HasSubTypes() const { return !m_subTypes.empty(); }
     // The first sub-type; throws std::out_of_range when there is none.
-    const GenType& GetSubType() const { return m_subTypes.at(0); }
-    const std::vector<GenType>& GetSubTypes() const { return m_subTypes; }
+    const GenType& GetSubType() const { return m_subTypes.Items().at(0); }
+    const std::vector<GenType>& GetSubTypes() const { return m_subTypes.Items(); }
     void SetSubType(const GenType& type);
     void AddSubType(const GenType& type) { m_subTypes.push_back(type); }
     // Merges an element type into the first sub-type (or makes it the first).
@@ -97,6 +100,32 @@ public:
     std::string ToString() const;
 
 private:
-    std::vector<GenType> m_subTypes;
+    // The sub-types, held apart so that a type without any (most nodes of a syntax tree) is
+    // two words. Copies are deep.
+    class SubTypeList {
+    public:
+        SubTypeList() = default;
+        explicit SubTypeList(const std::vector<GenType>& items);
+        SubTypeList(const SubTypeList& other);
+        SubTypeList& operator=(const SubTypeList& other);
+        SubTypeList(SubTypeList&&) noexcept = default;
+        SubTypeList& operator=(SubTypeList&&) noexcept = default;
+        ~SubTypeList();
+
+        const std::vector<GenType>& Items() const;
+        bool empty() const { return !m_items || m_items->empty(); }
+        std::size_t size() const { return m_items ? m_items->size() : 0; }
+        GenType& operator[](std::size_t i) { return (*m_items)[i]; }
+        const GenType& operator[](std::size_t i) const { return (*m_items)[i]; }
+        void clear() { m_items.reset(); }
+        void push_back(GenType type);
+        template <class Arg> void emplace_back(const Arg& arg) { push_back(GenType(arg)); }
+        void assign(std::size_t count, const GenType& type);
+
+    private:
+        std::unique_ptr<std::vector<GenType>> m_items;
+    };
+
+    SubTypeList m_subTypes;
     int m_kind = GenKind::Untyped;
 };
