@@ -19,7 +19,7 @@ GenVar::GenVar(int line, std::string name, GenList indices)
     m_literalCount = m_indices.size();
     for (std::size_t i = 0; i < m_literalCount; ++i)
         m_literals[i] = values[i];
-    m_indices.clear();
+    GenList().swap(m_indices); // frees the nodes and the list's storage
 }
 
 bool GenVar::Check(ParseContext& ctx) {
