@@ -212,6 +212,53 @@ TEST(FrontEnd, SideInformationListsTheIdentifiersOfEachConstraint) {
     EXPECT_EQ(out.str().substr(0, 14), "=: {x[0],y}\n33");
 }
 
+TEST(FrontEnd, LiteralIndicesPickTheirElementsInAnyNumberOfDimensions) {
+    const std::string vars = "intvar x[3] :: d; intvar z[2][2][2][2] :: d;\n";
+    const std::string doms = "domains { intdom d = [0, 5]; }\n";
+    ParseResult r = ParseText(Problem(vars,
+                                      "x[2] = z[1][0][1][1];\nforall (i in [0..1]) { x[i] < x[1] + z[i][0][1][0]; }\n",
+                                      doms, "optimisation { minimise(x[0] + z[1][1][1][1]); }\n"));
+    ASSERT_TRUE(r.Ok()) << r.Message();
+    EXPECT_EQ(r.Constraints(), "x[2] = z[1][0][1][1]\nx[0] < (x[1] + z[0][0][1][0])\nx[1] < (x[1] + z[1][0][1][0])\n");
+    // The target's identifiers are in no list: it is not a constraint statement.
+    ASSERT_EQ(r.info.GetNames().size(), 2u);
+    EXPECT_EQ(r.info.GetLists()[0], (std::vector<std::string>{"x[2]", "z[1][0][1][1]"}));
+    EXPECT_EQ(r.info.GetLists()[1], (std::vector<std::string>{"i", "x[i]", "x[1]", "i", "z[i][0][1][0]"}));
+    EXPECT_EQ(r.problem->GetObjective()->ToString(), "Minimise(x[0] + z[1][1][1][1])");
+
+    EXPECT_EQ(ParseText(Problem(vars, "\nx[3] = 1;\n", doms)).Message(),
+              ParseText(Problem(vars, "\nforall (i in [3..3]) { x[i] = 1; }\n", doms)).Message());
+    EXPECT_EQ(ParseText(Problem(vars, "z[1][0][2][0] = 1;\n", doms)).err.GetCode(), 63);
+    EXPECT_EQ(ParseText(Problem(vars, "x[1][0] = 1;\n", doms)).err.GetCode(), 60);
+    EXPECT_EQ(ParseText(Problem(vars, "y[1] = 1;\n", doms)).err.GetCode(), 54);
+}
+
+TEST(FrontEnd, AFileParsesAsItsTextDoes) {
+    // Upper case, bytes 255 and a last line without an end: read whole and lowered as a text.
+    const std::string text = "PROBLEM:p {\nVariables { IntVar X[2] :: D; }\nDomains { }\n}";
+    const std::string good = std::string("Problem:p {\nDomains { IntDom D = [0, 3]; }\n") +
+                             "Variables { IntVar X[2] :: D; }\nConstraints { X[0] \xFF< X[1]; }\n}";
+    const std::string path = ::testing::TempDir() + "whole.csp";
+    for (const std::string& t : {text, good}) {
+        {
+            std::ofstream out(path, std::ios::binary);
+            out << t;
+        }
+        RawCSP fromFile;
+        ParserInfo fileInfo;
+        const ParserErr fileErr = ParseCSPFile(path, &fileInfo, &fromFile);
+        ParseResult fromText = ParseText(t);
+        EXPECT_EQ(fileErr.Message(), fromText.Message()) << t;
+        EXPECT_EQ(fromFile.GetConstraints().size(), fromText.problem->GetConstraints().size());
+        std::ostringstream a, b;
+        a << fileInfo;
+        b << fromText.info;
+        EXPECT_EQ(a.str(), b.str());
+    }
+    EXPECT_EQ(ParseText(good).Constraints(), "x[0] < x[1]\n");
+    std::remove(path.c_str());
+}
+
 TEST(GenType, CompatibilityEqualityAndRefinement) {
     const GenType intVal(GenKind::IntVal), intVar(GenKind::IntVar), strVal(GenKind::StrVal);
     const GenType arrNone(GenKind::Array), arrInt(GenKind::Array, {intVal}), arrVar(GenKind::Array, {intVar});

@@ -74,6 +74,31 @@ TEST(RPtr, CountsStayExactUnderConcurrentCopies) {
     EXPECT_EQ(Tracked::live, 0);
 }
 
+TEST(RawExpr, TheArgumentArrayIsMadeOnceOnRequestAndSharesTheArguments) {
+    auto x = MakeR<RawVar>(RawType::IntVar, "x", IntRange("d", 1, 3));
+    {
+        RPtr<RawExpr> sum(new RawOp(RawType::Plus, x, Int(1)));
+        EXPECT_TRUE(sum->IsVar());
+        EXPECT_FALSE(RPtr<RawExpr>(new RawOp(RawType::Plus, Int(2), Int(1)))->IsVar());
+        EXPECT_EQ(x.GetCount(), 2); // no array yet
+        std::vector<const RawArr*> seen(4, nullptr);
+        std::vector<std::thread> threads;
+        for (std::size_t t = 0; t < seen.size(); ++t)
+            threads.emplace_back([&sum, &seen, t] { seen[t] = sum->GetArgs().Get(); });
+        for (auto& t : threads)
+            t.join();
+        for (const RawArr* arr : seen)
+            EXPECT_EQ(arr, seen[0]);
+        ASSERT_EQ(seen[0]->GetSize(), 2);
+        EXPECT_EQ(seen[0]->GetElement(0).Get(), x.Get());
+        EXPECT_TRUE(seen[0]->IsVar());
+        EXPECT_EQ(x.GetCount(), 3);
+    }
+    EXPECT_EQ(x.GetCount(), 1);
+    EXPECT_THROW(RawOp(RawType::Plus, x, nullptr), Bug);
+    EXPECT_THROW(RawCon(RawType::Equal, std::vector<RPtr<RawExpr>>{x, nullptr}), Bug);
+}
+
 TEST(RawExpr, KindTestsAndAccessorsOfEachNodeKind) {
     auto x = MakeR<RawVar>(RawType::IntVar, "x", IntRange("d", 1, 3));
     auto s = MakeR<RawVar>(RawType::SetVar, "s", nullptr);
