@@ -2,6 +2,8 @@
 
 #include "language/tree/GenObj.hpp"
 
+namespace TavLanguage {
+
 void ParseContext::FlushIdentifiers(int token) {
     for (auto& text : m_pendingIdentifiers)
         m_info.AddItem(text);
@@ -22,3 +24,5 @@ void ParseContext::CountGenerated(const GenObj& where) {
     if (++m_generated > m_maxGenerated)
         throw ParserErr(where, 67, std::to_string(m_maxGenerated) + " bodies or elements generated");
 }
+
+} // namespace TavLanguage

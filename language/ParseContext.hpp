@@ -15,6 +15,8 @@
 #include <unordered_set>
 #include <vector>
 
+namespace TavLanguage {
+
 class ConstraintSink;
 
 class ParseContext {
@@ -109,3 +111,5 @@ private:
     std::string m_scannerMessage;
     const std::atomic<bool>* m_stop = nullptr;
 };
+
+} // namespace TavLanguage

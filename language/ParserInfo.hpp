@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace TavLanguage {
+
 class ParserInfo {
 public:
     ParserInfo();
@@ -34,3 +36,5 @@ private:
 };
 
 std::ostream& operator<<(std::ostream& out, const ParserInfo& info);
+
+} // namespace TavLanguage

@@ -11,6 +11,8 @@
 #include <type_traits>
 #include <utility>
 
+namespace TavLanguage {
+
 // Counter block of an RPtr. Invariant: the count starts at 1 and the object is deleted, through
 // the one virtual operation, exactly when the count returns to 0.
 class ReferenceCounter {
@@ -159,3 +161,5 @@ private:
 template <class T, class... Args> RPtr<T> MakeR(Args&&... args) {
     return RPtr<T>(new T(std::forward<Args>(args)...));
 }
+
+} // namespace TavLanguage

@@ -2,6 +2,8 @@
 
 #include "language/Bug.hpp"
 
+namespace TavLanguage {
+
 RawCompound::RawCompound(RawType type, std::vector<RPtr<RawExpr>> args) : RawExpr(type), m_args(new RawArr) {
     m_args->ReserveElements(args.size());
     for (auto& arg : args)
@@ -18,3 +20,5 @@ RPtr<RawExpr> RawCompound::GetArg(int index) const {
     if (index < 0 || index >= m_args->GetSize()) throw Bug("RawCompound.cpp", 17);
     return m_args->GetElement(index);
 }
+
+} // namespace TavLanguage

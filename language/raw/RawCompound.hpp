@@ -7,6 +7,8 @@
 #include <initializer_list>
 #include <vector>
 
+namespace TavLanguage {
+
 class RawCompound : public RawExpr {
 public:
     ~RawCompound() override;
@@ -20,3 +22,5 @@ protected:
 private:
     RPtr<RawArr> m_args;
 };
+
+} // namespace TavLanguage

@@ -4,6 +4,8 @@
 #include "language/raw/RawVar.hpp"
 #include "platform/FatalError.hpp"
 
+namespace TavLanguage {
+
 void GenType::SetSubType(const GenType& type) {
     GenType copy = type; // `type` may live inside our own list
     m_subTypes.clear();
@@ -234,3 +236,5 @@ std::string GenType::ToString() const {
     }
     return text;
 }
+
+} // namespace TavLanguage

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+namespace TavLanguage {
+
 namespace GenKind {
 // Kinds 44 to 59 and 64 to 66 are the raw kinds' own numbers, taken from RawType so that the
 // two cannot drift apart.
@@ -100,3 +102,5 @@ private:
     std::vector<GenType> m_subTypes;
     int m_kind = GenKind::Untyped;
 };
+
+} // namespace TavLanguage

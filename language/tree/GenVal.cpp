@@ -6,6 +6,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 GenVal::GenVal(int line, int value) : GenObj(line), m_value(new RawInt(value)) {}
 
 GenVal::GenVal(int line, double value) : GenObj(line), m_value(new RawFlt(value)) {}
@@ -20,3 +22,5 @@ bool GenVal::Check(ParseContext&) {
 void GenVal::Print(std::ostream& out) const {
     m_value->Print(out);
 }
+
+} // namespace TavLanguage

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace TavLanguage {
+
 class GenVal : public GenObj {
 public:
     GenVal(int line, int value);
@@ -18,3 +20,5 @@ public:
 private:
     RPtr<RawExpr> m_value; // one shared constant: raw values are never changed
 };
+
+} // namespace TavLanguage

@@ -7,6 +7,8 @@
 #include <ostream>
 #include <sstream>
 
+namespace TavLanguage {
+
 bool GenVar::Check(ParseContext& ctx) {
     GenSymbol* symbol = ctx.Symbols().Find(m_name);
     if (symbol == nullptr || symbol->kind == GenSymbol::Kind::UserConstraint ||
@@ -83,3 +85,5 @@ void GenVar::Print(std::ostream& out) const {
     for (const auto& index : m_indices)
         out << "[" << *index << "]";
 }
+
+} // namespace TavLanguage

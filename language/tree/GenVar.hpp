@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace TavLanguage {
+
 class GenVar : public GenObj {
 public:
     GenVar(int line, std::string name, GenList indices)
@@ -26,3 +28,5 @@ private:
     std::string m_name;
     GenList m_indices;
 };
+
+} // namespace TavLanguage
