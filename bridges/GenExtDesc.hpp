@@ -59,31 +59,42 @@ private:
     void WriteVariable(const TavLanguage::RPtr<TavLanguage::RawVar>& variable, std::ostream& out);
     void WriteConstraints(std::ostream& out, int& counter);
     // Records of one hard constraint at the top level; returns how many top-level records.
-    int WriteTopLevelConstraint(const TavLanguage::RPtr<TavLanguage::RawExpr>& con, std::ostream& out, int& counter);
+    int WriteTopLevelConstraint(const TavLanguage::RPtr<TavLanguage::RawExpr>& con, std::ostream& out,
+                                int& counter);
     // Writers by raw kind, each with the output, the record counter and the nesting depth.
-    using ConstraintKinds = RawKindVisitor<GenExtDesc, const TavLanguage::RPtr<TavLanguage::RawExpr>&, void, std::ostream&, int&, int>;
+    using ConstraintKinds = RawKindVisitor<GenExtDesc, const TavLanguage::RPtr<TavLanguage::RawExpr>&, void,
+                                           std::ostream&, int&, int>;
     using ExpressionKinds = ConstraintKinds;
     static const ConstraintKinds& ConstraintTable();
     static const ExpressionKinds& ExpressionTable();
     static const ExpressionKinds& SetTable();
 
-    void WriteConstraint(const TavLanguage::RPtr<TavLanguage::RawExpr>& con, std::ostream& out, int& counter, int depth);
+    void WriteConstraint(const TavLanguage::RPtr<TavLanguage::RawExpr>& con, std::ostream& out, int& counter,
+                         int depth);
     // A record of two expression operands, argument `first` then `second`.
-    void WriteBinary(const char* keyword, const TavLanguage::RPtr<TavLanguage::RawExpr>& node, int first, int second, std::ostream& out,
-                     int& counter, int depth);
+    void WriteBinary(const char* keyword, const TavLanguage::RPtr<TavLanguage::RawExpr>& node, int first,
+                     int second, std::ostream& out, int& counter, int depth);
     // A record "2" over two conditions, arguments 0 and 1.
-    void WriteConditionPair(const char* keyword, const TavLanguage::RPtr<TavLanguage::RawExpr>& con, std::ostream& out, int& counter,
-                            int depth);
-    void WriteCondition(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr, std::ostream& out, int& counter, int depth);
-    void WriteExpression(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr, std::ostream& out, int& counter, int depth);
-    void WriteSetArgument(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr, std::ostream& out, int& counter, int depth);
+    void WriteConditionPair(const char* keyword, const TavLanguage::RPtr<TavLanguage::RawExpr>& con,
+                            std::ostream& out, int& counter, int depth);
+    void WriteCondition(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr, std::ostream& out, int& counter,
+                        int depth);
+    void WriteExpression(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr, std::ostream& out, int& counter,
+                         int depth);
+    void WriteSetArgument(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr, std::ostream& out,
+                          int& counter, int depth);
     void WriteObjectiveSection(std::ostream& out, int& counter);
-    void WriteArrayExpressions(const TavLanguage::RPtr<TavLanguage::RawExpr>& array, std::ostream& out, int& counter, int depth);
-    void WriteSetCollection(const TavLanguage::RPtr<TavLanguage::RawExpr>& array, std::ostream& out, int& counter, int depth);
-    void WriteAllDifferentPairs(const TavLanguage::RPtr<TavLanguage::RawExpr>& con, std::ostream& out, int& counter, int depth);
-    void WriteSubsetRecord(const TavLanguage::RPtr<TavLanguage::RawExpr>& a, const TavLanguage::RPtr<TavLanguage::RawExpr>& b, std::ostream& out, int& counter,
+    void WriteArrayExpressions(const TavLanguage::RPtr<TavLanguage::RawExpr>& array, std::ostream& out,
+                               int& counter, int depth);
+    void WriteSetCollection(const TavLanguage::RPtr<TavLanguage::RawExpr>& array, std::ostream& out,
+                            int& counter, int depth);
+    void WriteAllDifferentPairs(const TavLanguage::RPtr<TavLanguage::RawExpr>& con, std::ostream& out,
+                                int& counter, int depth);
+    void WriteSubsetRecord(const TavLanguage::RPtr<TavLanguage::RawExpr>& a,
+                           const TavLanguage::RPtr<TavLanguage::RawExpr>& b, std::ostream& out, int& counter,
                            int depth);
-    void WriteSetEquality(const TavLanguage::RPtr<TavLanguage::RawExpr>& con, std::ostream& out, int& counter, int depth);
+    void WriteSetEquality(const TavLanguage::RPtr<TavLanguage::RawExpr>& con, std::ostream& out, int& counter,
+                          int depth);
     static std::vector<int> IntegerValues(const TavLanguage::RPtr<TavLanguage::RawExpr>& collection);
     static void WriteIntegerList(const std::vector<int>& values, std::ostream& out);
     static int ArraySize(const TavLanguage::RPtr<TavLanguage::RawExpr>& array);

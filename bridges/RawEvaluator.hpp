@@ -76,13 +76,16 @@ public:
 
 private:
     // Evaluation by raw kind; a kind without an entry is refused with TranslationError.
-    using ConstraintKinds = RawKindVisitor<const RawEvaluator, const TavLanguage::RawExpr&, bool, const Assignment&>;
-    using ExpressionKinds = RawKindVisitor<const RawEvaluator, const TavLanguage::RawExpr&, Value, const Assignment&>;
+    using ConstraintKinds =
+        RawKindVisitor<const RawEvaluator, const TavLanguage::RawExpr&, bool, const Assignment&>;
+    using ExpressionKinds =
+        RawKindVisitor<const RawEvaluator, const TavLanguage::RawExpr&, Value, const Assignment&>;
     static const ConstraintKinds& ConstraintTable();
     static const ExpressionKinds& ExpressionTable();
 
     bool Truth(const TavLanguage::RawExpr& expr, const Assignment& assignment) const;
-    void Flatten(const TavLanguage::RawExpr& list, const Assignment& assignment, std::vector<Value>& out) const;
+    void Flatten(const TavLanguage::RawExpr& list, const Assignment& assignment,
+                 std::vector<Value>& out) const;
     std::vector<Value> List(const TavLanguage::RawExpr& list, const Assignment& assignment) const;
     Value Variable(const TavLanguage::RawExpr& var, const Assignment& assignment) const;
 

@@ -77,22 +77,29 @@ private:
     void AddConstraints();
     void AddObjective();
     // Translation tables by raw kind: a kind without an entry is refused with TranslationError.
-    using ConstraintKinds = RawKindVisitor<RawGFCSolver, const TavLanguage::RPtr<TavLanguage::RawExpr>&, GFCLib::Constraint*>;
-    using ExpressionKinds = RawKindVisitor<RawGFCSolver, const TavLanguage::RPtr<TavLanguage::RawExpr>&, GFCLib::Variable*>;
+    using ConstraintKinds =
+        RawKindVisitor<RawGFCSolver, const TavLanguage::RPtr<TavLanguage::RawExpr>&, GFCLib::Constraint*>;
+    using ExpressionKinds =
+        RawKindVisitor<RawGFCSolver, const TavLanguage::RPtr<TavLanguage::RawExpr>&, GFCLib::Variable*>;
     static const ConstraintKinds& ConstraintTable();
     static const ExpressionKinds& ExpressionTable();
     // Handlers: a comparison (a linear one when a side is arithmetic; with Swapped, a > b as
     // b < a), and Made over the node's two conditions.
     template <class Made, bool Swapped = false>
-    static GFCLib::Constraint* Comparison(RawGFCSolver& s, const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    static GFCLib::Constraint* Comparison(RawGFCSolver& s,
+                                          const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     // Made, initialised with the node's two terms (the second translated first).
-    template <class Made> static GFCLib::Constraint* InitPair(RawGFCSolver& s, const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     template <class Made>
-    static GFCLib::Constraint* OverConditionPair(RawGFCSolver& s, const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    static GFCLib::Constraint* InitPair(RawGFCSolver& s, const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    template <class Made>
+    static GFCLib::Constraint* OverConditionPair(RawGFCSolver& s,
+                                                 const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     GFCLib::Constraint* TranslateConstraint(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     // Both arguments as terms, or both as conditions; the second is translated first.
-    std::pair<GFCLib::CPObject*, GFCLib::CPObject*> TermPair(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
-    std::pair<GFCLib::Constraint*, GFCLib::Constraint*> ConditionPair(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    std::pair<GFCLib::CPObject*, GFCLib::CPObject*>
+    TermPair(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    std::pair<GFCLib::Constraint*, GFCLib::Constraint*>
+    ConditionPair(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     GFCLib::Constraint* TranslateCondition(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     // A new boolean variable, 1 exactly where c holds (c is posted within it).
     GFCLib::Variable* BoolOf(GFCLib::Constraint* c);
@@ -122,7 +129,8 @@ private:
     // (shared with any that prints alike); source names it in a refusal (null: the soft cost).
     // `narrow`: the form spans more values than a domain holds, and is only compared with 0: it
     // saturates at -2^30 and 2^30 - 1.
-    GFCLib::Variable* LinearVariable(const Linear& form, const TavLanguage::RawExpr* source, bool narrow = false);
+    GFCLib::Variable* LinearVariable(const Linear& form, const TavLanguage::RawExpr* source,
+                                     bool narrow = false);
     // A comparison whose sides are linear forms: the difference of the sides compared with the
     // constant, so an equation over many variables is one induced variable.
     GFCLib::Constraint* LinearComparison(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
@@ -135,12 +143,16 @@ private:
     GFCLib::Variable* GetNamedVariable(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     GFCLib::Variable* TranslateExpr(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     // Handlers: an induced Made over the node's list of integer terms, or of set terms.
-    template <class Made> static GFCLib::Variable* OverIntList(RawGFCSolver& s, const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
-    template <class Made> static GFCLib::Variable* OverSetList(RawGFCSolver& s, const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    template <class Made>
+    static GFCLib::Variable* OverIntList(RawGFCSolver& s,
+                                         const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    template <class Made>
+    static GFCLib::Variable* OverSetList(RawGFCSolver& s,
+                                         const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     // An induced a op b, taking ownership of `op`; `checked` skips pairs the operator rejects,
     // which a zero divisor is when `undefinedAtZero`.
-    GFCLib::Variable* BinaryOp(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr, GFCLib::IntBinOp* op, bool checked,
-                               bool undefinedAtZero);
+    GFCLib::Variable* BinaryOp(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr, GFCLib::IntBinOp* op,
+                               bool checked, bool undefinedAtZero);
     // The induced variable, or the one already made for an expression that prints alike (the
     // new one is then deleted); counts the use of one whose values leave the int range, which
     // source names.

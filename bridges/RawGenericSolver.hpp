@@ -42,10 +42,11 @@ public:
     // TranslationError when the problem uses what the library cannot express, Bug for malformed
     // raw nodes, and what the engine's SetParameter throws. Notices (a domain kind it skips) go
     // to `context`'s diagnostics.
-    RawGenericSolver(TavLanguage::RawCSP* problem, const AlgParams* params, int solverType, BridgeContext context = {});
-    // The same over an engine made by the caller (any GGLS), which the bridge then owns.
-    RawGenericSolver(TavLanguage::RawCSP* problem, const AlgParams* params, std::unique_ptr<GLSLib::GGLS> engine,
+    RawGenericSolver(TavLanguage::RawCSP* problem, const AlgParams* params, int solverType,
                      BridgeContext context = {});
+    // The same over an engine made by the caller (any GGLS), which the bridge then owns.
+    RawGenericSolver(TavLanguage::RawCSP* problem, const AlgParams* params,
+                     std::unique_ptr<GLSLib::GGLS> engine, BridgeContext context = {});
     ~RawGenericSolver() override;
 
     // True when the last Solve appended a solution.
@@ -81,9 +82,12 @@ private:
     GLSLib::Con* TranslateSoftConstraint(const TavLanguage::RPtr<TavLanguage::RawSoftCon>& soft);
 
     // Translation tables by raw kind: a kind without an entry is refused with TranslationError.
-    using ConstraintKinds = RawKindVisitor<RawGenericSolver, const TavLanguage::RPtr<TavLanguage::RawExpr>&, GLSLib::Con*>;
-    using IntExpressionKinds = RawKindVisitor<RawGenericSolver, const TavLanguage::RPtr<TavLanguage::RawExpr>&, GLSLib::IntObj*>;
-    using SetExpressionKinds = RawKindVisitor<RawGenericSolver, const TavLanguage::RPtr<TavLanguage::RawExpr>&, GLSLib::SetObj*>;
+    using ConstraintKinds =
+        RawKindVisitor<RawGenericSolver, const TavLanguage::RPtr<TavLanguage::RawExpr>&, GLSLib::Con*>;
+    using IntExpressionKinds =
+        RawKindVisitor<RawGenericSolver, const TavLanguage::RPtr<TavLanguage::RawExpr>&, GLSLib::IntObj*>;
+    using SetExpressionKinds =
+        RawKindVisitor<RawGenericSolver, const TavLanguage::RPtr<TavLanguage::RawExpr>&, GLSLib::SetObj*>;
     static const ConstraintKinds& ConstraintTable();
     static const IntExpressionKinds& IntExpressionTable();
     static const SetExpressionKinds& SetExpressionTable();
@@ -94,10 +98,14 @@ private:
     template <class Made, class Result, bool Swapped = false>
     static Result* OverIntPair(RawGenericSolver& s, const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     template <class Made>
-    static GLSLib::Con* OverConditionPair(RawGenericSolver& s, const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
-    template <class Made> static GLSLib::IntObj* OverIntList(RawGenericSolver& s, const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    static GLSLib::Con* OverConditionPair(RawGenericSolver& s,
+                                          const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    template <class Made>
+    static GLSLib::IntObj* OverIntList(RawGenericSolver& s,
+                                       const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     template <class Made, class Result>
-    static Result* OverListAndConstants(RawGenericSolver& s, const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    static Result* OverListAndConstants(RawGenericSolver& s,
+                                        const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
 
     GLSLib::Con* TranslateConstraint(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     // Both arguments as integer expressions, or both as conditions; the first goes first.

@@ -21,7 +21,8 @@
 namespace TavBridges {
 
 // The refusal text of a translator for a node.
-inline std::string RefusalText(const std::string& who, const std::string& what, const TavLanguage::RawExpr& node) {
+inline std::string RefusalText(const std::string& who, const std::string& what,
+                               const TavLanguage::RawExpr& node) {
     return who + " cannot handle the " + what + " " + node.ToString();
 }
 
@@ -32,7 +33,8 @@ inline TavLanguage::RPtr<TavLanguage::RawExpr> RawArg(const TavLanguage::RawExpr
                                std::to_string(index) + ": " + node.ToString());
     return node.GetArg(index);
 }
-inline TavLanguage::RPtr<TavLanguage::RawExpr> RawArg(const TavLanguage::RPtr<TavLanguage::RawExpr>& node, int index) {
+inline TavLanguage::RPtr<TavLanguage::RawExpr> RawArg(const TavLanguage::RPtr<TavLanguage::RawExpr>& node,
+                                                      int index) {
     return RawArg(*node, index);
 }
 

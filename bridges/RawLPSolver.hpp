@@ -66,10 +66,12 @@ private:
     void AddConstraintRows();
     void SetObjectiveFromProblem();
     // The linear row of one raw constraint: all terms moved to the left, the constant to the right.
-    std::unique_ptr<LPLib::LPConstraint> BuildRow(const TavLanguage::RPtr<TavLanguage::RawExpr>& constraint) const;
+    std::unique_ptr<LPLib::LPConstraint>
+    BuildRow(const TavLanguage::RPtr<TavLanguage::RawExpr>& constraint) const;
     // Adds factor times the linear form of node to form; throws ModelError when the node is not
     // linear in the real variables.
-    void CollectTerms(double factor, const TavLanguage::RPtr<TavLanguage::RawExpr>& node, LinearForm& form) const;
+    void CollectTerms(double factor, const TavLanguage::RPtr<TavLanguage::RawExpr>& node,
+                      LinearForm& form) const;
     LinearForm formOf(const TavLanguage::RPtr<TavLanguage::RawExpr>& node) const;
     // The dense coefficients of a form over the real variables; throws ModelError unless finite.
     LPLib::CVector coefficientsOf(const LinearForm& form, const TavLanguage::RawExpr& context) const;

@@ -213,12 +213,13 @@ public:
     // Builds a solver bridge on `problem`: kind 0 complete search, 1 to 4 the local-search
     // engines (guided local search, genetic algorithm, tabu search, guided local search 2),
     // kLinearProgramming for a problem with real variables (`params` null).
-    using BridgeFactory =
-        std::function<std::unique_ptr<TavLanguage::RawSolver>(TavLanguage::RawCSP* problem, const TavBridges::AlgParams* params, int kind)>;
+    using BridgeFactory = std::function<std::unique_ptr<TavLanguage::RawSolver>(
+        TavLanguage::RawCSP* problem, const TavBridges::AlgParams* params, int kind)>;
     static constexpr int kLinearProgramming = -1;
     // The real bridges; their notices go to `diagnostics` (the process-wide sink when empty).
-    static std::unique_ptr<TavLanguage::RawSolver> MakeBridge(TavLanguage::RawCSP* problem, const TavBridges::AlgParams* params, int kind,
-                                                 const Platform::Diagnostics& diagnostics = {});
+    static std::unique_ptr<TavLanguage::RawSolver> MakeBridge(TavLanguage::RawCSP* problem,
+                                                              const TavBridges::AlgParams* params, int kind,
+                                                              const Platform::Diagnostics& diagnostics = {});
     // Where the bridges' notices go (called on the thread that runs the bridge, the run thread
     // during a solve); empty: the process-wide message sink.
     void SetDiagnostics(Platform::Diagnostics diagnostics) { m_diagnostics = std::move(diagnostics); }

@@ -27,11 +27,12 @@ using SolutionListener = std::function<void(const TavLanguage::RawSolution& solu
 class SolverRun {
 public:
     // One engine.
-    SolverRun(std::shared_ptr<RunMailbox> mailbox, std::mutex& solveLock, TavLanguage::RawSolver* solver, int requested,
-              CSolutionArray* solutions, SolutionListener listener);
-    // A sequence of engines in run order (not owned).
-    SolverRun(std::shared_ptr<RunMailbox> mailbox, std::mutex& solveLock, std::vector<TavLanguage::RawSolver*> engines,
+    SolverRun(std::shared_ptr<RunMailbox> mailbox, std::mutex& solveLock, TavLanguage::RawSolver* solver,
               int requested, CSolutionArray* solutions, SolutionListener listener);
+    // A sequence of engines in run order (not owned).
+    SolverRun(std::shared_ptr<RunMailbox> mailbox, std::mutex& solveLock,
+              std::vector<TavLanguage::RawSolver*> engines, int requested, CSolutionArray* solutions,
+              SolutionListener listener);
     // Joins the thread if it still runs (ask it to stop first).
     ~SolverRun();
     SolverRun(const SolverRun&) = delete;

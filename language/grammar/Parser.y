@@ -465,11 +465,15 @@ criteria
 
 %%
 
-void TavLanguage::detail::CspParser::error(const location_type&, const std::string&) {
+namespace TavLanguage::detail {
+
+void CspParser::error(const location_type&, const std::string&) {
     // The parser never resumes after a syntax error: the first unexpected token ends the parse.
     throw ParserErr(2);
 }
 
-static_assert(static_cast<int>(TavLanguage::detail::CspParser::token::CONCAT_OP) == static_cast<int>(TavLanguage::Token::CONCAT_OP));
-static_assert(static_cast<int>(TavLanguage::detail::CspParser::token::CARDINALITY) == static_cast<int>(TavLanguage::Token::CARDINALITY));
-static_assert(static_cast<int>(TavLanguage::detail::CspParser::token::RETURN) == static_cast<int>(TavLanguage::Token::RETURN));
+static_assert(static_cast<int>(CspParser::token::CONCAT_OP) == static_cast<int>(Token::CONCAT_OP));
+static_assert(static_cast<int>(CspParser::token::CARDINALITY) == static_cast<int>(Token::CARDINALITY));
+static_assert(static_cast<int>(CspParser::token::RETURN) == static_cast<int>(Token::RETURN));
+
+} // namespace TavLanguage::detail

@@ -56,7 +56,8 @@ inline std::string SolutionKey(const TavLanguage::RawCSP& problem, const TavLang
 
 // The keys of the solutions of up to `runs` calls of solver.Solve, stopping at the first that
 // finds nothing: what a solver gives, to compare it with the same solver elsewhere.
-inline std::vector<std::string> RunKeys(const TavLanguage::RawCSP& problem, TavLanguage::RawSolver& solver, int runs) {
+inline std::vector<std::string> RunKeys(const TavLanguage::RawCSP& problem, TavLanguage::RawSolver& solver,
+                                        int runs) {
     std::vector<std::string> keys;
     for (int k = 0; k < runs && solver.Solve(); ++k)
         keys.push_back(SolutionKey(problem, solver.GetSolutions().Last()));
@@ -67,8 +68,8 @@ inline std::vector<std::string> RunKeys(const TavLanguage::RawCSP& problem, TavL
 // this thread and solved at once on two others (as an Expert solve keeps them): alone, first,
 // second.
 inline std::array<std::vector<std::string>, 3>
-RunKeysAloneAndSideBySide(const TavLanguage::RawCSP& problem, const std::function<std::unique_ptr<TavLanguage::RawSolver>()>& make,
-                          int runs) {
+RunKeysAloneAndSideBySide(const TavLanguage::RawCSP& problem,
+                          const std::function<std::unique_ptr<TavLanguage::RawSolver>()>& make, int runs) {
     std::array<std::vector<std::string>, 3> keys;
     keys[0] = RunKeys(problem, *make(), runs);
     std::unique_ptr<TavLanguage::RawSolver> a = make();
@@ -81,14 +82,16 @@ RunKeysAloneAndSideBySide(const TavLanguage::RawCSP& problem, const std::functio
 }
 
 // The candidate values of one variable.
-inline std::vector<TavLanguage::RPtr<TavLanguage::RawExpr>> Candidates(const TavLanguage::RawCSP& problem, const TavLanguage::RawVar& var) {
+inline std::vector<TavLanguage::RPtr<TavLanguage::RawExpr>> Candidates(const TavLanguage::RawCSP& problem,
+                                                                       const TavLanguage::RawVar& var) {
     std::vector<TavLanguage::RPtr<TavLanguage::RawExpr>> result;
     if (var.GetType() == TavLanguage::RawType::BoolVar) {
         result.push_back(TavLanguage::RPtr<TavLanguage::RawExpr>(new TavLanguage::RawInt(0)));
         result.push_back(TavLanguage::RPtr<TavLanguage::RawExpr>(new TavLanguage::RawInt(1)));
         return result;
     }
-    TavLanguage::RPtr<TavLanguage::RawDom> domain = var.GetDomain() ? var.GetDomain() : problem.FindDomain(var.GetDomainName());
+    TavLanguage::RPtr<TavLanguage::RawDom> domain =
+        var.GetDomain() ? var.GetDomain() : problem.FindDomain(var.GetDomainName());
     const TavLanguage::RPtr<TavLanguage::RawCol>& values = domain->GetValues();
     if (var.GetType() == TavLanguage::RawType::SetVar) {
         const int n = values->GetSize();

@@ -19,10 +19,9 @@ namespace RawBuild {
 
 // The raw model's vocabulary, for the tests that build with these helpers.
 using TavLanguage::MakeR;
-using TavLanguage::RPtr;
 using TavLanguage::RawArr;
-using TavLanguage::RawCSP;
 using TavLanguage::RawCon;
+using TavLanguage::RawCSP;
 using TavLanguage::RawDom;
 using TavLanguage::RawExpr;
 using TavLanguage::RawFlt;
@@ -35,6 +34,7 @@ using TavLanguage::RawSoftCon;
 using TavLanguage::RawStr;
 using TavLanguage::RawType;
 using TavLanguage::RawVar;
+using TavLanguage::RPtr;
 
 using E = RPtr<RawExpr>;
 

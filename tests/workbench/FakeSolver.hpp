@@ -22,7 +22,8 @@ public:
         std::atomic<std::size_t> finds{0};
     };
 
-    FakeSolver(TavLanguage::RawCSP* problem, std::vector<Step> script, std::shared_ptr<Counters> counters = nullptr)
+    FakeSolver(TavLanguage::RawCSP* problem, std::vector<Step> script,
+               std::shared_ptr<Counters> counters = nullptr)
         : RawSolver(problem), m_script(std::move(script)),
           m_counters(counters ? std::move(counters) : std::make_shared<Counters>()) {}
 
@@ -59,7 +60,8 @@ public:
         if (found) {
             ++m_counters->finds;
             TavLanguage::RawSolution& s = m_solutions.AddSolution();
-            s.AddLabel(TavLanguage::RawLabel("x", TavLanguage::RPtr<TavLanguage::RawExpr>(new TavLanguage::RawInt(static_cast<int>(Calls())))));
+            s.AddLabel(TavLanguage::RawLabel("x", TavLanguage::RPtr<TavLanguage::RawExpr>(
+                                                      new TavLanguage::RawInt(static_cast<int>(Calls())))));
             if (withCost) s.SetCost(TavLanguage::RPtr<TavLanguage::RawExpr>(new TavLanguage::RawInt(7)));
         }
         SetSolved(found);

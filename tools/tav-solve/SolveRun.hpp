@@ -21,7 +21,8 @@ using SolutionSink = std::function<void(const TavLanguage::RawSolution&, int)>;
 
 // Runs `solver` for `wanted` solutions (-1: all) within `timeLimitSeconds` of wall-clock time;
 // `onSolution` sees each new solution with its number (1, 2, ...) as soon as it is found.
-RunResult RunSolver(TavLanguage::RawSolver& solver, int wanted, double timeLimitSeconds, const SolutionSink& onSolution);
+RunResult RunSolver(TavLanguage::RawSolver& solver, int wanted, double timeLimitSeconds,
+                    const SolutionSink& onSolution);
 
 // Builds the solver with the run's stop request (set at the time limit), then runs it as
 // RunSolver does, all within the one limit.

@@ -27,7 +27,8 @@ TavBridges::AlgParams ParamsFor(SolverChoice resolved, const std::map<int, int>&
 
 // A new bridge over the problem. Throws SolverUnavailable, and whatever the bridge's
 // construction throws (Platform::FatalError, Bug).
-std::unique_ptr<TavLanguage::RawSolver> MakeSolver(SolverChoice resolved, TavLanguage::RawCSP& problem, const TavBridges::AlgParams& params,
-                                      const TavBridges::BridgeContext& context = {});
+std::unique_ptr<TavLanguage::RawSolver> MakeSolver(SolverChoice resolved, TavLanguage::RawCSP& problem,
+                                                   const TavBridges::AlgParams& params,
+                                                   const TavBridges::BridgeContext& context = {});
 
 } // namespace TavSolve

@@ -44,8 +44,9 @@ inline int CheckedRows(TavNet::HostDocument& document, const std::string& proble
         for (std::size_t c = 0; c < problem.GetVariables().size(); ++c) {
             if (columns[c].first != problem.GetVariables()[c]->GetName() || columns[c].second.size() != rows)
                 return -1;
-            solution.AddLabel(
-                TavLanguage::RawLabel(columns[c].first, TavLanguage::RPtr<TavLanguage::RawExpr>(new TavLanguage::RawInt(std::stoi(columns[c].second[r])))));
+            solution.AddLabel(TavLanguage::RawLabel(
+                columns[c].first, TavLanguage::RPtr<TavLanguage::RawExpr>(
+                                      new TavLanguage::RawInt(std::stoi(columns[c].second[r])))));
         }
         if (!TavBridges::RawEvaluator(problem).Evaluate(solution).feasible) return -1;
     }
