@@ -1,38 +1,16 @@
 #pragma once
 // The smallest argument value (2147483647 for none). Bounds fixed at construction.
 
-#include "localsearch/IntNaryOp.hpp"
+#include "localsearch/expr/ExtremeOp.hpp"
 
-#include <algorithm>
-#include <climits>
+#include <functional>
 
 namespace GLSLib {
 
-class Minimum : public IntNaryOp {
+class Minimum : public ExtremeOp<std::less<int>> {
 public:
-    explicit Minimum(const std::vector<IntObj*>& args) : IntNaryOp(args), m_upper(INT_MAX), m_lower(INT_MAX) {
-        for (IntObj* x : m_args) {
-            m_lower = std::min(m_lower, x->GetMin());
-            m_upper = std::min(m_upper, x->GetMax());
-        }
-    }
+    explicit Minimum(const std::vector<IntObj*>& args) : ExtremeOp(args) {}
     std::string GetName() const override { return "Minimum"; }
-    // Undefined while an argument is undefined.
-    IntResult Value() const override {
-        int value = INT_MAX;
-        for (IntObj* x : m_args) {
-            const IntResult v = x->Value();
-            if (!v) return std::nullopt;
-            value = std::min(value, *v);
-        }
-        return value;
-    }
-    int GetMin() const override { return m_lower; }
-    int GetMax() const override { return m_upper; }
-
-private:
-    int m_upper;
-    int m_lower;
 };
 
 } // namespace GLSLib

@@ -2,6 +2,7 @@
 
 #include "localsearch/Arithmetic.hpp"
 #include "localsearch/Minimise.hpp"
+#include "localsearch/StopReset.hpp"
 #include "platform/FatalError.hpp"
 
 namespace GLSLib {
@@ -74,10 +75,7 @@ void GGA_ND::SetParameter(int id, int value) {
 }
 
 bool GGA_ND::Solve() {
-    struct ClearStop {
-        std::atomic<bool>& flag;
-        ~ClearStop() { flag.store(false); }
-    } clearStop{m_stopRequested};
+    const StopReset stopReset(m_stopRequested);
     const ModelScope scope(m_problem);
     return Run();
 }

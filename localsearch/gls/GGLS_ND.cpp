@@ -4,6 +4,7 @@
 #include "localsearch/Con.hpp"
 #include "localsearch/IntVar.hpp"
 #include "localsearch/Minimise.hpp"
+#include "localsearch/StopReset.hpp"
 #include "localsearch/features/Feature.hpp"
 #include "localsearch/search/NoGood.hpp"
 #include "localsearch/search/UpdateCons.hpp"
@@ -14,12 +15,6 @@
 namespace GLSLib {
 
 namespace {
-// Clears the stop request when Solve returns, however it returns.
-struct StopReset {
-    std::atomic<bool>& flag;
-    ~StopReset() { flag.store(false, std::memory_order_relaxed); }
-};
-
 // The first line of c's printed form, at most 255 characters.
 std::string FirstLine(const Con* c) {
     std::ostringstream os;
@@ -73,7 +68,7 @@ void GGLS_ND::InitialiseSearch() {
 }
 
 bool GGLS_ND::Solve() {
-    StopReset stopReset{m_stopRequested};
+    const StopReset stopReset(m_stopRequested);
     const ModelScope scope(m_csp);
     m_csp.Random().Seed(static_cast<std::uint32_t>(m_options.GetSeed()));
     try {

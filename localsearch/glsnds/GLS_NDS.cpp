@@ -3,6 +3,7 @@
 #include "localsearch/Con.hpp"
 #include "localsearch/IntVar.hpp"
 #include "localsearch/Minimise.hpp"
+#include "localsearch/StopReset.hpp"
 #include "localsearch/features/Feature.hpp"
 #include "localsearch/search/NoGood.hpp"
 #include "platform/FatalError.hpp"
@@ -11,13 +12,6 @@
 #include <sstream>
 
 namespace GLSLib {
-
-namespace {
-struct StopReset {
-    std::atomic<bool>& flag;
-    ~StopReset() { flag.store(false, std::memory_order_relaxed); }
-};
-} // namespace
 
 GLS_NDS::GLS_NDS() {
     // Numeric features made for this problem ask this engine whether they can still improve.
@@ -56,7 +50,7 @@ void GLS_NDS::InitialiseSearch() {
 }
 
 bool GLS_NDS::Solve() {
-    StopReset stopReset{m_stopRequested};
+    const StopReset stopReset(m_stopRequested);
     const ModelScope scope(m_problem);
     m_problem.Random().Seed(static_cast<std::uint32_t>(m_options.GetSeed()));
     m_search.SetApproximate(m_options.GetApproxEvaluation());

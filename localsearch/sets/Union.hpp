@@ -1,25 +1,14 @@
 #pragma once
 // The union of set expressions: a value is a member when at least one argument holds it.
 
-#include "localsearch/SetNaryOp.hpp"
-#include "localsearch/sets/MembershipMirror.hpp"
+#include "localsearch/sets/MemberCountOp.hpp"
 
 namespace GLSLib {
 
-class Union : public SetNaryOp {
+class Union : public MemberCountOp {
 public:
-    explicit Union(const std::vector<SetObj*>& args);
+    explicit Union(const std::vector<SetObj*>& args) : MemberCountOp(args, 1) {}
     std::string GetName() const override { return "Union"; }
-    // Initialises the arguments, then rebuilds the counts and the result.
-    void Initialise() override;
-    void UpdateElement(int position, int index, bool isMember) override;
-
-private:
-    void Rebuild();
-
-    MembershipMirror m_mirror;
-    // Per universe index (the mirror's value index), the member elements holding it.
-    std::vector<int> m_counts;
 };
 
 } // namespace GLSLib

@@ -2,6 +2,7 @@
 
 #include "localsearch/Arithmetic.hpp"
 #include "localsearch/Minimise.hpp"
+#include "localsearch/StopReset.hpp"
 #include "localsearch/Obj.hpp"
 #include "platform/FatalError.hpp"
 
@@ -38,10 +39,7 @@ void TABU::SetParameter(int id, int value) {
 }
 
 bool TABU::Solve() {
-    struct ClearStop {
-        std::atomic<bool>& flag;
-        ~ClearStop() { flag.store(false); }
-    } clearStop{m_stopRequested};
+    const StopReset stopReset(m_stopRequested);
     const ModelScope scope(m_problem);
     return Run();
 }

@@ -36,17 +36,7 @@ CEnumDlg::CEnumDlg(EnumDlgModel& model, DialogMessages& messages, DialogHost& ho
         m_model.OnNewValueChanged();
         m_add->setEnabled(m_model.IsAddEnabled());
     });
-    connect(m_add, &QPushButton::clicked, this, [this] {
-        Save();
-        m_model.OnAddValue(Messages());
-        Load();
-        m_newValue->setFocus();
-    });
-    connect(m_values, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        Save();
-        m_model.OnRemoveValue(m_values->row(item));
-        Load();
-    });
+    ConnectValueList(m_model, m_add, m_values, m_newValue);
 
     if (m_model.IsReadOnly()) {
         m_id->setReadOnly(true);

@@ -85,17 +85,7 @@ CNumDlg::CNumDlg(NumDlgModel& model, DialogMessages& messages, DialogHost& host,
     // Enter adds the new value; OK has its own button.
     m_add->setDefault(true);
 
-    connect(m_add, &QPushButton::clicked, this, [this] {
-        Save();
-        m_model.OnAddValue(Messages());
-        Load();
-        m_newValue->setFocus();
-    });
-    connect(m_values, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        Save();
-        m_model.OnRemoveValue(m_values->row(item));
-        Load();
-    });
+    ConnectValueList(m_model, m_add, m_values, m_newValue);
     connect(m_min, &QLineEdit::textEdited, this, [this] {
         Save();
         m_model.OnMinEdited();

@@ -38,17 +38,7 @@ CSetDlg::CSetDlg(SetDlgModel& model, DialogMessages& messages, DialogHost& host,
     OKButton()->setAutoDefault(false);
     m_add->setDefault(true);
 
-    connect(m_add, &QPushButton::clicked, this, [this] {
-        Save();
-        m_model.OnAddValue(Messages());
-        Load();
-        m_newValue->setFocus();
-    });
-    connect(m_values, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        Save();
-        m_model.OnRemoveValue(m_values->row(item));
-        Load();
-    });
+    ConnectValueList(m_model, m_add, m_values, m_newValue);
     connect(m_range, &QPushButton::clicked, this, [this] {
         Save();
         m_model.OnEnterViaRange(Host());

@@ -37,17 +37,7 @@ CStringConstDlg::CStringConstDlg(StringConstDlgModel& model, DialogMessages& mes
         Save();
         m_add->setEnabled(m_model.IsAddEnabled());
     });
-    connect(m_add, &QPushButton::clicked, this, [this] {
-        Save();
-        m_model.OnAddValue(Messages());
-        Load();
-        m_newValue->setFocus();
-    });
-    connect(m_entries, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        Save();
-        m_model.OnRemoveValue(m_entries->row(item));
-        Load();
-    });
+    ConnectValueList(m_model, m_add, m_entries, m_newValue);
     if (m_model.IsReadOnly()) {
         m_id->setReadOnly(true);
         m_newValue->setReadOnly(true);

@@ -10,9 +10,10 @@
 #include <QDialog>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 
 class QBoxLayout;
-class QPushButton;
 
 namespace TavDialogs {
 
@@ -48,6 +49,23 @@ protected:
         edit->setReadOnly(readOnly);
         form->addRow(label, edit);
         return edit;
+    }
+    // Wires a list of values to its model: `add` saves the widgets, lets the model add the new
+    // value, reloads and gives `newValue` the focus; a double click on an entry of `list` saves,
+    // lets the model remove that entry and reloads.
+    template <class Model>
+    void ConnectValueList(Model& model, QPushButton* add, QListWidget* list, QLineEdit* newValue) {
+        connect(add, &QPushButton::clicked, this, [this, &model, newValue] {
+            Save();
+            model.OnAddValue(Messages());
+            Load();
+            newValue->setFocus();
+        });
+        connect(list, &QListWidget::itemDoubleClicked, this, [this, &model, list](QListWidgetItem* item) {
+            Save();
+            model.OnRemoveValue(list->row(item));
+            Load();
+        });
     }
     // Hides OK and names Cancel "Close" (view-only and close-only dialogs).
     void ShowOnly(bool hideOK = true);

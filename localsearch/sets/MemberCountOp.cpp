@@ -1,18 +1,21 @@
-#include "localsearch/sets/Intersection.hpp"
+#include "localsearch/sets/MemberCountOp.hpp"
+
+#include <algorithm>
 
 namespace GLSLib {
 
-Intersection::Intersection(const std::vector<SetObj*>& args)
-    : SetNaryOp(args), m_mirror(args), m_counts(static_cast<unsigned>(m_mirror.NumValues()), 0) {
+MemberCountOp::MemberCountOp(const std::vector<SetObj*>& args, int threshold)
+    : SetNaryOp(args), m_mirror(args), m_counts(static_cast<unsigned>(m_mirror.NumValues()), 0),
+      m_threshold(threshold) {
     Rebuild();
 }
 
-void Intersection::Initialise() {
+void MemberCountOp::Initialise() {
     SetNaryOp::Initialise();
     Rebuild();
 }
 
-void Intersection::Rebuild() {
+void MemberCountOp::Rebuild() {
     m_mirror.Clear();
     std::fill(m_counts.begin(), m_counts.end(), 0);
     for (std::size_t k = 0; k < m_args.size(); ++k)
@@ -21,24 +24,22 @@ void Intersection::Rebuild() {
                 m_mirror.SetBit(static_cast<int>(k), i, true);
                 ++m_counts[static_cast<unsigned>(m_mirror.ValueIndex(static_cast<int>(k), i))];
             }
-    const int all = static_cast<int>(m_args.size());
     for (std::size_t v = 0; v < m_counts.size(); ++v) {
-        if (m_counts[v] == all)
+        if (m_counts[v] >= m_threshold)
             AddMemberAt(static_cast<int>(v));
         else
             RemoveMemberAt(static_cast<int>(v));
     }
 }
 
-void Intersection::UpdateElement(int position, int index, bool isMember) {
+void MemberCountOp::UpdateElement(int position, int index, bool isMember) {
     if (!m_mirror.Apply(position, index, isMember)) return;
     const int v = m_mirror.ValueIndex(position, index);
     int& count = m_counts[static_cast<unsigned>(v)];
-    const int all = static_cast<int>(m_args.size());
     if (isMember) {
-        if (++count == all) AddMemberAt(v);
+        if (++count == m_threshold) AddMemberAt(v);
     } else {
-        if (--count < all) RemoveMemberAt(v);
+        if (--count == m_threshold - 1) RemoveMemberAt(v);
     }
 }
 
