@@ -4,6 +4,8 @@
 
 #include <initializer_list>
 
+namespace TavBridges {
+
 namespace {
 
 // Defaults of ids 1, 2, 3, ... in order.
@@ -45,3 +47,5 @@ void AlgParams::SetParameter(int id, int value) {
     CheckId(id);
     m_values[static_cast<std::size_t>(id)] = value;
 }
+
+} // namespace TavBridges

@@ -5,6 +5,8 @@
 
 #include <array>
 
+namespace TavBridges {
+
 class AlgParams {
 public:
     // Number of parameter ids (0 to 14).
@@ -32,3 +34,5 @@ public:
 private:
     std::array<int, kCount> m_values{};
 };
+
+} // namespace TavBridges

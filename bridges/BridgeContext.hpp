@@ -9,6 +9,8 @@
 
 #include <atomic>
 
+namespace TavBridges {
+
 struct BridgeContext {
     // Receives each notice; without one, notices go to the process-wide message sink.
     Platform::Diagnostics diagnostics;
@@ -22,3 +24,5 @@ struct BridgeContext {
         if (IsStopRequested()) throw Platform::Cancelled();
     }
 };
+
+} // namespace TavBridges

@@ -12,6 +12,10 @@
 
 #include <ostream>
 
+using namespace TavLanguage;
+
+namespace TavBridges {
+
 AlgParams ExtSolver::DefaultParams() {
     AlgParams params;
     params.SetParameter(1, 10);
@@ -69,3 +73,5 @@ bool ExtSolver::FindCandidate(RawSolution& candidate) {
 std::ostream& ExtSolver::PrintStatistics(std::ostream& out) {
     return m_engine->PrintStatistics(out);
 }
+
+} // namespace TavBridges

@@ -17,6 +17,8 @@ namespace GLSLib {
 class GGLS_ND;
 }
 
+namespace TavBridges {
+
 class ExtSolver : public RawBridge {
 public:
     // The external program's defaults as engine parameters 1 to 9: lambda 10, approximate
@@ -26,7 +28,7 @@ public:
     // Writes and reads back the description and prepares the engine with parameters 1 to 9.
     // Throws GenExtDesc::Unexpressible, Melvane::DescriptionError and what the engine's
     // SetParameter throws.
-    ExtSolver(RawCSP* problem, const AlgParams& params, BridgeContext context = {});
+    ExtSolver(TavLanguage::RawCSP* problem, const AlgParams& params, BridgeContext context = {});
     ~ExtSolver() override;
 
     void Stop() override;
@@ -36,9 +38,11 @@ public:
 
 private:
     // One engine run: the assignment it ends on, when it ends on a solution.
-    [[nodiscard]] bool FindCandidate(RawSolution& candidate) override;
+    [[nodiscard]] bool FindCandidate(TavLanguage::RawSolution& candidate) override;
     bool ContinuesAfterRejection() const override { return false; }
 
     std::string m_description;
     std::unique_ptr<GLSLib::GGLS_ND> m_engine;
 };
+
+} // namespace TavBridges

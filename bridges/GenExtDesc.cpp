@@ -9,6 +9,10 @@
 #include <ostream>
 #include <sstream>
 
+using namespace TavLanguage;
+
+namespace TavBridges {
+
 namespace {
 
 constexpr const char* kBoolDomain = "__BoolDomain";
@@ -546,3 +550,5 @@ void GenExtDesc::WriteObjectiveSection(std::ostream& out, int& counter) {
     if (objective->GetType() == RawType::Maximise) out << "-\nINTVAL\n0\n";
     WriteExpression(objective->GetExpression(), out, counter, 1);
 }
+
+} // namespace TavBridges

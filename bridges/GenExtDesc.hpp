@@ -29,6 +29,8 @@
 #include <string>
 #include <vector>
 
+namespace TavBridges {
+
 class GenExtDesc {
 public:
     // The problem cannot be stated in the description text; what() says what and where. It is
@@ -42,51 +44,64 @@ public:
 
     // Writes the whole text of `problem` to `out`. Throws Unexpressible (and writes nothing to
     // `out`) when the problem cannot be stated; Platform::InternalError for null arguments.
-    GenExtDesc(RawCSP* problem, std::ostream* out);
+    GenExtDesc(TavLanguage::RawCSP* problem, std::ostream* out);
     GenExtDesc(const GenExtDesc&) = delete;
     GenExtDesc& operator=(const GenExtDesc&) = delete;
     virtual ~GenExtDesc() = default;
 
     // The description text of a problem (same throws as the constructor).
-    static std::string Describe(RawCSP& problem);
+    static std::string Describe(TavLanguage::RawCSP& problem);
 
 private:
     void WriteDomainSection(std::ostream& out);
-    bool WriteDomain(const RPtr<RawDom>& domain, std::ostream& out);
+    bool WriteDomain(const TavLanguage::RPtr<TavLanguage::RawDom>& domain, std::ostream& out);
     void WriteVariableSection(std::ostream& out);
-    void WriteVariable(const RPtr<RawVar>& variable, std::ostream& out);
+    void WriteVariable(const TavLanguage::RPtr<TavLanguage::RawVar>& variable, std::ostream& out);
     void WriteConstraints(std::ostream& out, int& counter);
     // Records of one hard constraint at the top level; returns how many top-level records.
-    int WriteTopLevelConstraint(const RPtr<RawExpr>& con, std::ostream& out, int& counter);
+    int WriteTopLevelConstraint(const TavLanguage::RPtr<TavLanguage::RawExpr>& con, std::ostream& out,
+                                int& counter);
     // Writers by raw kind, each with the output, the record counter and the nesting depth.
-    using ConstraintKinds = RawKindVisitor<GenExtDesc, const RPtr<RawExpr>&, void, std::ostream&, int&, int>;
+    using ConstraintKinds = RawKindVisitor<GenExtDesc, const TavLanguage::RPtr<TavLanguage::RawExpr>&, void,
+                                           std::ostream&, int&, int>;
     using ExpressionKinds = ConstraintKinds;
     static const ConstraintKinds& ConstraintTable();
     static const ExpressionKinds& ExpressionTable();
     static const ExpressionKinds& SetTable();
 
-    void WriteConstraint(const RPtr<RawExpr>& con, std::ostream& out, int& counter, int depth);
+    void WriteConstraint(const TavLanguage::RPtr<TavLanguage::RawExpr>& con, std::ostream& out, int& counter,
+                         int depth);
     // A record of two expression operands, argument `first` then `second`.
-    void WriteBinary(const char* keyword, const RPtr<RawExpr>& node, int first, int second, std::ostream& out,
-                     int& counter, int depth);
+    void WriteBinary(const char* keyword, const TavLanguage::RPtr<TavLanguage::RawExpr>& node, int first,
+                     int second, std::ostream& out, int& counter, int depth);
     // A record "2" over two conditions, arguments 0 and 1.
-    void WriteConditionPair(const char* keyword, const RPtr<RawExpr>& con, std::ostream& out, int& counter,
-                            int depth);
-    void WriteCondition(const RPtr<RawExpr>& expr, std::ostream& out, int& counter, int depth);
-    void WriteExpression(const RPtr<RawExpr>& expr, std::ostream& out, int& counter, int depth);
-    void WriteSetArgument(const RPtr<RawExpr>& expr, std::ostream& out, int& counter, int depth);
+    void WriteConditionPair(const char* keyword, const TavLanguage::RPtr<TavLanguage::RawExpr>& con,
+                            std::ostream& out, int& counter, int depth);
+    void WriteCondition(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr, std::ostream& out, int& counter,
+                        int depth);
+    void WriteExpression(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr, std::ostream& out, int& counter,
+                         int depth);
+    void WriteSetArgument(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr, std::ostream& out,
+                          int& counter, int depth);
     void WriteObjectiveSection(std::ostream& out, int& counter);
-    void WriteArrayExpressions(const RPtr<RawExpr>& array, std::ostream& out, int& counter, int depth);
-    void WriteSetCollection(const RPtr<RawExpr>& array, std::ostream& out, int& counter, int depth);
-    void WriteAllDifferentPairs(const RPtr<RawExpr>& con, std::ostream& out, int& counter, int depth);
-    void WriteSubsetRecord(const RPtr<RawExpr>& a, const RPtr<RawExpr>& b, std::ostream& out, int& counter,
+    void WriteArrayExpressions(const TavLanguage::RPtr<TavLanguage::RawExpr>& array, std::ostream& out,
+                               int& counter, int depth);
+    void WriteSetCollection(const TavLanguage::RPtr<TavLanguage::RawExpr>& array, std::ostream& out,
+                            int& counter, int depth);
+    void WriteAllDifferentPairs(const TavLanguage::RPtr<TavLanguage::RawExpr>& con, std::ostream& out,
+                                int& counter, int depth);
+    void WriteSubsetRecord(const TavLanguage::RPtr<TavLanguage::RawExpr>& a,
+                           const TavLanguage::RPtr<TavLanguage::RawExpr>& b, std::ostream& out, int& counter,
                            int depth);
-    void WriteSetEquality(const RPtr<RawExpr>& con, std::ostream& out, int& counter, int depth);
-    static std::vector<int> IntegerValues(const RPtr<RawExpr>& collection);
+    void WriteSetEquality(const TavLanguage::RPtr<TavLanguage::RawExpr>& con, std::ostream& out, int& counter,
+                          int depth);
+    static std::vector<int> IntegerValues(const TavLanguage::RPtr<TavLanguage::RawExpr>& collection);
     static void WriteIntegerList(const std::vector<int>& values, std::ostream& out);
-    static int ArraySize(const RPtr<RawExpr>& array);
+    static int ArraySize(const TavLanguage::RPtr<TavLanguage::RawExpr>& array);
     static std::string CheckedName(std::string name);
     static void StartRecord(const char* keyword, std::ostream& out, int& counter);
 
-    RawCSP* m_problem;
+    TavLanguage::RawCSP* m_problem;
 };
+
+} // namespace TavBridges

@@ -7,6 +7,10 @@
 #include <climits>
 #include <cmath>
 
+using namespace TavLanguage;
+
+namespace TavBridges {
+
 namespace {
 
 const RawCSP& Checked(RawCSP* problem) {
@@ -71,3 +75,5 @@ bool RawBridge::Solve() {
     SetSolved(found);
     return found;
 }
+
+} // namespace TavBridges

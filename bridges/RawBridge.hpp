@@ -17,7 +17,9 @@
 #include <string>
 #include <unordered_set>
 
-class RawBridge : public RawSolver {
+namespace TavBridges {
+
+class RawBridge : public TavLanguage::RawSolver {
 public:
     // Finds candidates until one passes the checks above and appends it (true), or the engine
     // has none left for this call (false). Throws what the engine throws.
@@ -27,11 +29,11 @@ public:
     int GetRejectedCount() const { return m_rejected; }
 
 protected:
-    RawBridge(RawCSP* problem, BridgeContext context);
+    RawBridge(TavLanguage::RawCSP* problem, BridgeContext context);
 
     // One search step of the engine: fills `candidate` with one label per decision variable
     // and returns true, or returns false when the engine found nothing.
-    [[nodiscard]] virtual bool FindCandidate(RawSolution& candidate) = 0;
+    [[nodiscard]] virtual bool FindCandidate(TavLanguage::RawSolution& candidate) = 0;
     // True when a further FindCandidate after a dropped one continues the same search (complete
     // search); false when each call is a run of its own (local search).
     virtual bool ContinuesAfterRejection() const = 0;
@@ -43,10 +45,12 @@ protected:
 
 private:
     // The canonical text of a candidate's labels, for recognising a repeat.
-    static std::string Key(const RawSolution& candidate);
+    static std::string Key(const TavLanguage::RawSolution& candidate);
 
     BridgeContext m_context;
     TavBridges::RawEvaluator m_evaluator;
     std::unordered_set<std::string> m_reported;
     int m_rejected = 0;
 };
+
+} // namespace TavBridges

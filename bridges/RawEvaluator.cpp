@@ -9,6 +9,8 @@
 #include <cmath>
 #include <sstream>
 
+using namespace TavLanguage;
+
 namespace TavBridges {
 
 namespace {

@@ -46,10 +46,10 @@ public:
     using Unsupported = TranslationError;
 
     // The problem is kept by reference and must outlive the evaluator.
-    explicit RawEvaluator(const RawCSP& problem) : m_problem(problem) {}
+    explicit RawEvaluator(const TavLanguage::RawCSP& problem) : m_problem(problem) {}
 
     // Checks one solution. Throws Unsupported for a node kind it cannot evaluate.
-    RawEvaluation Evaluate(const RawSolution& solution) const;
+    RawEvaluation Evaluate(const TavLanguage::RawSolution& solution) const;
 
     // Value of a variable in an evaluation: an int, a real, a string or a set of ints.
     struct Value {
@@ -64,10 +64,10 @@ public:
 
     // Truth of a constraint node under an assignment of every variable it names. Throws
     // Unsupported for unknown kinds; an undefined sub-expression makes it false.
-    bool Holds(const RawExpr& constraint, const Assignment& assignment) const;
+    bool Holds(const TavLanguage::RawExpr& constraint, const Assignment& assignment) const;
     // Value of an expression under an assignment; throws Unsupported, and Undefined (below)
     // for a zero divisor or a position outside its list.
-    Value Eval(const RawExpr& expr, const Assignment& assignment) const;
+    Value Eval(const TavLanguage::RawExpr& expr, const Assignment& assignment) const;
 
     class Undefined : public std::runtime_error {
     public:
@@ -76,17 +76,20 @@ public:
 
 private:
     // Evaluation by raw kind; a kind without an entry is refused with TranslationError.
-    using ConstraintKinds = RawKindVisitor<const RawEvaluator, const RawExpr&, bool, const Assignment&>;
-    using ExpressionKinds = RawKindVisitor<const RawEvaluator, const RawExpr&, Value, const Assignment&>;
+    using ConstraintKinds =
+        RawKindVisitor<const RawEvaluator, const TavLanguage::RawExpr&, bool, const Assignment&>;
+    using ExpressionKinds =
+        RawKindVisitor<const RawEvaluator, const TavLanguage::RawExpr&, Value, const Assignment&>;
     static const ConstraintKinds& ConstraintTable();
     static const ExpressionKinds& ExpressionTable();
 
-    bool Truth(const RawExpr& expr, const Assignment& assignment) const;
-    void Flatten(const RawExpr& list, const Assignment& assignment, std::vector<Value>& out) const;
-    std::vector<Value> List(const RawExpr& list, const Assignment& assignment) const;
-    Value Variable(const RawExpr& var, const Assignment& assignment) const;
+    bool Truth(const TavLanguage::RawExpr& expr, const Assignment& assignment) const;
+    void Flatten(const TavLanguage::RawExpr& list, const Assignment& assignment,
+                 std::vector<Value>& out) const;
+    std::vector<Value> List(const TavLanguage::RawExpr& list, const Assignment& assignment) const;
+    Value Variable(const TavLanguage::RawExpr& var, const Assignment& assignment) const;
 
-    const RawCSP& m_problem;
+    const TavLanguage::RawCSP& m_problem;
 };
 
 } // namespace TavBridges

@@ -70,6 +70,10 @@
 #include <sstream>
 #include <utility>
 
+using namespace TavLanguage;
+
+namespace TavBridges {
+
 namespace {
 
 constexpr const char* kSource = "RawGFCSolver";
@@ -1106,3 +1110,5 @@ std::vector<CPObject*> RawGFCSolver::GetVariableList(const RPtr<RawExpr>& list) 
     }
     return terms;
 }
+
+} // namespace TavBridges

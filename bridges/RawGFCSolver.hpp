@@ -39,6 +39,8 @@ class Registry;
 class Value;
 } // namespace GFCLib
 
+namespace TavBridges {
+
 class RawGFCSolver : public RawBridge {
 public:
     // Builds the whole model and the search with parameters 1 to 14 of `params`. Throws
@@ -46,7 +48,7 @@ public:
     // Platform::ParameterError for a parameter the search rejects, Platform::ResourceError for a
     // domain too large to hold.
     // Notices (a domain kind it skips) go to `context`'s diagnostics.
-    RawGFCSolver(RawCSP* problem, const AlgParams* params, BridgeContext context = {});
+    RawGFCSolver(TavLanguage::RawCSP* problem, const AlgParams* params, BridgeContext context = {});
     ~RawGFCSolver() override;
 
     // True when the last Solve appended a solution.
@@ -68,43 +70,50 @@ public:
 private:
     // Domains and variables.
     void AddDomains();
-    void AddDomain(const RPtr<RawDom>& domain);
+    void AddDomain(const TavLanguage::RPtr<TavLanguage::RawDom>& domain);
     void AddVariables();
-    GFCLib::Variable* MakeVariable(const RPtr<RawVar>& variable);
+    GFCLib::Variable* MakeVariable(const TavLanguage::RPtr<TavLanguage::RawVar>& variable);
     // Constraints, soft cost and objective.
     void AddConstraints();
     void AddObjective();
     // Translation tables by raw kind: a kind without an entry is refused with TranslationError.
-    using ConstraintKinds = RawKindVisitor<RawGFCSolver, const RPtr<RawExpr>&, GFCLib::Constraint*>;
-    using ExpressionKinds = RawKindVisitor<RawGFCSolver, const RPtr<RawExpr>&, GFCLib::Variable*>;
+    using ConstraintKinds =
+        RawKindVisitor<RawGFCSolver, const TavLanguage::RPtr<TavLanguage::RawExpr>&, GFCLib::Constraint*>;
+    using ExpressionKinds =
+        RawKindVisitor<RawGFCSolver, const TavLanguage::RPtr<TavLanguage::RawExpr>&, GFCLib::Variable*>;
     static const ConstraintKinds& ConstraintTable();
     static const ExpressionKinds& ExpressionTable();
     // Handlers: a comparison (a linear one when a side is arithmetic; with Swapped, a > b as
     // b < a), and Made over the node's two conditions.
     template <class Made, bool Swapped = false>
-    static GFCLib::Constraint* Comparison(RawGFCSolver& s, const RPtr<RawExpr>& expr);
+    static GFCLib::Constraint* Comparison(RawGFCSolver& s,
+                                          const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     // Made, initialised with the node's two terms (the second translated first).
-    template <class Made> static GFCLib::Constraint* InitPair(RawGFCSolver& s, const RPtr<RawExpr>& expr);
     template <class Made>
-    static GFCLib::Constraint* OverConditionPair(RawGFCSolver& s, const RPtr<RawExpr>& expr);
-    GFCLib::Constraint* TranslateConstraint(const RPtr<RawExpr>& expr);
+    static GFCLib::Constraint* InitPair(RawGFCSolver& s, const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    template <class Made>
+    static GFCLib::Constraint* OverConditionPair(RawGFCSolver& s,
+                                                 const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    GFCLib::Constraint* TranslateConstraint(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     // Both arguments as terms, or both as conditions; the second is translated first.
-    std::pair<GFCLib::CPObject*, GFCLib::CPObject*> TermPair(const RPtr<RawExpr>& expr);
-    std::pair<GFCLib::Constraint*, GFCLib::Constraint*> ConditionPair(const RPtr<RawExpr>& expr);
-    GFCLib::Constraint* TranslateCondition(const RPtr<RawExpr>& expr);
+    std::pair<GFCLib::CPObject*, GFCLib::CPObject*>
+    TermPair(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    std::pair<GFCLib::Constraint*, GFCLib::Constraint*>
+    ConditionPair(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    GFCLib::Constraint* TranslateCondition(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     // A new boolean variable, 1 exactly where c holds (c is posted within it).
     GFCLib::Variable* BoolOf(GFCLib::Constraint* c);
-    GFCLib::Variable* Reify(const RPtr<RawExpr>& expr);
+    GFCLib::Variable* Reify(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     // The truth of a soft constraint as a 0/1 variable. A function undefined for some arguments
     // inside it (a zero divisor, a position outside its list) makes it not hold, rather than
     // ruling those arguments out: its expressions are built total, and the conditions under
     // which they are defined join the constraint.
-    GFCLib::Variable* ReifySoft(const RPtr<RawExpr>& expr);
+    GFCLib::Variable* ReifySoft(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     // Under ReifySoft: records that `condition` must hold for the expression just built to be
     // defined.
     void AddDefinedness(GFCLib::Constraint* condition);
     GFCLib::IntVar* BuildSoftCost();
-    void SetObjective(const RPtr<RawOpt>& objective, GFCLib::IntVar* softCost);
+    void SetObjective(const TavLanguage::RPtr<TavLanguage::RawOpt>& objective, GFCLib::IntVar* softCost);
     void Post(GFCLib::Constraint* constraint);
     // Linear arithmetic: constant + sum of coefficient * term, terms in first-use order.
     struct Linear {
@@ -115,34 +124,39 @@ private:
     };
     // Adds scale * expr to `into`: sums, differences, unary minus, products with a constant,
     // Sum and ScalProd open up into their terms; anything else is one term.
-    void Linearize(const RPtr<RawExpr>& expr, long long scale, Linear& into);
+    void Linearize(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr, long long scale, Linear& into);
     // The linear form as one term: its variable when it is 1 * x, else one induced variable
     // (shared with any that prints alike); source names it in a refusal (null: the soft cost).
     // `narrow`: the form spans more values than a domain holds, and is only compared with 0: it
     // saturates at -2^30 and 2^30 - 1.
-    GFCLib::Variable* LinearVariable(const Linear& form, const RawExpr* source, bool narrow = false);
+    GFCLib::Variable* LinearVariable(const Linear& form, const TavLanguage::RawExpr* source,
+                                     bool narrow = false);
     // A comparison whose sides are linear forms: the difference of the sides compared with the
     // constant, so an equation over many variables is one induced variable.
-    GFCLib::Constraint* LinearComparison(const RPtr<RawExpr>& expr);
+    GFCLib::Constraint* LinearComparison(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     // Terms and expressions.
-    GFCLib::CPObject* TranslateTerm(const RPtr<RawExpr>& expr);
-    GFCLib::Variable* GetVariable(const RPtr<RawExpr>& expr);
-    GFCLib::IntVar* GetIntVar(const RPtr<RawExpr>& expr);
-    GFCLib::SetVar* GetSetVar(const RPtr<RawExpr>& expr);
-    GFCLib::Variable* GetFiniteVar(const RPtr<RawExpr>& expr);
-    GFCLib::Variable* GetNamedVariable(const RPtr<RawExpr>& expr);
-    GFCLib::Variable* TranslateExpr(const RPtr<RawExpr>& expr);
+    GFCLib::CPObject* TranslateTerm(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    GFCLib::Variable* GetVariable(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    GFCLib::IntVar* GetIntVar(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    GFCLib::SetVar* GetSetVar(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    GFCLib::Variable* GetFiniteVar(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    GFCLib::Variable* GetNamedVariable(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    GFCLib::Variable* TranslateExpr(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     // Handlers: an induced Made over the node's list of integer terms, or of set terms.
-    template <class Made> static GFCLib::Variable* OverIntList(RawGFCSolver& s, const RPtr<RawExpr>& expr);
-    template <class Made> static GFCLib::Variable* OverSetList(RawGFCSolver& s, const RPtr<RawExpr>& expr);
+    template <class Made>
+    static GFCLib::Variable* OverIntList(RawGFCSolver& s,
+                                         const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    template <class Made>
+    static GFCLib::Variable* OverSetList(RawGFCSolver& s,
+                                         const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     // An induced a op b, taking ownership of `op`; `checked` skips pairs the operator rejects,
     // which a zero divisor is when `undefinedAtZero`.
-    GFCLib::Variable* BinaryOp(const RPtr<RawExpr>& expr, GFCLib::IntBinOp* op, bool checked,
-                               bool undefinedAtZero);
+    GFCLib::Variable* BinaryOp(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr, GFCLib::IntBinOp* op,
+                               bool checked, bool undefinedAtZero);
     // The induced variable, or the one already made for an expression that prints alike (the
     // new one is then deleted); counts the use of one whose values leave the int range, which
     // source names.
-    GFCLib::Variable* ShareOrAdd(GFCLib::Variable* induced, const RawExpr* source = nullptr);
+    GFCLib::Variable* ShareOrAdd(GFCLib::Variable* induced, const TavLanguage::RawExpr* source = nullptr);
     // Integer arithmetic is exact in 64 bits, but an induced variable holds ints: one whose
     // values can leave the int range holds them at the range's ends (saturates), which is exact
     // only where it is compared with a constant strictly inside the range. Those comparisons
@@ -154,11 +168,11 @@ private:
     void RefuseInexactArithmetic() const;
     void Remember(GFCLib::Variable* variable);
     GFCLib::CPObject* OwnValue(const GFCLib::Value& value);
-    GFCLib::Value ToValue(const RPtr<RawExpr>& expr);
-    std::vector<GFCLib::CPObject*> GetVariableList(const RPtr<RawExpr>& list);
-    std::vector<GFCLib::Value> GetValueList(const RPtr<RawExpr>& list);
+    GFCLib::Value ToValue(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    std::vector<GFCLib::CPObject*> GetVariableList(const TavLanguage::RPtr<TavLanguage::RawExpr>& list);
+    std::vector<GFCLib::Value> GetValueList(const TavLanguage::RPtr<TavLanguage::RawExpr>& list);
     // The next solution of the search (with an objective: a better one than the last).
-    [[nodiscard]] bool FindCandidate(RawSolution& candidate) override;
+    [[nodiscard]] bool FindCandidate(TavLanguage::RawSolution& candidate) override;
     // The search goes on from an assignment the checks drop.
     bool ContinuesAfterRejection() const override { return true; }
 
@@ -185,3 +199,5 @@ private:
     // While a soft constraint is built: the conditions its partial functions need (else null).
     std::vector<GFCLib::Constraint*>* m_definedness = nullptr;
 };
+
+} // namespace TavBridges

@@ -64,6 +64,9 @@
 #include <ostream>
 
 using namespace GLSLib;
+using namespace TavLanguage;
+
+namespace TavBridges {
 
 namespace {
 
@@ -556,3 +559,5 @@ IntVar* RawGenericSolver::FindIntVar(const std::string& name) {
     if (found == m_intByName.end()) throw TranslationError("Local search has no integer variable " + name);
     return found->second;
 }
+
+} // namespace TavBridges

@@ -33,6 +33,8 @@ class SetObj;
 class SetVar;
 } // namespace GLSLib
 
+namespace TavBridges {
+
 class RawGenericSolver : public RawBridge {
 public:
     // Builds the engine of `solverType`, passes it parameters 1 to 14 and translates the whole
@@ -40,10 +42,11 @@ public:
     // TranslationError when the problem uses what the library cannot express, Bug for malformed
     // raw nodes, and what the engine's SetParameter throws. Notices (a domain kind it skips) go
     // to `context`'s diagnostics.
-    RawGenericSolver(RawCSP* problem, const AlgParams* params, int solverType, BridgeContext context = {});
-    // The same over an engine made by the caller (any GGLS), which the bridge then owns.
-    RawGenericSolver(RawCSP* problem, const AlgParams* params, std::unique_ptr<GLSLib::GGLS> engine,
+    RawGenericSolver(TavLanguage::RawCSP* problem, const AlgParams* params, int solverType,
                      BridgeContext context = {});
+    // The same over an engine made by the caller (any GGLS), which the bridge then owns.
+    RawGenericSolver(TavLanguage::RawCSP* problem, const AlgParams* params,
+                     std::unique_ptr<GLSLib::GGLS> engine, BridgeContext context = {});
     ~RawGenericSolver() override;
 
     // True when the last Solve appended a solution.
@@ -65,23 +68,26 @@ public:
 
 private:
     // One engine run: the assignment it ends on, when it ends on a solution.
-    [[nodiscard]] bool FindCandidate(RawSolution& candidate) override;
+    [[nodiscard]] bool FindCandidate(TavLanguage::RawSolution& candidate) override;
     // Each run is a search of its own: one that ends on a dropped assignment found nothing.
     bool ContinuesAfterRejection() const override { return false; }
 
     static std::unique_ptr<GLSLib::GGLS> CreateEngine(int solverType);
     void Build(const AlgParams* params);
 
-    void TranslateDomain(const RPtr<RawDom>& domain);
-    void TranslateVariable(const RPtr<RawVar>& variable);
-    void TranslateObjective(RPtr<RawOpt> objective);
+    void TranslateDomain(const TavLanguage::RPtr<TavLanguage::RawDom>& domain);
+    void TranslateVariable(const TavLanguage::RPtr<TavLanguage::RawVar>& variable);
+    void TranslateObjective(TavLanguage::RPtr<TavLanguage::RawOpt> objective);
     void PostConstraints();
-    GLSLib::Con* TranslateSoftConstraint(const RPtr<RawSoftCon>& soft);
+    GLSLib::Con* TranslateSoftConstraint(const TavLanguage::RPtr<TavLanguage::RawSoftCon>& soft);
 
     // Translation tables by raw kind: a kind without an entry is refused with TranslationError.
-    using ConstraintKinds = RawKindVisitor<RawGenericSolver, const RPtr<RawExpr>&, GLSLib::Con*>;
-    using IntExpressionKinds = RawKindVisitor<RawGenericSolver, const RPtr<RawExpr>&, GLSLib::IntObj*>;
-    using SetExpressionKinds = RawKindVisitor<RawGenericSolver, const RPtr<RawExpr>&, GLSLib::SetObj*>;
+    using ConstraintKinds =
+        RawKindVisitor<RawGenericSolver, const TavLanguage::RPtr<TavLanguage::RawExpr>&, GLSLib::Con*>;
+    using IntExpressionKinds =
+        RawKindVisitor<RawGenericSolver, const TavLanguage::RPtr<TavLanguage::RawExpr>&, GLSLib::IntObj*>;
+    using SetExpressionKinds =
+        RawKindVisitor<RawGenericSolver, const TavLanguage::RPtr<TavLanguage::RawExpr>&, GLSLib::SetObj*>;
     static const ConstraintKinds& ConstraintTable();
     static const IntExpressionKinds& IntExpressionTable();
     static const SetExpressionKinds& SetExpressionTable();
@@ -90,25 +96,29 @@ private:
     // (exchanged when Swapped; translated in order either way), its two conditions, its list
     // of integer expressions, or its list and its integer constants.
     template <class Made, class Result, bool Swapped = false>
-    static Result* OverIntPair(RawGenericSolver& s, const RPtr<RawExpr>& expr);
+    static Result* OverIntPair(RawGenericSolver& s, const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     template <class Made>
-    static GLSLib::Con* OverConditionPair(RawGenericSolver& s, const RPtr<RawExpr>& expr);
-    template <class Made> static GLSLib::IntObj* OverIntList(RawGenericSolver& s, const RPtr<RawExpr>& expr);
+    static GLSLib::Con* OverConditionPair(RawGenericSolver& s,
+                                          const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    template <class Made>
+    static GLSLib::IntObj* OverIntList(RawGenericSolver& s,
+                                       const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     template <class Made, class Result>
-    static Result* OverListAndConstants(RawGenericSolver& s, const RPtr<RawExpr>& expr);
+    static Result* OverListAndConstants(RawGenericSolver& s,
+                                        const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
 
-    GLSLib::Con* TranslateConstraint(const RPtr<RawExpr>& expr);
+    GLSLib::Con* TranslateConstraint(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     // Both arguments as integer expressions, or both as conditions; the first goes first.
-    std::pair<GLSLib::IntObj*, GLSLib::IntObj*> IntPair(const RPtr<RawExpr>& expr);
-    std::pair<GLSLib::Con*, GLSLib::Con*> ConditionPair(const RPtr<RawExpr>& expr);
+    std::pair<GLSLib::IntObj*, GLSLib::IntObj*> IntPair(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    std::pair<GLSLib::Con*, GLSLib::Con*> ConditionPair(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
     // Two sets equal: each a subset of the other.
-    GLSLib::Con* SetEquality(const RPtr<RawExpr>& expr);
-    GLSLib::Con* TranslateCondition(const RPtr<RawExpr>& expr);
-    GLSLib::IntObj* TranslateIntExpr(const RPtr<RawExpr>& expr);
-    GLSLib::SetObj* TranslateSetExpr(const RPtr<RawExpr>& expr);
-    std::vector<GLSLib::IntObj*> TranslateIntExprList(const RPtr<RawExpr>& list);
-    std::vector<int> GetIntConstants(const RPtr<RawExpr>& list);
-    std::vector<GLSLib::SetObj*> TranslateSetExprList(const RPtr<RawExpr>& list);
+    GLSLib::Con* SetEquality(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    GLSLib::Con* TranslateCondition(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    GLSLib::IntObj* TranslateIntExpr(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    GLSLib::SetObj* TranslateSetExpr(const TavLanguage::RPtr<TavLanguage::RawExpr>& expr);
+    std::vector<GLSLib::IntObj*> TranslateIntExprList(const TavLanguage::RPtr<TavLanguage::RawExpr>& list);
+    std::vector<int> GetIntConstants(const TavLanguage::RPtr<TavLanguage::RawExpr>& list);
+    std::vector<GLSLib::SetObj*> TranslateSetExprList(const TavLanguage::RPtr<TavLanguage::RawExpr>& list);
     GLSLib::IntVar* FindIntVar(const std::string& name);
 
     std::unique_ptr<GLSLib::GGLS> m_engine;
@@ -118,3 +128,5 @@ private:
     std::unordered_map<std::string, GLSLib::IntVar*> m_intByName;
     std::unordered_map<std::string, GLSLib::SetVar*> m_setByName;
 };
+
+} // namespace TavBridges

@@ -18,26 +18,30 @@
 #include <string>
 #include <vector>
 
+namespace TavBridges {
+
 // The refusal text of a translator for a node.
-inline std::string RefusalText(const std::string& who, const std::string& what, const RawExpr& node) {
+inline std::string RefusalText(const std::string& who, const std::string& what,
+                               const TavLanguage::RawExpr& node) {
     return who + " cannot handle the " + what + " " + node.ToString();
 }
 
 // Argument `index` of a compound node; TranslationError when the node has no such argument.
-inline RPtr<RawExpr> RawArg(const RawExpr& node, int index) {
+inline TavLanguage::RPtr<TavLanguage::RawExpr> RawArg(const TavLanguage::RawExpr& node, int index) {
     if (index < 0 || index >= node.GetArgCount())
-        throw TranslationError("The " + RawTypeName(node.GetType()) + " node lacks argument " +
+        throw TranslationError("The " + TavLanguage::RawTypeName(node.GetType()) + " node lacks argument " +
                                std::to_string(index) + ": " + node.ToString());
     return node.GetArg(index);
 }
-inline RPtr<RawExpr> RawArg(const RPtr<RawExpr>& node, int index) {
+inline TavLanguage::RPtr<TavLanguage::RawExpr> RawArg(const TavLanguage::RPtr<TavLanguage::RawExpr>& node,
+                                                      int index) {
     return RawArg(*node, index);
 }
 
-inline const RawExpr& RawNodeOf(const RawExpr& node) {
+inline const TavLanguage::RawExpr& RawNodeOf(const TavLanguage::RawExpr& node) {
     return node;
 }
-inline const RawExpr& RawNodeOf(const RPtr<RawExpr>& node) {
+inline const TavLanguage::RawExpr& RawNodeOf(const TavLanguage::RPtr<TavLanguage::RawExpr>& node) {
     return *node;
 }
 
@@ -48,9 +52,9 @@ public:
     using Handler = Result (*)(Owner&, Node, Extra...);
     // One handler for one kind, or for several kinds that it tells apart itself.
     struct Entry {
-        Entry(RawType type, Handler h) : types{type}, handler(h) {}
-        Entry(std::initializer_list<RawType> several, Handler h) : types(several), handler(h) {}
-        std::vector<RawType> types;
+        Entry(TavLanguage::RawType type, Handler h) : types{type}, handler(h) {}
+        Entry(std::initializer_list<TavLanguage::RawType> several, Handler h) : types(several), handler(h) {}
+        std::vector<TavLanguage::RawType> types;
         Handler handler;
     };
 
@@ -59,20 +63,20 @@ public:
     RawKindVisitor(std::string who, std::string what, std::initializer_list<Entry> entries)
         : m_who(std::move(who)), m_what(std::move(what)) {
         for (const Entry& entry : entries)
-            for (RawType type : entry.types) {
-                const int code = ToCode(type);
-                if (code >= 0 && code < kRawCodeLimit)
+            for (TavLanguage::RawType type : entry.types) {
+                const int code = TavLanguage::ToCode(type);
+                if (code >= 0 && code < TavLanguage::kRawCodeLimit)
                     m_handlers[static_cast<std::size_t>(code)] = entry.handler;
             }
     }
 
     // Whether the table has a handler for a kind.
-    bool Handles(RawType type) const { return HandlerOf(type) != nullptr; }
+    bool Handles(TavLanguage::RawType type) const { return HandlerOf(type) != nullptr; }
 
     // The handler's result for the node; throws TranslationError for a kind without a handler
     // or an argument count outside the kind's, and whatever the handler throws.
     Result Visit(Owner& owner, Node node, Extra... extra) const {
-        const RawExpr& expr = RawNodeOf(node);
+        const TavLanguage::RawExpr& expr = RawNodeOf(node);
         const Handler handler = HandlerOf(expr.GetType());
         if (handler == nullptr) Refuse(expr);
         CheckArgCount(expr);
@@ -81,8 +85,8 @@ public:
 
     // Refuses a node whose argument count the kind table does not allow, for translators that
     // take a kind outside Visit.
-    void CheckArgCount(const RawExpr& node) const {
-        const RawKind* kind = FindRawKind(node.GetType());
+    void CheckArgCount(const TavLanguage::RawExpr& node) const {
+        const TavLanguage::RawKind* kind = TavLanguage::FindRawKind(node.GetType());
         const int count = node.GetArgCount();
         if (kind == nullptr || count < kind->minArgs || count > kind->maxArgs)
             throw TranslationError(RefusalText(m_who, m_what, node) + " with " + std::to_string(count) +
@@ -90,18 +94,20 @@ public:
     }
 
     // Throws the refusal of a node.
-    [[noreturn]] void Refuse(const RawExpr& node) const {
+    [[noreturn]] void Refuse(const TavLanguage::RawExpr& node) const {
         throw TranslationError(RefusalText(m_who, m_what, node));
     }
 
 private:
-    Handler HandlerOf(RawType type) const {
-        const int code = ToCode(type);
-        if (code < 0 || code >= kRawCodeLimit) return nullptr;
+    Handler HandlerOf(TavLanguage::RawType type) const {
+        const int code = TavLanguage::ToCode(type);
+        if (code < 0 || code >= TavLanguage::kRawCodeLimit) return nullptr;
         return m_handlers[static_cast<std::size_t>(code)];
     }
 
     std::string m_who;
     std::string m_what;
-    std::array<Handler, kRawCodeLimit> m_handlers{};
+    std::array<Handler, TavLanguage::kRawCodeLimit> m_handlers{};
 };
+
+} // namespace TavBridges

@@ -8,6 +8,10 @@
 #include <ostream>
 #include <utility>
 
+using namespace TavLanguage;
+
+namespace TavBridges {
+
 namespace {
 
 const std::string kNotLinear = "Not a linear problem: ";
@@ -258,3 +262,5 @@ std::ostream& RawLPSolver::PrintStatistics(std::ostream& out) {
     out << "No statistics available for LPSolver\n";
     return out;
 }
+
+} // namespace TavBridges

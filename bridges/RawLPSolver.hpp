@@ -13,7 +13,9 @@
 #include <string>
 #include <vector>
 
-class RawLPSolver : public RawSolver {
+namespace TavBridges {
+
+class RawLPSolver : public TavLanguage::RawSolver {
 public:
     // The problem cannot be stated as a linear programme (non-linear term, integer variable,
     // unsupported constraint, missing objective); what() says why.
@@ -24,7 +26,7 @@ public:
 
     // Builds the rows and the objective from the problem's real lists; the problem is kept,
     // not owned. Throws ModelError when the problem is not a linear programme.
-    explicit RawLPSolver(RawCSP* problem);
+    explicit RawLPSolver(TavLanguage::RawCSP* problem);
     ~RawLPSolver() override;
 
     // Ends a running Solve before its next pivot; safe from any thread.
@@ -63,16 +65,18 @@ private:
     void AddConstraintRows();
     void SetObjectiveFromProblem();
     // The linear row of one raw constraint: all terms moved to the left, the constant to the right.
-    std::unique_ptr<LPLib::LPConstraint> BuildRow(const RPtr<RawExpr>& constraint) const;
+    std::unique_ptr<LPLib::LPConstraint>
+    BuildRow(const TavLanguage::RPtr<TavLanguage::RawExpr>& constraint) const;
     // Adds factor times the linear form of node to form; throws ModelError when the node is not
     // linear in the real variables.
-    void CollectTerms(double factor, const RPtr<RawExpr>& node, LinearForm& form) const;
-    LinearForm formOf(const RPtr<RawExpr>& node) const;
+    void CollectTerms(double factor, const TavLanguage::RPtr<TavLanguage::RawExpr>& node,
+                      LinearForm& form) const;
+    LinearForm formOf(const TavLanguage::RPtr<TavLanguage::RawExpr>& node) const;
     // The dense coefficients of a form over the real variables; throws ModelError unless finite.
-    LPLib::CVector coefficientsOf(const LinearForm& form, const RawExpr& context) const;
-    int positionOf(const RawExpr& variable) const;
+    LPLib::CVector coefficientsOf(const LinearForm& form, const TavLanguage::RawExpr& context) const;
+    int positionOf(const TavLanguage::RawExpr& variable) const;
     // '<', '>' or '=' for the raw codes of <=, >= and =; throws ModelError for any other.
-    static char SenseOf(const RPtr<RawExpr>& constraint);
+    static char SenseOf(const TavLanguage::RPtr<TavLanguage::RawExpr>& constraint);
 
     int m_variableCount = 0;
     std::vector<int> m_position; // raw variable id -> index among the real variables (-1: none)
@@ -83,3 +87,5 @@ private:
     bool m_solveStarted = false;
     std::string m_message;
 };
+
+} // namespace TavBridges

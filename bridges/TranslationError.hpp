@@ -5,6 +5,8 @@
 
 #include "platform/FatalError.hpp"
 
+namespace TavBridges {
+
 class TranslationError : public Platform::FatalError {
 public:
     explicit TranslationError(const std::string& text)
@@ -16,3 +18,5 @@ inline TranslationError NoDomainError(const std::string& variable, const std::st
     return TranslationError("Variable " + variable + " has no domain " +
                             (domain.empty() ? std::string("(none given)") : domain) + " to take values from");
 }
+
+} // namespace TavBridges

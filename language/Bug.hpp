@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace TavLanguage {
+
 class Bug : public ParserErr {
 public:
     // text1 is the source file name; the line is the parse's current line, or sourceLine
@@ -13,3 +15,5 @@ public:
     Bug(const std::string& sourceFile, int sourceLine);
     ~Bug() override;
 };
+
+} // namespace TavLanguage

@@ -2,6 +2,10 @@
 
 #include "platform/MessageSink.hpp"
 
+namespace TavLanguage {
+
 CPOutput::CPOutput(const std::string& text) {
     Platform::AfxMessageBox(text);
 }
+
+} // namespace TavLanguage

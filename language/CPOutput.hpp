@@ -3,7 +3,11 @@
 
 #include <string>
 
+namespace TavLanguage {
+
 class CPOutput {
 public:
     explicit CPOutput(const std::string& text);
 };
+
+} // namespace TavLanguage

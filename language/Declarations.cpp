@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+namespace TavLanguage {
+
 namespace Declarations {
 
 namespace {
@@ -141,3 +143,5 @@ void AddVariables(ParseContext& ctx, int token, std::vector<IdentDecl>& names, c
 }
 
 } // namespace Declarations
+
+} // namespace TavLanguage

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace TavLanguage {
+
 class ParseContext;
 
 // One name of a variable declaration with its dimensions (x, or x[2][3]).
@@ -34,3 +36,5 @@ void AddVariables(ParseContext& ctx, int token, std::vector<IdentDecl>& names, c
 int ConstantInt(ParseContext& ctx, GenObj& expr);
 
 } // namespace Declarations
+
+} // namespace TavLanguage

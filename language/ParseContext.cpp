@@ -2,6 +2,8 @@
 
 #include "language/tree/GenObj.hpp"
 
+namespace TavLanguage {
+
 void ParseContext::FlushIdentifiers(int token) {
     m_info.ReserveItems(m_pendingIdentifiers.size());
     for (auto& text : m_pendingIdentifiers)
@@ -23,3 +25,5 @@ void ParseContext::CountGenerated(const GenObj& where) {
     if (++m_generated > m_maxGenerated)
         throw ParserErr(where, 67, std::to_string(m_maxGenerated) + " bodies or elements generated");
 }
+
+} // namespace TavLanguage

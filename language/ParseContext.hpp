@@ -15,6 +15,8 @@
 #include <unordered_set>
 #include <vector>
 
+namespace TavLanguage {
+
 class ConstraintSink;
 
 class ParseContext {
@@ -118,3 +120,5 @@ private:
     std::string m_scannerMessage;
     const std::atomic<bool>* m_stop = nullptr;
 };
+
+} // namespace TavLanguage

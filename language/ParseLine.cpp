@@ -1,5 +1,7 @@
 #include "language/ParseLine.hpp"
 
+namespace TavLanguage {
+
 namespace {
 thread_local const int* t_currentLine = nullptr;
 }
@@ -15,3 +17,5 @@ ParseLineScope::ParseLineScope(const int* line) : m_previous(t_currentLine) {
 ParseLineScope::~ParseLineScope() {
     t_currentLine = m_previous;
 }
+
+} // namespace TavLanguage

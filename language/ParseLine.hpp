@@ -3,6 +3,8 @@
 // syntax-tree node take their line from here. Each parse publishes its own line counter for its
 // duration, per thread, so parses on different threads never see each other's lines.
 
+namespace TavLanguage {
+
 // Line of the current parse on this thread; 0 when this thread is not parsing.
 int CurrentParseLine();
 
@@ -17,3 +19,5 @@ public:
 private:
     const int* m_previous;
 };
+
+} // namespace TavLanguage

@@ -6,6 +6,8 @@
 #include <ostream>
 #include <sstream>
 
+namespace TavLanguage {
+
 ParserErr::ParserErr() : Platform::Error(0, "") {
     Refresh();
 }
@@ -315,3 +317,5 @@ std::ostream& operator<<(std::ostream& out, const ParserErr& err) {
 std::ostream& PrintToken(std::ostream& out, int token) {
     return out << TokenName(token);
 }
+
+} // namespace TavLanguage

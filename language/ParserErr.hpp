@@ -10,6 +10,8 @@
 #include <iosfwd>
 #include <string>
 
+namespace TavLanguage {
+
 class GenObj;
 
 class ParserErr : public Platform::Error {
@@ -69,3 +71,5 @@ std::ostream& operator<<(std::ostream& out, const ParserErr& err);
 
 // Writes the name of an operator token ("In " name " : ").
 std::ostream& PrintToken(std::ostream& out, int token);
+
+} // namespace TavLanguage

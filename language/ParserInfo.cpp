@@ -4,6 +4,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 ParserInfo::ParserInfo() : m_lists(1) {}
 
 void ParserInfo::AddList(int token) {
@@ -37,3 +39,5 @@ std::ostream& ParserInfo::Print(std::ostream& out) const {
 std::ostream& operator<<(std::ostream& out, const ParserInfo& info) {
     return info.Print(out);
 }
+
+} // namespace TavLanguage

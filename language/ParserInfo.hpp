@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace TavLanguage {
+
 class ParserInfo {
 public:
     ParserInfo();
@@ -37,3 +39,5 @@ private:
 };
 
 std::ostream& operator<<(std::ostream& out, const ParserInfo& info);
+
+} // namespace TavLanguage

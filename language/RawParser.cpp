@@ -12,6 +12,8 @@
 #include <memory>
 #include <sstream>
 
+namespace TavLanguage {
+
 namespace {
 
 // Lower-cases ASCII letters and drops bytes 0xFF, in place.
@@ -88,7 +90,7 @@ bool RawParser::ParseLowered(std::string& lowered, RawCSP* problem) {
     ParseLineScope lineScope(ctx.LinePointer());
     try {
         Scanner scanner(ctx, lowered);
-        tavyy::CspParser parser(scanner.Get(), ctx);
+        detail::CspParser parser(scanner.Get(), ctx);
         // A parse that fails without naming its error is still a failure: code 2 at the current line.
         if (parser.parse() != 0) throw ParserErr(2);
     } catch (const ParserErr& err) {
@@ -152,8 +154,6 @@ ParserErr ParseCSPText(const std::string& text, ParserInfo* info, RawCSP* proble
     return parser.GetError();
 }
 
-tavyy::CspParser::symbol_type CspLex(yyscan_t yyscanner);
-
 std::vector<std::pair<std::string, std::string>> ScanText(const std::string& text) {
     RawCSP problem;
     ParserInfo info;
@@ -162,9 +162,9 @@ std::vector<std::pair<std::string, std::string>> ScanText(const std::string& tex
     std::string lowered = CreateCaseInsensitiveCopy(text);
     Scanner scanner(ctx, lowered);
     std::vector<std::pair<std::string, std::string>> tokens;
-    using Kind = tavyy::CspParser::symbol_kind;
+    using Kind = detail::CspParser::symbol_kind;
     while (true) {
-        tavyy::CspParser::symbol_type token = CspLex(scanner.Get());
+        detail::CspParser::symbol_type token = detail::CspLex(scanner.Get());
         const auto kind = token.kind();
         if (kind == Kind::S_YYEOF) break;
         std::string value;
@@ -174,7 +174,9 @@ std::vector<std::pair<std::string, std::string>> ScanText(const std::string& tex
             value = std::to_string(token.value.as<int>());
         else if (kind == Kind::S_REAL_VAL)
             value = std::to_string(token.value.as<double>());
-        tokens.emplace_back(tavyy::CspParser::symbol_name(kind), value);
+        tokens.emplace_back(detail::CspParser::symbol_name(kind), value);
     }
     return tokens;
 }
+
+} // namespace TavLanguage

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+namespace TavLanguage {
+
 class RawParser {
 public:
     RawParser() = default;
@@ -70,3 +72,5 @@ std::string CreateCaseInsensitiveCopy(const std::string& text);
 // token ("IDENT", "INT_VAL", ...) and, for identifiers, strings and numbers, their text. For
 // diagnostics of the scanner; throws ParserErr (code 2) at a character no token accepts.
 std::vector<std::pair<std::string, std::string>> ScanText(const std::string& text);
+
+} // namespace TavLanguage

@@ -1,5 +1,7 @@
 #include "language/TokenCodes.hpp"
 
+namespace TavLanguage {
+
 std::string TokenName(int token) {
     switch (token) {
     case Token::IMPLIES:
@@ -74,3 +76,5 @@ std::string TokenName(int token) {
         return std::to_string(token);
     }
 }
+
+} // namespace TavLanguage

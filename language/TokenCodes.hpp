@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace TavLanguage {
+
 namespace Token {
 enum : int {
     END_OF_INPUT = 0,
@@ -93,3 +95,5 @@ enum : int {
 // Name of an operator or built-in function token as error messages write it ("AllDifferent",
 // "<=", "#"); any other number is written as its decimal digits.
 std::string TokenName(int token);
+
+} // namespace TavLanguage

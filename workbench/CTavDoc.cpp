@@ -18,6 +18,9 @@
 #include <cmath>
 #include <sstream>
 
+using namespace TavLanguage;
+using namespace TavBridges;
+
 namespace TavWorkbench {
 
 namespace {

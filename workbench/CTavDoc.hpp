@@ -41,7 +41,7 @@ class RunMailbox;
 class SolverRun;
 
 // Called on the run thread with each recorded solution and its number (store locked).
-using SolutionListenerFn = std::function<void(const RawSolution& solution, int number)>;
+using SolutionListenerFn = std::function<void(const TavLanguage::RawSolution& solution, int number)>;
 
 class CTavDoc {
 public:
@@ -111,7 +111,7 @@ public:
     int GetRequestedCount() const { return m_requested; }
     void SetRequestedCount(int count) { m_requested = count; }
     // Parameter block 0..9; throws Platform::InternalError for another index.
-    AlgParams& GetParameterBlock(int index);
+    TavBridges::AlgParams& GetParameterBlock(int index);
     // True when "Params.ini" could not be read at construction.
     bool AreParametersDefaulted() const { return m_paramsDefaulted; }
     // True when "expert.dat" was missing or damaged at construction.
@@ -205,20 +205,21 @@ public:
     // True from StartSolve until EndSolve.
     bool IsSolving() const { return m_run != nullptr; }
     // The current solver (the running engine in Expert mode), null when none.
-    RawSolver* GetSolver() const { return m_solver; }
+    TavLanguage::RawSolver* GetSolver() const { return m_solver; }
     // The raw problem of the current solve, null when none.
-    const RawCSP* GetRawProblem() const { return m_raw.get(); }
+    const TavLanguage::RawCSP* GetRawProblem() const { return m_raw.get(); }
     SolverRun* GetRun() const { return m_run.get(); }
 
     // Builds a solver bridge on `problem`: kind 0 complete search, 1 to 4 the local-search
     // engines (guided local search, genetic algorithm, tabu search, guided local search 2),
     // kLinearProgramming for a problem with real variables (`params` null).
-    using BridgeFactory =
-        std::function<std::unique_ptr<RawSolver>(RawCSP* problem, const AlgParams* params, int kind)>;
+    using BridgeFactory = std::function<std::unique_ptr<TavLanguage::RawSolver>(
+        TavLanguage::RawCSP* problem, const TavBridges::AlgParams* params, int kind)>;
     static constexpr int kLinearProgramming = -1;
     // The real bridges; their notices go to `diagnostics` (the process-wide sink when empty).
-    static std::unique_ptr<RawSolver> MakeBridge(RawCSP* problem, const AlgParams* params, int kind,
-                                                 const Platform::Diagnostics& diagnostics = {});
+    static std::unique_ptr<TavLanguage::RawSolver> MakeBridge(TavLanguage::RawCSP* problem,
+                                                              const TavBridges::AlgParams* params, int kind,
+                                                              const Platform::Diagnostics& diagnostics = {});
     // Where the bridges' notices go (called on the thread that runs the bridge, the run thread
     // during a solve); empty: the process-wide message sink.
     void SetDiagnostics(Platform::Diagnostics diagnostics) { m_diagnostics = std::move(diagnostics); }
@@ -281,9 +282,9 @@ private:
     int m_solverSetting = kCompleteSearch;
 
     // The solve; the raw problem outlives every bridge built on it.
-    std::unique_ptr<RawCSP> m_raw;
-    std::unique_ptr<RawSolver> m_ownedSolver;
-    RawSolver* m_solver = nullptr;
+    std::unique_ptr<TavLanguage::RawCSP> m_raw;
+    std::unique_ptr<TavLanguage::RawSolver> m_ownedSolver;
+    TavLanguage::RawSolver* m_solver = nullptr;
     std::unique_ptr<SolverRun> m_run;
     // The Expert rows of the run in run order, fixed for the run.
     std::vector<int> m_runRows;

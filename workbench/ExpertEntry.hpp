@@ -11,7 +11,7 @@ namespace TavWorkbench {
 
 struct ExpertEntry {
     // Null until an Expert solve builds the engine; deleted when the solve ends.
-    std::unique_ptr<RawSolver> solver;
+    std::unique_ptr<TavLanguage::RawSolver> solver;
     std::string name;
     int runs = 1;
     int successes = 1;

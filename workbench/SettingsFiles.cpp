@@ -13,6 +13,8 @@
 #include <system_error>
 #include <unistd.h>
 
+using namespace TavBridges;
+
 namespace TavWorkbench {
 
 namespace {

@@ -19,7 +19,7 @@ inline constexpr const char* kExpertFileName = "expert.dat";
 // Blocks 0 to 3 belong to complete search, guided local search, the genetic algorithm and tabu
 // search; 4 to 9 are kept but never read by a solve.
 inline constexpr int kParamBlockCount = 10;
-using ParamBlocks = std::array<AlgParams, kParamBlockCount>;
+using ParamBlocks = std::array<TavBridges::AlgParams, kParamBlockCount>;
 
 // The Expert table as stored: always four rows (complete search first, then the three engines
 // it ranks), the interval in seconds.

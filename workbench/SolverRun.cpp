@@ -9,6 +9,8 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+using namespace TavLanguage;
+
 namespace TavWorkbench {
 
 namespace {

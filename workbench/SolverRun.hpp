@@ -22,16 +22,17 @@ namespace TavWorkbench {
 
 // Called on the run thread with each recorded solution and its number, while the solution
 // store is locked.
-using SolutionListener = std::function<void(const RawSolution& solution, int number)>;
+using SolutionListener = std::function<void(const TavLanguage::RawSolution& solution, int number)>;
 
 class SolverRun {
 public:
     // One engine.
-    SolverRun(std::shared_ptr<RunMailbox> mailbox, std::mutex& solveLock, RawSolver* solver, int requested,
-              CSolutionArray* solutions, SolutionListener listener);
-    // A sequence of engines in run order (not owned).
-    SolverRun(std::shared_ptr<RunMailbox> mailbox, std::mutex& solveLock, std::vector<RawSolver*> engines,
+    SolverRun(std::shared_ptr<RunMailbox> mailbox, std::mutex& solveLock, TavLanguage::RawSolver* solver,
               int requested, CSolutionArray* solutions, SolutionListener listener);
+    // A sequence of engines in run order (not owned).
+    SolverRun(std::shared_ptr<RunMailbox> mailbox, std::mutex& solveLock,
+              std::vector<TavLanguage::RawSolver*> engines, int requested, CSolutionArray* solutions,
+              SolutionListener listener);
     // Joins the thread if it still runs (ask it to stop first).
     ~SolverRun();
     SolverRun(const SolverRun&) = delete;
@@ -53,9 +54,9 @@ public:
     void Join();
 
     // The engines of a sequence (the one solver of a single run).
-    const std::vector<RawSolver*>& GetEngines() const { return m_engines; }
+    const std::vector<TavLanguage::RawSolver*>& GetEngines() const { return m_engines; }
     // The solver searching now (or last).
-    RawSolver* GetCurrentSolver() const { return m_current.load(); }
+    TavLanguage::RawSolver* GetCurrentSolver() const { return m_current.load(); }
     // Held by the run thread while a search runs: a reader of the solver's statistics takes it
     // with try_lock so that it never reads a search in progress.
     std::mutex& SearchLock() { return m_searchLock; }
@@ -66,18 +67,18 @@ public:
     static int SolveSingleThreadProc(SolverRun* run);
     static int SolveSequenceThreadProc(SolverRun* run);
     // Records solution number `k` of `solver` (its last found) into the solution store.
-    void RecordSolution(int k, RawSolver& solver);
+    void RecordSolution(int k, TavLanguage::RawSolver& solver);
 
 private:
-    bool Search(RawSolver& solver);
+    bool Search(TavLanguage::RawSolver& solver);
     void Ended();
 
     std::shared_ptr<RunMailbox> m_mailbox;
     std::mutex& m_solveLock;
-    std::atomic<RawSolver*> m_current;
+    std::atomic<TavLanguage::RawSolver*> m_current;
     int m_requested;
     CSolutionArray* m_solutions;
-    std::vector<RawSolver*> m_engines;
+    std::vector<TavLanguage::RawSolver*> m_engines;
     bool m_sequence;
     SolutionListener m_listener;
     std::atomic<bool> m_engineTimeout{false};

@@ -7,6 +7,8 @@
 #include <climits>
 #include <utility>
 
+using namespace TavLanguage;
+
 namespace TavWorkbench {
 
 bool TavAutomation::ValidName(const std::string& name) {

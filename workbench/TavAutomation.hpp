@@ -81,7 +81,7 @@ public:
 private:
     bool ValidName(const std::string& name);
     // The document's solver, or the engine an Expert run is searching with; null without a solve.
-    const RawSolver* CurrentSolver() const;
+    const TavLanguage::RawSolver* CurrentSolver() const;
 
     CTavDoc& m_doc;
 };

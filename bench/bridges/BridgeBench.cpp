@@ -11,6 +11,9 @@
 #include <memory>
 #include <string>
 
+using namespace TavLanguage;
+using namespace TavBridges;
+
 namespace {
 
 std::string Queens(int n) {

@@ -12,6 +12,8 @@
 #include <sstream>
 #include <sys/resource.h>
 
+using namespace TavLanguage;
+
 namespace {
 
 std::string Declarations(int n) {

@@ -4,7 +4,7 @@
 %require "3.8"
 %language "c++"
 %skeleton "lalr1.cc"
-%define api.namespace {tavyy}
+%define api.namespace {TavLanguage::detail}
 %define api.parser.class {CspParser}
 %define api.value.type variant
 %define api.token.constructor
@@ -24,13 +24,23 @@
 #include <string>
 #include <vector>
 
-class ParseContext;
 typedef void* yyscan_t;
+
+namespace TavLanguage {
+class ParseContext;
 
 // Location of a symbol: the source line of its first token.
 struct SourceLine {
     int line = 0;
 };
+} // namespace TavLanguage
+}
+
+%code provides {
+namespace TavLanguage::detail {
+// The scanner: the next token of the text the scanner object reads.
+CspParser::symbol_type CspLex(yyscan_t yyscanner);
+} // namespace TavLanguage::detail
 }
 
 %code {
@@ -58,12 +68,12 @@ struct SourceLine {
 #include "language/tree/GenVal.hpp"
 #include "language/tree/GenVar.hpp"
 
-tavyy::CspParser::symbol_type CspLex(yyscan_t yyscanner);
 #define yylex CspLex
 
 #define YYLLOC_DEFAULT(Cur, Rhs, N) \
     do { (Cur).line = (N) ? YYRHSLOC(Rhs, 1).line : YYRHSLOC(Rhs, 0).line; } while (0)
 
+namespace TavLanguage::detail {
 namespace {
 template <class Node, class... Args> GenPtr Make(Args&&... args) {
     return GenPtr(new Node(std::forward<Args>(args)...));
@@ -104,6 +114,7 @@ std::string IndexName(const GenPtr& left, int line) {
     return ref->GetName();
 }
 } // namespace
+} // namespace TavLanguage::detail
 }
 
 %token END_OF_INPUT 0
@@ -454,11 +465,15 @@ criteria
 
 %%
 
-void tavyy::CspParser::error(const location_type&, const std::string&) {
+namespace TavLanguage::detail {
+
+void CspParser::error(const location_type&, const std::string&) {
     // The parser never resumes after a syntax error: the first unexpected token ends the parse.
     throw ParserErr(2);
 }
 
-static_assert(static_cast<int>(tavyy::CspParser::token::CONCAT_OP) == static_cast<int>(Token::CONCAT_OP));
-static_assert(static_cast<int>(tavyy::CspParser::token::CARDINALITY) == static_cast<int>(Token::CARDINALITY));
-static_assert(static_cast<int>(tavyy::CspParser::token::RETURN) == static_cast<int>(Token::RETURN));
+static_assert(static_cast<int>(CspParser::token::CONCAT_OP) == static_cast<int>(Token::CONCAT_OP));
+static_assert(static_cast<int>(CspParser::token::CARDINALITY) == static_cast<int>(Token::CARDINALITY));
+static_assert(static_cast<int>(CspParser::token::RETURN) == static_cast<int>(Token::RETURN));
+
+} // namespace TavLanguage::detail

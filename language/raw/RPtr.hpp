@@ -13,6 +13,8 @@
 #include <type_traits>
 #include <utility>
 
+namespace TavLanguage {
+
 // The count of an object held by RPtr, kept inside the object. Invariant: the first RPtr made
 // from a new object brings the count to 1, and the object is deleted, through the one virtual
 // operation, exactly when the count returns to 0.
@@ -132,3 +134,5 @@ private:
 template <class T, class... Args> RPtr<T> MakeR(Args&&... args) {
     return RPtr<T>(new T(std::forward<Args>(args)...));
 }
+
+} // namespace TavLanguage

@@ -3,6 +3,8 @@
 
 #include "language/raw/RawCol.hpp"
 
+namespace TavLanguage {
+
 class RawArr : public RawCol {
 public:
     RawArr() : RawCol(RawType::Array) {}
@@ -11,3 +13,5 @@ public:
     void ReserveElements(std::size_t count) { Reserve(count); }
     bool IsArray() const override { return true; }
 };
+
+} // namespace TavLanguage

@@ -3,6 +3,8 @@
 
 #include "language/raw/RawVal.hpp"
 
+namespace TavLanguage {
+
 class RawBool : public RawVal {
 public:
     explicit RawBool(bool value) : RawVal(RawType::BoolVal), m_value(value) {}
@@ -13,3 +15,5 @@ public:
 private:
     bool m_value;
 };
+
+} // namespace TavLanguage

@@ -4,6 +4,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 RawCSP::RawCSP() {
     RawVar::ResetIdCounter();
 }
@@ -101,3 +103,5 @@ std::ostream& RawCSP::Print(std::ostream& out) const {
 std::ostream& operator<<(std::ostream& out, const RawCSP& problem) {
     return problem.Print(out);
 }
+
+} // namespace TavLanguage

@@ -16,6 +16,8 @@
 #include <unordered_map>
 #include <vector>
 
+namespace TavLanguage {
+
 class RawCSP {
 public:
     // An empty problem; restarts the variable serial numbers of this thread at 0.
@@ -77,3 +79,5 @@ private:
 };
 
 std::ostream& operator<<(std::ostream& out, const RawCSP& problem);
+
+} // namespace TavLanguage

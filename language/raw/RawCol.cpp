@@ -2,6 +2,8 @@
 
 #include "language/Bug.hpp"
 
+namespace TavLanguage {
+
 RawCol::~RawCol() {
     ReleaseChildren(m_elements);
 }
@@ -20,3 +22,5 @@ void RawCol::Append(RPtr<RawExpr> element) {
     if (element->IsVar() || element->IsCon()) m_hasVariables = true;
     m_elements.push_back(std::move(element));
 }
+
+} // namespace TavLanguage

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace TavLanguage {
+
 class RawCol : public RawExpr {
 public:
     ~RawCol() override;
@@ -26,3 +28,5 @@ private:
     std::vector<RPtr<RawExpr>> m_elements;
     bool m_hasVariables = false;
 };
+
+} // namespace TavLanguage

@@ -2,6 +2,8 @@
 
 #include "language/Bug.hpp"
 
+namespace TavLanguage {
+
 RawCompound::RawCompound(RawType type, std::vector<RPtr<RawExpr>> args)
     : RawExpr(type), m_argList(std::move(args)) {
     for (const auto& arg : m_argList)
@@ -49,3 +51,5 @@ RPtr<RawExpr> RawCompound::GetArg(int index) const {
     if (index < 0 || index >= GetArgCount()) throw Bug("RawCompound.cpp", 17);
     return m_argList[static_cast<std::size_t>(index)];
 }
+
+} // namespace TavLanguage

@@ -10,6 +10,8 @@
 #include <mutex>
 #include <vector>
 
+namespace TavLanguage {
+
 class RawCompound : public RawExpr {
 public:
     ~RawCompound() override;
@@ -34,3 +36,5 @@ private:
     mutable std::once_flag m_argsMade;
     bool m_hasVariables = false;
 };
+
+} // namespace TavLanguage

@@ -2,6 +2,8 @@
 
 #include "language/Bug.hpp"
 
+namespace TavLanguage {
+
 namespace {
 RawType CheckedConstraint(RawType type) {
     if (IsConstraintCode(type) && type != RawType::Unused21) return type;
@@ -16,3 +18,5 @@ RawCon::RawCon(RawType type, RPtr<RawExpr> arg0, RPtr<RawExpr> arg1)
 
 RawCon::RawCon(RawType type, std::vector<RPtr<RawExpr>> args)
     : RawCompound(CheckedConstraint(type), std::move(args)) {}
+
+} // namespace TavLanguage

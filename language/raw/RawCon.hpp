@@ -4,6 +4,8 @@
 
 #include "language/raw/RawCompound.hpp"
 
+namespace TavLanguage {
+
 class RawCon : public RawCompound {
 public:
     RawCon(RawType type, RPtr<RawExpr> arg);
@@ -12,3 +14,5 @@ public:
     RawCon(RawType type, std::vector<RPtr<RawExpr>> args);
     bool IsCon() const override { return true; }
 };
+
+} // namespace TavLanguage

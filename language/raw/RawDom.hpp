@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace TavLanguage {
+
 class RawDom : public RawExpr {
 public:
     // Throws Bug when the kind is not 24..28 or the values are not a collection.
@@ -17,3 +19,5 @@ private:
     std::string m_name;
     RPtr<RawCol> m_values;
 };
+
+} // namespace TavLanguage

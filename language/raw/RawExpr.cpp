@@ -7,6 +7,8 @@
 #include <ostream>
 #include <sstream>
 
+namespace TavLanguage {
+
 namespace {
 // Children waiting to be released by the outermost release running on this thread.
 thread_local std::vector<RPtr<RawExpr>>* t_pending = nullptr;
@@ -83,3 +85,5 @@ std::ostream& operator<<(std::ostream& out, const RawExpr& expr) {
     expr.Print(out);
     return out;
 }
+
+} // namespace TavLanguage

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace TavLanguage {
+
 class RawArr;
 
 class RawExpr : public ReferenceCounter {
@@ -74,3 +76,5 @@ private:
 };
 
 std::ostream& operator<<(std::ostream& out, const RawExpr& expr);
+
+} // namespace TavLanguage

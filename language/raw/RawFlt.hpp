@@ -3,6 +3,8 @@
 
 #include "language/raw/RawVal.hpp"
 
+namespace TavLanguage {
+
 class RawFlt : public RawVal {
 public:
     explicit RawFlt(double value) : RawVal(RawType::FltVal), m_value(value) {}
@@ -12,3 +14,5 @@ public:
 private:
     double m_value;
 };
+
+} // namespace TavLanguage

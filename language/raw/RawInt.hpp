@@ -3,6 +3,8 @@
 
 #include "language/raw/RawVal.hpp"
 
+namespace TavLanguage {
+
 class RawInt : public RawVal {
 public:
     explicit RawInt(int value) : RawVal(RawType::IntVal), m_value(value) {}
@@ -14,3 +16,5 @@ public:
 private:
     int m_value;
 };
+
+} // namespace TavLanguage

@@ -11,6 +11,8 @@
 #include <array>
 #include <cstddef>
 
+namespace TavLanguage {
+
 // What a node of a kind is.
 enum class RawFamily : unsigned char {
     Constraint,     // hard constraints, codes 0 to 20
@@ -173,3 +175,5 @@ constexpr bool TableIsComplete() {
 }
 static_assert(TableIsComplete(), "kRawKinds must list every RawType once, in code order");
 } // namespace RawKindsDetail
+
+} // namespace TavLanguage

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace TavLanguage {
+
 class RawLabel {
 public:
     RawLabel() = default;
@@ -17,3 +19,5 @@ private:
     std::string m_name;
     RPtr<RawExpr> m_value;
 };
+
+} // namespace TavLanguage

@@ -2,6 +2,8 @@
 
 #include "language/Bug.hpp"
 
+namespace TavLanguage {
+
 namespace {
 RawType CheckedOperator(RawType type) {
     const int code = ToCode(type);
@@ -21,3 +23,5 @@ RawOp::RawOp(RawType type, std::vector<RPtr<RawExpr>> args)
 bool RawOp::IsSetValued() const {
     return GetType() == RawType::Union || GetType() == RawType::Intersection;
 }
+
+} // namespace TavLanguage

@@ -5,6 +5,8 @@
 
 #include "language/raw/RawCompound.hpp"
 
+namespace TavLanguage {
+
 class RawOp : public RawCompound {
 public:
     // One-argument operator (unary minus, #, Abs, Sum over one list, ...).
@@ -17,3 +19,5 @@ public:
     bool IsVar() const override { return ArgsHaveVariables(); }
     bool IsSetValued() const override;
 };
+
+} // namespace TavLanguage

@@ -2,6 +2,8 @@
 
 #include "language/Bug.hpp"
 
+namespace TavLanguage {
+
 namespace {
 RawType CheckedObjective(RawType type) {
     if (type == RawType::Minimise || type == RawType::Maximise) return type;
@@ -11,3 +13,5 @@ RawType CheckedObjective(RawType type) {
 
 RawOpt::RawOpt(RawType type, RPtr<RawExpr> expression)
     : RawCompound(CheckedObjective(type), std::move(expression)) {}
+
+} // namespace TavLanguage

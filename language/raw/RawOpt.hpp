@@ -3,6 +3,8 @@
 
 #include "language/raw/RawCompound.hpp"
 
+namespace TavLanguage {
+
 class RawOpt : public RawCompound {
 public:
     // Throws Bug for a kind other than Minimise or Maximise.
@@ -10,3 +12,5 @@ public:
     RPtr<RawExpr> GetExpression() const { return GetArg(0); }
     bool IsMinimise() const { return GetType() == RawType::Minimise; }
 };
+
+} // namespace TavLanguage

@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstdint>
 
+namespace TavLanguage {
+
 int RawRange::GetSize() const {
     const std::int64_t size = static_cast<std::int64_t>(m_high) - m_low + 1;
     if (size <= 0) return 0;
@@ -17,3 +19,5 @@ RPtr<RawExpr> RawRange::GetElement(int index) const {
     if (index < 0 || index >= GetSize()) throw Bug("RawRange.cpp", 17);
     return RPtr<RawExpr>(new RawInt(static_cast<int>(static_cast<std::int64_t>(m_low) + index)));
 }
+
+} // namespace TavLanguage

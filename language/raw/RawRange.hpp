@@ -3,6 +3,8 @@
 
 #include "language/raw/RawCol.hpp"
 
+namespace TavLanguage {
+
 class RawRange : public RawCol {
 public:
     RawRange(int low, int high) : RawCol(RawType::Range), m_low(low), m_high(high) {}
@@ -17,3 +19,5 @@ private:
     int m_low;
     int m_high;
 };
+
+} // namespace TavLanguage

@@ -4,6 +4,8 @@
 #include "language/raw/RawArr.hpp"
 #include "language/raw/RawCol.hpp"
 
+namespace TavLanguage {
+
 class RawSet : public RawCol {
 public:
     RawSet() : RawCol(RawType::SetVal) {}
@@ -14,3 +16,5 @@ public:
     bool IsSetValued() const override { return true; }
     bool IsVal() const override { return true; }
 };
+
+} // namespace TavLanguage

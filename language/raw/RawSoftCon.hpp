@@ -3,6 +3,8 @@
 
 #include "language/raw/RawCompound.hpp"
 
+namespace TavLanguage {
+
 class RawSoftCon : public RawCompound {
 public:
     RawSoftCon(RPtr<RawExpr> constraint, int weight);
@@ -12,3 +14,5 @@ public:
     // The weight as an integer (throws Bug when it is not an integer value).
     int GetWeight() const { return GetArg(1)->GetInt(); }
 };
+
+} // namespace TavLanguage

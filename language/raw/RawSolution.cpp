@@ -4,6 +4,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 RawSolution::RawSolution(int number)
     : m_number(number), m_cost("nocost", nullptr), m_softCost("nosoftcost", nullptr) {}
 
@@ -39,3 +41,5 @@ std::ostream& RawSolution::Print(std::ostream& out) const {
     }
     return out;
 }
+
+} // namespace TavLanguage

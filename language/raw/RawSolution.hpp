@@ -7,6 +7,8 @@
 #include <iosfwd>
 #include <vector>
 
+namespace TavLanguage {
+
 class RawSolution {
 public:
     explicit RawSolution(int number = 0);
@@ -37,3 +39,5 @@ private:
     RawLabel m_cost;
     RawLabel m_softCost;
 };
+
+} // namespace TavLanguage

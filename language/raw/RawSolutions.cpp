@@ -2,6 +2,8 @@
 
 #include "language/Bug.hpp"
 
+namespace TavLanguage {
+
 RawSolution& RawSolutions::AddSolution() {
     return m_solutions.emplace_back(GetCount() + 1);
 }
@@ -10,3 +12,5 @@ const RawSolution& RawSolutions::GetSolution(int index) const {
     if (index < 0 || index >= GetCount()) throw Bug("RawSolutions.cpp", 8);
     return m_solutions[static_cast<std::size_t>(index)];
 }
+
+} // namespace TavLanguage

@@ -6,6 +6,8 @@
 
 #include <deque>
 
+namespace TavLanguage {
+
 class RawSolutions {
 public:
     // Appends an empty solution numbered (count + 1) and returns it.
@@ -23,3 +25,5 @@ public:
 private:
     std::deque<RawSolution> m_solutions;
 };
+
+} // namespace TavLanguage

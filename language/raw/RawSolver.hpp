@@ -9,6 +9,8 @@
 #include <atomic>
 #include <iosfwd>
 
+namespace TavLanguage {
+
 class RawSolver {
 public:
     // Both flags false, no solutions; the problem is kept, not owned.
@@ -40,3 +42,5 @@ protected:
     RawCSP* m_problem;
     RawSolutions m_solutions;
 };
+
+} // namespace TavLanguage

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace TavLanguage {
+
 class RawStr : public RawVal {
 public:
     explicit RawStr(std::string value) : RawVal(RawType::StrVal), m_value(std::move(value)) {}
@@ -14,3 +16,5 @@ public:
 private:
     std::string m_value;
 };
+
+} // namespace TavLanguage

@@ -3,8 +3,12 @@
 
 #include "language/raw/RawCol.hpp"
 
+namespace TavLanguage {
+
 class RawTuple : public RawCol {
 public:
     RawTuple() : RawCol(RawType::Tuple) {}
     void AddElement(RPtr<RawExpr> element) { Append(std::move(element)); }
 };
+
+} // namespace TavLanguage

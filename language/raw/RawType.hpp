@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace TavLanguage {
+
 enum class RawType : int {
     AllDifferent = 0,
     Sequence = 1,
@@ -82,3 +84,5 @@ std::string RawTypeName(RawType type);
 constexpr bool IsConstraintCode(RawType type) {
     return ToCode(type) >= 0 && ToCode(type) <= 20;
 }
+
+} // namespace TavLanguage

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace TavLanguage {
+
 class RawVal : public RawExpr {
 public:
     bool IsVal() const override { return true; }
@@ -12,3 +14,5 @@ public:
 protected:
     explicit RawVal(RawType type) : RawExpr(type) {}
 };
+
+} // namespace TavLanguage

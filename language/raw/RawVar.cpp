@@ -2,6 +2,8 @@
 
 #include "language/Bug.hpp"
 
+namespace TavLanguage {
+
 namespace {
 thread_local int t_nextId = 0;
 }
@@ -28,3 +30,5 @@ std::string RawVar::GetDomainName() const {
 void RawVar::ResetIdCounter() {
     t_nextId = 0;
 }
+
+} // namespace TavLanguage

@@ -8,6 +8,8 @@
 
 #include <string>
 
+namespace TavLanguage {
+
 class RawVar : public RawExpr {
 public:
     // Throws Bug when the kind is not a variable kind.
@@ -28,3 +30,5 @@ private:
     RPtr<RawDom> m_domain;
     int m_id;
 };
+
+} // namespace TavLanguage

@@ -8,6 +8,8 @@
 #include <ostream>
 #include <vector>
 
+namespace TavLanguage {
+
 namespace {
 
 // One pending piece of output: a literal text or a node (nested nodes of infix kinds get parentheses).
@@ -198,3 +200,5 @@ void RawWriter::Write(const RawExpr& root) {
         pushList(args, "(", ")");
     }
 }
+
+} // namespace TavLanguage

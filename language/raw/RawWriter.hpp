@@ -5,6 +5,8 @@
 
 #include <iosfwd>
 
+namespace TavLanguage {
+
 class RawExpr;
 
 class RawWriter {
@@ -16,3 +18,5 @@ public:
 private:
     std::ostream& m_out;
 };
+
+} // namespace TavLanguage

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace TavLanguage {
+
 class GenObj;
 
 class ConstraintSink {
@@ -14,3 +16,5 @@ public:
     // Takes one generated constraint: a RawCon, a RawSoftCon or a constant truth value.
     virtual void Add(RPtr<RawExpr> constraint, const GenObj& at) = 0;
 };
+
+} // namespace TavLanguage

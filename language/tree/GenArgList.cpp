@@ -9,6 +9,8 @@
 #include <ostream>
 #include <set>
 
+namespace TavLanguage {
+
 bool GenArgList::Check(ParseContext& ctx) {
     GenType element;
     bool first = true;
@@ -71,3 +73,5 @@ void GenArgList::Print(std::ostream& out) const {
         out << (i ? ", " : "") << *m_elements[i];
     out << (m_isSet ? "}" : "]");
 }
+
+} // namespace TavLanguage

@@ -4,6 +4,8 @@
 
 #include "language/tree/GenObj.hpp"
 
+namespace TavLanguage {
+
 class GenArgList : public GenObj {
 public:
     GenArgList(int line, GenList elements, bool isSet)
@@ -22,3 +24,5 @@ private:
     GenList m_elements;
     bool m_isSet;
 };
+
+} // namespace TavLanguage

@@ -9,6 +9,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 bool GenBinary::Check(ParseContext& ctx) {
     if (ctx.IsRealProblem()) {
         if (m_operator != Token::EQ && m_operator != Token::LTEQ && m_operator != Token::GTEQ) {
@@ -93,3 +95,5 @@ RPtr<RawExpr> GenBinary::GenRest(ParseContext& ctx, RPtr<RawExpr> left) {
 void GenBinary::Print(std::ostream& out) const {
     out << *m_left << " " << TokenName(m_operator) << " " << *m_right;
 }
+
+} // namespace TavLanguage

@@ -5,6 +5,8 @@
 
 #include "language/tree/GenOperatorNode.hpp"
 
+namespace TavLanguage {
+
 class GenBinary : public GenOperatorNode {
 public:
     GenBinary(int line, int op, GenPtr left, GenPtr right)
@@ -17,3 +19,5 @@ public:
     [[nodiscard]] bool CheckRest(ParseContext& ctx) override;
     RPtr<RawExpr> GenRest(ParseContext& ctx, RPtr<RawExpr> left) override;
 };
+
+} // namespace TavLanguage

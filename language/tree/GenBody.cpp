@@ -5,6 +5,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 void GenBody::UnbindDeclarations(ParseContext& ctx, std::size_t count) {
     for (std::size_t i = count; i-- > 0;) {
         if (m_statements[i]->IsDeclaration()) ctx.Symbols().Remove(m_statements[i]->GetName());
@@ -43,3 +45,5 @@ void GenBody::Print(std::ostream& out) const {
         out << *statement << ";\n";
     out << "}";
 }
+
+} // namespace TavLanguage

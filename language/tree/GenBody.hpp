@@ -6,6 +6,8 @@
 
 #include "language/tree/GenObj.hpp"
 
+namespace TavLanguage {
+
 class GenBody : public GenObj {
 public:
     GenBody(int line, GenList statements) : GenObj(line), m_statements(std::move(statements)) {}
@@ -28,3 +30,5 @@ private:
 
     GenList m_statements;
 };
+
+} // namespace TavLanguage

@@ -5,6 +5,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 namespace {
 bool IsListType(const GenType& t) {
     return t.GetKind() == GenKind::Array || t.GetKind() == GenKind::Set;
@@ -39,3 +41,5 @@ RPtr<RawExpr> GenConcatList::GenRest(ParseContext& ctx, RPtr<RawExpr> left) {
 void GenConcatList::Print(std::ostream& out) const {
     out << *m_left << " ++ " << *m_right;
 }
+
+} // namespace TavLanguage

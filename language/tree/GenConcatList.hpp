@@ -3,6 +3,8 @@
 
 #include "language/tree/GenOperatorNode.hpp"
 
+namespace TavLanguage {
+
 class GenConcatList : public GenOperatorNode {
 public:
     GenConcatList(int line, GenPtr left, GenPtr right)
@@ -13,3 +15,5 @@ public:
     [[nodiscard]] bool CheckRest(ParseContext& ctx) override;
     RPtr<RawExpr> GenRest(ParseContext& ctx, RPtr<RawExpr> left) override;
 };
+
+} // namespace TavLanguage

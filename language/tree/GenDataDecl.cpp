@@ -4,6 +4,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 bool GenDataDecl::CheckStatement(ParseContext& ctx) {
     if (!CheckNode(*m_expression, ctx)) return false;
     GenSymbol symbol;
@@ -34,3 +36,5 @@ void GenDataDecl::Declare(ParseContext& ctx) {
 void GenDataDecl::Print(std::ostream& out) const {
     out << m_name << " := " << *m_expression;
 }
+
+} // namespace TavLanguage

@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace TavLanguage {
+
 class GenDataDecl : public GenObj {
 public:
     GenDataDecl(int line, std::string name, GenPtr expression)
@@ -27,3 +29,5 @@ private:
     std::string m_name;
     GenPtr m_expression;
 };
+
+} // namespace TavLanguage

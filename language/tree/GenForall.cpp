@@ -6,6 +6,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 bool GenForall::Check(ParseContext& ctx) {
     if (m_ranges.GetRangeCount() == 0) throw ParserErr(*this, 58);
     // The body is checked once with each index typed; values come when it is generated.
@@ -35,3 +37,5 @@ void GenForall::Print(std::ostream& out) const {
     m_ranges.Print(out);
     out << ")\n" << *m_body;
 }
+
+} // namespace TavLanguage

@@ -6,6 +6,8 @@
 #include "language/tree/GenBody.hpp"
 #include "language/tree/GenRangeDecls.hpp"
 
+namespace TavLanguage {
+
 class GenForall : public GenObj {
 public:
     GenForall(int line, GenRangeDecls ranges, GenPtr body)
@@ -27,3 +29,5 @@ private:
     GenRangeDecls m_ranges;
     GenPtr m_body; // a GenBody
 };
+
+} // namespace TavLanguage

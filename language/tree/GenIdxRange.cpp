@@ -5,6 +5,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 bool GenIdxRange::Check(ParseContext& ctx) {
     if (!CheckNode(*m_low, ctx) || !CheckNode(*m_high, ctx)) return false;
     if (!m_low->GetThisType().IsIntValue() || !m_high->GetThisType().IsIntValue()) throw ParserErr(*this, 18);
@@ -27,3 +29,5 @@ RPtr<RawExpr> GenIdxRange::Current() const {
 void GenIdxRange::Print(std::ostream& out) const {
     out << GetName() << " in [" << *m_low << ".." << *m_high << "]";
 }
+
+} // namespace TavLanguage

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace TavLanguage {
+
 class GenIdxRange : public GenRangeBase {
 public:
     GenIdxRange(int line, std::string name, GenPtr low, GenPtr high)
@@ -27,3 +29,5 @@ private:
     std::int64_t m_current = 1;
     std::int64_t m_last = 0;
 };
+
+} // namespace TavLanguage

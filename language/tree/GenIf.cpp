@@ -10,6 +10,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 bool GenIf::Check(ParseContext& ctx) {
     for (auto& branch : m_branches) {
         for (auto& condition : branch.conditions) {
@@ -83,3 +85,5 @@ void GenIf::Print(std::ostream& out) const {
         first = false;
     }
 }
+
+} // namespace TavLanguage

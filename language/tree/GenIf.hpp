@@ -6,6 +6,8 @@
 
 #include "language/tree/GenObj.hpp"
 
+namespace TavLanguage {
+
 class GenIf : public GenObj {
 public:
     struct Branch {
@@ -26,3 +28,5 @@ public:
 private:
     std::vector<Branch> m_branches;
 };
+
+} // namespace TavLanguage

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <ostream>
 
+namespace TavLanguage {
+
 namespace {
 
 // A constant operand: a value, or a set written out.
@@ -122,3 +124,5 @@ void GenInducedOp::Print(std::ostream& out) const {
     }
     out << "(" << *m_left << " " << TokenName(m_operator) << " " << *m_right << ")";
 }
+
+} // namespace TavLanguage

@@ -4,6 +4,8 @@
 
 #include "language/tree/GenOperatorNode.hpp"
 
+namespace TavLanguage {
+
 class GenInducedOp : public GenOperatorNode {
 public:
     GenInducedOp(int line, int op, GenPtr left, GenPtr right)
@@ -22,3 +24,5 @@ public:
     // false for a zero divisor of / and %.
     [[nodiscard]] static bool Fold(int op, int left, int right, int& result);
 };
+
+} // namespace TavLanguage

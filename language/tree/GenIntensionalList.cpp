@@ -6,6 +6,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 bool GenIntensionalList::Check(ParseContext& ctx) {
     bool ok = m_ranges.CheckAndBind(ctx) && CheckNode(*m_expression, ctx);
     m_ranges.Unbind(ctx);
@@ -32,3 +34,5 @@ void GenIntensionalList::Print(std::ostream& out) const {
     m_ranges.Print(out);
     out << (m_isSet ? "}" : "]");
 }
+
+} // namespace TavLanguage

@@ -4,6 +4,8 @@
 
 #include "language/tree/GenRangeDecls.hpp"
 
+namespace TavLanguage {
+
 class GenIntensionalList : public GenObj {
 public:
     GenIntensionalList(int line, GenPtr expression, GenRangeDecls ranges, bool isSet)
@@ -22,3 +24,5 @@ private:
     GenRangeDecls m_ranges;
     bool m_isSet;
 };
+
+} // namespace TavLanguage

@@ -9,6 +9,8 @@
 
 #include <vector>
 
+namespace TavLanguage {
+
 namespace GenLinear {
 
 namespace {
@@ -75,3 +77,5 @@ void CheckLinear(GenObj& root, ParseContext& ctx, const GenObj& at, int op) {
 }
 
 } // namespace GenLinear
+
+} // namespace TavLanguage

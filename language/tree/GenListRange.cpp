@@ -5,6 +5,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 bool GenListRange::Check(ParseContext& ctx) {
     if (!CheckNode(*m_list, ctx)) return false;
     const GenType& t = m_list->GetThisType();
@@ -29,3 +31,5 @@ void GenListRange::Reset(ParseContext& ctx) {
 void GenListRange::Print(std::ostream& out) const {
     out << GetName() << " in " << *m_list;
 }
+
+} // namespace TavLanguage

@@ -3,6 +3,8 @@
 
 #include "language/tree/GenListedRange.hpp"
 
+namespace TavLanguage {
+
 class GenListRange : public GenListedRange {
 public:
     GenListRange(int line, std::string name, GenPtr list)
@@ -12,3 +14,5 @@ public:
     void Reset(ParseContext& ctx) override;
     void Print(std::ostream& out) const override;
 };
+
+} // namespace TavLanguage

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <vector>
 
+namespace TavLanguage {
+
 class GenListedRange : public GenRangeBase {
 public:
     GenListedRange(int line, std::string name, GenPtr list)
@@ -23,3 +25,5 @@ protected:
     std::vector<RPtr<RawExpr>> m_values;
     std::size_t m_position = 0;
 };
+
+} // namespace TavLanguage

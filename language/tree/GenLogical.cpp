@@ -7,6 +7,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 void GenLogical::CheckOperand(const GenObj& operand) const {
     const GenType& t = operand.GetThisType();
     if (t.IsSoftConstraint()) throw ParserErr(*this, 22, m_operator, "", "");
@@ -56,3 +58,5 @@ void GenLogical::Print(std::ostream& out) const {
     }
     out << "(" << *m_left << ") " << TokenName(m_operator) << " (" << *m_right << ")";
 }
+
+} // namespace TavLanguage

@@ -4,6 +4,8 @@
 
 #include "language/tree/GenOperatorNode.hpp"
 
+namespace TavLanguage {
+
 class GenLogical : public GenOperatorNode {
 public:
     GenLogical(int line, int op, GenPtr left, GenPtr right)
@@ -18,3 +20,5 @@ public:
 private:
     void CheckOperand(const GenObj& operand) const;
 };
+
+} // namespace TavLanguage

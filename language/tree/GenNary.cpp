@@ -15,6 +15,8 @@
 #include <ostream>
 #include <set>
 
+namespace TavLanguage {
+
 namespace {
 
 bool IsList(const GenType& t) {
@@ -351,3 +353,5 @@ void GenNary::Print(std::ostream& out) const {
         out << (i ? ", " : "") << *m_args[i];
     out << ")";
 }
+
+} // namespace TavLanguage

@@ -7,6 +7,8 @@
 
 #include "language/tree/GenObj.hpp"
 
+namespace TavLanguage {
+
 class GenNary : public GenObj {
 public:
     GenNary(int line, int token, GenList args) : GenObj(line), m_token(token), m_args(std::move(args)) {}
@@ -28,3 +30,5 @@ private:
     int m_token;
     GenList m_args;
 };
+
+} // namespace TavLanguage

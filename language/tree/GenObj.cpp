@@ -7,6 +7,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 ParserErr::ParserErr(const GenObj& node, int code) : Platform::Error(code, ""), m_line(node.GetLine()) {
     Refresh();
 }
@@ -125,3 +127,5 @@ std::ostream& operator<<(std::ostream& out, const GenObj& node) {
     node.Print(out);
     return out;
 }
+
+} // namespace TavLanguage

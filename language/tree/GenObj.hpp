@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+namespace TavLanguage {
+
 class GenObj;
 class ParseContext;
 class ConstraintSink;
@@ -98,3 +100,5 @@ private:
 RPtr<RawExpr> GenNode(GenObj& node, ParseContext& ctx);
 
 std::ostream& operator<<(std::ostream& out, const GenObj& node);
+
+} // namespace TavLanguage

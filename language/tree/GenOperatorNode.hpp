@@ -5,6 +5,8 @@
 
 #include "language/tree/GenObj.hpp"
 
+namespace TavLanguage {
+
 class GenOperatorNode : public GenObj {
 public:
     // `op` is the operator's token, -1 for a node that has none.
@@ -29,3 +31,5 @@ protected:
     GenPtr m_left;
     GenPtr m_right;
 };
+
+} // namespace TavLanguage

@@ -8,6 +8,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 GenOptimise::GenOptimise(int line, int token, GenPtr expression)
     : GenObj(line), m_token(token), m_expression(std::move(expression)) {
     if (token == Token::MINIMISE)
@@ -49,3 +51,5 @@ void GenOptimise::Post(ParseContext& ctx) {
 void GenOptimise::Print(std::ostream& out) const {
     out << (m_token == Token::MAXIMISE ? "maximise(" : "minimise(") << *m_expression << ")";
 }
+
+} // namespace TavLanguage

@@ -5,6 +5,8 @@
 
 #include "language/tree/GenObj.hpp"
 
+namespace TavLanguage {
+
 class GenOptimise : public GenObj {
 public:
     // `token` is MINIMISE (305) or MAXIMISE (306).
@@ -24,3 +26,5 @@ private:
     int m_token;
     GenPtr m_expression;
 };
+
+} // namespace TavLanguage

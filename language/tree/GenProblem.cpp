@@ -4,6 +4,8 @@
 #include "language/tree/GenOptimise.hpp"
 #include "language/tree/ProblemSink.hpp"
 
+namespace TavLanguage {
+
 bool GenProblem::CheckAll(ParseContext& ctx) {
     for (auto& statement : m_statements) {
         ctx.CheckStop();
@@ -29,3 +31,5 @@ void GenProblem::Clear() {
     m_definitions.clear();
     m_optimise.reset();
 }
+
+} // namespace TavLanguage

@@ -4,6 +4,8 @@
 
 #include "language/tree/GenObj.hpp"
 
+namespace TavLanguage {
+
 class ParseContext;
 
 class GenProblem {
@@ -26,3 +28,5 @@ private:
     GenList m_definitions;
     GenPtr m_optimise;
 };
+
+} // namespace TavLanguage

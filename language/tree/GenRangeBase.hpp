@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace TavLanguage {
+
 class GenRangeBase : public GenObj {
 public:
     GenRangeBase(int line, std::string name) : GenObj(line), m_name(std::move(name)) {}
@@ -26,3 +28,5 @@ public:
 private:
     std::string m_name;
 };
+
+} // namespace TavLanguage

@@ -5,6 +5,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 GenRangeDecls::GenRangeDecls(GenList items) {
     for (auto& item : items) {
         if (dynamic_cast<GenRangeBase*>(item.get()) != nullptr)
@@ -102,3 +104,5 @@ void GenRangeDecls::Print(std::ostream& out) const {
         }
     }
 }
+
+} // namespace TavLanguage

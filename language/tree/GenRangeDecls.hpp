@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace TavLanguage {
+
 class GenRangeDecls {
 public:
     GenRangeDecls() = default;
@@ -43,3 +45,5 @@ private:
     GenList m_conditions;
     std::vector<std::string> m_bound;
 };
+
+} // namespace TavLanguage

@@ -5,6 +5,8 @@
 #include "language/raw/RawCon.hpp"
 #include "language/raw/RawInt.hpp"
 
+namespace TavLanguage {
+
 namespace GenRaw {
 
 RPtr<RawExpr> Int(int value) {
@@ -85,3 +87,5 @@ RPtr<RawExpr> Logical(RawType type, const RPtr<RawExpr>& a, const RPtr<RawExpr>&
 }
 
 } // namespace GenRaw
+
+} // namespace TavLanguage

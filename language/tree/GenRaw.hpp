@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace TavLanguage {
+
 class GenObj;
 
 namespace GenRaw {
@@ -27,3 +29,5 @@ RPtr<RawExpr> Logical(RawType type, const RPtr<RawExpr>& a, const RPtr<RawExpr>&
 RPtr<RawExpr> Negation(const RPtr<RawExpr>& a);
 
 } // namespace GenRaw
+
+} // namespace TavLanguage

@@ -5,6 +5,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 namespace {
 bool IsValueSymbol(const GenSymbol& s) {
     return s.kind != GenSymbol::Kind::UserConstraint && s.kind != GenSymbol::Kind::UserFunction;
@@ -28,3 +30,5 @@ RPtr<RawExpr> GenRef::Gen(ParseContext& ctx) {
 void GenRef::Print(std::ostream& out) const {
     out << m_name;
 }
+
+} // namespace TavLanguage

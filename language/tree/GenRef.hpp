@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace TavLanguage {
+
 class GenRef : public GenObj {
 public:
     GenRef(int line, std::string name) : GenObj(line), m_name(std::move(name)) {}
@@ -18,3 +20,5 @@ public:
 private:
     std::string m_name;
 };
+
+} // namespace TavLanguage

@@ -7,6 +7,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 bool GenSoftCon::Check(ParseContext& ctx) {
     if (!CheckNode(*m_constraint, ctx) || !CheckNode(*m_weight, ctx)) return false;
     const GenType& c = m_constraint->GetThisType();
@@ -37,3 +39,5 @@ void GenSoftCon::Emit(ParseContext& ctx, ConstraintSink& sink) {
 void GenSoftCon::Print(std::ostream& out) const {
     out << "soft(" << *m_constraint << ", " << *m_weight << ")";
 }
+
+} // namespace TavLanguage

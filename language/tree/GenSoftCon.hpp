@@ -3,6 +3,8 @@
 
 #include "language/tree/GenObj.hpp"
 
+namespace TavLanguage {
+
 class GenSoftCon : public GenObj {
 public:
     GenSoftCon(int line, GenPtr constraint, GenPtr weight)
@@ -24,3 +26,5 @@ private:
     GenPtr m_constraint;
     GenPtr m_weight;
 };
+
+} // namespace TavLanguage

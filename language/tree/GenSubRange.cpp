@@ -7,6 +7,8 @@
 #include <climits>
 #include <ostream>
 
+namespace TavLanguage {
+
 bool GenSubRange::Check(ParseContext& ctx) {
     if (!CheckNode(*m_list, ctx)) return false;
     const GenType& t = m_list->GetThisType();
@@ -66,3 +68,5 @@ void GenSubRange::Print(std::ostream& out) const {
                                       : "subseqs ")
         << GetName() << " of " << *m_list;
 }
+
+} // namespace TavLanguage

@@ -8,6 +8,8 @@
 
 #include "language/tree/GenListedRange.hpp"
 
+namespace TavLanguage {
+
 class GenSubRange : public GenListedRange {
 public:
     enum class Mode { Sublists, Subsets, Subseqs };
@@ -22,3 +24,5 @@ public:
 private:
     Mode m_mode;
 };
+
+} // namespace TavLanguage

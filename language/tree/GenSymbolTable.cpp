@@ -1,5 +1,7 @@
 #include "language/tree/GenSymbolTable.hpp"
 
+namespace TavLanguage {
+
 GenSymbol& GenSymbolTable::Add(const std::string& name, GenSymbol symbol) {
     auto& bindings = m_symbols[name];
     bindings.push_back(std::make_unique<GenSymbol>(std::move(symbol)));
@@ -17,3 +19,5 @@ GenSymbol* GenSymbolTable::Find(const std::string& name) {
     auto it = m_symbols.find(name);
     return it == m_symbols.end() ? nullptr : it->second.back().get();
 }
+
+} // namespace TavLanguage

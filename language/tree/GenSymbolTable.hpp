@@ -12,6 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
+namespace TavLanguage {
+
 class GenObj;
 
 struct GenSymbol {
@@ -37,3 +39,5 @@ public:
 private:
     std::unordered_map<std::string, std::vector<std::unique_ptr<GenSymbol>>> m_symbols;
 };
+
+} // namespace TavLanguage

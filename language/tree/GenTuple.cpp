@@ -5,6 +5,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 bool GenTuple::Check(ParseContext& ctx) {
     if (m_components.size() < 2) throw ParserErr(*this, 26);
     std::vector<GenType> types;
@@ -29,3 +31,5 @@ void GenTuple::Print(std::ostream& out) const {
         out << (i ? ", " : "") << *m_components[i];
     out << ")";
 }
+
+} // namespace TavLanguage

@@ -3,6 +3,8 @@
 
 #include "language/tree/GenObj.hpp"
 
+namespace TavLanguage {
+
 class GenTuple : public GenObj {
 public:
     GenTuple(int line, GenList components) : GenObj(line), m_components(std::move(components)) {}
@@ -16,3 +18,5 @@ public:
 private:
     GenList m_components;
 };
+
+} // namespace TavLanguage

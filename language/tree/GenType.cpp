@@ -4,6 +4,8 @@
 #include "language/raw/RawVar.hpp"
 #include "platform/FatalError.hpp"
 
+namespace TavLanguage {
+
 GenType::SubTypeList::SubTypeList(const std::vector<GenType>& items) {
     if (!items.empty()) m_items = std::make_unique<std::vector<GenType>>(items);
 }
@@ -269,3 +271,5 @@ std::string GenType::ToString() const {
     }
     return text;
 }
+
+} // namespace TavLanguage

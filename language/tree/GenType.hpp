@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+namespace TavLanguage {
+
 namespace GenKind {
 // Kinds 44 to 59 and 64 to 66 are the raw kinds' own numbers, taken from RawType so that the
 // two cannot drift apart.
@@ -129,3 +131,5 @@ private:
     SubTypeList m_subTypes;
     int m_kind = GenKind::Untyped;
 };
+
+} // namespace TavLanguage

@@ -9,6 +9,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 namespace {
 const char* const kCircuit = "circuit";
 } // namespace
@@ -121,3 +123,5 @@ void GenUserCall::Print(std::ostream& out) const {
         out << (i ? ", " : "") << *m_args[i];
     out << ")";
 }
+
+} // namespace TavLanguage

@@ -8,6 +8,8 @@
 
 #include <string>
 
+namespace TavLanguage {
+
 class GenUserDef;
 
 class GenUserCall : public GenObj {
@@ -31,3 +33,5 @@ private:
     std::string m_name;
     GenList m_args;
 };
+
+} // namespace TavLanguage

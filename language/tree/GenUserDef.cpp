@@ -5,6 +5,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 bool GenUserDef::Check(ParseContext&) {
     return true;
 }
@@ -41,3 +43,5 @@ void GenUserDef::Print(std::ostream& out) const {
     out << ") " << *m_body;
     if (m_result) out << " return " << *m_result;
 }
+
+} // namespace TavLanguage

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace TavLanguage {
+
 class GenUserDef : public GenObj {
 public:
     GenUserDef(int line, bool isFunction, std::string name, std::vector<std::string> params, GenPtr body,
@@ -44,3 +46,5 @@ private:
     GenPtr m_body;
     GenPtr m_result; // functions only
 };
+
+} // namespace TavLanguage

@@ -6,6 +6,8 @@
 
 #include <ostream>
 
+namespace TavLanguage {
+
 GenVal::GenVal(int line, int value) : GenObj(line), m_int(value), m_kind(RawType::IntVal) {}
 
 GenVal::GenVal(int line, double value) : GenObj(line), m_real(value), m_kind(RawType::FltVal) {}
@@ -42,3 +44,5 @@ void GenVal::Print(std::ostream& out) const {
         break;
     }
 }
+
+} // namespace TavLanguage

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace TavLanguage {
+
 class GenVal : public GenObj {
 public:
     GenVal(int line, int value);
@@ -30,3 +32,5 @@ private:
     int m_int = 0;
     RawType m_kind;
 };
+
+} // namespace TavLanguage

@@ -8,6 +8,8 @@
 #include <ostream>
 #include <sstream>
 
+namespace TavLanguage {
+
 GenVar::GenVar(int line, std::string name, GenList indices)
     : GenObj(line), m_name(std::move(name)), m_indices(std::move(indices)) {
     if (m_indices.empty() || m_indices.size() > kMaxLiterals) return;
@@ -118,3 +120,5 @@ void GenVar::Print(std::ostream& out) const {
     for (const auto& index : m_indices)
         out << "[" << *index << "]";
 }
+
+} // namespace TavLanguage

@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace TavLanguage {
+
 class GenVar : public GenObj {
 public:
     GenVar(int line, std::string name, GenList indices);
@@ -33,3 +35,5 @@ private:
     int m_literals[kMaxLiterals] = {};
     std::size_t m_literalCount = 0;
 };
+
+} // namespace TavLanguage

@@ -3,6 +3,8 @@
 #include "language/ParserErr.hpp"
 #include "language/tree/GenRaw.hpp"
 
+namespace TavLanguage {
+
 void ListSink::Add(RPtr<RawExpr> constraint, const GenObj& at) {
     if (constraint->GetType() == RawType::SoftConstraint) throw ParserErr(at, 22);
     RPtr<RawExpr> c = GenRaw::ToConstraint(constraint, at);
@@ -16,3 +18,5 @@ RPtr<RawExpr> ListSink::Conjunction() {
     }
     return GenRaw::Conjunction(std::move(m_constraints));
 }
+
+} // namespace TavLanguage

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace TavLanguage {
+
 class ListSink : public ConstraintSink {
 public:
     void Add(RPtr<RawExpr> constraint, const GenObj& at) override;
@@ -15,3 +17,5 @@ public:
 private:
     std::vector<RPtr<RawExpr>> m_constraints;
 };
+
+} // namespace TavLanguage

@@ -3,6 +3,8 @@
 #include "language/raw/RawSoftCon.hpp"
 #include "language/tree/GenRaw.hpp"
 
+namespace TavLanguage {
+
 void ProblemSink::Add(RPtr<RawExpr> constraint, const GenObj& at) {
     if (constraint->GetType() == RawType::SoftConstraint) {
         m_problem.AddSoftConstraint(RPtr<RawSoftCon>(constraint));
@@ -13,3 +15,5 @@ void ProblemSink::Add(RPtr<RawExpr> constraint, const GenObj& at) {
     if (GenRaw::IsTruth(c, false)) c = GenRaw::AlwaysFalse();
     m_problem.AddConstraint(RPtr<RawCon>(c));
 }
+
+} // namespace TavLanguage

@@ -5,6 +5,8 @@
 #include "language/raw/RawCSP.hpp"
 #include "language/tree/ConstraintSink.hpp"
 
+namespace TavLanguage {
+
 class ProblemSink : public ConstraintSink {
 public:
     explicit ProblemSink(RawCSP& problem) : m_problem(problem) {}
@@ -13,3 +15,5 @@ public:
 private:
     RawCSP& m_problem;
 };
+
+} // namespace TavLanguage

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+using namespace TavBridges;
+
 TEST(AlgParams, DefaultBlocksOfEachFamily) {
     struct Case {
         AlgParams::Family family;

@@ -24,9 +24,9 @@
 namespace BruteForce {
 
 // Canonical text of a label value (sets with sorted elements).
-inline std::string ValueKey(const RawExpr& value) {
+inline std::string ValueKey(const TavLanguage::RawExpr& value) {
     std::ostringstream out;
-    if (value.GetType() == RawType::SetVal) {
+    if (value.GetType() == TavLanguage::RawType::SetVal) {
         std::vector<int> elements;
         for (int i = 0; i < value.GetSize(); ++i)
             elements.push_back(value.GetElement(i)->GetInt());
@@ -44,10 +44,10 @@ inline std::string ValueKey(const RawExpr& value) {
 }
 
 // "name=value;" for every decision variable, in the problem's variable order.
-inline std::string SolutionKey(const RawCSP& problem, const RawSolution& solution) {
+inline std::string SolutionKey(const TavLanguage::RawCSP& problem, const TavLanguage::RawSolution& solution) {
     std::string key;
     for (const auto& var : problem.GetVariables()) {
-        const RawLabel* label = solution.FindLabel(var->GetName());
+        const TavLanguage::RawLabel* label = solution.FindLabel(var->GetName());
         key += var->GetName() + "=" +
                (label != nullptr && label->GetValue() ? ValueKey(*label->GetValue()) : "?") + ";";
     }
@@ -56,7 +56,8 @@ inline std::string SolutionKey(const RawCSP& problem, const RawSolution& solutio
 
 // The keys of the solutions of up to `runs` calls of solver.Solve, stopping at the first that
 // finds nothing: what a solver gives, to compare it with the same solver elsewhere.
-inline std::vector<std::string> RunKeys(const RawCSP& problem, RawSolver& solver, int runs) {
+inline std::vector<std::string> RunKeys(const TavLanguage::RawCSP& problem, TavLanguage::RawSolver& solver,
+                                        int runs) {
     std::vector<std::string> keys;
     for (int k = 0; k < runs && solver.Solve(); ++k)
         keys.push_back(SolutionKey(problem, solver.GetSolutions().Last()));
@@ -67,12 +68,12 @@ inline std::vector<std::string> RunKeys(const RawCSP& problem, RawSolver& solver
 // this thread and solved at once on two others (as an Expert solve keeps them): alone, first,
 // second.
 inline std::array<std::vector<std::string>, 3>
-RunKeysAloneAndSideBySide(const RawCSP& problem, const std::function<std::unique_ptr<RawSolver>()>& make,
-                          int runs) {
+RunKeysAloneAndSideBySide(const TavLanguage::RawCSP& problem,
+                          const std::function<std::unique_ptr<TavLanguage::RawSolver>()>& make, int runs) {
     std::array<std::vector<std::string>, 3> keys;
     keys[0] = RunKeys(problem, *make(), runs);
-    std::unique_ptr<RawSolver> a = make();
-    std::unique_ptr<RawSolver> b = make();
+    std::unique_ptr<TavLanguage::RawSolver> a = make();
+    std::unique_ptr<TavLanguage::RawSolver> b = make();
     std::thread ta([&] { keys[1] = RunKeys(problem, *a, runs); });
     std::thread tb([&] { keys[2] = RunKeys(problem, *b, runs); });
     ta.join();
@@ -81,19 +82,21 @@ RunKeysAloneAndSideBySide(const RawCSP& problem, const std::function<std::unique
 }
 
 // The candidate values of one variable.
-inline std::vector<RPtr<RawExpr>> Candidates(const RawCSP& problem, const RawVar& var) {
-    std::vector<RPtr<RawExpr>> result;
-    if (var.GetType() == RawType::BoolVar) {
-        result.push_back(RPtr<RawExpr>(new RawInt(0)));
-        result.push_back(RPtr<RawExpr>(new RawInt(1)));
+inline std::vector<TavLanguage::RPtr<TavLanguage::RawExpr>> Candidates(const TavLanguage::RawCSP& problem,
+                                                                       const TavLanguage::RawVar& var) {
+    std::vector<TavLanguage::RPtr<TavLanguage::RawExpr>> result;
+    if (var.GetType() == TavLanguage::RawType::BoolVar) {
+        result.push_back(TavLanguage::RPtr<TavLanguage::RawExpr>(new TavLanguage::RawInt(0)));
+        result.push_back(TavLanguage::RPtr<TavLanguage::RawExpr>(new TavLanguage::RawInt(1)));
         return result;
     }
-    RPtr<RawDom> domain = var.GetDomain() ? var.GetDomain() : problem.FindDomain(var.GetDomainName());
-    const RPtr<RawCol>& values = domain->GetValues();
-    if (var.GetType() == RawType::SetVar) {
+    TavLanguage::RPtr<TavLanguage::RawDom> domain =
+        var.GetDomain() ? var.GetDomain() : problem.FindDomain(var.GetDomainName());
+    const TavLanguage::RPtr<TavLanguage::RawCol>& values = domain->GetValues();
+    if (var.GetType() == TavLanguage::RawType::SetVar) {
         const int n = values->GetSize();
         for (int mask = 0; mask < (1 << n); ++mask) {
-            auto set = MakeR<RawSet>();
+            auto set = TavLanguage::MakeR<TavLanguage::RawSet>();
             for (int i = 0; i < n; ++i)
                 if (mask & (1 << i)) set->AddElement(values->GetElement(i));
             result.push_back(set);
@@ -113,9 +116,9 @@ struct Oracle {
 };
 
 // An evaluator value for a candidate raw value.
-inline TavBridges::RawEvaluator::Value ToValue(const RawExpr& raw) {
+inline TavBridges::RawEvaluator::Value ToValue(const TavLanguage::RawExpr& raw) {
     TavBridges::RawEvaluator::Value value;
-    if (raw.GetType() == RawType::SetVal) {
+    if (raw.GetType() == TavLanguage::RawType::SetVal) {
         value.kind = TavBridges::RawEvaluator::Value::Kind::Set;
         for (int i = 0; i < raw.GetSize(); ++i)
             value.setValue.insert(raw.GetElement(i)->GetInt());
@@ -131,10 +134,10 @@ inline TavBridges::RawEvaluator::Value ToValue(const RawExpr& raw) {
 // Every feasible assignment of a small problem. Hard constraints are checked on an assignment
 // map kept up to date in place; only the assignments that pass are built into solutions and
 // evaluated whole (domains, objective, soft cost).
-inline Oracle Solve(const RawCSP& problem) {
+inline Oracle Solve(const TavLanguage::RawCSP& problem) {
     TavBridges::RawEvaluator evaluator(problem);
     const auto& vars = problem.GetVariables();
-    std::vector<std::vector<RPtr<RawExpr>>> candidates;
+    std::vector<std::vector<TavLanguage::RPtr<TavLanguage::RawExpr>>> candidates;
     std::vector<std::vector<TavBridges::RawEvaluator::Value>> values;
     for (const auto& var : vars) {
         candidates.push_back(Candidates(problem, *var));
@@ -159,9 +162,9 @@ inline Oracle Solve(const RawCSP& problem) {
             }
         }
         if (holds) {
-            RawSolution solution(1);
+            TavLanguage::RawSolution solution(1);
             for (std::size_t i = 0; i < vars.size(); ++i)
-                solution.AddLabel(RawLabel(vars[i]->GetName(), candidates[i][at[i]]));
+                solution.AddLabel(TavLanguage::RawLabel(vars[i]->GetName(), candidates[i][at[i]]));
             TavBridges::RawEvaluation e = evaluator.Evaluate(solution);
             if (e.feasible) {
                 const std::string key = SolutionKey(problem, solution);

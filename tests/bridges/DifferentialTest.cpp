@@ -23,6 +23,8 @@
 #include <string>
 #include <vector>
 
+using namespace TavLanguage;
+using namespace TavBridges;
 using namespace RawBuild;
 
 namespace {

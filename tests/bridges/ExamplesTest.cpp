@@ -23,6 +23,9 @@
 #include <memory>
 #include <set>
 
+using namespace TavLanguage;
+using namespace TavBridges;
+
 namespace {
 
 std::unique_ptr<RawCSP> Read(const std::string& name) {

@@ -30,6 +30,8 @@
 #include <string>
 #include <vector>
 
+using namespace TavLanguage;
+using namespace TavBridges;
 using namespace GLSLib;
 
 namespace {

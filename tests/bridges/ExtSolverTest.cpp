@@ -20,6 +20,9 @@
 #include <string>
 #include <vector>
 
+using namespace TavLanguage;
+using namespace TavBridges;
+
 using TavSolve::RunResult;
 using TavSolve::RunSolver;
 

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+using namespace TavLanguage;
+using namespace TavBridges;
 using namespace RawBuild;
 
 namespace {

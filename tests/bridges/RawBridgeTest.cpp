@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+using namespace TavLanguage;
+using namespace TavBridges;
 using namespace RawBuild;
 
 namespace {

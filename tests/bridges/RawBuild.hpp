@@ -17,6 +17,25 @@
 
 namespace RawBuild {
 
+// The raw model's vocabulary, for the tests that build with these helpers.
+using TavLanguage::MakeR;
+using TavLanguage::RawArr;
+using TavLanguage::RawCon;
+using TavLanguage::RawCSP;
+using TavLanguage::RawDom;
+using TavLanguage::RawExpr;
+using TavLanguage::RawFlt;
+using TavLanguage::RawInt;
+using TavLanguage::RawOp;
+using TavLanguage::RawOpt;
+using TavLanguage::RawRange;
+using TavLanguage::RawSet;
+using TavLanguage::RawSoftCon;
+using TavLanguage::RawStr;
+using TavLanguage::RawType;
+using TavLanguage::RawVar;
+using TavLanguage::RPtr;
+
 using E = RPtr<RawExpr>;
 
 inline E Int(int v) {

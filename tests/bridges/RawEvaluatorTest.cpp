@@ -6,6 +6,8 @@
 
 #include <functional>
 
+using namespace TavLanguage;
+using namespace TavBridges;
 using namespace RawBuild;
 using TavBridges::RawEvaluation;
 using TavBridges::RawEvaluator;

@@ -20,6 +20,8 @@
 #include <thread>
 #include <vector>
 
+using namespace TavLanguage;
+using namespace TavBridges;
 using namespace RawBuild;
 using namespace BridgeCases;
 

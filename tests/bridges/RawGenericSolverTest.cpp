@@ -25,6 +25,8 @@
 #include <sstream>
 #include <thread>
 
+using namespace TavLanguage;
+using namespace TavBridges;
 using namespace RawBuild;
 using namespace BridgeCases;
 

@@ -13,6 +13,9 @@
 #include <memory>
 #include <sstream>
 
+using namespace TavLanguage;
+using namespace TavBridges;
+
 namespace {
 
 struct Expected {

@@ -14,6 +14,9 @@
 #include <map>
 #include <sstream>
 
+using namespace TavLanguage;
+using namespace TavBridges;
+
 namespace {
 
 using RawLPCheck::verifySolution;

@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+using namespace TavLanguage;
+using namespace TavBridges;
 using namespace Melvane;
 using TavNet::CMessage;
 using TavTest::WaitFor;

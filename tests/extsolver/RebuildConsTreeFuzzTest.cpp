@@ -24,6 +24,8 @@
 #include <string>
 #include <vector>
 
+using namespace TavLanguage;
+using namespace TavBridges;
 using namespace GLSLib;
 
 namespace {

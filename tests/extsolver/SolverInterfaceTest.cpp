@@ -20,6 +20,9 @@
 #include <sstream>
 #include <string>
 
+using namespace TavLanguage;
+using namespace TavBridges;
+
 using Melvane::Solution;
 using Melvane::Solutions;
 using Melvane::SolverInterface;

@@ -6,6 +6,8 @@
 
 #include <sstream>
 
+using namespace TavLanguage;
+
 namespace {
 
 const char* const kVars = "intvar x, y, z, q[4] :: d; boolvar b; setvar s, t :: sd; intvar w :: d;\n";

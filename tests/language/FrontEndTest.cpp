@@ -15,6 +15,8 @@
 #include <sstream>
 #include <thread>
 
+using namespace TavLanguage;
+
 namespace {
 
 const char* const kDeclarations = R"(PROBLEM:Decl {

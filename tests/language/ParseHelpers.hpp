@@ -8,9 +8,9 @@
 #include <string>
 
 struct ParseResult {
-    ParserErr err;
-    std::unique_ptr<RawCSP> problem = std::make_unique<RawCSP>();
-    ParserInfo info;
+    TavLanguage::ParserErr err;
+    std::unique_ptr<TavLanguage::RawCSP> problem = std::make_unique<TavLanguage::RawCSP>();
+    TavLanguage::ParserInfo info;
     bool Ok() const { return err.IsOk(); }
     std::string Message() const { return err.Message(); }
     // The printed hard constraints, one per line.
@@ -24,7 +24,7 @@ struct ParseResult {
 
 inline ParseResult ParseText(const std::string& text) {
     ParseResult r;
-    r.err = ParseCSPText(text, &r.info, r.problem.get());
+    r.err = TavLanguage::ParseCSPText(text, &r.info, r.problem.get());
     return r;
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace TavLanguage;
+
 namespace {
 std::string Text(const ParserErr& e) {
     return e.Message();

@@ -16,6 +16,8 @@
 #include <sstream>
 #include <thread>
 
+using namespace TavLanguage;
+
 namespace {
 
 // Counts live instances so tests can see exactly when objects are deleted.

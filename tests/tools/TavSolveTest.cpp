@@ -17,6 +17,8 @@
 #include <sstream>
 #include <thread>
 
+using namespace TavLanguage;
+using namespace TavBridges;
 using namespace TavSolve;
 using namespace RawBuild;
 

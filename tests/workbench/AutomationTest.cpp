@@ -13,6 +13,8 @@
 
 #include <thread>
 
+using namespace TavLanguage;
+using namespace TavBridges;
 using namespace TavWorkbench;
 
 namespace {

@@ -13,7 +13,7 @@
 #include <stdexcept>
 #include <vector>
 
-class FakeSolver : public RawSolver {
+class FakeSolver : public TavLanguage::RawSolver {
 public:
     enum class Step { Find, Fail, Block, BlockThenFind, Throw };
     // What a fake did; outlives it.
@@ -22,7 +22,8 @@ public:
         std::atomic<std::size_t> finds{0};
     };
 
-    FakeSolver(RawCSP* problem, std::vector<Step> script, std::shared_ptr<Counters> counters = nullptr)
+    FakeSolver(TavLanguage::RawCSP* problem, std::vector<Step> script,
+               std::shared_ptr<Counters> counters = nullptr)
         : RawSolver(problem), m_script(std::move(script)),
           m_counters(counters ? std::move(counters) : std::make_shared<Counters>()) {}
 
@@ -58,9 +59,10 @@ public:
         }
         if (found) {
             ++m_counters->finds;
-            RawSolution& s = m_solutions.AddSolution();
-            s.AddLabel(RawLabel("x", RPtr<RawExpr>(new RawInt(static_cast<int>(Calls())))));
-            if (withCost) s.SetCost(RPtr<RawExpr>(new RawInt(7)));
+            TavLanguage::RawSolution& s = m_solutions.AddSolution();
+            s.AddLabel(TavLanguage::RawLabel("x", TavLanguage::RPtr<TavLanguage::RawExpr>(
+                                                      new TavLanguage::RawInt(static_cast<int>(Calls())))));
+            if (withCost) s.SetCost(TavLanguage::RPtr<TavLanguage::RawExpr>(new TavLanguage::RawInt(7)));
         }
         SetSolved(found);
         SetFinished(true);

@@ -16,6 +16,8 @@
 
 #include <map>
 
+using namespace TavLanguage;
+using namespace TavBridges;
 using namespace TavWorkbench;
 using Step = FakeSolver::Step;
 

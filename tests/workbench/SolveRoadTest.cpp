@@ -21,6 +21,8 @@
 #include <set>
 #include <sstream>
 
+using namespace TavLanguage;
+using namespace TavBridges;
 using namespace TavWorkbench;
 
 namespace {

@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <sstream>
 
+using namespace TavLanguage;
 using namespace TavWorkbench;
 
 namespace {

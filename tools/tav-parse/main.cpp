@@ -9,6 +9,8 @@
 #include <iostream>
 #include <string>
 
+using namespace TavLanguage;
+
 int main(int argc, char** argv) {
     bool dump = false;
     std::string file;

@@ -14,6 +14,9 @@
 #include <sstream>
 #include <vector>
 
+using namespace TavLanguage;
+using namespace TavBridges;
+
 namespace TavSolve {
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+using namespace TavLanguage;
+
 namespace TavSolve {
 
 std::string FormatValue(const RawExpr& value) {

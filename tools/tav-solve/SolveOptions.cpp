@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <iterator>
 
+using namespace TavBridges;
+
 namespace TavSolve {
 
 namespace {

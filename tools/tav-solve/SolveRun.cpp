@@ -8,6 +8,8 @@
 #include <mutex>
 #include <thread>
 
+using namespace TavLanguage;
+
 namespace TavSolve {
 
 namespace {

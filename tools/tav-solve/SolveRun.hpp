@@ -17,21 +17,22 @@ struct RunResult {
     bool timedOut = false;
 };
 
-using SolutionSink = std::function<void(const RawSolution&, int)>;
+using SolutionSink = std::function<void(const TavLanguage::RawSolution&, int)>;
 
 // Runs `solver` for `wanted` solutions (-1: all) within `timeLimitSeconds` of wall-clock time;
 // `onSolution` sees each new solution with its number (1, 2, ...) as soon as it is found.
-RunResult RunSolver(RawSolver& solver, int wanted, double timeLimitSeconds, const SolutionSink& onSolution);
+RunResult RunSolver(TavLanguage::RawSolver& solver, int wanted, double timeLimitSeconds,
+                    const SolutionSink& onSolution);
 
 // Builds the solver with the run's stop request (set at the time limit), then runs it as
 // RunSolver does, all within the one limit.
-using SolverBuilder = std::function<std::unique_ptr<RawSolver>(const std::atomic<bool>& stop)>;
+using SolverBuilder = std::function<std::unique_ptr<TavLanguage::RawSolver>(const std::atomic<bool>& stop)>;
 
 struct BuiltRun {
     // The run's stop request, which the solver may keep reading: it outlives the solver.
     std::unique_ptr<std::atomic<bool>> stop;
     // Null when the time limit ended the building (the builder threw Platform::Cancelled).
-    std::unique_ptr<RawSolver> solver;
+    std::unique_ptr<TavLanguage::RawSolver> solver;
     RunResult result;
 };
 

@@ -5,6 +5,9 @@
 #include "bridges/RawGenericSolver.hpp"
 #include "bridges/RawLPSolver.hpp"
 
+using namespace TavLanguage;
+using namespace TavBridges;
+
 namespace TavSolve {
 
 SolverChoice ResolveSolver(SolverChoice choice, const RawCSP& problem) {

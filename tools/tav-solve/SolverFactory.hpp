@@ -20,14 +20,15 @@ public:
 
 // The concrete solver for a choice: Auto becomes Lp when the problem has real variables and Gfc
 // otherwise, as the workbench chooses.
-SolverChoice ResolveSolver(SolverChoice choice, const RawCSP& problem);
+SolverChoice ResolveSolver(SolverChoice choice, const TavLanguage::RawCSP& problem);
 
 // The default block of the solver's family with the overrides applied (Lp takes none: empty).
-AlgParams ParamsFor(SolverChoice resolved, const std::map<int, int>& overrides);
+TavBridges::AlgParams ParamsFor(SolverChoice resolved, const std::map<int, int>& overrides);
 
 // A new bridge over the problem. Throws SolverUnavailable, and whatever the bridge's
 // construction throws (Platform::FatalError, Bug).
-std::unique_ptr<RawSolver> MakeSolver(SolverChoice resolved, RawCSP& problem, const AlgParams& params,
-                                      const BridgeContext& context = {});
+std::unique_ptr<TavLanguage::RawSolver> MakeSolver(SolverChoice resolved, TavLanguage::RawCSP& problem,
+                                                   const TavBridges::AlgParams& params,
+                                                   const TavBridges::BridgeContext& context = {});
 
 } // namespace TavSolve

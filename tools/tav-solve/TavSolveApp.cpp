@@ -14,6 +14,9 @@
 #include <memory>
 #include <ostream>
 
+using namespace TavLanguage;
+using namespace TavBridges;
+
 namespace TavSolve {
 
 namespace {

@@ -16,11 +16,12 @@
 namespace TavSolve {
 
 // Reads a problem file into an empty raw problem; returns the first error (code 0: success).
-using ProblemReader = std::function<ParserErr(const std::string& file, RawCSP& problem)>;
+using ProblemReader =
+    std::function<TavLanguage::ParserErr(const std::string& file, TavLanguage::RawCSP& problem)>;
 // The same, watching the run's stop request (set at the time limit): once it is set, the reader
 // may throw Platform::Cancelled, and the run ends as timed out with no solution.
-using StoppableReader =
-    std::function<ParserErr(const std::string& file, RawCSP& problem, const std::atomic<bool>& stop)>;
+using StoppableReader = std::function<TavLanguage::ParserErr(
+    const std::string& file, TavLanguage::RawCSP& problem, const std::atomic<bool>& stop)>;
 
 // Runs tav-solve with the arguments after the program name; returns the exit code. The time
 // limit covers reading the problem, building the solver's model and the search.

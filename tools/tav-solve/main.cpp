@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+using namespace TavLanguage;
+
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     const TavSolve::StoppableReader reader = [](const std::string& file, RawCSP& problem,

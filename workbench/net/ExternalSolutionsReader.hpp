@@ -14,7 +14,9 @@
 
 #include <string>
 
+namespace TavLanguage {
 class RawCSP;
+}
 
 namespace TavNet {
 
@@ -30,7 +32,7 @@ public:
     static constexpr int kMaxSolutions = 100000;
 
     // Throws SolutionsTextError.
-    static ExternalSolutions Read(const std::string& text, const RawCSP& problem);
+    static ExternalSolutions Read(const std::string& text, const TavLanguage::RawCSP& problem);
 };
 
 } // namespace TavNet

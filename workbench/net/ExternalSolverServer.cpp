@@ -8,6 +8,9 @@
 
 #include <sstream>
 
+using namespace TavLanguage;
+using namespace TavBridges;
+
 namespace TavNet {
 
 namespace {

@@ -25,7 +25,9 @@
 #include <thread>
 #include <vector>
 
+namespace TavLanguage {
 class RawCSP;
+}
 
 namespace TavNet {
 
@@ -91,11 +93,11 @@ private:
         unsigned generation;
         std::string failure;
     };
-    void StartDescriptionThread(int number, std::unique_ptr<RawCSP> problem);
+    void StartDescriptionThread(int number, std::unique_ptr<TavLanguage::RawCSP> problem);
     void StoreDescription(const std::string& text);
     void HandOverDescription(bool rendered, unsigned generation, const std::string& failure);
     void ReceiveSolutions(int number, const std::string& text);
-    const RawCSP* CheckProblem();
+    const TavLanguage::RawCSP* CheckProblem();
     void JoinFinishedJobs(bool all);
     void SendText(int type, const std::string& text);
 
@@ -117,7 +119,7 @@ private:
     // The problem text the current generation's description is rendered from, and its parse
     // for checking solutions (made when the first solutions arrive).
     std::string m_problemText;
-    std::unique_ptr<RawCSP> m_checkProblem;
+    std::unique_ptr<TavLanguage::RawCSP> m_checkProblem;
     std::list<RenderJob> m_jobs;
     int m_rendering = 0;
     // Programs waiting for the description being rendered for the current generation (a

@@ -211,7 +211,7 @@ CommandContext DocumentContext(const CTavDoc& doc) {
     CommandContext context;
     const TavModel& model = doc.GetModel();
     context.running = doc.IsSolving();
-    const RawSolver* solver = doc.GetSolver();
+    const TavLanguage::RawSolver* solver = doc.GetSolver();
     context.solverExists = solver != nullptr;
     context.solverSolved = solver != nullptr && solver->IsSolved();
     context.hasVariables = !model.variables.IsEmpty();

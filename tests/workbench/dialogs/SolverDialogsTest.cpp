@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace TavBridges;
 using namespace TavDialogs;
 
 namespace {

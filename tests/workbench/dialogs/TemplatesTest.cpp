@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <sstream>
 
+using namespace TavLanguage;
 using namespace TavDialogs;
 using TavWorkbench::CTavDoc;
 

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace TavLanguage;
 using namespace TavDialogs;
 using TavWorkbench::CTavDoc;
 

@@ -33,19 +33,20 @@ inline std::string QueensText(int n) {
 // Every row of the store, checked against the problem by the evaluator; the number of rows,
 // or -1 when one fails (or the store is not one column per variable).
 inline int CheckedRows(TavNet::HostDocument& document, const std::string& problemText) {
-    RawCSP problem;
-    ParserInfo info;
-    if (!ParseCSPText(problemText, &info, &problem).IsOk()) return -1;
+    TavLanguage::RawCSP problem;
+    TavLanguage::ParserInfo info;
+    if (!TavLanguage::ParseCSPText(problemText, &info, &problem).IsOk()) return -1;
     const auto columns = document.Columns();
     if (columns.size() < problem.GetVariables().size() || columns.empty()) return -1;
     const std::size_t rows = columns[0].second.size();
     for (std::size_t r = 0; r < rows; ++r) {
-        RawSolution solution;
+        TavLanguage::RawSolution solution;
         for (std::size_t c = 0; c < problem.GetVariables().size(); ++c) {
             if (columns[c].first != problem.GetVariables()[c]->GetName() || columns[c].second.size() != rows)
                 return -1;
-            solution.AddLabel(
-                RawLabel(columns[c].first, RPtr<RawExpr>(new RawInt(std::stoi(columns[c].second[r])))));
+            solution.AddLabel(TavLanguage::RawLabel(
+                columns[c].first, TavLanguage::RPtr<TavLanguage::RawExpr>(
+                                      new TavLanguage::RawInt(std::stoi(columns[c].second[r])))));
         }
         if (!TavBridges::RawEvaluator(problem).Evaluate(solution).feasible) return -1;
     }

@@ -33,6 +33,7 @@
 #include <set>
 #include <unistd.h>
 
+using namespace TavLanguage;
 using namespace TavWorkbench;
 using Melvane::CMelvaneApp;
 using Melvane::MelvaneButton;

@@ -21,6 +21,7 @@
 #include <set>
 #include <sstream>
 
+using namespace TavLanguage;
 using namespace TavWorkbench;
 using namespace TavWorkbench::Ui;
 

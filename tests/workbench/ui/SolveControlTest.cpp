@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace TavLanguage;
+using namespace TavBridges;
 using namespace TavWorkbench;
 using namespace TavWorkbench::Ui;
 

@@ -13,6 +13,8 @@
 #include <exception>
 #include <sstream>
 
+using namespace TavLanguage;
+
 namespace TavDialogs {
 
 namespace {

@@ -3,6 +3,8 @@
 #include "workbench/Validation.hpp"
 #include "workbench/dialogs/DataExchange.hpp"
 
+using namespace TavBridges;
+
 namespace TavDialogs {
 
 namespace {

@@ -15,7 +15,7 @@ public:
     enum class Field { None, Ordering, Threshold, Backtracking };
 
     // Shows the parameters of `params`, or 1, 1, 1 when `defaulted` (none could be loaded).
-    FCDialogModel(AlgParams& params, bool defaulted);
+    FCDialogModel(TavBridges::AlgParams& params, bool defaulted);
 
     // A radio value outside its group shows no button chosen (-1).
     int ordering = -1;
@@ -27,7 +27,7 @@ public:
     Field GetFocus() const { return m_focus; }
 
 private:
-    AlgParams& m_params;
+    TavBridges::AlgParams& m_params;
     Field m_focus = Field::None;
 };
 

@@ -2,6 +2,8 @@
 
 #include "workbench/dialogs/DataExchange.hpp"
 
+using namespace TavBridges;
+
 namespace TavDialogs {
 
 const std::array<GADialogModel::FieldSpec, GADialogModel::kFieldCount>& GADialogModel::Fields() {

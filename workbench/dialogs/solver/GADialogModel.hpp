@@ -26,7 +26,7 @@ public:
     // Label and range of each field, in id order.
     static const std::array<FieldSpec, kFieldCount>& Fields();
 
-    explicit GADialogModel(AlgParams& params);
+    explicit GADialogModel(TavBridges::AlgParams& params);
 
     // The boxes' texts, in id order (id = position + 1).
     std::array<std::string, kFieldCount> texts;
@@ -39,7 +39,7 @@ public:
     int GetFocus() const { return m_focus; }
 
 private:
-    AlgParams& m_params;
+    TavBridges::AlgParams& m_params;
     int m_focus = -1;
 };
 

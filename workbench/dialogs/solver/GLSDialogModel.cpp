@@ -2,6 +2,8 @@
 
 #include "workbench/dialogs/DataExchange.hpp"
 
+using namespace TavBridges;
+
 namespace TavDialogs {
 
 GLSDialogModel::GLSDialogModel(AlgParams& params) : m_params(params) {

@@ -14,7 +14,7 @@ class GLSDialogModel {
 public:
     enum class Field { None, Lambda, Seed, Scaling };
 
-    explicit GLSDialogModel(AlgParams& params);
+    explicit GLSDialogModel(TavBridges::AlgParams& params);
 
     std::string lambdaText;
     bool approximate = false;
@@ -29,7 +29,7 @@ public:
     Field GetFocus() const { return m_focus; }
 
 private:
-    AlgParams& m_params;
+    TavBridges::AlgParams& m_params;
     Field m_focus = Field::None;
 };
 

@@ -14,7 +14,7 @@ class TabuDlgModel {
 public:
     enum class Field { None, MinimumPeriod, MaximumPeriod, Scaling };
 
-    explicit TabuDlgModel(AlgParams& params);
+    explicit TabuDlgModel(TavBridges::AlgParams& params);
 
     std::string minimumText;
     std::string maximumText;
@@ -29,7 +29,7 @@ public:
     Field GetFocus() const { return m_focus; }
 
 private:
-    AlgParams& m_params;
+    TavBridges::AlgParams& m_params;
     Field m_focus = Field::None;
 };
 

@@ -44,10 +44,10 @@ bool StraintPageModel::CheckProblem() {
     const std::string text = TavWorkbench::BuildProblemText(model.constants, model.domains, model.variables,
                                                             model.constraints, nullptr);
     // Parsed from memory, so that no other parse can overwrite the text in between.
-    RawCSP raw;
+    TavLanguage::RawCSP raw;
     bool parsed = false;
     try {
-        parsed = ParseCSPText(text, nullptr, &raw).IsOk();
+        parsed = TavLanguage::ParseCSPText(text, nullptr, &raw).IsOk();
     } catch (const std::exception&) {
         parsed = false;
     }
