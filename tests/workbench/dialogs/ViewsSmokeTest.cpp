@@ -122,6 +122,13 @@ TEST_F(ViewsTest, SetAndEnumeratedDomains) {
         Click(view, "ok");
     });
     script.Then("CSetDlg", [this](QDialog& view) {
+        // An added value shows in the list's view, not only in its model.
+        QTest::keyClicks(Find<QLineEdit>(view, "newValue"), "5");
+        Click(view, "add");
+        auto* values = Find<QListWidget>(view, "values");
+        QCoreApplication::processEvents();
+        EXPECT_EQ(values->indexAt(values->visualItemRect(values->item(0)).center()).data().toString(), "5");
+        EXPECT_TRUE(messages.Texts().empty());
         Type(view, "id", "Odd");
         messages.answers = {true};
         Click(view, "range");

@@ -22,7 +22,8 @@ QListWidget* MakeList(QWidget* parent, const char* name, std::function<void(int,
 }
 
 void FillList(QListWidget* list, const std::vector<std::string>& texts) {
-    const QSignalBlocker blocker(list->model());
+    // The model's signals stay on: the view lays out its rows from them (refilling emits no
+    // rowsMoved, so a drag handler is not called).
     list->clear();
     for (const std::string& text : texts)
         list->addItem(ToQ(text));
