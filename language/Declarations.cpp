@@ -33,6 +33,8 @@ constexpr std::int64_t kMaxArrayElements = 10'000'000;
 RPtr<RawExpr> MakeArray(ParseContext& ctx, RawType kind, const std::string& prefix,
                         const std::vector<int>& dims, std::size_t level, const RPtr<RawDom>& domain) {
     if (level == dims.size()) {
+        // An array of a million variables takes long to make: a time limit ends it here.
+        ctx.CheckStop();
         RPtr<RawVar> var(new RawVar(kind, prefix, domain));
         ctx.Problem().AddVariable(var);
         return var;

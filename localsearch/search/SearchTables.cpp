@@ -43,7 +43,8 @@ void SearchTables::Setup(GLSCSP& problem, bool approximate, bool tabulateAll, bo
     if (cells > kMaxValueCells)
         throw ModelError("Problem too large: local search holds at most " + std::to_string(kMaxValueCells) +
                          " values over all its variables");
-    m_stopWhileBuilding = cells > kStoppableCells;
+    m_large = cells > kStoppableCells;
+    m_stopWhileBuilding = m_large;
     struct EndOfBuilding {
         bool& flag;
         ~EndOfBuilding() { flag = false; }

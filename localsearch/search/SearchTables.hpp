@@ -151,6 +151,11 @@ protected:
     void StopIfAskedWhileBuilding() const {
         if (m_stopWhileBuilding && m_stop != nullptr && m_stop->load(std::memory_order_relaxed)) throw Stopped{};
     }
+    // Throws Stopped when the stop flag is set and the problem set up last is large: for the
+    // structures an engine builds at the start of a run, after Setup.
+    void StopIfAskedOnLargeProblem() const {
+        if (m_large && m_stop != nullptr && m_stop->load(std::memory_order_relaxed)) throw Stopped{};
+    }
     void RebuildAllMoveLists();
     // Recognises c as a disequality of two distinct variables, each plus or minus a constant
     // (the commonest constraint of all), whose feature penalises the whole constraint.
@@ -215,6 +220,8 @@ protected:
     GLSCSP* m_problem = nullptr;
     const std::atomic<bool>* m_stop = nullptr;
     bool m_stopWhileBuilding = false;
+    // The problem set up last holds more than kStoppableCells values.
+    bool m_large = false;
     bool m_keepMoveLists = false;
     bool m_approximate = false;
     bool m_tabulateAll = true;
