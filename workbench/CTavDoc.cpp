@@ -272,11 +272,16 @@ bool CTavDoc::BuildSolvers() {
 
 namespace {
 
-// Sets a stop request at a deadline, unless dismissed first (by its destruction).
+// Sets a stop request at a deadline (at once when it has passed), unless dismissed first (by
+// its destruction).
 class BuildWatchdog {
 public:
     BuildWatchdog(std::optional<std::chrono::steady_clock::time_point> deadline, std::atomic<bool>& stop) {
         if (!deadline) return;
+        if (*deadline <= std::chrono::steady_clock::now()) {
+            stop = true;
+            return;
+        }
         m_thread = std::thread([this, when = *deadline, &stop] {
             std::unique_lock lock(m_mutex);
             if (!m_wake.wait_until(lock, when, [this] { return m_dismissed; })) stop = true;
