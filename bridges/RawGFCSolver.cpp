@@ -242,6 +242,16 @@ bool RawGFCSolver::FindCandidate(RawSolution& candidate) {
     return true;
 }
 
+TavLanguage::SolveEnd RawGFCSolver::SolutionEnd() const {
+    const bool proved = m_csp->GetObjective() != nullptr && !m_search->IsStopRequested() && GetRejectedCount() == 0;
+    return proved ? SolveEnd::Optimum : SolveEnd::Solution;
+}
+
+TavLanguage::SolveEnd RawGFCSolver::SearchEnd() const {
+    if (StoppedByThrashing()) return SolveEnd::Thrashing;
+    return m_search->IsStopRequested() ? SolveEnd::Stopped : SolveEnd::Exhausted;
+}
+
 bool RawGFCSolver::StoppedByThrashing() const {
     // The check raises the search's stop request, which stays set: the flag means the search
     // ended there and will not go on.

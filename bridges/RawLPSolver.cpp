@@ -225,7 +225,10 @@ void RawLPSolver::Stop() {
 
 bool RawLPSolver::Solve() {
     // One linear programme has one answer: a second call finds nothing new.
-    if (m_solveStarted) return false;
+    if (m_solveStarted) {
+        if (GetEnd() == SolveEnd::Optimum) SetEnd(SolveEnd::Exhausted);
+        return false;
+    }
     m_solveStarted = true;
     SetFinished(false);
     SetSolved(false);
@@ -237,6 +240,20 @@ bool RawLPSolver::Solve() {
     m_solver.Setup(rows, m_variableCount, *m_objective);
     if (!m_solver.Solve()) {
         m_message = m_solver.message();
+        switch (m_solver.status()) {
+        case LPLib::LPSolver::Status::Infeasible:
+            SetEnd(SolveEnd::Exhausted);
+            break;
+        case LPLib::LPSolver::Status::Unbounded:
+            SetEnd(SolveEnd::Unbounded);
+            break;
+        case LPLib::LPSolver::Status::Stopped:
+            SetEnd(SolveEnd::Stopped);
+            break;
+        default: // the pivot limit, rounding trouble: nothing proved
+            SetEnd(SolveEnd::GaveUp);
+            break;
+        }
         SetFinished(true);
         return false;
     }
@@ -249,6 +266,7 @@ bool RawLPSolver::Solve() {
         solution.AddLabel(RawLabel(variables[k]->GetName(), MakeR<RawFlt>(values[k] + 0.0)));
     }
     solution.SetCost(MakeR<RawFlt>(m_solver.GetObjectiveValue() + m_objectiveConstant + 0.0));
+    SetEnd(SolveEnd::Optimum);
     SetSolved(true);
     SetFinished(true);
     return true;

@@ -46,7 +46,8 @@ std::string CommandLineHelp() {
            "                 org.tav.Document) with no window and no result server\n"
            "  --embedding    the same as --automation\n"
            "  --help         this text\n"
-           "  --version      the version\n";
+           "  --version      the version\n"
+           "  --             ends the options (a document whose name starts with -)\n";
 }
 
 } // namespace TavWorkbench::App
