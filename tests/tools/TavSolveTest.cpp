@@ -571,6 +571,9 @@ TEST(TavSolveApp, TheExamplesWithNoOptionsGiveCompleteAnswers) {
     std::set<std::string> listed = {"nurses-sets.csp"};
     for (const Case& c : cases)
         listed.insert(c.example);
-    for (const auto& entry : std::filesystem::directory_iterator(TAV_EXAMPLES_DIR))
-        if (entry.path().extension() == ".csp") EXPECT_EQ(listed.count(entry.path().filename().string()), 1u) << entry.path();
+    for (const auto& entry : std::filesystem::directory_iterator(TAV_EXAMPLES_DIR)) {
+        if (entry.path().extension() == ".csp") {
+            EXPECT_EQ(listed.count(entry.path().filename().string()), 1u) << entry.path();
+        }
+    }
 }
