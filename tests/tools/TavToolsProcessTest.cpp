@@ -56,7 +56,7 @@ TEST(TavSolveProcess, EveryRunEndsWithItsStatusLineAndExitCode) {
          "Solution Unbounded"},
         {"infeasible LP", {Example("lp-infeasible.csp")}, "solutions: 0\nstatus: unsatisfiable\n", 0,
          "No Solution Found"},
-        {"time-out", {Data("unsat-minimise.csp"), "--solver", "gls", "--time-limit", "0.3"},
+        {"time-out", {Data("unsat-minimise.csp"), "--solver", "gls", "--time-limit", "0.1"},
          "solutions: 0\nstatus: unknown\n", 0, "Timed out - increase search time if desired"},
         // A local search that would run for a minute, interrupted once it has printed a solution:
         // what it found, the status and the statistics come out before it ends.
