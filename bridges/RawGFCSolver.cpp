@@ -249,7 +249,10 @@ TavLanguage::SolveEnd RawGFCSolver::SolutionEnd() const {
 
 TavLanguage::SolveEnd RawGFCSolver::SearchEnd() const {
     if (StoppedByThrashing()) return SolveEnd::Thrashing;
-    return m_search->IsStopRequested() ? SolveEnd::Stopped : SolveEnd::Exhausted;
+    if (m_search->IsStopRequested()) return SolveEnd::Stopped;
+    // The checks dropped the search's best: what it proved is not about the problem.
+    if (m_csp->GetObjective() != nullptr && GetRejectedCount() > 0) return SolveEnd::GaveUp;
+    return SolveEnd::Exhausted;
 }
 
 bool RawGFCSolver::StoppedByThrashing() const {
