@@ -48,7 +48,8 @@ RawBridge::Verdict RawBridge::Check(const RawSolution& candidate) {
         ++m_rejected;
         Platform::Report(m_context.diagnostics,
                          "Solution dropped: it does not satisfy the problem (" +
-                             (check.faults.empty() ? std::string("unknown fault") : check.faults.front()) + ")");
+                             (check.faults.empty() ? std::string("unknown fault") : check.faults.front()) +
+                             ")");
         return Verdict::Dropped;
     }
     if (m_reported.count(key) > 0) return Verdict::Repeat;

@@ -243,7 +243,8 @@ bool RawGFCSolver::FindCandidate(RawSolution& candidate) {
 }
 
 TavLanguage::SolveEnd RawGFCSolver::SolutionEnd() const {
-    const bool proved = m_csp->GetObjective() != nullptr && !m_search->IsStopRequested() && GetRejectedCount() == 0;
+    const bool proved =
+        m_csp->GetObjective() != nullptr && !m_search->IsStopRequested() && GetRejectedCount() == 0;
     return proved ? SolveEnd::Optimum : SolveEnd::Solution;
 }
 
@@ -409,8 +410,7 @@ GFCLib::Constraint* RawGFCSolver::Comparison(RawGFCSolver& s, const RPtr<RawExpr
     }
 }
 
-template <class Made>
-GFCLib::Constraint* RawGFCSolver::InitPair(RawGFCSolver& s, const RPtr<RawExpr>& expr) {
+template <class Made> GFCLib::Constraint* RawGFCSolver::InitPair(RawGFCSolver& s, const RPtr<RawExpr>& expr) {
     CPObject* second = s.TranslateTerm(RawArg(expr, 1));
     CPObject* first = s.TranslateTerm(RawArg(expr, 0));
     auto* c = new Made();

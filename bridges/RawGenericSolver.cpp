@@ -364,8 +364,7 @@ Con* RawGenericSolver::OverConditionPair(RawGenericSolver& s, const RPtr<RawExpr
     return new Made(a, b);
 }
 
-template <class Made>
-IntObj* RawGenericSolver::OverIntList(RawGenericSolver& s, const RPtr<RawExpr>& expr) {
+template <class Made> IntObj* RawGenericSolver::OverIntList(RawGenericSolver& s, const RPtr<RawExpr>& expr) {
     return new Made(s.TranslateIntExprList(RawArg(expr, 0)));
 }
 

@@ -106,7 +106,8 @@ public:
     // last (null: at the end of the text, where no column is given).
     void StartLine(const char* start) { m_lineStart = start; }
     void NoteToken(const char* start) {
-        m_tokenColumn = start != nullptr && m_lineStart != nullptr ? static_cast<int>(start - m_lineStart) + 1 : 0;
+        m_tokenColumn =
+            start != nullptr && m_lineStart != nullptr ? static_cast<int>(start - m_lineStart) + 1 : 0;
     }
     // A syntax error at the current line and at the column of the token read last.
     ParserErr SyntaxError() const {

@@ -9,9 +9,30 @@ namespace {
 
 // Options of the toolkit's applications that take a value, as the next argument or after "=".
 constexpr const char* kWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
-    "qwindowicon", "icon", "qwindowtitle", "title", "session", "display", "name", "style",
-    "stylesheet", "qmljsdebugger", "fn", "font", "bg", "background", "fg", "foreground", "btn", "button",
+    "platform",
+    "platformpluginpath",
+    "platformtheme",
+    "plugin",
+    "qwindowgeometry",
+    "geometry",
+    "qwindowicon",
+    "icon",
+    "qwindowtitle",
+    "title",
+    "session",
+    "display",
+    "name",
+    "style",
+    "stylesheet",
+    "qmljsdebugger",
+    "fn",
+    "font",
+    "bg",
+    "background",
+    "fg",
+    "foreground",
+    "btn",
+    "button",
 };
 // Options that stand alone.
 constexpr const char* kFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};

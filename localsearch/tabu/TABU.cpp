@@ -2,8 +2,8 @@
 
 #include "localsearch/Arithmetic.hpp"
 #include "localsearch/Minimise.hpp"
-#include "localsearch/StopReset.hpp"
 #include "localsearch/Obj.hpp"
+#include "localsearch/StopReset.hpp"
 #include "platform/FatalError.hpp"
 
 #include <algorithm>

@@ -240,8 +240,8 @@ TEST(Examples, EachLocalSearchEngineGivesVerifiedSolutions) {
 // ends by itself (the genetic algorithm).
 TEST(Examples, EachLocalSearchTellsEachBetterSolutionAsItFindsIt) {
     using TavSolve::SolverChoice;
-    for (const SolverChoice choice : {SolverChoice::Gls, SolverChoice::Ga, SolverChoice::Tabu, SolverChoice::Gls2,
-                                      SolverChoice::Ext}) {
+    for (const SolverChoice choice :
+         {SolverChoice::Gls, SolverChoice::Ga, SolverChoice::Tabu, SolverChoice::Gls2, SolverChoice::Ext}) {
         SCOPED_TRACE(TavSolve::SolverName(choice));
         auto problem = Read("meetings-soft.csp");
         std::vector<std::string> heard;
@@ -249,7 +249,8 @@ TEST(Examples, EachLocalSearchTellsEachBetterSolutionAsItFindsIt) {
         BridgeContext context;
         context.onSolution = [&](const RawSolution& s) {
             heard.push_back(BruteForce::SolutionKey(*problem, s));
-            if (s.GetCost().GetValue()->GetInt() == 4 && s.GetSoftCost().GetValue()->GetInt() == 2) self->Stop();
+            if (s.GetCost().GetValue()->GetInt() == 4 && s.GetSoftCost().GetValue()->GetInt() == 2)
+                self->Stop();
         };
         const AlgParams params = TavSolve::ParamsFor(choice, {});
         std::unique_ptr<RawSolver> solver = TavSolve::MakeSolver(choice, *problem, params, context);

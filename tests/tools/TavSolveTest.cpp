@@ -261,7 +261,8 @@ TEST(TavSolveRun, AnInterruptEndsTheRunAsTheTimeLimitDoesAndIsToldApart) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         interrupt = true;
     });
-    const RunResult r = RunSolver(solver, -1, 60.0, [](const RawSolution&, int) {}, &interrupt);
+    const RunResult r = RunSolver(
+        solver, -1, 60.0, [](const RawSolution&, int) {}, &interrupt);
     later.join();
     EXPECT_EQ(r.found, 1);
     EXPECT_TRUE(r.interrupted);
@@ -335,9 +336,11 @@ TEST(TavSolveApp, ExitCodesForUsageParseErrorsAndUnavailableSolvers) {
     EXPECT_EQ(help.code, 0);
     EXPECT_NE(help.out.find("usage:"), std::string::npos);
     // Each solver's parameters with their defaults, the time limit's default, the status lines.
-    for (const char* text : {"      gfc\n        1  variable ordering", "2  thrashing factor: 0 no thrashing stop, "
-                             "else the search may stop early (default 0)", "      tabu\n", "      ga\n",
-                             "      gls, gls2\n", "(default 300)", "status: unbounded", "130 interrupted"})
+    for (const char* text : {"      gfc\n        1  variable ordering",
+                             "2  thrashing factor: 0 no thrashing stop, "
+                             "else the search may stop early (default 0)",
+                             "      tabu\n", "      ga\n", "      gls, gls2\n", "(default 300)",
+                             "status: unbounded", "130 interrupted"})
         EXPECT_NE(help.out.find(text), std::string::npos) << text << "\n" << help.out;
     AppRun version = Tav({"--version"}, ok);
     EXPECT_EQ(version.code, 0);
@@ -415,8 +418,8 @@ TEST(TavSolveApp, ExamplesEndToEndThrashingNoteAndSetsInACount) {
 
     // The workbench's thrashing factor ends eight queens early: the count is not all there is,
     // and the status does not claim it.
-    AppRun early = Tav({"queens.csp", "--solver", "gfc", "--solutions", "all", "--param", "1=1", "--param", "2=1",
-                        "--param", "3=1"},
+    AppRun early = Tav({"queens.csp", "--solver", "gfc", "--solutions", "all", "--param", "1=1", "--param",
+                        "2=1", "--param", "3=1"},
                        parse);
     EXPECT_EQ(early.code, 0);
     EXPECT_EQ(lines(early.out, "solution "), 6);
@@ -556,8 +559,9 @@ TEST(TavSolveApp, TheExamplesWithNoOptionsGiveCompleteAnswers) {
             for (const auto& [key, e] : oracle.evaluations)
                 best = std::min(best, sign * e.objective + static_cast<double>(e.softCost));
             const std::string soft = LastValue(out, "soft");
-            const double printed = sign * std::stod(LastValue(out, "cost").empty() ? "0" : LastValue(out, "cost")) +
-                                   (soft.empty() ? 0.0 : std::stod(soft));
+            const double printed =
+                sign * std::stod(LastValue(out, "cost").empty() ? "0" : LastValue(out, "cost")) +
+                (soft.empty() ? 0.0 : std::stod(soft));
             EXPECT_EQ(printed, best) << out;
         }
         if (!c.all) continue;

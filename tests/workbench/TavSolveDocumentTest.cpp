@@ -89,7 +89,7 @@ TEST(TavSolveDocument, ExamplesGiveTheAnswersOfTheirProblemFiles) {
         // Every run ends by itself, far inside the default time limit, which so never decides
         // an answer. A document's complete search takes the workbench's parameters (no
         // "Params.ini" here: its defaults), which the problem file is given.
-        std::vector<std::string> fromFile = {example.string(), "--solutions", "3", "--param", "1=1",
+        std::vector<std::string> fromFile = {example.string(), "--solutions", "3",       "--param", "1=1",
                                              "--param",        "2=1",         "--param", "3=1"};
         std::vector<std::string> fromDocument = {document, "--solutions", "3"};
         const Result expected = RunSolve(fromFile);

@@ -18,17 +18,18 @@ using namespace TavLanguage;
 namespace {
 
 const char* const kUsage = "usage: tav-parse [--dump] FILE|-\n";
-const char* const kHelp = "Checks a problem written in Tav's modelling language.\n"
-                          "\n"
-                          "  FILE        the problem; - reads it from standard input\n"
-                          "  --dump      also print the expanded raw problem\n"
-                          "  --help      this text\n"
-                          "  --version   the version\n"
-                          "  --          ends the options (a file whose name starts with -)\n"
-                          "\n"
-                          "Prints \"Parsed CSP file successfully\" and exits with 0 when the problem is well formed;\n"
-                          "otherwise writes its first error to standard error as FILE:LINE[:COLUMN]: message\n"
-                          "and exits with 1 (also when the file cannot be read). Bad options exit with 2.\n";
+const char* const kHelp =
+    "Checks a problem written in Tav's modelling language.\n"
+    "\n"
+    "  FILE        the problem; - reads it from standard input\n"
+    "  --dump      also print the expanded raw problem\n"
+    "  --help      this text\n"
+    "  --version   the version\n"
+    "  --          ends the options (a file whose name starts with -)\n"
+    "\n"
+    "Prints \"Parsed CSP file successfully\" and exits with 0 when the problem is well formed;\n"
+    "otherwise writes its first error to standard error as FILE:LINE[:COLUMN]: message\n"
+    "and exits with 1 (also when the file cannot be read). Bad options exit with 2.\n";
 
 int Usage(const std::string& why) {
     std::cerr << "tav-parse: " << why << "\n" << kUsage;
@@ -70,7 +71,8 @@ int main(int argc, char** argv) {
         RawCSP problem;
         ParserErr err;
         if (fromInput) {
-            const std::string text{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
+            const std::string text{std::istreambuf_iterator<char>(std::cin),
+                                   std::istreambuf_iterator<char>()};
             err = ParseCSPText(text, nullptr, &problem);
         } else {
             err = ParseCSPFile(file, nullptr, &problem);

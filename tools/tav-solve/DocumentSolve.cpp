@@ -72,7 +72,8 @@ public:
                 lpMessage = lp->message();
             if (m_stats) solver->PrintStatistics(statistics);
         }
-        if (const RawCSP* problem = m_doc.GetRawProblem(); problem != nullptr) optimising = IsOptimising(*problem);
+        if (const RawCSP* problem = m_doc.GetRawProblem(); problem != nullptr)
+            optimising = IsOptimising(*problem);
         HeadlessSolveDriver::finished(found);
     }
 
@@ -202,7 +203,8 @@ int RunDocument(const SolveOptions& options, std::ostream& out, std::ostream& er
     if (setting == TavWorkbench::CTavDoc::kExpert && ExpertStatistics(doc) != statisticsBefore)
         doc.SaveExpertFile();
     const bool interrupted = outcome.interrupted || (interrupt != nullptr && interrupt->load());
-    const RunStatus status = StatusOf(driver.end, printed, driver.optimising, outcome.timedOut || interrupted);
+    const RunStatus status =
+        StatusOf(driver.end, printed, driver.optimising, outcome.timedOut || interrupted);
     out << "solutions: " << printed << "\n" << StatusLine(status) << "\n" << std::flush;
     const char* const timedOut = "Timed out - increase search time if desired";
     for (const std::string& text : shown)

@@ -35,9 +35,9 @@ struct NamedFlag {
 };
 
 constexpr NamedFlag kFlags[] = {
-    {"--help", &SolveOptions::help},         {"-h", &SolveOptions::help},
-    {"--stats", &SolveOptions::stats},       {"--describe", &SolveOptions::describe},
-    {"--text", &SolveOptions::text},         {"--version", &SolveOptions::version},
+    {"--help", &SolveOptions::help},   {"-h", &SolveOptions::help},
+    {"--stats", &SolveOptions::stats}, {"--describe", &SolveOptions::describe},
+    {"--text", &SolveOptions::text},   {"--version", &SolveOptions::version},
 };
 
 // A whole decimal integer in int range, or false.
@@ -88,8 +88,14 @@ const std::vector<SolverParams>& ParamTable() {
           {4, "delta update: 0 off, 1 on"},
           {5, "random seed"},
           {6, "objective weight"}}},
-        {"ext", SolverChoice::Ext, {{1, "lambda"}, {2, "approximate evaluation"}, {3, "learning"},
-                                     {4, "delta update"}, {5, "random seed"}, {6, "objective weight"}}},
+        {"ext",
+         SolverChoice::Ext,
+         {{1, "lambda"},
+          {2, "approximate evaluation"},
+          {3, "learning"},
+          {4, "delta update"},
+          {5, "random seed"},
+          {6, "objective weight"}}},
         {"tabu",
          SolverChoice::Tabu,
          {{1, "random part of the tabu tenure (at least 1)"},

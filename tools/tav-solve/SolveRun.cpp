@@ -41,7 +41,8 @@ public:
                     break;
                 }
                 // The interrupt flag is set where no thread can be woken (a signal handler).
-                m_wake.wait_until(lock, m_interrupt != nullptr ? std::min(deadline, now + kPollInterval) : deadline);
+                m_wake.wait_until(lock, m_interrupt != nullptr ? std::min(deadline, now + kPollInterval)
+                                                               : deadline);
             }
             if (m_done) return;
             m_stop = true;

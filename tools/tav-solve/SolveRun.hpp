@@ -37,7 +37,8 @@ RunResult RunSolver(TavLanguage::RawSolver& solver, int wanted, double timeLimit
 
 // Builds the solver over the context it is given: the run's stop request (set at the time limit
 // or the interrupt) and where the bridge reports solutions; the builder adds what else it needs.
-using SolverBuilder = std::function<std::unique_ptr<TavLanguage::RawSolver>(TavBridges::BridgeContext context)>;
+using SolverBuilder =
+    std::function<std::unique_ptr<TavLanguage::RawSolver>(TavBridges::BridgeContext context)>;
 
 struct BuiltRun {
     // The run's stop request, which the solver may keep reading: it outlives the solver.

@@ -136,11 +136,13 @@ int RunTavSolve(const std::vector<std::string>& args, const StoppableReader& rea
         };
         const BuiltRun run = BuildAndRun(
             build, options.solutions, options.timeLimitSeconds,
-            [&](const RawSolution& solution, int k) { out << FormatSolution(solution, k) << "\n" << std::flush; },
+            [&](const RawSolution& solution, int k) {
+                out << FormatSolution(solution, k) << "\n" << std::flush;
+            },
             interrupt);
         const RunResult& result = run.result;
-        const RunStatus status = StatusOf(result.end, result.found, IsOptimising(problem),
-                                          result.timedOut || result.interrupted);
+        const RunStatus status =
+            StatusOf(result.end, result.found, IsOptimising(problem), result.timedOut || result.interrupted);
         out << "solutions: " << result.found << "\n" << StatusLine(status) << "\n" << std::flush;
         if (result.timedOut) err << "Timed out - increase search time if desired\n";
         if (result.end == SolveEnd::Thrashing)

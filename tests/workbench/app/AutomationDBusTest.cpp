@@ -145,8 +145,8 @@ TEST(AutomationDBus, BuildsSolvesAndReadsQueens) {
     EXPECT_TRUE(Call<bool>(doc, "IsUsingGLSServer"));
 
     // The introspection names every argument, results included, of all 23 methods.
-    const QDBusMessage introspect = QDBusConnection::sessionBus().call(QDBusMessage::createMethodCall(
-        kService, kPath, "org.freedesktop.DBus.Introspectable", "Introspect"));
+    const QDBusMessage introspect = QDBusConnection::sessionBus().call(
+        QDBusMessage::createMethodCall(kService, kPath, "org.freedesktop.DBus.Introspectable", "Introspect"));
     ASSERT_EQ(introspect.type(), QDBusMessage::ReplyMessage);
     QXmlStreamReader xml(introspect.arguments().front().toString());
     bool inDocument = false;

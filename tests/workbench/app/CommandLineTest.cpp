@@ -1,8 +1,8 @@
 // The workbench's command line, read before Qt starts, and when its automation service ends.
 
+#include "workbench/app/CommandLine.hpp"
 #include "platform/ToolkitOptions.hpp"
 #include "workbench/app/AutomationLifetime.hpp"
-#include "workbench/app/CommandLine.hpp"
 
 #include <gtest/gtest.h>
 
@@ -37,16 +37,18 @@ TEST(CommandLine, RefusesWhatItDoesNotKnow) {
 
 TEST(CommandLine, QtsOwnOptionsAreLeftToQt) {
     // Read before Qt starts: Qt's options (with their values) are not the program's.
-    EXPECT_EQ(Platform::WithoutToolkitOptions({"-platform", "offscreen", "--style=fusion", "-reverse", "a.tav",
-                                               "--nologo", "-qwindowtitle", "T"}),
+    EXPECT_EQ(Platform::WithoutToolkitOptions({"-platform", "offscreen", "--style=fusion", "-reverse",
+                                               "a.tav", "--nologo", "-qwindowtitle", "T"}),
               (std::vector<std::string>{"a.tav", "--nologo"}));
     // After "--" everything is the program's.
     EXPECT_EQ(Platform::WithoutToolkitOptions({"--", "-platform", "x"}),
               (std::vector<std::string>{"--", "-platform", "x"}));
     std::string error;
-    EXPECT_FALSE(ParseCommandLine(Platform::WithoutToolkitOptions({"-platform", "offscreen", "--bogus"}), error));
+    EXPECT_FALSE(
+        ParseCommandLine(Platform::WithoutToolkitOptions({"-platform", "offscreen", "--bogus"}), error));
     EXPECT_NE(error.find("--bogus"), std::string::npos);
-    auto line = ParseCommandLine(Platform::WithoutToolkitOptions({"-platform", "offscreen", "--version"}), error);
+    auto line =
+        ParseCommandLine(Platform::WithoutToolkitOptions({"-platform", "offscreen", "--version"}), error);
     ASSERT_TRUE(line);
     EXPECT_TRUE(line->version);
 }
