@@ -56,7 +56,10 @@ configure_and_build() {
 build_with_progress() {
     local dir=$1
     shift
-    if cmake --build "$dir" --target "$@" -- -n 2>/dev/null | grep -q '^\['; then
+    local plan
+    # Ninja's dry run lists the steps it would take ("[1/N] ..."), nothing when all is built.
+    plan=$(cmake --build "$dir" --target "$@" -- -n 2>/dev/null || true)
+    if grep -q '^\[' <<<"$plan"; then
         if [ -e "$dir/bin/$1" ]; then
             echo "== rebuilding $*"
         else
