@@ -200,7 +200,9 @@ TEST_F(MelvaneClient, RegistersReadsSolvesAndSendsAsMaster) {
     EXPECT_EQ(Buttons(app), (std::vector<bool>{false, false, true, false, false, false}));
 
     server.SendText(2, QueensDescription(6));
-    ASSERT_TRUE(WaitFor([&] { return LogHas(app, "* Received Problem"); }));
+    // "Solve Problem" once the worker has read the problem.
+    ASSERT_TRUE(WaitFor([&] { return app.Dialog().IsEnabled(B::Solve); }));
+    EXPECT_TRUE(LogHas(app, "* Received Problem"));
     EXPECT_EQ(Buttons(app), (std::vector<bool>{true, true, true, false, false, true}));
 
     app.Dialog().solutions = "2";
@@ -239,9 +241,8 @@ TEST_F(MelvaneClient, SlaveSolvesOnPushAndSendsByItself) {
     const CMessage& solutions = server.Message(3);
     EXPECT_EQ(solutions.GetType(), 9);
     EXPECT_EQ(solutions.Text().rfind("1\n<S>\n5\n", 0), 0u) << solutions.Text();
-    // After a Slave's solve Connect stays disabled.
-    EXPECT_FALSE(app.Dialog().IsEnabled(B::Connect));
-    EXPECT_TRUE(app.Dialog().IsEnabled(B::Master));
+    // After a Slave's solve the dialog is usable again: Connect (to disconnect) and the role.
+    EXPECT_EQ(Buttons(app), (std::vector<bool>{false, false, true, false, false, true}));
 
     app.OnMaster();
     EXPECT_EQ(server.Message(4).Text(), "Master");
@@ -268,13 +269,18 @@ TEST_F(MelvaneClient, AProblemItCannotReadIsLoggedAndNotSolved) {
     ConnectApp();
     app.OnMaster();
     server.SendText(2, "<Z> 1 INTVAR x nowhere <END>");
-    ASSERT_TRUE(WaitFor([&] { return LogHas(app, "* Received Problem"); }));
+    ASSERT_TRUE(WaitFor([&] {
+        for (const std::string& line : app.Dialog().Log())
+            if (line.rfind("Problem refused: ", 0) == 0) return true;
+        return false;
+    }));
+    EXPECT_TRUE(LogHas(app, "* Received Problem"));
     EXPECT_FALSE(app.Dialog().IsSolving());
-    EXPECT_FALSE(app.Dialog().IsEnabled(B::Solve));
-    bool refused = false;
-    for (const std::string& line : app.Dialog().Log())
-        refused = refused || line.rfind("Problem refused: ", 0) == 0;
-    EXPECT_TRUE(refused);
+    // The Slave sends nothing for it and can be disconnected or made Master.
+    EXPECT_EQ(Buttons(app), (std::vector<bool>{false, false, true, false, false, true}));
+    // Registration, role, then the next thing it sends: no solutions came between.
+    app.OnMaster();
+    EXPECT_EQ(server.Message(3).GetType(), 10);
 }
 
 TEST_F(MelvaneClient, ServerClosingIsNoticedOnce) {

@@ -144,11 +144,17 @@ TEST(SolverInterface, SoftConstraintsAndObjectiveGiveTheirOwnCosts) {
         Received meetings(
             R"(problem: m { domains { intdom slots = [1, 4]; } variables { intvar a, b, c, d :: slots; }
 constraints { alldifferent([a, b, c, d]); soft(a < b, 3); soft(b < c, 2); soft(d = 1, 4); soft(c < a, 5); }
-optimisation { )" + objective + "; } }");
+optimisation { )" +
+            objective + "; } }");
         SolverInterface solver;
         solver.LoadProblem(meetings.description);
-        // An optimisation run searches until stopped: stop at the first best assignment.
-        solver.SetNotifyWindow([&](int) { solver.Stop(); });
+        // An optimisation run searches until stopped: stop at the first best assignment. Its
+        // costs are told as the solution states them.
+        std::vector<SolverInterface::BestCosts> told;
+        solver.SetNotifyWindow([&](const SolverInterface::BestCosts& best) {
+            told.push_back(best);
+            solver.Stop();
+        });
         ASSERT_TRUE(solver.Solve(5));
         ASSERT_EQ(solver.GetSolutions().Size(), 1u);
         const Solution& s = solver.GetSolutions()[0];
@@ -158,6 +164,9 @@ optimisation { )" + objective + "; } }");
         ASSERT_TRUE(s.HasSoftCost());
         EXPECT_EQ(s.GetCost(), static_cast<int>(eval.objective));
         EXPECT_EQ(s.GetSoftCost(), eval.softCost);
+        ASSERT_EQ(told.size(), 1u);
+        EXPECT_EQ(told[0].cost, s.GetCost());
+        EXPECT_EQ(told[0].softCost, s.GetSoftCost());
     }
 }
 
