@@ -5,6 +5,7 @@
 #include "tests/workbench/net/LoopbackHelpers.hpp"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -38,10 +39,14 @@ TEST(MelvaneDialog, ShowsTheDefaultsAndDrivesAConnection) {
 
     const std::pair<const char*, const char*> fields[] = {
         {"serverName", "testhost"}, {"port", "5000"}, {"solverName", "GLS"}, {"solutions", "1"},
-        {"lambda", "10"},           {"seed", "2334"}, {"optimise", "2"},
+        {"timeLimit", "5"},         {"lambda", "10"}, {"seed", "2334"},      {"optimise", "2"},
     };
     for (const auto& [name, value] : fields)
         EXPECT_EQ(Child<QLineEdit>(dialog, name)->text().toStdString(), value) << name;
+    bool labelled = false;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        labelled = labelled || label->text() == "Time Limit (s)";
+    EXPECT_TRUE(labelled);
     EXPECT_TRUE(Child<QCheckBox>(dialog, "learning")->isChecked());
     EXPECT_TRUE(Child<QCheckBox>(dialog, "delta")->isChecked());
     EXPECT_FALSE(Child<QCheckBox>(dialog, "approx")->isChecked());
@@ -59,6 +64,14 @@ TEST(MelvaneDialog, ShowsTheDefaultsAndDrivesAConnection) {
     EXPECT_TRUE(Child<QPushButton>(dialog, "connect")->hasFocus());
 
     // A field out of range: the box, and the focus on the field.
+    QLineEdit* timeLimit = Child<QLineEdit>(dialog, "timeLimit");
+    timeLimit->setText("0");
+    QTest::mouseClick(Child<QPushButton>(dialog, "connect"), Qt::LeftButton);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], "Please enter a number between 0.1 and 99999.");
+    EXPECT_TRUE(timeLimit->hasFocus());
+    timeLimit->setText("0.5");
+    boxes.clear();
     QLineEdit* port = Child<QLineEdit>(dialog, "port");
     port->setText("10000");
     QTest::mouseClick(Child<QPushButton>(dialog, "connect"), Qt::LeftButton);

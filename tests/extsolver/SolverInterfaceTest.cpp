@@ -16,8 +16,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <set>
 #include <sstream>
+#include <stop_token>
 #include <string>
 
 using namespace TavLanguage;
@@ -168,6 +170,27 @@ optimisation { )" +
         EXPECT_EQ(told[0].cost, s.GetCost());
         EXPECT_EQ(told[0].softCost, s.GetSoftCost());
     }
+}
+
+TEST(SolverInterface, OptimisationRunsEndByTheirTimeLimitOrTheStopToken) {
+    Received knapsack(R"(problem: k { domains { intdom take = [0, 1]; } variables { intvar x[4] :: take; }
+constraints { scalprod(x, [5, 4, 6, 3]) <= 10; } optimisation { maximise(scalprod(x, [10, 40, 30, 50])); } })");
+    SolverInterface solver;
+    solver.LoadProblem(knapsack.description);
+    // Every run ends by its limit with the best so far; the later runs find nothing better,
+    // and their repeats of it are not kept.
+    ASSERT_TRUE(solver.Solve(3, std::chrono::milliseconds(20)));
+    ASSERT_EQ(solver.GetSolutions().Size(), 1u);
+    EXPECT_EQ(solver.GetSolutions()[0].GetRunNumber(), 0);
+    EXPECT_EQ(solver.GetSolutions()[0].GetCost(), 90);
+    EXPECT_TRUE(knapsack.Check(solver.GetSolutions()[0]).feasible);
+
+    // A token stopped before Solve starts runs nothing, with no limit to end a run either.
+    std::stop_source stopped;
+    stopped.request_stop();
+    solver.GetSolutions().RemoveAll();
+    EXPECT_FALSE(solver.Solve(3, {}, stopped.get_token()));
+    EXPECT_TRUE(solver.GetSolutions().Empty());
 }
 
 TEST(SolverInterface, SetVariablesGiveOnePairPerMember) {
