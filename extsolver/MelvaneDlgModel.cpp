@@ -1,5 +1,6 @@
 #include "extsolver/MelvaneDlgModel.hpp"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <iterator>
@@ -131,8 +132,31 @@ void MelvaneDlgModel::SetMasterText(const std::string& text) {
 }
 
 void MelvaneDlgModel::AddToLog(const std::string& text) {
-    m_log.push_back(text);
-    if (onLog) onLog(text);
+    std::string entry;
+    std::size_t begin = 0;
+    for (;;) {
+        const std::size_t end = std::min(text.find('\n', begin), text.size());
+        std::size_t kept = end - begin;
+        if (kept > kMaxLogLine) {
+            kept = kMaxLogLine;
+            // Not inside a character of several bytes.
+            while (kept > 0 && (static_cast<unsigned char>(text[begin + kept]) & 0xC0) == 0x80)
+                --kept;
+        }
+        entry.append(text, begin, kept);
+        if (kept < end - begin) {
+            const auto left = std::count_if(text.begin() + static_cast<std::ptrdiff_t>(begin + kept),
+                                            text.begin() + static_cast<std::ptrdiff_t>(end), [](char ch) {
+                                                return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+                                            });
+            entry += " ... (" + std::to_string(left) + " more characters)";
+        }
+        if (end == text.size()) break;
+        entry += '\n';
+        begin = end + 1;
+    }
+    m_log.push_back(entry);
+    if (onLog) onLog(entry);
 }
 
 } // namespace Melvane

@@ -85,7 +85,11 @@ public:
     const std::string& SolutionsText() const { return m_solutionsText; }
     void SetSolutionsText(std::string text) { m_solutionsText = std::move(text); }
 
-    // Appends a log entry (the view ends each with a line break).
+    // Longest line of a log entry kept whole: the view would take seconds over a longer one
+    // (the solution of a problem of 100,000 variables, a text from the network).
+    static constexpr std::size_t kMaxLogLine = 4096;
+    // Appends a log entry (the view ends each with a line break); a line longer than
+    // kMaxLogLine keeps its start and says how many characters were left out.
     void AddToLog(const std::string& text);
     const std::vector<std::string>& Log() const { return m_log; }
 

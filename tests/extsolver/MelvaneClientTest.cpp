@@ -223,6 +223,27 @@ TEST(MelvaneFields, ChecksTheirRangesInDialogOrder) {
     EXPECT_EQ(d.timeLimit, "0.5");
 }
 
+TEST(MelvaneLog, KeepsTheStartOfAVeryLongLine) {
+    // The report of a solution of 100,000 variables is one line of megabytes; the view would
+    // take seconds over it.
+    const std::size_t max = MelvaneDlgModel::kMaxLogLine;
+    MelvaneDlgModel d("host");
+    std::vector<std::string> told;
+    d.onLog = [&](const std::string& text) { told.push_back(text); };
+    d.AddToLog("Solution\t0:" + std::string(100000, 'x') + "\nshort\n");
+    const std::string& entry = d.Log().back();
+    const std::string end = " ... (" + std::to_string(100011 - max) + " more characters)\nshort\n";
+    ASSERT_EQ(entry.size(), max + end.size());
+    EXPECT_EQ(entry.substr(0, 11), "Solution\t0:");
+    EXPECT_EQ(entry.substr(max), end);
+    EXPECT_EQ(told, std::vector<std::string>{entry});
+    // A cut never splits a character of several bytes ("é" is two).
+    d.AddToLog(std::string(max - 1, 'a') + "\xC3\xA9\xC3\xA9");
+    EXPECT_EQ(d.Log().back().substr(max - 2), "a ... (2 more characters)");
+    d.AddToLog(std::string(max, 'b'));
+    EXPECT_EQ(d.Log().back().size(), max);
+}
+
 TEST_F(MelvaneClient, RegistersReadsSolvesAndSendsAsMaster) {
     ConnectApp();
     EXPECT_EQ(app.Dialog().ConnectText(), "Disconnect");
