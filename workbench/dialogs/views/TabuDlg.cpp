@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/TabuDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/ParameterWidgets.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
@@ -11,6 +12,20 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"minimum", "The fewest steps a move stays forbidden after it was made."},
+    {"maximum", "The most steps a move stays forbidden after it was made."},
+    {"approximate",
+     "Leaves constraints satisfied at the start out of the reckoning at first: faster on big problems."},
+    {"delta", "Keeps the cost of every move in tables, updated after each move, instead of recomputing it."},
+    {"scaling", "How strongly the optimisation target weighs against the constraints (0 to 9999)."},
+};
+
+} // namespace
 
 TabuDlg::TabuDlg(TabuDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
     : ModelDialog(QStringLiteral("Tabu Parameter Settings"), messages, host, parent), m_model(model) {
@@ -25,6 +40,7 @@ TabuDlg::TabuDlg(TabuDlgModel& model, DialogMessages& messages, DialogHost& host
     layout->addLayout(form);
     AddButtons(layout);
     Load();
+    TavHelp::ContextHelp::Set(this, "tabu-parameters", kFieldHelp);
 }
 
 void TabuDlg::Load() {
