@@ -174,8 +174,7 @@ TEST(WizardMenus, EightQueensFromUseTemplateSolvesToNinetyTwo) {
             rows.push_back(grid->index(r, c).data().toString().toInt());
         for (int i = 0; i < 8; ++i)
             for (int j = i + 1; j < 8; ++j)
-                EXPECT_TRUE(rows[i] != rows[j] && std::abs(rows[i] - rows[j]) != j - i)
-                    << "solution " << c + 1;
+                EXPECT_TRUE(rows[i] != rows[j] && std::abs(rows[i] - rows[j]) != j - i) << "solution " << c + 1;
         distinct.insert(rows);
     }
     EXPECT_EQ(distinct.size(), 92u);

@@ -444,9 +444,8 @@ TEST_F(WizardViews, ModelListingPrintsToPDF) {
     const std::string text = print(doc.GetModel(), "queens", &pages);
     EXPECT_EQ(pages, 1);
     expectEveryLine(doc.GetModel(), text);
-    for (const char* expected :
-         {"Queens := 8;", "IntDom Column=[0,Queens-1];", "Colour", "Few", "IntVar Row[Queens]::Column;",
-          "Row[i] - Row[j] <> j - i;", "Minimise(Row[0]);"})
+    for (const char* expected : {"Queens := 8;", "IntDom Column=[0,Queens-1];", "Colour", "Few",
+                                 "IntVar Row[Queens]::Column;", "Row[i] - Row[j] <> j - i;", "Minimise(Row[0]);"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
 
     TavWorkbench::TavModel empty;

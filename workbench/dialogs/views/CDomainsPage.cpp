@@ -19,12 +19,10 @@ constexpr TavHelp::FieldLine kFieldHelp[] = {
 } // namespace
 
 CDomainsPage::CDomainsPage(DomainsPageModel& model, QWidget* parent)
-    : ListPage(
-          QString::fromLatin1(DomainsPageModel::kCaption),
-          {QString::fromLatin1(TavWizardModel::kDomainsHint),
-           QString::fromLatin1(TavWizardModel::kConstantsHint)},
-          QStringLiteral("domains"), DomainsPageModel::Columns(), [&model](int row) { model.OnEdit(row); },
-          parent),
+    : ListPage(QString::fromLatin1(DomainsPageModel::kCaption),
+               {QString::fromLatin1(TavWizardModel::kDomainsHint), QString::fromLatin1(TavWizardModel::kConstantsHint)},
+               QStringLiteral("domains"), DomainsPageModel::Columns(), [&model](int row) { model.OnEdit(row); },
+               parent),
       m_model(model) {
     AddButton("New Domain", "newDomain", [this] { m_model.OnNewDomain(); });
     AddButton("Delete Domain", "deleteDomain", [this] { m_model.OnDeleteDomain(SelectedRow()); });

@@ -20,12 +20,10 @@ constexpr TavHelp::FieldLine kFieldHelp[] = {
 } // namespace
 
 CVariablesPage::CVariablesPage(VariablesPageModel& model, QWidget* parent)
-    : ListPage(
-          QString::fromLatin1(VariablesPageModel::kCaption),
-          {QString::fromLatin1(TavWizardModel::kVariablesHint),
-           QString::fromLatin1(TavWizardModel::kConstantsHint)},
-          QStringLiteral("variables"), VariablesPageModel::Columns(),
-          [&model](int row) { model.OnEdit(row); }, parent),
+    : ListPage(QString::fromLatin1(VariablesPageModel::kCaption),
+               {QString::fromLatin1(TavWizardModel::kVariablesHint), QString::fromLatin1(TavWizardModel::kConstantsHint)},
+               QStringLiteral("variables"), VariablesPageModel::Columns(), [&model](int row) { model.OnEdit(row); },
+               parent),
       m_model(model) {
     AddButton("New Variable", "newVariable", [this] { m_model.OnNewVariable(); });
     AddButton("Delete Variable", "deleteVariable", [this] { m_model.OnDeleteVariable(SelectedRow()); });
