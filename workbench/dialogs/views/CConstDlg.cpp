@@ -18,8 +18,8 @@ namespace {
 // What each field is for, as What's This tells it.
 constexpr TavHelp::FieldLine kFieldHelp[] = {
     {"id", "The constant's name: starts with a letter; letters, digits and underscores only."},
-    {"set", "A set of whole numbers in braces, such as {1,3,5}; leave it empty for a list."},
-    {"list", "A list of whole numbers or of lists in brackets, such as [1,2,3] or [[1,2],[3,4]]."},
+    {"set", "The set's numbers separated by commas, such as 1,3,5 (Tav adds the braces); empty for a list."},
+    {"list", "The list's elements separated by commas: 1,2,3, or sub-lists such as [1,2],[3,4]."},
 };
 
 } // namespace

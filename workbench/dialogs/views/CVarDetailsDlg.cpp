@@ -46,7 +46,7 @@ CVarDetailsDlg::CVarDetailsDlg(VarDetailsDlgModel& model, DialogMessages& messag
     layout->addWidget(table);
     AddButtons(layout);
     ShowOnly();
-    TavHelp::ContextHelp::Set(this, "variables-table", kFieldHelp);
+    TavHelp::ContextHelp::Set(this, "variables", kFieldHelp);
 }
 
 } // namespace TavDialogs

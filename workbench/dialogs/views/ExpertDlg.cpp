@@ -16,7 +16,7 @@ namespace {
 // What each field is for, as What's This tells it.
 constexpr TavHelp::FieldLine kFieldHelp[] = {
     {"ordering", "The order in which the Expert choice will try the solvers, best first."},
-    {"timeLimit", "How many seconds each local search may run before the next one gets its turn."},
+    {"timeLimit", "How many seconds each solver may run before the next one gets its turn."},
     {"clearStats", "Forgets how well each solver did, so that all start equal again."},
 };
 

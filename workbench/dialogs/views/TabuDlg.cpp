@@ -17,12 +17,14 @@ namespace {
 
 // What each field is for, as What's This tells it.
 constexpr TavHelp::FieldLine kFieldHelp[] = {
-    {"minimum", "The fewest steps a move stays forbidden after it was made."},
-    {"maximum", "The most steps a move stays forbidden after it was made."},
+    {"minimum", "With the maximum: a move made stays forbidden for a random number of steps from the smaller "
+                "of the two up."},
+    {"maximum", "With the minimum: the larger of the two sets how widely the forbidden time varies."},
     {"approximate",
      "Leaves constraints satisfied at the start out of the reckoning at first: faster on big problems."},
-    {"delta", "Keeps the cost of every move in tables, updated after each move, instead of recomputing it."},
-    {"scaling", "How strongly the optimisation target weighs against the constraints (0 to 9999)."},
+    {"delta", "In this version the tick is passed to tabu search as the target's weight: cleared, the target "
+              "is ignored."},
+    {"scaling", "Kept with the other parameters; tabu search in this version does not read it."},
 };
 
 } // namespace
