@@ -16,7 +16,6 @@
 #include "help/ContextHelp.hpp"
 #include "help/GuideWindow.hpp"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QFileInfo>
@@ -286,6 +285,7 @@ void CMainFrame::RebuildRecentFiles() {
         auto* action =
             new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()), this);
         action->setStatusTip(files[i]);
+        action->setWhatsThis(QStringLiteral("Opens %1 again.").arg(files[i]));
         const QString file = files[i];
         connect(action, &QAction::triggered, this, [this, file] {
             if (!OpenDocument(file.toStdString()) && m_recent != nullptr) {
@@ -628,8 +628,8 @@ bool CMainFrame::OnCommand(CommandId id) {
         TavHelp::GuideWindow::Open(this);
         break;
     case CommandId::Help:
-        TavHelp::ContextHelp::ShowFor(QApplication::focusWidget() != nullptr ? QApplication::focusWidget()
-                                                                             : this);
+        // The part of this window that had the focus last, even while the guide has it now.
+        TavHelp::ContextHelp::ShowFor(focusWidget() != nullptr ? focusWidget() : this);
         break;
     case CommandId::ContextHelp:
         TavHelp::ContextHelp::EnterWhatsThisMode();

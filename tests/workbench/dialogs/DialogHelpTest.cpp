@@ -110,7 +110,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <iostream>
 #include <map>
 #include <memory>
 #include <set>
@@ -299,15 +298,11 @@ std::vector<QWidget*> SectionHolders(QWidget* dialog) {
 TEST(DialogHelp, EveryDialogNamesAGuideSectionAndEveryFieldAnswersWhatsThis) {
     AllDialogs all;
     const TavHelp::GuideIndex& guide = TavHelp::GuideWindow::Guide();
-    const bool dump = qEnvironmentVariableIsSet("TAV_DUMP_FIELDS");
     for (const auto& [name, make] : AllDialogs::Factories()) {
         std::unique_ptr<QWidget> dialog(make(all));
         EXPECT_TRUE(std::string(dialog->metaObject()->className()).ends_with("::" + name)) << name;
-        const std::vector<std::string> sections = TavHelp::ContextHelp::SectionsOf(dialog.get());
-        if (dump)
-            std::cout << "== " << name << " '" << dialog->windowTitle().toStdString() << "' section "
-                      << (sections.empty() ? "-" : sections.front()) << "\n";
-        EXPECT_FALSE(sections.empty()) << name << " names no section of the guide";
+        EXPECT_FALSE(TavHelp::ContextHelp::SectionsOf(dialog.get()).empty())
+            << name << " names no section of the guide";
         for (QWidget* holder : SectionHolders(dialog.get())) {
             const std::string section = holder->property("tavHelpSection").toString().toStdString();
             EXPECT_TRUE(guide.PageOf(section)) << name << ": the guide has no section " << section;
@@ -318,14 +313,6 @@ TEST(DialogHelp, EveryDialogNamesAGuideSectionAndEveryFieldAnswersWhatsThis) {
         std::map<QString, QString> lines;
         for (QWidget* field : dialog->findChildren<QWidget*>()) {
             if (!IsField(field, dialog.get())) continue;
-            if (dump) {
-                std::cout << "   " << field->metaObject()->className() << " '"
-                          << field->objectName().toStdString() << "'";
-                if (auto* b = qobject_cast<QAbstractButton*>(field))
-                    std::cout << " text '" << b->text().toStdString() << "'";
-                std::cout << (field->whatsThis().isEmpty() ? "  <none>" : "") << "\n";
-                continue;
-            }
             EXPECT_FALSE(field->objectName().isEmpty()) << name << ": a " << field->metaObject()->className()
                                                         << " without a name cannot be given its line";
             EXPECT_FALSE(field->whatsThis().isEmpty())
@@ -336,5 +323,32 @@ TEST(DialogHelp, EveryDialogNamesAGuideSectionAndEveryFieldAnswersWhatsThis) {
                 << name << ": " << field->objectName().toStdString() << " and " << at->second.toStdString()
                 << " share their line";
         }
+    }
+}
+
+TEST(DialogHelp, F1InADialogOpensTheGuideAtItsSectionBesideTheDialog) {
+    AllDialogs all;
+    const std::map<std::string, std::pair<const char*, std::string>> cases = {
+        {"CNumDlg", {"max", "dialogs.html#integer-domain"}},
+        {"CExpDlg", {"text", "dialogs.html#constraint-builder"}},
+        {"FCDialog", {"threshold", "solvers.html#gfc-parameters"}},
+        {"CTemplateDlg", {"templates", "wizards.html#templates"}},
+        {"CShedDlg", {"days", "wizards.html#template-nurses"}},
+        {"CTavWizard", {"next", "wizards.html#problem-wizard"}},
+    };
+    for (const auto& [name, make] : AllDialogs::Factories()) {
+        const auto found = cases.find(name);
+        if (found == cases.end()) continue;
+        std::unique_ptr<QWidget> dialog(make(all));
+        dialog->show();
+        QWidget* field = dialog->findChild<QWidget*>(QString::fromLatin1(found->second.first));
+        ASSERT_NE(field, nullptr) << name;
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_F1);
+        TavHelp::GuideWindow* guide = TavHelp::GuideWindow::Latest();
+        ASSERT_NE(guide, nullptr) << name;
+        EXPECT_EQ(guide->CurrentPage() + "#" + guide->CurrentAnchor(), found->second.second) << name;
+        // The guide belongs to the dialog, so that it can be read while the dialog waits.
+        EXPECT_EQ(guide->parentWidget(), dialog.get()) << name;
     }
 }
