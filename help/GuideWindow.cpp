@@ -94,7 +94,7 @@ GuideWindow* GuideWindow::Open(QWidget* from, const std::string& anchor) {
 GuideWindow::GuideWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("guideWindow"));
-    setWindowTitle(QCoreApplication::applicationName() + QStringLiteral(" Help"));
+    setWindowTitle(QStringLiteral("User's Guide"));
     resize(960, 680);
 
     m_back = Button(this, QStringLiteral("Back"), QStyle::SP_ArrowBack, "back",

@@ -94,6 +94,7 @@
 #include "workbench/dialogs/views/FCDialog.hpp"
 #include "workbench/dialogs/views/GADialog.hpp"
 #include "workbench/dialogs/views/GLSDialog.hpp"
+#include "workbench/dialogs/views/QtDialogMessages.hpp"
 #include "workbench/dialogs/views/QtWizardHost.hpp"
 #include "workbench/dialogs/views/TabuDlg.hpp"
 #include "workbench/ui/CAboutDlg.hpp"
@@ -101,11 +102,13 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -145,6 +148,8 @@ public:
     QtWizardHost wizards{messages, host};
     TavBridges::AlgParams params;
     CStringTable table{3, 4};
+    // The window the workbench's boxes stand over when no dialog runs.
+    QWidget dialogsOwner;
 
 private:
     std::vector<std::shared_ptr<void>> m_kept;
@@ -351,4 +356,28 @@ TEST(DialogHelp, F1InADialogOpensTheGuideAtItsSectionBesideTheDialog) {
         // The guide belongs to the dialog, so that it can be read while the dialog waits.
         EXPECT_EQ(guide->parentWidget(), dialog.get()) << name;
     }
+}
+
+TEST(DialogHelp, F1InARefusalBoxOpensTheHelpOfTheDialogBeneathIt) {
+    AllDialogs all;
+    TavDialogs::QtDialogMessages boxes(&all.dialogsOwner);
+    TypeSelDlgModel model;
+    CTypeSelDlg view(model, boxes, all.host);
+    std::string shown;
+    QTimer::singleShot(0, &view, [&] {
+        // No data type chosen: OK is refused with a box over the dialog.
+        QTimer::singleShot(0, &view, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->parentWidget(), &view);
+            QTest::keyClick(box, Qt::Key_F1);
+            if (TavHelp::GuideWindow* guide = TavHelp::GuideWindow::Latest())
+                shown = guide->CurrentPage() + "#" + guide->CurrentAnchor();
+            QTest::keyClick(box, Qt::Key_Escape);
+            QTimer::singleShot(0, &view, [&] { view.reject(); });
+        });
+        Click(view, "ok");
+    });
+    view.exec();
+    EXPECT_EQ(shown, "dialogs.html#type-select");
 }
