@@ -64,18 +64,24 @@ void ContextHelp::Install() {
 }
 
 bool ContextHelp::eventFilter(QObject* watched, QEvent* event) {
-    // A key reaches the window first and then its focus widget: answer it at the widget.
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_F1 || QWhatsThis::inWhatsThisMode()) return false;
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::NoModifier) {
-        if (!key->isAutoRepeat()) ShowFor(static_cast<QWidget*>(watched));
-    } else if (modifiers == Qt::ShiftModifier) {
-        EnterWhatsThisMode();
-    } else {
+    if (key->key() != Qt::Key_F1 || (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier) ||
+        QWhatsThis::inWhatsThisMode())
         return false;
+    // The keys may show beside menu entries as their shortcuts; taking them before any shortcut
+    // does makes F1 open the section of where the user is, in a dialog or an open menu too.
+    if (event->type() == QEvent::ShortcutOverride) {
+        key->accept();
+        return true;
     }
+    // A key reaches the window first and then its focus widget: answer it at the widget.
+    if (!watched->isWidgetType()) return false;
+    if (modifiers == Qt::ShiftModifier)
+        EnterWhatsThisMode();
+    else if (!key->isAutoRepeat())
+        ShowFor(static_cast<QWidget*>(watched));
     key->accept();
     return true;
 }

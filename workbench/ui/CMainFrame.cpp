@@ -178,10 +178,6 @@ void CMainFrame::BuildActions() {
         }
         if (kSolverSettings.contains(info.id)) action->setCheckable(true);
         action->setWhatsThis(Text(WhatsThisOf(info.id)));
-        // F1 and Shift+F1 show beside their menu entries but belong to every window: the
-        // application's help keys answer them (in a dialog too), so the entries do not take them.
-        if (info.id == CommandId::HelpTopics || info.id == CommandId::ContextHelp)
-            action->setShortcutContext(Qt::WidgetShortcut);
         const CommandId id = info.id;
         connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
         m_actions[id] = action;

@@ -72,6 +72,16 @@ TEST(HelpCommands, F1LandsOnTheSectionOfThePartOfTheWindowInFocus) {
     EXPECT_EQ(Shown(PressF1(&f.Tree())), "workbench.html#problem-tree");
     EXPECT_EQ(Shown(PressF1(&f.Results())), "workbench.html#results-view");
     EXPECT_EQ(Shown(PressF1(f.frame.get())), "workbench.html#main-window");
+    // An open menu: its own section, not the Help Topics entry that shows F1 as its key.
+    QMenu* options = nullptr;
+    for (QAction* top : f.frame->menuBar()->actions())
+        if (top->text() == "&Options") options = top->menu();
+    ASSERT_NE(options, nullptr);
+    options->popup(f.frame->mapToGlobal(QPoint(40, 40)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(options));
+    QTest::keyClick(options, Qt::Key_F1);
+    EXPECT_EQ(Shown(GuideWindow::Latest()), "workbench.html#menu-options");
+    options->close();
     // The menu command runs the same help as the key.
     f.Tree().setFocus();
     EXPECT_TRUE(f.frame->OnCommand(CommandId::Help));
