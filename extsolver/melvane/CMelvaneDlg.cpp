@@ -1,5 +1,8 @@
 #include "extsolver/melvane/CMelvaneDlg.hpp"
 
+#include "extsolver/melvane/MelvaneHelp.hpp"
+#include "help/ContextHelp.hpp"
+
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QGridLayout>
@@ -122,6 +125,7 @@ CMelvaneDlg::CMelvaneDlg(CMelvaneApp& app, QWidget* parent) : QDialog(parent), m
     ShowFields();
     ShowButtons();
     m_buttons[MelvaneButton::Connect]->setFocus();
+    TavHelp::ContextHelp::Set(this, kHelpSection, kFieldHelp);
 }
 
 CMelvaneDlg::~CMelvaneDlg() {
