@@ -1,11 +1,13 @@
 #include "workbench/ui/CAboutDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "platform/Version.hpp"
 #include "workbench/ui/AppIcon.hpp"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace TavWorkbench::Ui {
@@ -22,6 +24,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
                        .arg(QString::fromLatin1(Platform::kVersion)),
                    this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* row = new QHBoxLayout;
     row->addWidget(icon, 0, Qt::AlignTop);
@@ -29,6 +32,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(buttons);
+    static constexpr TavHelp::FieldLine kFieldHelp[] = {{"ok", "Closes the box."}};
+    TavHelp::ContextHelp::Set(this, "menu-help", kFieldHelp);
 }
 
 } // namespace TavWorkbench::Ui

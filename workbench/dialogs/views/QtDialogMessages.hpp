@@ -1,6 +1,6 @@
 #pragma once
-// Dialog boxes as Qt shows them: modal message boxes over an owner window, with the
-// application's name ("Tav") as caption unless one is given.
+// Dialog boxes as Qt shows them: modal message boxes over the dialog that runs (else over an owner
+// window), with the application's name ("Tav") as caption unless one is given.
 
 #include "workbench/dialogs/DialogMessages.hpp"
 
