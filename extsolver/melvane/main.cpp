@@ -47,25 +47,23 @@ int main(int argc, char* argv[]) {
     for (const std::string& argument : Platform::WithoutToolkitOptions({argv + 1, argv + argc}))
         arguments << QString::fromLocal8Bit(argument.c_str());
     const bool parsed = parser.parse(arguments);
-    if (!parsed || parser.isSet(help) || parser.isSet("help-all") || parser.isSet(version)) {
-        if (parsed && parser.isSet(version)) {
+    const bool extra = parsed && !parser.positionalArguments().isEmpty();
+    if (!parsed || extra || parser.isSet(help) || parser.isSet("help-all") || parser.isSet(version)) {
+        if (parsed && !extra && parser.isSet(version)) {
             std::printf("melvane %s\n", Platform::kVersion);
             return 0;
         }
         // The usage text needs the program's name from an application object, not a display.
         const QCoreApplication textOnly(argc, argv);
         const QString usage = parser.helpText();
-        if (!parsed) {
-            std::fprintf(stderr, "melvane: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(usage));
+        if (!parsed || extra) {
+            const QString why = extra ? "unexpected argument " + parser.positionalArguments().front()
+                                      : parser.errorText();
+            std::fprintf(stderr, "melvane: %s\n\n%s", qPrintable(why), qPrintable(usage));
             return 2;
         }
         std::printf("%s", qPrintable(usage));
         return 0;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "melvane: unexpected argument %s\n\n%s",
-                     qPrintable(parser.positionalArguments().front()), qPrintable(parser.helpText()));
-        return 2;
     }
     QApplication application(argc, argv);
 
