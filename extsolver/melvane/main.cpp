@@ -57,8 +57,8 @@ int main(int argc, char* argv[]) {
         const QCoreApplication textOnly(argc, argv);
         const QString usage = parser.helpText();
         if (!parsed || extra) {
-            const QString why = extra ? "unexpected argument " + parser.positionalArguments().front()
-                                      : parser.errorText();
+            const QString why =
+                extra ? "unexpected argument " + parser.positionalArguments().front() : parser.errorText();
             std::fprintf(stderr, "melvane: %s\n\n%s", qPrintable(why), qPrintable(usage));
             return 2;
         }

@@ -336,7 +336,7 @@ TEST(TavSolveApp, ExitCodesForUsageParseErrorsAndUnavailableSolvers) {
     EXPECT_EQ(help.code, 0);
     EXPECT_NE(help.out.find("usage:"), std::string::npos);
     // Each solver's parameters with their defaults, the time limit's default, the status lines.
-    for (const char* text : {"      gfc\n        1  variable ordering",
+    for (const char* text : {"      gfc (tav-solve's own defaults", "1  variable ordering",
                              "2  thrashing factor: 0 no thrashing stop, "
                              "else the search may stop early (default 0)",
                              "      tabu\n", "      ga\n", "      gls, gls2\n", "(default 300)",

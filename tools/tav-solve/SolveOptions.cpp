@@ -75,11 +75,11 @@ struct SolverParams {
 
 const std::vector<SolverParams>& ParamTable() {
     static const std::vector<SolverParams> table = {
-        {"gfc",
+        {"gfc (tav-solve's own defaults, the fastest measured; documents' come from Params.ini)",
          SolverChoice::Gfc,
          {{1, "variable ordering: 0 natural, 1 random, 2 smallest domain"},
           {2, "thrashing factor: 0 no thrashing stop, else the search may stop early"},
-          {3, "backtracking: 0 chronological, 1 conflict-directed backjumping (runs natural ordering)"}}},
+          {3, "backtracking: 0 chronological, 1 backjumping (with natural ordering)"}}},
         {"gls, gls2",
          SolverChoice::Gls,
          {{1, "lambda, the weight of the penalties"},
