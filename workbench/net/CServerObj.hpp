@@ -59,6 +59,8 @@ public:
     void RemoveUser(int number);
     void RemoveAllUsers();
     int GetUserCount() const { return m_users ? m_users->Count() : 0; }
+    // Bytes that the users' unfinished messages hold together.
+    std::uint64_t HeldBytes() const { return m_budget.Used(); }
     std::vector<int> GetUserNumbers() const { return m_users ? m_users->Numbers() : std::vector<int>{}; }
 
     void SetUserName(int number, const std::string& name);

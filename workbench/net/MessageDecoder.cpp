@@ -3,6 +3,7 @@
 #include "workbench/net/MessageError.hpp"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace TavNet {
 
@@ -44,16 +45,24 @@ void MessageDecoder::Unhold(std::uint64_t bytes) {
     m_held -= std::min(bytes, m_held);
 }
 
-template <class Vector> void MessageDecoder::Grow(Vector& v, std::size_t need, std::uint64_t most) {
-    constexpr std::size_t unit = sizeof(typename Vector::value_type);
-    const std::size_t have = v.capacity();
+template <class Container> void MessageDecoder::Grow(Container& c, std::size_t need, std::uint64_t most) {
+    constexpr std::size_t unit = sizeof(typename Container::value_type);
+    const std::size_t have = c.capacity();
     if (need <= have) return;
-    // Doubling, as the vector itself grows, but never past what the message announced. A
-    // vector's reserve gives exactly what it is asked for, so the bytes taken are the bytes held.
+    // Doubling, as the containers themselves grow, but never past what the message announced,
+    // and allocated exactly, so that the bytes taken are the bytes held.
     const std::uint64_t target =
         std::min<std::uint64_t>(most, std::max<std::uint64_t>({need, 2ull * have, kReserveStep / unit}));
     Hold((target - have) * unit);
-    v.reserve(static_cast<std::size_t>(target));
+    if constexpr (std::is_same_v<Container, std::string>) {
+        // A string's reserve may round up to twice what it had; a fresh one takes what it is asked.
+        std::string bigger;
+        bigger.reserve(static_cast<std::size_t>(target));
+        bigger.append(c);
+        c.swap(bigger);
+    } else {
+        c.reserve(static_cast<std::size_t>(target));
+    }
 }
 
 void MessageDecoder::Fail(const std::string& text) {
@@ -81,9 +90,15 @@ void MessageDecoder::Feed(const std::uint8_t* data, std::size_t size) {
         if (m_state == State::StringBody || m_state == State::BufferBody) {
             const std::size_t take =
                 static_cast<std::size_t>(std::min<std::uint64_t>(m_bodyLeft, size - pos));
-            auto& bytes = m_state == State::BufferBody ? m_item.buffer.Bytes() : m_body;
-            Grow(bytes, bytes.size() + take, m_bodyTotal);
-            bytes.insert(bytes.end(), data + pos, data + pos + take);
+            if (m_state == State::StringBody && !m_wide) {
+                std::string& text = m_item.string;
+                Grow(text, text.size() + take, m_bodyTotal);
+                text.append(reinterpret_cast<const char*>(data + pos), take);
+            } else {
+                auto& bytes = m_state == State::BufferBody ? m_item.buffer.Bytes() : m_body;
+                Grow(bytes, bytes.size() + take, m_bodyTotal);
+                bytes.insert(bytes.end(), data + pos, data + pos + take);
+            }
             pos += take;
             m_bodyLeft -= take;
             if (m_bodyLeft == 0) {
@@ -204,19 +219,12 @@ void MessageDecoder::StartBuffer(std::uint32_t length) {
 }
 
 void MessageDecoder::FinishString() {
+    if (!m_wide) return;
     std::string& text = m_item.string;
-    if (!m_wide) {
-        // A string allocates its length and a terminator.
-        Hold(m_body.size() + 1);
-        text.assign(m_body.begin(), m_body.end());
-    } else {
-        Hold(m_body.size() / 2 + 1);
-        text.reserve(m_body.size() / 2);
-        for (std::size_t i = 0; i + 1 < m_body.size(); i += 2) {
-            const unsigned code = static_cast<unsigned>(m_body[i]) | static_cast<unsigned>(m_body[i + 1])
-                                                                         << 8;
-            text += code <= 0xFF ? static_cast<char>(code) : '?';
-        }
+    Grow(text, m_body.size() / 2, m_body.size() / 2);
+    for (std::size_t i = 0; i + 1 < m_body.size(); i += 2) {
+        const unsigned code = static_cast<unsigned>(m_body[i]) | static_cast<unsigned>(m_body[i + 1]) << 8;
+        text += code <= 0xFF ? static_cast<char>(code) : '?';
     }
     const std::uint64_t bodyHeld = m_body.capacity();
     m_body = std::vector<std::uint8_t>();

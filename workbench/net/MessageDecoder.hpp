@@ -85,8 +85,8 @@ private:
     void Hold(std::uint64_t bytes);
     // Gives back bytes taken for the message being read.
     void Unhold(std::uint64_t bytes);
-    // Makes room for `need` elements in `v` (taking their bytes), growing it at most to `most`.
-    template <class Vector> void Grow(Vector& v, std::size_t need, std::uint64_t most);
+    // Makes room for `need` elements in `c` (taking their bytes), growing it at most to `most`.
+    template <class Container> void Grow(Container& c, std::size_t need, std::uint64_t most);
     [[noreturn]] void Fail(const std::string& text);
 
     MessageLimits m_limits;
@@ -103,7 +103,8 @@ private:
     // Payload bytes still to come for the string or buffer being read, and all of them.
     std::uint64_t m_bodyLeft = 0;
     std::uint64_t m_bodyTotal = 0;
-    // The bytes of the string being read (two per character when it is wide).
+    // The bytes of the wide string being read, two per character (a narrow one is read into
+    // its item).
     bool m_wide = false;
     std::vector<std::uint8_t> m_body;
     // The message being read: its items so far, how many it announced, its payload bytes.

@@ -429,6 +429,48 @@ TEST_F(ServerCore, EveryWayOfLeavingIsAnnouncedOnce) {
     EXPECT_TRUE(boxes.empty());
 }
 
+TEST_F(ServerCore, UnfinishedMessagesOfAllProgramsAreBoundedTogether) {
+    MessageLimits limits;
+    limits.maxHeldBytes = 1 << 20;
+    ExternalSolverServer bounded([] {}, limits);
+    std::string error;
+    ASSERT_TRUE(bounded.Init(5000, &listener, error));
+    std::vector<std::shared_ptr<Wire>> lines;
+    const auto connect = [&] {
+        lines.push_back(std::make_shared<Wire>());
+        return bounded.AddUser(std::make_unique<FakeConnection>(lines.back()));
+    };
+    // A line of 450,000 characters, held back before its last byte.
+    CMessage line(3);
+    line.SetString(0, std::string(450000, 'x'));
+    const Bytes bytes = MessageEncoder::Encode(line);
+    const int a = connect();
+    const int b = connect();
+    const int c = connect();
+    bounded.OnBytes(a, bytes.data(), bytes.size() - 1);
+    bounded.OnBytes(b, bytes.data(), bytes.size() - 1);
+    EXPECT_GE(bounded.HeldBytes(), 899900u);
+    // A third would take them past 1 MB: that program is dropped with a notice, and only it.
+    bounded.OnBytes(c, bytes.data(), 300000);
+    EXPECT_EQ(bounded.GetUserNumbers(), (std::vector<int>{a, b}));
+    EXPECT_TRUE(lines[2]->closed);
+    EXPECT_EQ(bounded.Notices().Entries().back(),
+              "User#3 disconnected: unfinished messages of all connections would hold more than 1 MB");
+    EXPECT_EQ(lines[0]->received.back().GetType(), 7);
+    EXPECT_EQ(lines[0]->received.back().Number(), c);
+    EXPECT_LT(bounded.HeldBytes(), 1u << 20);
+    // The others finish their messages, which go round as usual, and leave room for more.
+    bounded.OnBytes(a, bytes.data() + bytes.size() - 1, 1);
+    EXPECT_EQ(lines[1]->received.back().Text(), "[User#1] " + std::string(450000, 'x'));
+    const int d = connect();
+    bounded.OnBytes(d, bytes.data(), bytes.size() - 1);
+    EXPECT_EQ(bounded.GetUserCount(), 3);
+    bounded.OnConnectionLost(b);
+    bounded.OnConnectionLost(d);
+    EXPECT_EQ(bounded.HeldBytes(), 0u);
+    bounded.Shutdown();
+}
+
 TEST(NoticeLog, HoldsBackBurstsAndSaysHowMany) {
     auto now = std::chrono::steady_clock::time_point{} + std::chrono::hours(1);
     NoticeLog log([&] { return now; });
