@@ -100,17 +100,20 @@ private:
     qsizetype m_slowAt = 0;
 };
 
+// The host's problem is 8-queens; the good program (user 1) connects and registers.
+bool ConnectGoodProgram(ExternalSolverHost& host, CMelvaneApp& good) {
+    host.SetProblem(TavTest::QueensText(8));
+    good.Dialog().serverName = "127.0.0.1";
+    good.Dialog().port = std::to_string(host.Port());
+    return good.OnConnect() && WaitFor([&] { return host.Server().GetUserName(1) == "GLS"; });
+}
+
 TEST(HostileClients, AGoodProgramIsServedThroughoutAndLosesNothing) {
     ExternalSolverHost host;
     ASSERT_TRUE(TavTest::StartOnFieldPort(host));
     ExternalSolverServer& server = host.Server();
-    host.SetProblem(TavTest::QueensText(8));
-
     CMelvaneApp good("localhost");
-    good.Dialog().serverName = "127.0.0.1";
-    good.Dialog().port = std::to_string(host.Port());
-    ASSERT_TRUE(good.OnConnect());
-    ASSERT_TRUE(WaitFor([&] { return server.GetUserName(1) == "GLS"; }));
+    ASSERT_TRUE(ConnectGoodProgram(host, good));
 
     const int rounds = 5;
     int cycles = 0;
@@ -185,12 +188,8 @@ TEST(HostileClients, UnfinishedMessagesPastTheServersBoundCostTheirSenderOnly) {
     ExternalSolverHost host(limits);
     ASSERT_TRUE(TavTest::StartOnFieldPort(host));
     ExternalSolverServer& server = host.Server();
-    host.SetProblem(TavTest::QueensText(8));
     CMelvaneApp good("localhost");
-    good.Dialog().serverName = "127.0.0.1";
-    good.Dialog().port = std::to_string(host.Port());
-    ASSERT_TRUE(good.OnConnect());
-    ASSERT_TRUE(WaitFor([&] { return server.GetUserName(1) == "GLS"; }));
+    ASSERT_TRUE(ConnectGoodProgram(host, good));
 
     // Three programs each send all but the last byte of 450,000 characters: two fit in 1 MB.
     CMessage big(MessageType::Solutions);
