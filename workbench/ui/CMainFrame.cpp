@@ -12,6 +12,7 @@
 #include "workbench/ui/StatisticsWindow.hpp"
 #include "workbench/ui/UiPrompts.hpp"
 #include "workbench/views/ResultsExport.hpp"
+#include "workbench/views/RunStatus.hpp"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -339,6 +340,9 @@ void CMainFrame::StatisticsChanged(const std::string& text) {
 void CMainFrame::RunFinished() {
     m_results->setFocus();
     SetStatusText(1, "Finished");
+    const RunReport& report = m_doc.GetRunReport();
+    SetStatusText(0, EndedStatusText(report));
+    m_results->SetNote(ResultsNoteText(report));
 }
 
 void CMainFrame::SetStatisticsText(const std::string& text) {
@@ -416,7 +420,7 @@ bool CMainFrame::OpenDocument(const std::filesystem::path& path) {
     try {
         m_doc.OnOpenDocument(path);
     } catch (const std::exception& e) {
-        m_prompts.Show(e.what());
+        m_prompts.ShowError(e.what());
         return false;
     }
     SetDocumentName(path);
@@ -433,7 +437,7 @@ bool CMainFrame::SaveDocument() {
     try {
         m_doc.OnSaveDocument(m_path);
     } catch (const std::exception& e) {
-        m_prompts.Show(e.what());
+        m_prompts.ShowError(e.what());
         return false;
     }
     m_modified = false;

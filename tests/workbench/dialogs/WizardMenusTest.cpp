@@ -1,6 +1,7 @@
 // The templates, wizards, spreadsheet import and model printing reached from the main frame's
 // menus with the real provider, offscreen. Each window the commands open is handed to the next
 // step of a script as it is shown; message boxes are recorded and answered.
+#include "../ExampleDocs.hpp"
 #include "../TempFolder.hpp"
 #include "../ui/EventLoopWait.hpp"
 #include "../ui/ScriptedPrompts.hpp"
@@ -20,9 +21,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -51,6 +54,7 @@ public:
     }
     void Then(const char* viewClass, Step step) { m_steps.push_back({viewClass, std::move(step)}); }
     std::vector<std::string> boxes;
+    std::vector<QMessageBox::Icon> icons;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -59,6 +63,7 @@ protected:
         if (dialog == nullptr || !dialog->isModal()) return false;
         if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
             boxes.push_back(box->text().toStdString());
+            icons.push_back(box->icon());
             QTimer::singleShot(0, box,
                                [box] { box->done(box->defaultButton() != nullptr ? QMessageBox::Yes : 0); });
             return false;
@@ -174,10 +179,37 @@ TEST(WizardMenus, EightQueensFromUseTemplateSolvesToNinetyTwo) {
             rows.push_back(grid->index(r, c).data().toString().toInt());
         for (int i = 0; i < 8; ++i)
             for (int j = i + 1; j < 8; ++j)
-                EXPECT_TRUE(rows[i] != rows[j] && std::abs(rows[i] - rows[j]) != j - i) << "solution " << c + 1;
+                EXPECT_TRUE(rows[i] != rows[j] && std::abs(rows[i] - rows[j]) != j - i)
+                    << "solution " << c + 1;
         distinct.insert(rows);
     }
     EXPECT_EQ(distinct.size(), 92u);
+}
+
+// The constraint builder's texts as a user reads them: its label spelled right, a constraint that
+// checks reported with an information icon and one that does not with an error icon.
+TEST(WizardMenus, TheConstraintBuildersBoxesCarryTheirIcons) {
+    MenusFixture f;
+    ExampleDocs::Queens(f.doc->GetModel(), 4);
+    f.frame->TreeView().BuildTree(f.frame->Title());
+    ShownDialogs shown;
+    shown.Then("CExpDlg", [](QDialog& view) {
+        EXPECT_EQ(view.findChild<QLabel*>("textLabel")->text(), "Constraint");
+        QTest::keyClicks(view.findChild<QLineEdit*>("id"), "c");
+        auto* text = view.findChild<QPlainTextEdit*>("text");
+        QTest::keyClicks(text, "q[0] <> q[1];");
+        Click(view, "check");
+        text->selectAll();
+        QTest::keyClicks(text, "q[0] <> ;");
+        Click(view, "check");
+        Click(view, "cancel");
+    });
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::AddConstraint));
+    ASSERT_EQ(shown.boxes.size(), 2u);
+    EXPECT_EQ(shown.boxes[0], "Constraint OK");
+    EXPECT_EQ(shown.icons[0], QMessageBox::Information);
+    EXPECT_NE(shown.boxes[1].find("line 1"), std::string::npos) << shown.boxes[1];
+    EXPECT_EQ(shown.icons[1], QMessageBox::Critical);
 }
 
 TEST(WizardMenus, LinearWizardCancelledLeavesTheDocument) {

@@ -9,10 +9,12 @@
 #include "workbench/ui/RecentFileList.hpp"
 #include "workbench/views/ProblemTree.hpp"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -172,6 +174,32 @@ TEST(FrameCommands, SplashSwallowsTheFirstKey) {
     EXPECT_EQ(edit->text(), "b");
 }
 
+// The keys a desktop user reaches for, shown in the menus and working on the window.
+TEST(FrameCommands, KeysADesktopUserExpects) {
+    FrameFixture f;
+    const std::pair<CommandId, const char*> keys[] = {
+        {CommandId::AppExit, "Ctrl+Q"},
+        {CommandId::FirstSolution, "F5"},
+        {CommandId::StopSolving, "Shift+F5"},
+    };
+    for (const auto& [id, key] : keys)
+        EXPECT_EQ(f.frame->Action(id)->shortcut().toString().toStdString(), key) << static_cast<int>(id);
+
+    ExampleDocs::Tiny(f.doc->GetModel());
+    f.Tree().BuildTree(f.frame->Title());
+    f.frame->UpdateCommandStates();
+    f.frame->activateWindow();
+    ASSERT_TRUE(WaitFor([&] { return QApplication::activeWindow() == f.frame.get(); }));
+    QTest::keyClick(f.frame.get(), Qt::Key_F5);
+    ASSERT_TRUE(f.WaitUntilSolved());
+    {
+        const auto lock = f.doc->LockSolutions();
+        EXPECT_EQ(f.doc->GetSolutions().GetSize(), 1) << "F5 found the first solution";
+    }
+    QTest::keyClick(f.frame.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(f.frame->isVisible()) << "Ctrl+Q closed the window";
+}
+
 TEST(FrameCommands, NewAndOpenAskToSaveAChangedDocument) {
     FrameFixture f;
     const auto path = f.SaveQueens("queens.tav");
@@ -186,6 +214,7 @@ TEST(FrameCommands, NewAndOpenAskToSaveAChangedDocument) {
     f.folder.Write("bad.tav", "not a document");
     EXPECT_FALSE(f.frame->OpenDocument(f.folder / "bad.tav"));
     ASSERT_EQ(f.prompts.shown.size(), 1u);
+    EXPECT_EQ(f.prompts.errors, f.prompts.shown) << "a failure shows with an error icon";
     EXPECT_EQ(f.frame->Title(), "queens.tav");
     EXPECT_EQ(f.doc->GetVariables().GetSize(), 1);
     // Save As writes where the user chose and renames the root.
