@@ -99,8 +99,8 @@ constexpr std::array kCommands = {
     CommandInfo{CommandId::FilePrintPreview, "&File/Results Print Pre&view", "Display the results' pages", N,
                 CanPrint},
     CommandInfo{CommandId::PrintModel, "&File/Print &Model...", "Print the problem model", P, NotRunning},
-    CommandInfo{CommandId::PrintModelPreview, "&File/Model Print Previe&w",
-                "Display the problem model's pages", P, NotRunning},
+    CommandInfo{CommandId::PrintModelPreview, "&File/Model Print Previe&w", "Display the problem model's pages", P,
+                NotRunning},
     CommandInfo{CommandId::AppExit, "&File/E&xit\tCtrl+Q", "Quit the application", N, Always},
 
     CommandInfo{CommandId::EditCopy, "&Edit/&Copy\tCtrl+C", "Copy the selected grid cells", N, CanCopy},
