@@ -105,6 +105,7 @@ void CDavView::RunElementCommand(CommandId id) {
             BuildTree(m_doc.GetTitle());
         else
             BuildTree(m_tree.Root() != nullptr ? m_tree.Root()->text : std::string());
+        emit ProblemReplaced();
     };
     provider->Run(id, context);
     emit ModelChanged();

@@ -82,6 +82,8 @@ signals:
     void StateChanged();
     // An element command ran: the problem may have changed.
     void ModelChanged();
+    // A wizard or template put a new problem in place of the document's.
+    void ProblemReplaced();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -114,6 +114,7 @@ CMainFrame::CMainFrame(CTavDoc& doc, UiPrompts& prompts, ActionProviders& provid
     m_results->SetTitleSource([this] { return m_title; });
     connect(m_tree, &CDavView::StateChanged, this, &CMainFrame::UpdateCommandStates);
     connect(m_tree, &CDavView::ModelChanged, this, &CMainFrame::ProblemChanged);
+    connect(m_tree, &CDavView::ProblemReplaced, this, &CMainFrame::ProblemReplaced);
     connect(m_results, &CTavView::StateChanged, this, &CMainFrame::UpdateCommandStates);
 
     BuildActions();
@@ -394,6 +395,29 @@ void CMainFrame::DocumentReplaced() {
     UpdateCommandStates();
 }
 
+void CMainFrame::ProblemReplaced() {
+    // A new problem, not the file's: Save asks where to put it rather than overwrite the file.
+    m_path.clear();
+    if (!m_doc.GetTitle().empty()) m_title = m_doc.GetTitle();
+    setWindowTitle(Text(m_title + " - Tav"));
+    m_results->RefreshResults(0);
+    if (m_results->IsGridMode()) m_results->ShowList();
+}
+
+bool CMainFrame::ReplacingCommandMayRun(CommandId id) {
+    switch (id) {
+    case CommandId::UseTemplate:
+    case CommandId::ProblemWizard:
+    case CommandId::LinearWizard:
+    case CommandId::TransportationWizard:
+    case CommandId::AssignmentWizard:
+        // Each ends by putting a new problem in place of this one.
+        return SaveModified();
+    default:
+        return true;
+    }
+}
+
 bool CMainFrame::SaveModified() {
     if (!m_modified) return true;
     switch (m_prompts.AskSaveChanges(m_title)) {
@@ -450,7 +474,8 @@ bool CMainFrame::SaveDocument() {
 }
 
 bool CMainFrame::SaveDocumentAs() {
-    const std::string suggested = m_path.empty() ? m_title + ".tav" : m_path.string();
+    const bool named = m_title.size() > 4 && m_title.compare(m_title.size() - 4, 4, ".tav") == 0;
+    const std::string suggested = !m_path.empty() ? m_path.string() : named ? m_title : m_title + ".tav";
     const auto path = m_prompts.ChooseSaveFile("Tav Files (*.tav)", suggested, "tav");
     if (!path) return false;
     const std::filesystem::path old = m_path;
@@ -604,6 +629,7 @@ bool CMainFrame::OnCommand(CommandId id) {
     }
     default:
         // The element commands, the Options dialogs, the wizards and templates.
+        if (!ReplacingCommandMayRun(id)) break;
         m_tree->RunElementCommand(id);
         // A wizard or template may have named the problem.
         if (!m_doc.GetTitle().empty() && m_doc.GetTitle() != m_title) {

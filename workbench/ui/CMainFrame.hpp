@@ -106,6 +106,11 @@ private:
     void RebuildRecentFiles();
     void SetDocumentName(const std::filesystem::path& path);
     void DocumentReplaced();
+    // A wizard or template replaced the problem: its results go, and it has no file yet.
+    void ProblemReplaced();
+    // Asks to save a changed document before a command that replaces the problem; false when
+    // the user cancels (the command then does not run).
+    bool ReplacingCommandMayRun(CommandId id);
     void SearchTime();
     void SaveResults();
 

@@ -212,6 +212,76 @@ TEST(WizardMenus, TheConstraintBuildersBoxesCarryTheirIcons) {
     EXPECT_EQ(shown.icons[1], QMessageBox::Critical);
 }
 
+// Every command that puts a new problem in place of the document asks to save a changed one
+// first, as File/New does: Cancel leaves the document as it was and opens nothing.
+TEST(WizardMenus, CommandsThatReplaceTheProblemAskToSaveItFirst) {
+    const std::pair<CommandId, const char*> commands[] = {
+        {CommandId::UseTemplate, "CTemplateDlg"},      {CommandId::ProblemWizard, "CTavWizard"},
+        {CommandId::LinearWizard, "CLPStartDlg"},      {CommandId::TransportationWizard, "CTransNumDlg"},
+        {CommandId::AssignmentWizard, "CTransNumDlg"},
+    };
+    for (const auto& [id, firstDialog] : commands) {
+        SCOPED_TRACE(firstDialog);
+        MenusFixture f;
+        ExampleDocs::Tiny(f.doc->GetModel());
+        f.frame->TreeView().BuildTree(f.frame->Title());
+        f.frame->SetModified();
+        ShownDialogs shown;
+        f.prompts.saveAnswer = Ui::UiPrompts::SaveAnswer::Cancel;
+        ASSERT_TRUE(f.frame->OnCommand(id));
+        EXPECT_EQ(f.prompts.asked, (std::vector<std::string>{"Save changes to Untitled?"}));
+        EXPECT_EQ(f.doc->GetVariables().GetSize(), 1);
+        EXPECT_TRUE(f.frame->IsModified());
+        // Without saving, the command goes on to its first dialog.
+        f.prompts.saveAnswer = Ui::UiPrompts::SaveAnswer::Discard;
+        shown.Then(firstDialog, [](QDialog& view) { view.reject(); });
+        ASSERT_TRUE(f.frame->OnCommand(id));
+        EXPECT_EQ(f.prompts.asked.size(), 2u);
+    }
+}
+
+// Saved first, the document's file keeps the old problem; the template's problem is a new one
+// with no file, and the results of the old one are gone.
+TEST(WizardMenus, ATemplateAfterSavingLeavesTheFileAndClearsTheResults) {
+    MenusFixture f;
+    ExampleDocs::Tiny(f.doc->GetModel());
+    f.frame->TreeView().BuildTree(f.frame->Title());
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::FirstSolution));
+    ASSERT_TRUE(WaitFor([&] { return !f.doc->IsSolving(); }));
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::ViewGrid));
+    ASSERT_EQ(f.frame->ResultsView().Table()->model()->headerData(0, Qt::Horizontal).toString(),
+              "Solution 1");
+    f.frame->SetModified();
+    f.prompts.saveAnswer = Ui::UiPrompts::SaveAnswer::Save;
+    f.prompts.saveFile = f.folder / "mine.tav";
+    ShownDialogs shown;
+    shown.Then("CTemplateDlg", [](QDialog& view) {
+        view.findChild<QListWidget*>("templates")->setCurrentRow(0);
+        Click(view, "ok");
+    });
+    shown.Then("CQueenDlg", [](QDialog& view) { Click(view, "ok"); });
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::UseTemplate));
+    CTavDoc saved(&f.prompts, f.folder.Path());
+    saved.OnOpenDocument(f.folder / "mine.tav");
+    EXPECT_EQ(saved.GetVariables()[0]->GetID(), "v");
+    EXPECT_EQ(f.doc->GetVariables()[0]->GetID(), "Row");
+    EXPECT_TRUE(f.frame->Path().empty());
+    EXPECT_EQ(f.frame->Title(), "Queens Problem");
+    EXPECT_TRUE(f.frame->IsModified());
+    const QAbstractItemModel* grid = f.frame->ResultsView().Table()->model();
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        EXPECT_EQ(grid->headerData(c, Qt::Horizontal).toString(), "");
+        for (int r = 0; r < grid->rowCount(); ++r)
+            EXPECT_EQ(grid->index(r, c).data().toString(), "") << r << "," << c;
+    }
+    std::vector<TavViewModel::ListLine> lines;
+    {
+        const auto lock = f.doc->LockSolutions();
+        lines = f.frame->ResultsView().ViewModel().ListLines(f.doc->GetSolutions());
+    }
+    EXPECT_TRUE(lines.empty());
+}
+
 TEST(WizardMenus, LinearWizardCancelledLeavesTheDocument) {
     MenusFixture f;
     ShownDialogs shown;
