@@ -102,8 +102,8 @@ inline void Click(QWidget& view, const char* name) {
     if (auto* button = Find<QPushButton>(view, name)) QTest::mouseClick(button, Qt::LeftButton);
 }
 
-// Double-clicks the row of `list` whose text starts with `prefix`.
-inline void DoubleClickRow(QWidget& view, const char* list, const QString& prefix) {
+// Clicks the row of `list` whose text starts with `prefix`, twice with `twice` (a double-click).
+inline void ClickRow(QWidget& view, const char* list, const QString& prefix, bool twice = false) {
     QListWidget* widget = Find<QListWidget>(view, list);
     if (widget == nullptr) return;
     // Rows added just now are laid out when the event loop next runs; lay them out at once.
@@ -114,8 +114,12 @@ inline void DoubleClickRow(QWidget& view, const char* list, const QString& prefi
         widget->scrollToItem(item);
         const QPoint at = widget->visualItemRect(item).center();
         QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(widget->viewport(), Qt::LeftButton, {}, at);
+        if (twice) QTest::mouseDClick(widget->viewport(), Qt::LeftButton, {}, at);
         return;
     }
     ADD_FAILURE() << "no row " << prefix.toStdString() << " in " << list;
+}
+
+inline void DoubleClickRow(QWidget& view, const char* list, const QString& prefix) {
+    ClickRow(view, list, prefix, true);
 }

@@ -199,6 +199,21 @@ TEST_F(ViewsTest, ArrayVariableClonedEditedAndDeleted) {
     EXPECT_EQ(Model().variables.GetSize(), 1);
 }
 
+// One click on a domain makes it the variable's, as a double-click does.
+TEST_F(ViewsTest, AClickedDomainIsTheVariables) {
+    script.Then("CNewVarDlg", [](QDialog& view) {
+        QTest::keyClicks(Find<QLineEdit>(view, "id"), "x");
+        ClickRow(view, "domains", "Digit ");
+        EXPECT_EQ(Find<QLineEdit>(view, "domainID")->text(), "Digit");
+        EXPECT_EQ(Find<QLineEdit>(view, "dataType")->text(), "Integer");
+        Click(view, "ok");
+    });
+    ASSERT_TRUE(actions.AddVariable().changed);
+    EXPECT_TRUE(messages.boxes.empty()) << messages.boxes.front().text;
+    ASSERT_EQ(Model().variables.GetSize(), 1);
+    EXPECT_EQ(Line(*Model().variables[0]), "IntVar x::Digit;");
+}
+
 TEST_F(ViewsTest, ConstantsOfEachKind) {
     script.Then("CConstDlg", [](QDialog& view) {
         Type(view, "id", "Primes");
@@ -420,6 +435,12 @@ TEST_F(ViewsTest, SolverDialogs) {
     EXPECT_EQ(solver.ChooseExternalSolver({{"Melvane A", 1}, {"Melvane B", 2}}), 1);
     script.Then("ExSolDlg", [](QDialog& view) { Click(view, "ok"); });
     EXPECT_EQ(solver.ChooseExternalSolver({{"Melvane A", 1}}), -1);
+    // A click highlights an entry, and OK takes it.
+    script.Then("ExSolDlg", [](QDialog& view) {
+        ClickRow(view, "solvers", "Melvane B");
+        Click(view, "ok");
+    });
+    EXPECT_EQ(solver.ChooseExternalSolver({{"Melvane A", 1}, {"Melvane B", 2}}), 1);
 
     QWidget frame;
     auto* stats = new CStatsDlg(&frame);

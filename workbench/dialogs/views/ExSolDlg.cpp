@@ -7,9 +7,10 @@
 namespace TavDialogs {
 
 ExSolDlg::ExSolDlg(ExSolDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
-    : ModelDialog(QStringLiteral("External Solvers"), messages, host, parent) {
+    : ModelDialog(QStringLiteral("External Solvers"), messages, host, parent), m_model(model),
+      m_list(MakeList(this, "solvers")) {
     auto* layout = new QVBoxLayout(this);
-    QListWidget* list = MakeList(this, "solvers");
+    QListWidget* list = m_list;
     std::vector<std::string> names;
     for (const auto& entry : model.Entries())
         names.push_back(entry.name);
@@ -20,6 +21,11 @@ ExSolDlg::ExSolDlg(ExSolDlgModel& model, DialogMessages& messages, DialogHost& h
         model.OnDoubleClick(list->row(item));
         accept();
     });
+}
+
+void ExSolDlg::Save() {
+    const QList<QListWidgetItem*> chosen = m_list->selectedItems();
+    if (chosen.size() == 1) m_model.OnChoose(m_list->row(chosen.front()));
 }
 
 } // namespace TavDialogs
