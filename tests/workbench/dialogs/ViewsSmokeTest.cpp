@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTreeWidget>
@@ -382,6 +383,17 @@ TEST_F(ViewsTest, SolverDialogs) {
 
     doc.SetSolverSetting(TavWorkbench::CTavDoc::kCompleteSearch);
     script.Then("FCDialog", [](QDialog& view) {
+        // Constraint directed backtracking (the default) runs with natural ordering: the ordering
+        // is greyed with a note until standard backtracking is chosen.
+        auto* ordering = Find<QAbstractButton>(view, "ordering2");
+        auto* note = Find<QLabel>(view, "orderingNote");
+        EXPECT_TRUE(Find<QAbstractButton>(view, "backtracking1")->isChecked());
+        EXPECT_FALSE(ordering->isEnabled());
+        EXPECT_TRUE(note->isVisible());
+        EXPECT_EQ(note->text(), "Constraint Directed backtracking runs with Natural Ordering");
+        Tick(view, "backtracking0");
+        EXPECT_TRUE(ordering->isEnabled());
+        EXPECT_FALSE(note->isVisible());
         Tick(view, "ordering2");
         Type(view, "threshold", "0");
         Click(view, "ok");
