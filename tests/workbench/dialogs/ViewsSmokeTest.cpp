@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextDocument>
+#include <QToolTip>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -93,6 +94,29 @@ TEST_F(ViewsTest, IntegerDomainAddedEditedAndDeleted) {
     messages.answers = {true};
     EXPECT_TRUE(actions.DeleteDomain(added.index).changed);
     EXPECT_EQ(messages.Only().text, "Delete Domain: Small");
+}
+
+// An identifier box leaves out what an ID cannot hold and says so as it happens, so "my dom"
+// does not become "mydom" unnoticed.
+TEST_F(ViewsTest, ACharacterLeftOutOfAnIdIsNamed) {
+    script.Then("CTypeSelDlg", [](QDialog& view) {
+        Find<QComboBox>(view, "dataType")->setCurrentIndex(0);
+        Click(view, "ok");
+    });
+    script.Then("CNumDlg", [](QDialog& view) {
+        auto* id = Find<QLineEdit>(view, "id");
+        QTest::keyClicks(id, "my dom");
+        EXPECT_EQ(id->text(), "mydom");
+        EXPECT_TRUE(QToolTip::isVisible());
+        EXPECT_EQ(QToolTip::text(), "A space cannot be part of an ID and was left out: an ID holds letters, "
+                                    "digits and _ only");
+        Type(view, "min", "1");
+        Type(view, "max", "4");
+        Click(view, "ok");
+    });
+    const ActionOutcome added = actions.AddDomain();
+    ASSERT_TRUE(added.changed);
+    EXPECT_EQ(Model().domains[added.index]->GetID(), "mydom");
 }
 
 TEST_F(ViewsTest, ABoundTakenFromAConstant) {
