@@ -61,6 +61,7 @@ void CTavDoc::LoadSettings() {
         m_paramsDefaulted = true;
         break;
     }
+    m_savedParams = m_params;
 
     ExpertSettings expert = DefaultExpertSettings();
     m_expertDefaulted = ReadExpertFile(m_settingsFolder / kExpertFileName, expert) != SettingsRead::Read;
@@ -88,7 +89,10 @@ void CTavDoc::SaveExpertFile() {
 }
 
 bool CTavDoc::SaveParameters() {
-    if (WriteFileReplacing(m_settingsFolder / kParamsFileName, ParamsFileBytes(m_params))) return true;
+    if (WriteFileReplacing(m_settingsFolder / kParamsFileName, ParamsFileBytes(m_params))) {
+        m_savedParams = m_params;
+        return true;
+    }
     m_messages->ShowError("Unable to write Params.ini");
     return false;
 }

@@ -115,6 +115,9 @@ public:
     TavBridges::AlgParams& GetParameterBlock(int index);
     // True when "Params.ini" could not be read at construction.
     bool AreParametersDefaulted() const { return m_paramsDefaulted; }
+    // True when a parameter block differs from what was read or last saved ("Params.ini" is
+    // written only by SaveParameters).
+    bool AreParametersChanged() const { return m_params != m_savedParams; }
     // True when "expert.dat" was missing or damaged at construction.
     bool IsExpertDefaulted() const { return m_expertDefaulted; }
 
@@ -282,6 +285,7 @@ private:
     std::string m_statistics;
 
     ParamBlocks m_params;
+    ParamBlocks m_savedParams;
     bool m_paramsDefaulted = false;
     bool m_expertDefaulted = false;
     int m_engineInterval = 20;

@@ -492,6 +492,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // Set Parameters changes them for this session only until Save Parameters writes them.
+    if (m_doc.AreParametersChanged() && m_prompts.Ask(kSaveParametersQuestion)) m_doc.SaveParameters();
     if (m_statsWidget) m_statsWidget->close();
     event->accept();
 }

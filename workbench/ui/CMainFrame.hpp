@@ -42,6 +42,9 @@ public:
     // The status bar's text pane.
     static constexpr int kTextPaneWidth = 150;
     static constexpr const char* kUntitled = "Untitled";
+    // Asked at exit when the solver parameters differ from "Params.ini".
+    static constexpr const char* kSaveParametersQuestion =
+        "The solver parameters have changed since they were last saved.\nSave Parameters?";
 
     // `prompts` must be the document's messages too; `recent` may be null (no recent files);
     // `external` may be null (no result server in this build).

@@ -200,6 +200,26 @@ TEST(FrameCommands, KeysADesktopUserExpects) {
     EXPECT_FALSE(f.frame->isVisible()) << "Ctrl+Q closed the window";
 }
 
+// A parameter changed in Set Parameters is not lost without a word at exit: the user is asked,
+// Yes writes "Params.ini", No leaves it; unchanged parameters ask nothing.
+TEST(FrameCommands, ExitAsksToSaveChangedParameters) {
+    const auto thresholdInFile = [](const FrameFixture& f) {
+        CTavDoc reread(nullptr, f.folder.Path());
+        return reread.GetParameterBlock(0).GetParameter(2);
+    };
+    for (const bool yes : {true, false}) {
+        FrameFixture f;
+        f.frame->close();
+        EXPECT_TRUE(f.prompts.asked.empty()) << "nothing changed, nothing asked";
+        f.frame->show();
+        f.doc->GetParameterBlock(0).SetParameter(2, 0);
+        f.prompts.answers = {yes};
+        f.frame->close();
+        EXPECT_EQ(f.prompts.asked, std::vector<std::string>{CMainFrame::kSaveParametersQuestion});
+        EXPECT_EQ(thresholdInFile(f), yes ? 0 : 1);
+    }
+}
+
 TEST(FrameCommands, NewAndOpenAskToSaveAChangedDocument) {
     FrameFixture f;
     const auto path = f.SaveQueens("queens.tav");
