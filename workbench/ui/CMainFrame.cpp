@@ -16,7 +16,6 @@
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -204,10 +203,12 @@ void CMainFrame::BuildMenus() {
         QMenu* menu = menuFor(path.menus);
         if (menu == nullptr) continue;
         if (info.id == CommandId::AppExit) {
+            // The recent files between two separators (which fold into one while there are none).
             m_fileMenu = menu;
+            menu->addSeparator();
             m_recentSeparator = menu->addSeparator();
         }
-        if (kSeparatorBefore.contains(info.id) || info.id == CommandId::AppExit) menu->addSeparator();
+        if (kSeparatorBefore.contains(info.id)) menu->addSeparator();
         menu->addAction(m_actions.at(info.id));
     }
     RebuildRecentFiles();
@@ -260,8 +261,7 @@ void CMainFrame::RebuildRecentFiles() {
     if (m_recent == nullptr) return;
     const QStringList& files = m_recent->Files();
     for (int i = 0; i < files.size(); ++i) {
-        auto* action =
-            new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()), this);
+        auto* action = new QAction(m_recent->MenuText(i), this);
         action->setStatusTip(files[i]);
         const QString file = files[i];
         connect(action, &QAction::triggered, this, [this, file] {

@@ -259,3 +259,25 @@ TEST(FrameCommands, RecentFilesKeepTheNewestFour) {
     EXPECT_TRUE(reread.Files()[3].endsWith("b.tav"));
     EXPECT_EQ(settings.value("Recent File List/File1").toString(), reread.Files()[0]);
 }
+
+// A file reached through a link or a ".." path is one entry; two files of one name show their
+// paths in the menu.
+TEST(FrameCommands, RecentFilesListAFileOnce) {
+    TempFolder folder;
+    QSettings settings(QString::fromStdString((folder / "tav.ini").string()), QSettings::IniFormat);
+    std::filesystem::create_directories(folder / "a");
+    std::filesystem::create_directories(folder / "b");
+    folder.Write("a/q.tav", "");
+    folder.Write("b/q.tav", "");
+    std::filesystem::create_directory_symlink(folder / "a", folder / "link");
+    RecentFileList recent(settings);
+    for (const char* name : {"a/q.tav", "link/q.tav", "b/../a/q.tav"})
+        recent.Add(QString::fromStdString((folder / name).string()));
+    ASSERT_EQ(recent.Files().size(), 1);
+    EXPECT_EQ(recent.MenuText(0), "&1 q.tav");
+    recent.Add(QString::fromStdString((folder / "b/q.tav").string()));
+    ASSERT_EQ(recent.Files().size(), 2);
+    EXPECT_EQ(recent.MenuText(0), "&1 " + recent.Files()[0]);
+    EXPECT_TRUE(recent.Files()[0].endsWith("b/q.tav"));
+    EXPECT_TRUE(recent.Files()[1].endsWith("a/q.tav"));
+}
