@@ -1,6 +1,7 @@
 #include "workbench/ui/CAboutDlg.hpp"
 
 #include "workbench/ui/AppIcon.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@ namespace TavWorkbench::Ui {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle("About Tav");
+    KeepTitleVisible(*this);
     auto* icon = new QLabel(this);
     icon->setPixmap(AppIcon().pixmap(64, 64));
     auto* text =

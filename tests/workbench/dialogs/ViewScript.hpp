@@ -2,9 +2,10 @@
 // Drives the dialogs' views offscreen: each view the host opens is handed to the next step of a
 // script, which runs inside the view's own event loop (queued when it opens), fills the widgets
 // with QTest and presses a button. A view still open after its step is cancelled (and the step
-// fails), so a refused OK never leaves a test waiting.
+// fails), so a refused OK never leaves a test waiting. Every view must show its whole title.
 
 #include "workbench/dialogs/views/QtDialogHost.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -37,6 +38,8 @@ public:
     // With `mayStayOpen` the step's refusal is expected and the view is then cancelled quietly.
     void Then(const std::string& viewClass, Step step, bool mayStayOpen = false) {
         m_steps.push_back({viewClass, [step = std::move(step), mayStayOpen](QDialog& view) {
+                               EXPECT_GE(view.width(), TavWorkbench::Ui::TitleWidth(view))
+                                   << view.metaObject()->className() << " cuts its title";
                                step(view);
                                if (view.isVisible()) {
                                    EXPECT_TRUE(mayStayOpen)

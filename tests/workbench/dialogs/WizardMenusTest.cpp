@@ -15,6 +15,7 @@
 #include "workbench/ui/CMainFrame.hpp"
 #include "workbench/ui/CSplashWnd.hpp"
 #include "workbench/ui/CTavView.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 #include "workbench/views/ProblemTree.hpp"
 
 #include <QAction>
@@ -77,6 +78,7 @@ protected:
         Step step = std::move(m_steps.front().second);
         m_steps.pop_front();
         QTimer::singleShot(0, dialog, [dialog, step = std::move(step), name] {
+            EXPECT_GE(dialog->width(), Ui::TitleWidth(*dialog)) << name << " cuts its title";
             step(*dialog);
             if (dialog->isVisible()) {
                 ADD_FAILURE() << name << " stayed open";

@@ -2,6 +2,7 @@
 
 #include "workbench/dialogs/views/ListEditing.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -12,6 +13,7 @@ namespace TavDialogs {
 
 CForTempDlg::CForTempDlg(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("For All Templates"));
+    TavWorkbench::Ui::KeepTitleVisible(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     const auto help = ForTempDlgModel::HelpTexts();

@@ -1,6 +1,7 @@
 #include "workbench/dialogs/views/CIFElseDlg.hpp"
 
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -14,6 +15,7 @@ namespace TavDialogs {
 
 CIFElseDlg::CIFElseDlg(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("If.. ElseIf.. Else Templates"));
+    TavWorkbench::Ui::KeepTitleVisible(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout();

@@ -1,6 +1,7 @@
 #include "workbench/dialogs/views/CStatsDlg.hpp"
 
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QHBoxLayout>
 #include <QPalette>
@@ -12,6 +13,7 @@ namespace TavDialogs {
 
 CStatsDlg::CStatsDlg(QWidget* frame) : QDialog(frame) {
     setWindowTitle(QStringLiteral("Statistics"));
+    TavWorkbench::Ui::KeepTitleVisible(*this);
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);

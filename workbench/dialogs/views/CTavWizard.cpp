@@ -5,6 +5,7 @@
 #include "workbench/dialogs/views/CIntroPage.hpp"
 #include "workbench/dialogs/views/CStraintPage.hpp"
 #include "workbench/dialogs/views/CVariablesPage.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +17,7 @@ namespace TavDialogs {
 
 CTavWizard::CTavWizard(TavWizardModel& model, QWidget* parent) : QDialog(parent), m_model(model) {
     setWindowTitle(QString::fromLatin1(TavWizardModel::kTitle));
+    TavWorkbench::Ui::KeepTitleVisible(*this);
     auto* layout = new QVBoxLayout(this);
     m_caption = new QLabel(this);
     m_caption->setObjectName(QStringLiteral("caption"));

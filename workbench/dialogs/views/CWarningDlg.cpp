@@ -2,6 +2,7 @@
 
 #include "workbench/dialogs/DataExchange.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -14,6 +15,7 @@ namespace TavDialogs {
 CWarningDlg::CWarningDlg(WarningDlgModel& model, QtWizardHost& host, QWidget* parent) : QDialog(parent) {
     (void)host;
     setWindowTitle(QString::fromLatin1(WarningDlgModel::kTitle));
+    TavWorkbench::Ui::KeepTitleVisible(*this);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout();
     const auto total = [&](const std::string& label, double value, const char* name) {
