@@ -36,7 +36,9 @@ std::string EndedStatusText(const RunReport& report) {
     case RunEnd::Complete:
         return "Finished: " + what;
     case RunEnd::Thrashing:
-        return "Stopped by the thrashing check: " + what + "; there may be more: " + kThrashingRemedy;
+        // Kept short for the status bar; the results view's note says more.
+        return "Stopped by the thrashing check at " + Solutions(report.found) + "; for all, " +
+               kThrashingRemedy;
     case RunEnd::Stopped:
         return "Stopped: " + what;
     case RunEnd::TimedOut:
