@@ -248,7 +248,11 @@ void CMainFrame::BuildStatusBar() {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         bar->addPermanentWidget(label);
     }
-    bar->showMessage("Ready");
+    // A menu's or a button's tip covers the message pane only while it shows.
+    connect(bar, &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty() && !m_restingMessage.isEmpty()) statusBar()->showMessage(m_restingMessage);
+    });
+    bar->showMessage(m_restingMessage);
 }
 
 void CMainFrame::RebuildRecentFiles() {
@@ -315,7 +319,8 @@ void CMainFrame::UpdateCommandStates() {
 
 void CMainFrame::SetStatusText(int pane, const std::string& text) {
     if (pane == 0) {
-        statusBar()->showMessage(Text(text));
+        m_restingMessage = Text(text);
+        statusBar()->showMessage(m_restingMessage);
     } else if (pane == 1) {
         m_textPane->setText(Text(text));
     }

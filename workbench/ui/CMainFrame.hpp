@@ -78,7 +78,8 @@ public:
     // Sets every action's enabled and checked state from the table.
     void UpdateCommandStates();
 
-    // Status bar: pane 0 is the message pane, pane 1 the text pane.
+    // Status bar: pane 0 is the message pane (its text comes back after a tip covered it),
+    // pane 1 the text pane.
     void SetStatusText(int pane, const std::string& text);
     std::string StatusText(int pane) const;
     // The statistics window shows `text` when it is open.
@@ -128,6 +129,8 @@ private:
     CTavView* m_results = nullptr;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_textPane = nullptr;
+    // What the message pane shows when no tip covers it.
+    QString m_restingMessage = QStringLiteral("Ready");
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentSeparator = nullptr;
     std::vector<QAction*> m_recentActions;

@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStatusTipEvent>
 #include <QTableView>
 
 #include <gtest/gtest.h>
@@ -167,6 +168,13 @@ TEST(FrameSolve, AThrashingStopIsShownWithItsRemedy) {
     EXPECT_NE(status.find("thrashing check"), std::string::npos) << status;
     EXPECT_NE(status.find(std::to_string(found) + " solutions"), std::string::npos) << status;
     EXPECT_NE(status.find(remedy), std::string::npos) << status;
+    // A menu's tip covers it for a moment only.
+    QStatusTipEvent tip("Solve for every solution");
+    QCoreApplication::sendEvent(f.frame.get(), &tip);
+    EXPECT_EQ(f.frame->StatusText(0), "Solve for every solution");
+    QStatusTipEvent gone("");
+    QCoreApplication::sendEvent(f.frame.get(), &gone);
+    EXPECT_EQ(f.frame->StatusText(0), status);
     const auto* note = f.Results().findChild<QLabel*>("resultsNote");
     ASSERT_NE(note, nullptr);
     EXPECT_TRUE(note->isVisible());
