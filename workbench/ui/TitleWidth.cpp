@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QWidget>
 
 namespace TavWorkbench::Ui {
@@ -32,7 +33,12 @@ protected:
 int TitleWidth(const QWidget& window) {
     QFont bold = window.font();
     bold.setBold(true);
-    return QFontMetrics(bold).horizontalAdvance(window.windowTitle()) + kTitleBarFurniture;
+    // Qt adds the application's display name to a title that does not end with it.
+    QString shown = window.windowTitle();
+    const QString application = QGuiApplication::applicationDisplayName();
+    if (!application.isEmpty() && !shown.endsWith(application))
+        shown += QStringLiteral(" \u2014 ") + application;
+    return QFontMetrics(bold).horizontalAdvance(shown) + kTitleBarFurniture;
 }
 
 void KeepTitleVisible(QWidget& window) {

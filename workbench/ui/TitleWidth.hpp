@@ -7,8 +7,8 @@ class QWidget;
 
 namespace TavWorkbench::Ui {
 
-// The width (pixels) `window` needs to show its whole title: the title in a bold font, as title
-// bars draw it, and room for the bar's icon and buttons.
+// The width (pixels) `window` needs to show its whole title as the title bar draws it: in a
+// bold font, with the application's name Qt adds, and room for the bar's icon and buttons.
 int TitleWidth(const QWidget& window);
 // From now on `window` is widened to TitleWidth whenever it is shown narrower (its height and
 // minimum size stay as its layout makes them).
