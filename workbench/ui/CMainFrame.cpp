@@ -397,6 +397,8 @@ void CMainFrame::DocumentReplaced() {
     m_tree->BuildTree(m_title);
     m_results->RefreshResults(0);
     if (m_results->IsGridMode()) m_results->ShowList();
+    // The last run's words belong to the problem that is gone.
+    SetStatusText(0, kReady);
     UpdateCommandStates();
 }
 
@@ -407,6 +409,7 @@ void CMainFrame::ProblemReplaced() {
     setWindowTitle(Text(m_title + " - Tav"));
     m_results->RefreshResults(0);
     if (m_results->IsGridMode()) m_results->ShowList();
+    SetStatusText(0, kReady);
 }
 
 bool CMainFrame::ReplacingCommandMayRun(CommandId id) {

@@ -42,6 +42,8 @@ public:
     // The status bar's text pane.
     static constexpr int kTextPaneWidth = 150;
     static constexpr const char* kUntitled = "Untitled";
+    // The message pane's text while nothing else is said.
+    static constexpr const char* kReady = "Ready";
     // Asked at exit when the solver parameters differ from "Params.ini".
     static constexpr const char* kSaveParametersQuestion =
         "The solver parameters have changed since they were last saved.\nSave Parameters?";
@@ -130,7 +132,7 @@ private:
     QToolBar* m_toolBar = nullptr;
     QLabel* m_textPane = nullptr;
     // What the message pane shows when no tip covers it.
-    QString m_restingMessage = QStringLiteral("Ready");
+    QString m_restingMessage = QString::fromLatin1(kReady);
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentSeparator = nullptr;
     std::vector<QAction*> m_recentActions;

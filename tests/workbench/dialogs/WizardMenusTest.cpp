@@ -268,6 +268,7 @@ TEST(WizardMenus, ATemplateAfterSavingLeavesTheFileAndClearsTheResults) {
     EXPECT_EQ(saved.GetVariables()[0]->GetID(), "v");
     EXPECT_EQ(f.doc->GetVariables()[0]->GetID(), "Row");
     EXPECT_TRUE(f.frame->Path().empty());
+    EXPECT_EQ(f.frame->StatusText(0), Ui::CMainFrame::kReady) << "the last run's words are gone too";
     EXPECT_EQ(f.frame->Title(), "Queens Problem");
     EXPECT_TRUE(f.frame->IsModified());
     const QAbstractItemModel* grid = f.frame->ResultsView().Table()->model();
