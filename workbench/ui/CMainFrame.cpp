@@ -69,6 +69,11 @@ const std::set<CommandId> kSeparatorBefore = {
     CommandId::AddTotal,      CommandId::ProblemWizard,  CommandId::PlayDemo,
     CommandId::SetParameters, CommandId::SaveResults,    CommandId::RemoveOptimisation};
 
+// Commands that end by putting a new problem in place of the document's.
+const std::set<CommandId> kReplaceTheProblem = {CommandId::UseTemplate, CommandId::ProblemWizard,
+                                                CommandId::LinearWizard, CommandId::TransportationWizard,
+                                                CommandId::AssignmentWizard};
+
 const std::set<CommandId> kSolverSettings = {CommandId::SolverGFC,  CommandId::SolverGLS,
                                              CommandId::SolverGLS2, CommandId::SolverGA,
                                              CommandId::SolverTabu, CommandId::SolverExpert};
@@ -413,17 +418,7 @@ void CMainFrame::ProblemReplaced() {
 }
 
 bool CMainFrame::ReplacingCommandMayRun(CommandId id) {
-    switch (id) {
-    case CommandId::UseTemplate:
-    case CommandId::ProblemWizard:
-    case CommandId::LinearWizard:
-    case CommandId::TransportationWizard:
-    case CommandId::AssignmentWizard:
-        // Each ends by putting a new problem in place of this one.
-        return SaveModified();
-    default:
-        return true;
-    }
+    return !kReplaceTheProblem.contains(id) || SaveModified();
 }
 
 bool CMainFrame::SaveModified() {
