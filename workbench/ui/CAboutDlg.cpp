@@ -1,11 +1,13 @@
 #include "workbench/ui/CAboutDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/ui/AppIcon.hpp"
 #include "workbench/ui/TitleWidth.hpp"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace TavWorkbench::Ui {
@@ -23,6 +25,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
                        .arg(QStringLiteral(TAV_VERSION)),
                    this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* row = new QHBoxLayout;
     row->addWidget(icon, 0, Qt::AlignTop);
@@ -30,6 +33,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(buttons);
+    static constexpr TavHelp::FieldLine kFieldHelp[] = {{"ok", "Closes the box."}};
+    TavHelp::ContextHelp::Set(this, "menu-help", kFieldHelp);
 }
 
 } // namespace TavWorkbench::Ui

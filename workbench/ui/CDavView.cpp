@@ -89,6 +89,7 @@ void CDavView::contextMenuEvent(QContextMenuEvent* event) {
         if (entry.separatorBefore) menu.addSeparator();
         QAction* action = menu.addAction(QString::fromStdString(entry.text));
         action->setEnabled(entry.enabled);
+        action->setWhatsThis(QString::fromUtf8(WhatsThisOf(entry.command)));
         action->setData(static_cast<int>(entry.command));
     }
     QAction* chosen = menu.exec(viewport()->mapToGlobal(pos));

@@ -14,6 +14,9 @@
 #include "workbench/views/ResultsExport.hpp"
 #include "workbench/views/RunStatus.hpp"
 
+#include "help/ContextHelp.hpp"
+#include "help/GuideWindow.hpp"
+
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QLabel>
@@ -24,6 +27,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include <cctype>
 #include <set>
 
 namespace TavWorkbench::Ui {
@@ -78,6 +82,16 @@ const std::set<CommandId> kSolverSettings = {CommandId::SolverGFC,  CommandId::S
                                              CommandId::SolverGLS2, CommandId::SolverGA,
                                              CommandId::SolverTabu, CommandId::SolverExpert};
 
+// The guide's section of a menu: "&Tools" is "menu-tools", "LP Wizards" "menu-lp-wizards".
+std::string MenuSection(const std::string& menu) {
+    std::string section = "menu-";
+    for (const char c : menu) {
+        if (c == '&') continue;
+        section += c == ' ' ? '-' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return section;
+}
+
 int SettingOf(CommandId id) {
     switch (id) {
     case CommandId::SolverGLS:
@@ -125,6 +139,10 @@ CMainFrame::CMainFrame(CTavDoc& doc, UiPrompts& prompts, ActionProviders& provid
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
+    TavHelp::ContextHelp::Set(this, "main-window");
+    TavHelp::ContextHelp::Set(m_tree, "problem-tree");
+    TavHelp::ContextHelp::Set(m_results, "results-view");
+    TavHelp::ContextHelp::Set(m_toolBar, "toolbar");
 
     m_doc.SetViews(this);
     SetDocumentName({});
@@ -165,6 +183,7 @@ void CMainFrame::BuildActions() {
             action->setStatusTip(Text(info.prompt));
         }
         if (kSolverSettings.contains(info.id)) action->setCheckable(true);
+        action->setWhatsThis(Text(WhatsThisOf(info.id)));
         const CommandId id = info.id;
         connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
         m_actions[id] = action;
@@ -194,6 +213,7 @@ void CMainFrame::BuildMenus() {
             if (found == menus.end()) {
                 QMenu* menu =
                     parent == nullptr ? menuBar()->addMenu(Text(name)) : parent->addMenu(Text(name));
+                TavHelp::ContextHelp::Set(menu, MenuSection(name).c_str());
                 connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
                 found = menus.emplace(key, menu).first;
             }
@@ -272,6 +292,7 @@ void CMainFrame::RebuildRecentFiles() {
     for (int i = 0; i < files.size(); ++i) {
         auto* action = new QAction(m_recent->MenuText(i), this);
         action->setStatusTip(files[i]);
+        action->setWhatsThis(QStringLiteral("Opens %1 again.").arg(files[i]));
         const QString file = files[i];
         connect(action, &QAction::triggered, this, [this, file] {
             if (!OpenDocument(file.toStdString()) && m_recent != nullptr) {
@@ -632,6 +653,17 @@ bool CMainFrame::OnCommand(CommandId id) {
         about.exec();
         break;
     }
+    case CommandId::HelpTopics:
+    case CommandId::DefaultHelp:
+        TavHelp::GuideWindow::Open(this);
+        break;
+    case CommandId::Help:
+        // The part of this window that had the focus last, even while the guide has it now.
+        TavHelp::ContextHelp::ShowFor(focusWidget() != nullptr ? focusWidget() : this);
+        break;
+    case CommandId::ContextHelp:
+        TavHelp::ContextHelp::EnterWhatsThisMode();
+        break;
     default:
         // The element commands, the Options dialogs, the wizards and templates.
         if (!ReplacingCommandMayRun(id)) break;

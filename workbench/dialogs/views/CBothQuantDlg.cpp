@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CBothQuantDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/NumberGrid.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
@@ -8,6 +9,17 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"sources", "What each source S[i] supplies: click a cell and type."},
+    {"destinations", "What each destination D[j] demands: click a cell and type."},
+    {"removeDummy", "Removes the dummy row that balanced the totals."},
+};
+
+} // namespace
 
 CBothQuantDlg::CBothQuantDlg(BothQuantDlgModel& model, QtWizardHost& host, QWidget* parent)
     : ModelDialog(QString::fromLatin1(BothQuantDlgModel::kTitle), host.Messages(), host.Elements(), parent),
@@ -32,6 +44,7 @@ CBothQuantDlg::CBothQuantDlg(BothQuantDlgModel& model, QtWizardHost& host, QWidg
     Connect(BothQuantDlgModel::Grid::Sources);
     Connect(BothQuantDlgModel::Grid::Destinations);
     Load();
+    TavHelp::ContextHelp::Set(this, "transport-quantities", kFieldHelp);
 }
 
 void CBothQuantDlg::Connect(BothQuantDlgModel::Grid which) {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CForTempDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/ListEditing.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 #include "workbench/ui/TitleWidth.hpp"
@@ -10,6 +11,17 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"templates", "The Forall loops: pick one, click in the constraint where it goes, then Apply."},
+    {"apply", "Inserts the picked loop at the caret of the constraint builder."},
+    {"close", "Closes the templates without inserting anything."},
+};
+
+} // namespace
 
 CForTempDlg::CForTempDlg(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("For All Templates"));
@@ -44,6 +56,7 @@ CForTempDlg::CForTempDlg(QWidget* owner) : QDialog(owner) {
         close();
     });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    TavHelp::ContextHelp::Set(this, "forall-templates", kFieldHelp);
 }
 
 void CForTempDlg::closeEvent(QCloseEvent* event) {

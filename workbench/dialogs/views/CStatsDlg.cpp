@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CStatsDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 #include "workbench/ui/TitleWidth.hpp"
 
@@ -10,6 +11,16 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"statistics", "The statistics of the last or running solve: solver, settings, counts and times."},
+    {"ok", "Closes the statistics window."},
+};
+
+} // namespace
 
 CStatsDlg::CStatsDlg(QWidget* frame) : QDialog(frame) {
     setWindowTitle(QStringLiteral("Statistics"));
@@ -33,6 +44,7 @@ CStatsDlg::CStatsDlg(QWidget* frame) : QDialog(frame) {
     layout->addLayout(row);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     resize(360, 300);
+    TavHelp::ContextHelp::Set(this, "statistics", kFieldHelp);
 }
 
 void CStatsDlg::SetStatsText(const std::string& text) {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CTavWizard.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/CDomainsPage.hpp"
 #include "workbench/dialogs/views/CFinalPage.hpp"
 #include "workbench/dialogs/views/CIntroPage.hpp"
@@ -14,6 +15,18 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"back", "Goes back to the previous page."},
+    {"next", "Goes on to the next page (from the constraints, after checking the problem)."},
+    {"finish", "Replaces the document's problem with the one made in the wizard."},
+    {"cancel", "Leaves the wizard; the document's problem stays as it was."},
+};
+
+} // namespace
 
 CTavWizard::CTavWizard(TavWizardModel& model, QWidget* parent) : QDialog(parent), m_model(model) {
     setWindowTitle(QString::fromLatin1(TavWizardModel::kTitle));
@@ -58,6 +71,7 @@ CTavWizard::CTavWizard(TavWizardModel& model, QWidget* parent) : QDialog(parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     resize(560, 420);
     ShowPage();
+    TavHelp::ContextHelp::Set(this, "problem-wizard", kFieldHelp);
 }
 
 void CTavWizard::ShowPage() {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CTemplateDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QLabel>
@@ -7,6 +8,15 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"templates", "The ready-made problems: pick one and press OK to answer its questions."},
+};
+
+} // namespace
 
 CTemplateDlg::CTemplateDlg(TemplateDlgModel& model, QtWizardHost& host, QWidget* parent)
     : ModelDialog(QString::fromLatin1(TemplateDlgModel::kTitle), host.Messages(), host.Elements(), parent),
@@ -30,6 +40,7 @@ CTemplateDlg::CTemplateDlg(TemplateDlgModel& model, QtWizardHost& host, QWidget*
     });
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { OnOK(); });
     Load();
+    TavHelp::ContextHelp::Set(this, "templates", kFieldHelp);
 }
 
 void CTemplateDlg::Load() {

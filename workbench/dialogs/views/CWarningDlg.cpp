@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CWarningDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/DataExchange.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 #include "workbench/ui/TitleWidth.hpp"
@@ -11,6 +12,18 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"sourcesTotal", "The total of the sources (or the number of candidates)."},
+    {"destinationsTotal", "The total of the destinations (or the number of posts)."},
+    {"change", "Goes back to change the figures."},
+    {"automatic", "Balances the totals with a dummy source or destination that costs nothing."},
+};
+
+} // namespace
 
 CWarningDlg::CWarningDlg(WarningDlgModel& model, QtWizardHost& host, QWidget* parent) : QDialog(parent) {
     (void)host;
@@ -37,6 +50,7 @@ CWarningDlg::CWarningDlg(WarningDlgModel& model, QtWizardHost& host, QWidget* pa
     layout->addLayout(row);
     connect(change, &QPushButton::clicked, this, &QDialog::accept);
     connect(automatic, &QPushButton::clicked, this, &QDialog::reject);
+    TavHelp::ContextHelp::Set(this, "transport-balance", kFieldHelp);
 }
 
 } // namespace TavDialogs

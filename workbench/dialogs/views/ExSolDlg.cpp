@@ -1,10 +1,20 @@
 #include "workbench/dialogs/views/ExSolDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/ListEditing.hpp"
 
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"solvers", "The connected external solver programs: double-click one to choose it."},
+};
+
+} // namespace
 
 ExSolDlg::ExSolDlg(ExSolDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
     : ModelDialog(QStringLiteral("External Solvers"), messages, host, parent), m_model(model),
@@ -21,6 +31,7 @@ ExSolDlg::ExSolDlg(ExSolDlgModel& model, DialogMessages& messages, DialogHost& h
         model.OnDoubleClick(list->row(item));
         accept();
     });
+    TavHelp::ContextHelp::Set(this, "external-solvers", kFieldHelp);
 }
 
 void ExSolDlg::Save() {

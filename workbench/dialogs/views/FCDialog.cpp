@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/FCDialog.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/ParameterWidgets.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
@@ -11,6 +12,21 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"ordering0", "Labels the variables in the order the problem declares them."},
+    {"ordering1", "Labels the variables in a random order."},
+    {"ordering2", "Labels first the variable with the fewest values left."},
+    {"threshold",
+     "Ends a search that keeps failing at the same depth (thrashing): larger is later, 0 never."},
+    {"backtracking0", "Backtracks to the previous variable."},
+    {"backtracking1", "Jumps back to a variable that caused the conflict; labels in natural order."},
+};
+
+} // namespace
 
 FCDialog::FCDialog(FCDialogModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
     : ModelDialog(QStringLiteral("FC Parameters Settings"), messages, host, parent), m_model(model) {
@@ -36,6 +52,7 @@ FCDialog::FCDialog(FCDialogModel& model, DialogMessages& messages, DialogHost& h
         ShowOrdering();
     });
     Load();
+    TavHelp::ContextHelp::Set(this, "gfc-parameters", kFieldHelp);
 }
 
 void FCDialog::Load() {

@@ -13,8 +13,11 @@ QString Caption(const std::string& caption) {
     return caption.empty() ? QStringLiteral("Tav") : ToQ(caption);
 }
 
+// A box about a dialog's field stands over that dialog (the modal one running), so that it is seen
+// beside the field and F1 in it finds the dialog's help.
 QWidget* Owner(QWidget* owner) {
-    return owner != nullptr ? owner : QApplication::activeModalWidget();
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr ? modal : owner;
 }
 
 } // namespace

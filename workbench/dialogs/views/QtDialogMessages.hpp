@@ -1,7 +1,7 @@
 #pragma once
-// Dialog boxes as Qt shows them: modal message boxes over an owner window, with the
-// application's name ("Tav") as caption unless one is given; refusals with an error icon,
-// information with an information icon.
+// Dialog boxes as Qt shows them: modal message boxes over the dialog that runs (else over an owner
+// window), with the application's name ("Tav") as caption unless one is given; refusals with an
+// error icon, information with an information icon.
 
 #include "workbench/dialogs/DialogMessages.hpp"
 
