@@ -12,6 +12,7 @@
 #include "workbench/DocMessages.hpp"
 #include "workbench/DocViews.hpp"
 #include "workbench/ExpertEntry.hpp"
+#include "workbench/RunReport.hpp"
 #include "workbench/SettingsFiles.hpp"
 #include "workbench/SolveEvents.hpp"
 #include "workbench/model/CAvConArray.hpp"
@@ -126,6 +127,9 @@ public:
     TavBridges::AlgParams& GetParameterBlock(int index);
     // True when "Params.ini" could not be read at construction.
     bool AreParametersDefaulted() const { return m_paramsDefaulted; }
+    // True when a parameter block differs from what was read or last saved ("Params.ini" is
+    // written only by SaveParameters).
+    bool AreParametersChanged() const { return m_params != m_savedParams; }
     // True when "expert.dat" was missing or damaged at construction.
     bool IsExpertDefaulted() const { return m_expertDefaulted; }
 
@@ -180,9 +184,9 @@ public:
     // the solvers and the raw problem, and keeps the Expert statistics of a single-engine run
     // (a run with `solved` counts as a success). Nothing when no solve exists.
     void EndSolve(bool solved);
-    // Tools/Stop: asks "Stop Solving"; on Yes stops and ends the solve. Nothing without a run.
+    // Tools/Stop: asks "Stop Solving?"; on Yes stops and ends the solve. Nothing without a run.
     void OnStopSolving();
-    // The time limit ran out: asks "Stop Solving". On Yes ends the solve and shows "Timed out -
+    // The time limit ran out: asks "Stop Solving?". On Yes ends the solve and shows "Timed out -
     // increase search time if desired" and returns true; on No returns false (the caller starts
     // its time limit again). Nothing (true) without a run.
     bool OnSolveTimeout();
@@ -216,6 +220,10 @@ public:
 
     // True from StartSolve until EndSolve.
     bool IsSolving() const { return m_run != nullptr; }
+    // The last run started: its solver, and once it has ended, why, its solutions and duration.
+    const RunReport& GetRunReport() const { return m_report; }
+    // Time since the run started while it goes on; its whole duration once it has ended.
+    std::chrono::steady_clock::duration GetRunElapsed() const;
     // The current solver (the running engine in Expert mode), null when none.
     TavLanguage::RawSolver* GetSolver() const { return m_solver; }
     // The raw problem of the current solve, null when none.
@@ -267,6 +275,15 @@ private:
     void StopAndWait();
     int DeliverEnded();
     ExpertEntry* ExpertRowAt(int position);
+    // The solver of the run about to start, in plain words.
+    std::string RunSolverName() const;
+    // The run has ended for `why` (nothing when its end is already known).
+    void NoteRunEnd(RunEnd why);
+    // The finished event reached the windows: the results hold what the run leaves.
+    void NoteRunFinished();
+    // True when the thrashing check ended the current single-engine run before it had every
+    // solution it was asked for.
+    bool StoppedByThrashing() const;
 
     std::filesystem::path m_settingsFolder;
     SettingsWrites m_settingsWrites;
@@ -285,6 +302,7 @@ private:
     std::string m_statistics;
 
     ParamBlocks m_params;
+    ParamBlocks m_savedParams;
     bool m_paramsDefaulted = false;
     bool m_expertDefaulted = false;
     int m_engineInterval = 20;
@@ -313,6 +331,8 @@ private:
     BridgeFactory m_bridgeFactory;
     Platform::Diagnostics m_diagnostics;
     std::string m_lastParseError;
+    RunReport m_report;
+    std::chrono::steady_clock::time_point m_runStart{};
 };
 
 } // namespace TavWorkbench

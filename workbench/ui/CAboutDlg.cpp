@@ -3,6 +3,7 @@
 #include "help/ContextHelp.hpp"
 #include "platform/Version.hpp"
 #include "workbench/ui/AppIcon.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -14,6 +15,7 @@ namespace TavWorkbench::Ui {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle("About Tav");
+    KeepTitleVisible(*this);
     auto* icon = new QLabel(this);
     icon->setPixmap(AppIcon().pixmap(64, 64));
     auto* text =

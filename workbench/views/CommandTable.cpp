@@ -102,7 +102,7 @@ constexpr std::array kCommands = {
     CommandInfo{CommandId::PrintModel, "&File/Print &Model...", "Print the problem model", P, NotRunning},
     CommandInfo{CommandId::PrintModelPreview, "&File/Model Print Previe&w", "Display the problem model's pages", P,
                 NotRunning},
-    CommandInfo{CommandId::AppExit, "&File/E&xit", "Quit the application", N, Always},
+    CommandInfo{CommandId::AppExit, "&File/E&xit\tCtrl+Q", "Quit the application", N, Always},
 
     CommandInfo{CommandId::EditCopy, "&Edit/&Copy\tCtrl+C", "Copy the selected grid cells", N, CanCopy},
     CommandInfo{CommandId::DeleteUnusedDomains, "&Edit/Delete &Unused Domains", "", P, Always},
@@ -124,11 +124,12 @@ constexpr std::array kCommands = {
     CommandInfo{CommandId::GetDataFromExcel, "&Add/Get Data from &Excel",
                 "Import a block of spreadsheet cells as a list constant", P, NotRunning},
 
-    CommandInfo{CommandId::FirstSolution, "&Tools/&First Solution", "Solve for one solution", N, Solvable},
+    CommandInfo{CommandId::FirstSolution, "&Tools/&First Solution\tF5", "Solve for one solution", N,
+                Solvable},
     CommandInfo{CommandId::AllSolutions, "&Tools/&All Solutions", "Solve for every solution", N, Solvable},
     CommandInfo{CommandId::NumberOfSolutions, "&Tools/&Number of Solutions...",
                 "Solve for a number of solutions", P, Solvable},
-    CommandInfo{CommandId::StopSolving, "&Tools/Stop", "Stop the search", N, Running},
+    CommandInfo{CommandId::StopSolving, "&Tools/Stop\tShift+F5", "Stop the search", N, Running},
     CommandInfo{CommandId::AddTotal, "&Tools/Add &Total", "Total selected grid columns", P, CanAddTotal},
     CommandInfo{CommandId::ProblemWizard, "&Tools/Tav &Wizard...", "State a new problem step by step", P,
                 NotRunning},

@@ -106,7 +106,8 @@ CExpDlg::CExpDlg(ExpDlgModel& model, DialogMessages& messages, DialogHost& host,
     : ModelDialog(QStringLiteral("Constraint  Builder"), messages, host, parent), m_model(model) {
     auto* layout = new QVBoxLayout(this);
     auto* top = new QGridLayout();
-    auto* textLabel = new QLabel(m_model.IsOptimisation() ? QString() : QStringLiteral("Contraint"), this);
+    auto* textLabel = new QLabel(m_model.IsOptimisation() ? QString() : QStringLiteral("Constraint"), this);
+    textLabel->setObjectName(QStringLiteral("textLabel"));
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("text"));
     auto* idLabel = new QLabel(m_model.IsOptimisation() ? QString() : QStringLiteral("ID"), this);
@@ -165,7 +166,7 @@ CExpDlg::CExpDlg(ExpDlgModel& model, DialogMessages& messages, DialogHost& host,
         operators->addWidget(button, 0, column++);
         connect(button, &QPushButton::clicked, this, [this, caption = std::string(spec.caption)] {
             const ExpDlgModel::Insertion insertion = ExpDlgModel::ButtonInsertion(caption);
-            Messages().ShowBox(ExpDlgModel::ReplaceNote(), {});
+            Messages().ShowInfo(ExpDlgModel::ReplaceNote(), {});
             Insert(insertion.text);
         });
     }
@@ -212,7 +213,7 @@ CExpDlg::CExpDlg(ExpDlgModel& model, DialogMessages& messages, DialogHost& host,
         const ExpDlgModel::Insertion insertion = m_model.OnActivateEntry(m_list->row(item));
         if (insertion.text.empty()) return;
         Insert(insertion.text);
-        if (insertion.showReplaceNote) Messages().ShowBox(ExpDlgModel::ReplaceNote(), {});
+        if (insertion.showReplaceNote) Messages().ShowInfo(ExpDlgModel::ReplaceNote(), {});
     });
     connect(undo, &QPushButton::clicked, m_text, &QPlainTextEdit::undo);
     connect(m_check, &QPushButton::clicked, this, &CExpDlg::OnCheck);

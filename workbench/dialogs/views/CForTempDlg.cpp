@@ -3,6 +3,7 @@
 #include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/ListEditing.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -24,6 +25,7 @@ constexpr TavHelp::FieldLine kFieldHelp[] = {
 
 CForTempDlg::CForTempDlg(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("For All Templates"));
+    TavWorkbench::Ui::KeepTitleVisible(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     const auto help = ForTempDlgModel::HelpTexts();

@@ -2,6 +2,7 @@
 
 #include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -29,6 +30,7 @@ constexpr TavHelp::FieldLine kFieldHelp[] = {
 
 CIFElseDlg::CIFElseDlg(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("If.. ElseIf.. Else Templates"));
+    TavWorkbench::Ui::KeepTitleVisible(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout();

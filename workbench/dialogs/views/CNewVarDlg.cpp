@@ -85,6 +85,14 @@ CNewVarDlg::CNewVarDlg(NewVarDlgModel& model, DialogMessages& messages, DialogHo
 
     connect(m_domains, &QListWidget::currentRowChanged, this,
             [this](int row) { m_model.selectedDomain = row; });
+    // The highlighted domain is the variable's: a click or the arrow keys choose it.
+    connect(m_domains, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> chosen = m_domains->selectedItems();
+        if (chosen.size() != 1) return;
+        m_model.OnDomainChosen(m_domains->row(chosen.front()));
+        m_domainID->setText(ToQ(m_model.domainID));
+        m_dataType->setText(ToQ(m_model.dataType));
+    });
     connect(m_domains, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         Save();
         m_model.OnDomainChosen(m_domains->row(item));

@@ -2,6 +2,7 @@
 
 #include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QHBoxLayout>
 #include <QPalette>
@@ -23,6 +24,7 @@ constexpr TavHelp::FieldLine kFieldHelp[] = {
 
 CStatsDlg::CStatsDlg(QWidget* frame) : QDialog(frame) {
     setWindowTitle(QStringLiteral("Statistics"));
+    TavWorkbench::Ui::KeepTitleVisible(*this);
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);

@@ -6,6 +6,7 @@
 #include "workbench/dialogs/views/CIntroPage.hpp"
 #include "workbench/dialogs/views/CStraintPage.hpp"
 #include "workbench/dialogs/views/CVariablesPage.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,6 +30,7 @@ constexpr TavHelp::FieldLine kFieldHelp[] = {
 
 CTavWizard::CTavWizard(TavWizardModel& model, QWidget* parent) : QDialog(parent), m_model(model) {
     setWindowTitle(QString::fromLatin1(TavWizardModel::kTitle));
+    TavWorkbench::Ui::KeepTitleVisible(*this);
     auto* layout = new QVBoxLayout(this);
     m_caption = new QLabel(this);
     m_caption->setObjectName(QStringLiteral("caption"));

@@ -32,8 +32,11 @@ CTemplateDlg::CTemplateDlg(TemplateDlgModel& model, QtWizardHost& host, QWidget*
     layout->addWidget(m_list);
     layout->addWidget(m_description);
     AddButtons(layout);
+    // The entry with the focus is the one chosen: its description shows and it is highlighted,
+    // also when the focus alone made it current.
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) m_description->setText(ToQ(TemplateDlgModel::Description(row)));
+        m_description->setText(ToQ(TemplateDlgModel::Description(row)));
+        if (row >= 0) m_list->item(row)->setSelected(true);
     });
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { OnOK(); });
     Load();
@@ -45,8 +48,7 @@ void CTemplateDlg::Load() {
 }
 
 void CTemplateDlg::Save() {
-    m_model.selected =
-        m_list->currentItem() != nullptr && m_list->currentItem()->isSelected() ? m_list->currentRow() : -1;
+    m_model.selected = m_list->currentRow();
 }
 
 bool CTemplateDlg::Check() {

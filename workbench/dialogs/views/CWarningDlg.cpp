@@ -3,6 +3,7 @@
 #include "help/ContextHelp.hpp"
 #include "workbench/dialogs/DataExchange.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -27,6 +28,7 @@ constexpr TavHelp::FieldLine kFieldHelp[] = {
 CWarningDlg::CWarningDlg(WarningDlgModel& model, QtWizardHost& host, QWidget* parent) : QDialog(parent) {
     (void)host;
     setWindowTitle(QString::fromLatin1(WarningDlgModel::kTitle));
+    TavWorkbench::Ui::KeepTitleVisible(*this);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout();
     const auto total = [&](const std::string& label, double value, const char* name) {

@@ -17,9 +17,10 @@ constexpr TavHelp::FieldLine kFieldHelp[] = {
 } // namespace
 
 ExSolDlg::ExSolDlg(ExSolDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
-    : ModelDialog(QStringLiteral("External Solvers"), messages, host, parent) {
+    : ModelDialog(QStringLiteral("External Solvers"), messages, host, parent), m_model(model),
+      m_list(MakeList(this, "solvers")) {
     auto* layout = new QVBoxLayout(this);
-    QListWidget* list = MakeList(this, "solvers");
+    QListWidget* list = m_list;
     std::vector<std::string> names;
     for (const auto& entry : model.Entries())
         names.push_back(entry.name);
@@ -31,6 +32,11 @@ ExSolDlg::ExSolDlg(ExSolDlgModel& model, DialogMessages& messages, DialogHost& h
         accept();
     });
     TavHelp::ContextHelp::Set(this, "external-solvers", kFieldHelp);
+}
+
+void ExSolDlg::Save() {
+    const QList<QListWidgetItem*> chosen = m_list->selectedItems();
+    if (chosen.size() == 1) m_model.OnChoose(m_list->row(chosen.front()));
 }
 
 } // namespace TavDialogs

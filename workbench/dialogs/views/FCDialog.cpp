@@ -35,6 +35,10 @@ FCDialog::FCDialog(FCDialogModel& model, DialogMessages& messages, DialogHost& h
         RadioGroup(this, layout, QStringLiteral("Variable Ordering Heuristic"), QStringLiteral("ordering"),
                    {QStringLiteral("Natural Ordering"), QStringLiteral("Random Ordering"),
                     QStringLiteral("Smallest Domain")});
+    m_orderingNote = new QLabel(this);
+    m_orderingNote->setObjectName(QStringLiteral("orderingNote"));
+    m_orderingNote->setWordWrap(true);
+    layout->addWidget(m_orderingNote);
     auto* form = new QFormLayout();
     m_threshold = AddEdit(form, QStringLiteral("Thrashing Threshold"), QStringLiteral("threshold"));
     form->addRow(new QLabel(QStringLiteral("(zero to turn off)"), this));
@@ -43,6 +47,10 @@ FCDialog::FCDialog(FCDialogModel& model, DialogMessages& messages, DialogHost& h
         RadioGroup(this, layout, QStringLiteral("Backtracking Type"), QStringLiteral("backtracking"),
                    {QStringLiteral("Standard"), QStringLiteral("Constraint Directed")});
     AddButtons(layout);
+    connect(m_backtracking, &QButtonGroup::idClicked, this, [this](int id) {
+        m_model.backtracking = id;
+        ShowOrdering();
+    });
     Load();
     TavHelp::ContextHelp::Set(this, "gfc-parameters", kFieldHelp);
 }
@@ -51,6 +59,15 @@ void FCDialog::Load() {
     SetRadio(m_ordering, m_model.ordering);
     m_threshold->setText(ToQ(m_model.thresholdText));
     SetRadio(m_backtracking, m_model.backtracking);
+    ShowOrdering();
+}
+
+void FCDialog::ShowOrdering() {
+    // The group box holds the ordering's buttons.
+    if (auto* box = qobject_cast<QWidget*>(m_ordering->parent())) box->setEnabled(m_model.OrderingApplies());
+    const std::string note = m_model.OrderingNote();
+    m_orderingNote->setText(ToQ(note));
+    m_orderingNote->setVisible(!note.empty());
 }
 
 void FCDialog::Save() {

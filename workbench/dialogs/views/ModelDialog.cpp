@@ -1,5 +1,7 @@
 #include "workbench/dialogs/views/ModelDialog.hpp"
 
+#include "workbench/ui/TitleWidth.hpp"
+
 #include <QBoxLayout>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -11,6 +13,7 @@ ModelDialog::ModelDialog(const QString& title, DialogMessages& messages, DialogH
     : QDialog(parent), m_messages(messages), m_host(host) {
     setWindowTitle(title);
     setModal(true);
+    TavWorkbench::Ui::KeepTitleVisible(*this);
 }
 
 void ModelDialog::AddButtons(QBoxLayout* layout, const QString& okText) {

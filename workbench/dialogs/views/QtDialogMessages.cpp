@@ -23,7 +23,11 @@ QWidget* Owner(QWidget* owner) {
 } // namespace
 
 void QtDialogMessages::ShowBox(const std::string& text, const std::string& caption) {
-    QMessageBox::warning(Owner(m_owner), Caption(caption), ToQ(text));
+    QMessageBox::critical(Owner(m_owner), Caption(caption), ToQ(text));
+}
+
+void QtDialogMessages::ShowInfo(const std::string& text, const std::string& caption) {
+    QMessageBox::information(Owner(m_owner), Caption(caption), ToQ(text));
 }
 
 bool QtDialogMessages::AskBox(const std::string& question, const std::string& caption) {
