@@ -160,7 +160,10 @@ void GenExtDesc::WriteVariableSection(std::ostream& out) {
     long long setElements = 0;
     for (const auto& variable : variables)
         if (variable->GetType() == RawType::SetVar && variable->GetDomain()) {
-            setElements += variable->GetDomain()->GetValues()->GetSize();
+            const long long elements = variable->GetDomain()->GetValues()->GetSize();
+            if (elements > kMaxSetVariableElements)
+                Refuse("a set variable with this many possible elements", *variable);
+            setElements += elements;
             if (setElements > kMaxSetElements)
                 Refuse("set variables with this many possible elements in all", *variable);
         }

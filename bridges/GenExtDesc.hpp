@@ -39,8 +39,10 @@ public:
 
     // Deepest nesting of records and expressions written; the reader takes the same.
     static constexpr int kMaxDepth = 500;
-    // Most possible elements of all set variables together; the reader takes no more.
-    static constexpr long long kMaxSetElements = 1000000;
+    // Most possible elements of one set variable, and of all set variables together: the
+    // external program's reader refuses a text past either.
+    static constexpr long long kMaxSetVariableElements = 65536;
+    static constexpr long long kMaxSetElements = 131072;
 
     // Writes the whole text of `problem` to `out`. Throws Unexpressible (and writes nothing to
     // `out`) when the problem cannot be stated; Platform::InternalError for null arguments.

@@ -4,7 +4,6 @@
 #include "platform/FatalError.hpp"
 #include "workbench/net/MessageType.hpp"
 
-
 #include <algorithm>
 #include <iterator>
 
@@ -22,6 +21,7 @@ CMelvaneApp::~CMelvaneApp() {
 }
 
 void CMelvaneApp::ExitInstance() {
+    m_worker.request_stop();
     m_solver.Stop();
     JoinWorker();
     Disconnect();
@@ -118,6 +118,8 @@ bool CMelvaneApp::SolveProblem(bool fromNetwork) {
         m_dialog.Enable(b, false);
     RunSettings settings{};
     settings.runs = static_cast<int>(m_settings.solutions);
+    settings.runLimit = std::chrono::duration_cast<std::chrono::nanoseconds>(
+        std::chrono::duration<double>(m_settings.timeLimit));
     // Engine parameters 1 to 9: lambda, approximate evaluation, learning, delta update, seed,
     // objective weight, then three that the engine ignores.
     const int parameters[9] = {static_cast<int>(m_settings.lambda),
@@ -131,39 +133,59 @@ bool CMelvaneApp::SolveProblem(bool fromNetwork) {
                                0};
     std::copy(std::begin(parameters), std::end(parameters), settings.parameters);
     m_dialog.SetSolving(true);
-    // While the run lasts: no connect or disconnect; Stop only for the Master.
+    // While the run lasts: no connect or disconnect; Stop in either role.
     m_dialog.Enable(B::Connect, false);
-    m_dialog.Enable(B::Stop, m_dialog.IsMaster());
+    m_dialog.Enable(B::Stop, true);
     StartWorker(settings);
     return true;
 }
 
-void CMelvaneApp::StartWorker(const RunSettings& settings) {
+void CMelvaneApp::StartWorker(std::optional<RunSettings> settings) {
     JoinWorker();
     ++m_run;
-    m_worker = std::thread(&CMelvaneApp::SolveThreadProc, this, settings, m_problemText, m_run);
+    m_loading = !settings;
+    // The worker takes the problem as it stands now, the latest one received.
+    m_problemWaiting = false;
+    m_worker = std::jthread([this, settings, problem = m_problemText, run = m_run](std::stop_token stop) {
+        WorkerProc(std::move(stop), settings, problem, run);
+    });
 }
 
-void CMelvaneApp::SolveThreadProc(RunSettings settings, std::string problem, unsigned run) {
+void CMelvaneApp::WorkerProc(std::stop_token stop, std::optional<RunSettings> settings, std::string problem,
+                             unsigned run) {
+    std::string refusal;
+    try {
+        if (settings)
+            for (int id = 1; id <= 9; ++id)
+                m_solver.SetParameter(id, settings->parameters[id - 1]);
+        m_solver.LoadProblem(std::move(problem));
+    } catch (const Platform::FatalError& e) {
+        refusal = e.what();
+    }
+    WorkerEvent loaded(WorkerEvent::Kind::Loaded, run);
+    loaded.refusal = refusal;
+    PostFromWorker(std::move(loaded));
+    if (!settings || !refusal.empty()) return;
     bool found = false;
-    std::string text;
-    std::string report;
     std::string failure;
     try {
-        m_solver.LoadProblem(std::move(problem));
-        for (int id = 1; id <= 9; ++id)
-            m_solver.SetParameter(id, settings.parameters[id - 1]);
-        m_solver.SetNotifyWindow([this, run](int cost) { PostFromWorker({run, false, cost, false, {}, {}}); });
+        m_solver.SetNotifyWindow([this, run](const SolverInterface::BestCosts& best) {
+            WorkerEvent event(WorkerEvent::Kind::NewBest, run);
+            event.best = best;
+            PostFromWorker(std::move(event));
+        });
         m_solver.GetSolutions().RemoveAll();
-        found = m_solver.Solve(settings.runs);
+        found = m_solver.Solve(settings->runs, settings->runLimit, stop);
     } catch (const Platform::FatalError& e) {
         failure = e.what();
     }
     m_solver.SetNotifyWindow({});
-    m_solver.GetSolutionsText(text);
-    m_solver.GetSolutionsReport(report);
-    if (!failure.empty()) report = "Problem refused: " + failure + "\n" + report;
-    PostFromWorker({run, true, 0, found, std::move(text), std::move(report)});
+    WorkerEvent end(WorkerEvent::Kind::Finished, run);
+    end.found = found;
+    m_solver.GetSolutionsText(end.text);
+    m_solver.GetSolutionsReport(end.report);
+    if (!failure.empty()) end.report = "Problem refused: " + failure + "\n" + end.report;
+    PostFromWorker(std::move(end));
 }
 
 void CMelvaneApp::PostFromWorker(WorkerEvent event) {
@@ -184,37 +206,78 @@ void CMelvaneApp::DeliverWorkerEvents() {
         events.swap(m_mailbox);
     }
     for (const WorkerEvent& e : events) {
-        if (e.finished)
+        switch (e.kind) {
+        case WorkerEvent::Kind::NewBest:
+            OnNewBestCost(e.run, e.best);
+            break;
+        case WorkerEvent::Kind::Loaded:
+            OnProblemLoaded(e.run, e.refusal);
+            break;
+        case WorkerEvent::Kind::Finished:
             OnSolveFinished(e.run, e.found, e.text, e.report);
-        else
-            OnNewBestCost(e.run, e.cost);
+            break;
+        }
     }
 }
 
-void CMelvaneApp::OnNewBestCost(unsigned run, int cost) {
+void CMelvaneApp::OnNewBestCost(unsigned run, const SolverInterface::BestCosts& best) {
     if (run != m_run || !m_dialog.IsSolving()) return;
-    Log("New best solution has cost:" + std::to_string(cost));
+    std::string text = "New best solution has";
+    if (best.cost) text += " cost:" + std::to_string(*best.cost);
+    if (best.softCost) text += " soft:" + std::to_string(*best.softCost);
+    Log(text);
+}
+
+void CMelvaneApp::TakeProblem() {
+    m_problemWaiting = false;
+    // As Slave a problem is solved at once; without valid fields it is only read.
+    if (!m_dialog.IsMaster() && SolveProblem(true)) return;
+    StartWorker(std::nullopt);
+}
+
+void CMelvaneApp::OnProblemLoaded(unsigned run, const std::string& refusal) {
+    if (run != m_run) return;
+    const bool reading = m_loading;
+    m_loading = false;
+    if (!refusal.empty()) Log("Problem refused: " + refusal);
+    if (reading) {
+        if (m_problemWaiting) {
+            TakeProblem();
+            return;
+        }
+        m_dialog.Enable(B::Solve, refusal.empty());
+    } else if (!refusal.empty()) {
+        // A solve whose problem could not be read: nothing was solved and nothing is sent.
+        JoinWorker();
+        m_dialog.SetSolving(false);
+        EndSolve(false);
+        m_dialog.Enable(B::Solve, false);
+        emit solveFinished(false);
+    }
+}
+
+void CMelvaneApp::EndSolve(bool found) {
+    const bool connected = IsConnected();
+    m_dialog.Enable(B::Stop, false);
+    m_dialog.Enable(B::Connect, true);
+    m_dialog.Enable(B::Send, found && connected);
+    if (m_dialog.IsMaster()) {
+        m_dialog.Enable(B::Read, connected);
+        m_dialog.Enable(B::Solve, true);
+    }
+    m_dialog.Enable(B::Master, connected);
 }
 
 void CMelvaneApp::OnSolveFinished(unsigned run, bool found, const std::string& text,
                                   const std::string& report) {
     if (run != m_run) return;
     JoinWorker();
-    const bool connected = IsConnected();
-    m_dialog.Enable(B::Send, found && connected);
-    if (m_dialog.IsMaster()) {
-        m_dialog.Enable(B::Stop, false);
-        m_dialog.Enable(B::Connect, true);
-        m_dialog.Enable(B::Read, connected);
-        m_dialog.Enable(B::Solve, true);
-    }
     m_dialog.SetSolutionsText("");
     m_dialog.SetSolving(false);
     m_dialog.SetSolutionsText(text);
     Log(report);
-    m_dialog.Enable(B::Master, connected);
-    if (!connected) m_dialog.Enable(B::Connect, true);
-    if (!m_dialog.IsMaster() && connected) OnSendSolutions();
+    EndSolve(found);
+    if (!m_dialog.IsMaster() && IsConnected()) OnSendSolutions();
     emit solveFinished(found);
 }
 
@@ -233,6 +296,8 @@ void CMelvaneApp::OnSendSolutions() {
 }
 
 void CMelvaneApp::OnStopSolving() {
+    // The worker's token ends the solve even when the stop comes before its first run.
+    m_worker.request_stop();
     m_solver.Stop();
 }
 
@@ -249,16 +314,13 @@ void CMelvaneApp::OnMessage(const CMessage& message) {
         m_dialog.Enable(B::Send, false);
         m_dialog.Enable(B::Stop, false);
         m_dialog.Enable(B::Master, true);
+        // "Solve Problem" waits until the worker has read the problem; a large one takes a while.
+        m_dialog.Enable(B::Solve, false);
         m_problemText = message.Text();
-        bool loaded = true;
-        try {
-            m_solver.LoadProblem(m_problemText);
-        } catch (const Platform::FatalError& e) {
-            Log(std::string("Problem refused: ") + e.what());
-            loaded = false;
-        }
-        m_dialog.Enable(B::Solve, loaded);
-        if (loaded && !m_dialog.IsMaster()) SolveProblem(true);
+        if (m_loading)
+            m_problemWaiting = true;
+        else
+            TakeProblem();
         break;
     }
     case TavNet::ToInt(MessageType::Broadcast):

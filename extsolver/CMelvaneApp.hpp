@@ -1,22 +1,26 @@
 #pragma once
 // The external solver program without its window: the connection to the workbench, the
 // dialog's model and the protocol between them. It registers, asks for the problem (Master)
-// or waits for it (Slave), solves on a worker thread of its own through the SolverInterface
-// and sends the solutions back: on "Send Solution(s)" as Master, by itself as Slave.
+// or waits for it (Slave), reads and solves it on a worker thread of its own through the
+// SolverInterface, each run within the dialog's time limit, and sends the solutions back: on
+// "Send Solution(s)" as Master, by itself as Slave. Stop ends a solve in either role.
 //
-// Threads: everything here runs on the thread that owns the object, except the solve. The
-// worker only calls the solver interface and posts its results back (the new best costs and
-// the end of the run, each tagged with its run) through a mailbox under its own lock and a
-// ThreadWake; it never touches the dialog's model.
+// Threads: everything here runs on the thread that owns the object, except the reading of a
+// problem and the solve. The worker only calls the solver interface and posts its results
+// back (the new best costs, the problem read, the end of the run, each tagged with its job)
+// through a mailbox under its own lock and a ThreadWake; it never touches the dialog's model.
 
 #include "extsolver/CClientObj.hpp"
 #include "extsolver/MelvaneDlgModel.hpp"
 #include "extsolver/SolverInterface.hpp"
 #include "workbench/net/ThreadWake.hpp"
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
+#include <stop_token>
 #include <string>
 #include <thread>
 
@@ -66,24 +70,37 @@ protected:
 private:
     struct RunSettings {
         int runs;
+        std::chrono::nanoseconds runLimit;
         int parameters[9];
     };
-    // What the worker posts: a new best cost, or the end of its run with its results.
+    // What the worker posts: a new best assignment's costs, the problem read (or refused), or
+    // the end of its run with its results; each tagged with its job.
     struct WorkerEvent {
+        enum class Kind { NewBest, Loaded, Finished };
+        WorkerEvent(Kind k, unsigned r) : kind(k), run(r) {}
+        Kind kind;
         unsigned run;
-        bool finished;
-        int cost;
-        bool found;
+        SolverInterface::BestCosts best;
+        // Loaded: why the problem was refused; empty when it was read.
+        std::string refusal;
+        bool found = false;
         std::string text;
         std::string report;
     };
     bool ReadFields(bool fromNetwork = false);
     bool SolveProblem(bool fromNetwork);
     void SendSolverName(const std::string& name);
-    void StartWorker(const RunSettings& settings);
-    void SolveThreadProc(RunSettings settings, std::string problem, unsigned run);
+    // Reads the problem text on the worker, then solves it when settings are given.
+    void StartWorker(std::optional<RunSettings> settings);
+    void WorkerProc(std::stop_token stop, std::optional<RunSettings> settings, std::string problem,
+                    unsigned run);
+    // The stored problem arrived: read it, and solve it at once as Slave.
+    void TakeProblem();
+    void OnProblemLoaded(unsigned run, const std::string& refusal);
     void OnSolveFinished(unsigned run, bool found, const std::string& text, const std::string& report);
-    void OnNewBestCost(unsigned run, int cost);
+    void OnNewBestCost(unsigned run, const SolverInterface::BestCosts& best);
+    // The buttons once a solve has ended, in either role.
+    void EndSolve(bool found);
     // Worker thread: leaves the event in the mailbox and wakes the owner's thread.
     void PostFromWorker(WorkerEvent event);
     void DeliverWorkerEvents();
@@ -95,9 +112,13 @@ private:
     std::string m_problemText;
     MelvaneSettings m_settings;
     std::optional<FieldError> m_fieldError;
-    std::thread m_worker;
-    // The run the worker is on; posts of an earlier run are dropped.
+    std::jthread m_worker;
+    // The job the worker is on; posts of an earlier job are dropped.
     unsigned m_run = 0;
+    // The worker is reading a received problem without solving it; another problem that
+    // arrives meanwhile is read once it is done.
+    bool m_loading = false;
+    bool m_problemWaiting = false;
     std::mutex m_mailboxLock;
     std::deque<WorkerEvent> m_mailbox;
     TavNet::ThreadWake m_wake{[this] { DeliverWorkerEvents(); }};

@@ -15,7 +15,7 @@ namespace Melvane {
 enum class MelvaneButton { Read, Solve, Connect, Send, Stop, Master };
 constexpr int kMelvaneButtonCount = 6;
 
-enum class MelvaneField { ServerName, Port, SolverName, Solutions, Lambda, Seed, Optimise };
+enum class MelvaneField { ServerName, Port, SolverName, Solutions, TimeLimit, Lambda, Seed, Optimise };
 
 // The fields once checked.
 struct MelvaneSettings {
@@ -23,6 +23,8 @@ struct MelvaneSettings {
     unsigned port = 5000;
     std::string solverName = "GLS";
     unsigned solutions = 1;
+    // Seconds that one run may take.
+    double timeLimit = 5.0;
     unsigned lambda = 10;
     unsigned seed = 2334;
     unsigned optimise = 2;
@@ -41,6 +43,9 @@ class MelvaneDlgModel {
 public:
     // Longest server and solver names.
     static constexpr std::size_t kMaxNameLength = 20;
+    // The range of the time limit, in seconds.
+    static constexpr double kMinTimeLimit = 0.1;
+    static constexpr double kMaxTimeLimit = 99999;
 
     // The fields at their defaults; the server name is hostName when it fits the field, else
     // "localhost". Buttons as the dialog opens: only Connect enabled.
@@ -51,6 +56,7 @@ public:
     std::string port = "5000";
     std::string solverName = "GLS";
     std::string solutions = "1";
+    std::string timeLimit = "5";
     std::string lambda = "10";
     std::string seed = "2334";
     std::string optimise = "2";
@@ -79,7 +85,11 @@ public:
     const std::string& SolutionsText() const { return m_solutionsText; }
     void SetSolutionsText(std::string text) { m_solutionsText = std::move(text); }
 
-    // Appends a log entry (the view ends each with a line break).
+    // Longest line of a log entry kept whole: the view would take seconds over a longer one
+    // (the solution of a problem of 100,000 variables, a text from the network).
+    static constexpr std::size_t kMaxLogLine = 4096;
+    // Appends a log entry (the view ends each with a line break); a line longer than
+    // kMaxLogLine keeps its start and says how many characters were left out.
     void AddToLog(const std::string& text);
     const std::vector<std::string>& Log() const { return m_log; }
 

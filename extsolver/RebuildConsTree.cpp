@@ -206,6 +206,15 @@ void RebuildConsTree::Track(Obj* object) {
     m_created.push_back(object);
 }
 
+void RebuildConsTree::CheckSetElements(std::size_t elements) {
+    if (elements > m_limits.setVariableElements)
+        m_tokens->Fail("a set variable may have at most " + std::to_string(m_limits.setVariableElements) +
+                       " possible elements, not " + std::to_string(elements));
+    if (elements > m_limits.setElements - std::min(m_setElements, m_limits.setElements))
+        m_tokens->Fail("the set variables of a problem may have at most " +
+                       std::to_string(m_limits.setElements) + " possible elements in all");
+}
+
 void RebuildConsTree::CheckDepth(int depth) {
     if (depth > kMaxDepth) m_tokens->Fail("terms nested too deeply");
 }
@@ -295,6 +304,7 @@ void RebuildConsTree::ReadVariables() {
                 const int k = m_tokens->Number("the element count");
                 if (k < 0) m_tokens->Fail("the element count must not be negative");
                 const int elements = k > 2 ? k - 2 : 0;
+                CheckSetElements(static_cast<std::size_t>(elements));
                 if (static_cast<std::size_t>(elements) > m_tokens->Remaining())
                     m_tokens->Fail("the element count is larger than the rest of the text can hold");
                 universe.reserve(static_cast<std::size_t>(elements));
@@ -304,11 +314,10 @@ void RebuildConsTree::ReadVariables() {
                 const std::string domainName(m_tokens->Word("a set domain name"));
                 auto found = m_setDomains.find(domainName);
                 if (found == m_setDomains.end()) m_tokens->Fail("undeclared set domain");
+                CheckSetElements(found->second->GetValues().size());
                 universe = found->second->GetValues();
             }
-            // Each possible element is a variable of its own: a short text must not make millions.
             m_setElements += universe.size();
-            if (m_setElements > kMaxSetElements) m_tokens->Fail("too many possible set elements in all");
             m_created.reserve(m_created.size() + universe.size() + 2);
             SetVar* variable = Make<SetVar>(name.c_str(), universe);
             // The element variables and their domain are the set variable's own making.

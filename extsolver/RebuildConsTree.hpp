@@ -43,10 +43,18 @@ class RebuildConsTree {
 public:
     // Deepest nesting of terms taken (the writer stays well inside it).
     static constexpr int kMaxDepth = 1000;
-    // Most possible elements of all set variables of one text together.
-    static constexpr std::size_t kMaxSetElements = 1000000;
+    // Each possible element of a set variable is a variable of its own (some 400 bytes once
+    // read, several times that once solved), and a few bytes of text can name a large set
+    // domain for many set variables: what a text may make of them is bounded.
+    struct Limits {
+        // Possible elements of one set variable.
+        std::size_t setVariableElements = 65536;
+        // Possible elements of all set variables of one text together.
+        std::size_t setElements = 131072;
+    };
 
     RebuildConsTree() = default;
+    explicit RebuildConsTree(const Limits& limits) : m_limits(limits) {}
     RebuildConsTree(const RebuildConsTree&) = delete;
     RebuildConsTree& operator=(const RebuildConsTree&) = delete;
     virtual ~RebuildConsTree();
@@ -54,8 +62,8 @@ public:
     // Reads the whole text into csp: domains and variables are added, hard and soft
     // constraints are posted and added, the objective is posted and set; every object made
     // belongs to csp, whichever problem this thread made last. Throws
-    // DescriptionError for a text it cannot read (csp and the registry are then as before),
-    // Platform::InternalError for a null csp.
+    // DescriptionError for a text it cannot read or whose set variables pass the limits (csp
+    // and the registry are then as before), Platform::InternalError for a null csp.
     void Parse(std::istream& in, GLSLib::GLSCSP* csp);
     void Parse(const std::string& text, GLSLib::GLSCSP* csp);
 
@@ -113,6 +121,11 @@ private:
     static bool IsAggregate(std::string_view keyword);
     static bool IsArithmeticOperator(std::string_view keyword);
 
+    // Refuses, at the token read last, a set variable of this many possible elements when it
+    // would pass either limit.
+    void CheckSetElements(std::size_t elements);
+
+    Limits m_limits;
     GLSLib::GLSCSP* m_csp = nullptr;
     DescriptionTokens* m_tokens = nullptr;
     // What this parse made, in the order made; removed again when the parse fails.

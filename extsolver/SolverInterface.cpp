@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <sstream>
 
 namespace Melvane {
@@ -66,7 +67,6 @@ void SolverInterface::LoadProblem(std::string text) {
     try {
         for (const auto& [id, value] : m_parameters)
             engine->SetParameter(id, value);
-        engine->SetNewBestCallback(m_notify);
         RebuildConsTree reader;
         reader.Parse(text, engine->GetCSP());
     } catch (...) {
@@ -86,20 +86,50 @@ void SolverInterface::SetParameter(int id, int value) {
 
 void SolverInterface::SetNotifyWindow(NotifyFunction notify) {
     m_notify = std::move(notify);
-    if (m_engine) m_engine->SetNewBestCallback(m_notify);
 }
 
-bool SolverInterface::Solve(int runs) {
+SolverInterface::BestCosts SolverInterface::CurrentCosts() const {
+    GLSLib::GLSCSP* csp = m_engine->GetCSP();
+    BestCosts costs;
+    if (csp->HasObjective()) costs.cost = ObjectiveOwnValue(*csp->GetObjective());
+    if (csp->HasSoftConstraints()) costs.softCost = m_engine->GetSoftCost();
+    return costs;
+}
+
+bool SolverInterface::Solve(int runs, std::chrono::nanoseconds runLimit, std::stop_token stop) {
     m_stop.store(false);
     if (!m_engine || runs <= 0) return false;
     m_engine->PrepareRuns();
+    using Clock = std::chrono::steady_clock;
+    auto deadline = Clock::time_point::max();
+    // The time limit and the token are looked at on this thread, inside the run: a stop made
+    // here can only end the run it is meant for, never the next one.
+    m_engine->SetStepHook(
+        [&](std::uint64_t) {
+            if (stop.stop_requested() || Clock::now() >= deadline) m_engine->Stop();
+        },
+        kStepsPerCheck);
+    if (m_notify) m_engine->SetNewBestCallback([this](int) { m_notify(CurrentCosts()); });
+    struct Unhook {
+        GLSLib::GGLS_ND& engine;
+        ~Unhook() {
+            engine.SetStepHook({}, 0);
+            engine.SetNewBestCallback({});
+        }
+    } unhook{*m_engine};
+    const std::size_t before = m_solutions.Size();
     bool found = false;
-    for (int run = 0; run < runs && !m_stop.load(); ++run) {
+    for (int run = 0; run < runs && !m_stop.load() && !stop.stop_requested(); ++run) {
+        if (runLimit > std::chrono::nanoseconds::zero())
+            deadline = Clock::now() + std::min(runLimit, std::chrono::nanoseconds(kLongestLimit));
         if (!m_engine->Solve()) continue;
         Solution solution(run);
         StoreSolution(solution);
-        m_solutions.Add(solution);
         found = true;
+        bool repeated = false;
+        for (std::size_t i = before; i < m_solutions.Size() && !repeated; ++i)
+            repeated = m_solutions[i].GetValues() == solution.GetValues();
+        if (!repeated) m_solutions.Add(solution);
     }
     return found;
 }

@@ -27,8 +27,6 @@ void DeclareDomainName(ParseContext& ctx, int line, const std::string& name) {
     if (!ctx.DeclareDomain(name)) throw ParserErr(LineNode(line), 3, name);
 }
 
-constexpr std::int64_t kMaxArrayElements = 10'000'000;
-
 // Builds the (nested) array of variables of one dimension level, row-major.
 RPtr<RawExpr> MakeArray(ParseContext& ctx, RawType kind, const std::string& prefix,
                         const std::vector<int>& dims, std::size_t level, const RPtr<RawDom>& domain) {
@@ -117,15 +115,20 @@ void AddVariables(ParseContext& ctx, int token, std::vector<IdentDecl>& names, c
         }
     }
     for (auto& decl : names) {
+        // Every variable, each element of an array one, counts towards the parse's bound on
+        // what it generates; an array past it is refused before any of it is made.
         std::vector<int> dims;
         std::int64_t total = 1;
+        const std::int64_t left = ctx.GeneratedLeft();
         for (auto& d : decl.dims) {
             const int size = ConstantInt(ctx, *d);
-            total *= size < 0 ? 0 : size;
-            if (size < 0 || total > kMaxArrayElements) throw ParserErr(LineNode(decl.line), 62, decl.name);
+            if (size < 0 || (size > 0 && total > left / size))
+                throw ParserErr(LineNode(decl.line), 62, decl.name);
+            total *= size;
             dims.push_back(size);
         }
         if (ctx.IsNameUsed(decl.name)) throw ParserErr(LineNode(decl.line), 3, decl.name);
+        if (!ctx.TakeDeclared(total)) throw ParserErr(LineNode(decl.line), 62, decl.name);
         RPtr<RawExpr> value = MakeArray(ctx, kind, decl.name, dims, 0, domain);
         GenType type(ToCode(kind));
         if (kind == RawType::SetVar && domain && domain->GetValues()->GetSize() > 0) {

@@ -28,7 +28,9 @@ void AddIntDomainList(ParseContext& ctx, int line, const std::string& name, GenL
 void AddEnumDomain(ParseContext& ctx, int line, const std::string& name,
                    const std::vector<std::string>& values);
 // intvar/enumvar/setvar names :: domain;  boolvar/realvar names;  `token` is the keyword's token.
-// Arrays x[2][3] become the variables x[0][0] ... x[1][2] in row-major order.
+// Arrays x[2][3] become the variables x[0][0] ... x[1][2] in row-major order. Each variable
+// counts towards the parse's bound on what it generates (ParseContext::TakeDeclared); a
+// declaration past it, or with a negative size, is refused with code 62 naming it.
 void AddVariables(ParseContext& ctx, int token, std::vector<IdentDecl>& names, const std::string& domain,
                   int line);
 

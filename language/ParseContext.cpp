@@ -26,4 +26,11 @@ void ParseContext::CountGenerated(const GenObj& where) {
         throw ParserErr(where, 67, std::to_string(m_maxGenerated) + " bodies or elements generated");
 }
 
+bool ParseContext::TakeDeclared(long long count) {
+    CheckStop();
+    if (count > m_maxGenerated - m_generated) return false;
+    m_generated += count;
+    return true;
+}
+
 } // namespace TavLanguage

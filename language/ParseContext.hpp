@@ -77,7 +77,8 @@ public:
     // kMaxGenerated index combinations whose conditions hold (each one generates a body or an
     // element, some hundreds of bytes) and at most kMaxWalked combinations walked, rejected
     // ones included. Past either the parse fails with code 67 ("Expansion too large") instead
-    // of growing the problem without bound.
+    // of growing the problem without bound. Declared variables count towards kMaxGenerated
+    // too (a declaration past it fails with code 62, "Invalid range for" its name).
     static constexpr long long kMaxGenerated = 1'000'000;
     static constexpr long long kMaxWalked = 20'000'000;
     // Lower bounds for one parse (tests use them to reach the refusal quickly).
@@ -90,6 +91,12 @@ public:
     // past its bound.
     void CountWalked(const GenObj& where, long long count = 1);
     void CountGenerated(const GenObj& where);
+    // Declared variables (each element of an array one) count towards the same bound as
+    // generated bodies and elements: takes `count` of it, or false (taking nothing) when that
+    // would pass the bound.
+    [[nodiscard]] bool TakeDeclared(long long count);
+    // What is left of that bound.
+    long long GeneratedLeft() const { return m_maxGenerated - m_generated; }
 
     // Where constraints met inside expressions (function bodies) go; the problem when null.
     ConstraintSink* SideSink() const { return m_sideSink; }
@@ -101,6 +108,20 @@ public:
 
     // The text of the last scanner error ("Syntax error on line 3 for [$]").
     std::string& ScannerMessage() { return m_scannerMessage; }
+
+    // Where the scanner is in the text: the start of the current line and of the token read
+    // last (null: at the end of the text, where no column is given).
+    void StartLine(const char* start) { m_lineStart = start; }
+    void NoteToken(const char* start) {
+        m_tokenColumn =
+            start != nullptr && m_lineStart != nullptr ? static_cast<int>(start - m_lineStart) + 1 : 0;
+    }
+    // A syntax error at the current line and at the column of the token read last.
+    ParserErr SyntaxError() const {
+        ParserErr err(2);
+        err.SetColumn(m_tokenColumn);
+        return err;
+    }
 
 private:
     RawCSP& m_problem;
@@ -118,6 +139,8 @@ private:
     bool m_notingIdentifiers = true;
     ConstraintSink* m_sideSink = nullptr;
     std::string m_scannerMessage;
+    const char* m_lineStart = nullptr;
+    int m_tokenColumn = 0;
     const std::atomic<bool>* m_stop = nullptr;
 };
 

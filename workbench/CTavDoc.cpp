@@ -14,6 +14,7 @@
 #include "workbench/archive/TavFileError.hpp"
 #include "workbench/model/ProblemText.hpp"
 
+#include <algorithm>
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -37,15 +38,15 @@ int SaturatingIncrement(int value) {
 
 } // namespace
 
-CTavDoc::CTavDoc(DocMessages* messages, std::filesystem::path settingsFolder)
-    : m_settingsFolder(std::move(settingsFolder)),
+CTavDoc::CTavDoc(DocMessages* messages, std::filesystem::path settingsFolder, SettingsWrites writes)
+    : m_settingsFolder(std::move(settingsFolder)), m_settingsWrites(writes),
       m_messages(messages != nullptr ? messages : &m_defaultMessages), m_rankRandom(std::random_device{}()) {
     LoadSettings();
 }
 
 CTavDoc::~CTavDoc() {
     EndSolve(false);
-    SaveExpertFile();
+    if (m_settingsWrites == SettingsWrites::AsTheWorkbench) SaveExpertFile();
 }
 
 void CTavDoc::LoadSettings() {
@@ -56,13 +57,14 @@ void CTavDoc::LoadSettings() {
         break;
     case SettingsRead::Missing:
         m_paramsDefaulted = true;
-        SaveParameters();
+        if (m_settingsWrites == SettingsWrites::AsTheWorkbench) SaveParameters();
         break;
     case SettingsRead::Damaged:
         // Kept as it is: the user may still want it; "Save Parameters" replaces it.
         m_paramsDefaulted = true;
         break;
     }
+    m_savedParams = m_params;
 
     ExpertSettings expert = DefaultExpertSettings();
     m_expertDefaulted = ReadExpertFile(m_settingsFolder / kExpertFileName, expert) != SettingsRead::Read;
@@ -86,12 +88,15 @@ void CTavDoc::SaveExpertFile() {
     for (const auto& entry : m_expert)
         settings.rows.push_back({entry.name, entry.runs, entry.successes});
     if (!WriteFileReplacing(m_settingsFolder / kExpertFileName, ExpertFileText(settings)))
-        m_messages->Show("Unable to open file\n");
+        m_messages->ShowError("Unable to open file\n");
 }
 
 bool CTavDoc::SaveParameters() {
-    if (WriteFileReplacing(m_settingsFolder / kParamsFileName, ParamsFileBytes(m_params))) return true;
-    m_messages->Show("Unable to write Params.ini");
+    if (WriteFileReplacing(m_settingsFolder / kParamsFileName, ParamsFileBytes(m_params))) {
+        m_savedParams = m_params;
+        return true;
+    }
+    m_messages->ShowError("Unable to write Params.ini");
     return false;
 }
 
@@ -213,7 +218,7 @@ bool CTavDoc::WriteProblemText(int count, const std::atomic<bool>* stop) {
     if (!error.IsOk()) {
         m_lastParseError = error.Message();
         m_raw.reset();
-        m_messages->Show("Parser Failed");
+        m_messages->ShowError("Parser Failed");
         return false;
     }
     m_lastParseError.clear();
@@ -222,18 +227,22 @@ bool CTavDoc::WriteProblemText(int count, const std::atomic<bool>* stop) {
 }
 
 std::unique_ptr<RawSolver> CTavDoc::MakeBridge(RawCSP* problem, const AlgParams* params, int kind,
-                                               const Platform::Diagnostics& diagnostics,
-                                               const std::atomic<bool>* stop) {
+                                               const Platform::Diagnostics& diagnostics) {
+    return MakeBridge(problem, params, kind, BridgeContext{diagnostics});
+}
+
+std::unique_ptr<RawSolver> CTavDoc::MakeBridge(RawCSP* problem, const AlgParams* params, int kind,
+                                               BridgeContext context) {
     if (kind == kLinearProgramming) return std::make_unique<RawLPSolver>(problem);
-    if (kind == 0) return std::make_unique<RawGFCSolver>(problem, params, BridgeContext{diagnostics, stop});
-    return std::make_unique<RawGenericSolver>(problem, params, kind, BridgeContext{diagnostics, stop});
+    if (kind == 0) return std::make_unique<RawGFCSolver>(problem, params, std::move(context));
+    return std::make_unique<RawGenericSolver>(problem, params, kind, std::move(context));
 }
 
 bool CTavDoc::BuildSolvers() {
     const BridgeFactory make =
         m_bridgeFactory ? m_bridgeFactory
                         : BridgeFactory([this](RawCSP* problem, const AlgParams* params, int kind) {
-                              return MakeBridge(problem, params, kind, m_diagnostics, &m_buildStop);
+                              return MakeBridge(problem, params, kind, BridgeContext{m_diagnostics, &m_buildStop});
                           });
     m_expertMode = false;
     if (!m_raw->GetRealVariables().empty()) {
@@ -355,13 +364,15 @@ bool CTavDoc::ReadAndBuild(SolveEvents* events, int count) {
         m_expertMode = false;
         m_raw.reset();
         if (stopped) throw Platform::Cancelled();
-        m_messages->Show(refusal);
+        m_messages->ShowError(refusal);
         return false;
     }
     return true;
 }
 
 void CTavDoc::StartRun(SolveEvents* events, int count) {
+    m_report = RunReport{RunSolverName()};
+    m_runStart = std::chrono::steady_clock::now();
     m_mailbox = std::make_shared<RunMailbox>(m_waker);
     m_events = events;
     if (m_expertMode) {
@@ -400,6 +411,8 @@ void CTavDoc::EndSolve(bool solved) {
     const bool existed = m_run != nullptr;
     std::string error;
     if (m_run) {
+        // Ended before its finished event arrived: the user or the document ended it.
+        NoteRunEnd(RunEnd::Stopped);
         StopAndWait();
         error = m_run->GetError();
         m_ended = {m_mailbox, m_events};
@@ -423,7 +436,55 @@ void CTavDoc::EndSolve(bool solved) {
     m_solver = nullptr;
     m_runRows.clear();
     m_raw.reset();
-    if (!error.empty()) m_messages->Show(error);
+    if (!error.empty()) m_messages->ShowError(error);
+}
+
+std::string CTavDoc::RunSolverName() const {
+    if (m_raw && !m_raw->GetRealVariables().empty()) return "linear programming";
+    switch (m_solverSetting) {
+    case kGuidedLocalSearch:
+        return "guided local search";
+    case kGeneticAlgorithm:
+        return "the genetic algorithm";
+    case kTabuSearch:
+        return "tabu search";
+    case kGuidedLocalSearch2:
+        return "guided local search (version 2)";
+    case kExpert:
+        return "Expert";
+    default:
+        return "complete search";
+    }
+}
+
+std::chrono::steady_clock::duration CTavDoc::GetRunElapsed() const {
+    if (m_report.end != RunEnd::Running || m_report.solver.empty()) return m_report.elapsed;
+    return std::chrono::steady_clock::now() - m_runStart;
+}
+
+void CTavDoc::NoteRunEnd(RunEnd why) {
+    if (m_report.end != RunEnd::Running || m_report.solver.empty()) return;
+    m_report.end = why;
+    m_report.elapsed = std::chrono::steady_clock::now() - m_runStart;
+}
+
+void CTavDoc::NoteRunFinished() {
+    {
+        const auto lock = LockSolutions();
+        int found = 0;
+        for (const auto& column : m_solutions)
+            found = std::max(found, column->GetCount());
+        m_report.found = found;
+    }
+    NoteRunEnd(StoppedByThrashing() ? RunEnd::Thrashing : RunEnd::Complete);
+}
+
+bool CTavDoc::StoppedByThrashing() const {
+    if (!m_run || m_expertMode) return false;
+    const auto* search = dynamic_cast<const RawGFCSolver*>(m_solver);
+    // A run that has what it asked for is complete, whatever the check would have said next.
+    return search != nullptr && search->StoppedByThrashing() &&
+           (m_requested < 0 || m_report.found < m_requested);
 }
 
 ExpertEntry* CTavDoc::ExpertRowAt(int row) {
@@ -437,7 +498,8 @@ void CTavDoc::RequestRunStop() {
 
 void CTavDoc::OnStopSolving() {
     if (!m_run) return;
-    if (!m_messages->Ask("Stop Solving")) return;
+    if (!m_messages->Ask("Stop Solving?")) return;
+    NoteRunEnd(RunEnd::Stopped);
     StopAndWait();
     ShowStatistics();
     EndSolve(false);
@@ -445,7 +507,8 @@ void CTavDoc::OnStopSolving() {
 
 bool CTavDoc::OnSolveTimeout() {
     if (!m_run) return true;
-    if (!m_messages->Ask("Stop Solving")) return false;
+    if (!m_messages->Ask("Stop Solving?")) return false;
+    NoteRunEnd(RunEnd::TimedOut);
     StopAndWait();
     ShowStatistics();
     EndSolve(false);
@@ -487,6 +550,7 @@ void CTavDoc::EngineStarted(int position) {
     if (!m_run || !m_expertMode || position < 0 || position >= static_cast<int>(m_runRows.size())) return;
     ExpertEntry& entry = m_expert[static_cast<std::size_t>(m_runRows[static_cast<std::size_t>(position)])];
     m_solver = entry.solver.get();
+    m_report.solver = "Expert (" + entry.name + ")";
     entry.runs = SaturatingIncrement(entry.runs);
 }
 
@@ -545,6 +609,7 @@ int CTavDoc::DeliverEnded() {
         ++delivered;
     }
     if (batch.finished) {
+        NoteRunFinished();
         ended.events->finished(*batch.finished);
         ++delivered;
     }
@@ -573,6 +638,7 @@ int CTavDoc::DeliverEvents() {
         ++delivered;
     }
     if (batch.finished) {
+        NoteRunFinished();
         events->finished(*batch.finished);
         ++delivered;
     }

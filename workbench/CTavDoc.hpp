@@ -12,6 +12,7 @@
 #include "workbench/DocMessages.hpp"
 #include "workbench/DocViews.hpp"
 #include "workbench/ExpertEntry.hpp"
+#include "workbench/RunReport.hpp"
 #include "workbench/SettingsFiles.hpp"
 #include "workbench/SolveEvents.hpp"
 #include "workbench/model/CAvConArray.hpp"
@@ -20,6 +21,7 @@
 #include "workbench/model/GridMap.hpp"
 #include "workbench/model/TavModel.hpp"
 
+#include "bridges/BridgeContext.hpp"
 #include "language/raw/RawCSP.hpp"
 #include "language/raw/RawSolver.hpp"
 #include "platform/Diagnostics.hpp"
@@ -57,11 +59,20 @@ public:
 
     static constexpr int kDefaultTimeLimit = 300000; // milliseconds
 
+    // When the settings files are written: as the workbench writes them ("Params.ini" at once
+    // when it is missing, "expert.dat" when the document goes), or only when asked
+    // (SaveParameters, SaveExpertFile), for a program that must leave the working directory as
+    // it found it.
+    enum class SettingsWrites { AsTheWorkbench, OnRequest };
+
     // Reads the settings files from `settingsFolder` (defaults where they are missing or
-    // damaged; a missing "Params.ini" is written at once). `messages` answers boxes and
-    // questions (null: DefaultDocMessages); it must outlive the document.
-    explicit CTavDoc(DocMessages* messages = nullptr, std::filesystem::path settingsFolder = ".");
-    // Ends any solve, then writes "expert.dat" (a failure is shown as "Unable to open file\n").
+    // damaged; a missing "Params.ini" is written at once as the workbench writes it).
+    // `messages` answers boxes and questions (null: DefaultDocMessages); it must outlive the
+    // document.
+    explicit CTavDoc(DocMessages* messages = nullptr, std::filesystem::path settingsFolder = ".",
+                     SettingsWrites writes = SettingsWrites::AsTheWorkbench);
+    // Ends any solve, then writes "expert.dat" as the workbench writes it (a failure is shown as
+    // "Unable to open file\n").
     ~CTavDoc();
     CTavDoc(const CTavDoc&) = delete;
     CTavDoc& operator=(const CTavDoc&) = delete;
@@ -80,6 +91,8 @@ public:
     void OnSaveDocument(const std::filesystem::path& path) const;
     // Writes "Params.ini"; a failure is shown ("Unable to write Params.ini") and returns false.
     bool SaveParameters();
+    // Writes "expert.dat" (a failure is shown as "Unable to open file\n").
+    void SaveExpertFile();
 
     // --- The model --------------------------------------------------------------------------
     TavModel& GetModel() { return m_model; }
@@ -116,6 +129,9 @@ public:
     TavBridges::AlgParams& GetParameterBlock(int index);
     // True when "Params.ini" could not be read at construction.
     bool AreParametersDefaulted() const { return m_paramsDefaulted; }
+    // True when a parameter block differs from what was read or last saved ("Params.ini" is
+    // written only by SaveParameters).
+    bool AreParametersChanged() const { return m_params != m_savedParams; }
     // True when "expert.dat" was missing or damaged at construction.
     bool IsExpertDefaulted() const { return m_expertDefaulted; }
 
@@ -173,9 +189,9 @@ public:
     // the solvers and the raw problem, and keeps the Expert statistics of a single-engine run
     // (a run with `solved` counts as a success). Nothing when no solve exists.
     void EndSolve(bool solved);
-    // Tools/Stop: asks "Stop Solving"; on Yes stops and ends the solve. Nothing without a run.
+    // Tools/Stop: asks "Stop Solving?"; on Yes stops and ends the solve. Nothing without a run.
     void OnStopSolving();
-    // The time limit ran out: asks "Stop Solving". On Yes ends the solve and shows "Timed out -
+    // The time limit ran out: asks "Stop Solving?". On Yes ends the solve and shows "Timed out -
     // increase search time if desired" and returns true; on No returns false (the caller starts
     // its time limit again). Nothing (true) without a run.
     bool OnSolveTimeout();
@@ -209,6 +225,10 @@ public:
 
     // True from StartSolve until EndSolve.
     bool IsSolving() const { return m_run != nullptr; }
+    // The last run started: its solver, and once it has ended, why, its solutions and duration.
+    const RunReport& GetRunReport() const { return m_report; }
+    // Time since the run started while it goes on; its whole duration once it has ended.
+    std::chrono::steady_clock::duration GetRunElapsed() const;
     // The current solver (the running engine in Expert mode), null when none.
     TavLanguage::RawSolver* GetSolver() const { return m_solver; }
     // The raw problem of the current solve, null when none.
@@ -221,12 +241,18 @@ public:
     using BridgeFactory = std::function<std::unique_ptr<TavLanguage::RawSolver>(
         TavLanguage::RawCSP* problem, const TavBridges::AlgParams* params, int kind)>;
     static constexpr int kLinearProgramming = -1;
-    // The real bridges; their notices go to `diagnostics` (the process-wide sink when empty),
-    // and their building ends with Platform::Cancelled once `stop` (may be null) is set.
+    // The real bridges; their notices go to `diagnostics` (the process-wide sink when empty).
     static std::unique_ptr<TavLanguage::RawSolver> MakeBridge(TavLanguage::RawCSP* problem,
                                                               const TavBridges::AlgParams* params, int kind,
-                                                              const Platform::Diagnostics& diagnostics = {},
-                                                              const std::atomic<bool>* stop = nullptr);
+                                                              const Platform::Diagnostics& diagnostics = {});
+    // The same with the whole context the bridges are given (where they report the solutions
+    // they find during a search, for example).
+    static std::unique_ptr<TavLanguage::RawSolver> MakeBridge(TavLanguage::RawCSP* problem,
+                                                              const TavBridges::AlgParams* params, int kind,
+                                                              TavBridges::BridgeContext context);
+    // The stop request of StartSolve's building (set at its deadline): a bridge factory puts it in
+    // the context of the bridges it makes, so that the time limit covers their building too.
+    const std::atomic<bool>* GetBuildStopRequest() const { return &m_buildStop; }
     // Where the bridges' notices go (called on the thread that runs the bridge, the run thread
     // during a solve); empty: the process-wide message sink.
     void SetDiagnostics(Platform::Diagnostics diagnostics) { m_diagnostics = std::move(diagnostics); }
@@ -253,7 +279,6 @@ private:
     };
 
     void LoadSettings();
-    void SaveExpertFile();
     bool BuildSolvers();
     // StartSolve's two halves: the problem parsed and its solvers built (false, nothing kept,
     // when it does not parse or no bridge takes it; Platform::Cancelled at the build's stop),
@@ -263,8 +288,18 @@ private:
     void StopAndWait();
     int DeliverEnded();
     ExpertEntry* ExpertRowAt(int position);
+    // The solver of the run about to start, in plain words.
+    std::string RunSolverName() const;
+    // The run has ended for `why` (nothing when its end is already known).
+    void NoteRunEnd(RunEnd why);
+    // The finished event reached the windows: the results hold what the run leaves.
+    void NoteRunFinished();
+    // True when the thrashing check ended the current single-engine run before it had every
+    // solution it was asked for.
+    bool StoppedByThrashing() const;
 
     std::filesystem::path m_settingsFolder;
+    SettingsWrites m_settingsWrites;
     DefaultDocMessages m_defaultMessages;
     DocMessages* m_messages;
     DocViews m_noViews;
@@ -280,6 +315,7 @@ private:
     std::string m_statistics;
 
     ParamBlocks m_params;
+    ParamBlocks m_savedParams;
     bool m_paramsDefaulted = false;
     bool m_expertDefaulted = false;
     int m_engineInterval = 20;
@@ -311,6 +347,8 @@ private:
     // time, so that the bridges, which keep reading it, search on.
     std::atomic<bool> m_buildStop{false};
     std::string m_lastParseError;
+    RunReport m_report;
+    std::chrono::steady_clock::time_point m_runStart{};
 };
 
 } // namespace TavWorkbench

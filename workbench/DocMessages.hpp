@@ -9,8 +9,11 @@ namespace TavWorkbench {
 class DocMessages {
 public:
     virtual ~DocMessages() = default;
-    // A box with an OK button ("Parser Failed", "No Solution found", ...).
+    // A box with an OK button ("No Solution found", ...).
     virtual void Show(const std::string& text) = 0;
+    // A box with an OK button that reports a failure ("Parser Failed", a file that cannot be
+    // read): the windows give it an error icon.
+    virtual void ShowError(const std::string& text) { Show(text); }
     // A Yes/No question ("Stop Solving"); true for Yes.
     virtual bool Ask(const std::string& question) = 0;
 };

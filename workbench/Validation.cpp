@@ -24,7 +24,7 @@ bool Refuse(DocMessages& messages, const char* text) {
 } // namespace
 
 bool ValidateIdSyntax(const std::string& id, DocMessages& messages) {
-    if (id.empty()) return Refuse(messages, "An Domain ID is required");
+    if (id.empty()) return Refuse(messages, "An ID is required");
     if (!IsAsciiLetter(id[0])) return Refuse(messages, "ID must start with a letter");
     for (std::size_t i = 1; i < id.size(); ++i)
         if (!IsAsciiLetter(id[i]) && !IsAsciiDigit(id[i]) && id[i] != '_')

@@ -19,7 +19,7 @@ namespace TavWorkbench {
 // Element kinds, as ValidateIdentifier takes them.
 enum class ElementKind { Domain = 0, Variable = 1, Constant = 2, Constraint = 3 };
 
-// Not empty ("An Domain ID is required"), an ASCII letter first ("ID must start with a
+// Not empty ("An ID is required"), an ASCII letter first ("ID must start with a
 // letter"), then letters, digits and "_" ("ID can only contain letters, numbers and _").
 bool ValidateIdSyntax(const std::string& id, DocMessages& messages);
 

@@ -1,5 +1,8 @@
 #include "extsolver/melvane/CMelvaneDlg.hpp"
 
+#include "extsolver/melvane/MelvaneHelp.hpp"
+#include "help/ContextHelp.hpp"
+
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QGridLayout>
@@ -42,6 +45,7 @@ CMelvaneDlg::CMelvaneDlg(CMelvaneApp& app, QWidget* parent) : QDialog(parent), m
     m_log->setMinimumSize(360, 220);
     m_solverName = Edit("solverName", this);
     m_solutions = Edit("solutions", this);
+    m_timeLimit = Edit("timeLimit", this);
     m_lambda = Edit("lambda", this);
     m_seed = Edit("seed", this);
     m_optimise = Edit("optimise", this);
@@ -73,6 +77,7 @@ CMelvaneDlg::CMelvaneDlg(CMelvaneApp& app, QWidget* parent) : QDialog(parent), m
     addRow("Port No", m_port);
     addRow("Solver Name", m_solverName);
     addRow("No Of Solutions", m_solutions);
+    addRow("Time Limit (s)", m_timeLimit);
     addRow("Lambda", m_lambda);
     addRow("Seed", m_seed);
     addRow("Optimise", m_optimise);
@@ -120,6 +125,7 @@ CMelvaneDlg::CMelvaneDlg(CMelvaneApp& app, QWidget* parent) : QDialog(parent), m
     ShowFields();
     ShowButtons();
     m_buttons[MelvaneButton::Connect]->setFocus();
+    TavHelp::ContextHelp::Set(this, kHelpSection, kFieldHelp);
 }
 
 CMelvaneDlg::~CMelvaneDlg() {
@@ -135,6 +141,7 @@ void CMelvaneDlg::ShowFields() {
     m_port->setText(QString::fromStdString(model.port));
     m_solverName->setText(QString::fromStdString(model.solverName));
     m_solutions->setText(QString::fromStdString(model.solutions));
+    m_timeLimit->setText(QString::fromStdString(model.timeLimit));
     m_lambda->setText(QString::fromStdString(model.lambda));
     m_seed->setText(QString::fromStdString(model.seed));
     m_optimise->setText(QString::fromStdString(model.optimise));
@@ -149,6 +156,7 @@ void CMelvaneDlg::ReadFieldsIntoModel() {
     model.port = m_port->text().toStdString();
     model.solverName = m_solverName->text().toStdString();
     model.solutions = m_solutions->text().toStdString();
+    model.timeLimit = m_timeLimit->text().toStdString();
     model.lambda = m_lambda->text().toStdString();
     model.seed = m_seed->text().toStdString();
     model.optimise = m_optimise->text().toStdString();
@@ -175,7 +183,8 @@ void CMelvaneDlg::AppendLog(const std::string& text) {
 
 void CMelvaneDlg::FocusField(const std::optional<FieldError>& error) {
     if (!error) return;
-    QLineEdit* edits[] = {m_serverName, m_port, m_solverName, m_solutions, m_lambda, m_seed, m_optimise};
+    QLineEdit* edits[] = {m_serverName, m_port,   m_solverName, m_solutions,
+                          m_timeLimit,  m_lambda, m_seed,       m_optimise};
     QLineEdit* edit = edits[static_cast<int>(error->field)];
     edit->setFocus();
     edit->selectAll();

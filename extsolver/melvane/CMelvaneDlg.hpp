@@ -43,6 +43,7 @@ private:
     QPlainTextEdit* m_log;
     QLineEdit* m_solverName;
     QLineEdit* m_solutions;
+    QLineEdit* m_timeLimit;
     QLineEdit* m_lambda;
     QLineEdit* m_seed;
     QLineEdit* m_optimise;

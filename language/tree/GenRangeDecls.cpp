@@ -18,6 +18,11 @@ GenRangeDecls::GenRangeDecls(GenList items) {
 
 bool GenRangeDecls::CheckAndBind(ParseContext& ctx) {
     for (auto& range : m_ranges) {
+        // Names ignore case, so an index "n" beside a constant "N" would silently take the
+        // constant's place in the body (and in ranges that use it): refused at the index.
+        const GenSymbol* outer = ctx.Symbols().Find(range->GetName());
+        if (outer != nullptr && outer->kind == GenSymbol::Kind::Data)
+            throw ParserErr(*range, 3, range->GetName());
         if (!CheckNode(*range, ctx)) return false;
         GenSymbol symbol;
         symbol.kind = GenSymbol::Kind::Index;
@@ -57,13 +62,15 @@ void GenRangeDecls::WalkFrom(ParseContext& ctx, const GenObj& owner, std::size_t
         return;
     }
     auto& range = static_cast<GenRangeBase&>(*m_ranges[depth]);
-    // Binding as we go: a range's bounds may use the indices of the ranges before it.
+    // Binding as we go: a range's bounds may use the indices of the ranges before it. They are
+    // taken before its own index is bound, as checking took them, so a bound that names an
+    // outer index of the same name means that one.
+    range.Reset(ctx);
     GenSymbol symbol;
     symbol.kind = GenSymbol::Kind::Index;
     symbol.type = range.GetThisType();
     GenSymbol& bound = ctx.Symbols().Add(range.GetName(), std::move(symbol));
     m_bound.push_back(range.GetName());
-    range.Reset(ctx);
     while (!range.AtEnd()) {
         bound.value = range.Current();
         WalkFrom(ctx, owner, depth + 1, leaf);

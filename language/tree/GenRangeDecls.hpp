@@ -23,7 +23,8 @@ public:
     const GenList& GetConditions() const { return m_conditions; }
 
     // Checks the ranges in order, binding each index (by type) as soon as its range is checked,
-    // then the conditions (code 17 unless they are truth values). The caller removes the
+    // then the conditions (code 17 unless they are truth values). An index named like a data
+    // constant in sight is refused (code 3, at the index's line). The caller removes the
     // bindings with Unbind.
     [[nodiscard]] bool CheckAndBind(ParseContext& ctx);
     // Runs `leaf` once per passing combination of index values. Every combination counts

@@ -228,6 +228,21 @@ TEST(GenExtDesc, RefusesWhatTheTextCannotStateAndWritesNothing) {
              auto d = MakeR<RawDom>(RawType::IntDom, "elsewhere", E(new RawRange(0, 1)));
              p.IntVar("x", d);
          }},
+        {"a set variable with more possible elements than the reader takes",
+         [](Problem& p) {
+             auto domain = MakeR<RawDom>(RawType::SetDom, "sd",
+                                         E(new RawRange(0, GenExtDesc::kMaxSetVariableElements)));
+             p.csp.AddDomain(domain);
+             p.SetVar("s", domain);
+         }},
+        {"set variables with more possible elements in all than the reader takes",
+         [](Problem& p) {
+             auto domain = MakeR<RawDom>(RawType::SetDom, "sd",
+                                         E(new RawRange(1, GenExtDesc::kMaxSetVariableElements)));
+             p.csp.AddDomain(domain);
+             for (const char* name : {"s", "t", "u"})
+                 p.SetVar(name, domain);
+         }},
         {"nesting deeper than the reader takes",
          [](Problem& p) {
              E e = p.IntVar("x", p.IntRange("d", 0, 1));

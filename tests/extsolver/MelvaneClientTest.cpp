@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -87,10 +88,42 @@ std::string QueensDescription(int n) {
     return GenExtDesc::Describe(problem);
 }
 
-bool LogHas(const CMelvaneApp& app, const std::string& line) {
+// Four items, the best choice worth 90 (the second and the fourth); target is the
+// optimisation statement over the taken items' values.
+std::string KnapsackDescription(const std::string& target) {
+    RawCSP problem;
+    ParserInfo info;
+    const std::string text =
+        "problem: k { domains { intdom take = [0, 1]; } variables { intvar x[4] :: take; } "
+        "constraints { scalprod(x, [5, 4, 6, 3]) <= 10; } optimisation { " +
+        target + "(scalprod(x, [10, 40, 30, 50])); } }";
+    EXPECT_TRUE(ParseCSPText(text, &info, &problem).IsOk());
+    return GenExtDesc::Describe(problem);
+}
+
+// The costs that the log's "New best solution has cost:N" lines give, in order.
+std::vector<int> LoggedCosts(const CMelvaneApp& app) {
+    const std::string prefix = "New best solution has cost:";
+    std::vector<int> costs;
     for (const std::string& entry : app.Dialog().Log())
-        if (entry == line) return true;
-    return false;
+        if (entry.rfind(prefix, 0) == 0) costs.push_back(std::stoi(entry.substr(prefix.size())));
+    return costs;
+}
+
+// The costs of the solutions of a solutions text, in order.
+std::vector<int> SentCosts(const std::string& text) {
+    std::vector<int> costs;
+    for (std::size_t at = text.find(" cost "); at != std::string::npos; at = text.find(" cost ", at + 1))
+        costs.push_back(std::stoi(text.substr(at + 6)));
+    return costs;
+}
+
+std::size_t LogCount(const CMelvaneApp& app, const std::string& line) {
+    return static_cast<std::size_t>(std::count(app.Dialog().Log().begin(), app.Dialog().Log().end(), line));
+}
+
+bool LogHas(const CMelvaneApp& app, const std::string& line) {
+    return LogCount(app, line) > 0;
 }
 
 std::vector<bool> Buttons(const CMelvaneApp& app) {
@@ -151,6 +184,18 @@ TEST(MelvaneFields, ChecksTheirRangesInDialogOrder) {
          "Please enter no more than 20 characters."},
         {"solutions", [](auto& d) { d.solutions = "10000"; }, MelvaneField::Solutions,
          "Please enter an integer between 0 and 9999."},
+        {"no time limit", [](auto& d) { d.timeLimit = "0"; }, MelvaneField::TimeLimit,
+         "Please enter a number between 0.1 and 99999."},
+        {"time limit too long", [](auto& d) { d.timeLimit = "100000"; }, MelvaneField::TimeLimit,
+         "Please enter a number between 0.1 and 99999."},
+        {"time limit with a unit", [](auto& d) { d.timeLimit = "5s"; }, MelvaneField::TimeLimit,
+         "Please enter a number."},
+        {"time limit with a decimal comma", [](auto& d) { d.timeLimit = "0,5"; }, MelvaneField::TimeLimit,
+         "Please enter a number."},
+        {"negative time limit", [](auto& d) { d.timeLimit = "-1"; }, MelvaneField::TimeLimit,
+         "Please enter a number."},
+        {"empty time limit", [](auto& d) { d.timeLimit = " "; }, MelvaneField::TimeLimit,
+         "Please enter a number."},
         {"lambda", [](auto& d) { d.lambda = "100000"; }, MelvaneField::Lambda,
          "Please enter an integer between 0 and 99999."},
         {"seed", [](auto& d) { d.seed = ""; }, MelvaneField::Seed, "Please enter a positive integer."},
@@ -174,6 +219,37 @@ TEST(MelvaneFields, ChecksTheirRangesInDialogOrder) {
     EXPECT_FALSE(d.Validate(s).has_value());
     EXPECT_EQ(s.port, 9999u);
     EXPECT_EQ(s.optimise, 99999u);
+    EXPECT_EQ(s.timeLimit, 5.0);
+    for (const auto& [text, seconds] :
+         {std::pair{" 2.25 ", 2.25}, {".5", 0.5}, {"0.1", 0.1}, {"99999", 99999.0}}) {
+        d.timeLimit = text;
+        ASSERT_FALSE(d.Validate(s).has_value()) << text;
+        EXPECT_EQ(s.timeLimit, seconds) << text;
+    }
+    s.timeLimit = 0.5;
+    d.SetFields(s);
+    EXPECT_EQ(d.timeLimit, "0.5");
+}
+
+TEST(MelvaneLog, KeepsTheStartOfAVeryLongLine) {
+    // The report of a solution of 100,000 variables is one line of megabytes; the view would
+    // take seconds over it.
+    const std::size_t max = MelvaneDlgModel::kMaxLogLine;
+    MelvaneDlgModel d("host");
+    std::vector<std::string> told;
+    d.onLog = [&](const std::string& text) { told.push_back(text); };
+    d.AddToLog("Solution\t0:" + std::string(100000, 'x') + "\nshort\n");
+    const std::string& entry = d.Log().back();
+    const std::string end = " ... (" + std::to_string(100011 - max) + " more characters)\nshort\n";
+    ASSERT_EQ(entry.size(), max + end.size());
+    EXPECT_EQ(entry.substr(0, 11), "Solution\t0:");
+    EXPECT_EQ(entry.substr(max), end);
+    EXPECT_EQ(told, std::vector<std::string>{entry});
+    // A cut never splits a character of several bytes ("é" is two).
+    d.AddToLog(std::string(max - 1, 'a') + "\xC3\xA9\xC3\xA9");
+    EXPECT_EQ(d.Log().back().substr(max - 2), "a ... (2 more characters)");
+    d.AddToLog(std::string(max, 'b'));
+    EXPECT_EQ(d.Log().back().size(), max);
 }
 
 TEST_F(MelvaneClient, RegistersReadsSolvesAndSendsAsMaster) {
@@ -200,7 +276,9 @@ TEST_F(MelvaneClient, RegistersReadsSolvesAndSendsAsMaster) {
     EXPECT_EQ(Buttons(app), (std::vector<bool>{false, false, true, false, false, false}));
 
     server.SendText(2, QueensDescription(6));
-    ASSERT_TRUE(WaitFor([&] { return LogHas(app, "* Received Problem"); }));
+    // "Solve Problem" once the worker has read the problem.
+    ASSERT_TRUE(WaitFor([&] { return app.Dialog().IsEnabled(B::Solve); }));
+    EXPECT_TRUE(LogHas(app, "* Received Problem"));
     EXPECT_EQ(Buttons(app), (std::vector<bool>{true, true, true, false, false, true}));
 
     app.Dialog().solutions = "2";
@@ -239,13 +317,90 @@ TEST_F(MelvaneClient, SlaveSolvesOnPushAndSendsByItself) {
     const CMessage& solutions = server.Message(3);
     EXPECT_EQ(solutions.GetType(), 9);
     EXPECT_EQ(solutions.Text().rfind("1\n<S>\n5\n", 0), 0u) << solutions.Text();
-    // After a Slave's solve Connect stays disabled.
-    EXPECT_FALSE(app.Dialog().IsEnabled(B::Connect));
-    EXPECT_TRUE(app.Dialog().IsEnabled(B::Master));
+    // After a Slave's solve the dialog is usable again: Connect (to disconnect) and the role.
+    EXPECT_EQ(Buttons(app), (std::vector<bool>{false, false, true, false, false, true}));
 
     app.OnMaster();
     EXPECT_EQ(server.Message(4).Text(), "Master");
     EXPECT_EQ(app.Dialog().MasterText(), "Master");
+}
+
+TEST_F(MelvaneClient, ASlaveEndsEverySolveOfAnOptimisationProblemByItsTimeLimit) {
+    // A run of an optimisation problem searches until it is stopped: the time limit stops it,
+    // the Slave sends what it found, and the next push of the same problem ends the same way.
+    ConnectApp();
+    app.Dialog().timeLimit = "0.1";
+    app.OnMaster();
+    ASSERT_EQ(server.Message(2).Text(), "Slave");
+    bool stopOffered = false;
+    app.Dialog().onChanged = [&] { stopOffered = stopOffered || app.Dialog().IsEnabled(B::Stop); };
+    for (std::size_t push = 0; push < 2; ++push) {
+        SCOPED_TRACE(push);
+        stopOffered = false;
+        server.SendText(2, KnapsackDescription("maximise"));
+        // What the run found by its limit (one solution, at most) is sent.
+        const CMessage& solutions = server.Message(3 + push);
+        ASSERT_EQ(solutions.GetType(), 9);
+        EXPECT_EQ(solutions.Text(), app.Dialog().SolutionsText());
+        EXPECT_LE(SentCosts(solutions.Text()).size(), 1u) << solutions.Text();
+        // Stop was offered while it ran; afterwards the dialog is usable again.
+        EXPECT_TRUE(stopOffered);
+        EXPECT_FALSE(app.Dialog().IsSolving());
+        EXPECT_EQ(Buttons(app), (std::vector<bool>{false, false, true, false, false, true}));
+    }
+}
+
+TEST_F(MelvaneClient, StopEndsASlavesSolveWhichSendsWhatItFound) {
+    ConnectApp();
+    app.Dialog().timeLimit = "99999";
+    app.OnMaster();
+    ASSERT_EQ(server.Message(2).Text(), "Slave");
+    server.SendText(2, KnapsackDescription("maximise"));
+    ASSERT_TRUE(WaitFor([&] { return !LoggedCosts(app).empty(); }));
+    EXPECT_TRUE(app.Dialog().IsEnabled(B::Stop));
+    app.OnStopSolving();
+    const CMessage& solutions = server.Message(3);
+    ASSERT_EQ(solutions.GetType(), 9);
+    EXPECT_EQ(solutions.Text().rfind("1\n<S>\n", 0), 0u) << solutions.Text();
+    EXPECT_EQ(Buttons(app), (std::vector<bool>{false, false, true, false, false, true}));
+}
+
+TEST_F(MelvaneClient, AMasterEndsEachOfItsRunsByTheTimeLimitAndLogsTheTargetsOwnCost) {
+    // Each new best is logged with the cost the solution states: the target's own value, with
+    // its sign, so a maximised one grows. A later run that finds nothing better adds no second
+    // copy of the best; one that does adds the better one.
+    struct Case {
+        const char* target;
+        bool grows;
+    };
+    ConnectApp();
+    app.Dialog().timeLimit = "0.1";
+    app.Dialog().solutions = "3";
+    bool finished = false;
+    QObject::connect(&app, &CMelvaneApp::solveFinished, [&] { finished = true; });
+    for (const Case& c : {Case{"maximise", true}, Case{"minimise", false}}) {
+        SCOPED_TRACE(c.target);
+        const std::size_t logged = LoggedCosts(app).size();
+        const std::size_t received = LogCount(app, "* Received Problem");
+        server.SendText(2, KnapsackDescription(c.target));
+        ASSERT_TRUE(WaitFor([&] {
+            return LogCount(app, "* Received Problem") > received && app.Dialog().IsEnabled(B::Solve);
+        }));
+        finished = false;
+        ASSERT_TRUE(app.OnSolveProblem());
+        ASSERT_TRUE(WaitFor([&] { return finished; }));
+        const std::vector<int> all = LoggedCosts(app);
+        const std::vector<int> costs(all.begin() + static_cast<std::ptrdiff_t>(logged), all.end());
+        const std::vector<int> sent = SentCosts(app.Dialog().SolutionsText());
+        ASSERT_FALSE(costs.empty());
+        ASSERT_FALSE(sent.empty());
+        ASSERT_LE(sent.size(), 3u);
+        EXPECT_EQ(sent.back(), costs.back());
+        for (const std::vector<int>& series : {costs, sent})
+            for (std::size_t i = 1; i < series.size(); ++i)
+                EXPECT_TRUE(c.grows ? series[i] > series[i - 1] : series[i] < series[i - 1]) << series[i];
+        EXPECT_EQ(Buttons(app), (std::vector<bool>{true, true, true, true, false, true}));
+    }
 }
 
 TEST_F(MelvaneClient, ProblemChangedAndUnknownTypes) {
@@ -268,13 +423,18 @@ TEST_F(MelvaneClient, AProblemItCannotReadIsLoggedAndNotSolved) {
     ConnectApp();
     app.OnMaster();
     server.SendText(2, "<Z> 1 INTVAR x nowhere <END>");
-    ASSERT_TRUE(WaitFor([&] { return LogHas(app, "* Received Problem"); }));
+    ASSERT_TRUE(WaitFor([&] {
+        for (const std::string& line : app.Dialog().Log())
+            if (line.rfind("Problem refused: ", 0) == 0) return true;
+        return false;
+    }));
+    EXPECT_TRUE(LogHas(app, "* Received Problem"));
     EXPECT_FALSE(app.Dialog().IsSolving());
-    EXPECT_FALSE(app.Dialog().IsEnabled(B::Solve));
-    bool refused = false;
-    for (const std::string& line : app.Dialog().Log())
-        refused = refused || line.rfind("Problem refused: ", 0) == 0;
-    EXPECT_TRUE(refused);
+    // The Slave sends nothing for it and can be disconnected or made Master.
+    EXPECT_EQ(Buttons(app), (std::vector<bool>{false, false, true, false, false, true}));
+    // Registration, role, then the next thing it sends: no solutions came between.
+    app.OnMaster();
+    EXPECT_EQ(server.Message(3).GetType(), 10);
 }
 
 TEST_F(MelvaneClient, ServerClosingIsNoticedOnce) {

@@ -5,6 +5,7 @@
 #include "tests/workbench/net/LoopbackHelpers.hpp"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -38,10 +39,14 @@ TEST(MelvaneDialog, ShowsTheDefaultsAndDrivesAConnection) {
 
     const std::pair<const char*, const char*> fields[] = {
         {"serverName", "testhost"}, {"port", "5000"}, {"solverName", "GLS"}, {"solutions", "1"},
-        {"lambda", "10"},           {"seed", "2334"}, {"optimise", "2"},
+        {"timeLimit", "5"},         {"lambda", "10"}, {"seed", "2334"},      {"optimise", "2"},
     };
     for (const auto& [name, value] : fields)
         EXPECT_EQ(Child<QLineEdit>(dialog, name)->text().toStdString(), value) << name;
+    bool labelled = false;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        labelled = labelled || label->text() == "Time Limit (s)";
+    EXPECT_TRUE(labelled);
     EXPECT_TRUE(Child<QCheckBox>(dialog, "learning")->isChecked());
     EXPECT_TRUE(Child<QCheckBox>(dialog, "delta")->isChecked());
     EXPECT_FALSE(Child<QCheckBox>(dialog, "approx")->isChecked());
@@ -58,13 +63,21 @@ TEST(MelvaneDialog, ShowsTheDefaultsAndDrivesAConnection) {
     }
     EXPECT_TRUE(Child<QPushButton>(dialog, "connect")->hasFocus());
 
-    // A field out of range: the box, and the focus on the field.
+    // A field out of range: the box, and the focus on the field; then a good value.
+    const std::tuple<const char*, const char*, const char*, const char*> refused[] = {
+        {"timeLimit", "0", "Please enter a number between 0.1 and 99999.", "0.5"},
+        {"port", "10000", "Please enter an integer between 0 and 9999.", nullptr},
+    };
+    for (const auto& [name, bad, box, good] : refused) {
+        QLineEdit* edit = Child<QLineEdit>(dialog, name);
+        edit->setText(bad);
+        boxes.clear();
+        QTest::mouseClick(Child<QPushButton>(dialog, "connect"), Qt::LeftButton);
+        ASSERT_EQ(boxes, std::vector<std::string>{box}) << name;
+        EXPECT_TRUE(edit->hasFocus()) << name;
+        if (good != nullptr) edit->setText(good);
+    }
     QLineEdit* port = Child<QLineEdit>(dialog, "port");
-    port->setText("10000");
-    QTest::mouseClick(Child<QPushButton>(dialog, "connect"), Qt::LeftButton);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0], "Please enter an integer between 0 and 9999.");
-    EXPECT_TRUE(port->hasFocus());
 
     Child<QLineEdit>(dialog, "serverName")->setText("127.0.0.1");
     port->setText(QString::number(host.Port()));

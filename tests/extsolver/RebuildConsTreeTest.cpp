@@ -223,14 +223,15 @@ TEST_F(ReaderTest, MalformedAndHostileTextsAreRefusedCleanly) {
         {"huge list count", vars + "<C> 1 0 ELEMENT INTVAR x INTVAR y 2000000000 1 2 <END>", "2000000000"},
         {"huge term count", vars + "<C> 1 0 = Sum 1073741824 INTVAR x INTVAL 0 <END>", "1073741824"},
         {"huge set element count", "<Z> 1 SetVar s 2147483647 1 2 <END>", "2147483647"},
-        {"set variables with more possible elements than the reader makes",
+        {"a set variable over a set domain larger than one set variable may be",
          [] {
-             std::string text = "<D> 1 SetDom big 1000001";
-             for (int v = 0; v <= 1000000; ++v)
+             std::string text = "<D> 1 SetDom big 65537";
+             for (int v = 0; v < 65537; ++v)
                  text += " " + std::to_string(v);
              return text + " <Z> 1 SetVar a big <END>";
          }(),
          "big"},
+
         {"not a number", vars + "<C> 1 0 = INTVAL 1.5 INTVAL 1 <END>", "1.5"},
         {"trailing letters on a number", vars + "<C> 1x 0 = INTVAL 1 INTVAL 1 <END>", "1x"},
         {"record number missing", vars + "<C> 1 = INTVAL 1 INTVAL 1 <END>", "="},
@@ -262,6 +263,67 @@ TEST_F(ReaderTest, MalformedAndHostileTextsAreRefusedCleanly) {
         EXPECT_TRUE(csp.GetConstraints().empty());
         EXPECT_FALSE(csp.HasObjective());
     }
+}
+
+TEST_F(ReaderTest, SetVariablesAreBoundedEachAndInAll) {
+    // Small limits stand for the defaults: each possible element is a variable of its own, and
+    // a short text naming one set domain for many set variables must not make millions.
+    const RebuildConsTree::Limits limits{4, 10};
+    struct Row {
+        const char* name;
+        std::string variables;
+        std::string offending; // empty: read
+        const char* message;
+    };
+    const std::string domain = "<D> 1 SetDom four 4 1 2 3 4 ";
+    const Row rows[] = {
+        {"each at its limit and all at theirs", "<Z> 3 SetVar a 6 1 2 3 4 SetVar b four SetVar c 4 5 6 <END>",
+         "", ""},
+        {"one past its limit in the count form", "<Z> 1 SetVar a 7 1 2 3 4 5 <END>", "7",
+         "a set variable may have at most 4 possible elements, not 5"},
+        {"all past their limit in the count form",
+         "<Z> 3 SetVar a 6 1 2 3 4 SetVar b four SetVar c 5 5 6 7 <END>", "5",
+         "the set variables of a problem may have at most 10 possible elements in all"},
+        {"all past their limit by a set domain", "<Z> 3 SetVar a four SetVar b four SetVar c four <END>",
+         "four", "the set variables of a problem may have at most 10 possible elements in all"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string text = domain + row.variables;
+        GLSCSP csp;
+        RebuildConsTree reader(limits);
+        try {
+            reader.Parse(text, &csp);
+            EXPECT_TRUE(row.offending.empty()) << "accepted";
+            EXPECT_EQ(csp.GetSetVariables().size(), 3u);
+        } catch (const DescriptionError& e) {
+            ASSERT_FALSE(row.offending.empty()) << e.what();
+            const std::vector<std::string> tokens = Split(text);
+            ASSERT_GT(e.GetTokenNumber(), 0) << e.what();
+            EXPECT_EQ(tokens[e.GetTokenNumber() - 1], row.offending) << e.what();
+            EXPECT_NE(std::string(e.what()).find(row.message), std::string::npos) << e.what();
+            EXPECT_TRUE(csp.GetSetVariables().empty());
+        }
+        Obj::DeleteAll();
+    }
+
+    // With the program's limits: a set variable of a million possible elements, each in the
+    // text (7 MB), is refused at its count, before anything is made of it.
+    std::string million = "<Z> 1 SetVar s 1000002";
+    for (int v = 0; v < 1000000; ++v)
+        million += " " + std::to_string(v);
+    million += " <END>";
+    try {
+        Read(million);
+        ADD_FAILURE() << "accepted";
+    } catch (const DescriptionError& e) {
+        EXPECT_EQ(e.GetTokenNumber(), 5) << e.what();
+        EXPECT_NE(std::string(e.what()).find(
+                      "a set variable may have at most 65536 possible elements, not 1000000"),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_EQ(Obj::RegistrySize(), 0u);
 }
 
 TEST_F(ReaderTest, DeepNestingIsRefusedWithoutExhaustingTheStack) {

@@ -16,8 +16,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <set>
 #include <sstream>
+#include <stop_token>
 #include <string>
 
 using namespace TavLanguage;
@@ -144,11 +146,17 @@ TEST(SolverInterface, SoftConstraintsAndObjectiveGiveTheirOwnCosts) {
         Received meetings(
             R"(problem: m { domains { intdom slots = [1, 4]; } variables { intvar a, b, c, d :: slots; }
 constraints { alldifferent([a, b, c, d]); soft(a < b, 3); soft(b < c, 2); soft(d = 1, 4); soft(c < a, 5); }
-optimisation { )" + objective + "; } }");
+optimisation { )" +
+            objective + "; } }");
         SolverInterface solver;
         solver.LoadProblem(meetings.description);
-        // An optimisation run searches until stopped: stop at the first best assignment.
-        solver.SetNotifyWindow([&](int) { solver.Stop(); });
+        // An optimisation run searches until stopped: stop at the first best assignment. Its
+        // costs are told as the solution states them.
+        std::vector<SolverInterface::BestCosts> told;
+        solver.SetNotifyWindow([&](const SolverInterface::BestCosts& best) {
+            told.push_back(best);
+            solver.Stop();
+        });
         ASSERT_TRUE(solver.Solve(5));
         ASSERT_EQ(solver.GetSolutions().Size(), 1u);
         const Solution& s = solver.GetSolutions()[0];
@@ -158,7 +166,39 @@ optimisation { )" + objective + "; } }");
         ASSERT_TRUE(s.HasSoftCost());
         EXPECT_EQ(s.GetCost(), static_cast<int>(eval.objective));
         EXPECT_EQ(s.GetSoftCost(), eval.softCost);
+        ASSERT_EQ(told.size(), 1u);
+        EXPECT_EQ(told[0].cost, s.GetCost());
+        EXPECT_EQ(told[0].softCost, s.GetSoftCost());
     }
+}
+
+TEST(SolverInterface, OptimisationRunsEndByTheirTimeLimitOrTheStopToken) {
+    Received knapsack(R"(problem: k { domains { intdom take = [0, 1]; } variables { intvar x[4] :: take; }
+constraints { scalprod(x, [5, 4, 6, 3]) <= 10; } optimisation { maximise(scalprod(x, [10, 40, 30, 50])); } })");
+    SolverInterface solver;
+    solver.LoadProblem(knapsack.description);
+    // Every run ends by its limit with the best so far: a later run that finds nothing better
+    // repeats it, and the repeat is not kept.
+    ASSERT_TRUE(solver.Solve(3, std::chrono::milliseconds(20)));
+    const Solutions& found = solver.GetSolutions();
+    ASSERT_GE(found.Size(), 1u);
+    for (std::size_t i = 0; i < found.Size(); ++i) {
+        const auto eval = knapsack.Check(found[i]);
+        EXPECT_TRUE(eval.feasible);
+        EXPECT_EQ(found[i].GetCost(), static_cast<int>(eval.objective));
+        if (i > 0) {
+            EXPECT_GT(found[i].GetCost(), found[i - 1].GetCost());
+            EXPECT_GT(found[i].GetRunNumber(), found[i - 1].GetRunNumber());
+        }
+    }
+    EXPECT_LE(found[found.Size() - 1].GetCost(), 90);
+
+    // A token stopped before Solve starts runs nothing, with no limit to end a run either.
+    std::stop_source stopped;
+    stopped.request_stop();
+    solver.GetSolutions().RemoveAll();
+    EXPECT_FALSE(solver.Solve(3, {}, stopped.get_token()));
+    EXPECT_TRUE(solver.GetSolutions().Empty());
 }
 
 TEST(SolverInterface, SetVariablesGiveOnePairPerMember) {

@@ -217,11 +217,12 @@ TEST(FrontEnd, SideInformationListsTheIdentifiersOfEachConstraint) {
 TEST(FrontEnd, LiteralIndicesPickTheirElementsInAnyNumberOfDimensions) {
     const std::string vars = "intvar x[3] :: d; intvar z[2][2][2][2] :: d;\n";
     const std::string doms = "domains { intdom d = [0, 5]; }\n";
-    ParseResult r = ParseText(Problem(vars,
-                                      "x[2] = z[1][0][1][1];\nforall (i in [0..1]) { x[i] < x[1] + z[i][0][1][0]; }\n",
-                                      doms, "optimisation { minimise(x[0] + z[1][1][1][1]); }\n"));
+    ParseResult r = ParseText(
+        Problem(vars, "x[2] = z[1][0][1][1];\nforall (i in [0..1]) { x[i] < x[1] + z[i][0][1][0]; }\n", doms,
+                "optimisation { minimise(x[0] + z[1][1][1][1]); }\n"));
     ASSERT_TRUE(r.Ok()) << r.Message();
-    EXPECT_EQ(r.Constraints(), "x[2] = z[1][0][1][1]\nx[0] < (x[1] + z[0][0][1][0])\nx[1] < (x[1] + z[1][0][1][0])\n");
+    EXPECT_EQ(r.Constraints(),
+              "x[2] = z[1][0][1][1]\nx[0] < (x[1] + z[0][0][1][0])\nx[1] < (x[1] + z[1][0][1][0])\n");
     // The target's identifiers are in no list: it is not a constraint statement.
     ASSERT_EQ(r.info.GetNames().size(), 2u);
     EXPECT_EQ(r.info.GetLists()[0], (std::vector<std::string>{"x[2]", "z[1][0][1][1]"}));
@@ -430,11 +431,87 @@ TEST(FrontEnd, ExpansionsPastTheirBoundsAreRefusedAsTooLarge) {
         EXPECT_EQ(parser.GetError().GetCode(), 67);
         EXPECT_EQ(parser.GetError().Message(), row.message);
     }
-    // Just inside the bounds, the same loops expand.
+    // Just inside the bounds, the same loops expand (the variable x counts as one).
     RawParser parser;
     parser.SetExpansionBounds(5000, 1000);
     RawCSP problem;
-    EXPECT_TRUE(parser.ParseText(
-        Problem("intvar x :: d;\n", "forall (i in [1 .. 1000]) { x <> i; }\n", frame), &problem));
-    EXPECT_EQ(problem.GetConstraints().size(), 1000u);
+    EXPECT_TRUE(parser.ParseText(Problem("intvar x :: d;\n", "forall (i in [1 .. 999]) { x <> i; }\n", frame),
+                                 &problem));
+    EXPECT_EQ(problem.GetConstraints().size(), 999u);
+}
+
+TEST(FrontEnd, VariablesCountTowardsTheBoundAndADeclarationPastItIsRefusedAtOnce) {
+    struct Row {
+        const char* name;
+        std::string variables;
+        std::string constraints;
+        std::string message; // empty: the problem is read
+    };
+    const std::string frame = "domains { intdom d = [0, 9]; }\n";
+    const std::vector<Row> rows = {
+        {"an array of the whole bound", "intvar x[1000] :: d;\n", "", ""},
+        {"one element more", "intvar x[1001] :: d;\n", "", "Invalid range for x (line 4)\n"},
+        {"two dimensions past it", "intvar x[10][101] :: d;\n", "", "Invalid range for x (line 4)\n"},
+        {"scalars and arrays together", "intvar a, b[499] :: d;\nboolvar c[500];\nintvar s :: d;\n", "",
+         "Invalid range for s (line 6)\n"},
+        {"a dimension whose product wraps round", "intvar x[65536][65536][65536] :: d;\n", "",
+         "Invalid range for x (line 4)\n"},
+        {"a zero dimension makes nothing", "intvar x[0][2147483647] :: d;\nintvar y[1000] :: d;\n", "", ""},
+        {"variables and forall bodies share the bound", "intvar x[500] :: d;\n",
+         "forall (i in [0 .. 500]) { x[0] <> i; }\n",
+         "Expansion too large: forall loops and list comprehensions exceed 1000 bodies or elements generated "
+         "(line 7)\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        RawParser parser;
+        parser.SetExpansionBounds(5000, 1000);
+        RawCSP problem;
+        const bool read = parser.ParseText(Problem(row.variables, row.constraints, frame), &problem);
+        EXPECT_EQ(read, row.message.empty());
+        if (!read) EXPECT_EQ(parser.GetError().Message(), row.message);
+    }
+    // At the default bound a huge array is refused before any of it is made (it once took
+    // 1.5 GB), as is a damaged size.
+    for (const char* size : {"1000001", "8388611", "16777216", "-1"}) {
+        ParseResult r = ParseText(Problem("intvar x[" + std::string(size) + "] :: d;\n", "", frame));
+        EXPECT_EQ(r.Message(), "Invalid range for x (line 4)\n") << size;
+        EXPECT_EQ(r.problem->GetVariables().size(), 0u) << size;
+    }
+}
+
+TEST(FrontEnd, AnIndexNamedLikeADataConstantIsRefusedAtItsLine) {
+    // Names ignore case: "n" is the constant N.
+    struct Row {
+        const char* name;
+        std::string constraints;
+        std::string index;
+        int line;
+    };
+    const std::vector<Row> rows = {
+        {"the constant bounds the index's own range", "x <> 1;\nforall (n in [0 .. N - 1]) { x <> n; }\n",
+         "n", 9},
+        {"the constant is not used in the header", "forall (i in [0 .. 1],\n n in [0 .. 2]) { x <> n; }\n",
+         "n", 9},
+        {"an index of a list comprehension", "x = Sum([n | n in [0 .. N - 1]]);\n", "n", 8},
+        {"a constant declared among the constraints", "m := 2;\nforall (M in [0 .. 1]) { x <> M; }\n", "m",
+         9},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ParseResult r = ParseText(Problem("intvar x :: d;\n", row.constraints,
+                                          "data { N := 3; }\ndomains { intdom d = [0, 9]; }\n"));
+        ASSERT_FALSE(r.Ok());
+        EXPECT_EQ(r.err.GetCode(), 3);
+        EXPECT_EQ(r.err.GetLine(), row.line);
+        EXPECT_EQ(r.Message(),
+                  "Identifier " + row.index + " already used\nBad identifier possibly " + row.index + "\n");
+    }
+    // An index may still hide a variable or an outer index; a range's bounds are read before
+    // its own index is bound, so a bound that names an outer index of the same name means it.
+    ParseResult outer = ParseText(
+        Problem("intvar x :: d;\n", "forall (i in [1 .. 2]) { forall (i in [0 .. i]) { x <> 10 * i; } }\n",
+                "domains { intdom d = [0, 9]; }\n"));
+    ASSERT_TRUE(outer.Ok()) << outer.Message();
+    EXPECT_EQ(outer.Constraints(), "x <> 0\nx <> 10\nx <> 0\nx <> 10\nx <> 20\n");
 }

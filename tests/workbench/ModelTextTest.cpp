@@ -12,6 +12,12 @@
 #include "workbench/model/ModelHelpers.hpp"
 #include "workbench/model/ProblemText.hpp"
 
+#include "language/RawParser.hpp"
+#include "language/raw/RawCSP.hpp"
+#include "language/raw/RawVar.hpp"
+
+#include <functional>
+
 #include <gtest/gtest.h>
 
 using namespace TavWorkbench;
@@ -48,6 +54,98 @@ TEST(DomainText, IntegerDomainDefinitions) {
         EXPECT_EQ(d.GetValueText(), c.valueText) << c.what;
         EXPECT_EQ(DomainLine(d), "IntDom D=" + c.modelText) << c.what;
     }
+}
+
+TEST(DomainText, EveryKindsProblemTextParsesToItsValues) {
+    // Each kind as the dialogs and templates build it, in a document with a variable over it;
+    // the document's problem text is parsed and the variable's values are read back.
+    struct Case {
+        const char* what;
+        std::function<void(TavModel&)> build;
+        int variableType;
+        std::vector<std::string> values; // of the variable's domain, in the raw problem's order
+    };
+    const auto intDomain = [](std::string list, std::string minC, std::string maxC, int lo, int hi,
+                              std::vector<int> values, int minOff, int maxOff) {
+        return [=](TavModel& m) {
+            m.domains.AddIntDomain("D", list, minC, maxC, lo, hi, values, minOff, maxOff);
+        };
+    };
+    const Case cases[] = {
+        {"integer bounds",
+         intDomain("", "", "", -2, 1, {}, 0, 0),
+         CVariable::kIntVar,
+         {"-2", "-1", "0", "1"}},
+        {"bounds from constants with offsets",
+         intDomain("", "N", "N", 0, 0, {}, -2, 1),
+         CVariable::kIntVar,
+         {"3", "4", "5", "6"}},
+        {"a positive lower offset", intDomain("", "N", "", 0, 7, {}, 2, 0), CVariable::kIntVar, {"7"}},
+        {"a value list", intDomain("", "", "", 0, 9, {9, -1, 5}, 0, 0), CVariable::kIntVar, {"9", "-1", "5"}},
+        {"a list constant", intDomain("L", "", "", 0, 9, {}, 0, 0), CVariable::kIntVar, {"3", "-1", "8"}},
+        {"a list constant wins over values",
+         intDomain("l", "", "", 0, 9, {1}, 0, 0),
+         CVariable::kIntVar,
+         {"3", "-1", "8"}},
+        {"a set constant", intDomain("S", "", "", 0, 9, {}, 0, 0), CVariable::kIntVar, {"2", "4"}},
+        {"an enumeration",
+         [](TavModel& m) {
+             m.domains.AddEnumDomain("D", {"red", "dark green"});
+         },
+         CVariable::kEnumVar,
+         {"red", "dark green"}},
+        {"a set domain",
+         [](TavModel& m) {
+             m.domains.AddSetDomain("D", {1, 3});
+         },
+         CVariable::kSetVar,
+         {"1", "3"}},
+        {"Boolean: predefined, not written",
+         [](TavModel& m) { m.domains.AddBoolDomain("D"); },
+         CVariable::kBoolVar,
+         {}},
+        {"float: predefined, not written",
+         [](TavModel& m) { m.domains.AddDoubleDomain("D", 0.0, 2.5); },
+         CVariable::kRealVar,
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TavModel model;
+        model.constants.Add(std::make_unique<CConstant>("N", 5));
+        model.constants.Add(std::make_unique<CConstant>("L", "3,-1,8", CConstant::kList));
+        model.constants.Add(std::make_unique<CConstant>("S", "2,4", CConstant::kSet));
+        c.build(model);
+        model.variables.AddVariable("v", c.variableType, "D", 0, "", {});
+        const std::string text = ProblemTextOf(model);
+        TavLanguage::RawCSP problem;
+        TavLanguage::ParserInfo info;
+        const TavLanguage::ParserErr err = TavLanguage::ParseCSPText(text, &info, &problem);
+        ASSERT_TRUE(err.IsOk()) << err.Message() << text;
+        const auto& variables =
+            c.variableType == CVariable::kRealVar ? problem.GetRealVariables() : problem.GetVariables();
+        ASSERT_EQ(variables.size(), 1u) << text;
+        const auto& domain = variables[0]->GetDomain();
+        std::vector<std::string> values;
+        if (domain) {
+            const auto& col = domain->GetValues();
+            for (int i = 0; i < col->GetSize(); ++i) {
+                const auto value = col->GetElement(i);
+                values.push_back(value->IsStr() ? value->GetStr() : std::to_string(value->GetInt()));
+            }
+        }
+        EXPECT_EQ(values, c.values) << text;
+    }
+    // What the language cannot read as a domain is named by the parse, never a syntax error.
+    TavModel model;
+    model.constants.Add(std::make_unique<CConstant>("C", "red", CConstant::kStringList));
+    model.domains.AddIntDomain("D", "C", "", "", 0, 9, {}, 0, 0);
+    model.domains.AddIntDomain("E", "Gone", "", "", 0, 9, {}, 0, 0);
+    EXPECT_EQ(DomainLine(*model.domains[0], model.constants), "IntDom D={C};");
+    EXPECT_EQ(DomainLine(*model.domains[1], model.constants), "IntDom E={Gone};");
+    TavLanguage::RawCSP problem;
+    TavLanguage::ParserInfo info;
+    EXPECT_EQ(TavLanguage::ParseCSPText(ProblemTextOf(model), &info, &problem).GetCode(), 18);
 }
 
 TEST(DomainText, EveryKindShowsItsValuesAndLine) {

@@ -123,7 +123,7 @@ TEST(SingleRun, AStoppedSearchKeepsTheSolutionItReturns) {
     while (fake.Calls(0) < 2)
         std::this_thread::yield();
     fake.doc->OnStopSolving();
-    EXPECT_EQ(fake.messages.Asked(), (std::vector<std::string>{"Stop Solving"}));
+    EXPECT_EQ(fake.messages.Asked(), (std::vector<std::string>{"Stop Solving?"}));
     EXPECT_FALSE(fake.doc->IsSolving());
     DeliverUntilFinished(*fake.doc, events);
     EXPECT_EQ(events.progressCounts.back(), 2); // found + 1

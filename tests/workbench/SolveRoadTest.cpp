@@ -229,7 +229,7 @@ TEST(SolveRoad, TimeOutAsksFirstAndKeepsWhatWasFound) {
     const auto outcome = driver.Run(1);
     EXPECT_TRUE(outcome.timedOut);
     EXPECT_EQ(outcome.finishedEvents, 1);
-    EXPECT_EQ(f.messages.Asked(), (std::vector<std::string>{"Stop Solving", "Stop Solving"}));
+    EXPECT_EQ(f.messages.Asked(), (std::vector<std::string>{"Stop Solving?", "Stop Solving?"}));
     const auto shown = f.messages.Shown();
     EXPECT_NE(std::find(shown.begin(), shown.end(), "Timed out - increase search time if desired"),
               shown.end());

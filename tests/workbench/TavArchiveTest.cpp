@@ -156,7 +156,7 @@ TEST(TavFile, DamagedFilesAreRefusedNamingTheFile) {
         const char* says;
     };
     const Case cases[] = {
-        {"empty file", "", "runs past the end"},
+        {"empty file", "", "the file ends within the domains"},
         {"data after the end", doc + "x", "1 bytes follow the end"},
         {"foreign class", Bytes({"01 00 FF FF 01 00 04 00", "'CFoo"}), "class CFoo"},
         {"constant among the domains", Bytes({"01 00 FF FF 00 00 09 00", "'CConstant"}), "does not belong"},
@@ -168,7 +168,7 @@ TEST(TavFile, DamagedFilesAreRefusedNamingTheFile) {
         {"class tag past the index", Bytes({"01 00 09 80"}), "not in the file"},
         {"huge count", Bytes({"FF FF FF FF FF 7F"}), "more than the rest of the file"},
         {"text past the end", Bytes({"01 00 FF FF 01 00 0B 00", "'CBoolDomain", "FF 00 10"}),
-         "runs past the end"},
+         "the file ends within"},
         {"wide-character text", Bytes({"01 00 FF FF 01 00 0B 00", "'CBoolDomain", "FF FE FF"}),
          "wide-character"},
         {"class name too long", Bytes({"01 00 FF FF 01 00 C8 00"}) + std::string(200, 'C'), "200 characters"},
@@ -177,7 +177,7 @@ TEST(TavFile, DamagedFilesAreRefusedNamingTheFile) {
                 "00 00 00 00 01 00 00 00"}) +
              empties,
          "type code 2"},
-        {"truncated double", doc.substr(0, 90), "runs past the end"},
+        {"truncated double", doc.substr(0, 90), "the file ends within"},
     };
     for (const auto& c : cases) {
         const std::string refusal = RefusalOf(c.bytes);

@@ -15,7 +15,7 @@ TEST(Validation, IdentifierSyntax) {
     };
     const Case cases[] = {
         {"x1_", nullptr},
-        {"", "An Domain ID is required"},
+        {"", "An ID is required"},
         {"1x", "ID must start with a letter"},
         {"_x", "ID must start with a letter"},
         {"a-b", "ID can only contain letters, numbers and _"},

@@ -15,7 +15,7 @@
 
 namespace TavWorkbench::App {
 
-CTavApp::CTavApp() : m_settings(kRegistryKey, "Tav") {}
+CTavApp::CTavApp() : m_settings(kSettingsName, kSettingsName) {}
 
 CTavApp::~CTavApp() {
     // The windows go before the server and the document they show.
@@ -44,6 +44,12 @@ bool CTavApp::InitInstance(const CommandLine& line) {
         return true;
     }
 
+    if (!m_settings.childGroups().contains(Ui::RecentFileList::kGroup)) {
+        QSettings old(kOldSettingsName, "Tav");
+        old.beginGroup(Ui::RecentFileList::kGroup);
+        for (const QString& key : old.childKeys())
+            m_settings.setValue(QString(Ui::RecentFileList::kGroup) + "/" + key, old.value(key));
+    }
     m_recent = std::make_unique<Ui::RecentFileList>(m_settings);
     m_prompts = std::make_unique<Ui::QtPrompts>();
     m_doc = std::make_unique<CTavDoc>(m_prompts.get());

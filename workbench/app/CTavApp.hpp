@@ -31,8 +31,11 @@ class TavDBusAutomation;
 
 class CTavApp {
 public:
-    // The settings group of the recent-file list.
-    static constexpr const char* kRegistryKey = "Local AppWizard-Generated Applications";
+    // The program's settings (the recent-file list) are kept under its own name.
+    static constexpr const char* kSettingsName = "Tav";
+    // Where earlier versions kept the recent-file list; taken over while the program's own
+    // settings have none.
+    static constexpr const char* kOldSettingsName = "Local AppWizard-Generated Applications";
 
     CTavApp();
     ~CTavApp();

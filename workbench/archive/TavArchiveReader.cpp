@@ -43,7 +43,7 @@ void TavArchiveReader::Fail(const std::string& message) const {
 }
 
 void TavArchiveReader::Need(std::size_t count, const char* what) const {
-    if (count > Remaining()) Fail(std::string(what) + " runs past the end of the file");
+    if (count > Remaining()) Fail("the file ends within " + std::string(what));
 }
 
 std::uint8_t TavArchiveReader::Byte(const char* what) {

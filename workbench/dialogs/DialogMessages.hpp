@@ -11,8 +11,10 @@ namespace TavDialogs {
 
 class DialogMessages : public TavWorkbench::DocMessages {
 public:
-    // A box with an OK button.
+    // A box with an OK button that refuses or reports a fault (an error icon).
     virtual void ShowBox(const std::string& text, const std::string& caption) = 0;
+    // A box with an OK button that only informs ("Constraint OK"; an information icon).
+    virtual void ShowInfo(const std::string& text, const std::string& caption) { ShowBox(text, caption); }
     // A Yes/No question; true for Yes.
     virtual bool AskBox(const std::string& question, const std::string& caption) = 0;
 

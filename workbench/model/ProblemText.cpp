@@ -37,7 +37,7 @@ void WriteHead(std::string& text, const CConstArray& constants, const CDomainArr
         line("{");
         for (const auto& domain : domains)
             if (domain->GetType() != CDomain::kBoolean && domain->GetType() != CDomain::kFloat)
-                line(DomainLine(*domain));
+                line(DomainLine(*domain, constants));
         line("");
         line("}");
     }
@@ -83,6 +83,17 @@ std::string DomainLine(const CDomain& domain) {
         break;
     }
     return text;
+}
+
+std::string DomainLine(const CDomain& domain, const CConstArray& constants) {
+    const std::string& listID = domain.GetListConstID();
+    if (domain.GetType() != CDomain::kInteger || listID.empty()) return DomainLine(domain);
+    std::string values = listID;
+    if (const CConstant* constant = constants.FindConstant(listID);
+        constant != nullptr &&
+        (constant->GetType() == CConstant::kList || constant->GetType() == CConstant::kSet))
+        values = constant->GetValue();
+    return domain.GetTypeKeyword() + " " + domain.GetID() + "={" + values + "};";
 }
 
 std::string ProblemTextOf(const TavModel& model) {

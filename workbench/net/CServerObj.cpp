@@ -13,7 +13,7 @@ bool CServerObj::Init(int port, ServerListener* listener, std::string& error) {
     if (listener == nullptr || !listener->Start(port, error)) return false;
     m_listener = listener;
     m_port = port;
-    m_users = std::make_unique<CUserDatabase>(m_limits);
+    m_users = std::make_unique<CUserDatabase>(m_limits, &m_budget);
     return true;
 }
 
@@ -39,10 +39,12 @@ void CServerObj::OnBytes(int number, const std::uint8_t* data, std::size_t size)
     CUser* user = FindUser(number);
     if (user == nullptr) return;
     std::string failure;
+    bool overBudget = false;
     try {
         user->decoder.Feed(data, size);
     } catch (const MessageError& e) {
         failure = e.what();
+        overBudget = user->decoder.OverBudget();
     }
     // Take every complete message first: a handler may remove this user (and its decoder).
     std::vector<CMessage> messages;
@@ -56,7 +58,10 @@ void CServerObj::OnBytes(int number, const std::uint8_t* data, std::size_t size)
         m_users->SetCurrentUser(0);
     }
     if (!failure.empty() && FindUser(number) != nullptr) {
-        OnInvalidStream(number, failure);
+        if (overBudget)
+            OnMemoryBoundReached(number, failure);
+        else
+            OnInvalidStream(number, failure);
         DropUser(number);
     }
 }

@@ -8,6 +8,10 @@
 // in any way (its goodbye message, the end of its stream, a stream that is no message, a
 // failed send) is removed once and OnUserDisconnected is called once, after the removal. One
 // thread (the event loop's) calls everything here.
+//
+// Memory: each message read is bounded by MessageLimits, and the unfinished messages of all
+// users together by MessageLimits::maxHeldBytes; the user whose message would pass that is
+// dropped (OnMemoryBoundReached) and the others go on.
 
 #include "workbench/net/CMessage.hpp"
 #include "workbench/net/CUserDatabase.hpp"
@@ -25,7 +29,7 @@ class CServerObj {
 public:
     using UserList = std::vector<std::pair<std::string, int>>;
 
-    explicit CServerObj(MessageLimits limits = {}) : m_limits(limits) {}
+    explicit CServerObj(MessageLimits limits = {}) : m_limits(limits), m_budget(limits.maxHeldBytes) {}
     CServerObj(const CServerObj&) = delete;
     CServerObj& operator=(const CServerObj&) = delete;
     virtual ~CServerObj();
@@ -55,6 +59,8 @@ public:
     void RemoveUser(int number);
     void RemoveAllUsers();
     int GetUserCount() const { return m_users ? m_users->Count() : 0; }
+    // Bytes that the users' unfinished messages hold together.
+    std::uint64_t HeldBytes() const { return m_budget.Used(); }
     std::vector<int> GetUserNumbers() const { return m_users ? m_users->Numbers() : std::vector<int>{}; }
 
     void SetUserName(int number, const std::string& name);
@@ -80,6 +86,11 @@ protected:
     virtual void OnUserDisconnected(int number) = 0;
     // A connection's stream that is no message (or past our limits): the reason, for a log.
     virtual void OnInvalidStream(int number, const std::string& reason) { (void)number, (void)reason; }
+    // A connection whose unfinished message would take the users' messages together past
+    // MessageLimits::maxHeldBytes; it is dropped after this. By default as an invalid stream.
+    virtual void OnMemoryBoundReached(int number, const std::string& reason) {
+        OnInvalidStream(number, reason);
+    }
 
     CUser* FindUser(int number) { return m_users ? m_users->Find(number) : nullptr; }
     const CUser* FindUser(int number) const { return m_users ? m_users->Find(number) : nullptr; }
@@ -90,6 +101,8 @@ private:
     bool Deliver(CUser& user, const Bytes& bytes);
 
     MessageLimits m_limits;
+    // What the unfinished messages of all users hold together; outlives the users.
+    MemoryBudget m_budget;
     int m_port = -1;
     std::unique_ptr<CUserDatabase> m_users;
     ServerListener* m_listener = nullptr;

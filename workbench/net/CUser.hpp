@@ -14,8 +14,9 @@ namespace TavNet {
 
 class CUser {
 public:
-    CUser(int userNumber, std::unique_ptr<ServerConnection> userConnection, const MessageLimits& limits)
-        : number(userNumber), connection(std::move(userConnection)), decoder(limits) {}
+    CUser(int userNumber, std::unique_ptr<ServerConnection> userConnection, const MessageLimits& limits,
+          MemoryBudget* budget = nullptr)
+        : number(userNumber), connection(std::move(userConnection)), decoder(limits, budget) {}
     virtual ~CUser() = default;
     CUser(const CUser&) = delete;
     CUser& operator=(const CUser&) = delete;

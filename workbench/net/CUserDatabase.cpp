@@ -4,7 +4,7 @@ namespace TavNet {
 
 int CUserDatabase::AddUser(std::unique_ptr<ServerConnection> connection) {
     const int number = m_nextNumber++;
-    m_users.push_back(std::make_unique<CUser>(number, std::move(connection), m_limits));
+    m_users.push_back(std::make_unique<CUser>(number, std::move(connection), m_limits, m_budget));
     return number;
 }
 

@@ -12,7 +12,9 @@ namespace TavNet {
 
 class CUserDatabase {
 public:
-    explicit CUserDatabase(MessageLimits limits = {}) : m_limits(limits) {}
+    // Each user's reader takes from budget (null: none), which must outlive the users.
+    explicit CUserDatabase(MessageLimits limits = {}, MemoryBudget* budget = nullptr)
+        : m_limits(limits), m_budget(budget) {}
     virtual ~CUserDatabase() = default;
 
     // Appends a user with the next number and returns the number.
@@ -37,6 +39,7 @@ public:
 
 private:
     MessageLimits m_limits;
+    MemoryBudget* m_budget;
     std::list<std::unique_ptr<CUser>> m_users;
     int m_nextNumber = 1;
     int m_current = 0;

@@ -5,6 +5,7 @@
 #include "language/raw/RawInt.hpp"
 #include "language/raw/RawSet.hpp"
 #include "language/raw/RawSolution.hpp"
+#include "platform/Cancelled.hpp"
 
 #include <climits>
 #include <cmath>
@@ -85,7 +86,11 @@ bool IsElementOfSet(std::string_view name, const std::map<std::string, std::size
 
 } // namespace
 
-ExternalSolutions ExternalSolutionsReader::Read(const std::string& text, const RawCSP& problem) {
+ExternalSolutions ExternalSolutionsReader::Read(const std::string& text, const RawCSP& problem,
+                                                const std::atomic<bool>* stop) {
+    const auto checkStop = [stop] {
+        if (stop != nullptr && stop->load(std::memory_order_relaxed)) throw Platform::Cancelled();
+    };
     ExternalSolutions result;
     std::map<std::string, std::size_t, std::less<>> intVars;
     std::map<std::string, std::size_t, std::less<>> setVars;
@@ -100,9 +105,11 @@ ExternalSolutions ExternalSolutionsReader::Read(const std::string& text, const R
     const TavBridges::RawEvaluator evaluator(problem);
 
     Tokens tokens(text);
+    checkStop();
     // A solution takes at least its label, its pair count and two labelled costs.
     const int count = tokens.Count("the number of solutions", 6, kMaxSolutions);
     for (int s = 0; s < count; ++s) {
+        checkStop();
         const std::string which = "solution " + std::to_string(s + 1);
         tokens.Word("a solution's label");
         const int pairs = tokens.Count("the number of values", 2, INT_MAX);

@@ -12,6 +12,7 @@
 
 #include "platform/FatalError.hpp"
 
+#include <atomic>
 #include <string>
 
 namespace TavLanguage {
@@ -31,8 +32,10 @@ public:
     // Most solutions taken from one text.
     static constexpr int kMaxSolutions = 100000;
 
-    // Throws SolutionsTextError.
-    static ExternalSolutions Read(const std::string& text, const TavLanguage::RawCSP& problem);
+    // Throws SolutionsTextError; Platform::Cancelled once stop (null: none) is set, which it
+    // reads between solutions, so a long text ends soon after.
+    static ExternalSolutions Read(const std::string& text, const TavLanguage::RawCSP& problem,
+                                  const std::atomic<bool>* stop = nullptr);
 };
 
 } // namespace TavNet

@@ -5,6 +5,7 @@
 #include "bridges/GenExtDesc.hpp"
 #include "language/RawParser.hpp"
 #include "language/raw/RawCSP.hpp"
+#include "platform/Cancelled.hpp"
 
 #include <sstream>
 
@@ -32,6 +33,8 @@ ExternalSolverServer::ExternalSolverServer(Wake wake, MessageLimits limits)
     : CServerObj(limits), m_wake(std::move(wake)) {}
 
 ExternalSolverServer::~ExternalSolverServer() {
+    for (auto& [number, checking] : m_checking)
+        checking.stop->store(true);
     JoinFinishedJobs(true);
     Shutdown();
 }
@@ -60,6 +63,7 @@ void ExternalSolverServer::OnUserConnected(int number) {
 }
 
 void ExternalSolverServer::OnUserDisconnected(int number) {
+    CancelCheck(number);
     CMessage message(MessageType::Disconnect);
     message.SetInt(0, static_cast<std::int32_t>(number));
     SendToAll(message);
@@ -67,6 +71,10 @@ void ExternalSolverServer::OnUserDisconnected(int number) {
 
 void ExternalSolverServer::OnInvalidStream(int number, const std::string& reason) {
     m_notices.Add("Received invalid message! (User#" + std::to_string(number) + ": " + reason + ")");
+}
+
+void ExternalSolverServer::OnMemoryBoundReached(int number, const std::string& reason) {
+    m_notices.Add("User#" + std::to_string(number) + " disconnected: " + reason);
 }
 
 void ExternalSolverServer::ResetUserState(int number) {
@@ -92,14 +100,18 @@ void ExternalSolverServer::OnMessageReceived(int number, const CMessage& message
         return;
     case ToInt(MessageType::Disconnect): {
         RemoveUser(number);
+        CancelCheck(number);
         CMessage left(MessageType::Disconnect);
         left.SetInt(0, static_cast<std::int32_t>(number));
         SendToAll(left);
         return;
     }
-    case ToInt(MessageType::Solutions):
-        ReceiveSolutions(number, message.Text());
+    case ToInt(MessageType::Solutions): {
+        std::string text;
+        message.GetString(0, text);
+        ReceiveSolutions(number, std::move(text));
         return;
+    }
     case ToInt(MessageType::Role): {
         const std::string role = message.Text();
         if (role == "Master")
@@ -114,33 +126,116 @@ void ExternalSolverServer::OnMessageReceived(int number, const CMessage& message
     }
 }
 
-void ExternalSolverServer::ReceiveSolutions(int number, const std::string& text) {
-    m_notices.Add("received solutions!\n");
-    if (!HasProblem(number)) {
-        SetHasSolutions(false, number);
-        m_notices.Add("Solution(s) ignored.  Incorrect problem\n");
-        return;
-    }
-    const RawCSP* problem = CheckProblem();
-    try {
-        if (problem == nullptr) throw SolutionsTextError("the problem they were sent for cannot be read");
-        ExternalSolutions checked = ExternalSolutionsReader::Read(text, *problem);
-        SetHasSolutions(true, number);
-        SetUserSolutions(text, number);
-        if (CUser* user = FindUser(number)) user->checkedSolutions = std::move(checked);
-    } catch (const SolutionsTextError& e) {
-        SetHasSolutions(false, number);
-        m_notices.Add("Solution(s) ignored.  Incorrect problem\n");
-        m_notices.Add("User#" + std::to_string(number) + ": " + e.what());
-    }
+void ExternalSolverServer::RefuseSolutions(int number, const std::string& why) {
+    SetHasSolutions(false, number);
+    m_notices.Add("Solution(s) ignored.  Incorrect problem\n");
+    if (!why.empty()) m_notices.Add("User#" + std::to_string(number) + ": " + why);
 }
 
-const RawCSP* ExternalSolverServer::CheckProblem() {
-    if (!m_checkProblem && !m_problemText.empty()) {
-        std::string failure;
-        m_checkProblem = ParseProblem(m_problemText, failure);
+void ExternalSolverServer::ReceiveSolutions(int number, std::string text) {
+    m_notices.Add("received solutions!\n");
+    if (!HasProblem(number)) {
+        CancelCheck(number);
+        RefuseSolutions(number, "");
+        return;
     }
-    return m_checkProblem.get();
+    if (auto running = m_checking.find(number); running != m_checking.end()) {
+        // The newest text counts: the running check stops, and this one starts when it ends.
+        running->second.stop->store(true);
+        m_checkWaiting[number] = std::move(text);
+        return;
+    }
+    StartCheck(number, std::move(text));
+}
+
+void ExternalSolverServer::StartCheck(int number, std::string text) {
+    if (m_problemText.empty()) {
+        RefuseSolutions(number, "the problem they were sent for cannot be read");
+        return;
+    }
+    if (!m_checkProblem) m_checkProblem = std::make_shared<CheckProblem>(m_problemText);
+    JoinFinishedJobs(false);
+    unsigned generation;
+    {
+        std::lock_guard lock(m_descriptionLock);
+        generation = m_generation;
+    }
+    const std::uint64_t sequence = ++m_checkSequence;
+    auto stop = std::make_shared<std::atomic<bool>>(false);
+    auto done = std::make_shared<std::atomic<bool>>(false);
+    m_checking[number] = Checking{sequence, stop};
+    // The thread owns the text, shares the read-only problem, and leaves its result in the
+    // mailbox; nothing else of this object is touched.
+    std::thread thread([this, number, sequence, generation, stop, done, source = m_checkProblem,
+                        text = std::move(text)]() mutable {
+        CheckResult result;
+        result.number = number;
+        result.sequence = sequence;
+        result.generation = generation;
+        result.stop = stop;
+        try {
+            std::call_once(source->parsed, [&] {
+                std::string failure;
+                source->problem = ParseProblem(source->text, failure);
+            });
+            if (!source->problem) throw SolutionsTextError("the problem they were sent for cannot be read");
+            result.solutions = ExternalSolutionsReader::Read(text, *source->problem, stop.get());
+            result.text = std::move(text);
+            result.accepted = true;
+        } catch (const Platform::Cancelled&) {
+            stop->store(true);
+        } catch (const std::exception& e) {
+            result.failure = e.what();
+        }
+        {
+            std::lock_guard lock(m_handOverLock);
+            m_checked.push_back(std::move(result));
+        }
+        if (m_wake) m_wake();
+        done->store(true);
+    });
+    m_jobs.push_back(RenderJob{std::move(thread), std::move(done)});
+}
+
+void ExternalSolverServer::DeliverCheck(CheckResult& result) {
+    const int number = result.number;
+    if (auto running = m_checking.find(number);
+        running != m_checking.end() && running->second.sequence == result.sequence)
+        m_checking.erase(running);
+    unsigned generation;
+    {
+        std::lock_guard lock(m_descriptionLock);
+        generation = m_generation;
+    }
+    // Dropped when the program left, sent newer solutions or was told of a new problem.
+    const bool current = !result.stop->load() && FindUser(number) != nullptr &&
+                         result.generation == generation && HasProblem(number);
+    if (current) {
+        if (result.accepted) {
+            SetHasSolutions(true, number);
+            SetUserSolutions(result.text, number);
+            if (CUser* user = FindUser(number)) user->checkedSolutions = std::move(result.solutions);
+        } else {
+            RefuseSolutions(number, result.failure);
+        }
+    }
+    if (m_checking.count(number) != 0) return;
+    auto waiting = m_checkWaiting.find(number);
+    if (waiting == m_checkWaiting.end()) return;
+    std::string text = std::move(waiting->second);
+    m_checkWaiting.erase(waiting);
+    if (FindUser(number) == nullptr) return;
+    if (!HasProblem(number)) {
+        RefuseSolutions(number, "");
+        return;
+    }
+    StartCheck(number, std::move(text));
+}
+
+void ExternalSolverServer::CancelCheck(int number) {
+    if (auto running = m_checking.find(number); running != m_checking.end())
+        running->second.stop->store(true);
+    m_checkWaiting.erase(number);
 }
 
 void ExternalSolverServer::SendProblem(int number) {
@@ -217,12 +312,17 @@ void ExternalSolverServer::StartDescriptionThread(int number, std::unique_ptr<Ra
 
 void ExternalSolverServer::DeliverHandOvers() {
     std::vector<HandOver> ready;
+    std::vector<CheckResult> checked;
     {
         std::lock_guard lock(m_handOverLock);
         ready.swap(m_handOvers);
+        checked.swap(m_checked);
     }
     for (const HandOver& h : ready)
         HandOverDescription(h.rendered, h.generation, h.failure);
+    for (CheckResult& result : checked)
+        DeliverCheck(result);
+    JoinFinishedJobs(false);
 }
 
 void ExternalSolverServer::StoreDescription(const std::string& text) {
@@ -285,6 +385,10 @@ void ExternalSolverServer::ProblemChanged() {
     }
     m_problemText.clear();
     m_checkProblem.reset();
+    // Checks against the old problem are of no use; their results would be dropped.
+    for (auto& [number, checking] : m_checking)
+        checking.stop->store(true);
+    m_checkWaiting.clear();
 }
 
 bool ExternalSolverServer::IsDescriptionReady() const {

@@ -3,6 +3,7 @@
 #include "workbench/net/MessageError.hpp"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace TavNet {
 
@@ -21,6 +22,48 @@ std::uint16_t Get16(const std::uint8_t* p) {
 constexpr std::size_t kReserveStep = 64 * 1024;
 
 } // namespace
+
+MessageDecoder::~MessageDecoder() {
+    if (m_budget != nullptr) m_budget->Give(m_held);
+}
+
+void MessageDecoder::Hold(std::uint64_t bytes) {
+    if (m_budget != nullptr && !m_budget->Take(bytes)) {
+        m_overBudget = true;
+        const std::uint64_t limit = m_budget->Limit();
+        Fail("unfinished messages of all connections would hold more than " +
+             (limit % (1u << 20) == 0 ? std::to_string(limit >> 20) + " MB"
+                                      : std::to_string(limit) + " bytes"));
+    }
+    m_messageHeld += bytes;
+    m_held += bytes;
+}
+
+void MessageDecoder::Unhold(std::uint64_t bytes) {
+    if (m_budget != nullptr) m_budget->Give(bytes);
+    m_messageHeld -= std::min(bytes, m_messageHeld);
+    m_held -= std::min(bytes, m_held);
+}
+
+template <class Container> void MessageDecoder::Grow(Container& c, std::size_t need, std::uint64_t most) {
+    constexpr std::size_t unit = sizeof(typename Container::value_type);
+    const std::size_t have = c.capacity();
+    if (need <= have) return;
+    // Doubling, as the containers themselves grow, but never past what the message announced,
+    // and allocated exactly, so that the bytes taken are the bytes held.
+    const std::uint64_t target =
+        std::min<std::uint64_t>(most, std::max<std::uint64_t>({need, 2ull * have, kReserveStep / unit}));
+    Hold((target - have) * unit);
+    if constexpr (std::is_same_v<Container, std::string>) {
+        // A string's reserve may round up to twice what it had; a fresh one takes what it is asked.
+        std::string bigger;
+        bigger.reserve(static_cast<std::size_t>(target));
+        bigger.append(c);
+        c.swap(bigger);
+    } else {
+        c.reserve(static_cast<std::size_t>(target));
+    }
+}
 
 void MessageDecoder::Fail(const std::string& text) {
     m_state = State::Failed;
@@ -47,13 +90,14 @@ void MessageDecoder::Feed(const std::uint8_t* data, std::size_t size) {
         if (m_state == State::StringBody || m_state == State::BufferBody) {
             const std::size_t take =
                 static_cast<std::size_t>(std::min<std::uint64_t>(m_bodyLeft, size - pos));
-            const char* first = reinterpret_cast<const char*>(data + pos);
-            if (m_state == State::BufferBody) {
-                auto& bytes = m_item.buffer.Bytes();
-                bytes.insert(bytes.end(), data + pos, data + pos + take);
+            if (m_state == State::StringBody && !m_wide) {
+                std::string& text = m_item.string;
+                Grow(text, text.size() + take, m_bodyTotal);
+                text.append(reinterpret_cast<const char*>(data + pos), take);
             } else {
-                std::string& target = m_wide ? m_wideBytes : m_item.string;
-                target.append(first, take);
+                auto& bytes = m_state == State::BufferBody ? m_item.buffer.Bytes() : m_body;
+                Grow(bytes, bytes.size() + take, m_bodyTotal);
+                bytes.insert(bytes.end(), data + pos, data + pos + take);
             }
             pos += take;
             m_bodyLeft -= take;
@@ -78,6 +122,7 @@ void MessageDecoder::OnFieldComplete() {
             m_message = CMessage(static_cast<std::int32_t>(Get32(m_field)));
             m_count = static_cast<std::int32_t>(Get32(m_field + 4));
             m_messageBytes = 0;
+            m_messageHeld = 0;
             if (m_count < 1) {
                 FinishMessage();
                 return;
@@ -148,16 +193,14 @@ void MessageDecoder::StartString(std::uint32_t length, bool wide) {
         Fail("message string of " + std::to_string(length) + " characters, more than " +
              std::to_string(m_limits.maxStringLength));
     m_wide = wide;
-    m_wideBytes.clear();
     const std::uint64_t bytes = static_cast<std::uint64_t>(length) * (wide ? 2 : 1);
     Charge(bytes);
     if (bytes == 0) {
         FinishItem();
         return;
     }
-    (wide ? m_wideBytes : m_item.string)
-        .reserve(static_cast<std::size_t>(std::min<std::uint64_t>(bytes, kReserveStep)));
     m_bodyLeft = bytes;
+    m_bodyTotal = bytes;
     m_state = State::StringBody;
 }
 
@@ -171,25 +214,28 @@ void MessageDecoder::StartBuffer(std::uint32_t length) {
         return;
     }
     m_bodyLeft = length;
+    m_bodyTotal = length;
     m_state = State::BufferBody;
 }
 
 void MessageDecoder::FinishString() {
     if (!m_wide) return;
-    std::string narrow;
-    narrow.reserve(m_wideBytes.size() / 2);
-    for (std::size_t i = 0; i + 1 < m_wideBytes.size(); i += 2) {
-        const unsigned code = static_cast<unsigned char>(m_wideBytes[i]) |
-                              static_cast<unsigned>(static_cast<unsigned char>(m_wideBytes[i + 1])) << 8;
-        narrow += code <= 0xFF ? static_cast<char>(code) : '?';
+    std::string& text = m_item.string;
+    Grow(text, m_body.size() / 2, m_body.size() / 2);
+    for (std::size_t i = 0; i + 1 < m_body.size(); i += 2) {
+        const unsigned code = static_cast<unsigned>(m_body[i]) | static_cast<unsigned>(m_body[i + 1]) << 8;
+        text += code <= 0xFF ? static_cast<char>(code) : '?';
     }
-    m_item.string = std::move(narrow);
-    m_wideBytes = std::string();
+    const std::uint64_t bodyHeld = m_body.capacity();
+    m_body = std::vector<std::uint8_t>();
+    Unhold(bodyHeld);
     m_wide = false;
 }
 
 void MessageDecoder::FinishItem() {
-    m_message.Items().push_back(std::move(m_item));
+    auto& items = m_message.Items();
+    Grow(items, items.size() + 1, static_cast<std::uint64_t>(m_count));
+    items.push_back(std::move(m_item));
     m_item = CMessageData{};
     if (m_message.GetItemCount() == m_count) {
         FinishMessage();
@@ -199,7 +245,8 @@ void MessageDecoder::FinishItem() {
 }
 
 void MessageDecoder::FinishMessage() {
-    m_ready.push_back(std::move(m_message));
+    m_ready.emplace_back(std::move(m_message), m_messageHeld);
+    m_messageHeld = 0;
     m_message = CMessage();
     m_count = 0;
     Expect(State::Type, 8);
@@ -207,8 +254,11 @@ void MessageDecoder::FinishMessage() {
 
 bool MessageDecoder::Next(CMessage& out) {
     if (m_ready.empty()) return false;
-    out = std::move(m_ready.front());
+    out = std::move(m_ready.front().first);
+    const std::uint64_t held = m_ready.front().second;
     m_ready.pop_front();
+    if (m_budget != nullptr) m_budget->Give(held);
+    m_held -= std::min(held, m_held);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Our own bounds on what one message read from a stream may hold. The wire format allows any
-// 32-bit length; a reader refuses a message past these bounds before it holds the bytes.
+// Our own bounds on what one message read from a stream may hold, and on what all the streams
+// of one server hold together. The wire format allows any 32-bit length; a reader refuses a
+// message past these bounds before it holds the bytes.
 
 #include <cstdint>
 
@@ -15,6 +16,8 @@ struct MessageLimits {
     std::uint32_t maxBufferLength = 64u << 20;
     // Payload bytes of all items of one message together.
     std::uint64_t maxMessageBytes = 128ull << 20;
+    // Bytes that the unfinished messages of all of one server's connections hold together.
+    std::uint64_t maxHeldBytes = 256ull << 20;
 };
 
 } // namespace TavNet

@@ -73,6 +73,7 @@ void QtResultServer::AcceptConnections() {
         QTcpSocket* socket = m_server.nextPendingConnection();
         if (socket == nullptr) return;
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        socket->setReadBufferSize(kReadAheadBytes);
         const int number = m_core.AddUser(std::make_unique<QtServerConnection>(socket));
         if (number == 0) continue;
         QPointer<QTcpSocket> guard(socket);

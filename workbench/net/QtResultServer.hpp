@@ -14,6 +14,9 @@ class QtResultServer : public QObject, public ServerListener {
 public:
     // Bytes queued for a peer that does not read them before it counts as a failed send.
     static constexpr qint64 kMaxQueuedBytes = 256ll << 20;
+    // Bytes read ahead from one connection before the core takes them: more waits in the
+    // system's buffers (the peer's sends then wait too), so only the core holds what arrives.
+    static constexpr qint64 kReadAheadBytes = 1ll << 20;
 
     explicit QtResultServer(CServerObj& core, QObject* parent = nullptr);
     ~QtResultServer() override;

@@ -3,6 +3,7 @@
 #include "workbench/CTavDoc.hpp"
 #include "workbench/ui/RunEventPump.hpp"
 #include "workbench/views/ActionsMenu.hpp"
+#include "workbench/views/RunStatus.hpp"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -29,7 +30,10 @@ CDavView::CDavView(CTavDoc& doc, ActionProviders& providers, QWidget* parent)
     m_timeLimit.setSingleShot(true);
     connect(&m_timeLimit, &QTimer::timeout, this, &CDavView::SolveTimedOut);
     m_statisticsTimer.setInterval(kStatisticsInterval);
-    connect(&m_statisticsTimer, &QTimer::timeout, this, [this] { m_doc.ShowStatistics(); });
+    connect(&m_statisticsTimer, &QTimer::timeout, this, [this] {
+        m_doc.ShowStatistics();
+        ShowRunStatus();
+    });
     m_engineTimer.setSingleShot(true);
     connect(&m_engineTimer, &QTimer::timeout, this, [this] { m_doc.SkipEngine(); });
 }
@@ -85,6 +89,7 @@ void CDavView::contextMenuEvent(QContextMenuEvent* event) {
         if (entry.separatorBefore) menu.addSeparator();
         QAction* action = menu.addAction(QString::fromStdString(entry.text));
         action->setEnabled(entry.enabled);
+        action->setWhatsThis(QString::fromUtf8(WhatsThisOf(entry.command)));
         action->setData(static_cast<int>(entry.command));
     }
     QAction* chosen = menu.exec(viewport()->mapToGlobal(pos));
@@ -101,6 +106,7 @@ void CDavView::RunElementCommand(CommandId id) {
             BuildTree(m_doc.GetTitle());
         else
             BuildTree(m_tree.Root() != nullptr ? m_tree.Root()->text : std::string());
+        emit ProblemReplaced();
     };
     provider->Run(id, context);
     emit ModelChanged();
@@ -114,8 +120,15 @@ void CDavView::Solve(int count) {
         emit StateChanged();
         return;
     }
+    m_found = 0;
+    ShowRunStatus();
     RestartTimers();
     emit StateChanged();
+}
+
+void CDavView::ShowRunStatus() {
+    if (m_status && m_doc.IsSolving())
+        m_status(0, RunningStatusText(m_doc.GetRunReport().solver, m_found, m_doc.GetRunElapsed()));
 }
 
 void CDavView::FirstSolution() {
@@ -182,6 +195,8 @@ void CDavView::StopSolving() {
 }
 
 void CDavView::progress(int found) {
+    m_found = found;
+    ShowRunStatus();
     m_doc.ShowResults(0, found);
     emit StateChanged();
 }

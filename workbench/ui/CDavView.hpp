@@ -1,7 +1,7 @@
 #pragma once
 // The problem tree view: the document's problem as a tree (constants, domains, variables,
 // constraints, optimisation), the right-click menu of actions per kind of object, and the
-// solve control: the three solve commands, the time limit with its "Stop Solving" question,
+// solve control: the three solve commands, the time limit with its "Stop Solving?" question,
 // the statistics refresh every 500 ms and the Expert engine slices, all on QTimer, with the
 // run's events arriving on this thread through a RunEventPump.
 
@@ -82,6 +82,8 @@ signals:
     void StateChanged();
     // An element command ran: the problem may have changed.
     void ModelChanged();
+    // A wizard or template put a new problem in place of the document's.
+    void ProblemReplaced();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -89,6 +91,8 @@ protected:
 private:
     void Solve(int count);
     void KillTimers();
+    // The status bar's line on the run going on: its solver, solutions and time so far.
+    void ShowRunStatus();
 
     CTavDoc& m_doc;
     ActionProviders& m_providers;
@@ -101,6 +105,8 @@ private:
     QTimer m_engineTimer;
     bool m_asking = false;
     bool m_timeoutDue = false;
+    // Solutions the run has reported so far.
+    int m_found = 0;
     std::function<void()> m_setModified;
     std::function<CommandContext()> m_context;
     std::function<void(int, const std::string&)> m_status;

@@ -12,10 +12,13 @@
 #include "workbench/ui/StatisticsWindow.hpp"
 #include "workbench/ui/UiPrompts.hpp"
 #include "workbench/views/ResultsExport.hpp"
+#include "workbench/views/RunStatus.hpp"
+
+#include "help/ContextHelp.hpp"
+#include "help/GuideWindow.hpp"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -24,6 +27,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include <cctype>
 #include <set>
 
 namespace TavWorkbench::Ui {
@@ -69,9 +73,24 @@ const std::set<CommandId> kSeparatorBefore = {
     CommandId::AddTotal,      CommandId::ProblemWizard,  CommandId::PlayDemo,
     CommandId::SetParameters, CommandId::SaveResults,    CommandId::RemoveOptimisation};
 
+// Commands that end by putting a new problem in place of the document's.
+const std::set<CommandId> kReplaceTheProblem = {CommandId::UseTemplate, CommandId::ProblemWizard,
+                                                CommandId::LinearWizard, CommandId::TransportationWizard,
+                                                CommandId::AssignmentWizard};
+
 const std::set<CommandId> kSolverSettings = {CommandId::SolverGFC,  CommandId::SolverGLS,
                                              CommandId::SolverGLS2, CommandId::SolverGA,
                                              CommandId::SolverTabu, CommandId::SolverExpert};
+
+// The guide's section of a menu: "&Tools" is "menu-tools", "LP Wizards" "menu-lp-wizards".
+std::string MenuSection(const std::string& menu) {
+    std::string section = "menu-";
+    for (const char c : menu) {
+        if (c == '&') continue;
+        section += c == ' ' ? '-' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return section;
+}
 
 int SettingOf(CommandId id) {
     switch (id) {
@@ -113,12 +132,17 @@ CMainFrame::CMainFrame(CTavDoc& doc, UiPrompts& prompts, ActionProviders& provid
     m_results->SetTitleSource([this] { return m_title; });
     connect(m_tree, &CDavView::StateChanged, this, &CMainFrame::UpdateCommandStates);
     connect(m_tree, &CDavView::ModelChanged, this, &CMainFrame::ProblemChanged);
+    connect(m_tree, &CDavView::ProblemReplaced, this, &CMainFrame::ProblemReplaced);
     connect(m_results, &CTavView::StateChanged, this, &CMainFrame::UpdateCommandStates);
 
     BuildActions();
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
+    TavHelp::ContextHelp::Set(this, "main-window");
+    TavHelp::ContextHelp::Set(m_tree, "problem-tree");
+    TavHelp::ContextHelp::Set(m_results, "results-view");
+    TavHelp::ContextHelp::Set(m_toolBar, "toolbar");
 
     m_doc.SetViews(this);
     SetDocumentName({});
@@ -159,6 +183,7 @@ void CMainFrame::BuildActions() {
             action->setStatusTip(Text(info.prompt));
         }
         if (kSolverSettings.contains(info.id)) action->setCheckable(true);
+        action->setWhatsThis(Text(WhatsThisOf(info.id)));
         const CommandId id = info.id;
         connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
         m_actions[id] = action;
@@ -188,6 +213,7 @@ void CMainFrame::BuildMenus() {
             if (found == menus.end()) {
                 QMenu* menu =
                     parent == nullptr ? menuBar()->addMenu(Text(name)) : parent->addMenu(Text(name));
+                TavHelp::ContextHelp::Set(menu, MenuSection(name).c_str());
                 connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
                 found = menus.emplace(key, menu).first;
             }
@@ -202,10 +228,12 @@ void CMainFrame::BuildMenus() {
         QMenu* menu = menuFor(path.menus);
         if (menu == nullptr) continue;
         if (info.id == CommandId::AppExit) {
+            // The recent files between two separators (which fold into one while there are none).
             m_fileMenu = menu;
+            menu->addSeparator();
             m_recentSeparator = menu->addSeparator();
         }
-        if (kSeparatorBefore.contains(info.id) || info.id == CommandId::AppExit) menu->addSeparator();
+        if (kSeparatorBefore.contains(info.id)) menu->addSeparator();
         menu->addAction(m_actions.at(info.id));
     }
     RebuildRecentFiles();
@@ -245,7 +273,11 @@ void CMainFrame::BuildStatusBar() {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         bar->addPermanentWidget(label);
     }
-    bar->showMessage("Ready");
+    // A menu's or a button's tip covers the message pane only while it shows.
+    connect(bar, &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty() && !m_restingMessage.isEmpty()) statusBar()->showMessage(m_restingMessage);
+    });
+    bar->showMessage(m_restingMessage);
 }
 
 void CMainFrame::RebuildRecentFiles() {
@@ -258,9 +290,9 @@ void CMainFrame::RebuildRecentFiles() {
     if (m_recent == nullptr) return;
     const QStringList& files = m_recent->Files();
     for (int i = 0; i < files.size(); ++i) {
-        auto* action =
-            new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()), this);
+        auto* action = new QAction(m_recent->MenuText(i), this);
         action->setStatusTip(files[i]);
+        action->setWhatsThis(QStringLiteral("Opens %1 again.").arg(files[i]));
         const QString file = files[i];
         connect(action, &QAction::triggered, this, [this, file] {
             if (!OpenDocument(file.toStdString()) && m_recent != nullptr) {
@@ -313,7 +345,8 @@ void CMainFrame::UpdateCommandStates() {
 
 void CMainFrame::SetStatusText(int pane, const std::string& text) {
     if (pane == 0) {
-        statusBar()->showMessage(Text(text));
+        m_restingMessage = Text(text);
+        statusBar()->showMessage(m_restingMessage);
     } else if (pane == 1) {
         m_textPane->setText(Text(text));
     }
@@ -339,6 +372,9 @@ void CMainFrame::StatisticsChanged(const std::string& text) {
 void CMainFrame::RunFinished() {
     m_results->setFocus();
     SetStatusText(1, "Finished");
+    const RunReport& report = m_doc.GetRunReport();
+    SetStatusText(0, EndedStatusText(report));
+    m_results->SetNote(ResultsNoteText(report));
 }
 
 void CMainFrame::SetStatisticsText(const std::string& text) {
@@ -387,7 +423,23 @@ void CMainFrame::DocumentReplaced() {
     m_tree->BuildTree(m_title);
     m_results->RefreshResults(0);
     if (m_results->IsGridMode()) m_results->ShowList();
+    // The last run's words belong to the problem that is gone.
+    SetStatusText(0, kReady);
     UpdateCommandStates();
+}
+
+void CMainFrame::ProblemReplaced() {
+    // A new problem, not the file's: Save asks where to put it rather than overwrite the file.
+    m_path.clear();
+    if (!m_doc.GetTitle().empty()) m_title = m_doc.GetTitle();
+    setWindowTitle(Text(m_title + " - Tav"));
+    m_results->RefreshResults(0);
+    if (m_results->IsGridMode()) m_results->ShowList();
+    SetStatusText(0, kReady);
+}
+
+bool CMainFrame::ReplacingCommandMayRun(CommandId id) {
+    return !kReplaceTheProblem.contains(id) || SaveModified();
 }
 
 bool CMainFrame::SaveModified() {
@@ -416,7 +468,7 @@ bool CMainFrame::OpenDocument(const std::filesystem::path& path) {
     try {
         m_doc.OnOpenDocument(path);
     } catch (const std::exception& e) {
-        m_prompts.Show(e.what());
+        m_prompts.ShowError(e.what());
         return false;
     }
     SetDocumentName(path);
@@ -433,7 +485,7 @@ bool CMainFrame::SaveDocument() {
     try {
         m_doc.OnSaveDocument(m_path);
     } catch (const std::exception& e) {
-        m_prompts.Show(e.what());
+        m_prompts.ShowError(e.what());
         return false;
     }
     m_modified = false;
@@ -446,7 +498,8 @@ bool CMainFrame::SaveDocument() {
 }
 
 bool CMainFrame::SaveDocumentAs() {
-    const std::string suggested = m_path.empty() ? m_title + ".tav" : m_path.string();
+    const bool named = m_title.size() > 4 && m_title.compare(m_title.size() - 4, 4, ".tav") == 0;
+    const std::string suggested = !m_path.empty() ? m_path.string() : named ? m_title : m_title + ".tav";
     const auto path = m_prompts.ChooseSaveFile("Tav Files (*.tav)", suggested, "tav");
     if (!path) return false;
     const std::filesystem::path old = m_path;
@@ -463,6 +516,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // Set Parameters changes them for this session only until Save Parameters writes them.
+    if (m_doc.AreParametersChanged() && m_prompts.Ask(kSaveParametersQuestion)) m_doc.SaveParameters();
     if (m_statsWidget) m_statsWidget->close();
     event->accept();
 }
@@ -598,8 +653,20 @@ bool CMainFrame::OnCommand(CommandId id) {
         about.exec();
         break;
     }
+    case CommandId::HelpTopics:
+    case CommandId::DefaultHelp:
+        TavHelp::GuideWindow::Open(this);
+        break;
+    case CommandId::Help:
+        // The part of this window that had the focus last, even while the guide has it now.
+        TavHelp::ContextHelp::ShowFor(focusWidget() != nullptr ? focusWidget() : this);
+        break;
+    case CommandId::ContextHelp:
+        TavHelp::ContextHelp::EnterWhatsThisMode();
+        break;
     default:
         // The element commands, the Options dialogs, the wizards and templates.
+        if (!ReplacingCommandMayRun(id)) break;
         m_tree->RunElementCommand(id);
         // A wizard or template may have named the problem.
         if (!m_doc.GetTitle().empty() && m_doc.GetTitle() != m_title) {

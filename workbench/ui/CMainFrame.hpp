@@ -42,6 +42,11 @@ public:
     // The status bar's text pane.
     static constexpr int kTextPaneWidth = 150;
     static constexpr const char* kUntitled = "Untitled";
+    // The message pane's text while nothing else is said.
+    static constexpr const char* kReady = "Ready";
+    // Asked at exit when the solver parameters differ from "Params.ini".
+    static constexpr const char* kSaveParametersQuestion =
+        "The solver parameters have changed since they were last saved.\nSave Parameters?";
 
     // `prompts` must be the document's messages too; `recent` may be null (no recent files);
     // `external` may be null (no result server in this build).
@@ -75,7 +80,8 @@ public:
     // Sets every action's enabled and checked state from the table.
     void UpdateCommandStates();
 
-    // Status bar: pane 0 is the message pane, pane 1 the text pane.
+    // Status bar: pane 0 is the message pane (its text comes back after a tip covered it),
+    // pane 1 the text pane.
     void SetStatusText(int pane, const std::string& text);
     std::string StatusText(int pane) const;
     // The statistics window shows `text` when it is open.
@@ -106,6 +112,11 @@ private:
     void RebuildRecentFiles();
     void SetDocumentName(const std::filesystem::path& path);
     void DocumentReplaced();
+    // A wizard or template replaced the problem: its results go, and it has no file yet.
+    void ProblemReplaced();
+    // Asks to save a changed document before a command that replaces the problem; false when
+    // the user cancels (the command then does not run).
+    bool ReplacingCommandMayRun(CommandId id);
     void SearchTime();
     void SaveResults();
 
@@ -120,6 +131,8 @@ private:
     CTavView* m_results = nullptr;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_textPane = nullptr;
+    // What the message pane shows when no tip covers it.
+    QString m_restingMessage = QString::fromLatin1(kReady);
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentSeparator = nullptr;
     std::vector<QAction*> m_recentActions;

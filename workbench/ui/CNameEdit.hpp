@@ -1,5 +1,5 @@
 #pragma once
-// Identifier boxes: letters, digits, "_" and editing keys.
+// Identifier boxes: letters, digits, "_" and editing keys; a character left out is named in a tip.
 
 #include "workbench/ui/FilteredEdit.hpp"
 #include "workbench/views/KeyFilters.hpp"
@@ -15,6 +15,7 @@ protected:
     std::optional<char32_t> Filter(char32_t ch) const override {
         return NameEditAccepts(ch) ? std::optional(ch) : std::nullopt;
     }
+    std::string RefusalText(char32_t ch) const override { return NameRefusalNote(ch); }
 };
 
 } // namespace TavWorkbench::Ui

@@ -17,6 +17,7 @@ protected:
     std::optional<char32_t> Filter(char32_t ch) const override {
         return SpecialEditAccepts(ch, m_allowComma) ? std::optional(ch) : std::nullopt;
     }
+    std::string RefusalText(char32_t ch) const override { return NameRefusalNote(ch, m_allowComma); }
 
 private:
     bool m_allowComma = false;

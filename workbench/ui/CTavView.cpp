@@ -10,6 +10,7 @@
 #include <QFontDialog>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -17,6 +18,7 @@
 #include <QScrollBar>
 #include <QStackedLayout>
 #include <QTableView>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <climits>
@@ -94,8 +96,24 @@ QString Text(const std::string& text) {
 CTavView::CTavView(CTavDoc& doc, ActionProviders& providers, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_providers(providers),
       m_gridModel(std::make_unique<ResultsGridModel>(m_model.Grid())), m_printerFont("Arial", 16) {
-    m_stack = new QStackedLayout(this);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("resultsNote"));
+    m_note->setWordWrap(true);
+    m_note->setTextFormat(Qt::PlainText);
+    m_note->setMargin(6);
+    m_note->setAutoFillBackground(true);
+    QPalette notePalette = m_note->palette();
+    notePalette.setColor(QPalette::Window, QColor(255, 255, 192));
+    notePalette.setColor(QPalette::WindowText, Qt::black);
+    m_note->setPalette(notePalette);
+    m_note->hide();
+    outer->addWidget(m_note);
+    m_stack = new QStackedLayout();
     m_stack->setContentsMargins(0, 0, 0, 0);
+    outer->addLayout(m_stack);
     m_list = new ResultsListArea(doc, m_model, this);
     m_table = new QTableView(this);
     m_table->setModel(m_gridModel.get());
@@ -125,7 +143,18 @@ void CTavView::ShowList() {
     emit StateChanged();
 }
 
+void CTavView::SetNote(const std::string& text) {
+    m_note->setText(Text(text));
+    m_note->setVisible(!text.empty());
+}
+
+std::string CTavView::Note() const {
+    return m_note->isVisibleTo(this) ? m_note->text().toStdString() : std::string();
+}
+
 void CTavView::RefreshResults(int count) {
+    // New results: a note on earlier ones no longer applies (a run's end sets its own).
+    SetNote({});
     setFocus();
     {
         const auto lock = m_doc.LockSolutions();

@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+class QLabel;
 class QPrinter;
 class QStackedLayout;
 class QTableView;
@@ -44,8 +45,11 @@ public:
 
     void ShowGrid();
     void ShowList();
-    // A solve delivered `count` solutions so far.
+    // A solve delivered `count` solutions so far (any note on earlier results goes).
     void RefreshResults(int count);
+    // A line above the results about them (why they may be incomplete); empty hides it.
+    void SetNote(const std::string& text);
+    std::string Note() const;
     void GoFirstSolution();
     void GoLastSolution();
     void GoNextSolution();
@@ -76,6 +80,7 @@ private:
     ActionProviders& m_providers;
     TavViewModel m_model;
     std::unique_ptr<ResultsGridModel> m_gridModel;
+    QLabel* m_note = nullptr;
     QStackedLayout* m_stack = nullptr;
     QTableView* m_table = nullptr;
     QWidget* m_list = nullptr;

@@ -1,6 +1,7 @@
 #include "workbench/ui/FilteredEdit.hpp"
 
 #include <QKeyEvent>
+#include <QToolTip>
 
 namespace TavWorkbench::Ui {
 
@@ -13,7 +14,10 @@ void FilteredEdit::keyPressEvent(QKeyEvent* event) {
     const QList<uint> codes = typed.toUcs4();
     if (codes.size() == 1) {
         const std::optional<char32_t> kept = Filter(static_cast<char32_t>(codes.front()));
-        if (!kept) return;
+        if (!kept) {
+            Refused(static_cast<char32_t>(codes.front()));
+            return;
+        }
         if (*kept == static_cast<char32_t>(codes.front())) {
             QLineEdit::keyPressEvent(event);
             return;
@@ -28,9 +32,18 @@ void FilteredEdit::keyPressEvent(QKeyEvent* event) {
         if (const std::optional<char32_t> kept = Filter(static_cast<char32_t>(code)); kept && *kept >= 32) {
             const char32_t c = *kept;
             accepted += QString::fromUcs4(&c, 1);
+        } else if (!kept) {
+            Refused(static_cast<char32_t>(code));
         }
     }
     if (!accepted.isEmpty()) insert(accepted);
+}
+
+void FilteredEdit::Refused(char32_t ch) {
+    const std::string text = RefusalText(ch);
+    if (text.empty()) return;
+    m_refusalNote = QString::fromStdString(text);
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), m_refusalNote, this);
 }
 
 } // namespace TavWorkbench::Ui

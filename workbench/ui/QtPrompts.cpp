@@ -30,6 +30,14 @@ void QtPrompts::Show(const std::string& text) {
     QMessageBox::information(m_owner, QApplication::applicationDisplayName(), Text(text));
 }
 
+void QtPrompts::ShowError(const std::string& text) {
+    if (!OnGuiThread()) {
+        std::cerr << text << '\n';
+        return;
+    }
+    QMessageBox::critical(m_owner, QApplication::applicationDisplayName(), Text(text));
+}
+
 bool QtPrompts::Ask(const std::string& question) {
     if (!OnGuiThread()) return true;
     return QMessageBox::question(m_owner, QApplication::applicationDisplayName(), Text(question),

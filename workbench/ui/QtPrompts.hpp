@@ -15,6 +15,7 @@ public:
     void SetOwner(QWidget* owner) { m_owner = owner; }
 
     void Show(const std::string& text) override;
+    void ShowError(const std::string& text) override;
     bool Ask(const std::string& question) override;
     SaveAnswer AskSaveChanges(const std::string& title) override;
     std::optional<std::filesystem::path> ChooseOpenFile(const std::string& filter) override;

@@ -72,6 +72,10 @@ enum class CommandId : int {
     ExternalSolver = 32830,
     // Help
     About = 57664,
+    ContextHelp = 57669,
+    Help = 57670,
+    HelpTopics = 57667,
+    DefaultHelp = 57671,
     // The tree's pop-up menu: the actions on the right-clicked object
     EditConstant = 32804,
     DeleteConstant = 32805,
@@ -136,6 +140,9 @@ std::span<const CommandInfo> Commands();
 const CommandInfo& CommandInfoOf(CommandId id);
 // Applies the entry's rule and its need (a provider, the server) to `context`.
 CommandState StateOf(CommandId id, const CommandContext& context);
+// What the command does, in one line of its own, as What's This shows it; throws
+// Platform::InternalError for an id without one.
+const char* WhatsThisOf(CommandId id);
 
 // The document's part of the context (the store read under its lock).
 CommandContext DocumentContext(const CTavDoc& doc);

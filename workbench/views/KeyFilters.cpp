@@ -27,6 +27,14 @@ bool SpecialEditAccepts(char32_t ch, bool allowComma) {
     return NameEditAccepts(ch) || (allowComma && ch == U',');
 }
 
+std::string NameRefusalNote(char32_t ch, bool allowComma) {
+    std::string shown = "That character";
+    if (ch == U' ') shown = "A space";
+    if (ch > U' ' && ch < 127) shown = std::string("\"") + static_cast<char>(ch) + "\"";
+    return shown + " cannot be part of an ID and was left out: an ID holds letters, digits and _ only" +
+           (allowComma ? " (a comma separates IDs)" : "");
+}
+
 bool MyEditAccepts(char32_t ch, const std::string& text) {
     if (IsDigit(ch) || ch < 32) return true;
     return ch == U'-' && text.find('-') == std::string::npos;

@@ -14,6 +14,9 @@ bool IsControlKey(char32_t ch);
 bool NameEditAccepts(char32_t ch);
 // As NameEditAccepts, and "," while `allowComma`.
 bool SpecialEditAccepts(char32_t ch, bool allowComma);
+// What an identifier box tells the user when it leaves a typed `ch` out (a space typed in
+// "my dom" would otherwise vanish unnoticed); `allowComma` as the box has it.
+std::string NameRefusalNote(char32_t ch, bool allowComma = false);
 // Integer boxes: digits, control characters below 32, and "-" unless `text` has one.
 bool MyEditAccepts(char32_t ch, const std::string& text);
 // Real-number boxes: control characters below 32 always; with the caret (selection start) at 0

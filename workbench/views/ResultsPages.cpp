@@ -57,7 +57,7 @@ std::string SolverFooter(int solverSetting) {
     const bool completeSearch =
         solverSetting == 0 || (solverSetting != 1 && solverSetting != 2 && solverSetting != 3 &&
                                solverSetting != 4 && solverSetting != 10);
-    return completeSearch ? "Using REV Arodid" : "Using ZOZ Oreder";
+    return completeSearch ? "Using complete search" : "Using local search";
 }
 
 PageDrawing PageTexts(const PrintLayout& layout, int number, const PageMetrics& metrics,

@@ -62,8 +62,8 @@ using TextWidth = std::function<int(const std::string&)>;
 // line still takes one; without solutions one page lists the variables alone.
 PrintLayout Paginate(const PageMetrics& metrics, const TextWidth& widthOf, int solutions, int records);
 
-// "Using REV Arodid" for complete search (setting 0 and the settings that fall back to it),
-// "Using ZOZ Oreder" for the others.
+// The solver family in plain words: "Using complete search" for complete search (setting 0 and
+// the settings that fall back to it), "Using local search" for the others.
 std::string SolverFooter(int solverSetting);
 
 // What page `number` (from 1) shows: "Variable", the blocks of its CPrintControl, and the

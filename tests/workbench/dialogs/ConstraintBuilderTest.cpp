@@ -80,6 +80,7 @@ TEST(ExpDlgModelTest, AcceptedConstraintRecordsTheIdsItUses) {
     model.text = "Forall (i in [0..N-2])\r\n{\r\nq[i] < q[i+1];\r\n}";
     EXPECT_TRUE(model.OnCheck(messages));
     EXPECT_EQ(messages.Only().text, "Constraint OK");
+    EXPECT_TRUE(messages.Only().info);
     ASSERT_TRUE(model.OnOK(messages));
     const auto& used = model.GetUsedIDs();
     EXPECT_NE(std::find(used.begin(), used.end(), "q"), used.end());

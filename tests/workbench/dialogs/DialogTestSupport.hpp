@@ -18,11 +18,13 @@
 #include <vector>
 
 struct Box {
-    Box(std::string shownText = {}, std::string shownCaption = {}, bool asked = false)
-        : text(std::move(shownText)), caption(std::move(shownCaption)), question(asked) {}
+    Box(std::string shownText = {}, std::string shownCaption = {}, bool asked = false, bool informs = false)
+        : text(std::move(shownText)), caption(std::move(shownCaption)), question(asked), info(informs) {}
     std::string text;
     std::string caption;
     bool question = false;
+    // Shown as information rather than as a refusal.
+    bool info = false;
     bool operator==(const Box&) const = default;
 };
 
@@ -30,6 +32,9 @@ class RecordingDialogMessages : public TavDialogs::DialogMessages {
 public:
     void ShowBox(const std::string& text, const std::string& caption) override {
         boxes.push_back({text, caption});
+    }
+    void ShowInfo(const std::string& text, const std::string& caption) override {
+        boxes.push_back({text, caption, false, true});
     }
     bool AskBox(const std::string& question, const std::string& caption) override {
         boxes.push_back({question, caption, true});

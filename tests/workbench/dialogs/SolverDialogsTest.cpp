@@ -36,6 +36,12 @@ TEST(FCDialogModelTest, DefaultsFlagAndTheWrittenParameters) {
     EXPECT_EQ(defaulted.ordering, 1);
     EXPECT_EQ(defaulted.thresholdText, "1");
     EXPECT_EQ(defaulted.backtracking, 1);
+    // Constraint directed backtracking runs with natural ordering: the dialog says so.
+    EXPECT_FALSE(defaulted.OrderingApplies());
+    EXPECT_EQ(defaulted.OrderingNote(), "Constraint Directed backtracking runs with Natural Ordering");
+    defaulted.backtracking = 0;
+    EXPECT_TRUE(defaulted.OrderingApplies());
+    EXPECT_EQ(defaulted.OrderingNote(), "");
 
     FCDialogModel model(params, false);
     EXPECT_EQ(model.ordering, 2);

@@ -124,7 +124,7 @@ TEST(Costs, LabelsDummiesAndEditorMoves) {
     EXPECT_EQ(t.EditorRow(), 1);
 
     CostsDlgModel a = CostsDlgModel::Assignment(table, 3, 3, 1, 0);
-    EXPECT_EQ(a.Title(), "Enter the 'Costs' betweem Candidates and Posts");
+    EXPECT_EQ(a.Title(), "Enter the 'Costs' between Candidates and Posts");
     EXPECT_EQ(a.RowLabel(3), "Cand[3](Dummy)");
     EXPECT_EQ(a.ColHeader(1), "Post[1]");
     EXPECT_EQ(a.Cell(3, 2), "0");

@@ -227,6 +227,8 @@ TEST(NewVarDlgModelTest, NestedDialogs) {
     EXPECT_EQ(messages.Texts(),
               (std::vector<std::string>{"Select a Domain first",
                                         "The Boolean Domain has Values of\n True(1)\n or\n False(0)"}));
+    EXPECT_FALSE(messages.boxes[0].info) << "a refusal";
+    EXPECT_TRUE(messages.boxes[1].info) << "information";
     model.OnDomainChosen(1);
     model.OnViewDomain(host, messages);
 

@@ -2,9 +2,10 @@
 // Drives the dialogs' views offscreen: each view the host opens is handed to the next step of a
 // script, which runs inside the view's own event loop (queued when it opens), fills the widgets
 // with QTest and presses a button. A view still open after its step is cancelled (and the step
-// fails), so a refused OK never leaves a test waiting.
+// fails), so a refused OK never leaves a test waiting. Every view must show its whole title.
 
 #include "workbench/dialogs/views/QtDialogHost.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -37,6 +38,8 @@ public:
     // With `mayStayOpen` the step's refusal is expected and the view is then cancelled quietly.
     void Then(const std::string& viewClass, Step step, bool mayStayOpen = false) {
         m_steps.push_back({viewClass, [step = std::move(step), mayStayOpen](QDialog& view) {
+                               EXPECT_GE(view.width(), TavWorkbench::Ui::TitleWidth(view))
+                                   << view.metaObject()->className() << " cuts its title";
                                step(view);
                                if (view.isVisible()) {
                                    EXPECT_TRUE(mayStayOpen)
@@ -102,8 +105,8 @@ inline void Click(QWidget& view, const char* name) {
     if (auto* button = Find<QPushButton>(view, name)) QTest::mouseClick(button, Qt::LeftButton);
 }
 
-// Double-clicks the row of `list` whose text starts with `prefix`.
-inline void DoubleClickRow(QWidget& view, const char* list, const QString& prefix) {
+// Clicks the row of `list` whose text starts with `prefix`, twice with `twice` (a double-click).
+inline void ClickRow(QWidget& view, const char* list, const QString& prefix, bool twice = false) {
     QListWidget* widget = Find<QListWidget>(view, list);
     if (widget == nullptr) return;
     // Rows added just now are laid out when the event loop next runs; lay them out at once.
@@ -114,8 +117,12 @@ inline void DoubleClickRow(QWidget& view, const char* list, const QString& prefi
         widget->scrollToItem(item);
         const QPoint at = widget->visualItemRect(item).center();
         QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(widget->viewport(), Qt::LeftButton, {}, at);
+        if (twice) QTest::mouseDClick(widget->viewport(), Qt::LeftButton, {}, at);
         return;
     }
     ADD_FAILURE() << "no row " << prefix.toStdString() << " in " << list;
+}
+
+inline void DoubleClickRow(QWidget& view, const char* list, const QString& prefix) {
+    ClickRow(view, list, prefix, true);
 }

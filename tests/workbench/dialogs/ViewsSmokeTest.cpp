@@ -18,8 +18,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextDocument>
+#include <QToolTip>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -92,6 +94,29 @@ TEST_F(ViewsTest, IntegerDomainAddedEditedAndDeleted) {
     messages.answers = {true};
     EXPECT_TRUE(actions.DeleteDomain(added.index).changed);
     EXPECT_EQ(messages.Only().text, "Delete Domain: Small");
+}
+
+// An identifier box leaves out what an ID cannot hold and says so as it happens, so "my dom"
+// does not become "mydom" unnoticed.
+TEST_F(ViewsTest, ACharacterLeftOutOfAnIdIsNamed) {
+    script.Then("CTypeSelDlg", [](QDialog& view) {
+        Find<QComboBox>(view, "dataType")->setCurrentIndex(0);
+        Click(view, "ok");
+    });
+    script.Then("CNumDlg", [](QDialog& view) {
+        auto* id = Find<QLineEdit>(view, "id");
+        QTest::keyClicks(id, "my dom");
+        EXPECT_EQ(id->text(), "mydom");
+        EXPECT_TRUE(QToolTip::isVisible());
+        EXPECT_EQ(QToolTip::text(), "A space cannot be part of an ID and was left out: an ID holds letters, "
+                                    "digits and _ only");
+        Type(view, "min", "1");
+        Type(view, "max", "4");
+        Click(view, "ok");
+    });
+    const ActionOutcome added = actions.AddDomain();
+    ASSERT_TRUE(added.changed);
+    EXPECT_EQ(Model().domains[added.index]->GetID(), "mydom");
 }
 
 TEST_F(ViewsTest, ABoundTakenFromAConstant) {
@@ -197,6 +222,21 @@ TEST_F(ViewsTest, ArrayVariableClonedEditedAndDeleted) {
     messages.answers = {true};
     ASSERT_TRUE(actions.DeleteVariable(1).changed);
     EXPECT_EQ(Model().variables.GetSize(), 1);
+}
+
+// One click on a domain makes it the variable's, as a double-click does.
+TEST_F(ViewsTest, AClickedDomainIsTheVariables) {
+    script.Then("CNewVarDlg", [](QDialog& view) {
+        QTest::keyClicks(Find<QLineEdit>(view, "id"), "x");
+        ClickRow(view, "domains", "Digit ");
+        EXPECT_EQ(Find<QLineEdit>(view, "domainID")->text(), "Digit");
+        EXPECT_EQ(Find<QLineEdit>(view, "dataType")->text(), "Integer");
+        Click(view, "ok");
+    });
+    ASSERT_TRUE(actions.AddVariable().changed);
+    EXPECT_TRUE(messages.boxes.empty()) << messages.boxes.front().text;
+    ASSERT_EQ(Model().variables.GetSize(), 1);
+    EXPECT_EQ(Line(*Model().variables[0]), "IntVar x::Digit;");
 }
 
 TEST_F(ViewsTest, ConstantsOfEachKind) {
@@ -367,6 +407,17 @@ TEST_F(ViewsTest, SolverDialogs) {
 
     doc.SetSolverSetting(TavWorkbench::CTavDoc::kCompleteSearch);
     script.Then("FCDialog", [](QDialog& view) {
+        // Constraint directed backtracking (the default) runs with natural ordering: the ordering
+        // is greyed with a note until standard backtracking is chosen.
+        auto* ordering = Find<QAbstractButton>(view, "ordering2");
+        auto* note = Find<QLabel>(view, "orderingNote");
+        EXPECT_TRUE(Find<QAbstractButton>(view, "backtracking1")->isChecked());
+        EXPECT_FALSE(ordering->isEnabled());
+        EXPECT_TRUE(note->isVisible());
+        EXPECT_EQ(note->text(), "Constraint Directed backtracking runs with Natural Ordering");
+        Tick(view, "backtracking0");
+        EXPECT_TRUE(ordering->isEnabled());
+        EXPECT_FALSE(note->isVisible());
         Tick(view, "ordering2");
         Type(view, "threshold", "0");
         Click(view, "ok");
@@ -420,6 +471,12 @@ TEST_F(ViewsTest, SolverDialogs) {
     EXPECT_EQ(solver.ChooseExternalSolver({{"Melvane A", 1}, {"Melvane B", 2}}), 1);
     script.Then("ExSolDlg", [](QDialog& view) { Click(view, "ok"); });
     EXPECT_EQ(solver.ChooseExternalSolver({{"Melvane A", 1}}), -1);
+    // A click highlights an entry, and OK takes it.
+    script.Then("ExSolDlg", [](QDialog& view) {
+        ClickRow(view, "solvers", "Melvane B");
+        Click(view, "ok");
+    });
+    EXPECT_EQ(solver.ChooseExternalSolver({{"Melvane A", 1}, {"Melvane B", 2}}), 1);
 
     QWidget frame;
     auto* stats = new CStatsDlg(&frame);

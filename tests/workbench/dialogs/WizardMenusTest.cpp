@@ -1,6 +1,7 @@
 // The templates, wizards, spreadsheet import and model printing reached from the main frame's
 // menus with the real provider, offscreen. Each window the commands open is handed to the next
 // step of a script as it is shown; message boxes are recorded and answered.
+#include "../ExampleDocs.hpp"
 #include "../TempFolder.hpp"
 #include "../ui/EventLoopWait.hpp"
 #include "../ui/ScriptedPrompts.hpp"
@@ -14,15 +15,18 @@
 #include "workbench/ui/CMainFrame.hpp"
 #include "workbench/ui/CSplashWnd.hpp"
 #include "workbench/ui/CTavView.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 #include "workbench/views/ProblemTree.hpp"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -51,6 +55,7 @@ public:
     }
     void Then(const char* viewClass, Step step) { m_steps.push_back({viewClass, std::move(step)}); }
     std::vector<std::string> boxes;
+    std::vector<QMessageBox::Icon> icons;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -59,6 +64,7 @@ protected:
         if (dialog == nullptr || !dialog->isModal()) return false;
         if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
             boxes.push_back(box->text().toStdString());
+            icons.push_back(box->icon());
             QTimer::singleShot(0, box,
                                [box] { box->done(box->defaultButton() != nullptr ? QMessageBox::Yes : 0); });
             return false;
@@ -72,6 +78,7 @@ protected:
         Step step = std::move(m_steps.front().second);
         m_steps.pop_front();
         QTimer::singleShot(0, dialog, [dialog, step = std::move(step), name] {
+            EXPECT_GE(dialog->width(), Ui::TitleWidth(*dialog)) << name << " cuts its title";
             step(*dialog);
             if (dialog->isVisible()) {
                 ADD_FAILURE() << name << " stayed open";
@@ -118,7 +125,9 @@ TEST(WizardMenus, UseTemplateNamesTheProblemAndRebuildsTheTree) {
     ShownDialogs shown;
     ASSERT_TRUE(f.frame->Action(CommandId::UseTemplate)->isEnabled());
     shown.Then("CTemplateDlg", [](QDialog& view) {
-        view.findChild<QListWidget*>("templates")->setCurrentRow(0);
+        // The entry the focus made current (Qt does not select it) is the one OK takes.
+        auto* list = view.findChild<QListWidget*>("templates");
+        list->selectionModel()->setCurrentIndex(list->model()->index(0, 0), QItemSelectionModel::NoUpdate);
         Click(view, "ok");
     });
     shown.Then("CQueenDlg", [](QDialog& view) {
@@ -174,10 +183,108 @@ TEST(WizardMenus, EightQueensFromUseTemplateSolvesToNinetyTwo) {
             rows.push_back(grid->index(r, c).data().toString().toInt());
         for (int i = 0; i < 8; ++i)
             for (int j = i + 1; j < 8; ++j)
-                EXPECT_TRUE(rows[i] != rows[j] && std::abs(rows[i] - rows[j]) != j - i) << "solution " << c + 1;
+                EXPECT_TRUE(rows[i] != rows[j] && std::abs(rows[i] - rows[j]) != j - i)
+                    << "solution " << c + 1;
         distinct.insert(rows);
     }
     EXPECT_EQ(distinct.size(), 92u);
+}
+
+// The constraint builder's texts as a user reads them: its label spelled right, a constraint that
+// checks reported with an information icon and one that does not with an error icon.
+TEST(WizardMenus, TheConstraintBuildersBoxesCarryTheirIcons) {
+    MenusFixture f;
+    ExampleDocs::Queens(f.doc->GetModel(), 4);
+    f.frame->TreeView().BuildTree(f.frame->Title());
+    ShownDialogs shown;
+    shown.Then("CExpDlg", [](QDialog& view) {
+        EXPECT_EQ(view.findChild<QLabel*>("textLabel")->text(), "Constraint");
+        QTest::keyClicks(view.findChild<QLineEdit*>("id"), "c");
+        auto* text = view.findChild<QPlainTextEdit*>("text");
+        QTest::keyClicks(text, "q[0] <> q[1];");
+        Click(view, "check");
+        text->selectAll();
+        QTest::keyClicks(text, "q[0] <> ;");
+        Click(view, "check");
+        Click(view, "cancel");
+    });
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::AddConstraint));
+    ASSERT_EQ(shown.boxes.size(), 2u);
+    EXPECT_EQ(shown.boxes[0], "Constraint OK");
+    EXPECT_EQ(shown.icons[0], QMessageBox::Information);
+    EXPECT_NE(shown.boxes[1].find("line 1"), std::string::npos) << shown.boxes[1];
+    EXPECT_EQ(shown.icons[1], QMessageBox::Critical);
+}
+
+// Every command that puts a new problem in place of the document asks to save a changed one
+// first, as File/New does: Cancel leaves the document as it was and opens nothing.
+TEST(WizardMenus, CommandsThatReplaceTheProblemAskToSaveItFirst) {
+    const std::pair<CommandId, const char*> commands[] = {
+        {CommandId::UseTemplate, "CTemplateDlg"},      {CommandId::ProblemWizard, "CTavWizard"},
+        {CommandId::LinearWizard, "CLPStartDlg"},      {CommandId::TransportationWizard, "CTransNumDlg"},
+        {CommandId::AssignmentWizard, "CTransNumDlg"},
+    };
+    for (const auto& [id, firstDialog] : commands) {
+        SCOPED_TRACE(firstDialog);
+        MenusFixture f;
+        ExampleDocs::Tiny(f.doc->GetModel());
+        f.frame->TreeView().BuildTree(f.frame->Title());
+        f.frame->SetModified();
+        ShownDialogs shown;
+        f.prompts.saveAnswer = Ui::UiPrompts::SaveAnswer::Cancel;
+        ASSERT_TRUE(f.frame->OnCommand(id));
+        EXPECT_EQ(f.prompts.asked, (std::vector<std::string>{"Save changes to Untitled?"}));
+        EXPECT_EQ(f.doc->GetVariables().GetSize(), 1);
+        EXPECT_TRUE(f.frame->IsModified());
+        // Without saving, the command goes on to its first dialog.
+        f.prompts.saveAnswer = Ui::UiPrompts::SaveAnswer::Discard;
+        shown.Then(firstDialog, [](QDialog& view) { view.reject(); });
+        ASSERT_TRUE(f.frame->OnCommand(id));
+        EXPECT_EQ(f.prompts.asked.size(), 2u);
+    }
+}
+
+// Saved first, the document's file keeps the old problem; the template's problem is a new one
+// with no file, and the results of the old one are gone.
+TEST(WizardMenus, ATemplateAfterSavingLeavesTheFileAndClearsTheResults) {
+    MenusFixture f;
+    ExampleDocs::Tiny(f.doc->GetModel());
+    f.frame->TreeView().BuildTree(f.frame->Title());
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::FirstSolution));
+    ASSERT_TRUE(WaitFor([&] { return !f.doc->IsSolving(); }));
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::ViewGrid));
+    ASSERT_EQ(f.frame->ResultsView().Table()->model()->headerData(0, Qt::Horizontal).toString(),
+              "Solution 1");
+    f.frame->SetModified();
+    f.prompts.saveAnswer = Ui::UiPrompts::SaveAnswer::Save;
+    f.prompts.saveFile = f.folder / "mine.tav";
+    ShownDialogs shown;
+    shown.Then("CTemplateDlg", [](QDialog& view) {
+        view.findChild<QListWidget*>("templates")->setCurrentRow(0);
+        Click(view, "ok");
+    });
+    shown.Then("CQueenDlg", [](QDialog& view) { Click(view, "ok"); });
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::UseTemplate));
+    CTavDoc saved(&f.prompts, f.folder.Path());
+    saved.OnOpenDocument(f.folder / "mine.tav");
+    EXPECT_EQ(saved.GetVariables()[0]->GetID(), "v");
+    EXPECT_EQ(f.doc->GetVariables()[0]->GetID(), "Row");
+    EXPECT_TRUE(f.frame->Path().empty());
+    EXPECT_EQ(f.frame->StatusText(0), Ui::CMainFrame::kReady) << "the last run's words are gone too";
+    EXPECT_EQ(f.frame->Title(), "Queens Problem");
+    EXPECT_TRUE(f.frame->IsModified());
+    const QAbstractItemModel* grid = f.frame->ResultsView().Table()->model();
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        EXPECT_EQ(grid->headerData(c, Qt::Horizontal).toString(), "");
+        for (int r = 0; r < grid->rowCount(); ++r)
+            EXPECT_EQ(grid->index(r, c).data().toString(), "") << r << "," << c;
+    }
+    std::vector<TavViewModel::ListLine> lines;
+    {
+        const auto lock = f.doc->LockSolutions();
+        lines = f.frame->ResultsView().ViewModel().ListLines(f.doc->GetSolutions());
+    }
+    EXPECT_TRUE(lines.empty());
 }
 
 TEST(WizardMenus, LinearWizardCancelledLeavesTheDocument) {

@@ -208,6 +208,34 @@ TEST_F(WizardViews, TransportationOfThreeSourcesAndFourDestinations) {
     EXPECT_NEAR(lp.Objective(x), Optimum(lp), 1e-6);
 }
 
+// Typing goes to the cell that shows the editor: S[1] when the quantities dialog opens, then the
+// cell the user clicks.
+TEST_F(WizardViews, TypingGoesToTheCellThatShowsTheEditor) {
+    script.Then("CTransNumDlg", [](QDialog& view) {
+        Type(view, "sources", "2");
+        Type(view, "destinations", "2");
+        Click(view, "ok");
+    });
+    script.Then("CBothQuantDlg", [](QDialog& view) {
+        auto* sources = view.findChild<NumberGrid*>("sources");
+        auto* destinations = view.findChild<NumberGrid*>("destinations");
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+        ASSERT_TRUE(sources->Editor()->isVisible());
+        EXPECT_FALSE(destinations->Editor()->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), sources->Editor());
+        QTest::keyClicks(QApplication::focusWidget(), "10");
+        EXPECT_EQ(sources->CellText(1, 1), "10");
+        EXPECT_EQ(destinations->CellText(1, 1), "");
+        QTest::mouseClick(destinations->viewport(), Qt::LeftButton, {}, destinations->CellCentre(2, 1));
+        EXPECT_FALSE(sources->Editor()->isVisible()) << "one editor shows at a time";
+        EXPECT_EQ(QApplication::focusWidget(), destinations->Editor());
+        QTest::keyClicks(QApplication::focusWidget(), "7");
+        EXPECT_EQ(destinations->CellText(2, 1), "7");
+        Click(view, "cancel");
+    });
+    EXPECT_FALSE(RunTransProblem(doc, wizardHost));
+}
+
 TEST_F(WizardViews, AssignmentOfFourCandidatesToFourPosts) {
     const std::vector<std::vector<double>> cost = {{9, 2, 7, 8}, {6, 4, 3, 7}, {5, 8, 1, 8}, {7, 6, 9, 4}};
     script.Then("CTransNumDlg", [](QDialog& view) {
@@ -277,10 +305,13 @@ TEST_F(WizardViews, AssignmentOfFourCandidatesToFourPosts) {
 
 TEST_F(WizardViews, QueensFromUseTemplateSolvesToNinetyTwo) {
     script.Then("CTemplateDlg", [](QDialog& view) {
+        auto* list = Find<QListWidget>(view, "templates");
+        list->setCurrentRow(-1);
         Click(view, "ok");
         EXPECT_TRUE(view.isVisible()) << "nothing selected";
-        auto* list = Find<QListWidget>(view, "templates");
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+        // The list takes the focus as a user tabs or clicks into it: its first entry becomes the
+        // current one (Qt does not select it), shows its description and is what OK takes.
+        list->selectionModel()->setCurrentIndex(list->model()->index(0, 0), QItemSelectionModel::NoUpdate);
         EXPECT_TRUE(Find<QLabel>(view, "description")->text().startsWith("The classic CSP Problem"));
         Click(view, "ok");
     });

@@ -100,17 +100,20 @@ private:
     qsizetype m_slowAt = 0;
 };
 
+// The host's problem is 8-queens; the good program (user 1) connects and registers.
+bool ConnectGoodProgram(ExternalSolverHost& host, CMelvaneApp& good) {
+    host.SetProblem(TavTest::QueensText(8));
+    good.Dialog().serverName = "127.0.0.1";
+    good.Dialog().port = std::to_string(host.Port());
+    return good.OnConnect() && WaitFor([&] { return host.Server().GetUserName(1) == "GLS"; });
+}
+
 TEST(HostileClients, AGoodProgramIsServedThroughoutAndLosesNothing) {
     ExternalSolverHost host;
     ASSERT_TRUE(TavTest::StartOnFieldPort(host));
     ExternalSolverServer& server = host.Server();
-    host.SetProblem(TavTest::QueensText(8));
-
     CMelvaneApp good("localhost");
-    good.Dialog().serverName = "127.0.0.1";
-    good.Dialog().port = std::to_string(host.Port());
-    ASSERT_TRUE(good.OnConnect());
-    ASSERT_TRUE(WaitFor([&] { return server.GetUserName(1) == "GLS"; }));
+    ASSERT_TRUE(ConnectGoodProgram(host, good));
 
     const int rounds = 5;
     int cycles = 0;
@@ -177,6 +180,48 @@ TEST(HostileClients, AGoodProgramIsServedThroughoutAndLosesNothing) {
         EXPECT_TRUE(good.IsConnected());
     }
     EXPECT_EQ(cycles, 200);
+}
+
+TEST(HostileClients, UnfinishedMessagesPastTheServersBoundCostTheirSenderOnly) {
+    MessageLimits limits;
+    limits.maxHeldBytes = 1 << 20;
+    ExternalSolverHost host(limits);
+    ASSERT_TRUE(TavTest::StartOnFieldPort(host));
+    ExternalSolverServer& server = host.Server();
+    CMelvaneApp good("localhost");
+    ASSERT_TRUE(ConnectGoodProgram(host, good));
+
+    // Three programs each send all but the last byte of 450,000 characters: two fit in 1 MB.
+    CMessage big(MessageType::Solutions);
+    big.SetString(0, std::string(450000, '7'));
+    const QByteArray bytes = AsBytes(MessageEncoder::Encode(big));
+    Hostiles hostiles(host.Port(), 1);
+    for (int i = 0; i < 3; ++i)
+        hostiles.Open()->write(bytes.left(bytes.size() - 1));
+    ASSERT_TRUE(WaitFor([&] { return server.GetUserCount() == 3 && server.HeldBytes() >= 899900; }))
+        << server.GetUserCount() << " " << server.HeldBytes();
+    const auto notices = server.Notices().Entries();
+    int dropped = 0;
+    for (const std::string& notice : notices)
+        dropped +=
+            notice.find(" disconnected: unfinished messages of all connections would hold more than 1 MB") !=
+            std::string::npos;
+    EXPECT_EQ(dropped, 1);
+
+    // The good program goes on as before.
+    good.OnReadProblem();
+    ASSERT_TRUE(WaitFor([&] { return good.Dialog().IsEnabled(MelvaneButton::Solve); }));
+    bool finished = false;
+    auto connection = QObject::connect(&good, &CMelvaneApp::solveFinished, [&] { finished = true; });
+    ASSERT_TRUE(good.OnSolveProblem());
+    ASSERT_TRUE(WaitFor([&] { return finished; }));
+    QObject::disconnect(connection);
+    good.OnSendSolutions();
+    ASSERT_TRUE(WaitFor([&] { return server.HasSolutions(1); }));
+    hostiles.CloseAll();
+    ASSERT_TRUE(WaitFor([&] { return server.GetUserCount() == 1; }));
+    EXPECT_EQ(server.HeldBytes(), 0u);
+    EXPECT_TRUE(good.IsConnected());
 }
 
 } // namespace

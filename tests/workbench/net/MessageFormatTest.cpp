@@ -209,6 +209,57 @@ TEST(MessageFormat, LimitsFailTheReadBeforeTheBytesArrive) {
     }
 }
 
+TEST(MessageFormat, ReadersSharingABudgetHoldWhatArrivedAndTheOneThatWouldPassItFails) {
+    MemoryBudget budget(900000);
+    // Announced strings (narrow, wide) and a buffer, each sent but for its last byte.
+    CMessage narrow(3);
+    narrow.SetString(0, std::string(400000, 'n'));
+    const Bytes narrowBytes = MessageEncoder::Encode(narrow);
+    const Bytes wideBytes =
+        Concat({{3, 0, 0, 0, 1, 0, 0, 0, 2, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0x40, 0x0D, 0x03, 0},
+                Chars(2 * 200000, 'w')});
+    const Bytes bufferBytes = Concat({{3, 0, 0, 0, 1, 0, 0, 0, 3, 0x40, 0x0D, 0x03, 0}, Chars(200000, 'b')});
+    {
+        MessageDecoder a(MessageLimits{}, &budget);
+        MessageDecoder b(MessageLimits{}, &budget);
+        MessageDecoder c(MessageLimits{}, &budget);
+        // An announced length costs nothing until its bytes arrive.
+        a.Feed(narrowBytes.data(), 20);
+        EXPECT_LT(budget.Used(), 70000u);
+        a.Feed(narrowBytes.data() + 20, narrowBytes.size() - 21);
+        EXPECT_GE(a.HeldBytes(), 399980u);
+        EXPECT_LE(a.HeldBytes(), 400001u);
+        b.Feed(bufferBytes.data(), bufferBytes.size() - 1);
+        EXPECT_EQ(budget.Used(), a.HeldBytes() + b.HeldBytes());
+        // The wide string's 400,000 bytes would pass the budget: that reader fails, the others
+        // go on.
+        EXPECT_THROW(c.Feed(wideBytes.data(), wideBytes.size() - 1), MessageError);
+        EXPECT_TRUE(c.OverBudget());
+        EXPECT_EQ(c.FailureText(),
+                  "unfinished messages of all connections would hold more than 900000 bytes");
+        EXPECT_EQ(budget.Used(), a.HeldBytes() + b.HeldBytes() + c.HeldBytes());
+        a.Feed(narrowBytes.data() + narrowBytes.size() - 1, 1);
+        b.Feed(bufferBytes.data() + bufferBytes.size() - 1, 1);
+        CMessage out;
+        ASSERT_TRUE(a.Next(out));
+        EXPECT_EQ(out, narrow);
+        ASSERT_TRUE(b.Next(out));
+        EXPECT_EQ(out.Items()[0].buffer.GetLength(), 200000u);
+        EXPECT_EQ(a.HeldBytes() + b.HeldBytes(), 0u);
+        EXPECT_FALSE(a.OverBudget());
+    }
+    EXPECT_EQ(budget.Used(), 0u);
+    // Alone, the wide string fits, and is held as two bytes a character until it ends.
+    MessageDecoder wide(MessageLimits{}, &budget);
+    wide.Feed(wideBytes.data(), wideBytes.size() - 1);
+    EXPECT_GE(budget.Used(), 399990u);
+    wide.Feed(wideBytes.data() + wideBytes.size() - 1, 1);
+    CMessage out;
+    ASSERT_TRUE(wide.Next(out));
+    EXPECT_EQ(out.Text(), std::string(200000, '?'));
+    EXPECT_EQ(budget.Used(), 0u);
+}
+
 TEST(MessageFormat, MessagesBeforeAFaultCanStillBeTaken) {
     MessageLimits limits;
     limits.maxItems = 2;

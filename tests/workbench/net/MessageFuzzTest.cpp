@@ -47,25 +47,33 @@ CMessage RandomMessage(std::mt19937& rng) {
     return m;
 }
 
-// Feeds bytes in random pieces; returns the messages read, or stops at a MessageError.
+// Feeds bytes in random pieces; returns the messages read, or stops at a MessageError. What
+// the decoder holds is taken from a budget, which has it all back once the decoder is gone
+// (and, between messages, once the complete ones are taken).
 std::vector<CMessage> FeedInPieces(const Bytes& bytes, std::mt19937& rng, const MessageLimits& limits,
                                    bool& refused) {
-    MessageDecoder decoder(limits);
+    MemoryBudget budget(1ull << 40);
     std::vector<CMessage> out;
-    refused = false;
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        const std::size_t piece = std::min<std::size_t>(bytes.size() - pos, 1 + rng() % 97);
-        try {
-            decoder.Feed(bytes.data() + pos, piece);
-        } catch (const MessageError&) {
-            refused = true;
+    {
+        MessageDecoder decoder(limits, &budget);
+        refused = false;
+        std::size_t pos = 0;
+        while (pos < bytes.size()) {
+            const std::size_t piece = std::min<std::size_t>(bytes.size() - pos, 1 + rng() % 97);
+            try {
+                decoder.Feed(bytes.data() + pos, piece);
+            } catch (const MessageError&) {
+                refused = true;
+            }
+            for (CMessage m; decoder.Next(m);)
+                out.push_back(m);
+            EXPECT_EQ(budget.Used(), decoder.HeldBytes());
+            if (!decoder.MidMessage() && !decoder.Failed()) EXPECT_EQ(decoder.HeldBytes(), 0u);
+            if (refused) break;
+            pos += piece;
         }
-        for (CMessage m; decoder.Next(m);)
-            out.push_back(m);
-        if (refused) break;
-        pos += piece;
     }
+    EXPECT_EQ(budget.Used(), 0u);
     return out;
 }
 

@@ -107,10 +107,16 @@ protected:
         SendText(number, 0, "");
         if (renders) RunPosted();
     }
-    // Waits for a description thread's wake and delivers what it left.
+    // Waits for a description or check thread's wake and delivers what it left.
     void RunPosted() {
         wakes.WaitForOne();
         server.DeliverHandOvers();
+    }
+    // Sends solutions and, when they are checked on a thread, waits for the check's result.
+    void SendSolutions(int number, const std::string& text) {
+        SendText(number, 9, text);
+        while (server.CheckingCount() > 0)
+            RunPosted();
     }
     const CMessage& Last(int number) { return W(number).received.back(); }
 
@@ -205,7 +211,7 @@ TEST_F(ServerCore, AnEmptyDocumentSendsNothing) {
 TEST_F(ServerCore, SolutionsAreTakenOnlyForTheProblemSentAndAreChecked) {
     document.SetProblemText(kProblem);
     const int n = Connect();
-    SendText(n, 9, "1 Solution 2 x 3 y 4 Cost 7 Soft 0");
+    SendSolutions(n, "1 Solution 2 x 3 y 4 Cost 7 Soft 0");
     EXPECT_FALSE(server.HasSolutions(n));
     EXPECT_EQ(server.Notices().Entries().back(), "Solution(s) ignored.  Incorrect problem\n");
 
@@ -231,10 +237,10 @@ TEST_F(ServerCore, SolutionsAreTakenOnlyForTheProblemSentAndAreChecked) {
         {"garbage bytes", "\x01\xff\x80 <S>", false},
     };
     for (const Case& c : cases) {
-        SendText(n, 9, c.text);
+        SendSolutions(n, c.text);
         EXPECT_EQ(server.HasSolutions(n), c.taken) << c.what;
     }
-    SendText(n, 9, "2 <S> 2 x 3 y 4 cost 7 soft 0 <S> 2 y 1 x 6 cost 7 soft 2");
+    SendSolutions(n, "2 <S> 2 x 3 y 4 cost 7 soft 0 <S> 2 y 1 x 6 cost 7 soft 2");
     ASSERT_TRUE(server.HasSolutions(n));
     server.runChoiceDialog = [](ExSolDlgModel& dialog) {
         EXPECT_EQ(dialog.Line(0), "User#1: ");
@@ -256,7 +262,7 @@ TEST_F(ServerCore, ProblemChangedTellsEveryoneAndRefusesOldSolutions) {
     const int a = Connect();
     const int b = Connect();
     RequestProblem(a);
-    SendText(a, 9, "1 <S> 2 x 3 y 4 cost 7 soft 0");
+    SendSolutions(a, "1 <S> 2 x 3 y 4 cost 7 soft 0");
     ASSERT_TRUE(server.HasSolutions(a));
     server.ProblemChanged();
     for (int n : {a, b}) {
@@ -265,12 +271,78 @@ TEST_F(ServerCore, ProblemChangedTellsEveryoneAndRefusesOldSolutions) {
     }
     EXPECT_FALSE(server.HasSolutions(a));
     EXPECT_FALSE(server.IsDescriptionReady());
-    SendText(a, 9, "1 <S> 2 x 3 y 4 cost 7 soft 0");
+    SendSolutions(a, "1 <S> 2 x 3 y 4 cost 7 soft 0");
     EXPECT_FALSE(server.HasSolutions(a));
     // The next request renders again.
     RequestProblem(a);
     EXPECT_EQ(Last(a).GetType(), 2);
     EXPECT_TRUE(server.HasProblem(a));
+}
+
+// Many solutions of kProblem, each one valid (x = 3, y = 4).
+std::string ManySolutions(int count) {
+    std::string text = std::to_string(count);
+    for (int i = 0; i < count; ++i)
+        text += " <S> 2 x 3 y 4 cost 7 soft 0";
+    return text;
+}
+
+TEST_F(ServerCore, SolutionsAreCheckedOffTheEventLoopWhileOthersAreAnswered) {
+    document.SetProblemText(kProblem);
+    const int a = Connect();
+    const int b = Connect();
+    RequestProblem(a);
+    SendText(a, 9, ManySolutions(2000));
+    // The check runs on its own thread: nothing is taken until its result is delivered here,
+    // and meanwhile every other message is answered at once.
+    EXPECT_EQ(server.CheckingCount(), 1);
+    EXPECT_FALSE(server.HasSolutions(a));
+    SendText(b, 3, "still here");
+    EXPECT_EQ(Last(b).Text(), "[User#2] still here");
+    SendText(b, 0, "");
+    EXPECT_EQ(Last(b).GetType(), 2);
+    while (server.CheckingCount() > 0)
+        RunPosted();
+    EXPECT_TRUE(server.HasSolutions(a));
+    EXPECT_EQ(server.UserSolutions(a).solutions.size(), 2000u);
+}
+
+TEST_F(ServerCore, ACheckResultIsDroppedWhenItsProgramOrProblemHasMovedOn) {
+    struct Case {
+        const char* what;
+        // Runs after the solutions are sent, before the check's result is delivered.
+        std::function<void(int)> meanwhile;
+        // The solutions held in the end (0: none).
+        std::size_t held;
+    };
+    const std::vector<Case> cases = {
+        {"nothing", [](int) {}, 1000},
+        {"the program left", [this](int n) { server.OnConnectionLost(n); }, 0},
+        {"the program said goodbye", [this](int n) { Send(n, CMessage(7)); }, 0},
+        {"the problem changed", [this](int) { server.ProblemChanged(); }, 0},
+        {"the program registered again", [this](int n) { SendText(n, 1, "GLS"); }, 0},
+        {"newer solutions that do not hold",
+         [this](int n) { SendText(n, 9, "1 <S> 2 x 3 y 3 cost 6 soft 0"); }, 0},
+        {"newer solutions that hold", [this](int n) { SendText(n, 9, ManySolutions(2)); }, 2},
+    };
+    document.SetProblemText(kProblem);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const int n = Connect();
+        RequestProblem(n);
+        SendText(n, 9, ManySolutions(1000));
+        c.meanwhile(n);
+        while (server.CheckingCount() > 0)
+            RunPosted();
+        EXPECT_EQ(server.HasSolutions(n), c.held > 0);
+        EXPECT_EQ(server.UserSolutions(n).solutions.size(), c.held);
+        server.ProblemChanged();
+    }
+    // A program that asks for the new problem has its solutions taken again.
+    const int n = Connect();
+    RequestProblem(n);
+    SendSolutions(n, "1 <S> 2 x 3 y 4 cost 7 soft 0");
+    EXPECT_TRUE(server.HasSolutions(n));
 }
 
 TEST_F(ServerCore, RolesAndTheSlaveCommand) {
@@ -355,6 +427,48 @@ TEST_F(ServerCore, EveryWayOfLeavingIsAnnouncedOnce) {
     SendText(a, 5, "x");
     EXPECT_EQ(server.Notices().Entries().back(), "Received invalid message!");
     EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(ServerCore, UnfinishedMessagesOfAllProgramsAreBoundedTogether) {
+    MessageLimits limits;
+    limits.maxHeldBytes = 1 << 20;
+    ExternalSolverServer bounded([] {}, limits);
+    std::string error;
+    ASSERT_TRUE(bounded.Init(5000, &listener, error));
+    std::vector<std::shared_ptr<Wire>> lines;
+    const auto connect = [&] {
+        lines.push_back(std::make_shared<Wire>());
+        return bounded.AddUser(std::make_unique<FakeConnection>(lines.back()));
+    };
+    // A line of 450,000 characters, held back before its last byte.
+    CMessage line(3);
+    line.SetString(0, std::string(450000, 'x'));
+    const Bytes bytes = MessageEncoder::Encode(line);
+    const int a = connect();
+    const int b = connect();
+    const int c = connect();
+    bounded.OnBytes(a, bytes.data(), bytes.size() - 1);
+    bounded.OnBytes(b, bytes.data(), bytes.size() - 1);
+    EXPECT_GE(bounded.HeldBytes(), 899900u);
+    // A third would take them past 1 MB: that program is dropped with a notice, and only it.
+    bounded.OnBytes(c, bytes.data(), 300000);
+    EXPECT_EQ(bounded.GetUserNumbers(), (std::vector<int>{a, b}));
+    EXPECT_TRUE(lines[2]->closed);
+    EXPECT_EQ(bounded.Notices().Entries().back(),
+              "User#3 disconnected: unfinished messages of all connections would hold more than 1 MB");
+    EXPECT_EQ(lines[0]->received.back().GetType(), 7);
+    EXPECT_EQ(lines[0]->received.back().Number(), c);
+    EXPECT_LT(bounded.HeldBytes(), 1u << 20);
+    // The others finish their messages, which go round as usual, and leave room for more.
+    bounded.OnBytes(a, bytes.data() + bytes.size() - 1, 1);
+    EXPECT_EQ(lines[1]->received.back().Text(), "[User#1] " + std::string(450000, 'x'));
+    const int d = connect();
+    bounded.OnBytes(d, bytes.data(), bytes.size() - 1);
+    EXPECT_EQ(bounded.GetUserCount(), 3);
+    bounded.OnConnectionLost(b);
+    bounded.OnConnectionLost(d);
+    EXPECT_EQ(bounded.HeldBytes(), 0u);
+    bounded.Shutdown();
 }
 
 TEST(NoticeLog, HoldsBackBurstsAndSaysHowMany) {

@@ -9,10 +9,12 @@
 #include "workbench/ui/RecentFileList.hpp"
 #include "workbench/views/ProblemTree.hpp"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -172,6 +174,52 @@ TEST(FrameCommands, SplashSwallowsTheFirstKey) {
     EXPECT_EQ(edit->text(), "b");
 }
 
+// The keys a desktop user reaches for, shown in the menus and working on the window.
+TEST(FrameCommands, KeysADesktopUserExpects) {
+    FrameFixture f;
+    const std::pair<CommandId, const char*> keys[] = {
+        {CommandId::AppExit, "Ctrl+Q"},
+        {CommandId::FirstSolution, "F5"},
+        {CommandId::StopSolving, "Shift+F5"},
+    };
+    for (const auto& [id, key] : keys)
+        EXPECT_EQ(f.frame->Action(id)->shortcut().toString().toStdString(), key) << static_cast<int>(id);
+
+    ExampleDocs::Tiny(f.doc->GetModel());
+    f.Tree().BuildTree(f.frame->Title());
+    f.frame->UpdateCommandStates();
+    f.frame->activateWindow();
+    ASSERT_TRUE(WaitFor([&] { return QApplication::activeWindow() == f.frame.get(); }));
+    QTest::keyClick(f.frame.get(), Qt::Key_F5);
+    ASSERT_TRUE(f.WaitUntilSolved());
+    {
+        const auto lock = f.doc->LockSolutions();
+        EXPECT_EQ(f.doc->GetSolutions().GetSize(), 1) << "F5 found the first solution";
+    }
+    QTest::keyClick(f.frame.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(f.frame->isVisible()) << "Ctrl+Q closed the window";
+}
+
+// A parameter changed in Set Parameters is not lost without a word at exit: the user is asked,
+// Yes writes "Params.ini", No leaves it; unchanged parameters ask nothing.
+TEST(FrameCommands, ExitAsksToSaveChangedParameters) {
+    const auto thresholdInFile = [](const FrameFixture& f) {
+        CTavDoc reread(nullptr, f.folder.Path());
+        return reread.GetParameterBlock(0).GetParameter(2);
+    };
+    for (const bool yes : {true, false}) {
+        FrameFixture f;
+        f.frame->close();
+        EXPECT_TRUE(f.prompts.asked.empty()) << "nothing changed, nothing asked";
+        f.frame->show();
+        f.doc->GetParameterBlock(0).SetParameter(2, 0);
+        f.prompts.answers = {yes};
+        f.frame->close();
+        EXPECT_EQ(f.prompts.asked, std::vector<std::string>{CMainFrame::kSaveParametersQuestion});
+        EXPECT_EQ(thresholdInFile(f), yes ? 0 : 1);
+    }
+}
+
 TEST(FrameCommands, NewAndOpenAskToSaveAChangedDocument) {
     FrameFixture f;
     const auto path = f.SaveQueens("queens.tav");
@@ -186,6 +234,7 @@ TEST(FrameCommands, NewAndOpenAskToSaveAChangedDocument) {
     f.folder.Write("bad.tav", "not a document");
     EXPECT_FALSE(f.frame->OpenDocument(f.folder / "bad.tav"));
     ASSERT_EQ(f.prompts.shown.size(), 1u);
+    EXPECT_EQ(f.prompts.errors, f.prompts.shown) << "a failure shows with an error icon";
     EXPECT_EQ(f.frame->Title(), "queens.tav");
     EXPECT_EQ(f.doc->GetVariables().GetSize(), 1);
     // Save As writes where the user chose and renames the root.
@@ -209,4 +258,26 @@ TEST(FrameCommands, RecentFilesKeepTheNewestFour) {
     EXPECT_TRUE(reread.Files()[1].endsWith("e.tav"));
     EXPECT_TRUE(reread.Files()[3].endsWith("b.tav"));
     EXPECT_EQ(settings.value("Recent File List/File1").toString(), reread.Files()[0]);
+}
+
+// A file reached through a link or a ".." path is one entry; two files of one name show their
+// paths in the menu.
+TEST(FrameCommands, RecentFilesListAFileOnce) {
+    TempFolder folder;
+    QSettings settings(QString::fromStdString((folder / "tav.ini").string()), QSettings::IniFormat);
+    std::filesystem::create_directories(folder / "a");
+    std::filesystem::create_directories(folder / "b");
+    folder.Write("a/q.tav", "");
+    folder.Write("b/q.tav", "");
+    std::filesystem::create_directory_symlink(folder / "a", folder / "link");
+    RecentFileList recent(settings);
+    for (const char* name : {"a/q.tav", "link/q.tav", "b/../a/q.tav"})
+        recent.Add(QString::fromStdString((folder / name).string()));
+    ASSERT_EQ(recent.Files().size(), 1);
+    EXPECT_EQ(recent.MenuText(0), "&1 q.tav");
+    recent.Add(QString::fromStdString((folder / "b/q.tav").string()));
+    ASSERT_EQ(recent.Files().size(), 2);
+    EXPECT_EQ(recent.MenuText(0), "&1 " + recent.Files()[0]);
+    EXPECT_TRUE(recent.Files()[0].endsWith("b/q.tav"));
+    EXPECT_TRUE(recent.Files()[1].endsWith("a/q.tav"));
 }

@@ -11,9 +11,11 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStatusTipEvent>
 #include <QTableView>
 
 #include <gtest/gtest.h>
@@ -145,6 +147,45 @@ TEST(FrameSolve, AllSolutionsFillTheGridAndTheExport) {
     EXPECT_EQ(lines[1].substr(0, 5), "q[0],");
 }
 
+// At its default settings complete search's thrashing check ends 8-queens' All Solutions early:
+// the status bar and the results say so and name the remedy; a run that got what it asked for
+// says it finished.
+TEST(FrameSolve, AThrashingStopIsShownWithItsRemedy) {
+    FrameFixture f;
+    ASSERT_TRUE(f.frame->OpenDocument(f.SaveQueens("queens.tav")));
+    ASSERT_EQ(f.doc->GetParameterBlock(0).GetParameter(2), 1);
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::AllSolutions));
+    ASSERT_TRUE(f.WaitUntilSolved());
+    int found = 0;
+    {
+        const auto lock = f.doc->LockSolutions();
+        found = f.doc->GetSolutions()[0]->GetCount();
+    }
+    ASSERT_GT(found, 0);
+    ASSERT_LT(found, 92);
+    const std::string status = f.frame->StatusText(0);
+    const std::string remedy = "\"Thrashing Threshold\" to 0 in Options/Set Parameters";
+    EXPECT_NE(status.find("thrashing check"), std::string::npos) << status;
+    EXPECT_NE(status.find(std::to_string(found) + " solutions"), std::string::npos) << status;
+    EXPECT_NE(status.find(remedy), std::string::npos) << status;
+    // A menu's tip covers it for a moment only.
+    QStatusTipEvent tip("Solve for every solution");
+    QCoreApplication::sendEvent(f.frame.get(), &tip);
+    EXPECT_EQ(f.frame->StatusText(0), "Solve for every solution");
+    QStatusTipEvent gone("");
+    QCoreApplication::sendEvent(f.frame.get(), &gone);
+    EXPECT_EQ(f.frame->StatusText(0), status);
+    const auto* note = f.Results().findChild<QLabel*>("resultsNote");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_NE(note->text().toStdString().find(remedy), std::string::npos) << note->text().toStdString();
+
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::FirstSolution));
+    ASSERT_TRUE(f.WaitUntilSolved());
+    EXPECT_EQ(f.frame->StatusText(0).rfind("Finished: 1 solution in ", 0), 0u) << f.frame->StatusText(0);
+    EXPECT_FALSE(note->isVisible());
+}
+
 TEST(FrameSolve, CopyPutsTheSelectedBlockOnTheClipboard) {
     QueensFixture f;
     ASSERT_TRUE(f.frame->OpenDocument(f.path));
@@ -211,6 +252,6 @@ TEST(FrameSolve, ResultsPrintToPdfPages) {
     EXPECT_EQ(counted, pages);
     const std::string text = RunTool("pdftotext", {"-layout", QString::fromStdString(pdf.string()), "-"});
     for (const char* expected :
-         {"Variable", "Sol:1", "Sol:92", "q[7]", "Page:1", "queens.tav", "Using REV Arodid"})
+         {"Variable", "Sol:1", "Sol:92", "q[7]", "Page:1", "queens.tav", "Using complete search"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
 }

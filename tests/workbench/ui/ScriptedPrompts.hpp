@@ -13,6 +13,10 @@
 class ScriptedPrompts : public TavWorkbench::Ui::UiPrompts {
 public:
     void Show(const std::string& text) override { shown.push_back(text); }
+    void ShowError(const std::string& text) override {
+        shown.push_back(text);
+        errors.push_back(text);
+    }
     bool Ask(const std::string& question) override {
         asked.push_back(question);
         ++depth;
@@ -36,6 +40,8 @@ public:
     }
 
     std::vector<std::string> shown;
+    // The boxes of `shown` that report a failure.
+    std::vector<std::string> errors;
     std::vector<std::string> asked;
     std::vector<std::string> filters;
     std::deque<bool> answers;

@@ -1,4 +1,4 @@
-// The tree view's solve control with scripted solvers: the time limit's "Stop Solving"
+// The tree view's solve control with scripted solvers: the time limit's "Stop Solving?"
 // question answered No then Yes, a run that ends while the question is open, a time-out that
 // falls due while Tools/Stop asks, and thousands of solutions arriving at once.
 
@@ -56,7 +56,7 @@ TEST(SolveControl, TimeOutAnsweredNoGoesOnAndYesStops) {
     EXPECT_TRUE(f.Tree().IsStatisticsTimerRunning());
     ASSERT_TRUE(WaitFor([&] { return f.prompts.asked.size() == 2 && !f.doc->IsSolving(); }));
     EXPECT_TRUE(solvingAtSecondQuestion);
-    EXPECT_EQ(f.prompts.asked, (std::vector<std::string>{"Stop Solving", "Stop Solving"}));
+    EXPECT_EQ(f.prompts.asked, (std::vector<std::string>{"Stop Solving?", "Stop Solving?"}));
     EXPECT_EQ(Count(f.prompts.shown, kTimedOut), 1);
     // The ended run's last events arrive and stop every timer.
     ASSERT_TRUE(WaitFor([&] { return !f.Tree().IsStatisticsTimerRunning(); }));
@@ -106,7 +106,7 @@ TEST(SolveControl, ATimeOutWaitsForTheStopQuestion) {
     };
     ASSERT_TRUE(f.frame->OnCommand(CommandId::StopSolving));
     ASSERT_TRUE(WaitFor([&] { return !f.doc->IsSolving(); }));
-    EXPECT_EQ(f.prompts.asked, (std::vector<std::string>{"Stop Solving", "Stop Solving"}));
+    EXPECT_EQ(f.prompts.asked, (std::vector<std::string>{"Stop Solving?", "Stop Solving?"}));
     EXPECT_EQ(f.prompts.maxDepth, 1);
     EXPECT_EQ(Count(f.prompts.shown, kTimedOut), 1);
 }
@@ -122,6 +122,24 @@ TEST(SolveControl, StopAnsweredYesEndsTheSolve) {
     ASSERT_TRUE(WaitFor([&] { return !f.Tree().IsStatisticsTimerRunning(); }));
     EXPECT_FALSE(f.frame->OnCommand(CommandId::StopSolving));
     EXPECT_EQ(Count(f.prompts.shown, kTimedOut), 0);
+}
+
+// While a run goes on the status bar names its solver and counts its solutions and seconds;
+// at its end it says how it ended.
+TEST(SolveControl, TheStatusBarFollowsTheRun) {
+    ScriptedFixture f({FakeSolver::Step::Find, FakeSolver::Step::Find, FakeSolver::Step::Block});
+    f.doc->SetSolverSetting(CTavDoc::kTabuSearch);
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::AllSolutions));
+    const auto starts = [&](const std::string& prefix) {
+        return f.frame->StatusText(0).rfind(prefix, 0) == 0;
+    };
+    EXPECT_TRUE(starts("Solving with tabu search: ")) << f.frame->StatusText(0);
+    ASSERT_TRUE(WaitFor([&] { return starts("Solving with tabu search: 2 solutions so far, "); }))
+        << f.frame->StatusText(0);
+    EXPECT_EQ(f.frame->StatusText(0).back(), 's');
+    ASSERT_TRUE(f.frame->OnCommand(CommandId::StopSolving));
+    ASSERT_TRUE(WaitFor([&] { return starts("Stopped: 2 solutions in "); })) << f.frame->StatusText(0);
+    EXPECT_NE(f.frame->StatusText(0).find("(tabu search)"), std::string::npos) << f.frame->StatusText(0);
 }
 
 TEST(SolveControl, ThousandsOfSolutionsArriveCoalesced) {

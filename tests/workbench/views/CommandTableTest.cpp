@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <set>
 
 using namespace TavWorkbench;
@@ -220,6 +221,10 @@ const std::vector<Case>& Cases() {
         {I::SaveResults, "no results", NoResults, false},
         {I::SaveResults, "running", Running, true},
         {I::About, "running", Running, true},
+        {I::HelpTopics, "running", Running, true},
+        {I::ContextHelp, "running", Running, true},
+        {I::Help, "no provider", Unprovided(I::Help), true},
+        {I::DefaultHelp, "running", Running, true},
         {I::CloneVariable, "idle", Nothing, true},
         {I::EditVariable, "running", Running, true},
         {I::DeleteVariable, "no provider", Unprovided(I::DeleteVariable), false},
@@ -267,4 +272,14 @@ TEST(CommandTable, GreyedCommandsSayWhy) {
     // Commands the windows carry out themselves do not depend on a provider.
     EXPECT_TRUE(StateOf(CommandId::FirstSolution, context).enabled);
     EXPECT_TRUE(StateOf(CommandId::SaveResults, context).enabled);
+}
+
+TEST(CommandTable, EveryCommandHasAWhatsThisLineOfItsOwn) {
+    std::map<std::string, const char*> seen;
+    for (const CommandInfo& info : Commands()) {
+        const std::string line = WhatsThisOf(info.id);
+        EXPECT_GT(line.size(), 10u) << info.text;
+        const auto [at, fresh] = seen.emplace(line, info.text);
+        EXPECT_TRUE(fresh) << info.text << " and " << at->second << " share their line";
+    }
 }

@@ -72,3 +72,12 @@ TEST(KeyFilters, DimensionBoxTurnsSeparatorsIntoCommas) {
     EXPECT_EQ(CommaIntEditCharacter(22), char32_t(22));
     EXPECT_EQ(CommaIntEditCharacter(127), char32_t(127));
 }
+
+TEST(KeyFilters, AnIdBoxNamesWhatItLeavesOut) {
+    const std::string rule =
+        " cannot be part of an ID and was left out: an ID holds letters, digits and _ only";
+    EXPECT_EQ(NameRefusalNote(U' '), "A space" + rule);
+    EXPECT_EQ(NameRefusalNote(U'-'), "\"-\"" + rule);
+    EXPECT_EQ(NameRefusalNote(U'é'), "That character" + rule);
+    EXPECT_EQ(NameRefusalNote(U';', true), "\";\"" + rule + " (a comma separates IDs)");
+}

@@ -96,14 +96,14 @@ TEST(ResultsPages, PageDrawsBlocksAndFooter) {
     for (const PlacedText& t : page.texts)
         texts.push_back(t.text);
     const std::vector<std::string> expected = {
-        "Variable", "Sol:1",      "Sol:2",           "v0", "0", "1",  "v1",
-        "0",        "1",          "Sol:3",           "v0", "2", "v1", "2",
-        "Page:1 ",  "queens.tav", "Using ZOZ Oreder"};
+        "Variable", "Sol:1", "Sol:2", "v0", "0",       "1",          "v1",           "0", "1", "Sol:3",
+        "v0",       "2",     "v1",    "2",  "Page:1 ", "queens.tav", SolverFooter(1)};
     EXPECT_EQ(texts, expected);
     // The second block starts after a blank line below the first.
     EXPECT_EQ(page.texts[9].y, 40);
     EXPECT_EQ(page.ruleY, metrics.bottom - 40);
     EXPECT_EQ(page.texts.back().y, page.ruleY + 10);
-    EXPECT_EQ(SolverFooter(0), "Using REV Arodid");
-    EXPECT_EQ(SolverFooter(3), "Using ZOZ Oreder");
+    EXPECT_EQ(SolverFooter(0), "Using complete search");
+    EXPECT_EQ(SolverFooter(1), "Using local search");
+    EXPECT_EQ(SolverFooter(3), "Using local search");
 }

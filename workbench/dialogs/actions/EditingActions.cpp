@@ -48,8 +48,8 @@ ActionOutcome EditingActions::EditVariable(int index) {
     if (index < 0 || index >= m_model.variables.GetSize()) return {};
     TavWorkbench::CVariable& variable = *m_model.variables[index];
     if (UsedByConstraint(FindUsers(m_model, variable.GetID())))
-        m_messages.ShowBox(variable.GetID() + " in use by a Constraint, check Constraint after any change",
-                           {});
+        m_messages.ShowInfo(variable.GetID() + " in use by a Constraint, check Constraint after any change",
+                            {});
     const int domainsBefore = m_model.domains.GetSize();
     NewVarDlgModel dialog(Refs());
     dialog.Load(variable, index, NewVarDlgModel::Mode::Edit);
@@ -235,7 +235,7 @@ ActionOutcome EditingActions::DeleteUnusedDomains() {
         m_model.domains.RemoveAt(i);
         ++removed;
     }
-    m_messages.ShowBox(std::to_string(removed) + " Domain(s) were deleted", {});
+    m_messages.ShowInfo(std::to_string(removed) + " Domain(s) were deleted", {});
     return Changed(ElementKind::Domain, -1);
 }
 

@@ -343,7 +343,7 @@ bool ExpDlgModel::OnCheck(DialogMessages& messages) {
     m_selStart = m_selEnd = -1;
     if (!CheckPhrasing(messages)) return false;
     if (!CheckProblem(messages, false)) return false;
-    messages.ShowBox("Constraint OK", {});
+    messages.ShowInfo("Constraint OK", {});
     return true;
 }
 

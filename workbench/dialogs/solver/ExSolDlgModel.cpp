@@ -2,7 +2,7 @@
 
 namespace TavDialogs {
 
-void ExSolDlgModel::OnDoubleClick(int row) {
+void ExSolDlgModel::OnChoose(int row) {
     if (row >= 0 && row < static_cast<int>(m_entries.size())) m_chosen = row;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The list of connected external solvers; a double-click chooses one. OK alone chooses none, so
-// the chosen index keeps its preset (the number of entries plus one).
+// The list of connected external solvers; a double-click, or OK on a highlighted entry, chooses
+// one. OK with none highlighted chooses none, so the chosen index keeps its preset (the number of
+// entries plus one).
 
 #include <string>
 #include <vector>
@@ -19,7 +20,9 @@ public:
 
     const std::vector<Entry>& Entries() const { return m_entries; }
     // A double-click on `row`: it becomes the choice and the dialog closes with OK.
-    void OnDoubleClick(int row);
+    void OnDoubleClick(int row) { OnChoose(row); }
+    // OK with `row` highlighted: it becomes the choice.
+    void OnChoose(int row);
     // The chosen row, or the preset when none was chosen.
     int GetChosen() const { return m_chosen; }
     bool HasChoice() const { return m_chosen >= 0 && m_chosen < static_cast<int>(m_entries.size()); }

@@ -21,6 +21,10 @@ FCDialogModel::FCDialogModel(AlgParams& params, bool defaulted) : m_params(param
     backtracking = defaulted ? 1 : RadioValue(params.GetParameter(3), 2);
 }
 
+std::string FCDialogModel::OrderingNote() const {
+    return OrderingApplies() ? std::string() : "Constraint Directed backtracking runs with Natural Ordering";
+}
+
 bool FCDialogModel::OnOK(DialogMessages& messages) {
     // The engine takes no other orderings or backtracking types.
     m_focus = Field::Ordering;

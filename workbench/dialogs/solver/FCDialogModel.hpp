@@ -22,6 +22,12 @@ public:
     std::string thresholdText;
     int backtracking = -1;
 
+    // Constraint directed backtracking labels the variables in their natural order whatever
+    // ordering is chosen: the ordering then has no effect (it is kept for standard backtracking).
+    bool OrderingApplies() const { return backtracking != 1; }
+    // What the dialog says beside the ordering while it has no effect; empty otherwise.
+    std::string OrderingNote() const;
+
     // Reads and checks the fields, then writes ids 1 to 3.
     bool OnOK(DialogMessages& messages);
     Field GetFocus() const { return m_focus; }

@@ -41,7 +41,7 @@ CostsDlgModel CostsDlgModel::Transport(CStringTable& table, int rows, int cols, 
 CostsDlgModel CostsDlgModel::Assignment(CStringTable& table, int rows, int cols, int dummyRows,
                                         int dummyCols) {
     CostsDlgModel model(table, rows, cols);
-    model.m_title = "Enter the 'Costs' betweem Candidates and Posts";
+    model.m_title = "Enter the 'Costs' between Candidates and Posts";
     for (int c = 1; c <= model.Cols(); ++c)
         model.m_colHeaders[static_cast<std::size_t>(c - 1)] = Indexed("Post", c);
     for (int r = 1; r <= model.Rows(); ++r)

@@ -77,7 +77,7 @@ void NewVarDlgModel::OnViewDomain(DialogHost& host, DialogMessages& messages) {
         return;
     }
     if (m_refs.domains[selectedDomain]->GetType() == TavWorkbench::CDomain::kBoolean) {
-        messages.ShowBox("The Boolean Domain has Values of\n True(1)\n or\n False(0)", {});
+        messages.ShowInfo("The Boolean Domain has Values of\n True(1)\n or\n False(0)", {});
         return;
     }
     RunDomainDialog(host, m_refs, selectedDomain, DialogMode::ViewOnly);

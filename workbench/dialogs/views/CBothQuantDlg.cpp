@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CBothQuantDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/NumberGrid.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
@@ -8,6 +9,17 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"sources", "What each source S[i] supplies: click a cell and type."},
+    {"destinations", "What each destination D[j] demands: click a cell and type."},
+    {"removeDummy", "Removes the dummy row that balanced the totals."},
+};
+
+} // namespace
 
 CBothQuantDlg::CBothQuantDlg(BothQuantDlgModel& model, QtWizardHost& host, QWidget* parent)
     : ModelDialog(QString::fromLatin1(BothQuantDlgModel::kTitle), host.Messages(), host.Elements(), parent),
@@ -32,6 +44,7 @@ CBothQuantDlg::CBothQuantDlg(BothQuantDlgModel& model, QtWizardHost& host, QWidg
     Connect(BothQuantDlgModel::Grid::Sources);
     Connect(BothQuantDlgModel::Grid::Destinations);
     Load();
+    TavHelp::ContextHelp::Set(this, "transport-quantities", kFieldHelp);
 }
 
 void CBothQuantDlg::Connect(BothQuantDlgModel::Grid which) {
@@ -39,14 +52,16 @@ void CBothQuantDlg::Connect(BothQuantDlgModel::Grid which) {
     connect(grid, &NumberGrid::cellEdited, this, [this, which](int row, int, const QString& text) {
         m_model.Rows(which).at(static_cast<std::size_t>(row - 1)).quantity = FromQ(text);
     });
-    connect(grid, &NumberGrid::bodyCellClicked, this,
-            [this, which](int row, int) { m_model.OpenEditor(which, row); });
+    connect(grid, &NumberGrid::bodyCellClicked, this, [this, which](int row, int) {
+        m_model.OpenEditor(which, row);
+        ShowActiveEditor();
+    });
     const auto move = [this](bool down) {
         if (down)
             m_model.MoveEditorDown();
         else
             m_model.MoveEditorUp();
-        Grid(m_model.ActiveGrid())->OpenEditor(m_model.EditorRow(), 1);
+        ShowActiveEditor();
     };
     connect(grid->Editor(), &CGridEdit::arrowPressed, this, move);
     connect(grid->Editor(), &CGridEdit::tabPressed, this, [move] { move(true); });
@@ -67,7 +82,16 @@ void CBothQuantDlg::Load() {
         }
     }
     m_remove->setEnabled(m_model.RemoveDummyEnabled());
-    Grid(m_model.ActiveGrid())->OpenEditor(m_model.EditorRow(), 1);
+    ShowActiveEditor();
+}
+
+void CBothQuantDlg::ShowActiveEditor() {
+    // One editor at a time: the one that shows is the one that takes the typing.
+    const auto active = m_model.ActiveGrid();
+    const auto other = active == BothQuantDlgModel::Grid::Sources ? BothQuantDlgModel::Grid::Destinations
+                                                                  : BothQuantDlgModel::Grid::Sources;
+    Grid(other)->CloseEditor();
+    Grid(active)->OpenEditor(m_model.EditorRow(), 1);
 }
 
 QWidget* CBothQuantDlg::FocusAfterRefusal() {

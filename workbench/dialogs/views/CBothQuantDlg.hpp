@@ -28,6 +28,8 @@ protected:
 
 private:
     void Connect(BothQuantDlgModel::Grid which);
+    // Opens the editor of the active grid on its row and closes the other grid's.
+    void ShowActiveEditor();
 
     BothQuantDlgModel& m_model;
     QtWizardHost& m_host;

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CConstDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 #include "workbench/ui/CListSetEdit.hpp"
 #include "workbench/ui/CNameEdit.hpp"
@@ -11,6 +12,17 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"id", "The constant's name: starts with a letter; letters, digits and underscores only."},
+    {"set", "The set's numbers separated by commas, such as 1,3,5 (Tav adds the braces); empty for a list."},
+    {"list", "The list's elements separated by commas: 1,2,3, or sub-lists such as [1,2],[3,4]."},
+};
+
+} // namespace
 
 CConstDlg::CConstDlg(ConstDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
     : ModelDialog(QStringLiteral("Constant"), messages, host, parent), m_model(model) {
@@ -43,6 +55,7 @@ CConstDlg::CConstDlg(ConstDlgModel& model, DialogMessages& messages, DialogHost&
         ShowOnly();
     }
     Load();
+    TavHelp::ContextHelp::Set(this, "set-list-constant", kFieldHelp);
 }
 
 void CConstDlg::Load() {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CConstantsDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QHeaderView>
@@ -8,6 +9,18 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"constants", "Every constant with its type and value; double-click one to edit it."},
+    {"addInteger", "Adds an integer constant."},
+    {"addListSet", "Adds a set or list constant."},
+    {"delete", "Deletes the selected constant (after asking)."},
+};
+
+} // namespace
 
 CConstantsDlg::CConstantsDlg(ConstantsDlgModel& model, DialogMessages& messages, DialogHost& host,
                              QWidget* parent)
@@ -60,6 +73,7 @@ CConstantsDlg::CConstantsDlg(ConstantsDlgModel& model, DialogMessages& messages,
         Load();
     });
     Load();
+    TavHelp::ContextHelp::Set(this, "constants-list", kFieldHelp);
 }
 
 void CConstantsDlg::Load() {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CCopyVarDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QFormLayout>
@@ -7,6 +8,16 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"source", "The variable that is copied."},
+    {"newID", "The name of the copy: a name no other variable has."},
+};
+
+} // namespace
 
 CCopyVarDlg::CCopyVarDlg(CopyVarDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
     : ModelDialog(QStringLiteral("Copy Variable"), messages, host, parent), m_model(model) {
@@ -17,6 +28,7 @@ CCopyVarDlg::CCopyVarDlg(CopyVarDlgModel& model, DialogMessages& messages, Dialo
     layout->addLayout(form);
     AddButtons(layout);
     Load();
+    TavHelp::ContextHelp::Set(this, "copy-variable", kFieldHelp);
 }
 
 void CCopyVarDlg::Load() {

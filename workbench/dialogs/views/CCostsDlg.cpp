@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CCostsDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/NumberGrid.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
@@ -7,6 +8,15 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"grid", "The cost of one unit from each source (row) to each destination (column)."},
+};
+
+} // namespace
 
 CCostsDlg::CCostsDlg(CostsDlgModel& model, QtWizardHost& host, QWidget* parent)
     : ModelDialog(ToQ(model.Title()), host.Messages(), host.Elements(), parent), m_model(model),
@@ -33,6 +43,7 @@ CCostsDlg::CCostsDlg(CostsDlgModel& model, QtWizardHost& host, QWidget* parent)
     });
     resize(640, 360);
     Load();
+    TavHelp::ContextHelp::Set(this, "transport-costs", kFieldHelp);
 }
 
 void CCostsDlg::Load() {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CCountDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QFormLayout>
@@ -7,6 +8,15 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"count", "The most solutions the solve should look for (1 or more)."},
+};
+
+} // namespace
 
 CCountDlg::CCountDlg(CountDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
     : ModelDialog(QStringLiteral("Number Of Solutions"), messages, host, parent), m_model(model) {
@@ -17,6 +27,7 @@ CCountDlg::CCountDlg(CountDlgModel& model, DialogMessages& messages, DialogHost&
     layout->addLayout(form);
     AddButtons(layout);
     Load();
+    TavHelp::ContextHelp::Set(this, "number-of-solutions", kFieldHelp);
 }
 
 void CCountDlg::Load() {

@@ -1,9 +1,22 @@
 #include "workbench/dialogs/views/CDomainsPage.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 #include "workbench/dialogs/wizard/TavWizardModel.hpp"
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"domains", "The problem's domains; double-click one to edit it."},
+    {"newDomain", "Creates a domain (Integer or Set)."},
+    {"deleteDomain", "Deletes the selected domain, unless a variable uses it."},
+    {"constants", "Opens the list of constants, to add ones that domains and variables can use."},
+};
+
+} // namespace
 
 CDomainsPage::CDomainsPage(DomainsPageModel& model, QWidget* parent)
     : ListPage(QString::fromLatin1(DomainsPageModel::kCaption),
@@ -14,6 +27,7 @@ CDomainsPage::CDomainsPage(DomainsPageModel& model, QWidget* parent)
     AddButton("New Domain", "newDomain", [this] { m_model.OnNewDomain(); });
     AddButton("Delete Domain", "deleteDomain", [this] { m_model.OnDeleteDomain(SelectedRow()); });
     AddButton("Constants", "constants", [this] { m_model.OnConstants(); });
+    TavHelp::ContextHelp::Set(this, "wizard-domains", kFieldHelp);
 }
 
 void CDomainsPage::Refresh() {

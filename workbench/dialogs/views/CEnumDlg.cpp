@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CEnumDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/ListEditing.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 #include "workbench/ui/CNameEdit.hpp"
@@ -10,6 +11,18 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"id", "The domain's name: starts with a letter; letters, digits and underscores only."},
+    {"values", "The domain's named values in order; double-click one to remove it."},
+    {"newValue", "A name to add as a value (letter case does not make a new value)."},
+    {"add", "Adds the new name to the values."},
+};
+
+} // namespace
 
 CEnumDlg::CEnumDlg(EnumDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
     : ModelDialog(QStringLiteral("Enumerated Domain"), messages, host, parent), m_model(model) {
@@ -49,6 +62,7 @@ CEnumDlg::CEnumDlg(EnumDlgModel& model, DialogMessages& messages, DialogHost& ho
         m_id->setFocus();
     else
         m_values->setFocus();
+    TavHelp::ContextHelp::Set(this, "enumerated-domain", kFieldHelp);
 }
 
 void CEnumDlg::Load() {

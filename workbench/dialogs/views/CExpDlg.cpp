@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CExpDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/variables/SeeAllDlgModel.hpp"
 #include "workbench/dialogs/views/CForTempDlg.hpp"
 #include "workbench/dialogs/views/CIFElseDlg.hpp"
@@ -20,6 +21,45 @@
 namespace TavDialogs {
 
 namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"text", "The constraint in the modelling language; buttons and list entries insert at the caret."},
+    {"id", "The constraint's name: no domain, variable, constant or other constraint may have it."},
+    {"tree", "The kinds of building blocks: pick one to list its entries beside it."},
+    {"list", "The building blocks of the kind picked: double-click one to insert it at the caret."},
+    {"templateHelp", "Shows what the selected constraint template does."},
+    {"undo", "Undoes the last change to the constraint text."},
+    {"check", "Reads the problem with this constraint and says whether it is correct, or where it is not."},
+    {"forall", "Opens the Forall templates: loops that state a constraint for every index."},
+    {"ifElse", "Opens the If / Else templates: constraints that depend on a condition."},
+    {"viewVariable", "Shows a variable's type, domain and values while you write."},
+    {"abs", "Inserts Abs(...): the absolute value of an expression."},
+    {"pwr", "Inserts Power(..., ...): an expression raised to a power."},
+    {"sum", "Inserts Sum(...): the sum of a list of values."},
+    {"plus", "Inserts + (addition)."},
+    {"minus", "Inserts - (subtraction)."},
+    {"times", "Inserts * (multiplication)."},
+    {"divide", "Inserts / (whole-number division)."},
+    {"modulo", "Inserts % (the remainder of a division)."},
+    {"open", "Inserts an opening parenthesis."},
+    {"close", "Inserts a closing parenthesis."},
+    {"less", "Inserts < (less than)."},
+    {"lessEqual", "Inserts <= (less than or equal)."},
+    {"equal", "Inserts = (equal)."},
+    {"notEqual", "Inserts <> (not equal)."},
+    {"greaterEqual", "Inserts >= (greater than or equal)."},
+    {"greater", "Inserts > (greater than)."},
+    {"and", "Inserts And: both sides must hold."},
+    {"or", "Inserts Or: at least one side must hold."},
+    {"not", "Inserts Not: the condition after it must not hold."},
+    {"xor", "Inserts Xor: exactly one side must hold."},
+    {"index", "Inserts [ ]: an index into an array variable or a list."},
+    {"count", "Inserts #: the number of elements of a set or a list."},
+    {"concat", "Inserts ++: joins two lists into one."},
+    {"openBrace", "Inserts {: opens the constraints of a Forall or an If."},
+    {"closeBrace", "Inserts }: closes the constraints of a Forall or an If."},
+};
 
 struct ButtonSpec {
     const char* caption;
@@ -66,7 +106,8 @@ CExpDlg::CExpDlg(ExpDlgModel& model, DialogMessages& messages, DialogHost& host,
     : ModelDialog(QStringLiteral("Constraint  Builder"), messages, host, parent), m_model(model) {
     auto* layout = new QVBoxLayout(this);
     auto* top = new QGridLayout();
-    auto* textLabel = new QLabel(m_model.IsOptimisation() ? QString() : QStringLiteral("Contraint"), this);
+    auto* textLabel = new QLabel(m_model.IsOptimisation() ? QString() : QStringLiteral("Constraint"), this);
+    textLabel->setObjectName(QStringLiteral("textLabel"));
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("text"));
     auto* idLabel = new QLabel(m_model.IsOptimisation() ? QString() : QStringLiteral("ID"), this);
@@ -125,7 +166,7 @@ CExpDlg::CExpDlg(ExpDlgModel& model, DialogMessages& messages, DialogHost& host,
         operators->addWidget(button, 0, column++);
         connect(button, &QPushButton::clicked, this, [this, caption = std::string(spec.caption)] {
             const ExpDlgModel::Insertion insertion = ExpDlgModel::ButtonInsertion(caption);
-            Messages().ShowBox(ExpDlgModel::ReplaceNote(), {});
+            Messages().ShowInfo(ExpDlgModel::ReplaceNote(), {});
             Insert(insertion.text);
         });
     }
@@ -172,7 +213,7 @@ CExpDlg::CExpDlg(ExpDlgModel& model, DialogMessages& messages, DialogHost& host,
         const ExpDlgModel::Insertion insertion = m_model.OnActivateEntry(m_list->row(item));
         if (insertion.text.empty()) return;
         Insert(insertion.text);
-        if (insertion.showReplaceNote) Messages().ShowBox(ExpDlgModel::ReplaceNote(), {});
+        if (insertion.showReplaceNote) Messages().ShowInfo(ExpDlgModel::ReplaceNote(), {});
     });
     connect(undo, &QPushButton::clicked, m_text, &QPlainTextEdit::undo);
     connect(m_check, &QPushButton::clicked, this, &CExpDlg::OnCheck);
@@ -203,6 +244,7 @@ CExpDlg::CExpDlg(ExpDlgModel& model, DialogMessages& messages, DialogHost& host,
         m_id->setReadOnly(true);
     }
     Load();
+    TavHelp::ContextHelp::Set(this, "constraint-builder", kFieldHelp);
 }
 
 void CExpDlg::HideHelpNote() {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CFinalPage.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QFormLayout>
@@ -8,6 +9,16 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"title", "The problem's name, shown at the top of the tree."},
+    {"summary", "What Finish will put into the document."},
+};
+
+} // namespace
 
 CFinalPage::CFinalPage(FinalPageModel& model, QWidget* parent)
     : WizardPage(QString(), parent), m_model(model) {
@@ -22,6 +33,7 @@ CFinalPage::CFinalPage(FinalPageModel& model, QWidget* parent)
     m_summary->setReadOnly(true);
     layout->addWidget(m_summary);
     m_title->setText(ToQ(m_model.titleText));
+    TavHelp::ContextHelp::Set(this, "wizard-final", kFieldHelp);
 }
 
 void CFinalPage::Refresh() {

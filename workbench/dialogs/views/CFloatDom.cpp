@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CFloatDom.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 #include "workbench/ui/CFloaterEdit.hpp"
 #include "workbench/ui/CNameEdit.hpp"
@@ -9,6 +10,17 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"id", "The domain's name: starts with a letter; letters, digits and underscores only."},
+    {"min", "The smallest real value variables of this domain may take."},
+    {"max", "The largest real value variables of this domain may take."},
+};
+
+} // namespace
 
 CFloatDom::CFloatDom(FloatDomModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
     : ModelDialog(QStringLiteral("Float Domain"), messages, host, parent), m_model(model) {
@@ -25,6 +37,7 @@ CFloatDom::CFloatDom(FloatDomModel& model, DialogMessages& messages, DialogHost&
         ShowOnly();
     }
     Load();
+    TavHelp::ContextHelp::Set(this, "float-domain", kFieldHelp);
 }
 
 void CFloatDom::Load() {

@@ -1,7 +1,9 @@
 #include "workbench/dialogs/views/CForTempDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/ListEditing.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -10,8 +12,20 @@
 
 namespace TavDialogs {
 
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"templates", "The Forall loops: pick one, click in the constraint where it goes, then Apply."},
+    {"apply", "Inserts the picked loop at the caret of the constraint builder."},
+    {"close", "Closes the templates without inserting anything."},
+};
+
+} // namespace
+
 CForTempDlg::CForTempDlg(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("For All Templates"));
+    TavWorkbench::Ui::KeepTitleVisible(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     const auto help = ForTempDlgModel::HelpTexts();
@@ -42,6 +56,7 @@ CForTempDlg::CForTempDlg(QWidget* owner) : QDialog(owner) {
         close();
     });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    TavHelp::ContextHelp::Set(this, "forall-templates", kFieldHelp);
 }
 
 void CForTempDlg::closeEvent(QCloseEvent* event) {

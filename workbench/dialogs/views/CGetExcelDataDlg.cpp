@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CGetExcelDataDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QApplication>
@@ -19,6 +20,20 @@
 #include <optional>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"importClipboard", "Reads the block of cells a spreadsheet program copied to the clipboard."},
+    {"importFile", "Reads the block of cells from a CSV or tab-separated file."},
+    {"byRows", "Makes one sub-list of each row of the block."},
+    {"byColumns", "Makes one sub-list of each column of the block."},
+    {"id", "The name of the new list constant."},
+    {"imported", "The list read from the cells, as the constant will hold it."},
+};
+
+} // namespace
 
 CGetExcelDataDlg::CGetExcelDataDlg(GetExcelDataDlgModel& model, DialogMessages& messages, DialogHost& host,
                                    QWidget* parent)
@@ -76,6 +91,7 @@ CGetExcelDataDlg::CGetExcelDataDlg(GetExcelDataDlgModel& model, DialogMessages& 
         Load();
     });
     Load();
+    TavHelp::ContextHelp::Set(this, "spreadsheet-import", kFieldHelp);
 }
 
 void CGetExcelDataDlg::Load() {

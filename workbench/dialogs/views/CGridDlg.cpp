@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CGridDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/NumberGrid.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
@@ -7,6 +8,16 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"grid", "The numbers of the problem: click a cell and type; Tab and the arrow keys move."},
+    {"back", "Goes back to the previous dialog."},
+};
+
+} // namespace
 
 CGridDlg::CGridDlg(GridDlgModel& model, QtWizardHost& host, QWidget* parent)
     : ModelDialog(ToQ(model.Title()), host.Messages(), host.Elements(), parent), m_model(model),
@@ -28,6 +39,9 @@ CGridDlg::CGridDlg(GridDlgModel& model, QtWizardHost& host, QWidget* parent)
             [this](int row, int col) { m_model.MoveEditor(row, col); });
     resize(720, 420);
     Load();
+    TavHelp::ContextHelp::Set(
+        this, m_model.GetMode() == GridDlgModel::Mode::City ? "template-salesman" : "template-nurses",
+        kFieldHelp);
 }
 
 void CGridDlg::Load() {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CGridTotalDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QFormLayout>
@@ -7,6 +8,16 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"fromRow", "The first row of the grid to add up."},
+    {"toRow", "The last row of the grid to add up."},
+};
+
+} // namespace
 
 CGridTotalDlg::CGridTotalDlg(GridTotalDlgModel& model, QtWizardHost& host, QWidget* parent)
     : ModelDialog(QString::fromLatin1(GridTotalDlgModel::kTitle), host.Messages(), host.Elements(), parent),
@@ -18,6 +29,7 @@ CGridTotalDlg::CGridTotalDlg(GridTotalDlgModel& model, QtWizardHost& host, QWidg
     layout->addLayout(form);
     AddButtons(layout);
     Load();
+    TavHelp::ContextHelp::Set(this, "add-total", kFieldHelp);
 }
 
 void CGridTotalDlg::Load() {

@@ -1,6 +1,8 @@
 #include "workbench/dialogs/views/CIFElseDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -12,8 +14,23 @@
 
 namespace TavDialogs {
 
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"template0", "A condition with constraints that apply when it holds."},
+    {"template1", "A condition with one set of constraints when it holds and another when it does not."},
+    {"template2", "A condition, and a second condition tried when the first does not hold."},
+    {"template3", "Two conditions tried in turn, and constraints for when neither holds."},
+    {"apply", "Inserts the chosen template at the caret of the constraint builder."},
+    {"cancel", "Closes the templates without inserting anything."},
+};
+
+} // namespace
+
 CIFElseDlg::CIFElseDlg(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("If.. ElseIf.. Else Templates"));
+    TavWorkbench::Ui::KeepTitleVisible(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout();
@@ -53,6 +70,7 @@ CIFElseDlg::CIFElseDlg(QWidget* owner) : QDialog(owner) {
         close();
     });
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    TavHelp::ContextHelp::Set(this, "if-else-templates", kFieldHelp);
 }
 
 void CIFElseDlg::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CIntConst.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 #include "workbench/ui/CMyEdit.hpp"
 #include "workbench/ui/CNameEdit.hpp"
@@ -9,6 +10,16 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"id", "The constant's name: starts with a letter; letters, digits and underscores only."},
+    {"value", "The constant's whole-number value."},
+};
+
+} // namespace
 
 CIntConst::CIntConst(IntConstModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
     : ModelDialog(QStringLiteral("Integer Constant"), messages, host, parent), m_model(model) {
@@ -25,6 +36,7 @@ CIntConst::CIntConst(IntConstModel& model, DialogMessages& messages, DialogHost&
         ShowOnly();
     }
     Load();
+    TavHelp::ContextHelp::Set(this, "integer-constant", kFieldHelp);
 }
 
 void CIntConst::Load() {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CIntroPage.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 #include "workbench/dialogs/wizard/TavWizardModel.hpp"
 
@@ -17,6 +18,7 @@ CIntroPage::CIntroPage(QWidget* parent)
         layout->addWidget(label);
     }
     layout->addStretch();
+    TavHelp::ContextHelp::Set(this, "wizard-intro");
 }
 
 } // namespace TavDialogs

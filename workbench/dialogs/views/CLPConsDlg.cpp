@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CLPConsDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/NumberGrid.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
@@ -10,6 +11,17 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"grid", "The constraint's coefficient of each variable X[i]: click a cell and type."},
+    {"operator", "How the left-hand side compares with the right-hand side: <=, = or >=."},
+    {"rhs", "The number on the right-hand side of the constraint."},
+};
+
+} // namespace
 
 CLPConsDlg::CLPConsDlg(LPConsDlgModel& model, QtWizardHost& host, QWidget* parent)
     : ModelDialog(QString::fromLatin1(LPConsDlgModel::kTitle), host.Messages(), host.Elements(), parent),
@@ -47,6 +59,7 @@ CLPConsDlg::CLPConsDlg(LPConsDlgModel& model, QtWizardHost& host, QWidget* paren
             m_operator->setFocus();
     });
     Load();
+    TavHelp::ContextHelp::Set(this, "lp-constraint", kFieldHelp);
 }
 
 void CLPConsDlg::Load() {

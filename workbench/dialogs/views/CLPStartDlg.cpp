@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CLPStartDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QFormLayout>
@@ -7,6 +8,15 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"variables", "How many variables X[0], X[1], ... the linear programme has."},
+};
+
+} // namespace
 
 CLPStartDlg::CLPStartDlg(LPStartDlgModel& model, QtWizardHost& host, QWidget* parent)
     : ModelDialog(QString::fromLatin1(LPStartDlgModel::kTitle), host.Messages(), host.Elements(), parent),
@@ -17,6 +27,7 @@ CLPStartDlg::CLPStartDlg(LPStartDlgModel& model, QtWizardHost& host, QWidget* pa
     layout->addLayout(form);
     AddButtons(layout);
     Load();
+    TavHelp::ContextHelp::Set(this, "linear-wizard", kFieldHelp);
 }
 
 void CLPStartDlg::Load() {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CLPWizDLG.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QHBoxLayout>
@@ -11,6 +12,18 @@
 namespace TavDialogs {
 
 namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"constraints", "The programme's constraints; double-click one to edit it."},
+    {"new", "Adds a constraint."},
+    {"edit", "Changes the selected constraint."},
+    {"delete", "Deletes the selected constraint."},
+    {"setOptimisation", "States what to maximise or minimise."},
+    {"objective", "The objective as it stands."},
+    {"ok", "Builds the linear programme as the document's problem."},
+    {"cancel", "Leaves the wizard; the document's problem stays as it was."},
+};
 
 QPushButton* Button(QWidget* parent, QBoxLayout* row, const QString& text, const QString& name) {
     auto* button = new QPushButton(text, parent);
@@ -64,6 +77,7 @@ CLPWizDLG::CLPWizDLG(LPWizDLGModel& model, QtWizardHost& host, QWidget* parent)
         m_delete->setEnabled(m_model.DeleteEnabled());
     });
     Load();
+    TavHelp::ContextHelp::Set(this, "lp-wizard", kFieldHelp);
 }
 
 void CLPWizDLG::Load() {

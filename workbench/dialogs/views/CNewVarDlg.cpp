@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CNewVarDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/ListEditing.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 #include "workbench/ui/CCommaIntEdit.hpp"
@@ -15,6 +16,25 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"id",
+     "The variable's name; for a new variable several names separated by commas make one variable each."},
+    {"domains", "The problem's domains: double-click one to give it to the variable."},
+    {"domainID", "The domain the variable takes its values from (double-click one in the list)."},
+    {"dataType", "The type that the chosen domain gives the variable."},
+    {"viewDomain", "Shows the values of the domain selected in the list."},
+    {"newDomain", "Creates a new domain and adds it to the list."},
+    {"array", "Makes the variable an array: give its size by numbers or by an integer constant."},
+    {"sizeConst", "The integer constant that gives the array's size (chosen with the ... beside it)."},
+    {"pickSize", "Chooses an integer constant (1 or more) as the array's size."},
+    {"dimensions", "The array's size: one number per dimension, separated by commas (3,4 for 3 by 4)."},
+};
+
+} // namespace
 
 CNewVarDlg::CNewVarDlg(NewVarDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
     : ModelDialog(QStringLiteral("Variable Details"), messages, host, parent), m_model(model) {
@@ -65,6 +85,14 @@ CNewVarDlg::CNewVarDlg(NewVarDlgModel& model, DialogMessages& messages, DialogHo
 
     connect(m_domains, &QListWidget::currentRowChanged, this,
             [this](int row) { m_model.selectedDomain = row; });
+    // The highlighted domain is the variable's: a click or the arrow keys choose it.
+    connect(m_domains, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> chosen = m_domains->selectedItems();
+        if (chosen.size() != 1) return;
+        m_model.OnDomainChosen(m_domains->row(chosen.front()));
+        m_domainID->setText(ToQ(m_model.domainID));
+        m_dataType->setText(ToQ(m_model.dataType));
+    });
     connect(m_domains, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         Save();
         m_model.OnDomainChosen(m_domains->row(item));
@@ -101,6 +129,7 @@ CNewVarDlg::CNewVarDlg(NewVarDlgModel& model, DialogMessages& messages, DialogHo
         ShowOnly(false);
     }
     Load();
+    TavHelp::ContextHelp::Set(this, "variable-details", kFieldHelp);
 }
 
 void CNewVarDlg::Load() {

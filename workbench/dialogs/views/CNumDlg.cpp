@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CNumDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 #include "workbench/ui/CMyEdit.hpp"
 #include "workbench/ui/CNameEdit.hpp"
@@ -17,6 +18,24 @@
 namespace TavDialogs {
 
 namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"id", "The domain's name: starts with a letter; letters, digits and underscores only."},
+    {"min", "The smallest value of the range, typed as a whole number."},
+    {"max", "The largest value of the range, typed as a whole number."},
+    {"minConst", "The integer constant that gives the smallest value (chosen with the ... beside it)."},
+    {"maxConst", "The integer constant that gives the largest value (chosen with the ... beside it)."},
+    {"minOffset", "A number added to the constant chosen for the smallest value (for N-1 type -1)."},
+    {"maxOffset", "A number added to the constant chosen for the largest value (for N-1 type -1)."},
+    {"pickMin", "Chooses an integer constant for the smallest value."},
+    {"pickMax", "Chooses an integer constant for the largest value."},
+    {"listConst", "The list constant whose numbers are the domain's values (chosen with the ... beside it)."},
+    {"pickList", "Chooses a list constant as the domain's values, in place of a range."},
+    {"values", "The values typed one by one, in place of a range; double-click one to remove it."},
+    {"newValue", "A whole number to add to the value list (Enter adds it)."},
+    {"add", "Adds the new value to the list, in order (a list replaces the range)."},
+};
 
 template <class Edit> QLineEdit* NamedEdit(QWidget* parent, const char* name, bool readOnly = false) {
     auto* edit = new Edit(parent);
@@ -120,6 +139,7 @@ CNumDlg::CNumDlg(NumDlgModel& model, DialogMessages& messages, DialogHost& host,
     }
     if (!m_model.IsOKEnabled()) ShowOnly(m_model.IsReadOnly());
     Load();
+    TavHelp::ContextHelp::Set(this, "integer-domain", kFieldHelp);
 }
 
 void CNumDlg::Load() {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/COptimDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/NumberGrid.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
@@ -10,6 +11,17 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"grid", "The objective's coefficient of each variable X[i]: click a cell and type."},
+    {"maximize", "Makes the objective as large as possible."},
+    {"minimize", "Makes the objective as small as possible."},
+};
+
+} // namespace
 
 COptimDlg::COptimDlg(OptimDlgModel& model, QtWizardHost& host, QWidget* parent)
     : ModelDialog(QString::fromLatin1(OptimDlgModel::kTitle), host.Messages(), host.Elements(), parent),
@@ -42,6 +54,7 @@ COptimDlg::COptimDlg(OptimDlgModel& model, QtWizardHost& host, QWidget* parent)
     connect(m_grid->Editor(), &CGridEdit::tabPressed, this, [move] { move(true); });
     connect(m_grid->Editor(), &CGridEdit::enterPressed, this, [move] { move(true); });
     Load();
+    TavHelp::ContextHelp::Set(this, "lp-objective", kFieldHelp);
 }
 
 void COptimDlg::Load() {

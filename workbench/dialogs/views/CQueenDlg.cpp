@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CQueenDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QFormLayout>
@@ -9,6 +10,16 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"queens", "How many queens, and so how many rows and columns the board has."},
+    {"back", "Goes back to the list of templates."},
+};
+
+} // namespace
 
 CQueenDlg::CQueenDlg(QueenDlgModel& model, QtWizardHost& host, QWidget* parent)
     : ModelDialog(QString::fromLatin1(QueenDlgModel::kTitle), host.Messages(), host.Elements(), parent),
@@ -26,6 +37,7 @@ CQueenDlg::CQueenDlg(QueenDlgModel& model, QtWizardHost& host, QWidget* parent)
     layout->addWidget(back);
     connect(back, &QPushButton::clicked, this, [this] { done(QtWizardHost::kBack); });
     Load();
+    TavHelp::ContextHelp::Set(this, "template-queens", kFieldHelp);
 }
 
 void CQueenDlg::Load() {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CRangeDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 #include "workbench/ui/CMyEdit.hpp"
 
@@ -9,6 +10,17 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"from", "The first value of the range."},
+    {"to", "The last value the range may reach (below ten million)."},
+    {"step", "The gap between two values of the range, at least 1."},
+};
+
+} // namespace
 
 CRangeDlg::CRangeDlg(RangeDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
     : ModelDialog(QStringLiteral("Create A Range Of Values"), messages, host, parent), m_model(model) {
@@ -23,6 +35,7 @@ CRangeDlg::CRangeDlg(RangeDlgModel& model, DialogMessages& messages, DialogHost&
     layout->addLayout(form);
     AddButtons(layout);
     Load();
+    TavHelp::ContextHelp::Set(this, "set-domain", kFieldHelp);
 }
 
 void CRangeDlg::Load() {

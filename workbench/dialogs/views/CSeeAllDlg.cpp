@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CSeeAllDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/ListEditing.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
@@ -11,6 +12,21 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"variables", "Choose a variable to see what values it may take."},
+    {"dataType", "The chosen variable's type."},
+    {"domainID", "The domain of the chosen variable."},
+    {"size", "The chosen array variable's dimensions."},
+    {"lower", "The smallest value of the variable's domain."},
+    {"upper", "The largest value of the variable's domain."},
+    {"values", "The values of the variable's domain, when it lists them."},
+};
+
+} // namespace
 
 CSeeAllDlg::CSeeAllDlg(SeeAllDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
     : ModelDialog(QStringLiteral("Variables and Domains"), messages, host, parent), m_model(model) {
@@ -51,6 +67,7 @@ CSeeAllDlg::CSeeAllDlg(SeeAllDlgModel& model, DialogMessages& messages, DialogHo
         Load();
     });
     Load();
+    TavHelp::ContextHelp::Set(this, "view-variable", kFieldHelp);
 }
 
 void CSeeAllDlg::Load() {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CSelConstDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 #include "workbench/ui/CContentsList.hpp"
 #include "workbench/ui/CPopupTip.hpp"
@@ -7,6 +8,16 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"constants",
+     "The constants that fit here; rest the mouse on one to see its value, double-click to choose it."},
+};
+
+} // namespace
 
 CSelConstDlg::CSelConstDlg(SelConstDlgModel& model, DialogMessages& messages, DialogHost& host,
                            QWidget* parent)
@@ -20,6 +31,7 @@ CSelConstDlg::CSelConstDlg(SelConstDlgModel& model, DialogMessages& messages, Di
     AddButtons(layout);
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { OnOK(); });
     Load();
+    TavHelp::ContextHelp::Set(this, "select-constant", kFieldHelp);
 }
 
 int CSelConstDlg::exec() {

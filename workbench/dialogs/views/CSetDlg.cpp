@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CSetDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/ListEditing.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 #include "workbench/ui/CMyEdit.hpp"
@@ -12,6 +13,19 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"id", "The domain's name: starts with a letter; letters, digits and underscores only."},
+    {"values", "The numbers a set variable of this domain may hold; double-click one to remove it."},
+    {"newValue", "A whole number to add to the values (Enter adds it)."},
+    {"add", "Adds the new number to the values, in order."},
+    {"range", "Fills the values from a range: From, To and Step."},
+};
+
+} // namespace
 
 CSetDlg::CSetDlg(SetDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
     : ModelDialog(QStringLiteral("Set Domain"), messages, host, parent), m_model(model) {
@@ -54,6 +68,7 @@ CSetDlg::CSetDlg(SetDlgModel& model, DialogMessages& messages, DialogHost& host,
         ShowOnly();
     }
     Load();
+    TavHelp::ContextHelp::Set(this, "set-domain", kFieldHelp);
 }
 
 void CSetDlg::Load() {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CShedDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QFormLayout>
@@ -9,6 +10,19 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"staff", "How many nurses there are."},
+    {"days", "How many days the schedule covers."},
+    {"slots", "How many shifts each day has."},
+    {"minFree", "How many days off each nurse must have in the period."},
+    {"demand", "How many nurses each shift needs, before you change single shifts in the grid."},
+};
+
+} // namespace
 
 CShedDlg::CShedDlg(ShedDlgModel& model, QtWizardHost& host, QWidget* parent)
     : ModelDialog(QString::fromLatin1(ShedDlgModel::kTitle), host.Messages(), host.Elements(), parent),
@@ -26,6 +40,7 @@ CShedDlg::CShedDlg(ShedDlgModel& model, QtWizardHost& host, QWidget* parent)
     OKButton()->setAutoDefault(false);
     OKButton()->setDefault(false);
     Load();
+    TavHelp::ContextHelp::Set(this, "template-nurses", kFieldHelp);
 }
 
 void CShedDlg::Load() {

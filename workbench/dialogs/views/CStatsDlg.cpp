@@ -1,6 +1,8 @@
 #include "workbench/dialogs/views/CStatsDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QHBoxLayout>
 #include <QPalette>
@@ -10,8 +12,19 @@
 
 namespace TavDialogs {
 
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"statistics", "The statistics of the last or running solve: solver, settings, counts and times."},
+    {"ok", "Closes the statistics window."},
+};
+
+} // namespace
+
 CStatsDlg::CStatsDlg(QWidget* frame) : QDialog(frame) {
     setWindowTitle(QStringLiteral("Statistics"));
+    TavWorkbench::Ui::KeepTitleVisible(*this);
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
@@ -31,6 +44,7 @@ CStatsDlg::CStatsDlg(QWidget* frame) : QDialog(frame) {
     layout->addLayout(row);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     resize(360, 300);
+    TavHelp::ContextHelp::Set(this, "statistics", kFieldHelp);
 }
 
 void CStatsDlg::SetStatsText(const std::string& text) {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CStraintPage.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QHBoxLayout>
@@ -8,6 +9,17 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"constraints", "The problem's constraints; double-click one to edit it."},
+    {"newConstraint", "Writes a new constraint in the constraint builder."},
+    {"deleteConstraint", "Deletes the selected constraint (after asking)."},
+};
+
+} // namespace
 
 CStraintPage::CStraintPage(StraintPageModel& model, QWidget* parent)
     : WizardPage(QString::fromLatin1(StraintPageModel::kCaption), parent), m_model(model) {
@@ -37,6 +49,7 @@ CStraintPage::CStraintPage(StraintPageModel& model, QWidget* parent)
         m_model.OnEdit(m_list->row(item));
         Refresh();
     });
+    TavHelp::ContextHelp::Set(this, "wizard-constraints", kFieldHelp);
 }
 
 void CStraintPage::Refresh() {

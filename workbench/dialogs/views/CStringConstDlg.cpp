@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CStringConstDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/ListEditing.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 #include "workbench/ui/CNameEdit.hpp"
@@ -11,6 +12,18 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"id", "The constant's name: starts with a letter; letters, digits and underscores only."},
+    {"entries", "The constant's words in order: drag one to move it, double-click one to delete it."},
+    {"newValue", "A word to add to the list."},
+    {"add", "Adds the new word at the end of the list."},
+};
+
+} // namespace
 
 CStringConstDlg::CStringConstDlg(StringConstDlgModel& model, DialogMessages& messages, DialogHost& host,
                                  QWidget* parent)
@@ -45,6 +58,7 @@ CStringConstDlg::CStringConstDlg(StringConstDlgModel& model, DialogMessages& mes
         ShowOnly();
     }
     Load();
+    TavHelp::ContextHelp::Set(this, "string-constant", kFieldHelp);
 }
 
 void CStringConstDlg::Load() {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CTSPOptionsDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QCheckBox>
@@ -8,6 +9,17 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"routeLimit", "The tour must be shorter than this total distance."},
+    {"specifyStart", "Makes the tour start at a city you name."},
+    {"startCity", "The number of the city the tour starts at."},
+};
+
+} // namespace
 
 CTSPOptionsDlg::CTSPOptionsDlg(TSPOptionsDlgModel& model, QtWizardHost& host, QWidget* parent)
     : ModelDialog(QString::fromLatin1(TSPOptionsDlgModel::kTitle), host.Messages(), host.Elements(), parent),
@@ -23,6 +35,7 @@ CTSPOptionsDlg::CTSPOptionsDlg(TSPOptionsDlgModel& model, QtWizardHost& host, QW
     AddButtons(layout);
     connect(m_specify, &QCheckBox::toggled, m_start, &QWidget::setEnabled);
     Load();
+    TavHelp::ContextHelp::Set(this, "template-salesman", kFieldHelp);
 }
 
 void CTSPOptionsDlg::Load() {

@@ -1,10 +1,12 @@
 #include "workbench/dialogs/views/CTavWizard.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/CDomainsPage.hpp"
 #include "workbench/dialogs/views/CFinalPage.hpp"
 #include "workbench/dialogs/views/CIntroPage.hpp"
 #include "workbench/dialogs/views/CStraintPage.hpp"
 #include "workbench/dialogs/views/CVariablesPage.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,8 +16,21 @@
 
 namespace TavDialogs {
 
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"back", "Goes back to the previous page."},
+    {"next", "Goes on to the next page (from the constraints, after checking the problem)."},
+    {"finish", "Replaces the document's problem with the one made in the wizard."},
+    {"cancel", "Leaves the wizard; the document's problem stays as it was."},
+};
+
+} // namespace
+
 CTavWizard::CTavWizard(TavWizardModel& model, QWidget* parent) : QDialog(parent), m_model(model) {
     setWindowTitle(QString::fromLatin1(TavWizardModel::kTitle));
+    TavWorkbench::Ui::KeepTitleVisible(*this);
     auto* layout = new QVBoxLayout(this);
     m_caption = new QLabel(this);
     m_caption->setObjectName(QStringLiteral("caption"));
@@ -56,6 +71,7 @@ CTavWizard::CTavWizard(TavWizardModel& model, QWidget* parent) : QDialog(parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     resize(560, 420);
     ShowPage();
+    TavHelp::ContextHelp::Set(this, "problem-wizard", kFieldHelp);
 }
 
 void CTavWizard::ShowPage() {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CTemplateDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QLabel>
@@ -7,6 +8,15 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"templates", "The ready-made problems: pick one and press OK to answer its questions."},
+};
+
+} // namespace
 
 CTemplateDlg::CTemplateDlg(TemplateDlgModel& model, QtWizardHost& host, QWidget* parent)
     : ModelDialog(QString::fromLatin1(TemplateDlgModel::kTitle), host.Messages(), host.Elements(), parent),
@@ -22,11 +32,15 @@ CTemplateDlg::CTemplateDlg(TemplateDlgModel& model, QtWizardHost& host, QWidget*
     layout->addWidget(m_list);
     layout->addWidget(m_description);
     AddButtons(layout);
+    // The entry with the focus is the one chosen: its description shows and it is highlighted,
+    // also when the focus alone made it current.
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) m_description->setText(ToQ(TemplateDlgModel::Description(row)));
+        m_description->setText(ToQ(TemplateDlgModel::Description(row)));
+        if (row >= 0) m_list->item(row)->setSelected(true);
     });
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { OnOK(); });
     Load();
+    TavHelp::ContextHelp::Set(this, "templates", kFieldHelp);
 }
 
 void CTemplateDlg::Load() {
@@ -34,8 +48,7 @@ void CTemplateDlg::Load() {
 }
 
 void CTemplateDlg::Save() {
-    m_model.selected =
-        m_list->currentItem() != nullptr && m_list->currentItem()->isSelected() ? m_list->currentRow() : -1;
+    m_model.selected = m_list->currentRow();
 }
 
 bool CTemplateDlg::Check() {

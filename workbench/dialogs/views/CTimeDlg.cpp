@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CTimeDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QFormLayout>
@@ -8,6 +9,16 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"minutes", "How many minutes a solve may run before Tav asks whether to stop it (1 to 30)."},
+    {"useDefault", "Puts the default of 5 minutes in the box."},
+};
+
+} // namespace
 
 CTimeDlg::CTimeDlg(TimeDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
     : ModelDialog(QStringLiteral("Set Maximum Solution Time"), messages, host, parent), m_model(model) {
@@ -25,6 +36,7 @@ CTimeDlg::CTimeDlg(TimeDlgModel& model, DialogMessages& messages, DialogHost& ho
         Load();
     });
     Load();
+    TavHelp::ContextHelp::Set(this, "search-time", kFieldHelp);
 }
 
 void CTimeDlg::Load() {

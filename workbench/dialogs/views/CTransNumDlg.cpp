@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CTransNumDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QFormLayout>
@@ -7,6 +8,16 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"sources", "How many sources supply (or candidates are to be placed)."},
+    {"destinations", "How many destinations demand (or posts are to be filled)."},
+};
+
+} // namespace
 
 CTransNumDlg::CTransNumDlg(TransNumDlgModel& model, QtWizardHost& host, QWidget* parent)
     : ModelDialog(ToQ(model.Title()), host.Messages(), host.Elements(), parent), m_model(model),
@@ -18,6 +29,7 @@ CTransNumDlg::CTransNumDlg(TransNumDlgModel& model, QtWizardHost& host, QWidget*
     layout->addLayout(form);
     AddButtons(layout);
     Load();
+    TavHelp::ContextHelp::Set(this, "transport-counts", kFieldHelp);
 }
 
 void CTransNumDlg::Load() {

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CTypeSelDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QComboBox>
@@ -7,6 +8,16 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"dataType", "The kind of domain to create: Integer (a range or list of whole numbers) or Set (sets of "
+                 "whole numbers)."},
+};
+
+} // namespace
 
 CTypeSelDlg::CTypeSelDlg(TypeSelDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
     : ModelDialog(QStringLiteral("Select Domain Data Type"), messages, host, parent), m_model(model) {
@@ -21,6 +32,7 @@ CTypeSelDlg::CTypeSelDlg(TypeSelDlgModel& model, DialogMessages& messages, Dialo
     AddButtons(layout);
     if (m_model.readOnly) ShowOnly(false);
     Load();
+    TavHelp::ContextHelp::Set(this, "type-select", kFieldHelp);
 }
 
 void CTypeSelDlg::Load() {

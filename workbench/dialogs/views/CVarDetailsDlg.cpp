@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/CVarDetailsDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
 #include <QHeaderView>
@@ -7,6 +8,15 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"variables", "Every variable with its domain and, for an array, its size."},
+};
+
+} // namespace
 
 CVarDetailsDlg::CVarDetailsDlg(VarDetailsDlgModel& model, DialogMessages& messages, DialogHost& host,
                                QWidget* parent)
@@ -36,6 +46,7 @@ CVarDetailsDlg::CVarDetailsDlg(VarDetailsDlgModel& model, DialogMessages& messag
     layout->addWidget(table);
     AddButtons(layout);
     ShowOnly();
+    TavHelp::ContextHelp::Set(this, "variables", kFieldHelp);
 }
 
 } // namespace TavDialogs

@@ -1,9 +1,23 @@
 #include "workbench/dialogs/views/CVariablesPage.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 #include "workbench/dialogs/wizard/TavWizardModel.hpp"
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"variables", "The problem's variables; double-click one to edit it."},
+    {"newVariable", "Creates one or more variables over a domain."},
+    {"deleteVariable", "Deletes the selected variable (after asking)."},
+    {"constants", "Opens the list of constants, to add ones that variables can use."},
+    {"domains", "Creates another domain without going back a page."},
+};
+
+} // namespace
 
 CVariablesPage::CVariablesPage(VariablesPageModel& model, QWidget* parent)
     : ListPage(QString::fromLatin1(VariablesPageModel::kCaption),
@@ -15,6 +29,7 @@ CVariablesPage::CVariablesPage(VariablesPageModel& model, QWidget* parent)
     AddButton("Delete Variable", "deleteVariable", [this] { m_model.OnDeleteVariable(SelectedRow()); });
     AddButton("Constants", "constants", [this] { m_model.OnConstants(); });
     AddButton("Domains", "domains", [this] { m_model.OnDomains(); });
+    TavHelp::ContextHelp::Set(this, "wizard-variables", kFieldHelp);
 }
 
 void CVariablesPage::Refresh() {

@@ -1,7 +1,9 @@
 #include "workbench/dialogs/views/CWarningDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/DataExchange.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/ui/TitleWidth.hpp"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -11,9 +13,22 @@
 
 namespace TavDialogs {
 
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"sourcesTotal", "The total of the sources (or the number of candidates)."},
+    {"destinationsTotal", "The total of the destinations (or the number of posts)."},
+    {"change", "Goes back to change the figures."},
+    {"automatic", "Balances the totals with a dummy source or destination that costs nothing."},
+};
+
+} // namespace
+
 CWarningDlg::CWarningDlg(WarningDlgModel& model, QtWizardHost& host, QWidget* parent) : QDialog(parent) {
     (void)host;
     setWindowTitle(QString::fromLatin1(WarningDlgModel::kTitle));
+    TavWorkbench::Ui::KeepTitleVisible(*this);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout();
     const auto total = [&](const std::string& label, double value, const char* name) {
@@ -35,6 +50,7 @@ CWarningDlg::CWarningDlg(WarningDlgModel& model, QtWizardHost& host, QWidget* pa
     layout->addLayout(row);
     connect(change, &QPushButton::clicked, this, &QDialog::accept);
     connect(automatic, &QPushButton::clicked, this, &QDialog::reject);
+    TavHelp::ContextHelp::Set(this, "transport-balance", kFieldHelp);
 }
 
 } // namespace TavDialogs

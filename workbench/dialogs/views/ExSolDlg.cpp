@@ -1,15 +1,26 @@
 #include "workbench/dialogs/views/ExSolDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/ListEditing.hpp"
 
 #include <QVBoxLayout>
 
 namespace TavDialogs {
 
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"solvers", "The connected external solver programs: double-click one to choose it."},
+};
+
+} // namespace
+
 ExSolDlg::ExSolDlg(ExSolDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
-    : ModelDialog(QStringLiteral("External Solvers"), messages, host, parent) {
+    : ModelDialog(QStringLiteral("External Solvers"), messages, host, parent), m_model(model),
+      m_list(MakeList(this, "solvers")) {
     auto* layout = new QVBoxLayout(this);
-    QListWidget* list = MakeList(this, "solvers");
+    QListWidget* list = m_list;
     std::vector<std::string> names;
     for (const auto& entry : model.Entries())
         names.push_back(entry.name);
@@ -20,6 +31,12 @@ ExSolDlg::ExSolDlg(ExSolDlgModel& model, DialogMessages& messages, DialogHost& h
         model.OnDoubleClick(list->row(item));
         accept();
     });
+    TavHelp::ContextHelp::Set(this, "external-solvers", kFieldHelp);
+}
+
+void ExSolDlg::Save() {
+    const QList<QListWidgetItem*> chosen = m_list->selectedItems();
+    if (chosen.size() == 1) m_model.OnChoose(m_list->row(chosen.front()));
 }
 
 } // namespace TavDialogs

@@ -1,6 +1,6 @@
 #pragma once
-// "External Solvers": the connected external solvers; a double-click chooses one and closes,
-// OK alone closes without a choice.
+// "External Solvers": the connected external solvers; OK chooses the highlighted one (none
+// when none is), a double-click chooses one and closes.
 
 #include "workbench/dialogs/solver/ExSolDlgModel.hpp"
 #include "workbench/dialogs/views/ModelDialog.hpp"
@@ -14,8 +14,12 @@ public:
 
 protected:
     void Load() override {}
-    void Save() override {}
+    void Save() override;
     bool Check() override { return true; }
+
+private:
+    ExSolDlgModel& m_model;
+    QListWidget* m_list;
 };
 
 } // namespace TavDialogs

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/ExpertDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/ListEditing.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
@@ -9,6 +10,17 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"ordering", "The order in which the Expert choice will try the solvers, best first."},
+    {"timeLimit", "How many seconds each solver may run before the next one gets its turn."},
+    {"clearStats", "Forgets how well each solver did, so that all start equal again."},
+};
+
+} // namespace
 
 ExpertDlg::ExpertDlg(ExpertDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
     : ModelDialog(QStringLiteral("Expert Solver"), messages, host, parent), m_model(model) {
@@ -26,6 +38,7 @@ ExpertDlg::ExpertDlg(ExpertDlgModel& model, DialogMessages& messages, DialogHost
     AddButtons(layout);
     connect(clear, &QPushButton::clicked, this, [this] { m_model.OnClearStats(); });
     Load();
+    TavHelp::ContextHelp::Set(this, "expert-solver", kFieldHelp);
 }
 
 void ExpertDlg::Load() {

@@ -1,10 +1,12 @@
 #pragma once
-// "FC Parameters Settings": writes its parameter block only when OK is accepted.
+// "FC Parameters Settings": writes its parameter block only when OK is accepted. The ordering is
+// greyed, with a note, while the backtracking chosen runs with natural ordering whatever it says.
 
 #include "workbench/dialogs/solver/FCDialogModel.hpp"
 #include "workbench/dialogs/views/ModelDialog.hpp"
 
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 
 namespace TavDialogs {
@@ -21,8 +23,12 @@ protected:
     QWidget* FocusAfterRefusal() override;
 
 private:
+    // The ordering's group enabled, and its note shown, as the backtracking chosen decides.
+    void ShowOrdering();
+
     FCDialogModel& m_model;
     QButtonGroup* m_ordering;
+    QLabel* m_orderingNote;
     QLineEdit* m_threshold;
     QButtonGroup* m_backtracking;
 };

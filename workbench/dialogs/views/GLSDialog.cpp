@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/GLSDialog.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/ParameterWidgets.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
@@ -11,6 +12,23 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"lambda",
+     "The weight of the penalties guided local search adds to break out of local minima (0 to 9999)."},
+    {"approximate", "Leaves constraints satisfied at the start out of the reckoning until the others hold: "
+                    "faster on big problems."},
+    {"learning",
+     "With an optimisation target, penalises every local minimum, not only those that break constraints."},
+    {"delta", "Keeps the cost of every move in tables, updated after each move, instead of recomputing it."},
+    {"seed", "The seed of the random choices (1 to 9999): the same seed gives the same run."},
+    {"scaling", "How strongly the optimisation target weighs against the constraints (0 to 9999)."},
+};
+
+} // namespace
 
 GLSDialog::GLSDialog(GLSDialogModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
     : ModelDialog(QStringLiteral("GLS Parameter Settings"), messages, host, parent), m_model(model) {
@@ -26,6 +44,7 @@ GLSDialog::GLSDialog(GLSDialogModel& model, DialogMessages& messages, DialogHost
     layout->addLayout(form);
     AddButtons(layout);
     Load();
+    TavHelp::ContextHelp::Set(this, "gls-parameters", kFieldHelp);
 }
 
 void GLSDialog::Load() {

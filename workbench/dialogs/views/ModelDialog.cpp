@@ -1,5 +1,7 @@
 #include "workbench/dialogs/views/ModelDialog.hpp"
 
+#include "workbench/ui/TitleWidth.hpp"
+
 #include <QBoxLayout>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -11,6 +13,7 @@ ModelDialog::ModelDialog(const QString& title, DialogMessages& messages, DialogH
     : QDialog(parent), m_messages(messages), m_host(host) {
     setWindowTitle(title);
     setModal(true);
+    TavWorkbench::Ui::KeepTitleVisible(*this);
 }
 
 void ModelDialog::AddButtons(QBoxLayout* layout, const QString& okText) {
@@ -21,6 +24,10 @@ void ModelDialog::AddButtons(QBoxLayout* layout, const QString& okText) {
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
     m_cancel->setAutoDefault(false);
+    // Every dialog's own table may say more where its buttons do more.
+    m_ok->setWhatsThis(
+        QStringLiteral("Accepts the dialog; if a field is wrong, says which and keeps the dialog open."));
+    m_cancel->setWhatsThis(QStringLiteral("Closes the dialog and changes nothing."));
     row->addWidget(m_ok);
     row->addWidget(m_cancel);
     layout->addLayout(row);

@@ -96,6 +96,12 @@ void NumberGrid::OpenEditor(int row, int col) {
     }
 }
 
+void NumberGrid::CloseEditor() {
+    m_open = false;
+    m_editor->hide();
+    m_editor->setEnabled(false);
+}
+
 QPoint NumberGrid::CellCentre(int row, int col) {
     scrollToItem(item(row - 1, col - 1));
     return visualItemRect(item(row - 1, col - 1)).center();

@@ -33,6 +33,8 @@ public:
     int EditorCol() const { return m_col; }
     // Lays the editor over body cell (row, col) with the cell's text, scrolling it into view.
     void OpenEditor(int row, int col);
+    // Takes the editor away until the next OpenEditor.
+    void CloseEditor();
     // The point of a body cell in the viewport (for clicks in tests).
     QPoint CellCentre(int row, int col);
 

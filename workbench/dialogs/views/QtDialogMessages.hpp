@@ -1,6 +1,7 @@
 #pragma once
-// Dialog boxes as Qt shows them: modal message boxes over an owner window, with the
-// application's name ("Tav") as caption unless one is given.
+// Dialog boxes as Qt shows them: modal message boxes over the dialog that runs (else over an owner
+// window), with the application's name ("Tav") as caption unless one is given; refusals with an
+// error icon, information with an information icon.
 
 #include "workbench/dialogs/DialogMessages.hpp"
 
@@ -15,6 +16,7 @@ public:
     void SetOwner(QWidget* owner) { m_owner = owner; }
 
     void ShowBox(const std::string& text, const std::string& caption) override;
+    void ShowInfo(const std::string& text, const std::string& caption) override;
     bool AskBox(const std::string& question, const std::string& caption) override;
 
 private:

@@ -1,5 +1,6 @@
 #include "workbench/dialogs/views/TabuDlg.hpp"
 
+#include "help/ContextHelp.hpp"
 #include "workbench/dialogs/views/ParameterWidgets.hpp"
 #include "workbench/dialogs/views/TextBytes.hpp"
 
@@ -11,6 +12,22 @@
 #include <QVBoxLayout>
 
 namespace TavDialogs {
+
+namespace {
+
+// What each field is for, as What's This tells it.
+constexpr TavHelp::FieldLine kFieldHelp[] = {
+    {"minimum", "With the maximum: a move made stays forbidden for a random number of steps from the smaller "
+                "of the two up."},
+    {"maximum", "With the minimum: the larger of the two sets how widely the forbidden time varies."},
+    {"approximate",
+     "Leaves constraints satisfied at the start out of the reckoning at first: faster on big problems."},
+    {"delta", "In this version the tick is passed to tabu search as the target's weight: cleared, the target "
+              "is ignored."},
+    {"scaling", "Kept with the other parameters; tabu search in this version does not read it."},
+};
+
+} // namespace
 
 TabuDlg::TabuDlg(TabuDlgModel& model, DialogMessages& messages, DialogHost& host, QWidget* parent)
     : ModelDialog(QStringLiteral("Tabu Parameter Settings"), messages, host, parent), m_model(model) {
@@ -25,6 +42,7 @@ TabuDlg::TabuDlg(TabuDlgModel& model, DialogMessages& messages, DialogHost& host
     layout->addLayout(form);
     AddButtons(layout);
     Load();
+    TavHelp::ContextHelp::Set(this, "tabu-parameters", kFieldHelp);
 }
 
 void TabuDlg::Load() {
