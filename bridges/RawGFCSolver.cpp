@@ -183,6 +183,8 @@ RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params, BridgeConte
         AddConstraints();
         AddObjective();
         RefuseInexactArithmetic();
+        // Setting up the search walks every variable and constraint again.
+        CheckStop();
         m_stats = std::make_unique<GFCLib::GFCStats>();
         m_search = std::make_unique<GFCLib::GFC>(m_csp.get(), m_stats.get(), false);
         SetParameters(params);
@@ -562,6 +564,7 @@ GFCLib::IntVar* RawGFCSolver::BuildSoftCost() {
     // The total weight less the weights of the soft constraints that hold.
     m_softForm = Linear();
     for (const auto& soft : m_problem->GetSoftConstraints()) {
+        CheckStop();
         RPtr<RawExpr> node = soft;
         const RPtr<RawExpr> constraint = RawArg(node, 0);
         // A boolean variable is its own truth; anything else is reified.

@@ -60,7 +60,9 @@
 #include "localsearch/glsnds/GLS_NDS.hpp"
 #include "localsearch/tabu/TABU.hpp"
 
+#include <algorithm>
 #include <atomic>
+#include <functional>
 #include <ostream>
 
 using namespace GLSLib;
@@ -75,6 +77,16 @@ constexpr const char* kBoolDomain = "__BoolDomain";
 std::string Text(const RawExpr& expr) {
     return expr.ToString();
 }
+
+// Orders the entries of a table by raw node, by address.
+struct ByNode {
+    template <class Entry> bool operator()(const Entry& a, const Entry& b) const {
+        return std::less<const RawExpr*>()(a.first, b.first);
+    }
+    template <class Entry> bool operator()(const Entry& a, const RawExpr* b) const {
+        return std::less<const RawExpr*>()(a.first, b);
+    }
+};
 
 } // namespace
 
@@ -141,6 +153,7 @@ void RawGenericSolver::Build(const AlgParams* params) {
             CheckStop();
             TranslateVariable(variable);
         }
+        std::sort(m_intByNode.begin(), m_intByNode.end(), ByNode());
         if (m_problem->GetObjective()) TranslateObjective(m_problem->GetObjective());
         PostConstraints();
         // Integer variables join the problem after every constraint and the objective exist.
@@ -227,7 +240,7 @@ void RawGenericSolver::TranslateVariable(const RPtr<RawVar>& variable) {
         IntDom* domain = csp->FindIntDomain(domainName);
         if (domain == nullptr) throw NoDomainError(name, domainName);
         m_intVars.push_back(new IntVar(name.c_str(), domain));
-        m_intByName.emplace(name, m_intVars.back());
+        m_intByNode.emplace_back(variable.Get(), m_intVars.back());
         return;
     }
     case RawType::BoolVar: {
@@ -237,7 +250,7 @@ void RawGenericSolver::TranslateVariable(const RPtr<RawVar>& variable) {
             csp->AddIntDomain(domain);
         }
         m_intVars.push_back(new IntVar(name.c_str(), domain));
-        m_intByName.emplace(name, m_intVars.back());
+        m_intByNode.emplace_back(variable.Get(), m_intVars.back());
         return;
     }
     case RawType::SetVar: {
@@ -502,7 +515,7 @@ const RawGenericSolver::IntExpressionKinds& RawGenericSolver::IntExpressionTable
                  return new IndexOp(index, s.GetIntConstants(RawArg(expr, 1)));
              }},
             {{RawType::BoolVar, RawType::IntVar},
-             [](Self& s, N expr) -> IntObj* { return s.FindIntVar(expr->GetName()); }},
+             [](Self& s, N expr) -> IntObj* { return s.FindIntVar(*expr); }},
             {{RawType::IntVal, RawType::BoolVal},
              [](Self&, N expr) -> IntObj* { return new IntVal(expr->GetInt()); }},
         });
@@ -565,7 +578,14 @@ std::vector<SetObj*> RawGenericSolver::TranslateSetExprList(const RPtr<RawExpr>&
     return result;
 }
 
-IntVar* RawGenericSolver::FindIntVar(const std::string& name) {
+IntVar* RawGenericSolver::FindIntVar(const RawExpr& variable) {
+    const auto node = std::lower_bound(m_intByNode.begin(), m_intByNode.end(), &variable, ByNode());
+    if (node != m_intByNode.end() && node->first == &variable) return node->second;
+    // A reference made apart from the declaration: by name, the first variable of that name.
+    const std::string name = variable.GetName();
+    if (m_intByName.empty())
+        for (IntVar* v : m_intVars)
+            m_intByName.emplace(v->GetName(), v);
     const auto found = m_intByName.find(name);
     if (found == m_intByName.end()) throw TranslationError("Local search has no integer variable " + name);
     return found->second;

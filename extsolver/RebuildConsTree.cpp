@@ -194,8 +194,9 @@ void RebuildConsTree::Discard() noexcept {
 }
 
 template <class T, class... Args> T* RebuildConsTree::Make(Args&&... args) {
-    // Room first, so that an object once made is always recorded.
-    m_created.reserve(m_created.size() + 1);
+    // Room first, so that an object once made is always recorded; grown geometrically, since
+    // room for one more each time copies the whole list for every object of the text.
+    if (m_created.size() == m_created.capacity()) m_created.reserve(2 * m_created.size() + 16);
     T* object = new T(std::forward<Args>(args)...);
     m_created.push_back(object);
     return object;

@@ -31,6 +31,8 @@ void DeclareDomainName(ParseContext& ctx, int line, const std::string& name) {
 RPtr<RawExpr> MakeArray(ParseContext& ctx, RawType kind, const std::string& prefix,
                         const std::vector<int>& dims, std::size_t level, const RPtr<RawDom>& domain) {
     if (level == dims.size()) {
+        // An array of a million variables takes long to make: a time limit ends it here.
+        ctx.CheckStop();
         RPtr<RawVar> var(new RawVar(kind, prefix, domain));
         ctx.Problem().AddVariable(var);
         return var;

@@ -15,12 +15,13 @@
 #include <cstddef>
 #include <memory>
 #include <mutex>
-#include <unordered_set>
+#include <vector>
 
 namespace GLSLib {
 
 class GGLS;
 class Obj;
+class ObjRegistry;
 
 // Most individuals (population or pool) a genetic-algorithm engine creates.
 constexpr int kGaReservedIndividuals = 1000;
@@ -66,10 +67,24 @@ struct ModelValues {
     int tabuTenureBase = 10;
 };
 
+// The block of every model object starts with this header, which names the registry that
+// records the object and its place there, so that deleting one object takes it out of its
+// registry without any search. It keeps the object maximally aligned.
+struct alignas(std::max_align_t) ObjHeader {
+    ObjRegistry* registry;
+    std::size_t slot;
+
+    void* Object() { return reinterpret_cast<char*>(this) + sizeof(ObjHeader); }
+    static ObjHeader* Of(void* object) {
+        return reinterpret_cast<ObjHeader*>(static_cast<char*>(object) - sizeof(ObjHeader));
+    }
+};
+
 // The objects of one problem. Every object is recorded in exactly one registry, the one of
 // the state current when it was allocated; the registry frees what it still holds when asked
-// or when it is destroyed. Guarded, so that a model built on one thread may be freed on
-// another (the model itself is used by one thread at a time).
+// or when it is destroyed, newest first. Guarded, so that a model built on one thread may be
+// freed on another (the model itself is used by one thread at a time).
+// Invariant: m_live[h->slot] == h for every recorded header h.
 class ObjRegistry {
 public:
     ObjRegistry() = default;
@@ -77,15 +92,17 @@ public:
     ObjRegistry(const ObjRegistry&) = delete;
     ObjRegistry& operator=(const ObjRegistry&) = delete;
 
-    void Insert(void* object);
-    void Erase(void* object) noexcept;
+    // Records the object of header (which it points at this registry); throws std::bad_alloc.
+    void Insert(ObjHeader* header);
+    // Forgets the object of header, which this registry records.
+    void Erase(ObjHeader* header) noexcept;
     // Deletes every recorded object through its virtual destructor; ends empty.
     void DeleteAll();
     std::size_t Size() const;
 
 private:
     mutable std::mutex m_mutex;
-    std::unordered_set<void*> m_live;
+    std::vector<ObjHeader*> m_live;
 };
 
 class ModelState {

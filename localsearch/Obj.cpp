@@ -7,38 +7,22 @@
 
 namespace GLSLib {
 
-namespace {
-
-// Each block starts with a header naming the registry that records it, so that deleting one
-// object finds its problem without any search. The header keeps the object maximally aligned.
-struct alignas(std::max_align_t) BlockHeader {
-    ObjRegistry* registry;
-};
-
-BlockHeader* HeaderOf(void* object) {
-    return reinterpret_cast<BlockHeader*>(static_cast<char*>(object) - sizeof(BlockHeader));
-}
-
-} // namespace
-
 void* Obj::operator new(std::size_t size) {
-    void* block = ::operator new(sizeof(BlockHeader) + size);
-    void* object = static_cast<char*>(block) + sizeof(BlockHeader);
-    ObjRegistry& registry = CurrentState().registry;
-    new (block) BlockHeader{&registry};
+    void* block = ::operator new(sizeof(ObjHeader) + size);
+    auto* header = new (block) ObjHeader{nullptr, 0};
     try {
-        registry.Insert(object);
+        CurrentState().registry.Insert(header);
     } catch (...) {
         ::operator delete(block);
         throw;
     }
-    return object;
+    return header->Object();
 }
 
 void Obj::operator delete(void* p) noexcept {
     if (p == nullptr) return;
-    BlockHeader* header = HeaderOf(p);
-    header->registry->Erase(p);
+    ObjHeader* header = ObjHeader::Of(p);
+    header->registry->Erase(header);
     ::operator delete(static_cast<void*>(header));
 }
 

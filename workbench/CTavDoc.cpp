@@ -5,6 +5,7 @@
 #include "bridges/RawGenericSolver.hpp"
 #include "bridges/RawLPSolver.hpp"
 #include "language/RawParser.hpp"
+#include "platform/Cancelled.hpp"
 #include "platform/FatalError.hpp"
 #include "workbench/CStringConverter.hpp"
 #include "workbench/RunMailbox.hpp"
@@ -17,7 +18,9 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <condition_variable>
 #include <sstream>
+#include <thread>
 
 using namespace TavLanguage;
 using namespace TavBridges;
@@ -193,14 +196,20 @@ std::string CTavDoc::GetProblemText() const {
     return ProblemTextOf(m_model);
 }
 
-bool CTavDoc::WriteProblemText(int count) {
+bool CTavDoc::WriteProblemText(int count, const std::atomic<bool>* stop) {
     m_requested = count;
     const std::string text = GetProblemText();
     // Parsed from memory: no scratch file that another parse could overwrite meanwhile.
     auto raw = std::make_unique<RawCSP>();
     ParserErr error;
     try {
-        error = ParseCSPText(text, nullptr, raw.get());
+        RawParser parser;
+        parser.SetStopRequest(stop);
+        (void)parser.ParseText(text, raw.get()); // its error, or code 0, is taken below
+        error = parser.GetError();
+    } catch (const Platform::Cancelled&) {
+        m_raw.reset();
+        throw;
     } catch (const ParserErr& e) {
         error = e;
     } catch (const std::exception& e) {
@@ -233,7 +242,7 @@ bool CTavDoc::BuildSolvers() {
     const BridgeFactory make =
         m_bridgeFactory ? m_bridgeFactory
                         : BridgeFactory([this](RawCSP* problem, const AlgParams* params, int kind) {
-                              return MakeBridge(problem, params, kind, m_diagnostics);
+                              return MakeBridge(problem, params, kind, BridgeContext{m_diagnostics, &m_buildStop});
                           });
     m_expertMode = false;
     if (!m_raw->GetRealVariables().empty()) {
@@ -270,10 +279,66 @@ bool CTavDoc::BuildSolvers() {
     }
 }
 
-bool CTavDoc::StartSolve(SolveEvents* events, int count) {
+namespace {
+
+// Sets a stop request at a deadline (at once when it has passed), unless dismissed first (by
+// its destruction).
+class BuildWatchdog {
+public:
+    BuildWatchdog(std::optional<std::chrono::steady_clock::time_point> deadline, std::atomic<bool>& stop) {
+        if (!deadline) return;
+        if (*deadline <= std::chrono::steady_clock::now()) {
+            stop = true;
+            return;
+        }
+        m_thread = std::thread([this, when = *deadline, &stop] {
+            std::unique_lock lock(m_mutex);
+            if (!m_wake.wait_until(lock, when, [this] { return m_dismissed; })) stop = true;
+        });
+    }
+    BuildWatchdog(const BuildWatchdog&) = delete;
+    BuildWatchdog& operator=(const BuildWatchdog&) = delete;
+    ~BuildWatchdog() {
+        if (!m_thread.joinable()) return;
+        {
+            std::lock_guard lock(m_mutex);
+            m_dismissed = true;
+        }
+        m_wake.notify_all();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_dismissed = false;
+    std::thread m_thread;
+};
+
+} // namespace
+
+bool CTavDoc::StartSolve(SolveEvents* events, int count,
+                         std::optional<std::chrono::steady_clock::time_point> deadline) {
     if (m_run) EndSolve(false);
     DeliverEnded();
-    if (!WriteProblemText(count)) return false;
+    m_buildStop = false;
+    bool built = false;
+    try {
+        const BuildWatchdog watchdog(deadline, m_buildStop);
+        built = ReadAndBuild(events, count);
+    } catch (...) {
+        m_buildStop = false;
+        throw;
+    }
+    // A deadline that passed once everything was built ends nothing: the run's own limit does.
+    m_buildStop = false;
+    if (!built) return false;
+    StartRun(events, count);
+    return true;
+}
+
+bool CTavDoc::ReadAndBuild(SolveEvents* events, int count) {
+    if (!WriteProblemText(count, &m_buildStop)) return false;
     m_statistics.clear();
     m_views->StatisticsChanged(m_statistics);
     {
@@ -283,22 +348,29 @@ bool CTavDoc::StartSolve(SolveEvents* events, int count) {
     if (events != nullptr) ShowResults(0, 1);
 
     std::string refusal;
+    bool stopped = false;
     try {
         BuildSolvers();
+    } catch (const Platform::Cancelled&) {
+        stopped = true;
     } catch (const ParserErr& e) {
         refusal = e.Message();
     } catch (const std::exception& e) {
         refusal = e.what();
     }
-    if (!refusal.empty()) {
+    if (stopped || !refusal.empty()) {
         ReleaseEngines();
         m_ownedSolver.reset();
         m_expertMode = false;
         m_raw.reset();
+        if (stopped) throw Platform::Cancelled();
         m_messages->ShowError(refusal);
         return false;
     }
+    return true;
+}
 
+void CTavDoc::StartRun(SolveEvents* events, int count) {
     m_report = RunReport{RunSolverName()};
     m_runStart = std::chrono::steady_clock::now();
     m_mailbox = std::make_shared<RunMailbox>(m_waker);
@@ -317,7 +389,6 @@ bool CTavDoc::StartSolve(SolveEvents* events, int count) {
             std::make_unique<SolverRun>(m_mailbox, m_solveLock, m_solver, count, &m_solutions, m_listener);
     }
     m_run->Start();
-    return true;
 }
 
 void CTavDoc::StopAndWait() {

@@ -26,6 +26,7 @@
 #include "language/raw/RawSolver.hpp"
 #include "platform/Diagnostics.hpp"
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -33,6 +34,7 @@
 #include <iosfwd>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -171,15 +173,18 @@ public:
     std::string GetProblemText() const;
     // Stores `count` as the requested count, writes the problem text and parses it (in memory)
     // into the document's raw problem. On failure shows "Parser Failed" and keeps no raw problem.
-    bool WriteProblemText(int count);
+    // Throws Platform::Cancelled, keeping no raw problem, once `stop` (may be null) is set.
+    bool WriteProblemText(int count, const std::atomic<bool>* stop = nullptr);
     // The parser's message of the last failed parse (empty after a successful one).
     const std::string& GetLastParseError() const { return m_lastParseError; }
     // Ends a solve still held, parses the problem and starts a run thread on the bridge of the
     // solver setting (linear programming whenever the problem has a real variable; setting 10
     // runs the Expert sequence). `events` receives the run's events (null: they are dropped).
     // False when nothing started: the problem did not parse or no bridge could take it (its
-    // reason shown).
-    bool StartSolve(SolveEvents* events, int count);
+    // reason shown). With a deadline, reading the problem and building the bridges end there:
+    // nothing is left of the solve and Platform::Cancelled is thrown.
+    bool StartSolve(SolveEvents* events, int count,
+                    std::optional<std::chrono::steady_clock::time_point> deadline = std::nullopt);
     // Stops the run (every engine of an Expert sequence), waits for its thread, deletes the run,
     // the solvers and the raw problem, and keeps the Expert statistics of a single-engine run
     // (a run with `solved` counts as a success). Nothing when no solve exists.
@@ -245,6 +250,9 @@ public:
     static std::unique_ptr<TavLanguage::RawSolver> MakeBridge(TavLanguage::RawCSP* problem,
                                                               const TavBridges::AlgParams* params, int kind,
                                                               TavBridges::BridgeContext context);
+    // The stop request of StartSolve's building (set at its deadline): a bridge factory puts it in
+    // the context of the bridges it makes, so that the time limit covers their building too.
+    const std::atomic<bool>* GetBuildStopRequest() const { return &m_buildStop; }
     // Where the bridges' notices go (called on the thread that runs the bridge, the run thread
     // during a solve); empty: the process-wide message sink.
     void SetDiagnostics(Platform::Diagnostics diagnostics) { m_diagnostics = std::move(diagnostics); }
@@ -272,6 +280,11 @@ private:
 
     void LoadSettings();
     bool BuildSolvers();
+    // StartSolve's two halves: the problem parsed and its solvers built (false, nothing kept,
+    // when it does not parse or no bridge takes it; Platform::Cancelled at the build's stop),
+    // then the run thread started on them.
+    bool ReadAndBuild(SolveEvents* events, int count);
+    void StartRun(SolveEvents* events, int count);
     void StopAndWait();
     int DeliverEnded();
     ExpertEntry* ExpertRowAt(int position);
@@ -330,6 +343,9 @@ private:
     SolutionListenerFn m_listener;
     BridgeFactory m_bridgeFactory;
     Platform::Diagnostics m_diagnostics;
+    // Set when the deadline of StartSolve's reading and building passes; false at every other
+    // time, so that the bridges, which keep reading it, search on.
+    std::atomic<bool> m_buildStop{false};
     std::string m_lastParseError;
     RunReport m_report;
     std::chrono::steady_clock::time_point m_runStart{};

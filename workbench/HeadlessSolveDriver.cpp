@@ -1,5 +1,7 @@
 #include "workbench/HeadlessSolveDriver.hpp"
 
+#include "platform/Cancelled.hpp"
+
 #include <algorithm>
 
 namespace TavWorkbench {
@@ -15,10 +17,16 @@ HeadlessSolveDriver::Outcome HeadlessSolveDriver::Run(int count) {
     m_outcome = Outcome();
     m_finished = false;
     m_engineDeadline.reset();
-    if (!m_doc.StartSolve(this, count)) return m_outcome;
-    m_outcome.started = true;
     const auto limit = std::chrono::milliseconds(std::max(m_doc.GetSearchTimeLimit(), 0));
     auto deadline = Now() + limit;
+    try {
+        if (!m_doc.StartSolve(this, count, m_now ? std::nullopt : std::optional(deadline))) return m_outcome;
+    } catch (const Platform::Cancelled&) {
+        m_outcome.started = true;
+        m_outcome.timedOut = true;
+        return m_outcome;
+    }
+    m_outcome.started = true;
     auto nextStatistics = Now() + kStatisticsInterval;
     while (!m_finished) {
         auto wake = std::min(deadline, nextStatistics);

@@ -3,6 +3,10 @@
 // run's events and timers: progress shows the results, finished shows the statistics, marks
 // the run finished and ends the solve; the search time limit asks the document's time-out
 // question; each Expert engine gets the document's per-engine interval.
+// The time limit runs from the start of the solve, so that reading the problem and building
+// the solvers count too; when it runs out before they are built, the solve ends there, timed
+// out with no solution. (With a clock of its own, a test decides when the search's limit runs
+// out, and the building is never cut short.)
 // For command-line programs and tests; everything happens on the calling thread.
 
 #include "workbench/CTavDoc.hpp"
@@ -22,7 +26,8 @@ public:
         bool started = false;
         // The count of the finished event.
         int found = 0;
-        // The time limit ran out and the document's question was answered Yes.
+        // The time limit ran out while the solvers were built, or during the search and the
+        // document's question was answered Yes.
         bool timedOut = false;
         int progressEvents = 0;
         int finishedEvents = 0;

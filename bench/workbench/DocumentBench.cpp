@@ -1,13 +1,17 @@
 // A large document: a 100 x 100 integer array variable and 10,000 constraints over it. Times
 // saving it as a ".tav" file, loading it into a document, and writing its problem text (alone,
 // and parsed as a solve parses it).
+// With --write-time-limit-documents DIR it writes instead the documents that bench/time-limits
+// solves under a time limit (see bench/README.md) and runs no benchmark.
 
 #include "workbench/CTavDoc.hpp"
 #include "workbench/archive/TavDocumentFile.hpp"
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <filesystem>
+#include <functional>
 #include <unistd.h>
 
 using namespace TavWorkbench;
@@ -102,3 +106,64 @@ void BM_WriteAndParseProblemTextOfLargeDocument(benchmark::State& state) {
 BENCHMARK(BM_WriteAndParseProblemTextOfLargeDocument)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+namespace {
+
+// Writes one document of the time-limit benchmark: built as the dialogs build it, saved as the
+// workbench saves it.
+void WriteDocument(const std::filesystem::path& path, const std::function<void(TavModel&)>& fill) {
+    NullMessages messages;
+    CTavDoc doc(&messages, path.parent_path());
+    doc.OnNewDocument();
+    fill(doc.GetModel());
+    doc.OnSaveDocument(path);
+}
+
+void AddConstraint(TavModel& model, const std::string& id, const std::string& text,
+                   const std::vector<std::string>& referenced) {
+    auto constraint = std::make_unique<CConstraint>(id, text);
+    constraint->SetReferencedIDs(referenced);
+    model.constraints.Add(std::move(constraint));
+}
+
+// The documents' forms of bench/time-limits' problems: a million variables but one (one
+// constraint), a product over a wide domain, an element of a table into a domain of every
+// non-negative int.
+void WriteTimeLimitDocuments(const std::filesystem::path& folder) {
+    std::filesystem::create_directories(folder);
+    WriteDocument(folder / "variables.tav", [](TavModel& model) {
+        model.domains.AddIntDomain("D", "", "", "", 0, 9, {}, 0, 0);
+        model.variables.AddVariable("x", CVariable::kIntVar, "D", 1, "", {999999});
+        AddConstraint(model, "c", "x[0] <> x[1];", {"x"});
+    });
+    WriteDocument(folder / "product.tav", [](TavModel& model) {
+        model.domains.AddIntDomain("D", "", "", "", -100000, 5, {}, 0, 0);
+        model.variables.AddVariable("a", CVariable::kIntVar, "D", 0, "", {});
+        model.variables.AddVariable("b", CVariable::kIntVar, "D", 0, "", {});
+        AddConstraint(model, "product", "a * b = -6;", {"a", "b"});
+        AddConstraint(model, "order", "a < b;", {"a", "b"});
+    });
+    WriteDocument(folder / "table.tav", [](TavModel& model) {
+        model.constants.Add(
+            std::make_unique<CConstant>("Tab", "5, 17, 2147483647, 0, 99, 2147483646", CConstant::kList));
+        model.domains.AddIntDomain("Big", "", "", "", 0, 2147483647, {}, 0, 0);
+        model.domains.AddIntDomain("Idx", "", "", "", 0, 5, {}, 0, 0);
+        model.variables.AddVariable("v", CVariable::kIntVar, "Big", 0, "", {});
+        model.variables.AddVariable("k", CVariable::kIntVar, "Idx", 0, "", {});
+        AddConstraint(model, "element", "v = Tab[k];", {"v", "k", "Tab"});
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--write-time-limit-documents") == 0) {
+        WriteTimeLimitDocuments(argv[2]);
+        return 0;
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -19,7 +19,6 @@ void RawCSP::AddDomain(RPtr<RawDom> domain) {
 
 void RawCSP::AddVariable(RPtr<RawVar> variable) {
     if (!variable) throw Bug("RawCSP.cpp", 16);
-    m_variablesByName.emplace(variable->GetName(), variable);
     if (variable->GetType() == RawType::FltVar)
         m_realVariables.push_back(std::move(variable));
     else
@@ -57,8 +56,10 @@ RPtr<RawDom> RawCSP::FindDomain(const std::string& name) const {
 }
 
 RPtr<RawVar> RawCSP::FindVariable(const std::string& name) const {
-    auto it = m_variablesByName.find(name);
-    return it != m_variablesByName.end() ? it->second : RPtr<RawVar>();
+    for (const auto* list : {&m_variables, &m_realVariables})
+        for (const auto& v : *list)
+            if (v->GetName() == name) return v;
+    return RPtr<RawVar>();
 }
 
 namespace {

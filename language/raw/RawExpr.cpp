@@ -28,8 +28,9 @@ void RawExpr::ReleaseChildren(std::vector<RPtr<RawExpr>>& children) {
     std::vector<RPtr<RawExpr>> pending;
     t_pending = &pending;
     try {
+        // As above: an array of a million variables that the problem also holds takes one pass.
         for (auto& child : children)
-            pending.push_back(std::move(child));
+            if (child.GetCount() == 1) pending.push_back(std::move(child));
         children.clear();
         while (!pending.empty()) {
             RPtr<RawExpr> last = std::move(pending.back());

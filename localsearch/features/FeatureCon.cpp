@@ -3,11 +3,22 @@
 #include "localsearch/Con.hpp"
 
 #include <ostream>
+#include <vector>
 
 namespace GLSLib {
 
-FeatureCon::FeatureCon(Con* c) : m_constraint(c) {
-    c->GetVariables(m_variables);
+FeatureCon::FeatureCon(Con* c) : m_constraint(c) {}
+
+IntVar* FeatureCon::GetVariable(int i) const {
+    std::vector<IntVar*> variables;
+    m_constraint->GetVariables(variables);
+    return variables[static_cast<unsigned>(i)];
+}
+
+int FeatureCon::NumVariables() const {
+    std::vector<IntVar*> variables;
+    m_constraint->GetVariables(variables);
+    return static_cast<int>(variables.size());
 }
 
 std::ostream& FeatureCon::Print(std::ostream& os) const {

@@ -3,8 +3,6 @@
 
 #include "localsearch/features/Feature.hpp"
 
-#include <vector>
-
 namespace GLSLib {
 
 class FeatureCon : public Feature {
@@ -19,8 +17,10 @@ public:
     int GetPreviousPenalty() const override { return m_penalty > 0 ? m_penalty - 1 : 0; }
     bool IsPresent() const override;
     int GetCost() const override;
-    IntVar* GetVariable(int i) const override { return m_variables[static_cast<unsigned>(i)]; }
-    int NumVariables() const override { return static_cast<int>(m_variables.size()); }
+    // The constraint's variables (its GetVariables), found afresh: no search asks, and a list
+    // kept in each of hundreds of thousands of features cost a third of their memory.
+    IntVar* GetVariable(int i) const override;
+    int NumVariables() const override;
     bool IncreasePenalty() override {
         ++m_penalty;
         return true;
@@ -29,7 +29,6 @@ public:
 private:
     Con* m_constraint;
     int m_penalty = 0;
-    std::vector<IntVar*> m_variables;
 };
 
 } // namespace GLSLib

@@ -17,12 +17,12 @@ GAPop::GAPop(GLSCSP& problem) : m_problem(&problem) {
     problem.Random().Seed(problem.Values().gaSeed);
 }
 
-void GAPop::Init() {
+bool GAPop::Init(const std::atomic<bool>& stop) {
     const std::vector<IntVar*>& vars = m_problem->GetVariables();
     if (m_allocated) {
         if (m_penalties.size() != vars.size())
             throw Platform::InternalError("The problem's variables changed after the population was created");
-        return;
+        return true;
     }
     const ModelValues& settings = m_problem->Values();
     // The feature tables keep a cell per value of every variable, as the local searches do.
@@ -37,6 +37,8 @@ void GAPop::Init() {
     // Breeding draws two different parents from the first pool - 1 members.
     if (size < 1 || size > kGaReservedIndividuals || pool < 3 || pool > size)
         throw Platform::ParameterError("Invalid Parameter\n");
+    m_individuals.clear();
+    m_pool.clear();
     m_individuals.reserve(static_cast<std::size_t>(size));
     for (int i = 0; i < size; ++i)
         m_individuals.push_back(std::make_unique<GASolution>(*m_problem));
@@ -48,20 +50,30 @@ void GAPop::Init() {
     m_penalties.clear();
     m_penalisedFlags.clear();
     m_featureCosts.clear();
+    // Three rows per variable: on a problem of a million variables that takes long.
     for (IntVar* v : vars) {
+        if (stop.load(std::memory_order_relaxed)) return false;
         const auto width = static_cast<std::size_t>(v->DomainSize());
         m_penalties.emplace_back(width, 1);
         m_penalisedFlags.emplace_back(width, false);
         m_featureCosts.emplace_back(width, settings.gaFeatureCost);
     }
     m_allocated = true;
+    return true;
 }
 
-void GAPop::Start() {
-    Init();
-    for (auto& individual : m_individuals)
+bool GAPop::RandomiseAll(const std::atomic<bool>& stop) {
+    for (auto& individual : m_individuals) {
+        if (stop.load(std::memory_order_relaxed)) return false;
         individual->Randomise();
+    }
+    return true;
+}
+
+bool GAPop::Start(const std::atomic<bool>& stop) {
+    if (!Init(stop) || !RandomiseAll(stop)) return false;
     m_generation = 0;
+    return true;
 }
 
 bool GAPop::EvaluateAll(const std::atomic<bool>& stop) {
@@ -110,11 +122,10 @@ void GAPop::Breed(const std::atomic<bool>& stop) {
     }
 }
 
-bool GAPop::NextGeneration() {
+bool GAPop::NextGeneration(const std::atomic<bool>& stop) {
     ++m_generation;
     if (m_generation <= m_problem->Values().gaMaxGenerations) return false;
-    for (auto& individual : m_individuals)
-        individual->Randomise();
+    (void)RandomiseAll(stop);
     m_generation = 0;
     return true;
 }

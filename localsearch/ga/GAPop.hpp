@@ -24,10 +24,12 @@ public:
     GAPop& operator=(const GAPop&) = delete;
 
     // Creates the individuals (first call only), then gives every one random values;
-    // generation := 0. Throws Platform::ParameterError ("Invalid Parameter\n") when the
-    // population or pool size is out of range, Platform::InternalError when the problem's
-    // variables changed since the individuals were created.
-    void Start();
+    // generation := 0. False when stop became true first (the next Start begins again).
+    // Throws Platform::ParameterError ("Invalid Parameter\n") when the population or pool
+    // size is out of range, Platform::InternalError when the problem's variables changed
+    // since the individuals were created.
+    bool Start(const std::atomic<bool>& stop);
+    bool Start() { return Start(std::atomic<bool>{false}); }
     // Evaluates every individual with the current penalties; false when stop became true
     // before every individual was evaluated.
     bool EvaluateAll(const std::atomic<bool>& stop);
@@ -42,8 +44,10 @@ public:
     void Breed(const std::atomic<bool>& stop);
     void Breed() { Breed(std::atomic<bool>{false}); }
     // Counts a generation; at the end of a run (more than the maximum number of generations)
-    // gives every individual new random values, restarts the count and returns true.
-    bool NextGeneration();
+    // gives every individual new random values, restarts the count and returns true. When
+    // stop becomes true meanwhile, the rest keep their values.
+    bool NextGeneration(const std::atomic<bool>& stop);
+    bool NextGeneration() { return NextGeneration(std::atomic<bool>{false}); }
     // Penalises the features of greatest utility that best holds (best is written into the
     // variables first).
     void PenaltyStep(const GASolution& best);
@@ -62,8 +66,11 @@ public:
     const std::vector<GASolution::FeatureKey>& PenalisedFeatures() const { return m_penalisedFeatures; }
 
 private:
-    // Creates individuals, pool and feature tables once; they survive later runs.
-    void Init();
+    // Creates individuals, pool and feature tables once; they survive later runs. False when
+    // stop became true first: nothing is kept, and the next call begins again.
+    bool Init(const std::atomic<bool>& stop);
+    // Gives every individual random values; false when stop became true first.
+    bool RandomiseAll(const std::atomic<bool>& stop);
 
     GLSCSP* m_problem;
     bool m_allocated = false;

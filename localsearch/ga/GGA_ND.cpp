@@ -94,8 +94,7 @@ bool GGA_ND::Run() {
     int runViolations = INT_MAX;
     int runCost = INT_MAX;
     m_stats.StartTimer();
-    m_population.Start();
-    if (m_stopRequested.load()) return false;
+    if (!m_population.Start(m_stopRequested) || m_stopRequested.load()) return false;
     const bool hasObjective = m_problem.HasObjective();
     const int stallLimit = m_problem.Values().gaStallLimit;
     for (;;) {
@@ -144,7 +143,7 @@ bool GGA_ND::Run() {
         m_stats.SetGeneration(m_population.GetGeneration());
         CountStep();
 
-        if (m_population.NextGeneration()) {
+        if (m_population.NextGeneration(m_stopRequested)) {
             if (found) return Finish();
             m_stats.RecordRun(static_cast<std::uint32_t>(runViolations), runCost);
             m_stats.IncRestarts();

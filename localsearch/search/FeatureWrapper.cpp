@@ -5,12 +5,13 @@
 #include "localsearch/GLSCSP.hpp"
 #include "localsearch/Minimise.hpp"
 #include "localsearch/features/Feature.hpp"
+#include "localsearch/search/IdTable.hpp"
 
 namespace GLSLib {
 
 void FeatureWrapper::Grow() {
     const auto count = static_cast<unsigned>(Con::GetCount());
-    if (m_features.size() < count) m_features.resize(count, nullptr);
+    GrowIdTable(m_features, count, nullptr);
 }
 
 void FeatureWrapper::AddConstraint(Con* c) {

@@ -16,6 +16,7 @@
 #include "localsearch/features/FeatureCon.hpp"
 #include "localsearch/features/NoGoodFeature.hpp"
 #include "localsearch/features/NumericFeature.hpp"
+#include "localsearch/search/IdTable.hpp"
 #include "localsearch/search/NoGood.hpp"
 
 #include <algorithm>
@@ -43,7 +44,8 @@ void SearchTables::Setup(GLSCSP& problem, bool approximate, bool tabulateAll, bo
     if (cells > kMaxValueCells)
         throw ModelError("Problem too large: local search holds at most " + std::to_string(kMaxValueCells) +
                          " values over all its variables");
-    m_stopWhileBuilding = cells > kStoppableCells;
+    m_large = cells > kStoppableCells;
+    m_stopWhileBuilding = m_large;
     struct EndOfBuilding {
         bool& flag;
         ~EndOfBuilding() { flag = false; }
@@ -68,7 +70,7 @@ void SearchTables::Setup(GLSCSP& problem, bool approximate, bool tabulateAll, bo
     std::vector<char> inProblem(static_cast<unsigned>(m_index.NumVariableRows()), 0);
     for (IntVar* v : problem.GetVariables())
         inProblem[static_cast<unsigned>(v->GetId())] = 1;
-    auto requireKnown = [&](const std::vector<IntVar*>& vars) {
+    auto requireKnown = [&](_ConIdxInVar::VarRow vars) {
         for (IntVar* v : vars)
             if (!inProblem[static_cast<unsigned>(v->GetId())])
                 throw ModelError(std::string("Variable ") + v->GetName() +
@@ -134,9 +136,9 @@ void SearchTables::WatchMemoryFeatures(Con* c) {
             (dynamic_cast<NumericFeature*>(f) == nullptr && dynamic_cast<NoGoodFeature*>(f) == nullptr))
             continue;
         const auto id = static_cast<unsigned>(part->GetId());
-        if (m_memoryFeature.size() <= id) m_memoryFeature.resize(id + 1, nullptr);
+        GrowIdTable(m_memoryFeature, id + 1, nullptr);
         m_memoryFeature[id] = f;
-        const std::vector<IntVar*>& vars = m_index.VariablesOf(part->GetId());
+        const _ConIdxInVar::VarRow vars = m_index.VariablesOf(part->GetId());
         for (std::size_t i = 0; i < vars.size(); ++i) {
             const auto vid = static_cast<unsigned>(vars[i]->GetId());
             if (m_watchers.size() <= vid) m_watchers.resize(vid + 1);
@@ -145,8 +147,21 @@ void SearchTables::WatchMemoryFeatures(Con* c) {
     }
 }
 
+void SearchTables::ResetCells() {
+    m_cellStart.assign(static_cast<unsigned>(Con::GetCount()), kNoCells);
+    m_cellCount.assign(static_cast<unsigned>(Con::GetCount()), 0);
+    std::size_t rows = 0;
+    for (Con* c : m_problem->GetConstraints())
+        rows += m_index.VariablesOf(c->GetId()).size();
+    m_cellRows.clear();
+    m_cellRows.shrink_to_fit();
+    m_cellRows.reserve(rows);
+    for (Con* c : m_problem->GetConstraints())
+        (void)Cells(c->GetId(), 0);
+}
+
 void SearchTables::ComputeTables() {
-    m_cells.assign(static_cast<unsigned>(Con::GetCount()), {});
+    ResetCells();
     m_builtLambda = m_problem->Values().lambda;
     m_builtObjectiveWeight = m_problem->Values().objectiveWeight;
     for (Con* c : m_problem->GetConstraints())
@@ -170,7 +185,7 @@ void SearchTables::ComputeTables() {
                 AddAllDifferentRow(cid, l.index, row, +1);
                 continue;
             }
-            std::vector<std::pair<int, int>>& cells = Cells(cid, l.index);
+            CellRow& cells = Cells(cid, l.index);
             if (IsDisequality(cid)) {
                 int cost = 0;
                 const int k = DisequalityCell(cid, l.index, cost);
@@ -310,7 +325,7 @@ void SearchTables::DetectDisequality(Con* c) {
     if (!AsDisequality(c, d.var, d.offset) || d.var[0] == d.var[1]) return;
     for (const IntVar* v : d.var)
         if (!Small(v->GetMin()) || !Small(v->GetMax())) return;
-    const std::vector<IntVar*>& row = m_index.VariablesOf(cid);
+    const _ConIdxInVar::VarRow row = m_index.VariablesOf(cid);
     if (row.size() != 2) return;
     if (row[0] != d.var[0]) {
         std::swap(d.var[0], d.var[1]);
@@ -338,7 +353,7 @@ void SearchTables::DetectAllDifferent(Con* c) {
     if (dynamic_cast<AllDifferent*>(c) == nullptr || !m_updateCons.Get(cid) ||
         dynamic_cast<FeatureCon*>(m_features.Get(cid)) == nullptr)
         return;
-    const std::vector<IntVar*>& vars = m_index.VariablesOf(cid);
+    const _ConIdxInVar::VarRow vars = m_index.VariablesOf(cid);
     if (vars.size() != c->NumArgs() || vars.empty()) return;
     // Each argument a distinct variable plus a small constant, over small values.
     std::vector<std::pair<IntVar*, int>> args;
@@ -373,7 +388,7 @@ void SearchTables::DetectAllDifferent(Con* c) {
 
 void SearchTables::CountAllDifferent(int conId) {
     AllDifferentCounts& counts = *AllDifferentOf(conId);
-    const std::vector<IntVar*>& vars = m_index.VariablesOf(conId);
+    const _ConIdxInVar::VarRow vars = m_index.VariablesOf(conId);
     std::fill(counts.count.begin(), counts.count.end(), 0);
     counts.duplicates = 0;
     for (std::size_t i = 0; i < vars.size(); ++i) {
@@ -416,7 +431,7 @@ void SearchTables::AddAllDifferentRow(int conId, int i, std::vector<Score>& row,
 int SearchTables::MoveAllDifferent(int conId, int i, int oldValue) {
     AllDifferentCounts& counts = *AllDifferentOf(conId);
     const Feature* f = m_features.Get(conId);
-    const std::vector<IntVar*>& vars = m_index.VariablesOf(conId);
+    const _ConIdxInVar::VarRow vars = m_index.VariablesOf(conId);
     IntVar* x = vars[static_cast<unsigned>(i)];
     const int a = oldValue + counts.offset[static_cast<unsigned>(i)] - counts.low;
     const int b = x->IntVar::GetValue() + counts.offset[static_cast<unsigned>(i)] - counts.low;
@@ -484,18 +499,32 @@ bool SearchTables::ContributesNothing(const Con* c) const {
     return ng != nullptr && ng == c && ng->GetMismatches() >= 2;
 }
 
-std::vector<std::pair<int, int>>& SearchTables::Cells(int conId, int i) {
+CellRow& SearchTables::Cells(int conId, int i) {
     const auto id = static_cast<unsigned>(conId);
-    if (m_cells.size() <= id) m_cells.resize(id + 1);
-    std::vector<std::vector<std::pair<int, int>>>& rows = m_cells[id];
-    if (rows.size() <= static_cast<unsigned>(i)) rows.resize(static_cast<unsigned>(i) + 1);
-    return rows[static_cast<unsigned>(i)];
+    GrowIdTable(m_cellStart, id + 1, kNoCells);
+    GrowIdTable(m_cellCount, id + 1, 0);
+    const auto index = static_cast<std::uint32_t>(i);
+    if (index >= m_cellCount[id]) {
+        // The rows of all its variables at once, at the end of the table (the rows it had, if
+        // any, move there with it).
+        const std::size_t count = std::max<std::size_t>(m_index.VariablesOf(conId).size(), index + 1);
+        if (m_cellRows.size() + count >= kNoCells)
+            throw ModelError("Problem too large: its constraints hold too many rows of values");
+        ReserveIdTable(m_cellRows, m_cellRows.size() + count);
+        const auto start = static_cast<std::uint32_t>(m_cellRows.size());
+        m_cellRows.resize(m_cellRows.size() + count);
+        for (std::uint32_t k = 0; k < m_cellCount[id]; ++k)
+            m_cellRows[start + k] = std::move(m_cellRows[m_cellStart[id] + k]);
+        m_cellStart[id] = start;
+        m_cellCount[id] = static_cast<std::uint32_t>(count);
+    }
+    return m_cellRows[m_cellStart[id] + index];
 }
 
 void SearchTables::AddToCell(int conId, int i, int k, int delta) {
     if (delta == 0) return;
-    std::vector<std::pair<int, int>>& cells = Cells(conId, i);
-    for (std::pair<int, int>& cell : cells)
+    CellRow& cells = Cells(conId, i);
+    for (CellRow::Cell& cell : cells)
         if (cell.first == k) {
             cell.second += delta;
             return;
@@ -505,7 +534,7 @@ void SearchTables::AddToCell(int conId, int i, int k, int delta) {
 
 int SearchTables::Contribute(Con* c, int sign, const IntVar* skip) {
     const int cid = c->GetId();
-    const std::vector<IntVar*>& vars = m_index.VariablesOf(cid);
+    const _ConIdxInVar::VarRow vars = m_index.VariablesOf(cid);
     const bool tab = m_updateCons.Get(cid);
     if (tab && AllDifferentOf(cid) != nullptr) {
         // Its counts are kept only while it is considered: count afresh when it comes in.
@@ -529,8 +558,8 @@ int SearchTables::Contribute(Con* c, int sign, const IntVar* skip) {
             if (w == skip) continue;
             const int wid = w->GetId();
             if (tab) {
-                std::vector<std::pair<int, int>>& cells = Cells(cid, static_cast<int>(i));
-                for (const std::pair<int, int>& cell : cells)
+                CellRow& cells = Cells(cid, static_cast<int>(i));
+                for (const CellRow::Cell& cell : cells)
                     m_pinputs.Add(wid, cell.first, -cell.second);
                 cells.clear();
             }
@@ -550,7 +579,7 @@ int SearchTables::Contribute(Con* c, int sign, const IntVar* skip) {
         const int wid = w->GetId();
         if (tab && IsDisequality(cid)) {
             // Violated at one value of w at most: that cell alone, without evaluating.
-            std::vector<std::pair<int, int>>& cells = Cells(cid, static_cast<int>(i));
+            CellRow& cells = Cells(cid, static_cast<int>(i));
             cells.clear();
             int cost = 0;
             const int k = DisequalityCell(cid, static_cast<int>(i), cost);
@@ -559,7 +588,7 @@ int SearchTables::Contribute(Con* c, int sign, const IntVar* skip) {
                 cells.push_back({k, cost});
             }
         } else if (tab) {
-            std::vector<std::pair<int, int>>& cells = Cells(cid, static_cast<int>(i));
+            CellRow& cells = Cells(cid, static_cast<int>(i));
             cells.clear();
             std::vector<Score>& row = m_pinputs.Row(wid);
             const int cur = w->GetValueIndex();
@@ -602,7 +631,7 @@ Score SearchTables::CandidateCost(IntVar* x, int k) {
 void SearchTables::NoteExplicit(Con* c) {
     const int cid = c->GetId();
     if (!m_consider.Get(cid) || m_updateCons.Get(cid)) return;
-    const std::vector<IntVar*>& vars = m_index.VariablesOf(cid);
+    const _ConIdxInVar::VarRow vars = m_index.VariablesOf(cid);
     for (std::size_t i = 0; i < vars.size(); ++i) {
         const auto vid = static_cast<unsigned>(vars[i]->GetId());
         if (m_explicit.size() <= vid) m_explicit.resize(vid + 1);
@@ -693,7 +722,7 @@ void SearchTables::RaisePenalty(int conId) {
     if (!m_consider.Get(conId)) return;
     const bool tab = m_updateCons.Get(conId);
     const int diffCur = PenaltyDifference(c, f);
-    const std::vector<IntVar*>& vars = m_index.VariablesOf(conId);
+    const _ConIdxInVar::VarRow vars = m_index.VariablesOf(conId);
     if (tab && whole && AllDifferentOf(conId) != nullptr) {
         // The new penalty minus the previous one, at every value, from the counts.
         for (std::size_t i = 0; i < vars.size(); ++i) {
@@ -736,8 +765,8 @@ void SearchTables::RaisePenalty(int conId) {
                 diffs[static_cast<unsigned>(k)] = diff;
             }
             PassLink(conId, static_cast<int>(i), w, cur);
-            std::vector<std::pair<int, int>>& cells = Cells(conId, static_cast<int>(i));
-            for (std::pair<int, int>& cell : cells) {
+            CellRow& cells = Cells(conId, static_cast<int>(i));
+            for (CellRow::Cell& cell : cells) {
                 cell.second += diffs[static_cast<unsigned>(cell.first)];
                 diffs[static_cast<unsigned>(cell.first)] = 0;
             }
@@ -758,7 +787,7 @@ bool SearchTables::CanImprove(Con* c) {
     const int cid = c->GetId();
     const bool linked =
         m_index.HasLinks(cid) && (cid == m_index.ObjectiveId() || m_consWrapper.Get(cid) == c);
-    const std::vector<IntVar*>& vars = m_index.VariablesOf(cid);
+    const _ConIdxInVar::VarRow vars = m_index.VariablesOf(cid);
     const Feature* f = m_features.Get(cid);
     auto cost = [&]() {
         const double violation = c->GetViolation();
@@ -828,13 +857,11 @@ void SearchTables::EnterLearnedConstraint(Con* c, bool tabulate) {
     m_features.Grow();
     m_violated.Resize();
     const auto count = static_cast<unsigned>(Con::GetCount());
-    if (m_memoryFeature.size() < count) m_memoryFeature.resize(count, nullptr);
-    if (m_noGoods.size() < count) m_noGoods.resize(count, nullptr);
-    if (m_isDisequality.size() < count) {
-        m_isDisequality.resize(count, 0);
-        m_disequality.resize(count, Disequality{});
-    }
-    if (m_allDifferentSlot.size() < count) m_allDifferentSlot.resize(count, -1);
+    GrowIdTable(m_memoryFeature, count, nullptr);
+    GrowIdTable(m_noGoods, count, nullptr);
+    GrowIdTable(m_isDisequality, count, 0);
+    GrowIdTable(m_disequality, count, Disequality{});
+    GrowIdTable(m_allDifferentSlot, count, -1);
     const int cid = c->GetId();
     if (tabulate || m_tabulateAll)
         m_updateCons.Set(cid);
@@ -1059,7 +1086,7 @@ std::string SearchTables::CheckInvariants() {
                 AddAllDifferentRow(cid, l.index, sum, +1);
                 continue;
             }
-            for (const std::pair<int, int>& cell : Cells(cid, l.index))
+            for (const CellRow::Cell& cell : Cells(cid, l.index))
                 sum[static_cast<unsigned>(cell.first)] += cell.second;
         }
         if (m_index.ObjectiveIndex(id) >= 0)

@@ -16,6 +16,7 @@
 // so far, which any evaluation may lower.
 // Guided local search (Voudouris and Tsang) with incremental move evaluation.
 
+#include "localsearch/search/CellRow.hpp"
 #include "localsearch/search/ConsiderCons.hpp"
 #include "localsearch/search/DownwardsList.hpp"
 #include "localsearch/search/FeatureWrapper.hpp"
@@ -136,8 +137,11 @@ protected:
     // Adds (sign +1) or removes (sign -1) the contribution of c, at the current assignment,
     // to the rows of its variables other than skip; returns c's weighted cost now.
     int Contribute(Con* c, int sign, const IntVar* skip);
-    // The nonzero cells that constraint conId has added to the row of its variable i.
-    std::vector<std::pair<int, int>>& Cells(int conId, int i);
+    // The nonzero cells that constraint conId has added to the row of its variable i. The
+    // reference holds until the first cells of a constraint that has none yet are asked for.
+    CellRow& Cells(int conId, int i);
+    // Makes the rows of cells of every constraint of the problem, empty.
+    void ResetCells();
     void AddToCell(int conId, int i, int k, int delta);
     // Recomputes the objective's part of the rows of its variables (all of them, or all but
     // skip while the best objective value stays put).
@@ -150,6 +154,11 @@ protected:
     // Throws Stopped when the stop flag is set while the tables of a large problem are built.
     void StopIfAskedWhileBuilding() const {
         if (m_stopWhileBuilding && m_stop != nullptr && m_stop->load(std::memory_order_relaxed)) throw Stopped{};
+    }
+    // Throws Stopped when the stop flag is set and the problem set up last is large: for the
+    // structures an engine builds at the start of a run, after Setup.
+    void StopIfAskedOnLargeProblem() const {
+        if (m_large && m_stop != nullptr && m_stop->load(std::memory_order_relaxed)) throw Stopped{};
     }
     void RebuildAllMoveLists();
     // Recognises c as a disequality of two distinct variables, each plus or minus a constant
@@ -215,6 +224,8 @@ protected:
     GLSCSP* m_problem = nullptr;
     const std::atomic<bool>* m_stop = nullptr;
     bool m_stopWhileBuilding = false;
+    // The problem set up last holds more than kStoppableCells values.
+    bool m_large = false;
     bool m_keepMoveLists = false;
     bool m_approximate = false;
     bool m_tabulateAll = true;
@@ -231,8 +242,13 @@ protected:
     // Per constraint id and variable index: the nonzero (value index, weighted cost) cells the
     // constraint holds in that variable's value-table row, so that a move takes them back
     // without evaluating anything. Invariant: the row is the sum of its cells (plus the
-    // objective's term).
-    std::vector<std::vector<std::vector<std::pair<int, int>>>> m_cells;
+    // objective's term). The cells of constraint c's variable i are m_cellRows[m_cellStart[c] + i];
+    // kNoCells for a constraint whose rows are not made yet. One table for all constraints:
+    // a block per constraint cost more than the cells themselves.
+    static constexpr std::uint32_t kNoCells = UINT32_MAX;
+    std::vector<std::uint32_t> m_cellStart;
+    std::vector<std::uint32_t> m_cellCount;
+    std::vector<CellRow> m_cellRows;
     // Per constraint id: variables and constant offsets of a recognised disequality
     // var[0] + offset[0] <> var[1] + offset[1], in the order of the constraint's row.
     struct Disequality {

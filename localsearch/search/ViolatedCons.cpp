@@ -2,6 +2,7 @@
 
 #include "localsearch/Con.hpp"
 #include "localsearch/GLSCSP.hpp"
+#include "localsearch/search/IdTable.hpp"
 
 namespace GLSLib {
 
@@ -27,8 +28,8 @@ void ViolatedCons::Build(GLSCSP& problem) {
 
 void ViolatedCons::Resize() {
     const auto count = static_cast<unsigned>(Con::GetCount());
-    if (m_positions.size() < count) m_positions.resize(count, -1);
-    m_cons.reserve(count);
+    GrowIdTable(m_positions, count, -1);
+    ReserveIdTable(m_cons, count);
 }
 
 bool ViolatedCons::Contains(const Con* c) const {

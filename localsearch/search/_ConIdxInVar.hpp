@@ -11,6 +11,7 @@
 #include "localsearch/ExprObj.hpp"
 
 #include <cstdint>
+#include <span>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -49,9 +50,12 @@ public:
     // Links and per-variable entries of a constraint added after BuildLinks.
     void LinkOne(Con* c);
 
+    // A constraint's distinct integer variables: valid until the next collection of variables.
+    using VarRow = std::span<IntVar* const>;
+
     // Index of variable x id in constraint c id's row; -1 when x is not in it.
     int IndexOf(int conId, int varId) const;
-    const std::vector<IntVar*>& VariablesOf(int conId) const;
+    VarRow VariablesOf(int conId) const;
     IntVar* Variable(int conId, int i) const { return VariablesOf(conId)[static_cast<unsigned>(i)]; }
     const std::vector<IntVar*>& ObjectiveVariables() const { return m_objectiveVars; }
     // The objective's id, -1 without objective.
@@ -64,14 +68,14 @@ public:
     }
     // True for the problem constraints and the objective, which have links.
     bool HasLinks(int conId) const {
-        return static_cast<unsigned>(conId) < m_linkStart.size() &&
-               !m_linkStart[static_cast<unsigned>(conId)].empty();
+        return static_cast<unsigned>(conId) < m_linkRow.size() &&
+               m_linkRow[static_cast<unsigned>(conId)] != kNoRow;
     }
     // The dependents of variable i of constraint conId that lead to it (constraint with links).
+    // Valid until links are next built or added.
     LinkSpan Link(int conId, int i) const {
-        const std::vector<int>& start = m_linkStart[static_cast<unsigned>(conId)];
-        const ExprObj::Dependent* base = m_linkDeps[static_cast<unsigned>(conId)].data();
-        return {base + start[static_cast<unsigned>(i)], base + start[static_cast<unsigned>(i) + 1]};
+        const std::uint32_t* start = m_linkStarts.data() + m_linkRow[static_cast<unsigned>(conId)] + i;
+        return {m_linkDeps.data() + start[0], m_linkDeps.data() + start[1]};
     }
     // The problem constraints on the variable (objective excluded), in the problem's order.
     const std::vector<VarLink>& ConstraintsOf(int varId) const {
@@ -84,23 +88,40 @@ public:
     static ExprObj* RootConstraint(ExprObj* node);
 
 private:
-    void EnsureVariableRows(const std::vector<IntVar*>& vars);
-    // Links of the tracked nodes in targets (by id) for the variable x: each dependent of x is
-    // followed upward to every tracked node it reaches.
+    void EnsureVariableRows(VarRow vars);
+    // Makes vars the row of constraint conId.
+    void SetRow(int conId, const std::vector<IntVar*>& vars);
+    // The links found for one tracked node: its id and, per variable of its row, the dependents.
+    struct PendingLinks {
+        int conId;
+        std::vector<std::vector<ExprObj::Dependent>> rows;
+    };
+    // Links of the tracked nodes (targets gives each its place in pending) for the variable x:
+    // each dependent of x is followed upward to every tracked node it reaches.
     void LinkVariable(IntVar* x, const std::unordered_map<const ExprObj*, int>& targets,
-                      std::vector<std::vector<std::vector<ExprObj::Dependent>>>& pending);
-    void Flatten(int conId, std::vector<std::vector<ExprObj::Dependent>>& rows);
+                      std::vector<PendingLinks>& pending);
+    // Appends the links of one tracked node.
+    void Flatten(PendingLinks& links);
     static std::uint64_t Key(int conId, int varId) {
         return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(conId)) << 32) |
                static_cast<std::uint32_t>(varId);
     }
 
-    std::vector<std::vector<IntVar*>> m_conVars;
+    // The rows of variables in one flat table, so that a constraint costs no block of its own:
+    // constraint c's are the m_conVarCount[c] entries of m_conVars from m_conVarStart[c].
+    std::vector<std::uint32_t> m_conVarStart;
+    std::vector<std::uint32_t> m_conVarCount;
+    std::vector<IntVar*> m_conVars;
     std::vector<IntVar*> m_objectiveVars;
     int m_objectiveId = -1;
     std::vector<int> m_objectiveIndex;
-    std::vector<std::vector<int>> m_linkStart;
-    std::vector<std::vector<ExprObj::Dependent>> m_linkDeps;
+    // The links of every constraint in three flat tables, so that a constraint costs no block
+    // of its own: the dependents of variable i of constraint c are m_linkDeps[m_linkStarts[r + i]]
+    // up to m_linkDeps[m_linkStarts[r + i + 1]], r = m_linkRow[c]; kNoRow for no links.
+    static constexpr std::uint32_t kNoRow = UINT32_MAX;
+    std::vector<std::uint32_t> m_linkRow;
+    std::vector<std::uint32_t> m_linkStarts;
+    std::vector<ExprObj::Dependent> m_linkDeps;
     std::unordered_map<std::uint64_t, int> m_index;
     std::vector<std::vector<VarLink>> m_varCons;
 };

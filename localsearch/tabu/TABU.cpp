@@ -66,8 +66,13 @@ bool TABU::Run() {
         m_firstRun = true;
         return false;
     }
-    m_search.BuildTabuTable();
-    m_search.RebuildCandidates();
+    try {
+        m_search.BuildTabuTable();
+        m_search.RebuildCandidates(true);
+    } catch (const SearchTables::Stopped&) {
+        // Every run builds both afresh.
+        return false;
+    }
     const bool hasObjective = m_problem.HasObjective();
     bool found = false;
     // Stores the current assignment when it is feasible and better than the stored one.

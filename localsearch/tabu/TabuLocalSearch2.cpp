@@ -19,23 +19,27 @@ void TabuLocalSearch2::Initialise(GLSCSP& problem, bool approximate) {
     Setup(problem, approximate, false, true);
     m_bestValues.assign(problem.GetVariables().size(), 0);
     m_candidates.Initialise(m_index.NumVariableRows(), 0);
-    RebuildCandidates();
+    RebuildCandidates(true);
     m_initialised = true;
 }
 
 void TabuLocalSearch2::BuildTabuTable() {
     // One mark per value of each variable: rows as long as the variable's own domain.
     m_tabuUntil.assign(static_cast<unsigned>(m_index.NumVariableRows()), {});
-    for (IntVar* x : m_problem->GetVariables())
+    for (IntVar* x : m_problem->GetVariables()) {
+        StopIfAskedOnLargeProblem();
         m_tabuUntil[static_cast<unsigned>(x->GetId())].assign(static_cast<unsigned>(x->DomainSize()), 0);
+    }
     ModelValues& settings = m_problem->Values();
     if (settings.tabuTenureBase > settings.tabuTenureRange)
         std::swap(settings.tabuTenureBase, settings.tabuTenureRange);
 }
 
-void TabuLocalSearch2::RebuildCandidates() {
-    for (IntVar* x : m_problem->GetVariables())
+void TabuLocalSearch2::RebuildCandidates(bool stoppable) {
+    for (IntVar* x : m_problem->GetVariables()) {
+        if (stoppable) StopIfAskedOnLargeProblem();
         m_candidates.Rebuild(x->GetId(), m_pinputs.Row(x->GetId()), x->GetValueIndex(), nullptr, 0);
+    }
 }
 
 bool TabuLocalSearch2::ChooseMove(Move& move) {

@@ -26,14 +26,16 @@ class TabuLocalSearch2 : public SearchTables {
 public:
     // First run only: a random assignment, then every structure built for it and the
     // candidate lists filled. Throws ModelError for a constraint over a variable that is not
-    // in the problem.
+    // in the problem, Stopped when the stop flag is set while a large problem's are built.
     void Initialise(GLSCSP& problem, bool approximate);
     bool IsInitialised() const { return m_initialised; }
     // A table of zero marks, one row per variable, as wide as the largest domain. When the
-    // tenure base exceeds the range the two module-wide settings are swapped first.
+    // tenure base exceeds the range the two module-wide settings are swapped first. Throws
+    // Stopped when the stop flag is set while a large problem's is built.
     void BuildTabuTable();
-    // Every candidate list rebuilt from the value table, without tabu test.
-    void RebuildCandidates();
+    // Every candidate list rebuilt from the value table, without tabu test. When stoppable,
+    // throws Stopped (the lists then incomplete) when the stop flag is set on a large problem.
+    void RebuildCandidates(bool stoppable = false);
     // One iteration t >= 1: choose a move, mark it tabu, make it, bring the lists up to date.
     // False when no variable has a value to move to (every domain has one value).
     [[nodiscard]] bool Step(std::uint64_t t);

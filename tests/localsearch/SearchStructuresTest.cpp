@@ -231,7 +231,7 @@ TEST_F(SearchStructuresTest, HardWeightIsTenTimesTheHeaviestSoftWeight) {
 // variables through its links, and compares each with a full evaluation at that assignment.
 void ExpectLinksReachOnlyTheirConstraint(const GLSCSP& p, const _ConIdxInVar& index, FeatureWrapper& features,
                                          Con* c) {
-    const std::vector<IntVar*>& vars = index.VariablesOf(c->GetId());
+    const auto vars = index.VariablesOf(c->GetId());
     for (std::size_t i = 0; i < vars.size(); ++i) {
         IntVar* x = vars[i];
         const int cur = x->GetValueIndex();

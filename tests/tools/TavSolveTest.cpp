@@ -7,6 +7,7 @@
 #include "tools/tav-solve/TavSolveApp.hpp"
 
 #include "language/RawParser.hpp"
+#include "localsearch/Obj.hpp"
 #include "tests/bridges/BruteForce.hpp"
 #include "tests/bridges/RawBuild.hpp"
 
@@ -211,6 +212,33 @@ TEST(TavSolveRun, TheTimeLimitAlsoEndsTheBuildingOfTheSolver) {
 
 namespace {
 
+// A variable that sets a stop request when a bridge reads its name, and a constant that does
+// when a bridge reads its value: as a time limit that runs out while the model is built.
+class StoppingVar : public RawVar {
+public:
+    StoppingVar(std::string name, RPtr<RawDom> domain, std::atomic<bool>& stop)
+        : RawVar(RawType::IntVar, std::move(name), std::move(domain)), m_stop(stop) {}
+    std::string GetName() const override {
+        m_stop = true;
+        return RawVar::GetName();
+    }
+
+private:
+    std::atomic<bool>& m_stop;
+};
+
+class StoppingInt : public RawInt {
+public:
+    StoppingInt(int value, std::atomic<bool>& stop) : RawInt(value), m_stop(stop) {}
+    int GetInt() const override {
+        m_stop = true;
+        return RawInt::GetInt();
+    }
+
+private:
+    std::atomic<bool>& m_stop;
+};
+
 // Each Solve appends three solutions x = 1, 2, 3, then 4, 5, 6, ...: it tells the first two
 // through the run's hook as it goes (as an optimising local search tells each new best) and
 // the third only by returning.
@@ -236,6 +264,43 @@ private:
 };
 
 } // namespace
+
+TEST(TavSolveRun, AStopBeforeOrWhileTheModelIsBuiltEndsEverySolverWithNoSolution) {
+    enum class When { Before, Variables, Constraints };
+    const std::pair<When, const char*> moments[] = {{When::Before, "before building"},
+                                                    {When::Variables, "while translating the variables"},
+                                                    {When::Constraints, "while translating the constraints"}};
+    for (SolverChoice solver : {SolverChoice::Gfc, SolverChoice::Gls, SolverChoice::Ga, SolverChoice::Tabu,
+                                SolverChoice::Gls2, SolverChoice::Ext}) {
+        for (const auto& [when, what] : moments) {
+            SCOPED_TRACE(SolverName(solver) + " stopped " + what);
+            std::atomic<bool> stop{when == When::Before};
+            // x < y < 3 and y <> 0 over 0..3: solutions exist, so none reported means stopped.
+            Problem p;
+            auto d = p.IntRange("d", 0, 3);
+            const RPtr<RawVar> x(when == When::Variables ? new StoppingVar("x", d, stop)
+                                                         : new RawVar(RawType::IntVar, "x", d));
+            p.csp.AddVariable(x);
+            E y = p.IntVar("y", d);
+            p.Post(Con(RawType::Less, x, y));
+            p.Post(Con(RawType::Less, y, when == When::Constraints ? E(new StoppingInt(3, stop)) : Int(3)));
+            p.Post(Con(RawType::NotEqual, y, Int(0)));
+            const AlgParams params = ParamsFor(solver, {});
+            // The test's flag stands for the run's, which its time limit sets.
+            const BuiltRun run = BuildAndRun(
+                [&](BridgeContext context) {
+                    context.stop = &stop;
+                    return MakeSolver(solver, p.csp, params, context);
+                },
+                -1, 60.0, [](const RawSolution&, int) { ADD_FAILURE() << "a solution was reported"; });
+            EXPECT_TRUE(stop.load());
+            EXPECT_EQ(run.result.found, 0);
+            EXPECT_EQ(run.result.end, SolveEnd::None);
+            EXPECT_FALSE(run.solver);
+            EXPECT_EQ(GLSLib::Obj::RegistrySize(), 0u) << "the model built so far is freed";
+        }
+    }
+}
 
 TEST(TavSolveRun, SolutionsToldDuringASolveAreHandedOnOnceInTheirOrder) {
     RawCSP problem;

@@ -169,6 +169,31 @@ TEST(SolveRoad, AProblemThatDoesNotParseStartsNothing) {
     EXPECT_EQ(f.doc.GetSolutions().GetValue("v", 0), "3");
 }
 
+TEST(SolveRoad, ATimeLimitThatRunsOutBeforeTheSolversAreBuiltEndsTheSolveThere) {
+    for (int setting : {CTavDoc::kCompleteSearch, CTavDoc::kGuidedLocalSearch, CTavDoc::kExpert}) {
+        SCOPED_TRACE(setting);
+        Fixture f;
+        ExampleDocs::Queens(f.doc.GetModel(), 8);
+        f.doc.SetSolverSetting(setting);
+        f.doc.SetSearchTimeLimit(0); // over before the problem is read
+        HeadlessSolveDriver driver(f.doc);
+        const auto outcome = driver.Run(1);
+        EXPECT_TRUE(outcome.started);
+        EXPECT_TRUE(outcome.timedOut);
+        EXPECT_EQ(outcome.found, 0);
+        EXPECT_EQ(outcome.finishedEvents, 0);
+        EXPECT_FALSE(f.doc.IsSolving());
+        EXPECT_EQ(f.doc.GetRawProblem(), nullptr);
+        EXPECT_EQ(f.doc.GetSolver(), nullptr);
+        // Nothing is left that keeps the next solve from starting.
+        f.doc.SetSearchTimeLimit(CTavDoc::kDefaultTimeLimit);
+        HeadlessSolveDriver again(f.doc);
+        again.SetClock([] { return HeadlessSolveDriver::Clock::time_point(); });
+        EXPECT_EQ(again.Run(1).found, 1);
+        EXPECT_TRUE(IsQueensSolution(f.doc.GetSolutions(), 8, 0));
+    }
+}
+
 TEST(SolveRoad, TimeOutAsksFirstAndKeepsWhatWasFound) {
     Fixture f;
     ExampleDocs::Knapsack(f.doc.GetModel());

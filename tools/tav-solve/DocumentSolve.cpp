@@ -179,9 +179,10 @@ int RunDocument(const SolveOptions& options, std::ostream& out, std::ostream& er
         last = std::move(key);
         out << FormatSolution(solution, ++printed) << "\n" << std::flush;
     };
-    doc.SetBridgeFactory([&print](RawCSP* problem, const AlgParams* params, int kind) {
+    doc.SetBridgeFactory([&print, &doc](RawCSP* problem, const AlgParams* params, int kind) {
         BridgeContext context;
         context.onSolution = print;
+        context.stop = doc.GetBuildStopRequest();
         return TavWorkbench::CTavDoc::MakeBridge(problem, params, kind, std::move(context));
     });
     doc.SetSolutionListener([&print](const RawSolution& solution, int) { print(solution); });
