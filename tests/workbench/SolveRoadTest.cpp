@@ -237,6 +237,8 @@ TEST(SolveRoad, TimeOutAsksFirstAndKeepsWhatWasFound) {
     EXPECT_FALSE(f.doc.IsSolving());
     f.doc.SetBridgeFactory({});
     f.doc.SetSolverSetting(CTavDoc::kCompleteSearch);
+    // The time limit covers reading and building too: the 50 ms above must not cut this one short.
+    f.doc.SetSearchTimeLimit(CTavDoc::kDefaultTimeLimit);
     HeadlessSolveDriver again(f.doc);
     EXPECT_EQ(again.Run(1).found, 1);
     EXPECT_EQ(f.doc.GetSolutions().GetValue("Cost", 0), "51");

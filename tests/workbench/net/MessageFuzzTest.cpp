@@ -68,7 +68,9 @@ std::vector<CMessage> FeedInPieces(const Bytes& bytes, std::mt19937& rng, const 
             for (CMessage m; decoder.Next(m);)
                 out.push_back(m);
             EXPECT_EQ(budget.Used(), decoder.HeldBytes());
-            if (!decoder.MidMessage() && !decoder.Failed()) EXPECT_EQ(decoder.HeldBytes(), 0u);
+            if (!decoder.MidMessage() && !decoder.Failed()) {
+                EXPECT_EQ(decoder.HeldBytes(), 0u);
+            }
             if (refused) break;
             pos += piece;
         }
