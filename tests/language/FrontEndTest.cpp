@@ -469,7 +469,9 @@ TEST(FrontEnd, VariablesCountTowardsTheBoundAndADeclarationPastItIsRefusedAtOnce
         RawCSP problem;
         const bool read = parser.ParseText(Problem(row.variables, row.constraints, frame), &problem);
         EXPECT_EQ(read, row.message.empty());
-        if (!read) EXPECT_EQ(parser.GetError().Message(), row.message);
+        if (!read) {
+            EXPECT_EQ(parser.GetError().Message(), row.message);
+        }
     }
     // At the default bound a huge array is refused before any of it is made (it once took
     // 1.5 GB), as is a damaged size.
