@@ -253,7 +253,11 @@ TEST(WorkbenchLoopback, EveryEditOfTheProblemReachesTheProgramsAndNothingElseDoe
         {"add a constraint", CommandId::AddConstraint,
          [](TavModel& m) { m.constraints.Add(std::make_unique<CConstraint>("rule", "extra <> K;")); }, true},
         {"edit a constraint", CommandId::EditConstraint,
-         [](TavModel& m) { m.constraints[m.constraints.GetSize() - 1]->Set("rule", "extra <> 1;"); }, true, true},
+         [](TavModel& m) {
+             m.constraints.ReplaceAt(m.constraints.GetSize() - 1,
+                                     std::make_unique<CConstraint>("rule", "extra <> 1;"));
+         },
+         true, true},
         {"edit a constant", CommandId::EditConstant,
          [](TavModel& m) { m.constants.ReplaceAt(1, std::make_unique<CConstant>("K", 3)); }, true, true},
         {"edit a domain", CommandId::EditDomain,

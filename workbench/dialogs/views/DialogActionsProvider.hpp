@@ -2,7 +2,7 @@
 // The element dialogs as the workbench's windows use them: the tree's add, edit, clone and
 // delete actions, Delete Unused Domains, the optimisation, the solver parameter and Expert
 // dialogs, the solution count, the search time, the external solver list and the statistics
-// window. Each action runs its dialogs, changes the document and brings the tree in step.
+// window. Each action runs its dialogs and changes the document.
 
 #include "workbench/dialogs/actions/EditingActions.hpp"
 #include "workbench/dialogs/views/QtDialogHost.hpp"
@@ -32,8 +32,6 @@ public:
 private:
     ActionOutcome RunAction(TavWorkbench::CommandId id, EditingActions& actions,
                             const TavWorkbench::ProblemTree::Item* item);
-    void FollowInTree(TavWorkbench::CommandId id, const ActionOutcome& outcome,
-                      TavWorkbench::Ui::ActionContext& context, int countBefore);
 
     QtDialogMessages m_qtMessages;
     DialogMessages& m_messages;
