@@ -80,10 +80,12 @@ public:
         (void)upper;
         return std::nullopt;
     }
-    // The external solvers list showing `names`: the index chosen, nothing when none was.
-    virtual std::optional<int> ChooseExternalSolver(QWidget* parent, const std::vector<std::string>& names) {
+    // The external solvers list showing `programs` (solver name, user number): the user number
+    // chosen, nothing when none was.
+    virtual std::optional<int>
+    ChooseExternalSolver(QWidget* parent, const std::vector<std::pair<std::string, int>>& programs) {
         (void)parent;
-        (void)names;
+        (void)programs;
         return std::nullopt;
     }
     // A new modeless statistics window owned by `parent`, not yet shown; it deletes itself when

@@ -145,16 +145,16 @@ std::optional<int> DialogActionsProvider::AskSearchMinutes(QWidget* parent, int 
     return dialog.GetMinutes();
 }
 
-std::optional<int> DialogActionsProvider::ChooseExternalSolver(QWidget* parent,
-                                                               const std::vector<std::string>& names) {
+std::optional<int>
+DialogActionsProvider::ChooseExternalSolver(QWidget* parent,
+                                            const std::vector<std::pair<std::string, int>>& programs) {
     m_host.SetOwner(parent);
     std::vector<ExSolDlgModel::Entry> entries;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        entries.push_back({names[i], static_cast<int>(i)});
+    for (const auto& [name, userNumber] : programs)
+        entries.push_back({name, userNumber});
     ExSolDlgModel dialog(std::move(entries));
     m_host.Run(dialog);
-    if (!dialog.HasChoice()) return std::nullopt;
-    return dialog.GetChosen();
+    return dialog.ChosenUser();
 }
 
 TavWorkbench::Ui::StatisticsWindow* DialogActionsProvider::OpenStatisticsWindow(QWidget* parent) {

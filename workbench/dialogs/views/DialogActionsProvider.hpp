@@ -23,7 +23,8 @@ public:
     void Run(TavWorkbench::CommandId id, TavWorkbench::Ui::ActionContext& context) override;
     std::optional<int> AskSolutionCount(QWidget* parent) override;
     std::optional<int> AskSearchMinutes(QWidget* parent, int minutes) override;
-    std::optional<int> ChooseExternalSolver(QWidget* parent, const std::vector<std::string>& names) override;
+    std::optional<int>
+    ChooseExternalSolver(QWidget* parent, const std::vector<std::pair<std::string, int>>& programs) override;
     TavWorkbench::Ui::StatisticsWindow* OpenStatisticsWindow(QWidget* parent) override;
 
     // The host that runs the views (tests watch the views it opens).
