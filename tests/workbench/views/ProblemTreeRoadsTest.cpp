@@ -48,16 +48,6 @@ private:
     const TavModel& m_model;
 };
 
-template <class Model> std::function<bool(Model&)> Accept(std::function<void(Model&)> fill) {
-    return [fill = std::move(fill)](Model& model) {
-        fill(model);
-        RecordingDialogMessages quiet;
-        const bool accepted = model.OnOK(quiet);
-        EXPECT_TRUE(accepted) << (quiet.boxes.empty() ? std::string() : quiet.boxes.front().text);
-        return accepted;
-    };
-}
-
 // A document holding the integer domain Digit and the variable x over it, its tree built.
 struct Roads {
     TempFolder folder;
