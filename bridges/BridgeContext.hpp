@@ -8,6 +8,11 @@
 #include "platform/Diagnostics.hpp"
 
 #include <atomic>
+#include <functional>
+
+namespace TavLanguage {
+class RawSolution;
+}
 
 namespace TavBridges {
 
@@ -17,6 +22,10 @@ struct BridgeContext {
     // Set by the program (from any thread) to end the work early; may be null. It must outlive
     // the bridge.
     const std::atomic<bool>* stop = nullptr;
+    // Hears each solution the bridge reports as soon as it is appended to its solutions, on the
+    // thread that runs Solve: an optimising local search reports each new best during its run,
+    // before Solve returns. May be empty (nobody hears them before Solve returns).
+    std::function<void(const TavLanguage::RawSolution&)> onSolution{};
 
     bool IsStopRequested() const { return stop != nullptr && stop->load(std::memory_order_relaxed); }
     // Throws Platform::Cancelled once the stop request is set.

@@ -50,7 +50,20 @@ void ExtSolver::Stop() {
 }
 
 bool ExtSolver::FindCandidate(RawSolution& candidate) {
+    // Whoever listens hears each new best of an optimising run as the engine finds it.
+    if (Context().onSolution) {
+        m_engine->SetNewBestCallback([this](int) {
+            RawSolution best;
+            ReadAssignment(best);
+            (void)Offer(best);
+        });
+    }
     if (!m_engine->Solve()) return false;
+    ReadAssignment(candidate);
+    return true;
+}
+
+void ExtSolver::ReadAssignment(RawSolution& candidate) const {
     GLSLib::GLSCSP* csp = m_engine->GetCSP();
     for (const auto& variable : m_problem->GetVariables()) {
         const std::string name = variable->GetName();
@@ -67,7 +80,6 @@ bool ExtSolver::FindCandidate(RawSolution& candidate) {
             candidate.AddLabel(RawLabel(name, RPtr<RawExpr>(new RawInt(var->GetValue()))));
         }
     }
-    return true;
 }
 
 std::ostream& ExtSolver::PrintStatistics(std::ostream& out) {

@@ -40,6 +40,8 @@ private:
     // One engine run: the assignment it ends on, when it ends on a solution.
     [[nodiscard]] bool FindCandidate(TavLanguage::RawSolution& candidate) override;
     bool ContinuesAfterRejection() const override { return false; }
+    // The variables' current values as labels of the raw problem's variables.
+    void ReadAssignment(TavLanguage::RawSolution& candidate) const;
 
     std::string m_description;
     std::unique_ptr<GLSLib::GGLS_ND> m_engine;

@@ -8,7 +8,9 @@
 //     maximised, not negated), and its soft-cost label the total weight of the soft
 //     constraints it violates, both computed from the raw problem.
 // A complete search goes on past a dropped assignment; a local-search run that ends on one has
-// found nothing new, so that Solve returns false and an "all solutions" run ends there.
+// found nothing new, so that Solve returns false and an "all solutions" run ends there. An
+// engine may also report solutions during its run (Offer); a run that ends on the last of them
+// has found it.
 
 #include "bridges/BridgeContext.hpp"
 #include "bridges/RawEvaluator.hpp"
@@ -22,7 +24,8 @@ namespace TavBridges {
 class RawBridge : public TavLanguage::RawSolver {
 public:
     // Finds candidates until one passes the checks above and appends it (true), or the engine
-    // has none left for this call (false). Throws what the engine throws.
+    // has none left for this call (false); true also when solutions offered during the call
+    // were appended. Sets how it ended (GetEnd). Throws what the engine throws.
     [[nodiscard]] bool Solve() final;
 
     // Number of assignments the checks dropped, in every Solve so far.
@@ -37,6 +40,15 @@ protected:
     // True when a further FindCandidate after a dropped one continues the same search (complete
     // search); false when each call is a run of its own (local search).
     virtual bool ContinuesAfterRejection() const = 0;
+    // How a Solve ends that found a solution, and one whose FindCandidate found nothing. The
+    // defaults are those of an incomplete search, whose run ends without a solution only when
+    // it is stopped.
+    virtual TavLanguage::SolveEnd SolutionEnd() const { return TavLanguage::SolveEnd::Solution; }
+    virtual TavLanguage::SolveEnd SearchEnd() const { return TavLanguage::SolveEnd::Stopped; }
+    // A solution found during the engine's run, before FindCandidate returns (a new best of an
+    // optimising local search): checked and appended as Solve does, and told to the context's
+    // onSolution. True when it was appended. Called on the thread that runs Solve.
+    bool Offer(const TavLanguage::RawSolution& candidate);
 
     const BridgeContext& Context() const { return m_context; }
     // Throws Platform::Cancelled once the program's stop request is set; for long translation
@@ -44,6 +56,8 @@ protected:
     void CheckStop() const { m_context.CheckStop(); }
 
 private:
+    enum class Verdict { Added, Dropped, Repeat };
+    Verdict Check(const TavLanguage::RawSolution& candidate);
     // The canonical text of a candidate's labels, for recognising a repeat.
     static std::string Key(const TavLanguage::RawSolution& candidate);
 

@@ -242,6 +242,20 @@ bool RawGFCSolver::FindCandidate(RawSolution& candidate) {
     return true;
 }
 
+TavLanguage::SolveEnd RawGFCSolver::SolutionEnd() const {
+    const bool proved =
+        m_csp->GetObjective() != nullptr && !m_search->IsStopRequested() && GetRejectedCount() == 0;
+    return proved ? SolveEnd::Optimum : SolveEnd::Solution;
+}
+
+TavLanguage::SolveEnd RawGFCSolver::SearchEnd() const {
+    if (StoppedByThrashing()) return SolveEnd::Thrashing;
+    if (m_search->IsStopRequested()) return SolveEnd::Stopped;
+    // The checks dropped the search's best: what it proved is not about the problem.
+    if (m_csp->GetObjective() != nullptr && GetRejectedCount() > 0) return SolveEnd::GaveUp;
+    return SolveEnd::Exhausted;
+}
+
 bool RawGFCSolver::StoppedByThrashing() const {
     // The check raises the search's stop request, which stays set: the flag means the search
     // ended there and will not go on.
@@ -396,8 +410,7 @@ GFCLib::Constraint* RawGFCSolver::Comparison(RawGFCSolver& s, const RPtr<RawExpr
     }
 }
 
-template <class Made>
-GFCLib::Constraint* RawGFCSolver::InitPair(RawGFCSolver& s, const RPtr<RawExpr>& expr) {
+template <class Made> GFCLib::Constraint* RawGFCSolver::InitPair(RawGFCSolver& s, const RPtr<RawExpr>& expr) {
     CPObject* second = s.TranslateTerm(RawArg(expr, 1));
     CPObject* first = s.TranslateTerm(RawArg(expr, 0));
     auto* c = new Made();

@@ -175,6 +175,12 @@ private:
     [[nodiscard]] bool FindCandidate(TavLanguage::RawSolution& candidate) override;
     // The search goes on from an assignment the checks drop.
     bool ContinuesAfterRejection() const override { return true; }
+    // With an objective (or soft cost) the solution of a search that ran to its end is the
+    // optimum, unless the checks dropped an assignment on the way (then nothing is proved). A
+    // search that found nothing has walked the whole space unless a stop or the thrashing
+    // check ended it.
+    TavLanguage::SolveEnd SolutionEnd() const override;
+    TavLanguage::SolveEnd SearchEnd() const override;
 
     // First made and last freed: every domain description the problem's variables use lives here.
     std::unique_ptr<GFCLib::Registry> m_registry;

@@ -165,7 +165,20 @@ void RawGenericSolver::Stop() {
 }
 
 bool RawGenericSolver::FindCandidate(RawSolution& candidate) {
+    // Whoever listens hears each new best of an optimising run as the engine finds it.
+    if (Context().onSolution) {
+        m_engine->SetNewBestCallback([this](int) {
+            RawSolution best;
+            ReadAssignment(best);
+            (void)Offer(best);
+        });
+    }
     if (!m_engine->Solve()) return false;
+    ReadAssignment(candidate);
+    return true;
+}
+
+void RawGenericSolver::ReadAssignment(RawSolution& candidate) const {
     for (IntVar* v : m_intVars)
         candidate.AddLabel(RawLabel(v->GetName(), RPtr<RawExpr>(new RawInt(v->GetValue()))));
     for (SetVar* s : m_setVars) {
@@ -174,7 +187,6 @@ bool RawGenericSolver::FindCandidate(RawSolution& candidate) {
             if (s->IsMember(k)) members->AddElement(RPtr<RawExpr>(new RawInt(s->ValueAt(k))));
         candidate.AddLabel(RawLabel(s->GetName(), members));
     }
-    return true;
 }
 
 std::ostream& RawGenericSolver::PrintStatistics(std::ostream& out) {
@@ -352,8 +364,7 @@ Con* RawGenericSolver::OverConditionPair(RawGenericSolver& s, const RPtr<RawExpr
     return new Made(a, b);
 }
 
-template <class Made>
-IntObj* RawGenericSolver::OverIntList(RawGenericSolver& s, const RPtr<RawExpr>& expr) {
+template <class Made> IntObj* RawGenericSolver::OverIntList(RawGenericSolver& s, const RPtr<RawExpr>& expr) {
     return new Made(s.TranslateIntExprList(RawArg(expr, 0)));
 }
 

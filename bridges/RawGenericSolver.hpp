@@ -69,6 +69,8 @@ public:
 private:
     // One engine run: the assignment it ends on, when it ends on a solution.
     [[nodiscard]] bool FindCandidate(TavLanguage::RawSolution& candidate) override;
+    // The variables' current values as labels.
+    void ReadAssignment(TavLanguage::RawSolution& candidate) const;
     // Each run is a search of its own: one that ends on a dropped assignment found nothing.
     bool ContinuesAfterRejection() const override { return false; }
 

@@ -45,7 +45,8 @@ RawLPSolver::RawLPSolver(RawCSP* problem) : RawSolver(problem) {
     for (int i = 0; i < m_variableCount; ++i) {
         const int id = variables[static_cast<std::size_t>(i)]->GetId();
         if (id < 0) continue; // found by no lookup: refused when a constraint uses it
-        if (static_cast<std::size_t>(id) >= m_position.size()) m_position.resize(static_cast<std::size_t>(id) + 1, -1);
+        if (static_cast<std::size_t>(id) >= m_position.size())
+            m_position.resize(static_cast<std::size_t>(id) + 1, -1);
         if (m_position[static_cast<std::size_t>(id)] < 0) m_position[static_cast<std::size_t>(id)] = i;
     }
     if (m_variableCount == 0) refuse("the problem has no real variables");
@@ -130,7 +131,8 @@ void RawLPSolver::CollectTerms(double factor, const RPtr<RawExpr>& root, LinearF
             continue;
         }
         if (!node->IsOp()) {
-            if (isDecisionVariableKind(type)) refuse("the variable " + node->GetName() + " is not a real variable");
+            if (isDecisionVariableKind(type))
+                refuse("the variable " + node->GetName() + " is not a real variable");
             refuse("cannot use " + RawTypeName(type) + " in " + node->ToString());
         }
         const std::vector<RPtr<RawExpr>>& argList = static_cast<const RawCompound*>(node)->GetArgList();
@@ -199,8 +201,9 @@ void RawLPSolver::CollectTerms(double factor, const RPtr<RawExpr>& root, LinearF
 
 int RawLPSolver::positionOf(const RawExpr& variable) const {
     const int id = variable.GetId();
-    const int position =
-        id >= 0 && static_cast<std::size_t>(id) < m_position.size() ? m_position[static_cast<std::size_t>(id)] : -1;
+    const int position = id >= 0 && static_cast<std::size_t>(id) < m_position.size()
+                             ? m_position[static_cast<std::size_t>(id)]
+                             : -1;
     const auto& variables = m_problem->GetRealVariables();
     if (position < 0 || variables[static_cast<std::size_t>(position)].Get() != &variable)
         refuse("the variable " + variable.GetName() + " is not declared in the problem");
@@ -225,7 +228,10 @@ void RawLPSolver::Stop() {
 
 bool RawLPSolver::Solve() {
     // One linear programme has one answer: a second call finds nothing new.
-    if (m_solveStarted) return false;
+    if (m_solveStarted) {
+        if (GetEnd() == SolveEnd::Optimum) SetEnd(SolveEnd::Exhausted);
+        return false;
+    }
     m_solveStarted = true;
     SetFinished(false);
     SetSolved(false);
@@ -237,6 +243,20 @@ bool RawLPSolver::Solve() {
     m_solver.Setup(rows, m_variableCount, *m_objective);
     if (!m_solver.Solve()) {
         m_message = m_solver.message();
+        switch (m_solver.status()) {
+        case LPLib::LPSolver::Status::Infeasible:
+            SetEnd(SolveEnd::Exhausted);
+            break;
+        case LPLib::LPSolver::Status::Unbounded:
+            SetEnd(SolveEnd::Unbounded);
+            break;
+        case LPLib::LPSolver::Status::Stopped:
+            SetEnd(SolveEnd::Stopped);
+            break;
+        default: // the pivot limit, rounding trouble: nothing proved
+            SetEnd(SolveEnd::GaveUp);
+            break;
+        }
         SetFinished(true);
         return false;
     }
@@ -249,6 +269,7 @@ bool RawLPSolver::Solve() {
         solution.AddLabel(RawLabel(variables[k]->GetName(), MakeR<RawFlt>(values[k] + 0.0)));
     }
     solution.SetCost(MakeR<RawFlt>(m_solver.GetObjectiveValue() + m_objectiveConstant + 0.0));
+    SetEnd(SolveEnd::Optimum);
     SetSolved(true);
     SetFinished(true);
     return true;

@@ -34,7 +34,8 @@ public:
     // Runs the simplex once: true with one solution appended (each real variable's value as a
     // RawFlt, in declaration order, and the cost); false with no solution when the programme is
     // infeasible or unbounded or Stop was called, and when Solve already ran. Shows nothing:
-    // message() has the text to show.
+    // message() has the text to show. GetEnd: Optimum, Exhausted (infeasible, or after the
+    // optimum), Unbounded, Stopped or GaveUp (the pivot limit, numerical trouble).
     bool Solve() override;
     // Writes "No statistics available for LPSolver\n".
     std::ostream& PrintStatistics(std::ostream& out) override;

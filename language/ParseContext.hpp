@@ -109,6 +109,20 @@ public:
     // The text of the last scanner error ("Syntax error on line 3 for [$]").
     std::string& ScannerMessage() { return m_scannerMessage; }
 
+    // Where the scanner is in the text: the start of the current line and of the token read
+    // last (null: at the end of the text, where no column is given).
+    void StartLine(const char* start) { m_lineStart = start; }
+    void NoteToken(const char* start) {
+        m_tokenColumn =
+            start != nullptr && m_lineStart != nullptr ? static_cast<int>(start - m_lineStart) + 1 : 0;
+    }
+    // A syntax error at the current line and at the column of the token read last.
+    ParserErr SyntaxError() const {
+        ParserErr err(2);
+        err.SetColumn(m_tokenColumn);
+        return err;
+    }
+
 private:
     RawCSP& m_problem;
     ParserInfo& m_info;
@@ -125,6 +139,8 @@ private:
     bool m_notingIdentifiers = true;
     ConstraintSink* m_sideSink = nullptr;
     std::string m_scannerMessage;
+    const char* m_lineStart = nullptr;
+    int m_tokenColumn = 0;
     const std::atomic<bool>* m_stop = nullptr;
 };
 

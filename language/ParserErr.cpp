@@ -30,6 +30,7 @@ void ParserErr::Refresh() {
 void ParserErr::Reset() {
     m_operator = -1;
     m_line = 0;
+    m_column = 0;
     SetCodeAndText(0, "");
     Refresh();
 }
@@ -308,6 +309,31 @@ std::string ParserErr::Message() const {
     std::ostringstream out;
     Print(out);
     return out.str();
+}
+
+std::string ParserErr::PositionedMessage(const std::string& file) const {
+    std::string line = file + ":";
+    if (m_line > 0) {
+        line += std::to_string(m_line) + ":";
+        if (m_column > 0) line += std::to_string(m_column) + ":";
+    }
+    line += " ";
+    const std::string message = Message();
+    std::size_t start = 0;
+    bool first = true;
+    while (start < message.size()) {
+        std::size_t end = message.find('\n', start);
+        if (end == std::string::npos) end = message.size();
+        std::string part = message.substr(start, end - start);
+        while (!part.empty() && (part.back() == '\r' || part.back() == ' '))
+            part.pop_back();
+        if (!part.empty()) {
+            line += (first ? "" : "; ") + part;
+            first = false;
+        }
+        start = end + 1;
+    }
+    return line;
 }
 
 std::ostream& operator<<(std::ostream& out, const ParserErr& err) {

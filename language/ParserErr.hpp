@@ -37,6 +37,10 @@ public:
     const std::string& GetText1() const { return m_text1; }
     const std::string& GetText2() const { return m_text2; }
     int GetLine() const { return m_line; }
+    // The column (from 1, in bytes) where the scanner or the grammar stopped; 0 where the error
+    // has no column (it concerns a statement or a name rather than a character).
+    int GetColumn() const { return m_column; }
+    void SetColumn(int column) { m_column = column; }
 
     // Code 0, operator -1, line 0; the texts are kept.
     void Reset();
@@ -56,6 +60,11 @@ public:
     std::ostream& Print(std::ostream& out) const;
     // The message as one string.
     std::string Message() const;
+    // The message as one line after its position, as compilers write errors for tools and
+    // editors: "FILE:LINE:COLUMN: message", without the column where there is none and without
+    // line and column where the error has no line (a file that cannot be read). The lines of a
+    // message of several lines are joined by "; ".
+    std::string PositionedMessage(const std::string& file) const;
 
 private:
     // Makes the text follow the fields.
@@ -65,6 +74,7 @@ private:
     std::string m_text1;
     std::string m_text2;
     int m_line = 0;
+    int m_column = 0;
 };
 
 std::ostream& operator<<(std::ostream& out, const ParserErr& err);

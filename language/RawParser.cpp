@@ -53,6 +53,7 @@ public:
             yylex_destroy(m_scanner);
             throw ParserErr(1);
         }
+        ctx.StartLine(text.data());
     }
     ~Scanner() {
         yy_delete_buffer(m_buffer, m_scanner);

@@ -40,8 +40,8 @@ public:
 
     // Series of runs (used by the external solver program). The defaults do nothing, for
     // engines that keep no series.
-    // Tells of each new best assignment: the argument is the new best total (objective value
-    // plus soft cost).
+    // Tells of each new best assignment, on the searching thread while the variables hold it:
+    // the argument is the new best total (objective value plus soft cost).
     using NewBestCallback = std::function<void(int bestTotal)>;
     // Resets the engine for a new series: the next run starts from a random assignment, the
     // best total is none (2147483647) and a pending stop request is dropped.

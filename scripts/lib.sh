@@ -1,13 +1,20 @@
 # Shared by scripts/test and scripts/run.
 
-# Debian packages the build and the tests need.
-TAV_PACKAGES=(cmake ninja-build g++ flex bison libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libgl-dev xvfb xauth dbus poppler-utils desktop-file-utils shared-mime-info)
+# Debian packages that building and running the programs need (scripts/run).
+TAV_RUN_PACKAGES=(cmake ninja-build g++ flex bison qt6-base-dev libgl-dev)
+# What the tests and benchmarks need besides (scripts/test): GoogleTest, Google Benchmark, a
+# virtual display, a session bus with gdbus, PDF and desktop-file checks.
+TAV_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth dbus libglib2.0-bin poppler-utils
+    desktop-file-utils shared-mime-info)
 
+# ensure_packages [run]: installs what is missing of every package, or with "run" only of those
+# that building and running need.
 ensure_packages() {
+    local wanted=("${TAV_RUN_PACKAGES[@]}")
+    [ "${1:-}" = run ] || wanted+=("${TAV_TEST_PACKAGES[@]}")
     local missing=()
     local p
-    for p in "${TAV_PACKAGES[@]}"; do
+    for p in "${wanted[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$p")
         fi
@@ -24,6 +31,11 @@ ensure_packages() {
 # The main build: optimised as RelWithDebInfo, without its debug information (quicker to build).
 TAV_MAIN_BUILD=(Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG")
 
+# The build scripts/run makes when there is none yet: the programs only (no tests, no
+# benchmarks), so that it needs none of the test packages. scripts/test switches them on.
+TAV_PROGRAMS_ONLY=(-DTAV_BUILD_TESTS=OFF -DTAV_BUILD_BENCH=OFF)
+TAV_EVERYTHING=(-DTAV_BUILD_TESTS=ON -DTAV_BUILD_BENCH=ON)
+
 # configure_once DIR BUILD_TYPE [CMAKE ARGS...]: configures DIR unless it already is.
 configure_once() {
     local dir=$1 type=$2
@@ -37,6 +49,24 @@ configure_once() {
 configure_and_build() {
     configure_once "$@"
     cmake --build "$1"
+}
+
+# build_with_progress DIR TARGET...: builds the targets; when there is work to do, says in one
+# line that it is building and shows the build's progress.
+build_with_progress() {
+    local dir=$1
+    shift
+    local plan
+    # Ninja's dry run lists the steps it would take ("[1/N] ..."), nothing when all is built.
+    plan=$(cmake --build "$dir" --target "$@" -- -n 2>/dev/null || true)
+    if grep -q '^\[' <<<"$plan"; then
+        if [ -e "$dir/bin/$1" ]; then
+            echo "== rebuilding $*"
+        else
+            echo "== building $* for the first time: this takes a few minutes"
+        fi
+        cmake --build "$dir" --target "$@"
+    fi
 }
 
 # build_quietly DIR TARGET...: builds the targets, showing the build's output only if it fails.

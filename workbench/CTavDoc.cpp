@@ -35,15 +35,15 @@ int SaturatingIncrement(int value) {
 
 } // namespace
 
-CTavDoc::CTavDoc(DocMessages* messages, std::filesystem::path settingsFolder)
-    : m_settingsFolder(std::move(settingsFolder)),
+CTavDoc::CTavDoc(DocMessages* messages, std::filesystem::path settingsFolder, SettingsWrites writes)
+    : m_settingsFolder(std::move(settingsFolder)), m_settingsWrites(writes),
       m_messages(messages != nullptr ? messages : &m_defaultMessages), m_rankRandom(std::random_device{}()) {
     LoadSettings();
 }
 
 CTavDoc::~CTavDoc() {
     EndSolve(false);
-    SaveExpertFile();
+    if (m_settingsWrites == SettingsWrites::AsTheWorkbench) SaveExpertFile();
 }
 
 void CTavDoc::LoadSettings() {
@@ -54,7 +54,7 @@ void CTavDoc::LoadSettings() {
         break;
     case SettingsRead::Missing:
         m_paramsDefaulted = true;
-        SaveParameters();
+        if (m_settingsWrites == SettingsWrites::AsTheWorkbench) SaveParameters();
         break;
     case SettingsRead::Damaged:
         // Kept as it is: the user may still want it; "Save Parameters" replaces it.
@@ -222,9 +222,14 @@ bool CTavDoc::WriteProblemText(int count) {
 
 std::unique_ptr<RawSolver> CTavDoc::MakeBridge(RawCSP* problem, const AlgParams* params, int kind,
                                                const Platform::Diagnostics& diagnostics) {
+    return MakeBridge(problem, params, kind, BridgeContext{diagnostics});
+}
+
+std::unique_ptr<RawSolver> CTavDoc::MakeBridge(RawCSP* problem, const AlgParams* params, int kind,
+                                               BridgeContext context) {
     if (kind == kLinearProgramming) return std::make_unique<RawLPSolver>(problem);
-    if (kind == 0) return std::make_unique<RawGFCSolver>(problem, params, BridgeContext{diagnostics});
-    return std::make_unique<RawGenericSolver>(problem, params, kind, BridgeContext{diagnostics});
+    if (kind == 0) return std::make_unique<RawGFCSolver>(problem, params, std::move(context));
+    return std::make_unique<RawGenericSolver>(problem, params, kind, std::move(context));
 }
 
 bool CTavDoc::BuildSolvers() {

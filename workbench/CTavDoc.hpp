@@ -21,6 +21,7 @@
 #include "workbench/model/GridMap.hpp"
 #include "workbench/model/TavModel.hpp"
 
+#include "bridges/BridgeContext.hpp"
 #include "language/raw/RawCSP.hpp"
 #include "language/raw/RawSolver.hpp"
 #include "platform/Diagnostics.hpp"
@@ -56,11 +57,20 @@ public:
 
     static constexpr int kDefaultTimeLimit = 300000; // milliseconds
 
+    // When the settings files are written: as the workbench writes them ("Params.ini" at once
+    // when it is missing, "expert.dat" when the document goes), or only when asked
+    // (SaveParameters, SaveExpertFile), for a program that must leave the working directory as
+    // it found it.
+    enum class SettingsWrites { AsTheWorkbench, OnRequest };
+
     // Reads the settings files from `settingsFolder` (defaults where they are missing or
-    // damaged; a missing "Params.ini" is written at once). `messages` answers boxes and
-    // questions (null: DefaultDocMessages); it must outlive the document.
-    explicit CTavDoc(DocMessages* messages = nullptr, std::filesystem::path settingsFolder = ".");
-    // Ends any solve, then writes "expert.dat" (a failure is shown as "Unable to open file\n").
+    // damaged; a missing "Params.ini" is written at once as the workbench writes it).
+    // `messages` answers boxes and questions (null: DefaultDocMessages); it must outlive the
+    // document.
+    explicit CTavDoc(DocMessages* messages = nullptr, std::filesystem::path settingsFolder = ".",
+                     SettingsWrites writes = SettingsWrites::AsTheWorkbench);
+    // Ends any solve, then writes "expert.dat" as the workbench writes it (a failure is shown as
+    // "Unable to open file\n").
     ~CTavDoc();
     CTavDoc(const CTavDoc&) = delete;
     CTavDoc& operator=(const CTavDoc&) = delete;
@@ -79,6 +89,8 @@ public:
     void OnSaveDocument(const std::filesystem::path& path) const;
     // Writes "Params.ini"; a failure is shown ("Unable to write Params.ini") and returns false.
     bool SaveParameters();
+    // Writes "expert.dat" (a failure is shown as "Unable to open file\n").
+    void SaveExpertFile();
 
     // --- The model --------------------------------------------------------------------------
     TavModel& GetModel() { return m_model; }
@@ -228,6 +240,11 @@ public:
     static std::unique_ptr<TavLanguage::RawSolver> MakeBridge(TavLanguage::RawCSP* problem,
                                                               const TavBridges::AlgParams* params, int kind,
                                                               const Platform::Diagnostics& diagnostics = {});
+    // The same with the whole context the bridges are given (where they report the solutions
+    // they find during a search, for example).
+    static std::unique_ptr<TavLanguage::RawSolver> MakeBridge(TavLanguage::RawCSP* problem,
+                                                              const TavBridges::AlgParams* params, int kind,
+                                                              TavBridges::BridgeContext context);
     // Where the bridges' notices go (called on the thread that runs the bridge, the run thread
     // during a solve); empty: the process-wide message sink.
     void SetDiagnostics(Platform::Diagnostics diagnostics) { m_diagnostics = std::move(diagnostics); }
@@ -254,7 +271,6 @@ private:
     };
 
     void LoadSettings();
-    void SaveExpertFile();
     bool BuildSolvers();
     void StopAndWait();
     int DeliverEnded();
@@ -270,6 +286,7 @@ private:
     bool StoppedByThrashing() const;
 
     std::filesystem::path m_settingsFolder;
+    SettingsWrites m_settingsWrites;
     DefaultDocMessages m_defaultMessages;
     DocMessages* m_messages;
     DocViews m_noViews;

@@ -7,6 +7,7 @@ namespace TavWorkbench {
 namespace {
 
 constexpr std::chrono::milliseconds kStatisticsInterval(500);
+constexpr std::chrono::milliseconds kInterruptPoll(50);
 
 } // namespace
 
@@ -22,9 +23,18 @@ HeadlessSolveDriver::Outcome HeadlessSolveDriver::Run(int count) {
     while (!m_finished) {
         auto wake = std::min(deadline, nextStatistics);
         if (m_engineDeadline) wake = std::min(wake, *m_engineDeadline);
+        if (m_interrupt != nullptr) wake = std::min(wake, Now() + kInterruptPoll);
         const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(wake - Now());
         m_doc.WaitForEvents(std::max(wait, std::chrono::milliseconds(0)) + std::chrono::milliseconds(1));
         if (m_finished) break;
+        if (m_interrupt != nullptr && m_interrupt->load() && m_doc.IsSolving()) {
+            // Repeated while the run lasts: a stop that lands between two searches of an engine
+            // may be cleared as the next one starts.
+            m_outcome.interrupted = true;
+            m_doc.RequestRunStop();
+            if (TavLanguage::RawSolver* solver = m_doc.GetSolver(); solver != nullptr) solver->Stop();
+            continue;
+        }
         const auto now = Now();
         if (m_doc.IsSolving() && now >= deadline) {
             if (m_doc.OnSolveTimeout()) {

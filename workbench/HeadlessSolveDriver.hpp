@@ -8,6 +8,7 @@
 #include "workbench/CTavDoc.hpp"
 #include "workbench/SolveEvents.hpp"
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -27,6 +28,8 @@ public:
         int finishedEvents = 0;
         int enginesStarted = 0;
         int enginesSolved = 0;
+        // The interrupt request stopped the run.
+        bool interrupted = false;
     };
 
     using Clock = std::chrono::steady_clock;
@@ -38,6 +41,10 @@ public:
     // the steady clock); a test moves its own clock to decide when a limit runs out. Called on
     // the driver's thread only.
     void SetClock(ClockFn now) { m_now = std::move(now); }
+    // A request to stop set from elsewhere (a signal handler; may be null), looked at every
+    // 50 ms: the run is then stopped as the Stop command stops it, without asking, and Run
+    // returns once it has ended.
+    void SetInterrupt(const std::atomic<bool>* interrupt) { m_interrupt = interrupt; }
 
     // Starts a solve for `count` solutions (-1: all) and handles its events until it finished.
     Outcome Run(int count);
@@ -57,6 +64,7 @@ private:
 
     CTavDoc& m_doc;
     ClockFn m_now;
+    const std::atomic<bool>* m_interrupt = nullptr;
     Outcome m_outcome;
     bool m_finished = false;
     std::optional<Clock::time_point> m_engineDeadline;

@@ -3,6 +3,8 @@
 
 #include "extsolver/CMelvaneApp.hpp"
 #include "extsolver/melvane/CMelvaneDlg.hpp"
+#include "platform/ToolkitOptions.hpp"
+#include "platform/Version.hpp"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -10,46 +12,20 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <cstdio>
 #include <string>
 
 using Melvane::MelvaneButton;
 
-namespace {
-
-// --help and --version need no display.
-bool AsksForTextOnly(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-v" || arg == "--version")
-            return true;
-    }
-    return false;
-}
-
-int Run(QCoreApplication& application);
-
-} // namespace
-
 int main(int argc, char* argv[]) {
-    if (AsksForTextOnly(argc, argv)) {
-        QCoreApplication application(argc, argv);
-        return Run(application);
-    }
-    QApplication application(argc, argv);
-    return Run(application);
-}
-
-namespace {
-
-int Run(QCoreApplication& application) {
     QCoreApplication::setApplicationName("Melvane");
-    QCoreApplication::setApplicationVersion("1.0");
+    QCoreApplication::setApplicationVersion(Platform::kVersion);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Melvane: solves the problems of a Tav workbench by guided local search.");
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption server("server", "Server name (default: this machine's host name).", "name");
     const QCommandLineOption port("port", "Port number, 0 to 9999 (default 5000).", "number");
     const QCommandLineOption solver("solver", "Solver name announced to the server (default GLS).", "name");
@@ -65,7 +41,31 @@ int Run(QCoreApplication& application) {
     const QCommandLineOption slave("slave", "Take the Slave role once connected.");
     parser.addOptions({server, port, solver, solutions, lambda, seed, optimise, learning, delta, approx,
                        connectNow, slave});
-    parser.process(application);
+    // The options are read before Qt starts, so that --help, --version and a bad option need no
+    // display; Qt's own options (-platform, -style, ...) are left to Qt.
+    QStringList arguments{QString::fromLocal8Bit(argv[0])};
+    for (const std::string& argument : Platform::WithoutToolkitOptions({argv + 1, argv + argc}))
+        arguments << QString::fromLocal8Bit(argument.c_str());
+    const bool parsed = parser.parse(arguments);
+    const bool extra = parsed && !parser.positionalArguments().isEmpty();
+    if (!parsed || extra || parser.isSet(help) || parser.isSet("help-all") || parser.isSet(version)) {
+        if (parsed && !extra && parser.isSet(version)) {
+            std::printf("melvane %s\n", Platform::kVersion);
+            return 0;
+        }
+        // The usage text needs the program's name from an application object, not a display.
+        const QCoreApplication textOnly(argc, argv);
+        const QString usage = parser.helpText();
+        if (!parsed || extra) {
+            const QString why =
+                extra ? "unexpected argument " + parser.positionalArguments().front() : parser.errorText();
+            std::fprintf(stderr, "melvane: %s\n\n%s", qPrintable(why), qPrintable(usage));
+            return 2;
+        }
+        std::printf("%s", qPrintable(usage));
+        return 0;
+    }
+    QApplication application(argc, argv);
 
     Melvane::CMelvaneApp app(QHostInfo::localHostName().toStdString());
     Melvane::MelvaneDlgModel& model = app.Dialog();
@@ -98,5 +98,3 @@ int Run(QCoreApplication& application) {
     app.ExitInstance();
     return status;
 }
-
-} // namespace

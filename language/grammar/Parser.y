@@ -469,7 +469,7 @@ namespace TavLanguage::detail {
 
 void CspParser::error(const location_type&, const std::string&) {
     // The parser never resumes after a syntax error: the first unexpected token ends the parse.
-    throw ParserErr(2);
+    throw ctx.SyntaxError();
 }
 
 static_assert(static_cast<int>(CspParser::token::CONCAT_OP) == static_cast<int>(Token::CONCAT_OP));

@@ -11,6 +11,18 @@
 
 namespace TavLanguage {
 
+// How a solver's last Solve ended, as far as the solver itself can tell.
+enum class SolveEnd {
+    None,      // no Solve has run yet
+    Solution,  // it found a solution; others may exist
+    Optimum,   // it found a solution of the objective (or soft cost) and proved none better
+    Exhausted, // it found nothing (further): the whole search space has been walked
+    Unbounded, // the objective has no bound (linear programming)
+    Stopped,   // a stop request (a time limit, a user) ended it before it could tell
+    Thrashing, // the thrashing check of complete search ended it
+    GaveUp,    // an incomplete search ended without a new solution: nothing is proved
+};
+
 class RawSolver {
 public:
     // Both flags false, no solutions; the problem is kept, not owned.
@@ -28,6 +40,8 @@ public:
     [[nodiscard]] virtual bool Solve() = 0;
     // Writes the solver's statistics report.
     virtual std::ostream& PrintStatistics(std::ostream& out) = 0;
+    // How the last Solve ended; read after it has returned.
+    SolveEnd GetEnd() const { return m_end.load(); }
 
     RawSolutions& GetSolutions() { return m_solutions; }
     const RawSolutions& GetSolutions() const { return m_solutions; }
@@ -36,9 +50,11 @@ public:
 protected:
     void SetFinished(bool finished) { m_finished.store(finished); }
     void SetSolved(bool solved) { m_solved.store(solved); }
+    void SetEnd(SolveEnd end) { m_end.store(end); }
 
     std::atomic<bool> m_finished{false};
     std::atomic<bool> m_solved{false};
+    std::atomic<SolveEnd> m_end{SolveEnd::None};
     RawCSP* m_problem;
     RawSolutions m_solutions;
 };

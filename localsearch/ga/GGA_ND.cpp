@@ -122,6 +122,12 @@ bool GGA_ND::Run() {
                     m_solution.Assign(m_best);
                     m_bestCost = runCost;
                     m_stats.SetBestCost(runCost);
+                    if (m_onNewBest) {
+                        // Each individual is written into the variables before it is evaluated,
+                        // so this one may be too.
+                        m_solution.Store();
+                        m_onNewBest(runCost);
+                    }
                 }
                 found = true;
                 if (!hasObjective) return Finish();

@@ -46,6 +46,9 @@ public:
     // of generations, stall limit, feature cost or lambda; the setting is then unchanged.
     void SetParameter(int id, int value) override;
     GLSCSP* GetCSP() override { return &m_problem; }
+    // Told of each new best feasible individual of a run, which is then written into the
+    // variables.
+    void SetNewBestCallback(NewBestCallback callback) override { m_onNewBest = std::move(callback); }
 
     const GAstats& GetStats() const { return m_stats; }
     GAPop& GetPopulation() { return m_population; }
@@ -67,6 +70,7 @@ private:
     // The best feasible individual of the latest run: what Solve returns.
     GASolution m_solution;
     int m_bestCost = INT_MAX;
+    NewBestCallback m_onNewBest;
 };
 
 } // namespace GLSLib

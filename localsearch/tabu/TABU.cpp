@@ -2,9 +2,12 @@
 
 #include "localsearch/Arithmetic.hpp"
 #include "localsearch/Minimise.hpp"
-#include "localsearch/StopReset.hpp"
 #include "localsearch/Obj.hpp"
+#include "localsearch/StopReset.hpp"
 #include "platform/FatalError.hpp"
+
+#include <algorithm>
+#include <climits>
 
 namespace GLSLib {
 
@@ -75,6 +78,7 @@ bool TABU::Run() {
             m_search.StoreBest();
             m_bestTotal = total;
             if (hasObjective) m_stats.SetCost(m_search.GetBestObjective());
+            if (m_onNewBest) m_onNewBest(static_cast<int>(std::clamp<long long>(total, INT_MIN, INT_MAX)));
         }
         found = true;
         return true;

@@ -45,6 +45,8 @@ public:
     // refused) or a negative base; the setting is then unchanged.
     void SetParameter(int id, int value) override;
     GLSCSP* GetCSP() override { return &m_problem; }
+    // Told of each new best assignment of a run (the first feasible one, then each better one).
+    void SetNewBestCallback(NewBestCallback callback) override { m_onNewBest = std::move(callback); }
 
     const TabuStats& GetStats() const { return m_stats; }
     TabuLocalSearch2& GetSearch() { return m_search; }
@@ -61,6 +63,7 @@ private:
     TabuStats m_stats;
     // Objective value + soft cost of the stored best of the current run.
     long long m_bestTotal = LLONG_MAX;
+    NewBestCallback m_onNewBest;
 };
 
 } // namespace GLSLib

@@ -234,6 +234,40 @@ TEST(Examples, EachLocalSearchEngineGivesVerifiedSolutions) {
     }
 }
 
+// With a listener, an optimising local search tells each better solution as it finds it, during
+// its run: each is checked, appended once and heard once, in the order found, and the run that
+// ends on the last of them has found it. Each run stops at the known optimum (cost 4, soft 2) or
+// ends by itself (the genetic algorithm).
+TEST(Examples, EachLocalSearchTellsEachBetterSolutionAsItFindsIt) {
+    using TavSolve::SolverChoice;
+    for (const SolverChoice choice :
+         {SolverChoice::Gls, SolverChoice::Ga, SolverChoice::Tabu, SolverChoice::Gls2, SolverChoice::Ext}) {
+        SCOPED_TRACE(TavSolve::SolverName(choice));
+        auto problem = Read("meetings-soft.csp");
+        std::vector<std::string> heard;
+        RawSolver* self = nullptr;
+        BridgeContext context;
+        context.onSolution = [&](const RawSolution& s) {
+            heard.push_back(BruteForce::SolutionKey(*problem, s));
+            if (s.GetCost().GetValue()->GetInt() == 4 && s.GetSoftCost().GetValue()->GetInt() == 2)
+                self->Stop();
+        };
+        const AlgParams params = TavSolve::ParamsFor(choice, {});
+        std::unique_ptr<RawSolver> solver = TavSolve::MakeSolver(choice, *problem, params, context);
+        self = solver.get();
+        // The limit only keeps a failing run from going on for good.
+        const TavSolve::RunResult run = TavSolve::RunSolver(*solver, 1, 60.0, [](const RawSolution&, int) {});
+        EXPECT_GE(run.found, 1);
+        EXPECT_EQ(run.end, SolveEnd::Solution);
+        ASSERT_FALSE(heard.empty());
+        ASSERT_EQ(static_cast<int>(heard.size()), solver->GetSolutions().GetCount());
+        for (int i = 0; i < solver->GetSolutions().GetCount(); ++i)
+            EXPECT_EQ(heard[static_cast<std::size_t>(i)],
+                      BruteForce::SolutionKey(*problem, solver->GetSolutions().GetSolution(i)));
+        EXPECT_EQ(std::set<std::string>(heard.begin(), heard.end()).size(), heard.size());
+    }
+}
+
 // The engine reports each new best total (the negated value when maximising); the run stops at
 // the known optimum, so the outcome does not depend on the machine's speed. The time limit
 // only keeps a failing run from going on for good.

@@ -7,12 +7,14 @@
 #include "tools/tav-solve/TavSolveApp.hpp"
 
 #include "language/RawParser.hpp"
+#include "tests/bridges/BruteForce.hpp"
 #include "tests/bridges/RawBuild.hpp"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -40,8 +42,14 @@ TEST(TavSolveOptions, DefaultsAndEveryOption) {
     EXPECT_TRUE(o.stats);
     EXPECT_EQ(ParseOptions({"--solutions", "92", "q.csp"}).solutions, 92);
     EXPECT_TRUE(ParseOptions({"--help"}).help);
+    EXPECT_TRUE(ParseOptions({"--version"}).version);
     EXPECT_EQ(ParseOptions({"--solver", "ext", "p.csp"}).solver, SolverChoice::Ext);
     EXPECT_TRUE(ParseOptions({"--describe", "p.csp"}).describe);
+    // "-" is standard input; "--" ends the options.
+    EXPECT_EQ(ParseOptions({"-", "--stats"}).file, "-");
+    o = ParseOptions({"--stats", "--", "--odd.csp"});
+    EXPECT_EQ(o.file, "--odd.csp");
+    EXPECT_TRUE(o.stats);
 }
 
 TEST(TavSolveOptions, BadCommandLinesAreUsageErrors) {
@@ -62,6 +70,8 @@ TEST(TavSolveOptions, BadCommandLinesAreUsageErrors) {
         {"a.csp", "--param", "x=1"},
         {"a.csp", "--stats=yes"},
         {"a.csp", "--verbose"},
+        {"--", "a.csp", "--stats"},
+        {"--"},
     };
     for (const auto& args : bad) {
         std::string line;
@@ -89,7 +99,10 @@ TEST(TavSolveOutput, SolutionLinesShowEveryValueKindCostAndSoftCost) {
 }
 
 TEST(TavSolveParams, DefaultBlockOfTheChosenSolverWithOverrides) {
-    EXPECT_EQ(ParamsFor(SolverChoice::Gfc, {}), AlgParams::Defaults(AlgParams::Family::CompleteSearch));
+    // Complete search on problem files never stops early by itself.
+    EXPECT_EQ(ParamsFor(SolverChoice::Gfc, {}), CompleteSearchDefaults());
+    EXPECT_EQ(CompleteSearchDefaults().GetParameter(2), 0);
+    EXPECT_EQ(ParamsFor(SolverChoice::Gfc, {{2, 1}}).GetParameter(2), 1);
     EXPECT_EQ(ParamsFor(SolverChoice::Gls2, {}), AlgParams::Defaults(AlgParams::Family::GuidedLocalSearch));
     EXPECT_EQ(ParamsFor(SolverChoice::Ga, {}), AlgParams::Defaults(AlgParams::Family::GeneticAlgorithm));
     AlgParams tabu = ParamsFor(SolverChoice::Tabu, {{2, 9}, {14, -1}});
@@ -174,8 +187,8 @@ TEST(TavSolveRun, StopsAtTheCountAtExhaustionAndAtTheTimeLimit) {
 TEST(TavSolveRun, TheTimeLimitAlsoEndsTheBuildingOfTheSolver) {
     // A builder that only ends when the run's stop request is set, as a bridge's translation
     // of a huge model does.
-    const SolverBuilder endless = [](const std::atomic<bool>& stop) -> std::unique_ptr<RawSolver> {
-        while (!stop.load())
+    const SolverBuilder endless = [](BridgeContext context) -> std::unique_ptr<RawSolver> {
+        while (!context.IsStopRequested())
             std::this_thread::yield();
         throw Platform::Cancelled();
     };
@@ -187,13 +200,112 @@ TEST(TavSolveRun, TheTimeLimitAlsoEndsTheBuildingOfTheSolver) {
     // A builder that finishes in time: the run goes on with what it built.
     RawCSP problem;
     const BuiltRun built = BuildAndRun(
-        [&](const std::atomic<bool>&) -> std::unique_ptr<RawSolver> {
+        [&](BridgeContext) -> std::unique_ptr<RawSolver> {
             return std::make_unique<ScriptedSolver>(&problem, 2, false);
         },
         -1, 60.0, [](const RawSolution&, int) {});
     EXPECT_FALSE(built.result.timedOut);
     EXPECT_EQ(built.result.found, 2);
     ASSERT_TRUE(built.solver);
+}
+
+namespace {
+
+// Each Solve appends three solutions x = 1, 2, 3, then 4, 5, 6, ...: it tells the first two
+// through the run's hook as it goes (as an optimising local search tells each new best) and
+// the third only by returning.
+class BurstSolver : public RawSolver {
+public:
+    BurstSolver(RawCSP* problem, std::function<void(const RawSolution&)> tell)
+        : RawSolver(problem), m_tell(std::move(tell)) {}
+    void Stop() override {}
+    bool Solve() override {
+        for (int i = 0; i < 3; ++i) {
+            RawSolution& s = m_solutions.AddSolution();
+            s.AddLabel(RawLabel("x", Int(m_next++)));
+            if (i < 2) m_tell(s);
+        }
+        SetEnd(SolveEnd::Solution);
+        return true;
+    }
+    std::ostream& PrintStatistics(std::ostream& out) override { return out; }
+
+private:
+    std::function<void(const RawSolution&)> m_tell;
+    int m_next = 1;
+};
+
+} // namespace
+
+TEST(TavSolveRun, SolutionsToldDuringASolveAreHandedOnOnceInTheirOrder) {
+    RawCSP problem;
+    std::vector<std::string> seen;
+    const BuiltRun run = BuildAndRun(
+        [&](BridgeContext context) -> std::unique_ptr<RawSolver> {
+            return std::make_unique<BurstSolver>(&problem, context.onSolution);
+        },
+        4, 60.0, [&](const RawSolution& s, int k) { seen.push_back(FormatSolution(s, k)); });
+    // The count is reached within the second Solve, which is not cut short.
+    EXPECT_EQ(run.result.found, 6);
+    EXPECT_EQ(run.result.end, SolveEnd::Solution);
+    EXPECT_EQ(seen, (std::vector<std::string>{"solution 1: x=1", "solution 2: x=2", "solution 3: x=3",
+                                              "solution 4: x=4", "solution 5: x=5", "solution 6: x=6"}));
+}
+
+TEST(TavSolveRun, AnInterruptEndsTheRunAsTheTimeLimitDoesAndIsToldApart) {
+    RawCSP problem;
+    ScriptedSolver solver(&problem, 1, true);
+    std::atomic<bool> interrupt{false};
+    // Set as a signal handler sets it: nobody is woken.
+    std::thread later([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        interrupt = true;
+    });
+    const RunResult r = RunSolver(
+        solver, -1, 60.0, [](const RawSolution&, int) {}, &interrupt);
+    later.join();
+    EXPECT_EQ(r.found, 1);
+    EXPECT_TRUE(r.interrupted);
+    EXPECT_FALSE(r.timedOut);
+}
+
+TEST(TavSolveRun, TheStatusSaysWhatTheRunProved) {
+    struct Case {
+        SolveEnd end;
+        int found;
+        bool optimising;
+        bool cutShort;
+        RunStatus status;
+    };
+    const Case cases[] = {
+        {SolveEnd::Optimum, 1, true, false, RunStatus::Optimal},
+        {SolveEnd::Exhausted, 2, true, false, RunStatus::Optimal}, // the optimum, then nothing more
+        {SolveEnd::Exhausted, 92, false, false, RunStatus::All},
+        {SolveEnd::Exhausted, 0, false, false, RunStatus::Unsatisfiable},
+        {SolveEnd::Exhausted, 0, true, false, RunStatus::Unsatisfiable},
+        {SolveEnd::Unbounded, 0, true, false, RunStatus::Unbounded},
+        {SolveEnd::Solution, 1, false, false, RunStatus::Satisfied},
+        {SolveEnd::Solution, 3, true, false, RunStatus::Satisfied}, // a local search's best so far
+        {SolveEnd::GaveUp, 5, false, false, RunStatus::Satisfied},
+        {SolveEnd::GaveUp, 0, false, false, RunStatus::Unknown},
+        {SolveEnd::Stopped, 0, false, false, RunStatus::Unknown},
+        {SolveEnd::Thrashing, 6, false, false, RunStatus::Unknown},
+        {SolveEnd::None, 0, false, false, RunStatus::Unknown},
+        // The time limit or an interrupt proves nothing, whatever the last search said.
+        {SolveEnd::Exhausted, 0, false, true, RunStatus::Unknown},
+        {SolveEnd::Optimum, 1, true, true, RunStatus::Unknown},
+        {SolveEnd::Solution, 1, false, true, RunStatus::Unknown},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(&c - cases));
+        EXPECT_EQ(StatusOf(c.end, c.found, c.optimising, c.cutShort), c.status);
+    }
+    EXPECT_EQ(StatusLine(RunStatus::Optimal), "status: optimal");
+    EXPECT_EQ(StatusLine(RunStatus::All), "status: all");
+    EXPECT_EQ(StatusLine(RunStatus::Satisfied), "status: satisfied");
+    EXPECT_EQ(StatusLine(RunStatus::Unsatisfiable), "status: unsatisfiable");
+    EXPECT_EQ(StatusLine(RunStatus::Unbounded), "status: unbounded");
+    EXPECT_EQ(StatusLine(RunStatus::Unknown), "status: unknown");
 }
 
 namespace {
@@ -223,6 +335,16 @@ TEST(TavSolveApp, ExitCodesForUsageParseErrorsAndUnavailableSolvers) {
     AppRun help = Tav({"--help"}, ok);
     EXPECT_EQ(help.code, 0);
     EXPECT_NE(help.out.find("usage:"), std::string::npos);
+    // Each solver's parameters with their defaults, the time limit's default, the status lines.
+    for (const char* text : {"      gfc (tav-solve's own defaults", "1  variable ordering",
+                             "2  thrashing factor: 0 no thrashing stop, "
+                             "else the search may stop early (default 0)",
+                             "      tabu\n", "      ga\n", "      gls, gls2\n", "(default 300)",
+                             "status: unbounded", "130 interrupted"})
+        EXPECT_NE(help.out.find(text), std::string::npos) << text << "\n" << help.out;
+    AppRun version = Tav({"--version"}, ok);
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out.rfind("tav-solve ", 0), 0u) << version.out;
 
     const ProblemReader fails = [](const std::string&, RawCSP&) {
         ParserErr e;
@@ -247,7 +369,7 @@ TEST(TavSolveApp, TheTimeLimitCoversReadingTheProblem) {
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(RunTavSolve({"f.csp", "--time-limit", "0.05"}, endless, out, err), 0);
-    EXPECT_EQ(out.str(), "solutions: 0\n");
+    EXPECT_EQ(out.str(), "solutions: 0\nstatus: unknown\n");
     EXPECT_EQ(err.str(), "Timed out - increase search time if desired\n");
 }
 
@@ -273,7 +395,7 @@ TEST(TavSolveApp, AProblemTheSolverCannotTakeExitsWithOneAndSaysWhy) {
     };
     AppRun all = Tav({"f.csp", "--solutions", "all"}, small);
     EXPECT_EQ(all.code, 0);
-    EXPECT_EQ(all.out, "solution 1: x=2\nsolution 2: x=3\nsolutions: 2\n");
+    EXPECT_EQ(all.out, "solution 1: x=2\nsolution 2: x=3\nsolutions: 2\nstatus: all\n");
 }
 
 TEST(TavSolveApp, ExamplesEndToEndThrashingNoteAndSetsInACount) {
@@ -287,21 +409,22 @@ TEST(TavSolveApp, ExamplesEndToEndThrashingNoteAndSetsInACount) {
             n += line.rfind(start, 0) == 0 ? 1 : 0;
         return n;
     };
-    // The default thrashing factor ends eight queens early: the count is not all there is.
-    AppRun early = Tav({"queens.csp", "--solver", "gfc", "--solutions", "all"}, parse);
-    EXPECT_EQ(early.code, 0);
-    EXPECT_EQ(lines(early.out, "solution "), 6);
-    EXPECT_NE(early.out.find("\nsolutions: 6\n"), std::string::npos) << early.out;
-    EXPECT_EQ(early.err, "Search stopped by the thrashing check; set --param 2=0 for a complete search\n");
-
-    AppRun complete = Tav({"queens.csp", "--solver", "gfc", "--solutions", "all", "--param", "2=0"}, parse);
+    // Complete search lists every solution at its defaults.
+    AppRun complete = Tav({"queens.csp", "--solver", "gfc", "--solutions", "all"}, parse);
     EXPECT_EQ(complete.code, 0);
     EXPECT_EQ(lines(complete.out, "solution "), 92);
+    EXPECT_NE(complete.out.find("\nsolutions: 92\nstatus: all\n"), std::string::npos) << complete.out;
     EXPECT_EQ(complete.err, "");
 
-    // One solution asked for and found: the check did not cut anything short.
-    AppRun first = Tav({"queens.csp", "--solver", "gfc"}, parse);
-    EXPECT_EQ(first.err, "");
+    // The workbench's thrashing factor ends eight queens early: the count is not all there is,
+    // and the status does not claim it.
+    AppRun early = Tav({"queens.csp", "--solver", "gfc", "--solutions", "all", "--param", "1=1", "--param",
+                        "2=1", "--param", "3=1"},
+                       parse);
+    EXPECT_EQ(early.code, 0);
+    EXPECT_EQ(lines(early.out, "solution "), 6);
+    EXPECT_NE(early.out.find("\nsolutions: 6\nstatus: unknown\n"), std::string::npos) << early.out;
+    EXPECT_EQ(early.err, "Search stopped by the thrashing check; set --param 2=0 for a complete search\n");
 
     // A count over set variables: refused by both kinds of search, never answered wrongly.
     for (const char* solver : {"gfc", "gls"}) {
@@ -357,4 +480,104 @@ TEST(TavSolveApp, DescribesAndSolvesTheExternalWay) {
     // What the text cannot state is refused before any search.
     EXPECT_EQ(RunTool({"--solver", "ext", Example("transport.csp")}, out, err), 1);
     EXPECT_NE(err.find("cannot take this problem"), std::string::npos) << err;
+}
+
+namespace {
+
+// The last value of `name=` in the text ("" when none).
+std::string LastValue(const std::string& text, const std::string& name) {
+    const auto at = text.rfind(" " + name + "=");
+    if (at == std::string::npos) return {};
+    const auto start = at + name.size() + 2;
+    return text.substr(start, text.find_first_of(" \n", start) - start);
+}
+
+std::string StatusOfOutput(const std::string& out) {
+    const auto at = out.rfind("status: ");
+    return at == std::string::npos ? std::string() : out.substr(at + 8, out.find('\n', at) - at - 8);
+}
+
+} // namespace
+
+TEST(TavSolveApp, TheExamplesWithNoOptionsGiveCompleteAnswers) {
+    // What tav-solve FILE says with no options (and with --solutions all where every solution is
+    // wanted), against the brute-force oracle where the problem is small enough to enumerate and
+    // against the answers the examples state otherwise.
+    struct Case {
+        const char* example;
+        bool all;           // also run with --solutions all
+        const char* status; // with no options
+        bool oracle;        // small enough for the brute-force oracle
+        int count;          // with --solutions all (-1: the oracle's count)
+        const char* cost;   // the last solution's cost ("": none to check)
+    };
+    const Case cases[] = {
+        {"bins.csp", false, "satisfied", false, 0, ""},
+        {"bins-sets.csp", false, "satisfied", false, 0, ""},
+        {"colouring-none.csp", true, "unsatisfiable", true, -1, ""},
+        {"features.csp", false, "optimal", true, 0, ""},
+        {"knapsack.csp", false, "optimal", true, 0, "51"},
+        {"logic.csp", true, "satisfied", true, -1, ""},
+        {"meetings-soft.csp", false, "optimal", true, 0, "4"},
+        {"nurses-none.csp", true, "unsatisfiable", false, 0, ""},
+        {"queens.csp", true, "satisfied", false, 92, ""},
+        {"queens8.csp", true, "satisfied", false, 92, ""},
+        {"salesman.csp", false, "satisfied", false, 0, ""},
+        {"sendmore.csp", true, "satisfied", false, 1, ""},
+        {"teams-sets.csp", true, "satisfied", true, -1, ""},
+        {"production.csp", false, "optimal", false, 0, "21"},
+        {"diet.csp", false, "optimal", false, 0, ""},
+        {"transport.csp", false, "optimal", false, 0, ""},
+        {"lp-assign.csp", false, "optimal", false, 0, ""},
+        {"lp-cycling.csp", false, "optimal", false, 0, ""},
+        {"lp-equality.csp", false, "optimal", false, 0, ""},
+        {"lp-max.csp", false, "optimal", false, 0, ""},
+        {"lp-min.csp", false, "optimal", false, 0, ""},
+        {"lp-transport.csp", false, "optimal", false, 0, ""},
+        {"lp-infeasible.csp", false, "unsatisfiable", false, 0, ""},
+        {"lp-unbounded.csp", false, "unbounded", false, 0, ""},
+    };
+    std::string out, err;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.example);
+        ASSERT_EQ(RunTool({Example(c.example)}, out, err), 0) << err;
+        EXPECT_EQ(StatusOfOutput(out), c.status) << out;
+        if (*c.cost != '\0') {
+            EXPECT_EQ(LastValue(out, "cost"), c.cost) << out;
+        }
+        BruteForce::Oracle oracle;
+        RawCSP problem;
+        if (c.oracle) {
+            ASSERT_TRUE(ParseCSPFile(Example(c.example), nullptr, &problem).IsOk());
+            oracle = BruteForce::Solve(problem);
+        }
+        if (c.oracle && std::string(c.status) == "optimal") {
+            // The best objective plus soft cost there is, against the printed one.
+            const RPtr<RawOpt>& objective = problem.GetObjective();
+            const double sign = objective && !objective->IsMinimise() ? -1.0 : 1.0;
+            double best = 1e300;
+            for (const auto& [key, e] : oracle.evaluations)
+                best = std::min(best, sign * e.objective + static_cast<double>(e.softCost));
+            const std::string soft = LastValue(out, "soft");
+            const double printed =
+                sign * std::stod(LastValue(out, "cost").empty() ? "0" : LastValue(out, "cost")) +
+                (soft.empty() ? 0.0 : std::stod(soft));
+            EXPECT_EQ(printed, best) << out;
+        }
+        if (!c.all) continue;
+        ASSERT_EQ(RunTool({Example(c.example), "--solutions", "all"}, out, err), 0) << err;
+        const int count = c.oracle ? static_cast<int>(oracle.solutions.size()) : c.count;
+        EXPECT_NE(out.find("solutions: " + std::to_string(count) + "\n"), std::string::npos) << out;
+        EXPECT_EQ(StatusOfOutput(out), count == 0 ? "unsatisfiable" : "all") << out;
+    }
+    // Every example is here, but the one no search takes (a count over set variables, refused
+    // by name in ExamplesEndToEndThrashingNoteAndSetsInACount).
+    std::set<std::string> listed = {"nurses-sets.csp"};
+    for (const Case& c : cases)
+        listed.insert(c.example);
+    for (const auto& entry : std::filesystem::directory_iterator(TAV_EXAMPLES_DIR)) {
+        if (entry.path().extension() == ".csp") {
+            EXPECT_EQ(listed.count(entry.path().filename().string()), 1u) << entry.path();
+        }
+    }
 }

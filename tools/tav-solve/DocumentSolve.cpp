@@ -1,8 +1,9 @@
 #include "tools/tav-solve/DocumentSolve.hpp"
 
-#include "bridges/RawGFCSolver.hpp"
 #include "bridges/RawLPSolver.hpp"
 #include "tools/tav-solve/SolutionWriter.hpp"
+#include "tools/tav-solve/SolveRun.hpp"
+#include "tools/tav-solve/TavSolveApp.hpp"
 #include "workbench/CTavDoc.hpp"
 #include "workbench/HeadlessSolveDriver.hpp"
 #include "workbench/archive/TavFileError.hpp"
@@ -20,10 +21,6 @@ using namespace TavBridges;
 namespace TavSolve {
 
 namespace {
-
-constexpr int kExitOk = 0;
-constexpr int kExitProblem = 1;
-constexpr int kExitUsage = 2;
 
 std::string OneLine(std::string text) {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
@@ -67,18 +64,21 @@ public:
         : HeadlessSolveDriver(doc), m_doc(doc), m_stats(stats) {}
 
     void finished(int found) override {
-        // The solver still exists here; the base ends the solve and deletes it.
+        // The solver and the raw problem still exist here; the base ends the solve and deletes
+        // them.
         if (RawSolver* solver = m_doc.GetSolver(); solver != nullptr) {
-            if (const auto* gfc = dynamic_cast<const RawGFCSolver*>(solver); gfc != nullptr)
-                thrashing = gfc->StoppedByThrashing();
+            end = solver->GetEnd();
             if (const auto* lp = dynamic_cast<const RawLPSolver*>(solver); lp != nullptr)
                 lpMessage = lp->message();
             if (m_stats) solver->PrintStatistics(statistics);
         }
+        if (const RawCSP* problem = m_doc.GetRawProblem(); problem != nullptr)
+            optimising = IsOptimising(*problem);
         HeadlessSolveDriver::finished(found);
     }
 
-    bool thrashing = false;
+    SolveEnd end = SolveEnd::None;
+    bool optimising = false;
     std::string lpMessage;
     std::ostringstream statistics;
 
@@ -86,6 +86,14 @@ private:
     TavWorkbench::CTavDoc& m_doc;
     bool m_stats;
 };
+
+// The Expert statistics: runs and successes of each row.
+std::vector<std::pair<int, int>> ExpertStatistics(const TavWorkbench::CTavDoc& doc) {
+    std::vector<std::pair<int, int>> rows;
+    for (const TavWorkbench::ExpertEntry& row : doc.GetExpertTable())
+        rows.emplace_back(row.runs, row.successes);
+    return rows;
+}
 
 // The solver setting of a --solver choice; -1 when documents do not take it.
 int SettingOf(SolverChoice choice) {
@@ -118,7 +126,8 @@ bool IsDocumentFile(const std::string& file) {
     return extension == ".tav";
 }
 
-int RunDocument(const SolveOptions& options, std::ostream& out, std::ostream& err) {
+int RunDocument(const SolveOptions& options, std::ostream& out, std::ostream& err,
+                const std::atomic<bool>* interrupt) {
     if (!options.params.empty()) {
         err << "tav-solve: --param is not taken for documents: their parameters live in Params.ini\n"
             << UsageLine() << "\n";
@@ -133,7 +142,9 @@ int RunDocument(const SolveOptions& options, std::ostream& out, std::ostream& er
     }
 
     CommandLineMessages messages(err);
-    TavWorkbench::CTavDoc doc(&messages);
+    // The settings files are read where they are; only an Expert solve that changed its
+    // statistics writes "expert.dat" back (below).
+    TavWorkbench::CTavDoc doc(&messages, ".", TavWorkbench::CTavDoc::SettingsWrites::OnRequest);
     try {
         doc.OnOpenDocument(options.file);
     } catch (const TavWorkbench::TavFileError& e) {
@@ -157,12 +168,26 @@ int RunDocument(const SolveOptions& options, std::ostream& out, std::ostream& er
     doc.SetSolverSetting(setting);
     const double milliseconds = std::min(options.timeLimitSeconds * 1000.0, static_cast<double>(INT_MAX));
     doc.SetSearchTimeLimit(static_cast<int>(std::ceil(milliseconds)));
+    // Each solution is printed as soon as it is found: a local search reports each new best
+    // through its bridge during its run, and the run then records the best again (not printed
+    // twice). Both come on the run thread, which alone writes to `out` while the solve runs.
     int printed = 0;
-    // Called on the run thread, which alone writes to `out` while the solve runs.
-    doc.SetSolutionListener([&](const RawSolution& solution, int) {
+    std::string last;
+    const auto print = [&](const RawSolution& solution) {
+        std::string key = FormatSolution(solution, 0);
+        if (key == last) return;
+        last = std::move(key);
         out << FormatSolution(solution, ++printed) << "\n" << std::flush;
+    };
+    doc.SetBridgeFactory([&print](RawCSP* problem, const AlgParams* params, int kind) {
+        BridgeContext context;
+        context.onSolution = print;
+        return TavWorkbench::CTavDoc::MakeBridge(problem, params, kind, std::move(context));
     });
+    doc.SetSolutionListener([&print](const RawSolution& solution, int) { print(solution); });
     DocumentDriver driver(doc, options.stats);
+    driver.SetInterrupt(interrupt);
+    const auto statisticsBefore = ExpertStatistics(doc);
     messages.Hold();
     const auto outcome = driver.Run(options.solutions);
     const std::vector<std::string> shown = messages.Release();
@@ -175,19 +200,24 @@ int RunDocument(const SolveOptions& options, std::ostream& out, std::ostream& er
         }
         return kExitProblem;
     }
-    out << "solutions: " << printed << "\n" << std::flush;
+    if (setting == TavWorkbench::CTavDoc::kExpert && ExpertStatistics(doc) != statisticsBefore)
+        doc.SaveExpertFile();
+    const bool interrupted = outcome.interrupted || (interrupt != nullptr && interrupt->load());
+    const RunStatus status =
+        StatusOf(driver.end, printed, driver.optimising, outcome.timedOut || interrupted);
+    out << "solutions: " << printed << "\n" << StatusLine(status) << "\n" << std::flush;
     const char* const timedOut = "Timed out - increase search time if desired";
     for (const std::string& text : shown)
         if (text != timedOut)
             err << "tav-solve: solver '" << SolverName(options.solver) << "' failed: " << OneLine(text)
                 << "\n";
     if (outcome.timedOut) err << timedOut << "\n";
-    if (driver.thrashing)
+    if (driver.end == SolveEnd::Thrashing)
         err << "Search stopped by the thrashing check; set parameter 2 of block 0 in Params.ini to 0 for a "
                "complete search\n";
     if (printed == 0 && !driver.lpMessage.empty()) err << OneLine(driver.lpMessage) << "\n";
     if (options.stats) err << driver.statistics.str() << std::flush;
-    return kExitOk;
+    return interrupted ? kExitInterrupted : kExitOk;
 }
 
 } // namespace TavSolve

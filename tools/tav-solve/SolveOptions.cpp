@@ -1,6 +1,7 @@
 #include "tools/tav-solve/SolveOptions.hpp"
 
 #include "bridges/AlgParams.hpp"
+#include "tools/tav-solve/SolverFactory.hpp"
 
 #include <algorithm>
 #include <cerrno>
@@ -8,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <iterator>
+#include <vector>
 
 using namespace TavBridges;
 
@@ -33,9 +35,9 @@ struct NamedFlag {
 };
 
 constexpr NamedFlag kFlags[] = {
-    {"--help", &SolveOptions::help},         {"-h", &SolveOptions::help},
-    {"--stats", &SolveOptions::stats},       {"--describe", &SolveOptions::describe},
-    {"--text", &SolveOptions::text},
+    {"--help", &SolveOptions::help},   {"-h", &SolveOptions::help},
+    {"--stats", &SolveOptions::stats}, {"--describe", &SolveOptions::describe},
+    {"--text", &SolveOptions::text},   {"--version", &SolveOptions::version},
 };
 
 // A whole decimal integer in int range, or false.
@@ -52,10 +54,110 @@ bool ToInt(const std::string& text, int& value) {
 } // namespace
 
 const char* UsageLine() {
-    return "usage: tav-solve FILE [--solver gfc|gls|ga|tabu|gls2|lp|ext|auto] [--solutions N|all] "
-           "[--time-limit SECONDS] [--param ID=VALUE]... [--stats] [--describe]\n"
-           "       tav-solve DOC.tav [--solver gfc|gls|ga|tabu|gls2|expert] [--solutions N|all] "
-           "[--time-limit SECONDS] [--stats] [--describe|--text]";
+    return "usage: tav-solve FILE|- [--solver gfc|gls|ga|tabu|gls2|lp|ext|auto] [--solutions N|all]\n"
+           "                 [--time-limit SECONDS] [--param ID=VALUE]... [--stats] [--describe]\n"
+           "       tav-solve DOC.tav [--solver gfc|gls|ga|tabu|gls2|expert] [--solutions N|all]\n"
+           "                 [--time-limit SECONDS] [--stats] [--describe|--text]";
+}
+
+namespace {
+
+// What each parameter id means to the solvers that read it (ids not listed are not used).
+struct ParamMeaning {
+    int id;
+    const char* meaning;
+};
+struct SolverParams {
+    const char* names;
+    SolverChoice defaults;
+    std::vector<ParamMeaning> meanings;
+};
+
+const std::vector<SolverParams>& ParamTable() {
+    static const std::vector<SolverParams> table = {
+        {"gfc (tav-solve's own defaults, the fastest measured; documents' come from Params.ini)",
+         SolverChoice::Gfc,
+         {{1, "variable ordering: 0 natural, 1 random, 2 smallest domain"},
+          {2, "thrashing factor: 0 no thrashing stop, else the search may stop early"},
+          {3, "backtracking: 0 chronological, 1 backjumping (with natural ordering)"}}},
+        {"gls, gls2",
+         SolverChoice::Gls,
+         {{1, "lambda, the weight of the penalties"},
+          {2, "approximate evaluation: 0 off, 1 on"},
+          {3, "learning: 0 off, 1 on"},
+          {4, "delta update: 0 off, 1 on"},
+          {5, "random seed"},
+          {6, "objective weight"}}},
+        {"ext",
+         SolverChoice::Ext,
+         {{1, "lambda"},
+          {2, "approximate evaluation"},
+          {3, "learning"},
+          {4, "delta update"},
+          {5, "random seed"},
+          {6, "objective weight"}}},
+        {"tabu",
+         SolverChoice::Tabu,
+         {{1, "random part of the tabu tenure (at least 1)"},
+          {2, "fixed part of the tabu tenure"},
+          {3, "approximate evaluation: 0 off, 1 on"},
+          {4, "objective weight"}}},
+        {"ga",
+         SolverChoice::Ga,
+         {{1, "population size (3 to 1000)"},
+          {2, "crossover rate in % (kept, not used)"},
+          {3, "mutation rate in %"},
+          {4, "selection pool in % of the population"},
+          {5, "generations of a run"},
+          {6, "stall interval (generations without progress before penalties rise)"},
+          {7, "feature cost"},
+          {8, "lambda"},
+          {9, "objective weight"}}},
+    };
+    return table;
+}
+
+} // namespace
+
+std::string HelpText() {
+    std::string text =
+        "Solves a problem in Tav's modelling language (FILE, or - for standard input) or a workbench\n"
+        "document (DOC.tav).\n"
+        "\n"
+        "  --solver NAME      auto (the default): lp when the problem has real variables, else gfc;\n"
+        "                     gfc complete search, gls guided local search, gls2 its graph-based form,\n"
+        "                     tabu tabu search, ga the genetic algorithm, lp the simplex, ext guided\n"
+        "                     local search over the description external solvers get; expert (documents)\n"
+        "                     complete search, then the local searches in turn\n"
+        "  --solutions N|all  how many solutions to find (default 1); with an objective complete search\n"
+        "                     gives the proved best, local search each better solution as it finds it\n"
+        "  --time-limit S     seconds for the whole run, reading included (default 300)\n"
+        "  --param ID=VALUE   a parameter of the chosen solver (problem files; documents take theirs\n"
+        "                     from Params.ini in the working directory, as the workbench does):\n";
+    for (const SolverParams& solver : ParamTable()) {
+        const AlgParams defaults = ParamsFor(solver.defaults, {});
+        text += "      " + std::string(solver.names) + "\n";
+        for (const ParamMeaning& meaning : solver.meanings)
+            text += "        " + std::to_string(meaning.id) + "  " + meaning.meaning + " (default " +
+                    std::to_string(defaults.GetParameter(meaning.id)) + ")\n";
+    }
+    text += "  --stats            the solver's statistics, on standard error\n"
+            "  --describe         print the problem description text external solvers get\n"
+            "  --text             (documents) print the problem text the document writes\n"
+            "  --help, --version  this text, the version\n"
+            "  --                 ends the options (a file whose name starts with -)\n"
+            "\n"
+            "Each solution is a line \"solution K: NAME=VALUE ... cost=C soft=S\", printed as it is found;\n"
+            "then \"solutions: N\" and the status line:\n"
+            "  status: optimal        the best solution was found and proved best\n"
+            "  status: all            every solution was listed\n"
+            "  status: satisfied      solutions were found; the search did not go on to the end\n"
+            "  status: unsatisfiable  there is no solution (proved)\n"
+            "  status: unbounded      the objective has no bound\n"
+            "  status: unknown        the time limit, the thrashing check or an interrupt ended the run\n"
+            "Exit codes: 0 the run ended (whatever it found), 1 the problem cannot be read or the solver\n"
+            "cannot take it, 2 bad options, 130 interrupted (SIGINT or SIGTERM).\n";
+    return text;
 }
 
 std::string SolverName(SolverChoice choice) {
@@ -67,10 +169,22 @@ std::string SolverName(SolverChoice choice) {
 SolveOptions ParseOptions(const std::vector<std::string>& args) {
     SolveOptions options;
     bool haveFile = false;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string arg = args[i];
         std::string value;
         bool inlineValue = false;
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        // "-" is standard input; after "--" every argument is a file, whatever its name.
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            if (haveFile) throw UsageError("more than one problem file: " + options.file + ", " + arg);
+            options.file = arg;
+            haveFile = true;
+            continue;
+        }
         if (arg.rfind("--", 0) == 0) {
             const auto eq = arg.find('=');
             if (eq != std::string::npos) {
@@ -130,15 +244,11 @@ SolveOptions ParseOptions(const std::vector<std::string>& args) {
                 throw UsageError("--param id " + std::to_string(id) + " is outside 1.." +
                                  std::to_string(AlgParams::kCount - 1));
             options.params[id] = paramValue;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            throw UsageError("unknown option " + arg);
         } else {
-            if (haveFile) throw UsageError("more than one problem file: " + options.file + ", " + arg);
-            options.file = arg;
-            haveFile = true;
+            throw UsageError("unknown option " + arg);
         }
     }
-    if (!haveFile && !options.help) throw UsageError("no problem file given");
+    if (!haveFile && !options.help && !options.version) throw UsageError("no problem file given");
     return options;
 }
 

@@ -30,6 +30,7 @@ struct SolveOptions {
     // Print the problem text of a document instead of solving.
     bool text = false;
     bool help = false;
+    bool version = false;
 };
 
 // A command line that cannot be understood; what() says why.
@@ -38,8 +39,11 @@ public:
     explicit UsageError(const std::string& text) : Platform::Error(Platform::ErrorCode::kUsage, text) {}
 };
 
-// The one-line synopsis printed with every usage error.
+// The synopsis printed with every usage error.
 const char* UsageLine();
+// The text of --help after the synopsis: what each option does, each solver's parameter ids
+// with their defaults, the output, the status line and the exit codes.
+std::string HelpText();
 
 // Reads the arguments after the program name. Throws UsageError.
 SolveOptions ParseOptions(const std::vector<std::string>& args);

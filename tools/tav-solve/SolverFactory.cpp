@@ -15,12 +15,20 @@ SolverChoice ResolveSolver(SolverChoice choice, const RawCSP& problem) {
     return problem.GetRealVariables().empty() ? SolverChoice::Gfc : SolverChoice::Lp;
 }
 
+AlgParams CompleteSearchDefaults() {
+    AlgParams params = AlgParams::Defaults(AlgParams::Family::CompleteSearch);
+    params.SetParameter(1, 2); // smallest domain
+    params.SetParameter(2, 0); // no thrashing stop
+    params.SetParameter(3, 0); // chronological backtracking
+    return params;
+}
+
 AlgParams ParamsFor(SolverChoice resolved, const std::map<int, int>& overrides) {
     AlgParams params;
     switch (resolved) {
     case SolverChoice::Auto:
     case SolverChoice::Gfc:
-        params = AlgParams::Defaults(AlgParams::Family::CompleteSearch);
+        params = CompleteSearchDefaults();
         break;
     case SolverChoice::Gls:
     case SolverChoice::Gls2: // the second guided local search shares the first one's block

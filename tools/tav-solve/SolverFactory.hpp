@@ -22,7 +22,14 @@ public:
 // otherwise, as the workbench chooses.
 SolverChoice ResolveSolver(SolverChoice choice, const TavLanguage::RawCSP& problem);
 
-// The default block of the solver's family with the overrides applied (Lp takes none: empty).
+// Complete search for problem files, tav-solve's own default: no thrashing stop, so that every
+// answer is complete (every solution, a proved optimum, a proof that there is none), with the
+// variable ordering and backtracking that measured fastest over the examples and the problems
+// of bench/peers (bench/complete-defaults).
+TavBridges::AlgParams CompleteSearchDefaults();
+
+// The default block of the solver's family with the overrides applied (Lp takes none: empty);
+// complete search starts from CompleteSearchDefaults.
 TavBridges::AlgParams ParamsFor(SolverChoice resolved, const std::map<int, int>& overrides);
 
 // A new bridge over the problem. Throws SolverUnavailable, and whatever the bridge's

@@ -4,6 +4,7 @@
 #include "bridges/RawGFCSolver.hpp"
 #include "bridges/RawLPSolver.hpp"
 #include "platform/FatalError.hpp"
+#include "platform/Version.hpp"
 #include "tools/tav-solve/DocumentSolve.hpp"
 #include "tools/tav-solve/SolutionWriter.hpp"
 #include "tools/tav-solve/SolveOptions.hpp"
@@ -21,10 +22,6 @@ namespace TavSolve {
 
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitProblem = 1;
-constexpr int kExitUsage = 2;
-
 // The parser's message without the trailing line break, so each error is one line.
 std::string OneLine(const std::string& text) {
     std::string line = text;
@@ -36,6 +33,11 @@ std::string OneLine(const std::string& text) {
 } // namespace
 
 namespace {
+
+// The problem's name in messages: "-" is standard input.
+std::string ShownName(const std::string& file) {
+    return file == "-" ? "<stdin>" : file;
+}
 
 // How far a run got; an error is worded by the stage it ended.
 enum class Stage { Options, Reading, Describing, Building, Solving };
@@ -51,7 +53,11 @@ int ReportError(const Platform::Error& error, Stage stage, const SolveOptions& o
         return kExitUsage;
     case Stage::Reading:
     case Stage::Describing:
-        err << options.file << ": " << text << "\n";
+        // A problem's error at its place in the file, as compilers write them.
+        if (const auto* parse = dynamic_cast<const ParserErr*>(&error); parse != nullptr)
+            err << parse->PositionedMessage(ShownName(options.file)) << "\n";
+        else
+            err << ShownName(options.file) << ": " << text << "\n";
         return kExitProblem;
     case Stage::Building:
         if (error.GetCode() == Platform::ErrorCode::kUsage) {
@@ -74,24 +80,28 @@ int ReportError(const Platform::Error& error, Stage stage, const SolveOptions& o
 } // namespace
 
 int RunTavSolve(const std::vector<std::string>& args, const ProblemReader& reader, std::ostream& out,
-                std::ostream& err) {
+                std::ostream& err, const std::atomic<bool>* interrupt) {
     const StoppableReader stoppable = [&reader](const std::string& file, RawCSP& problem,
                                                 const std::atomic<bool>&) { return reader(file, problem); };
-    return RunTavSolve(args, stoppable, out, err);
+    return RunTavSolve(args, stoppable, out, err, interrupt);
 }
 
 int RunTavSolve(const std::vector<std::string>& args, const StoppableReader& reader, std::ostream& out,
-                std::ostream& err) {
+                std::ostream& err, const std::atomic<bool>* interrupt) {
     Stage stage = Stage::Options;
     SolveOptions options;
     SolverChoice solver = SolverChoice::Auto;
     try {
         options = ParseOptions(args);
         if (options.help) {
-            out << UsageLine() << "\n";
+            out << UsageLine() << "\n\n" << HelpText();
             return kExitOk;
         }
-        if (IsDocumentFile(options.file)) return RunDocument(options, out, err);
+        if (options.version) {
+            out << "tav-solve " << Platform::kVersion << "\n";
+            return kExitOk;
+        }
+        if (IsDocumentFile(options.file)) return RunDocument(options, out, err, interrupt);
         if (options.text || options.solver == SolverChoice::Expert)
             throw UsageError("--text and --solver expert are for documents (FILE.tav)");
 
@@ -112,37 +122,37 @@ int RunTavSolve(const std::vector<std::string>& args, const StoppableReader& rea
 
         // The time limit runs from here: reading the problem and building the solver's model
         // count too.
-        const SolverBuilder build = [&](const std::atomic<bool>& stop) {
-            read(stop);
+        const SolverBuilder build = [&](BridgeContext context) {
+            read(*context.stop);
             stage = Stage::Building;
             solver = ResolveSolver(options.solver, problem);
             const AlgParams params = ParamsFor(solver, options.params);
-            BridgeContext context;
             context.diagnostics = [&err](const std::string& text) {
                 err << OneLine(text) << "\n" << std::flush;
             };
-            context.stop = &stop;
             std::unique_ptr<RawSolver> bridge = MakeSolver(solver, problem, params, context);
             stage = Stage::Solving;
             return bridge;
         };
-        const BuiltRun run = BuildAndRun(build, options.solutions, options.timeLimitSeconds,
-                                         [&](const RawSolution& solution, int k) {
-                                             out << FormatSolution(solution, k) << "\n" << std::flush;
-                                         });
-        out << "solutions: " << run.result.found << "\n" << std::flush;
-        if (run.result.timedOut) err << "Timed out - increase search time if desired\n";
-        const RawSolver* bridge = run.solver.get();
-        // The count above would otherwise read as the whole search space.
-        if (const auto* gfc = dynamic_cast<const RawGFCSolver*>(bridge);
-            gfc != nullptr && gfc->StoppedByThrashing())
+        const BuiltRun run = BuildAndRun(
+            build, options.solutions, options.timeLimitSeconds,
+            [&](const RawSolution& solution, int k) {
+                out << FormatSolution(solution, k) << "\n" << std::flush;
+            },
+            interrupt);
+        const RunResult& result = run.result;
+        const RunStatus status =
+            StatusOf(result.end, result.found, IsOptimising(problem), result.timedOut || result.interrupted);
+        out << "solutions: " << result.found << "\n" << StatusLine(status) << "\n" << std::flush;
+        if (result.timedOut) err << "Timed out - increase search time if desired\n";
+        if (result.end == SolveEnd::Thrashing)
             err << "Search stopped by the thrashing check; set --param 2=0 for a complete search\n";
         // Linear programming says why it has no solution (infeasible, unbounded, ...).
-        if (const auto* lp = dynamic_cast<const RawLPSolver*>(bridge);
-            lp != nullptr && run.result.found == 0 && !lp->message().empty())
+        if (const auto* lp = dynamic_cast<const RawLPSolver*>(run.solver.get());
+            lp != nullptr && result.found == 0 && !lp->message().empty())
             err << OneLine(lp->message()) << "\n";
         if (options.stats && run.solver) run.solver->PrintStatistics(err) << std::flush;
-        return kExitOk;
+        return result.interrupted ? kExitInterrupted : kExitOk;
     } catch (const Platform::Error& e) {
         return ReportError(e, stage, options, solver, err);
     } catch (const std::exception& e) {

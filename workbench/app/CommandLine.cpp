@@ -43,10 +43,13 @@ std::string CommandLineHelp() {
            "  --nologo       start without the splash window\n"
            "  --automation   serve the automation interface on the D-Bus session bus\n"
            "                 (service org.tav.Workbench, object /Document, interface\n"
-           "                 org.tav.Document) with no window and no result server\n"
+           "                 org.tav.Document) with no window and no result server; it ends\n"
+           "                 when its callers have left unless one changed the document,\n"
+           "                 after 5 minutes without a call, or with the session\n"
            "  --embedding    the same as --automation\n"
            "  --help         this text\n"
-           "  --version      the version\n";
+           "  --version      the version\n"
+           "  --             ends the options (a document whose name starts with -)\n";
 }
 
 } // namespace TavWorkbench::App

@@ -6,6 +6,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMetaType>
 #include <QDBusServiceWatcher>
+#include <QTimer>
 
 namespace TavWorkbench::App {
 
@@ -66,7 +67,15 @@ AutomationValue AutomationValueOf(const QDBusVariant& value) {
     }
 }
 
-TavDBusAutomation::TavDBusAutomation(CTavDoc& doc, QObject* parent) : QObject(parent), m_automation(doc) {}
+namespace {
+
+// How often the program looks whether the session bus is still there.
+constexpr int kBusWatchMs = 2000;
+
+} // namespace
+
+TavDBusAutomation::TavDBusAutomation(CTavDoc& doc, QObject* parent)
+    : QObject(parent), m_automation(doc), m_lifetime(AutomationLifetime::Clock::now()) {}
 
 bool TavDBusAutomation::Register(std::string& error) {
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -90,22 +99,36 @@ bool TavDBusAutomation::Register(std::string& error) {
     connect(m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this](const QString& name) {
         m_callers.remove(name);
         m_watcher->removeWatchedService(name);
-        if (m_callers.isEmpty()) QCoreApplication::quit();
+        if (m_callers.isEmpty() && m_lifetime.EndsWhenCallersLeave()) QCoreApplication::quit();
     });
+    // Each call starts the idle limit again.
+    m_idle = new QTimer(this);
+    m_idle->setSingleShot(true);
+    connect(m_idle, &QTimer::timeout, this, [] { QCoreApplication::quit(); });
+    m_idle->start(std::chrono::duration_cast<std::chrono::milliseconds>(AutomationLifetime::kIdleLimit));
+    // A session that ends takes its bus along; nothing else tells the program.
+    m_busWatch = new QTimer(this);
+    connect(m_busWatch, &QTimer::timeout, this, [] {
+        if (!QDBusConnection::sessionBus().isConnected()) QCoreApplication::quit();
+    });
+    m_busWatch->start(kBusWatchMs);
     return true;
 }
 
-void TavDBusAutomation::NoteCaller() {
-    if (!calledFromDBus() || m_watcher == nullptr) return;
+bool TavDBusAutomation::NoteCaller(bool changed) {
+    if (!calledFromDBus() || m_watcher == nullptr) return changed;
+    const auto now = AutomationLifetime::Clock::now();
+    m_lifetime.Called(now, changed);
+    m_idle->start(std::chrono::duration_cast<std::chrono::milliseconds>(m_lifetime.IdleDeadline() - now));
     const QString caller = message().service();
-    if (caller.isEmpty() || m_callers.contains(caller)) return;
+    if (caller.isEmpty() || m_callers.contains(caller)) return changed;
     m_callers.insert(caller);
     m_watcher->addWatchedService(caller);
+    return changed;
 }
 
 bool TavDBusAutomation::AddLongDomainMinMax(const QString& name, int min, int max) {
-    NoteCaller();
-    return m_automation.AddLongDomainMinMax(S(name), min, max);
+    return NoteCaller(m_automation.AddLongDomainMinMax(S(name), min, max));
 }
 
 QString TavDBusAutomation::GetLongDomain(int index) {
@@ -114,17 +137,15 @@ QString TavDBusAutomation::GetLongDomain(int index) {
 }
 
 bool TavDBusAutomation::AddLongVariable(const QString& name, const QString& domain, int size, bool array) {
-    NoteCaller();
-    return m_automation.AddLongVariable(S(name), S(domain), size, array);
+    return NoteCaller(m_automation.AddLongVariable(S(name), S(domain), size, array));
 }
 
 bool TavDBusAutomation::AddConstraint(const QString& name, const QString& constraint) {
-    NoteCaller();
-    return m_automation.AddConstraint(S(name), S(constraint));
+    return NoteCaller(m_automation.AddConstraint(S(name), S(constraint)));
 }
 
 bool TavDBusAutomation::SolveIt(short count) {
-    NoteCaller();
+    NoteCaller(true);
     return m_automation.SolveIt(count);
 }
 
@@ -146,18 +167,15 @@ QDBusVariant TavDBusAutomation::GetSolution(const QString& name, short index) {
 }
 
 bool TavDBusAutomation::AddLongConstant(const QString& name, int value) {
-    NoteCaller();
-    return m_automation.AddLongConstant(S(name), value);
+    return NoteCaller(m_automation.AddLongConstant(S(name), value));
 }
 
 bool TavDBusAutomation::AddLongDomainWithLongArray(const QString& name, const QDBusVariant& values) {
-    NoteCaller();
-    return m_automation.AddLongDomainWithLongArray(S(name), AutomationValueOf(values));
+    return NoteCaller(m_automation.AddLongDomainWithLongArray(S(name), AutomationValueOf(values)));
 }
 
 bool TavDBusAutomation::AddBooleanVariable(const QString& name, int size, bool array) {
-    NoteCaller();
-    return m_automation.AddBooleanVariable(S(name), size, array);
+    return NoteCaller(m_automation.AddBooleanVariable(S(name), size, array));
 }
 
 bool TavDBusAutomation::IsUsingGFCServer() {
@@ -171,38 +189,32 @@ bool TavDBusAutomation::IsUsingGLSServer() {
 }
 
 bool TavDBusAutomation::UseGFCServer() {
-    NoteCaller();
-    return m_automation.UseGFCServer();
+    return NoteCaller(m_automation.UseGFCServer());
 }
 
 bool TavDBusAutomation::UseGLSServer() {
-    NoteCaller();
-    return m_automation.UseGLSServer();
+    return NoteCaller(m_automation.UseGLSServer());
 }
 
 bool TavDBusAutomation::AddSetConstant(const QString& name, const QString& values) {
-    NoteCaller();
-    return m_automation.AddSetConstant(S(name), S(values));
+    return NoteCaller(m_automation.AddSetConstant(S(name), S(values)));
 }
 
 bool TavDBusAutomation::AddListConstant(const QString& name, const QString& values) {
-    NoteCaller();
-    return m_automation.AddListConstant(S(name), S(values));
+    return NoteCaller(m_automation.AddListConstant(S(name), S(values)));
 }
 
 bool TavDBusAutomation::AddLongArrayVariable(const QString& name, const QString& domain,
                                              const QString& dimensions) {
-    NoteCaller();
-    return m_automation.AddLongArrayVariable(S(name), S(domain), S(dimensions));
+    return NoteCaller(m_automation.AddLongArrayVariable(S(name), S(domain), S(dimensions)));
 }
 
 bool TavDBusAutomation::SetOptimisation(const QString& target) {
-    NoteCaller();
-    return m_automation.SetOptimisation(S(target));
+    return NoteCaller(m_automation.SetOptimisation(S(target)));
 }
 
 void TavDBusAutomation::StopSearch() {
-    NoteCaller();
+    NoteCaller(true);
     m_automation.StopSearch();
 }
 
@@ -212,8 +224,7 @@ bool TavDBusAutomation::ServerFinished() {
 }
 
 bool TavDBusAutomation::DeleteConstraint(const QString& name) {
-    NoteCaller();
-    return m_automation.DeleteConstraint(S(name));
+    return NoteCaller(m_automation.DeleteConstraint(S(name)));
 }
 
 bool TavDBusAutomation::HasGotSolution() {

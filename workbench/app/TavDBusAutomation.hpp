@@ -2,10 +2,13 @@
 // The document's automation methods on the D-Bus session bus: service org.tav.Workbench,
 // object /Document, interface org.tav.Document, with the methods' names, argument order and
 // results as the automation interface has them (BOOL is b, long i, short n, text s, variant
-// v). Calls run on the user-interface thread. The program ends when every client that called
-// it has left the bus.
+// v); the introspection names every argument, results included. Calls run on the
+// user-interface thread. The program ends as AutomationLifetime says: when every client that
+// called it has left the bus unless one has changed the document, after the idle limit without
+// a call, or when the session bus goes.
 
 #include "workbench/TavAutomation.hpp"
+#include "workbench/app/AutomationLifetime.hpp"
 
 #include <QDBusContext>
 #include <QDBusVariant>
@@ -14,6 +17,7 @@
 #include <QString>
 
 class QDBusServiceWatcher;
+class QTimer;
 
 namespace TavWorkbench::App {
 
@@ -28,6 +32,107 @@ AutomationValue AutomationValueOf(const QDBusVariant& value);
 class TavDBusAutomation : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.tav.Document")
+    // Written out so that the results have names too (a slot's return value has none).
+    Q_CLASSINFO("D-Bus Introspection", "  <interface name=\"org.tav.Document\">\n"
+                                       "    <method name=\"AddLongDomainMinMax\">\n"
+                                       "      <arg name=\"name\" type=\"s\" direction=\"in\"/>\n"
+                                       "      <arg name=\"min\" type=\"i\" direction=\"in\"/>\n"
+                                       "      <arg name=\"max\" type=\"i\" direction=\"in\"/>\n"
+                                       "      <arg name=\"added\" type=\"b\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"GetLongDomain\">\n"
+                                       "      <arg name=\"index\" type=\"i\" direction=\"in\"/>\n"
+                                       "      <arg name=\"id\" type=\"s\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"AddLongVariable\">\n"
+                                       "      <arg name=\"name\" type=\"s\" direction=\"in\"/>\n"
+                                       "      <arg name=\"domain\" type=\"s\" direction=\"in\"/>\n"
+                                       "      <arg name=\"size\" type=\"i\" direction=\"in\"/>\n"
+                                       "      <arg name=\"array\" type=\"b\" direction=\"in\"/>\n"
+                                       "      <arg name=\"added\" type=\"b\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"AddConstraint\">\n"
+                                       "      <arg name=\"name\" type=\"s\" direction=\"in\"/>\n"
+                                       "      <arg name=\"constraint\" type=\"s\" direction=\"in\"/>\n"
+                                       "      <arg name=\"added\" type=\"b\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"SolveIt\">\n"
+                                       "      <arg name=\"count\" type=\"n\" direction=\"in\"/>\n"
+                                       "      <arg name=\"started\" type=\"b\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"GetNumberOfVariables\">\n"
+                                       "      <arg name=\"count\" type=\"i\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"GetSolutionVarName\">\n"
+                                       "      <arg name=\"index\" type=\"n\" direction=\"in\"/>\n"
+                                       "      <arg name=\"name\" type=\"s\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"GetSolution\">\n"
+                                       "      <arg name=\"name\" type=\"s\" direction=\"in\"/>\n"
+                                       "      <arg name=\"index\" type=\"n\" direction=\"in\"/>\n"
+                                       "      <arg name=\"value\" type=\"v\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"AddLongConstant\">\n"
+                                       "      <arg name=\"name\" type=\"s\" direction=\"in\"/>\n"
+                                       "      <arg name=\"value\" type=\"i\" direction=\"in\"/>\n"
+                                       "      <arg name=\"added\" type=\"b\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"AddLongDomainWithLongArray\">\n"
+                                       "      <arg name=\"name\" type=\"s\" direction=\"in\"/>\n"
+                                       "      <arg name=\"values\" type=\"v\" direction=\"in\"/>\n"
+                                       "      <arg name=\"added\" type=\"b\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"AddBooleanVariable\">\n"
+                                       "      <arg name=\"name\" type=\"s\" direction=\"in\"/>\n"
+                                       "      <arg name=\"size\" type=\"i\" direction=\"in\"/>\n"
+                                       "      <arg name=\"array\" type=\"b\" direction=\"in\"/>\n"
+                                       "      <arg name=\"added\" type=\"b\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"IsUsingGFCServer\">\n"
+                                       "      <arg name=\"using\" type=\"b\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"IsUsingGLSServer\">\n"
+                                       "      <arg name=\"using\" type=\"b\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"UseGFCServer\">\n"
+                                       "      <arg name=\"done\" type=\"b\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"UseGLSServer\">\n"
+                                       "      <arg name=\"done\" type=\"b\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"AddSetConstant\">\n"
+                                       "      <arg name=\"name\" type=\"s\" direction=\"in\"/>\n"
+                                       "      <arg name=\"values\" type=\"s\" direction=\"in\"/>\n"
+                                       "      <arg name=\"added\" type=\"b\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"AddListConstant\">\n"
+                                       "      <arg name=\"name\" type=\"s\" direction=\"in\"/>\n"
+                                       "      <arg name=\"values\" type=\"s\" direction=\"in\"/>\n"
+                                       "      <arg name=\"added\" type=\"b\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"AddLongArrayVariable\">\n"
+                                       "      <arg name=\"name\" type=\"s\" direction=\"in\"/>\n"
+                                       "      <arg name=\"domain\" type=\"s\" direction=\"in\"/>\n"
+                                       "      <arg name=\"dimensions\" type=\"s\" direction=\"in\"/>\n"
+                                       "      <arg name=\"added\" type=\"b\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"SetOptimisation\">\n"
+                                       "      <arg name=\"target\" type=\"s\" direction=\"in\"/>\n"
+                                       "      <arg name=\"done\" type=\"b\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"StopSearch\">\n"
+                                       "    </method>\n"
+                                       "    <method name=\"ServerFinished\">\n"
+                                       "      <arg name=\"finished\" type=\"b\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"DeleteConstraint\">\n"
+                                       "      <arg name=\"name\" type=\"s\" direction=\"in\"/>\n"
+                                       "      <arg name=\"deleted\" type=\"b\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "    <method name=\"HasGotSolution\">\n"
+                                       "      <arg name=\"solved\" type=\"b\" direction=\"out\"/>\n"
+                                       "    </method>\n"
+                                       "  </interface>\n")
 public:
     TavDBusAutomation(CTavDoc& doc, QObject* parent = nullptr);
 
@@ -61,11 +166,16 @@ public slots:
     bool HasGotSolution();
 
 private:
-    // Remembers the caller, so that the program ends once every caller has left.
-    void NoteCaller();
+    // Remembers the caller (so that the program ends once every caller has left, unless the
+    // document was changed) and the time of the call; `changed` when the call changed the
+    // document. Returns `changed`, for the methods that report whether they did.
+    bool NoteCaller(bool changed = false);
 
     TavAutomation m_automation;
+    AutomationLifetime m_lifetime;
     QDBusServiceWatcher* m_watcher = nullptr;
+    QTimer* m_idle = nullptr;
+    QTimer* m_busWatch = nullptr;
     QSet<QString> m_callers;
 };
 

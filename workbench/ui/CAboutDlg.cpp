@@ -1,6 +1,7 @@
 #include "workbench/ui/CAboutDlg.hpp"
 
 #include "help/ContextHelp.hpp"
+#include "platform/Version.hpp"
 #include "workbench/ui/AppIcon.hpp"
 #include "workbench/ui/TitleWidth.hpp"
 
@@ -22,7 +23,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
                                   "A workbench for constraint satisfaction and optimisation problems:<br>"
                                   "complete search, guided local search, tabu search, a genetic "
                                   "algorithm,<br>the simplex for linear problems and external solvers.")
-                       .arg(QStringLiteral(TAV_VERSION)),
+                       .arg(QString::fromLatin1(Platform::kVersion)),
                    this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));

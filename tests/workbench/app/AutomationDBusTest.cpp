@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -142,6 +143,28 @@ TEST(AutomationDBus, BuildsSolvesAndReadsQueens) {
     EXPECT_FALSE(Call<bool>(doc, "DeleteConstraint", {QString("diag")}));
     EXPECT_TRUE(Call<bool>(doc, "UseGLSServer"));
     EXPECT_TRUE(Call<bool>(doc, "IsUsingGLSServer"));
+
+    // The introspection names every argument, results included, of all 23 methods.
+    const QDBusMessage introspect = QDBusConnection::sessionBus().call(
+        QDBusMessage::createMethodCall(kService, kPath, "org.freedesktop.DBus.Introspectable", "Introspect"));
+    ASSERT_EQ(introspect.type(), QDBusMessage::ReplyMessage);
+    QXmlStreamReader xml(introspect.arguments().front().toString());
+    bool inDocument = false;
+    int methods = 0;
+    int results = 0;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (!xml.isStartElement()) continue;
+        if (xml.name() == QLatin1String("interface"))
+            inDocument = xml.attributes().value("name") == QLatin1String(kInterface);
+        if (!inDocument) continue;
+        if (xml.name() == QLatin1String("method")) ++methods;
+        if (xml.name() == QLatin1String("arg")) {
+            EXPECT_FALSE(xml.attributes().value("name").isEmpty()) << "an argument without a name";
+            results += xml.attributes().value("direction") == QLatin1String("out") ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(methods, 23);
+    EXPECT_EQ(results, 22); // every method but StopSearch has a result
 }
 
 int main(int argc, char** argv) {
