@@ -107,6 +107,8 @@ AlgParams& CTavDoc::GetParameterBlock(int index) {
 }
 
 bool CTavDoc::OnNewDocument() {
+    // The views rebuild once, not per predefined domain.
+    const TavModel::Batch batch(m_model);
     DeleteContents();
     m_model.domains.AddBoolDomain("TrueFalse");
     m_model.domains.AddDoubleDomain("RealDomain", 0.0, static_cast<double>(FLT_MAX));
@@ -134,6 +136,7 @@ void CTavDoc::OnOpenDocument(const std::filesystem::path& path) {
         throw TavFileError("Cannot open \"" + path.string() + "\": the file cannot be read");
     TavModel loaded;
     ReadTavDocument(bytes, path.string(), loaded);
+    const TavModel::Batch batch(m_model);
     DeleteContents();
     m_model.TakeFrom(loaded);
 }

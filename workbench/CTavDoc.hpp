@@ -102,12 +102,12 @@ public:
     CConArray& GetConstraints() { return m_model.constraints; }
     CConstArray& GetConstants() { return m_model.constants; }
     // Element 0 is the optimisation target; empty for none.
-    std::vector<std::string>& GetOptimisation() { return m_model.optimisation; }
+    OptimisationList& GetOptimisation() { return m_model.optimisation; }
     const CDomainArray& GetDomains() const { return m_model.domains; }
     const CVarArray& GetVariables() const { return m_model.variables; }
     const CConArray& GetConstraints() const { return m_model.constraints; }
     const CConstArray& GetConstants() const { return m_model.constants; }
-    const std::vector<std::string>& GetOptimisation() const { return m_model.optimisation; }
+    const OptimisationList& GetOptimisation() const { return m_model.optimisation; }
     const CAvConArray& GetAvailableConstraints() const { return m_available; }
     const CKeyWords& GetKeyWords() const { return m_keyWords; }
     // The city distances and staff demands the problem templates read (not stored in files).

@@ -39,9 +39,8 @@ void RoundTrip(ExternalSolverHost& host, int n, int repeats) {
     app.Dialog().port = std::to_string(host.Port());
     app.OnConnect();
     WaitFor([&] { return host.Server().GetUserName(1) == "GLS"; });
-    host.Server().runChoiceDialog = [](ExSolDlgModel& d) {
-        d.Select(0);
-        return true;
+    host.Server().chooseProgram = [](const TavNet::CServerObj::UserList& programs) {
+        return programs.at(0).second;
     };
     std::vector<double> total, receive, solve, store;
     for (int r = 0; r < repeats; ++r) {

@@ -229,7 +229,8 @@ TEST(Automation, EveryKindOfElementReachesTheProblemText) {
     Fixture f;
     auto& a = f.automation;
     EXPECT_TRUE(a.AddLongDomainWithLongArray("Odd", AutomationArray{1, 3, 5, {1, 3, 5}}));
-    EXPECT_EQ(dynamic_cast<CIntDomain*>(f.doc.GetDomains()[2])->GetValues(), (std::vector<int>{1, 3, 5}));
+    EXPECT_EQ(dynamic_cast<const CIntDomain*>(f.doc.GetDomains()[2])->GetValues(),
+              (std::vector<int>{1, 3, 5}));
     EXPECT_TRUE(a.AddSetConstant("S", "1,3"));
     EXPECT_TRUE(a.AddSetConstant("1bad", "anything")); // no checks
     f.doc.GetConstants().RemoveAt(1);

@@ -153,7 +153,8 @@ TEST(Document, NewDocumentSavesTheHandWrittenFile) {
     ASSERT_TRUE(doc.OnNewDocument());
     EXPECT_EQ(doc.GetDomains().GetSize(), 2);
     EXPECT_EQ(doc.GetDomains()[0]->GetID(), "TrueFalse");
-    EXPECT_EQ(dynamic_cast<CDoubleDomain*>(doc.GetDomains()[1])->GetMax(), static_cast<double>(FLT_MAX));
+    EXPECT_EQ(dynamic_cast<const CDoubleDomain*>(doc.GetDomains()[1])->GetMax(),
+              static_cast<double>(FLT_MAX));
     EXPECT_TRUE(doc.GetVariables().IsEmpty() && doc.GetConstraints().IsEmpty() &&
                 doc.GetConstants().IsEmpty());
     EXPECT_TRUE(doc.GetOptimisation().empty());

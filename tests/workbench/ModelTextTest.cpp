@@ -315,8 +315,9 @@ TEST(Constraints, ReferencedIdsAndTemplates) {
     EXPECT_TRUE(constraints.IsIDInUse("QUEENS"));
     EXPECT_FALSE(constraints.IsIDInUse("rows"));
     EXPECT_EQ(constraints.FindConstraint("C1"), 0);
-    constraints[0]->Set("c2", "x < y;");
-    EXPECT_TRUE(constraints[0]->GetReferencedIDs().empty());
+    CConstraint edited = *constraints[0];
+    edited.Set("c2", "x < y;");
+    EXPECT_TRUE(edited.GetReferencedIDs().empty());
 
     const CAvConArray templates;
     ASSERT_EQ(templates.GetSize(), 19);

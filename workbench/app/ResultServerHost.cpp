@@ -5,8 +5,6 @@
 #include "workbench/ui/ActionProviders.hpp"
 #include "workbench/ui/UiPrompts.hpp"
 
-#include <QInputDialog>
-
 namespace TavWorkbench::App {
 
 ResultServerHost::ResultServerHost(CTavDoc& doc, Ui::UiPrompts& prompts, Ui::ActionProviders& providers,
@@ -19,25 +17,10 @@ ResultServerHost::ResultServerHost(CTavDoc& doc, Ui::UiPrompts& prompts, Ui::Act
     m_server = std::make_unique<TavNet::ExternalSolverServer>([wake = m_wake.get()] { wake->Wake(); });
     m_server->SetDocument(this);
     m_server->showBox = [this](const std::string& text) { m_prompts.Show(text); };
-    m_server->runChoiceDialog = [this](TavNet::ExSolDlgModel& model) {
-        std::vector<std::string> lines;
-        for (std::size_t i = 0; i < model.Entries().size(); ++i)
-            lines.push_back(model.Line(i));
-        std::optional<int> chosen;
-        if (Ui::ElementActions* provider = m_providers.For(CommandId::ExternalSolver)) {
-            chosen = provider->ChooseExternalSolver(m_dialogParent, lines);
-        } else {
-            // Until a provider brings the "External Solvers" dialog: a plain list to pick from.
-            QStringList items;
-            for (const std::string& line : lines)
-                items << QString::fromStdString(line);
-            bool ok = false;
-            const QString item = QInputDialog::getItem(m_dialogParent, QString::fromStdString(model.Title()),
-                                                       QString(), items, 0, false, &ok);
-            if (ok) chosen = static_cast<int>(items.indexOf(item));
-        }
-        if (chosen) model.Select(*chosen);
-        return true;
+    m_server->chooseProgram = [this](const TavNet::CServerObj::UserList& programs) -> std::optional<int> {
+        Ui::ElementActions* provider = m_providers.For(CommandId::ExternalSolver);
+        if (provider == nullptr) return std::nullopt;
+        return provider->ChooseExternalSolver(m_dialogParent, programs);
     };
     m_sockets = std::make_unique<TavNet::QtResultServer>(*m_server);
 }

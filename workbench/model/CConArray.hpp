@@ -2,12 +2,13 @@
 // The document's constraints, owned.
 
 #include "workbench/model/CConstraint.hpp"
-#include "workbench/model/OwningArray.hpp"
+#include "workbench/model/ModelArray.hpp"
 
 namespace TavWorkbench {
 
-class CConArray : public OwningArray<CConstraint> {
+class CConArray : public ModelArray<CConstraint> {
 public:
+    CConArray() : ModelArray(ModelKind::Constraint) {}
     // Index of the first constraint with that id (ignoring case), -1 if none.
     int FindConstraint(const std::string& id) const;
     // True when a constraint other than the one at `skip` has that id; -1 skips none.

@@ -10,7 +10,7 @@ int CConstArray::FindConstantIndex(const std::string& id) const {
     return -1;
 }
 
-CConstant* CConstArray::FindConstant(const std::string& id) const {
+const CConstant* CConstArray::FindConstant(const std::string& id) const {
     const int index = FindConstantIndex(id);
     return index < 0 ? nullptr : GetAt(index);
 }

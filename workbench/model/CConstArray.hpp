@@ -2,14 +2,15 @@
 // The document's constants ("Data"), owned, with lookups by id (ignoring case).
 
 #include "workbench/model/CConstant.hpp"
-#include "workbench/model/OwningArray.hpp"
+#include "workbench/model/ModelArray.hpp"
 
 namespace TavWorkbench {
 
-class CConstArray : public OwningArray<CConstant> {
+class CConstArray : public ModelArray<CConstant> {
 public:
+    CConstArray() : ModelArray(ModelKind::Constant) {}
     // The first constant with that id, or null.
-    CConstant* FindConstant(const std::string& id) const;
+    const CConstant* FindConstant(const std::string& id) const;
     // Index of the first constant with that id, -1 if none.
     int FindConstantIndex(const std::string& id) const;
     // True when a constant other than the one at `skip` has that id; -1 skips none.

@@ -3,15 +3,16 @@
 // dialogs, wizards and templates use.
 
 #include "workbench/model/CDomain.hpp"
-#include "workbench/model/OwningArray.hpp"
+#include "workbench/model/ModelArray.hpp"
 
 #include <string>
 #include <vector>
 
 namespace TavWorkbench {
 
-class CDomainArray : public OwningArray<CDomain> {
+class CDomainArray : public ModelArray<CDomain> {
 public:
+    CDomainArray() : ModelArray(ModelKind::Domain) {}
     // Index of the first domain with that id, -1 if none.
     int FindDomain(const std::string& id) const;
     bool IsDomainID(const std::string& id) const { return FindDomain(id) >= 0; }

@@ -2,15 +2,16 @@
 // The document's variables, owned, with lookups by id (ignoring case).
 
 #include "workbench/model/CVariable.hpp"
-#include "workbench/model/OwningArray.hpp"
+#include "workbench/model/ModelArray.hpp"
 
 #include <string>
 #include <vector>
 
 namespace TavWorkbench {
 
-class CVarArray : public OwningArray<CVariable> {
+class CVarArray : public ModelArray<CVariable> {
 public:
+    CVarArray() : ModelArray(ModelKind::Variable) {}
     // Index of the first variable with that id, -1 if none.
     int FindVariable(const std::string& id) const;
     bool IsVariableID(const std::string& id) const { return FindVariable(id) >= 0; }

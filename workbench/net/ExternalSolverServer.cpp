@@ -417,8 +417,8 @@ void ExternalSolverServer::ChooseExternalSolver() {
         if (showBox) showBox("No external slave solvers!");
         return;
     }
-    ExSolDlgModel dialog("External Solvers", slaves);
-    if (runChoiceDialog && runChoiceDialog(dialog) && dialog.ChosenUser()) SendProblem(*dialog.ChosenUser());
+    if (!chooseProgram) return;
+    if (const std::optional<int> chosen = chooseProgram(slaves)) SendProblem(*chosen);
 }
 
 void ExternalSolverServer::ShowExternalSolutions() {
@@ -428,9 +428,8 @@ void ExternalSolverServer::ShowExternalSolutions() {
         if (showBox) showBox("No external solver solutions to display!");
         return;
     }
-    ExSolDlgModel dialog("External Solvers", holders);
-    if (runChoiceDialog && runChoiceDialog(dialog) && dialog.ChosenUser())
-        LoadExternalSolutions(*dialog.ChosenUser());
+    if (!chooseProgram) return;
+    if (const std::optional<int> chosen = chooseProgram(holders)) LoadExternalSolutions(*chosen);
 }
 
 void ExternalSolverServer::LoadExternalSolutions(int number) {

@@ -18,7 +18,6 @@
 // boxes through showBox.
 
 #include "workbench/net/CServerObj.hpp"
-#include "workbench/net/ExSolDlgModel.hpp"
 #include "workbench/net/ExternalDocument.hpp"
 #include "workbench/net/NoticeLog.hpp"
 
@@ -29,6 +28,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -54,8 +54,9 @@ public:
     NoticeLog& Notices() { return m_notices; }
     // Boxes of the menu commands (text).
     std::function<void(const std::string&)> showBox;
-    // Runs the "External Solvers" choice dialog; true when it ended with OK.
-    std::function<bool(ExSolDlgModel&)> runChoiceDialog;
+    // Runs the "External Solvers" dialog on the programs listed (solver name, user number): the
+    // user number chosen, nothing when none was (or there is no dialog).
+    std::function<std::optional<int>(const UserList& programs)> chooseProgram;
 
     void ResetUserState(int number);
     // Sends the current problem to one program, rendering its description first if needed.

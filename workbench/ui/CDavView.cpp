@@ -26,6 +26,10 @@ CDavView::CDavView(CTavDoc& doc, ActionProviders& providers, QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setContextMenuPolicy(Qt::DefaultContextMenu);
+    connect(m_model.get(), &QAbstractItemModel::modelReset, this, [this] {
+        ExpandGroups();
+        if (m_inCommand) m_replaced = true;
+    });
 
     m_timeLimit.setSingleShot(true);
     connect(&m_timeLimit, &QTimer::timeout, this, &CDavView::SolveTimedOut);
@@ -53,6 +57,9 @@ void CDavView::SetFrameHooks(std::function<void()> setModified, std::function<Co
 void CDavView::BuildTree(const std::string& title) {
     m_tree.BuildTree(title);
     m_actionItem = QPersistentModelIndex();
+}
+
+void CDavView::ExpandGroups() {
     const QModelIndex root = m_model->index(0, 0);
     expand(root);
     for (int row = 0; row < m_model->rowCount(root); ++row)
@@ -99,16 +106,18 @@ void CDavView::contextMenuEvent(QContextMenuEvent* event) {
 void CDavView::RunElementCommand(CommandId id) {
     ElementActions* provider = m_providers.For(id);
     if (provider == nullptr) return;
-    ActionContext context{m_doc, m_tree, ActionItem(), this, m_setModified, nullptr};
-    context.rebuildTree = [this] {
-        // A wizard or template names its problem in the document's title.
-        if (!m_doc.GetTitle().empty())
-            BuildTree(m_doc.GetTitle());
-        else
-            BuildTree(m_tree.Root() != nullptr ? m_tree.Root()->text : std::string());
-        emit ProblemReplaced();
-    };
+    const std::string title = m_tree.Root() != nullptr ? m_tree.Root()->text : std::string();
+    ActionContext context{m_doc, ActionItem(), this, m_setModified, title};
+    m_inCommand = true;
+    m_replaced = false;
     provider->Run(id, context);
+    m_inCommand = false;
+    // A wizard or template names its problem in the document's title.
+    if (!m_doc.GetTitle().empty() && m_doc.GetTitle() != title) SetRootText(m_doc.GetTitle());
+    if (m_replaced) {
+        m_replaced = false;
+        emit ProblemReplaced();
+    }
     emit ModelChanged();
     emit StateChanged();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The problem tree view: the document's problem as a tree (constants, domains, variables,
-// constraints, optimisation), the right-click menu of actions per kind of object, and the
+// constraints, optimisation) that follows the model's changes on its own, the right-click menu
+// of actions per kind of object, and the
 // solve control: the three solve commands, the time limit with its "Stop Solving?" question,
 // the statistics refresh every 500 ms and the Expert engine slices, all on QTimer, with the
 // run's events arriving on this thread through a RunEventPump.
@@ -37,6 +38,7 @@ public:
     ~CDavView() override;
 
     // Rebuilds the tree from the document, its root showing `title`; forgets the right-click.
+    // (The tree rebuilds itself, keeping its title, when the model is replaced as a whole.)
     void BuildTree(const std::string& title);
     void SetRootText(const std::string& title);
     ProblemTree& Tree() { return m_tree; }
@@ -48,7 +50,8 @@ public:
     // entries (empty when no item is there, and then no menu opens).
     std::vector<MenuEntry> ActionsAt(const QPoint& pos);
 
-    // Carries out an element command through its provider (nothing when none serves it).
+    // Carries out an element command through its provider (nothing when none serves it). The
+    // root then shows the document's title, which a wizard or template may have set.
     void RunElementCommand(CommandId id);
 
     // Called by the frame: `setModified` marks the document changed; `context` gives the
@@ -82,13 +85,16 @@ signals:
     void StateChanged();
     // An element command ran: the problem may have changed.
     void ModelChanged();
-    // A wizard or template put a new problem in place of the document's.
+    // An element command put a new problem in place of the document's (a wizard or template:
+    // the model was replaced as a whole).
     void ProblemReplaced();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // After each rebuild: the root and its groups open.
+    void ExpandGroups();
     void Solve(int count);
     void KillTimers();
     // The status bar's line on the run going on: its solver, solutions and time so far.
@@ -104,6 +110,9 @@ private:
     QTimer m_statisticsTimer;
     QTimer m_engineTimer;
     bool m_asking = false;
+    // An element command is running; the model was replaced as a whole meanwhile.
+    bool m_inCommand = false;
+    bool m_replaced = false;
     bool m_timeoutDue = false;
     // Solutions the run has reported so far.
     int m_found = 0;

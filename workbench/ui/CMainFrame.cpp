@@ -420,7 +420,8 @@ void CMainFrame::SetDocumentName(const std::filesystem::path& path) {
 void CMainFrame::DocumentReplaced() {
     m_modified = false;
     emit ProblemChanged();
-    m_tree->BuildTree(m_title);
+    // The tree rebuilt itself when the model was replaced; its root shows the new name.
+    m_tree->SetRootText(m_title);
     m_results->RefreshResults(0);
     if (m_results->IsGridMode()) m_results->ShowList();
     // The last run's words belong to the problem that is gone.

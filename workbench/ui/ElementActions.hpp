@@ -28,21 +28,20 @@ namespace TavWorkbench::Ui {
 
 class StatisticsWindow;
 
-// Where a command runs: the document, the tree to keep in step with each change (with the
-// incremental operations of ProblemTree), the item the user right-clicked, the window that owns
-// the dialogs, and the document's modified mark.
+// Where a command runs: the document, the item the user right-clicked, the window that owns
+// the dialogs, the document's modified mark and the problem's title. A command only changes the
+// document's model: the tree follows the model on its own.
 struct ActionContext {
     CTavDoc& doc;
-    ProblemTree& tree;
     // The item under the last right-click; null when the command came from a menu or toolbar
     // and no item was right-clicked since the tree was last built. Per-object actions act on
     // this item (its kind and index) and do nothing when it is null or of another kind.
-    ProblemTree::Item* actionItem = nullptr;
+    const ProblemTree::Item* actionItem = nullptr;
     QWidget* parent = nullptr;
     // Marks the document changed (the frame asks to save it before it is closed).
     std::function<void()> setModified;
-    // Rebuilds the whole tree from the document (after a wizard or template replaced it).
-    std::function<void()> rebuildTree;
+    // The title the tree's root shows (printed listings head with it when the document has none).
+    std::string title;
 };
 
 class ElementActions {
@@ -81,10 +80,12 @@ public:
         (void)upper;
         return std::nullopt;
     }
-    // The external solvers list showing `names`: the index chosen, nothing when none was.
-    virtual std::optional<int> ChooseExternalSolver(QWidget* parent, const std::vector<std::string>& names) {
+    // The external solvers list showing `programs` (solver name, user number): the user number
+    // chosen, nothing when none was.
+    virtual std::optional<int>
+    ChooseExternalSolver(QWidget* parent, const std::vector<std::pair<std::string, int>>& programs) {
         (void)parent;
-        (void)names;
+        (void)programs;
         return std::nullopt;
     }
     // A new modeless statistics window owned by `parent`, not yet shown; it deletes itself when

@@ -11,6 +11,107 @@ constexpr const char* kConstantGroups[] = {"Integer Constants", "Set Constants",
 
 } // namespace
 
+ProblemTree::ProblemTree(const TavModel& model) : m_model(model) {
+    m_model.Subscribe(*this);
+}
+
+ProblemTree::~ProblemTree() {
+    m_model.Unsubscribe(*this);
+}
+
+ProblemTree::Item* ProblemTree::ObjectItem(const char* groupText, int kind, int index) const {
+    const Item* group = Group(groupText);
+    if (group == nullptr) return nullptr;
+    for (const auto& child : group->children)
+        if (child->Kind() == kind && child->Index() == index) return child.get();
+    return nullptr;
+}
+
+void ProblemTree::Added(ModelKind kind, int index) {
+    switch (kind) {
+    case ModelKind::Domain:
+        AddDomainItem(m_model.domains[index]->GetID(), index);
+        break;
+    case ModelKind::Variable:
+        AddVariableItem(*m_model.variables[index], index);
+        RefreshDomains();
+        break;
+    case ModelKind::Constraint:
+        AddConstraintItem(*m_model.constraints[index], index);
+        break;
+    case ModelKind::Constant:
+        AddConstantItem(m_model.constants[index]->GetID(), index, m_model.constants[index]->GetType());
+        break;
+    case ModelKind::Optimisation:
+        RefreshOptimisation();
+        break;
+    }
+}
+
+void ProblemTree::Removed(ModelKind kind, int index) {
+    switch (kind) {
+    case ModelKind::Domain:
+        DeleteItem(ObjectItem(kDomains, kDomain, index));
+        RenumberDomainItems();
+        break;
+    case ModelKind::Variable:
+        DeleteItem(ObjectItem(kVariables, kVariable, index));
+        RenumberVariableItems();
+        // The variable's former domain may be in use no more.
+        RefreshDomains();
+        break;
+    case ModelKind::Constraint:
+        DeleteItem(ObjectItem(kConstraints, kConstraint, index));
+        RenumberConstraintItems();
+        break;
+    case ModelKind::Constant:
+        // Constant items are spread over four groups: they are rebuilt rather than renumbered.
+        RefreshConstants();
+        break;
+    case ModelKind::Optimisation:
+        RefreshOptimisation();
+        break;
+    }
+}
+
+void ProblemTree::Changed(ModelKind kind, int index) {
+    switch (kind) {
+    case ModelKind::Domain:
+        if (Item* item = ObjectItem(kDomains, kDomain, index)) {
+            SetItemText(item, m_model.domains[index]->GetID());
+            RefreshDomainUsage(item);
+        }
+        break;
+    case ModelKind::Variable:
+        if (Item* item = ObjectItem(kVariables, kVariable, index)) {
+            SetItemText(item, m_model.variables[index]->GetID());
+            UpdateVariableDomainLine(item, index);
+        }
+        RefreshDomains();
+        break;
+    case ModelKind::Constraint:
+        if (Item* item = ObjectItem(kConstraints, kConstraint, index)) {
+            SetItemText(item, m_model.constraints[index]->GetID());
+            UpdateConstraintChild(item, index);
+        }
+        break;
+    case ModelKind::Constant:
+        // An edited set constant may have become a list: its item moves to another group.
+        RefreshConstants();
+        break;
+    case ModelKind::Optimisation:
+        RefreshOptimisation();
+        break;
+    }
+}
+
+void ProblemTree::Reset() {
+    // Nothing to follow before the first build. The title is copied: the build replaces the root.
+    if (!m_root) return;
+    const std::string title = m_root->text;
+    BuildTree(title);
+}
+
 int ProblemTree::Item::Row() const {
     if (parent == nullptr) return 0;
     const auto& siblings = parent->children;

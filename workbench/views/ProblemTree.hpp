@@ -1,11 +1,13 @@
 #pragma once
 // The problem tree's contents: a fixed skeleton of group nodes (constants, domains, variables,
 // constraints, optimisation) with one item per model object, each carrying an item data word
-// (low 16 bits the object's kind, high 16 bits its index in the document's array). The tree
-// never reads the model on its own: BuildTree makes it whole and the incremental operations
-// keep it in step after each change. An observer (the window's item model) hears of every
-// insertion, removal and change as it happens.
+// (low 16 bits the object's kind, high 16 bits its index in the document's array). BuildTree
+// makes it whole; from then on it follows the model's announcements with the incremental
+// operations below (a reset builds it whole again), so no command keeps it in step by hand.
+// An observer (the window's item model) hears of every insertion, removal and change as it
+// happens.
 
+#include "workbench/model/ModelObserver.hpp"
 #include "workbench/model/TavModel.hpp"
 
 #include <cstdint>
@@ -15,7 +17,7 @@
 
 namespace TavWorkbench {
 
-class ProblemTree {
+class ProblemTree : private ModelObserver {
 public:
     // Kinds of the item data word's low 16 bits.
     static constexpr int kNone = 0;
@@ -70,8 +72,10 @@ public:
     // "Domain =" + domain id + "(" + type name + ")", cut to kDomainLineLength characters.
     static std::string DomainLine(const CVariable& variable);
 
-    // An empty tree (no root) over `model`, which must outlive it.
-    explicit ProblemTree(const TavModel& model) : m_model(model) {}
+    // An empty tree (no root) over `model`, which must outlive it; it follows the model's
+    // changes once built.
+    explicit ProblemTree(const TavModel& model);
+    ~ProblemTree() override;
     ProblemTree(const ProblemTree&) = delete;
     ProblemTree& operator=(const ProblemTree&) = delete;
 
@@ -86,6 +90,22 @@ public:
     Item* FindChildItem(const std::string& text, const Item* parent) const;
     // A group node under the root by its text ("Domains", ...); null when none.
     Item* Group(const std::string& text) const;
+    // The root shows `title`.
+    void SetRootText(const std::string& title);
+
+    // Every item, depth first (tests and the window's lookups).
+    template <class Fn> void ForEach(Fn fn) const {
+        if (m_root) Walk(m_root.get(), fn);
+    }
+
+private:
+    // The model's announcements, each answered with the incremental operations below.
+    void Added(ModelKind kind, int index) override;
+    void Removed(ModelKind kind, int index) override;
+    void Changed(ModelKind kind, int index) override;
+    void Reset() override;
+    // The item of the object of `kind` at `index` under its group; null when none.
+    Item* ObjectItem(const char* group, int kind, int index) const;
 
     // Each appends an object's item with its children under its group (nothing when the group
     // is missing); they return the new item or null.
@@ -114,18 +134,10 @@ public:
     void UpdateConstraintChild(Item* constraintItem, int index);
     // Rebuilds the "Optimisation" group: one item when the model has exactly one target.
     void RefreshOptimisation();
-    // The root shows `title`.
-    void SetRootText(const std::string& title);
     void SetItemText(Item* item, const std::string& text);
     // Removes an item with its children (not the root).
     void DeleteItem(Item* item);
 
-    // Every item, depth first (tests and the window's lookups).
-    template <class Fn> void ForEach(Fn fn) const {
-        if (m_root) Walk(m_root.get(), fn);
-    }
-
-private:
     template <class Fn> static void Walk(const Item* item, Fn& fn) {
         fn(*item);
         for (const auto& child : item->children)

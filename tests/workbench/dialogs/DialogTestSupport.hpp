@@ -10,6 +10,8 @@
 #include "workbench/model/CKeyWords.hpp"
 #include "workbench/model/TavModel.hpp"
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <functional>
 #include <string>
@@ -114,6 +116,18 @@ private:
 
     std::unordered_map<std::type_index, std::deque<std::function<bool(void*)>>> m_scripts;
 };
+
+// A script that fills its dialog and presses OK as the user would: the model's own checks decide,
+// and a refusal fails the test.
+template <class Model> std::function<bool(Model&)> Accept(std::function<void(Model&)> fill) {
+    return [fill = std::move(fill)](Model& model) {
+        fill(model);
+        RecordingDialogMessages quiet;
+        const bool accepted = model.OnOK(quiet);
+        EXPECT_TRUE(accepted) << (quiet.boxes.empty() ? std::string() : quiet.boxes.front().text);
+        return accepted;
+    };
+}
 
 // A small problem: domains TrueFalse (Boolean, predefined), Digits (integer 0..9) and Colour
 // (enumerated); constants N = 4 and S = {1,2}; variables q (array of N over Digits) and flag

@@ -24,17 +24,6 @@ using namespace TavDialogs;
 
 namespace {
 
-// Each script fills its dialog and presses OK as the user would: the model's own checks decide.
-template <class Model> std::function<bool(Model&)> Fill(std::function<void(Model&)> fill) {
-    return [fill = std::move(fill)](Model& model) {
-        fill(model);
-        RecordingDialogMessages quiet;
-        const bool accepted = model.OnOK(quiet);
-        EXPECT_TRUE(accepted) << (quiet.boxes.empty() ? std::string() : quiet.boxes.front().text);
-        return accepted;
-    };
-}
-
 class EditingActionsTest : public ::testing::Test {
 protected:
     ProblemFixture problem;
@@ -44,7 +33,7 @@ protected:
 };
 
 TEST_F(EditingActionsTest, CloneAndEditAVariable) {
-    host.Script<CopyVarDlgModel>(Fill<CopyVarDlgModel>([](CopyVarDlgModel& m) {
+    host.Script<CopyVarDlgModel>(Accept<CopyVarDlgModel>([](CopyVarDlgModel& m) {
         EXPECT_EQ(m.sourceID, "q");
         m.newID = "q2";
     }));
@@ -53,7 +42,7 @@ TEST_F(EditingActionsTest, CloneAndEditAVariable) {
     ASSERT_EQ(problem.model.variables.GetSize(), 3);
     EXPECT_EQ(problem.model.variables[2]->GetModelText(), "IntVar q2[N]::Digits;");
 
-    host.Script<NewVarDlgModel>(Fill<NewVarDlgModel>([](NewVarDlgModel& m) {
+    host.Script<NewVarDlgModel>(Accept<NewVarDlgModel>([](NewVarDlgModel& m) {
         EXPECT_EQ(m.sizeConstID, "N");
         m.OnDomainChosen(2);
         m.OnArrayToggled(true);
@@ -95,7 +84,7 @@ TEST_F(EditingActionsTest, DomainsEditAndDelete) {
               (std::vector<std::string>{"System Domain - Can't Edit", "System Domain - Can't Delete",
                                         "Cannot delete, in Use by\nq\n"}));
 
-    host.Script<NumDlgModel>(Fill<NumDlgModel>([](NumDlgModel& m) { m.maxText = "5"; }));
+    host.Script<NumDlgModel>(Accept<NumDlgModel>([](NumDlgModel& m) { m.maxText = "5"; }));
     EXPECT_TRUE(actions.EditDomain(1).changed);
     EXPECT_EQ(problem.model.domains[1]->GetModelText(), "[0,5];");
 
@@ -106,20 +95,20 @@ TEST_F(EditingActionsTest, DomainsEditAndDelete) {
 }
 
 TEST_F(EditingActionsTest, ConstraintsEditDeleteAndTheOptimisation) {
-    host.Script<ExpDlgModel>(Fill<ExpDlgModel>([](ExpDlgModel& m) {
+    host.Script<ExpDlgModel>(Accept<ExpDlgModel>([](ExpDlgModel& m) {
         EXPECT_EQ(m.text, "AllDifferent(q);");
         m.id = "diff";
     }));
     EXPECT_TRUE(actions.EditConstraint(0).changed);
     EXPECT_EQ(problem.model.constraints[0]->GetID(), "diff");
 
-    host.Script<ExpDlgModel>(Fill<ExpDlgModel>([](ExpDlgModel& m) {
+    host.Script<ExpDlgModel>(Accept<ExpDlgModel>([](ExpDlgModel& m) {
         EXPECT_TRUE(m.IsOptimisation());
         m.text = "Maximise(q[0]);";
     }));
     EXPECT_TRUE(actions.AddOptimisation().changed);
     EXPECT_EQ(problem.model.optimisation, std::vector<std::string>{"Maximise(q[0]);"});
-    host.Script<ExpDlgModel>(Fill<ExpDlgModel>([](ExpDlgModel& m) {
+    host.Script<ExpDlgModel>(Accept<ExpDlgModel>([](ExpDlgModel& m) {
         EXPECT_EQ(m.text, "Maximise(q[0]);");
         m.text = "Minimise(q[1]);";
     }));
@@ -137,7 +126,7 @@ TEST_F(EditingActionsTest, ConstraintsEditDeleteAndTheOptimisation) {
 }
 
 TEST_F(EditingActionsTest, ConstantsEditAndDelete) {
-    host.Script<IntConstModel>(Fill<IntConstModel>([](IntConstModel& m) { m.valueText = "6"; }));
+    host.Script<IntConstModel>(Accept<IntConstModel>([](IntConstModel& m) { m.valueText = "6"; }));
     EXPECT_TRUE(actions.EditConstant(0).changed);
     EXPECT_EQ(problem.model.constants[0]->GetIntValue(), 6);
 
@@ -165,7 +154,7 @@ TEST_F(EditingActionsTest, ConstantsEditAndDelete) {
 }
 
 TEST_F(EditingActionsTest, AddCommands) {
-    host.Script<NewVarDlgModel>(Fill<NewVarDlgModel>([](NewVarDlgModel& m) {
+    host.Script<NewVarDlgModel>(Accept<NewVarDlgModel>([](NewVarDlgModel& m) {
         m.id = "x,y";
         m.OnDomainChosen(1);
     }));
@@ -176,14 +165,16 @@ TEST_F(EditingActionsTest, AddCommands) {
         m.selection = TypeSelDlgModel::kSet;
         return true;
     });
-    host.Script<SetDlgModel>(Fill<SetDlgModel>([](SetDlgModel& m) {
+    host.Script<SetDlgModel>(Accept<SetDlgModel>([](SetDlgModel& m) {
         m.id = "Odd";
         m.values = {1, 3};
     }));
     EXPECT_EQ(actions.AddDomain().index, 3);
 
-    host.Script<IntConstModel>(Fill<IntConstModel>([](IntConstModel& m) { m.id = "M", m.valueText = "2"; }));
-    host.Script<ConstDlgModel>(Fill<ConstDlgModel>([](ConstDlgModel& m) { m.id = "T", m.setText = "4,5"; }));
+    host.Script<IntConstModel>(
+        Accept<IntConstModel>([](IntConstModel& m) { m.id = "M", m.valueText = "2"; }));
+    host.Script<ConstDlgModel>(
+        Accept<ConstDlgModel>([](ConstDlgModel& m) { m.id = "T", m.setText = "4,5"; }));
     EXPECT_TRUE(actions.AddIntegerConstant().changed);
     EXPECT_TRUE(actions.AddSetListConstant().changed);
     EXPECT_EQ(problem.model.constants[3]->GetModelText(), "T := {4,5};");
@@ -195,7 +186,7 @@ TEST_F(EditingActionsTest, AddCommands) {
     });
     EXPECT_FALSE(actions.AddConstraint().changed);
     host.Script<ExpDlgModel>(
-        Fill<ExpDlgModel>([](ExpDlgModel& m) { m.id = "total", m.text = "x + y = M;"; }));
+        Accept<ExpDlgModel>([](ExpDlgModel& m) { m.id = "total", m.text = "x + y = M;"; }));
     EXPECT_TRUE(actions.AddConstraint().changed);
     EXPECT_TRUE(problem.model.constraints.IsIDInUse("m"));
     EXPECT_EQ(host.ran.size(), 7u);
@@ -209,7 +200,7 @@ TEST_F(EditingActionsTest, CancelledDialogsChangeNothingButNewDomainsStay) {
             return true;
         });
         inner.Script<NumDlgModel>(
-            Fill<NumDlgModel>([](NumDlgModel& d) { d.id = "Tiny", d.minText = "0", d.maxText = "1"; }));
+            Accept<NumDlgModel>([](NumDlgModel& d) { d.id = "Tiny", d.minText = "0", d.maxText = "1"; }));
         m.OnNewDomain(inner);
         return false;
     });
@@ -249,9 +240,9 @@ TEST(SendMoreMoneyTest, StatedAndSolvedThroughTheDialogsAlone) {
         return true;
     });
     host.Script<NumDlgModel>(
-        Fill<NumDlgModel>([](NumDlgModel& m) { m.id = "Digit", m.minText = "0", m.maxText = "9"; }));
+        Accept<NumDlgModel>([](NumDlgModel& m) { m.id = "Digit", m.minText = "0", m.maxText = "9"; }));
     ASSERT_TRUE(actions.AddDomain().changed);
-    host.Script<NewVarDlgModel>(Fill<NewVarDlgModel>([](NewVarDlgModel& m) {
+    host.Script<NewVarDlgModel>(Accept<NewVarDlgModel>([](NewVarDlgModel& m) {
         m.id = "S,E,N,D,M,O,R,Y";
         for (int row = 0; row < static_cast<int>(m.DomainEntries().size()); ++row)
             if (m.DomainEntries()[static_cast<std::size_t>(row)].rfind("Digit ", 0) == 0)

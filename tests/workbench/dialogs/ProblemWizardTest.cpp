@@ -19,16 +19,6 @@ using namespace TavDialogs;
 
 namespace {
 
-template <class Model> std::function<bool(Model&)> Accept(std::function<void(Model&)> fill) {
-    return [fill = std::move(fill)](Model& model) {
-        fill(model);
-        RecordingDialogMessages quiet;
-        const bool accepted = model.OnOK(quiet);
-        EXPECT_TRUE(accepted) << (quiet.boxes.empty() ? std::string() : quiet.boxes.front().text);
-        return accepted;
-    };
-}
-
 class ProblemWizard : public ::testing::Test {
 protected:
     ProblemWizard() : doc(&docMessages, folder.Path()), wizard(keyWords, templates, host, messages) {

@@ -1,5 +1,5 @@
 // The solver parameter dialogs and the run dialogs: their ranges and refusals, what they write
-// into the parameter blocks, and the document commands that open them.
+// into the parameter blocks, and Set Parameters opening the dialog of each solver setting.
 
 #include "DialogTestSupport.hpp"
 
@@ -190,11 +190,16 @@ TEST(RunDialogsTest, TimeCountExpertAndExternalSolvers) {
                                                           "Please enter an integer between 1 and 999999."}));
 
     ExSolDlgModel solvers({{"Melvane 1", 1}, {"Melvane 2", 4}});
+    EXPECT_EQ(solvers.Line(1), "User#4: Melvane 2");
     EXPECT_EQ(solvers.GetChosen(), 3);
+    EXPECT_FALSE(solvers.HasChoice());
+    EXPECT_EQ(solvers.ChosenUser(), std::nullopt);
+    solvers.OnChoose(2);
     EXPECT_FALSE(solvers.HasChoice());
     solvers.OnDoubleClick(1);
     EXPECT_TRUE(solvers.HasChoice());
     EXPECT_EQ(solvers.GetChosen(), 1);
+    EXPECT_EQ(solvers.ChosenUser(), 4);
 }
 
 TEST(SolverDialogActionsTest, EachSettingOpensItsDialog) {
@@ -236,30 +241,6 @@ TEST(SolverDialogActionsTest, EachSettingOpensItsDialog) {
         EXPECT_EQ(row.runs, 1);
         EXPECT_EQ(row.successes, 1);
     }
-
-    host.Script<TimeDlgModel>([](TimeDlgModel& m) {
-        EXPECT_EQ(m.minutesText, "5");
-        m.minutesText = "2";
-        RecordingDialogMessages quiet;
-        return m.OnOK(quiet);
-    });
-    EXPECT_TRUE(actions.SearchTime());
-    EXPECT_EQ(doc.GetSearchTimeLimit(), 120000);
-
-    host.Script<CountDlgModel>([](CountDlgModel& m) {
-        m.countText = "3";
-        RecordingDialogMessages quiet;
-        return m.OnOK(quiet);
-    });
-    EXPECT_EQ(actions.NumberOfSolutions(), 3);
-    EXPECT_EQ(actions.NumberOfSolutions(), 0);
-
-    host.Script<ExSolDlgModel>([](ExSolDlgModel& m) {
-        m.OnDoubleClick(0);
-        return true;
-    });
-    EXPECT_EQ(actions.ChooseExternalSolver({{"a", 1}}), 0);
-    EXPECT_EQ(actions.ChooseExternalSolver({{"a", 1}}), -1);
 }
 
 } // namespace

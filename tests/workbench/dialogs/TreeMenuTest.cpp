@@ -319,19 +319,7 @@ TEST_F(TreeMenuTest, SendMoreMoneyFromAnEmptyDocument) {
     EXPECT_EQ(money, "10652");
 }
 
-TEST_F(TreeMenuTest, CountSearchTimeStatisticsAndExternalSolvers) {
-    script->Then("CCountDlg", [](QDialog& dialog) {
-        Type(dialog, "count", "0");
-        Click(dialog, "ok");
-        Type(dialog, "count", "2");
-        Click(dialog, "ok");
-    });
-    EXPECT_EQ(provider->AskSolutionCount(&view), std::optional<int>(2));
-    script->Then("CTimeDlg", [](QDialog& dialog) { Click(dialog, "cancel"); });
-    EXPECT_EQ(provider->AskSearchMinutes(&view, 5), std::nullopt);
-    script->Then("ExSolDlg", [](QDialog& dialog) { DoubleClickRow(dialog, "solvers", "User#2"); });
-    EXPECT_EQ(provider->ChooseExternalSolver(&view, {"User#1: GLS", "User#2: GLS"}), std::optional<int>(1));
-
+TEST_F(TreeMenuTest, TheStatisticsWindowGoesWhenClosed) {
     TavWorkbench::Ui::StatisticsWindow* window = provider->OpenStatisticsWindow(&view);
     ASSERT_NE(window, nullptr);
     QPointer<QWidget> widget = window->Widget();

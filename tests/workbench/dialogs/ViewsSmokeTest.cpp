@@ -453,31 +453,6 @@ TEST_F(ViewsTest, SolverDialogs) {
     ASSERT_TRUE(solver.SetParameters());
     EXPECT_EQ(doc.GetEngineInterval(), 30);
 
-    script.Then("CTimeDlg", [](QDialog& view) {
-        EXPECT_EQ(Find<QLineEdit>(view, "minutes")->text(), "5");
-        Type(view, "minutes", "12");
-        Click(view, "ok");
-    });
-    ASSERT_TRUE(solver.SearchTime());
-    EXPECT_EQ(doc.GetSearchTimeLimit(), 12 * 60000);
-
-    script.Then("CCountDlg", [](QDialog& view) {
-        Type(view, "count", "3");
-        Click(view, "ok");
-    });
-    EXPECT_EQ(solver.NumberOfSolutions(), 3);
-
-    script.Then("ExSolDlg", [](QDialog& view) { DoubleClickRow(view, "solvers", "Melvane B"); });
-    EXPECT_EQ(solver.ChooseExternalSolver({{"Melvane A", 1}, {"Melvane B", 2}}), 1);
-    script.Then("ExSolDlg", [](QDialog& view) { Click(view, "ok"); });
-    EXPECT_EQ(solver.ChooseExternalSolver({{"Melvane A", 1}}), -1);
-    // A click highlights an entry, and OK takes it.
-    script.Then("ExSolDlg", [](QDialog& view) {
-        ClickRow(view, "solvers", "Melvane B");
-        Click(view, "ok");
-    });
-    EXPECT_EQ(solver.ChooseExternalSolver({{"Melvane A", 1}, {"Melvane B", 2}}), 1);
-
     QWidget frame;
     auto* stats = new CStatsDlg(&frame);
     bool closed = false;

@@ -160,10 +160,7 @@ TEST(HostileClients, AGoodProgramIsServedThroughoutAndLosesNothing) {
             server.GetUserSolutions(1, text);
             return server.HasSolutions(1) && text == good.Dialog().SolutionsText();
         }));
-        server.runChoiceDialog = [](ExSolDlgModel& dialog) {
-            dialog.Select(0);
-            return true;
-        };
+        server.chooseProgram = [](const CServerObj::UserList& programs) { return programs.at(0).second; };
         server.ShowExternalSolutions();
         EXPECT_EQ(TavTest::CheckedRows(host.Document(), TavTest::QueensText(8)), 1 + round);
         while (hostiles.SlowSenderStep())

@@ -242,10 +242,9 @@ TEST_F(ServerCore, SolutionsAreTakenOnlyForTheProblemSentAndAreChecked) {
     }
     SendSolutions(n, "2 <S> 2 x 3 y 4 cost 7 soft 0 <S> 2 y 1 x 6 cost 7 soft 2");
     ASSERT_TRUE(server.HasSolutions(n));
-    server.runChoiceDialog = [](ExSolDlgModel& dialog) {
-        EXPECT_EQ(dialog.Line(0), "User#1: ");
-        dialog.Select(0);
-        return true;
+    server.chooseProgram = [](const CServerObj::UserList& programs) {
+        EXPECT_EQ(programs, (CServerObj::UserList{{"", 1}}));
+        return programs.at(0).second;
     };
     server.ShowExternalSolutions();
     const auto columns = document.Columns();
@@ -357,11 +356,9 @@ TEST_F(ServerCore, RolesAndTheSlaveCommand) {
     EXPECT_FALSE(server.IsSlave(a));
     SendText(a, 10, "Slave");
     EXPECT_TRUE(server.IsSlave(a));
-    server.runChoiceDialog = [](ExSolDlgModel& dialog) {
-        EXPECT_EQ(dialog.Title(), "External Solvers");
-        EXPECT_EQ(dialog.Line(0), "User#1: GLS");
-        dialog.Select(0);
-        return true;
+    server.chooseProgram = [](const CServerObj::UserList& programs) {
+        EXPECT_EQ(programs, (CServerObj::UserList{{"GLS", 1}}));
+        return programs.at(0).second;
     };
     server.ChooseExternalSolver();
     RunPosted();

@@ -37,14 +37,14 @@ using namespace TavLanguage;
 using namespace TavWorkbench;
 using Melvane::CMelvaneApp;
 using Melvane::MelvaneButton;
-using TavNet::ExSolDlgModel;
 using TavNet::ExternalSolverServer;
 using TavTest::WaitFor;
 
 namespace {
 
 // Carries out the element commands it is given as edits of the document, as their dialogs
-// would once the user pressed OK; a command given no edit is a dialog left with Cancel.
+// would once the user pressed OK; a command given no edit is a dialog left with Cancel. In the
+// external solvers list it chooses the program numbered `chosenUser`, if listed.
 class EditProvider : public Ui::ElementActions {
 public:
     using Edit = std::function<void(TavModel&)>;
@@ -56,16 +56,24 @@ public:
             next = {};
         }
     }
+    std::optional<int>
+    ChooseExternalSolver(QWidget*, const std::vector<std::pair<std::string, int>>& programs) override {
+        for (const auto& [name, number] : programs)
+            if (number == chosenUser) return number;
+        return std::nullopt;
+    }
     Edit next;
     CommandId nextFor{};
+    int chosenUser = 0;
 
 private:
     inline static const std::set<CommandId> kServed = {
-        CommandId::AddDomain,          CommandId::AddVariable,        CommandId::AddIntegerConstant,
-        CommandId::AddConstraint,      CommandId::AddOptimisation,    CommandId::RemoveOptimisation,
-        CommandId::SetParameters,      CommandId::EditDomain,         CommandId::DeleteDomain,
-        CommandId::EditVariable,       CommandId::DeleteVariable,     CommandId::EditConstant,
-        CommandId::DeleteConstant,     CommandId::EditConstraint,     CommandId::DeleteConstraint,
+        CommandId::AddDomain,      CommandId::AddVariable,         CommandId::AddIntegerConstant,
+        CommandId::AddConstraint,  CommandId::AddOptimisation,     CommandId::RemoveOptimisation,
+        CommandId::SetParameters,  CommandId::EditDomain,          CommandId::DeleteDomain,
+        CommandId::EditVariable,   CommandId::DeleteVariable,      CommandId::EditConstant,
+        CommandId::DeleteConstant, CommandId::EditConstraint,      CommandId::DeleteConstraint,
+        CommandId::ExternalSolver, CommandId::ViewExternalResults,
     };
 };
 
@@ -120,23 +128,15 @@ struct Workbench {
         EXPECT_FALSE(edits->next) << "command " << static_cast<int>(id) << " did not run";
     }
 
-    // Shows the solutions of program `number` in the results, as View/External Results does.
+    // Shows the solutions of program `number` in the results with View/External Results.
     void ShowSolutionsOf(int number) {
-        Server().runChoiceDialog = [number](ExSolDlgModel& dialog) {
-            for (std::size_t i = 0; i < dialog.Entries().size(); ++i)
-                if (dialog.Entries()[i].second == number) dialog.Select(static_cast<int>(i));
-            return true;
-        };
-        Server().ShowExternalSolutions();
+        edits->chosenUser = number;
+        EXPECT_TRUE(frame->OnCommand(CommandId::ViewExternalResults));
     }
-    // Sends the problem to program `number`, as Options/External Solver does.
+    // Sends the problem to program `number` with Options/External Solver.
     void SendProblemTo(int number) {
-        Server().runChoiceDialog = [number](ExSolDlgModel& dialog) {
-            for (std::size_t i = 0; i < dialog.Entries().size(); ++i)
-                if (dialog.Entries()[i].second == number) dialog.Select(static_cast<int>(i));
-            return true;
-        };
-        Server().ChooseExternalSolver();
+        edits->chosenUser = number;
+        EXPECT_TRUE(frame->OnCommand(CommandId::ExternalSolver));
     }
 
     // The store's column `name` (empty when there is none).
@@ -253,7 +253,11 @@ TEST(WorkbenchLoopback, EveryEditOfTheProblemReachesTheProgramsAndNothingElseDoe
         {"add a constraint", CommandId::AddConstraint,
          [](TavModel& m) { m.constraints.Add(std::make_unique<CConstraint>("rule", "extra <> K;")); }, true},
         {"edit a constraint", CommandId::EditConstraint,
-         [](TavModel& m) { m.constraints[m.constraints.GetSize() - 1]->Set("rule", "extra <> 1;"); }, true, true},
+         [](TavModel& m) {
+             m.constraints.ReplaceAt(m.constraints.GetSize() - 1,
+                                     std::make_unique<CConstraint>("rule", "extra <> 1;"));
+         },
+         true, true},
         {"edit a constant", CommandId::EditConstant,
          [](TavModel& m) { m.constants.ReplaceAt(1, std::make_unique<CConstant>("K", 3)); }, true, true},
         {"edit a domain", CommandId::EditDomain,

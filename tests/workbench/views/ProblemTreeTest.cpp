@@ -1,33 +1,18 @@
-// The problem tree: its layout after a build, the item data words, and the incremental updates
-// checked against a fresh build of the same model; an observer that mirrors the tree from the
-// notifications alone must end equal to it.
+// The problem tree: its layout after a build, the item data words, and the tree following the
+// model's changes, checked against a fresh build of the same model; an observer that mirrors the
+// tree from the notifications alone must end equal to it.
 
 #include "../ExampleDocs.hpp"
+#include "TreeDump.hpp"
 
 #include "workbench/views/ProblemTree.hpp"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 using namespace TavWorkbench;
 using Item = ProblemTree::Item;
 
 namespace {
-
-// "text [kind:index]" per item, indented by depth.
-std::string Dump(const ProblemTree& tree) {
-    std::ostringstream out;
-    std::function<void(const Item&, int)> walk = [&](const Item& item, int depth) {
-        out << std::string(static_cast<std::size_t>(depth) * 2, ' ') << item.text;
-        if (item.data != 0) out << " [" << item.Kind() << ":" << item.Index() << "]";
-        out << "\n";
-        for (const auto& child : item.children)
-            walk(*child, depth + 1);
-    };
-    if (tree.Root() != nullptr) walk(*tree.Root(), 0);
-    return out.str();
-}
 
 // Rebuilds its own copy of the tree from the notifications: counts per parent, checked
 // against the tree at every step.
@@ -76,11 +61,7 @@ struct Fixture {
         model.domains.AddBoolDomain("TrueFalse");
         model.domains.AddDoubleDomain("RealDomain", 0.0, 1e30);
     }
-    std::string Fresh(const std::string& title = "Queens") {
-        ProblemTree fresh(model);
-        fresh.BuildTree(title);
-        return Dump(fresh);
-    }
+    std::string Fresh(const std::string& title = "Queens") { return FreshDump(model, title); }
 };
 
 } // namespace
@@ -107,7 +88,9 @@ TEST(ProblemTree, NewDocumentLayout) {
 TEST(ProblemTree, QueensLayoutAndItemData) {
     Fixture f;
     ExampleDocs::Queens(f.model, 8);
-    f.model.constraints[0]->SetReferencedIDs({"q"});
+    auto diff = std::make_unique<CConstraint>(*f.model.constraints[0]);
+    diff->SetReferencedIDs({"q"});
+    f.model.constraints.ReplaceAt(0, std::move(diff));
     f.model.constants.Add(std::make_unique<CConstant>("Colours", "red,green", CConstant::kStringList));
     f.model.constants.Add(std::make_unique<CConstant>("Odd", "1", 9));
     f.model.optimisation = {"minimise(q[0]);"};
@@ -162,7 +145,7 @@ TEST(ProblemTree, DomainLineIsCutAndUsageIgnoresCase) {
     EXPECT_EQ(line.size(), ProblemTree::kDomainLineLength);
 }
 
-TEST(ProblemTree, IncrementalUpdatesMatchAFreshBuild) {
+TEST(ProblemTree, FollowsTheModelAndMatchesAFreshBuild) {
     Fixture f;
     ExampleDocs::Queens(f.model, 4);
     f.tree.BuildTree("Queens");
@@ -172,60 +155,58 @@ TEST(ProblemTree, IncrementalUpdatesMatchAFreshBuild) {
     // A variable on a new domain: its item, then the domains refreshed.
     f.model.domains.AddIntDomain("Cols", "", "", "", 0, 3, {}, 0, 0);
     f.model.variables.AddVariable("c", CVariable::kIntVar, "Cols", 0, "", {});
-    f.tree.AddVariableItem(*f.model.variables[1], 1);
-    f.tree.RefreshDomains();
     EXPECT_EQ(Dump(f.tree), f.Fresh());
 
     // The first constraint deleted: the others renumbered.
     f.model.constraints.RemoveAt(0);
-    f.tree.DeleteItem(f.tree.Group("Constraints")->Child(0));
-    f.tree.RenumberConstraintItems();
     EXPECT_EQ(Dump(f.tree), f.Fresh());
 
     // The variable deleted: its former domain back to "Not in Use".
     f.model.variables.RemoveAt(1);
-    f.tree.DeleteItem(f.tree.Group("Variables")->Child(1));
-    f.tree.RenumberVariableItems();
-    f.tree.RefreshDomainUsage(f.tree.FindChildItem("Cols", f.tree.Group("Domains")));
     EXPECT_EQ(Dump(f.tree), f.Fresh());
     EXPECT_EQ(f.tree.FindChildItem("Cols", f.tree.Group("Domains"))->Child(0)->text, "Not in Use");
 
     // A domain deleted and renumbered; constants changed and rebuilt; a constant's value
     // edited; the target set and removed; the title changed.
     f.model.domains.RemoveAt(0);
-    f.tree.DeleteItem(f.tree.Group("Domains")->Child(0));
-    f.tree.RenumberDomainItems();
+    EXPECT_EQ(Dump(f.tree), f.Fresh());
     f.model.constants.Add(std::make_unique<CConstant>("S", "1,2", CConstant::kSet));
-    f.tree.RefreshConstants();
-    f.model.constants[0]->Set("N", "6", CConstant::kInteger);
-    f.tree.UpdateConstantValue(
-        f.tree.FindChildItem("N", f.tree.FindChildItem("Integer Constants", f.tree.Group("Constants"))), 0);
+    f.model.constants.ReplaceAt(0, std::make_unique<CConstant>("N", "6", CConstant::kInteger));
     f.model.optimisation = {"minimise(q[1]);"};
-    f.tree.RefreshOptimisation();
     EXPECT_EQ(Dump(f.tree), f.Fresh());
     f.model.optimisation.clear();
-    f.tree.RefreshOptimisation();
     f.tree.SetRootText("Renamed");
     EXPECT_EQ(Dump(f.tree), f.Fresh("Renamed"));
 
     // An edited constraint and variable keep their place.
-    f.model.constraints[0]->Set("diagonals", "q[0] <> q[1];");
-    f.model.constraints[0]->SetReferencedIDs({"q"});
-    Item* constraint = f.tree.Group("Constraints")->Child(0);
-    f.tree.SetItemText(constraint, "diagonals");
-    f.tree.UpdateConstraintChild(constraint, 0);
-    f.model.variables[0]->Set("q", CVariable::kIntVar, "Cols", 1, "N", {});
-    f.tree.UpdateVariableDomainLine(f.tree.Group("Variables")->Child(0), 0);
-    f.tree.RefreshDomains();
+    auto constraint = std::make_unique<CConstraint>("diagonals", "q[0] <> q[1];");
+    constraint->SetReferencedIDs({"q"});
+    f.model.constraints.ReplaceAt(0, std::move(constraint));
+    f.model.variables.ReplaceAt(
+        0, std::make_unique<CVariable>("q", CVariable::kIntVar, "Cols", 1, "N", std::vector<int>{}));
     EXPECT_EQ(Dump(f.tree), f.Fresh("Renamed"));
     EXPECT_GT(mirror.changes, 0);
     EXPECT_EQ(mirror.resets, 0);
+
+    // The model replaced as a whole: one rebuild, the title kept.
+    TavModel other;
+    ExampleDocs::Queens(other, 5);
+    f.model.TakeFrom(other);
+    EXPECT_EQ(Dump(f.tree), f.Fresh("Renamed"));
+    EXPECT_EQ(mirror.resets, 1);
+    f.tree.SetObserver(nullptr);
 }
 
-TEST(ProblemTree, AddingToAMissingGroupAddsNothing) {
+TEST(ProblemTree, NothingIsAddedBeforeTheBuildOrOutsideTheGroups) {
     Fixture f;
-    EXPECT_EQ(f.tree.AddDomainItem("D", 0), nullptr);
+    f.model.domains.AddIntDomain("D", "", "", "", 0, 1, {}, 0, 0);
+    f.model.Clear();
+    EXPECT_EQ(f.tree.Root(), nullptr);
     f.tree.BuildTree("t");
-    EXPECT_EQ(f.tree.AddConstantItem("K", 0, 7), nullptr);
-    EXPECT_EQ(f.tree.AddConstantItem("K", 0, -1), nullptr);
+    f.model.constants.Add(std::make_unique<CConstant>("K", "1", 7));
+    f.model.constants.Add(std::make_unique<CConstant>("L", "1", -1));
+    EXPECT_EQ(Dump(f.tree), f.Fresh("t"));
+    int constantItems = 0;
+    f.tree.ForEach([&](const Item& item) { constantItems += item.Kind() == ProblemTree::kConstant ? 1 : 0; });
+    EXPECT_EQ(constantItems, 0);
 }

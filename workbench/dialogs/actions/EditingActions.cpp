@@ -46,7 +46,7 @@ ActionOutcome EditingActions::CloneVariable(int index) {
 
 ActionOutcome EditingActions::EditVariable(int index) {
     if (index < 0 || index >= m_model.variables.GetSize()) return {};
-    TavWorkbench::CVariable& variable = *m_model.variables[index];
+    const TavWorkbench::CVariable& variable = *m_model.variables[index];
     if (UsedByConstraint(FindUsers(m_model, variable.GetID())))
         m_messages.ShowInfo(variable.GetID() + " in use by a Constraint, check Constraint after any change",
                             {});
@@ -58,10 +58,7 @@ ActionOutcome EditingActions::EditVariable(int index) {
         if (m_model.domains.GetSize() != domainsBefore) return Changed(ElementKind::Domain, -1);
         return {};
     }
-    const int domain = m_model.domains.FindDomain(dialog.domainID);
-    const int type = domain >= 0 ? m_model.domains[domain]->GetType() : variable.GetType();
-    variable.Set(dialog.GetIDs().front(), type, dialog.domainID, dialog.isArray ? 1 : 0,
-                 dialog.isArray ? dialog.sizeConstID : std::string(), dialog.GetDimensions());
+    m_model.variables.ReplaceAt(index, dialog.MakeEdited(variable));
     return Changed(ElementKind::Variable, index);
 }
 
@@ -129,7 +126,7 @@ ActionOutcome EditingActions::DeleteConstraint(int index) {
 
 ActionOutcome EditingActions::EditConstant(int index) {
     if (index < 0 || index >= m_model.constants.GetSize()) return {};
-    TavWorkbench::CConstant& constant = *m_model.constants[index];
+    const TavWorkbench::CConstant& constant = *m_model.constants[index];
     switch (constant.GetType()) {
     case TavWorkbench::CConstant::kInteger: {
         IntConstModel dialog(Refs());
@@ -142,7 +139,9 @@ ActionOutcome EditingActions::EditConstant(int index) {
         StringConstDlgModel dialog(Refs());
         dialog.Load(constant, index, DialogMode::Edit);
         if (!m_host.Run(dialog)) return {};
-        constant.Set(dialog.id, dialog.GetValue(), TavWorkbench::CConstant::kStringList);
+        m_model.constants.ReplaceAt(
+            index, std::make_unique<TavWorkbench::CConstant>(dialog.id, dialog.GetValue(),
+                                                             TavWorkbench::CConstant::kStringList));
         break;
     }
     case TavWorkbench::CConstant::kSet:
@@ -150,7 +149,8 @@ ActionOutcome EditingActions::EditConstant(int index) {
         ConstDlgModel dialog(Refs());
         dialog.Load(constant, index, DialogMode::Edit);
         if (!m_host.Run(dialog)) return {};
-        constant.Set(dialog.id, dialog.GetValue(), dialog.GetType());
+        m_model.constants.ReplaceAt(
+            index, std::make_unique<TavWorkbench::CConstant>(dialog.id, dialog.GetValue(), dialog.GetType()));
         break;
     }
     default:
@@ -219,10 +219,7 @@ ActionOutcome EditingActions::AddOptimisation() {
     ExpDlgModel dialog(Refs(), m_templates);
     dialog.LoadOptimisation(m_model.optimisation.empty() ? std::string() : m_model.optimisation.front());
     if (!m_host.Run(dialog)) return {};
-    if (m_model.optimisation.empty())
-        m_model.optimisation.push_back(dialog.text);
-    else
-        m_model.optimisation.front() = dialog.text;
+    m_model.optimisation.SetTarget(dialog.text);
     return Changed(ElementKind::Optimisation, 0);
 }
 

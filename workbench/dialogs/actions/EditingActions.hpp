@@ -1,9 +1,9 @@
 #pragma once
 // The operations of the problem tree that change the model: the per-element actions (clone,
 // edit, delete), the add commands and the deletion of unused domains. Each runs its dialog
-// through the host, checks what it must, asks what it must, and changes the model's arrays;
-// the caller brings its tree in step with the outcome. Nothing used by another element is
-// deleted: the user is told what uses it.
+// through the host, checks what it must, asks what it must, and changes the model's arrays (whose
+// observers, the tree among them, follow). Nothing used by another element is deleted: the
+// user is told what uses it.
 
 #include "workbench/dialogs/DialogHost.hpp"
 #include "workbench/dialogs/DialogMessages.hpp"
@@ -18,7 +18,7 @@ namespace TavDialogs {
 enum class ElementKind { None = 0, Variable = 1, Domain = 2, Constraint = 3, Constant = 4, Optimisation = 5 };
 
 struct ActionOutcome {
-    // The model changed (the tree must follow).
+    // The model changed.
     bool changed = false;
     // The document counts as modified.
     bool modified = false;

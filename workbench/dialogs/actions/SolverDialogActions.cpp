@@ -1,12 +1,10 @@
 #include "workbench/dialogs/actions/SolverDialogActions.hpp"
 
-#include "workbench/dialogs/solver/CountDlgModel.hpp"
 #include "workbench/dialogs/solver/ExpertDlgModel.hpp"
 #include "workbench/dialogs/solver/FCDialogModel.hpp"
 #include "workbench/dialogs/solver/GADialogModel.hpp"
 #include "workbench/dialogs/solver/GLSDialogModel.hpp"
 #include "workbench/dialogs/solver/TabuDlgModel.hpp"
-#include "workbench/dialogs/solver/TimeDlgModel.hpp"
 
 namespace TavDialogs {
 
@@ -46,25 +44,6 @@ bool SolverDialogActions::ExpertSettings() {
     if (accepted) m_doc.SetEngineInterval(dialog.GetTimeLimit());
     if (dialog.IsClearStatsRequested()) m_doc.ResetExpertRecords();
     return accepted;
-}
-
-bool SolverDialogActions::SearchTime() {
-    const float minutes = static_cast<float>(m_doc.GetSearchTimeLimit()) / 1000.0f / 60.0f;
-    TimeDlgModel dialog(static_cast<int>(minutes));
-    if (!m_host.Run(dialog)) return false;
-    m_doc.SetSearchTimeLimit(dialog.GetMinutes() * 60000);
-    return true;
-}
-
-int SolverDialogActions::NumberOfSolutions() {
-    CountDlgModel dialog(1);
-    return m_host.Run(dialog) ? dialog.GetCount() : 0;
-}
-
-int SolverDialogActions::ChooseExternalSolver(std::vector<ExSolDlgModel::Entry> solvers) {
-    ExSolDlgModel dialog(std::move(solvers));
-    m_host.Run(dialog);
-    return dialog.HasChoice() ? dialog.GetChosen() : -1;
 }
 
 } // namespace TavDialogs

@@ -1,13 +1,9 @@
 #pragma once
-// The document's commands that open the solver dialogs: Set Parameters (the dialog of the
-// current solver, or the Expert dialog), Search Time, the number of solutions to search for and
-// the choice of an external solver.
+// The document's command that opens the solver dialogs: Set Parameters (the dialog of the
+// current solver, or the Expert dialog).
 
 #include "workbench/CTavDoc.hpp"
 #include "workbench/dialogs/DialogHost.hpp"
-#include "workbench/dialogs/solver/ExSolDlgModel.hpp"
-
-#include <vector>
 
 namespace TavDialogs {
 
@@ -22,12 +18,6 @@ public:
     // The Expert dialog on the engines in their current order and the per-engine interval; OK
     // stores the interval, "Clear Stats" sets every engine's runs and successes to 1.
     bool ExpertSettings();
-    // The time dialog on the search time limit in whole minutes; OK stores minutes x 60000 ms.
-    bool SearchTime();
-    // The number of solutions to search for, 0 when cancelled.
-    int NumberOfSolutions();
-    // The external solver chosen by a double-click in the list, -1 when none was.
-    int ChooseExternalSolver(std::vector<ExSolDlgModel::Entry> solvers);
 
 private:
     TavWorkbench::CTavDoc& m_doc;

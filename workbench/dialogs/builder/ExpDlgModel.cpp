@@ -380,14 +380,12 @@ bool ExpDlgModel::OnOK(DialogMessages& messages) {
 }
 
 void ExpDlgModel::Store(TavWorkbench::CConArray& constraints) const {
-    if (m_index >= 0 && m_index < constraints.GetSize()) {
-        constraints[m_index]->Set(id, text);
-        constraints[m_index]->SetReferencedIDs(m_usedIDs);
-        return;
-    }
     auto constraint = std::make_unique<TavWorkbench::CConstraint>(id, text);
     constraint->SetReferencedIDs(m_usedIDs);
-    constraints.Add(std::move(constraint));
+    if (m_index >= 0 && m_index < constraints.GetSize())
+        constraints.ReplaceAt(m_index, std::move(constraint));
+    else
+        constraints.Add(std::move(constraint));
 }
 
 } // namespace TavDialogs

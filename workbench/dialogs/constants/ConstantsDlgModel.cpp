@@ -59,7 +59,7 @@ bool ConstantsDlgModel::OnAddListSet(DialogHost& host) {
 bool ConstantsDlgModel::OnEdit(int row, DialogHost& host) {
     if (row < 0 || row >= m_model.constants.GetSize()) return false;
     selection = row;
-    TavWorkbench::CConstant& constant = *m_model.constants[row];
+    const TavWorkbench::CConstant& constant = *m_model.constants[row];
     switch (constant.GetType()) {
     case TavWorkbench::CConstant::kInteger: {
         IntConstModel dialog(Refs());
@@ -72,14 +72,16 @@ bool ConstantsDlgModel::OnEdit(int row, DialogHost& host) {
         StringConstDlgModel dialog(Refs());
         dialog.Load(constant, row, DialogMode::Edit);
         if (!host.Run(dialog)) return false;
-        constant.Set(dialog.id, dialog.GetValue(), constant.GetType());
+        m_model.constants.ReplaceAt(
+            row, std::make_unique<TavWorkbench::CConstant>(dialog.id, dialog.GetValue(), constant.GetType()));
         return true;
     }
     default: {
         ConstDlgModel dialog(Refs());
         dialog.Load(constant, row, DialogMode::Edit);
         if (!host.Run(dialog)) return false;
-        constant.Set(dialog.id, dialog.GetValue(), constant.GetType());
+        m_model.constants.ReplaceAt(
+            row, std::make_unique<TavWorkbench::CConstant>(dialog.id, dialog.GetValue(), constant.GetType()));
         return true;
     }
     }

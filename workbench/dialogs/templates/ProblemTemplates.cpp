@@ -78,6 +78,7 @@ int Distance(const TavWorkbench::GridMap& distances, int a, int b) {
 } // namespace
 
 void BuildQueensProblem(CTavDoc& doc, int queens) {
+    const TavWorkbench::TavModel::Batch batch(doc.GetModel());
     doc.DeleteContents();
     doc.GetConstants().Add(std::make_unique<CConstant>("Queens", queens));
     doc.GetDomains().AddIntDomain("Column", "", "", "Queens", 0, 0, {}, 0, -1);
@@ -98,6 +99,7 @@ int DefaultRouteLimit(const TavWorkbench::GridMap& distances, int cities) {
 
 void BuildSalesmanProblem(CTavDoc& doc, int cities, const TSPOptions& options) {
     const TavWorkbench::GridMap& distances = doc.GetDistances();
+    const TavWorkbench::TavModel::Batch batch(doc.GetModel());
     doc.DeleteContents();
     AddIntRange(doc, "DCity", 1, cities);
     AddIntRange(doc, "DDist", 1, 1000);
@@ -132,6 +134,7 @@ void BuildNurseProblem(CTavDoc& doc, const CSchedule& schedule) {
     const int S = schedule.staff;
     const int K = schedule.shifts;
     const int D = schedule.days;
+    const TavWorkbench::TavModel::Batch batch(doc.GetModel());
     doc.DeleteContents();
     AddIntRange(doc, "Shifts", 0, K);
     std::vector<std::string> staff;
@@ -197,6 +200,7 @@ void BuildNurseSetProblem(CTavDoc& doc, const CSchedule& schedule) {
     const int S = schedule.staff;
     const int K = schedule.shifts;
     const int D = schedule.days;
+    const TavWorkbench::TavModel::Batch batch(doc.GetModel());
     doc.DeleteContents();
     AddSetRange(doc, "sdom", 1, S);
     for (int k = 1; k <= K; ++k)
@@ -230,6 +234,7 @@ void BuildNurseSetProblem(CTavDoc& doc, const CSchedule& schedule) {
 }
 
 void BuildBinProblem(CTavDoc& doc) {
+    const TavWorkbench::TavModel::Batch batch(doc.GetModel());
     doc.DeleteContents();
     AddIntRange(doc, "Bins", 1, 4);
     AddArray(doc, "Content1", CVariable::kIntVar, "Bins", 8);
@@ -247,6 +252,7 @@ void BuildBinProblem(CTavDoc& doc) {
 }
 
 void BuildBinSetProblem(CTavDoc& doc) {
+    const TavWorkbench::TavModel::Batch batch(doc.GetModel());
     doc.DeleteContents();
     AddSetRange(doc, "Type1", 11, 18);
     AddSetRange(doc, "Type2", 21, 25);

@@ -18,8 +18,7 @@ namespace TavDialogs {
 
 class UseTemplateCommand {
 public:
-    // `generated` runs after each generation (the caller rebuilds its tree, marks the document
-    // modified).
+    // `generated` runs after each generation (the caller marks the document modified).
     UseTemplateCommand(TavWorkbench::CTavDoc& doc, WizardHost& host, std::function<void()> generated = {})
         : m_doc(doc), m_host(host), m_generated(std::move(generated)) {}
 

@@ -35,6 +35,7 @@ std::string SumText(const std::string& id, int fixed, int count, bool byRow, con
 void Build(CTavDoc& doc, const std::string& variableID, const std::vector<int>& dimensions,
            const std::vector<std::pair<std::string, std::string>>& constraints, const std::string& objective,
            const std::string& title) {
+    const TavWorkbench::TavModel::Batch batch(doc.GetModel());
     doc.DeleteContents();
     doc.GetDomains().AddBoolDomain("TrueFalse");
     doc.GetDomains().AddDoubleDomain("RealDomain", 0.0, static_cast<double>(FLT_MAX));

@@ -205,4 +205,12 @@ std::vector<std::unique_ptr<TavWorkbench::CVariable>> NewVarDlgModel::MakeVariab
     return made;
 }
 
+std::unique_ptr<TavWorkbench::CVariable>
+NewVarDlgModel::MakeEdited(const TavWorkbench::CVariable& edited) const {
+    const int domain = m_refs.domains.FindDomain(domainID);
+    const int type = domain >= 0 ? m_refs.domains[domain]->GetType() : edited.GetType();
+    return std::make_unique<TavWorkbench::CVariable>(m_ids.front(), type, domainID, isArray ? 1 : 0,
+                                                     isArray ? sizeConstID : std::string(), m_dimensions);
+}
+
 } // namespace TavDialogs

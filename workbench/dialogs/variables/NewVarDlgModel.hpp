@@ -71,6 +71,9 @@ public:
     const std::vector<int>& GetDimensions() const { return m_dimensions; }
     // After OK: the variables as accepted, one per id, typed by their domain.
     std::vector<std::unique_ptr<TavWorkbench::CVariable>> MakeVariables() const;
+    // The edited variable in place of `edited`: the first name, of the chosen domain's type (of
+    // `edited`'s own when that domain is not found).
+    std::unique_ptr<TavWorkbench::CVariable> MakeEdited(const TavWorkbench::CVariable& edited) const;
 
     bool IsIDReadOnly() const { return m_mode == Mode::EditFixedID || closeOnly; }
     bool AllowsComma() const { return m_mode == Mode::New; }

@@ -127,89 +127,8 @@ void DialogActionsProvider::Run(CommandId id, TavWorkbench::Ui::ActionContext& c
         return;
     EditingActions actions(doc.GetModel(), doc.GetKeyWords(), doc.GetAvailableConstraints(), m_host,
                            m_messages);
-    const int variablesBefore = doc.GetModel().variables.GetSize();
     const ActionOutcome outcome = RunAction(id, actions, context.actionItem);
-    FollowInTree(id, outcome, context, variablesBefore);
     if (outcome.modified && context.setModified) context.setModified();
-}
-
-void DialogActionsProvider::FollowInTree(CommandId id, const ActionOutcome& outcome,
-                                         TavWorkbench::Ui::ActionContext& context, int variablesBefore) {
-    if (!outcome.changed) return;
-    ProblemTree& tree = context.tree;
-    const TavWorkbench::TavModel& model = context.doc.GetModel();
-    ProblemTree::Item* item = context.actionItem;
-    switch (id) {
-    case CommandId::CloneVariable:
-        tree.AddVariableItem(*model.variables[outcome.index], outcome.index);
-        tree.RefreshDomains();
-        break;
-    case CommandId::EditVariable:
-        if (outcome.kind == ElementKind::Variable && item != nullptr) {
-            tree.SetItemText(item, model.variables[item->Index()]->GetID());
-            tree.UpdateVariableDomainLine(item, item->Index());
-        }
-        tree.RefreshDomains();
-        break;
-    case CommandId::DeleteVariable:
-        if (item != nullptr) tree.DeleteItem(item);
-        tree.RenumberVariableItems();
-        tree.RefreshDomains();
-        break;
-    case CommandId::EditDomain:
-        if (item != nullptr) {
-            tree.SetItemText(item, model.domains[item->Index()]->GetID());
-            tree.RefreshDomainUsage(item);
-        }
-        break;
-    case CommandId::DeleteDomain:
-        if (item != nullptr) tree.DeleteItem(item);
-        tree.RenumberDomainItems();
-        break;
-    case CommandId::EditConstraint:
-        if (item != nullptr) {
-            tree.SetItemText(item, model.constraints[item->Index()]->GetID());
-            tree.UpdateConstraintChild(item, item->Index());
-        }
-        break;
-    case CommandId::DeleteConstraint:
-        if (item != nullptr) tree.DeleteItem(item);
-        tree.RenumberConstraintItems();
-        break;
-    case CommandId::EditConstant:
-    case CommandId::DeleteConstant:
-        tree.RefreshConstants();
-        break;
-    case CommandId::RemoveOptimisation:
-    case CommandId::AddOptimisation:
-        tree.RefreshOptimisation();
-        break;
-    case CommandId::AddVariable:
-        for (int i = variablesBefore; i < model.variables.GetSize(); ++i)
-            tree.AddVariableItem(*model.variables[i], i);
-        tree.RefreshDomains();
-        break;
-    case CommandId::AddDomain:
-        tree.AddDomainItem(model.domains[outcome.index]->GetID(), outcome.index);
-        break;
-    case CommandId::AddIntegerConstant:
-    case CommandId::AddSetListConstant:
-        tree.AddConstantItem(model.constants[outcome.index]->GetID(), outcome.index,
-                             model.constants[outcome.index]->GetType());
-        break;
-    case CommandId::AddConstraint:
-        tree.AddConstraintItem(*model.constraints[outcome.index], outcome.index);
-        break;
-    case CommandId::DeleteUnusedDomains:
-        if (ProblemTree::Item* domains = tree.Group(ProblemTree::kDomains)) {
-            while (domains->ChildCount() > 0)
-                tree.DeleteItem(domains->Child(domains->ChildCount() - 1));
-            tree.RefreshDomains();
-        }
-        break;
-    default:
-        break;
-    }
 }
 
 std::optional<int> DialogActionsProvider::AskSolutionCount(QWidget* parent) {
@@ -226,16 +145,16 @@ std::optional<int> DialogActionsProvider::AskSearchMinutes(QWidget* parent, int 
     return dialog.GetMinutes();
 }
 
-std::optional<int> DialogActionsProvider::ChooseExternalSolver(QWidget* parent,
-                                                               const std::vector<std::string>& names) {
+std::optional<int>
+DialogActionsProvider::ChooseExternalSolver(QWidget* parent,
+                                            const std::vector<std::pair<std::string, int>>& programs) {
     m_host.SetOwner(parent);
     std::vector<ExSolDlgModel::Entry> entries;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        entries.push_back({names[i], static_cast<int>(i)});
+    for (const auto& [name, userNumber] : programs)
+        entries.push_back({name, userNumber});
     ExSolDlgModel dialog(std::move(entries));
     m_host.Run(dialog);
-    if (!dialog.HasChoice()) return std::nullopt;
-    return dialog.GetChosen();
+    return dialog.ChosenUser();
 }
 
 TavWorkbench::Ui::StatisticsWindow* DialogActionsProvider::OpenStatisticsWindow(QWidget* parent) {

@@ -2,7 +2,7 @@
 // The element dialogs as the workbench's windows use them: the tree's add, edit, clone and
 // delete actions, Delete Unused Domains, the optimisation, the solver parameter and Expert
 // dialogs, the solution count, the search time, the external solver list and the statistics
-// window. Each action runs its dialogs, changes the document and brings the tree in step.
+// window. Each action runs its dialogs and changes the document.
 
 #include "workbench/dialogs/actions/EditingActions.hpp"
 #include "workbench/dialogs/views/QtDialogHost.hpp"
@@ -23,7 +23,8 @@ public:
     void Run(TavWorkbench::CommandId id, TavWorkbench::Ui::ActionContext& context) override;
     std::optional<int> AskSolutionCount(QWidget* parent) override;
     std::optional<int> AskSearchMinutes(QWidget* parent, int minutes) override;
-    std::optional<int> ChooseExternalSolver(QWidget* parent, const std::vector<std::string>& names) override;
+    std::optional<int>
+    ChooseExternalSolver(QWidget* parent, const std::vector<std::pair<std::string, int>>& programs) override;
     TavWorkbench::Ui::StatisticsWindow* OpenStatisticsWindow(QWidget* parent) override;
 
     // The host that runs the views (tests watch the views it opens).
@@ -32,8 +33,6 @@ public:
 private:
     ActionOutcome RunAction(TavWorkbench::CommandId id, EditingActions& actions,
                             const TavWorkbench::ProblemTree::Item* item);
-    void FollowInTree(TavWorkbench::CommandId id, const ActionOutcome& outcome,
-                      TavWorkbench::Ui::ActionContext& context, int countBefore);
 
     QtDialogMessages m_qtMessages;
     DialogMessages& m_messages;

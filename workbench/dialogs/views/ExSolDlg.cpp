@@ -21,10 +21,10 @@ ExSolDlg::ExSolDlg(ExSolDlgModel& model, DialogMessages& messages, DialogHost& h
       m_list(MakeList(this, "solvers")) {
     auto* layout = new QVBoxLayout(this);
     QListWidget* list = m_list;
-    std::vector<std::string> names;
-    for (const auto& entry : model.Entries())
-        names.push_back(entry.name);
-    FillList(list, names);
+    std::vector<std::string> lines;
+    for (std::size_t row = 0; row < model.Entries().size(); ++row)
+        lines.push_back(model.Line(row));
+    FillList(list, lines);
     layout->addWidget(list);
     AddButtons(layout);
     connect(list, &QListWidget::itemDoubleClicked, this, [this, list, &model](QListWidgetItem* item) {

@@ -40,16 +40,13 @@ void WizardActionsProvider::Run(CommandId id, TavWorkbench::Ui::ActionContext& c
     QtDialogMessages messages(context.parent);
     QtDialogHost elements(messages, context.parent);
     QtWizardHost host(messages, elements, context.parent);
-    const auto replaced = [&context] {
-        if (context.rebuildTree) context.rebuildTree();
+    const auto markModified = [&context] {
         if (context.setModified) context.setModified();
     };
-    const std::string title = !doc.GetTitle().empty()          ? doc.GetTitle()
-                              : context.tree.Root() != nullptr ? context.tree.Root()->text
-                                                               : "";
+    const std::string title = !doc.GetTitle().empty() ? doc.GetTitle() : context.title;
     switch (id) {
     case CommandId::UseTemplate: {
-        UseTemplateCommand command(doc, host, replaced);
+        UseTemplateCommand command(doc, host, markModified);
         command.Run();
         break;
     }
@@ -58,25 +55,23 @@ void WizardActionsProvider::Run(CommandId id, TavWorkbench::Ui::ActionContext& c
         CTavWizard view(model, context.parent);
         if (host.Exec(view) != DialogEnd::Ok) break;
         model.TakeOver(doc);
-        replaced();
+        markModified();
         break;
     }
     case CommandId::LinearWizard:
-        if (RunLPProblem(doc, host)) replaced();
+        if (RunLPProblem(doc, host)) markModified();
         break;
     case CommandId::TransportationWizard:
-        if (RunTransProblem(doc, host)) replaced();
+        if (RunTransProblem(doc, host)) markModified();
         break;
     case CommandId::AssignmentWizard:
-        if (RunAssignProblem(doc, host)) replaced();
+        if (RunAssignProblem(doc, host)) markModified();
         break;
     case CommandId::GetDataFromExcel: {
         GetExcelDataDlgModel model(doc.GetModel(), doc.GetKeyWords());
         CGetExcelDataDlg view(model, messages, elements, context.parent);
         if (host.Exec(view) != DialogEnd::Ok) break;
-        const int index =
-            doc.GetConstants().Add(std::make_unique<TavWorkbench::CConstant>(model.GetConstant()));
-        context.tree.AddConstantItem(model.idText, index, TavWorkbench::CConstant::kList);
+        doc.GetConstants().Add(std::make_unique<TavWorkbench::CConstant>(model.GetConstant()));
         if (context.setModified) context.setModified();
         break;
     }

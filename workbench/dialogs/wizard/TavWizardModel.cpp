@@ -60,6 +60,7 @@ bool TavWizardModel::Finish() {
 }
 
 void TavWizardModel::TakeOver(TavWorkbench::CTavDoc& doc) {
+    const TavWorkbench::TavModel::Batch batch(doc.GetModel());
     doc.DeleteContents();
     doc.GetModel().TakeFrom(*m_model);
     doc.SetTitle(m_final.titleText);

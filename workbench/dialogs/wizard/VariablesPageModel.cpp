@@ -27,14 +27,10 @@ bool VariablesPageModel::OnNewVariable() {
 
 bool VariablesPageModel::OnEdit(int row) {
     if (row < 0 || row >= m_lists.model.variables.GetSize()) return false;
-    TavWorkbench::CVariable& variable = *m_lists.model.variables[row];
     NewVarDlgModel dialog(m_lists.Refs());
-    dialog.Load(variable, row, NewVarDlgModel::Mode::Edit);
+    dialog.Load(*m_lists.model.variables[row], row, NewVarDlgModel::Mode::Edit);
     if (!m_lists.host.Run(dialog)) return false;
-    const int domain = m_lists.model.domains.FindDomain(dialog.domainID);
-    const int type = domain >= 0 ? m_lists.model.domains[domain]->GetType() : variable.GetType();
-    variable.Set(dialog.GetIDs().front(), type, dialog.domainID, dialog.isArray ? 1 : 0,
-                 dialog.isArray ? dialog.sizeConstID : std::string(), dialog.GetDimensions());
+    m_lists.model.variables.ReplaceAt(row, dialog.MakeEdited(*m_lists.model.variables[row]));
     return true;
 }
 
