@@ -5,6 +5,8 @@
 
 namespace GFCLib {
 
+class IntVar;
+
 class BinaryConstraint : public Constraint {
 public:
     BinaryConstraint() = default;
@@ -22,6 +24,12 @@ protected:
     }
     // True when m_vars[i] is the first argument.
     bool IsFirst(int i) const { return m_argIndex[static_cast<std::size_t>(i)] == 0; }
+    // Both arguments integer variables (null otherwise).
+    IntVar* IntA() const;
+    IntVar* IntB() const;
+    // Narrows two integer variables to the bounds under which a + gap <= b can hold; false when
+    // it cannot.
+    [[nodiscard]] static bool KeepOrdered(IntVar* a, IntVar* b, long long gap);
 };
 
 } // namespace GFCLib

@@ -78,8 +78,15 @@ bool Constraint::IsAllButOneBound(int n) const {
 }
 
 void Constraint::Attach() {
-    for (Variable* v : m_vars)
-        v->AddConstraint(this);
+    for (std::size_t i = 0; i < m_vars.size(); ++i)
+        m_vars[i]->AddConstraint(this, WakeOn(static_cast<int>(i)));
+}
+
+bool Constraint::IsPropagator() const {
+    if (PropagatesOnLabelling()) return true;
+    for (std::size_t i = 0; i < m_vars.size(); ++i)
+        if (WakeOn(static_cast<int>(i)) != DomainEvent::None) return true;
+    return false;
 }
 
 void Constraint::Detach() {

@@ -7,6 +7,7 @@
 // m_vars (a variable occurring twice is in m_vars twice and notified twice).
 
 #include "complete/CPObject.hpp"
+#include "complete/DomainEvent.hpp"
 
 #include <iosfwd>
 #include <vector>
@@ -72,6 +73,25 @@ public:
     [[nodiscard]] virtual bool FilterExact(int i) { return FilterByTrying(i, false, true); }
     // Filters every unbound variable in order; false at the first emptied domain.
     [[nodiscard]] virtual bool ForwardCheck();
+    // Propagation: the narrowing that the search runs, after a labelling, whenever a variable
+    // the constraint subscribes to changes, until no domain changes. The weakest change of
+    // m_vars[i] that wakes it (None, the default: the constraint only forward-checks when one
+    // of its variables is labelled).
+    virtual DomainEvent WakeOn(int i) const {
+        (void)i;
+        return DomainEvent::None;
+    }
+    // Narrows by the current domains and the values of the bound variables; false when a domain
+    // empties or the constraint cannot hold any more. It removes at least what ForwardCheck does.
+    [[nodiscard]] virtual bool Propagate() { return true; }
+    // True when labelling one of its variables runs Propagate (once the labelling's forward
+    // checks are done) in place of ForwardCheck.
+    virtual bool PropagatesOnLabelling() const { return false; }
+    // True when the constraint propagates at all (on labelling or woken by some variable).
+    bool IsPropagator() const;
+    // True while the constraint waits in the search's propagation queue.
+    bool IsQueued() const { return m_queued; }
+    void SetQueued(bool queued) { m_queued = queued; }
     virtual void Prepare() {}
     virtual const char* GetName() const { return "Constraint"; }
 
@@ -123,6 +143,7 @@ protected:
     std::vector<int> m_argIndex;   // position in m_args of each entry of m_vars
     int m_boundCount = 0;
     std::vector<int> m_keptPast; // when KeepsPast: the recorded ids not taken back
+    bool m_queued = false;
 };
 
 std::ostream& operator<<(std::ostream& os, const Constraint& c);

@@ -1,8 +1,42 @@
 #include "complete/constraints/Equal.hpp"
 
+#include "complete/FiniteDomain.hpp"
+#include "complete/IntVar.hpp"
 #include "complete/Variable.hpp"
+#include "complete/induced/InducedIntVar.hpp"
 
 namespace GFCLib {
+
+namespace {
+// Removes from x the values y cannot take; false when x empties.
+bool KeepAllowed(IntVar* x, const IntVar* y) {
+    FiniteDomain& d = x->GetDomain();
+    for (int p = d.MinIndex(); p >= 0; p = d.NextAfter(p)) {
+        const int v = x->GetIntSpec()->IntAt(p);
+        if (!y->Allows(v) && !x->Exclude(v)) return false;
+    }
+    return !d.IsEmpty();
+}
+} // namespace
+
+bool Equal::Propagate() {
+    if (m_vars.size() != 2) return true;
+    Variable* a = m_vars[0];
+    Variable* b = m_vars[1];
+    if (a->IsInstantiated() && b->IsInstantiated()) return IsSatisfied();
+    if (a->IsInstantiated() || b->IsInstantiated()) return FilterArg(a->IsInstantiated() ? 1 : 0);
+    FiniteDomain* da = a->GetFiniteDomain();
+    FiniteDomain* db = b->GetFiniteDomain();
+    if (da == nullptr || db == nullptr) return true;
+    if (da->GetSpec() == db->GetSpec()) return da->Intersect(*db) && db->Intersect(*da);
+    auto* x = dynamic_cast<IntVar*>(a);
+    auto* y = dynamic_cast<IntVar*>(b);
+    if (x == nullptr || y == nullptr) return true;
+    if (!x->KeepRange(y->MinInt(), y->MaxInt()) || !y->KeepRange(x->MinInt(), x->MaxInt())) return false;
+    if (da->Count() > InducedIntVar::kValueFilterLimit || db->Count() > InducedIntVar::kValueFilterLimit)
+        return true;
+    return KeepAllowed(x, y) && KeepAllowed(y, x);
+}
 
 bool Equal::FilterArg(int i) {
     return m_vars[static_cast<std::size_t>(i)]->KeepValuesOf(*Other(i));

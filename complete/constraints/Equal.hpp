@@ -18,6 +18,13 @@ public:
     bool FilterExact(int i) override {
         return Other(i)->IsBound() ? FilterArg(i) : Constraint::FilterExact(i);
     }
+    // Between two finite variables: each keeps the other's values (integer variables their
+    // bounds, and their values too when they have few).
+    DomainEvent WakeOn(int i) const override {
+        (void)i;
+        return m_vars.size() == 2 ? DomainEvent::Values : DomainEvent::None;
+    }
+    bool Propagate() override;
 };
 
 } // namespace GFCLib

@@ -26,6 +26,29 @@ bool NotEqual::ForwardCheck() {
     return Constraint::ForwardCheck();
 }
 
+bool NotEqual::Propagate() {
+    if (m_vars.size() != 2) return true;
+    for (int i = 0; i < 2; ++i) {
+        Variable* from = m_vars[static_cast<std::size_t>(i)];
+        Variable* to = m_vars[static_cast<std::size_t>(1 - i)];
+        if (to->IsInstantiated()) continue;
+        if (from->IsInstantiated()) {
+            if (!FilterArg(1 - i)) return false;
+            continue;
+        }
+        const FiniteDomain* source = from->GetFiniteDomain();
+        FiniteDomain* d = to->GetFiniteDomain();
+        if (source == nullptr || d == nullptr || source->Count() != 1) continue;
+        const bool holds = d->GetSpec() == source->GetSpec()
+                               ? d->Remove(source->MinIndex())
+                               : d->RemoveValue(source->ValueAt(source->MinIndex()));
+        if (!holds) return false;
+    }
+    const Variable* a = m_vars[0];
+    const Variable* b = m_vars[1];
+    return !a->IsInstantiated() || !b->IsInstantiated() || IsSatisfied();
+}
+
 bool NotEqual::FilterArg(int i) {
     return m_vars[static_cast<std::size_t>(i)]->RemoveValueOf(*Other(i));
 }

@@ -1,5 +1,6 @@
 #pragma once
-// a <> b over numbers, strings or sets.
+// a <> b over numbers, strings or sets. Between two variables it also propagates: a variable left
+// with one value takes it from the other.
 
 #include "complete/BinaryConstraint.hpp"
 #include "complete/Value.hpp"
@@ -27,6 +28,11 @@ public:
     // Same filtering; two variables over one domain description take a direct path (the common case of
     // pairwise disequalities).
     bool ForwardCheck() override;
+    DomainEvent WakeOn(int i) const override {
+        (void)i;
+        return m_vars.size() == 2 ? DomainEvent::Fixed : DomainEvent::None;
+    }
+    bool Propagate() override;
 };
 
 } // namespace GFCLib

@@ -15,8 +15,11 @@ public:
     }
     void PrintExpr(std::ostream& os) const override;
     bool Holds() const override;
-    bool WantsPropagation() const override { return true; }
     bool Propagate() override;
+    // Any removal may take a counted value from an operand; the count itself acts on its bounds.
+    DomainEvent WakeOn(const Variable* v) const override {
+        return v == this ? DomainEvent::Bounds : DomainEvent::Values;
+    }
 
 private:
     void InitCount(const std::vector<CPObject*>& list, const std::vector<Value>& values);

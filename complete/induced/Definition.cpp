@@ -1,5 +1,6 @@
 #include "complete/induced/Definition.hpp"
 
+#include "complete/Variable.hpp"
 #include "complete/induced/InducedVar.hpp"
 
 namespace GFCLib {
@@ -10,10 +11,18 @@ bool Definition::IsSatisfied() const {
 
 bool Definition::IsAllButOneBound(int n) const {
     (void)n;
-    return m_boundCount != static_cast<int>(m_args.size()) && m_owner->WantsPropagation();
+    return m_boundCount != static_cast<int>(m_args.size());
 }
 
 bool Definition::ForwardCheck() {
+    return m_owner->Propagate();
+}
+
+DomainEvent Definition::WakeOn(int i) const {
+    return m_owner->WakeOn(m_vars[static_cast<std::size_t>(i)]);
+}
+
+bool Definition::Propagate() {
     return m_owner->Propagate();
 }
 

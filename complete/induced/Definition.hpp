@@ -14,8 +14,12 @@ public:
         : GeneralConstraint(args), m_owner(owner) {}
     const char* GetName() const override { return "Definition"; }
     bool IsSatisfied() const override;
+    // Propagates while some argument is unbound.
     bool IsAllButOneBound(int n) const override;
     bool ForwardCheck() override;
+    DomainEvent WakeOn(int i) const override;
+    bool Propagate() override;
+    bool PropagatesOnLabelling() const override { return true; }
 
 private:
     InducedVar* m_owner;

@@ -19,10 +19,14 @@ public:
 
     // The definition's truth over the current values (all bound).
     virtual bool Holds() const = 0;
-    // True when propagation can narrow something now.
-    virtual bool WantsPropagation() const = 0;
-    // Narrows the variable and its operands; false when a domain became empty.
+    // Narrows the variable and its operands by their domains (a bound one by its value); false
+    // when a domain became empty or the definition cannot hold.
     [[nodiscard]] virtual bool Propagate() = 0;
+    // The weakest change of v (the variable itself or an operand) that calls for Propagate.
+    virtual DomainEvent WakeOn(const Variable* v) const {
+        (void)v;
+        return DomainEvent::Values;
+    }
 
 protected:
     // Creates the definition over (self, operands...).

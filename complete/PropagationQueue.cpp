@@ -1,0 +1,96 @@
+#include "complete/PropagationQueue.hpp"
+
+#include "complete/Constraint.hpp"
+#include "complete/Trail.hpp"
+#include "complete/Variable.hpp"
+
+namespace GFCLib {
+
+namespace {
+// Runs between two looks at the stop request.
+constexpr std::int64_t kRunsPerStopCheck = 64;
+} // namespace
+
+PropagationQueue::PropagationQueue(Trail& trail) : m_trail(trail), m_ring(64, nullptr) {
+    m_trail.SetListener(this);
+}
+
+PropagationQueue::~PropagationQueue() {
+    Clear();
+    m_trail.SetListener(nullptr);
+}
+
+void PropagationQueue::Schedule(Constraint* c) {
+    if (c->IsQueued()) return;
+    if (m_count == m_ring.size()) {
+        // Full: unroll the ring into one twice as long.
+        std::vector<Constraint*> grown(m_ring.size() * 2, nullptr);
+        for (std::size_t k = 0; k < m_count; ++k)
+            grown[k] = m_ring[(m_head + k) & (m_ring.size() - 1)];
+        m_ring.swap(grown);
+        m_head = 0;
+    }
+    m_ring[(m_head + m_count) & (m_ring.size() - 1)] = c;
+    ++m_count;
+    c->SetQueued(true);
+}
+
+void PropagationQueue::OnChange(Variable* var, DomainEvent event) {
+    if (m_running != nullptr && m_explaining && var->m_narrowedIn != m_runStamp) {
+        var->m_narrowedIn = m_runStamp;
+        m_narrowed.push_back(var);
+    }
+    // A change wakes the constraints registered for its own strength and for every weaker one.
+    for (int e = static_cast<int>(DomainEvent::Values); e <= static_cast<int>(event); ++e)
+        for (Constraint* c : var->WokenBy(static_cast<DomainEvent>(e)))
+            if (c != m_running) Schedule(c);
+}
+
+bool PropagationQueue::Run() {
+    while (m_count > 0) {
+        if (++m_runs % kRunsPerStopCheck == 0 && m_trail.IsStopRequested()) {
+            Clear();
+            return true;
+        }
+        Constraint* c = m_ring[m_head];
+        m_head = (m_head + 1) & (m_ring.size() - 1);
+        --m_count;
+        c->SetQueued(false);
+        m_running = c;
+        ++m_runStamp;
+        m_narrowed.clear();
+        const bool holds = c->Propagate();
+        m_running = nullptr;
+        if (m_explaining && (!holds || !m_narrowed.empty())) {
+            Explain(*c);
+            for (Variable* x : m_narrowed)
+                x->PastSet().InsertAllNew(m_reason, [&](int id) { m_trail.SavePastEntry(x, id); });
+        }
+        if (!holds) {
+            Clear();
+            return false;
+        }
+    }
+    return true;
+}
+
+void PropagationQueue::Clear() {
+    while (m_count > 0) {
+        m_ring[m_head]->SetQueued(false);
+        m_head = (m_head + 1) & (m_ring.size() - 1);
+        --m_count;
+    }
+    m_head = 0;
+}
+
+void PropagationQueue::Explain(const Constraint& c) {
+    m_reason.Clear();
+    for (const Variable* z : c.GetVars()) {
+        if (z->IsInstantiated())
+            m_reason.Insert(z->GetId());
+        else
+            z->AddPastTo(m_reason);
+    }
+}
+
+} // namespace GFCLib
