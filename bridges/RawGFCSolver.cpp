@@ -40,6 +40,7 @@
 #include "complete/constraints/NaryAnd.hpp"
 #include "complete/constraints/Not.hpp"
 #include "complete/constraints/NotEqual.hpp"
+#include "complete/constraints/NotEqualOffset.hpp"
 #include "complete/constraints/NotMember.hpp"
 #include "complete/constraints/Or.hpp"
 #include "complete/constraints/Sequence.hpp"
@@ -396,8 +397,7 @@ GFCLib::Constraint* RawGFCSolver::Comparison(RawGFCSolver& s, const RPtr<RawExpr
     }
 }
 
-template <class Made>
-GFCLib::Constraint* RawGFCSolver::InitPair(RawGFCSolver& s, const RPtr<RawExpr>& expr) {
+template <class Made> GFCLib::Constraint* RawGFCSolver::InitPair(RawGFCSolver& s, const RPtr<RawExpr>& expr) {
     CPObject* second = s.TranslateTerm(RawArg(expr, 1));
     CPObject* first = s.TranslateTerm(RawArg(expr, 0));
     auto* c = new Made();
@@ -1024,6 +1024,14 @@ GFCLib::Constraint* RawGFCSolver::LinearComparison(const RPtr<RawExpr>& expr) {
                 break;
             }
         }
+    }
+    // A disequality of two variables with unit coefficients of opposite signs (q[i] - q[j] <> k,
+    // q[i] + i <> q[j] + j) needs no variable for the difference.
+    if (kind == RawType::NotEqual && difference.terms.size() == 2 && difference.coefficients[0] == 1 &&
+        difference.coefficients[1] == -1) {
+        auto* a = dynamic_cast<GFCLib::IntVar*>(difference.terms[0]);
+        auto* b = dynamic_cast<GFCLib::IntVar*>(difference.terms[1]);
+        if (a != nullptr && b != nullptr) return new GFCLib::NotEqualOffset(a, b, bound);
     }
     // The constant must lie strictly inside the int range for a saturated side to compare
     // exactly, and a side must span no more values than a domain holds: otherwise the constant

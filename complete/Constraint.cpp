@@ -69,7 +69,8 @@ void Constraint::IndexVars() {
         auto it = std::find(m_args.begin(), m_args.end(), static_cast<CPObject*>(m_vars[v]));
         if (it != m_args.end()) m_argIndex[v] = static_cast<int>(it - m_args.begin());
     }
-    m_boundCount = static_cast<int>(m_args.size()) - static_cast<int>(m_vars.size());
+    m_argCount = static_cast<int>(m_args.size());
+    m_boundCount = m_argCount - static_cast<int>(m_vars.size());
 }
 
 bool Constraint::IsAllButOneBound(int n) const {

@@ -57,6 +57,9 @@ public:
     virtual bool IsSatisfied() const = 0;
     bool IsViolated() const { return !IsSatisfied(); }
     virtual bool IsReadyToCheck() const { return IsBound(); }
+    // False when the forward check of the last unbound argument removes every value that breaks
+    // the constraint, so that checking it once all are bound can only pass.
+    virtual bool ChecksWhenBound() const { return true; }
     bool NeedsFullCheck() const { return IsBound(); }
     bool IsAllButOneBound() const { return IsAllButOneBound(1); }
     // True when the search should run ForwardCheck after a labelling (default: exactly one
@@ -130,6 +133,8 @@ public:
     const std::vector<int>& GetKeptPast() const { return m_keptPast; }
     static constexpr std::size_t kKeptPastArity = 32;
     int GetBoundCount() const { return m_boundCount; }
+    // True when every argument but one is bound.
+    bool OneUnbound() const { return m_boundCount + 1 == m_argCount; }
 
 protected:
     // Appends without reindexing; constraints nested in logical ones add their variables.
@@ -138,12 +143,14 @@ protected:
     bool FilterByTrying(int i, bool negated, bool exact);
 
     int m_id;
+    // Read together whenever a domain change wakes constraints: kept side by side.
+    int m_boundCount = 0;
+    int m_argCount = 0; // size(m_args) when the arguments were last indexed
+    bool m_queued = false;
     std::vector<Variable*> m_vars; // not owned
     std::vector<CPObject*> m_args; // not owned
     std::vector<int> m_argIndex;   // position in m_args of each entry of m_vars
-    int m_boundCount = 0;
-    std::vector<int> m_keptPast; // when KeepsPast: the recorded ids not taken back
-    bool m_queued = false;
+    std::vector<int> m_keptPast;   // when KeepsPast: the recorded ids not taken back
 };
 
 std::ostream& operator<<(std::ostream& os, const Constraint& c);

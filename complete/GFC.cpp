@@ -329,7 +329,7 @@ bool GFC::ForwardCheck(Variable* v) {
             m_queue.Clear();
             return false;
         }
-        if (c->NeedsFullCheck() && c->IsReadyToCheck() && !c->IsSatisfied()) {
+        if (c->NeedsFullCheck() && c->ChecksWhenBound() && c->IsReadyToCheck() && !c->IsSatisfied()) {
             m_queue.Clear();
             return false;
         }

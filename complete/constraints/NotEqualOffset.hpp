@@ -28,6 +28,7 @@ public:
         return DomainEvent::Fixed;
     }
     bool Propagate() override;
+    bool ChecksWhenBound() const override { return false; }
     long long GetOffset() const { return m_offset; }
 
 private:
