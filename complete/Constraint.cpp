@@ -83,6 +83,12 @@ void Constraint::Attach() {
         m_vars[i]->AddConstraint(this, WakeOn(static_cast<int>(i)));
 }
 
+Truth Constraint::Entailment() const {
+    for (const CPObject* a : m_args)
+        if (!a->IsBound()) return Truth::Unknown;
+    return IsSatisfied() ? Truth::True : Truth::False;
+}
+
 bool Constraint::IsPropagator() const {
     if (PropagatesOnLabelling()) return true;
     for (std::size_t i = 0; i < m_vars.size(); ++i)

@@ -16,6 +16,10 @@ namespace GFCLib {
 
 class Variable;
 
+// What the current domains tell of a constraint: it holds whatever the unbound arguments take
+// (True), it cannot hold (False), or either may be (Unknown).
+enum class Truth { Unknown, True, False };
+
 class Constraint : public CPObject {
 public:
     // Takes the next constraint id of the current registry.
@@ -87,11 +91,23 @@ public:
     // Narrows by the current domains and the values of the bound variables; false when a domain
     // empties or the constraint cannot hold any more. It removes at least what ForwardCheck does.
     [[nodiscard]] virtual bool Propagate() { return true; }
+    // Entailment for the logical constraints that hold this one: by default True or False once
+    // every argument is bound (read from the arguments: a constraint nested in a logical one
+    // keeps no count of its own), else Unknown.
+    virtual Truth Entailment() const;
+    // As the operand of a logical constraint: narrows so that the constraint holds (by
+    // default what Propagate does) or fails (by default nothing); false when it cannot.
+    [[nodiscard]] virtual bool Enforce() { return Propagate(); }
+    [[nodiscard]] virtual bool EnforceNegation() { return true; }
     // True when labelling one of its variables runs Propagate (once the labelling's forward
     // checks are done) in place of ForwardCheck.
     virtual bool PropagatesOnLabelling() const { return false; }
     // True when the constraint propagates at all (on labelling or woken by some variable).
     bool IsPropagator() const;
+    // True when the search propagates it before the first labelling too (the default); false
+    // for the logical constraints, which act from the first labelling of one of their variables
+    // or change of their domains on, as their forward check always did.
+    virtual bool PropagatesBeforeSearch() const { return true; }
     // True while the constraint waits in the search's propagation queue.
     bool IsQueued() const { return m_queued; }
     void SetQueued(bool queued) { m_queued = queued; }

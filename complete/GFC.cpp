@@ -151,7 +151,7 @@ bool GFC::Prepare() {
         return false;
     // What the constraints imply together before anything is labelled.
     const auto schedule = [this](Constraint* c) {
-        if (c != nullptr && c->IsPropagator()) m_queue.Schedule(c);
+        if (c != nullptr && c->IsPropagator() && c->PropagatesBeforeSearch()) m_queue.Schedule(c);
     };
     for (Constraint* c : m_problem->GetConstraints())
         schedule(c);
@@ -335,11 +335,28 @@ bool GFC::ForwardCheck(Variable* v) {
         }
         if (m_backjumping) c->RecordPast(id);
     }
-    if (m_queue.Run()) return true;
+    if (m_queue.Run() && ObjectiveCanImprove()) return true;
+    m_queue.Clear();
     if (m_backjumping) {
         // The labellings that narrowed the failed constraint's domains share the blame.
         v->ConflictSet().InsertAll(m_queue.FailureReason());
         v->ConflictSet().Erase(id);
+    }
+    return false;
+}
+
+bool GFC::ObjectiveCanImprove() {
+    Minimise* objective = m_problem->GetObjective();
+    IntVar* target = objective != nullptr ? objective->GetObjectiveVar() : nullptr;
+    if (target == nullptr || !objective->HasSolution()) return true;
+    if (target->HasValues() && (!target->IsInstantiated() || objective->IsSatisfied())) return true;
+    // Everything below a node whose objective is bound, or has no value left under the bound,
+    // is no better than the best solution: each such node fails until the search is back above.
+    if (m_backjumping) {
+        if (target->IsInstantiated())
+            m_queue.SetFailureReason(target->GetId());
+        else
+            m_queue.SetFailureReason(target->PastSet());
     }
     return false;
 }

@@ -76,6 +76,10 @@ private:
     // Undoes the forward checking of the level at m_depth (its trail level stays open).
     void UndoForwardCheck(GFCVar& record);
     void NotifyUninstantiate(Variable* v);
+    // False (the node fails) once a best solution is recorded and the objective is bound to a
+    // value that does not improve on it, or has no value left below it; under backjumping the
+    // queue's failure reason then says why.
+    [[nodiscard]] bool ObjectiveCanImprove();
     // Adds the propagation runs since the last count to the statistics.
     void CountPropagations();
     void RecordBest();

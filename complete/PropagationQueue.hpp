@@ -42,6 +42,15 @@ public:
     void SetExplaining(bool explaining) { m_explaining = explaining; }
     // After Run failed while explaining: the labelled variables the failure depends on.
     const IdSet& FailureReason() const { return m_reason; }
+    // A failure found outside Run, and why: one labelled variable, or a past set.
+    void SetFailureReason(int id) {
+        m_reason.Clear();
+        m_reason.Insert(id);
+    }
+    void SetFailureReason(const IdSet& reason) {
+        m_reason.Clear();
+        m_reason.InsertAll(reason);
+    }
     // Constraint runs so far.
     std::int64_t GetRuns() const { return m_runs; }
 

@@ -19,8 +19,28 @@ bool KeepAllowed(IntVar* x, const IntVar* y) {
 }
 } // namespace
 
+Truth Equal::Entailment() const {
+    if (!BothIntegers()) return Constraint::Entailment();
+    if (High(0) < Low(1) || High(1) < Low(0)) return Truth::False;
+    if (Low(0) == High(0) && Low(1) == High(1)) return Truth::True;
+    return Truth::Unknown;
+}
+
+bool Equal::EnforceNegation() {
+    if (!BothIntegers()) return Entailment() != Truth::True;
+    for (int k = 0; k < 2; ++k) {
+        IntVar* x = IntVarAt(k);
+        if (x != nullptr && Low(1 - k) == High(1 - k) && !x->Exclude(Low(1 - k))) return false;
+    }
+    return Entailment() != Truth::True;
+}
+
 bool Equal::Propagate() {
-    if (m_vars.size() != 2) return true;
+    if (m_vars.size() < 2) {
+        // A comparison with a constant, within a logical constraint.
+        if (m_vars.size() == 1 && !m_vars[0]->IsInstantiated()) return FilterArg(0);
+        return IsSatisfied();
+    }
     Variable* a = m_vars[0];
     Variable* b = m_vars[1];
     if (a->IsInstantiated() && b->IsInstantiated()) return IsSatisfied();

@@ -25,6 +25,9 @@ public:
         return m_vars.size() == 2 ? DomainEvent::Values : DomainEvent::None;
     }
     bool Propagate() override;
+    Truth Entailment() const override;
+    // A side fixed to a value takes it from the other.
+    bool EnforceNegation() override;
 };
 
 } // namespace GFCLib

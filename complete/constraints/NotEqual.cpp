@@ -26,8 +26,24 @@ bool NotEqual::ForwardCheck() {
     return Constraint::ForwardCheck();
 }
 
+Truth NotEqual::Entailment() const {
+    if (!BothIntegers()) return Constraint::Entailment();
+    if (High(0) < Low(1) || High(1) < Low(0)) return Truth::True;
+    if (Low(0) == High(0) && Low(1) == High(1)) return Low(0) == Low(1) ? Truth::False : Truth::True;
+    return Truth::Unknown;
+}
+
+bool NotEqual::EnforceNegation() {
+    if (!BothIntegers()) return Entailment() != Truth::True;
+    return KeepOrdered(0, 1, 0) && KeepOrdered(1, 0, 0);
+}
+
 bool NotEqual::Propagate() {
-    if (m_vars.size() != 2) return true;
+    if (m_vars.size() < 2) {
+        // A comparison with a constant, within a logical constraint.
+        if (m_vars.size() == 1 && !m_vars[0]->IsInstantiated()) return FilterArg(0);
+        return IsSatisfied();
+    }
     for (int i = 0; i < 2; ++i) {
         Variable* from = m_vars[static_cast<std::size_t>(i)];
         Variable* to = m_vars[static_cast<std::size_t>(1 - i)];

@@ -1,6 +1,5 @@
 #pragma once
-// a <> b over numbers, strings or sets. Between two variables it also propagates: a variable left
-// with one value takes it from the other.
+// a <> b over numbers, strings or sets.
 
 #include "complete/BinaryConstraint.hpp"
 #include "complete/Value.hpp"
@@ -28,11 +27,11 @@ public:
     // Same filtering; two variables over one domain description take a direct path (the common case of
     // pairwise disequalities).
     bool ForwardCheck() override;
-    DomainEvent WakeOn(int i) const override {
-        (void)i;
-        return m_vars.size() == 2 ? DomainEvent::Fixed : DomainEvent::None;
-    }
+    // Within a logical constraint: a side left with one value takes it from the other.
     bool Propagate() override;
+    Truth Entailment() const override;
+    // Both sides keep the values they share (their bounds when integers).
+    bool EnforceNegation() override;
 };
 
 } // namespace GFCLib

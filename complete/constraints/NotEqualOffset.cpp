@@ -43,6 +43,17 @@ bool NotEqualOffset::FilterArg(int i) {
     return Exclude(to, first, from->GetInt());
 }
 
+Truth NotEqualOffset::Entailment() const {
+    const long long lo = static_cast<long long>(m_a->MinInt()) - m_b->MaxInt();
+    const long long hi = static_cast<long long>(m_a->MaxInt()) - m_b->MinInt();
+    if (m_offset < lo || m_offset > hi) return Truth::True;
+    return lo == hi ? Truth::False : Truth::Unknown;
+}
+
+bool NotEqualOffset::EnforceNegation() {
+    return KeepOrdered(1, 0, m_offset) && KeepOrdered(0, 1, -m_offset);
+}
+
 bool NotEqualOffset::Propagate() {
     const bool aBound = m_a->IsInstantiated();
     const bool bBound = m_b->IsInstantiated();

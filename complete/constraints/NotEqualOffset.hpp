@@ -1,7 +1,7 @@
 #pragma once
 // a - b <> k over two integer variables and a constant: what q[i] - q[j] <> k and
 // q[i] + i <> q[j] + j become, with no induced variable for the difference. Labelling one side
-// takes one value from the other, and so does a side left with one value.
+// takes one value from the other (forward checking, as every disequality).
 
 #include "complete/BinaryConstraint.hpp"
 
@@ -23,12 +23,12 @@ public:
     bool FilterExact(int i) override {
         return Other(i)->IsBound() ? FilterArg(i) : Constraint::FilterExact(i);
     }
-    DomainEvent WakeOn(int i) const override {
-        (void)i;
-        return DomainEvent::Fixed;
-    }
+    // Within a logical constraint: a side left with one value rules one value of the other out.
     bool Propagate() override;
     bool ChecksWhenBound() const override { return false; }
+    Truth Entailment() const override;
+    // a = b + k by bounds.
+    bool EnforceNegation() override;
     long long GetOffset() const { return m_offset; }
 
 private:

@@ -210,8 +210,10 @@ template <typename Wide> bool LinearOp::FilterLastTerm() {
     }
     FiniteDomain& dx = x->GetDomain();
     const IntDomainSpec* sx = x->GetIntSpec();
-    // Holes matter only in a term small enough to walk (bounds did the rest).
+    // Holes matter only in a term small enough to walk (bounds did the rest), and not at all
+    // when neither side has any and the term's values map one to one onto consecutive results.
     if (dx.Count() > kValueFilterLimit) return true;
+    if ((c == 1 || c == -1) && dx.IsRange() && m_domain.IsRange()) return true;
     const bool marking = m_domain.UniverseSize() <= kMarkableUniverse;
     BitVector* mark = marking ? &Scratch() : nullptr;
     for (int p = dx.MinIndex(); p >= 0; p = dx.NextAfter(p)) {
