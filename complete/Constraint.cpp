@@ -80,7 +80,7 @@ bool Constraint::IsAllButOneBound(int n) const {
 
 void Constraint::Attach() {
     for (std::size_t i = 0; i < m_vars.size(); ++i)
-        m_vars[i]->AddConstraint(this, WakeOn(static_cast<int>(i)));
+        m_vars[i]->AddConstraint(this, WakeOn(static_cast<int>(i)), static_cast<int>(i));
 }
 
 Truth Constraint::Entailment() const {

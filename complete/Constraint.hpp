@@ -102,6 +102,14 @@ public:
     // True when labelling one of its variables runs Propagate (once the labelling's forward
     // checks are done) in place of ForwardCheck.
     virtual bool PropagatesOnLabelling() const { return false; }
+    // Whether a change of m_vars[i] of this strength calls for Propagate after all, asked of
+    // constraints that FiltersWakes at every change but their own (a cheap look at what changed
+    // spares a run; the constraint may note what it saw).
+    virtual bool IsWokenBy(int i, DomainEvent event) {
+        (void)i, (void)event;
+        return true;
+    }
+    bool FiltersWakes() const { return m_filtersWakes; }
     // True when the constraint propagates at all (on labelling or woken by some variable).
     bool IsPropagator() const;
     // True when the search propagates it before the first labelling too (the default); false
@@ -163,6 +171,7 @@ protected:
     int m_boundCount = 0;
     int m_argCount = 0; // size(m_args) when the arguments were last indexed
     bool m_queued = false;
+    bool m_filtersWakes = false;   // set by kinds that override IsWokenBy
     std::vector<Variable*> m_vars; // not owned
     std::vector<CPObject*> m_args; // not owned
     std::vector<int> m_argIndex;   // position in m_args of each entry of m_vars

@@ -37,22 +37,40 @@ void PropagationQueue::Schedule(Constraint* c) {
 }
 
 void PropagationQueue::OnChange(Variable* var, DomainEvent event) {
-    if (m_running != nullptr && m_explaining && var->m_narrowedIn != m_runStamp) {
-        var->m_narrowedIn = m_runStamp;
-        m_narrowed.push_back(var);
+    if (m_running == nullptr) {
+        Wake(var, event, nullptr);
+        return;
     }
+    // The changes of one run wake once per variable when the run is over, by their strongest.
+    if (var->m_narrowedIn != m_runStamp) {
+        var->m_narrowedIn = m_runStamp;
+        var->m_pendingEvent = event;
+        m_narrowed.push_back(var);
+    } else if (event > var->m_pendingEvent) {
+        var->m_pendingEvent = event;
+    }
+}
+
+void PropagationQueue::Wake(Variable* var, DomainEvent event, const Constraint* cause) {
     // A change wakes the constraints registered for its own strength and for every weaker one,
     // but not one whose other arguments are all bound: the labelling of the last of them left
     // this domain within what the constraint allows, and a narrower domain stays so.
     const bool unbound = !var->IsInstantiated();
     for (int e = static_cast<int>(DomainEvent::Values); e <= static_cast<int>(event); ++e) {
-        const std::vector<Constraint*>& woken = var->WokenBy(static_cast<DomainEvent>(e));
+        const std::vector<Variable::Waking>& woken = var->WokenBy(static_cast<DomainEvent>(e));
         const std::size_t n = woken.size();
         for (std::size_t k = 0; k < n; ++k) {
             // Long lists (pairwise constraints) are walked faster with the next ones on the way.
-            if (k + kPrefetchAhead < n) __builtin_prefetch(woken[k + kPrefetchAhead]);
-            Constraint* c = woken[k];
-            if (c != m_running && !(unbound && c->OneUnbound())) Schedule(c);
+            if (k + kPrefetchAhead < n) __builtin_prefetch(woken[k + kPrefetchAhead].constraint);
+            Constraint* c = woken[k].constraint;
+            if (c == cause) continue;
+            // A constraint that filters its wakes hears of every change (it notes what it saw).
+            if (c->FiltersWakes()) {
+                if (c->IsWokenBy(woken[k].index, event)) Schedule(c);
+                continue;
+            }
+            if (c->IsQueued() || (unbound && c->OneUnbound())) continue;
+            Schedule(c);
         }
     }
 }
@@ -81,6 +99,8 @@ bool PropagationQueue::Run() {
             Clear();
             return false;
         }
+        for (Variable* x : m_narrowed)
+            Wake(x, x->m_pendingEvent, c);
     }
     return true;
 }

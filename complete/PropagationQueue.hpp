@@ -55,6 +55,9 @@ public:
     std::int64_t GetRuns() const { return m_runs; }
 
 private:
+    // Schedules the constraints that a change of var wakes, but cause (the constraint that made
+    // it, or null).
+    void Wake(Variable* var, DomainEvent event, const Constraint* cause);
     // m_reason := the labelled variables of c and the past sets of its others.
     void Explain(const Constraint& c);
 
@@ -65,7 +68,7 @@ private:
     Constraint* m_running = nullptr;
     bool m_explaining = false;
     std::uint64_t m_runStamp = 0;
-    std::vector<Variable*> m_narrowed; // by the running constraint, when explaining
+    std::vector<Variable*> m_narrowed; // by the running constraint
     IdSet m_reason;
     std::int64_t m_runs = 0;
 };

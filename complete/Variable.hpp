@@ -58,13 +58,19 @@ public:
     const Value& GetCurrentValue() const { return m_varState->m_value; }
     std::vector<Constraint*>& GetConstraints() { return m_constraints; }
     const std::vector<Constraint*>& GetConstraints() const { return m_constraints; }
-    // Registers c, woken by changes of this variable's domain from `wake` up (None: never).
-    void AddConstraint(Constraint* c, DomainEvent wake = DomainEvent::None);
+    // Registers c, in which this variable is entry `index` of its variables, woken by changes
+    // of this variable's domain from `wake` up (None: never).
+    void AddConstraint(Constraint* c, DomainEvent wake = DomainEvent::None, int index = 0);
     // Removes one registration of c.
     void RemoveConstraint(Constraint* c);
-    // The constraints woken by a change of this kind: those registered for a change of this
-    // strength, the constraints woken by weaker changes are in the lists of those.
-    const std::vector<Constraint*>& WokenBy(DomainEvent event) const {
+    // A constraint to wake, and this variable's entry among its variables.
+    struct Waking {
+        Constraint* constraint;
+        int index;
+    };
+    // The constraints registered to be woken from this strength of change up (a change wakes
+    // the lists of its own strength and of every weaker one).
+    const std::vector<Waking>& WokenBy(DomainEvent event) const {
         return m_woken[static_cast<std::size_t>(event) - 1];
     }
     // True unless a constraint of the list is ready to check and not satisfied.
@@ -130,8 +136,10 @@ public:
     const std::vector<Constraint*>& GetPastKeepers() const { return m_pastKeepers; }
     IdSet& ConflictSet() { return m_conflictSet; }
     const IdSet& ConflictSet() const { return m_conflictSet; }
-    // Scratch mark of the search's propagation: the run in which it last narrowed this domain.
+    // Scratch marks of the search's propagation: the run in which it last narrowed this domain,
+    // and the strongest change in that run.
     std::uint64_t m_narrowedIn = 0;
+    DomainEvent m_pendingEvent = DomainEvent::None;
 
 protected:
     // Subclasses point this at their live state in their constructors (a non-virtual path for
@@ -150,7 +158,7 @@ private:
     std::vector<Constraint*> m_constraints; // not owned, in attachment order
     std::vector<Constraint*> m_pastKeepers; // those of m_constraints that keep their past
     // Registrations by the weakest change that wakes them: values, bounds, fixed.
-    std::vector<Constraint*> m_woken[3];
+    std::vector<Waking> m_woken[3];
 };
 
 } // namespace GFCLib

@@ -49,11 +49,13 @@ bool Equal::Propagate() {
     FiniteDomain* db = b->GetFiniteDomain();
     if (da == nullptr || db == nullptr) return true;
     if (da->GetSpec() == db->GetSpec()) return da->Intersect(*db) && db->Intersect(*da);
-    auto* x = dynamic_cast<IntVar*>(a);
-    auto* y = dynamic_cast<IntVar*>(b);
+    IntVar* x = IntVarAt(0);
+    IntVar* y = IntVarAt(1);
     if (x == nullptr || y == nullptr) return true;
     if (!x->KeepRange(y->MinInt(), y->MaxInt()) || !y->KeepRange(x->MinInt(), x->MaxInt())) return false;
-    if (da->Count() > InducedIntVar::kValueFilterLimit || db->Count() > InducedIntVar::kValueFilterLimit)
+    // Two ranges with the same bounds hold the same values; holes are walked in small domains only.
+    if ((da->IsRange() && db->IsRange()) || da->Count() > InducedIntVar::kValueFilterLimit ||
+        db->Count() > InducedIntVar::kValueFilterLimit)
         return true;
     return KeepAllowed(x, y) && KeepAllowed(y, x);
 }

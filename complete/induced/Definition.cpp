@@ -5,6 +5,25 @@
 
 namespace GFCLib {
 
+Definition::Definition(InducedVar* owner, const std::vector<CPObject*>& args)
+    : GeneralConstraint(args), m_owner(owner) {
+    m_filtersWakes = owner->FiltersWakes();
+}
+
+bool Definition::IsWokenBy(int i, DomainEvent event) {
+    return m_owner->IsWokenBy(i, event);
+}
+
+void Definition::OnInstantiate(Variable* var) {
+    GeneralConstraint::OnInstantiate(var);
+    m_owner->OnLabelled(var, true);
+}
+
+void Definition::OnUninstantiate(Variable* var) {
+    GeneralConstraint::OnUninstantiate(var);
+    m_owner->OnLabelled(var, false);
+}
+
 bool Definition::IsSatisfied() const {
     return m_owner->Holds();
 }

@@ -10,14 +10,16 @@ class InducedVar;
 
 class Definition : public GeneralConstraint {
 public:
-    Definition(InducedVar* owner, const std::vector<CPObject*>& args)
-        : GeneralConstraint(args), m_owner(owner) {}
+    Definition(InducedVar* owner, const std::vector<CPObject*>& args);
     const char* GetName() const override { return "Definition"; }
     bool IsSatisfied() const override;
     // Propagates while some argument is unbound.
     bool IsAllButOneBound(int n) const override;
     bool ForwardCheck() override;
     DomainEvent WakeOn(int i) const override;
+    bool IsWokenBy(int i, DomainEvent event) override;
+    void OnInstantiate(Variable* var) override;
+    void OnUninstantiate(Variable* var) override;
     bool Propagate() override;
     bool PropagatesOnLabelling() const override { return true; }
 
