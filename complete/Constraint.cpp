@@ -75,10 +75,14 @@ void Constraint::IndexVars() {
 
 bool Constraint::IsAllButOneBound(int n) const {
     (void)n;
+    if (ForwardChecksUntilBound()) return m_boundCount < static_cast<int>(m_args.size());
     return m_boundCount == static_cast<int>(m_args.size()) - 1;
 }
 
 void Constraint::Attach() {
+    m_propagatesOnLabelling = PropagatesOnLabelling();
+    m_checksWhenBound = ChecksWhenBound();
+    m_untilBound = ForwardChecksUntilBound();
     for (std::size_t i = 0; i < m_vars.size(); ++i)
         m_vars[i]->AddConstraint(this, WakeOn(static_cast<int>(i)), static_cast<int>(i));
 }

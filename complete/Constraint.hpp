@@ -42,13 +42,13 @@ public:
     void Print(std::ostream& os) const override;
     void PrintName(std::ostream& os) const override;
 
-    virtual void OnInstantiate(Variable* var) {
-        (void)var;
+    void OnInstantiate(Variable* var) {
         ++m_boundCount;
+        if (m_hearsLabelling) HearLabelling(var, true);
     }
-    virtual void OnUninstantiate(Variable* var) {
-        (void)var;
+    void OnUninstantiate(Variable* var) {
         --m_boundCount;
+        if (m_hearsLabelling) HearLabelling(var, false);
     }
     // Preparation before search: a constraint over constants only must hold; a constraint over
     // one variable filters that variable exactly once and detaches; otherwise a constraint with
@@ -66,9 +66,15 @@ public:
     virtual bool ChecksWhenBound() const { return true; }
     bool NeedsFullCheck() const { return IsBound(); }
     bool IsAllButOneBound() const { return IsAllButOneBound(1); }
-    // True when the search should run ForwardCheck after a labelling (default: exactly one
-    // argument unbound).
+    // True when the search should run ForwardCheck after a labelling: exactly one argument
+    // unbound, or any while ForwardChecksUntilBound.
     virtual bool IsAllButOneBound(int n) const;
+    virtual bool ForwardChecksUntilBound() const { return false; }
+    // IsAllButOneBound without a virtual call, for a constraint whose kind does not override it
+    // (as read when it was attached).
+    bool IsReadyToForwardCheck() const {
+        return m_untilBound ? m_boundCount < m_argCount : m_boundCount + 1 == m_argCount;
+    }
     // Removes from the domain of m_vars[i] the values that cannot satisfy the constraint;
     // false when the domain became empty.
     [[nodiscard]] virtual bool FilterArg(int i);
@@ -110,6 +116,11 @@ public:
         return true;
     }
     bool FiltersWakes() const { return m_filtersWakes; }
+    // Told, when m_hearsLabelling, that var was labelled (or released).
+    virtual void HearLabelling(Variable* var, bool labelled) { (void)var, (void)labelled; }
+    // What PropagatesOnLabelling and ChecksWhenBound answered when the constraint was attached.
+    bool PropagatesOnLabellingCached() const { return m_propagatesOnLabelling; }
+    bool ChecksWhenBoundCached() const { return m_checksWhenBound; }
     // True when the constraint propagates at all (on labelling or woken by some variable).
     bool IsPropagator() const;
     // True when the search propagates it before the first labelling too (the default); false
@@ -172,6 +183,11 @@ protected:
     int m_argCount = 0; // size(m_args) when the arguments were last indexed
     bool m_queued = false;
     bool m_filtersWakes = false;   // set by kinds that override IsWokenBy
+    bool m_hearsLabelling = false; // set by kinds that override HearLabelling
+    // PropagatesOnLabelling and ChecksWhenBound, read once when attached (asked per labelling).
+    bool m_propagatesOnLabelling = false;
+    bool m_checksWhenBound = true;
+    bool m_untilBound = false;
     std::vector<Variable*> m_vars; // not owned
     std::vector<CPObject*> m_args; // not owned
     std::vector<int> m_argIndex;   // position in m_args of each entry of m_vars

@@ -322,14 +322,14 @@ bool GFC::ForwardCheck(Variable* v) {
     const auto& constraints = v->GetConstraints();
     for (std::size_t k = 0; k < constraints.size(); ++k) {
         Constraint* c = constraints[k];
-        if (c->PropagatesOnLabelling()) {
+        if (c->PropagatesOnLabellingCached()) {
             m_queue.Schedule(c);
-        } else if (c->IsAllButOneBound() && !c->ForwardCheck()) {
+        } else if (c->IsReadyToForwardCheck() && !c->ForwardCheck()) {
             if (m_backjumping) c->RecordConflict(id);
             m_queue.Clear();
             return false;
         }
-        if (c->NeedsFullCheck() && c->ChecksWhenBound() && c->IsReadyToCheck() && !c->IsSatisfied()) {
+        if (c->NeedsFullCheck() && c->ChecksWhenBoundCached() && c->IsReadyToCheck() && !c->IsSatisfied()) {
             m_queue.Clear();
             return false;
         }

@@ -105,11 +105,6 @@ bool AllDifferent::Preprocess() {
     return Propagate();
 }
 
-bool AllDifferent::IsAllButOneBound(int n) const {
-    (void)n;
-    return m_boundCount < static_cast<int>(m_args.size());
-}
-
 bool AllDifferent::Propagate() {
     // The trail the search attached after this constraint was.
     if (!m_vars.empty())

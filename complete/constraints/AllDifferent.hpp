@@ -29,8 +29,8 @@ public:
     // Sees through the expressions among the arguments, makes the domains enumerated, attaches.
     void Attach() override;
     bool Preprocess() override;
-    // Filters whenever some argument is still unbound.
-    bool IsAllButOneBound(int n) const override;
+    // Forward checks while any argument is unbound.
+    bool ForwardChecksUntilBound() const override { return true; }
     bool ForwardCheck() override { return Propagate(); }
     DomainEvent WakeOn(int i) const override {
         (void)i;

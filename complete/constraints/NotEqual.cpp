@@ -7,6 +7,8 @@ namespace GFCLib {
 
 void NotEqual::Attach() {
     ExpandDomains(0);
+    m_finitePair = m_vars.size() == 2 && m_vars[0]->GetFiniteDomain() != nullptr &&
+                   m_vars[1]->GetFiniteDomain() != nullptr;
     Constraint::Attach();
 }
 

@@ -8,29 +8,19 @@ namespace GFCLib {
 Definition::Definition(InducedVar* owner, const std::vector<CPObject*>& args)
     : GeneralConstraint(args), m_owner(owner) {
     m_filtersWakes = owner->FiltersWakes();
+    m_hearsLabelling = owner->HearsLabelling();
 }
 
 bool Definition::IsWokenBy(int i, DomainEvent event) {
     return m_owner->IsWokenBy(i, event);
 }
 
-void Definition::OnInstantiate(Variable* var) {
-    GeneralConstraint::OnInstantiate(var);
-    m_owner->OnLabelled(var, true);
-}
-
-void Definition::OnUninstantiate(Variable* var) {
-    GeneralConstraint::OnUninstantiate(var);
-    m_owner->OnLabelled(var, false);
+void Definition::HearLabelling(Variable* var, bool labelled) {
+    m_owner->OnLabelled(var, labelled);
 }
 
 bool Definition::IsSatisfied() const {
     return m_owner->Holds();
-}
-
-bool Definition::IsAllButOneBound(int n) const {
-    (void)n;
-    return m_boundCount != static_cast<int>(m_args.size());
 }
 
 bool Definition::ForwardCheck() {

@@ -14,12 +14,11 @@ public:
     const char* GetName() const override { return "Definition"; }
     bool IsSatisfied() const override;
     // Propagates while some argument is unbound.
-    bool IsAllButOneBound(int n) const override;
+    bool ForwardChecksUntilBound() const override { return true; }
     bool ForwardCheck() override;
     DomainEvent WakeOn(int i) const override;
     bool IsWokenBy(int i, DomainEvent event) override;
-    void OnInstantiate(Variable* var) override;
-    void OnUninstantiate(Variable* var) override;
+    void HearLabelling(Variable* var, bool labelled) override;
     bool Propagate() override;
     bool PropagatesOnLabelling() const override { return true; }
 

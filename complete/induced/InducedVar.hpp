@@ -29,7 +29,9 @@ public:
         (void)i, (void)event;
         return true;
     }
-    // Told when a variable of the definition is labelled (labelled true) and released.
+    // Told when a variable of the definition is labelled (labelled true) and released, when
+    // HearsLabelling.
+    virtual bool HearsLabelling() const { return false; }
     virtual void OnLabelled(const Variable* v, bool labelled) { (void)v, (void)labelled; }
     // The weakest change of v (the variable itself or an operand) that calls for Propagate.
     virtual DomainEvent WakeOn(const Variable* v) const {
