@@ -166,10 +166,17 @@ template <typename Wide> bool LinearOp::PropagateBounds(bool& lastTerm) {
             const Wide hi = zHi - (sumLo - std::min(p, q));
             const bool loOpen = c > 0 ? openBelow : openAbove;
             const bool hiOpen = c > 0 ? openAbove : openBelow;
-            const Wide xLo = loOpen ? Wide(x->MinInt()) : c > 0 ? CeilDiv<Wide>(lo, c) : CeilDiv<Wide>(hi, c);
-            const Wide xHi = hiOpen  ? Wide(x->MaxInt())
-                             : c > 0 ? FloorDiv<Wide>(hi, c)
-                                     : FloorDiv<Wide>(lo, c);
+            // Unit coefficients (differences, sums) need no division.
+            const Wide xLo = loOpen   ? Wide(x->MinInt())
+                             : c == 1  ? lo
+                             : c == -1 ? -hi
+                             : c > 0   ? CeilDiv<Wide>(lo, c)
+                                       : CeilDiv<Wide>(hi, c);
+            const Wide xHi = hiOpen   ? Wide(x->MaxInt())
+                             : c == 1  ? hi
+                             : c == -1 ? -lo
+                             : c > 0   ? FloorDiv<Wide>(hi, c)
+                                       : FloorDiv<Wide>(lo, c);
             if (xLo > x->MinInt() || xHi < x->MaxInt()) {
                 if (!x->KeepRange(Clamp(xLo), Clamp(xHi))) return false;
                 changed = true;
