@@ -29,11 +29,31 @@ using namespace RawBuild;
 
 namespace {
 
+// What the random model makers share: the seeded draws and the variables made so far.
+class RandomPicks {
+protected:
+    explicit RandomPicks(unsigned seed) : m_random(seed) {}
+    int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_random); }
+    bool Chance(int percent) { return Pick(1, 100) <= percent; }
+    E Var() { return m_vars[static_cast<std::size_t>(Pick(0, static_cast<int>(m_vars.size()) - 1))]; }
+    // A list of one to four integer constants within lo .. hi.
+    E Values(int lo, int hi) {
+        std::vector<E> items;
+        const int n = Pick(1, 4);
+        for (int i = 0; i < n; ++i)
+            items.push_back(Int(Pick(lo, hi)));
+        return Arr(items);
+    }
+
+    std::mt19937 m_random;
+    std::vector<E> m_vars;
+};
+
 // Builds one random model: one to three small integer variables (and sometimes a boolean),
 // one to three constraints over random expressions, sometimes an objective and soft constraints.
-class ModelMaker {
+class ModelMaker : RandomPicks {
 public:
-    explicit ModelMaker(unsigned seed) : m_random(seed) {}
+    explicit ModelMaker(unsigned seed) : RandomPicks(seed) {}
 
     void Build(Problem& p) {
         const int n = Pick(1, 3);
@@ -68,10 +88,6 @@ public:
     }
 
 private:
-    int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_random); }
-    bool Chance(int percent) { return Pick(1, 100) <= percent; }
-    E Var() { return m_vars[static_cast<std::size_t>(Pick(0, static_cast<int>(m_vars.size()) - 1))]; }
-
     E List(int depth) {
         std::vector<E> items;
         const int n = Pick(1, 3);
@@ -80,13 +96,7 @@ private:
         return Arr(items);
     }
 
-    E Values() {
-        std::vector<E> items;
-        const int n = Pick(1, 4);
-        for (int i = 0; i < n; ++i)
-            items.push_back(Int(Pick(-3, 3)));
-        return Arr(items);
-    }
+    E Values() { return RandomPicks::Values(-3, 3); }
 
     E Expression(int depth) {
         if (depth <= 0 || Chance(40)) return Chance(75) ? Var() : Int(Pick(-3, 3));
@@ -160,9 +170,6 @@ private:
         }
         }
     }
-
-    std::mt19937 m_random;
-    std::vector<E> m_vars;
 };
 
 // Builds one random model of the kind propagation works on: three to five integer variables over
@@ -170,9 +177,9 @@ private:
 // kept apart (x - y <> k, x + i <> y + j), sums and scalar products, counts compared with a
 // variable or a constant, all-different over expressions, elements, disjunctions of orderings,
 // products, maxima and implications.
-class ChainMaker {
+class ChainMaker : RandomPicks {
 public:
-    explicit ChainMaker(unsigned seed) : m_random(seed) {}
+    explicit ChainMaker(unsigned seed) : RandomPicks(seed) {}
 
     void Build(Problem& p) {
         const int n = Pick(3, 5);
@@ -187,8 +194,6 @@ public:
     }
 
 private:
-    int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_random); }
-    E Var() { return m_vars[static_cast<std::size_t>(Pick(0, static_cast<int>(m_vars.size()) - 1))]; }
     RawType Comparison() {
         static const RawType kinds[] = {RawType::Equal,     RawType::NotEqual, RawType::Less,
                                         RawType::LessEqual, RawType::Greater,  RawType::GreaterEqual};
@@ -202,13 +207,7 @@ private:
             items.push_back(Var());
         return Arr(items);
     }
-    E Values() {
-        std::vector<E> items;
-        const int n = Pick(1, 4);
-        for (int i = 0; i < n; ++i)
-            items.push_back(Int(Pick(-2, 3)));
-        return Arr(items);
-    }
+    E Values() { return RandomPicks::Values(-2, 3); }
 
     RPtr<RawCon> Constraint() {
         switch (Pick(0, 9)) {
@@ -246,9 +245,6 @@ private:
                        Con(Comparison(), Var(), Int(Pick(-1, 2))));
         }
     }
-
-    std::mt19937 m_random;
-    std::vector<E> m_vars;
 };
 
 std::string Text(const RawCSP& csp) {
