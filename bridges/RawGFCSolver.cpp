@@ -365,9 +365,10 @@ std::pair<CPObject*, CPObject*> RawGFCSolver::TermPair(const RPtr<RawExpr>& expr
 }
 
 std::pair<GFCLib::Constraint*, GFCLib::Constraint*> RawGFCSolver::ConditionPair(const RPtr<RawExpr>& expr) {
-    GFCLib::Constraint* rhs = TranslateCondition(RawArg(expr, 1)); // second first
+    // Held until both are made, so that a refused first one does not lose the second.
+    std::unique_ptr<GFCLib::Constraint> rhs(TranslateCondition(RawArg(expr, 1))); // second first
     GFCLib::Constraint* lhs = TranslateCondition(RawArg(expr, 0));
-    return {lhs, rhs};
+    return {lhs, rhs.release()};
 }
 
 GFCLib::Constraint* RawGFCSolver::TranslateConstraint(const RPtr<RawExpr>& expr) {
@@ -415,25 +416,34 @@ const RawGFCSolver::ConstraintKinds& RawGFCSolver::ConstraintTable() {
     auto andOr = [](Self& s, N expr) -> C {
         const bool isAnd = expr->GetType() == RawType::And;
         std::vector<RPtr<RawExpr>> list = Operands(expr);
+        // What is made is owned here until it is handed on, so that a refusal loses nothing.
         if (list.size() == 2 && expr->GetArgCount() == 2) {
             auto [lhs, rhs] = s.ConditionPair(expr);
             if (isAnd) return new GFCLib::And(lhs, rhs);
-            C c = new GFCLib::Or(lhs, rhs);
+            std::unique_ptr<GFCLib::Constraint> c(new GFCLib::Or(lhs, rhs));
             c->ExpandDomains(0);
-            return c;
+            return c.release();
         }
-        std::vector<C> translated;
+        std::vector<std::unique_ptr<GFCLib::Constraint>> translated;
         for (const auto& operand : list)
-            translated.push_back(s.TranslateCondition(operand));
-        if (isAnd) return new GFCLib::NaryAnd(translated);
+            translated.emplace_back(s.TranslateCondition(operand));
+        if (isAnd) {
+            std::vector<C> operands;
+            for (auto& c : translated)
+                operands.push_back(c.get());
+            auto* all = new GFCLib::NaryAnd(operands);
+            for (auto& c : translated)
+                (void)c.release();
+            return all;
+        }
         // A disjunction of a list: nested two-operand disjunctions, left to right.
         if (translated.empty()) throw TranslationError("Or over an empty list: " + Name(*expr));
-        C c = translated[0];
+        std::unique_ptr<GFCLib::Constraint> c = std::move(translated[0]);
         for (std::size_t i = 1; i < translated.size(); ++i) {
-            c = new GFCLib::Or(c, translated[i]);
+            c.reset(new GFCLib::Or(c.release(), translated[i].release()));
             c->ExpandDomains(0);
         }
-        return c;
+        return c.release();
     };
     static const ConstraintKinds table(
         "Complete search", "constraint",
