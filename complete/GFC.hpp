@@ -75,6 +75,8 @@ private:
     void ThrashingCheck();
     // Undoes the forward checking of the level at m_depth (its trail level stays open).
     void UndoForwardCheck(GFCVar& record);
+    // Tell v's constraints that v is labelled or released.
+    void NotifyInstantiate(Variable* v);
     void NotifyUninstantiate(Variable* v);
     // False (the node fails) once a best solution is recorded and the objective is bound to a
     // value that does not improve on it, or has no value left below it; under backjumping the
