@@ -113,7 +113,9 @@ bool CountOp::IsWokenBy(int i, DomainEvent event) {
     (void)event;
     // Entry 0 of the definition's variables is this one, then come the variable operands.
     if (i == 0 || !m_known) return true;
-    if (!Update(m_entries[static_cast<std::size_t>(i) - 1])) return false;
+    // A domain only narrows: an operand never or surely counted stays so.
+    Operand& o = m_entries[static_cast<std::size_t>(i) - 1];
+    if (o.share != static_cast<int>(Share::Maybe) || !Update(o)) return false;
     // Propagate narrows the count to sure .. sure + maybe, and settles the open operands once
     // the count is at either end.
     const long long lo = MinInt();
