@@ -40,6 +40,7 @@
 #include "complete/constraints/NaryAnd.hpp"
 #include "complete/constraints/Not.hpp"
 #include "complete/constraints/NotEqual.hpp"
+#include "complete/constraints/NotEqualOffset.hpp"
 #include "complete/constraints/NotMember.hpp"
 #include "complete/constraints/Or.hpp"
 #include "complete/constraints/Sequence.hpp"
@@ -380,9 +381,10 @@ std::pair<CPObject*, CPObject*> RawGFCSolver::TermPair(const RPtr<RawExpr>& expr
 }
 
 std::pair<GFCLib::Constraint*, GFCLib::Constraint*> RawGFCSolver::ConditionPair(const RPtr<RawExpr>& expr) {
-    GFCLib::Constraint* rhs = TranslateCondition(RawArg(expr, 1)); // second first
+    // Held until both are made, so that a refused first one does not lose the second.
+    std::unique_ptr<GFCLib::Constraint> rhs(TranslateCondition(RawArg(expr, 1))); // second first
     GFCLib::Constraint* lhs = TranslateCondition(RawArg(expr, 0));
-    return {lhs, rhs};
+    return {lhs, rhs.release()};
 }
 
 GFCLib::Constraint* RawGFCSolver::TranslateConstraint(const RPtr<RawExpr>& expr) {
@@ -430,25 +432,34 @@ const RawGFCSolver::ConstraintKinds& RawGFCSolver::ConstraintTable() {
     auto andOr = [](Self& s, N expr) -> C {
         const bool isAnd = expr->GetType() == RawType::And;
         std::vector<RPtr<RawExpr>> list = Operands(expr);
+        // What is made is owned here until it is handed on, so that a refusal loses nothing.
         if (list.size() == 2 && expr->GetArgCount() == 2) {
             auto [lhs, rhs] = s.ConditionPair(expr);
             if (isAnd) return new GFCLib::And(lhs, rhs);
-            C c = new GFCLib::Or(lhs, rhs);
+            std::unique_ptr<GFCLib::Constraint> c(new GFCLib::Or(lhs, rhs));
             c->ExpandDomains(0);
-            return c;
+            return c.release();
         }
-        std::vector<C> translated;
+        std::vector<std::unique_ptr<GFCLib::Constraint>> translated;
         for (const auto& operand : list)
-            translated.push_back(s.TranslateCondition(operand));
-        if (isAnd) return new GFCLib::NaryAnd(translated);
+            translated.emplace_back(s.TranslateCondition(operand));
+        if (isAnd) {
+            std::vector<C> operands;
+            for (auto& c : translated)
+                operands.push_back(c.get());
+            auto* all = new GFCLib::NaryAnd(operands);
+            for (auto& c : translated)
+                (void)c.release();
+            return all;
+        }
         // A disjunction of a list: nested two-operand disjunctions, left to right.
         if (translated.empty()) throw TranslationError("Or over an empty list: " + Name(*expr));
-        C c = translated[0];
+        std::unique_ptr<GFCLib::Constraint> c = std::move(translated[0]);
         for (std::size_t i = 1; i < translated.size(); ++i) {
-            c = new GFCLib::Or(c, translated[i]);
+            c.reset(new GFCLib::Or(c.release(), translated[i].release()));
             c->ExpandDomains(0);
         }
-        return c;
+        return c.release();
     };
     static const ConstraintKinds table(
         "Complete search", "constraint",
@@ -1040,6 +1051,14 @@ GFCLib::Constraint* RawGFCSolver::LinearComparison(const RPtr<RawExpr>& expr) {
                 break;
             }
         }
+    }
+    // A disequality of two variables with unit coefficients of opposite signs (q[i] - q[j] <> k,
+    // q[i] + i <> q[j] + j) needs no variable for the difference.
+    if (kind == RawType::NotEqual && difference.terms.size() == 2 && difference.coefficients[0] == 1 &&
+        difference.coefficients[1] == -1) {
+        auto* a = dynamic_cast<GFCLib::IntVar*>(difference.terms[0]);
+        auto* b = dynamic_cast<GFCLib::IntVar*>(difference.terms[1]);
+        if (a != nullptr && b != nullptr) return new GFCLib::NotEqualOffset(a, b, bound);
     }
     // The constant must lie strictly inside the int range for a saturated side to compare
     // exactly, and a side must span no more values than a domain holds: otherwise the constant

@@ -136,46 +136,75 @@ void BitVector::SetAll() {
     MaskTail();
 }
 
-int BitVector::Count() const {
-    int n = 0;
-    for (int w = 0; w < m_wordCount; ++w)
-        n += std::popcount(m_words[w]);
-    return n;
-}
-
 namespace {
 // The bits of a word from position lo to hi (both within the word, lo <= hi).
 std::uint32_t Span(int lo, int hi) {
     const std::uint32_t upTo = hi == BitVector::kBitsPerWord - 1 ? ~0u : ((2u << hi) - 1u);
     return upTo & (~0u << lo);
 }
+
+// The set bits of x (and of y, when given) over words first .. last, the first and last word
+// masked. Counting bits is the search's most frequent question about domains: the processor's
+// own instruction answers it where the processor has one, chosen once at start-up, so that the
+// program still runs on processors without it.
+[[gnu::always_inline]] inline int CountWords(const std::uint32_t* x, const std::uint32_t* y, int first,
+                                             int last, std::uint32_t firstMask, std::uint32_t lastMask) {
+    if (first == last)
+        return std::popcount(x[first] & (y != nullptr ? y[first] : ~0u) & firstMask & lastMask);
+    int n = std::popcount(x[first] & (y != nullptr ? y[first] : ~0u) & firstMask);
+    for (int w = first + 1; w < last; ++w)
+        n += std::popcount(x[w] & (y != nullptr ? y[w] : ~0u));
+    return n + std::popcount(x[last] & (y != nullptr ? y[last] : ~0u) & lastMask);
+}
+
+int CountWordsPortable(const std::uint32_t* x, const std::uint32_t* y, int first, int last,
+                       std::uint32_t firstMask, std::uint32_t lastMask) {
+    return CountWords(x, y, first, last, firstMask, lastMask);
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+__attribute__((target("popcnt"))) int CountWordsPopcnt(const std::uint32_t* x, const std::uint32_t* y,
+                                                       int first, int last, std::uint32_t firstMask,
+                                                       std::uint32_t lastMask) {
+    return CountWords(x, y, first, last, firstMask, lastMask);
+}
+
+bool HasPopcnt() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("popcnt");
+}
+
+const bool kHasPopcnt = HasPopcnt();
+#endif
+
+int CountBits(const std::uint32_t* x, const std::uint32_t* y, int first, int last, std::uint32_t firstMask,
+              std::uint32_t lastMask) {
+#if defined(__x86_64__) || defined(__i386__)
+    if (kHasPopcnt) return CountWordsPopcnt(x, y, first, last, firstMask, lastMask);
+#endif
+    return CountWordsPortable(x, y, first, last, firstMask, lastMask);
+}
 } // namespace
+
+int BitVector::Count() const {
+    if (m_wordCount == 0) return 0;
+    return CountBits(m_words, nullptr, 0, m_wordCount - 1, ~0u, ~0u);
+}
 
 int BitVector::CountRange(int a, int b) const {
     a = std::max(a, 0);
     b = std::min(b, m_bitCount - 1);
     if (a > b) return 0;
-    const int first = a / kBitsPerWord;
-    const int last = b / kBitsPerWord;
-    if (first == last) return std::popcount(m_words[first] & Span(a % kBitsPerWord, b % kBitsPerWord));
-    int n = std::popcount(m_words[first] & Span(a % kBitsPerWord, kBitsPerWord - 1));
-    for (int w = first + 1; w < last; ++w)
-        n += std::popcount(m_words[w]);
-    return n + std::popcount(m_words[last] & Span(0, b % kBitsPerWord));
+    return CountBits(m_words, nullptr, a / kBitsPerWord, b / kBitsPerWord,
+                     Span(a % kBitsPerWord, kBitsPerWord - 1), Span(0, b % kBitsPerWord));
 }
 
 int BitVector::CountCommon(const BitVector& other, int a, int b) const {
     a = std::max(a, 0);
     b = std::min(b, m_bitCount - 1);
     if (a > b) return 0;
-    const int first = a / kBitsPerWord;
-    const int last = b / kBitsPerWord;
-    int n = 0;
-    for (int w = first; w <= last; ++w)
-        n += std::popcount(
-            m_words[w] & other.m_words[w] &
-            Span(w == first ? a % kBitsPerWord : 0, w == last ? b % kBitsPerWord : kBitsPerWord - 1));
-    return n;
+    return CountBits(m_words, other.m_words, a / kBitsPerWord, b / kBitsPerWord,
+                     Span(a % kBitsPerWord, kBitsPerWord - 1), Span(0, b % kBitsPerWord));
 }
 
 void BitVector::SetRange(int a, int b, bool bit) {

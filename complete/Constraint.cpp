@@ -69,17 +69,35 @@ void Constraint::IndexVars() {
         auto it = std::find(m_args.begin(), m_args.end(), static_cast<CPObject*>(m_vars[v]));
         if (it != m_args.end()) m_argIndex[v] = static_cast<int>(it - m_args.begin());
     }
-    m_boundCount = static_cast<int>(m_args.size()) - static_cast<int>(m_vars.size());
+    m_argCount = static_cast<int>(m_args.size());
+    m_boundCount = m_argCount - static_cast<int>(m_vars.size());
 }
 
 bool Constraint::IsAllButOneBound(int n) const {
     (void)n;
+    if (ForwardChecksUntilBound()) return m_boundCount < static_cast<int>(m_args.size());
     return m_boundCount == static_cast<int>(m_args.size()) - 1;
 }
 
 void Constraint::Attach() {
-    for (Variable* v : m_vars)
-        v->AddConstraint(this);
+    m_propagatesOnLabelling = PropagatesOnLabelling();
+    m_checksWhenBound = ChecksWhenBound();
+    m_untilBound = ForwardChecksUntilBound();
+    for (std::size_t i = 0; i < m_vars.size(); ++i)
+        m_vars[i]->AddConstraint(this, WakeOn(static_cast<int>(i)), static_cast<int>(i));
+}
+
+Truth Constraint::Entailment() const {
+    for (const CPObject* a : m_args)
+        if (!a->IsBound()) return Truth::Unknown;
+    return IsSatisfied() ? Truth::True : Truth::False;
+}
+
+bool Constraint::IsPropagator() const {
+    if (PropagatesOnLabelling()) return true;
+    for (std::size_t i = 0; i < m_vars.size(); ++i)
+        if (WakeOn(static_cast<int>(i)) != DomainEvent::None) return true;
+    return false;
 }
 
 void Constraint::Detach() {

@@ -7,6 +7,7 @@
 // m_vars (a variable occurring twice is in m_vars twice and notified twice).
 
 #include "complete/CPObject.hpp"
+#include "complete/DomainEvent.hpp"
 
 #include <iosfwd>
 #include <vector>
@@ -14,6 +15,10 @@
 namespace GFCLib {
 
 class Variable;
+
+// What the current domains tell of a constraint: it holds whatever the unbound arguments take
+// (True), it cannot hold (False), or either may be (Unknown).
+enum class Truth { Unknown, True, False };
 
 class Constraint : public CPObject {
 public:
@@ -37,13 +42,13 @@ public:
     void Print(std::ostream& os) const override;
     void PrintName(std::ostream& os) const override;
 
-    virtual void OnInstantiate(Variable* var) {
-        (void)var;
+    void OnInstantiate(Variable* var) {
         ++m_boundCount;
+        if (m_hearsLabelling) HearLabelling(var, true);
     }
-    virtual void OnUninstantiate(Variable* var) {
-        (void)var;
+    void OnUninstantiate(Variable* var) {
         --m_boundCount;
+        if (m_hearsLabelling) HearLabelling(var, false);
     }
     // Preparation before search: a constraint over constants only must hold; a constraint over
     // one variable filters that variable exactly once and detaches; otherwise a constraint with
@@ -56,11 +61,20 @@ public:
     virtual bool IsSatisfied() const = 0;
     bool IsViolated() const { return !IsSatisfied(); }
     virtual bool IsReadyToCheck() const { return IsBound(); }
+    // False when the forward check of the last unbound argument removes every value that breaks
+    // the constraint, so that checking it once all are bound can only pass.
+    virtual bool ChecksWhenBound() const { return true; }
     bool NeedsFullCheck() const { return IsBound(); }
     bool IsAllButOneBound() const { return IsAllButOneBound(1); }
-    // True when the search should run ForwardCheck after a labelling (default: exactly one
-    // argument unbound).
+    // True when the search should run ForwardCheck after a labelling: exactly one argument
+    // unbound, or any while ForwardChecksUntilBound.
     virtual bool IsAllButOneBound(int n) const;
+    virtual bool ForwardChecksUntilBound() const { return false; }
+    // IsAllButOneBound without a virtual call, for a constraint whose kind does not override it
+    // (as read when it was attached).
+    bool IsReadyToForwardCheck() const {
+        return m_untilBound ? m_boundCount < m_argCount : m_boundCount + 1 == m_argCount;
+    }
     // Removes from the domain of m_vars[i] the values that cannot satisfy the constraint;
     // false when the domain became empty.
     [[nodiscard]] virtual bool FilterArg(int i);
@@ -72,6 +86,50 @@ public:
     [[nodiscard]] virtual bool FilterExact(int i) { return FilterByTrying(i, false, true); }
     // Filters every unbound variable in order; false at the first emptied domain.
     [[nodiscard]] virtual bool ForwardCheck();
+    // Propagation: the narrowing that the search runs, after a labelling, whenever a variable
+    // the constraint subscribes to changes, until no domain changes. The weakest change of
+    // m_vars[i] that wakes it (None, the default: the constraint only forward-checks when one
+    // of its variables is labelled).
+    virtual DomainEvent WakeOn(int i) const {
+        (void)i;
+        return DomainEvent::None;
+    }
+    // Narrows by the current domains and the values of the bound variables; false when a domain
+    // empties or the constraint cannot hold any more. It removes at least what ForwardCheck does.
+    [[nodiscard]] virtual bool Propagate() { return true; }
+    // Entailment for the logical constraints that hold this one: by default True or False once
+    // every argument is bound (read from the arguments: a constraint nested in a logical one
+    // keeps no count of its own), else Unknown.
+    virtual Truth Entailment() const;
+    // As the operand of a logical constraint: narrows so that the constraint holds (by
+    // default what Propagate does) or fails (by default nothing); false when it cannot.
+    [[nodiscard]] virtual bool Enforce() { return Propagate(); }
+    [[nodiscard]] virtual bool EnforceNegation() { return true; }
+    // True when labelling one of its variables runs Propagate (once the labelling's forward
+    // checks are done) in place of ForwardCheck.
+    virtual bool PropagatesOnLabelling() const { return false; }
+    // Whether a change of m_vars[i] of this strength calls for Propagate after all, asked of
+    // constraints that FiltersWakes at every change but their own (a cheap look at what changed
+    // spares a run; the constraint may note what it saw).
+    virtual bool IsWokenBy(int i, DomainEvent event) {
+        (void)i, (void)event;
+        return true;
+    }
+    bool FiltersWakes() const { return m_filtersWakes; }
+    // Told, when m_hearsLabelling, that var was labelled (or released).
+    virtual void HearLabelling(Variable* var, bool labelled) { (void)var, (void)labelled; }
+    // What PropagatesOnLabelling and ChecksWhenBound answered when the constraint was attached.
+    bool PropagatesOnLabellingCached() const { return m_propagatesOnLabelling; }
+    bool ChecksWhenBoundCached() const { return m_checksWhenBound; }
+    // True when the constraint propagates at all (on labelling or woken by some variable).
+    bool IsPropagator() const;
+    // True when the search propagates it before the first labelling too (the default); false
+    // for the logical constraints, which act from the first labelling of one of their variables
+    // or change of their domains on, as their forward check always did.
+    virtual bool PropagatesBeforeSearch() const { return true; }
+    // True while the constraint waits in the search's propagation queue.
+    bool IsQueued() const { return m_queued; }
+    void SetQueued(bool queued) { m_queued = queued; }
     virtual void Prepare() {}
     virtual const char* GetName() const { return "Constraint"; }
 
@@ -110,6 +168,8 @@ public:
     const std::vector<int>& GetKeptPast() const { return m_keptPast; }
     static constexpr std::size_t kKeptPastArity = 32;
     int GetBoundCount() const { return m_boundCount; }
+    // True when every argument but one is bound.
+    bool OneUnbound() const { return m_boundCount + 1 == m_argCount; }
 
 protected:
     // Appends without reindexing; constraints nested in logical ones add their variables.
@@ -118,11 +178,20 @@ protected:
     bool FilterByTrying(int i, bool negated, bool exact);
 
     int m_id;
+    // Read together whenever a domain change wakes constraints: kept side by side.
+    int m_boundCount = 0;
+    int m_argCount = 0; // size(m_args) when the arguments were last indexed
+    bool m_queued = false;
+    bool m_filtersWakes = false;   // set by kinds that override IsWokenBy
+    bool m_hearsLabelling = false; // set by kinds that override HearLabelling
+    // PropagatesOnLabelling and ChecksWhenBound, read once when attached (asked per labelling).
+    bool m_propagatesOnLabelling = false;
+    bool m_checksWhenBound = true;
+    bool m_untilBound = false;
     std::vector<Variable*> m_vars; // not owned
     std::vector<CPObject*> m_args; // not owned
     std::vector<int> m_argIndex;   // position in m_args of each entry of m_vars
-    int m_boundCount = 0;
-    std::vector<int> m_keptPast; // when KeepsPast: the recorded ids not taken back
+    std::vector<int> m_keptPast;   // when KeepsPast: the recorded ids not taken back
 };
 
 std::ostream& operator<<(std::ostream& os, const Constraint& c);

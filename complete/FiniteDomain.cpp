@@ -35,6 +35,16 @@ void FiniteDomain::Touch() {
     if (m_trail != nullptr && m_stamp != m_trail->Stamp()) m_trail->Save(*this);
 }
 
+void FiniteDomain::Notify(int oldMin, int oldMax) {
+    if (m_trail == nullptr || !m_trail->HasListener() || m_state.m_size == 0) return;
+    DomainEvent event = DomainEvent::Values;
+    if (m_state.m_size == 1)
+        event = DomainEvent::Fixed;
+    else if (m_state.m_min != oldMin || m_state.m_max != oldMax)
+        event = DomainEvent::Bounds;
+    m_trail->Changed(m_owner, event);
+}
+
 void FiniteDomain::MakeExplicit() {
     if (m_state.m_explicit) return;
     const std::int64_t n = UniverseSize();
@@ -81,6 +91,8 @@ bool FiniteDomain::Remove(int index) {
         Clear();
         return false;
     }
+    const int oldMin = m_state.m_min;
+    const int oldMax = m_state.m_max;
     if (index == m_state.m_min)
         m_state.m_min = NextAfter(index);
     else if (index == m_state.m_max)
@@ -89,6 +101,7 @@ bool FiniteDomain::Remove(int index) {
         MakeExplicit();
     if (m_state.m_explicit) m_state.m_bits.Set(index, false);
     --m_state.m_size;
+    Notify(oldMin, oldMax);
     return true;
 }
 
@@ -105,10 +118,13 @@ bool FiniteDomain::KeepOnly(int index) {
     }
     if (m_state.m_size == 1) return true;
     Touch();
+    const int oldMin = m_state.m_min;
+    const int oldMax = m_state.m_max;
     m_state.m_min = index;
     m_state.m_max = index;
     m_state.m_size = 1;
     m_state.m_explicit = false;
+    Notify(oldMin, oldMax);
     return true;
 }
 
@@ -131,13 +147,17 @@ bool FiniteDomain::KeepIndexRange(int lo, int hi) {
         return false;
     }
     Touch();
+    const int oldMin = m_state.m_min;
+    const int oldMax = m_state.m_max;
     if (!m_state.m_explicit) {
         m_state.m_min = lo;
         m_state.m_max = hi;
         m_state.m_size = static_cast<std::int64_t>(hi) - lo + 1;
-        return true;
+    } else if (!Recount(lo, hi)) {
+        return false;
     }
-    return Recount(lo, hi);
+    Notify(oldMin, oldMax);
+    return true;
 }
 
 bool FiniteDomain::Recount(int lo, int hi) {
@@ -172,7 +192,9 @@ bool FiniteDomain::KeepMarked(const BitVector& marks) {
     Touch();
     MakeExplicit();
     m_state.m_bits.AndWords(marks, lo, hi);
-    return Recount(lo, hi);
+    if (!Recount(lo, hi)) return false;
+    Notify(lo, hi);
+    return true;
 }
 
 void FiniteDomain::Clear() {

@@ -1,13 +1,14 @@
 #pragma once
-// A finite domain: a subset of the positions of a domain description's universe. Integer domain descriptions keep their
-// universe sorted, so positions order like values. An interval domain is filtered by its bounds
+// A finite domain: a subset of the positions of a domain description's universe. Integer domain descriptions
+// keep their universe sorted, so positions order like values. An interval domain is filtered by its bounds
 // only by the default forward filter; ExpandDomain makes it enumerated (every value filtered).
 // A domain is held by its bounds until a value inside them is removed, so a range of two
 // billion values costs as little as one of ten; removing inside a range of more than
 // kMaxExplicitSize values is refused.
 // Every narrowing operation answers true when the domain is not empty afterwards. While a
 // search level is open on the attached trail, the first change in each level saves the state
-// there, so the search undoes a level by restoring only what changed.
+// there, so the search undoes a level by restoring only what changed, and every change that
+// leaves values is told to the trail's listener.
 
 #include "complete/FiniteDomainSpec.hpp"
 #include "complete/FiniteDomainState.hpp"
@@ -154,6 +155,8 @@ private:
     friend class Trail;
     // Saves the state on the trail before the first change in the open level.
     void Touch();
+    // After a change that left values: tells the trail's listener what changed.
+    void Notify(int oldMin, int oldMax);
     // Holds the domain bit by bit from now on.
     void MakeExplicit();
     // Recomputes size, minimum and maximum from the bits within lo .. hi.

@@ -24,9 +24,9 @@ public:
     FiniteDomainSpec(const FiniteDomainSpec&) = delete;
     FiniteDomainSpec& operator=(const FiniteDomainSpec&) = delete;
 
-    // Creates a named domain description of finite (string and other) values in the current registry. A domain description
-    // of the same name made earlier stays alive for its variables; the name then refers to the
-    // new one.
+    // Creates a named domain description of finite (string and other) values in the current registry. A
+    // domain description of the same name made earlier stays alive for its variables; the name then refers to
+    // the new one.
     static FiniteDomainSpec* Create(const char* name, const std::vector<Value>& values);
     // The finite domain description of that name in the current registry, or null.
     static FiniteDomainSpec* Find(const char* name);

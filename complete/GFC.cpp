@@ -15,7 +15,13 @@
 
 namespace GFCLib {
 
+namespace {
+// How far ahead the walks over a variable's constraints fetch the next ones.
+constexpr std::size_t kPrefetchAhead = 8;
+} // namespace
+
 GFC::GFC(CSP* problem, GFCStats* stats, bool flag) : m_stats(stats), m_problem(problem), m_flag(flag) {
+    m_trail.SetStopFlag(&m_stopRequest);
     for (Variable* v : problem->GetInducedVariables())
         if (auto* induced = dynamic_cast<InducedVar*>(v)) induced->AttachDefinition();
     const auto addRecord = [this](Variable* v) {
@@ -148,12 +154,23 @@ bool GFC::Prepare() {
     }
     if (Minimise* objective = m_problem->GetObjective(); objective != nullptr && !objective->Preprocess())
         return false;
+    // What the constraints imply together before anything is labelled.
+    const auto schedule = [this](Constraint* c) {
+        if (c != nullptr && c->IsPropagator() && c->PropagatesBeforeSearch()) m_queue.Schedule(c);
+    };
+    for (Constraint* c : m_problem->GetConstraints())
+        schedule(c);
+    for (Variable* v : m_problem->GetInducedVariables())
+        if (auto* induced = dynamic_cast<InducedVar*>(v); induced != nullptr)
+            schedule(induced->GetDefinition());
+    if (!m_queue.Run() || IsStopRequested()) return false;
     for (const auto& record : m_records)
         if (!record->GetVariable()->HasValues()) return false;
     return true;
 }
 
 bool GFC::FindNextSolution() {
+    m_queue.SetExplaining(m_backjumping);
     if (m_backjumping) {
         m_chooser = NaturalOrdering;
         if (m_stats != nullptr) m_stats->SetOrderingName("Natural Ordering");
@@ -174,6 +191,7 @@ bool GFC::FindNextSolution() {
                 m_stop = true;
             else
                 m_exhausted = true;
+            CountPropagations();
             if (m_stats != nullptr) m_stats->StopClock();
             return false;
         }
@@ -212,6 +230,7 @@ bool GFC::FindNextSolution() {
         if (m_depth == n) {
             m_solved = true;
             if (objective == nullptr) {
+                CountPropagations();
                 if (m_stats != nullptr) {
                     m_stats->CountSolution();
                     m_stats->StopClock();
@@ -223,7 +242,11 @@ bool GFC::FindNextSolution() {
             m_depth -= 1;
         }
     }
+    CountPropagations();
     if (m_stats != nullptr) m_stats->StopClock();
+    // A stop asked for within the last step may have ended the loop by failing it: the search
+    // was stopped, not exhausted.
+    if (IsStopRequested()) m_stop = true;
     if (!m_stop) m_exhausted = true;
     if (objective != nullptr && m_hasBest) {
         m_solved = true;
@@ -271,10 +294,10 @@ bool GFC::Step() {
         m_trail.PushLevel();
         v->ConflictSet().Clear();
     }
-    for (Constraint* c : v->GetConstraints())
-        c->OnInstantiate(v);
+    NotifyInstantiate(v);
     bool labelled = false;
-    while (v->NextValue()) {
+    // A level may try very many values, each failing at once: the stop request is read for each.
+    while (!IsStopRequested() && v->NextValue()) {
         v->SetLevel(m_depth);
         if (ForwardCheck(v)) {
             labelled = true;
@@ -300,43 +323,70 @@ bool GFC::Step() {
 
 bool GFC::ForwardCheck(Variable* v) {
     const int id = v->GetId();
-    const std::size_t finiteSaves = m_trail.FiniteSaves();
-    const std::size_t setSaves = m_trail.SetSaves();
     const auto& constraints = v->GetConstraints();
-    for (std::size_t k = 0; k < constraints.size(); ++k) {
+    const std::size_t count = constraints.size();
+    for (std::size_t k = 0; k < count; ++k) {
+        // A variable of many pairwise constraints reads them faster with the next ones on the way.
+        if (k + kPrefetchAhead < count) __builtin_prefetch(constraints[k + kPrefetchAhead]);
         Constraint* c = constraints[k];
-        if (c->IsAllButOneBound() && !c->ForwardCheck()) {
+        if (c->PropagatesOnLabellingCached()) {
+            m_queue.Schedule(c);
+        } else if (c->IsReadyToForwardCheck() && !c->ForwardCheck()) {
             if (m_backjumping) c->RecordConflict(id);
+            m_queue.Clear();
             return false;
         }
-        if (c->NeedsFullCheck() && c->IsReadyToCheck() && !c->IsSatisfied()) return false;
+        if (c->NeedsFullCheck() && c->ChecksWhenBoundCached() && c->IsReadyToCheck() && !c->IsSatisfied()) {
+            m_queue.Clear();
+            return false;
+        }
         if (m_backjumping) c->RecordPast(id);
     }
-    // Backjumping blames a failure on the variables of the constraint that found it; an
-    // expression's constraints do not hold the labelled variable, so they are left to the
-    // labellings of their own variables there.
-    return m_backjumping || PropagateExpressions(finiteSaves, setSaves);
+    if (m_queue.Run() && ObjectiveCanImprove()) return true;
+    m_queue.Clear();
+    if (m_backjumping) {
+        // The labellings that narrowed the failed constraint's domains share the blame.
+        v->ConflictSet().InsertAll(m_queue.FailureReason());
+        v->ConflictSet().Erase(id);
+    }
+    return false;
 }
 
-bool GFC::PropagateExpressions(std::size_t finiteSaves, std::size_t setSaves) {
-    // The saves after the marks are the domains this labelling changed, each once; the list
-    // grows while it is walked, as the constraints run here change further domains.
-    std::size_t f = finiteSaves;
-    std::size_t s = setSaves;
-    while (f < m_trail.FiniteSaves() || s < m_trail.SetSaves()) {
-        Variable* w = f < m_trail.FiniteSaves() ? m_trail.FiniteOwner(f++) : m_trail.SetOwner(s++);
-        // An expression read by nothing but its own definition has nothing to tell.
-        if (w == nullptr || !w->IsInduced() || w->IsInstantiated() || w->GetConstraints().size() < 2)
-            continue;
-        for (Constraint* c : w->GetConstraints())
-            if (c->IsAllButOneBound() && !c->ForwardCheck()) return false;
+bool GFC::ObjectiveCanImprove() {
+    Minimise* objective = m_problem->GetObjective();
+    IntVar* target = objective != nullptr ? objective->GetObjectiveVar() : nullptr;
+    if (target == nullptr || !objective->HasSolution()) return true;
+    if (target->HasValues() && (!target->IsInstantiated() || objective->IsSatisfied())) return true;
+    // Everything below a node whose objective is bound, or has no value left under the bound,
+    // is no better than the best solution: each such node fails until the search is back above.
+    if (m_backjumping) {
+        if (target->IsInstantiated())
+            m_queue.SetFailureReason(target->GetId());
+        else
+            m_queue.SetFailureReason(target->PastSet());
     }
-    return true;
+    return false;
+}
+
+void GFC::CountPropagations() {
+    if (m_stats != nullptr) m_stats->CountPropagations(m_queue.GetRuns() - m_propagationsCounted);
+    m_propagationsCounted = m_queue.GetRuns();
+}
+
+void GFC::NotifyInstantiate(Variable* v) {
+    const auto& constraints = v->GetConstraints();
+    for (std::size_t k = 0; k < constraints.size(); ++k) {
+        if (k + kPrefetchAhead < constraints.size()) __builtin_prefetch(constraints[k + kPrefetchAhead]);
+        constraints[k]->OnInstantiate(v);
+    }
 }
 
 void GFC::NotifyUninstantiate(Variable* v) {
-    for (Constraint* c : v->GetConstraints())
-        c->OnUninstantiate(v);
+    const auto& constraints = v->GetConstraints();
+    for (std::size_t k = 0; k < constraints.size(); ++k) {
+        if (k + kPrefetchAhead < constraints.size()) __builtin_prefetch(constraints[k + kPrefetchAhead]);
+        constraints[k]->OnUninstantiate(v);
+    }
 }
 
 void GFC::HandleFailedLevel() {

@@ -1,13 +1,15 @@
 #pragma once
 // The complete solver: depth-first search labelling one variable per level, forward checking
-// every constraint of the labelled variable against the unbound ones, undoing a level by
-// restoring the domains it changed (a trail), and optionally jumping back over levels by
-// conflict bookkeeping
-// (forward checking with conflict-directed backjumping, Prosser 1993). Resumable: each
+// every constraint of the labelled variable against the unbound ones and then propagating the
+// domain changes through the constraints that narrow by domains until nothing changes, undoing
+// a level by restoring the domains it changed (a trail), and optionally jumping back over levels
+// by conflict bookkeeping (forward checking with conflict-directed backjumping, Prosser 1993;
+// propagated removals record their reasons in the past sets). Resumable: each
 // FindNextSolution continues where the previous one stopped. With an objective one call runs
 // the whole minimisation (branch and bound) and returns the best solution.
 
 #include "complete/IdSet.hpp"
+#include "complete/PropagationQueue.hpp"
 #include "complete/Trail.hpp"
 #include "complete/Value.hpp"
 #include "complete/VariableOrdering.hpp"
@@ -56,17 +58,16 @@ public:
     std::int64_t GetSteps() const { return m_steps; }
 
 private:
-    // Preparation of every constraint before the first step; false when the problem has no
-    // solution or a stop was requested meanwhile.
+    // Preparation of every constraint before the first step, then propagation of every
+    // constraint that narrows by domains; false when the problem has no solution or a stop was
+    // requested meanwhile.
     [[nodiscard]] bool Prepare();
     int Choose(int level);
     GFCVar& RecordAt(int level);
     [[nodiscard]] bool Step();
+    // Forward checks the constraints of the just labelled v, then propagates; false when a
+    // constraint fails (under backjumping v's conflict set then says why).
     [[nodiscard]] bool ForwardCheck(Variable* v);
-    // Under chronological backtracking: every expression (induced variable) whose domain changed
-    // since the trail's given saves, and that other constraints read, forward-checks those
-    // constraints in turn; false when one fails.
-    [[nodiscard]] bool PropagateExpressions(std::size_t finiteSaves, std::size_t setSaves);
     void HandleFailedLevel();
     [[nodiscard]] bool Backtrack();
     // Releases the exhausted level at m_depth and moves above it, jumping when backjumping.
@@ -74,7 +75,15 @@ private:
     void ThrashingCheck();
     // Undoes the forward checking of the level at m_depth (its trail level stays open).
     void UndoForwardCheck(GFCVar& record);
+    // Tell v's constraints that v is labelled or released.
+    void NotifyInstantiate(Variable* v);
     void NotifyUninstantiate(Variable* v);
+    // False (the node fails) once a best solution is recorded and the objective is bound to a
+    // value that does not improve on it, or has no value left below it; under backjumping the
+    // queue's failure reason then says why.
+    [[nodiscard]] bool ObjectiveCanImprove();
+    // Adds the propagation runs since the last count to the statistics.
+    void CountPropagations();
     void RecordBest();
     void MarkSolutionConflicts();
 
@@ -94,7 +103,8 @@ private:
     std::atomic<bool> m_stopRequest{false};
     bool m_backjumping = false;
     bool m_flag;
-    Trail m_trail;                                  // one level per labelled level
+    Trail m_trail; // one level per labelled level
+    PropagationQueue m_queue{m_trail};
     std::vector<Variable*> m_trailed;               // variables whose domains save on m_trail
     std::vector<std::unique_ptr<GFCVar>> m_records; // decision variables, then induced ones
     std::vector<int> m_order;                       // level -> record position
@@ -105,6 +115,7 @@ private:
     bool m_hasBest = false;
     std::vector<Value> m_best; // per record, values of the best solution so far
     std::int64_t m_steps = 0;
+    std::int64_t m_propagationsCounted = 0; // of m_queue's runs, those added to the statistics
     std::int64_t m_hookEvery = 0;
     std::function<void()> m_hook;
 };

@@ -31,6 +31,7 @@ std::ostream& operator<<(std::ostream& os, const GFCStats& stats) {
     os << "Induced node count:   " << stats.m_inducedNodes << std::endl;
     os << "Backtracks:           " << stats.m_backtracks << std::endl;
     os << "Solutions:            " << stats.m_solutions << std::endl;
+    if (stats.m_propagations > 0) os << "Propagations:         " << stats.m_propagations << std::endl;
     os << "Deepest: " << stats.m_deepest << std::endl;
     os << "Thrashing check" << std::endl;
     os << "\t"

@@ -30,6 +30,8 @@ public:
     void CountInducedNode() { ++m_inducedNodes; }
     void CountBacktrack() { ++m_backtracks; }
     void CountSolution() { ++m_solutions; }
+    // Adds n runs of constraints by the propagation.
+    void CountPropagations(std::int64_t n) { m_propagations += n; }
     void SetDeepest(int level) { m_deepest = level; }
     void SetLevel(int level) { m_level = level; }
     void SetThreshold(float threshold) { m_threshold = threshold; }
@@ -39,6 +41,7 @@ public:
     std::int32_t GetInducedNodes() const { return m_inducedNodes; }
     std::int32_t GetBacktracks() const { return m_backtracks; }
     std::int32_t GetSolutions() const { return m_solutions; }
+    std::int64_t GetPropagations() const { return m_propagations; }
     int GetDeepest() const { return m_deepest; }
     int GetLevel() const { return m_level; }
     float GetThreshold() const { return m_threshold; }
@@ -57,6 +60,7 @@ private:
     std::int32_t m_inducedNodes = 0;
     std::int32_t m_backtracks = 0;
     std::int32_t m_solutions = 0;
+    std::int64_t m_propagations = 0;
     std::vector<int> m_initialDomainSizes;
     bool m_thrashingDetected = false;
     int m_deepest = 0;
@@ -65,7 +69,8 @@ private:
     int m_levelCount = 0;
 };
 
-// The statistics printout: "Algorithm: GFC", the ordering, the time and the counters.
+// The statistics printout: "Algorithm: GFC", the ordering, the time and the counters (the
+// propagation runs only when there were any).
 std::ostream& operator<<(std::ostream& os, const GFCStats& stats);
 
 } // namespace GFCLib

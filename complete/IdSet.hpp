@@ -44,6 +44,19 @@ public:
         for (std::size_t w = 0; w < other.m_words.size(); ++w)
             m_words[w] |= other.m_words[w];
     }
+    // Inserts every id of other, calling onNew(id) for each that was not here before.
+    template <typename F> void InsertAllNew(const IdSet& other, F&& onNew) {
+        if (other.m_words.size() > m_words.size()) m_words.resize(other.m_words.size(), 0);
+        for (std::size_t w = 0; w < other.m_words.size(); ++w) {
+            std::uint64_t fresh = other.m_words[w] & ~m_words[w];
+            if (fresh == 0) continue;
+            m_words[w] |= fresh;
+            while (fresh != 0) {
+                onNew(static_cast<int>(w * 64 + std::countr_zero(fresh)));
+                fresh &= fresh - 1;
+            }
+        }
+    }
     bool Empty() const {
         for (auto word : m_words)
             if (word != 0) return false;

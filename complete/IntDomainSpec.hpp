@@ -19,10 +19,11 @@ public:
     // Creates the named domain description lo .. hi (empty when lo > hi) in the current registry; throws
     // Platform::ResourceError when it has more than kMaxUniverseSize values.
     static IntDomainSpec* CreateRange(const char* name, int lo, int hi);
-    // Creates the named domain description of the given values (numbers taken as ints, sorted, repeats dropped).
+    // Creates the named domain description of the given values (numbers taken as ints, sorted, repeats
+    // dropped).
     static IntDomainSpec* CreateFromValues(const char* name, const std::vector<Value>& values);
-    // An unregistered domain description owned by the caller (domains of induced variables), from values in any
-    // order with repeats.
+    // An unregistered domain description owned by the caller (domains of induced variables), from values in
+    // any order with repeats.
     static std::unique_ptr<IntDomainSpec> MakeAnonymous(std::vector<int> ints);
     // The integer domain description of that name in the current registry, or null ("BoolDomain" always
     // exists).

@@ -50,6 +50,16 @@ bool IntVar::KeepRange(long long lo, long long hi) {
     return m_domain.KeepIndexRange(static_cast<int>(first), static_cast<int>(last));
 }
 
+bool IntVar::Exclude(long long v) {
+    if (IsInstantiated()) return GetInt() != v;
+    const int index = m_intSpec->IndexOfInt(v);
+    if (!m_domain.Contains(index)) return HasValues();
+    if (index != m_domain.MinIndex() && index != m_domain.MaxIndex() &&
+        m_domain.UniverseSize() > FiniteDomain::kMaxExplicitSize)
+        return true;
+    return m_domain.Remove(index);
+}
+
 bool IntVar::KeepValuesOf(const CPObject& other) {
     if (other.IsBound()) return m_domain.KeepValue(other.GetValue());
     const Value lo = other.GetMin();

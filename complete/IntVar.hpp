@@ -16,7 +16,8 @@ public:
     IntVar(const char* name, const char* specName);
 
     int GetType() const override { return static_cast<int>(TypeCode::IntVar); }
-    // Binds the domain to the named registered domain description (throws Platform::InternalError when unknown).
+    // Binds the domain to the named registered domain description (throws Platform::InternalError when
+    // unknown).
     void SetDomainSpec(const char* specName);
     void SetDomainSpec(IntDomainSpec* spec);
     // Binds the domain to lo .. hi (a domain description owned by this variable).
@@ -36,6 +37,20 @@ public:
         return i >= 0 ? m_intSpec->IntAt(i) : 0;
     }
     bool ContainsInt(long long v) const { return m_domain.Contains(m_intSpec->IndexOfInt(v)); }
+    // Propagation reads a bound variable as its value and an unbound one as its domain: fixed
+    // when bound or when one value is left, and then MinInt() is that value.
+    bool IsFixed() const { return IsInstantiated() || m_domain.Count() == 1; }
+    // Whether v is still possible: the value of a bound variable, a value of an unbound one.
+    bool Allows(long long v) const { return IsInstantiated() ? v == GetInt() : ContainsInt(v); }
+    // Narrowing for propagation: a bound variable's value must comply (false otherwise) and its
+    // domain is left as it is; an unbound variable's domain is narrowed. Exclude leaves a value
+    // inside a range too large to hold value by value (it only takes such a value off an end).
+    [[nodiscard]] bool Restrict(long long lo, long long hi) {
+        if (IsInstantiated()) return GetInt() >= lo && GetInt() <= hi;
+        return KeepRange(lo, hi);
+    }
+    [[nodiscard]] bool Fix(long long v) { return IsInstantiated() ? GetInt() == v : KeepInt(v); }
+    [[nodiscard]] bool Exclude(long long v);
     [[nodiscard]] bool RemoveInt(long long v) {
         const int index = m_intSpec->IndexOfInt(v);
         if (index >= 0) return m_domain.Remove(index);

@@ -41,8 +41,8 @@ public:
         Registry* m_previous;
     };
 
-    // Takes a domain description under its name; a domain description of the same name made earlier stays alive for its
-    // variables, and the name then refers to the new one.
+    // Takes a domain description under its name; a domain description of the same name made earlier stays
+    // alive for its variables, and the name then refers to the new one.
     IntDomainSpec* AddInt(std::unique_ptr<IntDomainSpec> spec);
     FiniteDomainSpec* AddFinite(std::unique_ptr<FiniteDomainSpec> spec);
     SetDomSpec* AddSet(std::unique_ptr<SetDomSpec> spec);

@@ -14,7 +14,8 @@ class SetDomSpec {
 public:
     SetDomSpec(std::string name, std::vector<Value> universe);
 
-    // Creates the named domain description over the universe (repeated values dropped) in the current registry.
+    // Creates the named domain description over the universe (repeated values dropped) in the current
+    // registry.
     static SetDomSpec* Create(const char* name, const std::vector<Value>& universe);
     // An unregistered domain description owned by the caller (induced set variables).
     static std::unique_ptr<SetDomSpec> MakeAnonymous(const std::vector<Value>& universe);

@@ -1,7 +1,9 @@
 #include "complete/Trail.hpp"
 
 #include "complete/FiniteDomain.hpp"
+#include "complete/PropagationQueue.hpp"
 #include "complete/SetDomain.hpp"
+#include "complete/Variable.hpp"
 
 #include <algorithm>
 
@@ -9,7 +11,7 @@ namespace GFCLib {
 
 void Trail::PushLevel() {
     m_stamp = m_nextStamp++;
-    m_levels.push_back(Level{m_finiteTop, m_setTop, m_stamp});
+    m_levels.push_back(Level{m_finiteTop, m_setTop, m_ints.size(), m_pasts.size(), m_stamp});
 }
 
 void Trail::UndoLevel() {
@@ -43,6 +45,30 @@ void Trail::RestoreTo(const Level& level) {
         e.domain->m_state.Assign(e.state);
         e.domain->m_stamp = e.stamp;
     }
+    while (m_ints.size() > level.ints) {
+        const IntEntry& e = m_ints.back();
+        *e.value = e.old;
+        *e.stamp = e.oldStamp;
+        m_ints.pop_back();
+    }
+    while (m_pasts.size() > level.pasts) {
+        m_pasts.back().var->PastSet().Erase(m_pasts.back().id);
+        m_pasts.pop_back();
+    }
+}
+
+void Trail::SaveInt(int& value, std::uint64_t& stamp) {
+    if (m_levels.empty()) return;
+    m_ints.push_back(IntEntry{&value, value, &stamp, stamp});
+    stamp = m_stamp;
+}
+
+void Trail::SavePastEntry(Variable* var, int id) {
+    if (!m_levels.empty()) m_pasts.push_back(PastEntry{var, id});
+}
+
+void Trail::Changed(Variable* owner, DomainEvent event) {
+    if (m_listener != nullptr) m_listener->OnChange(owner, event);
 }
 
 void Trail::Save(FiniteDomain& domain) {
@@ -62,14 +88,6 @@ void Trail::Save(FiniteDomain& domain) {
         std::copy_n(live.m_bits.Words() + e.firstWord, e.wordCount, e.Words());
     }
     domain.m_stamp = m_stamp;
-}
-
-Variable* Trail::FiniteOwner(std::size_t i) const {
-    return m_finite[i].domain->GetOwner();
-}
-
-Variable* Trail::SetOwner(std::size_t i) const {
-    return m_sets[i].domain->GetOwner();
 }
 
 void Trail::CutSaved(const FiniteDomain& domain, int first) {

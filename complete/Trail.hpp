@@ -4,10 +4,15 @@
 // might have touched (trailing with time stamps: each level has a stamp, and a domain saves
 // itself once per stamp, before its first change). Only bits within a domain's bounds are saved.
 // Entries are reused from level to level, so a search allocates only while it goes deeper than
-// before.
+// before. Besides domains the trail keeps integers of the constraints' own (saved once per level
+// as domains are) and the ids that propagation entered into past sets (taken out again when
+// their level is undone). It also passes every domain change on to a listener (the search's
+// propagation) and carries the search's stop request to the loops that run long.
 
+#include "complete/DomainEvent.hpp"
 #include "complete/SetDomainState.hpp"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -15,6 +20,7 @@
 namespace GFCLib {
 
 class FiniteDomain;
+class PropagationQueue;
 class SetDomain;
 class Variable;
 
@@ -39,12 +45,27 @@ public:
     // undo brings them back.
     void CutSaved(const FiniteDomain& domain, int first);
 
-    // The saves made so far (finite and set domains), and the variable whose domain the i-th
-    // was: the domains changed since a moment are those saved after it (once each per level).
-    std::size_t FiniteSaves() const { return m_finiteTop; }
-    std::size_t SetSaves() const { return m_setTop; }
-    Variable* FiniteOwner(std::size_t i) const;
-    Variable* SetOwner(std::size_t i) const;
+    // Saves an integer for the innermost level before its first change there; stamp is the
+    // integer's own record of the level that saved it last (start it at 0).
+    void Save(int& value, std::uint64_t& stamp) {
+        if (stamp == m_stamp) return;
+        SaveInt(value, stamp);
+    }
+    // Records that id entered var's past set in the innermost level, so that undoing the level
+    // takes it out again.
+    void SavePastEntry(Variable* var, int id);
+
+    // Domain changes go to this listener from now on (null: to nobody).
+    void SetListener(PropagationQueue* listener) { m_listener = listener; }
+    bool HasListener() const { return m_listener != nullptr; }
+    // Tells the listener that owner's domain changed so (the domains call this themselves).
+    void Changed(Variable* owner, DomainEvent event);
+
+    // The search's stop request, read by loops that may run long (null: never stopped).
+    void SetStopFlag(const std::atomic<bool>* flag) { m_stopFlag = flag; }
+    bool IsStopRequested() const {
+        return m_stopFlag != nullptr && m_stopFlag->load(std::memory_order_relaxed);
+    }
 
 private:
     // A saved finite domain state: its bounds, size and, when explicit, the words of its bits
@@ -68,20 +89,37 @@ private:
         std::uint64_t stamp = 0;
         SetDomainState state;
     };
+    struct IntEntry {
+        int* value;
+        int old;
+        std::uint64_t* stamp;
+        std::uint64_t oldStamp;
+    };
+    struct PastEntry {
+        Variable* var;
+        int id;
+    };
     struct Level {
         std::size_t finite;
         std::size_t sets;
+        std::size_t ints;
+        std::size_t pasts;
         std::uint64_t stamp;
     };
     void RestoreTo(const Level& level);
+    void SaveInt(int& value, std::uint64_t& stamp);
 
     std::vector<FiniteEntry> m_finite; // entries below m_finiteTop are in use
     std::size_t m_finiteTop = 0;
     std::vector<SetEntry> m_sets;
     std::size_t m_setTop = 0;
+    std::vector<IntEntry> m_ints;
+    std::vector<PastEntry> m_pasts;
     std::vector<Level> m_levels;
     std::uint64_t m_stamp = 0;
     std::uint64_t m_nextStamp = 1;
+    PropagationQueue* m_listener = nullptr;
+    const std::atomic<bool>* m_stopFlag = nullptr;
 };
 
 } // namespace GFCLib

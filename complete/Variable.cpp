@@ -51,9 +51,10 @@ void Variable::PrintValue(std::ostream& os) const {
     os << GetState().m_value;
 }
 
-void Variable::AddConstraint(Constraint* c) {
+void Variable::AddConstraint(Constraint* c, DomainEvent wake, int index) {
     m_constraints.push_back(c);
     if (c->KeepsPast()) m_pastKeepers.push_back(c);
+    if (wake != DomainEvent::None) m_woken[static_cast<std::size_t>(wake) - 1].push_back(Waking{c, index});
 }
 
 void Variable::AddPastTo(IdSet& out) const {
@@ -68,6 +69,14 @@ void Variable::RemoveConstraint(Constraint* c) {
     if (it != m_constraints.end()) m_constraints.erase(it);
     auto kept = std::find(m_pastKeepers.begin(), m_pastKeepers.end(), c);
     if (kept != m_pastKeepers.end()) m_pastKeepers.erase(kept);
+    for (auto& woken : m_woken) {
+        auto at =
+            std::find_if(woken.begin(), woken.end(), [c](const Waking& w) { return w.constraint == c; });
+        if (at != woken.end()) {
+            woken.erase(at);
+            break;
+        }
+    }
 }
 
 bool Variable::AllReadyConstraintsSatisfied() const {

@@ -5,10 +5,12 @@
 // Domain-narrowing operations answer true when the domain is not empty afterwards.
 
 #include "complete/CPObject.hpp"
+#include "complete/DomainEvent.hpp"
 #include "complete/DomainState.hpp"
 #include "complete/IdSet.hpp"
 #include "complete/VarState.hpp"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -56,9 +58,21 @@ public:
     const Value& GetCurrentValue() const { return m_varState->m_value; }
     std::vector<Constraint*>& GetConstraints() { return m_constraints; }
     const std::vector<Constraint*>& GetConstraints() const { return m_constraints; }
-    void AddConstraint(Constraint* c);
+    // Registers c, in which this variable is entry `index` of its variables, woken by changes
+    // of this variable's domain from `wake` up (None: never).
+    void AddConstraint(Constraint* c, DomainEvent wake = DomainEvent::None, int index = 0);
     // Removes one registration of c.
     void RemoveConstraint(Constraint* c);
+    // A constraint to wake, and this variable's entry among its variables.
+    struct Waking {
+        Constraint* constraint;
+        int index;
+    };
+    // The constraints registered to be woken from this strength of change up (a change wakes
+    // the lists of its own strength and of every weaker one).
+    const std::vector<Waking>& WokenBy(DomainEvent event) const {
+        return m_woken[static_cast<std::size_t>(event) - 1];
+    }
     // True unless a constraint of the list is ready to check and not satisfied.
     bool AllReadyConstraintsSatisfied() const;
 
@@ -122,6 +136,10 @@ public:
     const std::vector<Constraint*>& GetPastKeepers() const { return m_pastKeepers; }
     IdSet& ConflictSet() { return m_conflictSet; }
     const IdSet& ConflictSet() const { return m_conflictSet; }
+    // Scratch marks of the search's propagation: the run in which it last narrowed this domain,
+    // and the strongest change in that run.
+    std::uint64_t m_narrowedIn = 0;
+    DomainEvent m_pendingEvent = DomainEvent::None;
 
 protected:
     // Subclasses point this at their live state in their constructors (a non-virtual path for
@@ -139,6 +157,8 @@ private:
     IdSet m_conflictSet;
     std::vector<Constraint*> m_constraints; // not owned, in attachment order
     std::vector<Constraint*> m_pastKeepers; // those of m_constraints that keep their past
+    // Registrations by the weakest change that wakes them: values, bounds, fixed.
+    std::vector<Waking> m_woken[3];
 };
 
 } // namespace GFCLib

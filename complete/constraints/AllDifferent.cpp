@@ -2,33 +2,24 @@
 
 #include "complete/FiniteDomain.hpp"
 #include "complete/IntVar.hpp"
+#include "complete/Trail.hpp"
 #include "complete/Variable.hpp"
 #include "complete/induced/LinearOp.hpp"
 
 #include <algorithm>
+#include <numeric>
 
 namespace GFCLib {
 
 bool AllDifferent::IsSatisfied() const {
     const std::size_t n = m_args.size();
-    if (m_views) {
+    if (m_mode == Mode::Integers) {
         std::vector<long long> values;
         values.reserve(n);
         for (const Entry& e : m_entries)
             values.push_back(ValueOf(e));
         std::sort(values.begin(), values.end());
         return std::adjacent_find(values.begin(), values.end()) == values.end();
-    }
-    bool allInt = true;
-    for (const CPObject* a : m_args)
-        allInt = allInt && a->GetValue().IsInt();
-    if (allInt && n > 8) {
-        std::vector<int> ints;
-        ints.reserve(n);
-        for (const CPObject* a : m_args)
-            ints.push_back(a->GetValue().GetInt());
-        std::sort(ints.begin(), ints.end());
-        return std::adjacent_find(ints.begin(), ints.end()) == ints.end();
     }
     for (std::size_t i = 0; i < n; ++i)
         for (std::size_t j = i + 1; j < n; ++j)
@@ -38,13 +29,27 @@ bool AllDifferent::IsSatisfied() const {
 
 long long AllDifferent::ValueOf(const Entry& e) const {
     if (e.constant != nullptr) return e.constant->GetValue().GetInt();
-    return e.coefficient * e.var->GetValue().GetInt() + e.offset;
+    return e.coefficient * e.intVar->MinInt() + e.offset;
+}
+
+bool AllDifferent::IsFixed(const Entry& e) const {
+    if (e.constant != nullptr || e.var->IsInstantiated()) return true;
+    const FiniteDomain* d = e.var->GetFiniteDomain();
+    return d != nullptr && d->Count() == 1;
 }
 
 void AllDifferent::Attach() {
-    // An integer expression c * x + b with c = 1 or -1 is watched through x.
+    // An integer expression c * x + b with c = 1 or -1 is watched through x, when every argument
+    // compares as an integer.
+    const auto isInteger = [](const CPObject* a) {
+        if (a->IsVariable()) return dynamic_cast<const IntVar*>(a) != nullptr;
+        const int tag = a->GetValue().GetTag();
+        return tag == Value::kInt || tag == Value::kBool;
+    };
+    const bool integers = std::all_of(m_args.begin(), m_args.end(), isInteger);
     m_entries.clear();
     std::vector<Variable*> watched;
+    bool views = false;
     for (CPObject* a : m_args) {
         Entry e;
         if (!a->IsVariable()) {
@@ -53,138 +58,135 @@ void AllDifferent::Attach() {
             e.var = static_cast<Variable*>(a);
             e.intVar = dynamic_cast<IntVar*>(e.var);
             long long c = 0;
-            if (const auto* linear = dynamic_cast<const LinearOp*>(a); linear != nullptr) {
+            if (const auto* linear = dynamic_cast<const LinearOp*>(a); integers && linear != nullptr) {
                 if (IntVar* x = linear->ViewOf(c); x != nullptr) {
                     e.var = x;
                     e.intVar = x;
                     e.coefficient = c;
                     e.offset = linear->GetConstant();
-                    m_views = true;
+                    views = true;
                 }
             }
             watched.push_back(e.var);
         }
         m_entries.push_back(e);
     }
-    if (m_views) {
-        // Values compare as integers; every argument must be one.
-        for (const Entry& e : m_entries)
-            if ((e.constant != nullptr && e.constant->GetValue().GetTag() != Value::kInt &&
-                 e.constant->GetValue().GetTag() != Value::kBool) ||
-                (e.var != nullptr && e.intVar == nullptr))
-                m_views = false;
-    }
-    if (m_views) {
+    if (views) {
         m_vars = watched;
         IndexVars();
     }
     ExpandDomains(0);
-    m_sameSpec = !m_views && !m_vars.empty() && m_vars.front()->GetFiniteDomain() != nullptr;
-    for (Variable* v : m_vars) {
-        const FiniteDomain* d = v->GetFiniteDomain();
-        m_sameSpec =
-            m_sameSpec && d != nullptr && d->GetSpec() == m_vars.front()->GetFiniteDomain()->GetSpec();
-    }
+    m_mode = integers ? Mode::Integers : Mode::Values;
+    // Variables of one domain description compare position by position.
+    const FiniteDomain* first = m_vars.empty() ? nullptr : m_vars.front()->GetFiniteDomain();
+    if (!views && first != nullptr && std::all_of(m_vars.begin(), m_vars.end(), [&](const Variable* v) {
+            const FiniteDomain* d = v->GetFiniteDomain();
+            return d != nullptr && d->GetSpec() == first->GetSpec();
+        }))
+        m_mode = Mode::Positions;
+    m_order.resize(m_entries.size());
+    std::iota(m_order.begin(), m_order.end(), 0);
+    m_done = 0;
+    m_trail = first != nullptr ? first->GetTrail() : nullptr;
     Constraint::Attach();
 }
 
-bool AllDifferent::RemoveFrom(const Entry& e, long long w) {
-    // c is 1 or -1, so c * x + b = w gives x = (w - b) * c.
-    return e.intVar->RemoveInt((w - e.offset) * e.coefficient);
-}
-
 bool AllDifferent::Preprocess() {
-    if (m_views) {
-        for (std::size_t i = 0; i < m_entries.size(); ++i) {
+    // Constant arguments must differ (the propagation takes their values from the variables).
+    for (std::size_t i = 0; i < m_entries.size(); ++i)
+        for (std::size_t j = i + 1; j < m_entries.size(); ++j) {
             const Entry& e = m_entries[i];
-            const bool fixed = e.constant != nullptr || e.var->IsInstantiated();
-            if (!fixed) continue;
-            const long long w = ValueOf(e);
-            for (std::size_t j = 0; j < m_entries.size(); ++j) {
-                const Entry& f = m_entries[j];
-                if (j == i) continue;
-                if (f.constant != nullptr || f.var->IsInstantiated()) {
-                    if (j > i && ValueOf(f) == w) return false;
-                    continue;
-                }
-                if (f.var != e.var && !RemoveFrom(f, w)) return false;
-            }
+            const Entry& f = m_entries[j];
+            if (e.constant == nullptr || f.constant == nullptr) continue;
+            if (m_mode == Mode::Integers ? ValueOf(e) == ValueOf(f)
+                                         : e.constant->GetValue() == f.constant->GetValue())
+                return false;
         }
-        return RemoveSingletonViews() && PigeonholeViews();
-    }
-    // Constant arguments: they must differ, and no variable may take their values.
-    for (std::size_t i = 0; i < m_args.size(); ++i) {
-        if (m_args[i]->IsVariable()) continue;
-        for (std::size_t j = i + 1; j < m_args.size(); ++j)
-            if (!m_args[j]->IsVariable() && m_args[i]->GetValue() == m_args[j]->GetValue()) return false;
-        for (Variable* v : m_vars)
-            if (!v->IsInstantiated() && !v->RemoveValueOf(*m_args[i])) return false;
-    }
-    for (Variable* v : m_vars)
-        if (v->IsInstantiated())
-            for (Variable* w : m_vars)
-                if (w != v && !w->IsInstantiated() && !w->RemoveValueOf(*v)) return false;
-    if (!RemoveSingletons()) return false;
-    return Pigeonhole();
+    return Propagate();
 }
 
-bool AllDifferent::IsAllButOneBound(int n) const {
-    (void)n;
-    return m_boundCount < static_cast<int>(m_args.size());
+bool AllDifferent::Propagate() {
+    // The trail the search attached after this constraint was.
+    if (!m_vars.empty())
+        m_trail = m_vars.front()->GetFiniteDomain() != nullptr ? m_vars.front()->GetFiniteDomain()->GetTrail()
+                                                               : nullptr;
+    if (!TakeFixedValues()) return false;
+    if (m_mode == Mode::Positions) return Pigeonhole();
+    if (m_mode == Mode::Integers) return PigeonholeIntegers();
+    return true;
 }
 
-bool AllDifferent::ForwardCheck() {
-    if (m_views) return ForwardCheckViews();
-    if (m_last != nullptr && m_last->IsInstantiated()) {
-        for (Variable* v : m_vars)
-            if (v != m_last && !v->IsInstantiated() && !v->RemoveValueOf(*m_last)) return false;
+bool AllDifferent::Separate(const Entry& e, const Entry& f, bool& fixed) const {
+    if (f.constant != nullptr || f.var->IsInstantiated()) {
+        if (m_mode == Mode::Integers) return ValueOf(e) != ValueOf(f);
+        const CPObject& a = e.constant != nullptr ? *e.constant : *e.var;
+        const CPObject& b = f.constant != nullptr ? *f.constant : *f.var;
+        if (a.IsBound()) return a.GetValue() != b.GetValue();
+        const FiniteDomain* d = e.var->GetFiniteDomain();
+        return d->ValueAt(d->MinIndex()) != b.GetValue();
     }
-    if (!RemoveSingletons()) return false;
-    return Pigeonhole();
-}
-
-bool AllDifferent::ForwardCheckViews() {
-    if (m_last != nullptr && m_last->IsInstantiated()) {
-        for (const Entry& e : m_entries) {
-            if (e.var != m_last) continue;
-            const long long w = ValueOf(e);
-            for (const Entry& f : m_entries)
-                if (f.var != nullptr && f.var != m_last && !f.var->IsInstantiated() && !RemoveFrom(f, w))
-                    return false;
-        }
+    switch (m_mode) {
+    case Mode::Positions: {
+        FiniteDomain* d = f.var->GetFiniteDomain();
+        int position = -1;
+        if (e.constant != nullptr)
+            position = d->IndexOf(e.constant->GetValue());
+        else
+            position = e.var->IsInstantiated() ? e.var->GetIndex() : e.var->GetFiniteDomain()->MinIndex();
+        if (!d->Contains(position)) return true;
+        if (!d->Remove(position)) return false;
+        fixed = d->Count() == 1;
+        return true;
     }
-    return RemoveSingletonViews() && PigeonholeViews();
+    case Mode::Integers: {
+        // c is 1 or -1, so c * x + b = w gives x = (w - b) * c.
+        const long long x = (ValueOf(e) - f.offset) * f.coefficient;
+        if (!f.intVar->ContainsInt(x)) return true;
+        if (!f.intVar->RemoveInt(x)) return false;
+        fixed = f.intVar->GetDomain().Count() == 1;
+        return true;
+    }
+    case Mode::Values:
+        break;
+    }
+    bool holds = true;
+    if (e.constant != nullptr || e.var->IsInstantiated()) {
+        holds = f.var->RemoveValueOf(e.constant != nullptr ? *e.constant : *e.var);
+    } else {
+        const FiniteDomain* d = e.var->GetFiniteDomain();
+        holds = f.var->RemoveValueOf(d->ValueAt(d->MinIndex()));
+    }
+    const FiniteDomain* d = f.var->GetFiniteDomain();
+    fixed = d != nullptr && d->Count() == 1;
+    return holds;
 }
 
-bool AllDifferent::RemoveSingletonViews() {
-    // An unbound argument left with one value takes it from the others, which may leave further
-    // arguments with one value.
-    m_done.assign(m_entries.size(), 0);
-    bool changed = true;
-    while (changed) {
-        changed = false;
-        for (std::size_t i = 0; i < m_entries.size(); ++i) {
-            const Entry& e = m_entries[i];
-            if (m_done[i] || e.var == nullptr || e.var->IsInstantiated()) continue;
-            const FiniteDomain& d = e.intVar->GetDomain();
-            if (d.IsEmpty()) return false;
-            if (d.Count() != 1) continue;
-            m_done[i] = 1;
-            const long long w = e.coefficient * e.intVar->MinInt() + e.offset;
-            for (std::size_t j = 0; j < m_entries.size(); ++j) {
-                const Entry& f = m_entries[j];
-                if (j == i || f.var == nullptr || f.var == e.var || f.var->IsInstantiated()) continue;
-                const long long x = (w - f.offset) * f.coefficient;
-                if (!f.intVar->ContainsInt(x)) continue;
-                if (!f.intVar->RemoveInt(x)) return false;
-                changed = true;
+bool AllDifferent::TakeFixedValues() {
+    const int n = static_cast<int>(m_entries.size());
+    // Giving a value away may fix an entry already passed over: walk again until none is.
+    bool again = true;
+    while (again) {
+        again = false;
+        for (int k = m_done; k < n; ++k) {
+            const Entry& e = m_entries[static_cast<std::size_t>(m_order[static_cast<std::size_t>(k)])];
+            if (!IsFixed(e)) continue;
+            std::swap(m_order[static_cast<std::size_t>(k)], m_order[static_cast<std::size_t>(m_done)]);
+            if (m_trail != nullptr) m_trail->Save(m_done, m_doneStamp);
+            ++m_done;
+            for (int j = m_done; j < n; ++j) {
+                const Entry& f = m_entries[static_cast<std::size_t>(m_order[static_cast<std::size_t>(j)])];
+                // Two views of one variable are told apart by the full check once it is bound.
+                if (f.var != nullptr && f.var == e.var) continue;
+                bool fixed = false;
+                if (!Separate(e, f, fixed)) return false;
+                again = again || fixed;
             }
         }
     }
     return true;
 }
 
-bool AllDifferent::PigeonholeViews() const {
+bool AllDifferent::PigeonholeIntegers() const {
     // The values the unbound arguments can still take, over the span they lie in (skipped when
     // that span is wide: it is a quick check, not a necessary one).
     long long lo = 0;
@@ -221,37 +223,7 @@ bool AllDifferent::PigeonholeViews() const {
     return values.Count() >= unbound;
 }
 
-bool AllDifferent::RemoveSingletons() {
-    if (!m_sameSpec) return true;
-    // An unbound variable left with one value takes it from the others, which may leave
-    // further variables with one value.
-    m_done.assign(m_vars.size(), 0);
-    bool changed = true;
-    while (changed) {
-        changed = false;
-        for (std::size_t i = 0; i < m_vars.size(); ++i) {
-            Variable* v = m_vars[i];
-            if (m_done[i] || v->IsInstantiated()) continue;
-            const FiniteDomain* d = v->GetFiniteDomain();
-            const int only = d->MinIndex();
-            if (only < 0) return false;
-            if (only != d->MaxIndex()) continue;
-            m_done[i] = 1;
-            for (std::size_t j = 0; j < m_vars.size(); ++j) {
-                Variable* w = m_vars[j];
-                if (j == i || w == v || w->IsInstantiated()) continue;
-                FiniteDomain* e = w->GetFiniteDomain();
-                if (!e->Contains(only)) continue;
-                if (!e->Remove(only)) return false;
-                changed = true;
-            }
-        }
-    }
-    return true;
-}
-
 bool AllDifferent::Pigeonhole() const {
-    if (!m_sameSpec) return true;
     BitVector& values = m_scratch;
     const int n = static_cast<int>(m_vars.front()->GetFiniteDomain()->UniverseSize());
     if (values.BitCount() != n)

@@ -24,11 +24,6 @@ bool AllDisjoint::IsSatisfied() const {
     return true;
 }
 
-bool AllDisjoint::IsAllButOneBound(int n) const {
-    (void)n;
-    return m_boundCount < static_cast<int>(m_args.size());
-}
-
 bool AllDisjoint::ForwardCheck() {
     for (Variable* v : m_vars) {
         if (v->IsInstantiated()) continue;

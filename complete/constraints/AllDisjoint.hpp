@@ -17,7 +17,8 @@ public:
     }
     const char* GetName() const override { return "AllDisjoint"; }
     bool IsSatisfied() const override;
-    bool IsAllButOneBound(int n) const override;
+    // Forward checks while any argument is unbound.
+    bool ForwardChecksUntilBound() const override { return true; }
     bool ForwardCheck() override;
 
 private:

@@ -44,11 +44,6 @@ bool Circuit::Preprocess() {
     return ForwardCheck();
 }
 
-bool Circuit::IsAllButOneBound(int n) const {
-    (void)n;
-    return m_boundCount < static_cast<int>(m_args.size());
-}
-
 bool Circuit::ForwardCheck() {
     const int n = static_cast<int>(m_args.size());
     std::vector<int> next(static_cast<std::size_t>(n), -1);

@@ -15,7 +15,8 @@ public:
     void Attach() override;
     // Successors keep 0 .. n-1 without themselves.
     bool Preprocess() override;
-    bool IsAllButOneBound(int n) const override;
+    // Forward checks while any argument is unbound.
+    bool ForwardChecksUntilBound() const override { return true; }
     bool ForwardCheck() override;
 };
 

@@ -18,6 +18,16 @@ public:
     bool FilterExact(int i) override {
         return Other(i)->IsBound() ? FilterArg(i) : Constraint::FilterExact(i);
     }
+    // Between two finite variables: each keeps the other's values (integer variables their
+    // bounds, and their values too when they have few).
+    DomainEvent WakeOn(int i) const override {
+        (void)i;
+        return m_vars.size() == 2 ? DomainEvent::Values : DomainEvent::None;
+    }
+    bool Propagate() override;
+    Truth Entailment() const override;
+    // A side fixed to a value takes it from the other.
+    bool EnforceNegation() override;
 };
 
 } // namespace GFCLib

@@ -28,4 +28,33 @@ bool NaryAnd::IsSatisfied() const {
     return true;
 }
 
+bool NaryAnd::Enforce() {
+    for (Constraint* c : m_operands)
+        if (!c->Enforce()) return false;
+    return true;
+}
+
+Truth NaryAnd::Entailment() const {
+    Truth result = Truth::True;
+    for (const Constraint* c : m_operands) {
+        const Truth t = c->Entailment();
+        if (t == Truth::False) return Truth::False;
+        if (t == Truth::Unknown) result = Truth::Unknown;
+    }
+    return result;
+}
+
+bool NaryAnd::EnforceNegation() {
+    Constraint* open = nullptr;
+    for (Constraint* c : m_operands) {
+        const Truth t = c->Entailment();
+        if (t == Truth::False) return true;
+        if (t == Truth::Unknown) {
+            if (open != nullptr) return true;
+            open = c;
+        }
+    }
+    return open != nullptr && open->EnforceNegation();
+}
+
 } // namespace GFCLib

@@ -13,6 +13,11 @@ public:
     ~NaryAnd() override;
     const char* GetName() const override { return "NaryAnd"; }
     bool IsSatisfied() const override;
+    Truth Entailment() const override;
+    // Every operand is made to hold.
+    bool Enforce() override;
+    // Once every operand but one holds, that one must fail.
+    bool EnforceNegation() override;
 
 private:
     std::vector<Constraint*> m_operands;

@@ -16,4 +16,10 @@ void Not::SetConstraint(Constraint* c) {
     IndexVars();
 }
 
+Truth Not::Entailment() const {
+    if (m_operand == nullptr) return Truth::True;
+    const Truth t = m_operand->Entailment();
+    return t == Truth::True ? Truth::False : t == Truth::False ? Truth::True : Truth::Unknown;
+}
+
 } // namespace GFCLib

@@ -14,6 +14,9 @@ public:
     void SetConstraint(Constraint* c);
     const char* GetName() const override { return "Not"; }
     bool IsSatisfied() const override { return m_operand == nullptr || !m_operand->IsSatisfied(); }
+    Truth Entailment() const override;
+    bool Enforce() override { return m_operand == nullptr || m_operand->EnforceNegation(); }
+    bool EnforceNegation() override { return m_operand == nullptr || m_operand->Enforce(); }
 
 private:
     Constraint* m_operand = nullptr;

@@ -18,6 +18,8 @@ public:
     }
     // Expands the variables' domains so single values can be removed, then attaches.
     void Attach() override;
+    // Between two finite variables the forward check removes exactly the bound side's value.
+    bool ChecksWhenBound() const override { return !m_finitePair; }
     // The unbound side loses the bound side's value.
     bool FilterArg(int i) override;
     // Against a bound other side the filter is already exact.
@@ -27,6 +29,14 @@ public:
     // Same filtering; two variables over one domain description take a direct path (the common case of
     // pairwise disequalities).
     bool ForwardCheck() override;
+
+private:
+    bool m_finitePair = false; // two variables over finite domains
+    // Within a logical constraint: a side left with one value takes it from the other.
+    bool Propagate() override;
+    Truth Entailment() const override;
+    // Both sides keep the values they share (their bounds when integers).
+    bool EnforceNegation() override;
 };
 
 } // namespace GFCLib

@@ -32,11 +32,6 @@ bool Sequence::Preprocess() {
     return ForwardCheck();
 }
 
-bool Sequence::IsAllButOneBound(int n) const {
-    (void)n;
-    return m_boundCount < static_cast<int>(m_args.size());
-}
-
 bool Sequence::ForwardCheck() {
     std::map<Value, int> used;
     for (const CPObject* a : m_args) {

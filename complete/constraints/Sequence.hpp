@@ -20,7 +20,8 @@ public:
     void Attach() override;
     // Removes the values outside the table from every variable, then filters as usual.
     bool Preprocess() override;
-    bool IsAllButOneBound(int n) const override;
+    // Forward checks while any argument is unbound.
+    bool ForwardChecksUntilBound() const override { return true; }
     bool ForwardCheck() override;
 
     std::map<Value, int> m_valueCounts; // allowed occurrences per value

@@ -13,7 +13,6 @@ public:
     void Init(SetVar* set);
     void PrintExpr(std::ostream& os) const override;
     bool Holds() const override;
-    bool WantsPropagation() const override { return true; }
     bool Propagate() override;
 
 private:

@@ -1,6 +1,7 @@
 #include "complete/induced/CountOp.hpp"
 
 #include "complete/FiniteDomain.hpp"
+#include "complete/Trail.hpp"
 #include "platform/FatalError.hpp"
 
 #include <algorithm>
@@ -15,11 +16,15 @@ void CountOp::InitCount(const std::vector<CPObject*>& list, const std::vector<Va
     // A value listed twice counts once.
     for (const Value& v : values)
         if (!Counted(v)) m_values.push_back(v);
+    std::vector<int> universeOf;
     for (CPObject* o : list) {
-        auto* v = o->IsVariable() ? static_cast<Variable*>(o) : nullptr;
-        if (v != nullptr) v->ExpandDomain();
-        m_operandVars.push_back(v);
-        const FiniteDomain* d = v != nullptr ? v->GetFiniteDomain() : nullptr;
+        if (!o->IsVariable()) {
+            m_constants += Counted(o->GetValue()) ? 1 : 0;
+            continue;
+        }
+        auto* v = static_cast<Variable*>(o);
+        v->ExpandDomain();
+        FiniteDomain* d = v->GetFiniteDomain();
         int universe = -1;
         if (d != nullptr && d->GetSpec() != nullptr) {
             const FiniteDomainSpec* spec = d->GetSpec();
@@ -33,8 +38,16 @@ void CountOp::InitCount(const std::vector<CPObject*>& list, const std::vector<Va
                 m_positions.push_back(std::move(positions));
             }
         }
-        m_universeOf.push_back(universe);
+        universeOf.push_back(universe);
+        m_entries.push_back(Operand{v, universe >= 0 ? d : nullptr, nullptr, 0, -1, 0});
     }
+    // The position lists are complete: point the operands at them.
+    for (std::size_t k = 0; k < m_entries.size(); ++k)
+        if (universeOf[k] >= 0) {
+            const std::vector<int>& positions = m_positions[static_cast<std::size_t>(universeOf[k])];
+            m_entries[k].positions = positions.data();
+            m_entries[k].positionCount = static_cast<int>(positions.size());
+        }
     SetComputedRange(0, static_cast<long long>(list.size()));
     Define(this, list);
 }
@@ -61,46 +74,78 @@ bool CountOp::Holds() const {
     return n == GetInt();
 }
 
+CountOp::Share CountOp::ShareOf(const Operand& o) const {
+    if (o.domain == nullptr) {
+        if (!o.var->IsInstantiated()) return Share::Maybe;
+        return Counted(o.var->GetCurrentValue()) ? Share::Surely : Share::Never;
+    }
+    const int* begin = o.positions;
+    const int* end = o.positions + o.positionCount;
+    if (o.var->IsInstantiated())
+        return std::find(begin, end, o.var->GetIndex()) != end ? Share::Surely : Share::Never;
+    // The counted values are looked up in the domain (a few lookups), not the domain walked.
+    const FiniteDomain* d = o.domain;
+    std::int64_t inside = 0;
+    for (const int* p = begin; p != end; ++p)
+        inside += d->Contains(*p) ? 1 : 0;
+    if (inside == 0) return Share::Never;
+    return inside == d->Count() ? Share::Surely : Share::Maybe;
+}
+
+void CountOp::Set(int& value, std::uint64_t& stamp, int to) {
+    if (value == to) return;
+    if (Trail* trail = m_domain.GetTrail(); trail != nullptr) trail->Save(value, stamp);
+    value = to;
+}
+
+bool CountOp::Update(Operand& o) {
+    const int was = o.share;
+    const int now = static_cast<int>(ShareOf(o));
+    if (was == now) return false;
+    const auto weight = [](int share, Share kind) { return share == static_cast<int>(kind) ? 1 : 0; };
+    Set(m_sure, m_sureStamp, m_sure - weight(was, Share::Surely) + weight(now, Share::Surely));
+    Set(m_maybe, m_maybeStamp, m_maybe - weight(was, Share::Maybe) + weight(now, Share::Maybe));
+    Set(o.share, o.stamp, now);
+    return true;
+}
+
+bool CountOp::IsWokenBy(int i, DomainEvent event) {
+    (void)event;
+    // Entry 0 of the definition's variables is this one, then come the variable operands.
+    if (i == 0 || !m_known) return true;
+    // A domain only narrows: an operand never or surely counted stays so.
+    Operand& o = m_entries[static_cast<std::size_t>(i) - 1];
+    if (o.share != static_cast<int>(Share::Maybe) || !Update(o)) return false;
+    // Propagate narrows the count to sure .. sure + maybe, and settles the open operands once
+    // the count is at either end.
+    const long long lo = MinInt();
+    const long long hi = MaxInt();
+    return lo < m_sure || hi > m_sure + m_maybe || (m_maybe > 0 && (hi == m_sure || lo == m_sure + m_maybe));
+}
+
+void CountOp::OnLabelled(const Variable* v, bool labelled) {
+    m_labelled = labelled ? v : nullptr;
+}
+
 bool CountOp::Propagate() {
-    // Each operand's counted values are looked up in its domain (a few lookups), not its whole
-    // domain walked, so a count over many variables costs one pass over them.
-    int sure = 0;
-    int maybe = 0;
-    m_open.clear(); // unbound operands that may or may not be counted
-    for (std::size_t i = 0; i < m_operands.size(); ++i) {
-        Variable* v = m_operandVars[i];
-        const int universe = m_universeOf[i];
-        if (universe < 0) {
-            if (v == nullptr || v->IsInstantiated()) sure += Counted(m_operands[i]->GetValue()) ? 1 : 0;
-            continue;
-        }
-        const std::vector<int>& positions = m_positions[static_cast<std::size_t>(universe)];
-        if (v->IsInstantiated()) {
-            sure += std::find(positions.begin(), positions.end(), v->GetIndex()) != positions.end() ? 1 : 0;
-            continue;
-        }
-        const FiniteDomain* d = v->GetFiniteDomain();
-        std::int64_t inside = 0;
-        for (int p : positions)
-            inside += d->Contains(p) ? 1 : 0;
-        if (inside == 0) continue;
-        if (inside == d->Count()) {
-            ++sure;
-        } else {
-            ++maybe;
-            m_open.push_back(v);
-        }
+    if (!m_known) {
+        // The first run learns every operand; later ones learn from the changes (IsWokenBy)
+        // and from the operand just labelled, which changes no domain.
+        Set(m_sure, m_sureStamp, m_constants);
+        for (Operand& o : m_entries)
+            (void)Update(o);
+        m_known = true;
+    } else if (m_labelled != nullptr) {
+        for (Operand& o : m_entries)
+            if (o.var == m_labelled) (void)Update(o);
     }
-    if (IsInstantiated()) {
-        if (GetInt() < sure || GetInt() > sure + maybe) return false;
-    } else if (!KeepRange(sure, sure + maybe)) {
-        return false;
-    }
-    const bool forbid = MaxInt() == sure;
-    const bool force = MinInt() == sure + maybe;
-    if (!forbid && !force) return true;
-    for (Variable* v : m_open) {
-        FiniteDomain* d = v->GetFiniteDomain();
+    if (!Restrict(m_sure, m_sure + m_maybe)) return false;
+    const bool forbid = MaxInt() == m_sure;
+    const bool force = MinInt() == m_sure + m_maybe;
+    if (m_maybe == 0 || (!forbid && !force)) return true;
+    for (Operand& o : m_entries) {
+        if (o.share != static_cast<int>(Share::Maybe) || o.domain == nullptr) continue;
+        FiniteDomain* d = o.domain;
         if (forbid) {
             for (const Value& c : m_values)
                 if (!d->RemoveValue(c)) return false;
@@ -110,6 +155,8 @@ bool CountOp::Propagate() {
             });
             if (d->IsEmpty()) return false;
         }
+        // The operand's own changes do not come back to the running count.
+        (void)Update(o);
     }
     return true;
 }

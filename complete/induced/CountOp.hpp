@@ -1,10 +1,15 @@
 #pragma once
-// The induced variable "how many of x_1..x_n take one of the counted values". Forward checking
-// keeps the count between the sure and the possible occurrences and, when the count is
-// reached (or must be reached), removes (or forces) the counted values in the unbound operands.
+// The induced variable "how many of x_1..x_n take one of the counted values". Propagation keeps
+// the count between the sure and the possible occurrences and, when the count is reached (or
+// must be reached), removes (or forces) the counted values in the unbound operands. What it
+// last knew of each operand (never, maybe or surely counted) is kept on the trail with the
+// totals, so that a change of an operand updates them at once and wakes the count only when
+// they call for narrowing.
 
 #include "complete/FiniteDomainSpec.hpp"
 #include "complete/induced/InducedIntVar.hpp"
+
+#include <cstdint>
 
 namespace GFCLib {
 
@@ -15,23 +20,53 @@ public:
     }
     void PrintExpr(std::ostream& os) const override;
     bool Holds() const override;
-    bool WantsPropagation() const override { return true; }
     bool Propagate() override;
+    // Any removal may take a counted value from an operand; the count itself acts on its bounds.
+    DomainEvent WakeOn(const Variable* v) const override {
+        return v == this ? DomainEvent::Bounds : DomainEvent::Values;
+    }
+    bool FiltersWakes() const override { return true; }
+    // An operand's change updates what the count knows of it, and wakes the count only when the
+    // totals then call for narrowing.
+    bool IsWokenBy(int i, DomainEvent event) override;
+    bool HearsLabelling() const override { return true; }
+    void OnLabelled(const Variable* v, bool labelled) override;
 
 private:
+    enum class Share { Never, Maybe, Surely };
+    // An operand that is a variable, as the count reads it (kept together: every change of the
+    // variable reads it).
+    struct Operand {
+        Variable* var;
+        FiniteDomain* domain; // null without a finite domain
+        const int* positions; // the counted values' positions in its universe (into m_positions)
+        int positionCount;
+        int share;           // a Share, or -1 before the first run; saved on the trail
+        std::uint64_t stamp; // for the trail
+    };
     void InitCount(const std::vector<CPObject*>& list, const std::vector<Value>& values);
     bool Counted(const Value& v) const;
+    Share ShareOf(const Operand& o) const;
+    // Learns operand o's share again, with the totals; true when it changed.
+    bool Update(Operand& o);
+    // Sets an integer of this count, saving it on the trail.
+    void Set(int& value, std::uint64_t& stamp, int to);
 
     std::vector<CPObject*> m_operands;
-    std::vector<Variable*> m_operandVars; // null for constants
-    std::vector<Value> m_values;          // distinct
-    std::vector<Variable*> m_open;        // scratch of Propagate
-    // The positions of the counted values in each distinct universe of the operands, and per
-    // operand the entry of its universe (-1 for a constant or an operand without a finite
-    // domain): a count over many variables looks positions up instead of values.
+    std::vector<Value> m_values; // distinct
+    // The positions of the counted values in each distinct universe of the operands: a count
+    // over many variables looks positions up instead of values.
     std::vector<const FiniteDomainSpec*> m_specs;
     std::vector<std::vector<int>> m_positions;
-    std::vector<int> m_universeOf;
+    std::vector<Operand> m_entries; // the variable operands, as the definition lists them
+    int m_constants = 0;            // constant operands that are counted
+    // The operands known surely counted and maybe counted, saved on the trail.
+    int m_sure = 0;
+    int m_maybe = 0;
+    std::uint64_t m_sureStamp = 0;
+    std::uint64_t m_maybeStamp = 0;
+    bool m_known = false;                 // every operand's share has been learnt once
+    const Variable* m_labelled = nullptr; // the operand being labelled, whose domain says nothing
 };
 
 } // namespace GFCLib

@@ -47,15 +47,14 @@ bool IndexOp::Holds() const {
 }
 
 bool IndexOp::Propagate() {
-    if (m_index->IsInstantiated()) {
+    if (m_index->IsFixed()) {
         int v = 0;
-        if (!At(m_index->GetInt(), v)) return false;
-        if (IsInstantiated()) return v == GetInt();
-        return KeepInt(v);
+        if (!At(m_index->MinInt(), v)) return false;
+        return Fix(v);
     }
     if (m_total) return PropagateTotal();
     FiniteDomain& d = m_index->GetDomain();
-    const bool fixed = IsInstantiated();
+    const bool fixed = IsFixed();
     BitVector& mark = Scratch();
     // Positions beyond the list have no value.
     if (!m_index->KeepRange(0, static_cast<long long>(m_values.size()) - 1)) return false;
@@ -63,7 +62,7 @@ bool IndexOp::Propagate() {
         int v = 0;
         int k = -1;
         if (At(m_index->GetIntSpec()->IntAt(p), v)) k = m_intSpec->IndexOfInt(v);
-        const bool supported = k >= 0 && (fixed ? v == GetInt() : m_domain.Contains(k));
+        const bool supported = k >= 0 && (fixed ? v == MinInt() : m_domain.Contains(k));
         if (supported)
             mark.Set(k, true);
         else
@@ -78,11 +77,11 @@ bool IndexOp::PropagateTotal() {
     // positions are walked (the index's domain may be far larger).
     FiniteDomain& d = m_index->GetDomain();
     const IntDomainSpec* spec = m_index->GetIntSpec();
-    const bool fixed = IsInstantiated();
+    const bool fixed = IsFixed();
     BitVector& mark = Scratch();
     const auto supported = [&](int v, int& k) {
         k = m_intSpec->IndexOfInt(v);
-        return k >= 0 && (fixed ? v == GetInt() : m_domain.Contains(k));
+        return k >= 0 && (fixed ? v == MinInt() : m_domain.Contains(k));
     };
     const long long n = static_cast<long long>(m_values.size());
     if (m_index->MinInt() < 0 || m_index->MaxInt() >= n) {

@@ -13,7 +13,6 @@ public:
     IndexOp(IntVar* index, const std::vector<Value>& values, bool total = false);
     void PrintExpr(std::ostream& os) const override;
     bool Holds() const override;
-    bool WantsPropagation() const override { return true; }
     bool Propagate() override;
 
 private:

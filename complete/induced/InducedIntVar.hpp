@@ -21,6 +21,10 @@ public:
     // Largest number of values an induced domain may have when its forward checking marks
     // results one by one.
     static constexpr long long kMaxDomainSize = 1LL << 24;
+    // Most values propagation tries one by one in one run; wider domains narrow by bounds.
+    static constexpr long long kValueFilterLimit = 1LL << 16;
+    // Largest universe whose positions propagation marks in a scratch bit vector per run.
+    static constexpr long long kMarkableUniverse = 1LL << 20;
 
 protected:
     // Makes the domain the given values (any order, repeats allowed).

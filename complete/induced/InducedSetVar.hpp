@@ -19,7 +19,6 @@ public:
     bool IsInduced() const override { return true; }
     void PrintName(std::ostream& os) const override;
     bool Holds() const override;
-    bool WantsPropagation() const override { return true; }
     bool Propagate() override;
 
 protected:

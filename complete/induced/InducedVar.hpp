@@ -19,10 +19,25 @@ public:
 
     // The definition's truth over the current values (all bound).
     virtual bool Holds() const = 0;
-    // True when propagation can narrow something now.
-    virtual bool WantsPropagation() const = 0;
-    // Narrows the variable and its operands; false when a domain became empty.
+    // Narrows the variable and its operands by their domains (a bound one by its value); false
+    // when a domain became empty or the definition cannot hold.
     [[nodiscard]] virtual bool Propagate() = 0;
+    // Whether a change of the definition's variable i (0: this one, then the operands that are
+    // variables) of this strength calls for Propagate after all; asked only when FiltersWakes.
+    virtual bool FiltersWakes() const { return false; }
+    virtual bool IsWokenBy(int i, DomainEvent event) {
+        (void)i, (void)event;
+        return true;
+    }
+    // Told when a variable of the definition is labelled (labelled true) and released, when
+    // HearsLabelling.
+    virtual bool HearsLabelling() const { return false; }
+    virtual void OnLabelled(const Variable* v, bool labelled) { (void)v, (void)labelled; }
+    // The weakest change of v (the variable itself or an operand) that calls for Propagate.
+    virtual DomainEvent WakeOn(const Variable* v) const {
+        (void)v;
+        return DomainEvent::Values;
+    }
 
 protected:
     // Creates the definition over (self, operands...).

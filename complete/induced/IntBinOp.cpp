@@ -125,8 +125,39 @@ bool IntBinOp::Holds() const {
     return Apply(ValueOf(m_a), ValueOf(m_b), r) && r == GetInt();
 }
 
-bool IntBinOp::WantsPropagation() const {
-    return m_a->IsBound() || m_b->IsBound();
+bool IntBinOp::PropagateBounds() {
+    const long long loA = MinOf(m_a);
+    const long long hiA = MaxOf(m_a);
+    const long long loB = MinOf(m_b);
+    const long long hiB = MaxOf(m_b);
+    long long lo = 0;
+    long long hi = 0;
+    Bounds(loA, hiA, loB, hiB, lo, hi);
+    if (lo <= hi) {
+        if (m_total) {
+            lo = std::min(lo, 0LL);
+            hi = std::max(hi, 0LL);
+        }
+        if (m_saturating) {
+            lo = std::clamp(lo, m_saturationLow, m_saturationHigh);
+            hi = std::clamp(hi, m_saturationLow, m_saturationHigh);
+        }
+        if (!Restrict(lo, hi)) return false;
+    }
+    // A result held at an end of the saturation range stands for every result beyond it, and a
+    // total operator's 0 for the pairs without a result: neither solves for an operand.
+    const long long zLo = MinInt();
+    const long long zHi = MaxInt();
+    if (m_total || (m_saturating && (zLo <= m_saturationLow || zHi >= m_saturationHigh))) return true;
+    const auto narrow = [&](IntVar* x, bool xFirst, long long oLo, long long oHi) {
+        if (x == nullptr || x->IsInstantiated()) return true;
+        long long xLo = 0;
+        long long xHi = 0;
+        bool notZero = false;
+        if (!Solve(xFirst, zLo, zHi, oLo, oHi, xLo, xHi, notZero)) return true;
+        return x->Restrict(xLo, xHi) && (!notZero || x->Exclude(0));
+    };
+    return narrow(m_aVar, true, MinOf(m_b), MaxOf(m_b)) && narrow(m_bVar, false, MinOf(m_a), MaxOf(m_a));
 }
 
 bool IntBinOp::Propagate() {

@@ -1,7 +1,8 @@
 #pragma once
 // Base of the induced integer variables z = a op b over two operands (variables or constants).
-// Forward checking: once one operand is bound, the other operand keeps the values whose result
-// is still in z's domain and z keeps the results the other operand can still produce.
+// Propagation narrows by bounds (interval arithmetic) whatever the domains' sizes; once one
+// operand is fixed and the other has few values, the other keeps the values whose result is
+// still in z's domain and z keeps the results the other operand can still produce.
 // Each operator computes its exact result in 64 bits (Exact); what becomes of a result beyond
 // the int range and of a pair the operator has no result for is the variable's choice, made
 // before its domain is computed:
@@ -60,7 +61,6 @@ public:
 
     void PrintExpr(std::ostream& os) const override;
     bool Holds() const override;
-    bool WantsPropagation() const override;
     bool Propagate() override;
 
 protected:
@@ -79,8 +79,11 @@ protected:
     // whether they leave the range; for a saturating variable whose results span more values
     // than a domain can hold, narrows the saturation range first.
     void SetResultRange(long long lo, long long hi);
-    // The forward-checking filter over a non-virtual exact(a, b, r) (the subclasses pass
-    // their own operator, so the inner loop makes no virtual calls).
+    // The propagation over a non-virtual exact(a, b, r) (the subclasses pass their own
+    // operator, so the inner loops make no virtual calls): the result within what the operands'
+    // ranges give and the operands within what the result allows (Bounds, Solve); then, once one
+    // operand is fixed and the other has few values, value by value: the other operand keeps the
+    // values whose result is still possible and the result keeps what they give.
     template <typename F> bool PropagateUsing(F exact) { return PropagateUsing(exact, nullptr); }
     // With invert(fixedIsA, fixed, result, x) (x := the other operand giving result), operators
     // that can be solved for an operand skip building the result's image when nothing but the
@@ -90,40 +93,38 @@ protected:
         const auto compute = [&](long long a, long long b, long long& r) {
             return Finish(exact(a, b, r), r);
         };
-        const bool aFixed = m_aVar == nullptr || m_aVar->IsInstantiated();
-        const bool bFixed = m_bVar == nullptr || m_bVar->IsInstantiated();
-        const long long a = aFixed ? (m_aVar != nullptr ? m_aVar->GetInt() : ValueOf(m_a)) : 0;
-        const long long b = bFixed ? (m_bVar != nullptr ? m_bVar->GetInt() : ValueOf(m_b)) : 0;
+        const bool aFixed = m_aVar == nullptr || m_aVar->IsFixed();
+        const bool bFixed = m_bVar == nullptr || m_bVar->IsFixed();
         if (aFixed && bFixed) {
             long long r = 0;
-            if (!compute(a, b, r)) return false;
-            if (IsInstantiated()) return r == GetInt();
-            return KeepInt(static_cast<int>(r));
+            if (!compute(MinOf(m_a), MinOf(m_b), r)) return false;
+            return Fix(r);
         }
+        if (!PropagateBounds()) return false;
         if (!aFixed && !bFixed) return true;
         IntVar* x = aFixed ? m_bVar : m_aVar;
-        const long long fixed = aFixed ? a : b;
+        const long long fixed = aFixed ? MinOf(m_a) : MinOf(m_b);
         const auto apply = [&](long long v, long long& r) {
             return aFixed ? compute(fixed, v, r) : compute(v, fixed, r);
         };
         FiniteDomain& dx = x->GetDomain();
         const IntDomainSpec* sx = x->GetIntSpec();
-        // An operand with more values than are worth trying one by one waits until it is bound
-        // (the definition is checked then): leaving values is always sound.
-        if (dx.Count() > kMaxDomainSize) return true;
-        if (IsInstantiated()) {
-            const long long z = GetInt();
-            dx.ForEachIndex([&](int p) {
+        // An operand with more values than are worth trying one by one keeps its bounds: leaving
+        // values is always sound, and the definition is checked once it is bound.
+        if (x->IsInstantiated() || dx.Count() > kValueFilterLimit) return true;
+        if (IsFixed()) {
+            const long long z = MinInt();
+            for (int p = dx.MinIndex(); p >= 0; p = dx.NextAfter(p)) {
                 long long r = 0;
                 if (!apply(sx->IntAt(p), r) || r != z) (void)dx.Remove(p);
-            });
+            }
             return !dx.IsEmpty();
         }
         if constexpr (!std::is_same_v<G, std::nullptr_t>) {
             // A result held at an end of the int range stands for many: inverting it would
             // find one operand value of them.
             if (GetConstraints().size() == 1 && m_complete && !m_leavesIntRange && !m_total &&
-                m_domain.UniverseSize() <= kMaxDomainSize) {
+                m_domain.UniverseSize() <= kValueFilterLimit) {
                 m_domain.ForEachMissing([&](int k) {
                     long long v = 0;
                     if (invert(aFixed, fixed, m_intSpec->IntAt(k), v)) {
@@ -134,37 +135,37 @@ protected:
                 return !dx.IsEmpty();
             }
         }
-        if (m_domain.UniverseSize() > kMaxDomainSize) {
-            // Too many results to mark: the result keeps the bounds of what the operand can
-            // still produce.
-            long long lo = kMaxInt;
-            long long hi = kMinInt;
-            dx.ForEachIndex([&](int p) {
-                long long r = 0;
-                int k = -1;
-                if (apply(sx->IntAt(p), r)) k = m_intSpec->IndexOfInt(r);
-                if (k >= 0 && m_domain.Contains(k)) {
-                    lo = std::min(lo, r);
-                    hi = std::max(hi, r);
-                } else {
-                    (void)dx.Remove(p);
-                }
-            });
-            if (dx.IsEmpty()) return false;
-            return KeepRange(lo, hi);
-        }
-        BitVector& mark = Scratch();
-        dx.ForEachIndex([&](int p) {
+        const bool marking = m_domain.UniverseSize() <= kMarkableUniverse;
+        BitVector* mark = marking ? &Scratch() : nullptr;
+        // Without marks the result keeps the bounds of what the operand can still produce.
+        long long lo = kMaxInt;
+        long long hi = kMinInt;
+        for (int p = dx.MinIndex(); p >= 0; p = dx.NextAfter(p)) {
             long long r = 0;
             int k = -1;
             if (apply(sx->IntAt(p), r)) k = m_intSpec->IndexOfInt(r);
-            if (k >= 0 && m_domain.Contains(k))
-                mark.Set(k, true);
-            else
+            if (k < 0 || !m_domain.Contains(k)) {
                 (void)dx.Remove(p);
-        });
+                continue;
+            }
+            if (marking) mark->Set(k, true);
+            lo = std::min(lo, r);
+            hi = std::max(hi, r);
+        }
         if (dx.IsEmpty()) return false;
-        return m_domain.KeepMarked(mark);
+        return marking ? m_domain.KeepMarked(*mark) : KeepRange(lo, hi);
+    }
+
+    // Bounds propagation: the result within Bounds over the operands' ranges, and each operand
+    // within what Solve finds for it; false when a domain empties.
+    [[nodiscard]] bool PropagateBounds();
+    // The values x can take when x op o (x first when xFirst) is within zLo .. zHi and o within
+    // oLo .. oHi: lo .. hi (lo > hi: none), and whether x must differ from 0. False when the
+    // operator says nothing about x that way (the default).
+    virtual bool Solve(bool xFirst, long long zLo, long long zHi, long long oLo, long long oHi, long long& lo,
+                       long long& hi, bool& notZero) const {
+        (void)xFirst, (void)zLo, (void)zHi, (void)oLo, (void)oHi, (void)lo, (void)hi, (void)notZero;
+        return false;
     }
 
     // Exact result bounds (beyond the int range when results are) when there are too many

@@ -2,6 +2,7 @@
 
 #include "platform/FatalError.hpp"
 
+#include <algorithm>
 #include <ostream>
 
 namespace GFCLib {
@@ -33,28 +34,35 @@ bool IntUnaryOp::Holds() const {
 }
 
 bool IntUnaryOp::Propagate() {
-    if (m_a->IsBound()) {
+    if (m_aVar == nullptr || m_aVar->IsFixed()) {
         long long r = 0;
-        if (!Apply(ValueOf(m_a), r)) return false;
-        if (IsInstantiated()) return r == GetInt();
-        return KeepInt(static_cast<int>(r));
+        if (!Apply(MinOf(m_a), r)) return false;
+        return Fix(r);
     }
+    // A bound operand's domain is not its value (handled above); a wide one waits for its value.
     FiniteDomain& dx = m_aVar->GetDomain();
+    if (m_aVar->IsInstantiated() || dx.Count() > kValueFilterLimit) return true;
     const IntDomainSpec* sx = m_aVar->GetIntSpec();
-    const bool fixed = IsInstantiated();
-    BitVector& mark = Scratch();
-    dx.ForEachIndex([&](int p) {
+    const bool fixed = IsFixed();
+    const bool marking = !fixed && m_domain.UniverseSize() <= kMarkableUniverse;
+    BitVector* mark = marking ? &Scratch() : nullptr;
+    long long lo = kMaxInt;
+    long long hi = kMinInt;
+    for (int p = dx.MinIndex(); p >= 0; p = dx.NextAfter(p)) {
         long long r = 0;
         int k = -1;
         if (Apply(sx->IntAt(p), r)) k = m_intSpec->IndexOfInt(r);
-        const bool supported = fixed ? (k >= 0 && r == GetInt()) : (k >= 0 && m_domain.Contains(k));
-        if (supported)
-            mark.Set(k, true);
-        else
+        if (k < 0 || !(fixed ? r == MinInt() : m_domain.Contains(k))) {
             (void)dx.Remove(p);
-    });
+            continue;
+        }
+        if (marking) mark->Set(k, true);
+        lo = std::min(lo, r);
+        hi = std::max(hi, r);
+    }
     if (dx.IsEmpty()) return false;
-    return fixed || m_domain.KeepMarked(mark);
+    if (fixed) return true;
+    return marking ? m_domain.KeepMarked(*mark) : KeepRange(lo, hi);
 }
 
 } // namespace GFCLib

@@ -30,7 +30,6 @@ public:
 
     void PrintExpr(std::ostream& os) const override;
     bool Holds() const override;
-    bool WantsPropagation() const override { return true; }
     bool Propagate() override;
 
 protected:

@@ -141,7 +141,7 @@ template <typename Wide> bool LinearOp::PropagateBounds(bool& lastTerm) {
             const Wide q = c * x->MaxInt();
             sumLo += std::min(p, q);
             sumHi += std::max(p, q);
-            ++unbound;
+            if (p != q) ++unbound;
         }
         if (IsInstantiated()) {
             if (GetInt() < ValueOfSum(sumLo) || GetInt() > ValueOfSum(sumHi)) return false;
@@ -166,10 +166,17 @@ template <typename Wide> bool LinearOp::PropagateBounds(bool& lastTerm) {
             const Wide hi = zHi - (sumLo - std::min(p, q));
             const bool loOpen = c > 0 ? openBelow : openAbove;
             const bool hiOpen = c > 0 ? openAbove : openBelow;
-            const Wide xLo = loOpen ? Wide(x->MinInt()) : c > 0 ? CeilDiv<Wide>(lo, c) : CeilDiv<Wide>(hi, c);
-            const Wide xHi = hiOpen  ? Wide(x->MaxInt())
-                             : c > 0 ? FloorDiv<Wide>(hi, c)
-                                     : FloorDiv<Wide>(lo, c);
+            // Unit coefficients (differences, sums) need no division.
+            const Wide xLo = loOpen   ? Wide(x->MinInt())
+                             : c == 1  ? lo
+                             : c == -1 ? -hi
+                             : c > 0   ? CeilDiv<Wide>(lo, c)
+                                       : CeilDiv<Wide>(hi, c);
+            const Wide xHi = hiOpen   ? Wide(x->MaxInt())
+                             : c == 1  ? hi
+                             : c == -1 ? -lo
+                             : c > 0   ? FloorDiv<Wide>(hi, c)
+                                       : FloorDiv<Wide>(lo, c);
             if (xLo > x->MinInt() || xHi < x->MaxInt()) {
                 if (!x->KeepRange(Clamp(xLo), Clamp(xHi))) return false;
                 changed = true;
@@ -183,20 +190,20 @@ template <typename Wide> bool LinearOp::PropagateBounds(bool& lastTerm) {
 }
 
 template <typename Wide> bool LinearOp::FilterLastTerm() {
-    // Every other term is bound: the result is rest + c x, and each side keeps what the other
+    // Every other term is fixed: the result is rest + c x, and each side keeps what the other
     // can match (bounds alone miss the holes of either).
     std::size_t k = 0;
     Wide rest = m_constant;
     for (std::size_t i = 0; i < m_terms.size(); ++i) {
-        if (m_terms[i]->IsInstantiated())
-            rest += static_cast<Wide>(m_coefficients[i]) * m_terms[i]->GetInt();
+        if (m_terms[i]->IsFixed())
+            rest += static_cast<Wide>(m_coefficients[i]) * m_terms[i]->MinInt();
         else
             k = i;
     }
     IntVar* x = m_terms[k];
     const Wide c = m_coefficients[k];
-    if (IsInstantiated()) {
-        const long long z = GetInt();
+    if (IsFixed()) {
+        const long long z = MinInt();
         if (m_saturating && (z == m_saturationLow || z == m_saturationHigh)) {
             // rest + c x at or beyond that end.
             const Wide t = z - rest;
@@ -210,48 +217,31 @@ template <typename Wide> bool LinearOp::FilterLastTerm() {
     }
     FiniteDomain& dx = x->GetDomain();
     const IntDomainSpec* sx = x->GetIntSpec();
-    if (GetConstraints().size() == 1) {
-        // Nothing but the definition reads the result's domain: only the term's values whose
-        // result was removed go, found from the removed results (usually few).
-        if (m_domain.IsRange() || m_domain.UniverseSize() > kMaxDomainSize) return true;
-        bool dropLow = false; // a saturated end removed: every term value reaching it goes
-        bool dropHigh = false;
-        m_domain.ForEachMissing([&](int position) {
-            const long long z = m_intSpec->IntAt(position);
-            if (m_saturating && z == m_saturationLow) dropLow = true;
-            if (m_saturating && z == m_saturationHigh) dropHigh = true;
-            const Wide t = z - rest;
-            if (t % c != 0) return;
-            const int p = sx->IndexOfInt(Clamp(t / c));
-            if (p >= 0) (void)dx.Remove(p);
-        });
-        if (dx.IsEmpty()) return false;
-        // Keep rest + c x strictly inside the removed ends.
-        if (dropHigh) {
-            const Wide t = static_cast<Wide>(m_saturationHigh) - 1 - rest;
-            if (!(c > 0 ? x->KeepAtMost(Clamp(FloorDiv<Wide>(t, c)))
-                        : x->KeepAtLeast(Clamp(CeilDiv<Wide>(t, c)))))
-                return false;
-        }
-        if (dropLow) {
-            const Wide t = static_cast<Wide>(m_saturationLow) + 1 - rest;
-            if (!(c > 0 ? x->KeepAtLeast(Clamp(CeilDiv<Wide>(t, c)))
-                        : x->KeepAtMost(Clamp(FloorDiv<Wide>(t, c)))))
-                return false;
-        }
-        return !dx.IsEmpty();
-    }
-    if (dx.Count() > kMaxDomainSize || m_domain.UniverseSize() > kMaxDomainSize) return true;
-    BitVector& mark = Scratch();
-    dx.ForEachIndex([&](int p) {
+    // Holes matter only in a term small enough to walk (bounds did the rest), and not at all
+    // when neither side has any and the term's values map one to one onto consecutive results.
+    if (dx.Count() > kValueFilterLimit) return true;
+    if ((c == 1 || c == -1) && dx.IsRange() && m_domain.IsRange()) return true;
+    const bool marking = m_domain.UniverseSize() <= kMarkableUniverse;
+    BitVector* mark = marking ? &Scratch() : nullptr;
+    for (int p = dx.MinIndex(); p >= 0; p = dx.NextAfter(p)) {
         const int position = m_intSpec->IndexOfInt(ValueOfSum(rest + c * sx->IntAt(p)));
-        if (position >= 0 && m_domain.Contains(position))
-            mark.Set(position, true);
-        else
+        if (!m_domain.Contains(position))
             (void)dx.Remove(p);
-    });
+        else if (marking)
+            mark->Set(position, true);
+    }
     if (dx.IsEmpty()) return false;
-    return m_domain.KeepMarked(mark);
+    if (marking) return m_domain.KeepMarked(*mark);
+    // The result's universe is too large to mark: its values are walked when they are few.
+    if (m_domain.Count() > kValueFilterLimit) return true;
+    for (int p = m_domain.MinIndex(); p >= 0; p = m_domain.NextAfter(p)) {
+        const long long z = m_intSpec->IntAt(p);
+        // A saturated end stands for every sum beyond it: it stays while the bounds allow it.
+        if (m_saturating && (z == m_saturationLow || z == m_saturationHigh)) continue;
+        const Wide t = z - rest;
+        if (t % c != 0 || !x->ContainsInt(Clamp(t / c))) (void)m_domain.Remove(p);
+    }
+    return !m_domain.IsEmpty();
 }
 
 } // namespace GFCLib

@@ -45,8 +45,11 @@ public:
 
     void PrintExpr(std::ostream& os) const override;
     bool Holds() const override;
-    bool WantsPropagation() const override { return true; }
     bool Propagate() override;
+    // Bounds wake a sum of many terms; a difference of two also reads their holes.
+    DomainEvent WakeOn(const Variable* v) const override {
+        return v == this || m_terms.size() <= 2 ? DomainEvent::Values : DomainEvent::Bounds;
+    }
 
     const std::vector<IntVar*>& GetTerms() const { return m_terms; }
     const std::vector<long long>& GetCoefficients() const { return m_coefficients; }

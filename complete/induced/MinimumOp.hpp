@@ -13,8 +13,11 @@ public:
     }
     void PrintExpr(std::ostream& os) const override;
     bool Holds() const override;
-    bool WantsPropagation() const override { return true; }
     bool Propagate() override;
+    DomainEvent WakeOn(const Variable* v) const override {
+        (void)v;
+        return DomainEvent::Bounds;
+    }
 
 protected:
     MinimumOp() = default;

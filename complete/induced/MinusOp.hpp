@@ -16,6 +16,14 @@ public:
         return true;
     }
     bool Propagate() override { return PropagateUsing(&Compute, &Invert); }
+    // x - o = z gives x within z + o; o - x = z gives x within o - z.
+    bool Solve(bool xFirst, long long zLo, long long zHi, long long oLo, long long oHi, long long& lo,
+               long long& hi, bool& notZero) const override {
+        lo = xFirst ? zLo + oLo : oLo - zHi;
+        hi = xFirst ? zHi + oHi : oHi - zLo;
+        notZero = false;
+        return true;
+    }
     bool RangeOfIntervals(long long loA, long long hiA, long long loB, long long hiB, long long& lo,
                           long long& hi) const override {
         lo = loA - hiB;

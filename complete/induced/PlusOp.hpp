@@ -17,6 +17,15 @@ public:
         return true;
     }
     bool Propagate() override { return PropagateUsing(&Compute, &Invert); }
+    // x + o = z (either way round): x within z - o.
+    bool Solve(bool xFirst, long long zLo, long long zHi, long long oLo, long long oHi, long long& lo,
+               long long& hi, bool& notZero) const override {
+        (void)xFirst;
+        lo = zLo - oHi;
+        hi = zHi - oLo;
+        notZero = false;
+        return true;
+    }
     bool RangeOfIntervals(long long loA, long long hiA, long long loB, long long hiB, long long& lo,
                           long long& hi) const override {
         lo = loA + loB;

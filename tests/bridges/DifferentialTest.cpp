@@ -29,11 +29,31 @@ using namespace RawBuild;
 
 namespace {
 
+// What the random model makers share: the seeded draws and the variables made so far.
+class RandomPicks {
+protected:
+    explicit RandomPicks(unsigned seed) : m_random(seed) {}
+    int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_random); }
+    bool Chance(int percent) { return Pick(1, 100) <= percent; }
+    E Var() { return m_vars[static_cast<std::size_t>(Pick(0, static_cast<int>(m_vars.size()) - 1))]; }
+    // A list of one to four integer constants within lo .. hi.
+    E Values(int lo, int hi) {
+        std::vector<E> items;
+        const int n = Pick(1, 4);
+        for (int i = 0; i < n; ++i)
+            items.push_back(Int(Pick(lo, hi)));
+        return Arr(items);
+    }
+
+    std::mt19937 m_random;
+    std::vector<E> m_vars;
+};
+
 // Builds one random model: one to three small integer variables (and sometimes a boolean),
 // one to three constraints over random expressions, sometimes an objective and soft constraints.
-class ModelMaker {
+class ModelMaker : RandomPicks {
 public:
-    explicit ModelMaker(unsigned seed) : m_random(seed) {}
+    explicit ModelMaker(unsigned seed) : RandomPicks(seed) {}
 
     void Build(Problem& p) {
         const int n = Pick(1, 3);
@@ -68,10 +88,6 @@ public:
     }
 
 private:
-    int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_random); }
-    bool Chance(int percent) { return Pick(1, 100) <= percent; }
-    E Var() { return m_vars[static_cast<std::size_t>(Pick(0, static_cast<int>(m_vars.size()) - 1))]; }
-
     E List(int depth) {
         std::vector<E> items;
         const int n = Pick(1, 3);
@@ -80,13 +96,7 @@ private:
         return Arr(items);
     }
 
-    E Values() {
-        std::vector<E> items;
-        const int n = Pick(1, 4);
-        for (int i = 0; i < n; ++i)
-            items.push_back(Int(Pick(-3, 3)));
-        return Arr(items);
-    }
+    E Values() { return RandomPicks::Values(-3, 3); }
 
     E Expression(int depth) {
         if (depth <= 0 || Chance(40)) return Chance(75) ? Var() : Int(Pick(-3, 3));
@@ -160,9 +170,81 @@ private:
         }
         }
     }
+};
 
-    std::mt19937 m_random;
-    std::vector<E> m_vars;
+// Builds one random model of the kind propagation works on: three to five integer variables over
+// small ranges and two to four constraints among orderings with gaps (x + c <= y), differences
+// kept apart (x - y <> k, x + i <> y + j), sums and scalar products, counts compared with a
+// variable or a constant, all-different over expressions, elements, disjunctions of orderings,
+// products, maxima and implications.
+class ChainMaker : RandomPicks {
+public:
+    explicit ChainMaker(unsigned seed) : RandomPicks(seed) {}
+
+    void Build(Problem& p) {
+        const int n = Pick(3, 5);
+        for (int i = 0; i < n; ++i) {
+            const int lo = Pick(-2, 1);
+            m_vars.push_back(
+                p.IntVar("v" + std::to_string(i), p.IntRange("d" + std::to_string(i), lo, lo + Pick(1, 3))));
+        }
+        const int constraints = Pick(2, 4);
+        for (int i = 0; i < constraints; ++i)
+            p.Post(Constraint());
+    }
+
+private:
+    RawType Comparison() {
+        static const RawType kinds[] = {RawType::Equal,     RawType::NotEqual, RawType::Less,
+                                        RawType::LessEqual, RawType::Greater,  RawType::GreaterEqual};
+        return kinds[Pick(0, 5)];
+    }
+    E Shifted(E x) { return Op(RawType::Plus, std::move(x), Int(Pick(-2, 2))); }
+    E Vars(int lo, int hi) {
+        std::vector<E> items;
+        const int n = Pick(lo, hi);
+        for (int i = 0; i < n; ++i)
+            items.push_back(Var());
+        return Arr(items);
+    }
+    E Values() { return RandomPicks::Values(-2, 3); }
+
+    RPtr<RawCon> Constraint() {
+        switch (Pick(0, 9)) {
+        case 0:
+            return Con(Pick(0, 1) == 0 ? RawType::LessEqual : RawType::Less, Shifted(Var()), Var());
+        case 1:
+            if (Pick(0, 1) == 0)
+                return Con(RawType::NotEqual, Op(RawType::Minus, Var(), Var()), Int(Pick(-2, 2)));
+            return Con(RawType::NotEqual, Shifted(Var()), Shifted(Var()));
+        case 2:
+            if (Pick(0, 1) == 0)
+                return Con(Comparison(), E(new RawOp(RawType::Sum, Vars(2, 3))), Int(Pick(-2, 4)));
+            return Con(Comparison(),
+                       E(new RawOp(RawType::ScalProd, Vars(2, 2), Ints({Pick(-2, 2), Pick(1, 3)}))), Var());
+        case 3: {
+            E count = Op(RawType::Count, Vars(2, 4), Values());
+            return Con(Comparison(), count, Pick(0, 1) == 0 ? Var() : Int(Pick(0, 2)));
+        }
+        case 4:
+            return Con(RawType::AllDifferent, Arr({Shifted(Var()), Op(RawType::Minus, Var(), Var()), Var()}));
+        case 5:
+            if (Pick(0, 1) == 0)
+                return Con(RawType::Equal, E(new RawOp(RawType::Index, Var(), Values())), Var());
+            return Con(RawType::Element, {Var(), Values(), Var()});
+        case 6:
+            return Con(RawType::Or, Con(RawType::LessEqual, Shifted(Var()), Var()),
+                       Con(RawType::LessEqual, Shifted(Var()), Var()));
+        case 7:
+            return Con(Comparison(), Op(RawType::Times, Var(), Var()),
+                       Pick(0, 1) == 0 ? Var() : Int(Pick(-3, 4)));
+        case 8:
+            return Con(RawType::Equal, E(new RawOp(RawType::Maximum, Vars(2, 3))), Shifted(Var()));
+        default:
+            return Con(RawType::Implies, Con(RawType::Less, Var(), Var()),
+                       Con(Comparison(), Var(), Int(Pick(-1, 2))));
+        }
+    }
 };
 
 std::string Text(const RawCSP& csp) {
@@ -253,6 +335,62 @@ TEST(Differential, CompleteSearchAgreesWithBruteForceOnRandomModels) {
         const BruteForce::Oracle oracle = BruteForce::Solve(p.csp);
         const std::string disagreement = CheckCompleteSearch(p.csp, oracle);
         EXPECT_TRUE(disagreement.empty()) << "seed " << seed << ": " << disagreement << "\n" << Text(p.csp);
+    }
+}
+
+namespace {
+
+// The values of one solution, in the problem's variable order.
+std::vector<int> Values(const RawCSP& csp, const RawSolution& s) {
+    std::vector<int> values;
+    for (const auto& v : csp.GetVariables())
+        values.push_back(s.FindLabel(v->GetName())->GetValue()->GetInt());
+    return values;
+}
+
+// Every solution complete search gives under one setting (at most cap), in the order given;
+// every one must satisfy the model (the bridge drops none).
+std::vector<std::vector<int>> AllInOrder(RawCSP& csp, int ordering, int backtrack, std::size_t cap) {
+    AlgParams params = AlgParams::Defaults(AlgParams::Family::CompleteSearch);
+    params.SetParameter(1, ordering);
+    params.SetParameter(2, 0);
+    params.SetParameter(3, backtrack);
+    RawGFCSolver solver(&csp, &params);
+    std::vector<std::vector<int>> found;
+    while (found.size() <= cap && solver.Solve())
+        found.push_back(Values(csp, solver.GetSolutions().Last()));
+    EXPECT_EQ(solver.GetRejectedCount(), 0) << "an assignment that breaks the model";
+    return found;
+}
+
+} // namespace
+
+// Propagation removes only values that belong to no solution: under natural ordering the
+// solutions come in the order of their values, exactly as the oracle lists them, with
+// chronological backtracking and backjumping alike; smallest-domain ordering finds the same set.
+TEST(Differential, CompleteSearchGivesTheOraclesSolutionsInOrderOnChainsAndCounts) {
+    for (int i = 0; i < 250; ++i) {
+        const unsigned seed = 7000u + static_cast<unsigned>(i);
+        Problem p;
+        ChainMaker(seed).Build(p);
+        SCOPED_TRACE("seed " + std::to_string(seed) + ":\n" + Text(p.csp));
+        const BruteForce::Oracle oracle = BruteForce::Solve(p.csp);
+        std::vector<std::vector<int>> expected;
+        for (const auto& [key, e] : oracle.evaluations) {
+            (void)e;
+            std::vector<int> values;
+            std::istringstream in(key);
+            for (std::string item; std::getline(in, item, ';');)
+                values.push_back(std::stoi(item.substr(item.find('=') + 1)));
+            expected.push_back(values);
+        }
+        std::sort(expected.begin(), expected.end());
+        const std::size_t cap = expected.size() + 2;
+        EXPECT_EQ(AllInOrder(p.csp, 0, 0, cap), expected);
+        EXPECT_EQ(AllInOrder(p.csp, 0, 1, cap), expected);
+        std::vector<std::vector<int>> smallest = AllInOrder(p.csp, 2, 0, cap);
+        std::sort(smallest.begin(), smallest.end());
+        EXPECT_EQ(smallest, expected);
     }
 }
 

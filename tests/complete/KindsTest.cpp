@@ -27,6 +27,7 @@
 #include "complete/constraints/NaryAnd.hpp"
 #include "complete/constraints/Not.hpp"
 #include "complete/constraints/NotEqual.hpp"
+#include "complete/constraints/NotEqualOffset.hpp"
 #include "complete/constraints/NotMember.hpp"
 #include "complete/constraints/Or.hpp"
 #include "complete/constraints/Sequence.hpp"
@@ -239,6 +240,14 @@ std::vector<NamedCase> ComparisonCases() {
              b.Post(new NotEqual(x, b.Const(2)));
              b.Post(new NotEqual(y, x));
              return [](const Assignment& a) { return a[0] != 2 && a[0] != a[1]; };
+         }},
+        {"NotEqualOffset",
+         [](Builder& b) -> Check {
+             auto *x = b.Int(0, 3), *y = b.Int(0, 3), *z = b.IntOf({-1, 1, 2});
+             b.Post(new NotEqualOffset(x, y, 1));
+             b.Post(new NotEqualOffset(z, x, -2));
+             b.Post(new NotEqualOffset(y, z, 0));
+             return [](const Assignment& a) { return a[0] - a[1] != 1 && a[2] - a[0] != -2 && a[1] != a[2]; };
          }},
         {"LessThanChain",
          [](Builder& b) -> Check {

@@ -9,21 +9,26 @@
 #include "complete/constraints/AllDifferent.hpp"
 #include "complete/constraints/Equal.hpp"
 #include "complete/constraints/Iff.hpp"
+#include "complete/constraints/LessThan.hpp"
 #include "complete/constraints/LessThanEq.hpp"
 #include "complete/constraints/Minimise.hpp"
 #include "complete/constraints/NotEqual.hpp"
 #include "complete/constraints/Or.hpp"
 #include "complete/induced/CountOp.hpp"
+#include "complete/induced/IndexOp.hpp"
+#include "complete/induced/LinearOp.hpp"
 #include "complete/induced/MinusOp.hpp"
 #include "complete/induced/PlusOp.hpp"
 #include "complete/induced/ScalProdOp.hpp"
 #include "complete/induced/SumOp.hpp"
+#include "complete/induced/TimesOp.hpp"
 #include "platform/FatalError.hpp"
 #include "platform/Random.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <future>
 #include <map>
 #include <memory>
@@ -705,4 +710,101 @@ TEST_F(SearchFixture, BackjumpingOverConstraintsOfManyVariablesGivesTheChronolog
     // C(34, 3) placements less those holding both of one of the eleven fenced pairs.
     EXPECT_EQ(runs[0].size(), 5984u - 11u * 32u);
     EXPECT_EQ(runs[1], runs[0]);
+}
+
+TEST_F(SearchFixture, GolombRulerOverAllDifferentDifferencesInFewNodes) {
+    // Eight marks within 34 (the shortest such ruler is that long), every difference distinct:
+    // a difference fixed by its two marks takes its value from the others at once, and a
+    // difference losing a value takes the matching value from its open mark.
+    for (int backtrack : {0, 1}) {
+        SCOPED_TRACE(backtrack ? "backjumping" : "chronological");
+        Fresh();
+        const int n = 8;
+        const std::vector<IntVar*> mark = Ints("m", n, 0, 34);
+        Post(new Equal(mark[0], Const(0)));
+        for (int i = 0; i + 1 < n; ++i)
+            Post(new LessThan(mark[static_cast<std::size_t>(i)], mark[static_cast<std::size_t>(i) + 1]));
+        std::vector<IntVar*> differences;
+        for (int i = 0; i < n; ++i)
+            for (int j = i + 1; j < n; ++j) {
+                auto* d = new LinearOp();
+                d->InitTerms({mark[static_cast<std::size_t>(j)], mark[static_cast<std::size_t>(i)]}, {1, -1},
+                             0);
+                differences.push_back(Induced(d));
+            }
+        auto* all = new AllDifferent();
+        all->Init(differences);
+        Post(all);
+        GFCStats stats;
+        GFC search(csp.get(), &stats, false);
+        search.SetParameter(1, 0);
+        search.SetParameter(2, 0);
+        search.SetParameter(3, backtrack);
+        ASSERT_TRUE(search.FindNextSolution());
+        const std::vector<int> found = Read(mark);
+        std::set<int> seen;
+        for (int i = 0; i < n; ++i)
+            for (int j = i + 1; j < n; ++j)
+                EXPECT_TRUE(
+                    seen.insert(found[static_cast<std::size_t>(j)] - found[static_cast<std::size_t>(i)])
+                        .second);
+        EXPECT_EQ(found, (std::vector<int>{0, 1, 4, 9, 15, 22, 32, 34}));
+        EXPECT_LT(stats.GetNodes(), 600);
+    }
+}
+
+TEST_F(SearchFixture, CountsPropagateToACommonFixpoint) {
+    // The magic sequence of twelve: s[i] is the number of i in s. Each count narrows its
+    // variable and the counted operands, which wakes the other counts, until nothing changes.
+    UnderEveryMode([&](const Mode& mode) {
+        const int n = 12;
+        const std::vector<IntVar*> s = Ints("s", n, 0, n);
+        for (int i = 0; i < n; ++i)
+            Post(new Equal(Induced(new CountOp(s, {Value(i)})), s[static_cast<std::size_t>(i)]));
+        GFCStats stats;
+        GFC search(csp.get(), &stats, false);
+        Apply(search, mode);
+        const auto found = SolveAll(search, s);
+        ASSERT_EQ(found.size(), 1u);
+        EXPECT_EQ(found[0], (std::vector<int>{8, 2, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0}));
+        if (mode.ordering != 1) EXPECT_LT(stats.GetNodes(), 200);
+    });
+}
+
+TEST_F(SearchFixture, AProductOverWideDomainsNarrowsByItsBounds) {
+    // a * b = -6 and a < b over -100000 .. 5: the product's bounds leave a and b within -6 .. 6
+    // before the first labelling, instead of a value by value walk per labelling.
+    UnderEveryMode([&](const Mode& mode) {
+        const std::vector<IntVar*> ab = Ints("x", 2, -100000, 5);
+        auto* product = new TimesOp();
+        product->SetSaturating(true);
+        product->ComputeDomain(ab[0], ab[1]);
+        Post(new Equal(Induced(product), Const(-6)));
+        Post(new LessThan(ab[0], ab[1]));
+        GFCStats stats;
+        GFC search(csp.get(), &stats, false);
+        Apply(search, mode);
+        auto found = SolveAll(search, ab);
+        std::sort(found.begin(), found.end());
+        EXPECT_EQ(found, (std::vector<std::vector<int>>{{-6, 1}, {-3, 2}, {-2, 3}}));
+        EXPECT_LT(stats.GetNodes(), 100);
+    });
+}
+
+TEST_F(SearchFixture, AStopEndsALevelThatTriesVeryManyValues) {
+    // v = [0, 2147483647][k]: after v = 0 the next solution lies two billion values of v away,
+    // each failing at once within one level; a stop from another thread ends that walk.
+    IntDomainSpec::CreateRange("Huge", 0, 2147483647);
+    IntDomainSpec::CreateRange("Index", 0, 1);
+    IntVar* v = Int("v", "Huge");
+    IntVar* k = Int("k", "Index");
+    Post(new Equal(v, Induced(new IndexOp(k, {Value(0), Value(2147483647)}))));
+    GFC search(csp.get(), nullptr, false);
+    ASSERT_TRUE(search.FindNextSolution());
+    EXPECT_EQ(Read({v, k}), (std::vector<int>{0, 0}));
+    std::future<bool> next = std::async(std::launch::async, [&] { return search.FindNextSolution(); });
+    EXPECT_EQ(next.wait_for(std::chrono::milliseconds(50)), std::future_status::timeout);
+    search.RequestStop();
+    EXPECT_FALSE(next.get());
+    EXPECT_FALSE(search.FindNextSolution());
 }
