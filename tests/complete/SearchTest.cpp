@@ -767,7 +767,9 @@ TEST_F(SearchFixture, CountsPropagateToACommonFixpoint) {
         const auto found = SolveAll(search, s);
         ASSERT_EQ(found.size(), 1u);
         EXPECT_EQ(found[0], (std::vector<int>{8, 2, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0}));
-        if (mode.ordering != 1) EXPECT_LT(stats.GetNodes(), 200);
+        if (mode.ordering != 1) {
+            EXPECT_LT(stats.GetNodes(), 200);
+        }
     });
 }
 
