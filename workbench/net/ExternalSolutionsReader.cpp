@@ -5,6 +5,7 @@
 #include "language/raw/RawInt.hpp"
 #include "language/raw/RawSet.hpp"
 #include "language/raw/RawSolution.hpp"
+#include "language/raw/RawValueText.hpp"
 #include "platform/Cancelled.hpp"
 #include "platform/TextTokens.hpp"
 
@@ -45,13 +46,6 @@ private:
         return fault.what;
     }
 };
-
-std::string SetText(const std::vector<int>& members) {
-    std::string text = "[";
-    for (std::size_t i = 0; i < members.size(); ++i)
-        text += (i > 0 ? "," : "") + std::to_string(members[i]);
-    return text + "]";
-}
 
 // "__s[3]" names an element variable of the set variable s.
 bool IsElementOfSet(std::string_view name, const std::map<std::string, std::size_t, std::less<>>& sets) {
@@ -119,12 +113,13 @@ ExternalSolutions ExternalSolutionsReader::Read(const std::string& text, const R
                 auto members = MakeR<RawSet>();
                 for (int v : sets[i])
                     members->AddElement(RPtr<RawExpr>(new RawInt(v)));
+                solution.values.push_back(RawValueText(*members));
                 raw.AddLabel(RawLabel(name, members));
-                solution.values.push_back(SetText(sets[i]));
             } else {
                 if (!ints[i]) throw SolutionsTextError(which + " gives no value for " + name);
-                raw.AddLabel(RawLabel(name, RPtr<RawExpr>(new RawInt(*ints[i]))));
-                solution.values.push_back(std::to_string(*ints[i]));
+                const RPtr<RawExpr> value(new RawInt(*ints[i]));
+                solution.values.push_back(RawValueText(*value));
+                raw.AddLabel(RawLabel(name, value));
             }
         }
         TavBridges::RawEvaluation evaluation;
