@@ -256,6 +256,20 @@ TEST_F(ServerCore, SolutionsAreTakenOnlyForTheProblemSentAndAreChecked) {
     EXPECT_EQ(document.Shown(), 2);
 }
 
+TEST_F(ServerCore, ASetVariableShowsItsMembersAsEveryRoadShowsASet) {
+    // One pair per member (element variables skipped), shown in braces like a solve's own sets.
+    document.SetProblemText(R"(problem: s { domains { setdom u = {1, 2, 3, 4, 5, 6}; }
+variables { setvar s :: u; } constraints { {2, 5} subsetof s; } })");
+    const int n = Connect();
+    RequestProblem(n);
+    SendSolutions(n, "1 <S> 3 s 2 s 5 __s[0] 1 cost 0 soft 0");
+    ASSERT_TRUE(server.HasSolutions(n));
+    server.chooseProgram = [](const CServerObj::UserList& programs) { return programs.at(0).second; };
+    server.ShowExternalSolutions();
+    ASSERT_FALSE(document.Columns().empty());
+    EXPECT_EQ(document.Columns()[0], (HostDocument::Column{"s", {"{2,5}"}}));
+}
+
 TEST_F(ServerCore, ProblemChangedTellsEveryoneAndRefusesOldSolutions) {
     document.SetProblemText(kProblem);
     const int a = Connect();
