@@ -112,7 +112,8 @@ SolveSettings CTavDoc::GetSolveSettings(int count) const {
 void CTavDoc::SetSolveSettings(const SolveSettings& settings) {
     m_solverSetting = settings.setting;
     m_timeLimit = settings.timeLimit;
-    m_engineInterval = static_cast<int>(std::clamp<std::chrono::seconds::rep>(settings.engineInterval.count(), 0, INT_MAX));
+    m_engineInterval =
+        static_cast<int>(std::clamp<std::chrono::seconds::rep>(settings.engineInterval.count(), 0, INT_MAX));
 }
 
 AlgParams& CTavDoc::GetParameterBlock(int index) {
@@ -258,10 +259,11 @@ std::unique_ptr<RawSolver> CTavDoc::MakeBridge(RawCSP* problem, const AlgParams*
 
 bool CTavDoc::BuildSolvers() {
     const BridgeFactory make =
-        m_bridgeFactory ? m_bridgeFactory
-                        : BridgeFactory([this](RawCSP* problem, const AlgParams* params, int kind) {
-                              return MakeBridge(problem, params, kind, BridgeContext{m_diagnostics, &m_buildStop});
-                          });
+        m_bridgeFactory
+            ? m_bridgeFactory
+            : BridgeFactory([this](RawCSP* problem, const AlgParams* params, int kind) {
+                  return MakeBridge(problem, params, kind, BridgeContext{m_diagnostics, &m_buildStop});
+              });
     m_expertMode = false;
     if (!m_raw->GetRealVariables().empty()) {
         m_ownedSolver = make(m_raw.get(), nullptr, kLinearProgramming);

@@ -30,7 +30,8 @@ SolveSession::Started SolveSession::Start(const SolveSettings& settings, Buildin
     m_timedOut = false;
     const SolveClock::TimePoint before = m_clock.Now();
     std::optional<std::chrono::steady_clock::time_point> buildDeadline;
-    if (building == Building::CutAtLimit) buildDeadline = std::chrono::steady_clock::now() + settings.timeLimit;
+    if (building == Building::CutAtLimit)
+        buildDeadline = std::chrono::steady_clock::now() + settings.timeLimit;
     bool started = false;
     try {
         started = m_doc.StartSolve(this, settings.solutions, buildDeadline);

@@ -18,7 +18,8 @@ struct WaitingClock::Entry {
 
 class WaitingClock::ServedTimer : public SolveClock::Timer {
 public:
-    ServedTimer(WaitingClock& clock, std::shared_ptr<Entry> entry) : m_clock(clock), m_entry(std::move(entry)) {}
+    ServedTimer(WaitingClock& clock, std::shared_ptr<Entry> entry)
+        : m_clock(clock), m_entry(std::move(entry)) {}
     ~ServedTimer() override {
         m_entry->active = false;
         auto& entries = m_clock.m_entries;
@@ -63,7 +64,8 @@ int WaitingClock::FireDue() {
         std::shared_ptr<Entry> next;
         for (const auto& entry : m_entries) {
             if (!entry->active || entry->pass == pass || entry->due > now) continue;
-            if (!next || entry->due < next->due || (entry->due == next->due && entry->started < next->started))
+            if (!next || entry->due < next->due ||
+                (entry->due == next->due && entry->started < next->started))
                 next = entry;
         }
         if (!next) break;
@@ -87,7 +89,8 @@ std::optional<std::chrono::milliseconds> WaitingClock::UntilNextDue() const {
     for (const auto& entry : m_entries)
         if (entry->active && (!earliest || entry->due < *earliest)) earliest = entry->due;
     if (!earliest) return std::nullopt;
-    return std::max(std::chrono::ceil<std::chrono::milliseconds>(*earliest - Now()), std::chrono::milliseconds(0));
+    return std::max(std::chrono::ceil<std::chrono::milliseconds>(*earliest - Now()),
+                    std::chrono::milliseconds(0));
 }
 
 void WaitingClock::Serve(const std::function<bool()>& done,

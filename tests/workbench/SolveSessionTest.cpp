@@ -137,8 +137,12 @@ struct Case {
 
 const std::vector<Case>& Cases() {
     static const std::vector<Case> cases = {
-        {"normal finish", SolverSetting::CompleteSearch, {{0, {Step::Find, Step::Find, Step::Fail}}}, -1,
-         milliseconds(1000), {},
+        {"normal finish",
+         SolverSetting::CompleteSearch,
+         {{0, {Step::Find, Step::Find, Step::Fail}}},
+         -1,
+         milliseconds(1000),
+         {},
          [](Rig& r) {
              EXPECT_TRUE(r.session->IsTimeLimitRunning());
              EXPECT_TRUE(r.session->IsStatisticsTimerRunning());
@@ -146,9 +150,16 @@ const std::vector<Case>& Cases() {
              EXPECT_EQ(r.views.results.back(), 2);
              EXPECT_EQ(r.doc->GetStatisticsText(), "Algorithm: Fake\r\n");
          },
-         0, false, RunEnd::Complete, 2},
+         0,
+         false,
+         RunEnd::Complete,
+         2},
 
-        {"time-out answered Yes", SolverSetting::CompleteSearch, {{0, {Step::Block}}}, 1, milliseconds(1000),
+        {"time-out answered Yes",
+         SolverSetting::CompleteSearch,
+         {{0, {Step::Block}}},
+         1,
+         milliseconds(1000),
          {true},
          [](Rig& r) {
              r.clock.Advance(milliseconds(999));
@@ -160,10 +171,17 @@ const std::vector<Case>& Cases() {
              EXPECT_EQ(std::count(r.messages.shown.begin(), r.messages.shown.end(), kTimedOut), 1);
              r.DeliverUntil([&] { return !r.session->IsActive(); });
          },
-         1, true, RunEnd::TimedOut, 0},
+         1,
+         true,
+         RunEnd::TimedOut,
+         0},
 
-        {"time-out answered No goes on and the limit starts again", SolverSetting::CompleteSearch,
-         {{0, {Step::Block}}}, 1, milliseconds(1000), {false, true},
+        {"time-out answered No goes on and the limit starts again",
+         SolverSetting::CompleteSearch,
+         {{0, {Step::Block}}},
+         1,
+         milliseconds(1000),
+         {false, true},
          [](Rig& r) {
              r.clock.Advance(milliseconds(1500));
              EXPECT_EQ(r.messages.asked.size(), 1u);
@@ -178,10 +196,17 @@ const std::vector<Case>& Cases() {
              EXPECT_FALSE(r.doc->IsSolving());
              r.DeliverUntil([&] { return !r.session->IsActive(); });
          },
-         2, true, RunEnd::TimedOut, 0},
+         2,
+         true,
+         RunEnd::TimedOut,
+         0},
 
-        {"stop answered Yes; the run's end waits for the answer", SolverSetting::CompleteSearch,
-         {{0, {Step::Block}}}, 1, milliseconds(1000), {true},
+        {"stop answered Yes; the run's end waits for the answer",
+         SolverSetting::CompleteSearch,
+         {{0, {Step::Block}}},
+         1,
+         milliseconds(1000),
+         {true},
          [](Rig& r) {
              r.messages.whileAsking = [&](int) {
                  r.built[0]->Stop();
@@ -198,10 +223,17 @@ const std::vector<Case>& Cases() {
              EXPECT_EQ(r.views.finished, 1);
              EXPECT_FALSE(r.session->IsActive());
          },
-         1, false, RunEnd::Stopped, 0},
+         1,
+         false,
+         RunEnd::Stopped,
+         0},
 
-        {"stop answered No changes nothing", SolverSetting::CompleteSearch, {{0, {Step::Block}}}, 1,
-         milliseconds(1000), {false},
+        {"stop answered No changes nothing",
+         SolverSetting::CompleteSearch,
+         {{0, {Step::Block}}},
+         1,
+         milliseconds(1000),
+         {false},
          [](Rig& r) {
              r.session->Stop();
              EXPECT_TRUE(r.doc->IsSolving());
@@ -210,10 +242,17 @@ const std::vector<Case>& Cases() {
              r.session->Stop(); // answered Yes
              r.DeliverUntil([&] { return !r.session->IsActive(); });
          },
-         2, false, RunEnd::Stopped, 0},
+         2,
+         false,
+         RunEnd::Stopped,
+         0},
 
         {"a time-out under the Stop question is asked once that one is answered",
-         SolverSetting::CompleteSearch, {{0, {Step::Block}}}, 1, milliseconds(1000), {false, true},
+         SolverSetting::CompleteSearch,
+         {{0, {Step::Block}}},
+         1,
+         milliseconds(1000),
+         {false, true},
          [](Rig& r) {
              r.messages.whileAsking = [&](int number) {
                  if (number == 1) r.clock.Advance(milliseconds(1000));
@@ -224,11 +263,17 @@ const std::vector<Case>& Cases() {
              EXPECT_FALSE(r.doc->IsSolving());
              r.DeliverUntil([&] { return !r.session->IsActive(); });
          },
-         2, true, RunEnd::TimedOut, 0},
+         2,
+         true,
+         RunEnd::TimedOut,
+         0},
 
-        {"an Expert engine whose turn runs out hands over to the next", SolverSetting::Expert,
-         {{0, {Step::Block}}, {1, {Step::Find}}, {2, {Step::Find}}, {3, {Step::Find}}}, 1,
-         SolveSettings::kDefaultTimeLimit, {},
+        {"an Expert engine whose turn runs out hands over to the next",
+         SolverSetting::Expert,
+         {{0, {Step::Block}}, {1, {Step::Find}}, {2, {Step::Find}}, {3, {Step::Find}}},
+         1,
+         SolveSettings::kDefaultTimeLimit,
+         {},
          [](Rig& r) {
              r.DeliverUntil([&] { return r.session->IsEngineTimerRunning(); });
              EXPECT_EQ(r.doc->GetSolver(), r.built[0]);
@@ -238,10 +283,17 @@ const std::vector<Case>& Cases() {
              r.DeliverUntil([&] { return !r.session->IsActive(); });
              EXPECT_EQ(r.doc->GetSolutions().GetValue("x", 0), "1");
          },
-         0, false, RunEnd::Complete, 1},
+         0,
+         false,
+         RunEnd::Complete,
+         1},
 
-        {"events after the finished sequence are dropped", SolverSetting::CompleteSearch, {{0, {Step::Find}}},
-         1, milliseconds(1000), {},
+        {"events after the finished sequence are dropped",
+         SolverSetting::CompleteSearch,
+         {{0, {Step::Find}}},
+         1,
+         milliseconds(1000),
+         {},
          [](Rig& r) {
              r.DeliverUntil([&] { return !r.session->IsActive(); });
              const std::vector<int> results = r.views.results;
@@ -255,7 +307,10 @@ const std::vector<Case>& Cases() {
              EXPECT_FALSE(r.session->IsEngineTimerRunning());
              EXPECT_EQ(r.doc->GetExpertTable()[0].runs, runs);
          },
-         0, false, RunEnd::Complete, 1},
+         0,
+         false,
+         RunEnd::Complete,
+         1},
     };
     return cases;
 }

@@ -125,7 +125,8 @@ std::optional<TavWorkbench::SolverSetting> SettingOf(SolverChoice choice) {
 // windows' timers can wait).
 std::chrono::milliseconds TimeLimitOf(double seconds) {
     const double milliseconds = std::min(std::ceil(seconds * 1000.0), static_cast<double>(INT_MAX));
-    return std::chrono::milliseconds(static_cast<std::chrono::milliseconds::rep>(std::max(milliseconds, 0.0)));
+    return std::chrono::milliseconds(
+        static_cast<std::chrono::milliseconds::rep>(std::max(milliseconds, 0.0)));
 }
 
 } // namespace

@@ -26,7 +26,7 @@ class QToolBar;
 namespace TavWorkbench {
 class CTavDoc;
 class SolveSession;
-}
+} // namespace TavWorkbench
 
 namespace TavWorkbench::Ui {
 

@@ -17,7 +17,8 @@ public:
     void Start(std::chrono::milliseconds interval, bool repeating) override {
         m_timer.setSingleShot(!repeating);
         // QTimer counts in int milliseconds: a longer interval waits as long as it can.
-        m_timer.start(static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(interval.count(), 0, INT_MAX)));
+        m_timer.start(
+            static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(interval.count(), 0, INT_MAX)));
     }
     void Stop() override { m_timer.stop(); }
     bool IsActive() const override { return m_timer.isActive(); }

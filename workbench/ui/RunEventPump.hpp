@@ -17,7 +17,7 @@
 namespace TavWorkbench {
 class CTavDoc;
 class SolveSession;
-}
+} // namespace TavWorkbench
 
 namespace TavWorkbench::Ui {
 

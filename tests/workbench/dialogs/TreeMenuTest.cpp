@@ -8,13 +8,12 @@
 #include "../TempFolder.hpp"
 
 #include "workbench/CTavDoc.hpp"
+#include "workbench/SolveSession.hpp"
 #include "workbench/dialogs/views/CExpDlg.hpp"
 #include "workbench/dialogs/views/DialogActionsProvider.hpp"
 #include "workbench/model/ProblemText.hpp"
-#include "workbench/SolveSession.hpp"
 #include "workbench/ui/CDavView.hpp"
 #include "workbench/ui/QtSolveClock.hpp"
-#include "workbench/ui/RunEventPump.hpp"
 #include "workbench/ui/RunEventPump.hpp"
 #include "workbench/ui/StatisticsWindow.hpp"
 
