@@ -259,11 +259,10 @@ std::unique_ptr<RawSolver> CTavDoc::MakeBridge(RawCSP* problem, const AlgParams*
 
 bool CTavDoc::BuildSolvers() {
     const BridgeFactory make =
-        m_bridgeFactory
-            ? m_bridgeFactory
-            : BridgeFactory([this](RawCSP* problem, const AlgParams* params, int kind) {
-                  return MakeBridge(problem, params, kind, BridgeContext{m_diagnostics, &m_buildStop});
-              });
+        m_bridgeFactory ? m_bridgeFactory
+                        : BridgeFactory([this](RawCSP* problem, const AlgParams* params, int kind) {
+                              return MakeBridge(problem, params, kind, BridgeContext{m_diagnostics, &m_buildStop});
+                          });
     m_expertMode = false;
     if (!m_raw->GetRealVariables().empty()) {
         m_ownedSolver = make(m_raw.get(), nullptr, kLinearProgramming);

@@ -98,23 +98,10 @@ TEST(ResultsPages, PageDrawsBlocksAndFooter) {
     std::vector<std::string> texts;
     for (const PlacedText& t : page.texts)
         texts.push_back(t.text);
-    const std::vector<std::string> expected = {"Variable",
-                                               "Sol:1",
-                                               "Sol:2",
-                                               "v0",
-                                               "0",
-                                               "1",
-                                               "v1",
-                                               "0",
-                                               "1",
-                                               "Sol:3",
-                                               "v0",
-                                               "2",
-                                               "v1",
-                                               "2",
-                                               "Page:1 ",
-                                               "queens.tav",
-                                               SolverFooter(SolverSetting::GuidedLocalSearch)};
+    const std::string footer = SolverFooter(SolverSetting::GuidedLocalSearch);
+    const std::vector<std::string> expected = {"Variable", "Sol:1", "Sol:2",   "v0",         "0",   "1",
+                                               "v1",       "0",     "1",       "Sol:3",      "v0",  "2",
+                                               "v1",       "2",     "Page:1 ", "queens.tav", footer};
     EXPECT_EQ(texts, expected);
     // The second block starts after a blank line below the first.
     EXPECT_EQ(page.texts[9].y, 40);
