@@ -131,7 +131,7 @@ int GFC::Choose(int level) {
         !m_records[static_cast<std::size_t>(level)]->GetVariable()->IsInstantiated() &&
         (level == 0 || m_order[static_cast<std::size_t>(level) - 1] == level - 1))
         return level;
-    int position = m_chooser(m_problem, level, false);
+    int position = m_chooser(m_problem, level, false, m_random);
     if (position >= 0 && position < n &&
         !m_records[static_cast<std::size_t>(position)]->GetVariable()->IsInstantiated())
         return position;

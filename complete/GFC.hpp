@@ -13,6 +13,7 @@
 #include "complete/Trail.hpp"
 #include "complete/Value.hpp"
 #include "complete/VariableOrdering.hpp"
+#include "platform/Random.hpp"
 
 #include <atomic>
 #include <cstdint>
@@ -109,6 +110,9 @@ private:
     std::vector<std::unique_ptr<GFCVar>> m_records; // decision variables, then induced ones
     std::vector<int> m_order;                       // level -> record position
     VariableChooser m_chooser = NaturalOrdering;
+    // The search's own sequence for the random ordering; it starts as if seeded with 1, so that
+    // every run of a problem draws the same numbers.
+    Platform::Random m_random;
     int m_jumpTarget = -1;
     IdSet m_conflictUnion;
     IdSet m_scratch;

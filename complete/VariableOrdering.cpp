@@ -16,7 +16,7 @@ int FirstFree(const std::vector<Variable*>& list) {
 }
 } // namespace
 
-int NaturalOrdering(CSP* problem, int level, bool mainListOnly) {
+int NaturalOrdering(CSP* problem, int level, bool mainListOnly, Platform::Random&) {
     const auto& decision = problem->GetVariables();
     const int first = FirstFree(decision);
     if (first >= 0) return first;
@@ -26,7 +26,7 @@ int NaturalOrdering(CSP* problem, int level, bool mainListOnly) {
     return level;
 }
 
-int RandomOrdering(CSP* problem, int level, bool mainListOnly) {
+int RandomOrdering(CSP* problem, int level, bool mainListOnly, Platform::Random& random) {
     (void)level;
     const auto& decision = problem->GetVariables();
     const auto& induced = problem->GetInducedVariables();
@@ -47,7 +47,7 @@ int RandomOrdering(CSP* problem, int level, bool mainListOnly) {
         free = countFree(induced);
     }
     if (free <= 0) return -1;
-    std::uint32_t k = static_cast<std::uint32_t>(Platform::Rand()) % static_cast<std::uint32_t>(free);
+    std::uint32_t k = static_cast<std::uint32_t>(random.Next()) % static_cast<std::uint32_t>(free);
     for (std::size_t p = 0; p < list->size(); ++p) {
         if ((*list)[p]->IsInstantiated()) continue;
         if (k == 0) return offset + static_cast<int>(p);
@@ -77,7 +77,7 @@ int SmallestDomainScan(CSP* problem, int level, bool mainListOnly) {
     return best;
 }
 
-int SmallestDomainOrdering(CSP* problem, int level, bool mainListOnly) {
+int SmallestDomainOrdering(CSP* problem, int level, bool mainListOnly, Platform::Random&) {
     const int best = SmallestDomainScan(problem, level, true);
     if (best >= 0) return best;
     if (mainListOnly) return -1;

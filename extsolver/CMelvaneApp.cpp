@@ -302,57 +302,63 @@ void CMelvaneApp::OnStopSolving() {
 }
 
 void CMelvaneApp::OnMessage(const CMessage& message) {
-    const int type = message.GetType();
-    switch (type) {
-    case TavNet::ToInt(MessageType::Problem): {
-        if (m_dialog.IsSolving()) {
-            OnStopSolving();
+    // The program's own types, and codes no type has, are passed over.
+    if (const std::optional<MessageType> type = message.GetType()) {
+        switch (*type) {
+        case MessageType::Problem: {
+            if (m_dialog.IsSolving()) {
+                OnStopSolving();
+                break;
+            }
+            Log("* Received Problem");
+            m_dialog.Enable(B::Read, true);
+            m_dialog.Enable(B::Send, false);
+            m_dialog.Enable(B::Stop, false);
+            m_dialog.Enable(B::Master, true);
+            // "Solve Problem" waits until the worker has read the problem; a large one takes a while.
+            m_dialog.Enable(B::Solve, false);
+            m_problemText = message.Text();
+            if (m_loading)
+                m_problemWaiting = true;
+            else
+                TakeProblem();
             break;
         }
-        Log("* Received Problem");
-        m_dialog.Enable(B::Read, true);
-        m_dialog.Enable(B::Send, false);
-        m_dialog.Enable(B::Stop, false);
-        m_dialog.Enable(B::Master, true);
-        // "Solve Problem" waits until the worker has read the problem; a large one takes a while.
-        m_dialog.Enable(B::Solve, false);
-        m_problemText = message.Text();
-        if (m_loading)
-            m_problemWaiting = true;
-        else
-            TakeProblem();
-        break;
+        case MessageType::Broadcast:
+            Log(message.Text());
+            break;
+        case MessageType::ServerDisconnect:
+            Log("* Server disconnect");
+            Log("");
+            Disconnect();
+            m_dialog.SetConnectText("Connect");
+            for (B b : {B::Read, B::Send, B::Solve, B::Master})
+                m_dialog.Enable(b, false);
+            if (!m_dialog.IsSolving()) m_dialog.Enable(B::Connect, true);
+            break;
+        case MessageType::UserConnected:
+            Log("* User#" + std::to_string(message.Number()) + " connected");
+            break;
+        case MessageType::Disconnect:
+            Log("* User#" + std::to_string(message.Number()) + " disconnected");
+            break;
+        case MessageType::ProblemChanged:
+            // A notice, not a box: it comes from the network.
+            Log("Server has new problem!\n");
+            m_dialog.Enable(B::Read, true);
+            m_dialog.Enable(B::Send, false);
+            m_dialog.Enable(B::Solve, false);
+            m_dialog.Enable(B::Stop, false);
+            break;
+        case MessageType::RequestProblem:
+        case MessageType::Register:
+        case MessageType::TextLine:
+        case MessageType::Solutions:
+        case MessageType::Role:
+            break;
+        }
     }
-    case TavNet::ToInt(MessageType::Broadcast):
-        Log(message.Text());
-        break;
-    case TavNet::ToInt(MessageType::ServerDisconnect):
-        Log("* Server disconnect");
-        Log("");
-        Disconnect();
-        m_dialog.SetConnectText("Connect");
-        for (B b : {B::Read, B::Send, B::Solve, B::Master})
-            m_dialog.Enable(b, false);
-        if (!m_dialog.IsSolving()) m_dialog.Enable(B::Connect, true);
-        break;
-    case TavNet::ToInt(MessageType::UserConnected):
-        Log("* User#" + std::to_string(message.Number()) + " connected");
-        break;
-    case TavNet::ToInt(MessageType::Disconnect):
-        Log("* User#" + std::to_string(message.Number()) + " disconnected");
-        break;
-    case TavNet::ToInt(MessageType::ProblemChanged):
-        // A notice, not a box: it comes from the network.
-        Log("Server has new problem!\n");
-        m_dialog.Enable(B::Read, true);
-        m_dialog.Enable(B::Send, false);
-        m_dialog.Enable(B::Solve, false);
-        m_dialog.Enable(B::Stop, false);
-        break;
-    default:
-        break;
-    }
-    emit messageHandled(type);
+    emit messageHandled(message.GetTypeCode());
 }
 
 void CMelvaneApp::OnClose(int) {

@@ -39,7 +39,7 @@ public:
     const ModelState& State() const { return *m_state; }
     ModelValues& Values() { return m_state->values; }
     const ModelValues& Values() const { return m_state->values; }
-    ModelRandom& Random() { return m_state->random; }
+    Platform::Random& Random() { return m_state->random; }
 
     void AddVariable(IntVar* v) { m_variables.push_back(v); }
     // Appends s to the set variables and its element variables to the integer variables.

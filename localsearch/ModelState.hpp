@@ -8,7 +8,7 @@
 // creating thread (see CurrentState and ModelScope), or a process-wide default state for
 // objects made while no problem is current (only tests and tools do that).
 
-#include "localsearch/ModelRandom.hpp"
+#include "platform/Random.hpp"
 
 #include <atomic>
 #include <climits>
@@ -114,7 +114,7 @@ public:
     ModelValues values;
     ObjRegistry registry;
     // The problem's random sequence; starts as if seeded with 1.
-    ModelRandom random;
+    Platform::Random random;
 
     // A closed state belongs to a problem that no longer exists: nothing is built into it.
     bool IsClosed() const { return m_closed.load(std::memory_order_acquire); }

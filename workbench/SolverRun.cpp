@@ -1,9 +1,8 @@
 #include "workbench/SolverRun.hpp"
 
 #include "language/ParserErr.hpp"
-#include "language/raw/RawType.hpp"
+#include "language/raw/RawValueText.hpp"
 
-#include <cstdio>
 #include <exception>
 #include <sys/resource.h>
 #include <sys/syscall.h>
@@ -15,32 +14,10 @@ namespace TavWorkbench {
 
 namespace {
 
-// The text a solution store column shows for a value. A kind it cannot show gives an empty
-// text, so that the column still holds one text per solution.
+// The text a solution store column shows for a value; none gives an empty text, so that the
+// column still holds one text per solution.
 std::string ValueText(const RPtr<RawExpr>& value) {
-    if (!value) return {};
-    char buffer[64];
-    switch (value->GetType()) {
-    case RawType::IntVal:
-    case RawType::BoolVal:
-        return std::to_string(value->GetInt());
-    case RawType::FltVal:
-        std::snprintf(buffer, sizeof buffer, "%f", value->GetFlt());
-        return buffer;
-    case RawType::StrVal:
-        return value->GetStr();
-    case RawType::SetVal: {
-        std::string text = "[";
-        for (int i = 0; i < value->GetSize(); ++i) {
-            if (i > 0) text += ",";
-            const RPtr<RawExpr> element = value->GetElement(i);
-            if (element && element->GetType() == RawType::IntVal) text += std::to_string(element->GetInt());
-        }
-        return text + "]";
-    }
-    default:
-        return {};
-    }
+    return value ? RawValueText(*value) : std::string();
 }
 
 // One step below normal, as the user-interface thread should win over the search.

@@ -34,7 +34,7 @@ bool TavAutomation::AddLongVariable(const std::string& name, const std::string& 
                                     bool array) {
     if (!ValidName(name)) return false;
     if (!ValidateVariable(domain, m_doc.GetDomains(), size, array, m_doc.Messages())) return false;
-    m_doc.GetVariables().AddVariable(name, CVariable::kIntVar, domain, array ? 1 : 0, "",
+    m_doc.GetVariables().AddVariable(name, CVariable::Type::IntVar, domain, array ? 1 : 0, "",
                                      array ? std::vector<int>{size} : std::vector<int>{});
     return true;
 }
@@ -112,7 +112,7 @@ bool TavAutomation::AddLongDomainWithLongArray(const std::string& name, const Au
 bool TavAutomation::AddBooleanVariable(const std::string& name, int size, bool array) {
     if (!ValidName(name)) return false;
     if (!ValidateBooleanVariable(m_doc.GetDomains(), size, array, m_doc.Messages())) return false;
-    m_doc.GetVariables().AddVariable(name, CVariable::kBoolVar, "TrueFalse", array ? 1 : 0, "",
+    m_doc.GetVariables().AddVariable(name, CVariable::Type::BoolVar, "TrueFalse", array ? 1 : 0, "",
                                      array ? std::vector<int>{size} : std::vector<int>{});
     return true;
 }
@@ -136,12 +136,12 @@ bool TavAutomation::UseGLSServer() {
 }
 
 bool TavAutomation::AddSetConstant(const std::string& name, const std::string& values) {
-    m_doc.GetConstants().Add(std::make_unique<CConstant>(name, values, CConstant::kSet));
+    m_doc.GetConstants().Add(std::make_unique<CConstant>(name, values, CConstant::Type::Set));
     return true;
 }
 
 bool TavAutomation::AddListConstant(const std::string& name, const std::string& values) {
-    m_doc.GetConstants().Add(std::make_unique<CConstant>(name, values, CConstant::kList));
+    m_doc.GetConstants().Add(std::make_unique<CConstant>(name, values, CConstant::Type::List));
     return true;
 }
 
@@ -157,7 +157,7 @@ bool TavAutomation::AddLongArrayVariable(const std::string& name, const std::str
         return false;
     // The dimensions are written one bracket pair each ("[3][4]"): the dimension text itself
     // ("3,4") is no array size the modelling language reads.
-    m_doc.GetVariables().AddVariable(name, CVariable::kIntVar, domain, 1, "", sizes);
+    m_doc.GetVariables().AddVariable(name, CVariable::Type::IntVar, domain, 1, "", sizes);
     return true;
 }
 

@@ -91,7 +91,7 @@ bool ValidateListConstant(const CConstArray& constants, const std::vector<int>& 
     }
     const CConstant* constant = constants.FindConstant(listConstID);
     if (constant == nullptr) return Refuse(messages, "Can't find specified Constant");
-    if (constant->GetType() != CConstant::kList) return Refuse(messages, "Not List Type Constant");
+    if (constant->GetType() != CConstant::Type::List) return Refuse(messages, "Not List Type Constant");
     if (constant->GetValue() == "[]")
         return Refuse(messages, "The List Constant contains no suitable values");
     return true;

@@ -96,7 +96,7 @@ void EventLoopPause(const Case& c) {
     qint64 longest = 0;
     QTimer tick;
     QObject::connect(&tick, &QTimer::timeout, [&] { longest = std::max(longest, sinceTick.restart()); });
-    TavNet::CMessage problem(2);
+    TavNet::CMessage problem(TavNet::MessageType::Problem);
     problem.SetString(0, c.text);
     const TavNet::Bytes bytes = TavNet::MessageEncoder::Encode(problem);
     QElapsedTimer total;

@@ -90,7 +90,7 @@ double Burst(ExternalSolverHost& host, std::vector<std::unique_ptr<QTcpSocket>>&
                 decoders[i].Feed(reinterpret_cast<const std::uint8_t*>(in.data()),
                                  static_cast<std::size_t>(in.size()));
                 for (CMessage m; decoders[i].Next(m);)
-                    if (m.GetType() == 2) got[i] = true;
+                    if (m.GetType() == MessageType::Problem) got[i] = true;
                 all = all && got[i];
             }
             return all;

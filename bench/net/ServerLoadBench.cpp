@@ -59,7 +59,7 @@ public:
         m_socket.connectToHost("127.0.0.1", port);
         WaitFor([this] { return m_socket.state() == QAbstractSocket::ConnectedState; });
     }
-    void Send(int type, const std::string& text) {
+    void Send(MessageType type, const std::string& text) {
         CMessage m(type);
         m.SetString(0, text);
         const Bytes bytes = MessageEncoder::Encode(m);
@@ -68,7 +68,7 @@ public:
     // Waits for a message of the type whose text is `text` (any text when empty), running the
     // event loop asleep while nothing arrives, so that the waiting takes no processor time from
     // the server's threads.
-    bool Await(int type, const std::string& text = "", int timeoutMs = 600000) {
+    bool Await(MessageType type, const std::string& text = "", int timeoutMs = 600000) {
         bool found = false;
         QEventLoop loop;
         const auto take = [&] {
@@ -122,21 +122,21 @@ int Stall() {
     host.SetProblem(TavTest::QueensText(n));
     Program sender(host.Port());
     Program other(host.Port());
-    sender.Send(1, "sender");
-    other.Send(1, "other");
-    sender.Send(0, "");
-    if (!sender.Await(2)) return 1;
+    sender.Send(MessageType::Register, "sender");
+    other.Send(MessageType::Register, "other");
+    sender.Send(MessageType::RequestProblem, "");
+    if (!sender.Await(MessageType::Problem)) return 1;
     const std::string text = SolutionsText(n, count);
 
     std::vector<double> waits;
     const auto t0 = Clock::now();
-    sender.Send(9, text);
+    sender.Send(MessageType::Solutions, text);
     Clock::time_point taken{};
     for (int k = 0; Ms(Clock::now() - t0) < 600000; ++k) {
         const std::string line = "ping " + std::to_string(k);
         const auto s = Clock::now();
-        other.Send(3, line);
-        if (!other.Await(4, "[User#2] " + line)) return 1;
+        other.Send(MessageType::TextLine, line);
+        if (!other.Await(MessageType::Broadcast, "[User#2] " + line)) return 1;
         waits.push_back(Ms(Clock::now() - s));
         if (taken == Clock::time_point{} && host.Server().HasSolutions(1)) taken = Clock::now();
         // A few more lines after the solutions are taken, so the end of the check is measured.

@@ -37,7 +37,7 @@ struct LargeDocument {
         TavModel& model = doc->GetModel();
         model.constants.Add(std::make_unique<CConstant>("N", 100));
         model.domains.AddIntDomain("Cells", "", "", "N", 0, 0, {}, 0, -1);
-        model.variables.AddVariable("x", CVariable::kIntVar, "Cells", 1, "", {100, 100});
+        model.variables.AddVariable("x", CVariable::Type::IntVar, "Cells", 1, "", {100, 100});
         for (int k = 0; k < 10000; ++k) {
             const int i = k / 100;
             const int j = k % 100;
@@ -133,23 +133,23 @@ void WriteTimeLimitDocuments(const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder);
     WriteDocument(folder / "variables.tav", [](TavModel& model) {
         model.domains.AddIntDomain("D", "", "", "", 0, 9, {}, 0, 0);
-        model.variables.AddVariable("x", CVariable::kIntVar, "D", 1, "", {999999});
+        model.variables.AddVariable("x", CVariable::Type::IntVar, "D", 1, "", {999999});
         AddConstraint(model, "c", "x[0] <> x[1];", {"x"});
     });
     WriteDocument(folder / "product.tav", [](TavModel& model) {
         model.domains.AddIntDomain("D", "", "", "", -100000, 5, {}, 0, 0);
-        model.variables.AddVariable("a", CVariable::kIntVar, "D", 0, "", {});
-        model.variables.AddVariable("b", CVariable::kIntVar, "D", 0, "", {});
+        model.variables.AddVariable("a", CVariable::Type::IntVar, "D", 0, "", {});
+        model.variables.AddVariable("b", CVariable::Type::IntVar, "D", 0, "", {});
         AddConstraint(model, "product", "a * b = -6;", {"a", "b"});
         AddConstraint(model, "order", "a < b;", {"a", "b"});
     });
     WriteDocument(folder / "table.tav", [](TavModel& model) {
-        model.constants.Add(
-            std::make_unique<CConstant>("Tab", "5, 17, 2147483647, 0, 99, 2147483646", CConstant::kList));
+        model.constants.Add(std::make_unique<CConstant>("Tab", "5, 17, 2147483647, 0, 99, 2147483646",
+                                                        CConstant::Type::List));
         model.domains.AddIntDomain("Big", "", "", "", 0, 2147483647, {}, 0, 0);
         model.domains.AddIntDomain("Idx", "", "", "", 0, 5, {}, 0, 0);
-        model.variables.AddVariable("v", CVariable::kIntVar, "Big", 0, "", {});
-        model.variables.AddVariable("k", CVariable::kIntVar, "Idx", 0, "", {});
+        model.variables.AddVariable("v", CVariable::Type::IntVar, "Big", 0, "", {});
+        model.variables.AddVariable("k", CVariable::Type::IntVar, "Idx", 0, "", {});
         AddConstraint(model, "element", "v = Tab[k];", {"v", "k", "Tab"});
     });
 }

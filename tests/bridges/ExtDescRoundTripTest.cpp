@@ -61,23 +61,23 @@ struct Assignment {
 };
 
 std::vector<Assignment> RandomAssignments(const RawCSP& csp, int count, unsigned seed) {
-    Platform::SRand(seed);
+    Platform::Random random(seed);
     std::vector<Assignment> result;
     for (int n = 0; n < count; ++n) {
         Assignment a;
         for (const auto& v : csp.GetVariables()) {
             if (v->GetType() == RawType::BoolVar) {
-                a.ints[v->GetName()] = Platform::RandBelow(2);
+                a.ints[v->GetName()] = random.Below(2);
                 continue;
             }
             const RPtr<RawCol>& values = v->GetDomain()->GetValues();
             if (v->GetType() == RawType::SetVar) {
                 std::vector<int> flags;
                 for (int i = 0; i < values->GetSize(); ++i)
-                    flags.push_back(Platform::RandBelow(2));
+                    flags.push_back(random.Below(2));
                 a.sets[v->GetName()] = flags;
             } else {
-                a.ints[v->GetName()] = values->GetElement(Platform::RandBelow(values->GetSize()))->GetInt();
+                a.ints[v->GetName()] = values->GetElement(random.Below(values->GetSize()))->GetInt();
             }
         }
         result.push_back(a);

@@ -227,36 +227,41 @@ TEST(RawGFCSolver, UntranslatableProblemsAreErrorsAndLeaveNoBridgeBehind) {
 
 TEST(RawGFCSolver, BridgesAliveTogetherOnSeveralThreadsGiveTheAnswersTheyGiveAlone) {
     // Several complete-search bridges at once, as an Expert solve and a description rendered
-    // meanwhile need: each has its own domain specs and ids, so building one while another is
-    // solved, and solving both at once, changes nothing.
-    const AlgParams params = Natural();
-    const auto all = [&](RawGFCSolver& solver, RawCSP& problem) {
-        std::vector<std::string> keys;
-        while (solver.Solve())
-            keys.push_back(BruteForce::SolutionKey(problem, solver.GetSolutions().Last()));
-        return keys;
-    };
-    std::vector<std::vector<std::string>> alone;
-    std::vector<Problem> problems(Cases().size());
-    for (std::size_t i = 0; i < Cases().size(); ++i) {
-        Vars v = Declare(problems[i]);
-        Cases()[i].build(problems[i], v);
-        RawGFCSolver solver(&problems[i].csp, &params);
-        alone.push_back(all(solver, problems[i].csp));
+    // meanwhile need: each has its own domain specs, ids and random sequence, so building one
+    // while another is solved, and solving both at once, changes nothing, in whatever order the
+    // solutions come.
+    for (const int ordering : {0, 1}) {
+        SCOPED_TRACE(ordering == 0 ? "natural ordering" : "random ordering");
+        AlgParams params = Natural();
+        params.SetParameter(1, ordering);
+        const auto all = [&](RawGFCSolver& solver, RawCSP& problem) {
+            std::vector<std::string> keys;
+            while (solver.Solve())
+                keys.push_back(BruteForce::SolutionKey(problem, solver.GetSolutions().Last()));
+            return keys;
+        };
+        std::vector<std::vector<std::string>> alone;
+        std::vector<Problem> problems(Cases().size());
+        for (std::size_t i = 0; i < Cases().size(); ++i) {
+            Vars v = Declare(problems[i]);
+            Cases()[i].build(problems[i], v);
+            RawGFCSolver solver(&problems[i].csp, &params);
+            alone.push_back(all(solver, problems[i].csp));
+        }
+        // Every bridge built first on this thread, all alive together, then each solved on a
+        // thread of its own while the others run.
+        std::vector<std::unique_ptr<RawGFCSolver>> bridges;
+        for (Problem& p : problems)
+            bridges.push_back(std::make_unique<RawGFCSolver>(&p.csp, &params));
+        std::vector<std::vector<std::string>> together(problems.size());
+        std::vector<std::thread> threads;
+        for (std::size_t i = 0; i < problems.size(); ++i)
+            threads.emplace_back([&, i] { together[i] = all(*bridges[i], problems[i].csp); });
+        for (std::thread& t : threads)
+            t.join();
+        for (std::size_t i = 0; i < problems.size(); ++i)
+            EXPECT_EQ(together[i], alone[i]) << Cases()[i].name;
     }
-    // Every bridge built first on this thread, all alive together, then each solved on a thread
-    // of its own while the others run.
-    std::vector<std::unique_ptr<RawGFCSolver>> bridges;
-    for (Problem& p : problems)
-        bridges.push_back(std::make_unique<RawGFCSolver>(&p.csp, &params));
-    std::vector<std::vector<std::string>> together(problems.size());
-    std::vector<std::thread> threads;
-    for (std::size_t i = 0; i < problems.size(); ++i)
-        threads.emplace_back([&, i] { together[i] = all(*bridges[i], problems[i].csp); });
-    for (std::thread& t : threads)
-        t.join();
-    for (std::size_t i = 0; i < problems.size(); ++i)
-        EXPECT_EQ(together[i], alone[i]) << Cases()[i].name;
 }
 
 TEST(RawGFCSolver, IntegerAggregatesOverSetsAreRefused) {

@@ -26,6 +26,7 @@ using namespace TavLanguage;
 using namespace TavBridges;
 using namespace Melvane;
 using TavNet::CMessage;
+using TavNet::MessageType;
 using TavTest::WaitFor;
 using B = MelvaneButton;
 
@@ -55,8 +56,10 @@ public:
         m_socket->write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
         m_socket->flush();
     }
-    void SendText(int type, const std::string& text) {
-        CMessage m(type);
+    void SendText(MessageType type, const std::string& text) { SendCoded(TavNet::ToInt(type), text); }
+    // A message of a type code, which no type may have.
+    void SendCoded(std::int32_t code, const std::string& text) {
+        CMessage m = CMessage::OfCode(code);
         m.SetString(0, text);
         Send(m);
     }
@@ -64,7 +67,7 @@ public:
     // Waits for the n-th message (from 1) and returns it.
     const CMessage& Message(std::size_t n) {
         EXPECT_TRUE(WaitFor([&] { return received.size() >= n; })) << "message " << n << " never came";
-        static const CMessage none(-1);
+        static const CMessage none = CMessage::OfCode(-1);
         return received.size() >= n ? received[n - 1] : none;
     }
 
@@ -258,24 +261,24 @@ TEST_F(MelvaneClient, RegistersReadsSolvesAndSendsAsMaster) {
     EXPECT_TRUE(LogHas(app, "* You are connected to the server"));
     EXPECT_EQ(Buttons(app), (std::vector<bool>{true, false, true, false, false, true}));
     const CMessage& reg = server.Message(1);
-    EXPECT_EQ(reg.GetType(), 1);
+    EXPECT_EQ(reg.GetType(), MessageType::Register);
     EXPECT_EQ(reg.Text(), "GLS");
 
-    CMessage connected(6);
+    CMessage connected(MessageType::UserConnected);
     connected.SetInt(0, 3);
     server.Send(connected);
-    server.SendText(4, "GLS registered with server!\n");
+    server.SendText(MessageType::Broadcast, "GLS registered with server!\n");
     ASSERT_TRUE(WaitFor([&] { return LogHas(app, "GLS registered with server!\n"); }));
     EXPECT_TRUE(LogHas(app, "* User#3 connected"));
 
     app.OnReadProblem();
     const CMessage& request = server.Message(2);
-    EXPECT_EQ(request.GetType(), 0);
+    EXPECT_EQ(request.GetType(), MessageType::RequestProblem);
     EXPECT_EQ(request.GetItemCount(), 1);
     EXPECT_EQ(request.Text(), "");
     EXPECT_EQ(Buttons(app), (std::vector<bool>{false, false, true, false, false, false}));
 
-    server.SendText(2, QueensDescription(6));
+    server.SendText(MessageType::Problem, QueensDescription(6));
     // "Solve Problem" once the worker has read the problem.
     ASSERT_TRUE(WaitFor([&] { return app.Dialog().IsEnabled(B::Solve); }));
     EXPECT_TRUE(LogHas(app, "* Received Problem"));
@@ -296,7 +299,7 @@ TEST_F(MelvaneClient, RegistersReadsSolvesAndSendsAsMaster) {
 
     app.OnSendSolutions();
     const CMessage& solutions = server.Message(3);
-    EXPECT_EQ(solutions.GetType(), 9);
+    EXPECT_EQ(solutions.GetType(), MessageType::Solutions);
     EXPECT_EQ(solutions.Text(), text);
     EXPECT_EQ(Buttons(app), (std::vector<bool>{true, true, true, false, false, true}));
 
@@ -309,13 +312,13 @@ TEST_F(MelvaneClient, SlaveSolvesOnPushAndSendsByItself) {
     ConnectApp();
     app.OnMaster();
     EXPECT_EQ(app.Dialog().MasterText(), "Slave");
-    EXPECT_EQ(server.Message(2).GetType(), 10);
+    EXPECT_EQ(server.Message(2).GetType(), MessageType::Role);
     EXPECT_EQ(server.Message(2).Text(), "Slave");
     EXPECT_EQ(Buttons(app), (std::vector<bool>{false, false, true, false, false, true}));
 
-    server.SendText(2, QueensDescription(5));
+    server.SendText(MessageType::Problem, QueensDescription(5));
     const CMessage& solutions = server.Message(3);
-    EXPECT_EQ(solutions.GetType(), 9);
+    EXPECT_EQ(solutions.GetType(), MessageType::Solutions);
     EXPECT_EQ(solutions.Text().rfind("1\n<S>\n5\n", 0), 0u) << solutions.Text();
     // After a Slave's solve the dialog is usable again: Connect (to disconnect) and the role.
     EXPECT_EQ(Buttons(app), (std::vector<bool>{false, false, true, false, false, true}));
@@ -337,10 +340,10 @@ TEST_F(MelvaneClient, ASlaveEndsEverySolveOfAnOptimisationProblemByItsTimeLimit)
     for (std::size_t push = 0; push < 2; ++push) {
         SCOPED_TRACE(push);
         stopOffered = false;
-        server.SendText(2, KnapsackDescription("maximise"));
+        server.SendText(MessageType::Problem, KnapsackDescription("maximise"));
         // What the run found by its limit (one solution, at most) is sent.
         const CMessage& solutions = server.Message(3 + push);
-        ASSERT_EQ(solutions.GetType(), 9);
+        ASSERT_EQ(solutions.GetType(), MessageType::Solutions);
         EXPECT_EQ(solutions.Text(), app.Dialog().SolutionsText());
         EXPECT_LE(SentCosts(solutions.Text()).size(), 1u) << solutions.Text();
         // Stop was offered while it ran; afterwards the dialog is usable again.
@@ -355,12 +358,12 @@ TEST_F(MelvaneClient, StopEndsASlavesSolveWhichSendsWhatItFound) {
     app.Dialog().timeLimit = "99999";
     app.OnMaster();
     ASSERT_EQ(server.Message(2).Text(), "Slave");
-    server.SendText(2, KnapsackDescription("maximise"));
+    server.SendText(MessageType::Problem, KnapsackDescription("maximise"));
     ASSERT_TRUE(WaitFor([&] { return !LoggedCosts(app).empty(); }));
     EXPECT_TRUE(app.Dialog().IsEnabled(B::Stop));
     app.OnStopSolving();
     const CMessage& solutions = server.Message(3);
-    ASSERT_EQ(solutions.GetType(), 9);
+    ASSERT_EQ(solutions.GetType(), MessageType::Solutions);
     EXPECT_EQ(solutions.Text().rfind("1\n<S>\n", 0), 0u) << solutions.Text();
     EXPECT_EQ(Buttons(app), (std::vector<bool>{false, false, true, false, false, true}));
 }
@@ -382,7 +385,7 @@ TEST_F(MelvaneClient, AMasterEndsEachOfItsRunsByTheTimeLimitAndLogsTheTargetsOwn
         SCOPED_TRACE(c.target);
         const std::size_t logged = LoggedCosts(app).size();
         const std::size_t received = LogCount(app, "* Received Problem");
-        server.SendText(2, KnapsackDescription(c.target));
+        server.SendText(MessageType::Problem, KnapsackDescription(c.target));
         ASSERT_TRUE(WaitFor([&] {
             return LogCount(app, "* Received Problem") > received && app.Dialog().IsEnabled(B::Solve);
         }));
@@ -405,13 +408,13 @@ TEST_F(MelvaneClient, AMasterEndsEachOfItsRunsByTheTimeLimitAndLogsTheTargetsOwn
 
 TEST_F(MelvaneClient, ProblemChangedAndUnknownTypes) {
     ConnectApp();
-    server.SendText(2, QueensDescription(4));
+    server.SendText(MessageType::Problem, QueensDescription(4));
     ASSERT_TRUE(WaitFor([&] { return app.Dialog().IsEnabled(B::Solve); }));
     int handled = 0;
     QObject::connect(&app, &CMelvaneApp::messageHandled, [&] { ++handled; });
-    server.SendText(9, "ignored");
-    server.SendText(42, "ignored");
-    server.SendText(8, "update problem");
+    server.SendText(MessageType::Solutions, "ignored");
+    server.SendCoded(42, "ignored");
+    server.SendText(MessageType::ProblemChanged, "update problem");
     ASSERT_TRUE(WaitFor([&] { return handled == 3; }));
     EXPECT_TRUE(LogHas(app, "Server has new problem!\n"));
     EXPECT_TRUE(app.Dialog().IsEnabled(B::Read));
@@ -422,7 +425,7 @@ TEST_F(MelvaneClient, ProblemChangedAndUnknownTypes) {
 TEST_F(MelvaneClient, AProblemItCannotReadIsLoggedAndNotSolved) {
     ConnectApp();
     app.OnMaster();
-    server.SendText(2, "<Z> 1 INTVAR x nowhere <END>");
+    server.SendText(MessageType::Problem, "<Z> 1 INTVAR x nowhere <END>");
     ASSERT_TRUE(WaitFor([&] {
         for (const std::string& line : app.Dialog().Log())
             if (line.rfind("Problem refused: ", 0) == 0) return true;
@@ -434,7 +437,7 @@ TEST_F(MelvaneClient, AProblemItCannotReadIsLoggedAndNotSolved) {
     EXPECT_EQ(Buttons(app), (std::vector<bool>{false, false, true, false, false, true}));
     // Registration, role, then the next thing it sends: no solutions came between.
     app.OnMaster();
-    EXPECT_EQ(server.Message(3).GetType(), 10);
+    EXPECT_EQ(server.Message(3).GetType(), MessageType::Role);
 }
 
 TEST_F(MelvaneClient, ServerClosingIsNoticedOnce) {
@@ -465,7 +468,7 @@ TEST_F(MelvaneClient, DisconnectSaysGoodbyeWithoutTheUnexpectedNotice) {
     int lost = 0;
     QObject::connect(&app, &CMelvaneApp::connectionLost, [&] { ++lost; });
     ASSERT_TRUE(app.OnConnect());
-    EXPECT_EQ(server.Message(2).GetType(), 7);
+    EXPECT_EQ(server.Message(2).GetType(), MessageType::Disconnect);
     EXPECT_EQ(server.Message(2).GetItemCount(), 0);
     EXPECT_TRUE(LogHas(app, "* You are disconnected"));
     EXPECT_EQ(app.Dialog().Log().back(), "");

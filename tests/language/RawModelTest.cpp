@@ -10,6 +10,7 @@
 #include "language/raw/RawSolver.hpp"
 #include "language/raw/RawStr.hpp"
 #include "language/raw/RawTuple.hpp"
+#include "language/raw/RawValueText.hpp"
 
 #include <gtest/gtest.h>
 
@@ -188,6 +189,37 @@ TEST(RawCol, ArraysSetsRangesAndTuples) {
     EXPECT_EQ(tuple.GetType(), RawType::Tuple);
     EXPECT_EQ(set.ToString(), "{3, 5}");
     EXPECT_EQ(range.ToString(), "[-2..1]");
+}
+
+TEST(RawValueText, OneFormForEveryKindOfValue) {
+    // What tav-solve prints and the results view shows alike.
+    auto set = MakeR<RawSet>();
+    set->AddElement(Int(1));
+    set->AddElement(Int(2));
+    set->AddElement(Int(3));
+    auto nested = MakeR<RawArr>();
+    nested->AddElement(Int(-4));
+    nested->AddElement(set);
+    nested->AddElement(MakeR<RawSet>());
+    const struct {
+        const char* what;
+        RPtr<RawExpr> value;
+        const char* text;
+    } cases[] = {
+        {"integer", Int(-3), "-3"},
+        {"boolean", MakeR<RawBool>(true), "1"},
+        {"real, ten significant digits", MakeR<RawFlt>(2.0 / 3.0), "0.6666666667"},
+        {"whole real", MakeR<RawFlt>(21.0), "21"},
+        {"large real", MakeR<RawFlt>(1e20), "1e+20"},
+        {"real with a fraction", MakeR<RawFlt>(1234567.25), "1234567.25"},
+        {"string", MakeR<RawStr>("red"), "red"},
+        {"set", set, "{1,2,3}"},
+        {"empty set", MakeR<RawSet>(), "{}"},
+        {"list of a number and sets", nested, "{-4,{1,2,3},{}}"},
+        {"range, as written", MakeR<RawRange>(-2, 1), "[-2..1]"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RawValueText(*c.value), c.text) << c.what;
 }
 
 TEST(RawCSP, ListsLookupsAndTheRealSide) {

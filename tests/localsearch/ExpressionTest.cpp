@@ -196,10 +196,10 @@ TEST_F(ExpressionTest, BoundsTable) {
 }
 
 TEST_F(ExpressionTest, ModBoundsEqualABruteForceOverSmallRanges) {
-    Platform::SRand(20261210);
+    Platform::Random random(20261210);
     for (int trial = 0; trial < 3000; ++trial) {
-        const int a1 = Platform::RandBelow(41) - 20, a2 = a1 + Platform::RandBelow(25);
-        const int b1 = Platform::RandBelow(31) - 15, b2 = b1 + Platform::RandBelow(20);
+        const int a1 = random.Below(41) - 20, a2 = a1 + random.Below(25);
+        const int b1 = random.Below(31) - 15, b2 = b1 + random.Below(20);
         int lower = INT_MAX, upper = INT_MIN;
         for (int p = a1; p <= a2; ++p)
             for (int q = b1; q <= b2; ++q)

@@ -24,7 +24,7 @@ using GATest = ModelTest;
 
 // Draws n numbers and returns the next one: the generator's position after n draws.
 int NextAfter(std::uint32_t seed, int n) {
-    ModelRandom random;
+    Platform::Random random;
     random.Seed(seed);
     for (int i = 0; i < n; ++i)
         random.Next();

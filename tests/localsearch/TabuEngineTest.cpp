@@ -282,7 +282,7 @@ TEST_F(TabuTest, InitiallySatisfiedProblemReturnsTheInitialAssignment) {
     IntVar* x = AddVar(p, "x", d);
     IntVar* y = AddVar(p, "y", d);
     Post(p, new GreaterThanEquals(new PlusOp(x, y), new IntVal(0)));
-    ModelRandom random; // the problem's sequence starts as if seeded with 1
+    Platform::Random random; // the problem's sequence starts as if seeded with 1
     const int x0 = random.Next() % 10;
     const int y0 = random.Next() % 10;
     ASSERT_TRUE(engine.Solve());

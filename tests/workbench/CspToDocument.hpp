@@ -144,20 +144,20 @@ inline bool Constant(const std::string& statement, TavModel& model) {
     if (!value.empty() && value.back() == ';') value = Trim(value.substr(0, value.size() - 1));
     const std::string inner = value.size() >= 2 ? value.substr(1, value.size() - 2) : "";
     if (value.front() == '{' && value.back() == '}') {
-        model.constants.Add(std::make_unique<CConstant>(id, inner, CConstant::kSet));
+        model.constants.Add(std::make_unique<CConstant>(id, inner, CConstant::Type::Set));
     } else if (value.front() == '[' && value.back() == ']') {
         if (inner.find('"') == std::string::npos) {
-            model.constants.Add(std::make_unique<CConstant>(id, inner, CConstant::kList));
+            model.constants.Add(std::make_unique<CConstant>(id, inner, CConstant::Type::List));
         } else {
             std::string names;
             for (const std::string& part : SplitTopLevel(inner, ',')) {
                 if (part.size() < 2 || part.front() != '"' || part.back() != '"') return false;
                 names += (names.empty() ? "" : ",") + part.substr(1, part.size() - 2);
             }
-            model.constants.Add(std::make_unique<CConstant>(id, names, CConstant::kStringList));
+            model.constants.Add(std::make_unique<CConstant>(id, names, CConstant::Type::StringList));
         }
     } else {
-        model.constants.Add(std::make_unique<CConstant>(id, value, CConstant::kInteger));
+        model.constants.Add(std::make_unique<CConstant>(id, value, CConstant::Type::Integer));
     }
     return true;
 }
@@ -219,13 +219,14 @@ inline bool Variables(const std::string& statement, TavModel& model) {
         rest = rest.substr(0, colons);
     }
     const std::string k = Lower(keyword);
-    const int type = k == "boolvar"   ? 0
-                     : k == "enumvar" ? 1
-                     : k == "intvar"  ? 2
-                     : k == "realvar" ? 3
-                     : k == "setvar"  ? 4
-                                      : -1;
-    if (type < 0) return false;
+    using Type = CVariable::Type;
+    const Type type = k == "boolvar"   ? Type::BoolVar
+                      : k == "enumvar" ? Type::EnumVar
+                      : k == "intvar"  ? Type::IntVar
+                      : k == "realvar" ? Type::RealVar
+                      : k == "setvar"  ? Type::SetVar
+                                       : Type::None;
+    if (type == Type::None) return false;
     for (const std::string& declaration : SplitTopLevel(rest, ',')) {
         const auto bracket = declaration.find('[');
         const std::string id = Trim(declaration.substr(0, bracket));

@@ -11,7 +11,7 @@ using namespace TavWorkbench;
 inline void Queens(TavModel& model, int n) {
     model.constants.Add(std::make_unique<CConstant>("N", n));
     model.domains.AddIntDomain("Rows", "", "", "N", 0, 0, {}, 0, -1);
-    model.variables.AddVariable("q", CVariable::kIntVar, "Rows", 1, "N", {});
+    model.variables.AddVariable("q", CVariable::Type::IntVar, "Rows", 1, "N", {});
     model.constraints.Add(std::make_unique<CConstraint>("diff", "AllDifferent(q);"));
     model.constraints.Add(std::make_unique<CConstraint>(
         "diag",
@@ -21,15 +21,15 @@ inline void Queens(TavModel& model, int n) {
 // 0/1 knapsack: the best total value is 51.
 inline void Knapsack(TavModel& model) {
     model.domains.AddIntDomain("take", "", "", "", 0, 1, {}, 0, 0);
-    model.variables.AddVariable("x", CVariable::kIntVar, "take", 1, "", {6});
+    model.variables.AddVariable("x", CVariable::Type::IntVar, "take", 1, "", {6});
     model.constraints.Add(std::make_unique<CConstraint>("cap", "scalprod(x, [12, 7, 11, 8, 9, 6]) <= 26;"));
     model.optimisation = {"maximise(scalprod(x, [24, 13, 23, 15, 16, 11]));"};
 }
 
 // A production plan over real quantities: the best profit is 21 at x = 3, y = 1.5.
 inline void Production(TavModel& model) {
-    model.variables.AddVariable("x", CVariable::kRealVar, "", 0, "", {});
-    model.variables.AddVariable("y", CVariable::kRealVar, "", 0, "", {});
+    model.variables.AddVariable("x", CVariable::Type::RealVar, "", 0, "", {});
+    model.variables.AddVariable("y", CVariable::Type::RealVar, "", 0, "", {});
     model.constraints.Add(std::make_unique<CConstraint>("c1", "x + 2 * y <= 6;"));
     model.constraints.Add(std::make_unique<CConstraint>("c2", "2 * x + y <= 7.5;"));
     model.constraints.Add(std::make_unique<CConstraint>("c3", "x >= 0;"));
@@ -40,7 +40,7 @@ inline void Production(TavModel& model) {
 // One variable that must be 3.
 inline void Tiny(TavModel& model) {
     model.domains.AddIntDomain("D", "", "", "", 0, 5, {}, 0, 0);
-    model.variables.AddVariable("v", CVariable::kIntVar, "D", 0, "", {});
+    model.variables.AddVariable("v", CVariable::Type::IntVar, "D", 0, "", {});
     model.constraints.Add(std::make_unique<CConstraint>("c", "v = 3;"));
 }
 

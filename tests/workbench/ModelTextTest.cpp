@@ -62,7 +62,7 @@ TEST(DomainText, EveryKindsProblemTextParsesToItsValues) {
     struct Case {
         const char* what;
         std::function<void(TavModel&)> build;
-        int variableType;
+        CVariable::Type variableType;
         std::vector<std::string> values; // of the variable's domain, in the raw problem's order
     };
     const auto intDomain = [](std::string list, std::string minC, std::string maxC, int lo, int hi,
@@ -74,47 +74,53 @@ TEST(DomainText, EveryKindsProblemTextParsesToItsValues) {
     const Case cases[] = {
         {"integer bounds",
          intDomain("", "", "", -2, 1, {}, 0, 0),
-         CVariable::kIntVar,
+         CVariable::Type::IntVar,
          {"-2", "-1", "0", "1"}},
         {"bounds from constants with offsets",
          intDomain("", "N", "N", 0, 0, {}, -2, 1),
-         CVariable::kIntVar,
+         CVariable::Type::IntVar,
          {"3", "4", "5", "6"}},
-        {"a positive lower offset", intDomain("", "N", "", 0, 7, {}, 2, 0), CVariable::kIntVar, {"7"}},
-        {"a value list", intDomain("", "", "", 0, 9, {9, -1, 5}, 0, 0), CVariable::kIntVar, {"9", "-1", "5"}},
-        {"a list constant", intDomain("L", "", "", 0, 9, {}, 0, 0), CVariable::kIntVar, {"3", "-1", "8"}},
+        {"a positive lower offset", intDomain("", "N", "", 0, 7, {}, 2, 0), CVariable::Type::IntVar, {"7"}},
+        {"a value list",
+         intDomain("", "", "", 0, 9, {9, -1, 5}, 0, 0),
+         CVariable::Type::IntVar,
+         {"9", "-1", "5"}},
+        {"a list constant",
+         intDomain("L", "", "", 0, 9, {}, 0, 0),
+         CVariable::Type::IntVar,
+         {"3", "-1", "8"}},
         {"a list constant wins over values",
          intDomain("l", "", "", 0, 9, {1}, 0, 0),
-         CVariable::kIntVar,
+         CVariable::Type::IntVar,
          {"3", "-1", "8"}},
-        {"a set constant", intDomain("S", "", "", 0, 9, {}, 0, 0), CVariable::kIntVar, {"2", "4"}},
+        {"a set constant", intDomain("S", "", "", 0, 9, {}, 0, 0), CVariable::Type::IntVar, {"2", "4"}},
         {"an enumeration",
          [](TavModel& m) {
              m.domains.AddEnumDomain("D", {"red", "dark green"});
          },
-         CVariable::kEnumVar,
+         CVariable::Type::EnumVar,
          {"red", "dark green"}},
         {"a set domain",
          [](TavModel& m) {
              m.domains.AddSetDomain("D", {1, 3});
          },
-         CVariable::kSetVar,
+         CVariable::Type::SetVar,
          {"1", "3"}},
         {"Boolean: predefined, not written",
          [](TavModel& m) { m.domains.AddBoolDomain("D"); },
-         CVariable::kBoolVar,
+         CVariable::Type::BoolVar,
          {}},
         {"float: predefined, not written",
          [](TavModel& m) { m.domains.AddDoubleDomain("D", 0.0, 2.5); },
-         CVariable::kRealVar,
+         CVariable::Type::RealVar,
          {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TavModel model;
         model.constants.Add(std::make_unique<CConstant>("N", 5));
-        model.constants.Add(std::make_unique<CConstant>("L", "3,-1,8", CConstant::kList));
-        model.constants.Add(std::make_unique<CConstant>("S", "2,4", CConstant::kSet));
+        model.constants.Add(std::make_unique<CConstant>("L", "3,-1,8", CConstant::Type::List));
+        model.constants.Add(std::make_unique<CConstant>("S", "2,4", CConstant::Type::Set));
         c.build(model);
         model.variables.AddVariable("v", c.variableType, "D", 0, "", {});
         const std::string text = ProblemTextOf(model);
@@ -123,7 +129,7 @@ TEST(DomainText, EveryKindsProblemTextParsesToItsValues) {
         const TavLanguage::ParserErr err = TavLanguage::ParseCSPText(text, &info, &problem);
         ASSERT_TRUE(err.IsOk()) << err.Message() << text;
         const auto& variables =
-            c.variableType == CVariable::kRealVar ? problem.GetRealVariables() : problem.GetVariables();
+            c.variableType == CVariable::Type::RealVar ? problem.GetRealVariables() : problem.GetVariables();
         ASSERT_EQ(variables.size(), 1u) << text;
         const auto& domain = variables[0]->GetDomain();
         std::vector<std::string> values;
@@ -138,7 +144,7 @@ TEST(DomainText, EveryKindsProblemTextParsesToItsValues) {
     }
     // What the language cannot read as a domain is named by the parse, never a syntax error.
     TavModel model;
-    model.constants.Add(std::make_unique<CConstant>("C", "red", CConstant::kStringList));
+    model.constants.Add(std::make_unique<CConstant>("C", "red", CConstant::Type::StringList));
     model.domains.AddIntDomain("D", "C", "", "", 0, 9, {}, 0, 0);
     model.domains.AddIntDomain("E", "Gone", "", "", 0, 9, {}, 0, 0);
     EXPECT_EQ(DomainLine(*model.domains[0], model.constants), "IntDom D={C};");
@@ -152,7 +158,7 @@ TEST(DomainText, EveryKindShowsItsValuesAndLine) {
     CBoolDomain b("TrueFalse");
     EXPECT_TRUE(b.IsPredefined());
     EXPECT_EQ(b.GetValueText(), "[0,1]");
-    EXPECT_EQ(b.GetType(), CDomain::kBoolean);
+    EXPECT_EQ(b.GetType(), CDomain::Type::Boolean);
 
     CEnumDomain e;
     e.Set("Colour", {"red", "green"});
@@ -180,11 +186,24 @@ TEST(DomainText, EveryKindShowsItsValuesAndLine) {
     EXPECT_TRUE(f.IsPredefined());
     EXPECT_EQ(f.GetValueText(), "");
 
-    for (int code = -1; code <= 5; ++code) {
-        const char* names[] = {"Boolean", "Enumerated", "Integer", "Float", "Set"};
-        const char* keywords[] = {"BoolDom", "EnumDom", "IntDom", "FltDom", "SetDom"};
-        EXPECT_EQ(CDomain::GetTypeName(code), code >= 0 && code < 5 ? names[code] : "");
-        EXPECT_EQ(CDomain::GetTypeKeyword(code), code >= 0 && code < 5 ? keywords[code] : "");
+    struct Kind {
+        CDomain::Type type;
+        const char* name;
+        const char* keyword;
+    };
+    // The codes just outside the kinds, as a file may hold them, have no name or keyword.
+    const Kind kinds[] = {
+        {static_cast<CDomain::Type>(-1), "", ""},
+        {CDomain::Type::Boolean, "Boolean", "BoolDom"},
+        {CDomain::Type::Enumerated, "Enumerated", "EnumDom"},
+        {CDomain::Type::Integer, "Integer", "IntDom"},
+        {CDomain::Type::Float, "Float", "FltDom"},
+        {CDomain::Type::Set, "Set", "SetDom"},
+        {static_cast<CDomain::Type>(5), "", ""},
+    };
+    for (const Kind& kind : kinds) {
+        EXPECT_EQ(CDomain::GetTypeName(kind.type), kind.name);
+        EXPECT_EQ(CDomain::GetTypeKeyword(kind.type), kind.keyword);
     }
 }
 
@@ -218,26 +237,26 @@ TEST(ConstantText, DefinitionLines) {
     };
     const Case cases[] = {
         {CConstant("N", 5), "N := 5;"},
-        {CConstant("S", "1,2", CConstant::kSet), "S := {1,2};"},
-        {CConstant("L", "1,2", CConstant::kList), "L := [1,2];"},
-        {CConstant("C", "red,green", CConstant::kStringList), "C := [\"red\",\"green\"];"},
-        {CConstant("C", "red,green,", CConstant::kStringList), "C := [\"red\",\"green\"];"},
-        {CConstant("C", ",red,,dark blue", CConstant::kStringList), "C := [\"red\",\"dark blue\"];"},
-        {CConstant("C", "", CConstant::kStringList), "C := [];"},
-        {CConstant("X", "7", 9), "X := 7;"},
+        {CConstant("S", "1,2", CConstant::Type::Set), "S := {1,2};"},
+        {CConstant("L", "1,2", CConstant::Type::List), "L := [1,2];"},
+        {CConstant("C", "red,green", CConstant::Type::StringList), "C := [\"red\",\"green\"];"},
+        {CConstant("C", "red,green,", CConstant::Type::StringList), "C := [\"red\",\"green\"];"},
+        {CConstant("C", ",red,,dark blue", CConstant::Type::StringList), "C := [\"red\",\"dark blue\"];"},
+        {CConstant("C", "", CConstant::Type::StringList), "C := [];"},
+        {CConstant("X", "7", static_cast<CConstant::Type>(9)), "X := 7;"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.constant.GetModelText(), c.line);
 
     // An integer constant made or set from its text keeps its number.
-    EXPECT_EQ(CConstant("N", " 12abc", CConstant::kInteger).GetIntValue(), 12);
-    EXPECT_EQ(CConstant("S", "12", CConstant::kSet).GetIntValue(), 0);
+    EXPECT_EQ(CConstant("N", " 12abc", CConstant::Type::Integer).GetIntValue(), 12);
+    EXPECT_EQ(CConstant("S", "12", CConstant::Type::Set).GetIntValue(), 0);
     CConstant n;
-    n.Set("N", "-4", CConstant::kInteger);
+    n.Set("N", "-4", CConstant::Type::Integer);
     EXPECT_EQ(n.GetIntValue(), -4);
-    n.Set("N", "x", CConstant::kInteger);
+    n.Set("N", "x", CConstant::Type::Integer);
     EXPECT_EQ(n.GetIntValue(), 0);
-    EXPECT_EQ(CConstant("N", "99999999999", CConstant::kInteger).GetIntValue(), 2147483647);
+    EXPECT_EQ(CConstant("N", "99999999999", CConstant::Type::Integer).GetIntValue(), 2147483647);
 
     CConstArray constants;
     constants.Add(std::make_unique<CConstant>("abc", 1));
@@ -253,21 +272,21 @@ TEST(VariableText, DeclarationLines) {
         std::string line;
     };
     const Case cases[] = {
-        {CVariable("q", CVariable::kIntVar, "D", 1, "Q", {8}), "IntVar q[Q]::D;"},
-        {CVariable("a", CVariable::kIntVar, "D", 1, "", {3, 4}), "IntVar a[3][4]::D;"},
-        {CVariable("x", CVariable::kIntVar, "D", 0, "", {3}), "IntVar x::D;"},
-        {CVariable("b", CVariable::kBoolVar, "TrueFalse", 0, "", {}), "BoolVar b;"},
-        {CVariable("r", CVariable::kRealVar, "RealDomain", 1, "", {2}), "RealVar r[2];"},
-        {CVariable("s", CVariable::kSetVar, "S", 0, "", {}), "SetVar s::S;"},
-        {CVariable("e", CVariable::kEnumVar, "Colour", 0, "", {}), "EnumVar e::Colour;"},
+        {CVariable("q", CVariable::Type::IntVar, "D", 1, "Q", {8}), "IntVar q[Q]::D;"},
+        {CVariable("a", CVariable::Type::IntVar, "D", 1, "", {3, 4}), "IntVar a[3][4]::D;"},
+        {CVariable("x", CVariable::Type::IntVar, "D", 0, "", {3}), "IntVar x::D;"},
+        {CVariable("b", CVariable::Type::BoolVar, "TrueFalse", 0, "", {}), "BoolVar b;"},
+        {CVariable("r", CVariable::Type::RealVar, "RealDomain", 1, "", {2}), "RealVar r[2];"},
+        {CVariable("s", CVariable::Type::SetVar, "S", 0, "", {}), "SetVar s::S;"},
+        {CVariable("e", CVariable::Type::EnumVar, "Colour", 0, "", {}), "EnumVar e::Colour;"},
         {CVariable("lonely"), " lonely::;"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.variable.GetModelText(), c.line);
-    EXPECT_EQ(CVariable("a", CVariable::kIntVar, "D", 1, "", {3, 4}).GetDimensionText(), "3,4");
-    EXPECT_EQ(CVariable("lonely").GetType(), -1);
+    EXPECT_EQ(CVariable("a", CVariable::Type::IntVar, "D", 1, "", {3, 4}).GetDimensionText(), "3,4");
+    EXPECT_EQ(CVariable("lonely").GetType(), CVariable::Type::None);
 
-    const CVariable model("a", CVariable::kIntVar, "D", 1, "N", {3, 4});
+    const CVariable model("a", CVariable::Type::IntVar, "D", 1, "N", {3, 4});
     const CVariable copy("b", model);
     EXPECT_EQ(copy.GetID(), "b");
     EXPECT_EQ(copy.GetDomainID(), "D");
@@ -276,8 +295,8 @@ TEST(VariableText, DeclarationLines) {
     EXPECT_TRUE(copy.GetDimensions().empty());
 
     CVarArray variables;
-    variables.AddVariable("x", CVariable::kIntVar, "D", 0, "ignored", {5});
-    variables.AddVariable("arr", CVariable::kIntVar, "d", 7, "", {2, 2});
+    variables.AddVariable("x", CVariable::Type::IntVar, "D", 0, "ignored", {5});
+    variables.AddVariable("arr", CVariable::Type::IntVar, "d", 7, "", {2, 2});
     EXPECT_FALSE(variables[0]->IsArray());
     EXPECT_TRUE(variables[0]->GetDimensions().empty());
     EXPECT_EQ(variables[1]->GetArrayFlag(), 1);
@@ -334,8 +353,8 @@ TEST(Constraints, ReferencedIdsAndTemplates) {
     int comparisons = 0;
     int sets = 0;
     for (const auto& t : templates) {
-        comparisons += t->GetCategory() == CAvailCon::kComparison;
-        sets += t->GetCategory() == CAvailCon::kSetConstraint;
+        comparisons += t->GetCategory() == CAvailCon::Category::Comparison;
+        sets += t->GetCategory() == CAvailCon::Category::SetConstraint;
         EXPECT_TRUE(t->GetSecondText().empty());
     }
     EXPECT_EQ(comparisons, 6);
@@ -360,7 +379,7 @@ TEST(ProblemText, WholeProblemSectionsAndFrame) {
     TavModel model;
     model.domains.AddBoolDomain("TrueFalse");
     model.domains.AddDoubleDomain("RealDomain", 0.0, 1.0);
-    model.variables.AddVariable("V", CVariable::kBoolVar, "TrueFalse", 0, "", {});
+    model.variables.AddVariable("V", CVariable::Type::BoolVar, "TrueFalse", 0, "", {});
     EXPECT_EQ(ProblemTextOf(model),
               "Problem:test\r\n{\r\nVariables\r\n{\r\nBoolVar V;\r\n}\r\nConstraints\r\n{\r\n\r\n}\r\n\r\n}");
 
@@ -381,8 +400,8 @@ TEST(ProblemText, CheckTextCountsTheLinesBeforeTheConstraints) {
     CDomainArray domains;
     domains.AddBoolDomain("TrueFalse");
     CVarArray variables;
-    variables.AddVariable("a", CVariable::kBoolVar, "TrueFalse", 0, "", {});
-    variables.AddVariable("b", CVariable::kBoolVar, "TrueFalse", 0, "", {});
+    variables.AddVariable("a", CVariable::Type::BoolVar, "TrueFalse", 0, "", {});
+    variables.AddVariable("b", CVariable::Type::BoolVar, "TrueFalse", 0, "", {});
     CConArray constraints;
     int lines = -1;
     const std::string text = BuildProblemText(constants, domains, variables, constraints, &lines);

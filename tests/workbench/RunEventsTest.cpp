@@ -167,7 +167,8 @@ TEST(SingleRun, EventsOfAnEndedRunReachItsReceiverBeforeTheNextRunStarts) {
 TEST(SolutionStore, EveryLabelKeepsItsColumn) {
     FakeDoc fake({{0, {Step::Find, Step::Find, Step::Fail}}});
     fake.withCost = true;
-    // A bridge whose solutions carry a value kind the store cannot show between two it can.
+    // A bridge whose solutions carry a kind that is no solution value (a range, shown as written)
+    // between two values.
     fake.doc->SetBridgeFactory([](RawCSP* problem, const AlgParams*, int) {
         struct Odd : FakeSolver {
             using FakeSolver::FakeSolver;
@@ -194,7 +195,7 @@ TEST(SolutionStore, EveryLabelKeepsItsColumn) {
         EXPECT_EQ(column->GetCount(), 2) << column->GetID();
     }
     EXPECT_EQ(names, (std::vector<std::string>{"x", "odd", "y", "Cost", "Soft Cost"}));
-    EXPECT_EQ(store.GetValue("odd", 1), "");
+    EXPECT_EQ(store.GetValue("odd", 1), "[0..3]");
     EXPECT_EQ(store.GetValue("y", 1), "2");
     EXPECT_EQ(store.GetValue("Soft Cost", 0), "6");
 }

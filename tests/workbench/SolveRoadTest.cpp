@@ -148,9 +148,9 @@ TEST(SolveRoad, RealVariablesTakeTheLinearProgrammingBridgeWhateverTheSetting) {
         f.doc.SetSolverSetting(static_cast<SolverSetting>(setting));
         HeadlessSolveDriver driver(f.doc);
         EXPECT_EQ(driver.Run(1).found, 1) << setting;
-        EXPECT_EQ(f.doc.GetSolutions().GetValue("x", 0), "3.000000") << setting;
-        EXPECT_EQ(f.doc.GetSolutions().GetValue("y", 0), "1.500000") << setting;
-        EXPECT_EQ(f.doc.GetSolutions().GetValue("Cost", 0), "21.000000") << setting;
+        EXPECT_EQ(f.doc.GetSolutions().GetValue("x", 0), "3") << setting;
+        EXPECT_EQ(f.doc.GetSolutions().GetValue("y", 0), "1.5") << setting;
+        EXPECT_EQ(f.doc.GetSolutions().GetValue("Cost", 0), "21") << setting;
     }
 }
 

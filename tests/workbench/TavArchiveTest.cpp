@@ -116,9 +116,9 @@ TEST(TavFile, ModelsBuiltThroughTheApiSurviveSaveLoadSave) {
     model.domains.AddIntDomain("I", "", "Lo", "Hi", -7, 7, {}, 3, -3);
     model.domains.AddSetDomain("S", {});
     model.constants.Add(std::make_unique<CConstant>("Lo", -2));
-    model.constants.Add(std::make_unique<CConstant>("Names", "x,y", CConstant::kStringList));
-    model.variables.AddVariable("v", CVariable::kIntVar, "I", 1, "", {2, 3, 4});
-    model.variables.AddVariable("r", CVariable::kRealVar, "RealDomain", 0, "", {});
+    model.constants.Add(std::make_unique<CConstant>("Names", "x,y", CConstant::Type::StringList));
+    model.variables.AddVariable("v", CVariable::Type::IntVar, "I", 1, "", {2, 3, 4});
+    model.variables.AddVariable("r", CVariable::Type::RealVar, "RealDomain", 0, "", {});
     auto c = std::make_unique<CConstraint>("c", "v[0][0][0] <> v[1][2][3];");
     c->SetReferencedIDs({"v", "V"});
     model.constraints.Add(std::move(c));

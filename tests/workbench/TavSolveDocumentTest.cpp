@@ -7,7 +7,6 @@
 #include "TempFolder.hpp"
 
 #include "language/RawParser.hpp"
-#include "platform/Random.hpp"
 #include "tools/tav-solve/TavSolveApp.hpp"
 #include "workbench/archive/TavDocumentFile.hpp"
 #include "workbench/model/ProblemText.hpp"
@@ -41,10 +40,7 @@ struct Result {
     std::string err;
 };
 
-// As in a fresh process: the engines that do not seed the random generator themselves start from
-// its first state.
 Result RunSolve(const std::vector<std::string>& args) {
-    Platform::SRand(1);
     std::ostringstream out;
     std::ostringstream err;
     const TavSolve::ProblemReader reader = [](const std::string& file, RawCSP& problem) {

@@ -37,7 +37,7 @@ TEST(Validation, IdentifierClashesInTheirOrder) {
     domains.AddIntDomain("Dom1", "", "", "", 0, 1, {}, 0, 0);
     CVarArray variables;
     for (const char* id : {"a", "b", "c", "MyVar"})
-        variables.AddVariable(id, CVariable::kIntVar, "Dom1", 0, "", {});
+        variables.AddVariable(id, CVariable::Type::IntVar, "Dom1", 0, "", {});
     CConstArray constants;
     constants.Add(std::make_unique<CConstant>("N", 3));
     CConArray constraints;
@@ -91,9 +91,9 @@ TEST(Validation, VariablesRangesAndLists) {
     messages.Clear();
     CConstArray constants;
     constants.Add(std::make_unique<CConstant>("Lo", 4));
-    constants.Add(std::make_unique<CConstant>("S", "1,2", CConstant::kSet));
-    constants.Add(std::make_unique<CConstant>("Empty", "[]", CConstant::kList));
-    constants.Add(std::make_unique<CConstant>("L", "1,2", CConstant::kList));
+    constants.Add(std::make_unique<CConstant>("S", "1,2", CConstant::Type::Set));
+    constants.Add(std::make_unique<CConstant>("Empty", "[]", CConstant::Type::List));
+    constants.Add(std::make_unique<CConstant>("L", "1,2", CConstant::Type::List));
     EXPECT_TRUE(ValidateRangeConstants(5, 5, constants, "", "", messages));
     EXPECT_FALSE(ValidateRangeConstants(6, 5, constants, "", "", messages));
     EXPECT_TRUE(ValidateRangeConstants(100, 4, constants, "lo", "", messages));

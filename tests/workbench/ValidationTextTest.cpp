@@ -96,7 +96,7 @@ TEST(StringListValueTest, EntriesWithCommasReadBackWhole) {
     const std::string value = CConstant::JoinStringList(entries);
     EXPECT_EQ(value, "red,\"dark, deep\",blue");
     EXPECT_EQ(CConstant::SplitStringList(value), entries);
-    EXPECT_EQ(CConstant("C", value, CConstant::kStringList).GetModelText(),
+    EXPECT_EQ(CConstant("C", value, CConstant::Type::StringList).GetModelText(),
               "C := [\"red\",\"dark, deep\",\"blue\"];");
     EXPECT_EQ(CConstant::SplitStringList(",a,,b,"), (std::vector<std::string>{"a", "b"}));
 }

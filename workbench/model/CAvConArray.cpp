@@ -19,12 +19,13 @@ std::string Comparison(const char* op) {
 } // namespace
 
 CAvConArray::CAvConArray() {
-    const auto add = [this](const char* name, std::string text, int category, int help) {
+    using Category = CAvailCon::Category;
+    const auto add = [this](const char* name, std::string text, Category category, int help) {
         Add(std::make_unique<CAvailCon>(name, std::move(text), category, help));
     };
-    const int comparison = CAvailCon::kComparison;
-    const int general = CAvailCon::kGeneral;
-    const int sets = CAvailCon::kSetConstraint;
+    const Category comparison = Category::Comparison;
+    const Category general = Category::General;
+    const Category sets = Category::SetConstraint;
     add("Equal(A,B)", Comparison("="), comparison, -1);
     add("NotEqual(A,B)", Comparison("<>"), comparison, -1);
     add("LessThanEqual(A,B)", Comparison("<="), comparison, -1);

@@ -9,12 +9,11 @@ namespace TavWorkbench {
 
 class CAvailCon {
 public:
-    static constexpr int kGeneral = 0;
-    static constexpr int kComparison = 1;
-    static constexpr int kSetConstraint = 2;
+    // The builder's groups of templates.
+    enum class Category { General, Comparison, SetConstraint };
 
     CAvailCon() = default;
-    CAvailCon(std::string name, std::string templateText, int category, int helpID)
+    CAvailCon(std::string name, std::string templateText, Category category, int helpID)
         : m_name(std::move(name)), m_template(std::move(templateText)), m_helpID(helpID),
           m_category(category) {}
 
@@ -24,7 +23,7 @@ public:
     const std::string& GetTemplate() const { return m_template; }
     // Id of the help text (1158, 1159), -1 for none.
     int GetHelpID() const { return m_helpID; }
-    int GetCategory() const { return m_category; }
+    Category GetCategory() const { return m_category; }
 
     // The help text of a help id; empty for -1 and unknown ids.
     static std::string GetHelpText(int helpID);
@@ -34,7 +33,7 @@ private:
     std::string m_secondText;
     std::string m_template;
     int m_helpID = -1;
-    int m_category = kGeneral;
+    Category m_category = Category::General;
 };
 
 } // namespace TavWorkbench

@@ -5,7 +5,7 @@
 
 namespace TavWorkbench {
 
-CBoolDomain::CBoolDomain(std::string id) : CDomain(std::move(id), kBoolean, true) {}
+CBoolDomain::CBoolDomain(std::string id) : CDomain(std::move(id), Type::Boolean, true) {}
 
 void CBoolDomain::Store(TavArchiveWriter& out) const {
     CDomain::Store(out);
@@ -15,7 +15,7 @@ void CBoolDomain::Store(TavArchiveWriter& out) const {
 
 void CBoolDomain::Load(TavArchiveReader& in) {
     CDomain::Load(in);
-    ExpectType(in, kBoolean);
+    ExpectType(in, Type::Boolean);
     m_lower = in.Int32("a Boolean domain's lower bound");
     m_upper = in.Int32("a Boolean domain's upper bound");
 }

@@ -7,32 +7,46 @@
 namespace TavWorkbench {
 
 CConstant::CConstant(std::string id, int value)
-    : m_id(std::move(id)), m_value(IntText(value)), m_intValue(value), m_type(kInteger) {}
+    : m_id(std::move(id)), m_value(IntText(value)), m_intValue(value), m_type(Type::Integer) {}
 
-CConstant::CConstant(std::string id, std::string value, int type)
+CConstant::CConstant(std::string id, std::string value, Type type)
     : m_id(std::move(id)), m_value(std::move(value)), m_type(type) {
     // An integer constant made from its text keeps its number, as one loaded from a file does.
-    m_intValue = m_type == kInteger ? LeadingInteger(m_value) : 0;
+    m_intValue = m_type == Type::Integer ? LeadingInteger(m_value) : 0;
 }
 
-void CConstant::Set(const std::string& id, const std::string& value, int type) {
+void CConstant::Set(const std::string& id, const std::string& value, Type type) {
     m_id = id;
     m_value = value;
     m_type = type;
-    m_intValue = m_type == kInteger ? LeadingInteger(m_value) : 0;
+    m_intValue = m_type == Type::Integer ? LeadingInteger(m_value) : 0;
 }
 
 void CConstant::Store(TavArchiveWriter& out) const {
     out.Text(m_id);
     out.Text(m_value);
-    out.Int32(m_type);
+    out.Int32(static_cast<std::int32_t>(m_type));
 }
 
 void CConstant::Load(TavArchiveReader& in) {
     m_id = in.Text("a constant id");
     m_value = in.Text("a constant value");
-    m_type = in.Int32("a constant type");
-    m_intValue = m_type == kInteger ? LeadingInteger(m_value) : 0;
+    m_type = static_cast<Type>(in.Int32("a constant type"));
+    m_intValue = m_type == Type::Integer ? LeadingInteger(m_value) : 0;
+}
+
+std::string CConstant::GetTypeName(Type type) {
+    switch (type) {
+    case Type::Integer:
+        return "Integer";
+    case Type::Set:
+        return "Set";
+    case Type::List:
+        return "List";
+    case Type::StringList:
+        return "String";
+    }
+    return {};
 }
 
 std::vector<std::string> CConstant::SplitStringList(const std::string& value) {
@@ -77,22 +91,19 @@ std::string CConstant::QuotedElements(const std::string& value) {
 }
 
 std::string CConstant::GetModelText() const {
-    std::string text = m_id + " :=" + " ";
+    const std::string head = m_id + " :=" + " ";
     switch (m_type) {
-    case kSet:
-        text += "{" + m_value + "}";
-        break;
-    case kList:
-        text += "[" + m_value + "]";
-        break;
-    case kStringList:
-        text += "[" + QuotedElements(m_value) + "]";
-        break;
-    default:
-        text += m_value;
+    case Type::Set:
+        return head + "{" + m_value + "};";
+    case Type::List:
+        return head + "[" + m_value + "];";
+    case Type::StringList:
+        return head + "[" + QuotedElements(m_value) + "];";
+    case Type::Integer:
         break;
     }
-    return text + ";";
+    // An integer, and a code no kind has, show the value text as it is.
+    return head + m_value + ";";
 }
 
 } // namespace TavWorkbench

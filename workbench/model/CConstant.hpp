@@ -5,6 +5,7 @@
 
 #include "workbench/archive/ArchiveClass.hpp"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,21 +16,20 @@ class TavArchiveWriter;
 
 class CConstant {
 public:
-    static constexpr int kInteger = 0;
-    static constexpr int kSet = 1;
-    static constexpr int kList = 2;
-    static constexpr int kStringList = 3;
+    // The kinds, with the codes records store. A record may hold a code no kind has: such a
+    // constant keeps its code, has no type name and is defined by its bare value text.
+    enum class Type : std::int32_t { Integer = 0, Set = 1, List = 2, StringList = 3 };
 
     static constexpr ArchiveClass kArchiveClass{"CConstant", 0};
 
     CConstant() = default;
-    // An integer constant: type 0, the value in decimal.
+    // An integer constant, the value in decimal.
     CConstant(std::string id, int value);
-    // A constant of any type; an integer constant (type 0) takes the number its text starts with.
-    CConstant(std::string id, std::string value, int type);
+    // A constant of any type; an integer constant takes the number its text starts with.
+    CConstant(std::string id, std::string value, Type type);
 
     // Replaces the three fields (and the number, as the constructor sets it).
-    void Set(const std::string& id, const std::string& value, int type);
+    void Set(const std::string& id, const std::string& value, Type type);
 
     const ArchiveClass& GetArchiveClass() const { return kArchiveClass; }
     void Store(TavArchiveWriter& out) const;
@@ -39,7 +39,10 @@ public:
     const std::string& GetID() const { return m_id; }
     const std::string& GetValue() const { return m_value; }
     int GetIntValue() const { return m_intValue; }
-    int GetType() const { return m_type; }
+    Type GetType() const { return m_type; }
+
+    // "Integer", "Set", "List", "String"; empty for any other code.
+    static std::string GetTypeName(Type type);
 
     // The definition line: "N := 5;", "S := {1,2};", "L := [1,2];", "C := ["red","green"];".
     std::string GetModelText() const;
@@ -57,7 +60,7 @@ private:
     std::string m_id;
     std::string m_value;
     int m_intValue = 0;
-    int m_type = kInteger;
+    Type m_type = Type::Integer;
 };
 
 } // namespace TavWorkbench

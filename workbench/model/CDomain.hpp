@@ -7,6 +7,7 @@
 
 #include "workbench/archive/ArchiveClass.hpp"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,17 +19,14 @@ class TavArchiveWriter;
 
 class CDomain {
 public:
-    // Type codes, as stored in records.
-    static constexpr int kBoolean = 0;
-    static constexpr int kEnumerated = 1;
-    static constexpr int kInteger = 2;
-    static constexpr int kFloat = 3;
-    static constexpr int kSet = 4;
+    // The kinds, with the codes records store. A record may hold a code no kind has: such a
+    // domain keeps its code and has no type name or keyword.
+    enum class Type : std::int32_t { Boolean = 0, Enumerated = 1, Integer = 2, Float = 3, Set = 4 };
 
     static constexpr ArchiveClass kArchiveClass{"CDomain", 1};
 
     // A plain domain (as an archive may hold one): type code and predefined flag as given.
-    explicit CDomain(std::string id = {}, int type = kInteger, bool predefined = false);
+    explicit CDomain(std::string id = {}, Type type = Type::Integer, bool predefined = false);
     virtual ~CDomain() = default;
     CDomain(const CDomain&) = default;
     CDomain& operator=(const CDomain&) = default;
@@ -50,25 +48,25 @@ public:
     virtual std::string GetModelText() const { return {}; }
 
     const std::string& GetID() const { return m_id; }
-    int GetType() const { return m_type; }
+    Type GetType() const { return m_type; }
     bool IsPredefined() const { return m_predefined; }
     const std::string& GetListConstID() const { return m_listConstID; }
     const std::string& GetMinConstID() const { return m_minConstID; }
     const std::string& GetMaxConstID() const { return m_maxConstID; }
 
     // "Boolean", "Enumerated", "Integer", "Float", "Set"; empty for any other code.
-    static std::string GetTypeName(int type);
+    static std::string GetTypeName(Type type);
     // "BoolDom", "EnumDom", "IntDom", "FltDom", "SetDom"; empty for any other code.
-    static std::string GetTypeKeyword(int type);
+    static std::string GetTypeKeyword(Type type);
     std::string GetTypeName() const { return GetTypeName(m_type); }
     std::string GetTypeKeyword() const { return GetTypeKeyword(m_type); }
 
 protected:
-    // Refuses a loaded record whose type code is not `type`, the code of its class.
-    void ExpectType(TavArchiveReader& in, int type) const;
+    // Refuses a loaded record whose type code is not that of `type`, the kind of its class.
+    void ExpectType(TavArchiveReader& in, Type type) const;
 
     std::string m_id;
-    int m_type;
+    Type m_type;
     bool m_predefined;
     std::string m_listConstID;
     std::string m_minConstID;

@@ -5,7 +5,7 @@
 
 namespace TavWorkbench {
 
-CDoubleDomain::CDoubleDomain(std::string id) : CDomain(std::move(id), kFloat, true) {}
+CDoubleDomain::CDoubleDomain(std::string id) : CDomain(std::move(id), Type::Float, true) {}
 
 void CDoubleDomain::Store(TavArchiveWriter& out) const {
     CDomain::Store(out);
@@ -15,7 +15,7 @@ void CDoubleDomain::Store(TavArchiveWriter& out) const {
 
 void CDoubleDomain::Load(TavArchiveReader& in) {
     CDomain::Load(in);
-    ExpectType(in, kFloat);
+    ExpectType(in, Type::Float);
     m_lower = in.Double("a float domain's lower bound");
     m_upper = in.Double("a float domain's upper bound");
 }

@@ -6,7 +6,7 @@
 
 namespace TavWorkbench {
 
-CEnumDomain::CEnumDomain(std::string id) : CDomain(std::move(id), kEnumerated, false) {}
+CEnumDomain::CEnumDomain(std::string id) : CDomain(std::move(id), Type::Enumerated, false) {}
 
 void CEnumDomain::Store(TavArchiveWriter& out) const {
     CDomain::Store(out);
@@ -15,7 +15,7 @@ void CEnumDomain::Store(TavArchiveWriter& out) const {
 
 void CEnumDomain::Load(TavArchiveReader& in) {
     CDomain::Load(in);
-    ExpectType(in, kEnumerated);
+    ExpectType(in, Type::Enumerated);
     m_values = in.StringArray("an enumerated domain's value names");
 }
 

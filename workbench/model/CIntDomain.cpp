@@ -26,7 +26,7 @@ std::string ConstantBound(const std::string& id, int offset) {
 
 } // namespace
 
-CIntDomain::CIntDomain(std::string id) : CDomain(std::move(id), kInteger, false) {}
+CIntDomain::CIntDomain(std::string id) : CDomain(std::move(id), Type::Integer, false) {}
 
 void CIntDomain::Store(TavArchiveWriter& out) const {
     CDomain::Store(out);
@@ -39,7 +39,7 @@ void CIntDomain::Store(TavArchiveWriter& out) const {
 
 void CIntDomain::Load(TavArchiveReader& in) {
     CDomain::Load(in);
-    ExpectType(in, kInteger);
+    ExpectType(in, Type::Integer);
     m_lower = in.Int32("an integer domain's lower bound");
     m_upper = in.Int32("an integer domain's upper bound");
     m_minOffset = in.Int32("an integer domain's minimum offset");

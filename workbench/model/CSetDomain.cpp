@@ -7,7 +7,7 @@
 
 namespace TavWorkbench {
 
-CSetDomain::CSetDomain(std::string id) : CDomain(std::move(id), kSet, false) {}
+CSetDomain::CSetDomain(std::string id) : CDomain(std::move(id), Type::Set, false) {}
 
 void CSetDomain::Store(TavArchiveWriter& out) const {
     CDomain::Store(out);
@@ -16,7 +16,7 @@ void CSetDomain::Store(TavArchiveWriter& out) const {
 
 void CSetDomain::Load(TavArchiveReader& in) {
     CDomain::Load(in);
-    ExpectType(in, kSet);
+    ExpectType(in, Type::Set);
     m_values = in.IntArray("a set domain's values");
 }
 

@@ -27,8 +27,8 @@ bool CVarArray::GetVariablesOfDomain(const std::string& domainID, std::vector<st
     return any;
 }
 
-void CVarArray::AddVariable(const std::string& id, int type, const std::string& domainID, int arrayFlag,
-                            const std::string& sizeText, const std::vector<int>& dimensions) {
+void CVarArray::AddVariable(const std::string& id, CVariable::Type type, const std::string& domainID,
+                            int arrayFlag, const std::string& sizeText, const std::vector<int>& dimensions) {
     if (arrayFlag == 0) {
         Add(std::make_unique<CVariable>(id, type, domainID, 0, std::string(), std::vector<int>()));
     } else {

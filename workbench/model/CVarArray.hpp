@@ -21,7 +21,7 @@ public:
     bool GetVariablesOfDomain(const std::string& domainID, std::vector<std::string>& ids) const;
     // Appends a single variable (array flag 0: id, type and domain id) or an array (array flag 1,
     // with domain id, size text and a copy of the dimensions).
-    void AddVariable(const std::string& id, int type, const std::string& domainID, int arrayFlag,
+    void AddVariable(const std::string& id, CVariable::Type type, const std::string& domainID, int arrayFlag,
                      const std::string& sizeText, const std::vector<int>& dimensions);
 };
 

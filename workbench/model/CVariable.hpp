@@ -4,7 +4,9 @@
 // dimensions, outermost first) or by the id of an integer constant (its size text).
 
 #include "workbench/archive/ArchiveClass.hpp"
+#include "workbench/model/CDomain.hpp"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,24 +17,30 @@ class TavArchiveWriter;
 
 class CVariable {
 public:
-    static constexpr int kBoolVar = 0;
-    static constexpr int kEnumVar = 1;
-    static constexpr int kIntVar = 2;
-    static constexpr int kRealVar = 3;
-    static constexpr int kSetVar = 4;
+    // The kinds, with the codes records store; None for a variable made from an id alone. A
+    // record may hold a code no kind has: such a variable keeps its code and has no type name
+    // or keyword.
+    enum class Type : std::int32_t {
+        None = -1,
+        BoolVar = 0,
+        EnumVar = 1,
+        IntVar = 2,
+        RealVar = 3,
+        SetVar = 4
+    };
 
     static constexpr ArchiveClass kArchiveClass{"CVariable", 2};
 
-    // From an id alone: type -1, no domain, single.
+    // From an id alone: type None, no domain, single.
     explicit CVariable(std::string id = {});
-    CVariable(std::string id, int type);
+    CVariable(std::string id, Type type);
     // Copies type, domain id, array flag and size text of `other` (not its dimensions).
     CVariable(std::string id, const CVariable& other);
-    CVariable(std::string id, int type, std::string domainID, int arrayFlag, std::string sizeText,
+    CVariable(std::string id, Type type, std::string domainID, int arrayFlag, std::string sizeText,
               std::vector<int> dimensions);
 
     // Replaces every field; the reserved field becomes 0.
-    void Set(const std::string& id, int type, const std::string& domainID, int arrayFlag,
+    void Set(const std::string& id, Type type, const std::string& domainID, int arrayFlag,
              const std::string& sizeText, const std::vector<int>& dimensions);
 
     const ArchiveClass& GetArchiveClass() const { return kArchiveClass; }
@@ -41,7 +49,7 @@ public:
     void Load(TavArchiveReader& in);
 
     const std::string& GetID() const { return m_id; }
-    int GetType() const { return m_type; }
+    Type GetType() const { return m_type; }
     const std::string& GetDomainID() const { return m_domainID; }
     // The array flag: 0 for a single variable.
     int GetArrayFlag() const { return m_arrayFlag; }
@@ -50,10 +58,12 @@ public:
     const std::string& GetSizeID() const { return m_sizeText; }
     const std::vector<int>& GetDimensions() const { return m_dimensions; }
 
-    // "Boolean", "Enumerated", "Integer", "Float", "Set"; empty for any other code.
-    static std::string GetTypeName(int type);
-    // "BoolVar", "EnumVar", "IntVar", "RealVar", "SetVar"; empty for any other code.
-    static std::string GetTypeKeyword(int type);
+    // "Boolean", "Enumerated", "Integer", "Float", "Set"; empty for None and any other code.
+    static std::string GetTypeName(Type type);
+    // "BoolVar", "EnumVar", "IntVar", "RealVar", "SetVar"; empty for None and any other code.
+    static std::string GetTypeKeyword(Type type);
+    // The type of a variable over a domain of `domainType` (a code no kind has is kept).
+    static Type TypeOf(CDomain::Type domainType);
     std::string GetTypeName() const { return GetTypeName(m_type); }
 
     // The declaration line: "IntVar q[Q]::D;", "IntVar a[3][4]::D;", "BoolVar b;".
@@ -64,7 +74,7 @@ public:
 private:
     std::string m_id;
     int m_reserved = 0;
-    int m_type = -1;
+    Type m_type = Type::None;
     std::string m_domainID;
     int m_arrayFlag = 0;
     std::string m_sizeText;

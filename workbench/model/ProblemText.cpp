@@ -36,7 +36,7 @@ void WriteHead(std::string& text, const CConstArray& constants, const CDomainArr
         line("Domains");
         line("{");
         for (const auto& domain : domains)
-            if (domain->GetType() != CDomain::kBoolean && domain->GetType() != CDomain::kFloat)
+            if (domain->GetType() != CDomain::Type::Boolean && domain->GetType() != CDomain::Type::Float)
                 line(DomainLine(*domain, constants));
         line("");
         line("}");
@@ -68,18 +68,20 @@ std::string DomainLine(const CDomain& domain) {
     std::string text = domain.GetTypeKeyword() + " " + domain.GetID() + "=";
     std::vector<std::string> values;
     switch (domain.GetType()) {
-    case CDomain::kEnumerated:
+    case CDomain::Type::Enumerated:
         domain.GetValueStrings(values);
         if (!values.empty()) text += "{" + Joined(values, true) + "} ;";
         break;
-    case CDomain::kInteger:
+    case CDomain::Type::Integer:
         text += domain.GetModelText();
         break;
-    case CDomain::kSet:
+    case CDomain::Type::Set:
         domain.GetValueStrings(values);
         text += "{" + Joined(values, false) + "} ;";
         break;
-    default:
+    case CDomain::Type::Boolean:
+    case CDomain::Type::Float:
+        // Predefined: their keyword and id are the whole line.
         break;
     }
     return text;
@@ -87,11 +89,11 @@ std::string DomainLine(const CDomain& domain) {
 
 std::string DomainLine(const CDomain& domain, const CConstArray& constants) {
     const std::string& listID = domain.GetListConstID();
-    if (domain.GetType() != CDomain::kInteger || listID.empty()) return DomainLine(domain);
+    if (domain.GetType() != CDomain::Type::Integer || listID.empty()) return DomainLine(domain);
     std::string values = listID;
     if (const CConstant* constant = constants.FindConstant(listID);
         constant != nullptr &&
-        (constant->GetType() == CConstant::kList || constant->GetType() == CConstant::kSet))
+        (constant->GetType() == CConstant::Type::List || constant->GetType() == CConstant::Type::Set))
         values = constant->GetValue();
     return domain.GetTypeKeyword() + " " + domain.GetID() + "={" + values + "};";
 }

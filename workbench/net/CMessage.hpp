@@ -1,6 +1,8 @@
 #pragma once
 // The one unit of exchange between the workbench's result server and external solver
-// programs: a message type and an ordered list of typed items (see CMessageData). Setting an
+// programs: a message type and an ordered list of typed items (see CMessageData). The type is
+// kept as its code on the wire, so that a message of a code no type has (from a peer) reads
+// back and writes out as it came; GetType names it only when the code is a type's. Setting an
 // item beyond the end grows the list; the items in between stay empty (kind 0). Getters copy
 // from the item's slot without looking at its kind and leave their out-parameter unchanged for
 // an index at or beyond the item count. MessageEncoder and MessageDecoder put messages on the
@@ -10,6 +12,7 @@
 #include "workbench/net/MessageType.hpp"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,16 +25,23 @@ public:
     static constexpr int kMaxItems = 1 << 20;
 
     CMessage() = default;
-    explicit CMessage(int type) : m_type(type) {}
     explicit CMessage(MessageType type) : m_type(ToInt(type)) {}
+    // A message of a type code as the wire carries it, whether a type has it or not.
+    static CMessage OfCode(std::int32_t code) {
+        CMessage message;
+        message.m_type = code;
+        return message;
+    }
     virtual ~CMessage() = default;
     CMessage(const CMessage&) = default;
     CMessage& operator=(const CMessage&) = default;
     CMessage(CMessage&&) noexcept = default;
     CMessage& operator=(CMessage&&) noexcept = default;
 
-    void SetType(int type) { m_type = type; }
-    int GetType() const { return m_type; }
+    // The message's type; empty for a code no type has.
+    std::optional<MessageType> GetType() const { return MessageTypeOf(m_type); }
+    // The type's code on the wire.
+    std::int32_t GetTypeCode() const { return m_type; }
     int GetItemCount() const { return static_cast<int>(m_items.size()); }
 
     // Setters store a fresh item of their kind at index. They throw Platform::InternalError
@@ -72,6 +82,7 @@ private:
     void SetNumber(int index, const void* bytes, std::size_t size);
     bool GetNumber(int index, void* bytes, std::size_t size) const;
 
+    // The type's code (RequestProblem's by default).
     std::int32_t m_type = 0;
     std::vector<CMessageData> m_items;
 };

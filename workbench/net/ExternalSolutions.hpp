@@ -10,7 +10,8 @@
 namespace TavNet {
 
 struct ExternalSolution {
-    // "%d" for an integer variable, "[a,b,...]" for a set variable.
+    // As the results view shows a value (TavLanguage::RawValueText): "3" for an integer
+    // variable, "{1,4}" for a set variable.
     std::vector<std::string> values;
     // The objective's own value (with its sign); none when the problem has no objective.
     std::optional<long long> cost;

@@ -5,9 +5,10 @@
 #include "language/raw/RawInt.hpp"
 #include "language/raw/RawSet.hpp"
 #include "language/raw/RawSolution.hpp"
+#include "language/raw/RawValueText.hpp"
 #include "platform/Cancelled.hpp"
+#include "platform/TextTokens.hpp"
 
-#include <climits>
 #include <cmath>
 #include <map>
 #include <string_view>
@@ -19,62 +20,32 @@ namespace TavNet {
 
 namespace {
 
-class Tokens {
+// The solutions text's tokens; faults are worded as the server's notices show them.
+class Tokens : public Platform::TextTokens {
 public:
-    explicit Tokens(const std::string& text) {
-        std::size_t i = 0;
-        while (i < text.size()) {
-            while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-                ++i;
-            const std::size_t start = i;
-            while (i < text.size() && !std::isspace(static_cast<unsigned char>(text[i])))
-                ++i;
-            if (i > start) m_tokens.emplace_back(text.data() + start, i - start);
-        }
-    }
-    std::size_t Remaining() const { return m_tokens.size() - m_next; }
-    std::string_view Word(const char* what) {
-        if (m_next >= m_tokens.size()) throw SolutionsTextError(std::string("the text ends before ") + what);
-        return m_tokens[m_next++];
-    }
-    int Number(const char* what) {
-        const std::string_view word = Word(what);
-        long long value = 0;
-        std::size_t i = 0;
-        const bool negative = !word.empty() && word[0] == '-';
-        if (negative || (!word.empty() && word[0] == '+')) i = 1;
-        if (i == word.size() || word.size() > 12) throw Bad(what, word);
-        for (; i < word.size(); ++i) {
-            if (word[i] < '0' || word[i] > '9') throw Bad(what, word);
-            value = value * 10 + (word[i] - '0');
-        }
-        if (negative) value = -value;
-        if (value < INT_MIN || value > INT_MAX) throw Bad(what, word);
-        return static_cast<int>(value);
-    }
-    int Count(const char* what, std::size_t tokensEach, int max) {
-        const int count = Number(what);
-        if (count < 0 || count > max || static_cast<std::size_t>(count) * tokensEach > Remaining())
-            throw SolutionsTextError(std::string(what) + " " + std::to_string(count) +
-                                     " is more than the text holds");
-        return count;
+    using TextTokens::TextTokens;
+
+protected:
+    std::exception_ptr ErrorFor(const Fault& fault) const override {
+        return std::make_exception_ptr(SolutionsTextError(Wording(fault)));
     }
 
 private:
-    static SolutionsTextError Bad(const char* what, std::string_view word) {
-        return SolutionsTextError(std::string(what) + " is not a number: \"" +
-                                  std::string(word.substr(0, 40)) + "\"");
+    static std::string Wording(const Fault& fault) {
+        switch (fault.kind) {
+        case Fault::Kind::EndOfText:
+            return "the text ends before " + fault.what;
+        case Fault::Kind::NotANumber:
+            return fault.what + " is not a number: \"" + fault.shown + "\"";
+        case Fault::Kind::Negative:
+        case Fault::Kind::TooMany:
+            return fault.what + " " + std::to_string(fault.count) + " is more than the text holds";
+        case Fault::Kind::Refused:
+            break;
+        }
+        return fault.what;
     }
-    std::vector<std::string_view> m_tokens;
-    std::size_t m_next = 0;
 };
-
-std::string SetText(const std::vector<int>& members) {
-    std::string text = "[";
-    for (std::size_t i = 0; i < members.size(); ++i)
-        text += (i > 0 ? "," : "") + std::to_string(members[i]);
-    return text + "]";
-}
 
 // "__s[3]" names an element variable of the set variable s.
 bool IsElementOfSet(std::string_view name, const std::map<std::string, std::size_t, std::less<>>& sets) {
@@ -112,7 +83,7 @@ ExternalSolutions ExternalSolutionsReader::Read(const std::string& text, const R
         checkStop();
         const std::string which = "solution " + std::to_string(s + 1);
         tokens.Word("a solution's label");
-        const int pairs = tokens.Count("the number of values", 2, INT_MAX);
+        const int pairs = tokens.Count("the number of values", 2);
         std::vector<std::optional<int>> ints(variables.size());
         std::vector<std::vector<int>> sets(variables.size());
         for (int p = 0; p < pairs; ++p) {
@@ -125,7 +96,7 @@ ExternalSolutions ExternalSolutionsReader::Read(const std::string& text, const R
             } else if (auto set = setVars.find(name); set != setVars.end()) {
                 sets[set->second].push_back(value);
             } else if (!IsElementOfSet(name, setVars)) {
-                throw SolutionsTextError(which + " names " + std::string(name.substr(0, 40)) +
+                throw SolutionsTextError(which + " names " + Platform::TextTokens::Shown(name) +
                                          ", which is no variable of the problem");
             }
         }
@@ -142,12 +113,13 @@ ExternalSolutions ExternalSolutionsReader::Read(const std::string& text, const R
                 auto members = MakeR<RawSet>();
                 for (int v : sets[i])
                     members->AddElement(RPtr<RawExpr>(new RawInt(v)));
+                solution.values.push_back(RawValueText(*members));
                 raw.AddLabel(RawLabel(name, members));
-                solution.values.push_back(SetText(sets[i]));
             } else {
                 if (!ints[i]) throw SolutionsTextError(which + " gives no value for " + name);
-                raw.AddLabel(RawLabel(name, RPtr<RawExpr>(new RawInt(*ints[i]))));
-                solution.values.push_back(std::to_string(*ints[i]));
+                const RPtr<RawExpr> value(new RawInt(*ints[i]));
+                solution.values.push_back(RawValueText(*value));
+                raw.AddLabel(RawLabel(name, value));
             }
         }
         TavBridges::RawEvaluation evaluation;

@@ -50,7 +50,7 @@ void ExternalSolverServer::JoinFinishedJobs(bool all) {
     }
 }
 
-void ExternalSolverServer::SendText(int type, const std::string& text) {
+void ExternalSolverServer::SendText(MessageType type, const std::string& text) {
     CMessage message(type);
     message.SetString(0, text);
     SendToAll(message);
@@ -83,47 +83,54 @@ void ExternalSolverServer::ResetUserState(int number) {
 }
 
 void ExternalSolverServer::OnMessageReceived(int number, const CMessage& message) {
-    switch (message.GetType()) {
-    case ToInt(MessageType::RequestProblem):
-        SendProblem(number);
-        return;
-    case ToInt(MessageType::Register): {
-        const std::string name = message.Text();
-        SetUserName(number, name);
-        ResetUserState(number);
-        SendText(ToInt(MessageType::Broadcast), name + " registered with server!\n");
-        SetSlave(number, false);
-        return;
-    }
-    case ToInt(MessageType::TextLine):
-        SendText(ToInt(MessageType::Broadcast), "[User#" + std::to_string(number) + "] " + message.Text());
-        return;
-    case ToInt(MessageType::Disconnect): {
-        RemoveUser(number);
-        CancelCheck(number);
-        CMessage left(MessageType::Disconnect);
-        left.SetInt(0, static_cast<std::int32_t>(number));
-        SendToAll(left);
-        return;
-    }
-    case ToInt(MessageType::Solutions): {
-        std::string text;
-        message.GetString(0, text);
-        ReceiveSolutions(number, std::move(text));
-        return;
-    }
-    case ToInt(MessageType::Role): {
-        const std::string role = message.Text();
-        if (role == "Master")
+    if (const std::optional<MessageType> type = message.GetType()) {
+        switch (*type) {
+        case MessageType::RequestProblem:
+            SendProblem(number);
+            return;
+        case MessageType::Register: {
+            const std::string name = message.Text();
+            SetUserName(number, name);
+            ResetUserState(number);
+            SendText(MessageType::Broadcast, name + " registered with server!\n");
             SetSlave(number, false);
-        else if (role == "Slave")
-            SetSlave(number, true);
-        return;
+            return;
+        }
+        case MessageType::TextLine:
+            SendText(MessageType::Broadcast, "[User#" + std::to_string(number) + "] " + message.Text());
+            return;
+        case MessageType::Disconnect: {
+            RemoveUser(number);
+            CancelCheck(number);
+            CMessage left(MessageType::Disconnect);
+            left.SetInt(0, static_cast<std::int32_t>(number));
+            SendToAll(left);
+            return;
+        }
+        case MessageType::Solutions: {
+            std::string text;
+            message.GetString(0, text);
+            ReceiveSolutions(number, std::move(text));
+            return;
+        }
+        case MessageType::Role: {
+            const std::string role = message.Text();
+            if (role == "Master")
+                SetSlave(number, false);
+            else if (role == "Slave")
+                SetSlave(number, true);
+            return;
+        }
+        case MessageType::Problem:
+        case MessageType::Broadcast:
+        case MessageType::ServerDisconnect:
+        case MessageType::UserConnected:
+        case MessageType::ProblemChanged:
+            break;
+        }
     }
-    default:
-        m_notices.Add("Received invalid message!");
-        return;
-    }
+    // A type only the workbench sends, or a code no type has.
+    m_notices.Add("Received invalid message!");
 }
 
 void ExternalSolverServer::RefuseSolutions(int number, const std::string& why) {

@@ -140,7 +140,7 @@ private:
     void CancelCheck(int number);
     void RefuseSolutions(int number, const std::string& why);
     void JoinFinishedJobs(bool all);
-    void SendText(int type, const std::string& text);
+    void SendText(MessageType type, const std::string& text);
 
     Wake m_wake;
     // Rendered descriptions waiting for the user-interface thread.

@@ -119,7 +119,7 @@ void MessageDecoder::OnFieldComplete() {
     switch (m_state) {
     case State::Type:
         if (m_need == 8) {
-            m_message = CMessage(static_cast<std::int32_t>(Get32(m_field)));
+            m_message = CMessage::OfCode(static_cast<std::int32_t>(Get32(m_field)));
             m_count = static_cast<std::int32_t>(Get32(m_field + 4));
             m_messageBytes = 0;
             m_messageHeld = 0;

@@ -41,7 +41,7 @@ void PutStringLength(Bytes& out, std::uint32_t length) {
 } // namespace
 
 void MessageEncoder::Encode(const CMessage& message, Bytes& out) {
-    Put32(out, static_cast<std::uint32_t>(message.GetType()));
+    Put32(out, static_cast<std::uint32_t>(message.GetTypeCode()));
     Put32(out, static_cast<std::uint32_t>(message.GetItemCount()));
     for (const CMessageData& item : message.Items()) {
         out.push_back(item.kind);

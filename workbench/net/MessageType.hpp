@@ -1,8 +1,10 @@
 #pragma once
 // The message types exchanged between the workbench's result server (W) and external solver
-// programs (E). Item 0 of each, where it has one, is named after the type.
+// programs (E), with their codes on the wire. Item 0 of each, where it has one, is named after
+// the type.
 
 #include <cstdint>
+#include <optional>
 
 namespace TavNet {
 
@@ -22,6 +24,26 @@ enum class MessageType : std::int32_t {
 
 constexpr std::int32_t ToInt(MessageType type) {
     return static_cast<std::int32_t>(type);
+}
+
+// The type of a code from the wire; empty for a code no type has, which the receiver refuses.
+constexpr std::optional<MessageType> MessageTypeOf(std::int32_t code) {
+    const auto type = static_cast<MessageType>(code);
+    switch (type) {
+    case MessageType::RequestProblem:
+    case MessageType::Register:
+    case MessageType::Problem:
+    case MessageType::TextLine:
+    case MessageType::Broadcast:
+    case MessageType::ServerDisconnect:
+    case MessageType::UserConnected:
+    case MessageType::Disconnect:
+    case MessageType::ProblemChanged:
+    case MessageType::Solutions:
+    case MessageType::Role:
+        return type;
+    }
+    return std::nullopt;
 }
 
 } // namespace TavNet

@@ -1,10 +1,8 @@
 #include "workbench/views/ActionsMenu.hpp"
 
-#include "workbench/views/ProblemTree.hpp"
-
 namespace TavWorkbench {
 
-std::vector<MenuEntry> ActionsMenuFor(int kind, const CommandContext& context) {
+std::vector<MenuEntry> ActionsMenuFor(ProblemTree::ItemKind kind, const CommandContext& context) {
     std::vector<MenuEntry> entries = {
         {"Add Variable", CommandId::AddVariable},
         {"Add Domain", CommandId::AddDomain},
@@ -13,27 +11,28 @@ std::vector<MenuEntry> ActionsMenuFor(int kind, const CommandContext& context) {
         {"Add Constraint", CommandId::AddConstraint},
         {"Optimisation", CommandId::AddOptimisation},
     };
+    using Kind = ProblemTree::ItemKind;
     std::vector<MenuEntry> own;
     switch (kind) {
-    case ProblemTree::kVariable:
+    case Kind::Variable:
         own = {{"Clone Variable", CommandId::CloneVariable},
                {"Edit Variable", CommandId::EditVariable},
                {"Delete Variable", CommandId::DeleteVariable}};
         break;
-    case ProblemTree::kDomain:
+    case Kind::Domain:
         own = {{"Edit Domain", CommandId::EditDomain}, {"Delete Domain", CommandId::DeleteDomain}};
         break;
-    case ProblemTree::kConstraint:
+    case Kind::Constraint:
         own = {{"Edit Constraint", CommandId::EditConstraint},
                {"Delete Constraint", CommandId::DeleteConstraint}};
         break;
-    case ProblemTree::kConstant:
+    case Kind::Constant:
         own = {{"Edit Constant", CommandId::EditConstant}, {"Delete Constant", CommandId::DeleteConstant}};
         break;
-    case ProblemTree::kOptimisation:
+    case Kind::Optimisation:
         if (context.hasOptimisation) own = {{"Remove Optimisation", CommandId::RemoveOptimisation}};
         break;
-    default:
+    case Kind::None:
         break;
     }
     if (!own.empty()) own.front().separatorBefore = true;

@@ -3,6 +3,7 @@
 // entries, which are always there, then the actions on the item's kind of object.
 
 #include "workbench/views/CommandTable.hpp"
+#include "workbench/views/ProblemTree.hpp"
 
 #include <string>
 #include <vector>
@@ -17,8 +18,8 @@ struct MenuEntry {
     bool separatorBefore = false;
 };
 
-// The menu for an item of `kind` (ProblemTree's kinds; 0 and unknown kinds get the add entries
-// only); each entry is enabled as the command table says for `context`.
-std::vector<MenuEntry> ActionsMenuFor(int kind, const CommandContext& context);
+// The menu for an item of `kind` (an item of kind None gets the add entries only); each entry
+// is enabled as the command table says for `context`.
+std::vector<MenuEntry> ActionsMenuFor(ProblemTree::ItemKind kind, const CommandContext& context);
 
 } // namespace TavWorkbench

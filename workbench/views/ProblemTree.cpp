@@ -6,8 +6,13 @@ namespace TavWorkbench {
 
 namespace {
 
-constexpr const char* kConstantGroups[] = {"Integer Constants", "Set Constants", "List Constants",
-                                           "String Constants"};
+// The constant groups in the order they show; each is named after its kind.
+constexpr CConstant::Type kConstantGroups[] = {CConstant::Type::Integer, CConstant::Type::Set,
+                                               CConstant::Type::List, CConstant::Type::StringList};
+
+std::string GroupText(CConstant::Type type) {
+    return CConstant::GetTypeName(type) + " Constants";
+}
 
 } // namespace
 
@@ -19,7 +24,7 @@ ProblemTree::~ProblemTree() {
     m_model.Unsubscribe(*this);
 }
 
-ProblemTree::Item* ProblemTree::ObjectItem(const char* groupText, int kind, int index) const {
+ProblemTree::Item* ProblemTree::ObjectItem(const char* groupText, ItemKind kind, int index) const {
     const Item* group = Group(groupText);
     if (group == nullptr) return nullptr;
     for (const auto& child : group->children)
@@ -51,17 +56,17 @@ void ProblemTree::Added(ModelKind kind, int index) {
 void ProblemTree::Removed(ModelKind kind, int index) {
     switch (kind) {
     case ModelKind::Domain:
-        DeleteItem(ObjectItem(kDomains, kDomain, index));
+        DeleteItem(ObjectItem(kDomains, ItemKind::Domain, index));
         RenumberDomainItems();
         break;
     case ModelKind::Variable:
-        DeleteItem(ObjectItem(kVariables, kVariable, index));
+        DeleteItem(ObjectItem(kVariables, ItemKind::Variable, index));
         RenumberVariableItems();
         // The variable's former domain may be in use no more.
         RefreshDomains();
         break;
     case ModelKind::Constraint:
-        DeleteItem(ObjectItem(kConstraints, kConstraint, index));
+        DeleteItem(ObjectItem(kConstraints, ItemKind::Constraint, index));
         RenumberConstraintItems();
         break;
     case ModelKind::Constant:
@@ -77,20 +82,20 @@ void ProblemTree::Removed(ModelKind kind, int index) {
 void ProblemTree::Changed(ModelKind kind, int index) {
     switch (kind) {
     case ModelKind::Domain:
-        if (Item* item = ObjectItem(kDomains, kDomain, index)) {
+        if (Item* item = ObjectItem(kDomains, ItemKind::Domain, index)) {
             SetItemText(item, m_model.domains[index]->GetID());
             RefreshDomainUsage(item);
         }
         break;
     case ModelKind::Variable:
-        if (Item* item = ObjectItem(kVariables, kVariable, index)) {
+        if (Item* item = ObjectItem(kVariables, ItemKind::Variable, index)) {
             SetItemText(item, m_model.variables[index]->GetID());
             UpdateVariableDomainLine(item, index);
         }
         RefreshDomains();
         break;
     case ModelKind::Constraint:
-        if (Item* item = ObjectItem(kConstraints, kConstraint, index)) {
+        if (Item* item = ObjectItem(kConstraints, ItemKind::Constraint, index)) {
             SetItemText(item, m_model.constraints[index]->GetID());
             UpdateConstraintChild(item, index);
         }
@@ -171,8 +176,8 @@ void ProblemTree::BuildTree(const std::string& title) {
     m_root->text = title;
 
     Item* constants = Append(m_root.get(), kConstants, 0);
-    for (const char* group : kConstantGroups)
-        Append(constants, group, 0);
+    for (CConstant::Type group : kConstantGroups)
+        Append(constants, GroupText(group), 0);
     Append(m_root.get(), kDomains, 0);
     Append(m_root.get(), kVariables, 0);
     Append(m_root.get(), kConstraints, 0);
@@ -216,7 +221,7 @@ void ProblemTree::FillDomainUsage(Item* domainItem) {
 ProblemTree::Item* ProblemTree::AddDomainItem(const std::string& id, int index) {
     Item* group = Group(kDomains);
     if (group == nullptr) return nullptr;
-    Item* item = Append(group, id, MakeData(index, kDomain));
+    Item* item = Append(group, id, MakeData(index, ItemKind::Domain));
     FillDomainUsage(item);
     return item;
 }
@@ -224,17 +229,17 @@ ProblemTree::Item* ProblemTree::AddDomainItem(const std::string& id, int index) 
 ProblemTree::Item* ProblemTree::AddVariableItem(const CVariable& variable, int index) {
     Item* group = Group(kVariables);
     if (group == nullptr) return nullptr;
-    Item* item = Append(group, variable.GetID(), MakeData(index, kVariable));
+    Item* item = Append(group, variable.GetID(), MakeData(index, ItemKind::Variable));
     // An information child like the others: it stands for no object of its own.
     Append(item, DomainLine(variable), 0);
     return item;
 }
 
-ProblemTree::Item* ProblemTree::AddConstantItem(const std::string& id, int index, int type) {
-    if (type < 0 || type > 3) return nullptr;
-    Item* group = FindChildItem(kConstantGroups[type], Group(kConstants));
+ProblemTree::Item* ProblemTree::AddConstantItem(const std::string& id, int index, CConstant::Type type) {
+    if (CConstant::GetTypeName(type).empty()) return nullptr;
+    Item* group = FindChildItem(GroupText(type), Group(kConstants));
     if (group == nullptr) return nullptr;
-    Item* item = Append(group, id, MakeData(index, kConstant));
+    Item* item = Append(group, id, MakeData(index, ItemKind::Constant));
     if (index >= 0 && index < m_model.constants.GetSize())
         Append(item, m_model.constants[index]->GetValue(), 0);
     return item;
@@ -248,7 +253,7 @@ void ProblemTree::FillConstraintChild(Item* child, const CConstraint& constraint
 ProblemTree::Item* ProblemTree::AddConstraintItem(const CConstraint& constraint, int index) {
     Item* group = Group(kConstraints);
     if (group == nullptr) return nullptr;
-    Item* item = Append(group, constraint.GetID(), MakeData(index, kConstraint));
+    Item* item = Append(group, constraint.GetID(), MakeData(index, ItemKind::Constraint));
     FillConstraintChild(Append(item, kConstrained, 0), constraint);
     return item;
 }
@@ -283,7 +288,7 @@ void ProblemTree::RefreshDomains() {
     }
 }
 
-void ProblemTree::Renumber(const char* groupText, int kind) {
+void ProblemTree::Renumber(const char* groupText, ItemKind kind) {
     Item* group = Group(groupText);
     if (group == nullptr) return;
     for (int p = 0; p < group->ChildCount(); ++p) {
@@ -297,8 +302,8 @@ void ProblemTree::RefreshConstants() {
     Item* group = Group(kConstants);
     if (group == nullptr) return;
     RemoveChildren(group);
-    for (const char* name : kConstantGroups)
-        Append(group, name, 0);
+    for (CConstant::Type type : kConstantGroups)
+        Append(group, GroupText(type), 0);
     for (int i = 0; i < m_model.constants.GetSize(); ++i) {
         const CConstant& constant = *m_model.constants[i];
         AddConstantItem(constant.GetID(), i, constant.GetType());
@@ -336,7 +341,7 @@ void ProblemTree::RefreshOptimisation() {
     if (group == nullptr) return;
     RemoveChildren(group);
     if (m_model.optimisation.size() == 1)
-        Append(group, m_model.optimisation.front(), MakeData(0, kOptimisation));
+        Append(group, m_model.optimisation.front(), MakeData(0, ItemKind::Optimisation));
 }
 
 void ProblemTree::SetRootText(const std::string& title) {

@@ -19,13 +19,16 @@ namespace TavWorkbench {
 
 class ProblemTree : private ModelObserver {
 public:
-    // Kinds of the item data word's low 16 bits.
-    static constexpr int kNone = 0;
-    static constexpr int kVariable = 1;
-    static constexpr int kDomain = 2;
-    static constexpr int kConstraint = 3;
-    static constexpr int kConstant = 4;
-    static constexpr int kOptimisation = 5;
+    // What an item stands for, with its code in the item data word's low 16 bits; None for the
+    // group and information items.
+    enum class ItemKind : std::uint16_t {
+        None = 0,
+        Variable = 1,
+        Domain = 2,
+        Constraint = 3,
+        Constant = 4,
+        Optimisation = 5
+    };
 
     // The texts of the group nodes.
     static constexpr const char* kConstants = "Constants";
@@ -45,7 +48,7 @@ public:
         Item* parent = nullptr;
         std::vector<std::unique_ptr<Item>> children;
 
-        int Kind() const { return static_cast<int>(data & 0xFFFFu); }
+        ItemKind Kind() const { return static_cast<ItemKind>(data & 0xFFFFu); }
         int Index() const { return static_cast<int>(data >> 16); }
         // Position among the parent's children (0 for the root).
         int Row() const;
@@ -66,8 +69,8 @@ public:
         virtual void EndReset() = 0;
     };
 
-    static std::uint32_t MakeData(int index, int kind) {
-        return (static_cast<std::uint32_t>(index) << 16) | static_cast<std::uint32_t>(kind & 0xFFFF);
+    static std::uint32_t MakeData(int index, ItemKind kind) {
+        return (static_cast<std::uint32_t>(index) << 16) | static_cast<std::uint32_t>(kind);
     }
     // "Domain =" + domain id + "(" + type name + ")", cut to kDomainLineLength characters.
     static std::string DomainLine(const CVariable& variable);
@@ -105,14 +108,14 @@ private:
     void Changed(ModelKind kind, int index) override;
     void Reset() override;
     // The item of the object of `kind` at `index` under its group; null when none.
-    Item* ObjectItem(const char* group, int kind, int index) const;
+    Item* ObjectItem(const char* group, ItemKind kind, int index) const;
 
     // Each appends an object's item with its children under its group (nothing when the group
     // is missing); they return the new item or null.
     Item* AddDomainItem(const std::string& id, int index);
     Item* AddVariableItem(const CVariable& variable, int index);
-    // Type code 0 to 3 picks the constant group; any other code adds nothing.
-    Item* AddConstantItem(const std::string& id, int index, int type);
+    // The type picks the constant group; a code no kind has adds nothing.
+    Item* AddConstantItem(const std::string& id, int index, CConstant::Type type);
     Item* AddConstraintItem(const CConstraint& constraint, int index);
 
     // Replaces a domain item's usage child from the current variables.
@@ -120,9 +123,9 @@ private:
     // Refreshes the usage of every domain that has an item and appends items for the others.
     void RefreshDomains();
     // After a delete: the child at position p of the group gets the data (p << 16) | kind.
-    void RenumberDomainItems() { Renumber(kDomains, kDomain); }
-    void RenumberVariableItems() { Renumber(kVariables, kVariable); }
-    void RenumberConstraintItems() { Renumber(kConstraints, kConstraint); }
+    void RenumberDomainItems() { Renumber(kDomains, ItemKind::Domain); }
+    void RenumberVariableItems() { Renumber(kVariables, ItemKind::Variable); }
+    void RenumberConstraintItems() { Renumber(kConstraints, ItemKind::Constraint); }
     // Rebuilds the four constant groups from the constants.
     void RefreshConstants();
     // Sets the value child of a constant item to the constant's value text (inserting it when
@@ -147,7 +150,7 @@ private:
     void RemoveChildren(Item* parent);
     void FillDomainUsage(Item* domainItem);
     void FillConstraintChild(Item* child, const CConstraint& constraint);
-    void Renumber(const char* group, int kind);
+    void Renumber(const char* group, ItemKind kind);
 
     const TavModel& m_model;
     std::unique_ptr<Item> m_root;

@@ -11,6 +11,9 @@
 
 namespace {
 
+// The sequence the problems are drawn from, restarted from each problem's seed.
+Platform::Random g_random;
+
 struct Transportation {
     int n = 0;
     std::vector<std::unique_ptr<LPLib::LPConstraint>> rows;
@@ -18,13 +21,13 @@ struct Transportation {
 };
 
 Transportation generate(int k, std::uint32_t seed) {
-    Platform::SRand(seed);
+    g_random.Seed(seed);
     std::vector<int> supply(static_cast<std::size_t>(k)), demand(static_cast<std::size_t>(k), 0);
     int total = 0;
     for (int& s : supply)
-        total += (s = 10 + Platform::RandBelow(91));
+        total += (s = 10 + g_random.Below(91));
     for (int unit = 0; unit < total; ++unit)
-        ++demand[static_cast<std::size_t>(Platform::RandBelow(k))];
+        ++demand[static_cast<std::size_t>(g_random.Below(k))];
 
     Transportation t;
     t.n = k * k;
@@ -44,7 +47,7 @@ Transportation generate(int k, std::uint32_t seed) {
     }
     LPLib::CVector cost(t.n);
     for (int v = 0; v < t.n; ++v)
-        cost[v] = 1 + Platform::RandBelow(50);
+        cost[v] = 1 + g_random.Below(50);
     t.objective = LPLib::LPObjective(cost, true);
     return t;
 }

@@ -16,10 +16,13 @@ using LPLib::BasisInverse;
 
 namespace {
 
+// The test's sequence, restarted by each test from its seed.
+Platform::Random g_random;
+
 using Dense = std::vector<std::vector<double>>; // [row][column]
 
 int randomIn(int lo, int hi) {
-    return lo + Platform::RandBelow(hi - lo + 1);
+    return lo + g_random.Below(hi - lo + 1);
 }
 
 BasisInverse::Columns compress(const Dense& b) {
@@ -60,18 +63,18 @@ int rank(Dense b) {
 // Sparse random matrix: a shuffled triangular part (as network bases are) or a dense-ish one.
 Dense randomMatrix(int m) {
     Dense b(static_cast<std::size_t>(m), std::vector<double>(static_cast<std::size_t>(m), 0.0));
-    const bool triangular = Platform::RandBelow(2) == 0;
+    const bool triangular = g_random.Below(2) == 0;
     for (int i = 0; i < m; ++i)
         for (int j = 0; j < m; ++j) {
             const bool allowed = !triangular || j <= i;
-            if (allowed && (i == j || Platform::RandBelow(3) == 0))
+            if (allowed && (i == j || g_random.Below(3) == 0))
                 b[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] =
-                    Platform::RandBelow(4) == 0 ? randomIn(-3, 3) * 0.5 : (randomIn(0, 1) ? 1.0 : -1.0);
+                    g_random.Below(4) == 0 ? randomIn(-3, 3) * 0.5 : (randomIn(0, 1) ? 1.0 : -1.0);
         }
     // Shuffle rows and columns so that the structure is not handed over in order.
     for (int k = m - 1; k > 0; --k) {
-        std::swap(b[static_cast<std::size_t>(k)], b[static_cast<std::size_t>(Platform::RandBelow(k + 1))]);
-        const auto c = static_cast<std::size_t>(Platform::RandBelow(k + 1));
+        std::swap(b[static_cast<std::size_t>(k)], b[static_cast<std::size_t>(g_random.Below(k + 1))]);
+        const auto c = static_cast<std::size_t>(g_random.Below(k + 1));
         for (auto& row : b)
             std::swap(row[static_cast<std::size_t>(k)], row[c]);
     }
@@ -106,7 +109,7 @@ void expectSolves(const BasisInverse& inverse, const Dense& b, const std::string
 
 TEST(BasisInverse, SolvesWithTheBasisAfterFactorizationAndEveryExchange) {
     constexpr std::uint32_t kSeed = 4711;
-    Platform::SRand(kSeed);
+    g_random.Seed(kSeed);
     const std::atomic<bool> noStop{false};
     int exchanges = 0;
     for (int trial = 0; trial < 300; ++trial) {
@@ -121,10 +124,10 @@ TEST(BasisInverse, SolvesWithTheBasisAfterFactorizationAndEveryExchange) {
         for (int step = 0; step < 12; ++step) {
             std::vector<double> column(static_cast<std::size_t>(m), 0.0);
             for (double& v : column)
-                v = Platform::RandBelow(2) == 0 ? 0.0 : randomIn(-4, 4);
+                v = g_random.Below(2) == 0 ? 0.0 : randomIn(-4, 4);
             std::vector<double> alpha = column;
             inverse.ftran(alpha);
-            const auto p = static_cast<std::size_t>(Platform::RandBelow(m));
+            const auto p = static_cast<std::size_t>(g_random.Below(m));
             if (std::abs(alpha[p]) < 0.1) continue; // not a usable pivot
             inverse.update(static_cast<int>(p), alpha);
             for (std::size_t i = 0; i < b.size(); ++i)

@@ -20,8 +20,11 @@ using Status = LPSolver::Status;
 
 namespace {
 
+// The test's sequence, restarted by each test from its seed.
+Platform::Random g_random;
+
 int randomIn(int lo, int hi) {
-    return lo + Platform::RandBelow(hi - lo + 1);
+    return lo + g_random.Below(hi - lo + 1);
 }
 
 // Solves the n x n system a x = b by Gaussian elimination with partial pivoting; false when
@@ -125,15 +128,15 @@ Problem randomProblem() {
     for (int r = 0; r < m; ++r) {
         LPTest::Row row;
         for (int j = 0; j < p.n; ++j)
-            row.coefficients.push_back(Platform::RandBelow(3) == 0 ? 0 : randomIn(-4, 4));
-        const int s = Platform::RandBelow(10);
+            row.coefficients.push_back(g_random.Below(3) == 0 ? 0 : randomIn(-4, 4));
+        const int s = g_random.Below(10);
         row.sense = s < 4 ? '<' : s < 8 ? '>' : s < 9 ? '=' : '?';
-        row.rhs = Platform::RandBelow(4) == 0 ? 0 : randomIn(-6, 6);
+        row.rhs = g_random.Below(4) == 0 ? 0 : randomIn(-6, 6);
         p.rows.push_back(row);
     }
     for (int j = 0; j < p.n; ++j)
         p.objective.push_back(randomIn(-5, 5));
-    p.minimise = Platform::RandBelow(2) == 0;
+    p.minimise = g_random.Below(2) == 0;
     return p;
 }
 
@@ -165,7 +168,7 @@ void expectAgreement(const Problem& p, Status status, double value, const std::s
 
 TEST(LPSolverOracle, AgreesWithVertexEnumerationOnRandomSmallProblems) {
     constexpr std::uint32_t kSeed = 20261210;
-    Platform::SRand(kSeed);
+    g_random.Seed(kSeed);
     int counts[3] = {0, 0, 0};
     for (int trial = 0; trial < 3000; ++trial) {
         const Problem p = randomProblem();
@@ -189,9 +192,9 @@ Problem randomDegenerateProblem() {
     p.n = randomIn(1, 3);
     const int m = randomIn(1, 6);
     for (int r = 0; r < m; ++r) {
-        if (r > 0 && Platform::RandBelow(4) == 0) {
-            LPTest::Row copy = p.rows[static_cast<std::size_t>(Platform::RandBelow(r))];
-            const double scale = randomIn(1, 3) * (Platform::RandBelow(2) == 0 ? 1.0 : -1.0);
+        if (r > 0 && g_random.Below(4) == 0) {
+            LPTest::Row copy = p.rows[static_cast<std::size_t>(g_random.Below(r))];
+            const double scale = randomIn(1, 3) * (g_random.Below(2) == 0 ? 1.0 : -1.0);
             for (double& c : copy.coefficients)
                 c *= scale;
             copy.rhs *= scale;
@@ -201,21 +204,21 @@ Problem randomDegenerateProblem() {
         }
         LPTest::Row row;
         for (int j = 0; j < p.n; ++j)
-            row.coefficients.push_back(Platform::RandBelow(3) == 0 ? 0 : randomIn(-3, 3));
-        const int s = Platform::RandBelow(3);
+            row.coefficients.push_back(g_random.Below(3) == 0 ? 0 : randomIn(-3, 3));
+        const int s = g_random.Below(3);
         row.sense = s == 0 ? '<' : s == 1 ? '>' : '=';
-        row.rhs = Platform::RandBelow(3) == 0 ? randomIn(-4, 4) : 0;
+        row.rhs = g_random.Below(3) == 0 ? randomIn(-4, 4) : 0;
         p.rows.push_back(row);
     }
     for (int j = 0; j < p.n; ++j)
         p.objective.push_back(randomIn(-3, 3));
-    p.minimise = Platform::RandBelow(2) == 0;
+    p.minimise = g_random.Below(2) == 0;
     return p;
 }
 
 TEST(LPSolverOracle, AgreesWithVertexEnumerationOnDegenerateProblems) {
     constexpr std::uint32_t kSeed = 20261211;
-    Platform::SRand(kSeed);
+    g_random.Seed(kSeed);
     int counts[3] = {0, 0, 0};
     for (int trial = 0; trial < 3000; ++trial) {
         const Problem p = randomDegenerateProblem();
@@ -326,7 +329,7 @@ Problem transportation(const std::vector<int>& supply, const std::vector<int>& d
 
 TEST(LPSolverOracle, BalancedTransportationMatchesTheCheapestIntegerFlow) {
     constexpr std::uint32_t kSeed = 77;
-    Platform::SRand(kSeed);
+    g_random.Seed(kSeed);
     for (int trial = 0; trial < 150; ++trial) {
         const int rows = randomIn(1, 3), cols = randomIn(2, 3);
         std::vector<int> supply(static_cast<std::size_t>(rows));
@@ -335,7 +338,7 @@ TEST(LPSolverOracle, BalancedTransportationMatchesTheCheapestIntegerFlow) {
         std::vector<int> demand(static_cast<std::size_t>(cols), 0);
         const int total = std::accumulate(supply.begin(), supply.end(), 0);
         for (int unit = 0; unit < total; ++unit)
-            ++demand[static_cast<std::size_t>(Platform::RandBelow(cols))];
+            ++demand[static_cast<std::size_t>(g_random.Below(cols))];
         std::vector<std::vector<int>> cost(static_cast<std::size_t>(rows), std::vector<int>(cols));
         for (auto& row : cost)
             for (int& c : row)
@@ -349,7 +352,7 @@ TEST(LPSolverOracle, BalancedTransportationMatchesTheCheapestIntegerFlow) {
 
 TEST(LPSolverOracle, AssignmentMatchesTheCheapestPermutation) {
     constexpr std::uint32_t kSeed = 5;
-    Platform::SRand(kSeed);
+    g_random.Seed(kSeed);
     for (int trial = 0; trial < 60; ++trial) {
         const int n = randomIn(2, 4);
         std::vector<std::vector<int>> cost(static_cast<std::size_t>(n), std::vector<int>(n));
@@ -378,18 +381,18 @@ TEST(LPSolverOracle, AssignmentMatchesTheCheapestPermutation) {
 // (unbounded against infeasible). Both solutions are checked without the solver.
 TEST(LPSolverOracle, PrimalAndDualAgreeOnMediumRandomProblems) {
     constexpr std::uint32_t kSeed = 31337;
-    Platform::SRand(kSeed);
+    g_random.Seed(kSeed);
     int optimal = 0, unbounded = 0, infeasible = 0;
     for (int trial = 0; trial < 150; ++trial) {
         const int m = randomIn(4, 20), n = randomIn(4, 20);
-        const bool sparse = Platform::RandBelow(2) == 0;
+        const bool sparse = g_random.Below(2) == 0;
         std::vector<std::vector<double>> a(static_cast<std::size_t>(m), std::vector<double>(n, 0.0));
         for (auto& row : a)
             for (double& v : row)
-                v = sparse && Platform::RandBelow(3) != 0 ? 0 : randomIn(-9, 9);
+                v = sparse && g_random.Below(3) != 0 ? 0 : randomIn(-9, 9);
         std::vector<double> b(static_cast<std::size_t>(m)), c(static_cast<std::size_t>(n));
         for (double& v : b)
-            v = Platform::RandBelow(4) == 0 ? 0 : randomIn(-10, 40);
+            v = g_random.Below(4) == 0 ? 0 : randomIn(-10, 40);
         for (double& v : c)
             v = randomIn(-10, 10);
 

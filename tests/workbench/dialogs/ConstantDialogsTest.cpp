@@ -141,7 +141,7 @@ TEST(StringConstDlgModelTest, EntriesInTheirOrderAndACommaInsideOne) {
     model.id = "Paint";
     ASSERT_TRUE(model.OnOK(messages));
     const auto constant = model.MakeConstant();
-    EXPECT_EQ(constant->GetType(), CConstant::kStringList);
+    EXPECT_EQ(constant->GetType(), CConstant::Type::StringList);
     EXPECT_EQ(constant->GetModelText(), "Paint := [\"green\",\"blue\",\"red\",\"dark, deep\"];");
 
     StringConstDlgModel reopened(problem.refs);
@@ -152,7 +152,7 @@ TEST(StringConstDlgModelTest, EntriesInTheirOrderAndACommaInsideOne) {
 TEST(StringConstDlgModelTest, PlainValueTextsSplitAtCommas) {
     ProblemFixture problem;
     StringConstDlgModel model(problem.refs);
-    model.Load(CConstant("C", "red,green,blue", CConstant::kStringList), 0, DialogMode::Edit);
+    model.Load(CConstant("C", "red,green,blue", CConstant::Type::StringList), 0, DialogMode::Edit);
     EXPECT_EQ(model.entries, (std::vector<std::string>{"red", "green", "blue"}));
     EXPECT_EQ(model.GetValue(), "red,green,blue");
 }

@@ -172,7 +172,7 @@ TEST(ExpDlgModelTest, EditingKeepsItsIdAndOptimisationNeedsNone) {
 
 TEST(ExpDlgModelTest, TreeEntries) {
     ProblemFixture problem;
-    problem.model.variables.AddVariable("parts", TavWorkbench::CVariable::kSetVar, "Digits", 0, "", {});
+    problem.model.variables.AddVariable("parts", TavWorkbench::CVariable::Type::SetVar, "Digits", 0, "", {});
     ExpDlgModel model(problem.refs, problem.templates);
     EXPECT_EQ(model.TreeRoots().size(), 4u);
     struct Case {

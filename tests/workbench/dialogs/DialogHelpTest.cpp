@@ -127,7 +127,7 @@ public:
     AllDialogs() {
         doc.OnNewDocument();
         doc.GetDomains().AddIntDomain("Digit", "", "", "", 0, 9, {}, 0, 0);
-        doc.GetVariables().AddVariable("x", TavWorkbench::CVariable::kIntVar, "Digit", 0, "", {});
+        doc.GetVariables().AddVariable("x", TavWorkbench::CVariable::Type::IntVar, "Digit", 0, "", {});
     }
 
     using Make = std::function<QWidget*(AllDialogs&)>;
@@ -186,7 +186,9 @@ const std::vector<std::pair<std::string, AllDialogs::Make>>& AllDialogs::Factori
          }},
         {"CSelConstDlg",
          [](A& a) -> QWidget* {
-             return new CSelConstDlg(a.Keep<SelConstDlgModel>(a.doc.GetConstants(), 0), a.messages, a.host);
+             return new CSelConstDlg(
+                 a.Keep<SelConstDlgModel>(a.doc.GetConstants(), TavWorkbench::CConstant::Type::Integer),
+                 a.messages, a.host);
          }},
         {"CVarDetailsDlg",
          [](A& a) -> QWidget* {

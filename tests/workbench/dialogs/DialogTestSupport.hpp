@@ -144,9 +144,9 @@ struct ProblemFixture {
         model.domains.AddEnumDomain("Colour", {"red", "green"});
         model.constants.Add(std::make_unique<TavWorkbench::CConstant>("N", 4));
         model.constants.Add(
-            std::make_unique<TavWorkbench::CConstant>("S", "1,2", TavWorkbench::CConstant::kSet));
-        model.variables.AddVariable("q", TavWorkbench::CVariable::kIntVar, "Digits", 1, "N", {});
-        model.variables.AddVariable("flag", TavWorkbench::CVariable::kBoolVar, "TrueFalse", 0, "", {});
+            std::make_unique<TavWorkbench::CConstant>("S", "1,2", TavWorkbench::CConstant::Type::Set));
+        model.variables.AddVariable("q", TavWorkbench::CVariable::Type::IntVar, "Digits", 1, "N", {});
+        model.variables.AddVariable("flag", TavWorkbench::CVariable::Type::BoolVar, "TrueFalse", 0, "", {});
         auto constraint = std::make_unique<TavWorkbench::CConstraint>("c1", "AllDifferent(q);");
         constraint->SetReferencedIDs({"q"});
         model.constraints.Add(std::move(constraint));

@@ -213,7 +213,7 @@ TEST(NumDlgModelTest, EditingKeepsItsIdAndRefusesToRenameAUsedDomain) {
 TEST(NumDlgModelTest, ADomainDefinedByAListConstantKeepsItWhenEdited) {
     ProblemFixture problem;
     problem.model.constants.Add(
-        std::make_unique<TavWorkbench::CConstant>("L", "1,3", TavWorkbench::CConstant::kList));
+        std::make_unique<TavWorkbench::CConstant>("L", "1,3", TavWorkbench::CConstant::Type::List));
     problem.model.domains.AddIntDomain("ByList", "L", "", "", 0, 0, {}, 0, 0);
     RecordingDialogMessages messages;
     NumDlgModel model(problem.refs);
@@ -442,7 +442,7 @@ const std::vector<ModeCase>& ModeCases() {
 
 template <class Model> struct ModeKind {
     const char* name;
-    int variableType;
+    TavWorkbench::CVariable::Type variableType;
     std::function<void(TavWorkbench::CDomainArray&)> addDom;
     // Types Dom's contents into a new dialog.
     std::function<void(Model&)> fill;
@@ -499,7 +499,7 @@ TEST(DomainModesTest, EnumeratedSetAndFloatDialogsInEachMode) {
     using TavWorkbench::CVariable;
     RunModeCases<EnumDlgModel, TavWorkbench::CEnumDomain>({
         "enumerated",
-        CVariable::kEnumVar,
+        CVariable::Type::EnumVar,
         [](TavWorkbench::CDomainArray& domains) {
             domains.AddEnumDomain("Dom", {"Tea", "coffee"});
         },
@@ -513,7 +513,7 @@ TEST(DomainModesTest, EnumeratedSetAndFloatDialogsInEachMode) {
     });
     RunModeCases<SetDlgModel, TavWorkbench::CSetDomain>({
         "set",
-        CVariable::kSetVar,
+        CVariable::Type::SetVar,
         [](TavWorkbench::CDomainArray& domains) {
             domains.AddSetDomain("Dom", {4, -2, 9});
         },
@@ -536,7 +536,7 @@ TEST(DomainModesTest, EnumeratedSetAndFloatDialogsInEachMode) {
     });
     RunModeCases<FloatDomModel, TavWorkbench::CDoubleDomain>({
         "float",
-        CVariable::kRealVar,
+        CVariable::Type::RealVar,
         [](TavWorkbench::CDomainArray& domains) { domains.AddDoubleDomain("Dom", -1.5, 2.25); },
         [](FloatDomModel& m) { m.minText = "-1.5", m.maxText = "2.25"; },
         [](const FloatDomModel& m) { return m.minText + " " + m.maxText; },

@@ -53,7 +53,7 @@ TEST_F(EditingActionsTest, CloneAndEditAVariable) {
     EXPECT_EQ(edited.kind, ElementKind::Variable);
     EXPECT_EQ(messages.Only().text, "q in use by a Constraint, check Constraint after any change");
     EXPECT_EQ(problem.model.variables[0]->GetModelText(), "EnumVar q[2][3]::Colour;");
-    EXPECT_EQ(problem.model.variables[0]->GetType(), TavWorkbench::CVariable::kEnumVar);
+    EXPECT_EQ(problem.model.variables[0]->GetType(), TavWorkbench::CVariable::Type::EnumVar);
 
     EXPECT_FALSE(actions.CloneVariable(7).changed);
 }
@@ -69,7 +69,7 @@ TEST_F(EditingActionsTest, DeletingAVariable) {
     EXPECT_EQ(problem.model.variables.GetSize(), 1);
 
     // A variable that only the optimisation target uses is kept too.
-    problem.model.variables.AddVariable("cost", TavWorkbench::CVariable::kIntVar, "Digits", 0, "", {});
+    problem.model.variables.AddVariable("cost", TavWorkbench::CVariable::Type::IntVar, "Digits", 0, "", {});
     problem.model.optimisation = {"Minimise(cost);"};
     messages.boxes.clear();
     EXPECT_FALSE(actions.DeleteVariable(1).changed);
@@ -135,7 +135,7 @@ TEST_F(EditingActionsTest, ConstantsEditAndDelete) {
     // A domain's bound and another constant's value name it too: each user is listed.
     problem.model.domains.AddIntDomain("UpTo", "", "", "n", 1, 0, {}, 0, -1);
     problem.model.constants.Add(
-        std::make_unique<TavWorkbench::CConstant>("L", "N,5", TavWorkbench::CConstant::kList));
+        std::make_unique<TavWorkbench::CConstant>("L", "N,5", TavWorkbench::CConstant::Type::List));
     messages.boxes.clear();
     EXPECT_FALSE(actions.DeleteConstant(0).changed);
     EXPECT_EQ(messages.Only().text, "Cannot Delete - N in use by\nq\nUpTo\nL\n");

@@ -70,11 +70,11 @@ protected:
     int Connect(const std::string& name, const std::string& role) {
         received.push_back(std::make_shared<std::vector<CMessage>>());
         const int number = host->Server().AddUser(std::make_unique<Program>(received.back()));
-        Send(number, 1, name);
-        Send(number, 10, role);
+        Send(number, TavNet::MessageType::Register, name);
+        Send(number, TavNet::MessageType::Role, role);
         return number;
     }
-    void Send(int number, int type, const std::string& text) {
+    void Send(int number, TavNet::MessageType type, const std::string& text) {
         CMessage message(type);
         message.SetString(0, text);
         const TavNet::Bytes bytes = TavNet::MessageEncoder::Encode(message);
@@ -82,7 +82,7 @@ protected:
     }
     bool HasProblem(int number) const {
         for (const CMessage& message : *received.at(static_cast<std::size_t>(number - 1)))
-            if (message.GetType() == 2) return true;
+            if (message.GetType() == TavNet::MessageType::Problem) return true;
         return false;
     }
 
@@ -165,7 +165,7 @@ TEST_F(FramePrompts, ExternalSolverAndExternalResultsChooseAProgramFromTheList) 
     ASSERT_TRUE(QTest::qWaitFor([&] { return HasProblem(slave); }));
     EXPECT_FALSE(HasProblem(master));
 
-    Send(slave, 9, "1 <S> 1 v 3 cost 0 soft 0");
+    Send(slave, TavNet::MessageType::Solutions, "1 <S> 1 v 3 cost 0 soft 0");
     ASSERT_TRUE(QTest::qWaitFor([&] { return host->Server().HasSolutions(slave); }));
     script->Then("ExSolDlg", [](QDialog& dialog) {
         ClickRow(dialog, "solvers", "User#2: Melvane");

@@ -86,7 +86,7 @@ TEST_F(Import, ClipboardAndFileGiveTheSameConstant) {
     dialog.idText = "Table";
     ASSERT_TRUE(dialog.OnOK(messages));
     const auto constant = dialog.GetConstant();
-    EXPECT_EQ(constant.GetType(), TavWorkbench::CConstant::kList);
+    EXPECT_EQ(constant.GetType(), TavWorkbench::CConstant::Type::List);
     EXPECT_EQ(constant.GetModelText(), "Table := [[3,1,4,1],[5,9,2,6],[5,3,5,8]];");
 }
 

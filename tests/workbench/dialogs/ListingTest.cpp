@@ -18,7 +18,7 @@ TEST(ModelListing, EverySection) {
     model.domains.AddIntDomain("D", "", "", "", 1, 5, {}, 0, 0);
     model.domains.AddEnumDomain("Colour", {"red", "green"});
     model.constants.Add(std::make_unique<TavWorkbench::CConstant>("N", 5));
-    model.variables.AddVariable("q", 2, "D", 1, "N", {});
+    model.variables.AddVariable("q", TavWorkbench::CVariable::Type::IntVar, "D", 1, "N", {});
     model.constraints.Add(
         std::make_unique<TavWorkbench::CConstraint>("C1", "AllDifferent(q);\r\nq[0] < q[1];\r\n"));
     model.optimisation.push_back("Minimise(q[0]);");

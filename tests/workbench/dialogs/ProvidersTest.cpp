@@ -29,7 +29,7 @@ TEST(RegisteredProviders, ServeEveryMenuEntryOfTheElementDialogs) {
     doc.OnNewDocument();
     // One element of each kind, so that every per-object menu shows.
     doc.GetDomains().AddIntDomain("Digit", "", "", "", 0, 9, {}, 0, 0);
-    doc.GetVariables().AddVariable("x", CVariable::kIntVar, "Digit", 0, "", {});
+    doc.GetVariables().AddVariable("x", CVariable::Type::IntVar, "Digit", 0, "", {});
     doc.GetConstants().Add(std::make_unique<CConstant>("N", 3));
     doc.GetConstraints().Add(std::make_unique<CConstraint>("c1", "x <> N;"));
     doc.GetModel().optimisation.push_back("Maximise(x);");
@@ -49,11 +49,12 @@ TEST(RegisteredProviders, ServeEveryMenuEntryOfTheElementDialogs) {
     }
 
     view.expandAll();
-    const std::vector<std::pair<std::string, int>> items{{"x", ProblemTree::kVariable},
-                                                         {"Digit", ProblemTree::kDomain},
-                                                         {"c1", ProblemTree::kConstraint},
-                                                         {"N", ProblemTree::kConstant},
-                                                         {"Maximise(x);", ProblemTree::kOptimisation}};
+    const std::vector<std::pair<std::string, ProblemTree::ItemKind>> items{
+        {"x", ProblemTree::ItemKind::Variable},
+        {"Digit", ProblemTree::ItemKind::Domain},
+        {"c1", ProblemTree::ItemKind::Constraint},
+        {"N", ProblemTree::ItemKind::Constant},
+        {"Maximise(x);", ProblemTree::ItemKind::Optimisation}};
     for (const auto& [text, kind] : items) {
         const ProblemTree::Item* found = nullptr;
         view.Tree().ForEach([&, text = text, kind = kind](const ProblemTree::Item& item) {

@@ -52,17 +52,19 @@ protected:
         view.expandAll();
     }
 
-    // The first item showing `text` (of `kind` unless that is -1).
-    const ProblemTree::Item* ItemNamed(const std::string& text, int kind = -1) {
+    // The first item showing `text` (of `kind` when one is given).
+    const ProblemTree::Item* ItemNamed(const std::string& text,
+                                       std::optional<ProblemTree::ItemKind> kind = {}) {
         const ProblemTree::Item* found = nullptr;
         view.Tree().ForEach([&](const ProblemTree::Item& item) {
-            if (found == nullptr && item.text == text && (kind < 0 || item.Kind() == kind)) found = &item;
+            if (found == nullptr && item.text == text && (!kind || item.Kind() == *kind)) found = &item;
         });
         return found;
     }
 
     // Right-clicks the item showing `itemText` and chooses `entry` from the menu.
-    void Choose(const std::string& itemText, const QString& entry, int kind = -1) {
+    void Choose(const std::string& itemText, const QString& entry,
+                std::optional<ProblemTree::ItemKind> kind = {}) {
         view.expandAll();
         const ProblemTree::Item* item = ItemNamed(itemText, kind);
         ASSERT_NE(item, nullptr) << itemText;
@@ -153,7 +155,7 @@ TEST_F(TreeMenuTest, EveryKindAddedEditedClonedAndDeleted) {
         Click(dialog, "ok");
     });
     Choose("Constants", "Add Set/List Constant ");
-    ASSERT_NE(ItemNamed("Odd", ProblemTree::kConstant), nullptr);
+    ASSERT_NE(ItemNamed("Odd", ProblemTree::ItemKind::Constant), nullptr);
     script->Then("CIntConst", [](QDialog& dialog) {
         Type(dialog, "id", "N");
         Type(dialog, "value", "3");
@@ -196,21 +198,21 @@ TEST_F(TreeMenuTest, EveryKindAddedEditedClonedAndDeleted) {
         QTest::keyClicks(Find<QLineEdit>(dialog, "newID"), "spare");
         Click(dialog, "ok");
     });
-    Choose("grid", "Clone Variable", ProblemTree::kVariable);
+    Choose("grid", "Clone Variable", ProblemTree::ItemKind::Variable);
     EXPECT_EQ(Children("Variables"), (std::vector<std::string>{"grid", "spare"}));
     script->Then("CNewVarDlg", [](QDialog& dialog) {
         Type(dialog, "id", "extra");
         Tick(dialog, "array");
         Click(dialog, "ok");
     });
-    Choose("spare", "Edit Variable", ProblemTree::kVariable);
+    Choose("spare", "Edit Variable", ProblemTree::ItemKind::Variable);
     EXPECT_EQ(Children("Variables"), (std::vector<std::string>{"grid", "extra"}));
     EXPECT_EQ(doc.GetVariables()[1]->GetModelText(), "IntVar extra::Digit;");
     messages.boxes.clear();
-    Choose("grid", "Delete Variable", ProblemTree::kVariable);
+    Choose("grid", "Delete Variable", ProblemTree::ItemKind::Variable);
     EXPECT_EQ(messages.Only().text, "Cannot Delete - grid in use by a Constraint");
     messages.answers = {true};
-    Choose("extra", "Delete Variable", ProblemTree::kVariable);
+    Choose("extra", "Delete Variable", ProblemTree::ItemKind::Variable);
     EXPECT_EQ(Children("Variables"), std::vector<std::string>{"grid"});
 
     // Domains: edit, delete (an unused one).
@@ -218,13 +220,13 @@ TEST_F(TreeMenuTest, EveryKindAddedEditedClonedAndDeleted) {
         Type(dialog, "max", "8");
         Click(dialog, "ok");
     });
-    Choose("Digit", "Edit Domain", ProblemTree::kDomain);
+    Choose("Digit", "Edit Domain", ProblemTree::ItemKind::Domain);
     EXPECT_EQ(doc.GetDomains()[2]->GetModelText(), "[0,8];");
     messages.boxes.clear();
-    Choose("Digit", "Delete Domain", ProblemTree::kDomain);
+    Choose("Digit", "Delete Domain", ProblemTree::ItemKind::Domain);
     EXPECT_EQ(messages.Only().text, "Cannot delete, in Use by\ngrid\n");
     messages.answers = {true};
-    Choose("RealDomain", "Delete Domain", ProblemTree::kDomain);
+    Choose("RealDomain", "Delete Domain", ProblemTree::ItemKind::Domain);
     EXPECT_EQ(messages.boxes.back().text, "System Domain - Can't Delete");
     // A set domain that nothing uses goes.
     script->Then("CTypeSelDlg", [](QDialog& dialog) {
@@ -243,7 +245,7 @@ TEST_F(TreeMenuTest, EveryKindAddedEditedClonedAndDeleted) {
     EXPECT_EQ(TavWorkbench::DomainLine(*doc.GetDomains()[3]), "SetDom Pair={1,2} ;");
     messages.boxes.clear();
     messages.answers = {true};
-    Choose("Pair", "Delete Domain", ProblemTree::kDomain);
+    Choose("Pair", "Delete Domain", ProblemTree::ItemKind::Domain);
     EXPECT_EQ(messages.Only(), (Box{"Delete Domain: Pair", "", true}));
     EXPECT_EQ(Children("Domains"), (std::vector<std::string>{"TrueFalse", "RealDomain", "Digit"}));
 
@@ -252,18 +254,18 @@ TEST_F(TreeMenuTest, EveryKindAddedEditedClonedAndDeleted) {
         Type(dialog, "set", "1,3,5,7");
         Click(dialog, "ok");
     });
-    Choose("Odd", "Edit Constant", ProblemTree::kConstant);
+    Choose("Odd", "Edit Constant", ProblemTree::ItemKind::Constant);
     ASSERT_NE(ItemNamed("1,3,5,7"), nullptr);
     messages.answers = {true};
-    Choose("Odd", "Delete Constant", ProblemTree::kConstant);
-    EXPECT_EQ(ItemNamed("Odd", ProblemTree::kConstant), nullptr);
+    Choose("Odd", "Delete Constant", ProblemTree::ItemKind::Constant);
+    EXPECT_EQ(ItemNamed("Odd", ProblemTree::ItemKind::Constant), nullptr);
 
     // Constraints: edit, then a second one deleted.
     script->Then("CExpDlg", [](QDialog& dialog) {
         Type(dialog, "id", "rowsDiffer");
         Click(dialog, "ok");
     });
-    Choose("rows", "Edit Constraint", ProblemTree::kConstraint);
+    Choose("rows", "Edit Constraint", ProblemTree::ItemKind::Constraint);
     EXPECT_EQ(Children("Constraints"), std::vector<std::string>{"rowsDiffer"});
     script->Then("CExpDlg", [](QDialog& dialog) {
         QTest::keyClicks(Find<QLineEdit>(dialog, "id"), "corner");
@@ -272,7 +274,7 @@ TEST_F(TreeMenuTest, EveryKindAddedEditedClonedAndDeleted) {
     });
     Choose("Constraints", "Add Constraint");
     messages.answers = {true};
-    Choose("rowsDiffer", "Delete Constraint", ProblemTree::kConstraint);
+    Choose("rowsDiffer", "Delete Constraint", ProblemTree::ItemKind::Constraint);
     EXPECT_EQ(Children("Constraints"), std::vector<std::string>{"corner"});
     ASSERT_EQ(doc.GetConstraints().GetSize(), 1);
 

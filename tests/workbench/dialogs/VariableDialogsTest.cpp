@@ -260,7 +260,7 @@ TEST(NewVarDlgModelTest, NestedDialogs) {
 TEST(SelConstDlgModelTest, OffersOnlyTheWantedConstants) {
     ProblemFixture problem;
     RecordingDialogMessages messages;
-    SelConstDlgModel integers(problem.model.constants, TavWorkbench::CConstant::kInteger);
+    SelConstDlgModel integers(problem.model.constants, TavWorkbench::CConstant::Type::Integer);
     ASSERT_EQ(integers.Entries().size(), 1u);
     EXPECT_EQ(integers.Entries()[0].id, "N");
     EXPECT_TRUE(integers.OnInitDialog(messages));
@@ -269,7 +269,7 @@ TEST(SelConstDlgModelTest, OffersOnlyTheWantedConstants) {
 
     messages.boxes.clear();
     problem.model.constants.RemoveAt(0);
-    SelConstDlgModel none(problem.model.constants, TavWorkbench::CConstant::kInteger, true);
+    SelConstDlgModel none(problem.model.constants, TavWorkbench::CConstant::Type::Integer, true);
     EXPECT_FALSE(none.OnInitDialog(messages));
     EXPECT_EQ(messages.Only().text, "No Integer Constants Found");
 }
@@ -289,7 +289,7 @@ TEST(CopyVarDlgModelTest, TheNewIdIsRequiredAndFree) {
 
 TEST(VarDetailsDlgModelTest, OneRowPerVariable) {
     ProblemFixture problem;
-    problem.model.variables.AddVariable("g", TavWorkbench::CVariable::kIntVar, "Digits", 1, "", {3, 4});
+    problem.model.variables.AddVariable("g", TavWorkbench::CVariable::Type::IntVar, "Digits", 1, "", {3, 4});
     VarDetailsDlgModel model(problem.model.variables);
     const auto rows = model.Rows();
     ASSERT_EQ(rows.size(), 3u);
@@ -303,10 +303,10 @@ TEST(SeeAllDlgModelTest, EverySelectionShowsOnlyItsOwnVariable) {
     ProblemFixture problem;
     problem.model.domains.AddDoubleDomain("Reals", 0.5, 2.0);
     problem.model.domains.AddSetDomain("Parts", {1, 2, 3});
-    problem.model.variables.AddVariable("x", TavWorkbench::CVariable::kRealVar, "Reals", 0, "", {});
-    problem.model.variables.AddVariable("s", TavWorkbench::CVariable::kSetVar, "Parts", 0, "", {});
-    problem.model.variables.AddVariable("lost", TavWorkbench::CVariable::kIntVar, "Nowhere", 0, "", {});
-    problem.model.variables.AddVariable("c", TavWorkbench::CVariable::kEnumVar, "Colour", 0, "", {});
+    problem.model.variables.AddVariable("x", TavWorkbench::CVariable::Type::RealVar, "Reals", 0, "", {});
+    problem.model.variables.AddVariable("s", TavWorkbench::CVariable::Type::SetVar, "Parts", 0, "", {});
+    problem.model.variables.AddVariable("lost", TavWorkbench::CVariable::Type::IntVar, "Nowhere", 0, "", {});
+    problem.model.variables.AddVariable("c", TavWorkbench::CVariable::Type::EnumVar, "Colour", 0, "", {});
     SeeAllDlgModel model(problem.model.domains, problem.model.variables);
     EXPECT_EQ(model.VariableEntries(), (std::vector<std::string>{"q", "flag", "x", "s", "lost", "c"}));
 

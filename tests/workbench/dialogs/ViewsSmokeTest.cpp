@@ -269,7 +269,7 @@ TEST_F(ViewsTest, ConstantsOfEachKind) {
     EXPECT_EQ(Model().constants[0]->GetModelText(), "Primes := {2,3};");
 
     Model().constants.Add(
-        std::make_unique<TavWorkbench::CConstant>("Paint", "red", TavWorkbench::CConstant::kStringList));
+        std::make_unique<TavWorkbench::CConstant>("Paint", "red", TavWorkbench::CConstant::Type::StringList));
     script.Then("CStringConstDlg", [](QDialog& view) {
         QTest::keyClicks(Find<QLineEdit>(view, "newValue"), "dark, deep");
         Click(view, "add");
@@ -295,7 +295,7 @@ void TypeOver(QPlainTextEdit* edit, const QString& placeholder, const QString& t
 
 TEST_F(ViewsTest, ConstraintFromTheForallTemplateThenEditedAndDeleted) {
     Model().constants.Add(std::make_unique<TavWorkbench::CConstant>("N", 4));
-    Model().variables.AddVariable("q", TavWorkbench::CVariable::kIntVar, "Digit", 1, "N", {});
+    Model().variables.AddVariable("q", TavWorkbench::CVariable::Type::IntVar, "Digit", 1, "N", {});
     script.Then("CExpDlg", [this](QDialog& view) {
         auto& builder = static_cast<CExpDlg&>(view);
         QTest::keyClicks(Find<QLineEdit>(view, "id"), "ordered");
@@ -336,8 +336,8 @@ TEST_F(ViewsTest, ConstraintFromTheForallTemplateThenEditedAndDeleted) {
 }
 
 TEST_F(ViewsTest, TheBuilderChecksTheCandidateAndBrowsesValues) {
-    Model().variables.AddVariable("x", TavWorkbench::CVariable::kIntVar, "Digit", 0, "", {});
-    Model().variables.AddVariable("b", TavWorkbench::CVariable::kBoolVar, "TrueFalse", 0, "", {});
+    Model().variables.AddVariable("x", TavWorkbench::CVariable::Type::IntVar, "Digit", 0, "", {});
+    Model().variables.AddVariable("b", TavWorkbench::CVariable::Type::BoolVar, "TrueFalse", 0, "", {});
     script.Then(
         "CExpDlg",
         [this](QDialog& view) {

@@ -487,7 +487,7 @@ TEST_F(WizardViews, ModelListingPrintsToPDF) {
 
     // 500 constraints over several pages: every line once, none lost or repeated at a page's end.
     TavWorkbench::TavModel large;
-    large.variables.AddVariable("v", TavWorkbench::CVariable::kIntVar, "D", 1, "", {500});
+    large.variables.AddVariable("v", TavWorkbench::CVariable::Type::IntVar, "D", 1, "", {500});
     for (int k = 0; k < 500; ++k)
         large.constraints.Add(std::make_unique<TavWorkbench::CConstraint>(
             "c" + std::to_string(k), "v[" + std::to_string(k) + "] <> " + std::to_string(k) + ";"));

@@ -54,7 +54,7 @@ struct Fixture {
     Bytes bytes;
 };
 
-CMessage WithString(int type, std::size_t length) {
+CMessage WithString(MessageType type, std::size_t length) {
     CMessage m(type);
     m.SetString(0, std::string(length, 'a'));
     return m;
@@ -62,27 +62,28 @@ CMessage WithString(int type, std::size_t length) {
 
 std::vector<Fixture> Fixtures() {
     std::vector<Fixture> fixtures;
-    CMessage connected(6);
+    CMessage connected(MessageType::UserConnected);
     connected.SetInt(0, 3);
     fixtures.push_back(
         {"type 6 with number 3", connected, {6, 0, 0, 0, 1, 0, 0, 0, 1, 3, 0, 0, 0, 0, 0, 0, 0}});
-    CMessage request(0);
+    CMessage request(MessageType::RequestProblem);
     request.SetString(0, "");
     fixtures.push_back({"type 0 with an empty string", request, {0, 0, 0, 0, 1, 0, 0, 0, 2, 0}});
-    fixtures.push_back({"no items", CMessage(7), {7, 0, 0, 0, 0, 0, 0, 0}});
-    fixtures.push_back(
-        {"254 characters", WithString(4, 254), Concat({{4, 0, 0, 0, 1, 0, 0, 0, 2, 0xFE}, Chars(254)})});
-    fixtures.push_back({"255 characters", WithString(4, 255),
+    fixtures.push_back({"no items", CMessage(MessageType::Disconnect), {7, 0, 0, 0, 0, 0, 0, 0}});
+    fixtures.push_back({"254 characters", WithString(MessageType::Broadcast, 254),
+                        Concat({{4, 0, 0, 0, 1, 0, 0, 0, 2, 0xFE}, Chars(254)})});
+    fixtures.push_back({"255 characters", WithString(MessageType::Broadcast, 255),
                         Concat({{4, 0, 0, 0, 1, 0, 0, 0, 2, 0xFF, 0xFF, 0x00}, Chars(255)})});
-    fixtures.push_back({"65533 characters", WithString(4, 65533),
+    fixtures.push_back({"65533 characters", WithString(MessageType::Broadcast, 65533),
                         Concat({{4, 0, 0, 0, 1, 0, 0, 0, 2, 0xFF, 0xFD, 0xFF}, Chars(65533)})});
     fixtures.push_back(
-        {"65534 characters", WithString(2, 65534),
+        {"65534 characters", WithString(MessageType::Problem, 65534),
          Concat({{2, 0, 0, 0, 1, 0, 0, 0, 2, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}, Chars(65534)})});
-    CMessage gaps(10);
+    CMessage gaps(MessageType::Role);
     gaps.SetString(2, "ab");
     fixtures.push_back({"item 2 of an empty message", gaps, {10, 0, 0, 0, 3, 0, 0, 0, 0, 0, 2, 2, 'a', 'b'}});
-    CMessage kinds(-2);
+    // A code no type has travels as any other.
+    CMessage kinds = CMessage::OfCode(-2);
     kinds.SetDouble(0, 1.5);
     kinds.SetShort(1, std::int16_t{-2});
     const std::uint8_t raw[3] = {0x00, 0xFF, 0x10};
@@ -120,6 +121,19 @@ TEST(MessageFormat, SeveralMessagesInOneReadComeOutInOrder) {
     EXPECT_EQ(DecodeByteByByte(all), expected);
 }
 
+TEST(MessageFormat, OnlyTheCodesOfTypesNameATypeAndEveryCodeIsKept) {
+    for (std::int32_t code : {-2147483647 - 1, -1, 0, 5, 10, 11, 2147483647}) {
+        const CMessage m = CMessage::OfCode(code);
+        EXPECT_EQ(m.GetTypeCode(), code);
+        ASSERT_EQ(m.GetType().has_value(), code >= 0 && code <= 10) << code;
+        if (m.GetType()) {
+            EXPECT_EQ(ToInt(*m.GetType()), code);
+        }
+    }
+    EXPECT_EQ(CMessage(MessageType::Role).GetTypeCode(), 10);
+    EXPECT_EQ(CMessage().GetType(), MessageType::RequestProblem);
+}
+
 TEST(MessageFormat, WideStringMarkerIsReadAsSingleByteCharacters) {
     // 0xFF, 0xFFFE: 16-bit characters follow, counted by a second prefix.
     const Bytes wide = {2, 0, 0, 0, 1, 0, 0, 0, 2, 0xFF, 0xFE, 0xFF, 3, 'G', 0, 0xE9, 0, 0x34, 0x12};
@@ -140,14 +154,14 @@ TEST(MessageFormat, WideStringMarkerIsReadAsSingleByteCharacters) {
 }
 
 TEST(MessageFormat, CountBelowOneGivesNoItemsAndNothingStale) {
-    CMessage first(2);
+    CMessage first(MessageType::Problem);
     first.SetString(0, "old text");
     Bytes bytes = MessageEncoder::Encode(first);
     const Bytes negative = {9, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF};
     bytes.insert(bytes.end(), negative.begin(), negative.end());
     const auto messages = DecodeWhole(bytes);
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1].GetType(), 9);
+    EXPECT_EQ(messages[1].GetType(), MessageType::Solutions);
     EXPECT_EQ(messages[1].GetItemCount(), 0);
     EXPECT_EQ(messages[1].Text(), "");
 }
@@ -163,7 +177,7 @@ TEST(MessageFormat, UnknownKindIsAnItemWithoutPayload) {
 }
 
 TEST(MessageFormat, MessageEndingMidWayIsNotDelivered) {
-    CMessage m(2);
+    CMessage m(MessageType::Problem);
     m.SetString(0, "problem text");
     const Bytes bytes = MessageEncoder::Encode(m);
     for (std::size_t cut = 1; cut < bytes.size(); ++cut) {
@@ -212,7 +226,7 @@ TEST(MessageFormat, LimitsFailTheReadBeforeTheBytesArrive) {
 TEST(MessageFormat, ReadersSharingABudgetHoldWhatArrivedAndTheOneThatWouldPassItFails) {
     MemoryBudget budget(900000);
     // Announced strings (narrow, wide) and a buffer, each sent but for its last byte.
-    CMessage narrow(3);
+    CMessage narrow(MessageType::TextLine);
     narrow.SetString(0, std::string(400000, 'n'));
     const Bytes narrowBytes = MessageEncoder::Encode(narrow);
     const Bytes wideBytes =
@@ -263,14 +277,14 @@ TEST(MessageFormat, ReadersSharingABudgetHoldWhatArrivedAndTheOneThatWouldPassIt
 TEST(MessageFormat, MessagesBeforeAFaultCanStillBeTaken) {
     MessageLimits limits;
     limits.maxItems = 2;
-    Bytes bytes = MessageEncoder::Encode(CMessage(7));
+    Bytes bytes = MessageEncoder::Encode(CMessage(MessageType::Disconnect));
     const Bytes bad = {0, 0, 0, 0, 3, 0, 0, 0};
     bytes.insert(bytes.end(), bad.begin(), bad.end());
     MessageDecoder decoder(limits);
     EXPECT_THROW(decoder.Feed(bytes), MessageError);
     CMessage out;
     ASSERT_TRUE(decoder.Next(out));
-    EXPECT_EQ(out.GetType(), 7);
+    EXPECT_EQ(out.GetType(), MessageType::Disconnect);
 }
 
 TEST(MessageItems, GettersCopyTheSlotAndLeaveMissingItemsAlone) {

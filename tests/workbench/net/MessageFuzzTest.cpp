@@ -17,7 +17,7 @@ using namespace TavNet;
 namespace {
 
 CMessage RandomMessage(std::mt19937& rng) {
-    CMessage m(static_cast<int>(rng() % 12) - 1);
+    CMessage m = CMessage::OfCode(static_cast<std::int32_t>(rng() % 12) - 1);
     const int items = static_cast<int>(rng() % 6);
     for (int i = 0; i < items; ++i) {
         const int index = static_cast<int>(rng() % 8);

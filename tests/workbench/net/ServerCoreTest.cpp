@@ -96,7 +96,7 @@ protected:
         const Bytes bytes = MessageEncoder::Encode(m);
         server.OnBytes(number, bytes.data(), bytes.size());
     }
-    void SendText(int number, int type, const std::string& text) {
+    void SendText(int number, MessageType type, const std::string& text) {
         CMessage m(type);
         m.SetString(0, text);
         Send(number, m);
@@ -104,7 +104,7 @@ protected:
     // Asks for the problem and, when it is rendered on a thread, runs the hand-over.
     void RequestProblem(int number) {
         const bool renders = !server.IsDescriptionReady();
-        SendText(number, 0, "");
+        SendText(number, MessageType::RequestProblem, "");
         if (renders) RunPosted();
     }
     // Waits for a description or check thread's wake and delivers what it left.
@@ -114,7 +114,7 @@ protected:
     }
     // Sends solutions and, when they are checked on a thread, waits for the check's result.
     void SendSolutions(int number, const std::string& text) {
-        SendText(number, 9, text);
+        SendText(number, MessageType::Solutions, text);
         while (server.CheckingCount() > 0)
             RunPosted();
     }
@@ -132,7 +132,7 @@ TEST_F(ServerCore, NumbersAreNeverReusedAndEveryoneHearsOfNewcomers) {
     EXPECT_EQ(Connect(), 1);
     EXPECT_EQ(Connect(), 2);
     ASSERT_EQ(W(1).received.size(), 2u);
-    EXPECT_EQ(W(1).received[1].GetType(), 6);
+    EXPECT_EQ(W(1).received[1].GetType(), MessageType::UserConnected);
     EXPECT_EQ(W(1).received[1].Number(), 2);
     EXPECT_EQ(Last(2).Number(), 2);
     server.OnConnectionLost(1);
@@ -145,13 +145,13 @@ TEST_F(ServerCore, NumbersAreNeverReusedAndEveryoneHearsOfNewcomers) {
 TEST_F(ServerCore, RegistrationIsBroadcast) {
     Connect();
     Connect();
-    SendText(1, 1, "GLS");
+    SendText(1, MessageType::Register, "GLS");
     for (int n : {1, 2}) {
-        EXPECT_EQ(Last(n).GetType(), 4);
+        EXPECT_EQ(Last(n).GetType(), MessageType::Broadcast);
         EXPECT_EQ(Last(n).Text(), "GLS registered with server!\n");
     }
     EXPECT_EQ(server.GetUserName(1), "GLS");
-    SendText(2, 3, "hello");
+    SendText(2, MessageType::TextLine, "hello");
     EXPECT_EQ(Last(1).Text(), "[User#2] hello");
 }
 
@@ -159,18 +159,18 @@ TEST_F(ServerCore, FirstRequestRendersOnAThreadAndLaterOnesAreServedAtOnce) {
     document.SetProblemText(kProblem);
     Connect();
     Connect();
-    SendText(1, 0, "");
+    SendText(1, MessageType::RequestProblem, "");
     EXPECT_FALSE(server.HasProblem(1));
     RunPosted();
     EXPECT_EQ(server.RenderingCount(), 0);
-    ASSERT_EQ(Last(1).GetType(), 2);
+    ASSERT_EQ(Last(1).GetType(), MessageType::Problem);
     const std::string description = Last(1).Text();
     EXPECT_NE(description.find("<END>"), std::string::npos);
     EXPECT_TRUE(server.HasProblem(1));
     EXPECT_TRUE(server.IsDescriptionReady());
 
-    SendText(2, 0, "");
-    EXPECT_EQ(Last(2).GetType(), 2);
+    SendText(2, MessageType::RequestProblem, "");
+    EXPECT_EQ(Last(2).GetType(), MessageType::Problem);
     EXPECT_EQ(Last(2).Text(), description);
     EXPECT_TRUE(server.HasProblem(2));
 }
@@ -179,12 +179,12 @@ TEST_F(ServerCore, RequestsDuringARenderingWaitForIt) {
     document.SetProblemText(kProblem);
     const int a = Connect();
     const int b = Connect();
-    SendText(a, 0, "");
-    SendText(b, 0, "");
+    SendText(a, MessageType::RequestProblem, "");
+    SendText(b, MessageType::RequestProblem, "");
     EXPECT_EQ(server.RenderingCount(), 1);
     RunPosted();
-    EXPECT_EQ(Last(a).GetType(), 2);
-    EXPECT_EQ(Last(b).GetType(), 2);
+    EXPECT_EQ(Last(a).GetType(), MessageType::Problem);
+    EXPECT_EQ(Last(b).GetType(), MessageType::Problem);
     EXPECT_TRUE(server.HasProblem(a));
     EXPECT_TRUE(server.HasProblem(b));
 }
@@ -192,10 +192,10 @@ TEST_F(ServerCore, RequestsDuringARenderingWaitForIt) {
 TEST_F(ServerCore, ARenderingOfAnOldProblemIsNotHandedOver) {
     document.SetProblemText(kProblem);
     const int a = Connect();
-    SendText(a, 0, "");
+    SendText(a, MessageType::RequestProblem, "");
     server.ProblemChanged();
     RunPosted();
-    EXPECT_EQ(Last(a).GetType(), 8);
+    EXPECT_EQ(Last(a).GetType(), MessageType::ProblemChanged);
     EXPECT_FALSE(server.IsDescriptionReady());
     EXPECT_FALSE(server.HasProblem(a));
 }
@@ -203,7 +203,7 @@ TEST_F(ServerCore, ARenderingOfAnOldProblemIsNotHandedOver) {
 TEST_F(ServerCore, AnEmptyDocumentSendsNothing) {
     Connect();
     const std::size_t before = W(1).received.size();
-    SendText(1, 0, "");
+    SendText(1, MessageType::RequestProblem, "");
     EXPECT_EQ(W(1).received.size(), before);
     EXPECT_EQ(server.RenderingCount(), 0);
 }
@@ -256,6 +256,20 @@ TEST_F(ServerCore, SolutionsAreTakenOnlyForTheProblemSentAndAreChecked) {
     EXPECT_EQ(document.Shown(), 2);
 }
 
+TEST_F(ServerCore, ASetVariableShowsItsMembersAsEveryRoadShowsASet) {
+    // One pair per member (element variables skipped), shown in braces like a solve's own sets.
+    document.SetProblemText(R"(problem: s { domains { setdom u = {1, 2, 3, 4, 5, 6}; }
+variables { setvar s :: u; } constraints { {2, 5} subsetof s; } })");
+    const int n = Connect();
+    RequestProblem(n);
+    SendSolutions(n, "1 <S> 3 s 2 s 5 __s[0] 1 cost 0 soft 0");
+    ASSERT_TRUE(server.HasSolutions(n));
+    server.chooseProgram = [](const CServerObj::UserList& programs) { return programs.at(0).second; };
+    server.ShowExternalSolutions();
+    ASSERT_FALSE(document.Columns().empty());
+    EXPECT_EQ(document.Columns()[0], (HostDocument::Column{"s", {"{2,5}"}}));
+}
+
 TEST_F(ServerCore, ProblemChangedTellsEveryoneAndRefusesOldSolutions) {
     document.SetProblemText(kProblem);
     const int a = Connect();
@@ -265,7 +279,7 @@ TEST_F(ServerCore, ProblemChangedTellsEveryoneAndRefusesOldSolutions) {
     ASSERT_TRUE(server.HasSolutions(a));
     server.ProblemChanged();
     for (int n : {a, b}) {
-        EXPECT_EQ(Last(n).GetType(), 8);
+        EXPECT_EQ(Last(n).GetType(), MessageType::ProblemChanged);
         EXPECT_EQ(Last(n).Text(), "update problem");
     }
     EXPECT_FALSE(server.HasSolutions(a));
@@ -274,7 +288,7 @@ TEST_F(ServerCore, ProblemChangedTellsEveryoneAndRefusesOldSolutions) {
     EXPECT_FALSE(server.HasSolutions(a));
     // The next request renders again.
     RequestProblem(a);
-    EXPECT_EQ(Last(a).GetType(), 2);
+    EXPECT_EQ(Last(a).GetType(), MessageType::Problem);
     EXPECT_TRUE(server.HasProblem(a));
 }
 
@@ -291,15 +305,15 @@ TEST_F(ServerCore, SolutionsAreCheckedOffTheEventLoopWhileOthersAreAnswered) {
     const int a = Connect();
     const int b = Connect();
     RequestProblem(a);
-    SendText(a, 9, ManySolutions(2000));
+    SendText(a, MessageType::Solutions, ManySolutions(2000));
     // The check runs on its own thread: nothing is taken until its result is delivered here,
     // and meanwhile every other message is answered at once.
     EXPECT_EQ(server.CheckingCount(), 1);
     EXPECT_FALSE(server.HasSolutions(a));
-    SendText(b, 3, "still here");
+    SendText(b, MessageType::TextLine, "still here");
     EXPECT_EQ(Last(b).Text(), "[User#2] still here");
-    SendText(b, 0, "");
-    EXPECT_EQ(Last(b).GetType(), 2);
+    SendText(b, MessageType::RequestProblem, "");
+    EXPECT_EQ(Last(b).GetType(), MessageType::Problem);
     while (server.CheckingCount() > 0)
         RunPosted();
     EXPECT_TRUE(server.HasSolutions(a));
@@ -317,19 +331,20 @@ TEST_F(ServerCore, ACheckResultIsDroppedWhenItsProgramOrProblemHasMovedOn) {
     const std::vector<Case> cases = {
         {"nothing", [](int) {}, 1000},
         {"the program left", [this](int n) { server.OnConnectionLost(n); }, 0},
-        {"the program said goodbye", [this](int n) { Send(n, CMessage(7)); }, 0},
+        {"the program said goodbye", [this](int n) { Send(n, CMessage(MessageType::Disconnect)); }, 0},
         {"the problem changed", [this](int) { server.ProblemChanged(); }, 0},
-        {"the program registered again", [this](int n) { SendText(n, 1, "GLS"); }, 0},
+        {"the program registered again", [this](int n) { SendText(n, MessageType::Register, "GLS"); }, 0},
         {"newer solutions that do not hold",
-         [this](int n) { SendText(n, 9, "1 <S> 2 x 3 y 3 cost 6 soft 0"); }, 0},
-        {"newer solutions that hold", [this](int n) { SendText(n, 9, ManySolutions(2)); }, 2},
+         [this](int n) { SendText(n, MessageType::Solutions, "1 <S> 2 x 3 y 3 cost 6 soft 0"); }, 0},
+        {"newer solutions that hold",
+         [this](int n) { SendText(n, MessageType::Solutions, ManySolutions(2)); }, 2},
     };
     document.SetProblemText(kProblem);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const int n = Connect();
         RequestProblem(n);
-        SendText(n, 9, ManySolutions(1000));
+        SendText(n, MessageType::Solutions, ManySolutions(1000));
         c.meanwhile(n);
         while (server.CheckingCount() > 0)
             RunPosted();
@@ -346,15 +361,15 @@ TEST_F(ServerCore, ACheckResultIsDroppedWhenItsProgramOrProblemHasMovedOn) {
 
 TEST_F(ServerCore, RolesAndTheSlaveCommand) {
     const int a = Connect();
-    SendText(a, 1, "GLS");
+    SendText(a, MessageType::Register, "GLS");
     server.ChooseExternalSolver();
     EXPECT_EQ(boxes.back(), "No problem to solve!");
     document.SetProblemText(kProblem);
     server.ChooseExternalSolver();
     EXPECT_EQ(boxes.back(), "No external slave solvers!");
-    SendText(a, 10, "slave");
+    SendText(a, MessageType::Role, "slave");
     EXPECT_FALSE(server.IsSlave(a));
-    SendText(a, 10, "Slave");
+    SendText(a, MessageType::Role, "Slave");
     EXPECT_TRUE(server.IsSlave(a));
     server.chooseProgram = [](const CServerObj::UserList& programs) {
         EXPECT_EQ(programs, (CServerObj::UserList{{"GLS", 1}}));
@@ -362,19 +377,19 @@ TEST_F(ServerCore, RolesAndTheSlaveCommand) {
     };
     server.ChooseExternalSolver();
     RunPosted();
-    EXPECT_EQ(Last(a).GetType(), 2);
+    EXPECT_EQ(Last(a).GetType(), MessageType::Problem);
     server.ShowExternalSolutions();
     EXPECT_EQ(boxes.back(), "No external solver solutions to display!");
-    SendText(a, 10, "Master");
+    SendText(a, MessageType::Role, "Master");
     EXPECT_FALSE(server.IsSlave(a));
 }
 
 TEST_F(ServerCore, TwoMessagesInOnePieceAndAGoodbyeStopsReading) {
     const int a = Connect();
     const int b = Connect();
-    CMessage reg(1);
+    CMessage reg(MessageType::Register);
     reg.SetString(0, "A");
-    CMessage bye(7);
+    CMessage bye(MessageType::Disconnect);
     Bytes bytes = MessageEncoder::Encode(reg);
     MessageEncoder::Encode(bye, bytes);
     MessageEncoder::Encode(reg, bytes);
@@ -385,13 +400,13 @@ TEST_F(ServerCore, TwoMessagesInOnePieceAndAGoodbyeStopsReading) {
     int registrations = 0;
     int departures = 0;
     for (const CMessage& m : W(b).received) {
-        registrations += m.GetType() == 4;
-        departures += m.GetType() == 7 && m.Number() == a;
+        registrations += m.GetType() == MessageType::Broadcast;
+        departures += m.GetType() == MessageType::Disconnect && m.Number() == a;
     }
     EXPECT_EQ(registrations, 1);
     EXPECT_EQ(departures, 1);
     server.OnConnectionLost(a);
-    EXPECT_EQ(W(b).received.back().GetType(), 7);
+    EXPECT_EQ(W(b).received.back().GetType(), MessageType::Disconnect);
     EXPECT_EQ(W(b).received.size(), 3u);
 }
 
@@ -403,12 +418,12 @@ TEST_F(ServerCore, EveryWayOfLeavingIsAnnouncedOnce) {
     auto departures = [&](int hearer, int who) {
         int count = 0;
         for (const CMessage& m : W(hearer).received)
-            count += m.GetType() == 7 && m.Number() == who;
+            count += m.GetType() == MessageType::Disconnect && m.Number() == who;
         return count;
     };
     // A failed send during a broadcast.
     W(b).failWrites = true;
-    SendText(a, 3, "line");
+    SendText(a, MessageType::TextLine, "line");
     EXPECT_EQ(server.GetUserNumbers(), (std::vector<int>{a, c, d}));
     // Garbage on the stream.
     const Bytes garbage = {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F};
@@ -420,9 +435,15 @@ TEST_F(ServerCore, EveryWayOfLeavingIsAnnouncedOnce) {
     EXPECT_EQ(server.GetUserNumbers(), (std::vector<int>{a}));
     for (int who : {b, c, d})
         EXPECT_EQ(departures(a, who), 1) << who;
-    // A type the workbench does not take is a notice, not a box.
-    SendText(a, 5, "x");
+    // A type the workbench does not take, and a code no type has, are notices, not boxes; the
+    // program stays connected.
+    SendText(a, MessageType::ServerDisconnect, "x");
     EXPECT_EQ(server.Notices().Entries().back(), "Received invalid message!");
+    const std::size_t notices = server.Notices().Entries().size();
+    Send(a, CMessage::OfCode(42));
+    EXPECT_EQ(server.Notices().Entries().size(), notices + 1);
+    EXPECT_EQ(server.Notices().Entries().back(), "Received invalid message!");
+    EXPECT_EQ(server.GetUserNumbers(), (std::vector<int>{a}));
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -438,7 +459,7 @@ TEST_F(ServerCore, UnfinishedMessagesOfAllProgramsAreBoundedTogether) {
         return bounded.AddUser(std::make_unique<FakeConnection>(lines.back()));
     };
     // A line of 450,000 characters, held back before its last byte.
-    CMessage line(3);
+    CMessage line(MessageType::TextLine);
     line.SetString(0, std::string(450000, 'x'));
     const Bytes bytes = MessageEncoder::Encode(line);
     const int a = connect();
@@ -453,7 +474,7 @@ TEST_F(ServerCore, UnfinishedMessagesOfAllProgramsAreBoundedTogether) {
     EXPECT_TRUE(lines[2]->closed);
     EXPECT_EQ(bounded.Notices().Entries().back(),
               "User#3 disconnected: unfinished messages of all connections would hold more than 1 MB");
-    EXPECT_EQ(lines[0]->received.back().GetType(), 7);
+    EXPECT_EQ(lines[0]->received.back().GetType(), MessageType::Disconnect);
     EXPECT_EQ(lines[0]->received.back().Number(), c);
     EXPECT_LT(bounded.HeldBytes(), 1u << 20);
     // The others finish their messages, which go round as usual, and leave room for more.

@@ -247,7 +247,8 @@ TEST(WorkbenchLoopback, EveryEditOfTheProblemReachesTheProgramsAndNothingElseDoe
         {"add a domain", CommandId::AddDomain,
          [](TavModel& m) { m.domains.AddIntDomain("Spare", "", "", "", 0, 3, {}, 0, 0); }, true},
         {"add a variable", CommandId::AddVariable,
-         [](TavModel& m) { m.variables.AddVariable("extra", CVariable::kIntVar, "Spare", 0, "", {}); }, true},
+         [](TavModel& m) { m.variables.AddVariable("extra", CVariable::Type::IntVar, "Spare", 0, "", {}); },
+         true},
         {"add a constant", CommandId::AddIntegerConstant,
          [](TavModel& m) { m.constants.Add(std::make_unique<CConstant>("K", 2)); }, true},
         {"add a constraint", CommandId::AddConstraint,
@@ -269,7 +270,7 @@ TEST(WorkbenchLoopback, EveryEditOfTheProblemReachesTheProgramsAndNothingElseDoe
         {"edit a variable", CommandId::EditVariable,
          [](TavModel& m) {
              m.variables.RemoveAt(1);
-             m.variables.AddVariable("extra", CVariable::kIntVar, "Rows", 0, "", {});
+             m.variables.AddVariable("extra", CVariable::Type::IntVar, "Rows", 0, "", {});
          },
          true, true},
         {"add the optimisation", CommandId::AddOptimisation,
@@ -318,7 +319,7 @@ TEST(WorkbenchLoopback, CostAndSoftCostMeanTheSameInMelvaneAndInTheWorkbench) {
     Workbench bench([](TavModel& m) {
         m.domains.AddIntDomain("slots", "", "", "", 1, 4, {}, 0, 0);
         for (const char* v : {"a", "b", "c", "d"})
-            m.variables.AddVariable(v, CVariable::kIntVar, "slots", 0, "", {});
+            m.variables.AddVariable(v, CVariable::Type::IntVar, "slots", 0, "", {});
         const char* rules[][2] = {{"diff", "alldifferent([a, b, c, d]);"}, {"w1", "soft(a < b, 3);"},
                                   {"w2", "soft(b < c, 2);"},               {"w3", "soft(d = 1, 4);"},
                                   {"w4", "soft(c < a, 5);"}};

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include <optional>
 #include <set>
 
 class FakeStatisticsWindow : public QDialog, public TavWorkbench::Ui::StatisticsWindow {
@@ -36,7 +37,8 @@ public:
 
     struct Call {
         CommandId id;
-        int kind = -1;
+        // Empty without a right-clicked item.
+        std::optional<TavWorkbench::ProblemTree::ItemKind> kind = std::nullopt;
         int index = -1;
     };
 

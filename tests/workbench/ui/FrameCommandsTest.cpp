@@ -69,7 +69,7 @@ TEST(FrameCommands, PopUpMenuFollowsTheItemsKind) {
     EXPECT_TRUE(entries[4].enabled) << "Add Constraint with variables present";
     view.RunElementCommand(CommandId::EditConstant);
     ASSERT_EQ(f.provider->calls.size(), 1u);
-    EXPECT_EQ(f.provider->calls[0].kind, ProblemTree::kConstant);
+    EXPECT_EQ(f.provider->calls[0].kind, ProblemTree::ItemKind::Constant);
     EXPECT_EQ(f.provider->calls[0].index, 0);
 
     // Empty space opens no menu and forgets the item.

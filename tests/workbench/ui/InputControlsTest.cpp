@@ -86,7 +86,7 @@ TEST(InputControls, IdBoxShowsTheConstantsValue) {
 TEST(InputControls, ConstantsListShowsAndHidesTips) {
     CConstArray constants;
     constants.Add(std::make_unique<CConstant>("N", 8));
-    constants.Add(std::make_unique<CConstant>("S", "1,2", CConstant::kSet));
+    constants.Add(std::make_unique<CConstant>("S", "1,2", CConstant::Type::Set));
     CContentsList list;
     list.SetConstants(&constants);
     list.AddConstantItem("N", 0);

@@ -76,9 +76,9 @@ TEST(ProblemTree, NewDocumentLayout) {
                             "    List Constants\n"
                             "    String Constants\n"
                             "  Domains\n"
-                            "    TrueFalse [2:0]\n"
+                            "    TrueFalse [Domain:0]\n"
                             "      Not in Use\n"
-                            "    RealDomain [2:1]\n"
+                            "    RealDomain [Domain:1]\n"
                             "      Not in Use\n"
                             "  Variables\n"
                             "  Constraints\n"
@@ -91,39 +91,40 @@ TEST(ProblemTree, QueensLayoutAndItemData) {
     auto diff = std::make_unique<CConstraint>(*f.model.constraints[0]);
     diff->SetReferencedIDs({"q"});
     f.model.constraints.ReplaceAt(0, std::move(diff));
-    f.model.constants.Add(std::make_unique<CConstant>("Colours", "red,green", CConstant::kStringList));
-    f.model.constants.Add(std::make_unique<CConstant>("Odd", "1", 9));
+    f.model.constants.Add(std::make_unique<CConstant>("Colours", "red,green", CConstant::Type::StringList));
+    // A type code no kind has, as a file may hold one.
+    f.model.constants.Add(std::make_unique<CConstant>("Odd", "1", static_cast<CConstant::Type>(9)));
     f.model.optimisation = {"minimise(q[0]);"};
     f.tree.BuildTree("Queens");
     EXPECT_EQ(Dump(f.tree), "Queens\n"
                             "  Constants\n"
                             "    Integer Constants\n"
-                            "      N [4:0]\n"
+                            "      N [Constant:0]\n"
                             "        8\n"
                             "    Set Constants\n"
                             "    List Constants\n"
                             "    String Constants\n"
-                            "      Colours [4:1]\n"
+                            "      Colours [Constant:1]\n"
                             "        red,green\n"
                             "  Domains\n"
-                            "    TrueFalse [2:0]\n"
+                            "    TrueFalse [Domain:0]\n"
                             "      Not in Use\n"
-                            "    RealDomain [2:1]\n"
+                            "    RealDomain [Domain:1]\n"
                             "      Not in Use\n"
-                            "    Rows [2:2]\n"
+                            "    Rows [Domain:2]\n"
                             "      Used by Variables\n"
                             "        q\n"
                             "  Variables\n"
-                            "    q [1:0]\n"
+                            "    q [Variable:0]\n"
                             "      Domain =Rows(Integer)\n"
                             "  Constraints\n"
-                            "    diff [3:0]\n"
+                            "    diff [Constraint:0]\n"
                             "      Variables Constrained & Constants used\n"
                             "        q\n"
-                            "    diag [3:1]\n"
+                            "    diag [Constraint:1]\n"
                             "      Variables Constrained & Constants used\n"
                             "  Optimisation\n"
-                            "    minimise(q[0]); [5:0]\n");
+                            "    minimise(q[0]); [Optimisation:0]\n");
     // The domain line stands for no object: right-clicking it offers nothing to edit.
     const Item* line = f.tree.Group("Variables")->Child(0)->Child(0);
     EXPECT_EQ(line->data, 0u);
@@ -133,8 +134,9 @@ TEST(ProblemTree, DomainLineIsCutAndUsageIgnoresCase) {
     Fixture f;
     f.model.domains.AddIntDomain("Digits", "", "", "", 0, 9, {}, 0, 0);
     f.model.domains.AddIntDomain("DIGITS", "", "", "", 0, 9, {}, 0, 0);
-    f.model.variables.AddVariable("v", CVariable::kIntVar, "Digits", 0, "", {});
-    f.model.variables.AddVariable("w", CVariable::kIntVar, "AVeryLongDomainNameIndeedForThisLine", 0, "", {});
+    f.model.variables.AddVariable("v", CVariable::Type::IntVar, "Digits", 0, "", {});
+    f.model.variables.AddVariable("w", CVariable::Type::IntVar, "AVeryLongDomainNameIndeedForThisLine", 0, "",
+                                  {});
     f.tree.BuildTree("t");
     const Item* domains = f.tree.Group("Domains");
     EXPECT_EQ(f.tree.FindChildItem("Digits", domains)->Child(0)->Child(0)->text, "v");
@@ -154,7 +156,7 @@ TEST(ProblemTree, FollowsTheModelAndMatchesAFreshBuild) {
 
     // A variable on a new domain: its item, then the domains refreshed.
     f.model.domains.AddIntDomain("Cols", "", "", "", 0, 3, {}, 0, 0);
-    f.model.variables.AddVariable("c", CVariable::kIntVar, "Cols", 0, "", {});
+    f.model.variables.AddVariable("c", CVariable::Type::IntVar, "Cols", 0, "", {});
     EXPECT_EQ(Dump(f.tree), f.Fresh());
 
     // The first constraint deleted: the others renumbered.
@@ -170,8 +172,8 @@ TEST(ProblemTree, FollowsTheModelAndMatchesAFreshBuild) {
     // edited; the target set and removed; the title changed.
     f.model.domains.RemoveAt(0);
     EXPECT_EQ(Dump(f.tree), f.Fresh());
-    f.model.constants.Add(std::make_unique<CConstant>("S", "1,2", CConstant::kSet));
-    f.model.constants.ReplaceAt(0, std::make_unique<CConstant>("N", "6", CConstant::kInteger));
+    f.model.constants.Add(std::make_unique<CConstant>("S", "1,2", CConstant::Type::Set));
+    f.model.constants.ReplaceAt(0, std::make_unique<CConstant>("N", "6", CConstant::Type::Integer));
     f.model.optimisation = {"minimise(q[1]);"};
     EXPECT_EQ(Dump(f.tree), f.Fresh());
     f.model.optimisation.clear();
@@ -183,7 +185,7 @@ TEST(ProblemTree, FollowsTheModelAndMatchesAFreshBuild) {
     constraint->SetReferencedIDs({"q"});
     f.model.constraints.ReplaceAt(0, std::move(constraint));
     f.model.variables.ReplaceAt(
-        0, std::make_unique<CVariable>("q", CVariable::kIntVar, "Cols", 1, "N", std::vector<int>{}));
+        0, std::make_unique<CVariable>("q", CVariable::Type::IntVar, "Cols", 1, "N", std::vector<int>{}));
     EXPECT_EQ(Dump(f.tree), f.Fresh("Renamed"));
     EXPECT_GT(mirror.changes, 0);
     EXPECT_EQ(mirror.resets, 0);
@@ -203,10 +205,11 @@ TEST(ProblemTree, NothingIsAddedBeforeTheBuildOrOutsideTheGroups) {
     f.model.Clear();
     EXPECT_EQ(f.tree.Root(), nullptr);
     f.tree.BuildTree("t");
-    f.model.constants.Add(std::make_unique<CConstant>("K", "1", 7));
-    f.model.constants.Add(std::make_unique<CConstant>("L", "1", -1));
+    f.model.constants.Add(std::make_unique<CConstant>("K", "1", static_cast<CConstant::Type>(7)));
+    f.model.constants.Add(std::make_unique<CConstant>("L", "1", static_cast<CConstant::Type>(-1)));
     EXPECT_EQ(Dump(f.tree), f.Fresh("t"));
     int constantItems = 0;
-    f.tree.ForEach([&](const Item& item) { constantItems += item.Kind() == ProblemTree::kConstant ? 1 : 0; });
+    f.tree.ForEach(
+        [&](const Item& item) { constantItems += item.Kind() == ProblemTree::ItemKind::Constant ? 1 : 0; });
     EXPECT_EQ(constantItems, 0);
 }

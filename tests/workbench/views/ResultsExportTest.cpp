@@ -57,7 +57,7 @@ TEST(ResultsExport, WritesTheDocumentsResults) {
     CTavDoc doc(&messages, folder.Path());
     doc.OnNewDocument();
     doc.GetModel().domains.AddIntDomain("D", "", "", "", 0, 5, {}, 0, 0);
-    doc.GetModel().variables.AddVariable("v", CVariable::kIntVar, "D", 0, "", {});
+    doc.GetModel().variables.AddVariable("v", CVariable::Type::IntVar, "D", 0, "", {});
     doc.GetModel().constraints.Add(std::make_unique<CConstraint>("c", "v = 3;"));
     ASSERT_EQ(HeadlessSolveDriver(doc).Run(1).found, 1);
     ASSERT_EQ(SaveResults(doc, folder / "out.csv", true), CsvExportStatus::Written);

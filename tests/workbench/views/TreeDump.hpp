@@ -8,12 +8,31 @@
 #include <sstream>
 #include <string>
 
+inline const char* KindName(TavWorkbench::ProblemTree::ItemKind kind) {
+    using Kind = TavWorkbench::ProblemTree::ItemKind;
+    switch (kind) {
+    case Kind::None:
+        return "None";
+    case Kind::Variable:
+        return "Variable";
+    case Kind::Domain:
+        return "Domain";
+    case Kind::Constraint:
+        return "Constraint";
+    case Kind::Constant:
+        return "Constant";
+    case Kind::Optimisation:
+        return "Optimisation";
+    }
+    return "?";
+}
+
 inline std::string Dump(const TavWorkbench::ProblemTree& tree) {
     using Item = TavWorkbench::ProblemTree::Item;
     std::ostringstream out;
     std::function<void(const Item&, int)> walk = [&](const Item& item, int depth) {
         out << std::string(static_cast<std::size_t>(depth) * 2, ' ') << item.text;
-        if (item.data != 0) out << " [" << item.Kind() << ":" << item.Index() << "]";
+        if (item.data != 0) out << " [" << KindName(item.Kind()) << ":" << item.Index() << "]";
         out << "\n";
         for (const auto& child : item.children)
             walk(*child, depth + 1);

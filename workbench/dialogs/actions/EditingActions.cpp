@@ -128,35 +128,34 @@ ActionOutcome EditingActions::EditConstant(int index) {
     if (index < 0 || index >= m_model.constants.GetSize()) return {};
     const TavWorkbench::CConstant& constant = *m_model.constants[index];
     switch (constant.GetType()) {
-    case TavWorkbench::CConstant::kInteger: {
+    case TavWorkbench::CConstant::Type::Integer: {
         IntConstModel dialog(Refs());
         dialog.Load(constant, index, DialogMode::Edit);
         if (!m_host.Run(dialog)) return {};
         m_model.constants.ReplaceAt(index, dialog.MakeConstant());
-        break;
+        return Changed(ElementKind::Constant, index);
     }
-    case TavWorkbench::CConstant::kStringList: {
+    case TavWorkbench::CConstant::Type::StringList: {
         StringConstDlgModel dialog(Refs());
         dialog.Load(constant, index, DialogMode::Edit);
         if (!m_host.Run(dialog)) return {};
         m_model.constants.ReplaceAt(
             index, std::make_unique<TavWorkbench::CConstant>(dialog.id, dialog.GetValue(),
-                                                             TavWorkbench::CConstant::kStringList));
-        break;
+                                                             TavWorkbench::CConstant::Type::StringList));
+        return Changed(ElementKind::Constant, index);
     }
-    case TavWorkbench::CConstant::kSet:
-    case TavWorkbench::CConstant::kList: {
+    case TavWorkbench::CConstant::Type::Set:
+    case TavWorkbench::CConstant::Type::List: {
         ConstDlgModel dialog(Refs());
         dialog.Load(constant, index, DialogMode::Edit);
         if (!m_host.Run(dialog)) return {};
         m_model.constants.ReplaceAt(
             index, std::make_unique<TavWorkbench::CConstant>(dialog.id, dialog.GetValue(), dialog.GetType()));
-        break;
+        return Changed(ElementKind::Constant, index);
     }
-    default:
-        return {};
     }
-    return Changed(ElementKind::Constant, index);
+    // A code no kind has: no dialog edits it.
+    return {};
 }
 
 ActionOutcome EditingActions::DeleteConstant(int index) {
@@ -227,7 +226,7 @@ ActionOutcome EditingActions::DeleteUnusedDomains() {
     int removed = 0;
     for (int i = m_model.domains.GetSize() - 1; i >= 0; --i) {
         const TavWorkbench::CDomain& domain = *m_model.domains[i];
-        if (domain.GetType() == TavWorkbench::CDomain::kBoolean) continue;
+        if (domain.GetType() == TavWorkbench::CDomain::Type::Boolean) continue;
         if (!FindUsers(m_model, domain.GetID()).empty()) continue;
         m_model.domains.RemoveAt(i);
         ++removed;

@@ -57,7 +57,7 @@ std::vector<ElementUse> FindUsers(const TavWorkbench::TavModel& model, const std
             EqualsNoCase(domain->GetMaxConstID(), id))
             users.push_back({"Domain", domain->GetID()});
     for (const auto& constant : model.constants)
-        if (constant->GetType() != TavWorkbench::CConstant::kStringList &&
+        if (constant->GetType() != TavWorkbench::CConstant::Type::StringList &&
             !EqualsNoCase(constant->GetID(), id) && TextMentions(constant->GetValue(), id))
             users.push_back({"Constant", constant->GetID()});
     return users;

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 #include <sstream>
 
 using namespace TavLanguage;
@@ -123,14 +124,17 @@ void ExpDlgModel::OnSelectNode(const std::string& node) {
         for (const std::string& entry : entries)
             m_list.push_back({entry, kPlain, -1});
     };
-    const auto templatesOf = [&](int category, bool all) {
+    using Category = TavWorkbench::CAvailCon::Category;
+    using ConstantType = TavWorkbench::CConstant::Type;
+    // Empty: all of them.
+    const auto templatesOf = [&](std::optional<Category> category) {
         for (int i = 0; i < m_templates.GetSize(); ++i)
-            if (all || m_templates[i]->GetCategory() == category)
+            if (!category || m_templates[i]->GetCategory() == *category)
                 m_list.push_back({m_templates[i]->GetName(), kTemplate, i});
     };
-    const auto constantsOf = [&](int type, bool all) {
+    const auto constantsOf = [&](std::optional<ConstantType> type) {
         for (const auto& constant : m_refs.constants)
-            if (all || constant->GetType() == type) m_list.push_back({constant->GetID(), kPlain, -1});
+            if (!type || constant->GetType() == *type) m_list.push_back({constant->GetID(), kPlain, -1});
     };
     if (node == "Arithmetic") {
         plain(ArithmeticEntries());
@@ -157,25 +161,25 @@ void ExpDlgModel::OnSelectNode(const std::string& node) {
                 m_list.push_back({variable->GetID() + "[   ]", kPlain, -1});
             if (node == "Array Variables" && variable->IsArray())
                 m_list.push_back({variable->GetID(), kPlain, -1});
-            if (node == "Set Variables" && variable->GetType() == TavWorkbench::CVariable::kSetVar)
+            if (node == "Set Variables" && variable->GetType() == TavWorkbench::CVariable::Type::SetVar)
                 m_list.push_back({variable->GetID(), kPlain, -1});
         }
     } else if (node == "All Constraints") {
-        templatesOf(0, true);
+        templatesOf(std::nullopt);
     } else if (node == "Comparisons") {
-        templatesOf(TavWorkbench::CAvailCon::kComparison, false);
+        templatesOf(Category::Comparison);
     } else if (node == "Set Constraints") {
-        templatesOf(TavWorkbench::CAvailCon::kSetConstraint, false);
+        templatesOf(Category::SetConstraint);
     } else if (node == "All Constants") {
-        constantsOf(0, true);
+        constantsOf(std::nullopt);
     } else if (node == "Integer Constants") {
-        constantsOf(TavWorkbench::CConstant::kInteger, false);
+        constantsOf(ConstantType::Integer);
     } else if (node == "Set Constants") {
-        constantsOf(TavWorkbench::CConstant::kSet, false);
+        constantsOf(ConstantType::Set);
     } else if (node == "List Constants") {
-        constantsOf(TavWorkbench::CConstant::kList, false);
+        constantsOf(ConstantType::List);
     } else if (node == "String Constants") {
-        constantsOf(TavWorkbench::CConstant::kStringList, false);
+        constantsOf(ConstantType::StringList);
     } else if (node == "All Optimisation") {
         m_list.push_back({"Maximise", kOptimisation, -1});
         m_list.push_back({"Minimise", kOptimisation, -1});

@@ -12,7 +12,7 @@ void ConstDlgModel::Load(const TavWorkbench::CConstant& constant, int index, Dia
     id = constant.GetID();
     setText.clear();
     listText.clear();
-    if (m_editedType == TavWorkbench::CConstant::kSet)
+    if (m_editedType == TavWorkbench::CConstant::Type::Set)
         setText = constant.GetValue();
     else
         listText = constant.GetValue().substr(0, kListLimit);

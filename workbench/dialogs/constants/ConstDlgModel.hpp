@@ -8,6 +8,7 @@
 #include "workbench/model/CConstant.hpp"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace TavDialogs {
@@ -33,15 +34,15 @@ public:
     // The id checks ("Please enter a Constant ID", ...), then "Please enter a list, or a set" and
     // the bracket rules of a set text (the caret then marks the fault).
     bool OnOK(DialogMessages& messages);
-    // After OK: CConstant::kSet or kList, and the value text.
-    int GetType() const {
-        return setText.empty() ? TavWorkbench::CConstant::kList : TavWorkbench::CConstant::kSet;
+    // After OK: a set or a list, and the value text.
+    TavWorkbench::CConstant::Type GetType() const {
+        return setText.empty() ? TavWorkbench::CConstant::Type::List : TavWorkbench::CConstant::Type::Set;
     }
     std::string GetValue() const { return setText.empty() ? listText : setText; }
     std::unique_ptr<TavWorkbench::CConstant> MakeConstant() const;
 
-    bool IsSetEnabled() const { return m_editedType != TavWorkbench::CConstant::kList; }
-    bool IsListEnabled() const { return m_editedType != TavWorkbench::CConstant::kSet; }
+    bool IsSetEnabled() const { return m_editedType != TavWorkbench::CConstant::Type::List; }
+    bool IsListEnabled() const { return m_editedType != TavWorkbench::CConstant::Type::Set; }
     bool IsReadOnly() const { return m_mode == DialogMode::ViewOnly; }
     std::string CancelText() const { return CancelCaption(m_mode); }
     Field GetFocus() const { return m_focus; }
@@ -52,7 +53,8 @@ private:
     ProblemRefs m_refs;
     DialogMode m_mode = DialogMode::New;
     int m_index = -1;
-    int m_editedType = -1;
+    // Empty for a new constant.
+    std::optional<TavWorkbench::CConstant::Type> m_editedType;
     Field m_focus = Field::ID;
     int m_caret = -1;
 };

@@ -7,25 +7,6 @@
 
 namespace TavDialogs {
 
-namespace {
-
-std::string TypeName(int type) {
-    switch (type) {
-    case TavWorkbench::CConstant::kInteger:
-        return "Integer";
-    case TavWorkbench::CConstant::kSet:
-        return "Set";
-    case TavWorkbench::CConstant::kList:
-        return "List";
-    case TavWorkbench::CConstant::kStringList:
-        return "String";
-    default:
-        return {};
-    }
-}
-
-} // namespace
-
 std::string ConstantInUseMessage(const TavWorkbench::TavModel& model, const std::string& id) {
     const std::vector<ElementUse> users = FindUsers(model, id);
     if (users.empty()) return {};
@@ -38,7 +19,8 @@ std::string ConstantInUseMessage(const TavWorkbench::TavModel& model, const std:
 std::vector<ConstantsDlgModel::Row> ConstantsDlgModel::Rows() const {
     std::vector<Row> rows;
     for (const auto& constant : m_model.constants)
-        rows.push_back({constant->GetID(), TypeName(constant->GetType()), constant->GetValue()});
+        rows.push_back({constant->GetID(), TavWorkbench::CConstant::GetTypeName(constant->GetType()),
+                        constant->GetValue()});
     return rows;
 }
 
@@ -61,14 +43,14 @@ bool ConstantsDlgModel::OnEdit(int row, DialogHost& host) {
     selection = row;
     const TavWorkbench::CConstant& constant = *m_model.constants[row];
     switch (constant.GetType()) {
-    case TavWorkbench::CConstant::kInteger: {
+    case TavWorkbench::CConstant::Type::Integer: {
         IntConstModel dialog(Refs());
         dialog.Load(constant, row, DialogMode::Edit);
         if (!host.Run(dialog)) return false;
         m_model.constants.ReplaceAt(row, dialog.MakeConstant());
         return true;
     }
-    case TavWorkbench::CConstant::kStringList: {
+    case TavWorkbench::CConstant::Type::StringList: {
         StringConstDlgModel dialog(Refs());
         dialog.Load(constant, row, DialogMode::Edit);
         if (!host.Run(dialog)) return false;
@@ -76,15 +58,17 @@ bool ConstantsDlgModel::OnEdit(int row, DialogHost& host) {
             row, std::make_unique<TavWorkbench::CConstant>(dialog.id, dialog.GetValue(), constant.GetType()));
         return true;
     }
-    default: {
-        ConstDlgModel dialog(Refs());
-        dialog.Load(constant, row, DialogMode::Edit);
-        if (!host.Run(dialog)) return false;
-        m_model.constants.ReplaceAt(
-            row, std::make_unique<TavWorkbench::CConstant>(dialog.id, dialog.GetValue(), constant.GetType()));
-        return true;
+    case TavWorkbench::CConstant::Type::Set:
+    case TavWorkbench::CConstant::Type::List:
+        break;
     }
-    }
+    // Sets, lists and codes no kind has: the set/list dialog, the type kept.
+    ConstDlgModel dialog(Refs());
+    dialog.Load(constant, row, DialogMode::Edit);
+    if (!host.Run(dialog)) return false;
+    m_model.constants.ReplaceAt(
+        row, std::make_unique<TavWorkbench::CConstant>(dialog.id, dialog.GetValue(), constant.GetType()));
+    return true;
 }
 
 bool ConstantsDlgModel::OnDelete(DialogMessages& messages) {

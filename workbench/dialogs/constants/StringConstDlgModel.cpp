@@ -45,7 +45,8 @@ std::string StringConstDlgModel::GetValue() const {
 }
 
 std::unique_ptr<TavWorkbench::CConstant> StringConstDlgModel::MakeConstant() const {
-    return std::make_unique<TavWorkbench::CConstant>(id, GetValue(), TavWorkbench::CConstant::kStringList);
+    return std::make_unique<TavWorkbench::CConstant>(id, GetValue(),
+                                                     TavWorkbench::CConstant::Type::StringList);
 }
 
 } // namespace TavDialogs

@@ -112,8 +112,8 @@ void NumDlgModel::OnChooseListConst(const std::string& constID) {
 }
 
 void NumDlgModel::OnPickConst(ConstBox box, DialogHost& host, DialogMessages& messages) {
-    const int type =
-        box == ConstBox::List ? TavWorkbench::CConstant::kList : TavWorkbench::CConstant::kInteger;
+    const TavWorkbench::CConstant::Type type =
+        box == ConstBox::List ? TavWorkbench::CConstant::Type::List : TavWorkbench::CConstant::Type::Integer;
     SelConstDlgModel choice(m_refs.constants, type);
     if (!choice.OnInitDialog(messages) || !host.Run(choice)) return;
     const std::string chosen = choice.GetChosenID();

@@ -121,7 +121,7 @@ bool GetExcelDataDlgModel::OnOK(DialogMessages& messages) {
 }
 
 TavWorkbench::CConstant GetExcelDataDlgModel::GetConstant() const {
-    return TavWorkbench::CConstant(idText, m_text, TavWorkbench::CConstant::kList);
+    return TavWorkbench::CConstant(idText, m_text, TavWorkbench::CConstant::Type::List);
 }
 
 } // namespace TavDialogs

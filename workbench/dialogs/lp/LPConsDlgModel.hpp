@@ -4,13 +4,14 @@
 
 #include "workbench/dialogs/DialogMessages.hpp"
 #include "workbench/dialogs/lp/CConDetails.hpp"
+#include "workbench/dialogs/lp/CoefficientColumn.hpp"
 
 #include <string>
 #include <vector>
 
 namespace TavDialogs {
 
-class LPConsDlgModel {
+class LPConsDlgModel : public CoefficientColumn {
 public:
     static constexpr const char* kTitle = "LP Constraint";
     enum class Field { Grid, Operator };
@@ -23,18 +24,11 @@ public:
     // An existing constraint to edit.
     LPConsDlgModel(int variables, const CConDetails& existing);
 
-    int Variables() const { return static_cast<int>(cells.size()); }
     bool IsEditing() const { return m_editing; }
 
-    std::vector<std::string> cells;
     // Index into Operators(), -1 for none.
     int operatorIndex = -1;
     std::string rhsText;
-
-    int EditorRow() const { return m_editorRow; }
-    void MoveEditorTo(int row);
-    void MoveEditorDown() { MoveEditorTo(m_editorRow + 1); }
-    void MoveEditorUp() { MoveEditorTo(m_editorRow - 1); }
 
     // Every coefficient a number ("Non-numeric Data in box <row>", the editor on that row), then
     // an operator ("Please select from list", the focus on the combo box).
@@ -44,7 +38,6 @@ public:
 
 private:
     bool m_editing = false;
-    int m_editorRow = 1;
     Field m_focus = Field::Grid;
     CConDetails m_result;
 };

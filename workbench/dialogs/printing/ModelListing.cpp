@@ -32,7 +32,7 @@ std::vector<std::string> ModelListing(const TavWorkbench::TavModel& model, const
         lines.push_back("\tDomains");
         lines.push_back("\t{");
         for (const auto& domain : model.domains)
-            if (domain->GetType() != CDomain::kBoolean && domain->GetType() != CDomain::kFloat)
+            if (domain->GetType() != CDomain::Type::Boolean && domain->GetType() != CDomain::Type::Float)
                 AddIndented(lines, TavWorkbench::DomainLine(*domain));
         lines.push_back("\t}");
     }

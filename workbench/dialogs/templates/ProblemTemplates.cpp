@@ -30,7 +30,8 @@ void AddConstraint(CTavDoc& doc, const std::string& id, const std::string& text,
     doc.GetConstraints().Add(std::move(constraint));
 }
 
-void AddArray(CTavDoc& doc, const std::string& id, int type, const std::string& domain, int length) {
+void AddArray(CTavDoc& doc, const std::string& id, CVariable::Type type, const std::string& domain,
+              int length) {
     doc.GetVariables().AddVariable(id, type, domain, 1, "", {length});
 }
 
@@ -82,7 +83,7 @@ void BuildQueensProblem(CTavDoc& doc, int queens) {
     doc.DeleteContents();
     doc.GetConstants().Add(std::make_unique<CConstant>("Queens", queens));
     doc.GetDomains().AddIntDomain("Column", "", "", "Queens", 0, 0, {}, 0, -1);
-    doc.GetVariables().AddVariable("Row", CVariable::kIntVar, "Column", 1, "Queens", {});
+    doc.GetVariables().AddVariable("Row", CVariable::Type::IntVar, "Column", 1, "Queens", {});
     AddConstraint(doc, "Straints",
                   Lines({"Forall (i in [0 .. Queens - 1], j in [0 .. Queens - 1] , i < j)", "{",
                          "Row[i] <> Row[j];", "Row[i] - Row[j] <> i - j;", "Row[i] - Row[j] <> j - i;", "}"}),
@@ -103,8 +104,8 @@ void BuildSalesmanProblem(CTavDoc& doc, int cities, const TSPOptions& options) {
     doc.DeleteContents();
     AddIntRange(doc, "DCity", 1, cities);
     AddIntRange(doc, "DDist", 1, 1000);
-    AddArray(doc, "City", CVariable::kIntVar, "DCity", cities);
-    AddArray(doc, "Dist", CVariable::kIntVar, "DDist", cities);
+    AddArray(doc, "City", CVariable::Type::IntVar, "DCity", cities);
+    AddArray(doc, "Dist", CVariable::Type::IntVar, "DDist", cities);
     if (options.specifyStartCity)
         AddConstraint(doc, "StartCity", "City[0] = " + N(options.startCity) + " ;", {"City"});
     AddConstraint(doc, "Different", "AllDifferent(City);", {"City"});
@@ -139,7 +140,7 @@ void BuildNurseProblem(CTavDoc& doc, const CSchedule& schedule) {
     AddIntRange(doc, "Shifts", 0, K);
     std::vector<std::string> staff;
     for (int s = 1; s <= S; ++s) {
-        AddArray(doc, StaffSpan(s), CVariable::kIntVar, "Shifts", D);
+        AddArray(doc, StaffSpan(s), CVariable::Type::IntVar, "Shifts", D);
         staff.push_back(StaffSpan(s));
     }
 
@@ -204,7 +205,7 @@ void BuildNurseSetProblem(CTavDoc& doc, const CSchedule& schedule) {
     doc.DeleteContents();
     AddSetRange(doc, "sdom", 1, S);
     for (int k = 1; k <= K; ++k)
-        AddArray(doc, "Shift" + N(k), CVariable::kSetVar, "sdom", D);
+        AddArray(doc, "Shift" + N(k), CVariable::Type::SetVar, "sdom", D);
 
     std::string text;
     for (int t = 0; t < D; ++t) {
@@ -237,9 +238,9 @@ void BuildBinProblem(CTavDoc& doc) {
     const TavWorkbench::TavModel::Batch batch(doc.GetModel());
     doc.DeleteContents();
     AddIntRange(doc, "Bins", 1, 4);
-    AddArray(doc, "Content1", CVariable::kIntVar, "Bins", 8);
-    AddArray(doc, "Content2", CVariable::kIntVar, "Bins", 5);
-    AddArray(doc, "Content3", CVariable::kIntVar, "Bins", 5);
+    AddArray(doc, "Content1", CVariable::Type::IntVar, "Bins", 8);
+    AddArray(doc, "Content2", CVariable::Type::IntVar, "Bins", 5);
+    AddArray(doc, "Content3", CVariable::Type::IntVar, "Bins", 5);
     AddConstraint(doc, "NoMix1",
                   Lines({"Forall ( i= [0..7], j = [0..4])", "{", "Content1[i] <> Content3[j];", "}"}));
     AddConstraint(doc, "NoMix2",
@@ -257,9 +258,9 @@ void BuildBinSetProblem(CTavDoc& doc) {
     AddSetRange(doc, "Type1", 11, 18);
     AddSetRange(doc, "Type2", 21, 25);
     AddSetRange(doc, "Type3", 31, 35);
-    AddArray(doc, "Bins1", CVariable::kSetVar, "Type1", 4);
-    AddArray(doc, "Bins2", CVariable::kSetVar, "Type2", 4);
-    AddArray(doc, "Bins3", CVariable::kSetVar, "Type3", 4);
+    AddArray(doc, "Bins1", CVariable::Type::SetVar, "Type1", 4);
+    AddArray(doc, "Bins2", CVariable::Type::SetVar, "Type2", 4);
+    AddArray(doc, "Bins3", CVariable::Type::SetVar, "Type3", 4);
     AddConstraint(doc, "NoMix",
                   Lines({"Forall(i=[0..3])", "{", "#Bins1[i] > 0 Implies #Bins3[i] = 0;",
                          "#Bins3[i] > 0 Implies #Bins1[i] = 0;", "#Bins1[i] > 0 Implies #Bins2[i] = 0;",

@@ -42,7 +42,7 @@ void Build(CTavDoc& doc, const std::string& variableID, const std::vector<int>& 
     doc.GetDistances().LoadDefaultDistances();
     doc.SetRequestedCount(1);
     doc.SetSolverSetting(TavWorkbench::SolverSetting::CompleteSearch);
-    doc.GetVariables().AddVariable(variableID, TavWorkbench::CVariable::kRealVar, "RealDomain", 1, "",
+    doc.GetVariables().AddVariable(variableID, TavWorkbench::CVariable::Type::RealVar, "RealDomain", 1, "",
                                    dimensions);
     for (const auto& [id, text] : constraints)
         doc.GetConstraints().Add(std::make_unique<TavWorkbench::CConstraint>(id, text));

@@ -62,7 +62,7 @@ void NewVarDlgModel::OnChooseSizeConst(const std::string& constID) {
 }
 
 void NewVarDlgModel::OnPickSizeConst(DialogHost& host, DialogMessages& messages) {
-    SelConstDlgModel choice(m_refs.constants, TavWorkbench::CConstant::kInteger, true);
+    SelConstDlgModel choice(m_refs.constants, TavWorkbench::CConstant::Type::Integer, true);
     if (!choice.OnInitDialog(messages) || !host.Run(choice)) return;
     if (const std::string chosen = choice.GetChosenID(); !chosen.empty()) OnChooseSizeConst(chosen);
 }
@@ -76,7 +76,7 @@ void NewVarDlgModel::OnViewDomain(DialogHost& host, DialogMessages& messages) {
         messages.ShowBox("Select a Domain first", {});
         return;
     }
-    if (m_refs.domains[selectedDomain]->GetType() == TavWorkbench::CDomain::kBoolean) {
+    if (m_refs.domains[selectedDomain]->GetType() == TavWorkbench::CDomain::Type::Boolean) {
         messages.ShowInfo("The Boolean Domain has Values of\n True(1)\n or\n False(0)", {});
         return;
     }
@@ -191,9 +191,11 @@ bool NewVarDlgModel::OnOK(DialogMessages& messages) {
 }
 
 std::vector<std::unique_ptr<TavWorkbench::CVariable>> NewVarDlgModel::MakeVariables() const {
-    std::vector<std::unique_ptr<TavWorkbench::CVariable>> made;
+    using TavWorkbench::CVariable;
+    std::vector<std::unique_ptr<CVariable>> made;
     const int domain = m_refs.domains.FindDomain(domainID);
-    const int type = domain >= 0 ? m_refs.domains[domain]->GetType() : -1;
+    const CVariable::Type type =
+        domain >= 0 ? CVariable::TypeOf(m_refs.domains[domain]->GetType()) : CVariable::Type::None;
     for (const std::string& name : m_ids) {
         if (isArray)
             made.push_back(std::make_unique<TavWorkbench::CVariable>(name, type, domainID, 1, sizeConstID,
@@ -208,7 +210,8 @@ std::vector<std::unique_ptr<TavWorkbench::CVariable>> NewVarDlgModel::MakeVariab
 std::unique_ptr<TavWorkbench::CVariable>
 NewVarDlgModel::MakeEdited(const TavWorkbench::CVariable& edited) const {
     const int domain = m_refs.domains.FindDomain(domainID);
-    const int type = domain >= 0 ? m_refs.domains[domain]->GetType() : edited.GetType();
+    const TavWorkbench::CVariable::Type type =
+        domain >= 0 ? TavWorkbench::CVariable::TypeOf(m_refs.domains[domain]->GetType()) : edited.GetType();
     return std::make_unique<TavWorkbench::CVariable>(m_ids.front(), type, domainID, isArray ? 1 : 0,
                                                      isArray ? sizeConstID : std::string(), m_dimensions);
 }

@@ -42,28 +42,26 @@ void SeeAllDlgModel::OnSelect(int row) {
     if (index < 0) return;
     const TavWorkbench::CDomain& domain = *m_domains[index];
     switch (domain.GetType()) {
-    case TavWorkbench::CDomain::kBoolean:
+    case TavWorkbench::CDomain::Type::Boolean:
         lower = "FALSE";
         upper = "TRUE";
         break;
-    case TavWorkbench::CDomain::kEnumerated:
-    case TavWorkbench::CDomain::kSet:
+    case TavWorkbench::CDomain::Type::Enumerated:
+    case TavWorkbench::CDomain::Type::Set:
         domain.GetValueStrings(values);
         break;
-    case TavWorkbench::CDomain::kInteger:
+    case TavWorkbench::CDomain::Type::Integer:
         if (const auto* integer = dynamic_cast<const TavWorkbench::CIntDomain*>(&domain)) {
             lower = std::to_string(integer->GetMin());
             upper = std::to_string(integer->GetMax());
         }
         domain.GetValueStrings(values);
         break;
-    case TavWorkbench::CDomain::kFloat:
+    case TavWorkbench::CDomain::Type::Float:
         if (const auto* real = dynamic_cast<const TavWorkbench::CDoubleDomain*>(&domain)) {
             lower = FixedText(real->GetMin());
             upper = FixedText(real->GetMax());
         }
-        break;
-    default:
         break;
     }
 }

@@ -2,13 +2,14 @@
 
 namespace TavDialogs {
 
-SelConstDlgModel::SelConstDlgModel(const TavWorkbench::CConstArray& constants, int wantedType,
-                                   bool positiveOnly)
+SelConstDlgModel::SelConstDlgModel(const TavWorkbench::CConstArray& constants,
+                                   TavWorkbench::CConstant::Type wantedType, bool positiveOnly)
     : m_constants(constants), m_wantedType(wantedType) {
     for (int i = 0; i < constants.GetSize(); ++i) {
         const TavWorkbench::CConstant& constant = *constants[i];
         if (constant.GetType() != wantedType) continue;
-        if (positiveOnly && wantedType == TavWorkbench::CConstant::kInteger && constant.GetIntValue() < 1)
+        if (positiveOnly && wantedType == TavWorkbench::CConstant::Type::Integer &&
+            constant.GetIntValue() < 1)
             continue;
         m_entries.push_back({constant.GetID(), i});
     }
@@ -16,8 +17,8 @@ SelConstDlgModel::SelConstDlgModel(const TavWorkbench::CConstArray& constants, i
 
 bool SelConstDlgModel::OnInitDialog(DialogMessages& messages) const {
     if (!m_entries.empty()) return true;
-    messages.ShowBox(m_wantedType != TavWorkbench::CConstant::kInteger ? "No List Constants Found"
-                                                                       : "No Integer Constants Found",
+    messages.ShowBox(m_wantedType != TavWorkbench::CConstant::Type::Integer ? "No List Constants Found"
+                                                                            : "No Integer Constants Found",
                      {});
     return false;
 }

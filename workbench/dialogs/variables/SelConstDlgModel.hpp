@@ -17,8 +17,9 @@ public:
         int constantIndex;
     };
 
-    // `wantedType` is a constant type code (CConstant::kInteger, kList, ...).
-    SelConstDlgModel(const TavWorkbench::CConstArray& constants, int wantedType, bool positiveOnly = false);
+    // Offers the constants of `wantedType`.
+    SelConstDlgModel(const TavWorkbench::CConstArray& constants, TavWorkbench::CConstant::Type wantedType,
+                     bool positiveOnly = false);
 
     // The constants offered, in array order.
     const std::vector<Entry>& Entries() const { return m_entries; }
@@ -36,7 +37,7 @@ public:
 
 private:
     const TavWorkbench::CConstArray& m_constants;
-    int m_wantedType;
+    TavWorkbench::CConstant::Type m_wantedType;
     std::vector<Entry> m_entries;
 };
 

@@ -39,24 +39,24 @@ const std::set<CommandId>& Served() {
     return served;
 }
 
-// The kind a per-object command acts on, kNone for the others.
-int KindOf(CommandId id) {
+// The kind a per-object command acts on, None for the others.
+ProblemTree::ItemKind KindOf(CommandId id) {
     switch (id) {
     case CommandId::CloneVariable:
     case CommandId::EditVariable:
     case CommandId::DeleteVariable:
-        return ProblemTree::kVariable;
+        return ProblemTree::ItemKind::Variable;
     case CommandId::EditDomain:
     case CommandId::DeleteDomain:
-        return ProblemTree::kDomain;
+        return ProblemTree::ItemKind::Domain;
     case CommandId::EditConstraint:
     case CommandId::DeleteConstraint:
-        return ProblemTree::kConstraint;
+        return ProblemTree::ItemKind::Constraint;
     case CommandId::EditConstant:
     case CommandId::DeleteConstant:
-        return ProblemTree::kConstant;
+        return ProblemTree::ItemKind::Constant;
     default:
-        return ProblemTree::kNone;
+        return ProblemTree::ItemKind::None;
     }
 }
 
@@ -71,8 +71,8 @@ bool DialogActionsProvider::Provides(CommandId id) const {
 
 ActionOutcome DialogActionsProvider::RunAction(CommandId id, EditingActions& actions,
                                                const ProblemTree::Item* item) {
-    const int kind = KindOf(id);
-    if (kind != ProblemTree::kNone && (item == nullptr || item->Kind() != kind)) return {};
+    const ProblemTree::ItemKind kind = KindOf(id);
+    if (kind != ProblemTree::ItemKind::None && (item == nullptr || item->Kind() != kind)) return {};
     const int index = item != nullptr ? item->Index() : -1;
     switch (id) {
     case CommandId::CloneVariable:

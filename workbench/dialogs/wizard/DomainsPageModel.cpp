@@ -22,7 +22,7 @@ bool DomainsPageModel::OnNewDomain() {
 
 bool DomainsPageModel::OnEdit(int row) {
     if (row < 0 || row >= m_lists.model.domains.GetSize()) return false;
-    if (m_lists.model.domains[row]->GetType() == TavWorkbench::CDomain::kBoolean) return false;
+    if (m_lists.model.domains[row]->GetType() == TavWorkbench::CDomain::Type::Boolean) return false;
     auto edited = RunDomainDialog(m_lists.host, m_lists.Refs(), row, DialogMode::Edit);
     if (!edited) return false;
     m_lists.model.domains.ReplaceAt(row, std::move(edited));

@@ -14,7 +14,7 @@ std::string FinalPageModel::Summary() const {
     }
     line("Domains:");
     for (const auto& domain : model.domains)
-        if (domain->GetType() != TavWorkbench::CDomain::kBoolean) line(domain->GetID());
+        if (domain->GetType() != TavWorkbench::CDomain::Type::Boolean) line(domain->GetID());
     line("Variables:");
     for (const auto& variable : model.variables)
         line(variable->GetID());
