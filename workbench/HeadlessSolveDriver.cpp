@@ -10,7 +10,7 @@ HeadlessSolveDriver::HeadlessSolveDriver(CTavDoc& doc)
 }
 
 HeadlessSolveDriver::~HeadlessSolveDriver() {
-    // The session ends a solve still going on, before the clock goes.
+    // The session ends a solve still going on, while the clock and the observer still stand.
     m_interruptPoll.reset();
     m_session.reset();
 }

@@ -70,7 +70,6 @@ public:
     // The events so far, and whether the finished event arrived.
     const Outcome& GetOutcome() const { return m_outcome; }
     bool IsFinished() const { return m_finished; }
-    SolveSession& Session() { return *m_session; }
 
     // The session's events, counted (finished comes before the solve ends).
     void progress(int found) override;
