@@ -100,6 +100,22 @@ bool CTavDoc::SaveParameters() {
     return false;
 }
 
+SolveSettings CTavDoc::GetSolveSettings(int count) const {
+    SolveSettings settings;
+    settings.setting = m_solverSetting;
+    settings.timeLimit = m_timeLimit;
+    settings.solutions = count;
+    settings.engineInterval = std::chrono::seconds(m_engineInterval);
+    return settings;
+}
+
+void CTavDoc::SetSolveSettings(const SolveSettings& settings) {
+    m_solverSetting = settings.setting;
+    m_timeLimit = settings.timeLimit;
+    m_engineInterval =
+        static_cast<int>(std::clamp<std::chrono::seconds::rep>(settings.engineInterval.count(), 0, INT_MAX));
+}
+
 AlgParams& CTavDoc::GetParameterBlock(int index) {
     if (index < 0 || index >= kParamBlockCount)
         throw Platform::InternalError("no parameter block " + std::to_string(index));
@@ -114,7 +130,7 @@ bool CTavDoc::OnNewDocument() {
     m_model.domains.AddDoubleDomain("RealDomain", 0.0, static_cast<double>(FLT_MAX));
     m_distances.LoadDefaultDistances();
     m_requested = 1;
-    m_solverSetting = kCompleteSearch;
+    m_solverSetting = SolverSetting::CompleteSearch;
     m_timeLimit = kDefaultTimeLimit;
     m_statistics.clear();
     return true;
@@ -252,20 +268,20 @@ bool CTavDoc::BuildSolvers() {
         m_ownedSolver = make(m_raw.get(), nullptr, kLinearProgramming);
         return true;
     }
+    const int setting = static_cast<int>(m_solverSetting);
     switch (m_solverSetting) {
-    case kGuidedLocalSearch:
-    case kGeneticAlgorithm:
-    case kTabuSearch:
-        m_ownedSolver =
-            make(m_raw.get(), &m_params[static_cast<std::size_t>(m_solverSetting)], m_solverSetting);
-        m_engineKind = m_solverSetting;
+    case SolverSetting::GuidedLocalSearch:
+    case SolverSetting::GeneticAlgorithm:
+    case SolverSetting::TabuSearch:
+        m_ownedSolver = make(m_raw.get(), &m_params[static_cast<std::size_t>(setting)], setting);
+        m_engineKind = setting;
         return true;
-    case kGuidedLocalSearch2:
+    case SolverSetting::GuidedLocalSearch2:
         // The second guided local search shares the first one's parameters.
-        m_ownedSolver = make(m_raw.get(), &m_params[1], kGuidedLocalSearch2);
-        m_engineKind = kGuidedLocalSearch2;
+        m_ownedSolver = make(m_raw.get(), &m_params[1], setting);
+        m_engineKind = setting;
         return true;
-    case kExpert:
+    case SolverSetting::Expert:
         // Complete search first, then the three engines the ranking orders.
         for (int row = 0; row < kExpertRows; ++row) {
             ExpertEntry& entry = m_expert[static_cast<std::size_t>(row)];
@@ -275,11 +291,14 @@ bool CTavDoc::BuildSolvers() {
         m_expertMode = true;
         m_engineKind = 0;
         return true;
-    default:
-        m_ownedSolver = make(m_raw.get(), &m_params[0], kCompleteSearch);
-        m_engineKind = kCompleteSearch;
-        return true;
+    case SolverSetting::CompleteSearch:
+        break;
     }
+    // Complete search, also for a value no setting has.
+    const int complete = static_cast<int>(SolverSetting::CompleteSearch);
+    m_ownedSolver = make(m_raw.get(), &m_params[0], complete);
+    m_engineKind = complete;
+    return true;
 }
 
 namespace {
@@ -445,19 +464,20 @@ void CTavDoc::EndSolve(bool solved) {
 std::string CTavDoc::RunSolverName() const {
     if (m_raw && !m_raw->GetRealVariables().empty()) return "linear programming";
     switch (m_solverSetting) {
-    case kGuidedLocalSearch:
+    case SolverSetting::GuidedLocalSearch:
         return "guided local search";
-    case kGeneticAlgorithm:
+    case SolverSetting::GeneticAlgorithm:
         return "the genetic algorithm";
-    case kTabuSearch:
+    case SolverSetting::TabuSearch:
         return "tabu search";
-    case kGuidedLocalSearch2:
+    case SolverSetting::GuidedLocalSearch2:
         return "guided local search (version 2)";
-    case kExpert:
+    case SolverSetting::Expert:
         return "Expert";
-    default:
-        return "complete search";
+    case SolverSetting::CompleteSearch:
+        break;
     }
+    return "complete search";
 }
 
 std::chrono::steady_clock::duration CTavDoc::GetRunElapsed() const {
@@ -649,8 +669,12 @@ int CTavDoc::DeliverEvents() {
 }
 
 int CTavDoc::WaitForEvents(std::chrono::milliseconds timeout) {
-    if (m_mailbox && !m_ended.mailbox) m_mailbox->Wait(timeout);
+    WaitForPosted(timeout);
     return DeliverEvents();
+}
+
+void CTavDoc::WaitForPosted(std::chrono::milliseconds timeout) {
+    if (m_mailbox && !m_ended.mailbox) m_mailbox->Wait(timeout);
 }
 
 } // namespace TavWorkbench

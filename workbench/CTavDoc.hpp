@@ -15,6 +15,7 @@
 #include "workbench/RunReport.hpp"
 #include "workbench/SettingsFiles.hpp"
 #include "workbench/SolveEvents.hpp"
+#include "workbench/SolveSettings.hpp"
 #include "workbench/model/CAvConArray.hpp"
 #include "workbench/model/CKeyWords.hpp"
 #include "workbench/model/CSolutionArray.hpp"
@@ -49,15 +50,7 @@ using SolutionListenerFn = std::function<void(const TavLanguage::RawSolution& so
 
 class CTavDoc {
 public:
-    // Solver settings.
-    static constexpr int kCompleteSearch = 0;
-    static constexpr int kGuidedLocalSearch = 1;
-    static constexpr int kGeneticAlgorithm = 2;
-    static constexpr int kTabuSearch = 3;
-    static constexpr int kGuidedLocalSearch2 = 4;
-    static constexpr int kExpert = 10;
-
-    static constexpr int kDefaultTimeLimit = 300000; // milliseconds
+    static constexpr std::chrono::milliseconds kDefaultTimeLimit = SolveSettings::kDefaultTimeLimit;
 
     // When the settings files are written: as the workbench writes them ("Params.ini" at once
     // when it is missing, "expert.dat" when the document goes), or only when asked
@@ -118,13 +111,17 @@ public:
     void SetTitle(const std::string& title) { m_title = title; }
 
     // --- Settings ---------------------------------------------------------------------------
-    int GetSolverSetting() const { return m_solverSetting; }
-    void SetSolverSetting(int setting) { m_solverSetting = setting; }
-    // Milliseconds.
-    int GetSearchTimeLimit() const { return m_timeLimit; }
-    void SetSearchTimeLimit(int milliseconds) { m_timeLimit = milliseconds; }
+    SolverSetting GetSolverSetting() const { return m_solverSetting; }
+    void SetSolverSetting(SolverSetting setting) { m_solverSetting = setting; }
+    std::chrono::milliseconds GetSearchTimeLimit() const { return m_timeLimit; }
+    void SetSearchTimeLimit(std::chrono::milliseconds limit) { m_timeLimit = limit; }
     int GetRequestedCount() const { return m_requested; }
     void SetRequestedCount(int count) { m_requested = count; }
+    // The settings a solve for `count` solutions (-1: all) starts with.
+    SolveSettings GetSolveSettings(int count) const;
+    // Takes the solver setting, the time limit and the Expert interval of `settings` (the
+    // requested count is the next solve's own).
+    void SetSolveSettings(const SolveSettings& settings);
     // Parameter block 0..9; throws Platform::InternalError for another index.
     TavBridges::AlgParams& GetParameterBlock(int index);
     // True when "Params.ini" could not be read at construction.
@@ -166,6 +163,7 @@ public:
 
     // The windows that show the document (null: none).
     void SetViews(DocViews* views) { m_views = views != nullptr ? views : &m_noViews; }
+    DocViews& Views() { return *m_views; }
     DocMessages& Messages() { return *m_messages; }
 
     // --- Problem text and solve road ---------------------------------------------------------
@@ -178,8 +176,8 @@ public:
     // The parser's message of the last failed parse (empty after a successful one).
     const std::string& GetLastParseError() const { return m_lastParseError; }
     // Ends a solve still held, parses the problem and starts a run thread on the bridge of the
-    // solver setting (linear programming whenever the problem has a real variable; setting 10
-    // runs the Expert sequence). `events` receives the run's events (null: they are dropped).
+    // solver setting (linear programming whenever the problem has a real variable; the Expert
+    // setting runs the Expert sequence). `events` receives the run's events (null: they are dropped).
     // False when nothing started: the problem did not parse or no bridge could take it (its
     // reason shown). With a deadline, reading the problem and building the bridges end there:
     // nothing is left of the solve and Platform::Cancelled is thrown.
@@ -271,6 +269,9 @@ public:
     int DeliverEvents();
     // Waits up to `timeout` for an event, then delivers what is pending.
     int WaitForEvents(std::chrono::milliseconds timeout);
+    // Waits up to `timeout` for an event to be posted, delivering nothing (at once when an ended
+    // run's events wait).
+    void WaitForPosted(std::chrono::milliseconds timeout);
 
 private:
     struct EndedRun {
@@ -326,8 +327,8 @@ private:
     int m_engineKind = 0;
 
     int m_requested = 1;
-    int m_timeLimit = kDefaultTimeLimit;
-    int m_solverSetting = kCompleteSearch;
+    std::chrono::milliseconds m_timeLimit = kDefaultTimeLimit;
+    SolverSetting m_solverSetting = SolverSetting::CompleteSearch;
 
     // The solve; the raw problem outlives every bridge built on it.
     std::unique_ptr<TavLanguage::RawCSP> m_raw;

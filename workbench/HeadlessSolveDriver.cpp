@@ -1,93 +1,82 @@
 #include "workbench/HeadlessSolveDriver.hpp"
 
-#include "platform/Cancelled.hpp"
-
-#include <algorithm>
-
 namespace TavWorkbench {
 
-namespace {
+HeadlessSolveDriver::HeadlessSolveDriver(CTavDoc& doc)
+    : m_doc(doc), m_clock([this] { return m_now ? m_now() : Clock::now(); }),
+      m_session(std::make_unique<SolveSession>(doc, m_clock)),
+      m_interruptPoll(m_clock.MakeTimer([this] { PollInterrupt(); })) {
+    m_session->SetObserver(this);
+}
 
-constexpr std::chrono::milliseconds kStatisticsInterval(500);
-constexpr std::chrono::milliseconds kInterruptPoll(50);
+HeadlessSolveDriver::~HeadlessSolveDriver() {
+    // The session ends a solve still going on, while the clock and the observer still stand.
+    m_interruptPoll.reset();
+    m_session.reset();
+}
 
-} // namespace
-
-HeadlessSolveDriver::Outcome HeadlessSolveDriver::Run(int count) {
+bool HeadlessSolveDriver::StartSession(const SolveSettings& settings) {
     m_outcome = Outcome();
     m_finished = false;
-    m_engineDeadline.reset();
-    const auto limit = std::chrono::milliseconds(std::max(m_doc.GetSearchTimeLimit(), 0));
-    auto deadline = Now() + limit;
-    try {
-        if (!m_doc.StartSolve(this, count, m_now ? std::nullopt : std::optional(deadline))) return m_outcome;
-    } catch (const Platform::Cancelled&) {
+    // With a clock of its own the test decides when the limit runs out: building is never cut.
+    const auto building = m_now ? SolveSession::Building::Counted : SolveSession::Building::CutAtLimit;
+    switch (m_session->Start(settings, building)) {
+    case SolveSession::Started::No:
+        return false;
+    case SolveSession::Started::TimedOutWhileBuilding:
         m_outcome.started = true;
         m_outcome.timedOut = true;
-        return m_outcome;
+        return false;
+    case SolveSession::Started::Yes:
+        break;
     }
     m_outcome.started = true;
-    auto nextStatistics = Now() + kStatisticsInterval;
-    while (!m_finished) {
-        auto wake = std::min(deadline, nextStatistics);
-        if (m_engineDeadline) wake = std::min(wake, *m_engineDeadline);
-        if (m_interrupt != nullptr) wake = std::min(wake, Now() + kInterruptPoll);
-        const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(wake - Now());
-        m_doc.WaitForEvents(std::max(wait, std::chrono::milliseconds(0)) + std::chrono::milliseconds(1));
-        if (m_finished) break;
-        if (m_interrupt != nullptr && m_interrupt->load() && m_doc.IsSolving()) {
-            // Repeated while the run lasts: a stop that lands between two searches of an engine
-            // may be cleared as the next one starts.
-            m_outcome.interrupted = true;
-            m_doc.RequestRunStop();
-            if (TavLanguage::RawSolver* solver = m_doc.GetSolver(); solver != nullptr) solver->Stop();
-            continue;
-        }
-        const auto now = Now();
-        if (m_doc.IsSolving() && now >= deadline) {
-            if (m_doc.OnSolveTimeout()) {
-                m_outcome.timedOut = true;
-            } else {
-                deadline = Now() + limit;
-                nextStatistics = Now() + kStatisticsInterval;
-            }
-        }
-        if (m_engineDeadline && now >= *m_engineDeadline) {
-            m_engineDeadline.reset();
-            m_doc.SkipEngine();
-        }
-        if (m_doc.IsSolving() && now >= nextStatistics) {
-            m_doc.ShowStatistics();
-            nextStatistics = Now() + kStatisticsInterval;
-        }
-    }
+    if (m_interrupt != nullptr) m_interruptPoll->Start(kInterruptPoll, true);
+    return true;
+}
+
+bool HeadlessSolveDriver::Start(int count) {
+    return StartSession(m_doc.GetSolveSettings(count));
+}
+
+HeadlessSolveDriver::Outcome HeadlessSolveDriver::Run(const SolveSettings& settings) {
+    if (!StartSession(settings)) return m_outcome;
+    m_clock.Serve([this] { return m_finished; },
+                  [this](std::chrono::milliseconds timeout) {
+                      m_doc.WaitForPosted(timeout);
+                      m_session->DeliverEvents();
+                  });
+    m_interruptPoll->Stop();
+    if (m_session->TimedOut()) m_outcome.timedOut = true;
     return m_outcome;
 }
 
+void HeadlessSolveDriver::PollInterrupt() {
+    if (m_interrupt == nullptr || !m_interrupt->load() || !m_doc.IsSolving()) return;
+    m_outcome.interrupted = true;
+    m_session->Interrupt();
+}
+
 void HeadlessSolveDriver::progress(int found) {
+    (void)found;
     ++m_outcome.progressEvents;
-    m_doc.ShowResults(0, found);
 }
 
 void HeadlessSolveDriver::finished(int found) {
     ++m_outcome.finishedEvents;
     m_outcome.found = found;
-    m_doc.ShowStatistics();
-    m_doc.RunFinished();
-    m_engineDeadline.reset();
-    m_doc.EndSolve(found != 0);
     m_finished = true;
+    m_interruptPoll->Stop();
 }
 
 void HeadlessSolveDriver::engineStarted(int position) {
+    (void)position;
     ++m_outcome.enginesStarted;
-    m_doc.EngineStarted(position);
-    m_engineDeadline = Now() + std::chrono::seconds(std::max(m_doc.GetEngineInterval(), 1));
 }
 
 void HeadlessSolveDriver::engineSolved(int position) {
+    (void)position;
     ++m_outcome.enginesSolved;
-    m_doc.EngineSolved(position);
 }
 
 } // namespace TavWorkbench

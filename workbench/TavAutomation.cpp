@@ -118,20 +118,20 @@ bool TavAutomation::AddBooleanVariable(const std::string& name, int size, bool a
 }
 
 bool TavAutomation::IsUsingGFCServer() const {
-    return m_doc.GetSolverSetting() == CTavDoc::kCompleteSearch;
+    return m_doc.GetSolverSetting() == SolverSetting::CompleteSearch;
 }
 
 bool TavAutomation::IsUsingGLSServer() const {
-    return m_doc.GetSolverSetting() == CTavDoc::kGuidedLocalSearch;
+    return m_doc.GetSolverSetting() == SolverSetting::GuidedLocalSearch;
 }
 
 bool TavAutomation::UseGFCServer() {
-    m_doc.SetSolverSetting(CTavDoc::kCompleteSearch);
+    m_doc.SetSolverSetting(SolverSetting::CompleteSearch);
     return true;
 }
 
 bool TavAutomation::UseGLSServer() {
-    m_doc.SetSolverSetting(CTavDoc::kGuidedLocalSearch);
+    m_doc.SetSolverSetting(SolverSetting::GuidedLocalSearch);
     return true;
 }
 

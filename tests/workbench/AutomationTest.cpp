@@ -130,7 +130,7 @@ TEST(Automation, ExpertRunsAreReadAndStoppedLikeSingleOnes) {
     a.AddLongDomainMinMax("D", 0, 3);
     a.AddLongVariable("x", "D", 0, false);
     a.AddConstraint("c", "x = 2;");
-    f.doc.SetSolverSetting(CTavDoc::kExpert);
+    f.doc.SetSolverSetting(SolverSetting::Expert);
     ASSERT_TRUE(a.SolveIt(1));
     WaitForServer(a);
     EXPECT_TRUE(a.HasGotSolution());

@@ -148,8 +148,8 @@ TEST(Document, NewDocumentSavesTheHandWrittenFile) {
     TempFolder folder;
     RecordingMessages messages;
     CTavDoc doc(&messages, folder.Path());
-    doc.SetSolverSetting(3);
-    doc.SetSearchTimeLimit(5);
+    doc.SetSolverSetting(static_cast<SolverSetting>(3));
+    doc.SetSearchTimeLimit(std::chrono::milliseconds(5));
     ASSERT_TRUE(doc.OnNewDocument());
     EXPECT_EQ(doc.GetDomains().GetSize(), 2);
     EXPECT_EQ(doc.GetDomains()[0]->GetID(), "TrueFalse");
@@ -159,8 +159,8 @@ TEST(Document, NewDocumentSavesTheHandWrittenFile) {
                 doc.GetConstants().IsEmpty());
     EXPECT_TRUE(doc.GetOptimisation().empty());
     EXPECT_EQ(doc.GetRequestedCount(), 1);
-    EXPECT_EQ(doc.GetSolverSetting(), 0);
-    EXPECT_EQ(doc.GetSearchTimeLimit(), 300000);
+    EXPECT_EQ(doc.GetSolverSetting(), SolverSetting::CompleteSearch);
+    EXPECT_EQ(doc.GetSearchTimeLimit(), std::chrono::milliseconds(300000));
     doc.OnSaveDocument(folder / "new.tav");
     EXPECT_EQ(folder.Read("new.tav"), TavFixture::NewDocument());
 }

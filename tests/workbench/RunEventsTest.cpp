@@ -209,7 +209,7 @@ const char* const kGlsFirst = "4\n20\nGFC\t1\t1\tGLS\t1\t1\tGA\t1\t0\tTabu\t1\t0
 
 TEST(ExpertRun, EnginesThatAllFailStartOnceEach) {
     FakeDoc fake({{0, {Step::Fail}}, {1, {Step::Fail}}, {2, {Step::Fail}}, {3, {Step::Fail}}}, kGlsFirst);
-    fake.doc->SetSolverSetting(CTavDoc::kExpert);
+    fake.doc->SetSolverSetting(SolverSetting::Expert);
     CountingEvents events;
     ASSERT_TRUE(fake.doc->StartSolve(&events, 1));
     EXPECT_TRUE(fake.doc->IsExpertMode());
@@ -230,7 +230,7 @@ TEST(ExpertRun, StatisticsFollowTheRunsOwnSequenceWhileTheOrderIsRankedAgain) {
                   {2, {Step::Find, Step::Fail}},
                   {3, {Step::Fail}}},
                  kGlsFirst);
-    fake.doc->SetSolverSetting(CTavDoc::kExpert);
+    fake.doc->SetSolverSetting(SolverSetting::Expert);
     std::vector<int> runsBefore;
     std::vector<int> successesBefore;
     for (const auto& entry : fake.doc->GetExpertTable()) {
@@ -238,7 +238,7 @@ TEST(ExpertRun, StatisticsFollowTheRunsOwnSequenceWhileTheOrderIsRankedAgain) {
         successesBefore.push_back(entry.successes);
     }
     HeadlessSolveDriver driver(*fake.doc);
-    ASSERT_TRUE(fake.doc->StartSolve(&driver, -1));
+    ASSERT_TRUE(driver.Start(-1));
     const std::vector<int> sequence = fake.doc->GetEngineOrder();
     // Rank again with other draws until the order differs from the run's own sequence.
     for (std::uint32_t seed = 1; fake.doc->GetEngineOrder() == sequence && seed < 1000; ++seed) {
@@ -262,7 +262,7 @@ TEST(ExpertRun, StatisticsFollowTheRunsOwnSequenceWhileTheOrderIsRankedAgain) {
 
 TEST(ExpertRun, EndingTheSolveStopsTheEngineThatRuns) {
     FakeDoc fake({{0, {Step::Block}}, {1, {Step::Block}}, {2, {Step::Block}}, {3, {Step::Block}}}, kGlsFirst);
-    fake.doc->SetSolverSetting(CTavDoc::kExpert);
+    fake.doc->SetSolverSetting(SolverSetting::Expert);
     CountingEvents events;
     ASSERT_TRUE(fake.doc->StartSolve(&events, 1));
     while (fake.Calls(0) == 0)
@@ -278,9 +278,9 @@ TEST(ExpertRun, EndingTheSolveStopsTheEngineThatRuns) {
 
 TEST(ExpertRun, SkippingAnEngineHandsOverToTheNext) {
     FakeDoc fake({{0, {Step::Block}}, {1, {Step::Find}}, {2, {Step::Fail}}, {3, {Step::Fail}}}, kGlsFirst);
-    fake.doc->SetSolverSetting(CTavDoc::kExpert);
+    fake.doc->SetSolverSetting(SolverSetting::Expert);
     HeadlessSolveDriver driver(*fake.doc);
-    ASSERT_TRUE(fake.doc->StartSolve(&driver, 1));
+    ASSERT_TRUE(driver.Start(1));
     while (driver.GetOutcome().enginesStarted == 0)
         fake.doc->WaitForEvents(kWait);
     EXPECT_EQ(fake.doc->GetSolver(), fake.built[0]);
@@ -314,22 +314,22 @@ TEST(Statistics, SingleRunsCountForTheirEngineOnly) {
     driver.Run(1);
     EXPECT_EQ(fake.doc->GetExpertTable()[0].runs, 2);
     EXPECT_EQ(fake.doc->GetExpertTable()[0].successes, 2);
-    fake.doc->SetSolverSetting(1);
+    fake.doc->SetSolverSetting(static_cast<SolverSetting>(1));
     driver.Run(1);
     EXPECT_EQ(fake.doc->GetExpertTable()[1].runs, 2);
     EXPECT_EQ(fake.doc->GetExpertTable()[1].successes, 1);
-    fake.doc->SetSolverSetting(4);
+    fake.doc->SetSolverSetting(static_cast<SolverSetting>(4));
     driver.Run(1);
     EXPECT_EQ(fake.paramsOf[4], &fake.doc->GetParameterBlock(1)) << "setting 4 uses block 1";
     // Clearing the document counts no run that did not take place.
     fake.doc->DeleteContents();
     EXPECT_EQ(fake.doc->GetExpertTable()[1].runs, 2);
     for (int setting : {5, 9, -3}) {
-        fake.doc->SetSolverSetting(setting);
+        fake.doc->SetSolverSetting(static_cast<SolverSetting>(setting));
         fake.counts.clear();
         fake.doc->OnNewDocument();
         ExampleDocs::Tiny(fake.doc->GetModel());
-        fake.doc->SetSolverSetting(setting);
+        fake.doc->SetSolverSetting(static_cast<SolverSetting>(setting));
         driver.Run(1);
         EXPECT_EQ(fake.Calls(0), 1u) << "setting " << setting << " solves as 0";
         EXPECT_EQ(fake.doc->GetEngineKind(), 0);

@@ -145,7 +145,7 @@ TEST(SolveRoad, RealVariablesTakeTheLinearProgrammingBridgeWhateverTheSetting) {
     for (int setting : {0, 3, 10}) {
         Fixture f;
         ExampleDocs::Production(f.doc.GetModel());
-        f.doc.SetSolverSetting(setting);
+        f.doc.SetSolverSetting(static_cast<SolverSetting>(setting));
         HeadlessSolveDriver driver(f.doc);
         EXPECT_EQ(driver.Run(1).found, 1) << setting;
         EXPECT_EQ(f.doc.GetSolutions().GetValue("x", 0), "3") << setting;
@@ -170,12 +170,13 @@ TEST(SolveRoad, AProblemThatDoesNotParseStartsNothing) {
 }
 
 TEST(SolveRoad, ATimeLimitThatRunsOutBeforeTheSolversAreBuiltEndsTheSolveThere) {
-    for (int setting : {CTavDoc::kCompleteSearch, CTavDoc::kGuidedLocalSearch, CTavDoc::kExpert}) {
-        SCOPED_TRACE(setting);
+    for (SolverSetting setting :
+         {SolverSetting::CompleteSearch, SolverSetting::GuidedLocalSearch, SolverSetting::Expert}) {
+        SCOPED_TRACE(static_cast<int>(setting));
         Fixture f;
         ExampleDocs::Queens(f.doc.GetModel(), 8);
         f.doc.SetSolverSetting(setting);
-        f.doc.SetSearchTimeLimit(0); // over before the problem is read
+        f.doc.SetSearchTimeLimit(std::chrono::milliseconds(0)); // over before the problem is read
         HeadlessSolveDriver driver(f.doc);
         const auto outcome = driver.Run(1);
         EXPECT_TRUE(outcome.started);
@@ -197,9 +198,9 @@ TEST(SolveRoad, ATimeLimitThatRunsOutBeforeTheSolversAreBuiltEndsTheSolveThere) 
 TEST(SolveRoad, TimeOutAsksFirstAndKeepsWhatWasFound) {
     Fixture f;
     ExampleDocs::Knapsack(f.doc.GetModel());
-    f.doc.SetSolverSetting(CTavDoc::kGuidedLocalSearch); // an optimisation runs until stopped
+    f.doc.SetSolverSetting(SolverSetting::GuidedLocalSearch); // an optimisation runs until stopped
     constexpr int kLimit = 50;
-    f.doc.SetSearchTimeLimit(kLimit);
+    f.doc.SetSearchTimeLimit(std::chrono::milliseconds(kLimit));
     // The driver's clock moves only with the search: the limit runs out once the engine has a
     // best assignment, and after the first question it runs on by a millisecond every hundred
     // steps (or at once, should no best ever come, so that the test fails instead of hanging).
@@ -236,7 +237,7 @@ TEST(SolveRoad, TimeOutAsksFirstAndKeepsWhatWasFound) {
     EXPECT_FALSE(f.doc.GetSolutions().GetValue("Cost", 0).empty()) << "the best assignment found is kept";
     EXPECT_FALSE(f.doc.IsSolving());
     f.doc.SetBridgeFactory({});
-    f.doc.SetSolverSetting(CTavDoc::kCompleteSearch);
+    f.doc.SetSolverSetting(SolverSetting::CompleteSearch);
     // The time limit covers reading and building too: the 50 ms above must not cut this one short.
     f.doc.SetSearchTimeLimit(CTavDoc::kDefaultTimeLimit);
     HeadlessSolveDriver again(f.doc);
@@ -250,7 +251,7 @@ TEST(SolveRoad, DescriptionIsRenderedBesideARunningSolve) {
     std::string why;
     EXPECT_FALSE(f.doc.RenderDescription(none, &why));
     ExampleDocs::Knapsack(f.doc.GetModel());
-    f.doc.SetSolverSetting(CTavDoc::kGuidedLocalSearch);
+    f.doc.SetSolverSetting(SolverSetting::GuidedLocalSearch);
     CountingEvents events;
     ASSERT_TRUE(f.doc.StartSolve(&events, 1));
     const RawCSP* running = f.doc.GetRawProblem();
@@ -272,9 +273,10 @@ TEST(SolveRoad, TwoHundredStartStopCyclesInARow) {
     f.doc.GetParameterBlock(0).SetParameter(2, 0); // no thrashing stop: the whole search
     SearchProgress search(f.doc);
     RecordingEvents events(f.doc);
-    const int settings[] = {CTavDoc::kCompleteSearch, CTavDoc::kGuidedLocalSearch, CTavDoc::kExpert};
+    const SolverSetting settings[] = {SolverSetting::CompleteSearch, SolverSetting::GuidedLocalSearch,
+                                      SolverSetting::Expert};
     for (int cycle = 0; cycle < 200; ++cycle) {
-        const int setting = settings[cycle % 3];
+        const SolverSetting setting = settings[cycle % 3];
         const int how = cycle % 4;
         f.doc.SetSolverSetting(setting);
         events.progressCounts.clear();
@@ -294,7 +296,7 @@ TEST(SolveRoad, TwoHundredStartStopCyclesInARow) {
             break;
         case 3: // an Expert run skips its engine, and is stopped in the next one
             search.WaitForSteps(f.doc, 3);
-            if (setting != CTavDoc::kExpert) break;
+            if (setting != SolverSetting::Expert) break;
             while (events.startedPositions.empty() && !f.doc.GetRun()->HasEnded())
                 f.doc.WaitForEvents(std::chrono::milliseconds(20));
             f.doc.SkipEngine();
@@ -320,7 +322,7 @@ TEST(SolveRoad, TwoHundredStartStopCyclesInARow) {
             ASSERT_TRUE(IsQueensSolution(store, 10, k)) << "cycle " << cycle << ", solution " << k;
     }
     EXPECT_EQ(f.messages.Asked().size(), 100u);
-    f.doc.SetSolverSetting(CTavDoc::kCompleteSearch);
+    f.doc.SetSolverSetting(SolverSetting::CompleteSearch);
     HeadlessSolveDriver driver(f.doc);
     EXPECT_EQ(driver.Run(1).found, 1);
     EXPECT_TRUE(IsQueensSolution(f.doc.GetSolutions(), 10, 0));
@@ -329,7 +331,7 @@ TEST(SolveRoad, TwoHundredStartStopCyclesInARow) {
 TEST(SolveRoad, ExpertSolvesQueensCompleteSearchFirst) {
     Fixture f;
     ExampleDocs::Queens(f.doc.GetModel(), 8);
-    f.doc.SetSolverSetting(CTavDoc::kExpert);
+    f.doc.SetSolverSetting(SolverSetting::Expert);
     HeadlessSolveDriver driver(f.doc);
     // Time stands still: no engine's slice runs out, however slow the machine.
     driver.SetClock([] { return HeadlessSolveDriver::Clock::time_point(); });

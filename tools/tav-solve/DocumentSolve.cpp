@@ -9,8 +9,10 @@
 #include "workbench/archive/TavFileError.hpp"
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <cmath>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <vector>
@@ -64,8 +66,8 @@ public:
         : HeadlessSolveDriver(doc), m_doc(doc), m_stats(stats) {}
 
     void finished(int found) override {
-        // The solver and the raw problem still exist here; the base ends the solve and deletes
-        // them.
+        // The solver and the raw problem still exist here; the session then ends the solve and
+        // deletes them.
         if (RawSolver* solver = m_doc.GetSolver(); solver != nullptr) {
             end = solver->GetEnd();
             if (const auto* lp = dynamic_cast<const RawLPSolver*>(solver); lp != nullptr)
@@ -95,25 +97,36 @@ std::vector<std::pair<int, int>> ExpertStatistics(const TavWorkbench::CTavDoc& d
     return rows;
 }
 
-// The solver setting of a --solver choice; -1 when documents do not take it.
-int SettingOf(SolverChoice choice) {
+// The solver setting of a --solver choice; empty when documents do not take it.
+std::optional<TavWorkbench::SolverSetting> SettingOf(SolverChoice choice) {
+    using TavWorkbench::SolverSetting;
     switch (choice) {
     case SolverChoice::Auto:
     case SolverChoice::Gfc:
-        return TavWorkbench::CTavDoc::kCompleteSearch;
+        return SolverSetting::CompleteSearch;
     case SolverChoice::Gls:
-        return TavWorkbench::CTavDoc::kGuidedLocalSearch;
+        return SolverSetting::GuidedLocalSearch;
     case SolverChoice::Ga:
-        return TavWorkbench::CTavDoc::kGeneticAlgorithm;
+        return SolverSetting::GeneticAlgorithm;
     case SolverChoice::Tabu:
-        return TavWorkbench::CTavDoc::kTabuSearch;
+        return SolverSetting::TabuSearch;
     case SolverChoice::Gls2:
-        return TavWorkbench::CTavDoc::kGuidedLocalSearch2;
+        return SolverSetting::GuidedLocalSearch2;
     case SolverChoice::Expert:
-        return TavWorkbench::CTavDoc::kExpert;
-    default:
-        return -1;
+        return SolverSetting::Expert;
+    case SolverChoice::Lp:
+    case SolverChoice::Ext:
+        break;
     }
+    return std::nullopt;
+}
+
+// The command line's time limit in the document's milliseconds, rounded up (within what the
+// windows' timers can wait).
+std::chrono::milliseconds TimeLimitOf(double seconds) {
+    const double milliseconds = std::min(std::ceil(seconds * 1000.0), static_cast<double>(INT_MAX));
+    return std::chrono::milliseconds(
+        static_cast<std::chrono::milliseconds::rep>(std::max(milliseconds, 0.0)));
 }
 
 } // namespace
@@ -133,8 +146,8 @@ int RunDocument(const SolveOptions& options, std::ostream& out, std::ostream& er
             << UsageLine() << "\n";
         return kExitUsage;
     }
-    const int setting = SettingOf(options.solver);
-    if (setting < 0) {
+    const std::optional<TavWorkbench::SolverSetting> setting = SettingOf(options.solver);
+    if (!setting) {
         err << "tav-solve: solver '" << SolverName(options.solver)
             << "' is not taken for documents (use gfc, gls, ga, tabu, gls2 or expert)\n"
             << UsageLine() << "\n";
@@ -165,9 +178,9 @@ int RunDocument(const SolveOptions& options, std::ostream& out, std::ostream& er
         return kExitOk;
     }
 
-    doc.SetSolverSetting(setting);
-    const double milliseconds = std::min(options.timeLimitSeconds * 1000.0, static_cast<double>(INT_MAX));
-    doc.SetSearchTimeLimit(static_cast<int>(std::ceil(milliseconds)));
+    TavWorkbench::SolveSettings settings = doc.GetSolveSettings(options.solutions);
+    settings.setting = *setting;
+    settings.timeLimit = TimeLimitOf(options.timeLimitSeconds);
     // Each solution is printed as soon as it is found: a local search reports each new best
     // through its bridge during its run, and the run then records the best again (not printed
     // twice). Both come on the run thread, which alone writes to `out` while the solve runs.
@@ -190,7 +203,7 @@ int RunDocument(const SolveOptions& options, std::ostream& out, std::ostream& er
     driver.SetInterrupt(interrupt);
     const auto statisticsBefore = ExpertStatistics(doc);
     messages.Hold();
-    const auto outcome = driver.Run(options.solutions);
+    const auto outcome = driver.Run(settings);
     const std::vector<std::string> shown = messages.Release();
     if (!outcome.started) {
         if (!doc.GetLastParseError().empty()) {
@@ -201,7 +214,7 @@ int RunDocument(const SolveOptions& options, std::ostream& out, std::ostream& er
         }
         return kExitProblem;
     }
-    if (setting == TavWorkbench::CTavDoc::kExpert && ExpertStatistics(doc) != statisticsBefore)
+    if (*setting == TavWorkbench::SolverSetting::Expert && ExpertStatistics(doc) != statisticsBefore)
         doc.SaveExpertFile();
     const bool interrupted = outcome.interrupted || (interrupt != nullptr && interrupt->load());
     const RunStatus status =

@@ -1,6 +1,7 @@
 #include "tools/tav-solve/SolveRun.hpp"
 
 #include "platform/Cancelled.hpp"
+#include "workbench/WaitingClock.hpp"
 
 #include <algorithm>
 #include <chrono>
@@ -18,7 +19,8 @@ constexpr std::chrono::milliseconds kPollInterval(50);
 
 // Sets the stop request at the deadline or at the interrupt, and from then on asks the attached
 // solver to stop, until the run has ended. A stop request that lands between two Solve calls
-// may be cleared when the next call starts, so it is repeated.
+// may be cleared when the next call starts, so it is repeated. Its thread serves the timers of
+// a clock of its own while it waits to be dismissed.
 class Watchdog {
 public:
     Watchdog(double timeLimitSeconds, std::atomic<bool>& stop, const std::atomic<bool>* interrupt)
@@ -28,28 +30,7 @@ public:
         const auto deadline = std::chrono::steady_clock::now() +
                               std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                                   std::chrono::duration<double>(seconds));
-        m_thread = std::thread([this, deadline] {
-            std::unique_lock<std::mutex> lock(m_mutex);
-            while (!m_done) {
-                const auto now = std::chrono::steady_clock::now();
-                if (now >= deadline) {
-                    m_timedOut = true;
-                    break;
-                }
-                if (m_interrupt != nullptr && m_interrupt->load()) {
-                    m_interrupted = true;
-                    break;
-                }
-                // The interrupt flag is set where no thread can be woken (a signal handler).
-                m_wake.wait_until(lock, m_interrupt != nullptr ? std::min(deadline, now + kPollInterval)
-                                                               : deadline);
-            }
-            if (m_done) return;
-            m_stop = true;
-            do {
-                if (m_solver != nullptr) m_solver->Stop();
-            } while (!m_wake.wait_for(lock, kPollInterval, [this] { return m_done; }));
-        });
+        m_thread = std::thread([this, deadline] { Watch(deadline); });
     }
     Watchdog(const Watchdog&) = delete;
     Watchdog& operator=(const Watchdog&) = delete;
@@ -75,6 +56,41 @@ public:
     }
 
 private:
+    void Watch(std::chrono::steady_clock::time_point deadline) {
+        TavWorkbench::WaitingClock clock;
+        std::unique_lock<std::mutex> lock(m_mutex);
+        std::unique_ptr<TavWorkbench::SolveClock::Timer> limit;
+        std::unique_ptr<TavWorkbench::SolveClock::Timer> poll;
+        const auto stopAgain = clock.MakeTimer([this] {
+            if (m_solver != nullptr) m_solver->Stop();
+        });
+        const auto expire = [&](std::atomic<bool>& why) {
+            why = true;
+            limit->Stop();
+            poll->Stop();
+            m_stop = true;
+            if (m_solver != nullptr) m_solver->Stop();
+            stopAgain->Start(kPollInterval, true);
+        };
+        limit = clock.MakeTimer([&] { expire(m_timedOut); });
+        // The interrupt flag is set where no thread can be woken (a signal handler): it is
+        // looked at now and then every interval.
+        poll = clock.MakeTimer([&] {
+            if (m_interrupt->load()) expire(m_interrupted);
+        });
+        limit->Start(std::chrono::ceil<std::chrono::milliseconds>(deadline - clock.Now()), false);
+        if (m_interrupt != nullptr) {
+            if (clock.Now() < deadline && m_interrupt->load())
+                expire(m_interrupted);
+            else
+                poll->Start(kPollInterval, true);
+        }
+        clock.Serve([this] { return m_done; },
+                    [&](std::chrono::milliseconds timeout) {
+                        m_wake.wait_for(lock, timeout, [this] { return m_done; });
+                    });
+    }
+
     std::mutex m_mutex;
     std::condition_variable m_wake;
     bool m_done = false;

@@ -1,21 +1,17 @@
 #include "workbench/ui/CDavView.hpp"
 
 #include "workbench/CTavDoc.hpp"
-#include "workbench/ui/RunEventPump.hpp"
 #include "workbench/views/ActionsMenu.hpp"
-#include "workbench/views/RunStatus.hpp"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMenu>
-#include <algorithm>
-#include <climits>
 
 namespace TavWorkbench::Ui {
 
 CDavView::CDavView(CTavDoc& doc, ActionProviders& providers, QWidget* parent)
     : QTreeView(parent), m_doc(doc), m_providers(providers), m_tree(doc.GetModel()),
-      m_model(std::make_unique<ProblemTreeModel>(m_tree)), m_pump(std::make_unique<RunEventPump>(doc)) {
+      m_model(std::make_unique<ProblemTreeModel>(m_tree)) {
     setModel(m_model.get());
     setHeaderHidden(true);
     // Long names and information lines scroll sideways rather than being cut short.
@@ -30,28 +26,11 @@ CDavView::CDavView(CTavDoc& doc, ActionProviders& providers, QWidget* parent)
         ExpandGroups();
         if (m_inCommand) m_replaced = true;
     });
-
-    m_timeLimit.setSingleShot(true);
-    connect(&m_timeLimit, &QTimer::timeout, this, &CDavView::SolveTimedOut);
-    m_statisticsTimer.setInterval(kStatisticsInterval);
-    connect(&m_statisticsTimer, &QTimer::timeout, this, [this] {
-        m_doc.ShowStatistics();
-        ShowRunStatus();
-    });
-    m_engineTimer.setSingleShot(true);
-    connect(&m_engineTimer, &QTimer::timeout, this, [this] { m_doc.SkipEngine(); });
 }
 
-CDavView::~CDavView() {
-    // The run's receiver goes with this view: end the solve while the view still stands.
-    m_doc.EndSolve(false);
-}
-
-void CDavView::SetFrameHooks(std::function<void()> setModified, std::function<CommandContext()> context,
-                             std::function<void(int, const std::string&)> status) {
+void CDavView::SetFrameHooks(std::function<void()> setModified, std::function<CommandContext()> context) {
     m_setModified = std::move(setModified);
     m_context = std::move(context);
-    m_status = std::move(status);
 }
 
 void CDavView::BuildTree(const std::string& title) {
@@ -120,114 +99,6 @@ void CDavView::RunElementCommand(CommandId id) {
     }
     emit ModelChanged();
     emit StateChanged();
-}
-
-// --- Solve control ---------------------------------------------------------------------
-
-void CDavView::Solve(int count) {
-    if (!m_doc.StartSolve(this, count)) {
-        emit StateChanged();
-        return;
-    }
-    m_found = 0;
-    ShowRunStatus();
-    RestartTimers();
-    emit StateChanged();
-}
-
-void CDavView::ShowRunStatus() {
-    if (m_status && m_doc.IsSolving())
-        m_status(0, RunningStatusText(m_doc.GetRunReport().solver, m_found, m_doc.GetRunElapsed()));
-}
-
-void CDavView::FirstSolution() {
-    Solve(1);
-}
-
-void CDavView::AllSolutions() {
-    Solve(-1);
-}
-
-void CDavView::NumberOfSolutions() {
-    ElementActions* provider = m_providers.For(CommandId::NumberOfSolutions);
-    if (provider == nullptr) return;
-    const std::optional<int> count = provider->AskSolutionCount(this);
-    if (count) Solve(*count);
-}
-
-void CDavView::RestartTimers() {
-    m_timeLimit.start(std::max(m_doc.GetSearchTimeLimit(), 0));
-    m_statisticsTimer.start();
-}
-
-void CDavView::KillTimers() {
-    m_statisticsTimer.stop();
-    m_timeLimit.stop();
-    m_engineTimer.stop();
-}
-
-void CDavView::SolveTimedOut() {
-    m_timeLimit.stop();
-    if (m_asking) {
-        // The Stop question is open: the time-out waits for its answer.
-        m_timeoutDue = true;
-        return;
-    }
-    if (!m_doc.IsSolving()) return;
-    m_asking = true;
-    m_pump->Hold();
-    const bool stopped = m_doc.OnSolveTimeout();
-    m_asking = false;
-    if (!stopped && m_doc.IsSolving()) RestartTimers();
-    if (!m_doc.IsSolving()) KillTimers();
-    m_pump->Release();
-    emit StateChanged();
-}
-
-void CDavView::StopSolving() {
-    if (m_asking || !m_doc.IsSolving()) return;
-    m_asking = true;
-    m_timeoutDue = false;
-    m_pump->Hold();
-    m_doc.OnStopSolving();
-    m_asking = false;
-    if (!m_doc.IsSolving()) {
-        KillTimers();
-        m_timeoutDue = false;
-    }
-    m_pump->Release();
-    emit StateChanged();
-    if (m_timeoutDue) {
-        m_timeoutDue = false;
-        SolveTimedOut();
-    }
-}
-
-void CDavView::progress(int found) {
-    m_found = found;
-    ShowRunStatus();
-    m_doc.ShowResults(0, found);
-    emit StateChanged();
-}
-
-void CDavView::finished(int found) {
-    m_doc.ShowStatistics();
-    m_doc.RunFinished();
-    if (m_status) m_status(1, std::string());
-    KillTimers();
-    m_timeoutDue = false;
-    if (m_doc.IsExpertMode()) m_doc.ReleaseEngines();
-    m_doc.EndSolve(found != 0);
-    emit StateChanged();
-}
-
-void CDavView::engineStarted(int position) {
-    m_doc.EngineStarted(position);
-    m_engineTimer.start(std::clamp(m_doc.GetEngineInterval(), 1, INT_MAX / 1000) * 1000);
-}
-
-void CDavView::engineSolved(int position) {
-    m_doc.EngineSolved(position);
 }
 
 } // namespace TavWorkbench::Ui

@@ -1,6 +1,7 @@
 #include "workbench/ui/CMainFrame.hpp"
 
 #include "workbench/CTavDoc.hpp"
+#include "workbench/SolveSession.hpp"
 #include "workbench/ui/ActionProviders.hpp"
 #include "workbench/ui/AppIcon.hpp"
 #include "workbench/ui/CAboutDlg.hpp"
@@ -8,7 +9,9 @@
 #include "workbench/ui/CSplashWnd.hpp"
 #include "workbench/ui/CTavView.hpp"
 #include "workbench/ui/ExternalSolvers.hpp"
+#include "workbench/ui/QtSolveClock.hpp"
 #include "workbench/ui/RecentFileList.hpp"
+#include "workbench/ui/RunEventPump.hpp"
 #include "workbench/ui/StatisticsWindow.hpp"
 #include "workbench/ui/UiPrompts.hpp"
 #include "workbench/views/ResultsExport.hpp"
@@ -92,20 +95,20 @@ std::string MenuSection(const std::string& menu) {
     return section;
 }
 
-int SettingOf(CommandId id) {
+SolverSetting SettingOf(CommandId id) {
     switch (id) {
     case CommandId::SolverGLS:
-        return CTavDoc::kGuidedLocalSearch;
+        return SolverSetting::GuidedLocalSearch;
     case CommandId::SolverGLS2:
-        return CTavDoc::kGuidedLocalSearch2;
+        return SolverSetting::GuidedLocalSearch2;
     case CommandId::SolverGA:
-        return CTavDoc::kGeneticAlgorithm;
+        return SolverSetting::GeneticAlgorithm;
     case CommandId::SolverTabu:
-        return CTavDoc::kTabuSearch;
+        return SolverSetting::TabuSearch;
     case CommandId::SolverExpert:
-        return CTavDoc::kExpert;
+        return SolverSetting::Expert;
     default:
-        return CTavDoc::kCompleteSearch;
+        return SolverSetting::CompleteSearch;
     }
 }
 
@@ -113,8 +116,10 @@ int SettingOf(CommandId id) {
 
 CMainFrame::CMainFrame(CTavDoc& doc, UiPrompts& prompts, ActionProviders& providers, RecentFileList* recent,
                        ExternalSolvers* external, QWidget* parent)
-    : QMainWindow(parent), m_doc(doc), m_prompts(prompts), m_providers(providers), m_recent(recent),
-      m_external(external) {
+    : QMainWindow(parent), m_doc(doc), m_clock(std::make_unique<QtSolveClock>()),
+      m_session(std::make_unique<SolveSession>(doc, *m_clock)),
+      m_pump(std::make_unique<RunEventPump>(doc, *m_session)), m_prompts(prompts), m_providers(providers),
+      m_recent(recent), m_external(external) {
     setWindowIcon(AppIcon());
     setAcceptDrops(true);
 
@@ -127,8 +132,7 @@ CMainFrame::CMainFrame(CTavDoc& doc, UiPrompts& prompts, ActionProviders& provid
     m_splitter->setSizes({300, 200});
     setCentralWidget(m_splitter);
 
-    m_tree->SetFrameHooks([this] { m_modified = true; }, [this] { return Context(); },
-                          [this](int pane, const std::string& text) { SetStatusText(pane, text); });
+    m_tree->SetFrameHooks([this] { m_modified = true; }, [this] { return Context(); });
     m_results->SetTitleSource([this] { return m_title; });
     connect(m_tree, &CDavView::StateChanged, this, &CMainFrame::UpdateCommandStates);
     connect(m_tree, &CDavView::ModelChanged, this, &CMainFrame::ProblemChanged);
@@ -160,8 +164,9 @@ CMainFrame::CMainFrame(CTavDoc& doc, UiPrompts& prompts, ActionProviders& provid
 
 CMainFrame::~CMainFrame() {
     m_idleUpdate.stop();
-    // The run's events go to the tree view: the solve ends while the views stand.
-    m_doc.EndSolve(false);
+    // The session ends its solve while the views stand; its last events are dropped.
+    m_pump.reset();
+    m_session.reset();
     m_doc.SetViews(nullptr);
 }
 
@@ -371,10 +376,20 @@ void CMainFrame::StatisticsChanged(const std::string& text) {
 
 void CMainFrame::RunFinished() {
     m_results->setFocus();
-    SetStatusText(1, "Finished");
+    // The message pane says how the run ended; the text pane is left empty.
+    SetStatusText(1, std::string());
     const RunReport& report = m_doc.GetRunReport();
     SetStatusText(0, EndedStatusText(report));
     m_results->SetNote(ResultsNoteText(report));
+}
+
+void CMainFrame::RunGoingOn(int found) {
+    if (m_doc.IsSolving())
+        SetStatusText(0, RunningStatusText(m_doc.GetRunReport().solver, found, m_doc.GetRunElapsed()));
+}
+
+void CMainFrame::SolveStateChanged() {
+    UpdateCommandStates();
 }
 
 void CMainFrame::SetStatisticsText(const std::string& text) {
@@ -542,10 +557,21 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 void CMainFrame::SearchTime() {
     ElementActions* provider = m_providers.For(CommandId::SearchTime);
     if (provider == nullptr) return;
-    const int minutes = static_cast<int>(static_cast<float>(m_doc.GetSearchTimeLimit()) / 1000.0f / 60.0f);
-    const std::optional<int> chosen = provider->AskSearchMinutes(this, minutes);
-    if (chosen)
-        m_doc.SetSearchTimeLimit(static_cast<int>(std::clamp<long long>(*chosen * 60000LL, 0, INT_MAX)));
+    // Whole minutes in the dialog, rounded down.
+    const auto minutes = std::chrono::duration_cast<std::chrono::minutes>(m_doc.GetSearchTimeLimit());
+    const std::optional<int> chosen = provider->AskSearchMinutes(this, static_cast<int>(minutes.count()));
+    if (chosen) m_doc.SetSearchTimeLimit(std::max(std::chrono::minutes(*chosen), std::chrono::minutes(0)));
+}
+
+void CMainFrame::Solve(int count) {
+    m_session->Start(m_doc.GetSolveSettings(count));
+}
+
+void CMainFrame::NumberOfSolutions() {
+    ElementActions* provider = m_providers.For(CommandId::NumberOfSolutions);
+    if (provider == nullptr) return;
+    const std::optional<int> count = provider->AskSolutionCount(this);
+    if (count) Solve(*count);
 }
 
 void CMainFrame::SaveResults() {
@@ -601,16 +627,16 @@ bool CMainFrame::OnCommand(CommandId id) {
         if (m_external != nullptr) m_external->ChooseExternalSolver(this);
         break;
     case CommandId::FirstSolution:
-        m_tree->FirstSolution();
+        Solve(1);
         break;
     case CommandId::AllSolutions:
-        m_tree->AllSolutions();
+        Solve(-1);
         break;
     case CommandId::NumberOfSolutions:
-        m_tree->NumberOfSolutions();
+        NumberOfSolutions();
         break;
     case CommandId::StopSolving:
-        m_tree->StopSolving();
+        m_session->Stop();
         break;
     case CommandId::AddTotal:
         m_results->AddTotal();

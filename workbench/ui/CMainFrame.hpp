@@ -3,7 +3,8 @@
 // the right, the menus and the toolbar built from the command table, the status bar (message
 // pane, a 150-pixel text pane, CAP, NUM, SCRL), the statistics window's placement, and the
 // document's file commands. Every command goes through OnCommand; every command's state comes
-// from the table's rule over CommandContext.
+// from the table's rule over CommandContext. The solve commands drive the frame's solve
+// session (on Qt's timers), whose run events a RunEventPump brings to this thread.
 
 #include "workbench/DocViews.hpp"
 #include "workbench/views/CommandTable.hpp"
@@ -24,7 +25,8 @@ class QToolBar;
 
 namespace TavWorkbench {
 class CTavDoc;
-}
+class SolveSession;
+} // namespace TavWorkbench
 
 namespace TavWorkbench::Ui {
 
@@ -32,7 +34,9 @@ class ActionProviders;
 class CDavView;
 class CTavView;
 class ExternalSolvers;
+class QtSolveClock;
 class RecentFileList;
+class RunEventPump;
 class StatisticsWindow;
 class UiPrompts;
 
@@ -56,6 +60,8 @@ public:
 
     CDavView& TreeView() { return *m_tree; }
     CTavView& ResultsView() { return *m_results; }
+    SolveSession& Session() { return *m_session; }
+    RunEventPump& Pump() { return *m_pump; }
     QToolBar* ToolBar() const { return m_toolBar; }
 
     // A new, empty document.
@@ -94,6 +100,8 @@ public:
     void ResultsChanged(int found) override;
     void StatisticsChanged(const std::string& text) override;
     void RunFinished() override;
+    void RunGoingOn(int found) override;
+    void SolveStateChanged() override;
 
 signals:
     // The document's problem may have changed (new or opened document, an element command).
@@ -119,8 +127,14 @@ private:
     bool ReplacingCommandMayRun(CommandId id);
     void SearchTime();
     void SaveResults();
+    // Solve for `count` solutions (-1: all).
+    void Solve(int count);
+    void NumberOfSolutions();
 
     CTavDoc& m_doc;
+    std::unique_ptr<QtSolveClock> m_clock;
+    std::unique_ptr<SolveSession> m_session;
+    std::unique_ptr<RunEventPump> m_pump;
     UiPrompts& m_prompts;
     ActionProviders& m_providers;
     RecentFileList* m_recent;

@@ -1,10 +1,10 @@
 #pragma once
 // Brings a solve's events from its run thread to the user-interface thread. The run thread's
 // waker asks for one queued delivery at a time; the delivery hands every pending event to the
-// document (which knows each run's receiver, so an ended run's events never reach the next
+// solve session (which holds them while its question is open, and takes them from the
+// document, which knows each run's receiver, so an ended run's events never reach the next
 // run). Deliveries come at most every kMinInterval, so a solver that finds thousands of
-// solutions a second leaves the window time to breathe; while Hold is in force (a question
-// is open) nothing is delivered, so the run cannot end under the question.
+// solutions a second leaves the window time to breathe.
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -16,7 +16,8 @@
 
 namespace TavWorkbench {
 class CTavDoc;
-}
+class SolveSession;
+} // namespace TavWorkbench
 
 namespace TavWorkbench::Ui {
 
@@ -25,14 +26,11 @@ class RunEventPump : public QObject {
 public:
     static constexpr int kMinInterval = 100; // milliseconds
 
-    // Installs its waker on `doc` (effective from the next solve).
-    explicit RunEventPump(CTavDoc& doc, QObject* parent = nullptr);
+    // Installs its waker on `doc` (effective from the next solve); delivers to `session`.
+    RunEventPump(CTavDoc& doc, SolveSession& session, QObject* parent = nullptr);
     ~RunEventPump() override;
 
-    // Nothing is delivered until the matching Release, which delivers what waited.
-    void Hold();
-    void Release();
-    // Delivers every pending event now (unless held).
+    // Delivers every pending event now.
     void DeliverNow();
     // Deliveries made so far (each hands over any number of coalesced events).
     int Deliveries() const { return m_deliveries; }
@@ -47,13 +45,10 @@ private:
     void Woken();
 
     CTavDoc& m_doc;
+    SolveSession& m_session;
     std::shared_ptr<Shared> m_shared;
     QElapsedTimer m_sinceLast;
     QTimer m_later;
-    int m_held = 0;
-    bool m_waiting = false;
-    bool m_delivering = false;
-    bool m_again = false;
     int m_deliveries = 0;
 };
 

@@ -38,13 +38,10 @@ S NeedsVariables(const C& c) {
 S HasOptimisation(const C& c) {
     return Enabled(c.hasOptimisation);
 }
-S Setting(const C& c, int setting) {
+template <SolverSetting setting> S SettingIs(const C& c) {
     S state;
     state.checked = c.solverSetting == setting;
     return state;
-}
-template <int setting> S SettingIs(const C& c) {
-    return Setting(c, setting);
 }
 S ListMode(const C& c) {
     return Enabled(!c.gridMode);
@@ -100,8 +97,8 @@ constexpr std::array kCommands = {
     CommandInfo{CommandId::FilePrintPreview, "&File/Results Print Pre&view", "Display the results' pages", N,
                 CanPrint},
     CommandInfo{CommandId::PrintModel, "&File/Print &Model...", "Print the problem model", P, NotRunning},
-    CommandInfo{CommandId::PrintModelPreview, "&File/Model Print Previe&w", "Display the problem model's pages", P,
-                NotRunning},
+    CommandInfo{CommandId::PrintModelPreview, "&File/Model Print Previe&w",
+                "Display the problem model's pages", P, NotRunning},
     CommandInfo{CommandId::AppExit, "&File/E&xit\tCtrl+Q", "Quit the application", N, Always},
 
     CommandInfo{CommandId::EditCopy, "&Edit/&Copy\tCtrl+C", "Copy the selected grid cells", N, CanCopy},
@@ -147,12 +144,16 @@ constexpr std::array kCommands = {
     CommandInfo{CommandId::GoLastSolution, "Move to last solution\nLastSolution", "", N, CanGoOn},
     CommandInfo{CommandId::SolutionCost, "\nSolution cost", "", N, Solved},
 
-    CommandInfo{CommandId::SolverGFC, "&Options/G&FC Solver", "", N, SettingIs<0>},
-    CommandInfo{CommandId::SolverGLS, "&Options/G&LS Solver", "", N, SettingIs<1>},
-    CommandInfo{CommandId::SolverGLS2, "&Options/G&LS Solver (Ver. 2)", "", N, SettingIs<4>},
-    CommandInfo{CommandId::SolverGA, "&Options/G&A Solver", "", N, SettingIs<2>},
-    CommandInfo{CommandId::SolverTabu, "&Options/&Tabu Solver", "", N, SettingIs<3>},
-    CommandInfo{CommandId::SolverExpert, "&Options/&Expert Solver", "", N, SettingIs<10>},
+    CommandInfo{CommandId::SolverGFC, "&Options/G&FC Solver", "", N,
+                SettingIs<SolverSetting::CompleteSearch>},
+    CommandInfo{CommandId::SolverGLS, "&Options/G&LS Solver", "", N,
+                SettingIs<SolverSetting::GuidedLocalSearch>},
+    CommandInfo{CommandId::SolverGLS2, "&Options/G&LS Solver (Ver. 2)", "", N,
+                SettingIs<SolverSetting::GuidedLocalSearch2>},
+    CommandInfo{CommandId::SolverGA, "&Options/G&A Solver", "", N,
+                SettingIs<SolverSetting::GeneticAlgorithm>},
+    CommandInfo{CommandId::SolverTabu, "&Options/&Tabu Solver", "", N, SettingIs<SolverSetting::TabuSearch>},
+    CommandInfo{CommandId::SolverExpert, "&Options/&Expert Solver", "", N, SettingIs<SolverSetting::Expert>},
     CommandInfo{CommandId::SetParameters, "&Options/Set Para&meters...", "", P, NoSolver},
     CommandInfo{CommandId::SaveParameters, "&Options/Sa&ve Parameters", "", N, Always},
     CommandInfo{CommandId::SearchTime, "&Options/Search &Time...", "", P, NotRunning},

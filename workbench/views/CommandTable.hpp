@@ -3,6 +3,8 @@
 // A rule is a pure function of a snapshot of the document's state (CommandContext), so the
 // windows only ask the table and one test walks all of it.
 
+#include "workbench/SolveSettings.hpp"
+
 #include <set>
 #include <span>
 #include <string>
@@ -105,7 +107,7 @@ struct CommandContext {
     bool hasVariables = false;
     bool hasConstraints = false;
     bool hasOptimisation = false;
-    int solverSetting = 0;
+    SolverSetting solverSetting = SolverSetting::CompleteSearch;
     int records = 0;              // columns of the solution store
     int solutions = 0;            // solutions in the store (the longest column)
     bool gridMode = false;        // the results view shows the grid

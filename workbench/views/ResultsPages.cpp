@@ -53,16 +53,23 @@ PrintLayout Paginate(const PageMetrics& metrics, const TextWidth& widthOf, int s
     return layout;
 }
 
-std::string SolverFooter(int solverSetting) {
-    const bool completeSearch =
-        solverSetting == 0 || (solverSetting != 1 && solverSetting != 2 && solverSetting != 3 &&
-                               solverSetting != 4 && solverSetting != 10);
-    return completeSearch ? "Using complete search" : "Using local search";
+std::string SolverFooter(SolverSetting setting) {
+    switch (setting) {
+    case SolverSetting::GuidedLocalSearch:
+    case SolverSetting::GeneticAlgorithm:
+    case SolverSetting::TabuSearch:
+    case SolverSetting::GuidedLocalSearch2:
+    case SolverSetting::Expert:
+        return "Using local search";
+    case SolverSetting::CompleteSearch:
+        break;
+    }
+    return "Using complete search";
 }
 
 PageDrawing PageTexts(const PrintLayout& layout, int number, const PageMetrics& metrics,
                       const TextWidth& widthOf, const CSolutionArray& store, const std::string& title,
-                      int solverSetting) {
+                      SolverSetting setting) {
     PageDrawing page;
     const int h = std::max(metrics.lineHeight, 1);
     const int g = std::max(metrics.gap, 0);
@@ -107,7 +114,7 @@ PageDrawing PageTexts(const PrintLayout& layout, int number, const PageMetrics& 
     x += widthOf(pageText) + g;
     page.texts.push_back({x, footerY, title});
     x += widthOf(title) + g;
-    page.texts.push_back({x, footerY, SolverFooter(solverSetting)});
+    page.texts.push_back({x, footerY, SolverFooter(setting)});
     return page;
 }
 

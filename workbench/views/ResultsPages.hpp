@@ -5,6 +5,7 @@
 // Every page ends with a footer line. Pure layout in the printer's units: the window's
 // printing code only measures texts and draws what PageTexts returns.
 
+#include "workbench/SolveSettings.hpp"
 #include "workbench/model/CSolutionArray.hpp"
 
 #include <functional>
@@ -62,14 +63,14 @@ using TextWidth = std::function<int(const std::string&)>;
 // line still takes one; without solutions one page lists the variables alone.
 PrintLayout Paginate(const PageMetrics& metrics, const TextWidth& widthOf, int solutions, int records);
 
-// The solver family in plain words: "Using complete search" for complete search (setting 0 and
-// the settings that fall back to it), "Using local search" for the others.
-std::string SolverFooter(int solverSetting);
+// The solver family in plain words: "Using complete search" for complete search (and a value
+// no setting has, which solves as complete search), "Using local search" for the others.
+std::string SolverFooter(SolverSetting setting);
 
 // What page `number` (from 1) shows: "Variable", the blocks of its CPrintControl, and the
 // footer ("Page:n ", the title, the solver footer).
 PageDrawing PageTexts(const PrintLayout& layout, int number, const PageMetrics& metrics,
                       const TextWidth& widthOf, const CSolutionArray& store, const std::string& title,
-                      int solverSetting);
+                      SolverSetting setting);
 
 } // namespace TavWorkbench

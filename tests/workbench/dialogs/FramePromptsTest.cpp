@@ -129,14 +129,14 @@ TEST_F(FramePrompts, SearchTimeShowsAndStoresWholeMinutes) {
         Click(dialog, "ok");
     });
     ASSERT_TRUE(frame->OnCommand(CommandId::SearchTime));
-    EXPECT_EQ(doc.GetSearchTimeLimit(), 12 * 60000);
+    EXPECT_EQ(doc.GetSearchTimeLimit(), std::chrono::milliseconds(12 * 60000));
     script->Then("CTimeDlg", [](QDialog& dialog) {
         EXPECT_EQ(Find<QLineEdit>(dialog, "minutes")->text(), "12");
         Type(dialog, "minutes", "2");
         Click(dialog, "cancel");
     });
     ASSERT_TRUE(frame->OnCommand(CommandId::SearchTime));
-    EXPECT_EQ(doc.GetSearchTimeLimit(), 12 * 60000);
+    EXPECT_EQ(doc.GetSearchTimeLimit(), std::chrono::milliseconds(12 * 60000));
 }
 
 TEST_F(FramePrompts, ExternalSolverAndExternalResultsChooseAProgramFromTheList) {

@@ -214,15 +214,15 @@ TEST(SolverDialogActionsTest, EachSettingOpensItsDialog) {
         RecordingDialogMessages quiet;
         return m.OnOK(quiet);
     });
-    doc.SetSolverSetting(TavWorkbench::CTavDoc::kTabuSearch);
+    doc.SetSolverSetting(TavWorkbench::SolverSetting::TabuSearch);
     EXPECT_TRUE(actions.SetParameters());
     EXPECT_EQ(doc.GetParameterBlock(3).GetParameter(1), 8);
 
     const AlgParams gls = doc.GetParameterBlock(1);
-    doc.SetSolverSetting(TavWorkbench::CTavDoc::kGuidedLocalSearch);
+    doc.SetSolverSetting(TavWorkbench::SolverSetting::GuidedLocalSearch);
     EXPECT_FALSE(actions.SetParameters());
     EXPECT_EQ(doc.GetParameterBlock(1), gls);
-    doc.SetSolverSetting(TavWorkbench::CTavDoc::kGuidedLocalSearch2);
+    doc.SetSolverSetting(TavWorkbench::SolverSetting::GuidedLocalSearch2);
     EXPECT_FALSE(actions.SetParameters());
     EXPECT_EQ(host.ran, (std::vector<std::string>{"TabuDlgModel", "GLSDialogModel"}));
 
@@ -234,7 +234,7 @@ TEST(SolverDialogActionsTest, EachSettingOpensItsDialog) {
         RecordingDialogMessages quiet;
         return m.OnOK(quiet);
     });
-    doc.SetSolverSetting(TavWorkbench::CTavDoc::kExpert);
+    doc.SetSolverSetting(TavWorkbench::SolverSetting::Expert);
     EXPECT_TRUE(actions.SetParameters());
     EXPECT_EQ(doc.GetEngineInterval(), 45);
     for (const auto& row : doc.GetExpertTable()) {

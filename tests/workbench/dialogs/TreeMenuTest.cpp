@@ -8,10 +8,12 @@
 #include "../TempFolder.hpp"
 
 #include "workbench/CTavDoc.hpp"
+#include "workbench/SolveSession.hpp"
 #include "workbench/dialogs/views/CExpDlg.hpp"
 #include "workbench/dialogs/views/DialogActionsProvider.hpp"
 #include "workbench/model/ProblemText.hpp"
 #include "workbench/ui/CDavView.hpp"
+#include "workbench/ui/QtSolveClock.hpp"
 #include "workbench/ui/RunEventPump.hpp"
 #include "workbench/ui/StatisticsWindow.hpp"
 
@@ -43,8 +45,7 @@ protected:
                                TavWorkbench::CommandContext context = TavWorkbench::DocumentContext(doc);
                                context.provided = providers.Provided();
                                return context;
-                           },
-                           nullptr);
+                           });
         view.BuildTree("Untitled");
         view.resize(500, 900);
         view.show();
@@ -98,9 +99,9 @@ protected:
         return texts;
     }
 
-    // Solves for the first solution with the tree's solve command.
+    // Solves for the first solution as the frame's solve command does.
     int SolveFirst() {
-        view.FirstSolution();
+        session.Start(doc.GetSolveSettings(1));
         EXPECT_TRUE(QTest::qWaitFor([this] { return !doc.IsSolving(); }, 60000));
         return doc.GetSolutions().IsEmpty() ? 0 : static_cast<int>(doc.GetSolutions()[0]->GetValues().size());
     }
@@ -126,6 +127,9 @@ protected:
     DialogActionsProvider* provider = nullptr;
     std::unique_ptr<ViewScript> script;
     TavWorkbench::Ui::CDavView view{doc, providers};
+    TavWorkbench::Ui::QtSolveClock clock;
+    TavWorkbench::SolveSession session{doc, clock};
+    TavWorkbench::Ui::RunEventPump pump{doc, session};
     bool modified = false;
 };
 

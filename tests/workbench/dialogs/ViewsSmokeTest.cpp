@@ -393,7 +393,7 @@ TEST_F(ViewsTest, TheBuilderChecksTheCandidateAndBrowsesValues) {
 
 TEST_F(ViewsTest, SolverDialogs) {
     SolverDialogActions solver(doc, host);
-    doc.SetSolverSetting(TavWorkbench::CTavDoc::kGeneticAlgorithm);
+    doc.SetSolverSetting(TavWorkbench::SolverSetting::GeneticAlgorithm);
     script.Then("GADialog", [this](QDialog& view) {
         Type(view, "field1", "2");
         Click(view, "ok");
@@ -405,7 +405,7 @@ TEST_F(ViewsTest, SolverDialogs) {
     ASSERT_TRUE(solver.SetParameters());
     EXPECT_EQ(doc.GetParameterBlock(2).GetParameter(1), 50);
 
-    doc.SetSolverSetting(TavWorkbench::CTavDoc::kCompleteSearch);
+    doc.SetSolverSetting(TavWorkbench::SolverSetting::CompleteSearch);
     script.Then("FCDialog", [](QDialog& view) {
         // Constraint directed backtracking (the default) runs with natural ordering: the ordering
         // is greyed with a note until standard backtracking is chosen.
@@ -425,7 +425,7 @@ TEST_F(ViewsTest, SolverDialogs) {
     ASSERT_TRUE(solver.SetParameters());
     EXPECT_EQ(doc.GetParameterBlock(0).GetParameter(1), 2);
 
-    doc.SetSolverSetting(TavWorkbench::CTavDoc::kGuidedLocalSearch);
+    doc.SetSolverSetting(TavWorkbench::SolverSetting::GuidedLocalSearch);
     script.Then("GLSDialog", [](QDialog& view) {
         Type(view, "seed", "7");
         Tick(view, "learning");
@@ -435,7 +435,7 @@ TEST_F(ViewsTest, SolverDialogs) {
     EXPECT_EQ(doc.GetParameterBlock(1).GetParameter(5), 7);
     EXPECT_EQ(doc.GetParameterBlock(1).GetParameter(3), 0);
 
-    doc.SetSolverSetting(TavWorkbench::CTavDoc::kTabuSearch);
+    doc.SetSolverSetting(TavWorkbench::SolverSetting::TabuSearch);
     script.Then("TabuDlg", [](QDialog& view) {
         Type(view, "maximum", "9");
         Click(view, "ok");
@@ -443,7 +443,7 @@ TEST_F(ViewsTest, SolverDialogs) {
     ASSERT_TRUE(solver.SetParameters());
     EXPECT_EQ(doc.GetParameterBlock(3).GetParameter(2), 9);
 
-    doc.SetSolverSetting(TavWorkbench::CTavDoc::kExpert);
+    doc.SetSolverSetting(TavWorkbench::SolverSetting::Expert);
     script.Then("ExpertDlg", [](QDialog& view) {
         EXPECT_EQ(Find<QListWidget>(view, "ordering")->count(), 4);
         Click(view, "clearStats");

@@ -102,23 +102,23 @@ TEST(FrameCommands, CommandsWaitingForAProviderOrTheServerAreGreyedAndSayWhy) {
 TEST(FrameCommands, SolverChoiceIsChecked) {
     FrameFixture f;
     ASSERT_TRUE(f.frame->OnCommand(CommandId::SolverTabu));
-    EXPECT_EQ(f.doc->GetSolverSetting(), CTavDoc::kTabuSearch);
+    EXPECT_EQ(f.doc->GetSolverSetting(), SolverSetting::TabuSearch);
     EXPECT_TRUE(f.frame->Action(CommandId::SolverTabu)->isChecked());
     EXPECT_FALSE(f.frame->Action(CommandId::SolverGFC)->isChecked());
     ASSERT_TRUE(f.frame->OnCommand(CommandId::SolverExpert));
-    EXPECT_EQ(f.doc->GetSolverSetting(), CTavDoc::kExpert);
+    EXPECT_EQ(f.doc->GetSolverSetting(), SolverSetting::Expert);
 }
 
 TEST(FrameCommands, SearchTimeGoesThroughItsDialog) {
     FrameFixture f({CommandId::SearchTime});
-    f.doc->SetSearchTimeLimit(330000);
+    f.doc->SetSearchTimeLimit(std::chrono::milliseconds(330000));
     f.provider->minutes = 2;
     ASSERT_TRUE(f.frame->OnCommand(CommandId::SearchTime));
     EXPECT_EQ(f.provider->shownMinutes, 5);
-    EXPECT_EQ(f.doc->GetSearchTimeLimit(), 120000);
+    EXPECT_EQ(f.doc->GetSearchTimeLimit(), std::chrono::milliseconds(120000));
     f.provider->minutes.reset();
     ASSERT_TRUE(f.frame->OnCommand(CommandId::SearchTime));
-    EXPECT_EQ(f.doc->GetSearchTimeLimit(), 120000);
+    EXPECT_EQ(f.doc->GetSearchTimeLimit(), std::chrono::milliseconds(120000));
 }
 
 TEST(FrameCommands, AddTotalSumsTheChosenRows) {

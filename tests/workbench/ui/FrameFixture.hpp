@@ -9,6 +9,7 @@
 #include "ScriptedPrompts.hpp"
 
 #include "workbench/CTavDoc.hpp"
+#include "workbench/SolveSession.hpp"
 #include "workbench/ui/ActionProviders.hpp"
 #include "workbench/ui/CDavView.hpp"
 #include "workbench/ui/CMainFrame.hpp"
@@ -43,6 +44,7 @@ struct FrameFixture {
     }
 
     TavWorkbench::Ui::CDavView& Tree() { return frame->TreeView(); }
+    TavWorkbench::SolveSession& Session() { return frame->Session(); }
     TavWorkbench::Ui::CTavView& Results() { return frame->ResultsView(); }
 
     // An n-queens document saved under `name`.

@@ -1,10 +1,11 @@
-// The tree view's solve control with scripted solvers: the time limit's "Stop Solving?"
+// The main frame's solve session with scripted solvers: the time limit's "Stop Solving?"
 // question answered No then Yes, a run that ends while the question is open, a time-out that
 // falls due while Tools/Stop asks, and thousands of solutions arriving at once.
 
 #include "../FakeSolver.hpp"
 #include "FrameFixture.hpp"
 
+#include "workbench/SolveSession.hpp"
 #include "workbench/SolverRun.hpp"
 
 #include <QTableView>
@@ -45,28 +46,28 @@ int Count(const std::vector<std::string>& texts, const std::string& text) {
 
 TEST(SolveControl, TimeOutAnsweredNoGoesOnAndYesStops) {
     ScriptedFixture f({FakeSolver::Step::Block});
-    f.doc->SetSearchTimeLimit(20);
+    f.doc->SetSearchTimeLimit(std::chrono::milliseconds(20));
     f.prompts.answers = {false, true};
     bool solvingAtSecondQuestion = false;
     f.prompts.whileAsking = [&](const std::string&) {
         if (f.prompts.asked.size() == 2) solvingAtSecondQuestion = f.doc->IsSolving();
     };
     ASSERT_TRUE(f.frame->OnCommand(CommandId::FirstSolution));
-    EXPECT_TRUE(f.Tree().IsTimeLimitRunning());
-    EXPECT_TRUE(f.Tree().IsStatisticsTimerRunning());
+    EXPECT_TRUE(f.Session().IsTimeLimitRunning());
+    EXPECT_TRUE(f.Session().IsStatisticsTimerRunning());
     ASSERT_TRUE(WaitFor([&] { return f.prompts.asked.size() == 2 && !f.doc->IsSolving(); }));
     EXPECT_TRUE(solvingAtSecondQuestion);
     EXPECT_EQ(f.prompts.asked, (std::vector<std::string>{"Stop Solving?", "Stop Solving?"}));
     EXPECT_EQ(Count(f.prompts.shown, kTimedOut), 1);
     // The ended run's last events arrive and stop every timer.
-    ASSERT_TRUE(WaitFor([&] { return !f.Tree().IsStatisticsTimerRunning(); }));
-    EXPECT_FALSE(f.Tree().IsTimeLimitRunning());
+    ASSERT_TRUE(WaitFor([&] { return !f.Session().IsStatisticsTimerRunning(); }));
+    EXPECT_FALSE(f.Session().IsTimeLimitRunning());
     EXPECT_EQ(f.prompts.maxDepth, 1);
 }
 
 TEST(SolveControl, ARunThatEndsUnderTheQuestionIsEndedOnce) {
     ScriptedFixture f({FakeSolver::Step::Block});
-    f.doc->SetSearchTimeLimit(20);
+    f.doc->SetSearchTimeLimit(std::chrono::milliseconds(20));
     f.prompts.answers = {true};
     f.prompts.whileAsking = [&](const std::string&) {
         // The search gives up while the box is open, and the box's event loop runs on.
@@ -78,11 +79,11 @@ TEST(SolveControl, ARunThatEndsUnderTheQuestionIsEndedOnce) {
     };
     ASSERT_TRUE(f.frame->OnCommand(CommandId::FirstSolution));
     ASSERT_TRUE(WaitFor([&] { return !f.prompts.asked.empty() && !f.doc->IsSolving(); }));
-    ASSERT_TRUE(WaitFor([&] { return !f.Tree().IsStatisticsTimerRunning(); }));
+    ASSERT_TRUE(WaitFor([&] { return !f.Session().IsStatisticsTimerRunning(); }));
     EXPECT_EQ(f.prompts.asked.size(), 1u);
     EXPECT_EQ(Count(f.prompts.shown, kTimedOut), 1);
     EXPECT_EQ(Count(f.prompts.shown, "No Solution found"), 1);
-    EXPECT_FALSE(f.Tree().IsTimeLimitRunning());
+    EXPECT_FALSE(f.Session().IsTimeLimitRunning());
     // A new solve starts cleanly afterwards.
     f.script = {FakeSolver::Step::Find};
     ASSERT_TRUE(f.frame->OnCommand(CommandId::FirstSolution));
@@ -93,13 +94,13 @@ TEST(SolveControl, ARunThatEndsUnderTheQuestionIsEndedOnce) {
 
 TEST(SolveControl, ATimeOutWaitsForTheStopQuestion) {
     ScriptedFixture f({FakeSolver::Step::Block});
-    f.doc->SetSearchTimeLimit(20);
+    f.doc->SetSearchTimeLimit(std::chrono::milliseconds(20));
     f.prompts.answers = {false, true};
     ASSERT_TRUE(f.frame->OnCommand(CommandId::FirstSolution));
     f.prompts.whileAsking = [&](const std::string&) {
         if (f.prompts.asked.size() == 1) {
             // The time limit runs out while Tools/Stop asks: no second box over the first.
-            ASSERT_TRUE(WaitFor([&] { return !f.Tree().IsTimeLimitRunning(); }));
+            ASSERT_TRUE(WaitFor([&] { return !f.Session().IsTimeLimitRunning(); }));
             for (int i = 0; i < 20; ++i)
                 QCoreApplication::processEvents();
         }
@@ -119,7 +120,7 @@ TEST(SolveControl, StopAnsweredYesEndsTheSolve) {
     EXPECT_FALSE(f.frame->Action(CommandId::FirstSolution)->isEnabled());
     ASSERT_TRUE(f.frame->OnCommand(CommandId::StopSolving));
     EXPECT_FALSE(f.doc->IsSolving());
-    ASSERT_TRUE(WaitFor([&] { return !f.Tree().IsStatisticsTimerRunning(); }));
+    ASSERT_TRUE(WaitFor([&] { return !f.Session().IsStatisticsTimerRunning(); }));
     EXPECT_FALSE(f.frame->OnCommand(CommandId::StopSolving));
     EXPECT_EQ(Count(f.prompts.shown, kTimedOut), 0);
 }
@@ -128,7 +129,7 @@ TEST(SolveControl, StopAnsweredYesEndsTheSolve) {
 // at its end it says how it ended.
 TEST(SolveControl, TheStatusBarFollowsTheRun) {
     ScriptedFixture f({FakeSolver::Step::Find, FakeSolver::Step::Find, FakeSolver::Step::Block});
-    f.doc->SetSolverSetting(CTavDoc::kTabuSearch);
+    f.doc->SetSolverSetting(SolverSetting::TabuSearch);
     ASSERT_TRUE(f.frame->OnCommand(CommandId::AllSolutions));
     const auto starts = [&](const std::string& prefix) {
         return f.frame->StatusText(0).rfind(prefix, 0) == 0;
@@ -149,9 +150,9 @@ TEST(SolveControl, ThousandsOfSolutionsArriveCoalesced) {
     ASSERT_NE(f.doc->GetRun(), nullptr);
     // The run ends before the window handles a single event.
     ASSERT_TRUE(f.doc->GetRun()->WaitEnded(std::chrono::seconds(60)));
-    const int before = f.Tree().Pump().Deliveries();
+    const int before = f.frame->Pump().Deliveries();
     ASSERT_TRUE(f.WaitUntilSolved());
-    EXPECT_LE(f.Tree().Pump().Deliveries() - before, 2);
+    EXPECT_LE(f.frame->Pump().Deliveries() - before, 2);
     const QAbstractItemModel* grid = f.Results().Table()->model();
     ASSERT_EQ(grid->columnCount(), 5000);
     for (int c = 0; c < 5000; c += 499)

@@ -88,7 +88,7 @@ void NoServer(CommandContext& c) {
     c.serverWhy = "no server";
 }
 Tweak Setting(int s) {
-    return [s](CommandContext& c) { c.solverSetting = s; };
+    return [s](CommandContext& c) { c.solverSetting = static_cast<SolverSetting>(s); };
 }
 Tweak Unprovided(CommandId id) {
     return [id](CommandContext& c) { c.provided.erase(id); };

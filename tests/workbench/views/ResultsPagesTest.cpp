@@ -59,7 +59,8 @@ TEST(ResultsPages, LongBlocksRunOverPages) {
                                                  {4, 8, 1, 0, 4}, {4, 8, 1, 5, 9}, {4, 8, 1, 10, 14}};
     EXPECT_EQ(layout.pages, expected);
     const CSolutionArray store = Store(10, 6);
-    const PageDrawing last = PageTexts(layout, 6, Page(4, 5), Width, store, "T", 0);
+    const PageDrawing last =
+        PageTexts(layout, 6, Page(4, 5), Width, store, "T", SolverSetting::CompleteSearch);
     // "Variable", the labels of solutions 5 and 6, and the footer's three texts.
     EXPECT_EQ(last.texts.size(), 6u);
 }
@@ -70,7 +71,8 @@ TEST(ResultsPages, DegeneratePagesDoNotDivideByZero) {
     EXPECT_EQ(layout.columnsPerBlock, 0);
     ASSERT_EQ(layout.pages.size(), 1u);
     const CSolutionArray store = Store(3, 0);
-    const PageDrawing page = PageTexts(layout, 1, Page(4, 40), Width, store, "T", 0);
+    const PageDrawing page =
+        PageTexts(layout, 1, Page(4, 40), Width, store, "T", SolverSetting::CompleteSearch);
     EXPECT_EQ(page.texts[1].text, "v0");
     // A page with room for no line, and a page too narrow for a column.
     PageMetrics tiny = Page(1, 0);
@@ -91,19 +93,21 @@ TEST(ResultsPages, PageDrawsBlocksAndFooter) {
     const PrintLayout layout = Paginate(metrics, Width, 3, 2);
     ASSERT_EQ(layout.pages.size(), 1u);
     CSolutionArray store = Store(2, 3);
-    const PageDrawing page = PageTexts(layout, 1, metrics, Width, store, "queens.tav", 1);
+    const PageDrawing page =
+        PageTexts(layout, 1, metrics, Width, store, "queens.tav", SolverSetting::GuidedLocalSearch);
     std::vector<std::string> texts;
     for (const PlacedText& t : page.texts)
         texts.push_back(t.text);
-    const std::vector<std::string> expected = {
-        "Variable", "Sol:1", "Sol:2", "v0", "0",       "1",          "v1",           "0", "1", "Sol:3",
-        "v0",       "2",     "v1",    "2",  "Page:1 ", "queens.tav", SolverFooter(1)};
+    const std::string footer = SolverFooter(SolverSetting::GuidedLocalSearch);
+    const std::vector<std::string> expected = {"Variable", "Sol:1", "Sol:2",   "v0",         "0",   "1",
+                                               "v1",       "0",     "1",       "Sol:3",      "v0",  "2",
+                                               "v1",       "2",     "Page:1 ", "queens.tav", footer};
     EXPECT_EQ(texts, expected);
     // The second block starts after a blank line below the first.
     EXPECT_EQ(page.texts[9].y, 40);
     EXPECT_EQ(page.ruleY, metrics.bottom - 40);
     EXPECT_EQ(page.texts.back().y, page.ruleY + 10);
-    EXPECT_EQ(SolverFooter(0), "Using complete search");
-    EXPECT_EQ(SolverFooter(1), "Using local search");
-    EXPECT_EQ(SolverFooter(3), "Using local search");
+    EXPECT_EQ(SolverFooter(SolverSetting::CompleteSearch), "Using complete search");
+    EXPECT_EQ(SolverFooter(SolverSetting::GuidedLocalSearch), "Using local search");
+    EXPECT_EQ(SolverFooter(SolverSetting::TabuSearch), "Using local search");
 }

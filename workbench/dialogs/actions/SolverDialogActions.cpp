@@ -10,27 +10,29 @@ namespace TavDialogs {
 
 bool SolverDialogActions::SetParameters() {
     switch (m_doc.GetSolverSetting()) {
-    case TavWorkbench::CTavDoc::kCompleteSearch: {
+    case TavWorkbench::SolverSetting::CompleteSearch: {
         FCDialogModel dialog(m_doc.GetParameterBlock(0), m_doc.AreParametersDefaulted());
         return m_host.Run(dialog);
     }
-    case TavWorkbench::CTavDoc::kGuidedLocalSearch: {
+    case TavWorkbench::SolverSetting::GuidedLocalSearch: {
         GLSDialogModel dialog(m_doc.GetParameterBlock(1));
         return m_host.Run(dialog);
     }
-    case TavWorkbench::CTavDoc::kGeneticAlgorithm: {
+    case TavWorkbench::SolverSetting::GeneticAlgorithm: {
         GADialogModel dialog(m_doc.GetParameterBlock(2));
         return m_host.Run(dialog);
     }
-    case TavWorkbench::CTavDoc::kTabuSearch: {
+    case TavWorkbench::SolverSetting::TabuSearch: {
         TabuDlgModel dialog(m_doc.GetParameterBlock(3));
         return m_host.Run(dialog);
     }
-    case TavWorkbench::CTavDoc::kExpert:
+    case TavWorkbench::SolverSetting::Expert:
         return ExpertSettings();
-    default:
-        return false;
+    case TavWorkbench::SolverSetting::GuidedLocalSearch2:
+        break;
     }
+    // The second guided local search has no dialog of its own.
+    return false;
 }
 
 bool SolverDialogActions::ExpertSettings() {

@@ -41,7 +41,7 @@ void Build(CTavDoc& doc, const std::string& variableID, const std::vector<int>& 
     doc.GetDomains().AddDoubleDomain("RealDomain", 0.0, static_cast<double>(FLT_MAX));
     doc.GetDistances().LoadDefaultDistances();
     doc.SetRequestedCount(1);
-    doc.SetSolverSetting(CTavDoc::kCompleteSearch);
+    doc.SetSolverSetting(TavWorkbench::SolverSetting::CompleteSearch);
     doc.GetVariables().AddVariable(variableID, TavWorkbench::CVariable::Type::RealVar, "RealDomain", 1, "",
                                    dimensions);
     for (const auto& [id, text] : constraints)
