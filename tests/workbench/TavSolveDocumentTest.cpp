@@ -9,7 +9,7 @@
 #include "language/RawParser.hpp"
 #include "platform/Random.hpp"
 #include "tools/tav-solve/TavSolveApp.hpp"
-#include "workbench/archive/TavDocumentFile.hpp"
+#include "workbench/TavDocumentFile.hpp"
 #include "workbench/model/ProblemText.hpp"
 
 #include <gtest/gtest.h>

@@ -8,8 +8,8 @@
 #include "../TempFolder.hpp"
 
 #include "workbench/CTavDoc.hpp"
-#include "workbench/dialogs/views/CExpDlg.hpp"
-#include "workbench/dialogs/views/DialogActionsProvider.hpp"
+#include "workbench/dialogs/widgets/CExpDlg.hpp"
+#include "workbench/dialogs/widgets/DialogActionsProvider.hpp"
 #include "workbench/model/ProblemText.hpp"
 #include "workbench/ui/CDavView.hpp"
 #include "workbench/ui/RunEventPump.hpp"
