@@ -1,7 +1,7 @@
 #include "bridges/ExtSolver.hpp"
 
 #include "bridges/GenExtDesc.hpp"
-#include "extsolver/RebuildConsTree.hpp"
+#include "extcore/RebuildConsTree.hpp"
 #include "language/raw/RawInt.hpp"
 #include "language/raw/RawSet.hpp"
 #include "localsearch/GLSCSP.hpp"

@@ -1,7 +1,7 @@
 #include "extsolver/CClientObj.hpp"
 
-#include "workbench/net/MessageEncoder.hpp"
-#include "workbench/net/MessageError.hpp"
+#include "protocol/MessageEncoder.hpp"
+#include "protocol/MessageError.hpp"
 
 #include <QPointer>
 #include <QTcpSocket>

@@ -6,8 +6,8 @@
 // connection and call OnClose once. The socket is released after the handler that closed it
 // has returned. Qt Core and Network only.
 
-#include "workbench/net/CMessage.hpp"
-#include "workbench/net/MessageDecoder.hpp"
+#include "protocol/CMessage.hpp"
+#include "protocol/MessageDecoder.hpp"
 
 #include <QAbstractSocket>
 #include <QObject>

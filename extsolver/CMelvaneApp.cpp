@@ -1,8 +1,8 @@
 #include "extsolver/CMelvaneApp.hpp"
 
-#include "extsolver/DescriptionError.hpp"
+#include "extcore/DescriptionError.hpp"
 #include "platform/FatalError.hpp"
-#include "workbench/net/MessageType.hpp"
+#include "protocol/MessageType.hpp"
 
 #include <algorithm>
 #include <iterator>

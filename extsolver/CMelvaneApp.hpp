@@ -12,8 +12,8 @@
 
 #include "extsolver/CClientObj.hpp"
 #include "extsolver/MelvaneDlgModel.hpp"
-#include "extsolver/SolverInterface.hpp"
-#include "workbench/net/ThreadWake.hpp"
+#include "extcore/SolverInterface.hpp"
+#include "protocol/ThreadWake.hpp"
 
 #include <chrono>
 #include <deque>

@@ -10,7 +10,7 @@
 #include "workbench/CStringConverter.hpp"
 #include "workbench/RunMailbox.hpp"
 #include "workbench/SolverRun.hpp"
-#include "workbench/archive/TavDocumentFile.hpp"
+#include "workbench/TavDocumentFile.hpp"
 #include "workbench/archive/TavFileError.hpp"
 #include "workbench/model/ProblemText.hpp"
 

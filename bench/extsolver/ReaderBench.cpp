@@ -6,10 +6,10 @@
 // many possible elements, every one in the text; default: a table up to the reader's limits).
 
 #include "extsolver/CMelvaneApp.hpp"
-#include "extsolver/SolverInterface.hpp"
+#include "extcore/SolverInterface.hpp"
 #include "platform/FatalError.hpp"
+#include "protocol/MessageEncoder.hpp"
 #include "tests/extsolver/EventLoopWait.hpp"
-#include "workbench/net/MessageEncoder.hpp"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

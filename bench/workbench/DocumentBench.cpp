@@ -5,7 +5,7 @@
 // solves under a time limit (see bench/README.md) and runs no benchmark.
 
 #include "workbench/CTavDoc.hpp"
-#include "workbench/archive/TavDocumentFile.hpp"
+#include "workbench/TavDocumentFile.hpp"
 
 #include <benchmark/benchmark.h>
 

@@ -6,7 +6,7 @@
 #include "bridges/GenExtDesc.hpp"
 #include "bridges/RawGenericSolver.hpp"
 #include "bridges/TranslationError.hpp"
-#include "extsolver/RebuildConsTree.hpp"
+#include "extcore/RebuildConsTree.hpp"
 #include "language/RawParser.hpp"
 
 #include "BridgeCases.hpp"

@@ -7,9 +7,9 @@
 
 #include "bridges/GenExtDesc.hpp"
 #include "language/RawParser.hpp"
-#include "workbench/net/MessageDecoder.hpp"
-#include "workbench/net/MessageEncoder.hpp"
-#include "workbench/net/MessageError.hpp"
+#include "protocol/MessageDecoder.hpp"
+#include "protocol/MessageEncoder.hpp"
+#include "protocol/MessageError.hpp"
 
 #include <QHostAddress>
 #include <QTcpServer>

@@ -5,7 +5,7 @@
 
 #include "TavFixtures.hpp"
 
-#include "workbench/archive/TavDocumentFile.hpp"
+#include "workbench/TavDocumentFile.hpp"
 #include "workbench/archive/TavFileError.hpp"
 
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 
 #include "language/RawParser.hpp"
 #include "tools/tav-solve/TavSolveApp.hpp"
-#include "workbench/archive/TavDocumentFile.hpp"
+#include "workbench/TavDocumentFile.hpp"
 #include "workbench/model/ProblemText.hpp"
 
 #include <gtest/gtest.h>

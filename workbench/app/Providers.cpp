@@ -1,7 +1,7 @@
 #include "workbench/app/Providers.hpp"
 
-#include "workbench/dialogs/views/DialogActionsProvider.hpp"
-#include "workbench/dialogs/views/WizardActionsProvider.hpp"
+#include "workbench/dialogs/widgets/DialogActionsProvider.hpp"
+#include "workbench/dialogs/widgets/WizardActionsProvider.hpp"
 
 #include <memory>
 

@@ -3,10 +3,10 @@
 // its sockets on the event loop, its menu commands' dialogs and boxes, and its notices in the
 // status bar. The frame sees it as its ExternalSolvers.
 
+#include "protocol/ThreadWake.hpp"
 #include "workbench/net/ExternalDocument.hpp"
 #include "workbench/net/ExternalSolverServer.hpp"
 #include "workbench/net/QtResultServer.hpp"
-#include "workbench/net/ThreadWake.hpp"
 #include "workbench/ui/ExternalSolvers.hpp"
 
 #include <QObject>

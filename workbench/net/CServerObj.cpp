@@ -1,6 +1,6 @@
 #include "workbench/net/CServerObj.hpp"
 
-#include "workbench/net/MessageError.hpp"
+#include "protocol/MessageError.hpp"
 
 namespace TavNet {
 

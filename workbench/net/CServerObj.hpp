@@ -13,9 +13,9 @@
 // users together by MessageLimits::maxHeldBytes; the user whose message would pass that is
 // dropped (OnMemoryBoundReached) and the others go on.
 
-#include "workbench/net/CMessage.hpp"
+#include "protocol/CMessage.hpp"
+#include "protocol/MessageLimits.hpp"
 #include "workbench/net/CUserDatabase.hpp"
-#include "workbench/net/MessageLimits.hpp"
 #include "workbench/net/ServerConnection.hpp"
 
 #include <memory>

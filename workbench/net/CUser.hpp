@@ -4,7 +4,7 @@
 // holds the current problem, its last accepted solutions and its role.
 
 #include "workbench/net/ExternalSolutions.hpp"
-#include "workbench/net/MessageDecoder.hpp"
+#include "protocol/MessageDecoder.hpp"
 #include "workbench/net/ServerConnection.hpp"
 
 #include <memory>

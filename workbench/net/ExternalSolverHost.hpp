@@ -3,10 +3,10 @@
 // its decisions, and its sockets on the event loop of the thread that makes the host. A
 // server that cannot listen leaves the host running without it and says so once.
 
+#include "protocol/ThreadWake.hpp"
 #include "workbench/net/ExternalSolverServer.hpp"
 #include "workbench/net/HostDocument.hpp"
 #include "workbench/net/QtResultServer.hpp"
-#include "workbench/net/ThreadWake.hpp"
 
 #include <QObject>
 

@@ -2,7 +2,7 @@
 // One accepted connection as the server's core sees it: bytes go out through Write, and Close
 // ends it. The socket layer that made it releases the socket later, outside any handler.
 
-#include "workbench/net/MessageEncoder.hpp"
+#include "protocol/MessageEncoder.hpp"
 
 namespace TavNet {
 

@@ -3,7 +3,7 @@
 
 #include "DialogTestSupport.hpp"
 
-#include "workbench/dialogs/DataExchange.hpp"
+#include "workbench/dialogs/NumberFields.hpp"
 #include "workbench/dialogs/domains/DomainDialogs.hpp"
 #include "workbench/dialogs/domains/EnumDlgModel.hpp"
 #include "workbench/dialogs/domains/FloatDomModel.hpp"

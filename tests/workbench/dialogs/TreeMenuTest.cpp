@@ -9,8 +9,8 @@
 
 #include "workbench/CTavDoc.hpp"
 #include "workbench/SolveSession.hpp"
-#include "workbench/dialogs/views/CExpDlg.hpp"
-#include "workbench/dialogs/views/DialogActionsProvider.hpp"
+#include "workbench/dialogs/widgets/CExpDlg.hpp"
+#include "workbench/dialogs/widgets/DialogActionsProvider.hpp"
 #include "workbench/model/ProblemText.hpp"
 #include "workbench/ui/CDavView.hpp"
 #include "workbench/ui/QtSolveClock.hpp"

@@ -4,7 +4,7 @@
 // with QTest and presses a button. A view still open after its step is cancelled (and the step
 // fails), so a refused OK never leaves a test waiting. Every view must show its whole title.
 
-#include "workbench/dialogs/views/QtDialogHost.hpp"
+#include "workbench/dialogs/widgets/QtDialogHost.hpp"
 #include "workbench/ui/TitleWidth.hpp"
 
 #include <QAbstractButton>

@@ -10,9 +10,9 @@
 #include "workbench/HeadlessSolveDriver.hpp"
 #include "workbench/dialogs/actions/EditingActions.hpp"
 #include "workbench/dialogs/actions/SolverDialogActions.hpp"
-#include "workbench/dialogs/views/CExpDlg.hpp"
-#include "workbench/dialogs/views/CStatsDlg.hpp"
-#include "workbench/dialogs/views/TextBytes.hpp"
+#include "workbench/dialogs/widgets/CExpDlg.hpp"
+#include "workbench/dialogs/widgets/CStatsDlg.hpp"
+#include "workbench/dialogs/widgets/TextBytes.hpp"
 #include "workbench/model/ProblemText.hpp"
 
 #include <QApplication>

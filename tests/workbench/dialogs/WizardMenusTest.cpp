@@ -7,9 +7,9 @@
 #include "../ui/ScriptedPrompts.hpp"
 
 #include "workbench/CTavDoc.hpp"
-#include "workbench/dialogs/views/DialogActionsProvider.hpp"
-#include "workbench/dialogs/views/NumberGrid.hpp"
-#include "workbench/dialogs/views/WizardActionsProvider.hpp"
+#include "workbench/dialogs/widgets/DialogActionsProvider.hpp"
+#include "workbench/dialogs/widgets/NumberGrid.hpp"
+#include "workbench/dialogs/widgets/WizardActionsProvider.hpp"
 #include "workbench/ui/ActionProviders.hpp"
 #include "workbench/ui/CDavView.hpp"
 #include "workbench/ui/CMainFrame.hpp"

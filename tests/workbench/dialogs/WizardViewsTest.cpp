@@ -14,11 +14,11 @@
 #include "workbench/dialogs/templates/ProblemTemplates.hpp"
 #include "workbench/dialogs/templates/UseTemplateCommand.hpp"
 #include "workbench/dialogs/transport/LPDrivers.hpp"
-#include "workbench/dialogs/views/CGetExcelDataDlg.hpp"
-#include "workbench/dialogs/views/CTavWizard.hpp"
-#include "workbench/dialogs/views/ModelPrinter.hpp"
-#include "workbench/dialogs/views/NumberGrid.hpp"
-#include "workbench/dialogs/views/QtWizardHost.hpp"
+#include "workbench/dialogs/widgets/CGetExcelDataDlg.hpp"
+#include "workbench/dialogs/widgets/CTavWizard.hpp"
+#include "workbench/dialogs/widgets/ModelPrinter.hpp"
+#include "workbench/dialogs/widgets/NumberGrid.hpp"
+#include "workbench/dialogs/widgets/QtWizardHost.hpp"
 #include "workbench/dialogs/wizard/TavWizardModel.hpp"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "tests/workbench/net/LoopbackHelpers.hpp"
 
 #include "extsolver/CMelvaneApp.hpp"
-#include "workbench/net/MessageEncoder.hpp"
+#include "protocol/MessageEncoder.hpp"
 
 #include <QTcpSocket>
 

@@ -1,11 +1,11 @@
 // The result server's decisions and user table without sockets: fake connections record what
 // is sent, description threads hand over through a queue this test runs.
 
+#include "protocol/MessageDecoder.hpp"
+#include "protocol/MessageEncoder.hpp"
 #include "workbench/net/ExternalSolutionsReader.hpp"
 #include "workbench/net/ExternalSolverServer.hpp"
 #include "workbench/net/HostDocument.hpp"
-#include "workbench/net/MessageDecoder.hpp"
-#include "workbench/net/MessageEncoder.hpp"
 
 #include "language/RawParser.hpp"
 #include "language/raw/RawCSP.hpp"

@@ -1,6 +1,6 @@
 #include "workbench/dialogs/constants/IntConstModel.hpp"
 
-#include "workbench/dialogs/DataExchange.hpp"
+#include "workbench/dialogs/NumberFields.hpp"
 #include "workbench/dialogs/constants/ConstantIdCheck.hpp"
 
 namespace TavDialogs {

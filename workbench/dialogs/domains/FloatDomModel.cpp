@@ -1,6 +1,6 @@
 #include "workbench/dialogs/domains/FloatDomModel.hpp"
 
-#include "workbench/dialogs/DataExchange.hpp"
+#include "workbench/dialogs/NumberFields.hpp"
 #include "workbench/dialogs/domains/DomainIdCheck.hpp"
 
 namespace TavDialogs {

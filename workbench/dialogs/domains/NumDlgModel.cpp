@@ -1,7 +1,7 @@
 #include "workbench/dialogs/domains/NumDlgModel.hpp"
 
 #include "workbench/Validation.hpp"
-#include "workbench/dialogs/DataExchange.hpp"
+#include "workbench/dialogs/NumberFields.hpp"
 #include "workbench/dialogs/domains/DomainIdCheck.hpp"
 #include "workbench/dialogs/domains/SetDlgModel.hpp"
 #include "workbench/dialogs/variables/SelConstDlgModel.hpp"

@@ -1,7 +1,7 @@
 #include "workbench/dialogs/domains/RangeDlgModel.hpp"
 
 #include "workbench/Validation.hpp"
-#include "workbench/dialogs/DataExchange.hpp"
+#include "workbench/dialogs/NumberFields.hpp"
 
 namespace TavDialogs {
 

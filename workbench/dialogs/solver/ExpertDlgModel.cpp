@@ -1,6 +1,6 @@
 #include "workbench/dialogs/solver/ExpertDlgModel.hpp"
 
-#include "workbench/dialogs/DataExchange.hpp"
+#include "workbench/dialogs/NumberFields.hpp"
 
 namespace TavDialogs {
 

@@ -1,6 +1,6 @@
 #include "workbench/dialogs/solver/GLSDialogModel.hpp"
 
-#include "workbench/dialogs/DataExchange.hpp"
+#include "workbench/dialogs/NumberFields.hpp"
 
 using namespace TavBridges;
 

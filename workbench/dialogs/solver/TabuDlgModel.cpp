@@ -1,7 +1,7 @@
 #include "workbench/dialogs/solver/TabuDlgModel.hpp"
 
 #include "workbench/Validation.hpp"
-#include "workbench/dialogs/DataExchange.hpp"
+#include "workbench/dialogs/NumberFields.hpp"
 
 using namespace TavBridges;
 

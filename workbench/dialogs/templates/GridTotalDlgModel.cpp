@@ -1,6 +1,6 @@
 #include "workbench/dialogs/templates/GridTotalDlgModel.hpp"
 
-#include "workbench/dialogs/DataExchange.hpp"
+#include "workbench/dialogs/NumberFields.hpp"
 
 namespace TavDialogs {
 

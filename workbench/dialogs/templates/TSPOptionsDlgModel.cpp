@@ -1,7 +1,7 @@
 #include "workbench/dialogs/templates/TSPOptionsDlgModel.hpp"
 
 #include "workbench/Validation.hpp"
-#include "workbench/dialogs/DataExchange.hpp"
+#include "workbench/dialogs/NumberFields.hpp"
 
 #include <climits>
 

@@ -1,7 +1,7 @@
 #include "workbench/dialogs/transport/TransNumDlgModel.hpp"
 
 #include "workbench/Validation.hpp"
-#include "workbench/dialogs/DataExchange.hpp"
+#include "workbench/dialogs/NumberFields.hpp"
 #include "workbench/dialogs/transport/WarningDlgModel.hpp"
 
 namespace TavDialogs {
