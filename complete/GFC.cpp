@@ -52,6 +52,7 @@ GFC::GFC(CSP* problem, GFCStats* stats, bool flag) : m_stats(stats), m_problem(p
     if (Minimise* objective = problem->GetObjective(); objective != nullptr)
         for (Variable* v : objective->GetVars())
             trail(v);
+    m_smallest.Reset(problem->GetVariables());
     const std::size_t n = m_records.size();
     m_order.assign(n, -1);
     m_levelMark.assign(n + 1, 0);
@@ -121,6 +122,7 @@ GFCVar& GFC::RecordAt(int level) {
 
 int GFC::Choose(int level) {
     const int n = static_cast<int>(m_records.size());
+    if (m_indexing) m_smallest.TrimLog();
     // Natural ordering labels the lists in order, so the first free variable is the one at the
     // level's own position; smallest domain does so too once every decision variable is bound.
     // Answer those in O(1) instead of rescanning the lists at every level.
@@ -131,7 +133,22 @@ int GFC::Choose(int level) {
         !m_records[static_cast<std::size_t>(level)]->GetVariable()->IsInstantiated() &&
         (level == 0 || m_order[static_cast<std::size_t>(level) - 1] == level - 1))
         return level;
-    int position = m_chooser(m_problem, level, false, m_random);
+    int position = -1;
+    if (m_indexing) {
+        // The same answer as SmallestDomainOrdering without reading every decision variable.
+        position = m_smallest.Choose();
+        if (position < 0) {
+            const auto& induced = m_problem->GetInducedVariables();
+            position = level;
+            for (std::size_t i = 0; i < induced.size(); ++i)
+                if (!induced[i]->IsInstantiated()) {
+                    position = static_cast<int>(m_problem->GetVariables().size() + i);
+                    break;
+                }
+        }
+    } else {
+        position = m_chooser(m_problem, level, false, m_random);
+    }
     if (position >= 0 && position < n &&
         !m_records[static_cast<std::size_t>(position)]->GetVariable()->IsInstantiated())
         return position;
@@ -176,6 +193,11 @@ bool GFC::FindNextSolution() {
         if (m_stats != nullptr) m_stats->SetOrderingName("Natural Ordering");
     }
     if (m_exhausted) return false;
+    // Whatever happened to the variables since the last call is read again.
+    m_indexing = m_chooser == SmallestDomainOrdering && m_smallest.IsUsable();
+    m_smallest.Invalidate();
+    m_smallest.Log().clear();
+    m_trail.SetChangeLog(m_indexing ? &m_smallest.Log() : nullptr);
     const int n = static_cast<int>(m_records.size());
     Minimise* objective = m_problem->GetObjective();
     bool forward = true;
@@ -271,6 +293,8 @@ void GFC::RecordBest() {
     // on the trail, so that undoing levels never brings worse values back.
     (void)target;
     objective->Cut(m_trail);
+    // The cut may narrow the objective's domain without saving it again.
+    if (m_indexing) m_smallest.Log().push_back(target);
 }
 
 void GFC::MarkSolutionConflicts() {
@@ -374,6 +398,7 @@ void GFC::CountPropagations() {
 }
 
 void GFC::NotifyInstantiate(Variable* v) {
+    if (m_indexing) m_smallest.Log().push_back(v);
     const auto& constraints = v->GetConstraints();
     for (std::size_t k = 0; k < constraints.size(); ++k) {
         if (k + kPrefetchAhead < constraints.size()) __builtin_prefetch(constraints[k + kPrefetchAhead]);
@@ -382,6 +407,7 @@ void GFC::NotifyInstantiate(Variable* v) {
 }
 
 void GFC::NotifyUninstantiate(Variable* v) {
+    if (m_indexing) m_smallest.Log().push_back(v);
     const auto& constraints = v->GetConstraints();
     for (std::size_t k = 0; k < constraints.size(); ++k) {
         if (k + kPrefetchAhead < constraints.size()) __builtin_prefetch(constraints[k + kPrefetchAhead]);

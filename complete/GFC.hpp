@@ -10,6 +10,7 @@
 
 #include "complete/IdSet.hpp"
 #include "complete/PropagationQueue.hpp"
+#include "complete/SmallestDomainIndex.hpp"
 #include "complete/Trail.hpp"
 #include "complete/Value.hpp"
 #include "complete/VariableOrdering.hpp"
@@ -110,6 +111,10 @@ private:
     std::vector<std::unique_ptr<GFCVar>> m_records; // decision variables, then induced ones
     std::vector<int> m_order;                       // level -> record position
     VariableChooser m_chooser = NaturalOrdering;
+    // The smallest-domain choice among the decision variables, fed by the trail's change log
+    // and by the labellings, while m_chooser is the smallest-domain ordering.
+    SmallestDomainIndex m_smallest;
+    bool m_indexing = false;
     // The search's own sequence for the random ordering; it starts as if seeded with 1, so that
     // every run of a problem draws the same numbers.
     Platform::Random m_random;

@@ -31,6 +31,7 @@ void Trail::PopLevel() {
 void Trail::RestoreTo(const Level& level) {
     while (m_finiteTop > level.finite) {
         FiniteEntry& e = m_finite[--m_finiteTop];
+        if (m_changeLog != nullptr) m_changeLog->push_back(e.domain->m_owner);
         FiniteDomainState& live = e.domain->m_state;
         live.m_min = e.min;
         live.m_max = e.max;
@@ -42,6 +43,7 @@ void Trail::RestoreTo(const Level& level) {
     }
     while (m_setTop > level.sets) {
         SetEntry& e = m_sets[--m_setTop];
+        if (m_changeLog != nullptr) m_changeLog->push_back(e.domain->m_owner);
         e.domain->m_state.Assign(e.state);
         e.domain->m_stamp = e.stamp;
     }
@@ -74,6 +76,7 @@ void Trail::Changed(Variable* owner, DomainEvent event) {
 void Trail::Save(FiniteDomain& domain) {
     if (m_finiteTop == m_finite.size()) m_finite.emplace_back();
     FiniteEntry& e = m_finite[m_finiteTop++];
+    if (m_changeLog != nullptr) m_changeLog->push_back(domain.m_owner);
     e.domain = &domain;
     e.stamp = domain.m_stamp;
     const FiniteDomainState& live = domain.m_state;
@@ -126,6 +129,7 @@ void Trail::CutSaved(const FiniteDomain& domain, int first) {
 void Trail::Save(SetDomain& domain) {
     if (m_setTop == m_sets.size()) m_sets.emplace_back();
     SetEntry& e = m_sets[m_setTop++];
+    if (m_changeLog != nullptr) m_changeLog->push_back(domain.m_owner);
     e.domain = &domain;
     e.stamp = domain.m_stamp;
     e.state.Assign(domain.m_state);

@@ -61,6 +61,10 @@ public:
     // Tells the listener that owner's domain changed so (the domains call this themselves).
     void Changed(Variable* owner, DomainEvent event);
 
+    // The owners of the domains saved or restored from now on are appended here (null: nowhere),
+    // so that the search learns which domains may have changed without looking at all of them.
+    void SetChangeLog(std::vector<Variable*>* log) { m_changeLog = log; }
+
     // The search's stop request, read by loops that may run long (null: never stopped).
     void SetStopFlag(const std::atomic<bool>* flag) { m_stopFlag = flag; }
     bool IsStopRequested() const {
@@ -119,6 +123,7 @@ private:
     std::uint64_t m_stamp = 0;
     std::uint64_t m_nextStamp = 1;
     PropagationQueue* m_listener = nullptr;
+    std::vector<Variable*>* m_changeLog = nullptr;
     const std::atomic<bool>* m_stopFlag = nullptr;
 };
 
