@@ -193,10 +193,14 @@ bool GFC::FindNextSolution() {
         if (m_stats != nullptr) m_stats->SetOrderingName("Natural Ordering");
     }
     if (m_exhausted) return false;
-    // Whatever happened to the variables since the last call is read again.
-    m_indexing = m_chooser == SmallestDomainOrdering && m_smallest.IsUsable();
-    m_smallest.Invalidate();
-    m_smallest.Log().clear();
+    // The index follows the changes only while it is in use: when it comes into use it reads
+    // every variable again.
+    const bool indexing = m_chooser == SmallestDomainOrdering && m_smallest.IsUsable();
+    if (indexing && !m_indexing) {
+        m_smallest.Invalidate();
+        m_smallest.Log().clear();
+    }
+    m_indexing = indexing;
     m_trail.SetChangeLog(m_indexing ? &m_smallest.Log() : nullptr);
     const int n = static_cast<int>(m_records.size());
     Minimise* objective = m_problem->GetObjective();
@@ -293,8 +297,6 @@ void GFC::RecordBest() {
     // on the trail, so that undoing levels never brings worse values back.
     (void)target;
     objective->Cut(m_trail);
-    // The cut may narrow the objective's domain without saving it again.
-    if (m_indexing) m_smallest.Log().push_back(target);
 }
 
 void GFC::MarkSolutionConflicts() {
