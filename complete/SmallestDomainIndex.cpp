@@ -12,7 +12,7 @@ void SmallestDomainIndex::Reset(const std::vector<Variable*>& decision) {
     m_valid = false;
     const int n = static_cast<int>(decision.size());
     int maxId = -1;
-    m_usable = true;
+    m_usable = n > kScanAtMost;
     for (const Variable* v : decision) {
         if (v == nullptr || v->GetId() < 0) m_usable = false;
         else maxId = std::max(maxId, v->GetId());
@@ -51,9 +51,9 @@ std::uint64_t SmallestDomainIndex::BlockMin(int block) const {
     return best;
 }
 
-void SmallestDomainIndex::RefreshBlock(int block) {
+void SmallestDomainIndex::RefreshBlock(int block, bool reread) {
     std::size_t node = static_cast<std::size_t>(m_leaves + block);
-    m_tree[node] = BlockMin(block);
+    if (reread) m_tree[node] = BlockMin(block);
     for (node /= 2; node >= 1; node /= 2) {
         const std::uint64_t up = std::min(m_tree[2 * node], m_tree[2 * node + 1]);
         if (m_tree[node] == up) break;
@@ -94,16 +94,28 @@ int SmallestDomainIndex::Choose() {
             const std::uint64_t key = KeyOf(p);
             std::uint64_t& held = m_key[static_cast<std::size_t>(p)];
             if (key == held) continue;
-            held = key;
             const int block = p / kBlock;
-            if (m_blockDirty[static_cast<std::size_t>(block)] == 0) {
-                m_blockDirty[static_cast<std::size_t>(block)] = 1;
-                m_dirtyBlocks.push_back(block);
+            std::uint64_t& least = m_tree[static_cast<std::size_t>(m_leaves + block)];
+            // A smaller key becomes the block's least at once; a larger one matters only when
+            // it was the least, and then the block is read again.
+            char mark = 0;
+            if (key < least) {
+                least = key;
+                mark = 1;
+            } else if (held == least) {
+                mark = 2;
+            }
+            held = key;
+            char& dirty = m_blockDirty[static_cast<std::size_t>(block)];
+            if (mark > dirty) {
+                if (dirty == 0) m_dirtyBlocks.push_back(block);
+                dirty = mark;
             }
         }
         for (const int block : m_dirtyBlocks) {
+            const bool reread = m_blockDirty[static_cast<std::size_t>(block)] == 2;
             m_blockDirty[static_cast<std::size_t>(block)] = 0;
-            RefreshBlock(block);
+            RefreshBlock(block, reread);
         }
         m_dirtyBlocks.clear();
     }

@@ -20,8 +20,9 @@ public:
     // Indexes these decision variables (not owned; the list must outlive the index) and starts
     // invalid.
     void Reset(const std::vector<Variable*>& decision);
-    // False when the variables' ids do not tell their positions apart (then only a scan can
-    // choose).
+    // False when a scan of the decision variables serves as well: when they are so few that
+    // reading them all costs about what following their changes costs, or when their ids do not
+    // tell their positions apart.
     bool IsUsable() const { return m_usable; }
     // Where the variables that may have changed are appended; duplicates and variables outside
     // the decision list are allowed.
@@ -37,18 +38,22 @@ public:
 
 private:
     static constexpr int kBlock = 64;
+    // Up to this many decision variables a scan is as quick (measured on a knapsack of 25
+    // variables, where following the changes took about twice the scan's time).
+    static constexpr int kScanAtMost = 2 * kBlock;
     static constexpr std::uint64_t kNone = ~std::uint64_t{0};
     // The key of position p in the tree's order: size in the high half, position in the low.
     std::uint64_t KeyOf(int p) const;
     void Rebuild();
     std::uint64_t BlockMin(int block) const;
-    void RefreshBlock(int block);
+    // Passes the block's least key up the tree, reading the block again first when reread.
+    void RefreshBlock(int block, bool reread);
 
     const std::vector<Variable*>* m_decision = nullptr;
     std::vector<int> m_positionOf;    // variable id -> decision position, -1 for none
     std::vector<std::uint64_t> m_key; // per position
     std::vector<std::uint64_t> m_tree; // 1 the root, m_leaves.. the blocks' minima
-    std::vector<char> m_blockDirty;
+    std::vector<char> m_blockDirty; // 0 clean, 1 its least is set, 2 to read again
     std::vector<int> m_dirtyBlocks;
     std::vector<Variable*> m_log;
     int m_leaves = 1;
