@@ -29,9 +29,11 @@ void Trail::PopLevel() {
 }
 
 void Trail::RestoreTo(const Level& level) {
+    // Read once: the stores below might otherwise make the loops load it per entry.
+    std::vector<Variable*>* const log = m_changeLog;
     while (m_finiteTop > level.finite) {
         FiniteEntry& e = m_finite[--m_finiteTop];
-        if (m_changeLog != nullptr) m_changeLog->push_back(e.domain->m_owner);
+        if (log != nullptr) log->push_back(e.domain->m_owner);
         FiniteDomainState& live = e.domain->m_state;
         live.m_min = e.min;
         live.m_max = e.max;
@@ -43,7 +45,7 @@ void Trail::RestoreTo(const Level& level) {
     }
     while (m_setTop > level.sets) {
         SetEntry& e = m_sets[--m_setTop];
-        if (m_changeLog != nullptr) m_changeLog->push_back(e.domain->m_owner);
+        if (log != nullptr) log->push_back(e.domain->m_owner);
         e.domain->m_state.Assign(e.state);
         e.domain->m_stamp = e.stamp;
     }
