@@ -124,25 +124,32 @@ bool LinearOp::Propagate() {
 
 template <typename Wide> bool LinearOp::PropagateBounds(bool& lastTerm) {
     const std::size_t n = m_terms.size();
-    for (int round = 0;; ++round) {
-        Wide sumLo = m_constant;
-        Wide sumHi = m_constant;
-        int unbound = 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            const IntVar* x = m_terms[i];
-            const Wide c = m_coefficients[i];
-            if (x->IsInstantiated()) {
-                const Wide v = c * x->GetInt();
-                sumLo += v;
-                sumHi += v;
-                continue;
-            }
-            const Wide p = c * x->MinInt();
-            const Wide q = c * x->MaxInt();
-            sumLo += std::min(p, q);
-            sumHi += std::max(p, q);
-            if (p != q) ++unbound;
+    // The sums of the terms' least and greatest contributions, the unbound terms and the widest
+    // contribution among them. The first round reads them; a narrowing round then updates them
+    // term by term as it narrows, which gives what reading them again would.
+    Wide sumLo = m_constant;
+    Wide sumHi = m_constant;
+    int unbound = 0;
+    Wide widest = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const IntVar* x = m_terms[i];
+        const Wide c = m_coefficients[i];
+        if (x->IsInstantiated()) {
+            const Wide v = c * x->GetInt();
+            sumLo += v;
+            sumHi += v;
+            continue;
         }
+        const Wide p = c * x->MinInt();
+        const Wide q = c * x->MaxInt();
+        sumLo += std::min(p, q);
+        sumHi += std::max(p, q);
+        if (p != q) {
+            ++unbound;
+            widest = std::max(widest, std::max(p, q) - std::min(p, q));
+        }
+    }
+    for (int round = 0;; ++round) {
         if (IsInstantiated()) {
             if (GetInt() < ValueOfSum(sumLo) || GetInt() > ValueOfSum(sumHi)) return false;
         } else if (!KeepRange(ValueOfSum(sumLo), ValueOfSum(sumHi))) {
@@ -151,10 +158,20 @@ template <typename Wide> bool LinearOp::PropagateBounds(bool& lastTerm) {
         if (unbound == 0) return true;
         const Wide zLo = MinInt();
         const Wide zHi = MaxInt();
+        // A term's contribution narrows only when the room the others leave it is less than its
+        // width: when no term is that wide the pass below would change nothing.
+        if (zHi - sumLo >= widest && sumHi - zLo >= widest) {
+            lastTerm = unbound == 1;
+            return true;
+        }
         // A saturated end bounds nothing: every sum beyond it gives that end.
         const bool openBelow = m_saturating && zLo <= m_saturationLow;
         const bool openAbove = m_saturating && zHi >= m_saturationHigh;
         bool changed = false;
+        Wide nextLo = sumLo;
+        Wide nextHi = sumHi;
+        int nextUnbound = unbound;
+        Wide nextWidest = 0;
         for (std::size_t i = 0; i < n; ++i) {
             IntVar* x = m_terms[i];
             if (x->IsInstantiated()) continue;
@@ -180,12 +197,27 @@ template <typename Wide> bool LinearOp::PropagateBounds(bool& lastTerm) {
             if (xLo > x->MinInt() || xHi < x->MaxInt()) {
                 if (!x->KeepRange(Clamp(xLo), Clamp(xHi))) return false;
                 changed = true;
+                const Wide p2 = c * x->MinInt();
+                const Wide q2 = c * x->MaxInt();
+                nextLo += std::min(p2, q2) - std::min(p, q);
+                nextHi += std::max(p2, q2) - std::max(p, q);
+                if (p2 == q2) {
+                    if (p != q) --nextUnbound;
+                    continue;
+                }
+                nextWidest = std::max(nextWidest, std::max(p2, q2) - std::min(p2, q2));
+            } else {
+                nextWidest = std::max(nextWidest, std::max(p, q) - std::min(p, q));
             }
         }
         if (!changed || round + 1 >= kMaxRounds) {
             lastTerm = unbound == 1;
             return true;
         }
+        sumLo = nextLo;
+        sumHi = nextHi;
+        unbound = nextUnbound;
+        widest = nextWidest;
     }
 }
 
