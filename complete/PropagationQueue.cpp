@@ -1,6 +1,7 @@
 #include "complete/PropagationQueue.hpp"
 
 #include "complete/Constraint.hpp"
+#include "complete/FiniteDomain.hpp"
 #include "complete/Trail.hpp"
 #include "complete/Variable.hpp"
 
@@ -56,6 +57,9 @@ void PropagationQueue::Wake(Variable* var, DomainEvent event, const Constraint* 
     // but not one whose other arguments are all bound: the labelling of the last of them left
     // this domain within what the constraint allows, and a narrower domain stays so.
     const bool unbound = !var->IsInstantiated();
+    // A watched position still in a domain of several values leaves its constraint asleep.
+    const FiniteDomain* domain = unbound ? var->GetFiniteDomain() : nullptr;
+    if (domain != nullptr && domain->Count() < 2) domain = nullptr;
     for (int e = static_cast<int>(DomainEvent::Values); e <= static_cast<int>(event); ++e) {
         const std::vector<Variable::Waking>& woken = var->WokenBy(static_cast<DomainEvent>(e));
         const std::size_t n = woken.size();
@@ -66,6 +70,8 @@ void PropagationQueue::Wake(Variable* var, DomainEvent event, const Constraint* 
             if (c == cause) continue;
             // A constraint that filters its wakes hears of every change (it notes what it saw).
             if (c->FiltersWakes()) {
+                const int watch = woken[k].watch;
+                if (watch >= 0 && domain != nullptr && c->WatchesArmed() && domain->Contains(watch)) continue;
                 if (c->IsWokenBy(woken[k].index, event)) Schedule(c);
                 continue;
             }

@@ -51,10 +51,10 @@ void Variable::PrintValue(std::ostream& os) const {
     os << GetState().m_value;
 }
 
-void Variable::AddConstraint(Constraint* c, DomainEvent wake, int index) {
+void Variable::AddConstraint(Constraint* c, DomainEvent wake, int index, int watch) {
     m_constraints.push_back(c);
     if (c->KeepsPast()) m_pastKeepers.push_back(c);
-    if (wake != DomainEvent::None) m_woken[static_cast<std::size_t>(wake) - 1].push_back(Waking{c, index});
+    if (wake != DomainEvent::None) m_woken[static_cast<std::size_t>(wake) - 1].push_back(Waking{c, index, watch});
 }
 
 void Variable::AddPastTo(IdSet& out) const {

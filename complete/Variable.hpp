@@ -60,13 +60,16 @@ public:
     const std::vector<Constraint*>& GetConstraints() const { return m_constraints; }
     // Registers c, in which this variable is entry `index` of its variables, woken by changes
     // of this variable's domain from `wake` up (None: never).
-    void AddConstraint(Constraint* c, DomainEvent wake = DomainEvent::None, int index = 0);
+    // watch: the constraint's WatchedPosition for this entry.
+    void AddConstraint(Constraint* c, DomainEvent wake = DomainEvent::None, int index = 0, int watch = -1);
     // Removes one registration of c.
     void RemoveConstraint(Constraint* c);
-    // A constraint to wake, and this variable's entry among its variables.
+    // A constraint to wake, this variable's entry among its variables, and the position the
+    // constraint watches in this domain (-1: none).
     struct Waking {
         Constraint* constraint;
         int index;
+        int watch;
     };
     // The constraints registered to be woken from this strength of change up (a change wakes
     // the lists of its own strength and of every weaker one).
