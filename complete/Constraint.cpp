@@ -84,8 +84,7 @@ void Constraint::Attach() {
     m_checksWhenBound = ChecksWhenBound();
     m_untilBound = ForwardChecksUntilBound();
     for (std::size_t i = 0; i < m_vars.size(); ++i)
-        m_vars[i]->AddConstraint(this, WakeOn(static_cast<int>(i)), static_cast<int>(i),
-                                 m_filtersWakes ? WatchedPosition(static_cast<int>(i)) : -1);
+        m_vars[i]->AddConstraint(this, WakeOn(static_cast<int>(i)), static_cast<int>(i));
 }
 
 Truth Constraint::Entailment() const {

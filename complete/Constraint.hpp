@@ -116,16 +116,6 @@ public:
         return true;
     }
     bool FiltersWakes() const { return m_filtersWakes; }
-    // For a constraint that FiltersWakes: a position of m_vars[i]'s domain such that a change
-    // leaving it there, beside other values, would make IsWokenBy answer false and note nothing
-    // (-1: none). The queue asks it once, when the constraint is attached, and trusts it only
-    // while WatchesArmed, so that it spares the call for most changes of a wide operand.
-    virtual int WatchedPosition(int i) const {
-        (void)i;
-        return -1;
-    }
-    bool WatchesArmed() const { return m_watchesArmed; }
-    void ArmWatches() { m_watchesArmed = true; }
     // Told, when m_hearsLabelling, that var was labelled (or released).
     virtual void HearLabelling(Variable* var, bool labelled) { (void)var, (void)labelled; }
     // What PropagatesOnLabelling and ChecksWhenBound answered when the constraint was attached.
@@ -194,7 +184,6 @@ protected:
     bool m_queued = false;
     bool m_filtersWakes = false;   // set by kinds that override IsWokenBy
     bool m_hearsLabelling = false; // set by kinds that override HearLabelling
-    bool m_watchesArmed = false;   // WatchedPosition holds from now on
     // PropagatesOnLabelling and ChecksWhenBound, read once when attached (asked per labelling).
     bool m_propagatesOnLabelling = false;
     bool m_checksWhenBound = true;

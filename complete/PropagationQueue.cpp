@@ -65,13 +65,16 @@ void PropagationQueue::Wake(Variable* var, DomainEvent event, const Constraint* 
         const std::size_t n = woken.size();
         for (std::size_t k = 0; k < n; ++k) {
             // Long lists (pairwise constraints) are walked faster with the next ones on the way.
-            if (k + kPrefetchAhead < n) __builtin_prefetch(woken[k + kPrefetchAhead].constraint);
+            // Those a watch usually passes over are not fetched.
+            if (k + kPrefetchAhead < n && woken[k + kPrefetchAhead].watch < 0)
+                __builtin_prefetch(woken[k + kPrefetchAhead].constraint);
+            // A watched position still there spares reading the constraint at all.
+            const int watch = woken[k].watch;
+            if (watch >= 0 && domain != nullptr && domain->Contains(watch)) continue;
             Constraint* c = woken[k].constraint;
             if (c == cause) continue;
             // A constraint that filters its wakes hears of every change (it notes what it saw).
             if (c->FiltersWakes()) {
-                const int watch = woken[k].watch;
-                if (watch >= 0 && domain != nullptr && c->WatchesArmed() && domain->Contains(watch)) continue;
                 if (c->IsWokenBy(woken[k].index, event)) Schedule(c);
                 continue;
             }

@@ -51,10 +51,16 @@ void Variable::PrintValue(std::ostream& os) const {
     os << GetState().m_value;
 }
 
-void Variable::AddConstraint(Constraint* c, DomainEvent wake, int index, int watch) {
+void Variable::AddConstraint(Constraint* c, DomainEvent wake, int index) {
     m_constraints.push_back(c);
     if (c->KeepsPast()) m_pastKeepers.push_back(c);
-    if (wake != DomainEvent::None) m_woken[static_cast<std::size_t>(wake) - 1].push_back(Waking{c, index, watch});
+    if (wake != DomainEvent::None) m_woken[static_cast<std::size_t>(wake) - 1].push_back(Waking{c, index, -1});
+}
+
+void Variable::SetWatch(const Constraint* c, int index, int watch) {
+    for (auto& woken : m_woken)
+        for (Waking& w : woken)
+            if (w.constraint == c && w.index == index) w.watch = watch;
 }
 
 void Variable::AddPastTo(IdSet& out) const {

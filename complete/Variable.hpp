@@ -60,12 +60,15 @@ public:
     const std::vector<Constraint*>& GetConstraints() const { return m_constraints; }
     // Registers c, in which this variable is entry `index` of its variables, woken by changes
     // of this variable's domain from `wake` up (None: never).
-    // watch: the constraint's WatchedPosition for this entry.
-    void AddConstraint(Constraint* c, DomainEvent wake = DomainEvent::None, int index = 0, int watch = -1);
+    void AddConstraint(Constraint* c, DomainEvent wake = DomainEvent::None, int index = 0);
     // Removes one registration of c.
     void RemoveConstraint(Constraint* c);
+    // Tells the queue that c, woken by this variable as its entry `index`, needs no call while
+    // position `watch` stays in this domain beside other values (c must filter its wakes, and
+    // the promise must hold from now on).
+    void SetWatch(const Constraint* c, int index, int watch);
     // A constraint to wake, this variable's entry among its variables, and the position the
-    // constraint watches in this domain (-1: none).
+    // constraint watches in this domain (-1: none; see SetWatch).
     struct Waking {
         Constraint* constraint;
         int index;

@@ -123,12 +123,6 @@ bool CountOp::IsWokenBy(int i, DomainEvent event) {
     return lo < m_sure || hi > m_sure + m_maybe || (m_maybe > 0 && (hi == m_sure || lo == m_sure + m_maybe));
 }
 
-int CountOp::WatchedPosition(int i) const {
-    if (i == 0) return -1;
-    const Operand& o = m_entries[static_cast<std::size_t>(i) - 1];
-    return o.domain != nullptr && o.positionCount == 1 ? o.positions[0] : -1;
-}
-
 void CountOp::OnLabelled(const Variable* v, bool labelled) {
     m_labelled = labelled ? v : nullptr;
 }
@@ -141,8 +135,14 @@ bool CountOp::Propagate() {
         for (Operand& o : m_entries)
             (void)Update(o);
         m_known = true;
-        // Until now every change woke the count (IsWokenBy); from now on it learns from them.
-        GetDefinition()->ArmWatches();
+        // An operand that may or may not take the one counted value stays so while it keeps
+        // that value beside others: the queue need not ask about such changes (until now every
+        // change woke the count).
+        for (std::size_t k = 0; k < m_entries.size(); ++k) {
+            const Operand& o = m_entries[k];
+            if (o.domain != nullptr && o.positionCount == 1)
+                o.var->SetWatch(GetDefinition(), static_cast<int>(k) + 1, o.positions[0]);
+        }
     } else if (m_labelled != nullptr) {
         for (Operand& o : m_entries)
             if (o.var == m_labelled) (void)Update(o);

@@ -29,9 +29,7 @@ public:
     // An operand's change updates what the count knows of it, and wakes the count only when the
     // totals then call for narrowing.
     bool IsWokenBy(int i, DomainEvent event) override;
-    // An operand that may or may not take the one counted value stays so while it keeps that
-    // value beside others: the position of that value, once every operand's share is known.
-    int WatchedPosition(int i) const override;
+
     bool HearsLabelling() const override { return true; }
     void OnLabelled(const Variable* v, bool labelled) override;
 

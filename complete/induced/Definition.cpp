@@ -15,10 +15,6 @@ bool Definition::IsWokenBy(int i, DomainEvent event) {
     return m_owner->IsWokenBy(i, event);
 }
 
-int Definition::WatchedPosition(int i) const {
-    return m_owner->WatchedPosition(i);
-}
-
 void Definition::HearLabelling(Variable* var, bool labelled) {
     m_owner->OnLabelled(var, labelled);
 }

@@ -18,7 +18,6 @@ public:
     bool ForwardCheck() override;
     DomainEvent WakeOn(int i) const override;
     bool IsWokenBy(int i, DomainEvent event) override;
-    int WatchedPosition(int i) const override;
     void HearLabelling(Variable* var, bool labelled) override;
     bool Propagate() override;
     bool PropagatesOnLabelling() const override { return true; }

@@ -29,11 +29,6 @@ public:
         (void)i, (void)event;
         return true;
     }
-    // The definition's WatchedPosition (the definition arms its watches when told).
-    virtual int WatchedPosition(int i) const {
-        (void)i;
-        return -1;
-    }
     // Told when a variable of the definition is labelled (labelled true) and released, when
     // HearsLabelling.
     virtual bool HearsLabelling() const { return false; }
