@@ -58,7 +58,7 @@ void PropagationQueue::Wake(Variable* var, DomainEvent event, const Constraint* 
     // this domain within what the constraint allows, and a narrower domain stays so.
     const bool unbound = !var->IsInstantiated();
     // A watched position still in a domain of several values leaves its constraint asleep.
-    const FiniteDomain* domain = unbound ? var->GetFiniteDomain() : nullptr;
+    const FiniteDomain* domain = unbound && var->HasWatches() ? var->GetFiniteDomain() : nullptr;
     if (domain != nullptr && domain->Count() < 2) domain = nullptr;
     for (int e = static_cast<int>(DomainEvent::Values); e <= static_cast<int>(event); ++e) {
         const std::vector<Variable::Waking>& woken = var->WokenBy(static_cast<DomainEvent>(e));

@@ -60,7 +60,10 @@ void Variable::AddConstraint(Constraint* c, DomainEvent wake, int index) {
 void Variable::SetWatch(const Constraint* c, int index, int watch) {
     for (auto& woken : m_woken)
         for (Waking& w : woken)
-            if (w.constraint == c && w.index == index) w.watch = watch;
+            if (w.constraint == c && w.index == index) {
+                w.watch = watch;
+                m_hasWatches = true;
+            }
 }
 
 void Variable::AddPastTo(IdSet& out) const {

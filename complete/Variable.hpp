@@ -67,6 +67,7 @@ public:
     // position `watch` stays in this domain beside other values (c must filter its wakes, and
     // the promise must hold from now on).
     void SetWatch(const Constraint* c, int index, int watch);
+    bool HasWatches() const { return m_hasWatches; }
     // A constraint to wake, this variable's entry among its variables, and the position the
     // constraint watches in this domain (-1: none; see SetWatch).
     struct Waking {
@@ -165,6 +166,7 @@ private:
     std::vector<Constraint*> m_pastKeepers; // those of m_constraints that keep their past
     // Registrations by the weakest change that wakes them: values, bounds, fixed.
     std::vector<Waking> m_woken[3];
+    bool m_hasWatches = false; // some entry of m_woken has a watch
 };
 
 } // namespace GFCLib
