@@ -29,7 +29,6 @@ public:
     // An operand's change updates what the count knows of it, and wakes the count only when the
     // totals then call for narrowing.
     bool IsWokenBy(int i, DomainEvent event) override;
-
     bool HearsLabelling() const override { return true; }
     void OnLabelled(const Variable* v, bool labelled) override;
 
