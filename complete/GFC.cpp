@@ -137,15 +137,7 @@ int GFC::Choose(int level) {
     if (m_indexing) {
         // The same answer as SmallestDomainOrdering without reading every decision variable.
         position = m_smallest.Choose();
-        if (position < 0) {
-            const auto& induced = m_problem->GetInducedVariables();
-            position = level;
-            for (std::size_t i = 0; i < induced.size(); ++i)
-                if (!induced[i]->IsInstantiated()) {
-                    position = static_cast<int>(m_problem->GetVariables().size() + i);
-                    break;
-                }
-        }
+        if (position < 0) position = FirstFreeInduced(m_problem, level);
     } else {
         position = m_chooser(m_problem, level, false, m_random);
     }

@@ -16,14 +16,18 @@ int FirstFree(const std::vector<Variable*>& list) {
 }
 } // namespace
 
+int FirstFreeInduced(CSP* problem, int level) {
+    const int induced = FirstFree(problem->GetInducedVariables());
+    if (induced >= 0) return static_cast<int>(problem->GetVariables().size()) + induced;
+    return level;
+}
+
 int NaturalOrdering(CSP* problem, int level, bool mainListOnly, Platform::Random&) {
     const auto& decision = problem->GetVariables();
     const int first = FirstFree(decision);
     if (first >= 0) return first;
     if (mainListOnly) return level;
-    const int induced = FirstFree(problem->GetInducedVariables());
-    if (induced >= 0) return static_cast<int>(decision.size()) + induced;
-    return level;
+    return FirstFreeInduced(problem, level);
 }
 
 int RandomOrdering(CSP* problem, int level, bool mainListOnly, Platform::Random& random) {
@@ -81,9 +85,7 @@ int SmallestDomainOrdering(CSP* problem, int level, bool mainListOnly, Platform:
     const int best = SmallestDomainScan(problem, level, true);
     if (best >= 0) return best;
     if (mainListOnly) return -1;
-    const int induced = FirstFree(problem->GetInducedVariables());
-    if (induced >= 0) return static_cast<int>(problem->GetVariables().size()) + induced;
-    return level;
+    return FirstFreeInduced(problem, level);
 }
 
 } // namespace GFCLib

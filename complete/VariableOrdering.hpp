@@ -22,6 +22,8 @@ int NaturalOrdering(CSP* problem, int level, bool mainListOnly, Platform::Random
 int RandomOrdering(CSP* problem, int level, bool mainListOnly, Platform::Random& random);
 // The free candidate with the fewest values left (earliest on ties); -1 when none is free.
 int SmallestDomainScan(CSP* problem, int level, bool mainListOnly);
+// The position of the first free induced variable; level when none is free.
+int FirstFreeInduced(CSP* problem, int level);
 // Smallest domain among the decision variables; then, unless mainListOnly, the first free
 // induced variable (level when none); -1 when mainListOnly and no decision variable is free.
 int SmallestDomainOrdering(CSP* problem, int level, bool mainListOnly, Platform::Random& random);

@@ -87,7 +87,6 @@ void AllDifferent::Attach() {
     m_order.resize(m_entries.size());
     std::iota(m_order.begin(), m_order.end(), 0);
     m_done = 0;
-    m_trail = first != nullptr ? first->GetTrail() : nullptr;
     Constraint::Attach();
 }
 
@@ -106,10 +105,6 @@ bool AllDifferent::Preprocess() {
 }
 
 bool AllDifferent::Propagate() {
-    // The trail the search attached after this constraint was.
-    if (!m_vars.empty())
-        m_trail = m_vars.front()->GetFiniteDomain() != nullptr ? m_vars.front()->GetFiniteDomain()->GetTrail()
-                                                               : nullptr;
     if (!TakeFixedValues()) return false;
     if (m_mode == Mode::Positions) return Pigeonhole();
     if (m_mode == Mode::Integers) return PigeonholeIntegers();
@@ -162,6 +157,9 @@ bool AllDifferent::Separate(const Entry& e, const Entry& f, bool& fixed) const {
 }
 
 bool AllDifferent::TakeFixedValues() {
+    // The search gives the domains its trail after this constraint was attached: read it here.
+    const FiniteDomain* first = m_vars.empty() ? nullptr : m_vars.front()->GetFiniteDomain();
+    Trail* const trail = first != nullptr ? first->GetTrail() : nullptr;
     const int n = static_cast<int>(m_entries.size());
     // Giving a value away may fix an entry already passed over: walk again until none is.
     bool again = true;
@@ -171,7 +169,7 @@ bool AllDifferent::TakeFixedValues() {
             const Entry& e = m_entries[static_cast<std::size_t>(m_order[static_cast<std::size_t>(k)])];
             if (!IsFixed(e)) continue;
             std::swap(m_order[static_cast<std::size_t>(k)], m_order[static_cast<std::size_t>(m_done)]);
-            if (m_trail != nullptr) m_trail->Save(m_done, m_doneStamp);
+            if (trail != nullptr) trail->Save(m_done, m_doneStamp);
             ++m_done;
             for (int j = m_done; j < n; ++j) {
                 const Entry& f = m_entries[static_cast<std::size_t>(m_order[static_cast<std::size_t>(j)])];

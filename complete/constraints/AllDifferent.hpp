@@ -17,7 +17,6 @@
 namespace GFCLib {
 
 class IntVar;
-class Trail;
 
 class AllDifferent : public GeneralConstraint {
 public:
@@ -67,7 +66,6 @@ private:
     std::vector<int> m_order;
     int m_done = 0;
     std::uint64_t m_doneStamp = 0;
-    Trail* m_trail = nullptr;
     mutable BitVector m_scratch;
 };
 
