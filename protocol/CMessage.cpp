@@ -1,34 +1,13 @@
 #include "protocol/CMessage.hpp"
 
 #include "platform/FatalError.hpp"
+#include "protocol/LittleEndian.hpp"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 
 namespace TavNet {
-
-namespace {
-
-// The value slot holds numbers little-endian whatever the host's order.
-template <class T> void StoreLittleEndian(T value, std::uint8_t* out) {
-    using U = std::make_unsigned_t<T>;
-    auto bits = static_cast<U>(value);
-    for (std::size_t i = 0; i < sizeof(T); ++i) {
-        out[i] = static_cast<std::uint8_t>(bits & 0xFFu);
-        bits = static_cast<U>(bits >> 8);
-    }
-}
-
-template <class T> T LoadLittleEndian(const std::uint8_t* in) {
-    using U = std::make_unsigned_t<T>;
-    U bits = 0;
-    for (std::size_t i = sizeof(T); i-- > 0;)
-        bits = static_cast<U>((bits << 8) | in[i]);
-    return static_cast<T>(bits);
-}
-
-} // namespace
 
 CMessageData& CMessage::Fresh(int index, ItemKind kind) {
     if (index < 0 || index >= kMaxItems)
