@@ -79,8 +79,11 @@ public:
 
 private:
     CMessageData& Fresh(int index, ItemKind kind);
-    void SetNumber(int index, const void* bytes, std::size_t size);
-    bool GetNumber(int index, void* bytes, std::size_t size) const;
+    // The item at index; null at or beyond the item count.
+    const CMessageData* Item(int index) const;
+    // A number item in its slot, little-endian in its first sizeof(T) bytes.
+    template <class T> void SetNumber(int index, T value);
+    template <class T> void GetNumber(int index, T& value) const;
 
     // The type's code (RequestProblem's by default).
     std::int32_t m_type = 0;

@@ -1,5 +1,6 @@
 #include "protocol/MessageDecoder.hpp"
 
+#include "protocol/LittleEndian.hpp"
 #include "protocol/MessageError.hpp"
 
 #include <algorithm>
@@ -10,12 +11,11 @@ namespace TavNet {
 namespace {
 
 std::uint32_t Get32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+    return LoadLittleEndian<std::uint32_t>(p);
 }
 
 std::uint16_t Get16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
+    return LoadLittleEndian<std::uint16_t>(p);
 }
 
 // Strings are read into memory that grows with what has arrived, never with what is announced.

@@ -1,5 +1,6 @@
 #include "protocol/MessageEncoder.hpp"
 
+#include "protocol/LittleEndian.hpp"
 #include "protocol/MessageError.hpp"
 
 #include <limits>
@@ -8,14 +9,18 @@ namespace TavNet {
 
 namespace {
 
+template <class T> void Put(Bytes& out, T value) {
+    std::uint8_t bytes[sizeof(T)];
+    StoreLittleEndian(value, bytes);
+    out.insert(out.end(), bytes, bytes + sizeof(T));
+}
+
 void Put16(Bytes& out, std::uint16_t v) {
-    out.push_back(static_cast<std::uint8_t>(v & 0xFF));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
+    Put(out, v);
 }
 
 void Put32(Bytes& out, std::uint32_t v) {
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<std::uint8_t>((v >> shift) & 0xFF));
+    Put(out, v);
 }
 
 std::uint32_t Length32(std::size_t size, const char* what) {

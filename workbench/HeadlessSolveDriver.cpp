@@ -20,17 +20,13 @@ bool HeadlessSolveDriver::StartSession(const SolveSettings& settings) {
     m_finished = false;
     // With a clock of its own the test decides when the limit runs out: building is never cut.
     const auto building = m_now ? SolveSession::Building::Counted : SolveSession::Building::CutAtLimit;
-    switch (m_session->Start(settings, building)) {
-    case SolveSession::Started::No:
-        return false;
-    case SolveSession::Started::TimedOutWhileBuilding:
-        m_outcome.started = true;
+    const SolveSession::Started started = m_session->Start(settings, building);
+    if (started == SolveSession::Started::No) return false;
+    m_outcome.started = true;
+    if (started == SolveSession::Started::TimedOutWhileBuilding) {
         m_outcome.timedOut = true;
         return false;
-    case SolveSession::Started::Yes:
-        break;
     }
-    m_outcome.started = true;
     if (m_interrupt != nullptr) m_interruptPoll->Start(kInterruptPoll, true);
     return true;
 }
@@ -46,7 +42,6 @@ HeadlessSolveDriver::Outcome HeadlessSolveDriver::Run(const SolveSettings& setti
                       m_doc.WaitForPosted(timeout);
                       m_session->DeliverEvents();
                   });
-    m_interruptPoll->Stop();
     if (m_session->TimedOut()) m_outcome.timedOut = true;
     return m_outcome;
 }

@@ -13,11 +13,11 @@ SolveSession::SolveSession(CTavDoc& doc, SolveClock& clock)
       m_engineTimer(clock.MakeTimer([this] { m_doc.SkipEngine(); })) {}
 
 SolveSession::~SolveSession() {
-    m_closing = true;
     StopTimers();
     if (!m_active) return;
     // The document keeps the ended run's last events for this session: they are taken now,
-    // and dropped, while it still stands.
+    // and dropped (the session is no longer active), while it still stands.
+    m_active = false;
     m_doc.EndSolve(false);
     m_doc.DeliverEvents();
 }
@@ -135,7 +135,7 @@ void SolveSession::DeliverEvents() {
 }
 
 void SolveSession::progress(int found) {
-    if (!m_active || m_closing) return;
+    if (!m_active) return;
     if (m_observer != nullptr) m_observer->progress(found);
     m_found = found;
     m_doc.Views().RunGoingOn(found);
@@ -144,27 +144,26 @@ void SolveSession::progress(int found) {
 }
 
 void SolveSession::finished(int found) {
-    if (!m_active || m_closing) return;
+    if (!m_active) return;
     if (m_observer != nullptr) m_observer->finished(found);
     m_doc.ShowStatistics();
     m_doc.RunFinished();
     StopTimers();
     m_timeoutDue = false;
-    if (m_doc.IsExpertMode()) m_doc.ReleaseEngines();
     m_active = false;
     m_doc.EndSolve(found != 0);
     m_doc.Views().SolveStateChanged();
 }
 
 void SolveSession::engineStarted(int position) {
-    if (!m_active || m_closing) return;
+    if (!m_active) return;
     if (m_observer != nullptr) m_observer->engineStarted(position);
     m_doc.EngineStarted(position);
     m_engineTimer->Start(std::max(m_settings.engineInterval, std::chrono::seconds(1)), false);
 }
 
 void SolveSession::engineSolved(int position) {
-    if (!m_active || m_closing) return;
+    if (!m_active) return;
     if (m_observer != nullptr) m_observer->engineSolved(position);
     m_doc.EngineSolved(position);
 }

@@ -75,9 +75,6 @@ public:
 
     // From a successful Start until the run's finished sequence.
     bool IsActive() const { return m_active; }
-    bool IsAsking() const { return m_asking; }
-    // Solutions the run has reported so far.
-    int Found() const { return m_found; }
     // The time limit ended the run (the question answered Yes, or it ran out while building).
     bool TimedOut() const { return m_timedOut; }
     bool IsTimeLimitRunning() const { return m_timeLimit->IsActive(); }
@@ -111,7 +108,7 @@ private:
     // Events were posted while a question was open, or while a delivery was handing them on.
     bool m_eventsWaiting = false;
     bool m_delivering = false;
-    bool m_closing = false;
+    // Solutions the run has reported so far.
     int m_found = 0;
 };
 

@@ -75,10 +75,9 @@ int WaitingClock::FireDue() {
         } else {
             next->active = false;
         }
-        // The entry stays alive through its callback even when the callback destroys its timer.
-        const std::shared_ptr<Entry> keep = next;
-        const std::function<void()> fire = keep->fire;
-        fire();
+        // `next` keeps the entry, and so its callback, alive even when the callback destroys its
+        // timer.
+        next->fire();
         ++fired;
     }
     return fired;

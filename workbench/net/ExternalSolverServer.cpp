@@ -99,14 +99,11 @@ void ExternalSolverServer::OnMessageReceived(int number, const CMessage& message
         case MessageType::TextLine:
             SendText(MessageType::Broadcast, "[User#" + std::to_string(number) + "] " + message.Text());
             return;
-        case MessageType::Disconnect: {
+        case MessageType::Disconnect:
+            // Leaving on its own word is leaving as when the connection ends.
             RemoveUser(number);
-            CancelCheck(number);
-            CMessage left(MessageType::Disconnect);
-            left.SetInt(0, static_cast<std::int32_t>(number));
-            SendToAll(left);
+            OnUserDisconnected(number);
             return;
-        }
         case MessageType::Solutions: {
             std::string text;
             message.GetString(0, text);

@@ -6,12 +6,12 @@
 namespace TavWorkbench::Ui {
 
 RunEventPump::RunEventPump(CTavDoc& doc, SolveSession& session, QObject* parent)
-    : QObject(parent), m_doc(doc), m_session(session), m_shared(std::make_shared<Shared>()) {
+    : QObject(parent), m_session(session), m_shared(std::make_shared<Shared>()) {
     m_shared->target = this;
     m_later.setSingleShot(true);
     connect(&m_later, &QTimer::timeout, this, &RunEventPump::DeliverNow);
     std::weak_ptr<Shared> weak = m_shared;
-    m_doc.SetEventWaker([weak] {
+    doc.SetEventWaker([weak] {
         const std::shared_ptr<Shared> shared = weak.lock();
         if (!shared) return;
         std::lock_guard lock(shared->mutex);

@@ -44,7 +44,6 @@ private:
 
     void Woken();
 
-    CTavDoc& m_doc;
     SolveSession& m_session;
     std::shared_ptr<Shared> m_shared;
     QElapsedTimer m_sinceLast;
