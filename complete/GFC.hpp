@@ -32,7 +32,8 @@ class Variable;
 class GFC {
 public:
     // The search over problem (not owned, and it must outlive the search); stats may be null;
-    // flag is kept and not used.
+    // flag is kept and not used. The search is set up (records, trail, index) by the first
+    // FindNextSolution, where a stop request can cut it short.
     GFC(CSP* problem, GFCStats* stats, bool flag);
     virtual bool IsSolved() const { return m_solved; }
     virtual ~GFC();
@@ -60,6 +61,10 @@ public:
     std::int64_t GetSteps() const { return m_steps; }
 
 private:
+    // The records of the decision and induced variables, the trail attached to every domain the
+    // search narrows, and the smallest-domain index; false when a stop was requested meanwhile
+    // (read every few thousand variables).
+    [[nodiscard]] bool SetUp();
     // Preparation of every constraint before the first step, then propagation of every
     // constraint that narrows by domains; false when the problem has no solution or a stop was
     // requested meanwhile.
@@ -91,6 +96,7 @@ private:
 
     bool m_stop = false;
     bool m_solved = false;
+    bool m_setUp = false;
     bool m_firstCall = true;
     bool m_exhausted = false;
     GFCStats* m_stats;
