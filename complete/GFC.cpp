@@ -39,7 +39,7 @@ bool GFC::SetUp() {
     m_records.reserve(m_problem->GetVariables().size() + m_problem->GetInducedVariables().size());
     const auto addRecord = [this](Variable* v) {
         if (v == nullptr) return;
-        m_records.push_back(std::make_unique<GFCVar>(v));
+        m_records.emplace_back(v);
         // A level left over from an earlier search over these variables must not be blamed.
         v->SetLevel(-1);
     };
@@ -63,8 +63,8 @@ bool GFC::SetUp() {
     };
     for (const auto& record : m_records) {
         if (stopped()) return false;
-        trail(record->GetVariable());
-        for (const Constraint* c : record->GetVariable()->GetConstraints())
+        trail(record.GetVariable());
+        for (const Constraint* c : record.GetVariable()->GetConstraints())
             if (seen.insert(c).second)
                 for (Variable* v : c->GetVars())
                     trail(v);
@@ -80,7 +80,7 @@ bool GFC::SetUp() {
     if (m_stats != nullptr)
         for (const auto& record : m_records) {
             if (stopped()) return false;
-            m_stats->AppendInitialDomainSize(record->GetInitialDomainSize());
+            m_stats->AppendInitialDomainSize(record.GetInitialDomainSize());
         }
     m_setUp = true;
     return true;
@@ -139,7 +139,7 @@ const Value& GFC::GetObjectiveBound() const {
 }
 
 GFCVar& GFC::RecordAt(int level) {
-    return *m_records[static_cast<std::size_t>(m_order[static_cast<std::size_t>(level)])];
+    return m_records[static_cast<std::size_t>(m_order[static_cast<std::size_t>(level)])];
 }
 
 int GFC::Choose(int level) {
@@ -152,7 +152,7 @@ int GFC::Choose(int level) {
         m_chooser == NaturalOrdering ||
         (m_chooser == SmallestDomainOrdering && level >= static_cast<int>(m_problem->GetVariables().size()));
     if (inOrder && level >= 0 && level < n &&
-        !m_records[static_cast<std::size_t>(level)]->GetVariable()->IsInstantiated() &&
+        !m_records[static_cast<std::size_t>(level)].GetVariable()->IsInstantiated() &&
         (level == 0 || m_order[static_cast<std::size_t>(level) - 1] == level - 1))
         return level;
     int position = -1;
@@ -164,11 +164,11 @@ int GFC::Choose(int level) {
         position = m_chooser(m_problem, level, false, m_random);
     }
     if (position >= 0 && position < n &&
-        !m_records[static_cast<std::size_t>(position)]->GetVariable()->IsInstantiated())
+        !m_records[static_cast<std::size_t>(position)].GetVariable()->IsInstantiated())
         return position;
     // A chooser that found nothing usable: take the first free record.
     for (int p = 0; p < n; ++p)
-        if (!m_records[static_cast<std::size_t>(p)]->GetVariable()->IsInstantiated()) return p;
+        if (!m_records[static_cast<std::size_t>(p)].GetVariable()->IsInstantiated()) return p;
     return -1;
 }
 
@@ -199,7 +199,7 @@ bool GFC::Prepare() {
             schedule(induced->GetDefinition());
     if (!m_queue.Run() || IsStopRequested()) return false;
     for (const auto& record : m_records)
-        if (stopped() || !record->GetVariable()->HasValues()) return false;
+        if (stopped() || !record.GetVariable()->HasValues()) return false;
     return true;
 }
 
@@ -298,7 +298,7 @@ bool GFC::FindNextSolution() {
         m_solved = true;
         m_exhausted = true;
         for (std::size_t i = 0; i < m_records.size(); ++i)
-            m_records[i]->GetVariable()->SetValue(m_best[i]);
+            m_records[i].GetVariable()->SetValue(m_best[i]);
         if (m_stats != nullptr) m_stats->CountSolution();
         return true;
     }
@@ -312,7 +312,7 @@ void GFC::RecordBest() {
     m_hasBest = true;
     m_best.resize(m_records.size());
     for (std::size_t i = 0; i < m_records.size(); ++i)
-        m_best[i] = m_records[i]->GetVariable()->GetCurrentValue();
+        m_best[i] = m_records[i].GetVariable()->GetCurrentValue();
     // Later solutions must beat this one: cut the objective's domain, and every state of it saved
     // on the trail, so that undoing levels never brings worse values back.
     (void)target;
@@ -333,7 +333,7 @@ void GFC::MarkSolutionConflicts() {
 bool GFC::Step() {
     const int position = m_order[static_cast<std::size_t>(m_depth)];
     if (position < 0) return false;
-    GFCVar& record = *m_records[static_cast<std::size_t>(position)];
+    GFCVar& record = m_records[static_cast<std::size_t>(position)];
     Variable* v = record.GetVariable();
     if (record.NeedsSave()) {
         record.Save();

@@ -8,6 +8,7 @@
 // FindNextSolution continues where the previous one stopped. With an objective one call runs
 // the whole minimisation (branch and bound) and returns the best solution.
 
+#include "complete/GFCVar.hpp"
 #include "complete/IdSet.hpp"
 #include "complete/PropagationQueue.hpp"
 #include "complete/SmallestDomainIndex.hpp"
@@ -26,7 +27,6 @@ namespace GFCLib {
 
 class CSP;
 class GFCStats;
-class GFCVar;
 class Variable;
 
 class GFC {
@@ -114,7 +114,7 @@ private:
     Trail m_trail; // one level per labelled level
     PropagationQueue m_queue{m_trail};
     std::vector<Variable*> m_trailed;               // variables whose domains save on m_trail
-    std::vector<std::unique_ptr<GFCVar>> m_records; // decision variables, then induced ones
+    std::vector<GFCVar> m_records; // decision variables, then induced ones
     std::vector<int> m_order;                       // level -> record position
     VariableChooser m_chooser = NaturalOrdering;
     // The smallest-domain choice among the decision variables, fed by the trail's change log
