@@ -312,9 +312,8 @@ void RawGFCSolver::AddVariables() {
         m_csp->AddVariable(v);
         m_byNode.emplace_back(variable.Get(), v);
     }
-    std::sort(m_byNode.begin(), m_byNode.end(), [](const auto& a, const auto& b) {
-        return std::less<const RawExpr*>()(a.first, b.first);
-    });
+    std::sort(m_byNode.begin(), m_byNode.end(),
+              [](const auto& a, const auto& b) { return std::less<const RawExpr*>()(a.first, b.first); });
 }
 
 Variable* RawGFCSolver::MakeVariable(const RPtr<RawVar>& variable) {
@@ -655,9 +654,10 @@ Variable* RawGFCSolver::GetNamedVariable(const RPtr<RawExpr>& expr) {
     if (expr->GetType() == RawType::BoolVar || expr->GetType() == RawType::IntVar ||
         expr->GetType() == RawType::SetVar || expr->GetType() == RawType::StrVar) {
         // A reference to the declaration itself, as the reader makes them.
-        const auto node = std::lower_bound(
-            m_byNode.begin(), m_byNode.end(), expr.Get(),
-            [](const auto& entry, const RawExpr* key) { return std::less<const RawExpr*>()(entry.first, key); });
+        const auto node = std::lower_bound(m_byNode.begin(), m_byNode.end(), expr.Get(),
+                                           [](const auto& entry, const RawExpr* key) {
+                                               return std::less<const RawExpr*>()(entry.first, key);
+                                           });
         if (node != m_byNode.end() && node->first == expr.Get()) return node->second;
         // A reference made apart from the declaration: the first variable of that name.
         Variable* named = m_csp->FindVariable(expr->GetName().c_str());

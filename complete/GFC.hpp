@@ -114,7 +114,7 @@ private:
     Trail m_trail; // one level per labelled level
     PropagationQueue m_queue{m_trail};
     std::vector<Variable*> m_trailed;               // variables whose domains save on m_trail
-    std::vector<GFCVar> m_records; // decision variables, then induced ones
+    std::vector<GFCVar> m_records;                  // decision variables, then induced ones
     std::vector<int> m_order;                       // level -> record position
     VariableChooser m_chooser = NaturalOrdering;
     // The smallest-domain choice among the decision variables, fed by the trail's change log
