@@ -3,6 +3,7 @@
 #include "bridges/AllDifferentForm.hpp"
 #include "bridges/RawKindVisitor.hpp"
 #include "language/raw/RawRange.hpp"
+#include "platform/Cancelled.hpp"
 
 #include <climits>
 #include <cstdint>
@@ -40,7 +41,8 @@ void CheckDepth(int depth, const RawExpr& node) {
 
 } // namespace
 
-GenExtDesc::GenExtDesc(RawCSP* problem, std::ostream* out) : m_problem(problem) {
+GenExtDesc::GenExtDesc(RawCSP* problem, std::ostream* out, const std::atomic<bool>* stop)
+    : m_problem(problem), m_stop(stop) {
     if (problem == nullptr || out == nullptr)
         throw Platform::InternalError("GenExtDesc: no problem or stream");
     if (!problem->GetRealVariables().empty())
@@ -58,10 +60,16 @@ GenExtDesc::GenExtDesc(RawCSP* problem, std::ostream* out) : m_problem(problem) 
     out->flush();
 }
 
-std::string GenExtDesc::Describe(RawCSP& problem) {
+std::string GenExtDesc::Describe(RawCSP& problem, const std::atomic<bool>* stop) {
     std::ostringstream out;
-    GenExtDesc writer(&problem, &out);
+    GenExtDesc writer(&problem, &out, stop);
     return out.str();
+}
+
+void GenExtDesc::CheckStop(std::size_t item) const {
+    constexpr std::size_t kStopEvery = 4096;
+    if (item % kStopEvery == 0 && m_stop != nullptr && m_stop->load(std::memory_order_relaxed))
+        throw Platform::Cancelled();
 }
 
 // ---- lexical helpers ----
@@ -168,8 +176,11 @@ void GenExtDesc::WriteVariableSection(std::ostream& out) {
                 Refuse("set variables with this many possible elements in all", *variable);
         }
     out << "<Z>\n" << variables.size() << '\n';
-    for (const auto& variable : variables)
+    std::size_t item = 0;
+    for (const auto& variable : variables) {
+        CheckStop(item++);
         WriteVariable(variable, out);
+    }
 }
 
 void GenExtDesc::WriteVariable(const RPtr<RawVar>& variable, std::ostream& out) {
@@ -199,9 +210,13 @@ void GenExtDesc::WriteVariable(const RPtr<RawVar>& variable, std::ostream& out) 
 void GenExtDesc::WriteConstraints(std::ostream& out, int& counter) {
     std::ostringstream records;
     std::int64_t topLevel = 0;
-    for (const auto& con : m_problem->GetConstraints())
+    std::size_t item = 0;
+    for (const auto& con : m_problem->GetConstraints()) {
+        CheckStop(item++);
         topLevel += WriteTopLevelConstraint(con, records, counter);
+    }
     for (const auto& soft : m_problem->GetSoftConstraints()) {
+        CheckStop(item++);
         RPtr<RawExpr> weight = RawArg(soft, 1);
         if (!weight->IsInt() || !weight->IsVal())
             Refuse("a soft constraint whose weight is not an integer", *soft);
