@@ -185,8 +185,9 @@ RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params, BridgeConte
         AddConstraints();
         AddObjective();
         RefuseInexactArithmetic();
-        // Setting up the search walks every variable and constraint again.
         CheckStop();
+        // The search sets itself up (a walk over every variable and constraint) in the first
+        // Solve, where Stop ends that too.
         m_stats = std::make_unique<GFCLib::GFCStats>();
         m_search = std::make_unique<GFCLib::GFC>(m_csp.get(), m_stats.get(), false);
         SetParameters(params);
