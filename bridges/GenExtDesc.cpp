@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <ostream>
 #include <sstream>
+#include <utility>
 
 using namespace TavLanguage;
 
@@ -45,10 +46,22 @@ GenExtDesc::GenExtDesc(RawCSP* problem, std::ostream* out, const std::atomic<boo
     : m_problem(problem), m_stop(stop) {
     if (problem == nullptr || out == nullptr)
         throw Platform::InternalError("GenExtDesc: no problem or stream");
-    if (!problem->GetRealVariables().empty())
+    *out << Write();
+    out->flush();
+}
+
+GenExtDesc::GenExtDesc(RawCSP* problem, const std::atomic<bool>* stop) : m_problem(problem), m_stop(stop) {}
+
+std::string GenExtDesc::Describe(RawCSP& problem, const std::atomic<bool>* stop) {
+    return GenExtDesc(&problem, stop).Write();
+}
+
+std::string GenExtDesc::Write() {
+    if (!m_problem->GetRealVariables().empty())
         throw Unexpressible("The problem description cannot state real variables: " +
-                            problem->GetRealVariables().front()->GetName());
-    // Everything goes to a buffer first, so that a problem refused half-way writes nothing.
+                            m_problem->GetRealVariables().front()->GetName());
+    // Everything goes to a buffer first, so that a problem refused half-way writes nothing; the
+    // buffer's text is then moved out, not copied (tens of megabytes for a million variables).
     std::ostringstream text;
     int counter = 0;
     WriteDomainSection(text);
@@ -56,14 +69,7 @@ GenExtDesc::GenExtDesc(RawCSP* problem, std::ostream* out, const std::atomic<boo
     WriteConstraints(text, counter);
     WriteObjectiveSection(text, counter);
     text << "<END>\n";
-    *out << text.str();
-    out->flush();
-}
-
-std::string GenExtDesc::Describe(RawCSP& problem, const std::atomic<bool>* stop) {
-    std::ostringstream out;
-    GenExtDesc writer(&problem, &out, stop);
-    return out.str();
+    return std::move(text).str();
 }
 
 void GenExtDesc::CheckStop(std::size_t item) const {

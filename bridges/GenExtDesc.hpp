@@ -59,6 +59,10 @@ public:
     static std::string Describe(TavLanguage::RawCSP& problem, const std::atomic<bool>* stop = nullptr);
 
 private:
+    // A writer for Describe, which takes the text from Write.
+    GenExtDesc(TavLanguage::RawCSP* problem, const std::atomic<bool>* stop);
+    // The whole text (the constructor's throws).
+    std::string Write();
     void WriteDomainSection(std::ostream& out);
     bool WriteDomain(const TavLanguage::RPtr<TavLanguage::RawDom>& domain, std::ostream& out);
     void WriteVariableSection(std::ostream& out);
