@@ -11,6 +11,8 @@
 #include "platform/FatalError.hpp"
 
 #include <ostream>
+#include <string_view>
+#include <unordered_map>
 
 using namespace TavLanguage;
 
@@ -29,8 +31,9 @@ AlgParams ExtSolver::DefaultParams() {
 
 ExtSolver::ExtSolver(RawCSP* problem, const AlgParams& params, BridgeContext context)
     : RawBridge(problem, std::move(context)) {
-    m_description = GenExtDesc::Describe(*problem);
-    CheckStop();
+    // Each step reads the stop request as it goes: a million variables take seconds to write
+    // and read back.
+    m_description = GenExtDesc::Describe(*problem, Context().stop);
     // The engine's problem starts from fresh values and owns every object read into it, so
     // solvers live side by side; a failed build frees its model with its engine.
     m_engine = std::make_unique<GLSLib::GGLS_ND>();
@@ -39,7 +42,9 @@ ExtSolver::ExtSolver(RawCSP* problem, const AlgParams& params, BridgeContext con
     for (int id = 1; id <= 9; ++id)
         m_engine->SetParameter(id, params.GetParameter(id));
     Melvane::RebuildConsTree reader;
+    reader.SetStopRequest(Context().stop);
     reader.Parse(m_description, m_engine->GetCSP());
+    CheckStop();
     m_engine->PrepareRuns();
 }
 
@@ -63,21 +68,43 @@ bool ExtSolver::FindCandidate(RawSolution& candidate) {
     return true;
 }
 
-void ExtSolver::ReadAssignment(RawSolution& candidate) const {
+void ExtSolver::ReadAssignment(RawSolution& candidate) {
     GLSLib::GLSCSP* csp = m_engine->GetCSP();
-    for (const auto& variable : m_problem->GetVariables()) {
-        const std::string name = variable->GetName();
-        if (variable->GetType() == RawType::SetVar) {
-            GLSLib::SetVar* set = csp->FindSetVariable(name);
-            if (set == nullptr) throw Platform::InternalError("ExtSolver: no set variable " + name);
+    const auto& variables = m_problem->GetVariables();
+    if (m_read.size() != variables.size()) {
+        // The engine's variable of each raw one, found once through tables by name (the first
+        // of a name, as the engine's own lookup): a lookup in its lists for each is quadratic.
+        std::unordered_map<std::string_view, GLSLib::IntVar*> ints;
+        for (GLSLib::IntVar* v : csp->GetVariables())
+            ints.emplace(v->GetName(), v);
+        std::unordered_map<std::string_view, GLSLib::SetVar*> sets;
+        for (GLSLib::SetVar* s : csp->GetSetVariables())
+            sets.emplace(s->GetName(), s);
+        m_read.clear();
+        m_read.reserve(variables.size());
+        for (const auto& variable : variables) {
+            const std::string name = variable->GetName();
+            if (variable->GetType() == RawType::SetVar) {
+                const auto found = sets.find(name);
+                if (found == sets.end()) throw Platform::InternalError("ExtSolver: no set variable " + name);
+                m_read.push_back({nullptr, found->second});
+            } else {
+                const auto found = ints.find(name);
+                if (found == ints.end()) throw Platform::InternalError("ExtSolver: no variable " + name);
+                m_read.push_back({found->second, nullptr});
+            }
+        }
+    }
+    for (const ReadVariable& read : m_read) {
+        if (read.set != nullptr) {
             auto members = MakeR<RawSet>();
-            for (int k = 0; k < set->NumValues(); ++k)
-                if (set->IsMember(k)) members->AddElement(RPtr<RawExpr>(new RawInt(set->ValueAt(k))));
-            candidate.AddLabel(RawLabel(name, members));
+            for (int k = 0; k < read.set->NumValues(); ++k)
+                if (read.set->IsMember(k))
+                    members->AddElement(RPtr<RawExpr>(new RawInt(read.set->ValueAt(k))));
+            candidate.AddLabel(RawLabel(read.set->GetName(), members));
         } else {
-            GLSLib::IntVar* var = csp->FindVariable(name);
-            if (var == nullptr) throw Platform::InternalError("ExtSolver: no variable " + name);
-            candidate.AddLabel(RawLabel(name, RPtr<RawExpr>(new RawInt(var->GetValue()))));
+            candidate.AddLabel(
+                RawLabel(read.var->GetName(), RPtr<RawExpr>(new RawInt(read.var->GetValue()))));
         }
     }
 }

@@ -12,10 +12,13 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace GLSLib {
 class GGLS_ND;
-}
+class IntVar;
+class SetVar;
+} // namespace GLSLib
 
 namespace TavBridges {
 
@@ -26,8 +29,8 @@ public:
     static AlgParams DefaultParams();
 
     // Writes and reads back the description and prepares the engine with parameters 1 to 9.
-    // Throws GenExtDesc::Unexpressible, Melvane::DescriptionError and what the engine's
-    // SetParameter throws.
+    // Throws GenExtDesc::Unexpressible, Melvane::DescriptionError, what the engine's
+    // SetParameter throws, and Platform::Cancelled once the context's stop request is set.
     ExtSolver(TavLanguage::RawCSP* problem, const AlgParams& params, BridgeContext context = {});
     ~ExtSolver() override;
 
@@ -41,10 +44,17 @@ private:
     [[nodiscard]] bool FindCandidate(TavLanguage::RawSolution& candidate) override;
     bool ContinuesAfterRejection() const override { return false; }
     // The variables' current values as labels of the raw problem's variables.
-    void ReadAssignment(TavLanguage::RawSolution& candidate) const;
+    void ReadAssignment(TavLanguage::RawSolution& candidate);
 
     std::string m_description;
     std::unique_ptr<GLSLib::GGLS_ND> m_engine;
+    // The engine's variable of each raw variable, in the raw problem's order (one of the two
+    // set), found at the first ReadAssignment.
+    struct ReadVariable {
+        GLSLib::IntVar* var;
+        GLSLib::SetVar* set;
+    };
+    std::vector<ReadVariable> m_read;
 };
 
 } // namespace TavBridges

@@ -3,11 +3,13 @@
 #include "bridges/AllDifferentForm.hpp"
 #include "bridges/RawKindVisitor.hpp"
 #include "language/raw/RawRange.hpp"
+#include "platform/Cancelled.hpp"
 
 #include <climits>
 #include <cstdint>
 #include <ostream>
 #include <sstream>
+#include <utility>
 
 using namespace TavLanguage;
 
@@ -40,13 +42,26 @@ void CheckDepth(int depth, const RawExpr& node) {
 
 } // namespace
 
-GenExtDesc::GenExtDesc(RawCSP* problem, std::ostream* out) : m_problem(problem) {
+GenExtDesc::GenExtDesc(RawCSP* problem, std::ostream* out, const std::atomic<bool>* stop)
+    : m_problem(problem), m_stop(stop) {
     if (problem == nullptr || out == nullptr)
         throw Platform::InternalError("GenExtDesc: no problem or stream");
-    if (!problem->GetRealVariables().empty())
+    *out << Write();
+    out->flush();
+}
+
+GenExtDesc::GenExtDesc(RawCSP* problem, const std::atomic<bool>* stop) : m_problem(problem), m_stop(stop) {}
+
+std::string GenExtDesc::Describe(RawCSP& problem, const std::atomic<bool>* stop) {
+    return GenExtDesc(&problem, stop).Write();
+}
+
+std::string GenExtDesc::Write() {
+    if (!m_problem->GetRealVariables().empty())
         throw Unexpressible("The problem description cannot state real variables: " +
-                            problem->GetRealVariables().front()->GetName());
-    // Everything goes to a buffer first, so that a problem refused half-way writes nothing.
+                            m_problem->GetRealVariables().front()->GetName());
+    // Everything goes to a buffer first, so that a problem refused half-way writes nothing; the
+    // buffer's text is then moved out, not copied (tens of megabytes for a million variables).
     std::ostringstream text;
     int counter = 0;
     WriteDomainSection(text);
@@ -54,14 +69,13 @@ GenExtDesc::GenExtDesc(RawCSP* problem, std::ostream* out) : m_problem(problem) 
     WriteConstraints(text, counter);
     WriteObjectiveSection(text, counter);
     text << "<END>\n";
-    *out << text.str();
-    out->flush();
+    return std::move(text).str();
 }
 
-std::string GenExtDesc::Describe(RawCSP& problem) {
-    std::ostringstream out;
-    GenExtDesc writer(&problem, &out);
-    return out.str();
+void GenExtDesc::CheckStop(std::size_t item) const {
+    constexpr std::size_t kStopEvery = 4096;
+    if (item % kStopEvery == 0 && m_stop != nullptr && m_stop->load(std::memory_order_relaxed))
+        throw Platform::Cancelled();
 }
 
 // ---- lexical helpers ----
@@ -168,8 +182,11 @@ void GenExtDesc::WriteVariableSection(std::ostream& out) {
                 Refuse("set variables with this many possible elements in all", *variable);
         }
     out << "<Z>\n" << variables.size() << '\n';
-    for (const auto& variable : variables)
+    std::size_t item = 0;
+    for (const auto& variable : variables) {
+        CheckStop(item++);
         WriteVariable(variable, out);
+    }
 }
 
 void GenExtDesc::WriteVariable(const RPtr<RawVar>& variable, std::ostream& out) {
@@ -199,9 +216,13 @@ void GenExtDesc::WriteVariable(const RPtr<RawVar>& variable, std::ostream& out) 
 void GenExtDesc::WriteConstraints(std::ostream& out, int& counter) {
     std::ostringstream records;
     std::int64_t topLevel = 0;
-    for (const auto& con : m_problem->GetConstraints())
+    std::size_t item = 0;
+    for (const auto& con : m_problem->GetConstraints()) {
+        CheckStop(item++);
         topLevel += WriteTopLevelConstraint(con, records, counter);
+    }
     for (const auto& soft : m_problem->GetSoftConstraints()) {
+        CheckStop(item++);
         RPtr<RawExpr> weight = RawArg(soft, 1);
         if (!weight->IsInt() || !weight->IsVal())
             Refuse("a soft constraint whose weight is not an integer", *soft);

@@ -24,6 +24,8 @@
 #include "bridges/TranslationError.hpp"
 #include "language/raw/RawCSP.hpp"
 
+#include <atomic>
+#include <cstddef>
 #include <iosfwd>
 #include <sstream>
 #include <string>
@@ -45,16 +47,22 @@ public:
     static constexpr long long kMaxSetElements = 131072;
 
     // Writes the whole text of `problem` to `out`. Throws Unexpressible (and writes nothing to
-    // `out`) when the problem cannot be stated; Platform::InternalError for null arguments.
-    GenExtDesc(TavLanguage::RawCSP* problem, std::ostream* out);
+    // `out`) when the problem cannot be stated; Platform::InternalError for null arguments;
+    // Platform::Cancelled (writing nothing) once `stop` (may be null) is set, which it reads
+    // every few thousand variables and constraints.
+    GenExtDesc(TavLanguage::RawCSP* problem, std::ostream* out, const std::atomic<bool>* stop = nullptr);
     GenExtDesc(const GenExtDesc&) = delete;
     GenExtDesc& operator=(const GenExtDesc&) = delete;
     virtual ~GenExtDesc() = default;
 
     // The description text of a problem (same throws as the constructor).
-    static std::string Describe(TavLanguage::RawCSP& problem);
+    static std::string Describe(TavLanguage::RawCSP& problem, const std::atomic<bool>* stop = nullptr);
 
 private:
+    // A writer for Describe, which takes the text from Write.
+    GenExtDesc(TavLanguage::RawCSP* problem, const std::atomic<bool>* stop);
+    // The whole text (the constructor's throws).
+    std::string Write();
     void WriteDomainSection(std::ostream& out);
     bool WriteDomain(const TavLanguage::RPtr<TavLanguage::RawDom>& domain, std::ostream& out);
     void WriteVariableSection(std::ostream& out);
@@ -102,8 +110,12 @@ private:
     static int ArraySize(const TavLanguage::RPtr<TavLanguage::RawExpr>& array);
     static std::string CheckedName(std::string name);
     static void StartRecord(const char* keyword, std::ostream& out, int& counter);
+    // Throws Platform::Cancelled when the stop request is set; reads it at every
+    // kStopEvery-th item (item 0 included).
+    void CheckStop(std::size_t item) const;
 
     TavLanguage::RawCSP* m_problem;
+    const std::atomic<bool>* m_stop;
 };
 
 } // namespace TavBridges

@@ -66,6 +66,7 @@
 #include "complete/induced/UnionOp.hpp"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <sstream>
@@ -184,8 +185,9 @@ RawGFCSolver::RawGFCSolver(RawCSP* problem, const AlgParams* params, BridgeConte
         AddConstraints();
         AddObjective();
         RefuseInexactArithmetic();
-        // Setting up the search walks every variable and constraint again.
         CheckStop();
+        // The search sets itself up (a walk over every variable and constraint) in the first
+        // Solve, where Stop ends that too.
         m_stats = std::make_unique<GFCLib::GFCStats>();
         m_search = std::make_unique<GFCLib::GFC>(m_csp.get(), m_stats.get(), false);
         SetParameters(params);
@@ -304,12 +306,15 @@ void RawGFCSolver::AddDomain(const RPtr<RawDom>& domain) {
 }
 
 void RawGFCSolver::AddVariables() {
+    m_byNode.reserve(m_problem->GetVariables().size());
     for (const auto& variable : m_problem->GetVariables()) {
         CheckStop();
         Variable* v = MakeVariable(variable);
         m_csp->AddVariable(v);
-        Remember(v);
+        m_byNode.emplace_back(variable.Get(), v);
     }
+    std::sort(m_byNode.begin(), m_byNode.end(),
+              [](const auto& a, const auto& b) { return std::less<const RawExpr*>()(a.first, b.first); });
 }
 
 Variable* RawGFCSolver::MakeVariable(const RPtr<RawVar>& variable) {
@@ -649,10 +654,16 @@ Variable* RawGFCSolver::GetFiniteVar(const RPtr<RawExpr>& expr) {
 Variable* RawGFCSolver::GetNamedVariable(const RPtr<RawExpr>& expr) {
     if (expr->GetType() == RawType::BoolVar || expr->GetType() == RawType::IntVar ||
         expr->GetType() == RawType::SetVar || expr->GetType() == RawType::StrVar) {
-        auto found = m_byName.find(expr->GetName());
-        if (found == m_byName.end())
-            throw TranslationError("Complete search has no variable " + expr->GetName());
-        return found->second;
+        // A reference to the declaration itself, as the reader makes them.
+        const auto node = std::lower_bound(m_byNode.begin(), m_byNode.end(), expr.Get(),
+                                           [](const auto& entry, const RawExpr* key) {
+                                               return std::less<const RawExpr*>()(entry.first, key);
+                                           });
+        if (node != m_byNode.end() && node->first == expr.Get()) return node->second;
+        // A reference made apart from the declaration: the first variable of that name.
+        Variable* named = m_csp->FindVariable(expr->GetName().c_str());
+        if (named == nullptr) throw TranslationError("Complete search has no variable " + expr->GetName());
+        return named;
     }
     if (expr->IsVal()) {
         // A constant where a variable is needed: a variable whose domain holds only it.

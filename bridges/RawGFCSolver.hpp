@@ -190,8 +190,12 @@ private:
     Linear m_softForm; // the soft cost's linear form, which the objective takes in whole
     std::unique_ptr<GFCLib::CSP> m_csp;
     std::unique_ptr<GFCLib::GFC> m_search;
-    // Every variable of the problem by printed name, first one kept: the problem's own lookup
-    // by name, without a scan of its lists per expression.
+    // The decision variables by their raw declaration's node, sorted by node: what a reference
+    // to a variable finds them by (a name is looked up only for a reference made apart from the
+    // declaration).
+    std::vector<std::pair<const TavLanguage::RawExpr*, GFCLib::Variable*>> m_byNode;
+    // The variables the bridge makes (induced, temporary, reified) by printed name, first one
+    // kept: expressions that print alike share one induced variable.
     std::unordered_map<std::string, GFCLib::Variable*> m_byName;
     // The induced variables whose values leave the int range, in creation order: how often
     // each is used and how often compared with a constant (uses >= compared).

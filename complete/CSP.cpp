@@ -7,26 +7,25 @@
 
 #include <algorithm>
 #include <cstring>
-#include <unordered_set>
 
 namespace GFCLib {
 
 CSP::~CSP() {
-    // Constraints never touch their variables when deleted, so the order only has to avoid
-    // deleting one object twice.
-    std::unordered_set<const void*> deleted;
+    // Constraints never touch their variables when deleted, so any order will do. Each object is
+    // in the lists once: a set of those already deleted cost more than deleting them, for a
+    // million variables.
     for (Constraint* c : m_constraints)
-        if (c != nullptr && deleted.insert(c).second) delete c;
+        delete c;
     for (Minimise* m : m_objectives)
-        if (m != nullptr && deleted.insert(m).second) delete m;
+        delete m;
     for (Variable* v : m_inducedVariables)
-        if (v != nullptr && deleted.insert(v).second) delete v;
+        delete v;
     for (Variable* v : m_variables)
-        if (v != nullptr && deleted.insert(v).second) delete v;
+        delete v;
     for (Value* v : m_values)
-        if (v != nullptr && deleted.insert(v).second) delete v;
+        delete v;
     for (std::vector<Value>* list : m_valueLists)
-        if (list != nullptr && deleted.insert(list).second) delete list;
+        delete list;
 }
 
 void CSP::AddVariable(Variable* var) {

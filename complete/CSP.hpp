@@ -1,7 +1,7 @@
 #pragma once
 // The problem container of the complete search: decision variables, induced variables,
 // constraints, constant values and value lists made for arguments, and the objectives. It owns
-// everything in its lists and deletes it with itself.
+// everything in its lists and deletes it with itself: each object belongs in one list, once.
 
 #include "complete/Value.hpp"
 

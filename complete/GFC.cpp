@@ -18,20 +18,39 @@ namespace GFCLib {
 namespace {
 // How far ahead the walks over a variable's constraints fetch the next ones.
 constexpr std::size_t kPrefetchAhead = 8;
+// How many variables or records the set-up handles between two looks at the stop request.
+constexpr std::size_t kSetUpStopEvery = 4096;
 } // namespace
 
 GFC::GFC(CSP* problem, GFCStats* stats, bool flag) : m_stats(stats), m_problem(problem), m_flag(flag) {
     m_trail.SetStopFlag(&m_stopRequest);
-    for (Variable* v : problem->GetInducedVariables())
+    if (m_stats != nullptr) m_stats->StopClock();
+}
+
+bool GFC::SetUp() {
+    // A million variables take a good part of a second here: the stop request is read at the
+    // first item of every loop and then every kSetUpStopEvery items.
+    std::size_t item = 0;
+    const auto stopped = [this, &item] { return item++ % kSetUpStopEvery == 0 && IsStopRequested(); };
+    for (Variable* v : m_problem->GetInducedVariables()) {
+        if (stopped()) return false;
         if (auto* induced = dynamic_cast<InducedVar*>(v)) induced->AttachDefinition();
+    }
+    m_records.reserve(m_problem->GetVariables().size() + m_problem->GetInducedVariables().size());
     const auto addRecord = [this](Variable* v) {
         if (v == nullptr) return;
-        m_records.push_back(std::make_unique<GFCVar>(v));
+        m_records.emplace_back(v);
+        // A level left over from an earlier search over these variables must not be blamed.
+        v->SetLevel(-1);
     };
-    for (Variable* v : problem->GetVariables())
+    for (Variable* v : m_problem->GetVariables()) {
+        if (stopped()) return false;
         addRecord(v);
-    for (Variable* v : problem->GetInducedVariables())
+    }
+    for (Variable* v : m_problem->GetInducedVariables()) {
+        if (stopped()) return false;
         addRecord(v);
+    }
     // Every domain the search can narrow saves its changes on the trail: the records' own, and
     // those of any variable their constraints reach.
     std::unordered_set<Variable*> trailed;
@@ -43,25 +62,28 @@ GFC::GFC(CSP* problem, GFCStats* stats, bool flag) : m_stats(stats), m_problem(p
         }
     };
     for (const auto& record : m_records) {
-        trail(record->GetVariable());
-        for (const Constraint* c : record->GetVariable()->GetConstraints())
+        if (stopped()) return false;
+        trail(record.GetVariable());
+        for (const Constraint* c : record.GetVariable()->GetConstraints())
             if (seen.insert(c).second)
                 for (Variable* v : c->GetVars())
                     trail(v);
     }
-    if (Minimise* objective = problem->GetObjective(); objective != nullptr)
+    if (Minimise* objective = m_problem->GetObjective(); objective != nullptr)
         for (Variable* v : objective->GetVars())
             trail(v);
-    m_smallest.Reset(problem->GetVariables());
+    if (!m_smallest.Reset(m_problem->GetVariables(), &m_stopRequest)) return false;
     const std::size_t n = m_records.size();
     m_order.assign(n, -1);
     m_levelMark.assign(n + 1, 0);
     m_levelCount.assign(n + 1, 0);
-    if (m_stats != nullptr) {
-        m_stats->StopClock();
-        for (const auto& record : m_records)
-            m_stats->AppendInitialDomainSize(record->GetInitialDomainSize());
-    }
+    if (m_stats != nullptr)
+        for (const auto& record : m_records) {
+            if (stopped()) return false;
+            m_stats->AppendInitialDomainSize(record.GetInitialDomainSize());
+        }
+    m_setUp = true;
+    return true;
 }
 
 GFC::~GFC() {
@@ -117,7 +139,7 @@ const Value& GFC::GetObjectiveBound() const {
 }
 
 GFCVar& GFC::RecordAt(int level) {
-    return *m_records[static_cast<std::size_t>(m_order[static_cast<std::size_t>(level)])];
+    return m_records[static_cast<std::size_t>(m_order[static_cast<std::size_t>(level)])];
 }
 
 int GFC::Choose(int level) {
@@ -130,7 +152,7 @@ int GFC::Choose(int level) {
         m_chooser == NaturalOrdering ||
         (m_chooser == SmallestDomainOrdering && level >= static_cast<int>(m_problem->GetVariables().size()));
     if (inOrder && level >= 0 && level < n &&
-        !m_records[static_cast<std::size_t>(level)]->GetVariable()->IsInstantiated() &&
+        !m_records[static_cast<std::size_t>(level)].GetVariable()->IsInstantiated() &&
         (level == 0 || m_order[static_cast<std::size_t>(level) - 1] == level - 1))
         return level;
     int position = -1;
@@ -142,11 +164,11 @@ int GFC::Choose(int level) {
         position = m_chooser(m_problem, level, false, m_random);
     }
     if (position >= 0 && position < n &&
-        !m_records[static_cast<std::size_t>(position)]->GetVariable()->IsInstantiated())
+        !m_records[static_cast<std::size_t>(position)].GetVariable()->IsInstantiated())
         return position;
     // A chooser that found nothing usable: take the first free record.
     for (int p = 0; p < n; ++p)
-        if (!m_records[static_cast<std::size_t>(p)]->GetVariable()->IsInstantiated()) return p;
+        if (!m_records[static_cast<std::size_t>(p)].GetVariable()->IsInstantiated()) return p;
     return -1;
 }
 
@@ -155,7 +177,10 @@ bool GFC::Prepare() {
         if (IsStopRequested()) return false;
         if (c != nullptr && !c->Preprocess()) return false;
     }
+    std::size_t item = 0;
+    const auto stopped = [this, &item] { return item++ % kSetUpStopEvery == 0 && IsStopRequested(); };
     for (Variable* v : m_problem->GetInducedVariables()) {
+        if (stopped()) return false;
         auto* induced = dynamic_cast<InducedVar*>(v);
         if (induced != nullptr && induced->GetDefinition() != nullptr &&
             !induced->GetDefinition()->Preprocess())
@@ -174,7 +199,7 @@ bool GFC::Prepare() {
             schedule(induced->GetDefinition());
     if (!m_queue.Run() || IsStopRequested()) return false;
     for (const auto& record : m_records)
-        if (!record->GetVariable()->HasValues()) return false;
+        if (stopped() || !record.GetVariable()->HasValues()) return false;
     return true;
 }
 
@@ -184,7 +209,13 @@ bool GFC::FindNextSolution() {
         m_chooser = NaturalOrdering;
         if (m_stats != nullptr) m_stats->SetOrderingName("Natural Ordering");
     }
-    if (m_exhausted) return false;
+    // A stopped search stays stopped.
+    if (m_exhausted || m_stop) return false;
+    if (!m_setUp && !SetUp()) {
+        // Only a stop request cuts the set-up short.
+        m_stop = true;
+        return false;
+    }
     // The index follows the changes only while it is in use: when it comes into use it reads
     // every variable again.
     const bool indexing = m_chooser == SmallestDomainOrdering && m_smallest.IsUsable();
@@ -199,9 +230,6 @@ bool GFC::FindNextSolution() {
     bool forward = true;
     if (m_firstCall) {
         m_firstCall = false;
-        // A level left over from an earlier search over these variables must not be blamed.
-        for (const auto& record : m_records)
-            record->GetVariable()->SetLevel(-1);
         if (m_stats != nullptr) m_stats->StartClock();
         if (!Prepare()) {
             // A stopped preparation proves nothing, but the search stays stopped.
@@ -270,7 +298,7 @@ bool GFC::FindNextSolution() {
         m_solved = true;
         m_exhausted = true;
         for (std::size_t i = 0; i < m_records.size(); ++i)
-            m_records[i]->GetVariable()->SetValue(m_best[i]);
+            m_records[i].GetVariable()->SetValue(m_best[i]);
         if (m_stats != nullptr) m_stats->CountSolution();
         return true;
     }
@@ -284,7 +312,7 @@ void GFC::RecordBest() {
     m_hasBest = true;
     m_best.resize(m_records.size());
     for (std::size_t i = 0; i < m_records.size(); ++i)
-        m_best[i] = m_records[i]->GetVariable()->GetCurrentValue();
+        m_best[i] = m_records[i].GetVariable()->GetCurrentValue();
     // Later solutions must beat this one: cut the objective's domain, and every state of it saved
     // on the trail, so that undoing levels never brings worse values back.
     (void)target;
@@ -305,7 +333,7 @@ void GFC::MarkSolutionConflicts() {
 bool GFC::Step() {
     const int position = m_order[static_cast<std::size_t>(m_depth)];
     if (position < 0) return false;
-    GFCVar& record = *m_records[static_cast<std::size_t>(position)];
+    GFCVar& record = m_records[static_cast<std::size_t>(position)];
     Variable* v = record.GetVariable();
     if (record.NeedsSave()) {
         record.Save();

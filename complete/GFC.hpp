@@ -8,6 +8,7 @@
 // FindNextSolution continues where the previous one stopped. With an objective one call runs
 // the whole minimisation (branch and bound) and returns the best solution.
 
+#include "complete/GFCVar.hpp"
 #include "complete/IdSet.hpp"
 #include "complete/PropagationQueue.hpp"
 #include "complete/SmallestDomainIndex.hpp"
@@ -26,13 +27,13 @@ namespace GFCLib {
 
 class CSP;
 class GFCStats;
-class GFCVar;
 class Variable;
 
 class GFC {
 public:
     // The search over problem (not owned, and it must outlive the search); stats may be null;
-    // flag is kept and not used.
+    // flag is kept and not used. The search is set up (records, trail, index) by the first
+    // FindNextSolution, where a stop request can cut it short.
     GFC(CSP* problem, GFCStats* stats, bool flag);
     virtual bool IsSolved() const { return m_solved; }
     virtual ~GFC();
@@ -60,6 +61,10 @@ public:
     std::int64_t GetSteps() const { return m_steps; }
 
 private:
+    // The records of the decision and induced variables, the trail attached to every domain the
+    // search narrows, and the smallest-domain index; false when a stop was requested meanwhile
+    // (read every few thousand variables).
+    [[nodiscard]] bool SetUp();
     // Preparation of every constraint before the first step, then propagation of every
     // constraint that narrows by domains; false when the problem has no solution or a stop was
     // requested meanwhile.
@@ -91,6 +96,7 @@ private:
 
     bool m_stop = false;
     bool m_solved = false;
+    bool m_setUp = false;
     bool m_firstCall = true;
     bool m_exhausted = false;
     GFCStats* m_stats;
@@ -108,7 +114,7 @@ private:
     Trail m_trail; // one level per labelled level
     PropagationQueue m_queue{m_trail};
     std::vector<Variable*> m_trailed;               // variables whose domains save on m_trail
-    std::vector<std::unique_ptr<GFCVar>> m_records; // decision variables, then induced ones
+    std::vector<GFCVar> m_records;                  // decision variables, then induced ones
     std::vector<int> m_order;                       // level -> record position
     VariableChooser m_chooser = NaturalOrdering;
     // The smallest-domain choice among the decision variables, fed by the trail's change log

@@ -18,9 +18,11 @@ class Variable;
 class GFCVar {
 public:
     explicit GFCVar(Variable* var);
-    virtual ~GFCVar() = default;
     GFCVar(const GFCVar&) = delete;
     GFCVar& operator=(const GFCVar&) = delete;
+    // The search keeps its records side by side in one array.
+    GFCVar(GFCVar&&) = default;
+    GFCVar& operator=(GFCVar&&) = default;
 
     Variable* GetVariable() const { return m_var; }
     bool NeedsSave() const { return m_needsSave; }

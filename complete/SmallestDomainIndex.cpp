@@ -6,19 +6,32 @@
 
 namespace GFCLib {
 
-void SmallestDomainIndex::Reset(const std::vector<Variable*>& decision) {
+bool SmallestDomainIndex::Reset(const std::vector<Variable*>& decision, const std::atomic<bool>* stop) {
     m_decision = &decision;
     m_log.clear();
     m_valid = false;
     const int n = static_cast<int>(decision.size());
+    // Read at the start and then every kStopEvery variables of each pass.
+    const auto stopped = [stop](int p) {
+        return p % kStopEvery == 0 && stop != nullptr && stop->load(std::memory_order_relaxed);
+    };
     int maxId = -1;
     m_usable = n > kScanAtMost;
-    for (const Variable* v : decision) {
+    for (int p = 0; p < n; ++p) {
+        if (stopped(p)) {
+            m_usable = false;
+            return false;
+        }
+        const Variable* v = decision[static_cast<std::size_t>(p)];
         if (v == nullptr || v->GetId() < 0) m_usable = false;
         else maxId = std::max(maxId, v->GetId());
     }
     m_positionOf.assign(static_cast<std::size_t>(maxId + 1), -1);
     for (int p = 0; p < n && m_usable; ++p) {
+        if (stopped(p)) {
+            m_usable = false;
+            return false;
+        }
         int& slot = m_positionOf[static_cast<std::size_t>(decision[static_cast<std::size_t>(p)]->GetId())];
         if (slot >= 0) m_usable = false;
         slot = p;
@@ -32,6 +45,7 @@ void SmallestDomainIndex::Reset(const std::vector<Variable*>& decision) {
     m_blockDirty.assign(static_cast<std::size_t>(blocks), 0);
     m_dirtyBlocks.clear();
     m_dirtyBlocks.reserve(static_cast<std::size_t>(blocks));
+    return true;
 }
 
 std::uint64_t SmallestDomainIndex::KeyOf(int p) const {

@@ -8,6 +8,7 @@
 // only those again, and rescans everything after Invalidate or when the log outgrew the list.
 // Invariant between choices: a variable not in the log has the key the index holds for it.
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -18,8 +19,8 @@ class Variable;
 class SmallestDomainIndex {
 public:
     // Indexes these decision variables (not owned; the list must outlive the index) and starts
-    // invalid.
-    void Reset(const std::vector<Variable*>& decision);
+    // invalid. False when `stop` (may be null) was set meanwhile: the index is then unusable.
+    [[nodiscard]] bool Reset(const std::vector<Variable*>& decision, const std::atomic<bool>* stop = nullptr);
     // False when a scan of the decision variables serves as well: when they are so few that
     // reading them all costs about what following their changes costs, or when their ids do not
     // tell their positions apart.
@@ -41,6 +42,8 @@ private:
     // Up to this many decision variables a scan is as quick (measured on a knapsack of 25
     // variables, where following the changes took about twice the scan's time).
     static constexpr int kScanAtMost = 2 * kBlock;
+    // Variables Reset reads between two looks at the stop request.
+    static constexpr int kStopEvery = 4096;
     static constexpr std::uint64_t kNone = ~std::uint64_t{0};
     // The key of position p in the tree's order: size in the high half, position in the low.
     std::uint64_t KeyOf(int p) const;

@@ -11,8 +11,10 @@ namespace Melvane {
 
 class DescriptionTokens : public Platform::TextTokens {
 public:
-    // Splits text (kept by the object) into tokens.
-    explicit DescriptionTokens(std::string text) : TextTokens(std::move(text)) {}
+    // Splits text (kept by the object) into tokens; throws Platform::Cancelled once `stop` (may
+    // be null) is set.
+    explicit DescriptionTokens(std::string text, const std::atomic<bool>* stop = nullptr)
+        : TextTokens(std::move(text), stop) {}
 
 protected:
     std::exception_ptr ErrorFor(const Fault& fault) const override;

@@ -46,6 +46,7 @@
 #include "localsearch/sets/SetVal.hpp"
 #include "localsearch/sets/Subset.hpp"
 #include "localsearch/sets/Union.hpp"
+#include "platform/Cancelled.hpp"
 #include "platform/FatalError.hpp"
 
 #include <algorithm>
@@ -87,7 +88,7 @@ void RebuildConsTree::Parse(const std::string& text, GLSCSP* csp) {
     if (csp == nullptr) throw Platform::InternalError("RebuildConsTree::Parse: no problem");
     // What is read belongs to csp, whichever problem this thread made last.
     const ModelScope scope(*csp);
-    DescriptionTokens tokens(text);
+    DescriptionTokens tokens(text, m_stop);
     m_csp = csp;
     m_tokens = &tokens;
     m_created.clear();
@@ -215,6 +216,12 @@ void RebuildConsTree::CheckSetElements(std::size_t elements) {
                        std::to_string(m_limits.setElements) + " possible elements in all");
 }
 
+void RebuildConsTree::CheckStop(int item) const {
+    constexpr int kStopEvery = 4096;
+    if (item % kStopEvery == 0 && m_stop != nullptr && m_stop->load(std::memory_order_relaxed))
+        throw Platform::Cancelled();
+}
+
 void RebuildConsTree::CheckDepth(int depth) {
     if (depth > kMaxDepth) m_tokens->Fail("terms nested too deeply");
 }
@@ -224,6 +231,7 @@ void RebuildConsTree::CheckDepth(int depth) {
 void RebuildConsTree::ReadDomains() {
     const int count = m_tokens->Count("the number of domains", 3);
     for (int i = 0; i < count; ++i) {
+        CheckStop(i);
         const std::string_view kind = m_tokens->Word("a domain kind");
         if (kind == "IntDom") {
             const std::string name(m_tokens->Word("a domain name"));
@@ -276,6 +284,7 @@ void RebuildConsTree::ReadSetDomainValues(const std::string& name) {
 void RebuildConsTree::ReadVariables() {
     const int count = m_tokens->Count("the number of variables", 3);
     for (int i = 0; i < count; ++i) {
+        CheckStop(i);
         const std::string_view type = m_tokens->Word("a variable type");
         if (type == "INTVAR") {
             const std::string name(m_tokens->Word("a variable name"));
@@ -341,6 +350,7 @@ void RebuildConsTree::ReadVariables() {
 void RebuildConsTree::ReadConstraints() {
     const int count = m_tokens->Count("the number of constraint records", 3);
     for (int i = 0; i < count; ++i) {
+        CheckStop(i);
         m_tokens->Number("a record number");
         const std::string_view keyword = m_tokens->Word("a constraint keyword");
         if (keyword == "SOFTCON") {

@@ -15,6 +15,7 @@
 // operands; "SOFTCON" weight record for a soft constraint), "<Opt>" one "Minimise" record,
 // "<END>". Sections come in any order and may repeat; names must be declared before use.
 
+#include <atomic>
 #include <cstddef>
 #include <iosfwd>
 #include <map>
@@ -66,6 +67,10 @@ public:
     // and the registry are then as before), Platform::InternalError for a null csp.
     void Parse(std::istream& in, GLSLib::GLSCSP* csp);
     void Parse(const std::string& text, GLSLib::GLSCSP* csp);
+    // A stop request (may be null; it must outlive the parses) that Parse reads every few
+    // thousand variables and records: once it is set, Parse throws Platform::Cancelled, and csp
+    // and the registry are as before.
+    void SetStopRequest(const std::atomic<bool>* stop) { m_stop = stop; }
 
 private:
     struct NewVariable {
@@ -106,6 +111,9 @@ private:
     std::vector<GLSLib::SetObj*> ReadSetExpressions(const char* what, int depth);
     std::vector<int> ReadInts(const char* what);
     void CheckDepth(int depth);
+    // Throws Platform::Cancelled when the stop request is set; reads it at every
+    // kStopEvery-th item (item 0 included).
+    void CheckStop(int item) const;
 
     template <class T, class... Args> T* Make(Args&&... args);
     void Track(GLSLib::Obj* object);
@@ -126,6 +134,7 @@ private:
     void CheckSetElements(std::size_t elements);
 
     Limits m_limits;
+    const std::atomic<bool>* m_stop = nullptr;
     GLSLib::GLSCSP* m_csp = nullptr;
     DescriptionTokens* m_tokens = nullptr;
     // What this parse made, in the order made; removed again when the parse fails.

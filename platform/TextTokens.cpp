@@ -1,5 +1,7 @@
 #include "platform/TextTokens.hpp"
 
+#include "platform/Cancelled.hpp"
+
 #include <climits>
 #include <cstdint>
 
@@ -31,19 +33,34 @@ bool ParseInt(std::string_view text, int& value) {
 
 } // namespace
 
-TextTokens::TextTokens(std::string text) : m_text(std::move(text)) {
-    int line = 1;
-    std::size_t i = 0;
-    while (i < m_text.size()) {
-        if (IsSpace(m_text[i])) {
-            if (m_text[i] == '\n') ++line;
-            ++i;
-            continue;
+TextTokens::TextTokens(std::string text, const std::atomic<bool>* stop) : m_text(std::move(text)) {
+    constexpr std::size_t kStopEvery = 1 << 16; // bytes between two looks at the stop request
+    // Two passes, the first counting: a table grown as it fills moves megabytes at a time, long
+    // between two looks at the stop request, for a text of millions of tokens.
+    for (const bool filling : {false, true}) {
+        std::size_t count = 0;
+        int line = 1;
+        std::size_t i = 0;
+        std::size_t nextLook = 0;
+        while (i < m_text.size()) {
+            if (i >= nextLook) {
+                if (stop != nullptr && stop->load(std::memory_order_relaxed)) throw Cancelled();
+                nextLook = i + kStopEvery;
+            }
+            if (IsSpace(m_text[i])) {
+                if (m_text[i] == '\n') ++line;
+                ++i;
+                continue;
+            }
+            const std::size_t begin = i;
+            while (i < m_text.size() && !IsSpace(m_text[i]))
+                ++i;
+            if (filling)
+                m_tokens.push_back({begin, i - begin, line});
+            else
+                ++count;
         }
-        const std::size_t begin = i;
-        while (i < m_text.size() && !IsSpace(m_text[i]))
-            ++i;
-        m_tokens.push_back({begin, i - begin, line});
+        if (!filling) m_tokens.reserve(count);
     }
 }
 

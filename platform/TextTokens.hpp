@@ -6,6 +6,7 @@
 // as it can be echoed safely), from which each format makes its own typed error in its own
 // words (ErrorFor); the read throws that error.
 
+#include <atomic>
 #include <cstddef>
 #include <exception>
 #include <string>
@@ -37,8 +38,9 @@ public:
         long long count;
     };
 
-    // Splits text (kept by the object) into tokens.
-    explicit TextTokens(std::string text);
+    // Splits text (kept by the object) into tokens. Throws Platform::Cancelled once `stop` (may
+    // be null) is set, read every few tens of kilobytes: a long text takes a while to split.
+    explicit TextTokens(std::string text, const std::atomic<bool>* stop = nullptr);
     virtual ~TextTokens() = default;
     TextTokens(const TextTokens&) = delete;
     TextTokens& operator=(const TextTokens&) = delete;

@@ -10,10 +10,12 @@
 
 #include "language/RawParser.hpp"
 #include "localsearch/Obj.hpp"
+#include "platform/Cancelled.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <set>
 #include <sstream>
@@ -108,4 +110,20 @@ TEST(ExtSolver, TwoSolversOnTwoThreadsGiveTheAnswersOfOneAlone) {
     EXPECT_EQ(first, alone);
     EXPECT_EQ(second, alone);
     EXPECT_EQ(GLSLib::Obj::RegistrySize(), 0u);
+}
+
+TEST(ExtSolver, AStopRequestEndsTheBuildingWithNothingLeftBehind) {
+    // Writing and reading back the description of a large problem takes seconds: each step reads
+    // the program's stop request, and a stopped build leaves no model behind.
+    RawCSP problem;
+    ASSERT_TRUE(ParseCSPFile(std::string(TAV_EXAMPLES_DIR) + "/queens8.csp", nullptr, &problem).IsOk());
+    std::atomic<bool> stop{true};
+    BridgeContext context;
+    context.stop = &stop;
+    EXPECT_THROW(GenExtDesc::Describe(problem, &stop), Platform::Cancelled);
+    EXPECT_THROW(ExtSolver(&problem, ExtSolver::DefaultParams(), context), Platform::Cancelled);
+    EXPECT_EQ(GLSLib::Obj::RegistrySize(), 0u);
+    stop = false;
+    ExtSolver solver(&problem, ExtSolver::DefaultParams(), context);
+    EXPECT_TRUE(solver.Solve());
 }

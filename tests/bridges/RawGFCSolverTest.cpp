@@ -375,6 +375,40 @@ TEST(RawGFCSolver, StopFromAnotherThreadEndsALongSearch) {
     EXPECT_FALSE(solver.IsSolved());
 }
 
+TEST(RawGFCSolver, AStopBeforeTheSearchIsSetUpEndsTheSolveAsStopped) {
+    // Ten thousand variables: the search sets them up in its first Solve, which a stop already
+    // requested ends at once, with nothing found and nothing proved (not "no solution").
+    Problem p;
+    auto d = p.IntRange("d", 0, 9);
+    std::vector<E> x;
+    for (int i = 0; i < 10000; ++i)
+        x.push_back(p.IntVar("x" + std::to_string(i), d));
+    p.Post(Con(RawType::NotEqual, x[0], x[1]));
+    const AlgParams params = AlgParams::Defaults(AlgParams::Family::CompleteSearch);
+    RawGFCSolver solver(&p.csp, &params);
+    solver.Stop();
+    for (int call = 0; call < 2; ++call) {
+        EXPECT_FALSE(solver.Solve());
+        EXPECT_EQ(solver.GetEnd(), SolveEnd::Stopped);
+        EXPECT_FALSE(solver.IsSolved());
+        EXPECT_EQ(solver.GetSolutions().GetCount(), 0);
+    }
+}
+
+TEST(RawGFCSolver, AReferenceApartFromTheDeclarationFindsTheVariableByName) {
+    // The reader refers to a variable by its declaration's node; a node made apart, of the same
+    // name, means the same variable, and one of no declared name is refused.
+    Problem p;
+    auto d = p.IntRange("d", 0, 1);
+    const E x = p.IntVar("x", d);
+    p.IntVar("y", d);
+    p.Post(Con(RawType::NotEqual, x, MakeR<RawVar>(RawType::IntVar, "y", d)));
+    const AlgParams params = Natural();
+    EXPECT_EQ(AllSolutions(p.csp, params, 10).size(), 2u);
+    p.Post(Con(RawType::NotEqual, x, MakeR<RawVar>(RawType::IntVar, "w", d)));
+    EXPECT_THROW(RawGFCSolver(&p.csp, &params), TranslationError);
+}
+
 namespace {
 
 // A random small problem over integer variables: linear comparisons with arithmetic on both

@@ -372,8 +372,8 @@ TEST_F(SearchFixture, StepHookRunsEveryNStepsAndCanStopTheSearch) {
 }
 
 TEST_F(SearchFixture, StopRequestedBeforeTheFirstCallEndsTheSetUp) {
-    // Forty thousand constraints to prepare: a stop that comes first ends the preparation, which
-    // then proves nothing.
+    // Forty thousand constraints to prepare: a stop that comes first ends the set-up (the
+    // records of the variables are not even made), which then proves nothing.
     const std::vector<IntVar*> x = Ints("x", 200, 0, 300);
     for (int i = 0; i < 200; ++i)
         for (int j = i + 1; j < 200; ++j)
@@ -384,7 +384,9 @@ TEST_F(SearchFixture, StopRequestedBeforeTheFirstCallEndsTheSetUp) {
     EXPECT_FALSE(search.FindNextSolution());
     EXPECT_EQ(search.GetSteps(), 0);
     EXPECT_EQ(stats.GetNodes(), 0);
+    EXPECT_EQ(stats.GetInitialDomainSize(0), 0) << "the set-up ran to its end";
     EXPECT_FALSE(search.FindNextSolution());
+    EXPECT_FALSE(search.IsSolved());
 }
 
 TEST_F(SearchFixture, StopRequestFromAnotherThreadEndsTheSearch) {

@@ -16,9 +16,11 @@
 #include "localsearch/cons/GreaterThan.hpp"
 #include "localsearch/expr/IntVal.hpp"
 #include "localsearch/logic/Implies.hpp"
+#include "platform/Cancelled.hpp"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -358,4 +360,21 @@ TEST_F(ReaderTest, RefusedTextLeavesAnEarlierProblemAsItWas) {
     EXPECT_TRUE(m_csp.GetSetVariables().empty());
     // The element-less set variable's own domain goes with it.
     EXPECT_EQ(Obj::RegistrySize(), live);
+}
+
+TEST_F(ReaderTest, AStopRequestEndsTheReadingAndLeavesTheProblemAsItWas) {
+    Read(kTwoVariables + std::string("<END>"));
+    const std::size_t live = Obj::RegistrySize();
+    std::atomic<bool> stop{true};
+    RebuildConsTree reader;
+    reader.SetStopRequest(&stop);
+    EXPECT_THROW(reader.Parse("<Z> 1 INTVAR z d <C> 1 0 > INTVAR x INTVAR z <END>", &m_csp),
+                 Platform::Cancelled);
+    EXPECT_EQ(m_csp.GetVariables().size(), 2u);
+    EXPECT_TRUE(m_csp.GetConstraints().empty());
+    EXPECT_EQ(Obj::RegistrySize(), live);
+    stop = false;
+    reader.Parse("<Z> 1 INTVAR z d <C> 1 0 > INTVAR x INTVAR z <END>", &m_csp);
+    EXPECT_EQ(m_csp.GetVariables().size(), 3u);
+    EXPECT_EQ(m_csp.GetConstraints().size(), 1u);
 }
