@@ -71,7 +71,7 @@ const Variable* Variable::PartnerIn(const Constraint* c) const {
 void Variable::AddToRuns(std::size_t list, std::size_t entry) {
     const Variable* partner = PartnerIn(m_woken[list][entry].constraint);
     std::vector<WakeRun>& runs = m_runs[list];
-    if (partner != nullptr && !runs.empty() && runs.back().partner == partner) {
+    if (!runs.empty() && runs.back().partner == partner) {
         ++runs.back().count;
         return;
     }

@@ -83,8 +83,8 @@ public:
     // A stretch of such a list, entries first .. first + count - 1, over constraints that each
     // have exactly two variables and no other argument, this one and partner: none of them is
     // woken while partner is bound (its labelling left this domain within what they allow), so
-    // the queue passes over the stretch without reading them. Partner null: any other entries,
-    // one stretch each. The stretches cover the list in order.
+    // the queue passes over the stretch without reading them. Partner null: a stretch of other
+    // constraints, always read. The stretches cover the list in order.
     struct WakeRun {
         const Variable* partner;
         std::uint32_t first;
