@@ -64,7 +64,8 @@ public:
     // False when the forward check of the last unbound argument removes every value that breaks
     // the constraint, so that checking it once all are bound can only pass.
     virtual bool ChecksWhenBound() const { return true; }
-    bool NeedsFullCheck() const { return IsBound(); }
+    // IsBound without a virtual call or a look at the arguments (read per labelling).
+    bool NeedsFullCheck() const { return m_boundCount == m_argCount; }
     bool IsAllButOneBound() const { return IsAllButOneBound(1); }
     // True when the search should run ForwardCheck after a labelling: exactly one argument
     // unbound, or any while ForwardChecksUntilBound.

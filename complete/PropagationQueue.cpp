@@ -63,23 +63,28 @@ void PropagationQueue::Wake(Variable* var, DomainEvent event, const Constraint* 
     for (int e = static_cast<int>(DomainEvent::Values); e <= static_cast<int>(event); ++e) {
         const std::vector<Variable::Waking>& woken = var->WokenBy(static_cast<DomainEvent>(e));
         const std::size_t n = woken.size();
-        for (std::size_t k = 0; k < n; ++k) {
-            // Long lists (pairwise constraints) are walked faster with the next ones on the way.
-            // Those a watch usually passes over are not fetched.
-            if (k + kPrefetchAhead < n && woken[k + kPrefetchAhead].watch < 0)
-                __builtin_prefetch(woken[k + kPrefetchAhead].constraint);
-            // A watched position still there spares reading the constraint at all.
-            const int watch = woken[k].watch;
-            if (watch >= 0 && domain != nullptr && domain->Contains(watch)) continue;
-            Constraint* c = woken[k].constraint;
-            if (c == cause) continue;
-            // A constraint that filters its wakes hears of every change (it notes what it saw).
-            if (c->FiltersWakes()) {
-                if (c->IsWokenBy(woken[k].index, event)) Schedule(c);
-                continue;
+        for (const Variable::WakeRun& run : var->WakeRuns(static_cast<DomainEvent>(e))) {
+            // Pairwise constraints whose other variable is bound are passed over unread.
+            if (unbound && run.partner != nullptr && run.partner->IsInstantiated()) continue;
+            const std::size_t end = run.first + run.count;
+            for (std::size_t k = run.first; k < end; ++k) {
+                // Long lists (pairwise constraints) are walked faster with the next ones on the way.
+                // Those a watch usually passes over are not fetched.
+                if (k + kPrefetchAhead < n && woken[k + kPrefetchAhead].watch < 0)
+                    __builtin_prefetch(woken[k + kPrefetchAhead].constraint);
+                // A watched position still there spares reading the constraint at all.
+                const int watch = woken[k].watch;
+                if (watch >= 0 && domain != nullptr && domain->Contains(watch)) continue;
+                Constraint* c = woken[k].constraint;
+                if (c == cause) continue;
+                // A constraint that filters its wakes hears of every change (it notes what it saw).
+                if (c->FiltersWakes()) {
+                    if (c->IsWokenBy(woken[k].index, event)) Schedule(c);
+                    continue;
+                }
+                if (c->IsQueued() || (unbound && c->OneUnbound())) continue;
+                Schedule(c);
             }
-            if (c->IsQueued() || (unbound && c->OneUnbound())) continue;
-            Schedule(c);
         }
     }
 }

@@ -54,7 +54,28 @@ void Variable::PrintValue(std::ostream& os) const {
 void Variable::AddConstraint(Constraint* c, DomainEvent wake, int index) {
     m_constraints.push_back(c);
     if (c->KeepsPast()) m_pastKeepers.push_back(c);
-    if (wake != DomainEvent::None) m_woken[static_cast<std::size_t>(wake) - 1].push_back(Waking{c, index, -1});
+    if (wake == DomainEvent::None) return;
+    const std::size_t list = static_cast<std::size_t>(wake) - 1;
+    m_woken[list].push_back(Waking{c, index, -1});
+    AddToRuns(list, m_woken[list].size() - 1);
+}
+
+const Variable* Variable::PartnerIn(const Constraint* c) const {
+    // A constraint that filters its wakes hears of every change, its other variable bound or not.
+    const auto& vars = c->GetVars();
+    if (vars.size() != 2 || c->GetArgs().size() != 2 || vars[0] == vars[1] || c->FiltersWakes())
+        return nullptr;
+    return vars[0] == this ? vars[1] : vars[0];
+}
+
+void Variable::AddToRuns(std::size_t list, std::size_t entry) {
+    const Variable* partner = PartnerIn(m_woken[list][entry].constraint);
+    std::vector<WakeRun>& runs = m_runs[list];
+    if (!runs.empty() && runs.back().partner == partner) {
+        ++runs.back().count;
+        return;
+    }
+    runs.push_back(WakeRun{partner, static_cast<std::uint32_t>(entry), 1});
 }
 
 void Variable::SetWatch(const Constraint* c, int index, int watch) {
@@ -78,11 +99,16 @@ void Variable::RemoveConstraint(Constraint* c) {
     if (it != m_constraints.end()) m_constraints.erase(it);
     auto kept = std::find(m_pastKeepers.begin(), m_pastKeepers.end(), c);
     if (kept != m_pastKeepers.end()) m_pastKeepers.erase(kept);
-    for (auto& woken : m_woken) {
+    for (std::size_t list = 0; list < 3; ++list) {
+        std::vector<Waking>& woken = m_woken[list];
         auto at =
             std::find_if(woken.begin(), woken.end(), [c](const Waking& w) { return w.constraint == c; });
         if (at != woken.end()) {
             woken.erase(at);
+            // The stretches after it moved: build them again.
+            m_runs[list].clear();
+            for (std::size_t k = 0; k < woken.size(); ++k)
+                AddToRuns(list, k);
             break;
         }
     }

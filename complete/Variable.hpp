@@ -80,6 +80,19 @@ public:
     const std::vector<Waking>& WokenBy(DomainEvent event) const {
         return m_woken[static_cast<std::size_t>(event) - 1];
     }
+    // A stretch of such a list, entries first .. first + count - 1, over constraints that each
+    // have exactly two variables and no other argument, this one and partner: none of them is
+    // woken while partner is bound (its labelling left this domain within what they allow), so
+    // the queue passes over the stretch without reading them. Partner null: a stretch of other
+    // constraints, always read. The stretches cover the list in order.
+    struct WakeRun {
+        const Variable* partner;
+        std::uint32_t first;
+        std::uint32_t count;
+    };
+    const std::vector<WakeRun>& WakeRuns(DomainEvent event) const {
+        return m_runs[static_cast<std::size_t>(event) - 1];
+    }
     // True unless a constraint of the list is ready to check and not satisfied.
     bool AllReadyConstraintsSatisfied() const;
 
@@ -156,6 +169,11 @@ protected:
     virtual void PrintValue(std::ostream& os) const;
 
 private:
+    // The other variable of c for WakeRun, or null.
+    const Variable* PartnerIn(const Constraint* c) const;
+    // Puts entry `entry` (the last so far) of list `list` into its stretch.
+    void AddToRuns(std::size_t list, std::size_t entry);
+
     VarState* m_varState = nullptr;
     int m_id;
     std::string m_name;
@@ -166,7 +184,8 @@ private:
     std::vector<Constraint*> m_pastKeepers; // those of m_constraints that keep their past
     // Registrations by the weakest change that wakes them: values, bounds, fixed.
     std::vector<Waking> m_woken[3];
-    bool m_hasWatches = false; // some entry of m_woken has a watch
+    std::vector<WakeRun> m_runs[3]; // over m_woken, list by list
+    bool m_hasWatches = false;      // some entry of m_woken has a watch
 };
 
 } // namespace GFCLib

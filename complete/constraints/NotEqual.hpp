@@ -29,10 +29,15 @@ public:
     // Same filtering; two variables over one domain description take a direct path (the common case of
     // pairwise disequalities).
     bool ForwardCheck() override;
+    // Between two finite variables: woken when a side is left with one value.
+    DomainEvent WakeOn(int i) const override {
+        (void)i;
+        return m_finitePair ? DomainEvent::Fixed : DomainEvent::None;
+    }
 
 private:
     bool m_finitePair = false; // two variables over finite domains
-    // Within a logical constraint: a side left with one value takes it from the other.
+    // A side left with one value takes it from the other.
     bool Propagate() override;
     Truth Entailment() const override;
     // Both sides keep the values they share (their bounds when integers).

@@ -43,6 +43,12 @@ bool NotEqualOffset::FilterArg(int i) {
     return Exclude(to, first, from->GetInt());
 }
 
+bool NotEqualOffset::ForwardCheck() {
+    const bool aBound = m_a->IsInstantiated();
+    if (aBound == m_b->IsInstantiated()) return true;
+    return aBound ? Exclude(m_b, false, m_a->GetInt()) : Exclude(m_a, true, m_b->GetInt());
+}
+
 Truth NotEqualOffset::Entailment() const {
     const long long lo = static_cast<long long>(m_a->MinInt()) - m_b->MaxInt();
     const long long hi = static_cast<long long>(m_a->MaxInt()) - m_b->MinInt();

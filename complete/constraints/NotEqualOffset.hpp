@@ -1,7 +1,8 @@
 #pragma once
 // a - b <> k over two integer variables and a constant: what q[i] - q[j] <> k and
 // q[i] + i <> q[j] + j become, with no induced variable for the difference. Labelling one side
-// takes one value from the other (forward checking, as every disequality).
+// takes one value from the other (forward checking, as every disequality); so does a side left
+// with one value by propagation.
 
 #include "complete/BinaryConstraint.hpp"
 
@@ -20,10 +21,17 @@ public:
     void Attach() override;
     // The unbound side loses the one value that the bound side rules out.
     bool FilterArg(int i) override;
+    // FilterArg on the unbound side when one side is bound (no loop over the variables).
+    bool ForwardCheck() override;
     bool FilterExact(int i) override {
         return Other(i)->IsBound() ? FilterArg(i) : Constraint::FilterExact(i);
     }
-    // Within a logical constraint: a side left with one value rules one value of the other out.
+    // Woken when a side is left with one value (labelling forward-checks instead).
+    DomainEvent WakeOn(int i) const override {
+        (void)i;
+        return DomainEvent::Fixed;
+    }
+    // A side left with one value rules one value of the other out.
     bool Propagate() override;
     bool ChecksWhenBound() const override { return false; }
     Truth Entailment() const override;

@@ -86,6 +86,19 @@ struct Builder {
         domains.push_back(d);
         return v;
     }
+    // A variable over the shared domain description r<hi> of 0 .. hi (variables over one
+    // description compare by position).
+    IntVar* IntShared(int hi) {
+        const std::string spec = "r" + std::to_string(hi);
+        if (IntDomainSpec::Find(spec.c_str()) == nullptr) IntDomainSpec::CreateRange(spec.c_str(), 0, hi);
+        auto* v = new IntVar(("x" + std::to_string(vars.size())).c_str(), spec.c_str());
+        Add(v);
+        std::vector<int> d;
+        for (int i = 0; i <= hi; ++i)
+            d.push_back(i);
+        domains.push_back(d);
+        return v;
+    }
     IntVar* IntOf(std::vector<int> values) {
         const std::string name = "x" + std::to_string(vars.size());
         std::vector<Value> vs;
@@ -181,8 +194,10 @@ std::set<Assignment> Oracle(const std::vector<std::vector<int>>& domains, const 
     return result;
 }
 
-// Solves the case under one setting; every solution is checked by the oracle's evaluator.
-std::set<Assignment> Solve(const Case& build, int ordering, int backtrack, std::set<Assignment>* oracle) {
+// Solves the case under one setting; every solution is checked by the oracle's evaluator. The
+// solutions in the order found go to inOrder when given.
+std::set<Assignment> Solve(const Case& build, int ordering, int backtrack, std::set<Assignment>* oracle,
+                           std::vector<Assignment>* inOrder = nullptr) {
     ReleaseGlobals();
     auto csp = std::make_unique<CSP>();
     Builder b{csp.get(), {}, {}};
@@ -197,6 +212,7 @@ std::set<Assignment> Solve(const Case& build, int ordering, int backtrack, std::
         const Assignment a = Read(b.vars);
         EXPECT_TRUE(check(a)) << "solution violates the constraints";
         found.insert(a);
+        if (inOrder != nullptr) inOrder->push_back(a);
         ++count;
         if (count > 100000) break;
     }
@@ -248,6 +264,26 @@ std::vector<NamedCase> ComparisonCases() {
              b.Post(new NotEqualOffset(z, x, -2));
              b.Post(new NotEqualOffset(y, z, 0));
              return [](const Assignment& a) { return a[0] - a[1] != 1 && a[2] - a[0] != -2 && a[1] != a[2]; };
+         }},
+        {"DisequalityChain",
+         // Labelling b = 0 leaves w one value, which w takes from x; c = 0 then empties x, and
+         // c = 1 empties y. Backjumping from c must blame b (through w and x), not jump to a and
+         // lose the solutions with a = 5, b = 1.
+         [](Builder& b) -> Check {
+             auto *a = b.IntOf({5, 6}), *bv = b.Int(0, 1), *c = b.Int(0, 1);
+             auto *w = b.Int(0, 1), *x = b.Int(0, 2), *y = b.IntOf({1, 3});
+             b.Post(new NotEqual(a, x));
+             b.Post(new NotEqual(a, y));
+             b.Post(new NotEqual(bv, w));
+             b.Post(new NotEqual(w, x));
+             for (IntVar* z : {x, y}) {
+                 b.Post(new NotEqual(c, z));
+                 b.Post(new NotEqualOffset(c, z, -2));
+             }
+             return [](const Assignment& v) {
+                 return v[0] != v[4] && v[0] != v[5] && v[1] != v[3] && v[3] != v[4] && v[2] != v[4] &&
+                        v[2] - v[4] != -2 && v[2] != v[5] && v[2] - v[5] != -2;
+             };
          }},
         {"LessThanChain",
          [](Builder& b) -> Check {
@@ -674,6 +710,63 @@ TEST(KindsTest, RandomProblemsAgainstTheOracle) {
             const auto found = Solve(build, mode < 3 ? mode : 0, mode == 3 ? 1 : 0, &oracle);
             EXPECT_EQ(found, oracle) << "mode " << mode << ": solver " << found.size() << " oracle "
                                      << oracle.size();
+        }
+    }
+}
+
+// Random small problems of disequalities, plain and with an offset, over small domains (some with
+// holes): a side left with one value takes it from the other, and chains of such sides must keep
+// every solution. Natural ordering, with or without backjumping, must give them in the order of
+// the enumeration (values ascending, the first variable slowest).
+TEST(KindsTest, RandomDisequalitiesGiveTheOracleSolutionsInOrder) {
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        const Case build = [seed](Builder& b) -> Check {
+            std::mt19937 rng(seed);
+            const int n = 5 + static_cast<int>(rng() % 3);
+            std::vector<IntVar*> xs;
+            for (int i = 0; i < n; ++i) {
+                if (rng() % 3 == 0) {
+                    std::vector<int> values;
+                    for (int v = -2; v <= 5; ++v)
+                        if (rng() % 2 == 0) values.push_back(v);
+                    if (values.empty()) values.push_back(0);
+                    xs.push_back(b.IntOf(values));
+                } else {
+                    xs.push_back(b.IntShared(1 + static_cast<int>(rng() % 3)));
+                }
+            }
+            struct Rule {
+                int i, j, offset; // x[i] - x[j] <> offset
+            };
+            std::vector<Rule> rules;
+            const int m = 2 * n + static_cast<int>(rng() % static_cast<unsigned>(n));
+            for (int c = 0; c < m; ++c) {
+                Rule r{static_cast<int>(rng() % n), static_cast<int>(rng() % n),
+                       static_cast<int>(rng() % 7) - 3};
+                if (r.i == r.j) r.j = (r.i + 1) % n;
+                if (rng() % 3 == 0) {
+                    r.offset = 0;
+                    b.Post(new NotEqual(xs[r.i], xs[r.j]));
+                } else {
+                    b.Post(new NotEqualOffset(xs[r.i], xs[r.j], r.offset));
+                }
+                rules.push_back(r);
+            }
+            return [rules](const Assignment& a) {
+                return std::all_of(rules.begin(), rules.end(),
+                                   [&](const Rule& r) { return a[r.i] - a[r.j] != r.offset; });
+            };
+        };
+        for (int mode = 0; mode < 4; ++mode) {
+            std::set<Assignment> oracle;
+            std::vector<Assignment> inOrder;
+            const auto found = Solve(build, mode < 3 ? mode : 0, mode == 3 ? 1 : 0, &oracle, &inOrder);
+            EXPECT_EQ(found, oracle) << "mode " << mode << ": solver " << found.size() << " oracle "
+                                     << oracle.size();
+            if (mode == 0 || mode == 3) {
+                EXPECT_EQ(inOrder, std::vector<Assignment>(oracle.begin(), oracle.end())) << "mode " << mode;
+            }
         }
     }
 }

@@ -13,6 +13,7 @@
 #include "complete/constraints/LessThanEq.hpp"
 #include "complete/constraints/Minimise.hpp"
 #include "complete/constraints/NotEqual.hpp"
+#include "complete/constraints/NotEqualOffset.hpp"
 #include "complete/constraints/Or.hpp"
 #include "complete/induced/CountOp.hpp"
 #include "complete/induced/IndexOp.hpp"
@@ -190,6 +191,23 @@ TEST_F(SearchFixture, CliqueOfFourHasNoThreeColouring) {
         EXPECT_FALSE(search.FindNextSolution());
         EXPECT_FALSE(search.IsSolved());
         EXPECT_FALSE(search.FindNextSolution());
+    });
+}
+
+TEST_F(SearchFixture, ASideLeftWithOneValueTakesItFromTheOtherSide) {
+    // Three variables over 0 .. 1, pairwise different (plainly and as differences): labelling the
+    // first leaves the others one value each, the same one, so every labelling fails within its
+    // propagation and no node is ever completed.
+    UnderEveryMode([&](const Mode& mode) {
+        std::vector<IntVar*> x = Ints("x", 3, 0, 1);
+        Post(new NotEqual(x[0], x[1]));
+        Post(new NotEqualOffset(x[1], x[2], 0));
+        Post(new NotEqualOffset(x[2], x[0], 0));
+        GFCStats stats;
+        GFC search(csp.get(), &stats, false);
+        Apply(search, mode);
+        EXPECT_FALSE(search.FindNextSolution());
+        EXPECT_EQ(stats.GetNodes(), 0);
     });
 }
 
