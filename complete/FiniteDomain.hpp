@@ -155,8 +155,10 @@ private:
     friend class Trail;
     // Saves the state on the trail before the first change in the open level.
     void Touch();
-    // After a change that left values: tells the trail's listener what changed.
-    void Notify(int oldMin, int oldMax);
+    // After a change that left values: tells the trail's listener what changed, with the ends
+    // before the change; inside when positions within the new ends may have gone (a change that
+    // keeps both ends always removes inside).
+    void Notify(int oldMin, int oldMax, bool inside = false);
     // Holds the domain bit by bit from now on.
     void MakeExplicit();
     // Recomputes size, minimum and maximum from the bits within lo .. hi.

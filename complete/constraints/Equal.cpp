@@ -8,6 +8,16 @@
 namespace GFCLib {
 
 namespace {
+// True when x and y hold each integer at the same position, in universes whose domains may
+// hold any set of positions.
+bool SamePositions(const IntVar& x, const IntVar& y) {
+    const IntDomainSpec* a = x.GetIntSpec();
+    const IntDomainSpec* b = y.GetIntSpec();
+    return a->IsContiguous() && b->IsContiguous() && a->UniverseSize() > 0 && b->UniverseSize() > 0 &&
+           a->UniverseSize() <= FiniteDomain::kMaxExplicitSize &&
+           b->UniverseSize() <= FiniteDomain::kMaxExplicitSize && a->IntAt(0) == b->IntAt(0);
+}
+
 // Removes from x the values y cannot take; false when x empties.
 bool KeepAllowed(IntVar* x, const IntVar* y) {
     FiniteDomain& d = x->GetDomain();
@@ -17,6 +27,7 @@ bool KeepAllowed(IntVar* x, const IntVar* y) {
     }
     return !d.IsEmpty();
 }
+
 } // namespace
 
 Truth Equal::Entailment() const {
@@ -57,6 +68,8 @@ bool Equal::Propagate() {
     if ((da->IsRange() && db->IsRange()) || da->Count() > InducedIntVar::kValueFilterLimit ||
         db->Count() > InducedIntVar::kValueFilterLimit)
         return true;
+    // Two runs of integers from the same first value put each value at the same position.
+    if (SamePositions(*x, *y)) return da->Intersect(*db) && db->Intersect(*da);
     return KeepAllowed(x, y) && KeepAllowed(y, x);
 }
 

@@ -124,7 +124,15 @@ bool CountOp::IsWokenBy(int i, DomainEvent event) {
 }
 
 void CountOp::OnLabelled(const Variable* v, bool labelled) {
-    m_labelled = labelled ? v : nullptr;
+    m_labelled = nullptr;
+    m_labelledFirst = m_labelledLast = -1;
+    if (!labelled) return;
+    for (std::size_t k = 0; k < m_entries.size(); ++k)
+        if (m_entries[k].var == v) {
+            if (m_labelledFirst < 0) m_labelledFirst = static_cast<int>(k);
+            m_labelledLast = static_cast<int>(k);
+        }
+    if (m_labelledFirst >= 0) m_labelled = v;
 }
 
 bool CountOp::Propagate() {
@@ -144,8 +152,10 @@ bool CountOp::Propagate() {
                 o.var->SetWatch(GetDefinition(), static_cast<int>(k) + 1, o.positions[0]);
         }
     } else if (m_labelled != nullptr) {
-        for (Operand& o : m_entries)
+        for (int k = m_labelledFirst; k <= m_labelledLast; ++k) {
+            Operand& o = m_entries[static_cast<std::size_t>(k)];
             if (o.var == m_labelled) (void)Update(o);
+        }
     }
     if (!Restrict(m_sure, m_sure + m_maybe)) return false;
     const bool forbid = MaxInt() == m_sure;

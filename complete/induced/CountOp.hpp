@@ -65,8 +65,12 @@ private:
     int m_maybe = 0;
     std::uint64_t m_sureStamp = 0;
     std::uint64_t m_maybeStamp = 0;
-    bool m_known = false;                 // every operand's share has been learnt once
-    const Variable* m_labelled = nullptr; // the operand being labelled, whose domain says nothing
+    bool m_known = false; // every operand's share has been learnt once
+    // The operand being labelled, whose domain says nothing, and the first and last of its
+    // entries (null and -1 while none is).
+    const Variable* m_labelled = nullptr;
+    int m_labelledFirst = -1;
+    int m_labelledLast = -1;
 };
 
 } // namespace GFCLib
