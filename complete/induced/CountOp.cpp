@@ -79,12 +79,19 @@ CountOp::Share CountOp::ShareOf(const Operand& o) const {
         if (!o.var->IsInstantiated()) return Share::Maybe;
         return Counted(o.var->GetCurrentValue()) ? Share::Surely : Share::Never;
     }
+    const FiniteDomain* d = o.domain;
+    if (o.positionCount == 1) {
+        // One counted value (the usual count): one lookup.
+        const int p = o.positions[0];
+        if (o.var->IsInstantiated()) return o.var->GetIndex() == p ? Share::Surely : Share::Never;
+        if (!d->Contains(p)) return Share::Never;
+        return d->Count() == 1 ? Share::Surely : Share::Maybe;
+    }
     const int* begin = o.positions;
     const int* end = o.positions + o.positionCount;
     if (o.var->IsInstantiated())
         return std::find(begin, end, o.var->GetIndex()) != end ? Share::Surely : Share::Never;
     // The counted values are looked up in the domain (a few lookups), not the domain walked.
-    const FiniteDomain* d = o.domain;
     std::int64_t inside = 0;
     for (const int* p = begin; p != end; ++p)
         inside += d->Contains(*p) ? 1 : 0;
