@@ -63,7 +63,11 @@ bool Equal::Propagate() {
     IntVar* x = IntVarAt(0);
     IntVar* y = IntVarAt(1);
     if (x == nullptr || y == nullptr) return true;
-    if (!x->KeepRange(y->MinInt(), y->MaxInt()) || !y->KeepRange(x->MinInt(), x->MaxInt())) return false;
+    // Each side within the other's bounds, until the bounds agree: y may lose an end that x
+    // still has (a hole of y's just inside x's new end).
+    do {
+        if (!x->KeepRange(y->MinInt(), y->MaxInt()) || !y->KeepRange(x->MinInt(), x->MaxInt())) return false;
+    } while (x->MinInt() != y->MinInt() || x->MaxInt() != y->MaxInt());
     // Two ranges with the same bounds hold the same values; holes are walked in small domains only.
     if ((da->IsRange() && db->IsRange()) || da->Count() > InducedIntVar::kValueFilterLimit ||
         db->Count() > InducedIntVar::kValueFilterLimit)
