@@ -139,7 +139,7 @@ bool FiniteDomain::KeepValue(const Value& value) {
     return KeepOnly(index);
 }
 
-bool FiniteDomain::KeepIndexRange(int lo, int hi) {
+bool FiniteDomain::NarrowToIndexRange(int lo, int hi) {
     if (IsEmpty()) return false;
     lo = std::max(lo, m_state.m_min);
     hi = std::min(hi, m_state.m_max);

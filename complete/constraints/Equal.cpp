@@ -63,17 +63,27 @@ bool Equal::Propagate() {
     IntVar* x = IntVarAt(0);
     IntVar* y = IntVarAt(1);
     if (x == nullptr || y == nullptr) return true;
+    // Two runs of integers from the same first value put each value at the same position.
+    const bool aligned = SamePositions(*x, *y);
     // Each side within the other's bounds, until the bounds agree: y may lose an end that x
     // still has (a hole of y's just inside x's new end).
-    do {
-        if (!x->KeepRange(y->MinInt(), y->MaxInt()) || !y->KeepRange(x->MinInt(), x->MaxInt())) return false;
-    } while (x->MinInt() != y->MinInt() || x->MaxInt() != y->MaxInt());
+    if (aligned) {
+        do {
+            if (!da->KeepIndexRange(db->MinIndex(), db->MaxIndex()) ||
+                !db->KeepIndexRange(da->MinIndex(), da->MaxIndex()))
+                return false;
+        } while (da->MinIndex() != db->MinIndex() || da->MaxIndex() != db->MaxIndex());
+    } else {
+        do {
+            if (!x->KeepRange(y->MinInt(), y->MaxInt()) || !y->KeepRange(x->MinInt(), x->MaxInt()))
+                return false;
+        } while (x->MinInt() != y->MinInt() || x->MaxInt() != y->MaxInt());
+    }
     // Two ranges with the same bounds hold the same values; holes are walked in small domains only.
     if ((da->IsRange() && db->IsRange()) || da->Count() > InducedIntVar::kValueFilterLimit ||
         db->Count() > InducedIntVar::kValueFilterLimit)
         return true;
-    // Two runs of integers from the same first value put each value at the same position.
-    if (SamePositions(*x, *y)) return da->Intersect(*db) && db->Intersect(*da);
+    if (aligned) return da->Intersect(*db) && db->Intersect(*da);
     return KeepAllowed(x, y) && KeepAllowed(y, x);
 }
 

@@ -74,29 +74,31 @@ bool CountOp::Holds() const {
     return n == GetInt();
 }
 
-CountOp::Share CountOp::ShareOf(const Operand& o) const {
+CountOp::Share CountOp::ShareOfAny(const Operand& o) const {
     if (o.domain == nullptr) {
         if (!o.var->IsInstantiated()) return Share::Maybe;
         return Counted(o.var->GetCurrentValue()) ? Share::Surely : Share::Never;
-    }
-    const FiniteDomain* d = o.domain;
-    if (o.positionCount == 1) {
-        // One counted value (the usual count): one lookup.
-        const int p = o.positions[0];
-        if (o.var->IsInstantiated()) return o.var->GetIndex() == p ? Share::Surely : Share::Never;
-        if (!d->Contains(p)) return Share::Never;
-        return d->Count() == 1 ? Share::Surely : Share::Maybe;
     }
     const int* begin = o.positions;
     const int* end = o.positions + o.positionCount;
     if (o.var->IsInstantiated())
         return std::find(begin, end, o.var->GetIndex()) != end ? Share::Surely : Share::Never;
     // The counted values are looked up in the domain (a few lookups), not the domain walked.
+    const FiniteDomain* d = o.domain;
     std::int64_t inside = 0;
     for (const int* p = begin; p != end; ++p)
         inside += d->Contains(*p) ? 1 : 0;
     if (inside == 0) return Share::Never;
     return inside == d->Count() ? Share::Surely : Share::Maybe;
+}
+
+inline CountOp::Share CountOp::ShareOf(const Operand& o) const {
+    if (o.positionCount != 1 || o.domain == nullptr) return ShareOfAny(o);
+    // One counted value in a finite domain (the usual count): one lookup.
+    const int p = o.positions[0];
+    if (o.var->IsInstantiated()) return o.var->GetIndex() == p ? Share::Surely : Share::Never;
+    if (!o.domain->Contains(p)) return Share::Never;
+    return o.domain->Count() == 1 ? Share::Surely : Share::Maybe;
 }
 
 void CountOp::Set(int& value, std::uint64_t& stamp, int to) {
@@ -171,12 +173,16 @@ bool CountOp::Propagate() {
     for (Operand& o : m_entries) {
         if (o.share != static_cast<int>(Share::Maybe) || o.domain == nullptr) continue;
         FiniteDomain* d = o.domain;
+        const int* begin = o.positions;
+        const int* end = o.positions + o.positionCount;
         if (forbid) {
-            for (const Value& c : m_values)
-                if (!d->RemoveValue(c)) return false;
+            for (const int* p = begin; p != end; ++p)
+                if (!d->Remove(*p)) return false;
+        } else if (o.positionCount == 1) {
+            if (!d->KeepOnly(*begin)) return false;
         } else {
             d->ForEachIndex([&](int p) {
-                if (!Counted(d->ValueAt(p))) (void)d->Remove(p);
+                if (std::find(begin, end, p) == end) (void)d->Remove(p);
             });
             if (d->IsEmpty()) return false;
         }

@@ -47,6 +47,7 @@ private:
     void InitCount(const std::vector<CPObject*>& list, const std::vector<Value>& values);
     bool Counted(const Value& v) const;
     Share ShareOf(const Operand& o) const;
+    Share ShareOfAny(const Operand& o) const; // ShareOf beyond one counted value in a finite domain
     // Learns operand o's share again, with the totals; true when it changed.
     bool Update(Operand& o);
     // Sets an integer of this count, saving it on the trail.
