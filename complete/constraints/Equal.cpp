@@ -65,23 +65,23 @@ bool Equal::Propagate() {
     if (x == nullptr || y == nullptr) return true;
     // Two runs of integers from the same first value put each value at the same position.
     const bool aligned = SamePositions(*x, *y);
-    // Each side within the other's bounds, until the bounds agree: y may lose an end that x
-    // still has (a hole of y's just inside x's new end).
-    if (aligned) {
-        do {
-            if (!da->KeepIndexRange(db->MinIndex(), db->MaxIndex()) ||
-                !db->KeepIndexRange(da->MinIndex(), da->MaxIndex()))
-                return false;
-        } while (da->MinIndex() != db->MinIndex() || da->MaxIndex() != db->MaxIndex());
-    } else {
-        do {
-            if (!x->KeepRange(y->MinInt(), y->MaxInt()) || !y->KeepRange(x->MinInt(), x->MaxInt()))
-                return false;
-        } while (x->MinInt() != y->MinInt() || x->MaxInt() != y->MaxInt());
+    // Each side within the other's bounds.
+    const auto keepBounds = [&] {
+        if (aligned)
+            return da->KeepIndexRange(db->MinIndex(), db->MaxIndex()) &&
+                   db->KeepIndexRange(da->MinIndex(), da->MaxIndex());
+        return x->KeepRange(y->MinInt(), y->MaxInt()) && y->KeepRange(x->MinInt(), x->MaxInt());
+    };
+    if (!keepBounds()) return false;
+    // Two ranges with the same bounds hold the same values. y may have lost an end that x still
+    // has (a hole of y's just inside x's new end): a second pass between two ranges ends that.
+    if (da->IsRange() && db->IsRange()) {
+        const bool same = aligned ? da->MinIndex() == db->MinIndex() && da->MaxIndex() == db->MaxIndex()
+                                  : x->MinInt() == y->MinInt() && x->MaxInt() == y->MaxInt();
+        return same || keepBounds();
     }
-    // Two ranges with the same bounds hold the same values; holes are walked in small domains only.
-    if ((da->IsRange() && db->IsRange()) || da->Count() > InducedIntVar::kValueFilterLimit ||
-        db->Count() > InducedIntVar::kValueFilterLimit)
+    // Holes are walked in small domains only.
+    if (da->Count() > InducedIntVar::kValueFilterLimit || db->Count() > InducedIntVar::kValueFilterLimit)
         return true;
     if (aligned) return da->Intersect(*db) && db->Intersect(*da);
     return KeepAllowed(x, y) && KeepAllowed(y, x);
