@@ -35,14 +35,16 @@ void FiniteDomain::Touch() {
     if (m_trail != nullptr && m_stamp != m_trail->Stamp()) m_trail->Save(*this);
 }
 
-void FiniteDomain::Notify(int oldMin, int oldMax) {
+void FiniteDomain::Notify(int oldMin, int oldMax, bool inside) {
     if (m_trail == nullptr || !m_trail->HasListener() || m_state.m_size == 0) return;
     DomainEvent event = DomainEvent::Values;
     if (m_state.m_size == 1)
         event = DomainEvent::Fixed;
     else if (m_state.m_min != oldMin || m_state.m_max != oldMax)
         event = DomainEvent::Bounds;
-    m_trail->Changed(m_owner, event);
+    else
+        inside = true;
+    m_trail->Changed(m_owner, event, oldMin, oldMax, inside);
 }
 
 void FiniteDomain::MakeExplicit() {
@@ -137,7 +139,7 @@ bool FiniteDomain::KeepValue(const Value& value) {
     return KeepOnly(index);
 }
 
-bool FiniteDomain::KeepIndexRange(int lo, int hi) {
+bool FiniteDomain::NarrowToIndexRange(int lo, int hi) {
     if (IsEmpty()) return false;
     lo = std::max(lo, m_state.m_min);
     hi = std::min(hi, m_state.m_max);
@@ -193,7 +195,7 @@ bool FiniteDomain::KeepMarked(const BitVector& marks) {
     MakeExplicit();
     m_state.m_bits.AndWords(marks, lo, hi);
     if (!Recount(lo, hi)) return false;
-    Notify(lo, hi);
+    Notify(lo, hi, true);
     return true;
 }
 

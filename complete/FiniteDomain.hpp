@@ -125,7 +125,11 @@ public:
     [[nodiscard]] bool KeepOnly(int index);
     [[nodiscard]] bool KeepValue(const Value& value);
     // Keeps positions lo .. hi only.
-    [[nodiscard]] bool KeepIndexRange(int lo, int hi);
+    [[nodiscard]] bool KeepIndexRange(int lo, int hi) {
+        // Most calls from propagation change nothing: answered here.
+        if (m_state.m_size > 0 && lo <= m_state.m_min && hi >= m_state.m_max) return true;
+        return NarrowToIndexRange(lo, hi);
+    }
     // Keeps the positions of another domain over the same domain description.
     [[nodiscard]] bool Intersect(const FiniteDomain& other);
     // Keeps the positions whose bit is set in marks (one bit per universe position).
@@ -155,8 +159,12 @@ private:
     friend class Trail;
     // Saves the state on the trail before the first change in the open level.
     void Touch();
-    // After a change that left values: tells the trail's listener what changed.
-    void Notify(int oldMin, int oldMax);
+    // After a change that left values: tells the trail's listener what changed, with the ends
+    // before the change; inside when positions within the new ends may have gone (a change that
+    // keeps both ends always removes inside).
+    void Notify(int oldMin, int oldMax, bool inside = false);
+    // KeepIndexRange when it may remove positions.
+    [[nodiscard]] bool NarrowToIndexRange(int lo, int hi);
     // Holds the domain bit by bit from now on.
     void MakeExplicit();
     // Recomputes size, minimum and maximum from the bits within lo .. hi.

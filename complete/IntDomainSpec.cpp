@@ -73,8 +73,7 @@ int IntDomainSpec::IndexOf(const Value& value) const {
     return IndexOfInt(value.GetInt());
 }
 
-std::int64_t IntDomainSpec::LowerBound(long long v) const {
-    if (m_contiguous) return std::clamp<std::int64_t>(v - m_lo, 0, m_size);
+std::int64_t IntDomainSpec::SearchLowerBound(long long v) const {
     return std::lower_bound(m_ints.begin(), m_ints.end(), v) - m_ints.begin();
 }
 

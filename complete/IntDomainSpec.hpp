@@ -49,7 +49,10 @@ public:
     }
     // First position whose value is >= v (UniverseSize() when none, which may be 2^31: hence
     // 64 bits).
-    std::int64_t LowerBound(long long v) const;
+    std::int64_t LowerBound(long long v) const {
+        if (m_contiguous) return v <= m_lo ? 0 : v - m_lo >= m_size ? m_size : v - m_lo;
+        return SearchLowerBound(v);
+    }
     // True when the values are every integer from the first to the last.
     bool IsContiguous() const { return m_contiguous; }
     // Every value in increasing order (for small universes: it lists them all).
@@ -57,6 +60,7 @@ public:
 
 private:
     int SearchInt(long long v) const;
+    std::int64_t SearchLowerBound(long long v) const;
 
     long long m_lo = 0;
     std::int64_t m_size = 0;

@@ -37,29 +37,36 @@ void PropagationQueue::Schedule(Constraint* c) {
     c->SetQueued(true);
 }
 
-void PropagationQueue::OnChange(Variable* var, DomainEvent event) {
+void PropagationQueue::OnChange(Variable* var, DomainEvent event, int oldMin, int oldMax, bool inside) {
     if (m_running == nullptr) {
-        Wake(var, event, nullptr);
+        var->m_pendingEvent = event;
+        var->m_pendingMin = oldMin;
+        var->m_pendingMax = oldMax;
+        var->m_pendingInside = inside;
+        Wake(var, nullptr);
         return;
     }
-    // The changes of one run wake once per variable when the run is over, by their strongest.
+    // The changes of one run wake once per variable when the run is over, by their strongest,
+    // from the ends the domain had before the run.
     if (var->m_narrowedIn != m_runStamp) {
         var->m_narrowedIn = m_runStamp;
         var->m_pendingEvent = event;
+        var->m_pendingMin = oldMin;
+        var->m_pendingMax = oldMax;
+        var->m_pendingInside = inside;
         m_narrowed.push_back(var);
-    } else if (event > var->m_pendingEvent) {
-        var->m_pendingEvent = event;
+    } else {
+        if (event > var->m_pendingEvent) var->m_pendingEvent = event;
+        var->m_pendingInside = var->m_pendingInside || inside;
     }
 }
 
-void PropagationQueue::Wake(Variable* var, DomainEvent event, const Constraint* cause) {
+void PropagationQueue::Wake(Variable* var, const Constraint* cause) {
     // A change wakes the constraints registered for its own strength and for every weaker one,
     // but not one whose other arguments are all bound: the labelling of the last of them left
     // this domain within what the constraint allows, and a narrower domain stays so.
+    const DomainEvent event = var->m_pendingEvent;
     const bool unbound = !var->IsInstantiated();
-    // A watched position still in a domain of several values leaves its constraint asleep.
-    const FiniteDomain* domain = unbound && var->HasWatches() ? var->GetFiniteDomain() : nullptr;
-    if (domain != nullptr && domain->Count() < 2) domain = nullptr;
     for (int e = static_cast<int>(DomainEvent::Values); e <= static_cast<int>(event); ++e) {
         const std::vector<Variable::Waking>& woken = var->WokenBy(static_cast<DomainEvent>(e));
         const std::size_t n = woken.size();
@@ -69,12 +76,7 @@ void PropagationQueue::Wake(Variable* var, DomainEvent event, const Constraint* 
             const std::size_t end = run.first + run.count;
             for (std::size_t k = run.first; k < end; ++k) {
                 // Long lists (pairwise constraints) are walked faster with the next ones on the way.
-                // Those a watch usually passes over are not fetched.
-                if (k + kPrefetchAhead < n && woken[k + kPrefetchAhead].watch < 0)
-                    __builtin_prefetch(woken[k + kPrefetchAhead].constraint);
-                // A watched position still there spares reading the constraint at all.
-                const int watch = woken[k].watch;
-                if (watch >= 0 && domain != nullptr && domain->Contains(watch)) continue;
+                if (k + kPrefetchAhead < n) __builtin_prefetch(woken[k + kPrefetchAhead].constraint);
                 Constraint* c = woken[k].constraint;
                 if (c == cause) continue;
                 // A constraint that filters its wakes hears of every change (it notes what it saw).
@@ -87,6 +89,38 @@ void PropagationQueue::Wake(Variable* var, DomainEvent event, const Constraint* 
             }
         }
     }
+    if (var->HasWatches()) WakeWatchers(*var, cause);
+}
+
+void PropagationQueue::WakeWatchers(const Variable& var, const Constraint* cause) {
+    const std::vector<Variable::Waking>& watchers = var.Watchers();
+    const DomainEvent event = var.m_pendingEvent;
+    const auto call = [&](const Variable::Waking& w) {
+        if (w.constraint != cause && w.constraint->IsWokenBy(w.index, event)) Schedule(w.constraint);
+    };
+    const FiniteDomain* domain = var.IsInstantiated() ? nullptr : var.GetFiniteDomain();
+    if (domain == nullptr || var.m_pendingInside) {
+        // Any position may have gone: every watcher of a position not there (all of them when
+        // the variable is bound or one value is left).
+        const bool all = domain == nullptr || domain->Count() < 2;
+        for (const Variable::Waking& w : watchers)
+            if (all || !domain->Contains(w.watch)) call(w);
+        return;
+    }
+    // Only the ends moved: the watchers of the positions between the old and the new ends, and
+    // of the last value when one is left.
+    const int lo = domain->MinIndex();
+    const int hi = domain->MaxIndex();
+    const std::size_t n = watchers.size();
+    std::size_t k = var.FirstWatcherFrom(var.m_pendingMin);
+    for (; k < n && watchers[k].watch < lo; ++k)
+        call(watchers[k]);
+    if (lo == hi)
+        for (; k < n && watchers[k].watch == lo; ++k)
+            call(watchers[k]);
+    if (hi == var.m_pendingMax) return;
+    for (k = var.FirstWatcherFrom(hi + 1); k < n && watchers[k].watch <= var.m_pendingMax; ++k)
+        call(watchers[k]);
 }
 
 bool PropagationQueue::Run() {
@@ -114,7 +148,7 @@ bool PropagationQueue::Run() {
             return false;
         }
         for (Variable* x : m_narrowed)
-            Wake(x, x->m_pendingEvent, c);
+            Wake(x, c);
     }
     return true;
 }

@@ -30,8 +30,9 @@ public:
 
     // Makes c wait for its run, unless it waits already.
     void Schedule(Constraint* c);
-    // The trail's report that var's domain changed so: wakes the constraints registered for it.
-    void OnChange(Variable* var, DomainEvent event);
+    // The trail's report that var's domain changed so from the ends oldMin .. oldMax (inside:
+    // positions within the new ends may have gone): wakes the constraints registered for it.
+    void OnChange(Variable* var, DomainEvent event, int oldMin, int oldMax, bool inside);
     // Runs the waiting constraints until none is left; false when one fails (nothing waits
     // then). A stop request on the trail ends the run early with true: what was removed so far
     // is sound, and the search stops.
@@ -55,9 +56,11 @@ public:
     std::int64_t GetRuns() const { return m_runs; }
 
 private:
-    // Schedules the constraints that a change of var wakes, but cause (the constraint that made
-    // it, or null).
-    void Wake(Variable* var, DomainEvent event, const Constraint* cause);
+    // Schedules the constraints that the change noted in var's pending marks wakes, but cause
+    // (the constraint that made it, or null).
+    void Wake(Variable* var, const Constraint* cause);
+    // The part of Wake for the watchers: those of the positions the change removed.
+    void WakeWatchers(const Variable& var, const Constraint* cause);
     // m_reason := the labelled variables of c and the past sets of its others.
     void Explain(const Constraint& c);
 

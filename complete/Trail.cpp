@@ -71,8 +71,8 @@ void Trail::SavePastEntry(Variable* var, int id) {
     if (!m_levels.empty()) m_pasts.push_back(PastEntry{var, id});
 }
 
-void Trail::Changed(Variable* owner, DomainEvent event) {
-    if (m_listener != nullptr) m_listener->OnChange(owner, event);
+void Trail::Changed(Variable* owner, DomainEvent event, int oldMin, int oldMax, bool inside) {
+    if (m_listener != nullptr) m_listener->OnChange(owner, event, oldMin, oldMax, inside);
 }
 
 void Trail::Save(FiniteDomain& domain) {

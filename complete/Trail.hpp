@@ -58,8 +58,9 @@ public:
     // Domain changes go to this listener from now on (null: to nobody).
     void SetListener(PropagationQueue* listener) { m_listener = listener; }
     bool HasListener() const { return m_listener != nullptr; }
-    // Tells the listener that owner's domain changed so (the domains call this themselves).
-    void Changed(Variable* owner, DomainEvent event);
+    // Tells the listener that owner's domain changed so (the domains call this themselves):
+    // its ends before the change, and whether positions inside the new ends may have gone.
+    void Changed(Variable* owner, DomainEvent event, int oldMin, int oldMax, bool inside);
 
     // The owners of the domains saved or restored from now on are appended here (null: nowhere),
     // so that the search learns which domains may have changed without looking at all of them.

@@ -1,6 +1,7 @@
 #include "complete/Variable.hpp"
 
 #include "complete/Constraint.hpp"
+#include "complete/FiniteDomain.hpp"
 #include "complete/Registry.hpp"
 
 #include <algorithm>
@@ -68,6 +69,13 @@ const Variable* Variable::PartnerIn(const Constraint* c) const {
     return vars[0] == this ? vars[1] : vars[0];
 }
 
+void Variable::RebuildRuns(std::size_t list) {
+    // The stretches after an erased entry moved: build them again.
+    m_runs[list].clear();
+    for (std::size_t k = 0; k < m_woken[list].size(); ++k)
+        AddToRuns(list, k);
+}
+
 void Variable::AddToRuns(std::size_t list, std::size_t entry) {
     const Variable* partner = PartnerIn(m_woken[list][entry].constraint);
     std::vector<WakeRun>& runs = m_runs[list];
@@ -79,12 +87,46 @@ void Variable::AddToRuns(std::size_t list, std::size_t entry) {
 }
 
 void Variable::SetWatch(const Constraint* c, int index, int watch) {
-    for (auto& woken : m_woken)
-        for (Waking& w : woken)
-            if (w.constraint == c && w.index == index) {
-                w.watch = watch;
-                m_hasWatches = true;
-            }
+    std::vector<Waking>& woken = m_woken[static_cast<std::size_t>(DomainEvent::Values) - 1];
+    const auto at = std::find_if(woken.begin(), woken.end(),
+                                 [&](const Waking& w) { return w.constraint == c && w.index == index; });
+    if (at == woken.end()) return;
+    Waking moved = *at;
+    woken.erase(at);
+    RebuildRuns(static_cast<std::size_t>(DomainEvent::Values) - 1);
+    moved.watch = watch;
+    // After the watchers of the same position, so that they keep their order of registration.
+    const auto place = std::upper_bound(m_watchers.begin(), m_watchers.end(), watch,
+                                        [](int p, const Waking& w) { return p < w.watch; });
+    m_watchers.insert(place, moved);
+    IndexWatchers();
+}
+
+void Variable::IndexWatchers() {
+    m_watcherFrom.clear();
+    const FiniteDomain* d = GetFiniteDomain();
+    const std::int64_t universe = d != nullptr ? d->UniverseSize() : 0;
+    if (m_watchers.empty() ||
+        universe > kWatcherTablePerEntry * static_cast<std::int64_t>(m_watchers.size()) + 64)
+        return;
+    m_watcherFrom.resize(static_cast<std::size_t>(universe) + 1);
+    std::size_t k = 0;
+    for (int p = 0; p <= universe; ++p) {
+        while (k < m_watchers.size() && m_watchers[k].watch < p)
+            ++k;
+        m_watcherFrom[static_cast<std::size_t>(p)] = static_cast<int>(k);
+    }
+}
+
+std::size_t Variable::FirstWatcherFrom(int p) const {
+    if (!m_watcherFrom.empty()) {
+        if (p <= 0) return 0;
+        const std::size_t at = std::min(static_cast<std::size_t>(p), m_watcherFrom.size() - 1);
+        return static_cast<std::size_t>(m_watcherFrom[at]);
+    }
+    const auto at = std::lower_bound(m_watchers.begin(), m_watchers.end(), p,
+                                     [](const Waking& w, int q) { return w.watch < q; });
+    return static_cast<std::size_t>(at - m_watchers.begin());
 }
 
 void Variable::AddPastTo(IdSet& out) const {
@@ -105,12 +147,15 @@ void Variable::RemoveConstraint(Constraint* c) {
             std::find_if(woken.begin(), woken.end(), [c](const Waking& w) { return w.constraint == c; });
         if (at != woken.end()) {
             woken.erase(at);
-            // The stretches after it moved: build them again.
-            m_runs[list].clear();
-            for (std::size_t k = 0; k < woken.size(); ++k)
-                AddToRuns(list, k);
-            break;
+            RebuildRuns(list);
+            return;
         }
+    }
+    auto watching = std::find_if(m_watchers.begin(), m_watchers.end(),
+                                 [c](const Waking& w) { return w.constraint == c; });
+    if (watching != m_watchers.end()) {
+        m_watchers.erase(watching);
+        IndexWatchers();
     }
 }
 

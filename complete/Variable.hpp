@@ -63,11 +63,13 @@ public:
     void AddConstraint(Constraint* c, DomainEvent wake = DomainEvent::None, int index = 0);
     // Removes one registration of c.
     void RemoveConstraint(Constraint* c);
-    // Tells the queue that c, woken by this variable as its entry `index`, needs no call while
-    // position `watch` stays in this domain beside other values (c must filter its wakes, and
-    // the promise must hold from now on).
+    // Tells the queue that c, registered to hear every change of this variable as its entry
+    // `index`, needs a call only for the change that takes position `watch` out of this domain
+    // or leaves it the only value, and for none after (c must filter its wakes, and the promise
+    // must hold from now on). The entry moves to the watchers, ordered by position, so that a
+    // change reaches the watchers of the positions it removed without passing the others.
     void SetWatch(const Constraint* c, int index, int watch);
-    bool HasWatches() const { return m_hasWatches; }
+    bool HasWatches() const { return !m_watchers.empty(); }
     // A constraint to wake, this variable's entry among its variables, and the position the
     // constraint watches in this domain (-1: none; see SetWatch).
     struct Waking {
@@ -76,7 +78,7 @@ public:
         int watch;
     };
     // The constraints registered to be woken from this strength of change up (a change wakes
-    // the lists of its own strength and of every weaker one).
+    // the lists of its own strength and of every weaker one), the watchers apart.
     const std::vector<Waking>& WokenBy(DomainEvent event) const {
         return m_woken[static_cast<std::size_t>(event) - 1];
     }
@@ -93,6 +95,10 @@ public:
     const std::vector<WakeRun>& WakeRuns(DomainEvent event) const {
         return m_runs[static_cast<std::size_t>(event) - 1];
     }
+    // The watching entries, by position.
+    const std::vector<Waking>& Watchers() const { return m_watchers; }
+    // The index in Watchers() of the first entry that watches position p or a later one.
+    std::size_t FirstWatcherFrom(int p) const;
     // True unless a constraint of the list is ready to check and not satisfied.
     bool AllReadyConstraintsSatisfied() const;
 
@@ -157,9 +163,13 @@ public:
     IdSet& ConflictSet() { return m_conflictSet; }
     const IdSet& ConflictSet() const { return m_conflictSet; }
     // Scratch marks of the search's propagation: the run in which it last narrowed this domain,
-    // and the strongest change in that run.
+    // the strongest change in that run, the domain's ends before the run, and whether a
+    // position inside the ends may have gone (else only the ends moved).
     std::uint64_t m_narrowedIn = 0;
     DomainEvent m_pendingEvent = DomainEvent::None;
+    bool m_pendingInside = false;
+    int m_pendingMin = 0;
+    int m_pendingMax = -1;
 
 protected:
     // Subclasses point this at their live state in their constructors (a non-virtual path for
@@ -173,6 +183,11 @@ private:
     const Variable* PartnerIn(const Constraint* c) const;
     // Puts entry `entry` (the last so far) of list `list` into its stretch.
     void AddToRuns(std::size_t list, std::size_t entry);
+    // Builds the stretches of list `list` again (after an entry left it).
+    void RebuildRuns(std::size_t list);
+    // Most table entries per watcher for FirstWatcherFrom's table (besides a few).
+    static constexpr std::int64_t kWatcherTablePerEntry = 8;
+    void IndexWatchers();
 
     VarState* m_varState = nullptr;
     int m_id;
@@ -185,7 +200,10 @@ private:
     // Registrations by the weakest change that wakes them: values, bounds, fixed.
     std::vector<Waking> m_woken[3];
     std::vector<WakeRun> m_runs[3]; // over m_woken, list by list
-    bool m_hasWatches = false;      // some entry of m_woken has a watch
+    std::vector<Waking> m_watchers; // registered for every change, by watched position
+    // FirstWatcherFrom by position, for every position of the universe and the one past it,
+    // when the universe is small beside the watchers (else empty, and looked up by halving).
+    std::vector<int> m_watcherFrom;
 };
 
 } // namespace GFCLib

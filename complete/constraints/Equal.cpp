@@ -8,6 +8,16 @@
 namespace GFCLib {
 
 namespace {
+// True when x and y hold each integer at the same position, in universes whose domains may
+// hold any set of positions.
+bool SamePositions(const IntVar& x, const IntVar& y) {
+    const IntDomainSpec* a = x.GetIntSpec();
+    const IntDomainSpec* b = y.GetIntSpec();
+    return a->IsContiguous() && b->IsContiguous() && a->UniverseSize() > 0 && b->UniverseSize() > 0 &&
+           a->UniverseSize() <= FiniteDomain::kMaxExplicitSize &&
+           b->UniverseSize() <= FiniteDomain::kMaxExplicitSize && a->IntAt(0) == b->IntAt(0);
+}
+
 // Removes from x the values y cannot take; false when x empties.
 bool KeepAllowed(IntVar* x, const IntVar* y) {
     FiniteDomain& d = x->GetDomain();
@@ -17,6 +27,7 @@ bool KeepAllowed(IntVar* x, const IntVar* y) {
     }
     return !d.IsEmpty();
 }
+
 } // namespace
 
 Truth Equal::Entailment() const {
@@ -52,11 +63,27 @@ bool Equal::Propagate() {
     IntVar* x = IntVarAt(0);
     IntVar* y = IntVarAt(1);
     if (x == nullptr || y == nullptr) return true;
-    if (!x->KeepRange(y->MinInt(), y->MaxInt()) || !y->KeepRange(x->MinInt(), x->MaxInt())) return false;
-    // Two ranges with the same bounds hold the same values; holes are walked in small domains only.
-    if ((da->IsRange() && db->IsRange()) || da->Count() > InducedIntVar::kValueFilterLimit ||
-        db->Count() > InducedIntVar::kValueFilterLimit)
+    // Two runs of integers from the same first value put each value at the same position.
+    const bool aligned = SamePositions(*x, *y);
+    // Each side within the other's bounds.
+    const auto keepBounds = [&] {
+        if (aligned)
+            return da->KeepIndexRange(db->MinIndex(), db->MaxIndex()) &&
+                   db->KeepIndexRange(da->MinIndex(), da->MaxIndex());
+        return x->KeepRange(y->MinInt(), y->MaxInt()) && y->KeepRange(x->MinInt(), x->MaxInt());
+    };
+    if (!keepBounds()) return false;
+    // Two ranges with the same bounds hold the same values. y may have lost an end that x still
+    // has (a hole of y's just inside x's new end): a second pass between two ranges ends that.
+    if (da->IsRange() && db->IsRange()) {
+        const bool same = aligned ? da->MinIndex() == db->MinIndex() && da->MaxIndex() == db->MaxIndex()
+                                  : x->MinInt() == y->MinInt() && x->MaxInt() == y->MaxInt();
+        return same || keepBounds();
+    }
+    // Holes are walked in small domains only.
+    if (da->Count() > InducedIntVar::kValueFilterLimit || db->Count() > InducedIntVar::kValueFilterLimit)
         return true;
+    if (aligned) return da->Intersect(*db) && db->Intersect(*da);
     return KeepAllowed(x, y) && KeepAllowed(y, x);
 }
 

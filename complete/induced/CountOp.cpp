@@ -74,7 +74,7 @@ bool CountOp::Holds() const {
     return n == GetInt();
 }
 
-CountOp::Share CountOp::ShareOf(const Operand& o) const {
+CountOp::Share CountOp::ShareOfAny(const Operand& o) const {
     if (o.domain == nullptr) {
         if (!o.var->IsInstantiated()) return Share::Maybe;
         return Counted(o.var->GetCurrentValue()) ? Share::Surely : Share::Never;
@@ -90,6 +90,15 @@ CountOp::Share CountOp::ShareOf(const Operand& o) const {
         inside += d->Contains(*p) ? 1 : 0;
     if (inside == 0) return Share::Never;
     return inside == d->Count() ? Share::Surely : Share::Maybe;
+}
+
+inline CountOp::Share CountOp::ShareOf(const Operand& o) const {
+    if (o.positionCount != 1 || o.domain == nullptr) return ShareOfAny(o);
+    // One counted value in a finite domain (the usual count): one lookup.
+    const int p = o.positions[0];
+    if (o.var->IsInstantiated()) return o.var->GetIndex() == p ? Share::Surely : Share::Never;
+    if (!o.domain->Contains(p)) return Share::Never;
+    return o.domain->Count() == 1 ? Share::Surely : Share::Maybe;
 }
 
 void CountOp::Set(int& value, std::uint64_t& stamp, int to) {
@@ -124,7 +133,15 @@ bool CountOp::IsWokenBy(int i, DomainEvent event) {
 }
 
 void CountOp::OnLabelled(const Variable* v, bool labelled) {
-    m_labelled = labelled ? v : nullptr;
+    m_labelled = nullptr;
+    m_labelledFirst = m_labelledLast = -1;
+    if (!labelled) return;
+    for (std::size_t k = 0; k < m_entries.size(); ++k)
+        if (m_entries[k].var == v) {
+            if (m_labelledFirst < 0) m_labelledFirst = static_cast<int>(k);
+            m_labelledLast = static_cast<int>(k);
+        }
+    if (m_labelledFirst >= 0) m_labelled = v;
 }
 
 bool CountOp::Propagate() {
@@ -144,8 +161,10 @@ bool CountOp::Propagate() {
                 o.var->SetWatch(GetDefinition(), static_cast<int>(k) + 1, o.positions[0]);
         }
     } else if (m_labelled != nullptr) {
-        for (Operand& o : m_entries)
+        for (int k = m_labelledFirst; k <= m_labelledLast; ++k) {
+            Operand& o = m_entries[static_cast<std::size_t>(k)];
             if (o.var == m_labelled) (void)Update(o);
+        }
     }
     if (!Restrict(m_sure, m_sure + m_maybe)) return false;
     const bool forbid = MaxInt() == m_sure;
@@ -154,12 +173,16 @@ bool CountOp::Propagate() {
     for (Operand& o : m_entries) {
         if (o.share != static_cast<int>(Share::Maybe) || o.domain == nullptr) continue;
         FiniteDomain* d = o.domain;
+        const int* begin = o.positions;
+        const int* end = o.positions + o.positionCount;
         if (forbid) {
-            for (const Value& c : m_values)
-                if (!d->RemoveValue(c)) return false;
+            for (const int* p = begin; p != end; ++p)
+                if (!d->Remove(*p)) return false;
+        } else if (o.positionCount == 1) {
+            if (!d->KeepOnly(*begin)) return false;
         } else {
             d->ForEachIndex([&](int p) {
-                if (!Counted(d->ValueAt(p))) (void)d->Remove(p);
+                if (std::find(begin, end, p) == end) (void)d->Remove(p);
             });
             if (d->IsEmpty()) return false;
         }

@@ -47,6 +47,7 @@ private:
     void InitCount(const std::vector<CPObject*>& list, const std::vector<Value>& values);
     bool Counted(const Value& v) const;
     Share ShareOf(const Operand& o) const;
+    Share ShareOfAny(const Operand& o) const; // ShareOf beyond one counted value in a finite domain
     // Learns operand o's share again, with the totals; true when it changed.
     bool Update(Operand& o);
     // Sets an integer of this count, saving it on the trail.
@@ -65,8 +66,12 @@ private:
     int m_maybe = 0;
     std::uint64_t m_sureStamp = 0;
     std::uint64_t m_maybeStamp = 0;
-    bool m_known = false;                 // every operand's share has been learnt once
-    const Variable* m_labelled = nullptr; // the operand being labelled, whose domain says nothing
+    bool m_known = false; // every operand's share has been learnt once
+    // The operand being labelled, whose domain says nothing, and the first and last of its
+    // entries (null and -1 while none is).
+    const Variable* m_labelled = nullptr;
+    int m_labelledFirst = -1;
+    int m_labelledLast = -1;
 };
 
 } // namespace GFCLib

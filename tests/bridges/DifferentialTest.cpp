@@ -247,6 +247,46 @@ private:
     }
 };
 
+// Builds one random model of counts over one list, as a magic sequence is: four or five integer
+// variables, three to five counts of one value (now and then two) over the list or a part of it,
+// each equal to (or at most, at least) a variable of the list or a constant, and now and then a
+// value kept out of a variable or an ordering, so that domains lose values inside their ends as
+// well as at them. The variables share one range from 0, or have ranges of their own.
+class CountMaker : RandomPicks {
+public:
+    explicit CountMaker(unsigned seed) : RandomPicks(seed) {}
+
+    void Build(Problem& p) {
+        const int n = Pick(4, 5);
+        const bool shared = Chance(50);
+        const RPtr<RawDom> common = p.IntRange("d", 0, Pick(2, 4));
+        for (int i = 0; i < n; ++i) {
+            const int lo = Pick(0, 1);
+            m_vars.push_back(
+                p.IntVar("v" + std::to_string(i),
+                         shared ? common : p.IntRange("d" + std::to_string(i), lo, lo + Pick(2, 3))));
+        }
+        const int constraints = Pick(3, 5);
+        for (int i = 0; i < constraints; ++i)
+            p.Post(Constraint());
+    }
+
+private:
+    RPtr<RawCon> Constraint() {
+        if (Chance(15)) {
+            if (Chance(50)) return Con(RawType::NotEqual, Var(), Int(Pick(0, 3)));
+            return Con(RawType::LessEqual, Op(RawType::Plus, Var(), Int(Pick(0, 1))), Var());
+        }
+        std::vector<E> list = m_vars;
+        if (Chance(40)) list.erase(list.begin() + Pick(0, static_cast<int>(list.size()) - 1));
+        const E values = Chance(85) ? Arr({Int(Pick(0, 3))}) : Arr({Int(Pick(0, 3)), Int(Pick(0, 3))});
+        static const RawType kinds[] = {RawType::Equal, RawType::Equal, RawType::Equal, RawType::LessEqual,
+                                        RawType::GreaterEqual};
+        return Con(kinds[Pick(0, 4)], E(new RawOp(RawType::Count, Arr(list), values)),
+                   Chance(75) ? Var() : Int(Pick(0, 3)));
+    }
+};
+
 std::string Text(const RawCSP& csp) {
     std::ostringstream out;
     for (const auto& v : csp.GetVariables())
@@ -363,34 +403,50 @@ std::vector<std::vector<int>> AllInOrder(RawCSP& csp, int ordering, int backtrac
     return found;
 }
 
-} // namespace
-
 // Propagation removes only values that belong to no solution: under natural ordering the
 // solutions come in the order of their values, exactly as the oracle lists them, with
 // chronological backtracking and backjumping alike; smallest-domain ordering finds the same set.
+void ExpectTheOraclesSolutionsInOrder(RawCSP& csp) {
+    const BruteForce::Oracle oracle = BruteForce::Solve(csp);
+    std::vector<std::vector<int>> expected;
+    for (const auto& [key, e] : oracle.evaluations) {
+        (void)e;
+        std::vector<int> values;
+        std::istringstream in(key);
+        for (std::string item; std::getline(in, item, ';');)
+            values.push_back(std::stoi(item.substr(item.find('=') + 1)));
+        expected.push_back(values);
+    }
+    std::sort(expected.begin(), expected.end());
+    const std::size_t cap = expected.size() + 2;
+    EXPECT_EQ(AllInOrder(csp, 0, 0, cap), expected);
+    EXPECT_EQ(AllInOrder(csp, 0, 1, cap), expected);
+    std::vector<std::vector<int>> smallest = AllInOrder(csp, 2, 0, cap);
+    std::sort(smallest.begin(), smallest.end());
+    EXPECT_EQ(smallest, expected);
+}
+
+} // namespace
+
 TEST(Differential, CompleteSearchGivesTheOraclesSolutionsInOrderOnChainsAndCounts) {
     for (int i = 0; i < 250; ++i) {
         const unsigned seed = 7000u + static_cast<unsigned>(i);
         Problem p;
         ChainMaker(seed).Build(p);
         SCOPED_TRACE("seed " + std::to_string(seed) + ":\n" + Text(p.csp));
-        const BruteForce::Oracle oracle = BruteForce::Solve(p.csp);
-        std::vector<std::vector<int>> expected;
-        for (const auto& [key, e] : oracle.evaluations) {
-            (void)e;
-            std::vector<int> values;
-            std::istringstream in(key);
-            for (std::string item; std::getline(in, item, ';');)
-                values.push_back(std::stoi(item.substr(item.find('=') + 1)));
-            expected.push_back(values);
-        }
-        std::sort(expected.begin(), expected.end());
-        const std::size_t cap = expected.size() + 2;
-        EXPECT_EQ(AllInOrder(p.csp, 0, 0, cap), expected);
-        EXPECT_EQ(AllInOrder(p.csp, 0, 1, cap), expected);
-        std::vector<std::vector<int>> smallest = AllInOrder(p.csp, 2, 0, cap);
-        std::sort(smallest.begin(), smallest.end());
-        EXPECT_EQ(smallest, expected);
+        ExpectTheOraclesSolutionsInOrder(p.csp);
+    }
+}
+
+// Counts that wake one another through their list (each narrowing of an operand reaches the
+// counts whose value it removed) reach the same fixpoint as the oracle's filter.
+TEST(Differential, CompleteSearchGivesTheOraclesSolutionsInOrderOnCountsOfOneList) {
+    for (int i = 0; i < 200; ++i) {
+        const unsigned seed = 9000u + static_cast<unsigned>(i);
+        Problem p;
+        CountMaker(seed).Build(p);
+        SCOPED_TRACE("seed " + std::to_string(seed) + ":\n" + Text(p.csp));
+        ExpectTheOraclesSolutionsInOrder(p.csp);
     }
 }
 

@@ -29,10 +29,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <future>
 #include <map>
 #include <memory>
+#include <random>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -792,6 +794,141 @@ TEST_F(SearchFixture, CountsPropagateToACommonFixpoint) {
             EXPECT_LT(stats.GetNodes(), 200);
         }
     });
+}
+
+// Counts of one value over one list, each equal to a variable or a constant (a magic sequence
+// at random): at every step of the search the unlabelled domains are exactly the fixpoint of
+// the counts' reasoning, computed the long way over plain sets of values. A change that failed
+// to reach a count it concerns would leave a domain wider than that.
+TEST_F(SearchFixture, CountsReachTheFixpointOfTheirReasoningAtEveryStep) {
+    struct Count {
+        std::vector<int> list; // indices of the variables
+        int value;
+        int target; // index of a variable, or -1
+        int constant;
+    };
+    using Masks = std::vector<unsigned>; // the values 0 .. 31 each domain holds, by variable
+    const auto bit = [](int v) { return 1u << v; };
+    const auto lowest = [](unsigned m) { return std::countr_zero(m); };
+    const auto highest = [](unsigned m) { return 31 - std::countl_zero(m); };
+    // Variables 0 .. n-1, then count k's own variable at n + k. False when a domain empties.
+    const auto fixpoint = [&](Masks& d, int n, const std::vector<Count>& counts,
+                              const std::vector<std::pair<int, int>>& kept) {
+        for (bool changed = true; changed;) {
+            const Masks before = d;
+            for (const auto& [x, c] : kept)
+                d[static_cast<std::size_t>(x)] &= ~bit(c);
+            for (std::size_t k = 0; k < counts.size(); ++k) {
+                const Count& c = counts[k];
+                unsigned& self = d[static_cast<std::size_t>(n) + k];
+                int sure = 0;
+                int maybe = 0;
+                for (int x : c.list) {
+                    const unsigned m = d[static_cast<std::size_t>(x)];
+                    sure += m == bit(c.value) ? 1 : 0;
+                    maybe += (m & bit(c.value)) != 0 && m != bit(c.value) ? 1 : 0;
+                }
+                self &= (bit(sure + maybe + 1) - 1) & ~(bit(sure) - 1);
+                if (c.target >= 0) {
+                    self &= d[static_cast<std::size_t>(c.target)];
+                    d[static_cast<std::size_t>(c.target)] &= self;
+                } else {
+                    self &= bit(c.constant);
+                }
+                if (self == 0) return false;
+                const bool forbid = highest(self) == sure;
+                const bool force = lowest(self) == sure + maybe;
+                for (int x : c.list) {
+                    unsigned& m = d[static_cast<std::size_t>(x)];
+                    if ((m & bit(c.value)) == 0 || m == bit(c.value)) continue;
+                    if (forbid) m &= ~bit(c.value);
+                    if (force) m &= bit(c.value);
+                }
+            }
+            for (unsigned m : d)
+                if (m == 0) return false;
+            changed = d != before;
+        }
+        return true;
+    };
+    std::mt19937 random(20260311);
+    int checked = 0;
+    const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+    for (int model = 0; model < 150; ++model) {
+        Fresh();
+        const int n = pick(4, 5);
+        const int lo = pick(0, 1);
+        const int hi = lo + pick(2, 4);
+        const std::vector<IntVar*> s = Ints("s", n, lo, hi);
+        std::vector<Count> counts;
+        std::vector<IntVar*> all(s.begin(), s.end());
+        std::vector<std::pair<int, int>> kept; // x <> c
+        std::ostringstream text;
+        for (int k = pick(3, 5); k > 0; --k) {
+            if (pick(0, 5) == 0) {
+                kept.emplace_back(pick(0, n - 1), pick(lo, hi));
+                Post(new NotEqual(s[static_cast<std::size_t>(kept.back().first)], Const(kept.back().second)));
+                text << "s" << kept.back().first << " <> " << kept.back().second << "; ";
+                continue;
+            }
+            Count c{{}, pick(lo, hi), pick(0, 3) == 0 ? -1 : pick(0, n - 1), pick(0, 3)};
+            std::vector<IntVar*> list;
+            const int skipped = pick(0, 1) == 0 ? pick(0, n - 1) : -1;
+            for (int x = 0; x < n; ++x)
+                if (x != skipped) {
+                    c.list.push_back(x);
+                    list.push_back(s[static_cast<std::size_t>(x)]);
+                }
+            auto* count = Induced(new CountOp(list, {Value(c.value)}));
+            all.push_back(count);
+            Post(new Equal(count, c.target >= 0
+                                      ? static_cast<CPObject*>(s[static_cast<std::size_t>(c.target)])
+                                      : Const(c.constant)));
+            text << "count(" << c.list.size() << " of s, " << c.value
+                 << ") = " << (c.target >= 0 ? "s" + std::to_string(c.target) : std::to_string(c.constant))
+                 << "; ";
+            counts.push_back(c);
+        }
+        SCOPED_TRACE("model " + std::to_string(model) + ": " + text.str());
+        GFC search(csp.get(), nullptr, false);
+        Apply(search, kModes[0]);
+        // Every variable's set as the search holds it, and the sets to start the reasoning from:
+        // a labelled variable's value, every other variable's whole range.
+        const auto read = [&](Masks& actual, Masks& start) {
+            for (std::size_t x = 0; x < all.size(); ++x) {
+                IntVar* v = all[x];
+                unsigned m = 0;
+                if (v->IsInstantiated())
+                    m = bit(v->GetInt());
+                else
+                    v->GetDomain().ForEachIndex([&](int p) { m |= bit(v->GetIntSpec()->IntAt(p)); });
+                actual.push_back(m);
+                const int top = x < s.size() ? hi : static_cast<int>(counts[x - s.size()].list.size());
+                start.push_back(v->IsInstantiated() ? m : bit(top + 1) - bit(x < s.size() ? lo : 0));
+            }
+        };
+        int steps = 0;
+        search.SetStepHook(1, [&] {
+            Masks actual;
+            Masks expected;
+            read(actual, expected);
+            ASSERT_TRUE(fixpoint(expected, n, counts, kept))
+                << "the search went on where the reasoning fails";
+            EXPECT_EQ(actual, expected) << "at step " << search.GetSteps();
+            ++steps;
+        });
+        while (search.FindNextSolution()) {
+        }
+        if (steps == 0) {
+            // The search ended before its first step: the reasoning fails from the whole ranges.
+            Masks actual;
+            Masks start;
+            read(actual, start);
+            EXPECT_FALSE(fixpoint(start, n, counts, kept));
+        }
+        checked += steps;
+    }
+    EXPECT_GT(checked, 1000);
 }
 
 TEST_F(SearchFixture, AProductOverWideDomainsNarrowsByItsBounds) {
