@@ -4,6 +4,7 @@
 #include "bridges/RawKindVisitor.hpp"
 #include "language/raw/RawRange.hpp"
 #include "platform/Cancelled.hpp"
+#include "platform/StopPoll.hpp"
 
 #include <climits>
 #include <cstdint>
@@ -73,9 +74,7 @@ std::string GenExtDesc::Write() {
 }
 
 void GenExtDesc::CheckStop(std::size_t item) const {
-    constexpr std::size_t kStopEvery = 4096;
-    if (item % kStopEvery == 0 && m_stop != nullptr && m_stop->load(std::memory_order_relaxed))
-        throw Platform::Cancelled();
+    if (Platform::StopDue(m_stop, item)) throw Platform::Cancelled();
 }
 
 // ---- lexical helpers ----

@@ -110,8 +110,8 @@ private:
     static int ArraySize(const TavLanguage::RPtr<TavLanguage::RawExpr>& array);
     static std::string CheckedName(std::string name);
     static void StartRecord(const char* keyword, std::ostream& out, int& counter);
-    // Throws Platform::Cancelled when the stop request is set; reads it at every
-    // kStopEvery-th item (item 0 included).
+    // Throws Platform::Cancelled when the stop request is set (read at the items
+    // Platform::StopDue says).
     void CheckStop(std::size_t item) const;
 
     TavLanguage::RawCSP* m_problem;

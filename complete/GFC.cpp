@@ -18,8 +18,6 @@ namespace GFCLib {
 namespace {
 // How far ahead the walks over a variable's constraints fetch the next ones.
 constexpr std::size_t kPrefetchAhead = 8;
-// How many variables or records the set-up handles between two looks at the stop request.
-constexpr std::size_t kSetUpStopEvery = 4096;
 } // namespace
 
 GFC::GFC(CSP* problem, GFCStats* stats, bool flag) : m_stats(stats), m_problem(problem), m_flag(flag) {
@@ -28,12 +26,10 @@ GFC::GFC(CSP* problem, GFCStats* stats, bool flag) : m_stats(stats), m_problem(p
 }
 
 bool GFC::SetUp() {
-    // A million variables take a good part of a second here: the stop request is read at the
-    // first item of every loop and then every kSetUpStopEvery items.
+    // A million variables take a good part of a second here.
     std::size_t item = 0;
-    const auto stopped = [this, &item] { return item++ % kSetUpStopEvery == 0 && IsStopRequested(); };
     for (Variable* v : m_problem->GetInducedVariables()) {
-        if (stopped()) return false;
+        if (StopDue(item)) return false;
         if (auto* induced = dynamic_cast<InducedVar*>(v)) induced->AttachDefinition();
     }
     m_records.reserve(m_problem->GetVariables().size() + m_problem->GetInducedVariables().size());
@@ -44,11 +40,11 @@ bool GFC::SetUp() {
         v->SetLevel(-1);
     };
     for (Variable* v : m_problem->GetVariables()) {
-        if (stopped()) return false;
+        if (StopDue(item)) return false;
         addRecord(v);
     }
     for (Variable* v : m_problem->GetInducedVariables()) {
-        if (stopped()) return false;
+        if (StopDue(item)) return false;
         addRecord(v);
     }
     // Every domain the search can narrow saves its changes on the trail: the records' own, and
@@ -62,7 +58,7 @@ bool GFC::SetUp() {
         }
     };
     for (const auto& record : m_records) {
-        if (stopped()) return false;
+        if (StopDue(item)) return false;
         trail(record.GetVariable());
         for (const Constraint* c : record.GetVariable()->GetConstraints())
             if (seen.insert(c).second)
@@ -79,7 +75,7 @@ bool GFC::SetUp() {
     m_levelCount.assign(n + 1, 0);
     if (m_stats != nullptr)
         for (const auto& record : m_records) {
-            if (stopped()) return false;
+            if (StopDue(item)) return false;
             m_stats->AppendInitialDomainSize(record.GetInitialDomainSize());
         }
     m_setUp = true;
@@ -178,9 +174,8 @@ bool GFC::Prepare() {
         if (c != nullptr && !c->Preprocess()) return false;
     }
     std::size_t item = 0;
-    const auto stopped = [this, &item] { return item++ % kSetUpStopEvery == 0 && IsStopRequested(); };
     for (Variable* v : m_problem->GetInducedVariables()) {
-        if (stopped()) return false;
+        if (StopDue(item)) return false;
         auto* induced = dynamic_cast<InducedVar*>(v);
         if (induced != nullptr && induced->GetDefinition() != nullptr &&
             !induced->GetDefinition()->Preprocess())
@@ -199,7 +194,7 @@ bool GFC::Prepare() {
             schedule(induced->GetDefinition());
     if (!m_queue.Run() || IsStopRequested()) return false;
     for (const auto& record : m_records)
-        if (stopped() || !record.GetVariable()->HasValues()) return false;
+        if (StopDue(item) || !record.GetVariable()->HasValues()) return false;
     return true;
 }
 

@@ -16,6 +16,7 @@
 #include "complete/Value.hpp"
 #include "complete/VariableOrdering.hpp"
 #include "platform/Random.hpp"
+#include "platform/StopPoll.hpp"
 
 #include <atomic>
 #include <cstdint>
@@ -65,6 +66,9 @@ private:
     // search narrows, and the smallest-domain index; false when a stop was requested meanwhile
     // (read every few thousand variables).
     [[nodiscard]] bool SetUp();
+    // The set-up's look at the stop request, counting item: true at the first and every few
+    // thousandth item while a stop is requested.
+    bool StopDue(std::size_t& item) const { return Platform::StopDue(&m_stopRequest, item++); }
     // Preparation of every constraint before the first step, then propagation of every
     // constraint that narrows by domains; false when the problem has no solution or a stop was
     // requested meanwhile.

@@ -38,11 +38,14 @@ void PropagationQueue::Schedule(Constraint* c) {
 }
 
 void PropagationQueue::OnChange(Variable* var, DomainEvent event, int oldMin, int oldMax, bool inside) {
-    if (m_running == nullptr) {
+    const auto note = [&] {
         var->m_pendingEvent = event;
         var->m_pendingMin = oldMin;
         var->m_pendingMax = oldMax;
         var->m_pendingInside = inside;
+    };
+    if (m_running == nullptr) {
+        note();
         Wake(var, nullptr);
         return;
     }
@@ -50,10 +53,7 @@ void PropagationQueue::OnChange(Variable* var, DomainEvent event, int oldMin, in
     // from the ends the domain had before the run.
     if (var->m_narrowedIn != m_runStamp) {
         var->m_narrowedIn = m_runStamp;
-        var->m_pendingEvent = event;
-        var->m_pendingMin = oldMin;
-        var->m_pendingMax = oldMax;
-        var->m_pendingInside = inside;
+        note();
         m_narrowed.push_back(var);
     } else {
         if (event > var->m_pendingEvent) var->m_pendingEvent = event;

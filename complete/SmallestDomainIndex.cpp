@@ -1,6 +1,7 @@
 #include "complete/SmallestDomainIndex.hpp"
 
 #include "complete/Variable.hpp"
+#include "platform/StopPoll.hpp"
 
 #include <algorithm>
 
@@ -11,10 +12,7 @@ bool SmallestDomainIndex::Reset(const std::vector<Variable*>& decision, const st
     m_log.clear();
     m_valid = false;
     const int n = static_cast<int>(decision.size());
-    // Read at the start and then every kStopEvery variables of each pass.
-    const auto stopped = [stop](int p) {
-        return p % kStopEvery == 0 && stop != nullptr && stop->load(std::memory_order_relaxed);
-    };
+    const auto stopped = [stop](int p) { return Platform::StopDue(stop, static_cast<std::size_t>(p)); };
     int maxId = -1;
     m_usable = n > kScanAtMost;
     for (int p = 0; p < n; ++p) {

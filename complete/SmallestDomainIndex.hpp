@@ -42,8 +42,6 @@ private:
     // Up to this many decision variables a scan is as quick (measured on a knapsack of 25
     // variables, where following the changes took about twice the scan's time).
     static constexpr int kScanAtMost = 2 * kBlock;
-    // Variables Reset reads between two looks at the stop request.
-    static constexpr int kStopEvery = 4096;
     static constexpr std::uint64_t kNone = ~std::uint64_t{0};
     // The key of position p in the tree's order: size in the high half, position in the low.
     std::uint64_t KeyOf(int p) const;

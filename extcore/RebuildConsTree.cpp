@@ -48,6 +48,7 @@
 #include "localsearch/sets/Union.hpp"
 #include "platform/Cancelled.hpp"
 #include "platform/FatalError.hpp"
+#include "platform/StopPoll.hpp"
 
 #include <algorithm>
 #include <climits>
@@ -217,9 +218,7 @@ void RebuildConsTree::CheckSetElements(std::size_t elements) {
 }
 
 void RebuildConsTree::CheckStop(int item) const {
-    constexpr int kStopEvery = 4096;
-    if (item % kStopEvery == 0 && m_stop != nullptr && m_stop->load(std::memory_order_relaxed))
-        throw Platform::Cancelled();
+    if (Platform::StopDue(m_stop, static_cast<std::size_t>(item))) throw Platform::Cancelled();
 }
 
 void RebuildConsTree::CheckDepth(int depth) {

@@ -111,8 +111,8 @@ private:
     std::vector<GLSLib::SetObj*> ReadSetExpressions(const char* what, int depth);
     std::vector<int> ReadInts(const char* what);
     void CheckDepth(int depth);
-    // Throws Platform::Cancelled when the stop request is set; reads it at every
-    // kStopEvery-th item (item 0 included).
+    // Throws Platform::Cancelled when the stop request is set (read at the items
+    // Platform::StopDue says).
     void CheckStop(int item) const;
 
     template <class T, class... Args> T* Make(Args&&... args);
